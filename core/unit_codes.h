@@ -1,0 +1,42 @@
+#pragma once
+#include <QChar>
+#include <QString>
+
+namespace kvd {
+
+// What a unit is, by its code. First-side codes are 1 to 25 and 50 to 54; the second side
+// uses the first-side code plus 24 (for 2 to 25) or plus 10 (for 50 to 54).
+enum class UnitKind {
+    None,
+    ReconPlane,   // 1
+    Supply,       // 2, 26
+    Submarine,    // 3-8, 27-32
+    Corvette,     // 9-10, 33-34
+    Destroyer,    // 11-12, 35-36
+    Frigate,      // 13-15, 37-39
+    LightCruiser, // 16-18, 40-42
+    HeavyCruiser, // 19-20, 43-44
+    Battleship,   // 21, 45
+    Carrier,      // 22, 46
+    Minefield,    // 23-25, 47-49
+    Trooper,      // 50, 60
+    Merchant1,    // 51, 54, 61, 64
+    Merchant2,    // 52, 62
+    Oiler,        // 53, 63
+};
+
+// The side a code belongs to: 'E' for 1-25 and 50-54, 'D' for 26-49 and 60-64, a null
+// character for any other number.
+QChar SideOfCode(int code);
+bool IsValidCode(int code);
+UnitKind KindOfCode(int code);
+// The first-side code of the same unit slot (26 gives 2, 60 gives 50); the code itself on the
+// first side; 0 for invalid codes.
+int FirstSideCode(int code);
+// Ships are every unit but the radar aircraft and the minefields.
+bool IsShipCode(int code);
+bool IsConvoyCode(int code);
+// The first picture set's sprite name of a kind ("AUX", "SUB", ...; "JSTARS" for the aircraft).
+QString SpriteName(UnitKind kind);
+
+}  // namespace kvd

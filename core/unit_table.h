@@ -1,0 +1,133 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace kvd {
+
+// Unit line columns (1-based, as the file format counts them).
+namespace col {
+constexpr int kSide = 1;
+constexpr int kStrength = 3;
+constexpr int kDamageState = 5;
+constexpr int kHeading = 10;
+constexpr int kAttackPriority = 12;  // read only in the computer opponent's copies
+constexpr int kBlocked = 15;
+constexpr int kRevealed = 18;
+constexpr int kName = 20;  // 18 characters
+constexpr int kNameWidth = 18;
+constexpr int kRepairCount = 38;
+constexpr int kKindName = 40;  // 10 characters
+constexpr int kKindNameWidth = 10;
+constexpr int kPrevX = 50;
+constexpr int kPrevY = 52;
+constexpr int kPosX = 55;
+constexpr int kPosY = 57;
+constexpr int kAttackerCode = 65;  // read only in the computer opponent's copies
+constexpr int kCode = 69;
+}  // namespace col
+
+constexpr int kUnitLineLength = 70;
+constexpr int kMaxUnitLines = 127;
+constexpr int kBoardSize = 10;
+
+// The table of every unit of both sides: fixed-width text lines, line 0 a header. The lines
+// are the storage and the file and wire form; the accessors read and write single fields so
+// no rule counts columns by hand. Reading a field that does not hold digits (or lies past the
+// end of a short line) gives -1, never a crash; writing to a short line pads it with blanks.
+class UnitTable {
+public:
+    UnitTable();  // line 0 only: the header a table has before any game
+
+    // Removes every line, line 0 included (loading a fleet then supplies line 0).
+    void Clear();
+    // Back to the state before any game.
+    void Reset();
+
+    int Count() const { return int(lines_.size()); }
+    // Index of the last line (0 when only the header is there).
+    int Last() const { return Count() - 1; }
+    const QString& Line(int i) const { return lines_[i]; }
+    void SetLine(int i, const QString& line) { lines_[i] = line; }
+    void Append(const QString& line) { lines_.append(line); }
+    void Remove(int i) { lines_.removeAt(i); }
+    const QStringList& Lines() const { return lines_; }
+    void SetLines(const QStringList& lines) { lines_ = lines; }
+
+    // A unit line starts with a side letter; scans skip any other line.
+    QChar Side(int i) const;
+    bool IsUnit(int i) const;
+
+    int Strength(int i) const;
+    int DamageState(int i) const;
+    int Heading(int i) const;
+    QChar Blocked(int i) const;
+    QChar Revealed(int i) const;
+    bool IsRevealed(int i) const { return Revealed(i) == QLatin1Char('1'); }
+    QString UnitName(int i) const;  // all 18 characters, padded
+    int RepairCount(int i) const;
+    QString KindName(int i) const;  // all 10 characters, padded
+    int PrevX(int i) const;
+    int PrevY(int i) const;
+    int PosX(int i) const;
+    int PosY(int i) const;
+    int Code(int i) const;
+
+    void SetStrength(int i, int strength);
+    void SetDamageState(int i, int state);
+    void SetHeading(int i, int heading);
+    void SetBlocked(int i, QChar c);
+    void SetRevealed(int i, QChar c);
+    void SetRepairCount(int i, int count);
+    void SetPrev(int i, int column, int row);
+    void SetPos(int i, int column, int row);
+    // Writes one character at a 1-based column (padding a short line).
+    void SetChar(int i, int column, QChar c);
+
+    // Index of the unit line with this code (scanning the whole table; codes are unique), or
+    // -1. FindSide also requires the side letter.
+    int Find(int code) const;
+    int FindSide(int code, QChar side) const;
+    // Index of the first unit line standing on a cell, or -1.
+    bool UnitExists(int code) const { return Find(code) >= 0; }
+    // Units of either side, other than `code`, on the cell of the unit with that code
+    // (0 when there is no such unit).
+    int CountCellMates(int code) const;
+
+private:
+    QStringList lines_;
+};
+
+// The header a table holds before any game.
+inline const QString kEmptyTableHeader = QStringLiteral("ScratchPad........");
+
+// Reads a run of decimal digits at a 1-based column; -1 when the run is not all digits or
+// lies past the end of the line.
+int ReadNumber(const QString& line, int column, int width);
+// Writes a number as `width` decimal digits (leading zeros) at a 1-based column, padding a
+// short line with blanks. Two-digit fields: 9 is written "09".
+void WriteNumber(QString& line, int column, int width, int value);
+QString TwoDigits(int value);
+
+// A padded name field as it is shown: NULs go, runs of blanks shrink to one, a blank at the
+// end goes. "HMS  Hood         " gives "HMS Hood".
+QString CutName(const QString& name);
+
+// Why a line cannot be a unit line of a fleet file (an empty text when it can): a side letter
+// in column 1, at least 70 characters, digits in every column the game reads as a number,
+// and a code from the code table on the side its letter names.
+QString CheckUnitLine(const QString& line);
+
+// Directions '1' to '8' number the neighbour cells: 1 NW, 2 N, 3 NE, 4 W, 5 E, 6 SW, 7 S, 8 SE.
+struct Offset {
+    int dc;
+    int dr;
+};
+// The offset of a direction code 1 to 8 ({0, 0} for any other number).
+Offset DirectionOffset(int direction);
+// The direction code from one cell to a neighbour cell, or 0 when they are not neighbours.
+int DirectionTo(int fromColumn, int fromRow, int toColumn, int toRow);
+// Columns and rows differ by at most one and the cells are not the same.
+bool AreNeighbours(int column1, int row1, int column2, int row2);
+bool OnBoard(int column, int row);
+
+}  // namespace kvd

@@ -1,0 +1,47 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+
+namespace kvd {
+
+// A picture the game draws with: a bitmap that may be transparent. A transparent picture
+// leaves out every pixel of the colour of its bottom-left pixel; the key is turned into an
+// alpha channel once, when transparency is switched on, so drawing never compares colours.
+class Picture {
+public:
+    Picture() = default;
+    explicit Picture(QImage image);
+
+    bool IsNull() const { return image_.isNull(); }
+    int Width() const { return image_.width(); }
+    int Height() const { return image_.height(); }
+
+    // The picture as drawn (with alpha when transparent).
+    const QImage& Image() const { return image_; }
+    // Replaces the picture; transparency is applied again to the new image.
+    void Assign(QImage image);
+    void Clear();
+
+    void SetTransparent(bool transparent);
+    bool Transparent() const { return transparent_; }
+
+    // Makes an opaque picture of this size filled with a colour.
+    void Create(int width, int height, const QColor& fill = Qt::black);
+
+    // Draws the whole picture stretched into rect of target.
+    void StretchDraw(QImage& target, const QRect& rect) const;
+    // Copies the rectangle source of another picture onto the rectangle dest of this one
+    // (stretched when the sizes differ), opaquely. Transparency is applied again afterwards.
+    void CopyRect(const QRect& dest, const Picture& from, const QRect& source);
+
+private:
+    void ApplyTransparency();
+    QImage original_;  // as loaded, colour key intact
+    QImage image_;     // as drawn
+    bool transparent_ = false;
+};
+
+// Stretches image into rect of target (smoothly), with its alpha.
+void StretchImage(QImage& target, const QRect& rect, const QImage& image);
+
+}  // namespace kvd
