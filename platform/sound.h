@@ -31,6 +31,7 @@ private:
     const Resources& resources_;
     Pacing& pacing_;
     QHash<QString, QSoundEffect*> effects_;  // by upper-case name, owned
+    QHash<QString, int> durations_;          // playing time in ms, by upper-case name
     QSoundEffect* playing_ = nullptr;
 };
 

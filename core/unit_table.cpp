@@ -1,0 +1,208 @@
+#include "core/unit_table.h"
+
+#include <cstdlib>
+
+#include "core/unit_codes.h"
+
+namespace kvd {
+
+int ReadNumber(const QString& line, int column, int width) {
+    if (column < 1 || width < 1 || column - 1 + width > line.size()) return -1;
+    int value = 0;
+    for (int k = 0; k < width; ++k) {
+        const QChar c = line[column - 1 + k];
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+namespace {
+void PadTo(QString& line, int length) {
+    if (line.size() < length) line += QString(length - line.size(), QLatin1Char(' '));
+}
+}  // namespace
+
+void WriteNumber(QString& line, int column, int width, int value) {
+    // A value that does not fit keeps its lowest digits; a negative value is written as 0.
+    if (value < 0) value = 0;
+    PadTo(line, column - 1 + width);
+    for (int k = width - 1; k >= 0; --k) {
+        line[column - 1 + k] = QChar(u'0' + value % 10);
+        value /= 10;
+    }
+}
+
+QString TwoDigits(int value) {
+    QString text;
+    WriteNumber(text, 1, 2, value);
+    return text;
+}
+
+UnitTable::UnitTable() { Reset(); }
+
+void UnitTable::Clear() { lines_.clear(); }
+
+void UnitTable::Reset() { lines_ = QStringList{kEmptyTableHeader}; }
+
+QChar UnitTable::Side(int i) const {
+    const QString& line = lines_[i];
+    return line.isEmpty() ? QChar() : line[0];
+}
+
+bool UnitTable::IsUnit(int i) const {
+    const QChar side = Side(i);
+    return side == QLatin1Char('E') || side == QLatin1Char('D');
+}
+
+namespace {
+QChar CharAt(const QString& line, int column) {
+    return column - 1 < line.size() ? line[column - 1] : QChar();
+}
+}  // namespace
+
+int UnitTable::Strength(int i) const { return ReadNumber(lines_[i], col::kStrength, 1); }
+int UnitTable::DamageState(int i) const { return ReadNumber(lines_[i], col::kDamageState, 1); }
+int UnitTable::Heading(int i) const { return ReadNumber(lines_[i], col::kHeading, 1); }
+QChar UnitTable::Blocked(int i) const { return CharAt(lines_[i], col::kBlocked); }
+QChar UnitTable::Revealed(int i) const { return CharAt(lines_[i], col::kRevealed); }
+QString UnitTable::UnitName(int i) const { return lines_[i].mid(col::kName - 1, col::kNameWidth); }
+int UnitTable::RepairCount(int i) const { return ReadNumber(lines_[i], col::kRepairCount, 1); }
+QString UnitTable::KindName(int i) const {
+    return lines_[i].mid(col::kKindName - 1, col::kKindNameWidth);
+}
+int UnitTable::PrevX(int i) const { return ReadNumber(lines_[i], col::kPrevX, 2); }
+int UnitTable::PrevY(int i) const { return ReadNumber(lines_[i], col::kPrevY, 2); }
+int UnitTable::PosX(int i) const { return ReadNumber(lines_[i], col::kPosX, 2); }
+int UnitTable::PosY(int i) const { return ReadNumber(lines_[i], col::kPosY, 2); }
+int UnitTable::Code(int i) const { return ReadNumber(lines_[i], col::kCode, 2); }
+
+void UnitTable::SetStrength(int i, int strength) {
+    WriteNumber(lines_[i], col::kStrength, 1, strength);
+}
+void UnitTable::SetDamageState(int i, int state) {
+    WriteNumber(lines_[i], col::kDamageState, 1, state);
+}
+void UnitTable::SetHeading(int i, int heading) { WriteNumber(lines_[i], col::kHeading, 1, heading); }
+void UnitTable::SetBlocked(int i, QChar c) { SetChar(i, col::kBlocked, c); }
+void UnitTable::SetRevealed(int i, QChar c) { SetChar(i, col::kRevealed, c); }
+void UnitTable::SetRepairCount(int i, int count) {
+    WriteNumber(lines_[i], col::kRepairCount, 1, count);
+}
+void UnitTable::SetPrev(int i, int column, int row) {
+    WriteNumber(lines_[i], col::kPrevX, 2, column);
+    WriteNumber(lines_[i], col::kPrevY, 2, row);
+}
+void UnitTable::SetPos(int i, int column, int row) {
+    WriteNumber(lines_[i], col::kPosX, 2, column);
+    WriteNumber(lines_[i], col::kPosY, 2, row);
+}
+void UnitTable::SetChar(int i, int column, QChar c) {
+    QString& line = lines_[i];
+    PadTo(line, column);
+    line[column - 1] = c;
+}
+
+int UnitTable::Find(int code) const {
+    // The whole table is scanned, as every rule does; codes are unique, so this is the one line.
+    int found = -1;
+    for (int i = 1; i < Count(); ++i)
+        if (IsUnit(i) && Code(i) == code) found = i;
+    return found;
+}
+
+int UnitTable::FindSide(int code, QChar side) const {
+    int found = -1;
+    for (int i = 1; i < Count(); ++i)
+        if (Side(i) == side && Code(i) == code) found = i;
+    return found;
+}
+
+int UnitTable::CountCellMates(int code) const {
+    const int self = Find(code);
+    if (self < 0) return 0;
+    const int x = PosX(self), y = PosY(self);
+    int mates = 0;
+    for (int i = 1; i < Count(); ++i)
+        if (i != self && IsUnit(i) && PosX(i) == x && PosY(i) == y) ++mates;
+    return mates;
+}
+
+QString CutName(const QString& name) {
+    QString out;
+    out.reserve(name.size());
+    for (qsizetype k = 0; k < name.size(); ++k) {
+        const QChar c = name[k];
+        if (c.isNull()) continue;
+        if (c == QLatin1Char(' ') && k + 1 < name.size() && name[k + 1] == QLatin1Char(' '))
+            continue;
+        out += c;
+    }
+    if (out.endsWith(QLatin1Char(' '))) out.chop(1);
+    return out;
+}
+
+QString CheckUnitLine(const QString& line) {
+    if (line.isEmpty() || (line[0] != QLatin1Char('E') && line[0] != QLatin1Char('D')))
+        return QStringLiteral("no side letter E or D in column 1");
+    if (line.size() < kUnitLineLength)
+        return QStringLiteral("%1 characters, a unit line has at least %2")
+            .arg(line.size())
+            .arg(kUnitLineLength);
+    struct Field {
+        int column;
+        int width;
+        const char* what;
+    };
+    static const Field fields[] = {
+        {col::kStrength, 1, "strength"},        {col::kDamageState, 1, "damage state"},
+        {col::kHeading, 1, "heading"},          {col::kAttackPriority, 1, "attack priority"},
+        {col::kRevealed, 1, "identified flag"}, {col::kRepairCount, 1, "repair count"},
+        {col::kPrevX, 2, "previous column"},    {col::kPrevY, 2, "previous row"},
+        {col::kPosX, 2, "column"},              {col::kPosY, 2, "row"},
+        {col::kCode, 2, "unit code"},
+    };
+    for (const Field& f : fields) {
+        if (ReadNumber(line, f.column, f.width) < 0)
+            return QStringLiteral("the %1 (column %2) is not a number").arg(QLatin1String(f.what)).arg(f.column);
+    }
+    const int heading = ReadNumber(line, col::kHeading, 1);
+    if (heading < 1 || heading > 8)
+        return QStringLiteral("the heading (column %1) is not a direction 1 to 8").arg(col::kHeading);
+    if (ReadNumber(line, col::kDamageState, 1) > 2)
+        return QStringLiteral("the damage state (column %1) is above 2").arg(col::kDamageState);
+    for (int column : {col::kPrevX, col::kPrevY, col::kPosX, col::kPosY}) {
+        if (ReadNumber(line, column, 2) >= kBoardSize)
+            return QStringLiteral("the cell in column %1 is off the board").arg(column);
+    }
+    const int code = ReadNumber(line, col::kCode, 2);
+    if (SideOfCode(code) != line[0])
+        return QStringLiteral("unit code %1 is not a code of side %2").arg(code).arg(line[0]);
+    return {};
+}
+
+Offset DirectionOffset(int direction) {
+    static const Offset offsets[9] = {{0, 0},  {-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                      {1, 0},  {-1, 1},  {0, 1},  {1, 1}};
+    return direction >= 1 && direction <= 8 ? offsets[direction] : Offset{0, 0};
+}
+
+int DirectionTo(int fromColumn, int fromRow, int toColumn, int toRow) {
+    const int dc = toColumn - fromColumn, dr = toRow - fromRow;
+    for (int d = 1; d <= 8; ++d) {
+        const Offset o = DirectionOffset(d);
+        if (o.dc == dc && o.dr == dr) return d;
+    }
+    return 0;
+}
+
+bool AreNeighbours(int column1, int row1, int column2, int row2) {
+    return std::abs(column1 - column2) <= 1 && std::abs(row1 - row2) <= 1 &&
+           !(column1 == column2 && row1 == row2);
+}
+
+bool OnBoard(int column, int row) {
+    return column >= 0 && column < kBoardSize && row >= 0 && row < kBoardSize;
+}
+
+}  // namespace kvd

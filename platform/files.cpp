@@ -1,0 +1,121 @@
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace kvd {
+
+Files::Files(const QString& programFolder) {
+    folder_ = QDir(programFolder).absolutePath();
+    if (!folder_.endsWith(QLatin1Char('/'))) folder_ += QLatin1Char('/');
+}
+
+QString Files::Resolve(const QString& name) const {
+    QString path = name;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString resolved = QDir::isAbsolutePath(path) ? QStringLiteral("/") : folder_;
+    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    bool matching = true;  // once a component is missing, the rest are kept as written
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        QString actual = part;
+        if (matching && part != QLatin1String(".") && part != QLatin1String("..") &&
+            !QFileInfo::exists(resolved + part)) {
+            matching = false;
+            const QStringList entries =
+                QDir(resolved).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            for (const QString& entry : entries) {
+                if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+                    actual = entry;
+                    matching = true;
+                    break;
+                }
+            }
+        }
+        resolved += actual;
+        if (i + 1 < parts.size()) resolved += QLatin1Char('/');
+    }
+    return resolved;
+}
+
+bool Files::Exists(const QString& name) const { return QFileInfo(Resolve(name)).isFile(); }
+
+bool Files::Delete(const QString& name) {
+    const QString path = Resolve(name);
+    if (!QFileInfo::exists(path)) return true;
+    return QFile::remove(path);
+}
+
+bool Files::Copy(const QString& from, const QString& to) {
+    const QString target = Resolve(to);
+    if (QFileInfo::exists(target)) return false;
+    return QFile::copy(Resolve(from), target);
+}
+
+namespace {
+QString DecodeText(const QByteArray& bytes) {
+    QByteArray data = bytes;
+    if (data.startsWith("\xEF\xBB\xBF")) data.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(data);
+    // Files edited in an old editor may be Latin-1: read them as that rather than garble them.
+    if (utf8.hasError()) text = QString::fromLatin1(data);
+    return text;
+}
+}  // namespace
+
+bool Files::LoadLines(const QString& name, QStringList& lines) const {
+    lines.clear();
+    QFile file(Resolve(name));
+    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+    const QString text = DecodeText(file.readAll());
+    if (file.error() != QFile::NoError) return false;
+    // CR LF, LF and a lone CR each end a line; a final line end adds no empty line.
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r')) continue;
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines << text.mid(start);
+    return true;
+}
+
+bool Files::SaveLines(const QString& name, const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    // Written beside the target and renamed over it only when complete.
+    QSaveFile file(Resolve(name));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QStringList Files::List(const QString& folder, const QString& mask) const {
+    const QRegularExpression pattern(QRegularExpression::wildcardToRegularExpression(mask),
+                                     QRegularExpression::CaseInsensitiveOption);
+    QStringList names;
+    const QStringList entries = QDir(Resolve(folder)).entryList(QDir::Files | QDir::Hidden);
+    for (const QString& entry : entries)
+        if (pattern.match(entry).hasMatch()) names << entry;
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+}  // namespace kvd

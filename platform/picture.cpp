@@ -1,0 +1,91 @@
+#include "platform/picture.h"
+
+#include <QPainter>
+
+namespace kvd {
+
+namespace {
+
+// Pictures are kept in the two formats the raster painter handles fastest: opaque RGB32, or
+// premultiplied ARGB32 when the picture carries alpha. Palette pictures (the 8-bit sprites)
+// cannot be painted on, and would be converted on every draw anyway.
+QImage Normalised(QImage image) {
+    if (image.isNull()) return image;
+    const QImage::Format format =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (image.format() != format) image.convertTo(format);
+    return image;
+}
+
+}  // namespace
+
+Picture::Picture(QImage image) { Assign(std::move(image)); }
+
+void Picture::Assign(QImage image) {
+    original_ = Normalised(std::move(image));
+    ApplyTransparency();
+}
+
+void Picture::Clear() {
+    original_ = QImage();
+    image_ = QImage();
+}
+
+void Picture::SetTransparent(bool transparent) {
+    if (transparent == transparent_) return;
+    transparent_ = transparent;
+    ApplyTransparency();
+}
+
+void Picture::Create(int width, int height, const QColor& fill) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(fill);
+    transparent_ = false;
+    Assign(std::move(image));
+}
+
+void Picture::StretchDraw(QImage& target, const QRect& rect) const {
+    StretchImage(target, rect, image_);
+}
+
+void Picture::CopyRect(const QRect& dest, const Picture& from, const QRect& source) {
+    if (original_.isNull() || from.original_.isNull() || dest.isEmpty() || source.isEmpty())
+        return;
+    // A local handle, so copying within one picture reads the pixels as they were before.
+    const QImage pixels = from.original_;
+    {
+        QPainter painter(&original_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(dest, pixels, source);
+    }
+    ApplyTransparency();
+}
+
+void Picture::ApplyTransparency() {
+    if (!transparent_ || original_.isNull()) {
+        image_ = original_;
+        return;
+    }
+    // The key is matched on the exact stored value; for an opaque picture that is its colour.
+    QImage keyed = original_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int height = keyed.height();
+    const int width = keyed.width();
+    const QRgb key = reinterpret_cast<const QRgb*>(keyed.constScanLine(height - 1))[0];
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if (row[x] == key) row[x] = 0;
+        }
+    }
+    image_ = std::move(keyed);
+}
+
+void StretchImage(QImage& target, const QRect& rect, const QImage& image) {
+    if (target.isNull() || image.isNull() || rect.isEmpty()) return;
+    QPainter painter(&target);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect, image);
+}
+
+}  // namespace kvd

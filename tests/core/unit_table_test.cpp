@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "core/unit_codes.h"
+#include "core/unit_table.h"
+
+namespace {
+// A unit line laid out column by column; "not read" columns hold marks a rewrite must keep.
+QString Line(char side, int strength, const char* name, const char* kind, const char* prev,
+             const char* pos, int code) {
+    QString line = QStringLiteral("%1a%2b0cdef4g5hi0jk0l%3").arg(QChar(side)).arg(strength).arg(
+        QString::fromLatin1(name).leftJustified(18, ' ', true));
+    line += QStringLiteral("0m") + QString::fromLatin1(kind).leftJustified(10, ' ', true);
+    line += QString::fromLatin1(prev) + QStringLiteral("n") + QString::fromLatin1(pos);
+    line += QStringLiteral("opqrstuvwx") + kvd::TwoDigits(code);
+    return line;
+}
+}  // namespace
+
+TEST(UnitTable, FieldsReadFromTheirColumns) {
+    kvd::UnitTable table;
+    table.Append(Line('E', 7, "HMS  Hood", "Admiral", "0102", "0903", 21));
+    ASSERT_EQ(table.Line(1).size(), kvd::kUnitLineLength);
+    EXPECT_EQ(table.Side(1), 'E');
+    EXPECT_EQ(table.Strength(1), 7);
+    EXPECT_EQ(table.DamageState(1), 0);
+    EXPECT_EQ(table.Heading(1), 4);
+    EXPECT_EQ(table.Blocked(1), '0');
+    EXPECT_EQ(table.Revealed(1), '0');
+    EXPECT_EQ(table.UnitName(1), "HMS  Hood         ");
+    EXPECT_EQ(table.RepairCount(1), 0);
+    EXPECT_EQ(table.KindName(1), "Admiral   ");
+    EXPECT_EQ(table.PrevX(1), 1);
+    EXPECT_EQ(table.PrevY(1), 2);
+    EXPECT_EQ(table.PosX(1), 9);
+    EXPECT_EQ(table.PosY(1), 3);
+    EXPECT_EQ(table.Code(1), 21);
+}
+
+TEST(UnitTable, RewritesChangeOnlyTheirColumns) {
+    kvd::UnitTable table;
+    const QString original = Line('D', 6, "Bismarck", "Bismarck", "0505", "0505", 45);
+    table.Append(original);
+    table.SetPos(1, 9, 0);
+    table.SetPrev(1, 4, 10);
+    table.SetStrength(1, 4);
+    table.SetDamageState(1, 1);
+    table.SetHeading(1, 8);
+    table.SetBlocked(1, 'X');
+    table.SetRevealed(1, '1');
+    table.SetRepairCount(1, 2);
+    const QString& now = table.Line(1);
+    ASSERT_EQ(now.size(), original.size());
+    EXPECT_EQ(now.mid(54, 4), "0900");  // column 9, row 0
+    EXPECT_EQ(now.mid(49, 4), "0410");
+    for (int c = 1; c <= 70; ++c) {
+        static const QList<int> written{3, 5, 10, 15, 18, 38, 50, 51, 52, 53, 55, 56, 57, 58};
+        if (!written.contains(c)) EXPECT_EQ(now[c - 1], original[c - 1]) << "column " << c;
+    }
+    EXPECT_TRUE(table.IsRevealed(1));
+    EXPECT_EQ(table.Blocked(1), 'X');
+}
+
+TEST(UnitTable, EmptyTableHasNoUnits) {
+    kvd::UnitTable table;
+    EXPECT_EQ(table.Count(), 1);
+    EXPECT_EQ(table.Line(0), "ScratchPad........");
+    for (int code = 0; code < 100; ++code) EXPECT_FALSE(table.UnitExists(code));
+    EXPECT_EQ(table.Find(21), -1);
+    EXPECT_EQ(table.CountCellMates(1), 0);
+}
+
+TEST(UnitTable, FindScansBothSidesAndSkipsOtherLines) {
+    kvd::UnitTable table;
+    table.Append(Line('E', 5, "A", "k", "0000", "0101", 11));
+    table.Append(QStringLiteral("# a note line that is no unit ....................................35"));
+    table.Append(Line('D', 5, "B", "k", "0000", "0202", 35));
+    EXPECT_EQ(table.Find(11), 1);
+    EXPECT_EQ(table.Find(35), 3);
+    EXPECT_EQ(table.FindSide(35, 'E'), -1);
+    EXPECT_EQ(table.FindSide(35, 'D'), 3);
+    // Removing a line moves the later ones up one index.
+    table.Remove(1);
+    EXPECT_EQ(table.Find(35), 2);
+    EXPECT_FALSE(table.UnitExists(11));
+}
+
+TEST(UnitTable, CellMatesCountEitherSideButNotTheUnitItself) {
+    kvd::UnitTable table;
+    table.Append(Line('E', 1, "Sunderland", "Flyingboat", "0404", "0404", 1));
+    table.Append(Line('E', 7, "Ark Royal", "Ark Royal", "0404", "0404", 22));
+    table.Append(Line('D', 5, "Z 1", "Type 1934", "0000", "0404", 35));
+    table.Append(Line('D', 5, "Z 2", "Type 1934", "0000", "0405", 36));
+    EXPECT_EQ(table.CountCellMates(1), 2);
+    table.SetPos(2, 3, 3);
+    table.SetPos(3, 3, 3);
+    EXPECT_EQ(table.CountCellMates(1), 0);
+    EXPECT_EQ(table.CountCellMates(99), 0);
+}
+
+TEST(UnitTable, ShortOrNonDigitFieldsReadAsMinusOneAndWritesPad) {
+    kvd::UnitTable table;
+    table.Append(QStringLiteral("E x"));
+    EXPECT_EQ(table.Strength(1), -1);
+    EXPECT_EQ(table.Code(1), -1);
+    EXPECT_EQ(table.PosX(1), -1);
+    EXPECT_EQ(table.Revealed(1), QChar());
+    EXPECT_EQ(table.UnitName(1), "");
+    EXPECT_EQ(table.Find(0), -1);
+    table.SetPos(1, 3, 7);
+    EXPECT_EQ(table.Line(1).size(), 58);
+    EXPECT_EQ(table.PosX(1), 3);
+    EXPECT_EQ(table.PosY(1), 7);
+    EXPECT_EQ(table.Line(1).left(3), "E x");
+}
+
+TEST(UnitTable, TwoDigitRule) {
+    EXPECT_EQ(kvd::TwoDigits(0), "00");
+    EXPECT_EQ(kvd::TwoDigits(9), "09");
+    EXPECT_EQ(kvd::TwoDigits(10), "10");
+    EXPECT_EQ(kvd::TwoDigits(64), "64");
+    EXPECT_EQ(kvd::TwoDigits(-1), "00");
+}
+
+TEST(UnitTable, CutNameShrinksBlanks) {
+    EXPECT_EQ(kvd::CutName("Hood              "), "Hood");
+    EXPECT_EQ(kvd::CutName("King  George V    "), "King George V");
+    EXPECT_EQ(kvd::CutName("Admiral Graf Spee1"), "Admiral Graf Spee1");
+    EXPECT_EQ(kvd::CutName("                  "), "");
+    EXPECT_EQ(kvd::CutName(QString("Prinz\0Eugen", 11)), "PrinzEugen");
+    EXPECT_EQ(kvd::CutName("Z 1 "), "Z 1");
+}
+
+TEST(UnitTable, DirectionsAndNeighbours) {
+    const int expected[9][2] = {{0, 0}, {-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                {1, 0},  {-1, 1},  {0, 1},  {1, 1}};
+    for (int d = 1; d <= 8; ++d) {
+        const kvd::Offset o = kvd::DirectionOffset(d);
+        EXPECT_EQ(o.dc, expected[d][0]) << d;
+        EXPECT_EQ(o.dr, expected[d][1]) << d;
+        EXPECT_EQ(kvd::DirectionTo(5, 5, 5 + o.dc, 5 + o.dr), d);
+        EXPECT_TRUE(kvd::AreNeighbours(5, 5, 5 + o.dc, 5 + o.dr));
+    }
+    EXPECT_EQ(kvd::DirectionTo(5, 5, 5, 5), 0);
+    EXPECT_EQ(kvd::DirectionTo(5, 5, 7, 5), 0);
+    EXPECT_FALSE(kvd::AreNeighbours(5, 5, 5, 5));
+    EXPECT_FALSE(kvd::AreNeighbours(0, 0, 2, 1));
+    EXPECT_EQ(kvd::DirectionOffset(9).dc, 0);
+}
+
+TEST(UnitTable, CheckUnitLineNamesTheFault) {
+    const QString good = Line('E', 7, "Hood", "Admiral", "0102", "0903", 21)
+                             .replace(1, 1, " ").replace(3, 1, " ");
+    EXPECT_EQ(kvd::CheckUnitLine(good), "");
+    QString noPriority = good;
+    noPriority[11] = ' ';
+    EXPECT_TRUE(kvd::CheckUnitLine(noPriority).contains("column 12"));
+    EXPECT_NE(kvd::CheckUnitLine(good.left(69)), "");
+    QString badStrength = good;
+    badStrength[2] = 'x';
+    EXPECT_TRUE(kvd::CheckUnitLine(badStrength).contains("strength"));
+    QString offBoard = good;
+    offBoard.replace(54, 2, "10");
+    EXPECT_TRUE(kvd::CheckUnitLine(offBoard).contains("off the board"));
+    QString wrongSide = good;
+    wrongSide[0] = 'D';
+    EXPECT_TRUE(kvd::CheckUnitLine(wrongSide).contains("code 21"));
+    QString badHeading = good;
+    badHeading[9] = '9';
+    EXPECT_TRUE(kvd::CheckUnitLine(badHeading).contains("heading"));
+    EXPECT_NE(kvd::CheckUnitLine("X" + good.mid(1)), "");
+}
+
+TEST(UnitCodes, KindsAndSidesFollowTheCodeTable) {
+    EXPECT_EQ(kvd::SideOfCode(1), 'E');
+    EXPECT_EQ(kvd::SideOfCode(25), 'E');
+    EXPECT_EQ(kvd::SideOfCode(26), 'D');
+    EXPECT_EQ(kvd::SideOfCode(49), 'D');
+    EXPECT_EQ(kvd::SideOfCode(54), 'E');
+    EXPECT_EQ(kvd::SideOfCode(60), 'D');
+    for (int code : {0, 55, 59, 65, 99}) EXPECT_FALSE(kvd::IsValidCode(code)) << code;
+    // Every second-side code is its first-side code's kind, 24 or 10 higher.
+    for (int code = 2; code <= 25; ++code) EXPECT_EQ(kvd::KindOfCode(code + 24), kvd::KindOfCode(code));
+    for (int code = 50; code <= 54; ++code) EXPECT_EQ(kvd::KindOfCode(code + 10), kvd::KindOfCode(code));
+    EXPECT_EQ(kvd::KindOfCode(3), kvd::UnitKind::Submarine);
+    EXPECT_EQ(kvd::KindOfCode(54), kvd::UnitKind::Merchant1);
+    EXPECT_EQ(kvd::SpriteName(kvd::KindOfCode(44)), "CRUISER");
+    EXPECT_EQ(kvd::SpriteName(kvd::KindOfCode(40)), "LTCRUISER");
+    EXPECT_FALSE(kvd::IsShipCode(1));
+    EXPECT_FALSE(kvd::IsShipCode(48));
+    EXPECT_TRUE(kvd::IsShipCode(26));
+    EXPECT_TRUE(kvd::IsShipCode(64));
+}
