@@ -95,9 +95,10 @@ bool Files::SaveLines(const QString& name, const QStringList& lines) {
         bytes += "\r\n";
     }
     // Written beside the target and renamed over it only when complete.
+    // Unbuffered, so a short write (a full disk) shows here and not as a silently cut file.
     QSaveFile file(Resolve(name));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

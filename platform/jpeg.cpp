@@ -5,8 +5,9 @@
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE declared first
 
-#include <jerror.h>
+// jerror.h after jpeglib.h: its message list depends on the library's configuration.
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace kvd {
 

@@ -59,7 +59,6 @@ void Picture::CopyRect(const QRect& dest, const Picture& from, const QRect& sour
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(dest, pixels, source);
     }
-    ApplyTransparency();
 }
 
 void Picture::ApplyTransparency() {

@@ -14,9 +14,12 @@ bool IsAddress(const QString& target) {
     return scheme.match(target).hasMatch();
 }
 
+QUrl TargetUrl(const Files& files, const QString& target) {
+    return IsAddress(target) ? QUrl(target) : QUrl::fromLocalFile(files.Resolve(target));
+}
+
 bool DesktopShell::Open(const QString& target) {
-    const QUrl url = IsAddress(target) ? QUrl(target) : QUrl::fromLocalFile(files_.Resolve(target));
-    return QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(TargetUrl(files_, target));
 }
 
 }  // namespace kvd

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 namespace kvd {
 
@@ -38,5 +39,8 @@ private:
 
 // Whether a target names an address (a scheme such as "mailto:" or "https:") rather than a file.
 bool IsAddress(const QString& target);
+
+// The address a target stands for: itself, or the file it names in the program folder.
+QUrl TargetUrl(const Files& files, const QString& target);
 
 }  // namespace kvd

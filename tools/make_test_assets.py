@@ -90,11 +90,12 @@ def run(convert, *args):
 def write_jpegs(convert):
     pictures = os.path.join(ASSETS, "pictures")
     testmap = os.path.join(pictures, "TESTMAP.jpg")
-    # 64 x 48 in four flat quadrants: red, green / blue, white. Full-resolution colour (1x1
-    # sampling) keeps the quadrant edges clean at any size.
+    # 62 x 46 in four flat quadrants: red, green / blue, white. The width makes rows of 186
+    # bytes, so a decoder that ignores the padding of its picture rows shears the quadrants.
+    # Full-resolution colour (1x1 sampling) keeps the quadrants flat up to their edges.
     run(convert,
-        "(", "-size", "32x24", "xc:#FF0000", "xc:#00FF00", "+append", ")",
-        "(", "-size", "32x24", "xc:#0000FF", "xc:#FFFFFF", "+append", ")",
+        "(", "-size", "31x23", "xc:#FF0000", "xc:#00FF00", "+append", ")",
+        "(", "-size", "31x23", "xc:#0000FF", "xc:#FFFFFF", "+append", ")",
         "-append", "-strip", "-quality", "95", "-sampling-factor", "1x1", testmap)
 
     # BROKEN.jpg: TESTMAP cut halfway through its scan data. The headers are whole, so the
@@ -105,9 +106,9 @@ def write_jpegs(convert):
     with open(os.path.join(pictures, "BROKEN.jpg"), "wb") as f:
         f.write(whole[: scan + (len(whole) - 2 - scan) // 2])
 
-    # GRAYBANDS.jpg (read from disk, not embedded): a one-channel JPEG, 32 x 16, black left
-    # half and white right half, for the grayscale path of the decoder.
-    run(convert, "-size", "16x16", "xc:black", "xc:white", "+append", "-strip",
+    # GRAYBANDS.jpg (read from disk, not embedded): a one-channel JPEG, 30 x 16, black left
+    # half and white right half, for the greyscale path of the decoder.
+    run(convert, "-size", "15x16", "xc:black", "xc:white", "+append", "-strip",
         "-colorspace", "Gray", "-type", "Grayscale", "-quality", "95",
         os.path.join(TESTDATA, "GRAYBANDS.jpg"))
 

@@ -69,7 +69,9 @@ TEST(FleetFile, MalformedLinesAreReportedWithFileAndLine) {
                   kvd::FleetLoad::Malformed)
             << c.expect;
         EXPECT_TRUE(error.contains(c.expect)) << error.toStdString();
-        if (!c.lines.isEmpty()) EXPECT_TRUE(error.contains("config\\Dships.cfg")) << error.toStdString();
+        if (!c.lines.isEmpty()) {
+            EXPECT_TRUE(error.contains("config\\Dships.cfg")) << error.toStdString();
+        }
     }
 }
 

@@ -54,7 +54,9 @@ TEST(UnitTable, RewritesChangeOnlyTheirColumns) {
     EXPECT_EQ(now.mid(49, 4), "0410");
     for (int c = 1; c <= 70; ++c) {
         static const QList<int> written{3, 5, 10, 15, 18, 38, 50, 51, 52, 53, 55, 56, 57, 58};
-        if (!written.contains(c)) EXPECT_EQ(now[c - 1], original[c - 1]) << "column " << c;
+        if (!written.contains(c)) {
+            EXPECT_EQ(now[c - 1], original[c - 1]) << "column " << c;
+        }
     }
     EXPECT_TRUE(table.IsRevealed(1));
     EXPECT_EQ(table.Blocked(1), 'X');
@@ -126,7 +128,7 @@ TEST(UnitTable, CutNameShrinksBlanks) {
     EXPECT_EQ(kvd::CutName("King  George V    "), "King George V");
     EXPECT_EQ(kvd::CutName("Admiral Graf Spee1"), "Admiral Graf Spee1");
     EXPECT_EQ(kvd::CutName("                  "), "");
-    EXPECT_EQ(kvd::CutName(QString("Prinz\0Eugen", 11)), "PrinzEugen");
+    EXPECT_EQ(kvd::CutName(QString::fromLatin1("Prinz\0Eugen", 11)), "PrinzEugen");
     EXPECT_EQ(kvd::CutName("Z 1 "), "Z 1");
 }
 

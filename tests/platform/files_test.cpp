@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include "tests/support/test_platform.h"
 
@@ -64,14 +66,22 @@ TEST(Files, SavesWithCrLfAndRoundTrips) {
 TEST(Files, FailedSaveLeavesTheOldFileWhole) {
     TestPlatform t;
     t.WriteFile("config/last.cfg", "old\r\n");
-    // The folder cannot take new files: the replacement cannot be written beside the target.
-    QFile::setPermissions(t.Path("config"), QFile::ReadOwner | QFile::ExeOwner);
-    const bool saved = t.Folder().SaveLines("config\\last.cfg", {"new"});
-    QFile::setPermissions(t.Path("config"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (saved) GTEST_SKIP() << "running with rights that ignore folder permissions";
+    // A disk that fills up after 16 bytes: the write fails part way.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool ok = t.Folder().SaveLines("config\\last.cfg", QStringList(20, "a long settings line"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(ok);
     EXPECT_EQ(t.ReadFile("config/last.cfg"), QByteArray("old\r\n"));
     // Nothing is left behind beside it either.
     EXPECT_EQ(QDir(t.Path("config")).entryList(QDir::Files), QStringList{"last.cfg"});
+    // A folder that does not exist is a failure too, not a crash.
+    EXPECT_FALSE(t.Folder().SaveLines("nowhere\\last.cfg", {"x"}));
 }
 
 TEST(Files, CopyFailsWhenTheTargetExists) {

@@ -29,7 +29,7 @@ TEST(Screen, DisplaysWiderThan1280AreScaledToIt) {
 TEST(Colors, BgrNumbersGiveTheirColour) {
     EXPECT_EQ(kvd::BgrColor(10862545), QColor(209, 191, 165));
     EXPECT_EQ(kvd::BgrColor(8508149), QColor(245, 210, 129));
-    EXPECT_EQ(kvd::BgrColor(15191973), QColor(165, 206, 231));
+    EXPECT_EQ(kvd::BgrColor(15191973), QColor(165, 207, 231));
 }
 
 TEST(Random, ClockRandomStaysInRangeAndCoversIt) {
@@ -73,6 +73,11 @@ TEST(Shell, AddressesAndFilesAreToldApart) {
     EXPECT_TRUE(kvd::IsAddress("https://example.org/korvald"));
     EXPECT_FALSE(kvd::IsAddress("help\\english\\kvdhelp.htm"));
     EXPECT_FALSE(kvd::IsAddress("C:\\games\\help.htm"));
+    kvd::test::TestPlatform t;
+    t.WriteFile("help/german/kvdhilfe.htm", "<html></html>");
+    EXPECT_EQ(kvd::TargetUrl(t.Folder(), "help\\german\\kvdhilfe.htm"),
+              QUrl::fromLocalFile(t.Path("help/german/kvdhilfe.htm")));
+    EXPECT_EQ(kvd::TargetUrl(t.Folder(), "mailto:captain@example.org").scheme(), "mailto");
     kvd::RecordingShell shell;
     shell.Open("help\\german\\kvdhilfe.htm");
     EXPECT_EQ(shell.Opened(), QStringList{"help\\german\\kvdhilfe.htm"});

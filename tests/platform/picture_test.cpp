@@ -1,0 +1,196 @@
+#include "platform/picture.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/platform/pixels.h"
+
+namespace kvd {
+namespace {
+
+using test::PixelNear;
+
+const QColor kSea(0, 128, 128);
+
+QImage Filled(int width, int height, const QColor& colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// A 6 x 4 sprite: sea everywhere (so also at the bottom-left), a yellow top-left pixel and a
+// red 2 x 2 ship at (2, 1).
+QImage SpriteImage() {
+    QImage image = Filled(6, 4, kSea);
+    image.setPixelColor(0, 0, Qt::yellow);
+    for (int y = 1; y <= 2; ++y)
+        for (int x = 2; x <= 3; ++x) image.setPixelColor(x, y, Qt::red);
+    return image;
+}
+
+QImage DrawnOnBlue(const Picture& picture) {
+    QImage target = Filled(picture.Width(), picture.Height(), Qt::blue);
+    picture.StretchDraw(target, QRect(0, 0, picture.Width(), picture.Height()));
+    return target;
+}
+
+TEST(PictureTransparency, KeyIsTheBottomLeftColourAndCanBeSwitchedOff) {
+    Picture sprite(SpriteImage());
+    sprite.SetTransparent(true);
+    QImage drawn = DrawnOnBlue(sprite);
+    EXPECT_TRUE(PixelNear(drawn, 0, 3, Qt::blue));  // the key pixel itself
+    EXPECT_TRUE(PixelNear(drawn, 1, 1, Qt::blue));
+    EXPECT_TRUE(PixelNear(drawn, 5, 0, Qt::blue));
+    EXPECT_TRUE(PixelNear(drawn, 2, 1, Qt::red));
+    EXPECT_TRUE(PixelNear(drawn, 3, 2, Qt::red));
+    // The top-left corner is not the key: it is drawn.
+    EXPECT_TRUE(PixelNear(drawn, 0, 0, Qt::yellow));
+
+    sprite.SetTransparent(false);
+    drawn = DrawnOnBlue(sprite);
+    EXPECT_TRUE(PixelNear(drawn, 0, 3, kSea));
+    EXPECT_TRUE(PixelNear(drawn, 1, 1, kSea));
+    EXPECT_TRUE(PixelNear(drawn, 2, 1, Qt::red));
+
+    sprite.SetTransparent(true);
+    EXPECT_TRUE(PixelNear(DrawnOnBlue(sprite), 1, 1, Qt::blue));
+}
+
+TEST(PictureTransparency, FollowsANewImageAndItsOwnKey) {
+    Picture sprite(SpriteImage());
+    sprite.SetTransparent(true);
+    // The new picture's bottom-left is red, so now red is left out and the sea is drawn.
+    QImage next = Filled(6, 4, kSea);
+    next.setPixelColor(0, 3, Qt::red);
+    next.setPixelColor(4, 1, Qt::red);
+    sprite.Assign(next);
+    ASSERT_TRUE(sprite.Transparent());
+    const QImage drawn = DrawnOnBlue(sprite);
+    EXPECT_TRUE(PixelNear(drawn, 0, 3, Qt::blue));
+    EXPECT_TRUE(PixelNear(drawn, 4, 1, Qt::blue));
+    EXPECT_TRUE(PixelNear(drawn, 1, 1, kSea));
+}
+
+TEST(PictureTransparency, PaletteSpritesAreKeyedLikeOthers) {
+    // The game's sprites are 8-bit palette bitmaps.
+    QImage indexed = SpriteImage().convertToFormat(QImage::Format_Indexed8);
+    ASSERT_EQ(indexed.format(), QImage::Format_Indexed8);
+    Picture sprite(indexed);
+    sprite.SetTransparent(true);
+    const QImage drawn = DrawnOnBlue(sprite);
+    EXPECT_TRUE(PixelNear(drawn, 1, 1, Qt::blue));
+    EXPECT_TRUE(PixelNear(drawn, 2, 2, Qt::red));
+}
+
+TEST(PictureCreate, IsOpaqueAndFilledEvenAfterTransparency) {
+    Picture picture(SpriteImage());
+    picture.SetTransparent(true);
+    // A filled picture is all key colour: left transparent, it would draw nothing at all.
+    picture.Create(5, 3, Qt::green);
+    EXPECT_FALSE(picture.Transparent());
+    EXPECT_EQ(picture.Width(), 5);
+    EXPECT_EQ(picture.Height(), 3);
+    const QImage drawn = DrawnOnBlue(picture);
+    EXPECT_TRUE(PixelNear(drawn, 0, 2, Qt::green));
+    EXPECT_TRUE(PixelNear(drawn, 4, 0, Qt::green));
+}
+
+TEST(PictureStretch, FillsExactlyTheRectangle) {
+    QImage quadrants(2, 2, QImage::Format_RGB32);
+    quadrants.setPixelColor(0, 0, Qt::red);
+    quadrants.setPixelColor(1, 0, Qt::green);
+    quadrants.setPixelColor(0, 1, Qt::blue);
+    quadrants.setPixelColor(1, 1, Qt::white);
+    const Picture picture(quadrants);
+
+    QImage target = Filled(100, 80, Qt::black);
+    const QRect rect(10, 20, 30, 40);
+    picture.StretchDraw(target, rect);
+
+    EXPECT_TRUE(PixelNear(target, rect.left(), rect.top(), Qt::red, 2));
+    EXPECT_TRUE(PixelNear(target, rect.right(), rect.top(), Qt::green, 2));
+    EXPECT_TRUE(PixelNear(target, rect.left(), rect.bottom(), Qt::blue, 2));
+    EXPECT_TRUE(PixelNear(target, rect.right(), rect.bottom(), Qt::white, 2));
+    // One pixel beyond each edge is untouched.
+    EXPECT_TRUE(PixelNear(target, rect.left() - 1, rect.top(), Qt::black));
+    EXPECT_TRUE(PixelNear(target, rect.right() + 1, rect.top(), Qt::black));
+    EXPECT_TRUE(PixelNear(target, rect.left(), rect.top() - 1, Qt::black));
+    EXPECT_TRUE(PixelNear(target, rect.right(), rect.bottom() + 1, Qt::black));
+    EXPECT_TRUE(PixelNear(target, 0, 0, Qt::black));
+    EXPECT_TRUE(PixelNear(target, 99, 79, Qt::black));
+}
+
+TEST(PictureStretch, TransparentSpriteStretchedKeepsTheBackground) {
+    Picture sprite(SpriteImage());
+    sprite.SetTransparent(true);
+    QImage target = Filled(60, 40, Qt::blue);
+    sprite.StretchDraw(target, QRect(0, 0, 60, 40));
+    // Ten times the size; smoothing blends only next to the ship, so these points are clean.
+    EXPECT_TRUE(PixelNear(target, 5, 35, Qt::blue));
+    EXPECT_TRUE(PixelNear(target, 55, 35, Qt::blue));
+    EXPECT_TRUE(PixelNear(target, 30, 20, Qt::red, 2));
+}
+
+TEST(PictureStretch, NothingToDrawLeavesTheTargetAlone) {
+    QImage target = Filled(8, 8, Qt::blue);
+    Picture().StretchDraw(target, QRect(0, 0, 8, 8));
+    Picture(Filled(2, 2, Qt::red)).StretchDraw(target, QRect(2, 2, 0, 5));
+    EXPECT_EQ(target, Filled(8, 8, Qt::blue));
+}
+
+TEST(PictureCopyRect, CopiesIntoTheDestinationRectangleOnly) {
+    Picture dest(Filled(10, 10, Qt::green));
+    const Picture source(Filled(4, 4, Qt::red));
+    dest.CopyRect(QRect(3, 3, 4, 4), source, QRect(0, 0, 4, 4));
+    const QImage& image = dest.Image();
+    EXPECT_TRUE(PixelNear(image, 3, 3, Qt::red));
+    EXPECT_TRUE(PixelNear(image, 6, 6, Qt::red));
+    EXPECT_TRUE(PixelNear(image, 2, 3, Qt::green));
+    EXPECT_TRUE(PixelNear(image, 7, 6, Qt::green));
+    EXPECT_TRUE(PixelNear(image, 3, 2, Qt::green));
+    EXPECT_TRUE(PixelNear(image, 6, 7, Qt::green));
+}
+
+TEST(PictureCopyRect, StretchesWhenTheSizesDiffer) {
+    Picture dest(Filled(10, 10, Qt::green));
+    const Picture source(Filled(4, 4, Qt::red));
+    dest.CopyRect(QRect(1, 1, 8, 6), source, QRect(1, 1, 2, 2));
+    const QImage& image = dest.Image();
+    EXPECT_TRUE(PixelNear(image, 1, 1, Qt::red));
+    EXPECT_TRUE(PixelNear(image, 8, 6, Qt::red));
+    EXPECT_TRUE(PixelNear(image, 9, 6, Qt::green));
+    EXPECT_TRUE(PixelNear(image, 8, 7, Qt::green));
+}
+
+TEST(PictureCopyRect, CopiesKeyColoursAsColoursAndRekeysTheDestination) {
+    // The source is transparent, but a copy takes its pixels as they are stored.
+    Picture flag(SpriteImage());
+    flag.SetTransparent(true);
+    Picture opaque(Filled(6, 4, Qt::white));
+    opaque.CopyRect(QRect(0, 0, 6, 4), flag, QRect(0, 0, 6, 4));
+    EXPECT_TRUE(PixelNear(DrawnOnBlue(opaque), 1, 1, kSea));
+
+    // Onto a transparent sprite: copied pixels of the sprite's key colour become holes, the
+    // rest is drawn, and the sprite's own sea stays left out.
+    Picture sprite(SpriteImage());
+    sprite.SetTransparent(true);
+    QImage corner = Filled(2, 2, Qt::magenta);
+    corner.setPixelColor(1, 1, kSea);
+    sprite.CopyRect(QRect(0, 0, 2, 2), Picture(corner), QRect(0, 0, 2, 2));
+    const QImage drawn = DrawnOnBlue(sprite);
+    EXPECT_TRUE(PixelNear(drawn, 0, 0, Qt::magenta));
+    EXPECT_TRUE(PixelNear(drawn, 1, 1, Qt::blue));
+    EXPECT_TRUE(PixelNear(drawn, 5, 3, Qt::blue));
+    EXPECT_TRUE(PixelNear(drawn, 2, 1, Qt::red));
+}
+
+TEST(PictureCopyRect, WithinOnePicture) {
+    QImage halves = Filled(8, 4, Qt::red);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 4; x < 8; ++x) halves.setPixelColor(x, y, Qt::blue);
+    Picture picture(halves);
+    picture.CopyRect(QRect(4, 0, 4, 4), picture, QRect(0, 0, 4, 4));
+    EXPECT_EQ(picture.Image(), Filled(8, 4, Qt::red));
+}
+
+}  // namespace
+}  // namespace kvd
