@@ -59,6 +59,7 @@ void Picture::CopyRect(const QRect& dest, const Picture& from, const QRect& sour
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(dest, pixels, source);
     }
+    ApplyTransparency();
 }
 
 void Picture::ApplyTransparency() {
