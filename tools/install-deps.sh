@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev
     libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth fonts-dejavu-core
 )
 
 missing=()

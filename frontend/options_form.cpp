@@ -1,0 +1,297 @@
+#include "frontend/options_form.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "core/game_sound.h"
+#include "core/map_file.h"
+#include "core/settings.h"
+#include "frontend/language_texts.h"
+#include "frontend/settings_file.h"
+#include "platform/colors.h"
+#include "platform/platform.h"
+
+namespace kvd {
+
+namespace {
+constexpr quint32 kTextColour = 10862545;
+constexpr quint32 kHoverColour = 8508149;
+constexpr int kPanelWidth = 649;
+constexpr int kPanelHeight = 577;
+
+const QStringList kNavyNames{QStringLiteral("Royal Navy"), QStringLiteral("Kriegsmarine"),
+                             QStringLiteral("US Navy"), QStringLiteral("Nihon Kaigun")};
+const QString kNavyLetters = QStringLiteral("EDUJ");
+const QString kPlaneLetters = QStringLiteral("0123");
+
+QString ColourSheet(quint32 colour) {
+    return QStringLiteral("color: %1; background: transparent;").arg(BgrColor(colour).name());
+}
+
+// The list index of a letter in a set of letters, -1 (nothing selected) when it is none of them.
+int IndexOf(const QString& letters, QChar letter) { return letters.indexOf(letter); }
+
+const QString kNoMapsText = QStringLiteral(
+    "   No map files were found in the maps folder!   \r\r   Please reinstall the maps or make one in the Map Maker.   ");
+const QString kSaveFailedText = QStringLiteral(
+    "   The settings could not be saved to config\\last.cfg!   \r\r"
+    "   Your choices are kept. Please check the disk and submit again.   ");
+}  // namespace
+
+TOptions::TOptions(Platform& platform, Settings& settings, QStringList& settingsLines,
+                   LanguageTexts& texts, MapLines& boardMap, QWidget* parent)
+    : QWidget(parent),
+      platform_(platform),
+      settings_(settings),
+      lines_(settingsLines),
+      texts_(texts),
+      boardMap_(boardMap) {
+    setWindowTitle(QStringLiteral("Korvald"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setMouseTracking(true);
+    BuildLayout();
+}
+
+void TOptions::BuildLayout() {
+    Panel1 = new QWidget(this);
+    Panel1->setFixedSize(kPanelWidth, kPanelHeight);
+    Panel1->setMouseTracking(true);
+    Panel1->installEventFilter(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setStyleSheet(QStringLiteral("#Panel1 { background: black; border: 1px solid %1; }")
+                              .arg(BgrColor(kTextColour).name()));
+
+    auto label = [&](const QString& text, int x, int y, int w, int h, int px) {
+        auto* l = new QLabel(text, Panel1);
+        l->setGeometry(x, y, w, h);
+        l->setFont(platform_.fonts->TitleFont(px));
+        l->setStyleSheet(ColourSheet(kTextColour));
+        l->installEventFilter(this);
+        l->setMouseTracking(true);
+        return l;
+    };
+    auto list = [&](int y) {
+        auto* box = new QComboBox(Panel1);
+        box->setGeometry(330, y + 4, 270, 30);
+        QFont font = box->font();
+        font.setPixelSize(16);
+        box->setFont(font);
+        const QString c = BgrColor(kTextColour).name();
+        box->setStyleSheet(QStringLiteral(
+            "QComboBox { color: %1; background: #101418; border: 1px solid %1; padding-left: 6px; }"
+            "QComboBox QAbstractItemView { color: %1; background: #101418; "
+            "selection-background-color: #2a3440; }").arg(c));
+        return box;
+    };
+
+    TitleLabel = label(QStringLiteral("Options Menu"), 0, 14, kPanelWidth, 56, 44);
+    TitleLabel->setAlignment(Qt::AlignCenter);
+    const int top = 92, step = 52;
+    NavyLabel = label(QStringLiteral("Home Navy"), 48, top, 270, 40, 28);
+    MapLabel = label(QStringLiteral("Select Map"), 48, top + step, 270, 40, 28);
+    SoundLabel = label(QStringLiteral("Sound"), 48, top + 2 * step, 270, 40, 28);
+    LangLabel = label(QStringLiteral("Language"), 48, top + 3 * step, 270, 40, 28);
+    RevealLabel = label(QStringLiteral("Reveal"), 48, top + 4 * step, 270, 40, 28);
+    ReconnLabel = label(QStringLiteral("Reconn. Planes"), 48, top + 5 * step, 270, 40, 28);
+    CombatLabel = label(QStringLiteral("Additional Damage"), 48, top + 6 * step, 270, 40, 28);
+    FlagLabel = label(QStringLiteral("Transfer the Flag"), 48, top + 7 * step, 270, 40, 28);
+    Label8 = label(QStringLiteral("Submit Settings and Return to Main Menu"), 0, top + 8 * step + 14,
+                   kPanelWidth, 44, 28);
+    Label8->setAlignment(Qt::AlignCenter);
+    Label8->setCursor(Qt::PointingHandCursor);
+
+    NavyList = list(top);
+    NavyList->addItems(kNavyNames);
+    MapList = list(top + step);
+    SoundBox = list(top + 2 * step);
+    SoundBox->addItems({QString(), QString()});
+    LangBox = list(top + 3 * step);
+    LangBox->addItems({QString(), QString()});
+    revealBox = list(top + 4 * step);
+    revealBox->addItems({QString(), QString()});
+    ReconnBox = list(top + 5 * step);
+    ReconnBox->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    CombatBox = list(top + 6 * step);
+    CombatBox->addItems({QString(), QString()});
+    FlagBox = list(top + 7 * step);
+    FlagBox->addItems({QString(), QString()});
+
+    // Only a player's pick changes a setting; selecting entries while filling does not.
+    connect(NavyList, &QComboBox::activated, this, [this] { NavyListChange(); });
+    connect(MapList, &QComboBox::activated, this, [this] { MapListChange(); });
+    connect(SoundBox, &QComboBox::activated, this, [this] { SoundBoxChange(); });
+    connect(LangBox, &QComboBox::activated, this, [this] { LangBoxChange(); });
+    connect(revealBox, &QComboBox::activated, this, [this] { revealBoxChange(); });
+    connect(ReconnBox, &QComboBox::activated, this, [this] { ReconnBoxChange(); });
+    connect(CombatBox, &QComboBox::activated, this, [this] { CombatBoxChange(); });
+    connect(FlagBox, &QComboBox::activated, this, [this] { FlagBoxChange(); });
+}
+
+void TOptions::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void TOptions::FormShow() {
+    const int width = platform_.screen->Width(), height = platform_.screen->Height();
+    setGeometry(0, 0, width, height);
+    Panel1->move((width - 616) / 2, (height - 590) / 2);
+
+    auto text = [](QLabel* l) { return [l](const QString& s) { l->setText(s); }; };
+    auto item = [](QComboBox* b, int k) { return [b, k](const QString& s) { b->setItemText(k, s); }; };
+    CaptionChain(texts_, {{13, text(TitleLabel)},  {10, text(NavyLabel)},   {9, text(LangLabel)},
+                          {77, text(MapLabel)},    {4, text(RevealLabel)},  {111, text(CombatLabel)},
+                          {78, text(ReconnLabel)}, {5, text(FlagLabel)},    {6, text(Label8)},
+                          {63, item(SoundBox, 0)}, {64, item(SoundBox, 1)}, {112, item(LangBox, 0)},
+                          {113, item(LangBox, 1)}, {15, item(revealBox, 0)}, {16, item(revealBox, 1)},
+                          {15, item(FlagBox, 0)},  {16, item(FlagBox, 1)},  {15, item(CombatBox, 0)},
+                          {16, item(CombatBox, 1)}});
+
+    // The lines as they stand; the map line is kept aside until the player picks a map.
+    const QString mapName = settings_.MapName;
+    ApplySettingsLines(lines_, settings_);
+    mapNameCopy_ = lines_.size() > settings_line::kMapName ? lines_[settings_line::kMapName] : mapName;
+    settings_.MapName = mapName;
+
+    MapList->clear();
+    MapList->addItems(kvd::MapList(*platform_.files));
+    const int map = MapList->findText(mapNameCopy_, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    MapList->setCurrentIndex(map >= 0 ? map : (MapList->count() > 0 ? 0 : -1));
+    SelectFromVariables();
+    SetSubmitColour(false);
+}
+
+void TOptions::SelectFromVariables() {
+    const QChar Y = QLatin1Char('Y');
+    LangBox->setCurrentIndex(settings_.Language == QLatin1Char('E') ? 0 : 1);
+    NavyList->setCurrentIndex(IndexOf(kNavyLetters, settings_.HomeNavy));
+    SoundBox->setCurrentIndex(settings_.SoundOption == Y ? 0 : 1);
+    revealBox->setCurrentIndex(IndexOf(QStringLiteral("YN"), settings_.RevealOption));
+    ReconnBox->setCurrentIndex(IndexOf(kPlaneLetters, settings_.ReconPlanes));
+    FlagBox->setCurrentIndex(settings_.FlagTransfer == Y ? 0 : 1);
+    CombatBox->setCurrentIndex(settings_.AdditionalDamage == Y ? 0 : 1);
+}
+
+void TOptions::NavyListChange() {
+    const int k = NavyList->currentIndex();
+    if (k < 0) return;
+    settings_.HomeNavy = kNavyLetters[k];
+    SetSettingChar(lines_, settings_line::kHomeNavy, settings_.HomeNavy);
+}
+
+void TOptions::MapListChange() {
+    settings_.MapName = MapList->currentText();
+    if (settings_.MapName.isEmpty()) settings_.MapName = QStringLiteral("Standard");
+    mapNameCopy_ = settings_.MapName;
+    SetSettingLine(lines_, settings_line::kMapName, settings_.MapName);
+}
+
+void TOptions::YesNoChange(QComboBox* box, QChar& variable, int line) {
+    const int k = box->currentIndex();
+    if (k < 0) return;
+    variable = k == 0 ? QLatin1Char('Y') : QLatin1Char('N');
+    SetSettingChar(lines_, line, variable);
+}
+
+void TOptions::SoundBoxChange() { YesNoChange(SoundBox, settings_.SoundOption, settings_line::kSound); }
+void TOptions::revealBoxChange() { YesNoChange(revealBox, settings_.RevealOption, settings_line::kReveal); }
+void TOptions::CombatBoxChange() {
+    YesNoChange(CombatBox, settings_.AdditionalDamage, settings_line::kAdditionalDamage);
+}
+void TOptions::FlagBoxChange() { YesNoChange(FlagBox, settings_.FlagTransfer, settings_line::kFlagTransfer); }
+
+void TOptions::ReconnBoxChange() {
+    const int k = ReconnBox->currentIndex();
+    if (k < 0) return;
+    settings_.ReconPlanes = kPlaneLetters[k];
+    SetSettingChar(lines_, settings_line::kReconPlanes, settings_.ReconPlanes);
+}
+
+void TOptions::LangBoxChange() {
+    const int k = LangBox->currentIndex();
+    if (k < 0) return;
+    settings_.Language = k == 0 ? QLatin1Char('E') : QLatin1Char('D');
+    if (!SwitchLanguage(*platform_.files, settings_.Language, texts_))
+        platform_.boxes->Show(BoxKind::Error, kLanguageFailureOnChange, BoxButtons::Ok);
+    SetSettingChar(lines_, settings_line::kLanguage, settings_.Language);
+    FormShow();
+}
+
+void TOptions::Label8Click() {
+    PlaySound(platform_, settings_, QStringLiteral("Click"), true);
+    if (MapList->currentIndex() < 0) {
+        platform_.boxes->Show(BoxKind::Error, kNoMapsText, BoxButtons::Ok);
+        return;
+    }
+    settings_.MapName = MapList->currentText();
+    QString error;
+    if (!LoadMap(*platform_.files, settings_.MapName, boardMap_, &error)) {
+        platform_.boxes->Show(BoxKind::Error, QStringLiteral("   %1   ").arg(error), BoxButtons::Ok);
+        return;
+    }
+    const QChar region = boardMap_.Region();
+    texts_.MO(79, 1);
+    const QChar navy = settings_.HomeNavy;
+    const bool european = navy == QLatin1Char('E') || navy == QLatin1Char('D');
+    const bool pacific = navy == QLatin1Char('U') || navy == QLatin1Char('J');
+    if ((european && region == QLatin1Char('A')) || (pacific && region == QLatin1Char('E'))) {
+        const BoxAnswer answer = platform_.boxes->Show(
+            BoxKind::Warning, QStringLiteral("   ") + texts_.Msg1 + QStringLiteral("  "), BoxButtons::YesNo);
+        if (answer != BoxAnswer::Yes) {
+            NavyList->setCurrentIndex(IndexOf(kNavyLetters, settings_.HomeNavy));
+            return;
+        }
+    }
+    // The map that is played is the one shown as selected, so the file names it too.
+    SetSettingLine(lines_, settings_line::kMapName, settings_.MapName);
+    if (!SaveSettings(*platform_.files, lines_)) {
+        platform_.boxes->Show(BoxKind::Error, kSaveFailedText, BoxButtons::Ok);
+        return;
+    }
+    close();
+    if (OnSubmitted) OnSubmitted();
+}
+
+void TOptions::SetSubmitColour(bool hover) {
+    submitHovered_ = hover;
+    Label8->setStyleSheet(ColourSheet(hover ? kHoverColour : kTextColour));
+}
+
+void TOptions::Label8MouseEnter() {
+    if (submitHovered_) return;
+    SetSubmitColour(true);
+    PlaySound(platform_, settings_, QStringLiteral("Click"), true);
+}
+
+void TOptions::HoverEnd() {
+    if (submitHovered_) SetSubmitColour(false);
+}
+
+void TOptions::mouseMoveEvent(QMouseEvent* event) {
+    HoverEnd();
+    QWidget::mouseMoveEvent(event);
+}
+
+void TOptions::keyPressEvent(QKeyEvent* event) {
+    // Return submits, as a click on the submit line would.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) Label8Click();
+    else QWidget::keyPressEvent(event);
+}
+
+bool TOptions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label8) {
+        if (event->type() == QEvent::Enter) Label8MouseEnter();
+        if (event->type() == QEvent::MouseButtonRelease) Label8Click();
+    } else if (event->type() == QEvent::MouseMove) {
+        HoverEnd();
+    } else if (event->type() == QEvent::MouseButtonPress && (watched == TitleLabel || watched == SoundLabel)) {
+        HoverEnd();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace kvd
