@@ -3,10 +3,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "core/context.h"
 #include "core/game_sound.h"
 #include "core/map_file.h"
 #include "core/settings.h"
-#include "frontend/language_texts.h"
+#include "core/language_texts.h"
 #include "frontend/settings_file.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
@@ -38,13 +39,12 @@ const QString kSaveFailedText = QStringLiteral(
     "   Your choices are kept. Please check the disk and submit again.   ");
 }  // namespace
 
-TOptions::TOptions(Platform& platform, Settings& settings, QStringList& settingsLines,
-                   LanguageTexts& texts, MapLines& boardMap, QWidget* parent)
+TOptions::TOptions(Context& context, MapLines& boardMap, QWidget* parent)
     : QWidget(parent),
-      platform_(platform),
-      settings_(settings),
-      lines_(settingsLines),
-      texts_(texts),
+      platform_(context.platform),
+      settings_(context.settings),
+      lines_(context.settingsLines),
+      texts_(context.texts),
       boardMap_(boardMap) {
     setWindowTitle(QStringLiteral("Korvald"));
     setWindowFlag(Qt::FramelessWindowHint);

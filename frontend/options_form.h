@@ -8,6 +8,7 @@
 namespace kvd {
 
 class MapLines;
+struct Context;
 struct LanguageTexts;
 struct Platform;
 struct Settings;
@@ -16,8 +17,8 @@ struct Settings;
 // effect in memory at once; only "submit" writes the settings file.
 class TOptions : public QWidget {
 public:
-    TOptions(Platform& platform, Settings& settings, QStringList& settingsLines, LanguageTexts& texts,
-             MapLines& boardMap, QWidget* parent = nullptr);
+    // boardMap: the board window's map lines, which submit loads the chosen map into.
+    TOptions(Context& context, MapLines& boardMap, QWidget* parent = nullptr);
 
     // Called after a successful submit, once the window has closed (the main menu enables
     // itself again and relabels).

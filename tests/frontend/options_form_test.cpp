@@ -3,9 +3,10 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include "core/context.h"
 #include "core/map_file.h"
 #include "core/settings.h"
-#include "frontend/language_texts.h"
+#include "core/language_texts.h"
 #include "frontend/options_form.h"
 #include "frontend/settings_file.h"
 #include "tests/support/test_platform.h"
@@ -25,9 +26,10 @@ QStringList Map(const char* region) {
 // An options window over a program folder with two maps and both languages.
 struct OptionsFixture : ::testing::Test {
     kvd::test::TestPlatform t;
-    kvd::Settings settings;
-    QStringList memo;
-    kvd::LanguageTexts texts;
+    kvd::Context context{t.Services()};
+    kvd::Settings& settings = context.settings;
+    QStringList& memo = context.settingsLines;
+    kvd::LanguageTexts& texts = context.texts;
     kvd::MapLines boardMap;
     std::unique_ptr<kvd::TOptions> form;
     int submitted = 0;
@@ -42,7 +44,7 @@ struct OptionsFixture : ::testing::Test {
                                          "N keep", "2 keep", "Y keep", "after"});
         ASSERT_TRUE(kvd::LoadSettings(t.Folder(), memo, settings));
         kvd::SwitchLanguage(t.Folder(), settings.Language, texts);
-        form = std::make_unique<kvd::TOptions>(t.Services(), settings, memo, texts, boardMap);
+        form = std::make_unique<kvd::TOptions>(context, boardMap);
         form->OnSubmitted = [this] { ++submitted; };
         form->show();
     }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frontend/language_texts.h"
+#include "core/language_texts.h"
 #include "tests/support/test_platform.h"
 
 TEST(LanguageTexts, LookupsStripThePrefixAndKeepBlanks) {

@@ -1,4 +1,4 @@
-#include "frontend/language_texts.h"
+#include "core/language_texts.h"
 
 #include "platform/files.h"
 
