@@ -51,7 +51,8 @@ void RealPacing::WaitUntilElapsed(int ms) {
         // served meanwhile and no core is spun.
         QEventLoop loop;
         QTimer::singleShot(remaining, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
+        // -1: the program is ending and no loop runs any more; waiting on is pointless then.
+        if (loop.exec() == -1) return;
     }
 }
 

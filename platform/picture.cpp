@@ -29,6 +29,7 @@ void Picture::Assign(QImage image) {
 void Picture::Clear() {
     original_ = QImage();
     image_ = QImage();
+    scaled_ = QImage();
 }
 
 void Picture::SetTransparent(bool transparent) {
@@ -45,7 +46,14 @@ void Picture::Create(int width, int height, const QColor& fill) {
 }
 
 void Picture::StretchDraw(QImage& target, const QRect& rect) const {
-    StretchImage(target, rect, image_);
+    if (target.isNull() || image_.isNull() || rect.isEmpty()) return;
+    if (rect.size() == image_.size()) {
+        StretchImage(target, rect, image_);
+        return;
+    }
+    if (scaled_.size() != rect.size())
+        scaled_ = image_.scaled(rect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    StretchImage(target, rect, scaled_);
 }
 
 void Picture::CopyRect(const QRect& dest, const Picture& from, const QRect& source) {
@@ -63,6 +71,7 @@ void Picture::CopyRect(const QRect& dest, const Picture& from, const QRect& sour
 }
 
 void Picture::ApplyTransparency() {
+    scaled_ = QImage();
     if (!transparent_ || original_.isNull()) {
         image_ = original_;
         return;

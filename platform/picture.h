@@ -28,7 +28,8 @@ public:
     // Makes an opaque picture of this size filled with a colour.
     void Create(int width, int height, const QColor& fill = Qt::black);
 
-    // Draws the whole picture stretched into rect of target.
+    // Draws the whole picture stretched into rect of target. The stretched picture is kept for
+    // the next draw of the same size, so a sprite drawn into cell after cell is scaled once.
     void StretchDraw(QImage& target, const QRect& rect) const;
     // Copies the rectangle source of another picture onto the rectangle dest of this one
     // (stretched when the sizes differ), opaquely. Transparency is applied again afterwards.
@@ -39,6 +40,7 @@ private:
     QImage original_;  // as loaded, colour key intact
     QImage image_;     // as drawn
     bool transparent_ = false;
+    mutable QImage scaled_;  // image_ at the size last drawn
 };
 
 // Stretches image into rect of target (smoothly), with its alpha.

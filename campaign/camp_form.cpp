@@ -1,0 +1,1 @@
+#include "campaign/camp_form.h"

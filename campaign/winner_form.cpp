@@ -1,0 +1,1 @@
+#include "campaign/winner_form.h"

@@ -1,0 +1,34 @@
+#include "core/picture_sets.h"
+
+#include "platform/resources.h"
+
+namespace kvd {
+
+bool PictureSet::Load(const Resources& resources, UnitKind kind, const QString& name) {
+    Picture picture;
+    if (!LoadSpriteFromRes(resources, name, picture)) return false;
+    picture.SetTransparent(true);
+    pictures_[kind] = std::move(picture);
+    return true;
+}
+
+const Picture* PictureSet::Find(UnitKind kind) const {
+    const auto it = pictures_.find(kind);
+    return it == pictures_.end() ? nullptr : &it->second;
+}
+
+Picture* PictureSet::Find(UnitKind kind) {
+    const auto it = pictures_.find(kind);
+    return it == pictures_.end() ? nullptr : &it->second;
+}
+
+void PictureSet::StampFlag(const Picture& flag, const QRect& rect) {
+    for (auto& [kind, picture] : pictures_) picture.CopyRect(rect, flag, rect);
+}
+
+const Picture* SpriteForCode(const PictureSet& set, int code) {
+    if (code == 3) return nullptr;  // the first submarine slot has no picture on the board
+    return set.Find(KindOfCode(code));
+}
+
+}  // namespace kvd

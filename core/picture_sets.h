@@ -1,0 +1,33 @@
+#pragma once
+#include <map>
+
+#include "core/unit_codes.h"
+#include "platform/picture.h"
+
+namespace kvd {
+
+class Resources;
+
+// The unit pictures of one side, by kind. The first set is drawn for the player's units; the
+// second for identified opposing units (the "D" pictures against the Kriegsmarine, otherwise
+// the first set's pictures with the opposing navy's flag in their top-left corner).
+class PictureSet {
+public:
+    // Loads the sprite `name` as the picture of `kind`, transparent. False when it is missing.
+    bool Load(const Resources& resources, UnitKind kind, const QString& name);
+    // The picture of a kind, or nullptr when it was not loaded (nothing is drawn then).
+    const Picture* Find(UnitKind kind) const;
+    Picture* Find(UnitKind kind);
+    // Copies a rectangle of the flag onto the same rectangle of every picture of the set.
+    void StampFlag(const Picture& flag, const QRect& rect);
+    void Clear() { pictures_.clear(); }
+    bool Empty() const { return pictures_.empty(); }
+
+private:
+    std::map<UnitKind, Picture> pictures_;
+};
+
+// The picture a unit code is drawn with from a set: submarines 3 have none; the rest by kind.
+const Picture* SpriteForCode(const PictureSet& set, int code);
+
+}  // namespace kvd

@@ -1,0 +1,92 @@
+#include "frontend/about_form.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include "core/context.h"
+#include "core/game_sound.h"
+#include "platform/colors.h"
+#include "platform/platform.h"
+
+namespace kvd {
+
+namespace {
+constexpr quint32 kTextColour = 10862545;
+constexpr quint32 kHoverColour = 8508149;
+
+void Colour(QLabel* line, quint32 value) {
+    line->setStyleSheet(QStringLiteral("color: %1;").arg(BgrColor(value).name()));
+}
+}  // namespace
+
+TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), context_(context) {
+    setWindowTitle(QStringLiteral("About"));
+    setFixedSize(616, 239);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    panel_ = new QWidget(this);
+    panel_->setGeometry(8, 8, 600, 223);
+    panel_->setMouseTracking(true);
+    panel_->installEventFilter(this);
+    auto line = [&](const QString& text, int y) {
+        auto* label = new QLabel(text, panel_);
+        label->setGeometry(0, y, 600, 34);
+        label->setAlignment(Qt::AlignCenter);
+        QFont font = label->font();
+        font.setPixelSize(21);
+        label->setFont(font);
+        Colour(label, kTextColour);
+        return label;
+    };
+    NameLine = line(QStringLiteral("Korvald %1  (build %2)")
+                        .arg(QStringLiteral(KORVALD_VERSION), QStringLiteral(__DATE__)),
+                    28);
+    MakerLine = line(QStringLiteral("The Korvald developers, 2026"), 74);
+    MailLine = line(kMakerMail, 120);
+    WebLine = line(kMakerWeb, 166);
+    for (QLabel* link : {MailLine, WebLine}) {
+        link->setCursor(Qt::PointingHandCursor);
+        link->installEventFilter(this);
+    }
+}
+
+void TAboutForm::MailClick() {
+    PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false);
+    Colour(MailLine, kHoverColour);
+    context_.platform.shell->Open(QStringLiteral("mailto:") + kMakerMail);
+}
+
+void TAboutForm::WebClick() {
+    PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false);
+    Colour(WebLine, kHoverColour);
+    context_.platform.shell->Open(kMakerWeb);
+}
+
+void TAboutForm::PanelHover() {
+    Colour(MailLine, kTextColour);
+    Colour(WebLine, kTextColour);
+}
+
+void TAboutForm::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (OnClosed) OnClosed();
+}
+
+void TAboutForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) close();
+    else QWidget::keyPressEvent(event);
+}
+
+bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == MailLine) MailClick();
+        if (watched == WebLine) WebClick();
+    }
+    if (watched == panel_ && event->type() == QEvent::MouseMove) PanelHover();
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace kvd

@@ -1,0 +1,41 @@
+#pragma once
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+
+namespace kvd {
+
+struct Context;
+
+// The about window: the program's name and version, its makers, an address and a web page.
+class TAboutForm : public QWidget {
+public:
+    explicit TAboutForm(Context& context, QWidget* parent = nullptr);
+
+    void MailClick();
+    void WebClick();
+    // The mouse is over the inner panel: both links return to their normal colour.
+    void PanelHover();
+
+    QLabel* NameLine;
+    QLabel* MakerLine;
+    QLabel* MailLine;
+    QLabel* WebLine;
+
+    // Closing the window gives the main menu back.
+    std::function<void()> OnClosed;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Context& context_;
+    QWidget* panel_;
+};
+
+inline const QString kMakerMail = QStringLiteral("captains@korvald.example");
+inline const QString kMakerWeb = QStringLiteral("https://korvald.example");
+
+}  // namespace kvd

@@ -1,0 +1,340 @@
+#include "frontend/intro_form.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include "core/context.h"
+#include "core/game_sound.h"
+#include "frontend/settings_file.h"
+#include "platform/colors.h"
+#include "platform/picture.h"
+#include "platform/platform.h"
+
+namespace kvd {
+
+const char* const kRequiredFiles[9] = {
+    "config\\last.cfg",   "config\\deutsch.mes", "config\\english.mes",
+    "config\\UShips.cfg", "config\\JShips.cfg",  "config\\EShips.cfg",
+    "config\\DShips.cfg", "help\\english\\kvdhelp.htm", "help\\german\\kvdhilfe.htm",
+};
+
+namespace {
+constexpr quint32 kTextColour = 10862545;
+constexpr quint32 kHoverColour = 8508149;
+constexpr int kOffScreenGap = 200;
+
+const QString kFontMissing = QStringLiteral(
+    "   Title font not found!   \r\r  The blackletter font built into Korvald could not be loaded...  ");
+const QString kFontFailed =
+    QStringLiteral("   Font File missing!     Please reinstall program...   ");
+const QString kFileMissing =
+    QStringLiteral("   An important game file is missing!    Please reinstall program...   ");
+
+QPixmap PicturePixmap(const Resources& resources, const QString& name, QSize fallback) {
+    Picture picture;
+    if (LoadJPEGFromRes(resources, name, picture)) return QPixmap::fromImage(picture.Image());
+    QPixmap plain(fallback);
+    plain.fill(QColor(16, 32, 52));
+    return plain;
+}
+
+QString Colour(quint32 value) { return BgrColor(value).name(); }
+}  // namespace
+
+TIntroForm::TIntroForm(Context& context, QWidget* parent) : QWidget(parent), context_(context) {
+    setWindowTitle(QStringLiteral("Korvald"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setMouseTracking(true);
+    BuildPanels();
+}
+
+void TIntroForm::BuildPanels() {
+    const Resources& resources = *context_.platform.resources;
+    Fonts& fonts = *context_.platform.fonts;
+    fonts.LoadTitleFont();
+
+    // The intro sign: a 478 x 120 picture in a 488 x 130 frame.
+    introSign_ = new QWidget(this);
+    introSign_->setFixedSize(488, 130);
+    introSign_->setStyleSheet(QStringLiteral("background: %1;").arg(Colour(kTextColour)));
+    auto* sign = new QLabel(introSign_);
+    sign->setGeometry(5, 5, 478, 120);
+    sign->setScaledContents(true);
+    sign->setPixmap(PicturePixmap(resources, QStringLiteral("INTROSIGN"), QSize(478, 120)));
+
+    introFrame_ = new QLabel(this);
+    introFrame_->setFixedSize(616, 424);
+    introFrame_->setScaledContents(true);
+    introFrame_->setPixmap(PicturePixmap(resources, QStringLiteral("INTROPICTURE"), QSize(616, 424)));
+
+    titleImage_ = new QLabel(this);
+    titleImage_->setFixedSize(600, 120);
+    titleImage_->setScaledContents(true);
+
+    menuPanel_ = new QWidget(this);
+    menuPanel_->setObjectName(QStringLiteral("MenuPanel"));
+    menuPanel_->setFixedSize(641, 593);
+    menuPanel_->setStyleSheet(QStringLiteral("#MenuPanel { background: black; border: 2px solid %1; }")
+                                  .arg(Colour(kTextColour)));
+    heading_ = new QLabel(QStringLiteral("Korvald"), menuPanel_);
+    heading_->setGeometry(0, 8, 641, 70);
+    heading_->setAlignment(Qt::AlignCenter);
+    heading_->setFont(fonts.TitleFont(51));
+    heading_->setStyleSheet(QStringLiteral("color: %1;").arg(Colour(kTextColour)));
+    auto* picture = new QLabel(menuPanel_);
+    picture->setGeometry(40, 86, 561, 300);
+    picture->setScaledContents(true);
+    picture->setStyleSheet(QStringLiteral("border: 3px solid %1;").arg(Colour(kTextColour)));
+    picture->setPixmap(PicturePixmap(resources, QStringLiteral("MENUPICTURE"), QSize(561, 300)));
+
+    // Three columns: Start Game, Multi-Player, Campaign | Map Maker, Options | About, Help, Quit.
+    const int columnTop = 404, columnHeight = 170;
+    const int columnX[3] = {14, 224, 430}, columnWidth[3] = {206, 202, 197};
+    for (int k = 0; k < 3; ++k) {
+        columns_[k] = new QWidget(menuPanel_);
+        columns_[k]->setGeometry(columnX[k], columnTop, columnWidth[k], columnHeight);
+        columns_[k]->setMouseTracking(true);
+        columns_[k]->installEventFilter(this);
+    }
+    struct Place {
+        Entry entry;
+        int column;
+        int slot;
+        const char* text;
+    };
+    static const Place places[] = {
+        {StartGame, 0, 0, "Start Game"}, {MultiPlayer, 0, 1, "Multi-Player"}, {Campaign, 0, 2, "Campaign"},
+        {MapMaker, 1, 0, "Map Maker"},   {Options, 1, 1, "Options"},           {About, 2, 0, "About"},
+        {Help, 2, 1, "Help"},            {Quit, 2, 2, "Quit"},
+    };
+    for (const Place& place : places) {
+        auto* label = new QLabel(QString::fromLatin1(place.text), columns_[place.column]);
+        const int y = place.column == 1 ? 26 + place.slot * 56 : 6 + place.slot * 56;
+        label->setGeometry(0, y, columnWidth[place.column], 48);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(fonts.TitleFont(33));
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+        entries_[place.entry] = label;
+    }
+    ResetEntryColours();
+}
+
+void TIntroForm::MoveOffScreen(QWidget* widget) {
+    widget->move(context_.platform.screen->Width() + kOffScreenGap, widget->y());
+}
+
+bool TIntroForm::Fail(const QString& text, int kind) {
+    startupFailed_ = true;
+    context_.platform.boxes->Show(BoxKind(kind), text, BoxButtons::Ok);
+    return false;
+}
+
+void TIntroForm::FormCreate() {
+    Platform& p = context_.platform;
+    const int width = p.screen->Width(), height = p.screen->Height();
+    setGeometry(0, 0, width, height);
+    p.cursor->Set(this, CursorShape::Hidden);
+    startupFailed_ = false;
+    MoveOffScreen(menuPanel_);
+    MoveOffScreen(introFrame_);
+    MoveOffScreen(titleImage_);
+    MoveOffScreen(introSign_);
+    menuPanel_->move(menuPanel_->x(), (height - 590) / 2);
+
+    // The title font is built into the program; only a damaged program lacks it.
+    if (!p.fonts->LoadTitleFont()) Fail(kFontMissing, int(BoxKind::Confirmation));
+    if (startupFailed_) {
+        p.boxes->Show(BoxKind::Error, kFontFailed, BoxButtons::Ok);
+        End();
+        return;
+    }
+    for (const char* file : kRequiredFiles) {
+        if (!p.files->Exists(QString::fromLatin1(file))) {
+            Fail(kFileMissing, int(BoxKind::Error));
+            break;
+        }
+    }
+    if (!startupFailed_) LoadSettings(*p.files, context_.settingsLines, context_.settings);
+    if (!startupFailed_ && !SwitchLanguage(*p.files, context_.settings.Language, context_.texts))
+        Fail(kLanguageFailureAtStart, int(BoxKind::Error));
+    if (width < 799 || width > 1281) {
+        context_.texts.MO(33, 1);
+        Fail(QStringLiteral("  ") + context_.texts.Msg1 + QStringLiteral("   "), int(BoxKind::Error));
+    }
+}
+
+void TIntroForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FormShow();
+    // The first showing is the first activation: the intro runs once the window is up.
+    if (!activated_) {
+        activated_ = true;
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+    }
+}
+
+void TIntroForm::FormActivate() {
+    if (startupFailed_) {
+        End();
+        return;
+    }
+    if (introPlayed_) return;
+    Platform& p = context_.platform;
+    const int width = p.screen->Width(), height = p.screen->Height();
+    // The intro's two sounds play whatever the sound setting says.
+    p.pacing->Wait(50);
+    introSign_->move((width - 480) / 2, (height - 120) / 2);
+    p.pacing->Wait(50);
+    p.sound->Play(QStringLiteral("Xing"), false);
+    p.pacing->Wait(4000);
+    if (ending_) return;
+    MoveOffScreen(introSign_);
+    p.pacing->Wait(1000);
+    if (ending_) return;
+    introFrame_->move((width - 616) / 2, (height - 540) / 2);
+    titleImage_->move((width - 600) / 2, height / 100 * 85);
+    p.sound->Play(QStringLiteral("intro"), false);
+    p.pacing->Wait(5000);
+    if (ending_) return;
+    titleImage_->setPixmap(PicturePixmap(*p.resources, QStringLiteral("TITLE2"), QSize(600, 120)));
+    p.pacing->Wait(8000);
+    if (ending_) return;
+    introFrame_->move(-999, introFrame_->y());
+    titleImage_->move(-999, titleImage_->y());
+    menuPanel_->move((width - 650) / 2, (height - 590) / 2);
+    introFrame_->setPixmap(QPixmap());
+    titleImage_->setPixmap(QPixmap());
+    introPlayed_ = true;
+    p.cursor->Set(this, CursorShape::Arrow);
+}
+
+void TIntroForm::FormShow() {
+    auto set = [this](Entry e) { return [this, e](const QString& s) { entries_[e]->setText(s); }; };
+    CaptionChain(context_.texts, {{11, set(StartGame)}, {3, set(Help)}, {2, set(Quit)},
+                                  {1, set(Options)}, {12, set(MultiPlayer)}, {8, set(MapMaker)},
+                                  {73, set(About)}, {72, set(Campaign)}});
+}
+
+void TIntroForm::SetEntryColour(Entry entry, bool hover) {
+    entries_[entry]->setStyleSheet(
+        QStringLiteral("color: %1;").arg(Colour(hover ? kHoverColour : kTextColour)));
+}
+
+void TIntroForm::ResetEntryColours() {
+    for (int e = 0; e < kEntries; ++e) SetEntryColour(Entry(e), false);
+    hovered_ = -1;
+}
+
+void TIntroForm::EntryHover(Entry entry) {
+    if (hovered_ == entry) return;
+    if (entry == StartGame) {
+        for (Entry other : {MultiPlayer, Campaign, MapMaker, Options}) SetEntryColour(other, false);
+    } else if (entry == Options || entry == MapMaker) {
+        for (int e = 0; e < kEntries; ++e) SetEntryColour(Entry(e), false);
+    }
+    SetEntryColour(entry, true);
+    hovered_ = entry;
+    PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false);
+}
+
+void TIntroForm::ColumnHover() { ResetEntryColours(); }
+
+void TIntroForm::EntryClick(Entry entry) {
+    Platform& p = context_.platform;
+    GameVariables& g = context_.game;
+    switch (entry) {
+        case StartGame:
+            g.GameMode = 0;
+            g.CampaignRegion = 0;
+            g.NetRole = 0;
+            g.NetGame = 0;
+            p.cursor->Set(this, CursorShape::Hidden);
+            if (startupFailed_) {
+                End();
+                return;
+            }
+            PlaySound(p, context_.settings, QStringLiteral("Bell"), false);
+            ResetEntryColours();
+            if (StartGameInit) StartGameInit();
+            break;
+        case MultiPlayer:
+            g.GameMode = 0;
+            ResetEntryColours();
+            if (ShowMultiPlayer) ShowMultiPlayer();
+            break;
+        case Campaign:
+            g.NetRole = 0;
+            SetEntryColour(StartGame, false);
+            if (ShowCampaign) ShowCampaign();
+            break;
+        case MapMaker:
+            setEnabled(false);
+            if (ShowMapMaker) ShowMapMaker();
+            break;
+        case Options:
+            PlaySound(p, context_.settings, QStringLiteral("Click"), false);
+            ResetEntryColours();
+            setEnabled(false);
+            if (ShowOptions) ShowOptions();
+            break;
+        case Help:
+            PlaySound(p, context_.settings, QStringLiteral("Click"), false);
+            ResetEntryColours();
+            p.shell->Open(context_.settings.Language == QLatin1Char('E')
+                              ? QStringLiteral("help\\english\\kvdhelp.htm")
+                              : QStringLiteral("help\\german\\kvdhilfe.htm"));
+            break;
+        case About:
+            if (ShowAbout) ShowAbout();
+            break;
+        case Quit: {
+            MoveOffScreen(menuPanel_);
+            const int width = p.screen->Width(), height = p.screen->Height();
+            introSign_->move((width - 480) / 2, (height - 120) / 2);
+            p.pacing->Wait(2000);
+            End();
+            break;
+        }
+        case kEntries: break;
+    }
+}
+
+void TIntroForm::End() {
+    if (ending_) return;
+    ending_ = true;
+    hide();
+    if (EndProgram) EndProgram();
+}
+
+void TIntroForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) End();
+    else QWidget::keyPressEvent(event);
+}
+
+void TIntroForm::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program.
+    QWidget::closeEvent(event);
+    End();
+}
+
+bool TIntroForm::eventFilter(QObject* watched, QEvent* event) {
+    for (int e = 0; e < kEntries; ++e) {
+        if (watched != entries_[e]) continue;
+        if (event->type() == QEvent::Enter) EntryHover(Entry(e));
+        if (event->type() == QEvent::MouseButtonRelease) EntryClick(Entry(e));
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        for (QWidget* column : columns_)
+            if (watched == column) ColumnHover();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace kvd

@@ -1,0 +1,80 @@
+#pragma once
+#include <QLabel>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+namespace kvd {
+
+struct Context;
+
+// The start-up window and main menu, the program's main window: it checks the game's files and
+// the screen when the program starts, plays the intro on its first activation and then shows
+// the menu of eight entries. It stays behind every other window for the program's whole life.
+class TIntroForm : public QWidget {
+public:
+    explicit TIntroForm(Context& context, QWidget* parent = nullptr);
+
+    // The start-up checks, in order: title font, required files, settings, language, screen.
+    void FormCreate();
+    // The intro on the first activation; a failed start ends the program instead.
+    void FormActivate();
+    // Relabels the menu entries in the current language.
+    void FormShow();
+
+    // The menu entries, in the order the menu relabels them.
+    enum Entry { StartGame, Help, Quit, Options, MultiPlayer, MapMaker, About, Campaign, kEntries };
+    void EntryClick(Entry entry);
+    void EntryHover(Entry entry);
+    // The mouse is over a column panel, not an entry.
+    void ColumnHover();
+
+    bool StartupFailed() const { return startupFailed_; }
+    bool IntroPlayed() const { return introPlayed_; }
+    QLabel* EntryLabel(Entry entry) const { return entries_[entry]; }
+    QWidget* MenuPanel() const { return menuPanel_; }
+    QWidget* IntroSign() const { return introSign_; }
+
+    // What the entries open; the program wires them to its windows.
+    std::function<void()> StartGameInit;  // the board window's game set-up
+    std::function<void()> ShowMultiPlayer;
+    std::function<void()> ShowCampaign;
+    std::function<void()> ShowMapMaker;
+    std::function<void()> ShowOptions;
+    std::function<void()> ShowAbout;
+    // Ends the program.
+    std::function<void()> EndProgram;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildPanels();
+    void MoveOffScreen(QWidget* widget);
+    void SetEntryColour(Entry entry, bool hover);
+    void ResetEntryColours();
+    void End();
+    bool Fail(const QString& text, int kind);
+
+    Context& context_;
+    bool startupFailed_ = false;
+    bool introPlayed_ = false;
+    bool activated_ = false;
+    bool ending_ = false;
+    int hovered_ = -1;
+    QWidget* introSign_ = nullptr;
+    QLabel* introFrame_ = nullptr;
+    QLabel* titleImage_ = nullptr;
+    QWidget* menuPanel_ = nullptr;
+    QLabel* heading_ = nullptr;
+    std::array<QWidget*, 3> columns_{};
+    std::array<QLabel*, kEntries> entries_{};
+};
+
+// Files the game cannot start without, tested in this order at start-up.
+extern const char* const kRequiredFiles[9];
+
+}  // namespace kvd

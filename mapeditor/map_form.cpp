@@ -1,0 +1,1 @@
+#include "mapeditor/map_form.h"

@@ -1,0 +1,1 @@
+#include "net/mp_form.h"

@@ -1,0 +1,1 @@
+#include "opponent/ki_form.h"
