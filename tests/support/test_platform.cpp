@@ -38,6 +38,13 @@ TestPlatform::TestPlatform(int screenWidth, int screenHeight) {
     platform_.fonts = std::make_unique<Fonts>();
 }
 
+void TestPlatform::UseBuiltInAssets() {
+    platform_.resources = std::make_unique<Resources>(QStringLiteral(":/assets"));
+    auto sound = std::make_unique<RecordingSound>(*platform_.resources, *pacing_);
+    sound_ = sound.get();
+    platform_.sound = std::move(sound);
+}
+
 QString TestPlatform::Path(const QString& relative) const {
     return dir_.path() + QLatin1Char('/') + relative;
 }

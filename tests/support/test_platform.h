@@ -15,6 +15,9 @@ public:
     explicit TestPlatform(int screenWidth = 1024, int screenHeight = 768);
 
     Platform& Services() { return platform_; }
+    // Switches to the program's own built-in pictures and sounds (:/assets), for tests that
+    // draw real sprites; the test program must link them.
+    void UseBuiltInAssets();
     FixedScreen& Screen() { return *screen_; }
     VirtualPacing& Pacing() { return *pacing_; }
     ScriptedRandom& Random() { return *random_; }

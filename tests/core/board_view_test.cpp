@@ -1,0 +1,171 @@
+#include "platform/resources.h"
+#include "tests/core/board_fixture.h"
+
+using kvd::test::BoardFixture;
+
+namespace {
+
+// How many pixels of two same-sized pictures differ, within a rectangle.
+int Differing(const QImage& a, const QImage& b, const QRect& rect) {
+    int n = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+// The map's cell with one picture drawn into it, as the board would draw it.
+QImage Expected(const kvd::Picture& clean, const kvd::Picture& sprite, const QRect& cell) {
+    QImage image = clean.Image();
+    sprite.StretchDraw(image, cell);
+    return image;
+}
+
+struct BoardView : BoardFixture {
+    void SetUp() override {
+        WriteMap("Test", 'L');
+        context.settings.ReconPlanes = '0';
+        ASSERT_TRUE(Start("Test"));
+    }
+    // Moves a unit (by code) to a cell, everything else far away, and composes the board.
+    void Only(const QList<int>& codes, int column, int row) {
+        for (int i = 1; i < Table().Count(); ++i) {
+            const bool keep = codes.contains(Table().Code(i));
+            Table().SetPos(i, keep ? column : 9, keep ? row : 9);
+        }
+        board->GetPositions();
+    }
+    QRect Cell(int c, int r) const { return board->Geometry().Cell(c, r); }
+    const QImage& Snap() const { return board->Snapshot.Image(); }
+};
+
+}  // namespace
+
+TEST_F(BoardView, UnidentifiedEnemyShowsTheContactMarkerUntilIdentified) {
+    for (QChar reveal : {QChar('Y'), QChar('N')}) {
+        context.settings.RevealOption = reveal;
+        Only({35}, 5, 5);
+        EXPECT_EQ(Differing(Snap(), Expected(board->CleanMap, board->EnemyFlag, Cell(5, 5)), Cell(5, 5)), 0)
+            << "reveal " << reveal.toLatin1();
+    }
+    Table().SetRevealed(Table().Find(35), '1');
+    context.settings.RevealOption = 'Y';
+    board->GetPositions();
+    const kvd::Picture* destroyer = board->SecondSet.Find(kvd::UnitKind::Destroyer);
+    ASSERT_NE(destroyer, nullptr);
+    EXPECT_EQ(Differing(Snap(), Expected(board->CleanMap, *destroyer, Cell(5, 5)), Cell(5, 5)), 0);
+    // The German destroyer picture is not the marker.
+    EXPECT_GT(Differing(Snap(), Expected(board->CleanMap, board->EnemyFlag, Cell(5, 5)), Cell(5, 5)), 100);
+    context.settings.RevealOption = 'N';
+    board->GetPositions();
+    EXPECT_EQ(Differing(Snap(), Expected(board->CleanMap, board->EnemyFlag, Cell(5, 5)), Cell(5, 5)), 0);
+}
+
+TEST_F(BoardView, EnemySubmarinesAndMinefieldsAreNeverDrawn) {
+    for (int code : {27, 32, 47, 49}) {
+        Only({code}, 4, 4);
+        EXPECT_EQ(Differing(Snap(), board->CleanMap.Image(), Cell(4, 4)), 0) << code;
+        Table().SetRevealed(Table().Find(code), '1');
+        board->GetPositions();
+        EXPECT_EQ(Differing(Snap(), board->CleanMap.Image(), Cell(4, 4)), 0) << code;
+    }
+    // The player's own submarines are drawn, except the first slot.
+    Only({4}, 4, 4);
+    EXPECT_GT(Differing(Snap(), board->CleanMap.Image(), Cell(4, 4)), 100);
+    Only({3}, 4, 4);
+    EXPECT_EQ(Differing(Snap(), board->CleanMap.Image(), Cell(4, 4)), 0);
+}
+
+TEST_F(BoardView, RadarAircraftIsSmallOverItsCarrierAndLargeAlone) {
+    context.settings.ReconPlanes = '2';
+    ASSERT_TRUE(Start("Test"));
+    const QRect cell = Cell(2, 3);
+    Only({1, 22}, 2, 3);
+    // Over the carrier it sits in the top right: (x + 60, y) to (x + width, y + height - 50).
+    // Units are drawn in table order, so the carrier's line, later, covers it where it is opaque.
+    QImage expected = board->CleanMap.Image();
+    board->Jstars.StretchDraw(expected, QRect(cell.x() + 60, cell.y(), cell.width() - 60, cell.height() - 50));
+    board->FirstSet.Find(kvd::UnitKind::Carrier)->StretchDraw(expected, cell);
+    EXPECT_EQ(Differing(Snap(), expected, cell), 0);
+    // Alone, it keeps a 20-pixel margin.
+    Only({1}, 2, 3);
+    expected = board->CleanMap.Image();
+    board->Jstars.StretchDraw(expected, cell.adjusted(20, 20, -20, -20));
+    EXPECT_EQ(Differing(Snap(), expected, cell), 0);
+    EXPECT_EQ(Differing(Snap(), board->CleanMap.Image(), QRect(cell.topLeft(), QSize(20, cell.height()))), 0);
+}
+
+TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
+    board->FormPaint();
+    const QImage& canvas = board->Canvas();
+    EXPECT_EQ(Differing(canvas, Snap(), board->Geometry().BoardArea()), 0);
+    QImage band = canvas;
+    board->MenuImage.StretchDraw(band, board->Geometry().BottomBand());
+    EXPECT_EQ(Differing(canvas, band, board->Geometry().BottomBand()), 0);
+
+    // The computer's turn shows the dark band and hides the cursor.
+    context.game.PlayerTurn = 0;
+    context.game.OpponentTurn = 1;
+    board->FormPaint();
+    QImage dark = board->Canvas();
+    board->DarkImage.StretchDraw(dark, board->Geometry().BottomBand());
+    EXPECT_EQ(Differing(board->Canvas(), dark, board->Geometry().BottomBand()), 0);
+    EXPECT_EQ(t.Cursor().Last(), kvd::CursorShape::Hidden);
+
+    // After the game a paint request leaves the window as it is.
+    const QImage before = board->Canvas().copy();
+    context.game.GameActive = 0;
+    context.game.PlayerTurn = 1;
+    context.game.OpponentTurn = 0;
+    Table().SetPos(Table().Find(21), 5, 5);
+    board->GetPositions();
+    board->FormPaint();
+    EXPECT_EQ(Differing(board->Canvas(), before, QRect(QPoint(0, 0), before.size())), 0);
+}
+
+TEST_F(BoardView, PreDrawRunsTheRevealPassAndTheSweep) {
+    int reveals = 0, sweeps = 0, found = 0;
+    board->RevealEnemy = [&] { ++reveals; return found; };
+    board->RadarFlacker = [&] { ++sweeps; };
+    board->PreDraw();
+    EXPECT_EQ(reveals, 1);
+    EXPECT_EQ(sweeps, 0) << "nothing found: no sweep";
+    found = 2;
+    board->PreDraw();
+    EXPECT_EQ(sweeps, 1);
+    context.game.SweepAllowed = 0;
+    board->PreDraw();
+    EXPECT_EQ(sweeps, 1);
+    context.game.NetRole = 2;  // the joining program composes its own board
+    board->PreDraw();
+    EXPECT_EQ(reveals, 3);
+}
+
+TEST_F(BoardView, RotationTurnsTheRadarPictureClockwise) {
+    board->RadarSource.Create(80, 80, Qt::black);
+    QImage source = board->RadarSource.Image();
+    source.setPixel(40, 5, qRgb(0, 255, 0));  // a mark straight above the centre
+    board->RadarSource.Assign(source);
+    board->RotateBitmap(0);
+    EXPECT_EQ(board->RadarImage.Image().pixel(40, 5), qRgb(0, 255, 0));
+    board->RotateBitmap(90);  // a quarter turn clockwise: the mark goes to the right
+    const QImage& turned = board->RadarImage.Image();
+    EXPECT_EQ(turned.pixel(74, 40), qRgb(0, 255, 0));
+    EXPECT_EQ(turned.pixel(40, 5), qRgb(0, 0, 0));
+    board->RadarSource.Create(80, 80, Qt::white);
+    board->RotateBitmap(45);  // corners turned in from outside the picture are black
+    EXPECT_EQ(board->RadarImage.Image().pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(board->RadarImage.Image().pixel(40, 40), qRgb(255, 255, 255));
+}
+
+struct SmallScreen : BoardFixture {
+    SmallScreen() : BoardFixture(800, 600) {}
+};
+
+TEST_F(SmallScreen, CellsFollowTheScreen) {
+    MakeBoard();
+    EXPECT_EQ(board->Geometry().cellWidth, 80);
+    EXPECT_EQ(board->Geometry().cellHeight, 48);
+    EXPECT_EQ(board->Geometry().boardHeight, 480);
+    EXPECT_EQ(board->Geometry().Cell(9, 9), QRect(720, 432, 80, 48));
+    EXPECT_EQ(board->Canvas().size(), QSize(800, 600));
+}
