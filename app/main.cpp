@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     kvd::Platform platform = kvd::MakeRealPlatform(QCoreApplication::applicationDirPath());
     kvd::Program program(platform);
     if (program.Ended()) return 1;
+    program.OnEnd = [] { QCoreApplication::exit(0); };
     program.Start();
     return app.exec();
 }

@@ -1,7 +1,5 @@
 #include "app/program.h"
 
-#include <QApplication>
-
 #include "app/form1.h"
 #include "campaign/camp_form.h"
 #include "campaign/winner_form.h"
@@ -79,7 +77,7 @@ void Program::End() {
              board_.get(), options_.get(), about_.get(), multiPlayer_.get(), mapEditor_.get(),
              campaign_.get(), winner_.get()})
         window->hide();
-    if (QCoreApplication::instance()) QCoreApplication::exit(0);
+    if (OnEnd) OnEnd();
 }
 
 }  // namespace kvd

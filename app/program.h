@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 
 #include "core/context.h"
@@ -29,6 +30,8 @@ public:
     void Start();
     // True once the program has asked to end (a failed start, Quit, Esc).
     bool Ended() const { return ended_; }
+    // Leaves the event loop; called once when the program ends.
+    std::function<void()> OnEnd;
 
     Context& State() { return context_; }
     TIntroForm& Intro() { return *intro_; }
