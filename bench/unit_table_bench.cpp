@@ -61,4 +61,4 @@ BENCHMARK(BM_RewritePosition);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+

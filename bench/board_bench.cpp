@@ -1,0 +1,93 @@
+// Composing the board at the largest logical screen, next to a plain copy of a frame of the
+// same size, so one run shows the ratio.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include "core/context.h"
+#include "core/main_form.h"
+#include "platform/platform.h"
+
+namespace {
+
+// A board with a real game set up on it, in a temporary program folder.
+struct BenchBoard {
+    QTemporaryDir dir;
+    kvd::Platform platform;
+    std::unique_ptr<kvd::Context> context;
+    std::unique_ptr<kvd::TMainForm> board;
+
+    BenchBoard() {
+        platform.screen = std::make_unique<kvd::FixedScreen>(1280, 1024);
+        platform.pacing = std::make_unique<kvd::VirtualPacing>();
+        platform.random = std::make_unique<kvd::ScriptedRandom>();
+        platform.boxes = std::make_unique<kvd::ScriptedMessageBoxes>();
+        platform.files = std::make_unique<kvd::Files>(dir.path());
+        platform.resources = std::make_unique<kvd::Resources>();
+        platform.sound = std::make_unique<kvd::RecordingSound>(*platform.resources, *platform.pacing);
+        platform.shell = std::make_unique<kvd::RecordingShell>();
+        platform.cursor = std::make_unique<kvd::RecordingCursor>();
+        platform.fonts = std::make_unique<kvd::Fonts>();
+        QDir().mkpath(dir.path() + "/config");
+        QDir().mkpath(dir.path() + "/maps");
+        QFile::copy(QStringLiteral(KORVALD_SOURCE_DIR "/data/config/Eships.cfg"), dir.path() + "/config/Eships.cfg");
+        QFile::copy(QStringLiteral(KORVALD_SOURCE_DIR "/data/maps/$ICELAND.map"), dir.path() + "/maps/$ICELAND.map");
+        context = std::make_unique<kvd::Context>(platform);
+        context->settings.MapName = "$ICELAND";
+        context->settings.ReconPlanes = '2';
+        board = std::make_unique<kvd::TMainForm>(*context);
+        board->GameInit();
+        // Half the opposing fleet identified, as in the middle of a game.
+        for (int i = 1; i < board->scratchpad.Count(); i += 2)
+            if (board->scratchpad.Side(i) == 'D') board->scratchpad.SetRevealed(i, '1');
+    }
+};
+
+BenchBoard& Board() {
+    static BenchBoard board;
+    return board;
+}
+
+void BM_ComposeBoard(benchmark::State& state) {
+    kvd::TMainForm& board = *Board().board;
+    for (auto _ : state) {
+        board.GetPositions();
+        benchmark::DoNotOptimize(board.Snapshot.Image().constBits());
+    }
+}
+BENCHMARK(BM_ComposeBoard)->Unit(benchmark::kMicrosecond);
+
+// Compose and put on the window, as every turn does.
+void BM_PreDrawAndPaint(benchmark::State& state) {
+    kvd::TMainForm& board = *Board().board;
+    for (auto _ : state) {
+        board.PreDraw();
+        board.FormPaint();
+        benchmark::DoNotOptimize(board.Canvas().constBits());
+    }
+}
+BENCHMARK(BM_PreDrawAndPaint)->Unit(benchmark::kMicrosecond);
+
+// The yardstick: one plain copy of a frame of the board's size.
+void BM_PlainFrameCopy(benchmark::State& state) {
+    const QImage& clean = Board().board->CleanMap.Image();
+    QImage target(clean.size(), clean.format());
+    for (auto _ : state) {
+        memcpy(target.bits(), clean.constBits(), size_t(clean.sizeInBytes()));
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_PlainFrameCopy)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
