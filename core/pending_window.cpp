@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "core/context.h"
+#include "core/window_style.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
 
@@ -11,12 +12,7 @@ namespace kvd {
 
 PendingWindow::PendingWindow(Context& context, int headingMessage, QWidget* parent)
     : QWidget(parent), context_(context), headingMessage_(headingMessage) {
-    setWindowTitle(QStringLiteral("Korvald"));
-    setWindowFlag(Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
+    StyleFullScreenWindow(*this);
     heading_ = new QLabel(this);
     heading_->setAlignment(Qt::AlignCenter);
     heading_->setStyleSheet(QStringLiteral("color: %1;").arg(BgrColor(10862545).name()));

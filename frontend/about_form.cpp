@@ -5,6 +5,7 @@
 
 #include "core/context.h"
 #include "core/game_sound.h"
+#include "core/window_style.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
 
@@ -22,10 +23,7 @@ void Colour(QLabel* line, quint32 value) {
 TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), context_(context) {
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(616, 239);
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
+    PaintBlack(*this);
 
     panel_ = new QWidget(this);
     panel_->setGeometry(8, 8, 600, 223);

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "core/context.h"
+#include "core/window_style.h"
 #include "core/game_sound.h"
 #include "frontend/settings_file.h"
 #include "platform/colors.h"
@@ -43,13 +44,7 @@ QString Colour(quint32 value) { return BgrColor(value).name(); }
 }  // namespace
 
 TIntroForm::TIntroForm(Context& context, QWidget* parent) : QWidget(parent), context_(context) {
-    setWindowTitle(QStringLiteral("Korvald"));
-    setWindowFlag(Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    setMouseTracking(true);
+    StyleFullScreenWindow(*this);
     BuildPanels();
 }
 

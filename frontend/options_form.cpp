@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "core/context.h"
+#include "core/window_style.h"
 #include "core/game_sound.h"
 #include "core/map_file.h"
 #include "core/settings.h"
@@ -46,13 +47,7 @@ TOptions::TOptions(Context& context, MapLines& boardMap, QWidget* parent)
       lines_(context.settingsLines),
       texts_(context.texts),
       boardMap_(boardMap) {
-    setWindowTitle(QStringLiteral("Korvald"));
-    setWindowFlag(Qt::FramelessWindowHint);
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    setMouseTracking(true);
+    StyleFullScreenWindow(*this);
     BuildLayout();
 }
 
