@@ -53,6 +53,7 @@ void Program::Wire() {
 
     board_->OnSetupFailed = [this] { BackToMenu(); };
     board_->OnFatalFailure = [this] { End(); };
+    board_->OnEndProgram = [this] { End(); };
 }
 
 void Program::BackToMenu() {

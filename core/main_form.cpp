@@ -1,5 +1,7 @@
 #include "core/main_form.h"
 
+#include <QKeyEvent>
+
 #include "core/context.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
@@ -29,6 +31,11 @@ void TMainForm::FormCreate() {
     if (!LoadJPEGFromRes(resources, QStringLiteral("DARKIMAGE"), DarkImage))
         DarkImage.Create(geometry_.width, geometry_.height - geometry_.boardHeight, QColor(18, 20, 24));
     LoadSpriteFromRes(resources, QStringLiteral("RADAR"), RadarSource);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && OnEndProgram) OnEndProgram();
+    else CanvasWindow::keyPressEvent(event);
 }
 
 void TMainForm::FreePictures() {

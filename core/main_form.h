@@ -54,6 +54,8 @@ public:
     std::function<void()> OnSetupFailed;
     // The fleet could not be copied: the program ends.
     std::function<void()> OnFatalFailure;
+    // Esc on the board ends the program.
+    std::function<void()> OnEndProgram;
 
     UnitTable scratchpad;  // the unit table
     MapLines MemoPad;      // the map lines
@@ -73,6 +75,9 @@ public:
     Picture RadarSource;
     Picture RadarImage;
     int CurrentBand = 80;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool Fail(const QString& message);

@@ -26,7 +26,9 @@ TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), con
     PaintBlack(*this);
 
     panel_ = new QWidget(this);
+    panel_->setObjectName(QStringLiteral("AboutPanel"));
     panel_->setGeometry(8, 8, 600, 223);
+    panel_->setStyleSheet(QStringLiteral("#AboutPanel { border: 1px solid %1; }").arg(BgrColor(kTextColour).name()));
     panel_->setMouseTracking(true);
     panel_->installEventFilter(this);
     auto line = [&](const QString& text, int y) {
@@ -39,8 +41,8 @@ TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), con
         Colour(label, kTextColour);
         return label;
     };
-    NameLine = line(QStringLiteral("Korvald %1  (build %2)")
-                        .arg(QStringLiteral(KORVALD_VERSION), QStringLiteral(__DATE__)),
+    NameLine = line(QStringLiteral("Korvald %1, build %2")
+                        .arg(QStringLiteral(KORVALD_VERSION), QStringLiteral(KORVALD_BUILD_DATE)),
                     28);
     MakerLine = line(QStringLiteral("The Korvald developers, 2026"), 74);
     MailLine = line(kMakerMail, 120);

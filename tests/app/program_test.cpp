@@ -184,6 +184,13 @@ TEST_F(ProgramTest, QuitAndEscEndTheProgram) {
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
     QCoreApplication::sendEvent(&second->Intro(), &esc);
     EXPECT_EQ(ends, 2);
+    // Esc on the board ends the program too.
+    auto third = Make();
+    third->Intro().EntryClick(Entry::StartGame);
+    ASSERT_TRUE(third->Board().isVisible());
+    QCoreApplication::sendEvent(&third->Board(), &esc);
+    EXPECT_EQ(ends, 3);
+    EXPECT_FALSE(third->Board().isVisible());
 }
 
 TEST_F(ProgramTest, AboutLinksOpenMailAndWebPage) {
