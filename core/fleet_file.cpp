@@ -39,6 +39,11 @@ QString CheckFleetLines(const QString& fileName, const QStringList& lines) {
 }
 
 FleetLoad LoadFleet(Files& files, const QString& fleetFile, UnitTable& table, QString* error) {
+    // A file that is not there at all is a missing file, not a failed copy.
+    if (!files.Exists(fleetFile)) {
+        if (error) *error = QStringLiteral("The fleet file %1 is missing.").arg(fleetFile);
+        return FleetLoad::Missing;
+    }
     files.Delete(kShipsWorkingCopy);
     if (!files.Copy(fleetFile, kShipsWorkingCopy)) {
         if (error) *error = kShipsFileFailure;

@@ -23,11 +23,12 @@ QString FleetFileName(int gameMode, QChar homeNavy);
 
 enum class FleetLoad {
     Ok,
+    Missing,     // there is no such fleet file: report `error` and go back
     CopyFailed,  // the working copy could not be made: show kShipsFileFailure and end
     Malformed,   // loaded, but a line is not a valid unit line: report `error` and go back
 };
 
-// Loads a fleet: deletes the working copy, copies the fleet file over it, clears the table
+// Loads a fleet: checks the fleet file is there, deletes the working copy, copies the fleet file over it, clears the table
 // and loads every line of the copy, line 0 included. Then checks every line: each unit line
 // must pass CheckUnitLine, codes must be unique, and there may be at most 127 lines after
 // the header. `error` names the file and line (counting from 1) of the first fault.

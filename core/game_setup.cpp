@@ -268,6 +268,7 @@ bool TMainForm::LoadFleetOfGame() {
     const QString file = FleetFileName(c.game.GameMode, c.settings.HomeNavy);
     switch (LoadFleet(*c.platform.files, file, scratchpad, &error)) {
         case FleetLoad::Ok: return true;
+        case FleetLoad::Missing:
         case FleetLoad::Malformed: return Fail(error);
         case FleetLoad::CopyFailed: break;
     }

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <gtest/gtest.h>
 
 #include "core/fleet_file.h"
@@ -35,12 +36,23 @@ TEST(FleetFile, LoadsThroughTheWorkingCopyReplacingItsOldContents) {
     EXPECT_EQ(t.ReadFile("config/ships.cfg"), t.ReadFile("config/Eships.cfg"));
 }
 
-TEST(FleetFile, AMissingFleetIsTheShipsFileFailure) {
+TEST(FleetFile, AMissingFleetIsReportedByName) {
     kvd::test::TestPlatform t;
     t.WriteLines("config/ships.cfg", {"old"});
     kvd::UnitTable table;
     QString error;
     EXPECT_EQ(kvd::LoadFleet(t.Folder(), "config\\Jships2.cfg", table, &error),
+              kvd::FleetLoad::Missing);
+    EXPECT_TRUE(error.contains("config\\Jships2.cfg"));
+}
+
+TEST(FleetFile, AWorkingCopyThatCannotBeMadeIsTheShipsFileFailure) {
+    kvd::test::TestPlatform t;
+    t.WriteLines("config/Jships.cfg", {"header"});
+    QDir().mkpath(t.Path("config/ships.cfg/stuck"));  // a folder in the way, not deletable as a file
+    kvd::UnitTable table;
+    QString error;
+    EXPECT_EQ(kvd::LoadFleet(t.Folder(), "config\\Jships.cfg", table, &error),
               kvd::FleetLoad::CopyFailed);
     EXPECT_EQ(error, "  I/O Operation failed with ships file!   \r\r   Closing down Game...  "
                      "Please reinstall KVD!   ");

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <set>
 
 #include "core/unit_codes.h"
@@ -181,7 +182,16 @@ TEST_F(BoardFixture, BrokenMapsAndFleetsGoBackToTheMenu) {
     WriteMap("Test", 'L');
     QFile::remove(t.Path("config/Eships.cfg"));
     EXPECT_FALSE(Start("Test"));
+    EXPECT_EQ(failed, 5);
+    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("config\\Eships.cfg"));
+
+    // A fleet that is there but cannot be copied ends the program.
+    t.CopyData("config/Eships.cfg");
+    QFile::remove(t.Path("config/ships.cfg"));
+    ASSERT_TRUE(QDir().mkpath(t.Path("config/ships.cfg/stuck")));
+    EXPECT_FALSE(Start("Test"));
     EXPECT_EQ(fatal, 1);
+    EXPECT_EQ(failed, 5);
     EXPECT_EQ(t.Boxes().Boxes().back().text, kvd::kShipsFileFailure);
 }
 
