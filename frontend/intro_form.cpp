@@ -124,10 +124,9 @@ void TIntroForm::MoveOffScreen(QWidget* widget) {
     widget->move(context_.platform.screen->Width() + kOffScreenGap, widget->y());
 }
 
-bool TIntroForm::Fail(const QString& text, int kind) {
+void TIntroForm::Fail(const QString& text, BoxKind kind) {
     startupFailed_ = true;
-    context_.platform.boxes->Show(BoxKind(kind), text, BoxButtons::Ok);
-    return false;
+    context_.platform.boxes->Show(kind, text, BoxButtons::Ok);
 }
 
 void TIntroForm::FormCreate() {
@@ -143,7 +142,7 @@ void TIntroForm::FormCreate() {
     menuPanel_->move(menuPanel_->x(), (height - 590) / 2);
 
     // The title font is built into the program; only a damaged program lacks it.
-    if (!p.fonts->LoadTitleFont()) Fail(kFontMissing, int(BoxKind::Confirmation));
+    if (!p.fonts->LoadTitleFont()) Fail(kFontMissing, BoxKind::Confirmation);
     if (startupFailed_) {
         p.boxes->Show(BoxKind::Error, kFontFailed, BoxButtons::Ok);
         End();
@@ -151,16 +150,16 @@ void TIntroForm::FormCreate() {
     }
     for (const char* file : kRequiredFiles) {
         if (!p.files->Exists(QString::fromLatin1(file))) {
-            Fail(kFileMissing, int(BoxKind::Error));
+            Fail(kFileMissing, BoxKind::Error);
             break;
         }
     }
     if (!startupFailed_) LoadSettings(*p.files, context_.settingsLines, context_.settings);
     if (!startupFailed_ && !SwitchLanguage(*p.files, context_.settings.Language, context_.texts))
-        Fail(kLanguageFailureAtStart, int(BoxKind::Error));
+        Fail(kLanguageFailureAtStart, BoxKind::Error);
     if (width < 799 || width > 1281) {
         context_.texts.MO(33, 1);
-        Fail(QStringLiteral("  ") + context_.texts.Msg1 + QStringLiteral("   "), int(BoxKind::Error));
+        Fail(QStringLiteral("  ") + context_.texts.Msg1 + QStringLiteral("   "), BoxKind::Error);
     }
 }
 

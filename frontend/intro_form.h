@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 
+#include "platform/message_box.h"
+
 namespace kvd {
 
 struct Context;
@@ -57,7 +59,7 @@ private:
     void SetEntryColour(Entry entry, bool hover);
     void ResetEntryColours();
     void End();
-    bool Fail(const QString& text, int kind);
+    void Fail(const QString& text, BoxKind kind);
 
     Context& context_;
     bool startupFailed_ = false;
