@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <cstdlib>
+#include <vector>
 
 namespace kvd {
 
@@ -28,8 +29,11 @@ double ApplyHiDpiRule(int argc, char** argv) {
     int width = 0;
     {
         // A throw-away instance just to measure the display; Qt allows a new one afterwards.
+        // It gets its own copy of the arguments, since Qt takes out the ones it understands.
+        std::vector<char*> probeArgv(argv, argv + argc);
+        probeArgv.push_back(nullptr);
         int probeArgc = argc;
-        QGuiApplication probe(probeArgc, argv);
+        QGuiApplication probe(probeArgc, probeArgv.data());
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             width = screen->geometry().width();
     }
