@@ -124,6 +124,11 @@ void TIntroForm::MoveOffScreen(QWidget* widget) {
     widget->move(context_.platform.screen->Width() + kOffScreenGap, widget->y());
 }
 
+void TIntroForm::CentreIntroSign() {
+    const Screen& screen = *context_.platform.screen;
+    introSign_->move((screen.Width() - 480) / 2, (screen.Height() - 120) / 2);
+}
+
 void TIntroForm::Fail(const QString& text, BoxKind kind) {
     startupFailed_ = true;
     context_.platform.boxes->Show(kind, text, BoxButtons::Ok);
@@ -183,7 +188,7 @@ void TIntroForm::FormActivate() {
     const int width = p.screen->Width(), height = p.screen->Height();
     // The intro's two sounds play whatever the sound setting says.
     p.pacing->Wait(50);
-    introSign_->move((width - 480) / 2, (height - 120) / 2);
+    CentreIntroSign();
     p.pacing->Wait(50);
     p.sound->Play(QStringLiteral("Xing"), false);
     p.pacing->Wait(4000);
@@ -289,8 +294,7 @@ void TIntroForm::EntryClick(Entry entry) {
             break;
         case Quit: {
             MoveOffScreen(menuPanel_);
-            const int width = p.screen->Width(), height = p.screen->Height();
-            introSign_->move((width - 480) / 2, (height - 120) / 2);
+            CentreIntroSign();
             p.pacing->Wait(2000);
             End();
             break;

@@ -56,6 +56,7 @@ protected:
 private:
     void BuildPanels();
     void MoveOffScreen(QWidget* widget);
+    void CentreIntroSign();
     void SetEntryColour(Entry entry, bool hover);
     void ResetEntryColours();
     void End();

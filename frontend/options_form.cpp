@@ -25,6 +25,7 @@ const QStringList kNavyNames{QStringLiteral("Royal Navy"), QStringLiteral("Krieg
                              QStringLiteral("US Navy"), QStringLiteral("Nihon Kaigun")};
 const QString kNavyLetters = QStringLiteral("EDUJ");
 const QString kPlaneLetters = QStringLiteral("0123");
+const QString kYesNo = QStringLiteral("YN");  // the first entry of a yes/no list means 'Y'
 
 QString ColourSheet(quint32 colour) {
     return QStringLiteral("color: %1; background: transparent;").arg(BgrColor(colour).name());
@@ -165,17 +166,14 @@ void TOptions::SelectFromVariables() {
     LangBox->setCurrentIndex(settings_.Language == QLatin1Char('E') ? 0 : 1);
     NavyList->setCurrentIndex(IndexOf(kNavyLetters, settings_.HomeNavy));
     SoundBox->setCurrentIndex(settings_.SoundOption == Y ? 0 : 1);
-    revealBox->setCurrentIndex(IndexOf(QStringLiteral("YN"), settings_.RevealOption));
+    revealBox->setCurrentIndex(IndexOf(kYesNo, settings_.RevealOption));
     ReconnBox->setCurrentIndex(IndexOf(kPlaneLetters, settings_.ReconPlanes));
     FlagBox->setCurrentIndex(settings_.FlagTransfer == Y ? 0 : 1);
     CombatBox->setCurrentIndex(settings_.AdditionalDamage == Y ? 0 : 1);
 }
 
 void TOptions::NavyListChange() {
-    const int k = NavyList->currentIndex();
-    if (k < 0) return;
-    settings_.HomeNavy = kNavyLetters[k];
-    SetSettingChar(lines_, settings_line::kHomeNavy, settings_.HomeNavy);
+    LetterChange(NavyList, kNavyLetters, settings_.HomeNavy, settings_line::kHomeNavy);
 }
 
 void TOptions::MapListChange() {
@@ -185,25 +183,27 @@ void TOptions::MapListChange() {
     SetSettingLine(lines_, settings_line::kMapName, settings_.MapName);
 }
 
-void TOptions::YesNoChange(QComboBox* box, QChar& variable, int line) {
+void TOptions::LetterChange(QComboBox* box, const QString& letters, QChar& variable, int line) {
     const int k = box->currentIndex();
-    if (k < 0) return;
-    variable = k == 0 ? QLatin1Char('Y') : QLatin1Char('N');
+    if (k < 0 || k >= letters.size()) return;
+    variable = letters[k];
     SetSettingChar(lines_, line, variable);
 }
 
-void TOptions::SoundBoxChange() { YesNoChange(SoundBox, settings_.SoundOption, settings_line::kSound); }
-void TOptions::revealBoxChange() { YesNoChange(revealBox, settings_.RevealOption, settings_line::kReveal); }
-void TOptions::CombatBoxChange() {
-    YesNoChange(CombatBox, settings_.AdditionalDamage, settings_line::kAdditionalDamage);
+void TOptions::SoundBoxChange() {
+    LetterChange(SoundBox, kYesNo, settings_.SoundOption, settings_line::kSound);
 }
-void TOptions::FlagBoxChange() { YesNoChange(FlagBox, settings_.FlagTransfer, settings_line::kFlagTransfer); }
-
+void TOptions::revealBoxChange() {
+    LetterChange(revealBox, kYesNo, settings_.RevealOption, settings_line::kReveal);
+}
+void TOptions::CombatBoxChange() {
+    LetterChange(CombatBox, kYesNo, settings_.AdditionalDamage, settings_line::kAdditionalDamage);
+}
+void TOptions::FlagBoxChange() {
+    LetterChange(FlagBox, kYesNo, settings_.FlagTransfer, settings_line::kFlagTransfer);
+}
 void TOptions::ReconnBoxChange() {
-    const int k = ReconnBox->currentIndex();
-    if (k < 0) return;
-    settings_.ReconPlanes = kPlaneLetters[k];
-    SetSettingChar(lines_, settings_line::kReconPlanes, settings_.ReconPlanes);
+    LetterChange(ReconnBox, kPlaneLetters, settings_.ReconPlanes, settings_line::kReconPlanes);
 }
 
 void TOptions::LangBoxChange() {

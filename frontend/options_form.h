@@ -72,8 +72,9 @@ private:
     void BuildLayout();
     void SelectFromVariables();
     void SetSubmitColour(bool hover);
-    // Sets a yes/no variable from a list whose first entry means 'Y'.
-    void YesNoChange(QComboBox* box, QChar& variable, int line);
+    // Sets a variable from the picked entry of a list, entry k standing for letters[k], and
+    // replaces the first character of its settings line.
+    void LetterChange(QComboBox* box, const QString& letters, QChar& variable, int line);
 
     Platform& platform_;
     Settings& settings_;
