@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     kvd::Platform platform = kvd::MakeRealPlatform(QCoreApplication::applicationDirPath());
     kvd::Program program(platform);
     if (program.Ended()) return 1;
-    program.OnEnd = [] { QCoreApplication::exit(0); };
+    program.OnEnd = [&program] { QCoreApplication::exit(program.ExitStatus()); };
     program.Start();
     return app.exec();
 }

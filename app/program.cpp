@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "campaign/camp_form.h"
 #include "campaign/winner_form.h"
+#include "core/game_setup.h"
 #include "core/main_form.h"
 #include "frontend/about_form.h"
 #include "frontend/intro_form.h"
@@ -11,20 +12,23 @@
 #include "net/mp_form.h"
 #include "opponent/ki_form.h"
 #include "platform/platform.h"
+#include "play/player_turn.h"
 
 namespace kvd {
 
-Program::Program(Platform& platform) : context_(platform) {
-    intro_ = std::make_unique<TIntroForm>(context_);
-    board_ = std::make_unique<TMainForm>(context_);
-    opponent_ = std::make_unique<TKIForm>(context_);
+Program::Program(Platform& platform) : context_(platform), game_(*platform.pacing) {
+    intro_ = std::make_unique<TIntroForm>(context_, game_);
+    board_ = std::make_unique<TMainForm>(context_, game_, pictures_);
+    opponent_ = std::make_unique<TKIForm>(context_, game_);
     winner_ = std::make_unique<TWinnerForm>(context_);
-    options_ = std::make_unique<TOptions>(context_, board_->MemoPad);
+    options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
     multiPlayer_ = std::make_unique<TMPForm>(context_);
     form1_ = std::make_unique<TForm1>();
     mapEditor_ = std::make_unique<TMapForm>(context_);
     campaign_ = std::make_unique<TCampForm>(context_);
+    setup_ = std::make_unique<GameSetup>(game_, pictures_, context_, *board_);
+    playerTurn_ = std::make_unique<PlayerTurn>(game_, context_);
     Wire();
     intro_->FormCreate();
 }
@@ -32,31 +36,30 @@ Program::Program(Platform& platform) : context_(platform) {
 Program::~Program() = default;
 
 void Program::Wire() {
-    TIntroForm& intro = *intro_;
-    intro.EndProgram = [this] { End(); };
-    intro.StartGameInit = [this] { board_->GameInit(); };
-    intro.ShowOptions = [this] { options_->show(); };
-    intro.ShowAbout = [this] {
-        about_->move((context_.platform.screen->Width() - about_->width()) / 2,
-                     (context_.platform.screen->Height() - about_->height()) / 2);
-        about_->show();
-    };
-    intro.ShowMultiPlayer = [this] { multiPlayer_->ShowFullScreen(); };
-    intro.ShowCampaign = [this] { campaign_->ShowFullScreen(); };
-    intro.ShowMapMaker = [this] { mapEditor_->ShowFullScreen(); };
-
-    options_->OnSubmitted = [this] { BackToMenu(); };
-    about_->OnClosed = [this] { intro_->setEnabled(true); };
+    intro_->menu.Wire(*this);
+    intro_->flow.Wire(*this);
+    options_->flow.Wire(*this);
+    about_->flow.Wire(*this);
     for (PendingWindow* window : std::initializer_list<PendingWindow*>{
              multiPlayer_.get(), campaign_.get(), mapEditor_.get(), winner_.get()})
-        window->OnBack = [this] { BackToMenu(); };
+        window->flow.Wire(*this);
+    board_->flow.Wire(*this);
+    board_->rules.Wire(*playerTurn_);
+    setup_->flow.Wire(*this);
+    playerTurn_->computer.Wire(*opponent_);
+    playerTurn_->endOfGame.Wire(*winner_);
+    playerTurn_->network.Wire(*multiPlayer_);
 
-    board_->OnSetupFailed = [this] { BackToMenu(); };
-    board_->OnFatalFailure = [this] { End(); };
-    board_->OnEndProgram = [this] { End(); };
+    // A call left unwired would otherwise surface only when a player first needs it.
+    RequireWired({&intro_->menu, &intro_->flow, &options_->flow, &about_->flow, &multiPlayer_->flow,
+                  &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
+                  &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network});
 }
 
+int Program::ExitStatus() const { return intro_->StartupFailed() ? 1 : 0; }
+
 void Program::BackToMenu() {
+    if (ended_) return;
     intro_->setEnabled(true);
     intro_->show();
     intro_->raise();
@@ -65,15 +68,24 @@ void Program::BackToMenu() {
     context_.platform.cursor->Set(intro_.get(), CursorShape::Arrow);
 }
 
+void Program::StartGame() { setup_->GameInit(); }
+void Program::ShowMultiPlayer() { multiPlayer_->ShowFullScreen(); }
+void Program::ShowCampaign() { campaign_->ShowFullScreen(); }
+void Program::ShowMapMaker() { mapEditor_->ShowFullScreen(); }
+void Program::ShowOptions() { options_->show(); }
+void Program::ShowAbout() { about_->ShowCentred(); }
+
 void Program::Start() {
     const Screen& screen = *context_.platform.screen;
     intro_->setGeometry(0, 0, screen.Width(), screen.Height());
     intro_->showFullScreen();
 }
 
-void Program::End() {
+void Program::EndProgram() {
     if (ended_) return;
     ended_ = true;
+    // A rule waiting in the middle of a fight or a turn stops instead of drawing on.
+    game_.guard.Close();
     for (QWidget* window : std::initializer_list<QWidget*>{
              board_.get(), options_.get(), about_.get(), multiPlayer_.get(), mapEditor_.get(),
              campaign_.get(), winner_.get()})

@@ -3,9 +3,15 @@
 #include <memory>
 
 #include "core/context.h"
+#include "core/game.h"
+#include "core/game_pictures.h"
+#include "core/program_flow.h"
+#include "frontend/menu_targets.h"
 
 namespace kvd {
 
+class GameSetup;
+class PlayerTurn;
 class TIntroForm;
 class TMainForm;
 class TKIForm;
@@ -17,12 +23,13 @@ class TForm1;
 class TMapForm;
 class TCampForm;
 
-// The program: the shared state and its ten windows, created in a fixed order and kept for the
-// whole run, wired to each other. Two programs can live side by side (tests build several).
-class Program {
+// The program: the shared state, the game, and its ten windows, created in a fixed order and
+// kept for the whole run, wired to each other. It answers the windows' calls to the program as
+// a whole and the main menu's entries. Two programs can live side by side (tests build several).
+class Program : public ProgramFlow, public MenuTargets {
 public:
     explicit Program(Platform& platform);
-    ~Program();
+    ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -30,10 +37,25 @@ public:
     void Start();
     // True once the program has asked to end (a failed start, Quit, Esc).
     bool Ended() const { return ended_; }
+    // What the process returns: 1 after a failed start-up check, else 0.
+    int ExitStatus() const;
     // Leaves the event loop; called once when the program ends.
     std::function<void()> OnEnd;
 
+    // ProgramFlow
+    void BackToMenu() override;
+    void EndProgram() override;
+    // MenuTargets
+    void StartGame() override;
+    void ShowMultiPlayer() override;
+    void ShowCampaign() override;
+    void ShowMapMaker() override;
+    void ShowOptions() override;
+    void ShowAbout() override;
+
     Context& State() { return context_; }
+    Game& TheGame() { return game_; }
+    GamePictures& Pictures() { return pictures_; }
     TIntroForm& Intro() { return *intro_; }
     TMainForm& Board() { return *board_; }
     TOptions& Options() { return *options_; }
@@ -41,13 +63,14 @@ public:
     TMPForm& MultiPlayer() { return *multiPlayer_; }
     TMapForm& MapEditor() { return *mapEditor_; }
     TCampForm& CampaignMenu() { return *campaign_; }
+    TWinnerForm& Winner() { return *winner_; }
 
 private:
     void Wire();
-    void BackToMenu();
-    void End();
 
     Context context_;
+    Game game_;
+    GamePictures pictures_;
     bool ended_ = false;
     std::unique_ptr<TIntroForm> intro_;
     std::unique_ptr<TMainForm> board_;
@@ -59,6 +82,8 @@ private:
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TMapForm> mapEditor_;
     std::unique_ptr<TCampForm> campaign_;
+    std::unique_ptr<GameSetup> setup_;
+    std::unique_ptr<PlayerTurn> playerTurn_;
 };
 
 }  // namespace kvd

@@ -2,70 +2,84 @@
 #include <cmath>
 
 #include "core/context.h"
+#include "core/game.h"
+#include "core/game_pictures.h"
 #include "core/main_form.h"
+#include "core/turn_view.h"
 #include "platform/platform.h"
 
 namespace kvd {
 
 void TMainForm::GetPositions() {
-    CurrentBand = 80;
-    const Context& c = context_;
-    const bool reveal = c.settings.RevealOption == QLatin1Char('Y');
-    const bool planes = c.settings.ReconPlanes != QLatin1Char('0');
+    game_.CurrentBand = 80;
+    const Settings& s = context_.settings;
+    const UnitTable& table = game_.scratchpad;
+    const GamePictures& p = pictures_;
+    const bool reveal = s.RevealOption == QLatin1Char('Y');
+    const bool planes = s.ReconPlanes != QLatin1Char('0');
 
     // The clean map is the background stretched over the board area: the snapshot starts as it.
-    QImage board = CleanMap.Image();
-    const int planeMates = planes ? scratchpad.CountCellMates(1) : 0;
+    QImage board = p.CleanMap.Image();
+    const int planeMates = planes ? table.CountCellMates(1) : 0;
     const int cw = geometry_.cellWidth, ch = geometry_.cellHeight;
 
-    for (int i = 1; i < scratchpad.Count(); ++i) {
-        if (scratchpad.Side(i) != QLatin1Char('E')) continue;
-        const int code = scratchpad.Code(i);
-        const QRect cell = geometry_.Cell(scratchpad.PosX(i), scratchpad.PosY(i));
+    for (int i = 1; i < table.Count(); ++i) {
+        if (table.Side(i) != QLatin1Char('E')) continue;
+        const int code = table.Code(i);
+        const QRect cell = geometry_.Cell(table.PosX(i), table.PosY(i));
         if (code == 1) {
             if (!reveal || !planes) continue;
             const int x = cell.x(), y = cell.y();
             // Over a ship it sits small in the cell's top right; alone it fills most of the cell.
             const QRect rect = planeMates > 0 ? QRect(x + 60, y, cw - 60, ch - 50)
                                               : QRect(x + 20, y + 20, cw - 40, ch - 40);
-            Jstars.StretchDraw(board, rect);
+            p.Jstars.StretchDraw(board, rect);
             continue;
         }
-        if (const Picture* sprite = SpriteForCode(FirstSet, code)) sprite->StretchDraw(board, cell);
+        if (const Picture* sprite = SpriteForCode(p.FirstSet, code)) sprite->StretchDraw(board, cell);
     }
-    for (int i = 1; i < scratchpad.Count(); ++i) {
-        if (scratchpad.Side(i) != QLatin1Char('D')) continue;
-        const int code = scratchpad.Code(i);
+    for (int i = 1; i < table.Count(); ++i) {
+        if (table.Side(i) != QLatin1Char('D')) continue;
+        const int code = table.Code(i);
         const UnitKind kind = KindOfCode(code);
         // Opposing submarines and minefields are never shown.
         if (kind == UnitKind::None || kind == UnitKind::Submarine || kind == UnitKind::Minefield) continue;
-        const QRect cell = geometry_.Cell(scratchpad.PosX(i), scratchpad.PosY(i));
-        const Picture* picture = &EnemyFlag;
-        if (reveal && scratchpad.IsRevealed(i)) picture = SpriteForCode(SecondSet, code);
+        const QRect cell = geometry_.Cell(table.PosX(i), table.PosY(i));
+        const Picture* picture = &p.EnemyFlag;
+        if (reveal && table.IsRevealed(i)) picture = SpriteForCode(p.SecondSet, code);
         if (picture) picture->StretchDraw(board, cell);
     }
-    Snapshot.Assign(std::move(board));
+    pictures_.Snapshot.Assign(std::move(board));
 }
 
 void TMainForm::PreDraw() {
-    CurrentBand = 80;
-    GameVariables& g = context_.game;
-    const bool ownTurn = g.NetRole != 2 && g.PlayerTurn == 1 && g.OpponentTurn == 0;
-    const bool otherTurn = g.NetRole != 2 && g.PlayerTurn == 0 && g.OpponentTurn == 1;
-    if (!ownTurn && !otherTurn) {
+    game_.CurrentBand = 80;
+    const TurnView view = ViewOfTurn(game_);
+    if (game_.NetRole == 2 || view == TurnView::None) {
         // The joining program composes its board itself; the snapshot is the bare map here.
-        Snapshot.Assign(Background.Image().copy(geometry_.BoardArea()));
+        pictures_.Snapshot.Assign(pictures_.Background.Image().copy(geometry_.BoardArea()));
         return;
     }
     Cursor& cursor = *context_.platform.cursor;
-    if (otherTurn) cursor.Set(this, CursorShape::Hidden);
-    const int found = RevealEnemy ? RevealEnemy() : 0;
+    const bool waiting = view == TurnView::Waiting;
+    if (waiting) cursor.Set(this, CursorShape::Hidden);
+    const int found = rules->RevealEnemy();
     GetPositions();
-    Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
-    if (otherTurn) DarkImage.StretchDraw(Canvas(), geometry_.BottomBand());
+    pictures_.Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
+    if (waiting) DarkImage.StretchDraw(Canvas(), geometry_.BottomBand());
     CanvasChanged();
-    if (found > 0 && g.SweepAllowed == 1 && RadarFlacker) RadarFlacker();
-    if (otherTurn) cursor.Set(this, CursorShape::Hidden);
+    if (found > 0 && game_.SweepAllowed == 1) rules->RadarFlacker();
+    if (waiting) cursor.Set(this, CursorShape::Hidden);
+}
+
+void TMainForm::FormPaint() {
+    if (game_.GameActive == 0) return;
+    const TurnView view = ViewOfTurn(game_);
+    if (view == TurnView::None) return;
+    (view == TurnView::Own ? MenuImage : DarkImage).StretchDraw(Canvas(), geometry_.BottomBand());
+    pictures_.Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
+    if (view == TurnView::Waiting) context_.platform.cursor->Set(this, CursorShape::Hidden);
+    CanvasChanged();
 }
 
 void TMainForm::RotateBitmap(double angle) {

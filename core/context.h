@@ -1,7 +1,4 @@
 #pragma once
-#include <QStringList>
-
-#include "core/game_variables.h"
 #include "core/language_texts.h"
 #include "core/settings.h"
 
@@ -9,8 +6,8 @@ namespace kvd {
 
 struct Platform;
 
-// What every window of the program shares: the platform services, the settings with the
-// lines of the settings file they came from, the language texts and the game variables.
+// What every window of the program shares besides the game: the platform services, the
+// settings with the lines of the settings file they came from, and the language texts.
 // The program object owns one; a test builds one over the test platform.
 struct Context {
     explicit Context(Platform& services) : platform(services) {}
@@ -19,9 +16,8 @@ struct Context {
 
     Platform& platform;
     Settings settings;
-    QStringList settingsLines;  // the settings file as loaded, written back on submit
+    SettingsLines settingsLines;  // the settings file as loaded, written back on submit
     LanguageTexts texts;
-    GameVariables game;
 };
 
 }  // namespace kvd

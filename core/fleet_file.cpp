@@ -15,7 +15,8 @@ QString FleetFileName(int gameMode, QChar homeNavy) {
            QStringLiteral(".cfg");
 }
 
-QString CheckFleetLines(const QString& fileName, const QStringList& lines) {
+QString CheckFleetLines(const QString& name, const QStringList& lines) {
+    const QString fileName = ShownPath(name);
     if (lines.isEmpty()) return QStringLiteral("%1 is empty.").arg(fileName);
     if (lines.size() - 1 > kMaxUnitLines)
         return QStringLiteral("%1 has %2 unit lines; at most %3 fit.")
@@ -23,6 +24,7 @@ QString CheckFleetLines(const QString& fileName, const QStringList& lines) {
             .arg(lines.size() - 1)
             .arg(kMaxUnitLines);
     QSet<int> codes;
+    int firstSide = 0, secondSide = 0;
     for (int i = 1; i < lines.size(); ++i) {
         const QString& line = lines[i];
         // Lines that are not unit lines are skipped by every scan; blank ones are harmless.
@@ -34,14 +36,18 @@ QString CheckFleetLines(const QString& fileName, const QStringList& lines) {
         if (!fault.isEmpty())
             return QStringLiteral("%1, line %2: %3.").arg(fileName).arg(i + 1).arg(fault);
         codes.insert(code);
+        (line[0] == QLatin1Char('E') ? firstSide : secondSide)++;
     }
+    // A game needs both fleets; a file cut short after its header would give an empty sea.
+    if (firstSide == 0) return QStringLiteral("%1 holds no unit of the player's fleet.").arg(fileName);
+    if (secondSide == 0) return QStringLiteral("%1 holds no unit of the opposing fleet.").arg(fileName);
     return {};
 }
 
 FleetLoad LoadFleet(Files& files, const QString& fleetFile, UnitTable& table, QString* error) {
     // A file that is not there at all is a missing file, not a failed copy.
     if (!files.Exists(fleetFile)) {
-        if (error) *error = QStringLiteral("The fleet file %1 is missing.").arg(fleetFile);
+        if (error) *error = QStringLiteral("The fleet file %1 is missing.").arg(ShownPath(fleetFile));
         return FleetLoad::Missing;
     }
     files.Delete(kShipsWorkingCopy);

@@ -30,8 +30,8 @@ enum class FleetLoad {
 
 // Loads a fleet: checks the fleet file is there, deletes the working copy, copies the fleet file over it, clears the table
 // and loads every line of the copy, line 0 included. Then checks every line: each unit line
-// must pass CheckUnitLine, codes must be unique, and there may be at most 127 lines after
-// the header. `error` names the file and line (counting from 1) of the first fault.
+// must pass CheckUnitLine, codes must be unique, there may be at most 127 lines after the
+// header, and both sides must bring at least one unit. `error` names the file and line (counting from 1) of the first fault.
 FleetLoad LoadFleet(Files& files, const QString& fleetFile, UnitTable& table, QString* error);
 
 // The check LoadFleet makes, on lines as read (line 0 the header).

@@ -1,7 +1,12 @@
-// Setting up a game against the computer: pictures, map, fleet and the placement of both sides.
+#include "core/game_setup.h"
+
 #include "core/context.h"
 #include "core/fleet_file.h"
-#include "core/main_form.h"
+#include "core/game.h"
+#include "core/game_pictures.h"
+#include "core/setup_display.h"
+#include "core/unit_codes.h"
+#include "core/board_geometry.h"
 #include "platform/jpeg.h"
 #include "platform/platform.h"
 
@@ -39,257 +44,174 @@ QRect Band(QChar homePosition, QChar side) {
     }
 }
 
+QString PictureFailure(const QString& mapName, const QString& picture, const QString& reason) {
+    return QStringLiteral("The picture of the map %1 cannot be shown:   \r   %2 (%3)").arg(mapName, picture, reason);
+}
+
 }  // namespace
 
-bool TMainForm::Fail(const QString& message) {
-    context_.game.GameActive = 0;
-    context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + message + kBackToMenu,
-                                  BoxButtons::Ok);
-    FreePictures();
-    hide();
-    if (OnSetupFailed) OnSetupFailed();
+GameSetup::GameSetup(Game& game, GamePictures& pictures, Context& context, SetupDisplay& display)
+    : game_(game), pictures_(pictures), context_(context), display_(display) {}
+
+bool GameSetup::Fail(const QString& message) {
+    game_.GameActive = 0;
+    context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + message + kBackToMenu, BoxButtons::Ok);
+    pictures_.Clear();
+    display_.HideBoard();
+    flow->BackToMenu();
     return false;
 }
 
-bool TMainForm::GameInit() {
-    Context& c = context_;
-    GameVariables& g = c.game;
-    Settings& s = c.settings;
-    Platform& p = c.platform;
+bool GameSetup::GameInit() {
+    RuleGuard::Scope running(game_.guard);
+    Game& g = game_;
+    Platform& p = context_.platform;
 
-    // 1 to 5: the game variables.
+    ResetVariables();
+    g.PatrolWaypoint = p.random->Next(5) + 1;
+    if (!g.guard.Delay(10) || !g.guard.Delay(10)) return false;
+
+    // A new set of pictures for this navy and mode.
+    pictures_.Clear();
+    const BoardGeometry geometry = BoardGeometry::Of(*p.screen);
+    pictures_.Snapshot.Create(geometry.width, geometry.boardHeight);
+    pictures_.LoadUnitPictures(*p.resources, g.GameMode, context_.settings);
+
+    if (g.GameMode != 0) {
+        if (!PickCampaignMap()) return false;
+    } else if (!LoadMapAndPicture(true)) {
+        return false;
+    }
+    if (!LoadFleetOfGame()) return false;
+
+    // The opponent first, each unit's previous cell its start; then the player, by the map's
+    // presets when a user map has them.
+    if (!PlaceSide(QLatin1Char('D'), true)) return false;
+    if (g.HasPresets == QLatin1Char('Y')) ApplyPresets();
+    else if (!PlaceSide(QLatin1Char('E'), false)) return false;
+    KeepOnlyUnitsOfThisGame();
+
+    // The clean map the rules erase units with: the background over the board area.
+    pictures_.CleanMap.Create(geometry.width, geometry.boardHeight);
+    QImage clean = pictures_.CleanMap.Image();
+    pictures_.Background.StretchDraw(clean, geometry.BoardArea());
+    pictures_.CleanMap.Assign(std::move(clean));
+
+    CountShips();
+    display_.ShowBoard();
+    return true;
+}
+
+void GameSetup::ResetVariables() {
+    Game& g = game_;
+    Settings& s = context_.settings;
     g.GameActive = 1;
     g.GameOver = 0;
     g.Gamestage = 0;
     g.HasPresets = QLatin1Char('N');
     g.Winner = 0;
     if (g.NetRole < 2) g.SideToMove = QLatin1Char('E');
-    if (g.GameMode == 3 && c.settingsLines.size() > 5 && !c.settingsLines[5].isEmpty())
-        s.FlagTransfer = c.settingsLines[5][0];
-    if (s.FlagTransfer == QLatin1Char('Y')) {
+
+    // The last campaign stage plays with the stored flag setting again.
+    g.FlagTransfer = s.FlagTransfer;
+    if (g.GameMode == 3 && !context_.settingsLines.First(settings_line::kFlagTransfer).isNull())
+        g.FlagTransfer = context_.settingsLines.First(settings_line::kFlagTransfer);
+    if (g.FlagTransfer == QLatin1Char('Y')) {
         g.FlagTransferSecond = QLatin1Char('Y');
         g.ETransfered = 0;
         g.DTransfered = 0;
-    } else if (s.FlagTransfer == QLatin1Char('N')) {
+    } else if (g.FlagTransfer == QLatin1Char('N')) {
         g.FlagTransferSecond = QLatin1Char('N');
     }
+
     if (g.NetGame == 0) g.NetRole = 0;
     g.UnitSelected = 0;
     g.PlayerTurn = 1;
     g.OpponentTurn = 0;
     g.SweepAllowed = 1;
-    p.random->Seed();
+    context_.platform.random->Seed();
     g.TurnCount = 0;
     g.PlaneLaunches = 1;
-    g.PatrolWaypoint = p.random->Next(5) + 1;
-    p.pacing->Delay(10);
-    p.pacing->Delay(10);
+
+    // The first campaign stage starts the tally; the first two stages fly no aircraft, and
+    // the convoy escort transfers no flag.
     if (g.GameMode == 1) {
         g.FirstSideWins = 0;
         g.SecondSideWins = 0;
         s.ReconPlanes = QLatin1Char('0');
     }
     if (g.GameMode == 2) {
-        s.FlagTransfer = QLatin1Char('N');
+        g.FlagTransfer = QLatin1Char('N');
         g.FlagTransferSecond = QLatin1Char('N');
         s.ReconPlanes = QLatin1Char('0');
     }
-
-    // 6 to 8: the pictures.
-    FreePictures();
-    geometry_ = BoardGeometry::Of(*p.screen);
-    Snapshot.Create(geometry_.width, geometry_.boardHeight);
-    LoadPictureSets();
-
-    // 9: the map.
-    if (g.GameMode != 0) {
-        if (!PickCampaignMap()) return false;
-    } else if (!LoadMapOfSingleGame()) {
-        return false;
-    }
-
-    // 10: the fleet.
-    if (!LoadFleetOfGame()) return false;
-
-    // 11 and 12: both sides take their places.
-    if (!PlaceSide(QLatin1Char('D'), true)) return false;
-    if (g.HasPresets == QLatin1Char('Y')) ApplyPresets();
-    else if (!PlaceSide(QLatin1Char('E'), false)) return false;
-
-    // 13 and 14: the radar aircraft; the planes setting counts the launch that is left.
-    if (s.ReconPlanes == QLatin1Char('0') || g.NetGame == 1 || s.RevealOption == QLatin1Char('N')) {
-        const int plane = scratchpad.FindSide(1, QLatin1Char('E'));
-        if (plane >= 0) scratchpad.Remove(plane);
-    } else {
-        LaunchReconPlane();
-    }
-    if (s.ReconPlanes >= QLatin1Char('1') && s.ReconPlanes <= QLatin1Char('3'))
-        s.ReconPlanes = QChar(s.ReconPlanes.unicode() + 1);
-
-    // 15: a single game is played without the sixth submarine.
-    if (g.NetGame == 0 && g.GameMode == 0) {
-        const int sub = scratchpad.Find(6);
-        if (sub >= 0) scratchpad.Remove(sub);
-    }
-
-    // 16: the clean map, the background stretched over the board area.
-    CleanMap.Create(geometry_.width, geometry_.boardHeight);
-    QImage clean = CleanMap.Image();
-    Background.StretchDraw(clean, geometry_.BoardArea());
-    CleanMap.Assign(std::move(clean));
-
-    // 17: ships of each side; minefields and the radar aircraft are not ships.
-    g.FirstSideShips = 0;
-    g.SecondSideShips = 0;
-    for (int i = 1; i < scratchpad.Count(); ++i) {
-        const int code = scratchpad.Code(i);
-        if (scratchpad.Side(i) == QLatin1Char('E') && ((code >= 2 && code <= 22) || code > 25))
-            ++g.FirstSideShips;
-        if (scratchpad.Side(i) == QLatin1Char('D') && (code < 47 || code > 49)) ++g.SecondSideShips;
-    }
-
-    // 18: show the board.
-    setGeometry(0, 0, geometry_.width, geometry_.height);
-    ResizeCanvas(geometry_.width, geometry_.height);
-    PreDraw();
-    FormPaint();
-    showFullScreen();
-    p.cursor->Set(this, CursorShape::Arrow);
-    return true;
 }
 
-void TMainForm::LoadPictureSets() {
-    const Context& c = context_;
-    const Resources& res = *c.platform.resources;
-    const int mode = c.game.GameMode;
-    const bool convoy = mode == 2;
-
-    LoadSpriteFromRes(res, QStringLiteral("ENEMYFLAG"), EnemyFlag);
-    EnemyFlag.SetTransparent(true);
-    LoadSpriteFromRes(res, QStringLiteral("GREENBOX"), GreenBox);
-    GreenBox.SetTransparent(true);
-
-    struct Entry {
-        UnitKind kind;
-        const char* name;
-    };
-    static const Entry warships[] = {
-        {UnitKind::Supply, "AUX"},          {UnitKind::Submarine, "SUB"},
-        {UnitKind::Corvette, "CORVETTE"},   {UnitKind::Frigate, "FRIGATE"},
-        {UnitKind::Destroyer, "DESTROYER"}, {UnitKind::LightCruiser, "LTCRUISER"},
-        {UnitKind::HeavyCruiser, "CRUISER"}, {UnitKind::Battleship, "BATTLESHIP"},
-    };
-    static const Entry convoyShips[] = {
-        {UnitKind::Trooper, "TROOPER"},     {UnitKind::Merchant1, "MERCHANT1"},
-        {UnitKind::Merchant2, "MERCHANT2"}, {UnitKind::Oiler, "OILER"},
-    };
-    auto loadSet = [&](PictureSet& set, const QString& prefix) {
-        for (const Entry& e : warships) set.Load(res, e.kind, prefix + QLatin1String(e.name));
-        if (!convoy) set.Load(res, UnitKind::Carrier, prefix + QStringLiteral("CARRIER"));
-        if (convoy)
-            for (const Entry& e : convoyShips) set.Load(res, e.kind, prefix + QLatin1String(e.name));
-    };
-
-    loadSet(FirstSet, QString());
-    FirstSet.Load(res, UnitKind::Minefield, QStringLiteral("MINES"));
-    if (mode == 0 || mode == 3) {
-        LoadSpriteFromRes(res, QStringLiteral("JSTARS"), Jstars);
-        Jstars.SetTransparent(true);
-    }
-
-    if (c.settings.RevealOption != QLatin1Char('Y')) return;
-    const QChar navy = c.settings.HomeNavy;
-    if (navy == QLatin1Char('E')) {
-        loadSet(SecondSet, QStringLiteral("D"));
-        return;
-    }
-    // Other navies meet an opponent drawn from the first set with its ensign in the corner.
-    loadSet(SecondSet, QString());
-    const QString flag = navy == QLatin1Char('D') ? QStringLiteral("EFLAG")
-                         : navy == QLatin1Char('U') ? QStringLiteral("JFLAG")
-                                                    : QStringLiteral("UFLAG");
-    if (LoadSpriteFromRes(res, flag, NavyFlag)) SecondSet.StampFlag(NavyFlag, QRect(0, 0, 70, 40));
-}
-
-void TMainForm::SetMapPicture(const Picture& picture) {
-    MapImage = picture;
-    if (MapImage.IsNull()) {
-        // A built-in picture that is not stored: open sea keeps the board usable.
-        MapImage.Create(1024, 768, QColor(40, 86, 130));
-    }
-    Background = MapImage;
-}
-
-bool TMainForm::LoadMapOfSingleGame() {
-    Context& c = context_;
+bool GameSetup::LoadMapAndPicture(bool usePresets) {
+    Game& g = game_;
+    Platform& p = context_.platform;
+    const QString& name = context_.settings.MapName;
     QString error;
-    if (!LoadMap(*c.platform.files, c.settings.MapName, MemoPad, &error)) return Fail(error);
-    c.game.HomePosition = MemoPad.HomePosition();
+    if (!LoadMap(*p.files, name, g.MemoPad, &error)) return Fail(error);
+    g.HomePosition = g.MemoPad.HomePosition();
     Picture picture;
-    if (IsBuiltInMap(c.settings.MapName)) {
-        LoadJPEGFromRes(*c.platform.resources, BuiltInPictureName(c.settings.MapName), picture);
+    if (IsBuiltInMap(name)) {
+        // A copied map file that names a chart the game does not have cannot be played.
+        if (!LoadJPEGFromRes(*p.resources, BuiltInPictureName(name), picture))
+            return Fail(PictureFailure(name, BuiltInPictureName(name), QStringLiteral("no built-in chart of that name")));
     } else {
-        const QString path = MemoPad.PicturePath();
+        const QString path = g.MemoPad.PicturePath();
         QString reason;
-        const QImage image = DecodeJpegFile(c.platform.files->Resolve(path), &reason);
-        if (image.isNull())
-            return Fail(QStringLiteral("The picture of the map %1 cannot be shown:   \r   %2 (%3)")
-                            .arg(c.settings.MapName, path, reason));
+        const QImage image = DecodeJpegFile(p.files->Resolve(path), &reason);
+        if (image.isNull()) return Fail(PictureFailure(name, ShownPath(path), reason));
         picture.Assign(image);
-        if (MemoPad.HasPresetLines()) c.game.HasPresets = QLatin1Char('Y');
+        // Only a user map of a single game places the player's fleet itself.
+        if (usePresets && g.MemoPad.HasPresetLines()) g.HasPresets = QLatin1Char('Y');
     }
-    SetMapPicture(picture);
+    pictures_.SetMap(picture);
     return true;
 }
 
-bool TMainForm::PickCampaignMap() {
-    Context& c = context_;
-    Platform& p = c.platform;
-    const int region = c.game.CampaignRegion;
+bool GameSetup::PickCampaignMap() {
+    const int region = game_.CampaignRegion;
+    // Outside a region (no campaign menu behind it) the map the settings name is played.
     if (region >= 1 && region <= 8) {
         const QStringList& maps = RegionMaps(region);
-        const int draw = p.random->Next(int(maps.size()));
-        p.pacing->Delay(region >= 7 ? 50 : 10);
-        c.settings.MapName = maps[draw];
-        Picture picture;
-        LoadJPEGFromRes(*p.resources, BuiltInPictureName(c.settings.MapName), picture);
-        SetMapPicture(picture);
+        const int draw = context_.platform.random->Next(int(maps.size()));
+        if (!game_.guard.Delay(region >= 7 ? 50 : 10)) return false;
+        context_.settings.MapName = maps[draw];
     }
-    QString error;
-    if (!LoadMap(*p.files, c.settings.MapName, MemoPad, &error)) return Fail(error);
-    c.game.HomePosition = MemoPad.HomePosition();
-    if (Background.IsNull()) SetMapPicture(Picture());
-    return true;
+    return LoadMapAndPicture(false);
 }
 
-bool TMainForm::LoadFleetOfGame() {
-    Context& c = context_;
+bool GameSetup::LoadFleetOfGame() {
+    Platform& p = context_.platform;
     QString error;
-    const QString file = FleetFileName(c.game.GameMode, c.settings.HomeNavy);
-    switch (LoadFleet(*c.platform.files, file, scratchpad, &error)) {
+    const QString file = FleetFileName(game_.GameMode, context_.settings.HomeNavy);
+    switch (LoadFleet(*p.files, file, game_.scratchpad, &error)) {
         case FleetLoad::Ok: return true;
         case FleetLoad::Missing:
         case FleetLoad::Malformed: return Fail(error);
         case FleetLoad::CopyFailed: break;
     }
-    c.game.GameActive = 0;
-    c.platform.boxes->Show(BoxKind::Error, kShipsFileFailure, BoxButtons::Ok);
-    if (OnFatalFailure) OnFatalFailure();
+    game_.GameActive = 0;
+    p.boxes->Show(BoxKind::Error, kShipsFileFailure, BoxButtons::Ok);
+    flow->EndProgram();
     return false;
 }
 
-bool TMainForm::PlaceSide(QChar side, bool writePrev) {
+bool GameSetup::PlaceSide(QChar side, bool writePrev) {
     Platform& p = context_.platform;
-    const QRect band = Band(context_.game.HomePosition, side);
+    UnitTable& table = game_.scratchpad;
+    const QRect band = Band(game_.HomePosition, side);
     auto taken = [&](int column, int row) {
-        for (int k = 1; k < scratchpad.Count(); ++k)
-            if (scratchpad.Side(k) == side && scratchpad.PosX(k) == column && scratchpad.PosY(k) == row)
-                return true;
-        return MemoPad.IsLand(column, row);
+        for (int k = 1; k < table.Count(); ++k)
+            if (table.Side(k) == side && table.PosX(k) == column && table.PosY(k) == row) return true;
+        return game_.MemoPad.IsLand(column, row);
     };
-    for (int i = 1; i < scratchpad.Count(); ++i) {
-        if (scratchpad.Side(i) != side) continue;
-        if (side == QLatin1Char('E') && scratchpad.Code(i) == 1) continue;  // the aircraft flies
+    for (int i = 1; i < table.Count(); ++i) {
+        if (table.Side(i) != side) continue;
+        if (side == QLatin1Char('E') && table.Code(i) == 1) continue;  // the aircraft flies
         // Drawing goes on until a free cell comes up; make sure there is one.
         bool room = false;
         for (int col = band.left(); col <= band.right() && !room; ++col)
@@ -302,32 +224,64 @@ bool TMainForm::PlaceSide(QChar side, bool writePrev) {
             column = band.left() + p.random->Next(band.width());
             row = band.top() + p.random->Next(band.height());
         } while (taken(column, row));
-        scratchpad.SetPos(i, column, row);
-        if (writePrev) scratchpad.SetPrev(i, column, row);
+        table.SetPos(i, column, row);
+        if (writePrev) table.SetPrev(i, column, row);
     }
     return true;
 }
 
-void TMainForm::ApplyPresets() {
+void GameSetup::ApplyPresets() {
     // Preset cells are used as they stand: neither land nor other units are checked.
-    for (const Preset& preset : MemoPad.Presets()) {
-        for (int i = 1; i < scratchpad.Count(); ++i) {
-            if (scratchpad.Side(i) != QLatin1Char('E') || scratchpad.Code(i) != preset.code) continue;
-            if (preset.code == 1) continue;  // the aircraft is never placed
-            scratchpad.SetPos(i, ReadNumber(preset.cell, 1, 2), ReadNumber(preset.cell, 3, 2));
+    UnitTable& table = game_.scratchpad;
+    for (const Preset& preset : game_.MemoPad.Presets()) {
+        if (preset.code == 1) continue;  // the aircraft is never placed
+        for (int i = 1; i < table.Count(); ++i) {
+            if (table.Side(i) != QLatin1Char('E') || table.Code(i) != preset.code) continue;
+            table.SetPos(i, ReadNumber(preset.cell, 1, 2), ReadNumber(preset.cell, 3, 2));
         }
     }
 }
 
-void TMainForm::LaunchReconPlane() {
-    GameVariables& g = context_.game;
-    g.PlaneLaunches += 1;
-    const int planes = context_.settings.ReconPlanes.digitValue();
-    if (planes < g.PlaneLaunches) return;
-    const int plane = scratchpad.FindSide(1, QLatin1Char('E'));
-    const int carrier = scratchpad.FindSide(g.ETransfered == 0 ? 22 : 21, QLatin1Char('E'));
+void GameSetup::KeepOnlyUnitsOfThisGame() {
+    Game& g = game_;
+    Settings& s = context_.settings;
+    UnitTable& table = g.scratchpad;
+    // The radar aircraft flies only against the computer, with reveal on and planes to fly.
+    if (s.ReconPlanes == QLatin1Char('0') || g.NetGame == 1 || s.RevealOption == QLatin1Char('N')) {
+        const int plane = table.FindSide(1, QLatin1Char('E'));
+        if (plane >= 0) table.Remove(plane);
+    } else {
+        LaunchReconPlane(g, s);
+    }
+    // The setting now counts the launch this game has made.
+    if (s.ReconPlanes >= QLatin1Char('1') && s.ReconPlanes <= QLatin1Char('3'))
+        s.ReconPlanes = QChar(s.ReconPlanes.unicode() + 1);
+    // A single game is played without the sixth submarine.
+    if (g.NetGame == 0 && g.GameMode == 0) {
+        const int sub = table.Find(6);
+        if (sub >= 0) table.Remove(sub);
+    }
+}
+
+void GameSetup::CountShips() {
+    const UnitTable& table = game_.scratchpad;
+    game_.FirstSideShips = 0;
+    game_.SecondSideShips = 0;
+    for (int i = 1; i < table.Count(); ++i) {
+        if (!IsShipCode(table.Code(i))) continue;
+        if (table.Side(i) == QLatin1Char('E')) ++game_.FirstSideShips;
+        if (table.Side(i) == QLatin1Char('D')) ++game_.SecondSideShips;
+    }
+}
+
+void LaunchReconPlane(Game& game, const Settings& settings) {
+    game.PlaneLaunches += 1;
+    if (settings.ReconPlanes.digitValue() < game.PlaneLaunches) return;
+    UnitTable& table = game.scratchpad;
+    const int plane = table.FindSide(1, QLatin1Char('E'));
+    const int carrier = table.FindSide(game.ETransfered == 0 ? 22 : 21, QLatin1Char('E'));
     if (plane < 0 || carrier < 0) return;
-    scratchpad.SetPos(plane, scratchpad.PosX(carrier), scratchpad.PosY(carrier));
+    table.SetPos(plane, table.PosX(carrier), table.PosY(carrier));
 }
 
 }  // namespace kvd

@@ -1,8 +1,10 @@
 #include "core/main_form.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include "core/context.h"
+#include "core/game.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
 
@@ -12,17 +14,22 @@ namespace {
 constexpr quint32 kBoardBackground = 15191973;
 }
 
-TMainForm::TMainForm(Context& context, QWidget* parent) : CanvasWindow(parent), context_(context) {
+TMainForm::TMainForm(Context& context, Game& game, GamePictures& pictures, QWidget* parent)
+    : CanvasWindow(parent), context_(context), game_(game), pictures_(pictures) {
     setWindowTitle(QStringLiteral("Korvald"));
     setWindowFlag(Qt::FramelessWindowHint);
     SetCanvasBackground(BgrColor(kBoardBackground));
     FormCreate();
 }
 
-void TMainForm::FormCreate() {
+void TMainForm::FitToScreen() {
     geometry_ = BoardGeometry::Of(*context_.platform.screen);
     setGeometry(0, 0, geometry_.width, geometry_.height);
     ResizeCanvas(geometry_.width, geometry_.height);
+}
+
+void TMainForm::FormCreate() {
+    FitToScreen();
 
     // The band pictures belong to the window; plain panels stand in if they are not built in.
     const Resources& resources = *context_.platform.resources;
@@ -33,37 +40,36 @@ void TMainForm::FormCreate() {
     LoadSpriteFromRes(resources, QStringLiteral("RADAR"), RadarSource);
 }
 
+void TMainForm::ShowBoard() {
+    FitToScreen();
+    PreDraw();
+    FormPaint();
+    showFullScreen();
+    context_.platform.cursor->Set(this, CursorShape::Arrow);
+}
+
+bool TMainForm::InQuitCorner(QPoint position) const {
+    const Screen& screen = *context_.platform.screen;
+    return position.x() > WorkWidth(screen, 85) && position.y() > WorkHeight(screen, 85);
+}
+
+void TMainForm::mousePressEvent(QMouseEvent* event) {
+    const QPoint position = event->position().toPoint();
+    // A click while a rule runs (a fight, the computer's turn) is dropped; only the quit
+    // corner, which may end the game at any time, is passed on.
+    if (game_.guard.Running() && !InQuitCorner(position)) return;
+    RuleGuard::Scope running(game_.guard);
+    rules->FormMouseDown(event->button(), position);
+}
+
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && OnEndProgram) OnEndProgram();
-    else CanvasWindow::keyPressEvent(event);
-}
-
-void TMainForm::FreePictures() {
-    MapImage.Clear();
-    Background.Clear();
-    CleanMap.Clear();
-    Snapshot.Clear();
-    EnemyFlag.Clear();
-    GreenBox.Clear();
-    NavyFlag.Clear();
-    Jstars.Clear();
-    FirstSet.Clear();
-    SecondSet.Clear();
-}
-
-void TMainForm::FormPaint() {
-    const GameVariables& g = context_.game;
-    if (g.GameActive == 0) return;
-    const bool ownSide = g.NetRole == 0 || g.NetRole == 1;
-    const bool ownTurn = (g.PlayerTurn == 1 && g.OpponentTurn == 0 && ownSide) ||
-                         (g.PlayerTurn == 0 && g.OpponentTurn == 1 && g.NetRole == 2);
-    const bool waiting = (g.PlayerTurn == 0 && g.OpponentTurn == 1 && ownSide) ||
-                         (g.PlayerTurn == 1 && g.OpponentTurn == 0 && g.NetRole == 2);
-    if (!ownTurn && !waiting) return;
-    (ownTurn ? MenuImage : DarkImage).StretchDraw(Canvas(), geometry_.BottomBand());
-    Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
-    if (waiting) context_.platform.cursor->Set(this, CursorShape::Hidden);
-    CanvasChanged();
+    if (event->key() == Qt::Key_Escape) {
+        flow->EndProgram();
+        return;
+    }
+    if (game_.guard.Running()) return;
+    RuleGuard::Scope running(game_.guard);
+    rules->FormKeyDown(event->key());
 }
 
 }  // namespace kvd

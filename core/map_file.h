@@ -50,13 +50,14 @@ bool IsBuiltInMap(const QString& mapName);
 QString BuiltInPictureName(const QString& mapName);
 
 // Why the lines of a map file would not make a playable game (empty when they would): fewer
-// than four header lines, a home position letter other than L, R, T, B, a land or preset entry
-// whose cell is not two digits each on the board, a preset code that is not a first-side code.
-// The reason names the line (counting from 1, as an editor shows it).
+// than four header lines, or a home position letter other than L, R, T, B. Entries of any
+// other form than a land cell or a preset on the board are ignored, as every reader ignores
+// them. The reason names the line (counting from 1, as an editor shows it).
 QString CheckMapLines(const QStringList& lines);
 
-// Loads "maps\NAME.map" into map. False with a reason naming the file (and line) when the
-// file is missing or unreadable or malformed; map is left empty then.
+// Loads "maps\NAME.map" into map. False with a reason naming the file (as the player's system
+// writes its path) and line when the file is missing, unreadable or unplayable; map is left
+// empty then.
 bool LoadMap(const Files& files, const QString& mapName, MapLines& map, QString* error);
 
 // The map list: every "maps\*.map" (letter case ignored) without its last four characters,

@@ -5,7 +5,6 @@
 
 #include "core/context.h"
 #include "core/window_style.h"
-#include "platform/colors.h"
 #include "platform/platform.h"
 
 namespace kvd {
@@ -15,7 +14,7 @@ PendingWindow::PendingWindow(Context& context, int headingMessage, QWidget* pare
     StyleFullScreenWindow(*this);
     heading_ = new QLabel(this);
     heading_->setAlignment(Qt::AlignCenter);
-    heading_->setStyleSheet(QStringLiteral("color: %1;").arg(BgrColor(10862545).name()));
+    heading_->setStyleSheet(TextColourSheet(MenuTextColour()));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
 }
@@ -31,7 +30,7 @@ void PendingWindow::ShowFullScreen() {
 
 void PendingWindow::Back() {
     hide();
-    if (OnBack) OnBack();
+    flow->BackToMenu();
 }
 
 void PendingWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,7 +1,9 @@
 #pragma once
 #include <QLabel>
 #include <QWidget>
-#include <functional>
+
+#include "core/program_flow.h"
+#include "core/upward_call.h"
 
 namespace kvd {
 
@@ -14,7 +16,7 @@ public:
     PendingWindow(Context& context, int headingMessage, QWidget* parent = nullptr);
     // Shows the window over the whole screen, relabelled in the current language.
     void ShowFullScreen();
-    std::function<void()> OnBack;
+    UpwardCall<ProgramFlow> flow{"a window still to come to the program"};
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

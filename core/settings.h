@@ -1,12 +1,17 @@
 #pragma once
+#include <QByteArray>
 #include <QChar>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace kvd {
 
+class Files;
+
 // The eight player settings as the game reads them. They are copied from the settings lines
-// (the first character of lines 1, 2 and 4 to 8, the whole of line 3); FlagTransfer and
-// ReconPlanes are also changed by the rules of a running game.
+// (the first character of lines 1, 2 and 4 to 8, the whole of line 3); ReconPlanes is also
+// counted down by the rules of a running game, until the settings are read again.
 struct Settings {
     QChar HomeNavy = QLatin1Char('E');        // 'E' Royal Navy, 'D' Kriegsmarine, 'U' US Navy, 'J' Japanese navy
     QChar Language = QLatin1Char('E');        // 'E' English, anything else German
@@ -17,5 +22,73 @@ struct Settings {
     QChar ReconPlanes = QLatin1Char('1');     // '0' to '3'
     QChar AdditionalDamage = QLatin1Char('N');
 };
+
+inline const QString kSettingsFile = QStringLiteral("config\\last.cfg");
+
+// Lines of the settings file. Line 0 is free text; lines 1 to 8 hold one setting each, read
+// from their first character (line 3, the map name, whole). Lines after 8 are kept as they are.
+namespace settings_line {
+constexpr int kHomeNavy = 1;
+constexpr int kLanguage = 2;
+constexpr int kMapName = 3;
+constexpr int kReveal = 4;
+constexpr int kFlagTransfer = 5;
+constexpr int kSound = 6;
+constexpr int kReconPlanes = 7;
+constexpr int kAdditionalDamage = 8;
+constexpr int kLast = kAdditionalDamage;
+}  // namespace settings_line
+
+// The lines of the settings file as the program holds them. A line the game never changes is
+// written back with the very bytes it was read with, whatever their encoding; a changed line
+// is written in UTF-8.
+class SettingsLines {
+public:
+    SettingsLines() = default;
+    SettingsLines(const QStringList& lines) : lines_(lines) {}  // NOLINT: lines as a test writes them
+
+    const QStringList& Lines() const { return lines_; }
+    int size() const { return int(lines_.size()); }
+    bool isEmpty() const { return lines_.isEmpty(); }
+    const QString& operator[](int i) const { return lines_[i]; }
+    // The first character of a line; a null character when the line is missing or empty.
+    QChar First(int line) const;
+
+    // Replaces only the first character of a setting line, keeping the rest of it. Missing
+    // lines up to it are added empty first, so a short file still takes the setting.
+    void SetChar(int line, QChar value);
+    // Replaces a whole line (the map name), adding missing lines first.
+    void SetLine(int line, const QString& value);
+
+    // Reads the file; false (and nothing changed) when it cannot be read.
+    bool Load(const Files& files);
+    // Writes every line back, replacing the file only by a complete new one.
+    bool Save(Files& files) const;
+
+private:
+    QStringList lines_;
+    QList<QByteArray> read_;  // each line's bytes as read
+    bool byteOrderMark_ = false;
+};
+
+// Sets the variables from the settings lines. A line that is missing, or empty, leaves its
+// variable as it was.
+void ApplySettingsLines(const SettingsLines& lines, Settings& settings);
+
+// Gives every setting line that is missing or empty the value its variable holds, so the
+// next save writes all eight settings.
+void CompleteSettingsLines(SettingsLines& lines, const Settings& settings);
+
+// Loads "config\last.cfg" into lines, sets the variables, and completes the lines from the
+// variables. False when the file cannot be read; lines and variables are then left as they were.
+bool LoadSettings(const Files& files, SettingsLines& lines, Settings& settings);
+
+// Writes every line back to "config\last.cfg". The old file is replaced only by a complete new
+// one; false when that failed (the old file is then unchanged).
+bool SaveSettings(Files& files, const SettingsLines& lines);
+
+// The shorthands the options window changes the lines with.
+inline void SetSettingChar(SettingsLines& lines, int line, QChar value) { lines.SetChar(line, value); }
+inline void SetSettingLine(SettingsLines& lines, int line, const QString& value) { lines.SetLine(line, value); }
 
 }  // namespace kvd

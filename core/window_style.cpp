@@ -2,7 +2,14 @@
 
 #include <QWidget>
 
+#include "platform/colors.h"
+
 namespace kvd {
+
+QColor MenuTextColour() { return BgrColor(10862545); }
+QColor MenuHoverColour() { return BgrColor(8508149); }
+
+QString TextColourSheet(const QColor& colour) { return QStringLiteral("color: %1;").arg(colour.name()); }
 
 void PaintBlack(QWidget& window) {
     window.setAutoFillBackground(true);

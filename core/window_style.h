@@ -1,8 +1,16 @@
 #pragma once
 
+#include <QColor>
+
 class QWidget;
 
 namespace kvd {
+
+// The colours of every menu and label text, and of the entry under the mouse.
+QColor MenuTextColour();   // red 209, green 191, blue 165
+QColor MenuHoverColour();  // red 245, green 210, blue 129
+// A style sheet that colours a label's text.
+QString TextColourSheet(const QColor& colour);
 
 // The look every full-screen game window shares: titled "Korvald", borderless, black, and
 // following the mouse so hover highlights work without a button held.

@@ -6,29 +6,24 @@
 #include "core/context.h"
 #include "core/game_sound.h"
 #include "core/window_style.h"
-#include "platform/colors.h"
 #include "platform/platform.h"
 
 namespace kvd {
 
 namespace {
-constexpr quint32 kTextColour = 10862545;
-constexpr quint32 kHoverColour = 8508149;
-
-void Colour(QLabel* line, quint32 value) {
-    line->setStyleSheet(QStringLiteral("color: %1;").arg(BgrColor(value).name()));
-}
+void Colour(QLabel* line, const QColor& colour) { line->setStyleSheet(TextColourSheet(colour)); }
 }  // namespace
 
 TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), context_(context) {
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(616, 239);
+    setFocusPolicy(Qt::StrongFocus);
     PaintBlack(*this);
 
     panel_ = new QWidget(this);
     panel_->setObjectName(QStringLiteral("AboutPanel"));
     panel_->setGeometry(8, 8, 600, 223);
-    panel_->setStyleSheet(QStringLiteral("#AboutPanel { border: 1px solid %1; }").arg(BgrColor(kTextColour).name()));
+    panel_->setStyleSheet(QStringLiteral("#AboutPanel { border: 1px solid %1; }").arg(MenuTextColour().name()));
     panel_->setMouseTracking(true);
     panel_->installEventFilter(this);
     auto line = [&](const QString& text, int y) {
@@ -38,7 +33,7 @@ TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), con
         QFont font = label->font();
         font.setPixelSize(21);
         label->setFont(font);
-        Colour(label, kTextColour);
+        Colour(label, MenuTextColour());
         return label;
     };
     NameLine = line(QStringLiteral("Korvald %1, build %2")
@@ -53,26 +48,35 @@ TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), con
     }
 }
 
+void TAboutForm::ShowCentred() {
+    const Screen& screen = *context_.platform.screen;
+    move((screen.Width() - width()) / 2, (screen.Height() - height()) / 2);
+    show();
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void TAboutForm::MailClick() {
     PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false);
-    Colour(MailLine, kHoverColour);
+    Colour(MailLine, MenuHoverColour());
     context_.platform.shell->Open(QStringLiteral("mailto:") + kMakerMail);
 }
 
 void TAboutForm::WebClick() {
     PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false);
-    Colour(WebLine, kHoverColour);
+    Colour(WebLine, MenuHoverColour());
     context_.platform.shell->Open(kMakerWeb);
 }
 
 void TAboutForm::PanelHover() {
-    Colour(MailLine, kTextColour);
-    Colour(WebLine, kTextColour);
+    Colour(MailLine, MenuTextColour());
+    Colour(WebLine, MenuTextColour());
 }
 
 void TAboutForm::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (OnClosed) OnClosed();
+    flow->BackToMenu();
 }
 
 void TAboutForm::keyPressEvent(QKeyEvent* event) {

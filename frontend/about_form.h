@@ -1,7 +1,9 @@
 #pragma once
 #include <QLabel>
 #include <QWidget>
-#include <functional>
+
+#include "core/program_flow.h"
+#include "core/upward_call.h"
 
 namespace kvd {
 
@@ -22,8 +24,11 @@ public:
     QLabel* MailLine;
     QLabel* WebLine;
 
+    // Shows the window centred over the menu, with the keyboard.
+    void ShowCentred();
+
     // Closing the window gives the main menu back.
-    std::function<void()> OnClosed;
+    UpwardCall<ProgramFlow> flow{"the about window to the program"};
 
 protected:
     void closeEvent(QCloseEvent* event) override;

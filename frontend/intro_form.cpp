@@ -5,10 +5,9 @@
 #include <QTimer>
 
 #include "core/context.h"
+#include "core/game.h"
 #include "core/window_style.h"
 #include "core/game_sound.h"
-#include "frontend/settings_file.h"
-#include "platform/colors.h"
 #include "platform/picture.h"
 #include "platform/platform.h"
 
@@ -21,8 +20,6 @@ const char* const kRequiredFiles[9] = {
 };
 
 namespace {
-constexpr quint32 kTextColour = 10862545;
-constexpr quint32 kHoverColour = 8508149;
 constexpr int kOffScreenGap = 200;
 
 const QString kFontMissing = QStringLiteral(
@@ -40,10 +37,11 @@ QPixmap PicturePixmap(const Resources& resources, const QString& name, QSize fal
     return plain;
 }
 
-QString Colour(quint32 value) { return BgrColor(value).name(); }
+QString Colour() { return MenuTextColour().name(); }
 }  // namespace
 
-TIntroForm::TIntroForm(Context& context, QWidget* parent) : QWidget(parent), context_(context) {
+TIntroForm::TIntroForm(Context& context, Game& game, QWidget* parent)
+    : QWidget(parent), context_(context), game_(game) {
     StyleFullScreenWindow(*this);
     BuildPanels();
 }
@@ -56,7 +54,7 @@ void TIntroForm::BuildPanels() {
     // The intro sign: a 478 x 120 picture in a 488 x 130 frame.
     introSign_ = new QWidget(this);
     introSign_->setFixedSize(488, 130);
-    introSign_->setStyleSheet(QStringLiteral("background: %1;").arg(Colour(kTextColour)));
+    introSign_->setStyleSheet(QStringLiteral("background: %1;").arg(Colour()));
     auto* sign = new QLabel(introSign_);
     sign->setGeometry(5, 5, 478, 120);
     sign->setScaledContents(true);
@@ -75,16 +73,16 @@ void TIntroForm::BuildPanels() {
     menuPanel_->setObjectName(QStringLiteral("MenuPanel"));
     menuPanel_->setFixedSize(641, 593);
     menuPanel_->setStyleSheet(QStringLiteral("#MenuPanel { background: black; border: 2px solid %1; }")
-                                  .arg(Colour(kTextColour)));
+                                  .arg(Colour()));
     heading_ = new QLabel(QStringLiteral("Korvald"), menuPanel_);
     heading_->setGeometry(0, 8, 641, 70);
     heading_->setAlignment(Qt::AlignCenter);
     heading_->setFont(fonts.TitleFont(51));
-    heading_->setStyleSheet(QStringLiteral("color: %1;").arg(Colour(kTextColour)));
+    heading_->setStyleSheet(QStringLiteral("color: %1;").arg(Colour()));
     auto* picture = new QLabel(menuPanel_);
     picture->setGeometry(40, 86, 561, 300);
     picture->setScaledContents(true);
-    picture->setStyleSheet(QStringLiteral("border: 3px solid %1;").arg(Colour(kTextColour)));
+    picture->setStyleSheet(QStringLiteral("border: 3px solid %1;").arg(Colour()));
     picture->setPixmap(PicturePixmap(resources, QStringLiteral("MENUPICTURE"), QSize(561, 300)));
 
     // Three columns: Start Game, Multi-Player, Campaign | Map Maker, Options | About, Help, Quit.
@@ -221,8 +219,7 @@ void TIntroForm::FormShow() {
 }
 
 void TIntroForm::SetEntryColour(Entry entry, bool hover) {
-    entries_[entry]->setStyleSheet(
-        QStringLiteral("color: %1;").arg(Colour(hover ? kHoverColour : kTextColour)));
+    entries_[entry]->setStyleSheet(TextColourSheet(hover ? MenuHoverColour() : MenuTextColour()));
 }
 
 void TIntroForm::ResetEntryColours() {
@@ -246,7 +243,7 @@ void TIntroForm::ColumnHover() { ResetEntryColours(); }
 
 void TIntroForm::EntryClick(Entry entry) {
     Platform& p = context_.platform;
-    GameVariables& g = context_.game;
+    Game& g = game_;
     switch (entry) {
         case StartGame:
             g.GameMode = 0;
@@ -260,27 +257,27 @@ void TIntroForm::EntryClick(Entry entry) {
             }
             PlaySound(p, context_.settings, QStringLiteral("Bell"), false);
             ResetEntryColours();
-            if (StartGameInit) StartGameInit();
+            menu->StartGame();
             break;
         case MultiPlayer:
             g.GameMode = 0;
             ResetEntryColours();
-            if (ShowMultiPlayer) ShowMultiPlayer();
+            menu->ShowMultiPlayer();
             break;
         case Campaign:
             g.NetRole = 0;
             SetEntryColour(StartGame, false);
-            if (ShowCampaign) ShowCampaign();
+            menu->ShowCampaign();
             break;
         case MapMaker:
             setEnabled(false);
-            if (ShowMapMaker) ShowMapMaker();
+            menu->ShowMapMaker();
             break;
         case Options:
             PlaySound(p, context_.settings, QStringLiteral("Click"), false);
             ResetEntryColours();
             setEnabled(false);
-            if (ShowOptions) ShowOptions();
+            menu->ShowOptions();
             break;
         case Help:
             PlaySound(p, context_.settings, QStringLiteral("Click"), false);
@@ -290,7 +287,9 @@ void TIntroForm::EntryClick(Entry entry) {
                               : QStringLiteral("help\\german\\kvdhilfe.htm"));
             break;
         case About:
-            if (ShowAbout) ShowAbout();
+            // The about window has the keyboard until it closes; the menu waits behind it.
+            setEnabled(false);
+            menu->ShowAbout();
             break;
         case Quit: {
             MoveOffScreen(menuPanel_);
@@ -307,7 +306,7 @@ void TIntroForm::End() {
     if (ending_) return;
     ending_ = true;
     hide();
-    if (EndProgram) EndProgram();
+    flow->EndProgram();
 }
 
 void TIntroForm::keyPressEvent(QKeyEvent* event) {

@@ -2,12 +2,15 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
-#include <functional>
 
+#include "core/program_flow.h"
+#include "core/upward_call.h"
+#include "frontend/menu_targets.h"
 #include "platform/message_box.h"
 
 namespace kvd {
 
+class Game;
 struct Context;
 
 // The start-up window and main menu, the program's main window: it checks the game's files and
@@ -15,7 +18,7 @@ struct Context;
 // the menu of eight entries. It stays behind every other window for the program's whole life.
 class TIntroForm : public QWidget {
 public:
-    explicit TIntroForm(Context& context, QWidget* parent = nullptr);
+    TIntroForm(Context& context, Game& game, QWidget* parent = nullptr);
 
     // The start-up checks, in order: title font, required files, settings, language, screen.
     void FormCreate();
@@ -37,15 +40,8 @@ public:
     QWidget* MenuPanel() const { return menuPanel_; }
     QWidget* IntroSign() const { return introSign_; }
 
-    // What the entries open; the program wires them to its windows.
-    std::function<void()> StartGameInit;  // the board window's game set-up
-    std::function<void()> ShowMultiPlayer;
-    std::function<void()> ShowCampaign;
-    std::function<void()> ShowMapMaker;
-    std::function<void()> ShowOptions;
-    std::function<void()> ShowAbout;
-    // Ends the program.
-    std::function<void()> EndProgram;
+    UpwardCall<MenuTargets> menu{"the main menu to its windows"};
+    UpwardCall<ProgramFlow> flow{"the start-up window to the program"};
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +59,7 @@ private:
     void Fail(const QString& text, BoxKind kind);
 
     Context& context_;
+    Game& game_;
     bool startupFailed_ = false;
     bool introPlayed_ = false;
     bool activated_ = false;

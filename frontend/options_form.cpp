@@ -4,20 +4,17 @@
 #include <QMouseEvent>
 
 #include "core/context.h"
+#include "core/game.h"
 #include "core/window_style.h"
 #include "core/game_sound.h"
 #include "core/map_file.h"
 #include "core/settings.h"
 #include "core/language_texts.h"
-#include "frontend/settings_file.h"
-#include "platform/colors.h"
 #include "platform/platform.h"
 
 namespace kvd {
 
 namespace {
-constexpr quint32 kTextColour = 10862545;
-constexpr quint32 kHoverColour = 8508149;
 constexpr int kPanelWidth = 649;
 constexpr int kPanelHeight = 577;
 
@@ -27,8 +24,8 @@ const QString kNavyLetters = QStringLiteral("EDUJ");
 const QString kPlaneLetters = QStringLiteral("0123");
 const QString kYesNo = QStringLiteral("YN");  // the first entry of a yes/no list means 'Y'
 
-QString ColourSheet(quint32 colour) {
-    return QStringLiteral("color: %1; background: transparent;").arg(BgrColor(colour).name());
+QString ColourSheet(const QColor& colour) {
+    return QStringLiteral("color: %1; background: transparent;").arg(colour.name());
 }
 
 // The list index of a letter in a set of letters, -1 (nothing selected) when it is none of them.
@@ -37,17 +34,17 @@ int IndexOf(const QString& letters, QChar letter) { return letters.indexOf(lette
 const QString kNoMapsText = QStringLiteral(
     "   No map files were found in the maps folder!   \r\r   Please reinstall the maps or make one in the Map Maker.   ");
 const QString kSaveFailedText = QStringLiteral(
-    "   The settings could not be saved to config\\last.cfg!   \r\r"
+    "   The settings could not be saved to config/last.cfg!   \r\r"
     "   Your choices are kept. Please check the disk and submit again.   ");
 }  // namespace
 
-TOptions::TOptions(Context& context, MapLines& boardMap, QWidget* parent)
+TOptions::TOptions(Context& context, Game& game, QWidget* parent)
     : QWidget(parent),
       platform_(context.platform),
       settings_(context.settings),
       lines_(context.settingsLines),
       texts_(context.texts),
-      boardMap_(boardMap) {
+      boardMap_(game.MemoPad) {
     StyleFullScreenWindow(*this);
     BuildLayout();
 }
@@ -59,13 +56,13 @@ void TOptions::BuildLayout() {
     Panel1->installEventFilter(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setStyleSheet(QStringLiteral("#Panel1 { background: black; border: 1px solid %1; }")
-                              .arg(BgrColor(kTextColour).name()));
+                              .arg(MenuTextColour().name()));
 
     auto label = [&](const QString& text, int x, int y, int w, int h, int px) {
         auto* l = new QLabel(text, Panel1);
         l->setGeometry(x, y, w, h);
         l->setFont(platform_.fonts->TitleFont(px));
-        l->setStyleSheet(ColourSheet(kTextColour));
+        l->setStyleSheet(ColourSheet(MenuTextColour()));
         l->installEventFilter(this);
         l->setMouseTracking(true);
         return l;
@@ -76,7 +73,7 @@ void TOptions::BuildLayout() {
         QFont font = box->font();
         font.setPixelSize(16);
         box->setFont(font);
-        const QString c = BgrColor(kTextColour).name();
+        const QString c = MenuTextColour().name();
         box->setStyleSheet(QStringLiteral(
             "QComboBox { color: %1; background: #101418; border: 1px solid %1; padding-left: 6px; }"
             "QComboBox QAbstractItemView { color: %1; background: #101418; "
@@ -129,6 +126,8 @@ void TOptions::BuildLayout() {
 
 void TOptions::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    openedSettings_ = settings_;
+    openedLines_ = lines_;
     FormShow();
 }
 
@@ -248,12 +247,22 @@ void TOptions::Label8Click() {
         return;
     }
     close();
-    if (OnSubmitted) OnSubmitted();
+    flow->BackToMenu();
+}
+
+void TOptions::Cancel() {
+    const bool languageChanged = settings_.Language != openedSettings_.Language;
+    settings_ = openedSettings_;
+    lines_ = openedLines_;
+    if (languageChanged && !SwitchLanguage(*platform_.files, settings_.Language, texts_))
+        platform_.boxes->Show(BoxKind::Error, kLanguageFailureOnChange, BoxButtons::Ok);
+    close();
+    flow->BackToMenu();
 }
 
 void TOptions::SetSubmitColour(bool hover) {
     submitHovered_ = hover;
-    Label8->setStyleSheet(ColourSheet(hover ? kHoverColour : kTextColour));
+    Label8->setStyleSheet(ColourSheet(hover ? MenuHoverColour() : MenuTextColour()));
 }
 
 void TOptions::Label8MouseEnter() {
@@ -266,23 +275,34 @@ void TOptions::HoverEnd() {
     if (submitHovered_) SetSubmitColour(false);
 }
 
-void TOptions::mouseMoveEvent(QMouseEvent* event) {
+void TOptions::HoverEndUnlessOverSubmit(QObject* watched, QEvent* event) {
+    // A move over the submit line itself reaches the panel too (labels pass mouse moves on
+    // to their parent); it must not end the hover.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    if (widget && Label8->rect().contains(Label8->mapFromGlobal(widget->mapToGlobal(at)))) return;
     HoverEnd();
+}
+
+void TOptions::mouseMoveEvent(QMouseEvent* event) {
+    HoverEndUnlessOverSubmit(this, event);
     QWidget::mouseMoveEvent(event);
 }
 
 void TOptions::keyPressEvent(QKeyEvent* event) {
-    // Return submits, as a click on the submit line would.
+    // Return submits, as a click on the submit line would; Esc leaves without saving.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) Label8Click();
+    else if (event->key() == Qt::Key_Escape) Cancel();
     else QWidget::keyPressEvent(event);
 }
 
 bool TOptions::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label8) {
         if (event->type() == QEvent::Enter) Label8MouseEnter();
+        if (event->type() == QEvent::Leave) HoverEnd();
         if (event->type() == QEvent::MouseButtonRelease) Label8Click();
     } else if (event->type() == QEvent::MouseMove) {
-        HoverEnd();
+        HoverEndUnlessOverSubmit(watched, event);
     } else if (event->type() == QEvent::MouseButtonPress && (watched == TitleLabel || watched == SoundLabel)) {
         HoverEnd();
     }

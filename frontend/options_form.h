@@ -3,26 +3,30 @@
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
-#include <functional>
+
+#include "core/program_flow.h"
+#include "core/settings.h"
+#include "core/upward_call.h"
 
 namespace kvd {
 
+class Game;
 class MapLines;
 struct Context;
 struct LanguageTexts;
 struct Platform;
-struct Settings;
 
 // The options window: eight settings as drop-down lists on a centred panel. Changes take
-// effect in memory at once; only "submit" writes the settings file.
+// effect in memory at once; only "submit" writes the settings file. Esc leaves without
+// saving and takes back what was changed since the window opened.
 class TOptions : public QWidget {
 public:
-    // boardMap: the board window's map lines, which submit loads the chosen map into.
-    TOptions(Context& context, MapLines& boardMap, QWidget* parent = nullptr);
+    // Submit loads the chosen map into the game's map lines.
+    TOptions(Context& context, Game& game, QWidget* parent = nullptr);
 
-    // Called after a successful submit, once the window has closed (the main menu enables
-    // itself again and relabels).
-    std::function<void()> OnSubmitted;
+    // After a successful submit or Esc, once the window has closed, the main menu enables
+    // itself again and relabels.
+    UpwardCall<ProgramFlow> flow{"the options window to the program"};
 
     // Places, relabels and fills the window from the settings lines. Runs on every show.
     void FormShow();
@@ -38,6 +42,8 @@ public:
     void FlagBoxChange();
     // Submit.
     void Label8Click();
+    // Esc: back to the menu without saving, the settings as they were when the window opened.
+    void Cancel();
     // Hover over the submit line, and the moves that end it.
     void Label8MouseEnter();
     void HoverEnd();
@@ -76,13 +82,18 @@ private:
     // replaces the first character of its settings line.
     void LetterChange(QComboBox* box, const QString& letters, QChar& variable, int line);
 
+    // Ends a hover unless the mouse, at this position of that widget, is still over the line.
+    void HoverEndUnlessOverSubmit(QObject* watched, QEvent* event);
+
     Platform& platform_;
     Settings& settings_;
-    QStringList& lines_;
+    SettingsLines& lines_;
     LanguageTexts& texts_;
     MapLines& boardMap_;
     QString mapNameCopy_;  // the map line as read, until a map is picked
     bool submitHovered_ = false;
+    Settings openedSettings_;  // as they were when the window opened, for Esc
+    SettingsLines openedLines_;
 };
 
 }  // namespace kvd

@@ -1,12 +1,16 @@
 #pragma once
 #include "core/pending_window.h"
+#include "play/network_board.h"
 
 namespace kvd {
 
-// The multi-player window.
-class TMPForm : public PendingWindow {
+// The multi-player window. Until network games can be set up, no board ever asks it anything.
+class TMPForm : public PendingWindow, public NetworkBoard {
 public:
     explicit TMPForm(Context& context, QWidget* parent = nullptr) : PendingWindow(context, 12, parent) {}
+    void CheckBox() override {}
+    void MoveEnemy(int, int) override {}
+    void PlayerSleep() override {}
 };
 
 }  // namespace kvd

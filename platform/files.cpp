@@ -57,34 +57,50 @@ bool Files::Copy(const QString& from, const QString& to) {
     return QFile::copy(Resolve(from), target);
 }
 
-namespace {
-QString DecodeText(const QByteArray& bytes) {
-    QByteArray data = bytes;
-    if (data.startsWith("\xEF\xBB\xBF")) data.remove(0, 3);
+QList<QByteArray> SplitLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    const qsizetype from = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    // Neither a UTF-8 sequence nor a Latin-1 character holds a CR or LF byte, so the bytes
+    // are cut before they are decoded.
+    qsizetype start = from;
+    for (qsizetype i = from; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\n' && c != '\r') continue;
+        lines << bytes.mid(start, i - start);
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size()) lines << bytes.mid(start);
+    return lines;
+}
+
+QString DecodeLine(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(data);
-    // Files edited in an old editor may be Latin-1: read them as that rather than garble them.
-    if (utf8.hasError()) text = QString::fromLatin1(data);
+    QString text = utf8(bytes);
+    if (utf8.hasError()) text = QString::fromLatin1(bytes);
     return text;
 }
-}  // namespace
+
+QString ShownPath(const QString& name) {
+    QString path = name;
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+bool Files::LoadBytes(const QString& name, QByteArray& bytes) const {
+    bytes.clear();
+    QFile file(Resolve(name));
+    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+    bytes = file.readAll();
+    if (file.error() == QFile::NoError) return true;
+    bytes.clear();
+    return false;
+}
 
 bool Files::LoadLines(const QString& name, QStringList& lines) const {
     lines.clear();
-    QFile file(Resolve(name));
-    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly)) return false;
-    const QString text = DecodeText(file.readAll());
-    if (file.error() != QFile::NoError) return false;
-    // CR LF, LF and a lone CR each end a line; a final line end adds no empty line.
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\n') && c != QLatin1Char('\r')) continue;
-        lines << text.mid(start, i - start);
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines << text.mid(start);
+    QByteArray bytes;
+    if (!LoadBytes(name, bytes)) return false;
+    for (const QByteArray& line : SplitLines(bytes)) lines << DecodeLine(line);
     return true;
 }
 
@@ -94,6 +110,10 @@ bool Files::SaveLines(const QString& name, const QStringList& lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";
     }
+    return SaveBytes(name, bytes);
+}
+
+bool Files::SaveBytes(const QString& name, const QByteArray& bytes) {
     // Written beside the target and renamed over it only when complete.
     // Unbuffered, so a short write (a full disk) shows here and not as a silently cut file.
     QSaveFile file(Resolve(name));

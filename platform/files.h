@@ -32,6 +32,11 @@ public:
     // written, so a full disk or a crash never leaves a truncated file. False on failure.
     bool SaveLines(const QString& name, const QStringList& lines);
 
+    // A file's bytes as they are; false when it cannot be read (bytes are then left empty).
+    bool LoadBytes(const QString& name, QByteArray& bytes) const;
+    // Writes bytes, replacing the file only once they are all written. False on failure.
+    bool SaveBytes(const QString& name, const QByteArray& bytes);
+
     // The names of the files in a folder that match a mask such as "*.MAP" (letter case
     // ignored), sorted alphabetically without regard to case.
     QStringList List(const QString& folder, const QString& mask) const;
@@ -39,5 +44,13 @@ public:
 private:
     QString folder_;
 };
+
+// A text file's bytes cut into lines: CR LF, LF and a lone CR each end one, a final line end
+// adds no empty line, and a UTF-8 byte-order mark at the start is not part of line 0.
+QList<QByteArray> SplitLines(const QByteArray& bytes);
+// One line's text: UTF-8, or Latin-1 when the bytes are not UTF-8 (a file from an old editor).
+QString DecodeLine(const QByteArray& bytes);
+// A game file name as the player's system writes it: "maps/$CORK.map" for "maps\$CORK.map".
+QString ShownPath(const QString& name);
 
 }  // namespace kvd

@@ -36,9 +36,15 @@ void RealPacing::Wait(int ms) {
     if (ms > 0) WaitUntilElapsed(ms);
 }
 
+void RealPacing::Interrupt() {
+    ++interruptions_;
+    for (QEventLoop* loop : loops_) loop->quit();
+}
+
 void RealPacing::WaitUntilElapsed(int ms) {
+    const std::uint64_t interruptions = interruptions_;
     const std::uint32_t start = ticks_();
-    for (;;) {
+    while (interruptions == interruptions_) {
         // Unsigned difference: correct across the wrap of the 32-bit counter.
         const std::uint32_t elapsed = ticks_() - start;
         if (elapsed >= std::uint32_t(ms)) return;
@@ -51,8 +57,11 @@ void RealPacing::WaitUntilElapsed(int ms) {
         // served meanwhile and no core is spun.
         QEventLoop loop;
         QTimer::singleShot(remaining, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loops_.push_back(&loop);
+        const int result = loop.exec();
+        loops_.pop_back();
         // -1: the program is ending and no loop runs any more; waiting on is pointless then.
-        if (loop.exec() == -1) return;
+        if (result == -1) return;
     }
 }
 

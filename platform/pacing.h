@@ -2,6 +2,9 @@
 #include <QDateTime>
 #include <cstdint>
 #include <functional>
+#include <vector>
+
+class QEventLoop;
 
 namespace kvd {
 
@@ -15,6 +18,9 @@ public:
     virtual void Delay(int ms) = 0;
     // Like Delay, but handles pending events at least once, even for 0 ms.
     virtual void Wait(int ms) = 0;
+    // Ends every wait in progress at once (the game was left or the program is closing while
+    // a rule waits). Waits that start afterwards are not affected.
+    virtual void Interrupt() = 0;
     virtual std::uint32_t TickCount() const = 0;
     virtual QDateTime Now() const = 0;
 };
@@ -28,12 +34,15 @@ public:
     explicit RealPacing(TickSource ticks = {});
     void Delay(int ms) override;
     void Wait(int ms) override;
+    void Interrupt() override;
     std::uint32_t TickCount() const override;
     QDateTime Now() const override;
 
 private:
     void WaitUntilElapsed(int ms);
     TickSource ticks_;
+    std::uint64_t interruptions_ = 0;
+    std::vector<QEventLoop*> loops_;  // the nested waits in progress, innermost last
 };
 
 // Virtual time for tests: a wait advances the clock at once and handles pending events once.
@@ -43,6 +52,9 @@ public:
                            QDateTime startTime = QDateTime(QDate(1942, 6, 4), QTime(9, 0)));
     void Delay(int ms) override;
     void Wait(int ms) override;
+    // Virtual waits end at once anyway; counted so tests can see a rule was interrupted.
+    void Interrupt() override { ++interrupts_; }
+    int Interrupts() const { return interrupts_; }
     std::uint32_t TickCount() const override { return tick_; }
     QDateTime Now() const override;
 
@@ -56,6 +68,7 @@ private:
     QDateTime startTime_;
     std::int64_t elapsed_ = 0;
     int waits_ = 0;
+    int interrupts_ = 0;
 };
 
 }  // namespace kvd

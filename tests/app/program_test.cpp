@@ -142,9 +142,9 @@ TEST_F(ProgramTest, StartGameShowsTheBoard) {
     program->Intro().FormActivate();
     program->Intro().EntryClick(Entry::StartGame);
     EXPECT_TRUE(program->Board().isVisible());
-    EXPECT_EQ(program->State().game.GameActive, 1);
-    EXPECT_EQ(program->State().game.GameMode, 0);
-    EXPECT_GT(program->Board().scratchpad.Count(), 40);
+    EXPECT_EQ(program->TheGame().GameActive, 1);
+    EXPECT_EQ(program->TheGame().GameMode, 0);
+    EXPECT_GT(program->TheGame().scratchpad.Count(), 40);
     EXPECT_TRUE(t.Boxes().Boxes().empty()) << BoxTexts().join("|").toStdString();
 }
 

@@ -4,13 +4,36 @@
 
 #include "core/context.h"
 #include "core/fleet_file.h"
+#include "core/game.h"
+#include "core/game_pictures.h"
+#include "core/game_setup.h"
 #include "core/main_form.h"
 #include "tests/support/test_platform.h"
 
 namespace kvd::test {
 
-// A board window over a program folder holding the shipped fleet files and one map written by
-// the test, with the program's own sprites.
+// Counts what the board and set-up ask of the program.
+struct CountingFlow : ProgramFlow {
+    int backToMenu = 0, ends = 0;
+    void BackToMenu() override { ++backToMenu; }
+    void EndProgram() override { ++ends; }
+};
+
+// Turn rules that identify nothing and count what the board passes on.
+struct CountingRules : BoardRules {
+    int reveals = 0, sweeps = 0, clicks = 0, keys = 0, found = 0;
+    std::function<void()> onClick;
+    int RevealEnemy() override { ++reveals; return found; }
+    void RadarFlacker() override { ++sweeps; }
+    void FormMouseDown(Qt::MouseButton, QPoint) override {
+        ++clicks;
+        if (onClick) onClick();
+    }
+    void FormKeyDown(int) override { ++keys; }
+};
+
+// A game with its board window over a program folder holding the shipped fleet files and one
+// map written by the test, with the program's own sprites.
 struct BoardFixture : ::testing::Test {
     explicit BoardFixture(int width = 1024, int height = 768) : t(width, height) {
         t.UseBuiltInAssets();
@@ -18,8 +41,12 @@ struct BoardFixture : ::testing::Test {
     }
     TestPlatform t;
     Context context{t.Services()};
+    Game game{*t.Services().pacing};
+    GamePictures pictures;
+    CountingFlow flow;
+    CountingRules rules;
     std::unique_ptr<TMainForm> board;
-    int failed = 0, fatal = 0;
+    std::unique_ptr<GameSetup> setup;
 
     // A map file "maps\NAME.map" with a home letter, a region and entries.
     // A user map (no "$") gets a real picture file unless the test names another one.
@@ -40,17 +67,19 @@ struct BoardFixture : ::testing::Test {
         t.WriteFile(relative, jpeg.readAll());
     }
     void MakeBoard() {
-        board = std::make_unique<TMainForm>(context);
-        board->OnSetupFailed = [this] { ++failed; };
-        board->OnFatalFailure = [this] { ++fatal; };
+        board = std::make_unique<TMainForm>(context, game, pictures);
+        board->flow.Wire(flow);
+        board->rules.Wire(rules);
+        setup = std::make_unique<GameSetup>(game, pictures, context, *board);
+        setup->flow.Wire(flow);
     }
     bool Start(const QString& map, int mode = 0) {
         context.settings.MapName = map;
-        context.game.GameMode = mode;
+        game.GameMode = mode;
         if (!board) MakeBoard();
-        return board->GameInit();
+        return setup->GameInit();
     }
-    UnitTable& Table() { return board->scratchpad; }
+    UnitTable& Table() { return game.scratchpad; }
 };
 
 }  // namespace kvd::test

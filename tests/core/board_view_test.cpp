@@ -35,7 +35,7 @@ struct BoardView : BoardFixture {
         board->GetPositions();
     }
     QRect Cell(int c, int r) const { return board->Geometry().Cell(c, r); }
-    const QImage& Snap() const { return board->Snapshot.Image(); }
+    const QImage& Snap() const { return pictures.Snapshot.Image(); }
 };
 
 }  // namespace
@@ -44,35 +44,35 @@ TEST_F(BoardView, UnidentifiedEnemyShowsTheContactMarkerUntilIdentified) {
     for (QChar reveal : {QChar('Y'), QChar('N')}) {
         context.settings.RevealOption = reveal;
         Only({35}, 5, 5);
-        EXPECT_EQ(Differing(Snap(), Expected(board->CleanMap, board->EnemyFlag, Cell(5, 5)), Cell(5, 5)), 0)
+        EXPECT_EQ(Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)), Cell(5, 5)), 0)
             << "reveal " << reveal.toLatin1();
     }
     Table().SetRevealed(Table().Find(35), '1');
     context.settings.RevealOption = 'Y';
     board->GetPositions();
-    const kvd::Picture* destroyer = board->SecondSet.Find(kvd::UnitKind::Destroyer);
+    const kvd::Picture* destroyer = pictures.SecondSet.Find(kvd::UnitKind::Destroyer);
     ASSERT_NE(destroyer, nullptr);
-    EXPECT_EQ(Differing(Snap(), Expected(board->CleanMap, *destroyer, Cell(5, 5)), Cell(5, 5)), 0);
+    EXPECT_EQ(Differing(Snap(), Expected(pictures.CleanMap, *destroyer, Cell(5, 5)), Cell(5, 5)), 0);
     // The German destroyer picture is not the marker.
-    EXPECT_GT(Differing(Snap(), Expected(board->CleanMap, board->EnemyFlag, Cell(5, 5)), Cell(5, 5)), 100);
+    EXPECT_GT(Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)), Cell(5, 5)), 100);
     context.settings.RevealOption = 'N';
     board->GetPositions();
-    EXPECT_EQ(Differing(Snap(), Expected(board->CleanMap, board->EnemyFlag, Cell(5, 5)), Cell(5, 5)), 0);
+    EXPECT_EQ(Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)), Cell(5, 5)), 0);
 }
 
 TEST_F(BoardView, EnemySubmarinesAndMinefieldsAreNeverDrawn) {
     for (int code : {27, 32, 47, 49}) {
         Only({code}, 4, 4);
-        EXPECT_EQ(Differing(Snap(), board->CleanMap.Image(), Cell(4, 4)), 0) << code;
+        EXPECT_EQ(Differing(Snap(), pictures.CleanMap.Image(), Cell(4, 4)), 0) << code;
         Table().SetRevealed(Table().Find(code), '1');
         board->GetPositions();
-        EXPECT_EQ(Differing(Snap(), board->CleanMap.Image(), Cell(4, 4)), 0) << code;
+        EXPECT_EQ(Differing(Snap(), pictures.CleanMap.Image(), Cell(4, 4)), 0) << code;
     }
     // The player's own submarines are drawn, except the first slot.
     Only({4}, 4, 4);
-    EXPECT_GT(Differing(Snap(), board->CleanMap.Image(), Cell(4, 4)), 100);
+    EXPECT_GT(Differing(Snap(), pictures.CleanMap.Image(), Cell(4, 4)), 100);
     Only({3}, 4, 4);
-    EXPECT_EQ(Differing(Snap(), board->CleanMap.Image(), Cell(4, 4)), 0);
+    EXPECT_EQ(Differing(Snap(), pictures.CleanMap.Image(), Cell(4, 4)), 0);
 }
 
 TEST_F(BoardView, RadarAircraftIsSmallOverItsCarrierAndLargeAlone) {
@@ -82,16 +82,16 @@ TEST_F(BoardView, RadarAircraftIsSmallOverItsCarrierAndLargeAlone) {
     Only({1, 22}, 2, 3);
     // Over the carrier it sits in the top right: (x + 60, y) to (x + width, y + height - 50).
     // Units are drawn in table order, so the carrier's line, later, covers it where it is opaque.
-    QImage expected = board->CleanMap.Image();
-    board->Jstars.StretchDraw(expected, QRect(cell.x() + 60, cell.y(), cell.width() - 60, cell.height() - 50));
-    board->FirstSet.Find(kvd::UnitKind::Carrier)->StretchDraw(expected, cell);
+    QImage expected = pictures.CleanMap.Image();
+    pictures.Jstars.StretchDraw(expected, QRect(cell.x() + 60, cell.y(), cell.width() - 60, cell.height() - 50));
+    pictures.FirstSet.Find(kvd::UnitKind::Carrier)->StretchDraw(expected, cell);
     EXPECT_EQ(Differing(Snap(), expected, cell), 0);
     // Alone, it keeps a 20-pixel margin.
     Only({1}, 2, 3);
-    expected = board->CleanMap.Image();
-    board->Jstars.StretchDraw(expected, cell.adjusted(20, 20, -20, -20));
+    expected = pictures.CleanMap.Image();
+    pictures.Jstars.StretchDraw(expected, cell.adjusted(20, 20, -20, -20));
     EXPECT_EQ(Differing(Snap(), expected, cell), 0);
-    EXPECT_EQ(Differing(Snap(), board->CleanMap.Image(), QRect(cell.topLeft(), QSize(20, cell.height()))), 0);
+    EXPECT_EQ(Differing(Snap(), pictures.CleanMap.Image(), QRect(cell.topLeft(), QSize(20, cell.height()))), 0);
 }
 
 TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
@@ -103,8 +103,8 @@ TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
     EXPECT_EQ(Differing(canvas, band, board->Geometry().BottomBand()), 0);
 
     // The computer's turn shows the dark band and hides the cursor.
-    context.game.PlayerTurn = 0;
-    context.game.OpponentTurn = 1;
+    game.PlayerTurn = 0;
+    game.OpponentTurn = 1;
     board->FormPaint();
     QImage dark = board->Canvas();
     board->DarkImage.StretchDraw(dark, board->Geometry().BottomBand());
@@ -113,9 +113,9 @@ TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
 
     // After the game a paint request leaves the window as it is.
     const QImage before = board->Canvas().copy();
-    context.game.GameActive = 0;
-    context.game.PlayerTurn = 1;
-    context.game.OpponentTurn = 0;
+    game.GameActive = 0;
+    game.PlayerTurn = 1;
+    game.OpponentTurn = 0;
     Table().SetPos(Table().Find(21), 5, 5);
     board->GetPositions();
     board->FormPaint();
@@ -123,21 +123,19 @@ TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
 }
 
 TEST_F(BoardView, PreDrawRunsTheRevealPassAndTheSweep) {
-    int reveals = 0, sweeps = 0, found = 0;
-    board->RevealEnemy = [&] { ++reveals; return found; };
-    board->RadarFlacker = [&] { ++sweeps; };
+    rules.reveals = rules.sweeps = 0;
     board->PreDraw();
-    EXPECT_EQ(reveals, 1);
-    EXPECT_EQ(sweeps, 0) << "nothing found: no sweep";
-    found = 2;
+    EXPECT_EQ(rules.reveals, 1);
+    EXPECT_EQ(rules.sweeps, 0) << "nothing found: no sweep";
+    rules.found = 2;
     board->PreDraw();
-    EXPECT_EQ(sweeps, 1);
-    context.game.SweepAllowed = 0;
+    EXPECT_EQ(rules.sweeps, 1);
+    game.SweepAllowed = 0;
     board->PreDraw();
-    EXPECT_EQ(sweeps, 1);
-    context.game.NetRole = 2;  // the joining program composes its own board
+    EXPECT_EQ(rules.sweeps, 1);
+    game.NetRole = 2;  // the joining program composes its own board
     board->PreDraw();
-    EXPECT_EQ(reveals, 3);
+    EXPECT_EQ(rules.reveals, 3);
 }
 
 TEST_F(BoardView, RotationTurnsTheRadarPictureClockwise) {
@@ -183,8 +181,8 @@ TEST_F(BoardFixture, OpposingShipsCarryTheirNavysFlagUnlessTheyHaveTheirOwnSet) 
         kvd::Picture flag;
         ASSERT_TRUE(kvd::LoadSpriteFromRes(*t.Services().resources, c.flag, flag));
         for (kvd::UnitKind kind : {kvd::UnitKind::Destroyer, kvd::UnitKind::Battleship}) {
-            const QImage& ship = board->SecondSet.Find(kind)->Image();
-            const QImage& own = board->FirstSet.Find(kind)->Image();
+            const QImage& ship = pictures.SecondSet.Find(kind)->Image();
+            const QImage& own = pictures.FirstSet.Find(kind)->Image();
             // The flag's top 40 rows cover the corner; the rest of the ship is the player's picture.
             EXPECT_EQ(ship.pixel(10, 10), flag.Image().pixel(10, 10));
             EXPECT_EQ(ship.pixel(69, 39), flag.Image().pixel(69, 39));
@@ -197,5 +195,5 @@ TEST_F(BoardFixture, OpposingShipsCarryTheirNavysFlagUnlessTheyHaveTheirOwnSet) 
     kvd::Picture ownDestroyer;
     kvd::LoadSpriteFromRes(*t.Services().resources, "DDESTROYER", ownDestroyer);
     ownDestroyer.SetTransparent(true);
-    EXPECT_EQ(board->SecondSet.Find(kvd::UnitKind::Destroyer)->Image(), ownDestroyer.Image());
+    EXPECT_EQ(pictures.SecondSet.Find(kvd::UnitKind::Destroyer)->Image(), ownDestroyer.Image());
 }

@@ -43,7 +43,7 @@ TEST(FleetFile, AMissingFleetIsReportedByName) {
     QString error;
     EXPECT_EQ(kvd::LoadFleet(t.Folder(), "config\\Jships2.cfg", table, &error),
               kvd::FleetLoad::Missing);
-    EXPECT_TRUE(error.contains("config\\Jships2.cfg"));
+    EXPECT_TRUE(error.contains("config/Jships2.cfg"));
 }
 
 TEST(FleetFile, AWorkingCopyThatCannotBeMadeIsTheShipsFileFailure) {
@@ -72,6 +72,9 @@ TEST(FleetFile, MalformedLinesAreReportedWithFileAndLine) {
         {{"header", kUnit, kUnit}, "used twice"},
         {{"header", WithCode(kUnit, 'E', 40)}, "line 2"},
         {{}, "empty"},
+        {{"header"}, "no unit of the player's fleet"},
+        {{"header", kUnit}, "no unit of the opposing fleet"},
+        {{"header", WithCode(kUnit, 'D', 35), ""}, "no unit of the player's fleet"},
     };
     for (const auto& c : cases) {
         t.WriteLines("config/Dships.cfg", c.lines);
@@ -82,7 +85,7 @@ TEST(FleetFile, MalformedLinesAreReportedWithFileAndLine) {
             << c.expect;
         EXPECT_TRUE(error.contains(c.expect)) << error.toStdString();
         if (!c.lines.isEmpty()) {
-            EXPECT_TRUE(error.contains("config\\Dships.cfg")) << error.toStdString();
+            EXPECT_TRUE(error.contains("config/Dships.cfg")) << error.toStdString();
         }
     }
 }

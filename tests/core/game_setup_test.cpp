@@ -34,9 +34,9 @@ TEST_F(BoardFixture, EachSideStartsInItsBandOffLandAndAlone) {
         // Land in both bands, so a placement that ignores it shows up.
         WriteMap("Test", c.home, {"0000", "0101", "0909", "0808", "0300", "0609", "0202", "0707"});
         ASSERT_TRUE(Start("Test"));
-        ExpectPlacedIn(Table(), 'E', c.first, board->MemoPad);
-        ExpectPlacedIn(Table(), 'D', c.second, board->MemoPad);
-        EXPECT_EQ(context.game.HomePosition, c.home);
+        ExpectPlacedIn(Table(), 'E', c.first, game.MemoPad);
+        ExpectPlacedIn(Table(), 'D', c.second, game.MemoPad);
+        EXPECT_EQ(game.HomePosition, c.home);
     }
 }
 
@@ -64,7 +64,7 @@ TEST_F(BoardFixture, TheSixthSubmarineSailsOnlyInCampaigns) {
     ASSERT_TRUE(Start("Test", 0));
     EXPECT_FALSE(Table().UnitExists(6));
     EXPECT_TRUE(Table().UnitExists(30));
-    context.game.CampaignRegion = 0;  // no region: the map named in the settings is loaded
+    game.CampaignRegion = 0;  // no region: the map named in the settings is loaded
     ASSERT_TRUE(Start("Test", 1));
     EXPECT_TRUE(Table().UnitExists(6));
 }
@@ -102,7 +102,7 @@ TEST_F(BoardFixture, PresetsApplyOnlyOnUserMaps) {
     WritePicture("pictures/sea.jpg");
     WriteMap("Harbour", 'L', {"[21]0305", "[02]0009", "0305", "#"}, t.Path("pictures/sea.jpg"));
     ASSERT_TRUE(Start("Harbour"));
-    EXPECT_EQ(context.game.HasPresets, 'Y');
+    EXPECT_EQ(game.HasPresets, 'Y');
     const int flagship = Table().Find(21), supply = Table().Find(2);
     EXPECT_EQ(Table().Line(flagship).mid(54, 4), "0305") << "a preset is used even on land";
     EXPECT_EQ(Table().Line(supply).mid(54, 4), "0009");
@@ -117,22 +117,22 @@ TEST_F(BoardFixture, PresetsApplyOnlyOnUserMaps) {
     // The same entries in a built-in map are not used.
     WriteMap("$STANDARD", 'L', {"[21]0305", "[02]0009"});
     ASSERT_TRUE(Start("$STANDARD"));
-    EXPECT_EQ(context.game.HasPresets, 'N');
-    ExpectPlacedIn(Table(), 'E', {0, 0, 4, 10}, board->MemoPad);
+    EXPECT_EQ(game.HasPresets, 'N');
+    ExpectPlacedIn(Table(), 'E', {0, 0, 4, 10}, game.MemoPad);
 }
 
 TEST_F(BoardFixture, ConvoyStageLoadsNoCarrierAndNoAircraft) {
     WriteMap("$ICELAND", 'L');
-    context.game.CampaignRegion = 1;
+    game.CampaignRegion = 1;
     t.Random().Script({0, 0});  // the waypoint, then the first map of the region
     context.settings.ReconPlanes = '3';
     ASSERT_TRUE(Start("x", 2));
     EXPECT_EQ(context.settings.MapName, "$ICELAND");
-    EXPECT_EQ(board->FirstSet.Find(kvd::UnitKind::Carrier), nullptr);
-    EXPECT_EQ(board->SecondSet.Find(kvd::UnitKind::Carrier), nullptr);
-    EXPECT_NE(board->FirstSet.Find(kvd::UnitKind::Trooper), nullptr);
+    EXPECT_EQ(pictures.FirstSet.Find(kvd::UnitKind::Carrier), nullptr);
+    EXPECT_EQ(pictures.SecondSet.Find(kvd::UnitKind::Carrier), nullptr);
+    EXPECT_NE(pictures.FirstSet.Find(kvd::UnitKind::Trooper), nullptr);
     EXPECT_FALSE(Table().UnitExists(1));
-    EXPECT_EQ(context.settings.FlagTransfer, 'N');
+    EXPECT_EQ(game.FlagTransfer, 'N');
     EXPECT_TRUE(Table().UnitExists(50));
 }
 
@@ -144,30 +144,30 @@ TEST_F(BoardFixture, ShipsAreCountedWithoutMinesAndAircraft) {
         if (!kvd::IsShipCode(Table().Code(i))) continue;
         (Table().Side(i) == 'E' ? e : d)++;
     }
-    EXPECT_EQ(context.game.FirstSideShips, e);
-    EXPECT_EQ(context.game.SecondSideShips, d);
+    EXPECT_EQ(game.FirstSideShips, e);
+    EXPECT_EQ(game.SecondSideShips, d);
     EXPECT_EQ(e, 20) << "21 ships in the file, less the sixth submarine";
-    EXPECT_EQ(context.game.GameActive, 1);
-    EXPECT_GE(context.game.PatrolWaypoint, 1);
-    EXPECT_LE(context.game.PatrolWaypoint, 5);
+    EXPECT_EQ(game.GameActive, 1);
+    EXPECT_GE(game.PatrolWaypoint, 1);
+    EXPECT_LE(game.PatrolWaypoint, 5);
 }
 
 TEST_F(BoardFixture, BrokenMapsAndFleetsGoBackToTheMenu) {
     MakeBoard();
     EXPECT_FALSE(Start("Nowhere"));
-    EXPECT_EQ(failed, 1);
-    EXPECT_EQ(context.game.GameActive, 0);
+    EXPECT_EQ(flow.backToMenu, 1);
+    EXPECT_EQ(game.GameActive, 0);
     EXPECT_FALSE(board->isVisible());
-    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("maps\\Nowhere.map"));
+    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("maps/Nowhere.map"));
 
     WriteMap("Odd", 'X');
     EXPECT_FALSE(Start("Odd"));
-    EXPECT_EQ(failed, 2);
+    EXPECT_EQ(flow.backToMenu, 2);
     EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("L, R, T or B"));
 
     WriteMap("Lost", 'L', {}, t.Path("pictures/gone.jpg"));
     EXPECT_FALSE(Start("Lost"));
-    EXPECT_EQ(failed, 3);
+    EXPECT_EQ(flow.backToMenu, 3);
     EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("gone.jpg"));
 
     // A band with no room left: every sea cell of the first side's band is land.
@@ -176,32 +176,32 @@ TEST_F(BoardFixture, BrokenMapsAndFleetsGoBackToTheMenu) {
         for (int r = 0; r < 10; ++r) land << kvd::TwoDigits(c) + kvd::TwoDigits(r);
     WriteMap("Crowded", 'L', land);
     EXPECT_FALSE(Start("Crowded"));
-    EXPECT_EQ(failed, 4);
+    EXPECT_EQ(flow.backToMenu, 4);
     EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("no room"));
 
     WriteMap("Test", 'L');
     QFile::remove(t.Path("config/Eships.cfg"));
     EXPECT_FALSE(Start("Test"));
-    EXPECT_EQ(failed, 5);
-    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("config\\Eships.cfg"));
+    EXPECT_EQ(flow.backToMenu, 5);
+    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("config/Eships.cfg"));
 
     // A fleet that is there but cannot be copied ends the program.
     t.CopyData("config/Eships.cfg");
     QFile::remove(t.Path("config/ships.cfg"));
     ASSERT_TRUE(QDir().mkpath(t.Path("config/ships.cfg/stuck")));
     EXPECT_FALSE(Start("Test"));
-    EXPECT_EQ(fatal, 1);
-    EXPECT_EQ(failed, 5);
+    EXPECT_EQ(flow.ends, 1);
+    EXPECT_EQ(flow.backToMenu, 5);
     EXPECT_EQ(t.Boxes().Boxes().back().text, kvd::kShipsFileFailure);
 }
 
 TEST_F(BoardFixture, CampaignMapsAreDrawnFromTheRegion) {
     for (const char* name : {"$GUAM", "$CAROLINE", "$MARSHALL", "$HAWAII", "$EHAWAII", "$SHAWAII", "$BATAN"})
         WriteMap(name, 'T');
-    context.game.CampaignRegion = 7;
+    game.CampaignRegion = 7;
     t.Random().Script({0, 5});
     ASSERT_TRUE(Start("$STANDARD", 1));
     EXPECT_EQ(context.settings.MapName, "$SHAWAII");
-    EXPECT_EQ(context.game.HomePosition, 'T');
+    EXPECT_EQ(game.HomePosition, 'T');
     EXPECT_EQ(context.settings.ReconPlanes, '0');
 }

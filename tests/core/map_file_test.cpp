@@ -63,14 +63,23 @@ TEST(MapLines, PresetsAreEightCharacterBracketEntries) {
     EXPECT_TRUE(other.Presets().empty());
 }
 
-TEST(MapFile, CheckRefusesWhatWouldBreakAGame) {
-    EXPECT_EQ(kvd::CheckMapLines(Header() << "0307" << "[21]0205" << "#" << "junk entry"), "");
+TEST(MapFile, OnlyAMissingHomeEdgeRefusesAMap) {
+    // Entries of any other form are passed over by every reader: they neither refuse the map
+    // nor make land or presets.
+    for (const char* entry : {"[12]", "ABCD", "9999", "[99]0000", "[45]0205", "[2x]0205", "0310", "junk entry", "#"}) {
+        const QStringList lines = Header() << "0307" << entry;
+        EXPECT_EQ(kvd::CheckMapLines(lines), "") << entry;
+        kvd::MapLines map;
+        map.SetLines(lines);
+        EXPECT_TRUE(map.IsLand(3, 7)) << entry;
+        int land = 0;
+        for (int c = 0; c < 10; ++c)
+            for (int r = 0; r < 10; ++r) land += map.IsLand(c, r);
+        EXPECT_EQ(land, 1) << entry;
+    }
     EXPECT_NE(kvd::CheckMapLines(Header().mid(0, 3)), "");
-    EXPECT_TRUE(kvd::CheckMapLines(Header("X")).contains("L, R, T or B"));
-    EXPECT_TRUE(kvd::CheckMapLines(Header() << "0307" << "ab12").contains("line 6"));
-    EXPECT_TRUE(kvd::CheckMapLines(Header() << "0310").contains("line 5"));
-    EXPECT_TRUE(kvd::CheckMapLines(Header() << "[45]0205").contains("line 5"));
-    EXPECT_TRUE(kvd::CheckMapLines(Header() << "[2x]0205").contains("line 5"));
+    for (const char* home : {"X", "", "l"})
+        EXPECT_TRUE(kvd::CheckMapLines(Header(home)).contains("L, R, T or B")) << home;
 }
 
 TEST(MapFile, LoadsByNameAndReportsMissingOrBrokenFiles) {
@@ -84,10 +93,10 @@ TEST(MapFile, LoadsByNameAndReportsMissingOrBrokenFiles) {
     EXPECT_TRUE(map.IsLand(0, 0));
 
     EXPECT_FALSE(kvd::LoadMap(t.Folder(), "Nowhere", map, &error));
-    EXPECT_TRUE(error.contains("maps\\Nowhere.map"));
+    EXPECT_TRUE(error.contains("maps/Nowhere.map"));
     EXPECT_TRUE(map.Lines().isEmpty());
     EXPECT_FALSE(kvd::LoadMap(t.Folder(), "Broken", map, &error));
-    EXPECT_TRUE(error.contains("maps\\Broken.map"));
+    EXPECT_TRUE(error.contains("maps/Broken.map"));
     EXPECT_TRUE(error.contains("line 3"));
 }
 

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "core/context.h"
+#include "core/game.h"
 #include "core/map_file.h"
 #include "core/settings.h"
 #include "core/language_texts.h"
 #include "frontend/options_form.h"
-#include "frontend/settings_file.h"
 #include "tests/support/test_platform.h"
 
 namespace {
@@ -28,11 +28,18 @@ struct OptionsFixture : ::testing::Test {
     kvd::test::TestPlatform t;
     kvd::Context context{t.Services()};
     kvd::Settings& settings = context.settings;
-    QStringList& memo = context.settingsLines;
+    kvd::SettingsLines& memo = context.settingsLines;
     kvd::LanguageTexts& texts = context.texts;
-    kvd::MapLines boardMap;
+    kvd::Game game{*t.Services().pacing};
+    kvd::MapLines& boardMap = game.MemoPad;
     std::unique_ptr<kvd::TOptions> form;
-    int submitted = 0;
+    // The menu the window goes back to.
+    struct Menu : kvd::ProgramFlow {
+        int back = 0;
+        void BackToMenu() override { ++back; }
+        void EndProgram() override {}
+    } menu;
+    int& submitted = menu.back;
 
     void SetUp() override {
         t.WriteLines("config/english.mes", Texts("en"));
@@ -44,8 +51,8 @@ struct OptionsFixture : ::testing::Test {
                                          "N keep", "2 keep", "Y keep", "after"});
         ASSERT_TRUE(kvd::LoadSettings(t.Folder(), memo, settings));
         kvd::SwitchLanguage(t.Folder(), settings.Language, texts);
-        form = std::make_unique<kvd::TOptions>(context, boardMap);
-        form->OnSubmitted = [this] { ++submitted; };
+        form = std::make_unique<kvd::TOptions>(context, game);
+        form->flow.Wire(menu);
         form->show();
     }
     void Pick(QComboBox* box, int k, void (kvd::TOptions::*change)()) {
@@ -81,10 +88,10 @@ TEST_F(OptionsFixture, ShowRelabelsFillsAndSelects) {
 }
 
 TEST_F(OptionsFixture, UnknownLettersSelectNothingAndAPickKeepsTheRestOfTheLine) {
-    memo[1] = "X unknown navy";
-    memo[4] = "? reveal";
-    memo[7] = "7 planes";
-    memo[3] = "$GONE";
+    memo.SetLine(1, "X unknown navy");
+    memo.SetLine(4, "? reveal");
+    memo.SetLine(7, "7 planes");
+    memo.SetLine(3, "$GONE");
     form->FormShow();
     EXPECT_EQ(form->NavyList->currentIndex(), -1);
     EXPECT_EQ(form->revealBox->currentIndex(), -1);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
-#include "frontend/settings_file.h"
 #include "tests/support/test_platform.h"
 
 namespace {
@@ -13,10 +12,10 @@ const QStringList kLines{"; Korvald settings", "U navy: US Navy", "D  deutsch", 
 TEST(SettingsFile, LoadSetsTheVariablesFromTheFirstCharacters) {
     kvd::test::TestPlatform t;
     t.WriteLines("config/last.cfg", kLines);
-    QStringList memo;
+    kvd::SettingsLines memo;
     kvd::Settings s;
     ASSERT_TRUE(kvd::LoadSettings(t.Folder(), memo, s));
-    EXPECT_EQ(memo, kLines);
+    EXPECT_EQ(memo.Lines(), kLines);
     EXPECT_EQ(s.HomeNavy, 'U');
     EXPECT_EQ(s.Language, 'D');
     EXPECT_EQ(s.MapName, "$HAWAII");
@@ -31,7 +30,7 @@ TEST(SettingsFile, RoundTripKeepsEveryUnreadColumnAndLine) {
     kvd::test::TestPlatform t;
     t.WriteLines("config/last.cfg", kLines);
     const QByteArray before = t.ReadFile("config/last.cfg");
-    QStringList memo;
+    kvd::SettingsLines memo;
     kvd::Settings s;
     ASSERT_TRUE(kvd::LoadSettings(t.Folder(), memo, s));
     ASSERT_TRUE(kvd::SaveSettings(t.Folder(), memo));
@@ -51,33 +50,33 @@ TEST(SettingsFile, ShortOrEmptyLinesKeepTheVariables) {
     kvd::Settings s;
     s.SoundOption = 'N';
     s.ReconPlanes = '2';
-    kvd::ApplySettingsLines({"header", "D", "", "$CORK", "Y"}, s);
+    kvd::ApplySettingsLines(QStringList{"header", "D", "", "$CORK", "Y"}, s);
     EXPECT_EQ(s.HomeNavy, 'D');
     EXPECT_EQ(s.Language, 'E') << "an empty line leaves the variable";
     EXPECT_EQ(s.MapName, "$CORK");
     EXPECT_EQ(s.SoundOption, 'N') << "a missing line leaves the variable";
     EXPECT_EQ(s.ReconPlanes, '2');
 
-    QStringList memo{"header"};
+    kvd::SettingsLines memo(QStringList{"header"});
     kvd::SetSettingChar(memo, 6, 'Y');
-    EXPECT_EQ(memo, (QStringList{"header", "", "", "", "", "", "Y"}));
+    EXPECT_EQ(memo.Lines(), (QStringList{"header", "", "", "", "", "", "Y"}));
     kvd::SetSettingLine(memo, 3, "$MALTA");
     EXPECT_EQ(memo[3], "$MALTA");
 }
 
 TEST(SettingsFile, MissingFileLeavesEverythingAsItWas) {
     kvd::test::TestPlatform t;
-    QStringList memo{"kept"};
+    kvd::SettingsLines memo(QStringList{"kept"});
     kvd::Settings s;
     s.HomeNavy = 'J';
     EXPECT_FALSE(kvd::LoadSettings(t.Folder(), memo, s));
-    EXPECT_EQ(memo, QStringList{"kept"});
+    EXPECT_EQ(memo.Lines(), QStringList{"kept"});
     EXPECT_EQ(s.HomeNavy, 'J');
 }
 
 TEST(SettingsFile, ShippedDefaultsAreValid) {
     kvd::Files data(kvd::test::DataDir());
-    QStringList memo;
+    kvd::SettingsLines memo;
     kvd::Settings s;
     s.HomeNavy = s.Language = s.RevealOption = s.FlagTransfer = s.SoundOption = s.ReconPlanes =
         s.AdditionalDamage = '?';

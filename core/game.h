@@ -1,0 +1,102 @@
+#pragma once
+#include <QChar>
+#include <QString>
+
+#include "core/map_file.h"
+#include "core/rule_guard.h"
+#include "core/unit_table.h"
+
+namespace kvd {
+
+class Pacing;
+
+// Everything a game is: the unit table, the map lines and the game variables, in one place
+// outside the windows. The program owns one; windows draw from it and rules change it. Game
+// set-up gives the variables their start values; those that outlive a game say so.
+class Game {
+public:
+    explicit Game(Pacing& pacing);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    UnitTable scratchpad;  // every unit of both sides, line 0 the header
+    MapLines MemoPad;      // the lines of the running game's map file
+
+    // The one guard of the rules: whether a rule is running, and its waits (see RuleGuard).
+    RuleGuard guard;
+
+    // --- How the game was started, and its map and fleets ---
+    int GameMode = 0;        // 0 single game, 1 to 3 the campaign stages (2 the convoy escort)
+    int CampaignRegion = 0;  // 1 to 8 during a campaign
+    int NetRole = 0;         // 0 no network game, 1 hosting, 2 joining
+    int NetGame = 0;         // 1 during a network game
+    QChar HasPresets = QLatin1Char('N');    // the user map places the first side itself
+    QChar HomePosition = QLatin1Char('L');  // the map's home edge: L, R, T or B
+    int FirstSideShips = 0;  // ships counted at set-up (not the aircraft, not minefields)
+    int SecondSideShips = 0;
+    int PlaneLaunches = 1;   // radar aircraft launches so far, counted against ReconPlanes
+    int PatrolWaypoint = 1;  // the radar aircraft's next patrol corner, 1 to 5
+    // The computer's unit that moved last. Kept from game to game: no unit has code 0.
+    int LastEnemyCode = 0;
+
+    // --- The turn: the click, the selected unit and the unit it meets ---
+    int ClickColumn = 0;  // the cell of the last left click on the board
+    int ClickRow = 0;
+    int UnitSelected = 0;  // 1 while a first-side unit is selected and its targets are marked
+    int PlayerCode = 0;    // the first-side unit of the current step or fight
+    QString PlayerName;
+    QString PlayerKindName;
+    int PlayerX = 0;
+    int PlayerY = 0;
+    int OldPlayerX = 0;
+    int OldPlayerY = 0;
+    int PlayerStrength = 0;
+    int EnemyCode = 0;  // the second-side unit of the current step or fight; 99 none
+    QString EnemyName;
+    QString EnemyType;
+    int EnemyX = 0;
+    int EnemyY = 0;
+    int OldEnemyX = 0;
+    int OldEnemyY = 0;
+    int EnemyStrength = 0;
+    // The selected unit's eight target cells "CCRR", one slot a direction, blank-separated.
+    QString MoveTargets = kNoMoveTargets;
+    int RepairReady = 0;  // 1 when a click on the supply ship asks it for a repair
+    int RepairCellX = 0;  // where the repair scan last found the supply ship; not reset
+    int RepairCellY = 0;
+    int PlayerTurn = 1;    // 1 while the first side may act
+    int OpponentTurn = 0;  // 1 while the other side acts
+    int GameActive = 0;    // 1 from set-up until the game ends or is left
+    int GameOver = 0;      // 1 once the game has ended: no further step is taken
+    QChar SideToMove = QLatin1Char('E');  // the side of the unit making the current step
+    int TurnCount = 0;     // computer turns played in this game
+
+    // --- The fight and the flag ---
+    int Winner = 0;     // outcome of the last fight; 99 at the end of a turn
+    int Looser = 0;     // code of the unit the last fight sank
+    int Gamestage = 0;  // 0 on, 8 first side wins, 9 second side wins, 10 both flagships lost
+    int SupportFire = 0;  // the coming fight's winner may take a point of extra damage
+    int SubRetreat = 0;   // a first-side submarine slipped away in the last fight
+    QChar FlagTransfer = QLatin1Char('Y');        // the first side may still transfer its flag
+    QChar FlagTransferSecond = QLatin1Char('N');  // the second side may
+    int ETransfered = 0;  // the first side's carrier has taken over the flag (now code 21)
+    int DTransfered = 0;  // the second side's (now code 45)
+    QString MoveMessage;        // the move record for the network peer
+    int MoveMessageLocked = 0;  // a fight has written MoveMessage; steps leave it alone
+
+    // --- The board view ---
+    int RevealCount = 0;   // identifications made by the last reveal pass
+    int SweepAllowed = 1;  // the radar sweep may run after the board is composed
+    int CurrentBand = 80;  // the screen-height percentage the last status line was drawn at
+
+    // --- The campaign tally, kept over the three stages ---
+    int FirstSideWins = 0;
+    int SecondSideWins = 0;
+    int CampaignLossesFirst = 0;
+    int CampaignLossesSecond = 0;
+
+    // MoveTargets with no target.
+    static inline const QString kNoMoveTargets = QStringLiteral("0000 0000 0000 0000 0000 0000 0000 0000");
+};
+
+}  // namespace kvd

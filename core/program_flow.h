@@ -1,0 +1,14 @@
+#pragma once
+
+namespace kvd {
+
+// What any window asks of the program as a whole: back to the main menu, or the end.
+class ProgramFlow {
+public:
+    virtual ~ProgramFlow() = default;
+    // Shows and enables the main menu again, relabelled in the current language.
+    virtual void BackToMenu() = 0;
+    virtual void EndProgram() = 0;
+};
+
+}  // namespace kvd

@@ -1,0 +1,51 @@
+#include "core/rule_guard.h"
+
+#include "platform/pacing.h"
+
+namespace kvd {
+
+RuleGuard::RuleGuard(Pacing& pacing, std::function<bool()> gameLeft)
+    : pacing_(pacing), gameLeft_(std::move(gameLeft)) {}
+
+RuleGuard::Scope::Scope(RuleGuard& guard) : guard_(guard) { ++guard_.depth_; }
+
+RuleGuard::Scope::~Scope() {
+    if (--guard_.depth_ == 0) guard_.Finished();
+}
+
+void RuleGuard::WhenIdle(std::function<void()> task) {
+    if (closing_) return;
+    held_.push_back(std::move(task));
+    if (!Running()) Finished();
+}
+
+void RuleGuard::Finished() {
+    // A held task may itself be a rule that holds back more; the outer loop runs those too,
+    // and a task arriving while the queue drains waits its turn instead of jumping ahead.
+    if (draining_) return;
+    draining_ = true;
+    while (!held_.empty() && !Running() && !closing_) {
+        std::function<void()> task = std::move(held_.front());
+        held_.pop_front();
+        task();
+    }
+    draining_ = false;
+}
+
+bool RuleGuard::Stopped() const { return closing_ || gameLeft_(); }
+
+bool RuleGuard::Delay(int ms) {
+    if (Stopped()) return false;
+    pacing_.Delay(ms);
+    return !Stopped();
+}
+
+void RuleGuard::Interrupt() { pacing_.Interrupt(); }
+
+void RuleGuard::Close() {
+    closing_ = true;
+    held_.clear();
+    pacing_.Interrupt();
+}
+
+}  // namespace kvd

@@ -1,0 +1,87 @@
+#include "core/settings.h"
+
+#include "platform/files.h"
+
+namespace kvd {
+
+namespace {
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+// The variable of each one-letter setting line.
+struct LetterLine {
+    int line;
+    QChar Settings::*variable;
+};
+constexpr LetterLine kLetterLines[] = {
+    {settings_line::kHomeNavy, &Settings::HomeNavy},
+    {settings_line::kLanguage, &Settings::Language},
+    {settings_line::kReveal, &Settings::RevealOption},
+    {settings_line::kFlagTransfer, &Settings::FlagTransfer},
+    {settings_line::kSound, &Settings::SoundOption},
+    {settings_line::kReconPlanes, &Settings::ReconPlanes},
+    {settings_line::kAdditionalDamage, &Settings::AdditionalDamage},
+};
+}  // namespace
+
+QChar SettingsLines::First(int line) const {
+    if (line < 0 || line >= lines_.size() || lines_[line].isEmpty()) return QChar();
+    return lines_[line][0];
+}
+
+void SettingsLines::SetChar(int line, QChar value) {
+    while (lines_.size() <= line) lines_ << QString();
+    if (lines_[line].isEmpty()) lines_[line] = QString(value);
+    else lines_[line][0] = value;
+}
+
+void SettingsLines::SetLine(int line, const QString& value) {
+    while (lines_.size() <= line) lines_ << QString();
+    lines_[line] = value;
+}
+
+bool SettingsLines::Load(const Files& files) {
+    QByteArray bytes;
+    if (!files.LoadBytes(kSettingsFile, bytes)) return false;
+    byteOrderMark_ = bytes.startsWith(kByteOrderMark);
+    read_ = SplitLines(bytes);
+    lines_.clear();
+    for (const QByteArray& line : read_) lines_ << DecodeLine(line);
+    return true;
+}
+
+bool SettingsLines::Save(Files& files) const {
+    QByteArray bytes = byteOrderMark_ ? kByteOrderMark : QByteArray();
+    for (int i = 0; i < lines_.size(); ++i) {
+        // Unchanged text goes back as the bytes it came from, so a Latin-1 comment stays Latin-1.
+        const bool unchanged = i < read_.size() && DecodeLine(read_[i]) == lines_[i];
+        bytes += unchanged ? read_[i] : lines_[i].toUtf8();
+        bytes += "\r\n";
+    }
+    return files.SaveBytes(kSettingsFile, bytes);
+}
+
+void ApplySettingsLines(const SettingsLines& lines, Settings& settings) {
+    for (const LetterLine& l : kLetterLines)
+        if (!lines.First(l.line).isNull()) settings.*l.variable = lines.First(l.line);
+    if (!lines.First(settings_line::kMapName).isNull()) settings.MapName = lines[settings_line::kMapName];
+}
+
+void CompleteSettingsLines(SettingsLines& lines, const Settings& settings) {
+    if (lines.isEmpty()) lines.SetLine(0, QString());
+    for (const LetterLine& l : kLetterLines)
+        if (lines.First(l.line).isNull()) lines.SetChar(l.line, settings.*l.variable);
+    if (lines.First(settings_line::kMapName).isNull()) lines.SetLine(settings_line::kMapName, settings.MapName);
+}
+
+bool LoadSettings(const Files& files, SettingsLines& lines, Settings& settings) {
+    SettingsLines loaded;
+    if (!loaded.Load(files)) return false;
+    lines = loaded;
+    ApplySettingsLines(lines, settings);
+    CompleteSettingsLines(lines, settings);
+    return true;
+}
+
+bool SaveSettings(Files& files, const SettingsLines& lines) { return lines.Save(files); }
+
+}  // namespace kvd
