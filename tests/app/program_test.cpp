@@ -1,9 +1,11 @@
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "core/game.h"
 #include "core/main_form.h"
 #include "frontend/about_form.h"
 #include "frontend/intro_form.h"
@@ -65,9 +67,16 @@ TEST_F(ProgramTest, AMissingGameFileEndsTheProgramAtActivation) {
 }
 
 TEST_F(ProgramTest, MissingLanguageFileCannotBeCopied) {
-    QFile::remove(t.Path("config/english.mes"));
+    // Every required file is there, but the working copy cannot be replaced: a folder with
+    // something in it stands where it belongs.
+    QFile::remove(t.Path("config/message.mes"));
+    QDir().mkpath(t.Path("config/message.mes/stuck"));
     auto program = Make();
     EXPECT_TRUE(program->Intro().StartupFailed());
+    EXPECT_EQ(BoxTexts(), QStringList{kvd::kLanguageFailureAtStart});
+    program->Intro().FormActivate();
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(program->ExitStatus(), 1) << "a failed start is not a clean exit";
 }
 
 struct WideScreen : ProgramTest {
@@ -191,6 +200,43 @@ TEST_F(ProgramTest, QuitAndEscEndTheProgram) {
     QCoreApplication::sendEvent(&third->Board(), &esc);
     EXPECT_EQ(ends, 3);
     EXPECT_FALSE(third->Board().isVisible());
+}
+
+TEST_F(ProgramTest, ABuiltInMapWithoutItsChartGoesBackToTheMenu) {
+    QFile::copy(t.Path("maps/$ICELAND.map"), t.Path("maps/$ATLANTIS.map"));
+    auto program = Make();
+    program->Intro().FormActivate();
+    program->State().settings.MapName = "$ATLANTIS";
+    program->Intro().EntryClick(Entry::StartGame);
+    EXPECT_FALSE(program->Board().isVisible());
+    EXPECT_TRUE(program->Intro().isVisible());
+    ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
+    EXPECT_TRUE(BoxTexts()[0].contains("The picture of the map $ATLANTIS cannot be shown")) << BoxTexts()[0].toStdString();
+    EXPECT_EQ(program->TheGame().GameActive, 0);
+    EXPECT_EQ(program->ExitStatus(), 0);
+}
+
+TEST_F(ProgramTest, EscWhileARuleWaitsEndsTheProgramAndStopsTheRule) {
+    auto program = Make();
+    program->Intro().EntryClick(Entry::StartGame);
+    kvd::Game& game = program->TheGame();
+    ASSERT_EQ(game.GameActive, 1);
+    kvd::RuleGuard::Scope rule(game.guard);
+    QCoreApplication::postEvent(&program->Board(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    EXPECT_FALSE(game.guard.Delay(500)) << "the rule is told to stop";
+    EXPECT_TRUE(program->Ended());
+    EXPECT_FALSE(game.guard.Delay(500));
+}
+
+TEST_F(ProgramTest, AboutHoldsTheKeyboardAndTheMenuWaits) {
+    auto program = Make();
+    program->Intro().EntryClick(Entry::About);
+    EXPECT_FALSE(program->Intro().isEnabled());
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+    QCoreApplication::sendEvent(&program->About(), &esc);
+    EXPECT_FALSE(program->About().isVisible());
+    EXPECT_TRUE(program->Intro().isEnabled());
+    EXPECT_EQ(ends, 0) << "Esc closes the about window, not the program";
 }
 
 TEST_F(ProgramTest, AboutLinksOpenMailAndWebPage) {

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include "core/context.h"
@@ -232,4 +234,44 @@ TEST_F(OptionsFixture, SubmitHoverHighlightsOncePerEntryWithAClick) {
     EXPECT_TRUE(form->Label8->styleSheet().contains(QColor(209, 191, 165).name()));
     form->Label8MouseEnter();
     EXPECT_EQ(t.Sound().Plays().size(), 2u);
+}
+
+// Esc takes back every change made since the window opened, writes nothing, and works after a
+// submit that failed (a damaged map, a settings file that cannot be written).
+TEST_F(OptionsFixture, EscLeavesWithoutSavingEvenAfterAFailedSubmit) {
+    const QByteArray file = t.ReadFile("config/last.cfg");
+    const kvd::SettingsLines opened = memo;
+    Pick(form->NavyList, 3, &kvd::TOptions::NavyListChange);
+    Pick(form->LangBox, 1, &kvd::TOptions::LangBoxChange);
+    t.WriteLines("maps/baltic.MAP", {"[ProjName] =x"});
+    Pick(form->MapList, 2, &kvd::TOptions::MapListChange);
+    form->Label8Click();
+    ASSERT_EQ(t.Boxes().Boxes().size(), 1u) << "the damaged map is reported";
+    ASSERT_TRUE(form->isVisible());
+
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.get(), &esc);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(submitted, 1) << "back to the menu";
+    EXPECT_EQ(t.ReadFile("config/last.cfg"), file);
+    EXPECT_EQ(memo.Lines(), opened.Lines());
+    EXPECT_EQ(settings.HomeNavy, 'E');
+    EXPECT_EQ(settings.Language, 'E');
+    EXPECT_EQ(settings.MapName, "$ICELAND");
+    EXPECT_EQ(texts.Text(13), "en 13") << "the language goes back too";
+}
+
+TEST_F(OptionsFixture, TheSubmitHoverLastsWhileTheMouseMovesOverIt) {
+    const QString hover = QColor(245, 210, 129).name();
+    auto moveOver = [&](QWidget* widget, QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &move);
+    };
+    form->Label8MouseEnter();
+    // A label passes its mouse moves on to the panel below it, at the panel's position.
+    moveOver(form->Panel1, form->Label8->geometry().center());
+    moveOver(form->Label8, QPoint(5, 5));
+    EXPECT_TRUE(form->Label8->styleSheet().contains(hover));
+    moveOver(form->Panel1, QPoint(5, 5));
+    EXPECT_FALSE(form->Label8->styleSheet().contains(hover));
 }

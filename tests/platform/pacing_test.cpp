@@ -80,3 +80,12 @@ TEST(Pacing, VirtualClockAdvancesAtOnceAndWraps) {
     EXPECT_EQ(pacing.Elapsed(), 1500);
     EXPECT_EQ(pacing.Waits(), 1);
 }
+
+TEST(RealPacing, InterruptEndsAWaitInProgress) {
+    // A clock that never moves: without the interruption this wait would never end (and the
+    // test would run into its time limit).
+    kvd::RealPacing pacing([] { return std::uint32_t(7); });
+    QTimer::singleShot(0, [&] { pacing.Interrupt(); });
+    pacing.Delay(20);
+    SUCCEED();
+}
