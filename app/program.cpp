@@ -5,6 +5,7 @@
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
 #include "core/main_form.h"
+#include "core/window_style.h"
 #include "frontend/about_form.h"
 #include "frontend/intro_form.h"
 #include "frontend/options_form.h"
@@ -62,8 +63,7 @@ void Program::BackToMenu() {
     if (ended_) return;
     intro_->setEnabled(true);
     intro_->show();
-    intro_->raise();
-    intro_->activateWindow();
+    TakeKeyboard(*intro_);
     intro_->FormShow();
     context_.platform.cursor->Set(intro_.get(), CursorShape::Arrow);
 }

@@ -5,6 +5,7 @@
 
 #include "core/context.h"
 #include "core/game.h"
+#include "core/window_style.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
 
@@ -18,6 +19,7 @@ TMainForm::TMainForm(Context& context, Game& game, GamePictures& pictures, QWidg
     : CanvasWindow(parent), context_(context), game_(game), pictures_(pictures) {
     setWindowTitle(QStringLiteral("Korvald"));
     setWindowFlag(Qt::FramelessWindowHint);
+    setFocusPolicy(Qt::StrongFocus);
     SetCanvasBackground(BgrColor(kBoardBackground));
     FormCreate();
 }
@@ -45,6 +47,7 @@ void TMainForm::ShowBoard() {
     PreDraw();
     FormPaint();
     showFullScreen();
+    TakeKeyboard(*this);
     context_.platform.cursor->Set(this, CursorShape::Arrow);
 }
 

@@ -25,6 +25,7 @@ void PendingWindow::ShowFullScreen() {
     const Screen& screen = *context_.platform.screen;
     setGeometry(0, 0, screen.Width(), screen.Height());
     showFullScreen();
+    TakeKeyboard(*this);
     context_.platform.cursor->Set(this, CursorShape::Arrow);
 }
 

@@ -18,11 +18,18 @@ void PaintBlack(QWidget& window) {
     window.setPalette(black);
 }
 
+void TakeKeyboard(QWidget& window) {
+    window.raise();
+    window.activateWindow();
+    window.setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void StyleFullScreenWindow(QWidget& window) {
     window.setWindowTitle(QStringLiteral("Korvald"));
     window.setWindowFlag(Qt::FramelessWindowHint);
     PaintBlack(window);
     window.setMouseTracking(true);
+    window.setFocusPolicy(Qt::StrongFocus);
 }
 
 }  // namespace kvd

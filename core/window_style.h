@@ -16,6 +16,10 @@ QString TextColourSheet(const QColor& colour);
 // following the mouse so hover highlights work without a button held.
 void StyleFullScreenWindow(QWidget& window);
 
+// Brings a shown window to the front with the keyboard, so its Esc and Return reach it even
+// where no window manager hands out the focus.
+void TakeKeyboard(QWidget& window);
+
 // A black window background (the about window keeps its frame).
 void PaintBlack(QWidget& window);
 

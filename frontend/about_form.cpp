@@ -52,9 +52,7 @@ void TAboutForm::ShowCentred() {
     const Screen& screen = *context_.platform.screen;
     move((screen.Width() - width()) / 2, (screen.Height() - height()) / 2);
     show();
-    raise();
-    activateWindow();
-    setFocus(Qt::ActiveWindowFocusReason);
+    TakeKeyboard(*this);
 }
 
 void TAboutForm::MailClick() {

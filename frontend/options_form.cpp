@@ -129,6 +129,7 @@ void TOptions::showEvent(QShowEvent* event) {
     openedSettings_ = settings_;
     openedLines_ = lines_;
     FormShow();
+    TakeKeyboard(*this);
 }
 
 void TOptions::FormShow() {
