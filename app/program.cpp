@@ -21,7 +21,7 @@ Program::Program(Platform& platform) : context_(platform), game_(*platform.pacin
     intro_ = std::make_unique<TIntroForm>(context_, game_);
     board_ = std::make_unique<TMainForm>(context_, game_, pictures_);
     opponent_ = std::make_unique<TKIForm>(context_, game_);
-    winner_ = std::make_unique<TWinnerForm>(context_);
+    winner_ = std::make_unique<TWinnerForm>(context_, game_, pictures_);
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
     multiPlayer_ = std::make_unique<TMPForm>(context_);
@@ -29,7 +29,7 @@ Program::Program(Platform& platform) : context_(platform), game_(*platform.pacin
     mapEditor_ = std::make_unique<TMapForm>(context_);
     campaign_ = std::make_unique<TCampForm>(context_);
     setup_ = std::make_unique<GameSetup>(game_, pictures_, context_, *board_);
-    playerTurn_ = std::make_unique<PlayerTurn>(game_, context_);
+    playerTurn_ = std::make_unique<PlayerTurn>(game_, context_, pictures_, *board_);
     Wire();
     intro_->FormCreate();
 }
@@ -50,11 +50,13 @@ void Program::Wire() {
     playerTurn_->computer.Wire(*opponent_);
     playerTurn_->endOfGame.Wire(*winner_);
     playerTurn_->network.Wire(*multiPlayer_);
+    playerTurn_->flow.Wire(*this);
 
     // A call left unwired would otherwise surface only when a player first needs it.
     RequireWired({&intro_->menu, &intro_->flow, &options_->flow, &about_->flow, &multiPlayer_->flow,
                   &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
-                  &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network});
+                  &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
+                  &playerTurn_->flow});
 }
 
 int Program::ExitStatus() const { return intro_->StartupFailed() ? 1 : 0; }
@@ -67,6 +69,8 @@ void Program::BackToMenu() {
     intro_->FormShow();
     context_.platform.cursor->Set(intro_.get(), CursorShape::Arrow);
 }
+
+void Program::HideMenu() { intro_->hide(); }
 
 void Program::StartGame() { setup_->GameInit(); }
 void Program::ShowMultiPlayer() { multiPlayer_->ShowFullScreen(); }

@@ -45,6 +45,7 @@ public:
     // ProgramFlow
     void BackToMenu() override;
     void EndProgram() override;
+    void HideMenu() override;
     // MenuTargets
     void StartGame() override;
     void ShowMultiPlayer() override;

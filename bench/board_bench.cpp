@@ -20,6 +20,7 @@ namespace {
 struct NoMenu : kvd::ProgramFlow {
     void BackToMenu() override { qFatal("the benchmark game could not start"); }
     void EndProgram() override { qFatal("the benchmark game could not start"); }
+    void HideMenu() override {}
 };
 
 // A board with a real game set up on it, in a temporary program folder.
@@ -52,8 +53,8 @@ struct BenchBoard {
         context->settings.MapName = "$ICELAND";
         context->settings.ReconPlanes = '2';
         game = std::make_unique<kvd::Game>(*platform.pacing);
-        rules = std::make_unique<kvd::PlayerTurn>(*game, *context);
         board = std::make_unique<kvd::TMainForm>(*context, *game, pictures);
+        rules = std::make_unique<kvd::PlayerTurn>(*game, *context, pictures, *board);
         board->rules.Wire(*rules);
         board->flow.Wire(flow);
         kvd::GameSetup setup(*game, pictures, *context, *board);

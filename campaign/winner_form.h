@@ -4,11 +4,22 @@
 
 namespace kvd {
 
-// The end-of-game window.
+class Game;
+struct GamePictures;
+
+// The end-of-game window. Until its own panel is built, the end of a game names the winner in
+// a message box and goes back to the main menu.
 class TWinnerForm : public PendingWindow, public EndOfGame {
 public:
-    explicit TWinnerForm(Context& context, QWidget* parent = nullptr) : PendingWindow(context, 14, parent) {}
-    void ShowEndOfGame() override { ShowFullScreen(); }
+    TWinnerForm(Context& context, Game& game, GamePictures& pictures, QWidget* parent = nullptr);
+
+    void ShowEndOfGame() override;
+    void Closedown() override;
+
+private:
+    Context& context_;
+    Game& game_;
+    GamePictures& pictures_;
 };
 
 }  // namespace kvd

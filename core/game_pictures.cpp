@@ -43,7 +43,8 @@ void GamePictures::LoadUnitPictures(const Resources& resources, int gameMode, co
         Jstars.SetTransparent(true);
     }
 
-    if (settings.RevealOption != QLatin1Char('Y')) return;
+    // The second set is drawn on the board only with the reveal setting on, but a fight shows
+    // the opposing unit as it is either way.
     // The Kriegsmarine has pictures of its own; other opponents are drawn with the player's
     // pictures and their ensign in the top-left corner.
     const bool ownPictures = settings.HomeNavy == QLatin1Char('E');

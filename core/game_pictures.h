@@ -19,7 +19,7 @@ struct GamePictures {
     Picture NavyFlag;    // the opposing navy's flag stamped onto the second set
     Picture Jstars;      // the radar aircraft
     PictureSet FirstSet;   // the player's units
-    PictureSet SecondSet;  // identified opposing units (only with the reveal setting on)
+    PictureSet SecondSet;  // identified opposing units, and the opponent in a fight
 
     // The markers and both sides' unit pictures for a game of this mode and these settings.
     void LoadUnitPictures(const Resources& resources, int gameMode, const Settings& settings);

@@ -39,6 +39,7 @@ void TMainForm::FormCreate() {
         MenuImage.Create(geometry_.width, geometry_.height - geometry_.boardHeight, QColor(58, 66, 74));
     if (!LoadJPEGFromRes(resources, QStringLiteral("DARKIMAGE"), DarkImage))
         DarkImage.Create(geometry_.width, geometry_.height - geometry_.boardHeight, QColor(18, 20, 24));
+    if (!LoadJPEGFromRes(resources, QStringLiteral("MENURADARIMAGE"), MenuRadarImage)) MenuRadarImage = MenuImage;
     LoadSpriteFromRes(resources, QStringLiteral("RADAR"), RadarSource);
 }
 

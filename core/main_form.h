@@ -44,6 +44,7 @@ public:
     // The window's own pictures, kept for the program's life.
     Picture MenuImage;  // the band while this side may act
     Picture DarkImage;  // the band while it waits
+    Picture MenuRadarImage;  // the band under the radar sweep
     Picture RadarSource;
     Picture RadarImage;
 

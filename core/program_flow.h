@@ -9,6 +9,8 @@ public:
     // Shows and enables the main menu again, relabelled in the current language.
     virtual void BackToMenu() = 0;
     virtual void EndProgram() = 0;
+    // Takes the main menu off the screen (the board's hiding key).
+    virtual void HideMenu() = 0;
 };
 
 }  // namespace kvd

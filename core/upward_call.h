@@ -36,6 +36,7 @@ public:
         if (!target_) throw UnwiredCall(Name());
         return target_;
     }
+    Interface& operator*() const { return *operator->(); }
 
 private:
     Interface* target_ = nullptr;

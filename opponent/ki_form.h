@@ -16,6 +16,7 @@ public:
 
     // The opponent's turn. Its rules are still to come: the turn passes straight back.
     void RunKI() override {}
+    void SubmarineRetreat() override {}
 
 private:
     [[maybe_unused]] Context& context_;

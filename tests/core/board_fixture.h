@@ -17,6 +17,7 @@ struct CountingFlow : ProgramFlow {
     int backToMenu = 0, ends = 0;
     void BackToMenu() override { ++backToMenu; }
     void EndProgram() override { ++ends; }
+    void HideMenu() override {}
 };
 
 // Turn rules that identify nothing and count what the board passes on.

@@ -107,6 +107,7 @@ TEST(UpwardCall, AnUnwiredCallFailsLoudlyInsteadOfDoingNothing) {
         int back = 0;
         void BackToMenu() override { ++back; }
         void EndProgram() override {}
+        void HideMenu() override {}
     } target;
     kvd::UpwardCall<kvd::ProgramFlow> wired("wired"), loose("the loose one");
     wired.Wire(target);

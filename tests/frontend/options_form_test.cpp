@@ -40,6 +40,7 @@ struct OptionsFixture : ::testing::Test {
         int back = 0;
         void BackToMenu() override { ++back; }
         void EndProgram() override {}
+        void HideMenu() override {}
     } menu;
     int& submitted = menu.back;
 

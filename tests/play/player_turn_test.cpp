@@ -1,32 +1,239 @@
-#include <gtest/gtest.h>
+#include <QFile>
 
-#include "core/context.h"
 #include "core/game.h"
-#include "play/player_turn.h"
-#include "tests/support/test_platform.h"
+#include "play/combat.h"
+#include "tests/play/play_fixture.h"
+
+using kvd::test::PlayFixture;
+
+namespace {
+
+struct Turn : PlayFixture {
+    void SetUp() override { StartGame(); }
+    int PosX(int code) { return Table().PosX(Line(code)); }
+    int PosY(int code) { return Table().PosY(Line(code)); }
+    int Played(const QString& name) {
+        int n = 0;
+        for (const auto& play : t.Sound().Plays()) n += play.name.compare(name, Qt::CaseInsensitive) == 0;
+        return n;
+    }
+    // How many pixels of a cell differ from the clean map.
+    int Drawn(int column, int row) {
+        const QRect cell = board->Geometry().Cell(column, row);
+        int n = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                n += board->Canvas().pixel(x, y) != pictures.CleanMap.Image().pixel(x, y);
+        return n;
+    }
+};
+
+}  // namespace
 
 // On a 1024 x 768 screen a cell is 102 by 61 pixels. A click exactly on a grid line, or past
 // the last cell, leaves the column or row as it was.
-TEST(PlayerTurn, ClicksOnGridLinesKeepTheLastCell) {
-    kvd::test::TestPlatform t(1024, 768);
-    kvd::Context context(t.Services());
-    kvd::Game game(*t.Services().pacing);
-    kvd::PlayerTurn turn(game, context);
+TEST_F(Turn, ClicksOnGridLinesKeepTheLastCell) {
     const struct {
-        int at, column;  // a coordinate and the cell it gives; -1 keeps the previous one
-    } xs[] = {{0, 0}, {101, 0}, {102, -1}, {103, 1}, {509, 4}, {510, -1}, {918, -1}, {919, 9}, {1019, 9}, {1020, -1}, {1023, -1}},
+        int at, cell;  // a coordinate and the cell it gives; -1 keeps the previous one
+    } xs[] = {{0, 0}, {101, 0}, {102, -1}, {103, 1}, {204, -1}, {205, 2}, {918, -1}, {919, 9}, {1019, 9}, {1020, -1}},
       ys[] = {{0, 0}, {60, 0}, {61, -1}, {62, 1}, {609, 9}, {610, -1}, {700, -1}};
     for (const auto& x : xs) {
         game.ClickColumn = 7;
-        turn.FormMouseDown(Qt::LeftButton, QPoint(x.at, 30));
-        EXPECT_EQ(game.ClickColumn, x.column < 0 ? 7 : x.column) << "x " << x.at;
+        turn->ClickToCell(QPoint(x.at, 30));
+        EXPECT_EQ(game.ClickColumn, x.cell < 0 ? 7 : x.cell) << "x " << x.at;
     }
     for (const auto& y : ys) {
         game.ClickRow = 7;
-        turn.FormMouseDown(Qt::LeftButton, QPoint(30, y.at));
-        EXPECT_EQ(game.ClickRow, y.column < 0 ? 7 : y.column) << "y " << y.at;
+        turn->ClickToCell(QPoint(30, y.at));
+        EXPECT_EQ(game.ClickRow, y.cell < 0 ? 7 : y.cell) << "y " << y.at;
     }
-    game.ClickColumn = game.ClickRow = 7;
-    turn.FormMouseDown(Qt::RightButton, QPoint(30, 30));
-    EXPECT_EQ(game.ClickColumn, 7) << "only the left button selects and moves";
+}
+
+TEST_F(Turn, AWholeTurnByMouseSelectsStepsFightsAndHandsOver) {
+    Only({{11, 3, 3}, {37, 4, 4}, {21, 0, 0}, {45, 9, 9}});
+    SetStrength(37, 4);
+    ClickCell(3, 3);
+    EXPECT_EQ(game.UnitSelected, 1);
+    EXPECT_EQ(game.PlayerCode, 11);
+    EXPECT_EQ(game.MoveTargets, "0202 0302 0402 0203 0403 0204 0304 0404");
+    EXPECT_GT(Drawn(4, 4), 100) << "the target cell is marked";
+
+    ClickCell(4, 4);
+    EXPECT_FALSE(Table().UnitExists(37)) << "the frigate of strength 4 is sunk";
+    EXPECT_EQ(PosX(11), 4);
+    EXPECT_EQ(Table().PrevX(Line(11)), 3);
+    EXPECT_EQ(game.Winner, 99) << "the turn is over";
+    EXPECT_EQ(computer.turns, 1);
+    EXPECT_EQ(game.PlayerTurn, 1);
+    EXPECT_EQ(game.UnitSelected, 0);
+    EXPECT_EQ(Played("explode"), 1);
+    EXPECT_EQ(Played("Enemy"), 1);
+    // The board shows the destroyer where it went, and nothing where it came from.
+    EXPECT_GT(Drawn(4, 4), 100);
+    EXPECT_EQ(Drawn(3, 3), 0);
+
+    // A click on an unmarked cell only drops the selection.
+    ClickCell(4, 4);
+    ClickCell(8, 8);
+    EXPECT_EQ(game.UnitSelected, 0);
+    EXPECT_EQ(computer.turns, 1);
+}
+
+TEST_F(Turn, MinefieldsTheAircraftAndBoxedInUnitsGoNowhere) {
+    Only({{23, 2, 2}, {1, 5, 5}, {11, 0, 0}, {12, 1, 0}, {21, 0, 1}, {45, 9, 9}});
+    game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0101"});
+    ClickCell(2, 2);
+    EXPECT_EQ(game.PlayerCode, 23);
+    EXPECT_EQ(game.UnitSelected, 0) << "a minefield shows its panel but cannot move";
+    ClickCell(5, 5);
+    EXPECT_EQ(game.UnitSelected, 0) << "the radar aircraft never answers a click";
+    ClickCell(0, 0);
+    EXPECT_EQ(game.UnitSelected, 1);
+    EXPECT_EQ(game.MoveTargets, QString(kvd::Game::kNoMoveTargets)) << "edge, land and own ships around it";
+    ClickCell(3, 3);
+    EXPECT_EQ(computer.turns, 0);
+}
+
+TEST_F(Turn, TheSupplyShipClickEndsTheMoveEvenOutOfReach) {
+    Only({{11, 0, 0}, {2, 5, 5}, {21, 0, 9}, {45, 9, 9}});
+    Table().SetDamageState(Line(11), 1);
+    ClickCell(0, 0);
+    EXPECT_EQ(game.RepairReady, 1);
+    EXPECT_EQ(game.RepairCellX, 5);
+    ClickCell(5, 5);
+    EXPECT_EQ(computer.turns, 1);
+    EXPECT_EQ(Table().RepairCount(Line(11)), 0) << "too far to repair";
+    // Next to it, the same click mends the destroyer.
+    Table().SetPos(Line(11), 4, 4);
+    ClickCell(4, 4);
+    ClickCell(5, 5);
+    EXPECT_EQ(Table().RepairCount(Line(11)), 1);
+    EXPECT_EQ(Played("hammer"), 1);
+}
+
+TEST_F(Turn, HitShipsGoBackAndSubmarinesSlipAway) {
+    Only({{16, 3, 3}, {28, 4, 3}, {5, 6, 6}, {45, 7, 7}, {21, 0, 0}});
+    SetStrength(16, 5);
+    SetStrength(45, 7);
+    ClickCell(3, 3);
+    ClickCell(4, 3);  // a cruiser of strength 5 finds a submarine
+    EXPECT_EQ(PosX(16), 3) << "damaged, it returns to its cell";
+    EXPECT_EQ(Table().Strength(Line(16)), 3);
+    EXPECT_TRUE(Table().UnitExists(28));
+
+    ClickCell(6, 6);
+    ClickCell(7, 7);  // a submarine against a battleship of strength 7
+    EXPECT_EQ(Table().Strength(Line(45)), 5);
+    EXPECT_EQ(Table().DamageState(Line(45)), 1);
+    EXPECT_EQ(PosX(5), 6);
+    EXPECT_EQ(Table().PrevX(Line(5)), 0) << "after slipping away its previous cell reads 0, 0";
+    EXPECT_EQ(game.SubRetreat, 0);
+}
+
+TEST_F(Turn, TheFlagPassesToTheCarrierOnceThenTheGameEnds) {
+    for (const char transfer : {'Y', 'N'}) {
+        SCOPED_TRACE(transfer);
+        context.settings.FlagTransfer = transfer;
+        StartGame();
+        end.shown = 0;
+        Only({{21, 3, 3}, {45, 4, 3}, {46, 5, 3}, {22, 0, 0}});
+        SetStrength(21, 9);
+        SetStrength(45, 7);
+        ClickCell(3, 3);
+        ClickCell(4, 3);
+        if (transfer == 'N') {
+            EXPECT_EQ(end.shown, 1);
+            EXPECT_EQ(end.stageShown, 8);
+            EXPECT_EQ(game.GameActive, 0);
+            EXPECT_FALSE(board->isVisible());
+            continue;
+        }
+        EXPECT_EQ(end.shown, 0) << "the carrier takes over";
+        EXPECT_EQ(game.GameOver, 0);
+        EXPECT_EQ(game.DTransfered, 1);
+        EXPECT_FALSE(Table().UnitExists(46));
+        ASSERT_TRUE(Table().UnitExists(45));
+        EXPECT_EQ(PosX(45), 5);
+        ClickCell(4, 3);
+        ClickCell(5, 3);  // the new flagship (strength 7) against the battleship of 9
+        EXPECT_EQ(end.shown, 1);
+        EXPECT_EQ(end.stageShown, 8);
+    }
+}
+
+TEST_F(Turn, BattleshipsAtEqualStrength) {
+    Only({{21, 3, 3}, {45, 4, 3}, {22, 0, 0}, {46, 9, 9}});
+    SetStrength(21, 6);
+    SetStrength(45, 6);
+    ClickCell(3, 3);
+    ClickCell(4, 3);
+    EXPECT_EQ(Table().Strength(Line(21)), 4);
+    EXPECT_EQ(Table().Strength(Line(45)), 4);
+    EXPECT_EQ(PosX(21), 3) << "the duel sends the mover back";
+    // At 4 both sink; both carriers take over and the game goes on.
+    game.FlagTransfer = game.FlagTransferSecond = 'Y';
+    ClickCell(3, 3);
+    ClickCell(4, 3);
+    EXPECT_EQ(end.shown, 0);
+    EXPECT_EQ(game.Gamestage, 10);
+    EXPECT_EQ(Table().Code(Line(21)), 21);
+    EXPECT_EQ(PosX(21), 0) << "the former carrier";
+    EXPECT_EQ(PosX(45), 9);
+}
+
+TEST_F(Turn, SupportingFireCanCostTheWinnerAPoint) {
+    context.settings.AdditionalDamage = 'Y';
+    Only({{21, 3, 3}, {40, 4, 3}, {41, 5, 4}, {45, 9, 9}});
+    SetStrength(21, 9);
+    t.Random().Script({0, 5});  // the supporting fire hits; the sixth of its messages
+    ClickCell(3, 3);
+    ClickCell(4, 3);
+    EXPECT_FALSE(Table().UnitExists(40));
+    EXPECT_EQ(Table().Strength(Line(21)), 8);
+    EXPECT_EQ(Played("crossfire"), 1);
+}
+
+TEST_F(Turn, TheQuitCornerAsksFirst) {
+    Only({{21, 3, 3}, {45, 9, 9}});
+    t.Boxes().Script(kvd::BoxAnswer::No);
+    Click(QPoint(1000, 740));
+    ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
+    EXPECT_EQ(t.Boxes().Boxes()[0].kind, kvd::BoxKind::Confirmation);
+    EXPECT_EQ(BoxTexts()[0], "  " + context.texts.Text(22) + "   ");
+    EXPECT_EQ(game.GameActive, 1);
+    Click(QPoint(1000, 740));
+    EXPECT_EQ(end.closed, 1);
+    EXPECT_EQ(game.GameActive, 0);
+    EXPECT_EQ(game.GameOver, 1);
+    EXPECT_EQ(flow.backToMenu, 1);
+    EXPECT_FALSE(board->isVisible());
+}
+
+TEST_F(Turn, F3SavesEveryLineOfTheTable) {
+    QKeyEvent f3(QEvent::KeyPress, Qt::Key_F3, Qt::NoModifier);
+    QCoreApplication::sendEvent(board.get(), &f3);
+    QStringList saved;
+    ASSERT_TRUE(t.Folder().LoadLines("ShipLines.txt", saved));
+    EXPECT_EQ(saved, Table().Lines());
+    EXPECT_TRUE(saved[0].startsWith("1 Korvald fleet"));
+}
+
+TEST_F(PlayFixture, TheConvoyIsLostWhenBoxedInOrSunk) {
+    StartGame(2);
+    // Boxed in: the one convoy ship in a corner between its own ships.
+    Only({{50, 0, 0}, {11, 1, 0}, {12, 0, 1}, {13, 1, 1}, {21, 5, 5}, {45, 9, 9}});
+    ClickCell(5, 5);
+    ClickCell(5, 6);
+    EXPECT_EQ(end.shown, 1);
+    EXPECT_EQ(end.stageShown, 9);
+    EXPECT_TRUE(BoxTexts().isEmpty());
+
+    // Sunk: the last convoy ship steps onto an opposing destroyer.
+    StartGame(2);
+    end.shown = 0;
+    Only({{50, 3, 3}, {35, 4, 3}, {21, 5, 5}, {45, 9, 9}});
+    ClickCell(3, 3);
+    ClickCell(4, 3);
+    EXPECT_EQ(end.shown, 1);
+    EXPECT_EQ(end.stageShown, 9);
 }

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace kvd {
+
+class ComputerTurn;
+class EndOfGame;
+struct Scene;
+
+// The fight of the current pair (PlayerCode against EnemyCode, SideToMove the side that
+// moved), as the player sees it: the outcome and its effects on the table, the report line,
+// the animation, the moves back, supporting fire, the convoy check, and the end of the game
+// with the flag transfers. A game that ends here shows the end-of-game window. False when the
+// rule must stop (the game was left or the program closes while it waited).
+bool Battle(Scene& scene, ComputerTurn& computer, EndOfGame& endOfGame);
+
+// The player's submarine slips back to its previous cell after damaging a big ship.
+bool RNRetract(Scene& scene);
+
+}  // namespace kvd

@@ -1,0 +1,131 @@
+#include "play/board_painter.h"
+
+#include <QLocale>
+#include <QPainter>
+
+#include "core/context.h"
+#include "core/game.h"
+#include "core/game_pictures.h"
+#include "core/game_sound.h"
+#include "core/main_form.h"
+#include "platform/platform.h"
+
+namespace kvd {
+
+BoardPainter::BoardPainter(TMainForm& board, Game& game, GamePictures& pictures, Context& context)
+    : board_(board), game_(game), pictures_(pictures), context_(context) {}
+
+QRect BoardPainter::Cell(int column, int row) const { return board_.Geometry().Cell(column, row); }
+
+int BoardPainter::X(int percent) const { return context_.platform.screen->Width() / 100 * percent; }
+
+void BoardPainter::Changed() { board_.CanvasChanged(); }
+
+void BoardPainter::ReportBox(int leftPercent, int rightPercent) {
+    const Screen& screen = *context_.platform.screen;
+    game_.CurrentBand = 81;
+    QPainter painter(&board_.Canvas());
+    painter.setPen(Qt::white);
+    painter.setBrush(Qt::black);
+    const int top = WorkHeight(screen, 81), bottom = WorkHeight(screen, 84);
+    painter.drawRect(QRect(QPoint(X(leftPercent), top), QPoint(X(rightPercent) - 1, bottom - 1)));
+    Changed();
+}
+
+void BoardPainter::Write(int xPercent, int yPercent, const QString& text) {
+    const Screen& screen = *context_.platform.screen;
+    QPainter painter(&board_.Canvas());
+    QFont font = painter.font();
+    font.setPixelSize(qMax(11, screen.Height() * 17 / 1000));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    const QFontMetrics metrics(font);
+    painter.drawText(QPoint(X(xPercent), WorkHeight(screen, yPercent) + metrics.ascent()), text);
+    Changed();
+}
+
+void BoardPainter::Report(const QString& text, int xPercent, int leftPercent, int rightPercent) {
+    ReportBox(leftPercent, rightPercent);
+    Write(xPercent, 82, text + Now());
+}
+
+QString BoardPainter::Now() const {
+    return QLocale::system().toString(context_.platform.pacing->Now(), QLocale::ShortFormat);
+}
+
+void BoardPainter::RestoreRect(const QRect& rect) {
+    QPainter painter(&board_.Canvas());
+    painter.drawImage(rect, pictures_.CleanMap.Image(), rect);
+    Changed();
+}
+
+void BoardPainter::RestoreCell(int column, int row) { RestoreRect(Cell(column, row)); }
+
+void BoardPainter::DrawInRect(const Picture* picture, const QRect& rect) {
+    if (!picture || picture->IsNull()) return;
+    picture->StretchDraw(board_.Canvas(), rect);
+    Changed();
+}
+
+void BoardPainter::DrawInCell(const Picture* picture, int column, int row) {
+    DrawInRect(picture, Cell(column, row));
+}
+
+void BoardPainter::DrawBand(const Picture& picture) {
+    picture.StretchDraw(board_.Canvas(), board_.Geometry().BottomBand());
+    Changed();
+}
+
+void BoardPainter::DrawMovedUnit(int column, int row) {
+    // The joining board draws its own units; this is the first side's board.
+    const int code = game_.PlayerCode;
+    if (code != 1 && code != 3) DrawInCell(SpriteForCode(pictures_.FirstSet, code), column, row);
+    if (game_.NetGame == 1 && game_.NetRole == 1 && game_.MoveMessageLocked == 0) {
+        game_.MoveMessage = QStringLiteral("[Move]=") + TwoDigits(code) + TwoDigits(column) + TwoDigits(row) +
+                            TwoDigits(game_.OldPlayerX) + TwoDigits(game_.OldPlayerY);
+    }
+}
+
+void BoardPainter::ShowSingleEnemy() {
+    if (context_.settings.RevealOption != QLatin1Char('Y')) return;
+    const UnitTable& table = game_.scratchpad;
+    const int i = table.FindSide(game_.EnemyCode, QLatin1Char('D'));
+    if (i < 0) return;
+    const int code = game_.EnemyCode;
+    const UnitKind kind = KindOfCode(code);
+    if (kind == UnitKind::Submarine || kind == UnitKind::Minefield || kind == UnitKind::None) return;
+    if (table.IsRevealed(i)) DrawInCell(SpriteForCode(pictures_.SecondSet, code), game_.EnemyX, game_.EnemyY);
+    else if (code != 26) DrawInCell(&pictures_.EnemyFlag, game_.EnemyX, game_.EnemyY);
+}
+
+void BoardPainter::ShowEnemyOrMarker(int column, int row) {
+    const int code = game_.EnemyCode;
+    const bool ship = code == 26 || (code >= 33 && code <= 48) || (code >= 60 && code <= 64);
+    if (context_.settings.RevealOption == QLatin1Char('N')) {
+        if (ship) DrawInCell(&pictures_.EnemyFlag, column, row);
+        return;
+    }
+    ShowSingleEnemy();
+}
+
+void BoardPainter::TakeSnapshot() {
+    pictures_.Snapshot.Assign(board_.Canvas().copy(board_.Geometry().BoardArea()));
+}
+
+void BoardPainter::RedrawBoard() {
+    pictures_.Snapshot.StretchDraw(board_.Canvas(), board_.Geometry().BoardArea());
+    Changed();
+}
+
+void BoardPainter::Play(const QString& name, bool wait) { PlaySound(context_.platform, context_.settings, name, wait); }
+
+void BoardPainter::PlayAlways(const QString& name, bool wait) { context_.platform.sound->Play(name, wait); }
+
+bool BoardPainter::Delay(int ms) { return game_.guard.Delay(ms); }
+
+const Picture* FightPicture(const GamePictures& pictures, bool secondSet, int code) {
+    if (code == 3 || code == 32) return nullptr;
+    return SpriteForCode(secondSet ? pictures.SecondSet : pictures.FirstSet, code);
+}
+
+}  // namespace kvd

@@ -1,0 +1,75 @@
+#pragma once
+#include <QRect>
+#include <QString>
+
+namespace kvd {
+
+class Game;
+class Picture;
+class TMainForm;
+struct Context;
+struct GamePictures;
+
+// What the turn rules draw straight onto the board window between two compositions of the
+// board: report lines in the bottom band, single units and markers in their cells, cells
+// wiped back to the clean map. Everything goes to the window's canvas and shows at once.
+class BoardPainter {
+public:
+    BoardPainter(TMainForm& board, Game& game, GamePictures& pictures, Context& context);
+
+    QRect Cell(int column, int row) const;
+    // x of a percentage of the screen width, as the band's texts are placed (width / 100 * p).
+    int X(int percent) const;
+
+    // The report box: black with a white frame from x = left % to right % of the width,
+    // between 81 % and 84 % of the height.
+    void ReportBox(int leftPercent = 8, int rightPercent = 97);
+    // White text with its top at `yPercent` of the height.
+    void Write(int xPercent, int yPercent, const QString& text);
+    // A whole report line: the box, then the text followed by the date and time.
+    void Report(const QString& text, int xPercent = 12, int leftPercent = 8, int rightPercent = 97);
+    QString Now() const;
+
+    // Wipes a cell back to the clean map.
+    void RestoreCell(int column, int row);
+    void RestoreRect(const QRect& rect);
+    // Stretches a picture (nothing for nullptr) into a cell or a rectangle of the window.
+    void DrawInCell(const Picture* picture, int column, int row);
+    void DrawInRect(const Picture* picture, const QRect& rect);
+    // A picture over the bottom band.
+    void DrawBand(const Picture& picture);
+
+    // The player's unit PlayerCode drawn into a cell; in a hosted network game the move
+    // record for the peer is composed too (unless a fight has composed it).
+    void DrawMovedUnit(int column, int row);
+    // The opposing unit EnemyCode in its cell EnemyX, EnemyY as the player may see it.
+    void ShowSingleEnemy();
+    // The same, but with the reveal setting off the anonymous marker stands in for ships.
+    void ShowEnemyOrMarker(int column, int row);
+
+    // The board snapshot taken from what the window shows, and put back onto it.
+    void TakeSnapshot();
+    void RedrawBoard();
+
+    // Sounds: the setting decides, or the sound plays whatever it says.
+    void Play(const QString& name, bool wait);
+    void PlayAlways(const QString& name, bool wait);
+    // The game's wait: false when the rule must stop (the game was left, the program ends).
+    bool Delay(int ms);
+
+    TMainForm& Board() { return board_; }
+
+private:
+    void Changed();
+
+    TMainForm& board_;
+    Game& game_;
+    GamePictures& pictures_;
+    Context& context_;
+};
+
+// The picture of a unit code from a picture set as a fight or a step draws it: submarine
+// slots 3 and 32 have none.
+const Picture* FightPicture(const GamePictures& pictures, bool secondSet, int code);
+
+}  // namespace kvd

@@ -1,0 +1,231 @@
+#include "play/combat.h"
+
+#include "core/game.h"
+#include "core/game_setup.h"
+#include "core/settings.h"
+#include "core/unit_codes.h"
+
+namespace kvd {
+
+namespace {
+bool In(int code, int low, int high) { return code >= low && code <= high; }
+int Compare(int playerStrength, int enemyStrength) {
+    if (playerStrength == enemyStrength) return outcome::kBothLost;
+    return playerStrength > enemyStrength ? outcome::kFirstWins : outcome::kSecondWins;
+}
+bool IsSubmarine(int code) { return In(code, 3, 8) || In(code, 27, 32); }
+}  // namespace
+
+int FightOutcome(int p, int e, int ps, int es, int dTransfered, int netGame) {
+    using namespace outcome;
+    if (p == 1) {
+        const int flagCarrier = dTransfered == 0 ? 46 : 45;
+        return netGame == 0 && e == flagCarrier ? kSecondWins : kNothing;
+    }
+    if (p == 2 || In(p, 50, 54)) return e == 26 || In(e, 47, 49) || In(e, 60, 64) ? kBothLost : kSecondWins;
+    if (In(p, 4, 8)) {
+        if (e == 26 || In(e, 60, 64)) return kFirstWins;
+        if (In(e, 27, 32)) return kBothLost;
+        if (In(e, 33, 39)) return kSecondWins;
+        if (In(e, 47, 49)) return kBothLost;
+        if (In(e, 40, 46)) return es < 5 ? kFirstWins : kSecondHit;
+        return kNothing;
+    }
+    if (In(p, 9, 15)) {
+        if (In(e, 26, 32) || In(e, 60, 64)) return kFirstWins;
+        if (In(e, 47, 49)) return kBothLost;
+        return Compare(ps, es);
+    }
+    if (In(p, 16, 22)) {
+        if (e == 26 || In(e, 60, 64)) return kFirstWins;
+        if (In(e, 27, 32)) return ps < 5 ? kSecondWins : kFirstHit;
+        if (In(e, 47, 49)) return ps < 5 ? kBothLost : kShipHitsMine;
+        if (p == 21 && e == 45 && ps == es) return ps < 5 ? kBothLost : kBattleshipDuel;
+        return Compare(ps, es);
+    }
+    if (In(p, 23, 25)) {
+        if (In(e, 26, 32)) return kBothLost;
+        if (In(e, 60, 64)) return kFirstWins;
+        if (In(e, 33, 46)) return es < 5 ? kBothLost : kMineHitsShip;
+        return Compare(ps, es);
+    }
+    return kNothing;  // code 3, and anything the table does not know
+}
+
+void MultiCombat(Game& g) {
+    g.SupportFire = 0;
+    if (IsSubmarine(g.PlayerCode) || IsSubmarine(g.EnemyCode)) return;
+    const bool joining = g.NetRole == 2;
+    const bool firstSideTurn = g.PlayerTurn == 1;
+    // Small ships fight alone: the mover's own side must bring a destroyer or bigger.
+    if (!joining && ((firstSideTurn && g.PlayerCode <= 10) || (!firstSideTurn && g.EnemyCode <= 34))) return;
+    if (joining && ((firstSideTurn && g.EnemyCode <= 34) || (!firstSideTurn && g.PlayerCode <= 10))) return;
+    const UnitTable& table = g.scratchpad;
+    int supporters = 0;
+    for (int i = 1; i < table.Count(); ++i) {
+        const int code = table.Code(i);
+        if (g.SideToMove == QLatin1Char('D') && table.Side(i) == QLatin1Char('E') && In(code, 11, 22) &&
+            code != g.PlayerCode && AreNeighbours(table.PosX(i), table.PosY(i), g.EnemyX, g.EnemyY))
+            ++supporters;
+        if (g.SideToMove == QLatin1Char('E') && In(g.PlayerCode, 11, 22) && table.Side(i) == QLatin1Char('D') &&
+            In(code, 35, 46) && code != g.EnemyCode && AreNeighbours(table.PosX(i), table.PosY(i), g.PlayerX, g.PlayerY))
+            ++supporters;
+    }
+    if (supporters > 0) g.SupportFire = 1;
+}
+
+QString GermanKindName(int code, const Game& g) {
+    const bool second = In(code, 26, 49) || In(code, 60, 64);
+    const int c = FirstSideCode(code);
+    if (c == 2) return QStringLiteral("Versorgungsschiff");
+    if (In(c, 3, 8)) return QStringLiteral("Uboot");
+    if (In(c, 9, 10)) return QStringLiteral("Korvette");
+    if (In(c, 11, 12)) return QStringLiteral("Zerstoerer");
+    if (In(c, 13, 15)) return QStringLiteral("Fregatte");
+    if (In(c, 16, 18)) return QStringLiteral("Kl. Kreuzer");
+    if (In(c, 19, 20)) return QStringLiteral("Gr. Kreuzer");
+    if (c == 21) {
+        const bool transferred = second ? g.DTransfered == 1 : g.ETransfered == 1;
+        return transferred ? QStringLiteral("Flugzeugtraeger") : QStringLiteral("Schlachtschiff");
+    }
+    if (c == 22) return QStringLiteral("Flugzeugtraeger");
+    if (In(c, 23, 25)) return QStringLiteral("Minen");
+    if (second) return {};  // the opponent's convoy keeps its fleet-file names
+    if (c == 50) return QStringLiteral("Truppentransporter");
+    if (c == 51) return QStringLiteral("OelTransporter");
+    if (In(c, 52, 54)) return QStringLiteral("Frachter");
+    return {};
+}
+
+void FightNames(Game& g, const Settings& s) {
+    if (s.Language == QLatin1Char('D')) {
+        const QString player = GermanKindName(g.PlayerCode, g), enemy = GermanKindName(g.EnemyCode, g);
+        if (!player.isEmpty()) g.PlayerKindName = player;
+        if (!enemy.isEmpty()) g.EnemyType = enemy;
+    }
+    const QChar navy = s.HomeNavy;
+    const bool host = g.NetRole == 0 || g.NetRole == 1, joining = g.NetRole == 2;
+    if (g.PlayerCode == 20) {
+        if ((navy == QLatin1Char('E') && host) || (navy == QLatin1Char('D') && joining))
+            g.PlayerName = QStringLiteral("Prince Of Wales");
+        if ((navy == QLatin1Char('U') && g.NetRole == 0) || (navy == QLatin1Char('J') && joining))
+            g.PlayerName = QStringLiteral("Indianapolis");
+    }
+    if (g.EnemyCode == 44) {
+        if ((navy == QLatin1Char('D') && host) || (navy == QLatin1Char('E') && joining))
+            g.EnemyName = QStringLiteral("Prince Of Wales");
+        if ((navy == QLatin1Char('J') && g.NetRole == 0) || (navy == QLatin1Char('U') && joining))
+            g.EnemyName = QStringLiteral("Indianapolis");
+    }
+}
+
+void HitUnit(UnitTable& table, int index) {
+    if (index < 0) return;
+    const int strength = table.Strength(index);
+    if (strength >= 3) table.SetStrength(index, strength - 2);
+    const int damage = table.DamageState(index);
+    table.SetDamageState(index, qMin(2, qMax(0, damage) + 1));
+}
+
+namespace {
+void RemoveCode(UnitTable& table, int code) {
+    const int i = table.Find(code);
+    if (i >= 0) table.Remove(i);
+}
+
+// The radar aircraft goes back onto its carrier while launches remain; else it is gone.
+void AircraftLost(Game& g, Settings& s) {
+    UnitTable& table = g.scratchpad;
+    const bool carrier = table.UnitExists(g.ETransfered == 0 ? 22 : 21);
+    if (s.ReconPlanes != QLatin1Char('0') && carrier && s.ReconPlanes.digitValue() != g.PlaneLaunches) {
+        LaunchReconPlane(g, s);
+        return;
+    }
+    RemoveCode(table, 1);
+    s.ReconPlanes = QLatin1Char('0');
+}
+}  // namespace
+
+void ApplyOutcome(Game& g, Settings& s) {
+    using namespace outcome;
+    UnitTable& table = g.scratchpad;
+    switch (g.Winner) {
+        case kFirstWins:
+            RemoveCode(table, g.EnemyCode);
+            g.Looser = g.EnemyCode;
+            if (g.EnemyCode == 45) g.Gamestage = 8;
+            if (g.EnemyCode == 46) g.FlagTransferSecond = QLatin1Char('N');
+            break;
+        case kSecondWins:
+            g.Looser = g.PlayerCode;
+            if (g.PlayerCode == 1) {
+                AircraftLost(g, s);
+                break;
+            }
+            RemoveCode(table, g.PlayerCode);
+            if (g.PlayerCode == 21) g.Gamestage = 9;
+            if (g.PlayerCode == 22) g.FlagTransfer = QLatin1Char('N');
+            break;
+        case kBothLost:
+            RemoveCode(table, g.PlayerCode);
+            RemoveCode(table, g.EnemyCode);
+            if (g.EnemyCode == 45 && g.PlayerCode != 21) g.Gamestage = 8;
+            if (g.PlayerCode == 21 && g.EnemyCode != 45) g.Gamestage = 9;
+            if (g.PlayerCode == 21 && g.EnemyCode == 45) g.Gamestage = 10;
+            if (g.PlayerCode == 22) g.FlagTransfer = QLatin1Char('N');
+            if (g.EnemyCode == 46) g.FlagTransferSecond = QLatin1Char('N');
+            break;
+        case kSecondHit:
+            HitUnit(table, table.Find(g.EnemyCode));
+            g.SubRetreat = 1;
+            break;
+        case kMineHitsShip:
+            RemoveCode(table, g.PlayerCode);
+            HitUnit(table, table.Find(g.EnemyCode));
+            g.Looser = g.PlayerCode;
+            break;
+        case kFirstHit:
+            HitUnit(table, table.Find(g.PlayerCode));
+            g.SubRetreat = 1;
+            break;
+        case kShipHitsMine:
+            RemoveCode(table, g.EnemyCode);
+            HitUnit(table, table.Find(g.PlayerCode));
+            g.Looser = g.EnemyCode;
+            break;
+        case kBattleshipDuel:
+            HitUnit(table, table.Find(g.PlayerCode));
+            HitUnit(table, table.Find(g.EnemyCode));
+            break;
+        default: break;
+    }
+}
+
+void ExtraDamage(Game& g) {
+    // The winner: the opposing unit after outcome 2, the player's after outcome 1.
+    const bool enemyWon = g.Winner == outcome::kSecondWins;
+    const int code = enemyWon ? g.EnemyCode : g.PlayerCode;
+    int& strength = enemyWon ? g.EnemyStrength : g.PlayerStrength;
+    UnitTable& table = g.scratchpad;
+    const int i = table.Find(code);
+    if (i < 0) return;
+    strength = qMax(0, table.Strength(i) - 1);
+    table.SetStrength(i, strength);
+}
+
+bool ConvoyLost(const Game& g) {
+    const UnitTable& table = g.scratchpad;
+    for (int i = 1; i < table.Count(); ++i)
+        if (table.Side(i) == QLatin1Char('E') && table.Code(i) >= 50) return false;
+    return true;
+}
+
+bool TransferFlag(Game& g, bool firstSide) {
+    UnitTable& table = g.scratchpad;
+    const int carrier = table.Find(firstSide ? 22 : 46);
+    if (carrier < 0) return false;
+    table.SetChar(carrier, col::kCode + 1, firstSide ? QLatin1Char('1') : QLatin1Char('5'));
+    return true;
+}
+
+}  // namespace kvd

@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+namespace kvd {
+
+class Game;
+
+// The radar string of a cell: one character per neighbour in direction order (1 north-west to
+// 8 south-east): the direction's digit for free water, 'D' or 'E' for a unit of that side
+// (never the radar aircraft), 'X' for land or off the board. Land and the edge override units.
+QString Radar(const Game& game, int column, int row);
+
+// Whether a first-side unit can identify a second-side one: escorts (9 to 15) see everything
+// but minefields, submarines included; every other unit everything but submarines.
+bool CanIdentify(int firstSideCode, int secondSideCode);
+
+// Marks anew which second-side units are identified: those on or next to the cell of a
+// first-side unit (not a minefield or convoy ship) that can identify them. Returns RevealCount,
+// the identifications made (a unit seen by two counts twice).
+int RevealEnemy(Game& game);
+
+}  // namespace kvd

@@ -1,0 +1,47 @@
+#include "play/radar_view.h"
+
+#include "core/game.h"
+#include "core/main_form.h"
+#include "play/board_painter.h"
+
+namespace kvd {
+
+void RadarFlacker(BoardPainter& painter) {
+    TMainForm& board = painter.Board();
+    const BoardGeometry& geometry = board.Geometry();
+    painter.DrawBand(board.MenuRadarImage);
+    const QImage screen = board.Canvas().copy();
+    // The radar plays even with the sound setting off.
+    painter.PlayAlways(QStringLiteral("radar"), false);
+    const int height = geometry.height;
+    const int left = painter.X(geometry.width > 1155 ? 75 : 74);
+    const QRect scope(QPoint(left, height / 100 * 86), QPoint(geometry.width / 100 * 80 - 1, height / 100 * 96 - 1));
+    for (int angle = 35; angle <= 315; angle += 35) {
+        board.RotateBitmap(angle);
+        board.RadarImage.SetTransparent(true);  // the corners turned in stay see-through
+        painter.DrawInRect(&board.RadarImage, scope);
+        const bool go = painter.Delay(30);
+        board.Canvas() = screen;
+        if (!go) return;
+    }
+    painter.DrawBand(board.MenuImage);
+}
+
+void JstarsFlacker(BoardPainter& painter, const Game& game, int aircraftColumn, int aircraftRow) {
+    painter.TakeSnapshot();
+    painter.Play(QStringLiteral("planeguns"), false);
+    const QRect cell = painter.Cell(aircraftColumn, aircraftRow);
+    const bool mates = game.scratchpad.CountCellMates(1) > 0;
+    // Where the board draws it: small over a ship, with a margin when alone.
+    const QRect plane = mates ? QRect(QPoint(cell.left() + 60, cell.top()), QPoint(cell.right(), cell.bottom() - 50))
+                              : cell.adjusted(20, 20, -20, -20);
+    for (int blink = 0; blink < 4; ++blink) {
+        painter.RestoreRect(plane);
+        if (!painter.Delay(300)) return;
+        painter.RedrawBoard();
+        if (!painter.Delay(300)) return;
+    }
+    painter.RestoreRect(plane);
+}
+
+}  // namespace kvd

@@ -1,0 +1,41 @@
+#include "play/repair.h"
+
+#include "core/game.h"
+
+namespace kvd {
+
+RepairDone RepairUnit(Game& game, int repairerCode, int targetCode) {
+    UnitTable& table = game.scratchpad;
+    const int repairer = table.Find(repairerCode);
+    const int target = table.Find(targetCode);
+    if (repairer < 0 || target < 0) return {};
+    if (table.RepairCount(target) >= 2) return {};
+    const QPoint from(table.PosX(repairer), table.PosY(repairer));
+    const QPoint to(table.PosX(target), table.PosY(target));
+    if (!AreNeighbours(from.x(), from.y(), to.x(), to.y())) return {};
+    const int strength = table.Strength(target);
+    if (strength >= 8) return {};
+    if (strength >= 2) {
+        table.SetStrength(target, strength + 1);
+        table.SetDamageState(target, 1);
+    }
+    table.SetRepairCount(target, table.RepairCount(target) + 1);
+    return {true, from, to};
+}
+
+QString RadarAux(Game& game, int column, int row) {
+    QString result = QStringLiteral("12345678");
+    UnitTable& table = game.scratchpad;
+    const int unit = table.FindSide(game.PlayerCode, QLatin1Char('E'));
+    if (unit < 0 || table.DamageState(unit) == 0 || table.RepairCount(unit) != 0) return result;
+    for (int i = 1; i < table.Count(); ++i) {
+        if (table.Side(i) != QLatin1Char('E') || table.Code(i) != 2) continue;
+        game.RepairCellX = table.PosX(i);
+        game.RepairCellY = table.PosY(i);
+        const int k = DirectionTo(column, row, game.RepairCellX, game.RepairCellY);
+        if (k > 0) result[k - 1] = QLatin1Char('A');
+    }
+    return result;
+}
+
+}  // namespace kvd

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "core/game.h"
+#include "play/patrol.h"
+#include "play/radar.h"
+#include "play/repair.h"
+#include "tests/support/test_platform.h"
+
+namespace {
+struct Sea : ::testing::Test {
+    kvd::test::TestPlatform t;
+    kvd::Game game{*t.Services().pacing};
+    void Units(std::initializer_list<std::tuple<char, int, int, int>> units) {
+        QStringList lines{"header"};
+        for (const auto& [side, code, column, row] : units) {
+            QString line = QStringLiteral("E 5 1    3 5  0  0 Unit              0 Kind      0000 0000          00");
+            line[0] = QChar(side);
+            kvd::WriteNumber(line, 55, 2, column);
+            kvd::WriteNumber(line, 57, 2, row);
+            kvd::WriteNumber(line, 69, 2, code);
+            lines << line;
+        }
+        game.scratchpad.SetLines(lines);
+    }
+    bool Revealed(int code) { return game.scratchpad.IsRevealed(game.scratchpad.Find(code)); }
+};
+}  // namespace
+
+TEST_F(Sea, RadarSeesWaterUnitsLandAndTheEdge) {
+    Units({{'E', 11, 0, 0}});
+    EXPECT_EQ(kvd::Radar(game, 0, 0), "XXXX5X78");
+    EXPECT_EQ(kvd::Radar(game, 9, 9), "12X4XXXX");
+    // A unit of each side, the radar aircraft (never seen) and land around (5, 5).
+    Units({{'E', 11, 4, 4}, {'D', 35, 6, 4}, {'E', 1, 5, 6}, {'E', 12, 6, 6}, {'D', 36, 4, 5}});
+    game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0605", "ABCD"});
+    EXPECT_EQ(kvd::Radar(game, 5, 5), "E2DDX67E");
+    // Land and the edge win over a unit standing there.
+    Units({{'D', 35, 6, 5}});
+    EXPECT_EQ(kvd::Radar(game, 5, 5)[4], 'X');
+}
+
+TEST_F(Sea, WhoIdentifiesWhom) {
+    // A cruiser sees a minefield but not a submarine; a destroyer the submarine but not the
+    // minefield; the radar aircraft what shares its cell.
+    Units({{'E', 16, 2, 2}, {'D', 27, 3, 3}, {'D', 47, 1, 1}, {'E', 11, 7, 7}, {'D', 28, 8, 8}, {'D', 48, 6, 6},
+           {'E', 1, 4, 8}, {'D', 40, 4, 8}, {'D', 41, 9, 0}});
+    EXPECT_EQ(kvd::RevealEnemy(game), 3);
+    EXPECT_FALSE(Revealed(27));
+    EXPECT_TRUE(Revealed(47));
+    EXPECT_TRUE(Revealed(28));
+    EXPECT_FALSE(Revealed(48));
+    EXPECT_TRUE(Revealed(40));
+    EXPECT_FALSE(Revealed(41));
+    // Marks are made anew each time: a unit left alone is anonymous again.
+    game.scratchpad.SetPos(game.scratchpad.Find(11), 0, 9);
+    EXPECT_EQ(kvd::RevealEnemy(game), 2);
+    EXPECT_FALSE(Revealed(28));
+    // Convoy ships and minefields identify nothing.
+    Units({{'E', 23, 2, 2}, {'E', 50, 5, 5}, {'D', 40, 2, 3}, {'D', 41, 5, 6}});
+    EXPECT_EQ(kvd::RevealEnemy(game), 0);
+    EXPECT_EQ(kvd::CanIdentify(9, 27), true);
+    EXPECT_EQ(kvd::CanIdentify(2, 32), true);
+}
+
+TEST_F(Sea, ThePatrolRestsOneTurnAtEachCorner) {
+    Units({{'E', 1, 5, 5}});
+    game.PatrolWaypoint = 1;
+    const std::vector<std::pair<int, int>> route{{4, 4}, {3, 3}, {2, 2}, {2, 2}, {3, 2}, {4, 2}};
+    for (const auto& [column, row] : route) {
+        kvd::RadarPlanePatrol(game);
+        EXPECT_EQ(game.scratchpad.PosX(1), column);
+        EXPECT_EQ(game.scratchpad.PosY(1), row);
+    }
+    EXPECT_EQ(game.PatrolWaypoint, 2);
+    EXPECT_EQ(game.scratchpad.PrevX(1), 0) << "the patrol leaves the previous cell alone";
+    game.PatrolWaypoint = 9;  // out of range: clamped to the last corner
+    game.scratchpad.SetPos(1, 2, 3);
+    kvd::RadarPlanePatrol(game);
+    EXPECT_EQ(game.PatrolWaypoint, 1);
+}
+
+TEST_F(Sea, RepairsAreLimitedToTwoANeighbourAndTheWeak) {
+    Units({{'E', 2, 4, 4}, {'E', 21, 5, 5}, {'E', 11, 6, 6}, {'E', 12, 4, 5}});
+    kvd::UnitTable& table = game.scratchpad;
+    const int battleship = table.Find(21);
+    table.SetStrength(battleship, 5);
+    table.SetDamageState(battleship, 2);
+    const int expected[][3] = {{6, 1, 1}, {7, 1, 2}, {7, 1, 2}};  // strength, damage, repairs
+    for (const auto& e : expected) {
+        kvd::RepairUnit(game, 2, 21);
+        EXPECT_EQ(table.Strength(battleship), e[0]);
+        EXPECT_EQ(table.DamageState(battleship), e[1]);
+        EXPECT_EQ(table.RepairCount(battleship), e[2]);
+    }
+    EXPECT_FALSE(kvd::RepairUnit(game, 2, 11).repaired) << "two cells away";
+    const int destroyer = table.Find(12);
+    table.SetStrength(destroyer, 8);
+    EXPECT_FALSE(kvd::RepairUnit(game, 2, 12).repaired) << "strong enough";
+    EXPECT_EQ(table.RepairCount(destroyer), 0);
+    table.SetStrength(destroyer, 1);
+    EXPECT_TRUE(kvd::RepairUnit(game, 2, 12).repaired);
+    EXPECT_EQ(table.Strength(destroyer), 1) << "too weak to mend, but the repair counts";
+    EXPECT_EQ(table.RepairCount(destroyer), 1);
+
+    // The repair scan finds the supply ship for a damaged, never repaired unit.
+    table.SetRepairCount(destroyer, 0);
+    table.SetDamageState(destroyer, 1);
+    game.PlayerCode = 12;
+    EXPECT_EQ(kvd::RadarAux(game, 4, 5), "1A345678");
+    EXPECT_EQ(game.RepairCellX, 4);
+    EXPECT_EQ(game.RepairCellY, 4);
+    table.SetDamageState(destroyer, 0);
+    EXPECT_EQ(kvd::RadarAux(game, 4, 5), "12345678");
+}
