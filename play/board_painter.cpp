@@ -15,6 +15,8 @@ namespace kvd {
 BoardPainter::BoardPainter(TMainForm& board, Game& game, GamePictures& pictures, Context& context)
     : board_(board), game_(game), pictures_(pictures), context_(context) {}
 
+const Screen& BoardPainter::TheScreen() const { return *context_.platform.screen; }
+
 QRect BoardPainter::Cell(int column, int row) const { return board_.Geometry().Cell(column, row); }
 
 int BoardPainter::X(int percent) const { return context_.platform.screen->Width() / 100 * percent; }

@@ -6,6 +6,7 @@ namespace kvd {
 
 class Game;
 class Picture;
+class Screen;
 class TMainForm;
 struct Context;
 struct GamePictures;
@@ -58,6 +59,7 @@ public:
     bool Delay(int ms);
 
     TMainForm& Board() { return board_; }
+    const Screen& TheScreen() const;
 
 private:
     void Changed();

@@ -1,6 +1,7 @@
 #include "play/radar_view.h"
 
 #include "core/game.h"
+#include "platform/screen.h"
 #include "core/main_form.h"
 #include "play/board_painter.h"
 
@@ -10,18 +11,18 @@ void RadarFlacker(BoardPainter& painter) {
     TMainForm& board = painter.Board();
     const BoardGeometry& geometry = board.Geometry();
     painter.DrawBand(board.MenuRadarImage);
-    const QImage screen = board.Canvas().copy();
+    const QImage whole = board.Canvas().copy();
     // The radar plays even with the sound setting off.
     painter.PlayAlways(QStringLiteral("radar"), false);
-    const int height = geometry.height;
+    const Screen& screen = painter.TheScreen();
     const int left = painter.X(geometry.width > 1155 ? 75 : 74);
-    const QRect scope(QPoint(left, height / 100 * 86), QPoint(geometry.width / 100 * 80 - 1, height / 100 * 96 - 1));
+    const QRect scope(QPoint(left, WorkHeight(screen, 86)), QPoint(WorkWidth(screen, 80) - 1, WorkHeight(screen, 96) - 1));
     for (int angle = 35; angle <= 315; angle += 35) {
         board.RotateBitmap(angle);
         board.RadarImage.SetTransparent(true);  // the corners turned in stay see-through
         painter.DrawInRect(&board.RadarImage, scope);
         const bool go = painter.Delay(30);
-        board.Canvas() = screen;
+        board.Canvas() = whole;
         if (!go) return;
     }
     painter.DrawBand(board.MenuImage);

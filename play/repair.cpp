@@ -17,7 +17,8 @@ RepairDone RepairUnit(Game& game, int repairerCode, int targetCode) {
     if (strength >= 8) return {};
     if (strength >= 2) {
         table.SetStrength(target, strength + 1);
-        table.SetDamageState(target, 1);
+        // Mended to "damaged" at best; a repair never marks a sound ship as damaged.
+        table.SetDamageState(target, qMin(table.DamageState(target), 1));
     }
     table.SetRepairCount(target, table.RepairCount(target) + 1);
     return {true, from, to};

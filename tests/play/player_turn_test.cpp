@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QTimer>
 
 #include "core/game.h"
 #include "play/combat.h"
@@ -236,4 +237,31 @@ TEST_F(PlayFixture, TheConvoyIsLostWhenBoxedInOrSunk) {
     ClickCell(4, 3);
     EXPECT_EQ(end.shown, 1);
     EXPECT_EQ(end.stageShown, 9);
+}
+
+TEST_F(Turn, ARevealTurnsTheRadarInItsScope) {
+    Only({{11, 3, 3}, {35, 4, 4}, {21, 0, 0}, {45, 9, 9}});
+    // Catch the window in the middle of the sweep: the first of its waits handles this.
+    QImage during;
+    QTimer::singleShot(0, [&] { during = board->Canvas().copy(); });
+    t.Sound().Clear();
+    board->PreDraw();
+    ASSERT_FALSE(during.isNull());
+    EXPECT_EQ(game.RevealCount, 1);
+    EXPECT_EQ(Played("radar"), 1);
+    const QRect scope(QPoint(740, 660), QPoint(818, 736));  // 74 % to 80 % across, 86 % to 96 % down
+    QImage band = board->Canvas().copy();
+    board->MenuRadarImage.StretchDraw(band, board->Geometry().BottomBand());
+    int inScope = 0, outside = 0;
+    for (int y = 616; y < 768; y += 2)
+        for (int x = 0; x < 1024; x += 2) {
+            const bool differs = during.pixel(x, y) != band.pixel(x, y);
+            (scope.contains(x, y) ? inScope : outside) += differs;
+        }
+    EXPECT_GT(inScope, 50) << "the turned radar picture is drawn into the scope";
+    EXPECT_EQ(outside, 0) << "and nowhere else in the band";
+    // Afterwards the band is the plain console again.
+    QImage menu = board->Canvas().copy();
+    board->MenuImage.StretchDraw(menu, board->Geometry().BottomBand());
+    EXPECT_EQ(board->Canvas().copy(board->Geometry().BottomBand()), menu.copy(board->Geometry().BottomBand()));
 }

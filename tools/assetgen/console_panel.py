@@ -7,7 +7,8 @@ from .magick import im, save_jpeg, tmp
 
 
 BW, BH = 1280, 205
-RADAR = (1170, 102, 82)   # centre x, centre y and radius of the scope's screen
+RADAR = (986, 112, 46)    # centre x, centre y and radius of the scope's screen: where the board turns
+                          # the radar picture (74 % to 80 % of the width, 86 % to 96 % of the height)
 
 
 def rivets(points, r=3.2):
