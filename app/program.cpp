@@ -20,7 +20,7 @@ namespace kvd {
 Program::Program(Platform& platform) : context_(platform), game_(*platform.pacing) {
     intro_ = std::make_unique<TIntroForm>(context_, game_);
     board_ = std::make_unique<TMainForm>(context_, game_, pictures_);
-    opponent_ = std::make_unique<TKIForm>(context_, game_);
+    opponent_ = std::make_unique<TKIForm>(context_, game_, pictures_, *board_);
     winner_ = std::make_unique<TWinnerForm>(context_, game_, pictures_);
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
@@ -51,12 +51,13 @@ void Program::Wire() {
     playerTurn_->endOfGame.Wire(*winner_);
     playerTurn_->network.Wire(*multiPlayer_);
     playerTurn_->flow.Wire(*this);
+    opponent_->endOfGame.Wire(*winner_);
 
     // A call left unwired would otherwise surface only when a player first needs it.
     RequireWired({&intro_->menu, &intro_->flow, &options_->flow, &about_->flow, &multiPlayer_->flow,
                   &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
                   &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
-                  &playerTurn_->flow});
+                  &playerTurn_->flow, &opponent_->endOfGame});
 }
 
 int Program::ExitStatus() const { return intro_->StartupFailed() ? 1 : 0; }

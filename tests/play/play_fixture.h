@@ -46,7 +46,8 @@ struct PlayFixture : BoardFixture {
     struct Place {
         int code, column, row;
     };
-    void Only(std::initializer_list<Place> places) {
+    void Only(std::initializer_list<Place> places) { Only(std::vector<Place>(places)); }
+    void Only(const std::vector<Place>& places) {
         UnitTable& t = Table();
         for (int i = t.Count() - 1; i >= 1; --i) {
             bool keep = false;

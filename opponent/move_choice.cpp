@@ -1,0 +1,281 @@
+#include "opponent/move_choice.h"
+
+#include "core/context.h"
+#include "core/game.h"
+#include "core/game_pictures.h"
+#include "opponent/opponent_state.h"
+#include "opponent/tactics.h"
+#include "platform/platform.h"
+#include "play/board_painter.h"
+#include "play/radar.h"
+#include "play/scene.h"
+
+namespace kvd {
+
+namespace {
+bool In(int code, int low, int high) { return code >= low && code <= high; }
+
+bool Free(const QString& radar, int direction) {
+    return direction >= 1 && direction <= 8 && radar[direction - 1] == QChar(u'0' + direction);
+}
+
+enum Group { kHeavy, kEscort, kSupport };
+
+bool Counted(Group group, int code) {
+    switch (group) {
+        case kHeavy: return In(code, 27, 32) || In(code, 40, 46);
+        case kEscort: return In(code, 33, 39);
+        case kSupport: return code == 26 || code > 49;
+    }
+    return false;
+}
+
+bool Offered(Group group, int code) {
+    switch (group) {
+        case kHeavy: return In(code, 27, 31) || In(code, 40, 46);
+        case kEscort: return In(code, 33, 39);
+        case kSupport: return code == 26 || In(code, 60, 64);
+    }
+    return false;
+}
+}  // namespace
+
+int HeadingToward(int c, int r, int tc, int tr) {
+    if (tc == c && tr == r) return 0;
+    return DirectionTo(c, r, c + (tc > c) - (tc < c), r + (tr > r) - (tr < r));
+}
+
+QString EscapeList(int pc, int pr, int c, int r) {
+    if (pr < r) return pc < c ? QStringLiteral("87536") : pc == c ? QStringLiteral("76899") : QStringLiteral("64718");
+    if (pr == r) return pc < c ? QStringLiteral("58399") : QStringLiteral("46199");
+    return pc < c ? QStringLiteral("32518") : pc == c ? QStringLiteral("21399") : QStringLiteral("14263");
+}
+
+int HighestFree(const QString& radar) {
+    for (int d = 8; d >= 1; --d)
+        if (Free(radar, d)) return d;
+    return 0;
+}
+
+int ThreatResponse(int slot) {
+    static constexpr int kResponse[16] = {2, 4, 4, 1, 2, 2, 2, 2, 2, 7, 7, 7, 4, 4, 6, 7};
+    return slot >= 1 && slot <= 16 ? kResponse[slot - 1] : 0;
+}
+
+MoveChoice::MoveChoice(Scene& scene, OpponentState& state)
+    : scene_(scene), game_(scene.game), state_(state), random_(*scene.context.platform.random) {}
+
+int MoveChoice::CanMove() {
+    UnitTable& table = game_.scratchpad;
+    for (int i = 1; i < table.Count(); ++i) {
+        if (table.Side(i) != QLatin1Char('D') || !In(table.Code(i), 26, 46)) continue;
+        const QString radar = Radar(game_, table.PosX(i), table.PosY(i));
+        bool free = false;
+        for (QChar c : radar) free = free || (c != QLatin1Char('D') && c != QLatin1Char('E') && c != QLatin1Char('X'));
+        table.SetBlocked(i, free ? QLatin1Char('0') : QLatin1Char('X'));
+    }
+    int count = 0;
+    for (int i = 1; i < table.Count(); ++i)
+        if (table.Side(i) == QLatin1Char('D') && table.Code(i) < 47 && table.Blocked(i) == QLatin1Char('0')) ++count;
+    return count;
+}
+
+void MoveChoice::RandomSelection() {
+    const UnitTable& table = game_.scratchpad;
+    int counts[3] = {0, 0, 0};
+    for (int i = 1; i < table.Count(); ++i) {
+        const int code = table.Code(i);
+        if (table.Side(i) != QLatin1Char('D') || code == game_.LastEnemyCode) continue;
+        for (Group g : {kHeavy, kEscort, kSupport}) counts[g] += Counted(g, code);
+    }
+    // Nothing to pick: the turn passes (the caller does not ask then, but never loop on it).
+    if (counts[kHeavy] + counts[kEscort] + counts[kSupport] == 0) return;
+    static constexpr Group kDraw[5] = {kHeavy, kEscort, kSupport, kHeavy, kEscort};
+    Group group;
+    do {
+        group = kDraw[random_.Next(5)];
+        if (!scene_.paint.Delay(10)) return;
+    } while (counts[group] == 0);
+    if (state_.EnemyConcern > 2 && state_.EnemyAggression < 4 && counts[kEscort] > 0) group = kEscort;
+    if (state_.EnemyAggression > 4 && counts[kHeavy] > 0) group = kHeavy;
+
+    state_.EnemyNews.clear();
+    int n = 0;
+    for (int i = 0; i < table.Count(); ++i) {
+        const int code = table.Code(i);
+        if (table.Side(i) != QLatin1Char('D') || !Offered(group, code) || code == game_.LastEnemyCode) continue;
+        ++n;
+        if (table.Blocked(i) != QLatin1Char('X')) state_.EnemyNews << QStringLiteral("R") + TwoDigits(code);
+    }
+    // The first entry is twice as likely as the others, the last is never drawn, and a draw
+    // past the list moves nothing: this is how the computer has always chosen.
+    int index = n < 2 ? 0 : random_.Next(n);
+    if (index > 0) --index;
+    if (group != kHeavy && !scene_.paint.Delay(10)) return;
+    if (index < state_.EnemyNews.size()) game_.EnemyCode = ReadNumber(state_.EnemyNews[index], 2, 2);
+}
+
+bool MoveChoice::CheckMove() {
+    Game& g = game_;
+    UnitTable& table = g.scratchpad;
+    BoardPainter& p = scene_.paint;
+    state_.AvoidFlag = 0;
+    int tc = 0, tr = 0;
+    g.SideToMove = QLatin1Char('D');
+    for (int i = 1; i < table.Count(); ++i)
+        if (table.Side(i) == QLatin1Char('E') && table.Code(i) == 21) tc = table.PosX(i), tr = table.PosY(i);
+
+    const int unit = table.FindSide(g.EnemyCode, QLatin1Char('D'));
+    if (unit < 0) return true;  // no unit picked: the table stays as it is
+    const int code = g.EnemyCode;
+    g.OldEnemyX = g.EnemyX = table.PosX(unit);
+    g.OldEnemyY = g.EnemyY = table.PosY(unit);
+    g.EnemyName = CutName(table.UnitName(unit).left(15));
+    g.EnemyType = CutName(table.KindName(unit));
+    g.EnemyStrength = table.Strength(unit);
+
+    // The last first-side unit in table order whose code fits, as a goal.
+    auto lastFirstSide = [&](auto fits) {
+        for (int i = 1; i < table.Count(); ++i)
+            if (table.Side(i) == QLatin1Char('E') && fits(table.Code(i))) tc = table.PosX(i), tr = table.PosY(i);
+    };
+    auto steer = [&] {
+        const int heading = HeadingToward(g.EnemyX, g.EnemyY, tc, tr);
+        if (heading > 0) table.SetHeading(unit, heading);
+    };
+    if (In(code, 33, 46)) steer();
+    if ((code == 27 || code == 28) && g.GameMode != 2) {
+        const int flagship = g.ETransfered == 0 ? 22 : 21;
+        lastFirstSide([&](int c) { return c == flagship; });
+        steer();
+    }
+    if ((code == 27 || code == 28) && g.GameMode == 2) {
+        lastFirstSide([](int c) { return c > 49; });
+        steer();
+    }
+    if (In(code, 29, 32)) {
+        lastFirstSide([](int c) { return c == 21; });
+        steer();
+    }
+    if (In(code, 35, 39)) {
+        lastFirstSide([](int c) { return In(c, 4, 8); });
+        steer();
+    }
+    if (code == 26 || code == 33 || code == 34 || code == 39 || code > 59) {
+        const int own = table.FindSide(45, QLatin1Char('D'));
+        if (own >= 0) tc = table.PosX(own), tr = table.PosY(own);
+        steer();
+    }
+    state_.EnemyHeading = table.Heading(unit);
+
+    if (g.SubRetreat == 1 && !p.Delay(1000)) return false;
+    if (In(code, 27, 31)) p.Play(QStringLiteral("sonar"), true);
+    if (code == 26 || code > 32) {
+        p.DrawInCell(&scene_.pictures.GreenBox, g.OldEnemyX, g.OldEnemyY);
+        if (!p.Delay(600)) return false;
+    }
+    const QString radar = Radar(g, g.EnemyX, g.EnemyY);
+    const int h = state_.EnemyHeading;
+    if (h >= 1 && h <= 8 && !Free(radar, h)) NextBestMove();
+    if (state_.EnemyHeading >= 1 && state_.EnemyHeading <= 8) {
+        const Offset o = DirectionOffset(state_.EnemyHeading);
+        g.EnemyX += o.dc;
+        g.EnemyY += o.dr;
+    }
+
+    if (g.SubRetreat == 0) {
+        const QString ring = RadarPlus(g, g.OldEnemyX, g.OldEnemyY);
+        int threats = 0;
+        for (QChar c : ring) {
+            if (In(code, 40, 46)) threats += c == QLatin1Char('A');
+            if (In(code, 27, 32)) threats += c == QLatin1Char('B');
+            if (code == 26) threats += c != QLatin1Char('0');
+            if (In(code, 33, 39)) threats += c == QLatin1Char('C');
+        }
+        if (threats > 0) {
+            state_.ThreatMode = 1;
+            NextBestMove();
+            state_.ThreatMode = 0;
+        }
+    } else {
+        // Escorts near the unit it damaged send the submarine back where it came from.
+        if (UbootRetract(g).contains(QLatin1Char('H'))) {
+            const int line = table.FindSide(code, QLatin1Char('D'));
+            g.EnemyX = table.PrevX(line);
+            g.EnemyY = table.PrevY(line);
+        }
+    }
+    const int line = table.FindSide(code, QLatin1Char('D'));
+    table.SetPos(line, g.EnemyX, g.EnemyY);
+    table.SetPrev(line, g.OldEnemyX, g.OldEnemyY);
+    g.SideToMove = QLatin1Char('D');
+    return true;
+}
+
+bool MoveChoice::AvoidMove() {
+    Game& g = game_;
+    BoardPainter& p = scene_.paint;
+    state_.AvoidFlag = 1;
+    const int code = g.EnemyCode;
+    if (code == 26 || code > 32) {
+        p.DrawInCell(&scene_.pictures.GreenBox, g.OldEnemyX, g.OldEnemyY);
+        if (!p.Delay(700)) return false;
+    }
+    const QString radar = Radar(g, g.OldEnemyX, g.OldEnemyY);
+    if (HighestFree(radar) == 0) {
+        state_.AvoidFlag = 0;
+        state_.EnemyNews.clear();
+        g.EnemyCode = 99;
+        state_.AvoidFailed = 1;
+        return true;
+    }
+    state_.EnemyHeading = 0;
+    for (QChar d : EscapeList(g.PlayerX, g.PlayerY, g.OldEnemyX, g.OldEnemyY)) {
+        if (Free(radar, d.digitValue())) {
+            state_.EnemyHeading = d.digitValue();
+            break;
+        }
+    }
+    if (state_.EnemyHeading == 0) NextBestMove();
+    const Offset o = DirectionOffset(state_.EnemyHeading);
+    g.EnemyX = g.OldEnemyX + o.dc;
+    g.EnemyY = g.OldEnemyY + o.dr;
+    UnitTable& table = g.scratchpad;
+    const int line = table.FindSide(code, QLatin1Char('D'));
+    if (line >= 0) {
+        table.SetPos(line, g.EnemyX, g.EnemyY);
+        table.SetPrev(line, g.OldEnemyX, g.OldEnemyY);
+    }
+    p.RestoreCell(g.OldEnemyX, g.OldEnemyY);
+    if (!p.Delay(200)) return false;
+    g.SubRetreat = 0;
+    if (In(code, 27, 31)) {
+        p.Play(QStringLiteral("sonar"), true);
+        return true;
+    }
+    p.ShowEnemyOrMarker(g.EnemyX, g.EnemyY);
+    return true;
+}
+
+void MoveChoice::NextBestMove() {
+    Game& g = game_;
+    const bool avoiding = state_.AvoidFlag == 1;
+    const QString radar = Radar(g, avoiding ? g.OldEnemyX : g.EnemyX, avoiding ? g.OldEnemyY : g.EnemyY);
+    int& heading = state_.EnemyHeading;
+    if (heading < 0 || heading > 8) {
+        if (HighestFree(radar) > 0) heading = HighestFree(radar);
+    } else {
+        heading = 0;
+        if (state_.ThreatMode == 1) {
+            const QString ring = RadarPlus(g, g.OldEnemyX, g.OldEnemyY);
+            for (int slot = 1; slot <= 16; ++slot)
+                if (ring[slot - 1] != QLatin1Char('0')) heading = ThreatResponse(slot);
+        }
+        if (heading == 0) heading = HighestFree(radar);
+    }
+    UnitTable& table = g.scratchpad;
+    const int line = table.FindSide(g.EnemyCode, QLatin1Char('D'));
+    if (line >= 0) table.SetChar(line, col::kHeading, QString::number(heading).at(0));
+}
+
+}  // namespace kvd

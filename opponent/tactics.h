@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+
+namespace kvd {
+
+class Game;
+class Random;
+struct OpponentState;
+
+// The threat ring around a cell: the sixteen cells two away, row by row from the top left,
+// each '0' or the kind of first-side unit there: 'A' submarine, 'B' escort, 'C' big ship.
+QString RadarPlus(const Game& game, int column, int row);
+// The hunter ring around the player's unit PlayerX/PlayerY: its eight neighbours in
+// direction order, then the sixteen cells two away; 'H' where a first-side escort stands.
+QString UbootRetract(Game& game);
+
+// How much the opponent wants a meeting of its unit `attacker` with the player's `target`:
+// the last of the priority rules that holds, '1' most wanted to '9' least; 0 when none holds.
+int PriorityRule(int attacker, int target, Random& random);
+// Whether the opponent's unit fights the player's or steps away (the supply ship never fights).
+bool Fights(int attacker, int target, int playerStrength, int enemyStrength);
+
+// Chooses one meeting from the engagement list, leaves it in the fight variables and decides
+// fight (the attacker is moved onto its target in the table) or avoid (AvoidFlag 1).
+void BattleStations(Game& game, OpponentState& state, Random& random);
+
+}  // namespace kvd
