@@ -83,13 +83,14 @@ void TMainForm::FormPaint() {
 }
 
 void TMainForm::RotateBitmap(double angle) {
-    const QImage& source = RadarSource.Image();
+    const QImage source = RadarSource.Image().convertToFormat(QImage::Format_RGB32);
     const int width = source.width(), height = source.height();
-    QImage out(width, height, QImage::Format_RGB888);
+    QImage out(width, height, QImage::Format_RGB32);
     out.fill(Qt::black);
     const double t = -angle * M_PI / 180.0;
     const double cosT = std::cos(t), sinT = std::sin(t);
     for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < width; ++x) {
             // Twice the distance from the centre of an 80 x 80 picture, so the centre lies
             // between pixels; the halving afterwards rounds toward zero.
@@ -97,10 +98,26 @@ void TMainForm::RotateBitmap(double angle) {
             const int sx = int(std::lround(u * cosT - v * sinT) - 1) / 2 + 40;
             const int sy = int(std::lround(u * sinT + v * cosT) - 1) / 2 + 40;
             if (sx < 0 || sy < 0 || sx >= width || sy >= height) continue;
-            out.setPixel(x, y, source.pixel(sx, sy));
+            row[x] = reinterpret_cast<const QRgb*>(source.constScanLine(sy))[sx];
         }
     }
-    RadarImage.Assign(out);
+    RadarImage.Assign(out.convertToFormat(QImage::Format_RGB888));
+}
+
+const Picture& TMainForm::RadarFrame(int angle) {
+    const qint64 source = RadarSource.Image().cacheKey();
+    if (source != radarFramesOf_) {
+        radarFrames_.clear();
+        radarFramesOf_ = source;
+    }
+    auto it = radarFrames_.find(angle);
+    if (it == radarFrames_.end()) {
+        RotateBitmap(angle);
+        Picture frame = RadarImage;
+        frame.SetTransparent(true);
+        it = radarFrames_.emplace(angle, std::move(frame)).first;
+    }
+    return it->second;
 }
 
 }  // namespace kvd

@@ -1,4 +1,6 @@
 #pragma once
+#include <map>
+
 #include "core/board_geometry.h"
 #include "core/board_rules.h"
 #include "core/program_flow.h"
@@ -29,6 +31,9 @@ public:
     void FormPaint();
     // Turns the radar source picture by `angle` degrees clockwise into RadarImage.
     void RotateBitmap(double angle);
+    // The radar picture turned by `angle` degrees, see-through where the turn left black; the
+    // sweep shows the same few angles every time, so each is turned once.
+    const Picture& RadarFrame(int angle);
 
     const BoardGeometry& Geometry() const { return geometry_; }
     // Sizes the window and the board to the screen (the window's creation does this once).
@@ -60,6 +65,8 @@ private:
     Game& game_;
     GamePictures& pictures_;
     BoardGeometry geometry_;
+    std::map<int, Picture> radarFrames_;
+    qint64 radarFramesOf_ = 0;  // the source picture the frames were turned from
 };
 
 }  // namespace kvd

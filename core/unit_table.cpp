@@ -189,11 +189,9 @@ Offset DirectionOffset(int direction) {
 
 int DirectionTo(int fromColumn, int fromRow, int toColumn, int toRow) {
     const int dc = toColumn - fromColumn, dr = toRow - fromRow;
-    for (int d = 1; d <= 8; ++d) {
-        const Offset o = DirectionOffset(d);
-        if (o.dc == dc && o.dr == dr) return d;
-    }
-    return 0;
+    if (dc < -1 || dc > 1 || dr < -1 || dr > 1) return 0;
+    static constexpr int kDirections[3][3] = {{1, 2, 3}, {4, 0, 5}, {6, 7, 8}};
+    return kDirections[dr + 1][dc + 1];
 }
 
 bool AreNeighbours(int column1, int row1, int column2, int row2) {

@@ -143,13 +143,22 @@ bool TKIForm::ShootAtTheAircraft() {
 
 void TKIForm::BuildEngagements() {
     const UnitTable& table = game_.scratchpad;
+    // A player's unit that already shares its cell with one of the opponent's (a submarine
+    // that attacked it and could not get away) is not met again: an attacker moving in would
+    // put two of the opponent's units on one cell.
+    auto shared = [&](int e) {
+        for (int d = 1; d < table.Count(); ++d)
+            if (table.Side(d) == QLatin1Char('D') && table.PosX(d) == table.PosX(e) && table.PosY(d) == table.PosY(e))
+                return true;
+        return false;
+    };
     for (int d = 1; d < table.Count(); ++d) {
         if (table.Side(d) != QLatin1Char('D')) continue;
         const int attacker = table.Code(d);
         if (attacker >= 47 || attacker <= 25) continue;
         for (int e = 1; e < table.Count(); ++e) {
             if (table.Side(e) != QLatin1Char('E') || table.Code(e) < 2) continue;
-            if (!AreNeighbours(table.PosX(d), table.PosY(d), table.PosX(e), table.PosY(e))) continue;
+            if (!AreNeighbours(table.PosX(d), table.PosY(d), table.PosX(e), table.PosY(e)) || shared(e)) continue;
             QString line = table.Line(e);
             WriteNumber(line, col::kAttackerCode, 2, attacker);
             state_.EnemyNews << line;

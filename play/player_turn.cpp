@@ -146,6 +146,9 @@ void PlayerTurn::MarkTargets() {
         if (c != QChar(u'0' + k) && c != QLatin1Char('D')) continue;
         const Offset o = DirectionOffset(k);
         const int column = g.PlayerX + o.dc, row = g.PlayerY + o.dr;
+        // An opposing unit that shares a cell with one of the player's own (a fight that
+        // came to nothing) is out of reach: stepping in would stack two own units.
+        if (c == QLatin1Char('D') && HoldsUnitOf(g, QLatin1Char('E'), column, row)) continue;
         paint_.DrawInCell(&pictures_.GreenBox, column, row);
         g.MoveTargets.replace(5 * k - 5, 4, CellText(column, row));
     }

@@ -42,6 +42,9 @@ public:
     bool ConvoyStep();
     // The quit corner: asks, and leaves the game on Yes.
     void QuitCorner();
+    // A click on the supply ship by a unit that may ask for a repair: the repair, and the
+    // move ends. False when the game was left meanwhile.
+    bool RepairClick();
 
     UpwardCall<ComputerTurn> computer{"the player's turn to the computer opponent"};
     UpwardCall<EndOfGame> endOfGame{"the player's turn to the end-of-game window"};
@@ -51,7 +54,6 @@ public:
 private:
     bool OnBoard(QPoint position) const;
     bool InQuitCorner(QPoint position) const;
-    bool RepairClick();
     void MarkTargets();
     void SaveShipLines();
 

@@ -10,9 +10,10 @@ QString Radar(const Game& game, int column, int row) {
     for (int i = 1; i < table.Count(); ++i) {
         const QChar side = table.Side(i);
         if (side != QLatin1Char('D') && side != QLatin1Char('E')) continue;
-        if (side == QLatin1Char('E') && table.Code(i) == 1) continue;  // the aircraft never blocks
         const int k = DirectionTo(column, row, table.PosX(i), table.PosY(i));
-        if (k > 0) radar[k - 1] = side;
+        if (k == 0) continue;
+        if (side == QLatin1Char('E') && table.Code(i) == 1) continue;  // the aircraft never blocks
+        radar[k - 1] = side;
     }
     for (int k = 1; k <= 8; ++k) {
         const Offset o = DirectionOffset(k);
@@ -20,6 +21,13 @@ QString Radar(const Game& game, int column, int row) {
         if (!OnBoard(c, r) || game.MemoPad.IsLand(c, r)) radar[k - 1] = QLatin1Char('X');
     }
     return radar;
+}
+
+bool HoldsUnitOf(const Game& game, QChar side, int column, int row) {
+    const UnitTable& table = game.scratchpad;
+    for (int i = 1; i < table.Count(); ++i)
+        if (table.Side(i) == side && table.Code(i) != 1 && table.PosX(i) == column && table.PosY(i) == row) return true;
+    return false;
 }
 
 bool CanIdentify(int firstSideCode, int secondSideCode) {

@@ -10,6 +10,9 @@ class Game;
 // (never the radar aircraft), 'X' for land or off the board. Land and the edge override units.
 QString Radar(const Game& game, int column, int row);
 
+// Whether a unit of this side (never the radar aircraft) stands on a cell.
+bool HoldsUnitOf(const Game& game, QChar side, int column, int row);
+
 // Whether a first-side unit can identify a second-side one: escorts (9 to 15) see everything
 // but minefields, submarines included; every other unit everything but submarines.
 bool CanIdentify(int firstSideCode, int secondSideCode);

@@ -18,9 +18,7 @@ void RadarFlacker(BoardPainter& painter) {
     const int left = painter.X(geometry.width > 1155 ? 75 : 74);
     const QRect scope(QPoint(left, WorkHeight(screen, 86)), QPoint(WorkWidth(screen, 80) - 1, WorkHeight(screen, 96) - 1));
     for (int angle = 35; angle <= 315; angle += 35) {
-        board.RotateBitmap(angle);
-        board.RadarImage.SetTransparent(true);  // the corners turned in stay see-through
-        painter.DrawInRect(&board.RadarImage, scope);
+        painter.DrawInRect(&board.RadarFrame(angle), scope);
         const bool go = painter.Delay(30);
         board.Canvas() = whole;
         if (!go) return;

@@ -75,9 +75,14 @@ TEST_F(Opponent, MeetingsAreNeighboursNotCellMates) {
     ki->BuildEngagements();
     QStringList meetings;
     for (const QString& line : ki->State().EnemyNews) meetings << line.mid(64, 2) + "-" + line.mid(68, 2);
-    // The destroyer at (5, 4) meets 11 (south), 16 (diagonal) and 21 (west), in table order;
-    // the cruiser at (6, 5) meets 11 but not 16 on its own cell.
-    EXPECT_EQ(meetings, (QStringList{"35-11", "35-16", "35-21", "40-11"}));
+    // The destroyer at (5, 4) meets 11 (south, diagonal to nothing) and 21 (west), in table
+    // order; the cruiser at (6, 5) meets 11 but not 16 on its own cell, and 16, sharing its
+    // cell with the cruiser, is met by no one: moving in would stack two of the opponent's.
+    EXPECT_EQ(meetings, (QStringList{"35-11", "35-21", "40-11"}));
+    Table().SetPos(Line(40), 7, 7);
+    ki->State().EnemyNews.clear();
+    ki->BuildEngagements();
+    EXPECT_EQ(ki->State().EnemyNews.size(), 3) << "16 alone on its cell is a meeting again";
 }
 
 TEST_F(Opponent, AvoidingUnitsEscapeByTheirList) {

@@ -1,0 +1,73 @@
+// The self-play simulator: plays whole games of the computer opponent against a simple
+// scripted player, headless, and prints one line about them.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+
+#include "tools/selfplay/self_play.h"
+
+namespace {
+bool Letter(const QString& value, const QString& allowed, QChar& out) {
+    if (value.size() != 1 || !allowed.contains(value[0])) return false;
+    out = value[0];
+    return true;
+}
+}  // namespace
+
+// The board is never on a screen; what the offscreen platform says about it is noise here.
+void Quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(Quiet);
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Plays Korvald against itself and counts the results."));
+    parser.addHelpOption();
+    const QCommandLineOption games(QStringLiteral("games"), QStringLiteral("Games to play."), QStringLiteral("N"), QStringLiteral("100"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of every draw."), QStringLiteral("S"), QStringLiteral("1"));
+    const QCommandLineOption mode(QStringLiteral("mode"), QStringLiteral("0 single game, 1 to 3 campaign stage."), QStringLiteral("0|1|2|3"), QStringLiteral("0"));
+    const QCommandLineOption navy(QStringLiteral("navy"), QStringLiteral("The player's navy."), QStringLiteral("E|D|U|J"), QStringLiteral("E"));
+    const QCommandLineOption map(QStringLiteral("map"), QStringLiteral("Map of single games."), QStringLiteral("NAME"), QStringLiteral("$STANDARD"));
+    const QCommandLineOption planes(QStringLiteral("planes"), QStringLiteral("Reconnaissance planes."), QStringLiteral("0..3"), QStringLiteral("1"));
+    const QCommandLineOption reveal(QStringLiteral("reveal"), QStringLiteral("Reveal identified ships."), QStringLiteral("Y|N"), QStringLiteral("Y"));
+    const QCommandLineOption flag(QStringLiteral("flag"), QStringLiteral("Transfer the flag."), QStringLiteral("Y|N"), QStringLiteral("Y"));
+    const QCommandLineOption damage(QStringLiteral("damage"), QStringLiteral("Additional damage."), QStringLiteral("Y|N"), QStringLiteral("N"));
+    parser.addOptions({games, seed, mode, navy, map, planes, reveal, flag, damage});
+    parser.process(app);
+
+    kvd::SelfPlayOptions options;
+    bool ok = true, number = false;
+    options.games = parser.value(games).toInt(&number);
+    ok = ok && number && options.games > 0;
+    options.seed = parser.value(seed).toUInt(&number);
+    ok = ok && number;
+    options.mode = parser.value(mode).toInt(&number);
+    ok = ok && number && options.mode >= 0 && options.mode <= 3;
+    ok = ok && Letter(parser.value(navy), QStringLiteral("EDUJ"), options.navy);
+    ok = ok && Letter(parser.value(planes), QStringLiteral("0123"), options.planes);
+    ok = ok && Letter(parser.value(reveal), QStringLiteral("YN"), options.reveal);
+    ok = ok && Letter(parser.value(flag), QStringLiteral("YN"), options.flag);
+    ok = ok && Letter(parser.value(damage), QStringLiteral("YN"), options.damage);
+    options.map = parser.value(map);
+    if (!ok) {
+        std::fprintf(stderr, "korvald-selfplay: an option's value is out of range (see --help)\n");
+        return 2;
+    }
+
+    kvd::SelfPlay play(QCoreApplication::applicationDirPath(), options);
+    kvd::SelfPlayTally tally;
+    if (!play.Run(tally)) {
+        std::fprintf(stderr, "korvald-selfplay: a game could not be set up: %s\n",
+                     qPrintable(play.Error().simplified()));
+        return 2;
+    }
+    std::printf("%s\n", qPrintable(tally.Summary()));
+    if (tally.violations > 0) {
+        std::fprintf(stderr, "invariant broken: %s\n", qPrintable(tally.firstViolation));
+        return 1;
+    }
+    return 0;
+}

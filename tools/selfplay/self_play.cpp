@@ -1,0 +1,304 @@
+#include "tools/selfplay/self_play.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <random>
+
+#include "core/game_setup.h"
+#include "core/main_form.h"
+#include "opponent/ki_form.h"
+#include "play/combat.h"
+#include "play/player_turn.h"
+#include "play/radar.h"
+
+namespace kvd {
+
+namespace {
+
+// Waits that take no time and handle nothing: nothing but the game runs here.
+class InstantPacing : public Pacing {
+public:
+    void Delay(int ms) override { elapsed_ += ms > 0 ? ms : 0; }
+    void Wait(int ms) override { Delay(ms); }
+    void Interrupt() override {}
+    std::uint32_t TickCount() const override { return std::uint32_t(elapsed_); }
+    QDateTime Now() const override { return QDateTime(QDate(1942, 6, 4), QTime(9, 0)).addMSecs(elapsed_); }
+
+private:
+    std::int64_t elapsed_ = 0;
+};
+
+class SilentSound : public Sound {
+public:
+    void Play(const QString&, bool) override {}
+};
+
+class QuietBoxes : public MessageBoxes {
+public:
+    BoxAnswer Show(BoxKind, const QString& text, BoxButtons buttons) override {
+        last = text;
+        return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+    }
+    QString last;
+};
+
+class NoCursor : public Cursor {
+public:
+    void Set(QWidget*, CursorShape) override {}
+};
+
+class NoShell : public Shell {
+public:
+    bool Open(const QString&) override { return false; }
+};
+
+void CopyFolder(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(file, target);
+    }
+}
+
+bool In(int code, int low, int high) { return code >= low && code <= high; }
+
+}  // namespace
+
+// What the rules ask of the program around them, answered for a headless run.
+struct SelfPlay::Hooks : ProgramFlow, EndOfGame, NetworkBoard {
+    Game* game = nullptr;
+    GamePictures* pictures = nullptr;
+    int stage = 0;
+    bool setupFailed = false;
+    void BackToMenu() override { setupFailed = true; }
+    void EndProgram() override { setupFailed = true; }
+    void HideMenu() override {}
+    void ShowEndOfGame() override {
+        stage = game->Gamestage;
+        game->GameActive = 0;
+        game->GameOver = 1;
+    }
+    void Closedown() override { pictures->Clear(); }
+    void CheckBox() override {}
+    void MoveEnemy(int, int) override {}
+    void PlayerSleep() override {}
+};
+
+QString SelfPlayTally::Summary() const {
+    const double perSecond = seconds > 0 ? games / seconds : 0;
+    return QStringLiteral("games %1, first side won %2, second side won %3, both lost %4, unfinished %5, "
+                          "average turns %6, invariant violations %7, %8 games per second")
+        .arg(games)
+        .arg(firstSideWon)
+        .arg(secondSideWon)
+        .arg(bothLost)
+        .arg(unfinished)
+        .arg(games > 0 ? double(computerTurns) / games : 0.0, 0, 'f', 1)
+        .arg(violations)
+        .arg(qRound(perSecond));
+}
+
+SelfPlay::SelfPlay(const QString& dataFolder, const SelfPlayOptions& options)
+    : options_(options), hooks_(std::make_unique<Hooks>()) {
+    // A scratch copy of the data: the fleet's working copy is written at every set-up, and
+    // two runs side by side must not share it.
+    CopyFolder(dataFolder + QStringLiteral("/config"), folder_.path() + QStringLiteral("/config"));
+    CopyFolder(dataFolder + QStringLiteral("/maps"), folder_.path() + QStringLiteral("/maps"));
+
+    // A board of ten by ten pixels: every rule runs, but its cells are too small to draw in.
+    platform_.screen = std::make_unique<FixedScreen>(10, 10);
+    platform_.pacing = std::make_unique<InstantPacing>();
+    platform_.random = std::make_unique<ScriptedRandom>(options.seed);
+    platform_.boxes = std::make_unique<QuietBoxes>();
+    platform_.files = std::make_unique<Files>(folder_.path());
+    platform_.resources = std::make_unique<Resources>();
+    platform_.sound = std::make_unique<SilentSound>();
+    platform_.shell = std::make_unique<NoShell>();
+    platform_.cursor = std::make_unique<NoCursor>();
+    platform_.fonts = std::make_unique<Fonts>();
+
+    context_ = std::make_unique<Context>(platform_);
+    platform_.files->LoadLines(kEnglishTexts, context_->texts.MessageList);
+    game_ = std::make_unique<Game>(*platform_.pacing);
+    board_ = std::make_unique<TMainForm>(*context_, *game_, pictures_);
+    setup_ = std::make_unique<GameSetup>(*game_, pictures_, *context_, *board_);
+    turn_ = std::make_unique<PlayerTurn>(*game_, *context_, pictures_, *board_);
+    opponent_ = std::make_unique<TKIForm>(*context_, *game_, pictures_, *board_);
+    hooks_->game = game_.get();
+    hooks_->pictures = &pictures_;
+    board_->rules.Wire(*turn_);
+    board_->flow.Wire(*hooks_);
+    setup_->flow.Wire(*hooks_);
+    turn_->computer.Wire(*opponent_);
+    turn_->endOfGame.Wire(*hooks_);
+    turn_->network.Wire(*hooks_);
+    turn_->flow.Wire(*hooks_);
+    opponent_->endOfGame.Wire(*hooks_);
+}
+
+SelfPlay::~SelfPlay() = default;
+
+bool SelfPlay::StartGame(int index) {
+    Settings& s = context_->settings;
+    s.HomeNavy = options_.navy;
+    s.MapName = options_.map;
+    s.RevealOption = options_.reveal;
+    s.FlagTransfer = options_.flag;
+    s.ReconPlanes = options_.planes;
+    s.AdditionalDamage = options_.damage;
+    s.SoundOption = QLatin1Char('N');
+    Game& g = *game_;
+    g.GameMode = options_.mode;
+    const bool european = options_.navy == QLatin1Char('E') || options_.navy == QLatin1Char('D');
+    g.CampaignRegion = options_.mode == 0 ? 0 : (european ? 1 : 5) + index % 4;
+    hooks_->stage = 0;
+    hooks_->setupFailed = false;
+    if (!setup_->GameInit() || hooks_->setupFailed) {
+        error_ = static_cast<QuietBoxes&>(*platform_.boxes).last;
+        return false;
+    }
+    return true;
+}
+
+void SelfPlay::ComputerTurn() {
+    game_->PlayerTurn = 0;
+    game_->OpponentTurn = 1;
+    opponent_->RunKI();
+    game_->PlayerTurn = 1;
+    game_->OpponentTurn = 0;
+}
+
+void SelfPlay::PlayerMove() {
+    Game& g = *game_;
+    const UnitTable& t = g.scratchpad;
+    // The player's clicks, cell by cell (the board's cells have no pixels to click here).
+    auto select = [&](int column, int row) {
+        g.ClickColumn = column;
+        g.ClickRow = row;
+        turn_->SelectUnit();
+    };
+
+    // A damaged ship beside the supply ship asks it for a repair.
+    const int supply = t.FindSide(2, QLatin1Char('E'));
+    if (supply >= 0) {
+        for (int i = 1; i < t.Count(); ++i) {
+            const int code = t.Code(i);
+            if (t.Side(i) != QLatin1Char('E') || !In(code, 3, 20) || t.DamageState(i) == 0 || t.RepairCount(i) != 0) continue;
+            if (!AreNeighbours(t.PosX(i), t.PosY(i), t.PosX(supply), t.PosY(supply))) continue;
+            const int sx = t.PosX(supply), sy = t.PosY(supply);
+            select(t.PosX(i), t.PosY(i));
+            if (g.RepairReady == 1 && g.RepairCellX == sx && g.RepairCellY == sy) {
+                turn_->RepairClick();
+                return;
+            }
+        }
+    }
+
+    struct Option {
+        int column, row, toColumn, toRow;
+    };
+    std::vector<Option> steps, attacks;
+    for (int i = 1; i < t.Count(); ++i) {
+        const int code = t.Code(i);
+        if (t.Side(i) != QLatin1Char('E') || code < 2 || In(code, 23, 25)) continue;
+        const int x = t.PosX(i), y = t.PosY(i);
+        const QString radar = Radar(g, x, y);
+        for (int k = 1; k <= 8; ++k) {
+            const Offset o = DirectionOffset(k);
+            const Option option{x, y, x + o.dc, y + o.dr};
+            if (radar[k - 1] == QChar(u'0' + k)) steps.push_back(option);
+            if (radar[k - 1] != QLatin1Char('D') || HoldsUnitOf(g, QLatin1Char('E'), option.toColumn, option.toRow)) continue;
+            int enemy = -1;
+            for (int d = 1; d < t.Count(); ++d)
+                if (t.Side(d) == QLatin1Char('D') && t.PosX(d) == option.toColumn && t.PosY(d) == option.toRow) enemy = d;
+            const int outcome = FightOutcome(code, t.Code(enemy), t.Strength(i), t.Strength(enemy), g.DTransfered, 0);
+            if (outcome == outcome::kFirstWins || outcome == outcome::kSecondHit || outcome == outcome::kMineHitsShip)
+                attacks.push_back(option);
+        }
+    }
+    const std::vector<Option>& pool = attacks.empty() ? steps : attacks;
+    if (pool.empty()) {
+        turn_->EndPlayerMove();  // nothing can move: the turn passes
+        return;
+    }
+    const Option& o = pool[platform_.random->Next(int(pool.size()))];
+    select(o.column, o.row);
+    if (g.UnitSelected == 1 && g.MoveTargets.contains(TwoDigits(o.toColumn) + TwoDigits(o.toRow)))
+        turn_->MoveSelectedUnit(o.toColumn, o.toRow);
+    else
+        turn_->EndPlayerMove();  // never: the scripted player offers only marked cells
+}
+
+QString SelfPlay::CheckTable() const {
+    const Game& g = *game_;
+    const UnitTable& t = g.scratchpad;
+    QSet<int> codes;
+    QSet<QString> cells;
+    for (int i = 1; i < t.Count(); ++i) {
+        if (!t.IsUnit(i)) continue;
+        const int code = t.Code(i);
+        const QString where = QStringLiteral("line %1 (%2)").arg(i).arg(t.Line(i));
+        if (code < 0 || t.Strength(i) < 0 || t.DamageState(i) < 0 || t.PrevX(i) < 0 || t.PrevY(i) < 0)
+            return where + QStringLiteral(": a field is not digits");
+        if (!OnBoard(t.PosX(i), t.PosY(i))) return where + QStringLiteral(": off the board");
+        if (codes.contains(code)) return where + QStringLiteral(": the code is used twice");
+        codes.insert(code);
+        if (code == 1) continue;  // the radar aircraft flies over ships and land
+        const QString cell = QString(t.Side(i)) + TwoDigits(t.PosX(i)) + TwoDigits(t.PosY(i));
+        if (cells.contains(cell)) return where + QStringLiteral(": two units of one side on one cell");
+        cells.insert(cell);
+        if (g.MemoPad.IsLand(t.PosX(i), t.PosY(i))) {
+            bool preset = false;
+            if (g.HasPresets == QLatin1Char('Y'))
+                for (const Preset& p : g.MemoPad.Presets()) preset = preset || p.code == code;
+            if (!preset) return where + QStringLiteral(": on land");
+        }
+    }
+    return {};
+}
+
+bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
+    if (!StartGame(index)) return false;
+    Game& g = *game_;
+    ++tally.games;
+    const QString start = CheckTable();
+    if (!start.isEmpty()) {
+        ++tally.violations;
+        tally.firstViolation = QStringLiteral("seed %1, game %2, set-up: %3").arg(options_.seed).arg(index).arg(start);
+        return true;
+    }
+    while (g.GameOver == 0 && g.GameActive == 1 && g.TurnCount < 2000) {
+        PlayerMove();
+        const QString fault = CheckTable();
+        if (!fault.isEmpty()) {
+            ++tally.violations;
+            tally.firstViolation =
+                QStringLiteral("seed %1, game %2, turn %3: %4").arg(options_.seed).arg(index).arg(g.TurnCount).arg(fault);
+            return true;
+        }
+    }
+    tally.computerTurns += g.TurnCount;
+    if (hooks_->stage == 8) ++tally.firstSideWon;
+    else if (hooks_->stage == 9) ++tally.secondSideWon;
+    else if (hooks_->stage == 10) ++tally.bothLost;
+    else ++tally.unfinished;
+    return true;
+}
+
+bool SelfPlay::Run(SelfPlayTally& tally) {
+    QElapsedTimer timer;
+    timer.start();
+    for (int index = 0; index < options_.games && tally.violations == 0; ++index) {
+        if (!PlayOne(index, tally)) return false;
+    }
+    tally.seconds = timer.nsecsElapsed() / 1e9;
+    return true;
+}
+
+}  // namespace kvd

@@ -1,0 +1,86 @@
+#pragma once
+#include <QString>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <memory>
+
+#include "core/context.h"
+#include "core/game.h"
+#include "core/game_pictures.h"
+#include "platform/platform.h"
+
+namespace kvd {
+
+class GameSetup;
+class PlayerTurn;
+class TKIForm;
+class TMainForm;
+
+// One run of the self-play simulator: the settings every game is played with.
+struct SelfPlayOptions {
+    int games = 100;
+    std::uint32_t seed = 1;
+    int mode = 0;  // 0 single game, 1 to 3 a campaign stage
+    QChar navy = QLatin1Char('E');
+    QString map = QStringLiteral("$STANDARD");
+    QChar planes = QLatin1Char('1');
+    QChar reveal = QLatin1Char('Y');
+    QChar flag = QLatin1Char('Y');
+    QChar damage = QLatin1Char('N');
+};
+
+// What the games came to.
+struct SelfPlayTally {
+    int games = 0;
+    int firstSideWon = 0;
+    int secondSideWon = 0;
+    int bothLost = 0;
+    int unfinished = 0;
+    long long computerTurns = 0;
+    int violations = 0;
+    QString firstViolation;  // with the seed, the game and the turn
+    double seconds = 0;
+    // "games N, first side won ..., N games per second"
+    QString Summary() const;
+};
+
+// Plays whole games headless: the real set-up, turn rules and computer opponent on a small
+// board that is never shown, with waits that take no time. The first side is moved by a
+// simple scripted player. After every turn the unit table is checked.
+class SelfPlay {
+public:
+    // dataFolder: the game's program folder (config/ and maps/), copied to a scratch folder.
+    SelfPlay(const QString& dataFolder, const SelfPlayOptions& options);
+    ~SelfPlay();
+
+    // Plays every game; stops early at the first broken invariant. False when a game could
+    // not be set up (the reason is in Error()).
+    bool Run(SelfPlayTally& tally);
+    QString Error() const { return error_; }
+
+    // One computer turn on the game as it stands (for the benchmark).
+    bool StartGame(int index);
+    void ComputerTurn();
+    Game& TheGame() { return *game_; }
+
+private:
+    bool PlayOne(int index, SelfPlayTally& tally);
+    void PlayerMove();
+    QString CheckTable() const;
+
+    SelfPlayOptions options_;
+    QTemporaryDir folder_;
+    Platform platform_;
+    std::unique_ptr<Context> context_;
+    std::unique_ptr<Game> game_;
+    GamePictures pictures_;
+    std::unique_ptr<TMainForm> board_;
+    std::unique_ptr<GameSetup> setup_;
+    std::unique_ptr<PlayerTurn> turn_;
+    std::unique_ptr<TKIForm> opponent_;
+    struct Hooks;
+    std::unique_ptr<Hooks> hooks_;
+    QString error_;
+};
+
+}  // namespace kvd
