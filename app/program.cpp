@@ -20,15 +20,15 @@ namespace kvd {
 Program::Program(Platform& platform) : context_(platform), game_(*platform.pacing) {
     intro_ = std::make_unique<TIntroForm>(context_, game_);
     board_ = std::make_unique<TMainForm>(context_, game_, pictures_);
+    setup_ = std::make_unique<GameSetup>(game_, pictures_, context_, *board_);
     opponent_ = std::make_unique<TKIForm>(context_, game_, pictures_, *board_);
-    winner_ = std::make_unique<TWinnerForm>(context_, game_, pictures_);
+    winner_ = std::make_unique<TWinnerForm>(context_, game_, pictures_, *setup_);
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
     multiPlayer_ = std::make_unique<TMPForm>(context_);
     form1_ = std::make_unique<TForm1>();
     mapEditor_ = std::make_unique<TMapForm>(context_);
-    campaign_ = std::make_unique<TCampForm>(context_);
-    setup_ = std::make_unique<GameSetup>(game_, pictures_, context_, *board_);
+    campaign_ = std::make_unique<TCampForm>(context_, game_, *setup_);
     playerTurn_ = std::make_unique<PlayerTurn>(game_, context_, pictures_, *board_);
     Wire();
     intro_->FormCreate();
@@ -41,9 +41,10 @@ void Program::Wire() {
     intro_->flow.Wire(*this);
     options_->flow.Wire(*this);
     about_->flow.Wire(*this);
-    for (PendingWindow* window : std::initializer_list<PendingWindow*>{
-             multiPlayer_.get(), campaign_.get(), mapEditor_.get(), winner_.get()})
+    for (PendingWindow* window : std::initializer_list<PendingWindow*>{multiPlayer_.get(), mapEditor_.get()})
         window->flow.Wire(*this);
+    campaign_->flow.Wire(*this);
+    winner_->flow.Wire(*this);
     board_->flow.Wire(*this);
     board_->rules.Wire(*playerTurn_);
     setup_->flow.Wire(*this);
@@ -75,7 +76,11 @@ void Program::HideMenu() { intro_->hide(); }
 
 void Program::StartGame() { setup_->GameInit(); }
 void Program::ShowMultiPlayer() { multiPlayer_->ShowFullScreen(); }
-void Program::ShowCampaign() { campaign_->ShowFullScreen(); }
+void Program::ShowCampaign() {
+    const Screen& screen = *context_.platform.screen;
+    campaign_->setGeometry(0, 0, screen.Width(), screen.Height());
+    campaign_->showFullScreen();
+}
 void Program::ShowMapMaker() { mapEditor_->ShowFullScreen(); }
 void Program::ShowOptions() { options_->show(); }
 void Program::ShowAbout() { about_->ShowCentred(); }

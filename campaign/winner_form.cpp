@@ -1,22 +1,34 @@
 #include "campaign/winner_form.h"
 
+#include <QMouseEvent>
+
 #include "core/context.h"
 #include "core/game.h"
 #include "core/game_pictures.h"
+#include "core/game_setup.h"
+#include "core/game_sound.h"
+#include "core/unit_codes.h"
+#include "core/window_style.h"
 #include "platform/platform.h"
 
 namespace kvd {
 
 namespace {
-// The winning navy's line and its famous ship's, by the navy letter.
-QString WinnerText(const LanguageTexts& texts, QChar navy) {
-    switch (navy.unicode()) {
-        case 'E': return texts.Text(53) + QStringLiteral("\r") + texts.Text(54);
-        case 'D': return texts.Text(55) + QStringLiteral("\r") + texts.Text(56);
-        case 'U': return texts.Text(68) + QStringLiteral("\r") + texts.Text(69);
-        default: return texts.Text(70) + QStringLiteral("\r") + texts.Text(71);
-    }
-}
+constexpr int kPanelWidth = 730;
+constexpr int kPanelHeight = 555;
+
+// What a navy's victory shows: its line, its ship's name, flag, emblem and ship.
+struct NavyShow {
+    QChar navy;
+    int wins, ship;
+    const char *flag, *emblem, *photo;
+};
+constexpr NavyShow kNavies[] = {
+    {QLatin1Char('E'), 53, 54, "ENGFLAG", "RNEMBLEM", "KINGGEORGEV"},
+    {QLatin1Char('D'), 55, 56, "GERFLAG", "GEREMBLEM", "BISMARCK"},
+    {QLatin1Char('U'), 68, 69, "USFLAG", "USEMBLEM", "WASHINGTON"},
+    {QLatin1Char('J'), 70, 71, "JAPFLAG", "JAPEMBLEM", "YAMOTO"},
+};
 
 QChar Opponent(QChar navy) {
     switch (navy.unicode()) {
@@ -28,29 +40,251 @@ QChar Opponent(QChar navy) {
 }
 }  // namespace
 
-TWinnerForm::TWinnerForm(Context& context, Game& game, GamePictures& pictures, QWidget* parent)
-    : PendingWindow(context, 14, parent), context_(context), game_(game), pictures_(pictures) {}
+int ShipsLost(const Game& game, QChar side) {
+    // Ships left, not lines: the radar aircraft and spent minefields are no losses.
+    const UnitTable& table = game.scratchpad;
+    int left = 0;
+    for (int i = 1; i < table.Count(); ++i) left += table.Side(i) == side && IsShipCode(table.Code(i));
+    return (side == QLatin1Char('E') ? game.FirstSideShips : game.SecondSideShips) - left;
+}
+
+TWinnerForm::TWinnerForm(Context& context, Game& game, GamePictures& pictures, GameSetup& setup, QWidget* parent)
+    : QWidget(parent), context_(context), game_(game), pictures_(pictures), setup_(setup) {
+    StyleFullScreenWindow(*this);
+    BuildLayout();
+}
+
+void TWinnerForm::BuildLayout() {
+    Fonts& fonts = *context_.platform.fonts;
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("WinnerPanel"));
+    Panel1->setFixedSize(kPanelWidth, kPanelHeight);
+    Panel1->setMouseTracking(true);
+    Panel1->installEventFilter(this);
+    Panel1->setStyleSheet(QStringLiteral("#WinnerPanel { background: black; border: 1px solid %1; }")
+                              .arg(MenuTextColour().name()));
+    auto label = [&](int x, int y, int w, int h, int titlePx, int plainPx = 0) {
+        auto* l = new QLabel(Panel1);
+        l->setGeometry(x, y, w, h);
+        if (titlePx > 0) {
+            l->setFont(fonts.TitleFont(titlePx));
+        } else {
+            QFont font = l->font();
+            font.setPixelSize(plainPx);
+            l->setFont(font);
+        }
+        l->setStyleSheet(TextColourSheet(MenuTextColour()));
+        l->setMouseTracking(true);
+        return l;
+    };
+    auto picture = [&](int x, int y, int w, int h) {
+        auto* l = new QLabel(Panel1);
+        l->setGeometry(x, y, w, h);
+        l->setScaledContents(true);
+        return l;
+    };
+    Label6 = label(20, 10, 690, 40, 32);
+    Label6->setAlignment(Qt::AlignCenter);
+    NavyWinsLabel = label(20, 50, 690, 44, 36);
+    NavyWinsLabel->setAlignment(Qt::AlignCenter);
+    WinnerFlag = picture(20, 104, 240, 160);
+    WinnerEmblem = picture(70, 276, 140, 140);
+    emblemHome_ = WinnerEmblem->pos();
+    WInnerImage = picture(290, 104, 420, 280);
+    ShipsNameLabel = label(290, 388, 420, 30, 26);
+    ShipsNameLabel->setAlignment(Qt::AlignCenter);
+    CommanderLabel = label(290, 418, 420, 24, 0, 16);
+    CommanderLabel->setAlignment(Qt::AlignCenter);
+
+    // The campaign tally, and the ships and losses of both sides.
+    Label10 = label(20, 424, 150, 22, 0, 15);
+    Label11 = label(170, 424, 60, 22, 0, 15);
+    Label12 = label(20, 446, 150, 22, 0, 15);
+    Label13 = label(170, 446, 60, 22, 0, 15);
+    auto score = [&](int x, int y, QLabel*& caption, QLabel*& value) {
+        caption = label(x, y, 170, 22, 0, 15);
+        value = label(x + 170, y, 60, 22, 0, 15);
+    };
+    score(290, 448, Label3, AlliedTotal);
+    score(290, 470, Label4, AlliedLostNo);
+    score(290, 492, TotalLabel2, TotalL2);
+    score(520, 448, Label1, AxisTotal);
+    score(520, 470, Label2, AxisLostNo);
+    score(520, 492, TotalLabel1, TotalL1);
+    TotalLabel1->setText(QStringLiteral("Campaign:"));
+    TotalLabel2->setText(QStringLiteral("Campaign:"));
+
+    Label5 = label(20, 516, 345, 34, 28);
+    Label8 = label(365, 516, 345, 34, 28);
+    for (QLabel* command : {Label5, Label8}) {
+        command->setAlignment(Qt::AlignCenter);
+        command->setCursor(Qt::PointingHandCursor);
+        command->installEventFilter(this);
+    }
+    for (QLabel* name : {ShipsNameLabel, CommanderLabel}) name->installEventFilter(this);
+}
 
 void TWinnerForm::ShowEndOfGame() {
+    FormShow();
+    setEnabled(true);
+    showFullScreen();
+    TakeKeyboard(*this);
+}
+
+void TWinnerForm::ShowNavy(QChar navy) {
+    const LanguageTexts& texts = context_.texts;
+    const Resources& resources = *context_.platform.resources;
+    for (const NavyShow& n : kNavies) {
+        if (n.navy != navy) continue;
+        NavyWinsLabel->setText(texts.Text(n.wins));
+        ShipsNameLabel->setText(texts.Text(n.ship));
+        WinnerFlag->setPixmap(PicturePixmap(resources, QLatin1String(n.flag), QSize(240, 160)));
+        WinnerEmblem->setPixmap(PicturePixmap(resources, QLatin1String(n.emblem), QSize(200, 200)));
+        WInnerImage->setPixmap(PicturePixmap(resources, QLatin1String(n.photo), QSize(420, 280)));
+    }
+    WinnerEmblem->move(emblemHome_);  // back in its place after a game nobody won
+}
+
+void TWinnerForm::FormShow() {
     Game& g = game_;
+    const LanguageTexts& texts = context_.texts;
+    const Screen& screen = *context_.platform.screen;
+    setGeometry(0, 0, screen.Width(), screen.Height());
+    context_.platform.cursor->Set(this, CursorShape::Arrow);
+    Panel1->move((screen.Width() - 730) / 2, (screen.Height() - 560) / 2);
+    hovered_ = 0;
+    Hover(0);
+
+    const bool network = g.NetGame == 1;
+    CommanderLabel->setVisible(network && g.Gamestage != 10);
+    const bool campaign = g.GameMode >= 1 && g.GameMode <= 3;
+    Label10->setText(texts.Text(98));
+    Label12->setText(texts.Text(97));
+    for (QLabel* tally : {Label10, Label11, Label12, Label13}) tally->setVisible(campaign);
+
+    const bool campaignLosses = g.GameMode == 3;
+    switch (g.GameMode) {
+        case 1:
+        case 2:
+            Label6->setText(texts.Text(g.GameMode == 1 ? 88 : 89));
+            Label5->setText(texts.Text(93));
+            Label8->setText(texts.Text(14));
+            Label8->show();
+            break;
+        default:
+            g.GameActive = 0;
+            g.GameOver = 1;
+            Label5->setText(texts.Text(52));
+            Label8->hide();
+            for (QLabel* total : {TotalLabel1, TotalLabel2, TotalL1, TotalL2}) total->setVisible(campaignLosses);
+            Label6->setText(texts.Text(campaignLosses ? 90 : 140));
+            break;
+    }
+
+    // The winning navy: the home navy is the first side's on this board.
+    const bool joining = g.NetRole == 2;
     const QChar home = context_.settings.HomeNavy;
-    QString text;
-    if (g.Gamestage == 10) text = context_.texts.Text(57) + QStringLiteral("\r") + context_.texts.Text(92);
-    else text = WinnerText(context_.texts, g.Gamestage == 8 ? home : Opponent(home));
-    context_.platform.boxes->Show(BoxKind::Information, QStringLiteral("   ") + text + QStringLiteral("   "), BoxButtons::Ok);
-    g.GameActive = 0;
-    g.GameOver = 1;
-    Closedown();
-    g.GameMode = 0;
-    g.NetGame = 0;
-    g.NetRole = 0;
-    flow->BackToMenu();
+    const QChar firstSideNavy = joining ? Opponent(home) : home;
+    if (g.Gamestage == 8) {
+        if (!joining) ++g.FirstSideWins;
+        ShowNavy(firstSideNavy);
+    } else if (g.Gamestage == 9) {
+        if (!joining) ++g.SecondSideWins;
+        ShowNavy(Opponent(firstSideNavy));
+    } else {
+        const Resources& resources = *context_.platform.resources;
+        NavyWinsLabel->setText(texts.Text(57));
+        ShipsNameLabel->setText(texts.Text(92));
+        WinnerFlag->setPixmap(PicturePixmap(resources, QStringLiteral("BOTHLOSTFLAG"), QSize(240, 160)));
+        WInnerImage->setPixmap(PicturePixmap(resources, QStringLiteral("BOTHLOSTIMAGE"), QSize(420, 280)));
+        WinnerEmblem->move(-1000, WinnerEmblem->y());  // no navy to show
+    }
+
+    const int secondLost = ShipsLost(g, QLatin1Char('D')), firstLost = ShipsLost(g, QLatin1Char('E'));
+    if (g.GameMode == 1) g.CampaignLossesFirst = g.CampaignLossesSecond = 0;
+    g.CampaignLossesFirst += firstLost;
+    g.CampaignLossesSecond += secondLost;
+
+    Label1->setText(texts.Text(59));
+    Label2->setText(texts.Text(61));
+    Label3->setText(texts.Text(60));
+    Label4->setText(texts.Text(62));
+    AxisLostNo->setNum(secondLost);
+    AlliedLostNo->setNum(firstLost);
+    AxisTotal->setNum(g.SecondSideShips);
+    AlliedTotal->setNum(g.FirstSideShips);
+    TotalL1->setNum(g.CampaignLossesSecond);
+    TotalL2->setNum(g.CampaignLossesFirst);
+    Label11->setNum(g.FirstSideWins);
+    Label13->setNum(g.SecondSideWins);
 }
 
 void TWinnerForm::Closedown() {
     pictures_.Clear();
     // The stored settings again: a stage's temporary settings end with the game.
     LoadSettings(*context_.platform.files, context_.settingsLines, context_.settings);
+}
+
+void TWinnerForm::LeaveWindow() {
+    game_.NetGame = 0;
+    game_.NetRole = 0;
+    hide();
+}
+
+void TWinnerForm::Label5Click() {
+    Game& g = game_;
+    if (g.GameMode == 3) g.GameMode = 0;  // the campaign is over
+    Closedown();
+    Cursor& cursor = *context_.platform.cursor;
+    if (g.GameMode == 2 || g.GameMode == 1) {
+        cursor.Set(this, CursorShape::Hidden);
+        if (g.GameMode == 1) context_.settings.ReconPlanes = QLatin1Char('0');
+        g.GameMode += 1;
+        LeaveWindow();
+        setup_.GameInit();
+        return;
+    }
+    g.GameActive = 0;
+    g.GameOver = 1;
+    LeaveWindow();
+    flow->BackToMenu();
+}
+
+void TWinnerForm::Label8Click() {
+    Closedown();
+    game_.GameMode = 0;
+    game_.GameOver = 1;
+    LeaveWindow();
+    flow->BackToMenu();
+}
+
+void TWinnerForm::Hover(int command) {
+    if (command != 0 && command != hovered_) PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), true);
+    hovered_ = command;
+    Label5->setStyleSheet(TextColourSheet(command == 5 ? MenuHoverColour() : MenuTextColour()));
+    Label8->setStyleSheet(TextColourSheet(command == 8 ? MenuHoverColour() : MenuTextColour()));
+}
+
+void TWinnerForm::mouseMoveEvent(QMouseEvent* event) {
+    Hover(0);
+    QWidget::mouseMoveEvent(event);
+}
+
+bool TWinnerForm::eventFilter(QObject* watched, QEvent* event) {
+    const bool go = watched == Label5 || watched == ShipsNameLabel || watched == CommanderLabel;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (go) Label5Click();
+        if (watched == Label8) Label8Click();
+    }
+    if (event->type() == QEvent::Enter) {
+        if (watched == Label5) Hover(5);
+        if (watched == Label8) Hover(8);
+    }
+    if (event->type() == QEvent::MouseMove && watched == Panel1) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (!Label5->geometry().contains(at) && !Label8->geometry().contains(at)) Hover(0);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace kvd

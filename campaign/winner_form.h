@@ -1,25 +1,66 @@
 #pragma once
-#include "core/pending_window.h"
+#include <QLabel>
+#include <QWidget>
+
+#include "core/program_flow.h"
+#include "core/upward_call.h"
 #include "play/end_of_game.h"
 
 namespace kvd {
 
 class Game;
+class GameSetup;
+struct Context;
 struct GamePictures;
 
-// The end-of-game window. Until its own panel is built, the end of a game names the winner in
-// a message box and goes back to the main menu.
-class TWinnerForm : public PendingWindow, public EndOfGame {
+// The end-of-game window: the winning navy with its flag, emblem and famous ship, the ships
+// and losses of both sides, and in a campaign the running tally; from here the player goes
+// back to the main menu or on to the next stage.
+class TWinnerForm : public QWidget, public EndOfGame {
 public:
-    TWinnerForm(Context& context, Game& game, GamePictures& pictures, QWidget* parent = nullptr);
+    TWinnerForm(Context& context, Game& game, GamePictures& pictures, GameSetup& setup, QWidget* parent = nullptr);
 
+    // EndOfGame: shows the window for the game that just ended.
     void ShowEndOfGame() override;
+    // Frees the game's pictures and reads the stored settings again; writes nothing.
     void Closedown() override;
 
+    // Fills the window from the game (its show event).
+    void FormShow();
+    // Back to the main menu, or on to the next campaign stage.
+    void Label5Click();
+    // Abandons the campaign.
+    void Label8Click();
+    // The mouse over a command (0 none, 5 or 8).
+    void Hover(int command);
+
+    QWidget* Panel1;
+    QLabel *Label6, *NavyWinsLabel, *WinnerFlag, *WinnerEmblem, *WInnerImage, *ShipsNameLabel, *CommanderLabel;
+    QLabel *Label10, *Label11, *Label12, *Label13;
+    QLabel *Label1, *AxisTotal, *Label2, *AxisLostNo, *TotalLabel1, *TotalL1;
+    QLabel *Label3, *AlliedTotal, *Label4, *AlliedLostNo, *TotalLabel2, *TotalL2;
+    QLabel *Label5, *Label8;
+
+    UpwardCall<ProgramFlow> flow{"the end-of-game window to the program"};
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void BuildLayout();
+    void ShowNavy(QChar navy);
+    void LeaveWindow();
+
     Context& context_;
     Game& game_;
     GamePictures& pictures_;
+    GameSetup& setup_;
+    QPoint emblemHome_;
+    int hovered_ = 0;
 };
+
+// The losses of a side at the end of a game: the ships counted at set-up less the ships left.
+int ShipsLost(const Game& game, QChar side);
 
 }  // namespace kvd

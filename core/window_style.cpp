@@ -1,13 +1,24 @@
 #include "core/window_style.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "platform/colors.h"
+#include "platform/picture.h"
+#include "platform/resources.h"
 
 namespace kvd {
 
 QColor MenuTextColour() { return BgrColor(10862545); }
 QColor MenuHoverColour() { return BgrColor(8508149); }
+
+QPixmap PicturePixmap(const Resources& resources, const QString& name, const QSize& fallback) {
+    Picture picture;
+    if (LoadJPEGFromRes(resources, name, picture)) return QPixmap::fromImage(picture.Image());
+    QPixmap plain(fallback);
+    plain.fill(QColor(16, 32, 52));
+    return plain;
+}
 
 QString TextColourSheet(const QColor& colour) { return QStringLiteral("color: %1;").arg(colour.name()); }
 

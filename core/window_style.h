@@ -2,9 +2,17 @@
 
 #include <QColor>
 
+class QPixmap;
+class QSize;
 class QWidget;
 
 namespace kvd {
+
+class Resources;
+
+// A built-in JPEG picture for a label; a plain dark panel of the given size stands in when the
+// picture is not built in.
+QPixmap PicturePixmap(const Resources& resources, const QString& name, const QSize& fallback);
 
 // The colours of every menu and label text, and of the entry under the mouse.
 QColor MenuTextColour();   // red 209, green 191, blue 165

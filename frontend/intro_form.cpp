@@ -29,14 +29,6 @@ const QString kFontFailed =
 const QString kFileMissing =
     QStringLiteral("   An important game file is missing!    Please reinstall program...   ");
 
-QPixmap PicturePixmap(const Resources& resources, const QString& name, QSize fallback) {
-    Picture picture;
-    if (LoadJPEGFromRes(resources, name, picture)) return QPixmap::fromImage(picture.Image());
-    QPixmap plain(fallback);
-    plain.fill(QColor(16, 32, 52));
-    return plain;
-}
-
 QString Colour() { return MenuTextColour().name(); }
 }  // namespace
 
@@ -267,6 +259,7 @@ void TIntroForm::EntryClick(Entry entry) {
         case Campaign:
             g.NetRole = 0;
             SetEntryColour(StartGame, false);
+            setEnabled(false);  // until the campaign window gives the menu back
             menu->ShowCampaign();
             break;
         case MapMaker:

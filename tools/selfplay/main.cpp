@@ -29,13 +29,14 @@ int main(int argc, char** argv) {
     const QCommandLineOption games(QStringLiteral("games"), QStringLiteral("Games to play."), QStringLiteral("N"), QStringLiteral("100"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of every draw."), QStringLiteral("S"), QStringLiteral("1"));
     const QCommandLineOption mode(QStringLiteral("mode"), QStringLiteral("0 single game, 1 to 3 campaign stage."), QStringLiteral("0|1|2|3"), QStringLiteral("0"));
+    const QCommandLineOption campaign(QStringLiteral("campaign"), QStringLiteral("Whole campaigns of three stages in a region."), QStringLiteral("1..8"), QStringLiteral("0"));
     const QCommandLineOption navy(QStringLiteral("navy"), QStringLiteral("The player's navy."), QStringLiteral("E|D|U|J"), QStringLiteral("E"));
     const QCommandLineOption map(QStringLiteral("map"), QStringLiteral("Map of single games."), QStringLiteral("NAME"), QStringLiteral("$STANDARD"));
     const QCommandLineOption planes(QStringLiteral("planes"), QStringLiteral("Reconnaissance planes."), QStringLiteral("0..3"), QStringLiteral("1"));
     const QCommandLineOption reveal(QStringLiteral("reveal"), QStringLiteral("Reveal identified ships."), QStringLiteral("Y|N"), QStringLiteral("Y"));
     const QCommandLineOption flag(QStringLiteral("flag"), QStringLiteral("Transfer the flag."), QStringLiteral("Y|N"), QStringLiteral("Y"));
     const QCommandLineOption damage(QStringLiteral("damage"), QStringLiteral("Additional damage."), QStringLiteral("Y|N"), QStringLiteral("N"));
-    parser.addOptions({games, seed, mode, navy, map, planes, reveal, flag, damage});
+    parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage});
     parser.process(app);
 
     kvd::SelfPlayOptions options;
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
     ok = ok && number;
     options.mode = parser.value(mode).toInt(&number);
     ok = ok && number && options.mode >= 0 && options.mode <= 3;
+    options.campaign = parser.value(campaign).toInt(&number);
+    ok = ok && number && options.campaign >= 0 && options.campaign <= 8;
     ok = ok && Letter(parser.value(navy), QStringLiteral("EDUJ"), options.navy);
     ok = ok && Letter(parser.value(planes), QStringLiteral("0123"), options.planes);
     ok = ok && Letter(parser.value(reveal), QStringLiteral("YN"), options.reveal);
@@ -64,7 +67,9 @@ int main(int argc, char** argv) {
                      qPrintable(play.Error().simplified()));
         return 2;
     }
+    for (const QString& line : tally.campaignLines) std::printf("%s\n", qPrintable(line));
     std::printf("%s\n", qPrintable(tally.Summary()));
+    if (options.campaign > 0) std::printf("%s\n", qPrintable(tally.CampaignSummary()));
     if (tally.violations > 0) {
         std::fprintf(stderr, "invariant broken: %s\n", qPrintable(tally.firstViolation));
         return 1;

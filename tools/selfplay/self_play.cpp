@@ -8,12 +8,12 @@
 #include <QSet>
 #include <random>
 
+#include "campaign/winner_form.h"
 #include "core/game_setup.h"
 #include "core/main_form.h"
 #include "opponent/ki_form.h"
-#include "play/combat.h"
 #include "play/player_turn.h"
-#include "play/radar.h"
+#include "tools/selfplay/scripted_player.h"
 
 namespace kvd {
 
@@ -66,8 +66,6 @@ void CopyFolder(const QString& from, const QString& to) {
     }
 }
 
-bool In(int code, int low, int high) { return code >= low && code <= high; }
-
 }  // namespace
 
 // What the rules ask of the program around them, answered for a headless run.
@@ -102,6 +100,14 @@ QString SelfPlayTally::Summary() const {
         .arg(games > 0 ? double(computerTurns) / games : 0.0, 0, 'f', 1)
         .arg(violations)
         .arg(qRound(perSecond));
+}
+
+QString SelfPlayTally::CampaignSummary() const {
+    return QStringLiteral("campaigns %1, first side ahead %2, second side ahead %3, level %4")
+        .arg(campaigns)
+        .arg(firstSideAhead)
+        .arg(secondSideAhead)
+        .arg(campaigns - firstSideAhead - secondSideAhead);
 }
 
 SelfPlay::SelfPlay(const QString& dataFolder, const SelfPlayOptions& options)
@@ -156,7 +162,8 @@ bool SelfPlay::StartGame(int index) {
     Game& g = *game_;
     g.GameMode = options_.mode;
     const bool european = options_.navy == QLatin1Char('E') || options_.navy == QLatin1Char('D');
-    g.CampaignRegion = options_.mode == 0 ? 0 : (european ? 1 : 5) + index % 4;
+    if (options_.campaign > 0) g.CampaignRegion = options_.campaign;
+    else g.CampaignRegion = options_.mode == 0 ? 0 : (european ? 1 : 5) + index % 4;
     hooks_->stage = 0;
     hooks_->setupFailed = false;
     if (!setup_->GameInit() || hooks_->setupFailed) {
@@ -176,63 +183,23 @@ void SelfPlay::ComputerTurn() {
 
 void SelfPlay::PlayerMove() {
     Game& g = *game_;
-    const UnitTable& t = g.scratchpad;
-    // The player's clicks, cell by cell (the board's cells have no pixels to click here).
-    auto select = [&](int column, int row) {
-        g.ClickColumn = column;
-        g.ClickRow = row;
-        turn_->SelectUnit();
-    };
-
-    // A damaged ship beside the supply ship asks it for a repair.
-    const int supply = t.FindSide(2, QLatin1Char('E'));
-    if (supply >= 0) {
-        for (int i = 1; i < t.Count(); ++i) {
-            const int code = t.Code(i);
-            if (t.Side(i) != QLatin1Char('E') || !In(code, 3, 20) || t.DamageState(i) == 0 || t.RepairCount(i) != 0) continue;
-            if (!AreNeighbours(t.PosX(i), t.PosY(i), t.PosX(supply), t.PosY(supply))) continue;
-            const int sx = t.PosX(supply), sy = t.PosY(supply);
-            select(t.PosX(i), t.PosY(i));
-            if (g.RepairReady == 1 && g.RepairCellX == sx && g.RepairCellY == sy) {
-                turn_->RepairClick();
-                return;
-            }
-        }
-    }
-
-    struct Option {
-        int column, row, toColumn, toRow;
-    };
-    std::vector<Option> steps, attacks;
-    for (int i = 1; i < t.Count(); ++i) {
-        const int code = t.Code(i);
-        if (t.Side(i) != QLatin1Char('E') || code < 2 || In(code, 23, 25)) continue;
-        const int x = t.PosX(i), y = t.PosY(i);
-        const QString radar = Radar(g, x, y);
-        for (int k = 1; k <= 8; ++k) {
-            const Offset o = DirectionOffset(k);
-            const Option option{x, y, x + o.dc, y + o.dr};
-            if (radar[k - 1] == QChar(u'0' + k)) steps.push_back(option);
-            if (radar[k - 1] != QLatin1Char('D') || HoldsUnitOf(g, QLatin1Char('E'), option.toColumn, option.toRow)) continue;
-            int enemy = -1;
-            for (int d = 1; d < t.Count(); ++d)
-                if (t.Side(d) == QLatin1Char('D') && t.PosX(d) == option.toColumn && t.PosY(d) == option.toRow) enemy = d;
-            const int outcome = FightOutcome(code, t.Code(enemy), t.Strength(i), t.Strength(enemy), g.DTransfered, 0);
-            if (outcome == outcome::kFirstWins || outcome == outcome::kSecondHit || outcome == outcome::kMineHitsShip)
-                attacks.push_back(option);
-        }
-    }
-    const std::vector<Option>& pool = attacks.empty() ? steps : attacks;
-    if (pool.empty()) {
+    const ScriptedMove move = ChooseMove(g, *platform_.random);
+    if (move.kind == ScriptedMove::Pass) {
         turn_->EndPlayerMove();  // nothing can move: the turn passes
         return;
     }
-    const Option& o = pool[platform_.random->Next(int(pool.size()))];
-    select(o.column, o.row);
-    if (g.UnitSelected == 1 && g.MoveTargets.contains(TwoDigits(o.toColumn) + TwoDigits(o.toRow)))
-        turn_->MoveSelectedUnit(o.toColumn, o.toRow);
-    else
-        turn_->EndPlayerMove();  // never: the scripted player offers only marked cells
+    // The player's clicks, cell by cell (the board's cells have no pixels to click here).
+    g.ClickColumn = move.column;
+    g.ClickRow = move.row;
+    turn_->SelectUnit();
+    if (move.kind == ScriptedMove::Repair && g.RepairReady == 1 && g.RepairCellX == move.toColumn &&
+        g.RepairCellY == move.toRow) {
+        turn_->RepairClick();
+    } else if (g.UnitSelected == 1 && g.MoveTargets.contains(TwoDigits(move.toColumn) + TwoDigits(move.toRow))) {
+        turn_->MoveSelectedUnit(move.toColumn, move.toRow);
+    } else {
+        turn_->EndPlayerMove();
+    }
 }
 
 QString SelfPlay::CheckTable() const {
@@ -291,11 +258,37 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
     return true;
 }
 
+bool SelfPlay::PlayCampaign(int index, SelfPlayTally& tally) {
+    // The three stages in a row, as the end-of-game window leads from one to the next; the
+    // tally is kept as it keeps it.
+    Game& g = *game_;
+    int lostFirst = 0, lostSecond = 0;
+    for (int stage = 1; stage <= 3 && tally.violations == 0; ++stage) {
+        options_.mode = stage;
+        if (!PlayOne(index, tally)) return false;
+        if (hooks_->stage == 8) ++g.FirstSideWins;
+        if (hooks_->stage == 9) ++g.SecondSideWins;
+        lostFirst += ShipsLost(g, QLatin1Char('E'));
+        lostSecond += ShipsLost(g, QLatin1Char('D'));
+    }
+    ++tally.campaigns;
+    if (g.FirstSideWins > g.SecondSideWins) ++tally.firstSideAhead;
+    if (g.SecondSideWins > g.FirstSideWins) ++tally.secondSideAhead;
+    tally.campaignLines << QStringLiteral("campaign %1 in region %2: games won %3 to %4, ships lost %5 to %6")
+                               .arg(index + 1)
+                               .arg(options_.campaign)
+                               .arg(g.FirstSideWins)
+                               .arg(g.SecondSideWins)
+                               .arg(lostFirst)
+                               .arg(lostSecond);
+    return true;
+}
+
 bool SelfPlay::Run(SelfPlayTally& tally) {
     QElapsedTimer timer;
     timer.start();
     for (int index = 0; index < options_.games && tally.violations == 0; ++index) {
-        if (!PlayOne(index, tally)) return false;
+        if (!(options_.campaign > 0 ? PlayCampaign(index, tally) : PlayOne(index, tally))) return false;
     }
     tally.seconds = timer.nsecsElapsed() / 1e9;
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <memory>
@@ -20,7 +21,8 @@ class TMainForm;
 struct SelfPlayOptions {
     int games = 100;
     std::uint32_t seed = 1;
-    int mode = 0;  // 0 single game, 1 to 3 a campaign stage
+    int mode = 0;      // 0 single game, 1 to 3 a campaign stage
+    int campaign = 0;  // 1 to 8: every game is a whole campaign of three stages in that region
     QChar navy = QLatin1Char('E');
     QString map = QStringLiteral("$STANDARD");
     QChar planes = QLatin1Char('1');
@@ -40,8 +42,15 @@ struct SelfPlayTally {
     int violations = 0;
     QString firstViolation;  // with the seed, the game and the turn
     double seconds = 0;
+    // Campaigns played, and which side won more of their three stages.
+    int campaigns = 0;
+    int firstSideAhead = 0;
+    int secondSideAhead = 0;
+    QStringList campaignLines;  // one a campaign: its wins and losses
     // "games N, first side won ..., N games per second"
     QString Summary() const;
+    // "campaigns N, first side ahead A, second side ahead B, level C"
+    QString CampaignSummary() const;
 };
 
 // Plays whole games headless: the real set-up, turn rules and computer opponent on a small
@@ -65,6 +74,7 @@ public:
 
 private:
     bool PlayOne(int index, SelfPlayTally& tally);
+    bool PlayCampaign(int index, SelfPlayTally& tally);
     void PlayerMove();
     QString CheckTable() const;
 

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace kvd {
+
+class Game;
+class Random;
+
+// The simple first-side player of the self-play games: a damaged ship beside the supply ship
+// asks for a repair; otherwise an attack the fight table favours, or else any free step, each
+// drawn at random; a player with nothing that can move passes.
+struct ScriptedMove {
+    enum Kind { Repair, Step, Pass } kind = Pass;
+    int column = 0, row = 0;      // the unit to click first
+    int toColumn = 0, toRow = 0;  // then the cell (the supply ship's for a repair)
+};
+ScriptedMove ChooseMove(const Game& game, Random& random);
+
+}  // namespace kvd
