@@ -116,6 +116,7 @@ void TWinnerForm::BuildLayout() {
 
     Label5 = label(20, 516, 345, 34, 28);
     Label8 = label(365, 516, 345, 34, 28);
+    Label8->setObjectName(QStringLiteral("Label8"));
     for (QLabel* command : {Label5, Label8}) {
         command->setAlignment(Qt::AlignCenter);
         command->setCursor(Qt::PointingHandCursor);
@@ -163,6 +164,9 @@ void TWinnerForm::FormShow() {
     for (QLabel* tally : {Label10, Label11, Label12, Label13}) tally->setVisible(campaign);
 
     const bool campaignLosses = g.GameMode == 3;
+    const bool goingOn = g.GameMode == 1 || g.GameMode == 2;
+    // One command alone stands in the middle; two share the row.
+    Label5->setGeometry(20, 516, goingOn ? 345 : 690, 34);
     switch (g.GameMode) {
         case 1:
         case 2:
