@@ -45,6 +45,7 @@ void Program::Wire() {
         window->flow.Wire(*this);
     campaign_->flow.Wire(*this);
     winner_->flow.Wire(*this);
+    winner_->network.Wire(*multiPlayer_);
     board_->flow.Wire(*this);
     board_->rules.Wire(*playerTurn_);
     setup_->flow.Wire(*this);
@@ -58,7 +59,7 @@ void Program::Wire() {
     RequireWired({&intro_->menu, &intro_->flow, &options_->flow, &about_->flow, &multiPlayer_->flow,
                   &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
                   &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
-                  &playerTurn_->flow, &opponent_->endOfGame});
+                  &playerTurn_->flow, &opponent_->endOfGame, &winner_->network});
 }
 
 int Program::ExitStatus() const { return intro_->StartupFailed() ? 1 : 0; }

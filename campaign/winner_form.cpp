@@ -192,9 +192,11 @@ void TWinnerForm::FormShow() {
     if (g.Gamestage == 8) {
         if (!joining) ++g.FirstSideWins;
         ShowNavy(firstSideNavy);
+        if (network) CommanderLabel->setText(texts.Text(143) + this->network->Commander(true));
     } else if (g.Gamestage == 9) {
         if (!joining) ++g.SecondSideWins;
         ShowNavy(Opponent(firstSideNavy));
+        if (network) CommanderLabel->setText(texts.Text(143) + this->network->Commander(false));
     } else {
         const Resources& resources = *context_.platform.resources;
         NavyWinsLabel->setText(texts.Text(57));
@@ -230,6 +232,7 @@ void TWinnerForm::Closedown() {
 }
 
 void TWinnerForm::LeaveWindow() {
+    if (game_.NetGame == 1) network->ResetConnection();
     game_.NetGame = 0;
     game_.NetRole = 0;
     hide();

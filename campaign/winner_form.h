@@ -5,6 +5,7 @@
 #include "core/program_flow.h"
 #include "core/upward_call.h"
 #include "play/end_of_game.h"
+#include "play/network_board.h"
 
 namespace kvd {
 
@@ -42,6 +43,7 @@ public:
     QLabel *Label5, *Label8;
 
     UpwardCall<ProgramFlow> flow{"the end-of-game window to the program"};
+    UpwardCall<NetworkBoard> network{"the end-of-game window to the multi-player window"};
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -11,6 +11,8 @@ public:
     void CheckBox() override {}
     void MoveEnemy(int, int) override {}
     void PlayerSleep() override {}
+    QString Commander(bool) const override { return {}; }
+    void ResetConnection() override {}
 };
 
 }  // namespace kvd

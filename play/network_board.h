@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 namespace kvd {
 
@@ -13,6 +14,10 @@ public:
     virtual void MoveEnemy(int column, int row) = 0;
     // The hosting player's step is done: the turn passes to the joining player.
     virtual void PlayerSleep() = 0;
+    // The name of the commander of a side (the first side is the hosting player's).
+    virtual QString Commander(bool firstSide) const = 0;
+    // The game is over or left: the connection is closed and the window made ready again.
+    virtual void ResetConnection() = 0;
 };
 
 }  // namespace kvd

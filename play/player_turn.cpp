@@ -299,8 +299,9 @@ void PlayerTurn::QuitCorner() {
     g.GameOver = 1;
     g.UnitSelected = 0;
     g.CampaignRegion = 0;
-    g.NetRole = 0;
     g.Winner = 0;
+    if (g.NetGame == 1) network->ResetConnection();
+    g.NetRole = 0;
     g.NetGame = 0;
     g.GameActive = 0;
     // A fight or a turn waiting underneath stops where it is.

@@ -26,6 +26,8 @@ struct PlayFixture : BoardFixture {
         void CheckBox() override {}
         void MoveEnemy(int, int) override {}
         void PlayerSleep() override {}
+        QString Commander(bool) const override { return {}; }
+        void ResetConnection() override {}
     } network;
     std::unique_ptr<PlayerTurn> turn;
 

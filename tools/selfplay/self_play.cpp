@@ -86,6 +86,8 @@ struct SelfPlay::Hooks : ProgramFlow, EndOfGame, NetworkBoard {
     void CheckBox() override {}
     void MoveEnemy(int, int) override {}
     void PlayerSleep() override {}
+    QString Commander(bool) const override { return {}; }
+    void ResetConnection() override {}
 };
 
 QString SelfPlayTally::Summary() const {
