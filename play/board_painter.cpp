@@ -23,9 +23,14 @@ int BoardPainter::X(int percent) const { return context_.platform.screen->Width(
 
 void BoardPainter::Changed() { board_.CanvasChanged(); }
 
+// A board nobody sees (before set-up shows it, after the game has left it, or in a headless
+// run) is not painted; the rules go on the same, and the board is composed anew when shown.
+bool BoardPainter::Seen() const { return board_.isVisible(); }
+
 void BoardPainter::ReportBox(int leftPercent, int rightPercent) {
     const Screen& screen = *context_.platform.screen;
     game_.CurrentBand = 81;
+    if (!Seen()) return;
     QPainter painter(&board_.Canvas());
     painter.setPen(Qt::white);
     painter.setBrush(Qt::black);
@@ -35,6 +40,7 @@ void BoardPainter::ReportBox(int leftPercent, int rightPercent) {
 }
 
 void BoardPainter::Write(int xPercent, int yPercent, const QString& text) {
+    if (!Seen()) return;
     const Screen& screen = *context_.platform.screen;
     QPainter painter(&board_.Canvas());
     QFont font = painter.font();
@@ -56,6 +62,7 @@ QString BoardPainter::Now() const {
 }
 
 void BoardPainter::RestoreRect(const QRect& rect) {
+    if (!Seen()) return;
     QPainter painter(&board_.Canvas());
     painter.drawImage(rect, pictures_.CleanMap.Image(), rect);
     Changed();
@@ -64,7 +71,7 @@ void BoardPainter::RestoreRect(const QRect& rect) {
 void BoardPainter::RestoreCell(int column, int row) { RestoreRect(Cell(column, row)); }
 
 void BoardPainter::DrawInRect(const Picture* picture, const QRect& rect) {
-    if (!picture || picture->IsNull()) return;
+    if (!picture || picture->IsNull() || !Seen()) return;
     picture->StretchDraw(board_.Canvas(), rect);
     Changed();
 }
@@ -74,6 +81,7 @@ void BoardPainter::DrawInCell(const Picture* picture, int column, int row) {
 }
 
 void BoardPainter::DrawBand(const Picture& picture) {
+    if (!Seen()) return;
     picture.StretchDraw(board_.Canvas(), board_.Geometry().BottomBand());
     Changed();
 }
@@ -111,10 +119,12 @@ void BoardPainter::ShowEnemyOrMarker(int column, int row) {
 }
 
 void BoardPainter::TakeSnapshot() {
+    if (!Seen()) return;
     pictures_.Snapshot.Assign(board_.Canvas().copy(board_.Geometry().BoardArea()));
 }
 
 void BoardPainter::RedrawBoard() {
+    if (!Seen()) return;
     pictures_.Snapshot.StretchDraw(board_.Canvas(), board_.Geometry().BoardArea());
     Changed();
 }

@@ -59,6 +59,7 @@ public:
     bool Delay(int ms);
 
     TMainForm& Board() { return board_; }
+    bool Seen() const;
     const Screen& TheScreen() const;
 
 private:

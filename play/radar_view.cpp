@@ -9,6 +9,13 @@ namespace kvd {
 
 void RadarFlacker(BoardPainter& painter) {
     TMainForm& board = painter.Board();
+    if (!painter.Seen()) {
+        // Nothing to turn on a board nobody sees; the sound and the sweep's time remain.
+        painter.PlayAlways(QStringLiteral("radar"), false);
+        for (int frame = 0; frame < 9; ++frame)
+            if (!painter.Delay(30)) return;
+        return;
+    }
     const BoardGeometry& geometry = board.Geometry();
     painter.DrawBand(board.MenuRadarImage);
     const QImage whole = board.Canvas().copy();

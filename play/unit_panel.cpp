@@ -35,6 +35,7 @@ void PanelLine(Scene& s, int yPercent, const QString& text) {
 }  // namespace
 
 void DrawUnitPanel(Scene& s, int i) {
+    if (!s.paint.Seen()) return;
     const Game& g = s.game;
     const UnitTable& table = g.scratchpad;
     const Settings& settings = s.context.settings;

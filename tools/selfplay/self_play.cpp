@@ -119,7 +119,7 @@ SelfPlay::SelfPlay(const QString& dataFolder, const SelfPlayOptions& options)
     CopyFolder(dataFolder + QStringLiteral("/config"), folder_.path() + QStringLiteral("/config"));
     CopyFolder(dataFolder + QStringLiteral("/maps"), folder_.path() + QStringLiteral("/maps"));
 
-    // A board of ten by ten pixels: every rule runs, but its cells are too small to draw in.
+    // A board of ten by ten pixels, and hidden once set up: every rule runs, little is drawn.
     platform_.screen = std::make_unique<FixedScreen>(10, 10);
     platform_.pacing = std::make_unique<InstantPacing>();
     platform_.random = std::make_unique<ScriptedRandom>(options.seed);
@@ -172,6 +172,7 @@ bool SelfPlay::StartGame(int index) {
         error_ = static_cast<QuietBoxes&>(*platform_.boxes).last;
         return false;
     }
+    board_->hide();  // nobody looks: the rules run, nothing is painted
     return true;
 }
 
