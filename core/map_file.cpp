@@ -35,13 +35,18 @@ QString MapLines::PicturePath() const {
     return lines_.size() > 1 ? lines_[1].mid(kValueColumn - 1) : QString();
 }
 
-bool MapLines::IsLand(int column, int row) const {
+void MapLines::SetLines(const QStringList& lines) {
+    lines_ = lines;
+    land_.fill(false);
     for (int i = 1; i < lines_.size(); ++i) {
         const QString& line = lines_[i];
-        if (IsLandForm(line) && ReadNumber(line, 1, 2) == column && ReadNumber(line, 3, 2) == row)
-            return true;
+        const int column = ReadNumber(line, 1, 2), row = ReadNumber(line, 3, 2);
+        if (IsLandForm(line) && OnBoard(column, row)) land_[size_t(row * 10 + column)] = true;
     }
-    return false;
+}
+
+bool MapLines::IsLand(int column, int row) const {
+    return OnBoard(column, row) && land_[size_t(row * 10 + column)];
 }
 
 bool MapLines::HasPresetLines() const {

@@ -2,6 +2,7 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 namespace kvd {
@@ -19,9 +20,9 @@ struct Preset {
 // cells "CCRR", presets "[NN]CCRR", and "#" for a removed entry.
 class MapLines {
 public:
-    void Clear() { lines_.clear(); }
+    void Clear() { SetLines({}); }
     const QStringList& Lines() const { return lines_; }
-    void SetLines(const QStringList& lines) { lines_ = lines; }
+    void SetLines(const QStringList& lines);
 
     // Column 13 of line 2: 'L', 'R', 'T' or 'B' on a valid map; a null character when missing.
     QChar HomePosition() const;
@@ -40,6 +41,8 @@ public:
 
 private:
     QStringList lines_;
+    // The land cells, read once from the lines: every radar string asks for eight of them.
+    std::array<bool, 100> land_{};
 };
 
 // "maps\" + name + ".map"

@@ -1,5 +1,7 @@
 #include "opponent/ki_form.h"
 
+#include <vector>
+
 #include "core/context.h"
 #include "core/game.h"
 #include "core/game_pictures.h"
@@ -143,24 +145,29 @@ bool TKIForm::ShootAtTheAircraft() {
 
 void TKIForm::BuildEngagements() {
     const UnitTable& table = game_.scratchpad;
+    struct Unit {
+        int line, code, column, row;
+    };
+    std::vector<Unit> first, second;
+    for (int i = 1; i < table.Count(); ++i) {
+        const QChar side = table.Side(i);
+        if (side != QLatin1Char('E') && side != QLatin1Char('D')) continue;
+        (side == QLatin1Char('E') ? first : second).push_back({i, table.Code(i), table.PosX(i), table.PosY(i)});
+    }
     // A player's unit that already shares its cell with one of the opponent's (a submarine
     // that attacked it and could not get away) is not met again: an attacker moving in would
     // put two of the opponent's units on one cell.
-    auto shared = [&](int e) {
-        for (int d = 1; d < table.Count(); ++d)
-            if (table.Side(d) == QLatin1Char('D') && table.PosX(d) == table.PosX(e) && table.PosY(d) == table.PosY(e))
-                return true;
+    auto shared = [&](const Unit& e) {
+        for (const Unit& d : second)
+            if (d.column == e.column && d.row == e.row) return true;
         return false;
     };
-    for (int d = 1; d < table.Count(); ++d) {
-        if (table.Side(d) != QLatin1Char('D')) continue;
-        const int attacker = table.Code(d);
-        if (attacker >= 47 || attacker <= 25) continue;
-        for (int e = 1; e < table.Count(); ++e) {
-            if (table.Side(e) != QLatin1Char('E') || table.Code(e) < 2) continue;
-            if (!AreNeighbours(table.PosX(d), table.PosY(d), table.PosX(e), table.PosY(e)) || shared(e)) continue;
-            QString line = table.Line(e);
-            WriteNumber(line, col::kAttackerCode, 2, attacker);
+    for (const Unit& d : second) {
+        if (d.code >= 47 || d.code <= 25) continue;
+        for (const Unit& e : first) {
+            if (e.code < 2 || !AreNeighbours(d.column, d.row, e.column, e.row) || shared(e)) continue;
+            QString line = table.Line(e.line);
+            WriteNumber(line, col::kAttackerCode, 2, d.code);
             state_.EnemyNews << line;
         }
     }

@@ -1,5 +1,7 @@
 #include "play/radar.h"
 
+#include <vector>
+
 #include "core/game.h"
 
 namespace kvd {
@@ -38,17 +40,25 @@ bool CanIdentify(int firstSideCode, int secondSideCode) {
 
 int RevealEnemy(Game& game) {
     UnitTable& table = game.scratchpad;
-    for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == QLatin1Char('D') && table.IsRevealed(i)) table.SetRevealed(i, QLatin1Char('0'));
+    // Each line's side, code and cell read once: the pairs below would read them hundreds of times.
+    struct Unit {
+        int line, code, column, row;
+    };
+    std::vector<Unit> first, second;
+    for (int i = 1; i < table.Count(); ++i) {
+        const QChar side = table.Side(i);
+        if (side != QLatin1Char('E') && side != QLatin1Char('D')) continue;
+        (side == QLatin1Char('E') ? first : second).push_back({i, table.Code(i), table.PosX(i), table.PosY(i)});
+    }
+    for (const Unit& d : second)
+        if (table.IsRevealed(d.line)) table.SetRevealed(d.line, QLatin1Char('0'));
     game.RevealCount = 0;
-    for (int e = 1; e < table.Count(); ++e) {
-        if (table.Side(e) != QLatin1Char('E') || table.Code(e) >= 23) continue;
-        const int ex = table.PosX(e), ey = table.PosY(e), code = table.Code(e);
-        for (int d = 1; d < table.Count(); ++d) {
-            if (table.Side(d) != QLatin1Char('D') || !CanIdentify(code, table.Code(d))) continue;
-            const int dx = table.PosX(d), dy = table.PosY(d);
-            if (qAbs(dx - ex) > 1 || qAbs(dy - ey) > 1) continue;  // the same cell counts too
-            table.SetRevealed(d, QLatin1Char('1'));
+    for (const Unit& e : first) {
+        if (e.code >= 23) continue;
+        for (const Unit& d : second) {
+            if (!CanIdentify(e.code, d.code)) continue;
+            if (qAbs(d.column - e.column) > 1 || qAbs(d.row - e.row) > 1) continue;  // the same cell counts too
+            table.SetRevealed(d.line, QLatin1Char('1'));
             ++game.RevealCount;
         }
     }
