@@ -21,6 +21,11 @@ struct BoardGeometry {
     }
     QRect BoardArea() const { return QRect(0, 0, width, boardHeight); }
     QRect BottomBand() const { return QRect(0, boardHeight, width, height - boardHeight); }
+    // The bottom-right corner of the band, beyond 85 % of the width and the height, which
+    // leaves the game.
+    bool InQuitCorner(QPoint position) const {
+        return position.x() > width * 85 / 100 && position.y() > height * 85 / 100;
+    }
 };
 
 }  // namespace kvd

@@ -52,16 +52,11 @@ void TMainForm::ShowBoard() {
     context_.platform.cursor->Set(this, CursorShape::Arrow);
 }
 
-bool TMainForm::InQuitCorner(QPoint position) const {
-    const Screen& screen = *context_.platform.screen;
-    return position.x() > WorkWidth(screen, 85) && position.y() > WorkHeight(screen, 85);
-}
-
 void TMainForm::mousePressEvent(QMouseEvent* event) {
     const QPoint position = event->position().toPoint();
     // A click while a rule runs (a fight, the computer's turn) is dropped; only the quit
     // corner, which may end the game at any time, is passed on.
-    if (game_.guard.Running() && !InQuitCorner(position)) return;
+    if (game_.guard.Running() && !geometry_.InQuitCorner(position)) return;
     RuleGuard::Scope running(game_.guard);
     rules->FormMouseDown(event->button(), position);
 }

@@ -59,7 +59,6 @@ protected:
 
 private:
     void FitToScreen();
-    bool InQuitCorner(QPoint position) const;
 
     Context& context_;
     Game& game_;

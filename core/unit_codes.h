@@ -25,6 +25,9 @@ enum class UnitKind {
     Oiler,        // 53, 63
 };
 
+// A code within low to high, both included.
+inline bool CodeIn(int code, int low, int high) { return code >= low && code <= high; }
+
 // The side a code belongs to: 'E' for 1-25 and 50-54, 'D' for 26-49 and 60-64, a null
 // character for any other number.
 QChar SideOfCode(int code);

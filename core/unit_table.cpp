@@ -33,6 +33,13 @@ void WriteNumber(QString& line, int column, int width, int value) {
     }
 }
 
+std::vector<UnitPlace> UnitsOf(const UnitTable& table, QChar side) {
+    std::vector<UnitPlace> units;
+    for (int i = 1; i < table.Count(); ++i)
+        if (table.Side(i) == side) units.push_back({i, table.Code(i), table.PosX(i), table.PosY(i)});
+    return units;
+}
+
 QString TwoDigits(int value) {
     QString text;
     WriteNumber(text, 1, 2, value);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace kvd {
 
@@ -96,6 +97,17 @@ public:
 private:
     QStringList lines_;
 };
+
+// A unit of one side with its code and cell, read once for rules that pair every unit of
+// one side with every unit of the other.
+struct UnitPlace {
+    int line;
+    int code;
+    int column;
+    int row;
+};
+// The unit lines of a side, in table order.
+std::vector<UnitPlace> UnitsOf(const UnitTable& table, QChar side);
 
 // The header a table holds before any game.
 inline const QString kEmptyTableHeader = QStringLiteral("ScratchPad........");

@@ -1,7 +1,5 @@
 #include "opponent/ki_form.h"
 
-#include <vector>
-
 #include "core/context.h"
 #include "core/game.h"
 #include "core/game_pictures.h"
@@ -145,26 +143,19 @@ bool TKIForm::ShootAtTheAircraft() {
 
 void TKIForm::BuildEngagements() {
     const UnitTable& table = game_.scratchpad;
-    struct Unit {
-        int line, code, column, row;
-    };
-    std::vector<Unit> first, second;
-    for (int i = 1; i < table.Count(); ++i) {
-        const QChar side = table.Side(i);
-        if (side != QLatin1Char('E') && side != QLatin1Char('D')) continue;
-        (side == QLatin1Char('E') ? first : second).push_back({i, table.Code(i), table.PosX(i), table.PosY(i)});
-    }
+    const std::vector<UnitPlace> first = UnitsOf(table, QLatin1Char('E'));
+    const std::vector<UnitPlace> second = UnitsOf(table, QLatin1Char('D'));
     // A player's unit that already shares its cell with one of the opponent's (a submarine
     // that attacked it and could not get away) is not met again: an attacker moving in would
     // put two of the opponent's units on one cell.
-    auto shared = [&](const Unit& e) {
-        for (const Unit& d : second)
+    auto shared = [&](const UnitPlace& e) {
+        for (const UnitPlace& d : second)
             if (d.column == e.column && d.row == e.row) return true;
         return false;
     };
-    for (const Unit& d : second) {
+    for (const UnitPlace& d : second) {
         if (d.code >= 47 || d.code <= 25) continue;
-        for (const Unit& e : first) {
+        for (const UnitPlace& e : first) {
             if (e.code < 2 || !AreNeighbours(d.column, d.row, e.column, e.row) || shared(e)) continue;
             QString line = table.Line(e.line);
             WriteNumber(line, col::kAttackerCode, 2, d.code);

@@ -2,6 +2,7 @@
 
 #include "core/context.h"
 #include "core/game.h"
+#include "core/unit_codes.h"
 #include "core/game_pictures.h"
 #include "opponent/opponent_state.h"
 #include "opponent/tactics.h"
@@ -13,7 +14,6 @@
 namespace kvd {
 
 namespace {
-bool In(int code, int low, int high) { return code >= low && code <= high; }
 
 bool Free(const QString& radar, int direction) {
     return direction >= 1 && direction <= 8 && radar[direction - 1] == QChar(u'0' + direction);
@@ -23,8 +23,8 @@ enum Group { kHeavy, kEscort, kSupport };
 
 bool Counted(Group group, int code) {
     switch (group) {
-        case kHeavy: return In(code, 27, 32) || In(code, 40, 46);
-        case kEscort: return In(code, 33, 39);
+        case kHeavy: return CodeIn(code, 27, 32) || CodeIn(code, 40, 46);
+        case kEscort: return CodeIn(code, 33, 39);
         case kSupport: return code == 26 || code > 49;
     }
     return false;
@@ -32,9 +32,9 @@ bool Counted(Group group, int code) {
 
 bool Offered(Group group, int code) {
     switch (group) {
-        case kHeavy: return In(code, 27, 31) || In(code, 40, 46);
-        case kEscort: return In(code, 33, 39);
-        case kSupport: return code == 26 || In(code, 60, 64);
+        case kHeavy: return CodeIn(code, 27, 31) || CodeIn(code, 40, 46);
+        case kEscort: return CodeIn(code, 33, 39);
+        case kSupport: return code == 26 || CodeIn(code, 60, 64);
     }
     return false;
 }
@@ -68,7 +68,7 @@ MoveChoice::MoveChoice(Scene& scene, OpponentState& state)
 int MoveChoice::CanMove() {
     UnitTable& table = game_.scratchpad;
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('D') || !In(table.Code(i), 26, 46)) continue;
+        if (table.Side(i) != QLatin1Char('D') || !CodeIn(table.Code(i), 26, 46)) continue;
         const QString radar = Radar(game_, table.PosX(i), table.PosY(i));
         bool free = false;
         for (QChar c : radar) free = free || (c != QLatin1Char('D') && c != QLatin1Char('E') && c != QLatin1Char('X'));
@@ -143,7 +143,7 @@ bool MoveChoice::CheckMove() {
         const int heading = HeadingToward(g.EnemyX, g.EnemyY, tc, tr);
         if (heading > 0) table.SetHeading(unit, heading);
     };
-    if (In(code, 33, 46)) steer();
+    if (CodeIn(code, 33, 46)) steer();
     if ((code == 27 || code == 28) && g.GameMode != 2) {
         const int flagship = g.ETransfered == 0 ? 22 : 21;
         lastFirstSide([&](int c) { return c == flagship; });
@@ -153,12 +153,12 @@ bool MoveChoice::CheckMove() {
         lastFirstSide([](int c) { return c > 49; });
         steer();
     }
-    if (In(code, 29, 32)) {
+    if (CodeIn(code, 29, 32)) {
         lastFirstSide([](int c) { return c == 21; });
         steer();
     }
-    if (In(code, 35, 39)) {
-        lastFirstSide([](int c) { return In(c, 4, 8); });
+    if (CodeIn(code, 35, 39)) {
+        lastFirstSide([](int c) { return CodeIn(c, 4, 8); });
         steer();
     }
     if (code == 26 || code == 33 || code == 34 || code == 39 || code > 59) {
@@ -169,7 +169,7 @@ bool MoveChoice::CheckMove() {
     state_.EnemyHeading = table.Heading(unit);
 
     if (g.SubRetreat == 1 && !p.Delay(1000)) return false;
-    if (In(code, 27, 31)) p.Play(QStringLiteral("sonar"), true);
+    if (CodeIn(code, 27, 31)) p.Play(QStringLiteral("sonar"), true);
     if (code == 26 || code > 32) {
         p.DrawInCell(&scene_.pictures.GreenBox, g.OldEnemyX, g.OldEnemyY);
         if (!p.Delay(600)) return false;
@@ -187,10 +187,10 @@ bool MoveChoice::CheckMove() {
         const QString ring = RadarPlus(g, g.OldEnemyX, g.OldEnemyY);
         int threats = 0;
         for (QChar c : ring) {
-            if (In(code, 40, 46)) threats += c == QLatin1Char('A');
-            if (In(code, 27, 32)) threats += c == QLatin1Char('B');
+            if (CodeIn(code, 40, 46)) threats += c == QLatin1Char('A');
+            if (CodeIn(code, 27, 32)) threats += c == QLatin1Char('B');
             if (code == 26) threats += c != QLatin1Char('0');
-            if (In(code, 33, 39)) threats += c == QLatin1Char('C');
+            if (CodeIn(code, 33, 39)) threats += c == QLatin1Char('C');
         }
         if (threats > 0) {
             state_.ThreatMode = 1;
@@ -249,7 +249,7 @@ bool MoveChoice::AvoidMove() {
     p.RestoreCell(g.OldEnemyX, g.OldEnemyY);
     if (!p.Delay(200)) return false;
     g.SubRetreat = 0;
-    if (In(code, 27, 31)) {
+    if (CodeIn(code, 27, 31)) {
         p.Play(QStringLiteral("sonar"), true);
         return true;
     }

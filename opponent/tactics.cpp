@@ -1,13 +1,13 @@
 #include "opponent/tactics.h"
 
 #include "core/game.h"
+#include "core/unit_codes.h"
 #include "opponent/opponent_state.h"
 #include "platform/random.h"
 
 namespace kvd {
 
 namespace {
-bool In(int code, int low, int high) { return code >= low && code <= high; }
 
 // The sixteen cells two away from a cell, in ring order.
 constexpr int kRing[16][2] = {{-2, -2}, {-1, -2}, {0, -2}, {1, -2}, {2, -2}, {-2, -1}, {2, -1}, {-2, 0},
@@ -30,9 +30,9 @@ QString RadarPlus(const Game& game, int column, int row) {
         const int k = RingSlot(table.PosX(i) - column, table.PosY(i) - row);
         if (k < 0) continue;
         const int code = table.Code(i);
-        if (In(code, 3, 8)) ring[k] = QLatin1Char('A');
-        else if (In(code, 9, 15)) ring[k] = QLatin1Char('B');
-        else if (In(code, 16, 22)) ring[k] = QLatin1Char('C');
+        if (CodeIn(code, 3, 8)) ring[k] = QLatin1Char('A');
+        else if (CodeIn(code, 9, 15)) ring[k] = QLatin1Char('B');
+        else if (CodeIn(code, 16, 22)) ring[k] = QLatin1Char('C');
     }
     return ring;
 }
@@ -50,7 +50,7 @@ QString UbootRetract(Game& game) {
             if (k < 0) continue;
             k += 8;
         }
-        ring[k] = In(table.Code(i), 9, 15) ? QLatin1Char('H') : QLatin1Char('0');
+        ring[k] = CodeIn(table.Code(i), 9, 15) ? QLatin1Char('H') : QLatin1Char('0');
     }
     return ring;
 }
@@ -60,37 +60,37 @@ int PriorityRule(int a, int t, Random& random) {
     auto rule = [&](bool holds, int d) {
         if (holds) digit = d;
     };
-    rule(In(a, 26, 46) && t > 49, 7);
+    rule(CodeIn(a, 26, 46) && t > 49, 7);
     rule(a == 26, 8);
     // A new draw for every line the rule meets, whatever the line ends with.
-    if (In(a, 27, 32) && In(t, 4, 8)) rule(random.Next(4) > 1, 9);
-    rule(In(a, 27, 32) && In(t, 16, 20), 4);
-    rule(In(a, 27, 32) && (t == 2 || t == 21 || t == 22), 2);
-    rule(In(a, 27, 32) && In(t, 9, 15), 8);
-    rule(a == 33 || (a == 34 && In(t, 11, 22)), 9);
-    rule(In(a, 37, 39) || (In(a, 33, 36) && In(t, 11, 22)), 8);
-    rule(a == 35 || (a == 36 && In(t, 11, 22)), 7);
-    rule(In(a, 33, 39) && t < 9, 3);
-    rule(a == 35 || (a == 36 && In(t, 13, 15)), 4);
-    rule(a == 35 || (a == 36 && In(t, 9, 10)), 3);
-    rule(In(a, 37, 39) && t < 16, 2);
-    rule(In(a, 40, 46) && In(t, 3, 8), 8);
-    rule(In(a, 40, 42) && In(t, 19, 22), 7);
-    rule(In(a, 43, 44) && In(t, 21, 22), 6);
+    if (CodeIn(a, 27, 32) && CodeIn(t, 4, 8)) rule(random.Next(4) > 1, 9);
+    rule(CodeIn(a, 27, 32) && CodeIn(t, 16, 20), 4);
+    rule(CodeIn(a, 27, 32) && (t == 2 || t == 21 || t == 22), 2);
+    rule(CodeIn(a, 27, 32) && CodeIn(t, 9, 15), 8);
+    rule(a == 33 || (a == 34 && CodeIn(t, 11, 22)), 9);
+    rule(CodeIn(a, 37, 39) || (CodeIn(a, 33, 36) && CodeIn(t, 11, 22)), 8);
+    rule(a == 35 || (a == 36 && CodeIn(t, 11, 22)), 7);
+    rule(CodeIn(a, 33, 39) && t < 9, 3);
+    rule(a == 35 || (a == 36 && CodeIn(t, 13, 15)), 4);
+    rule(a == 35 || (a == 36 && CodeIn(t, 9, 10)), 3);
+    rule(CodeIn(a, 37, 39) && t < 16, 2);
+    rule(CodeIn(a, 40, 46) && CodeIn(t, 3, 8), 8);
+    rule(CodeIn(a, 40, 42) && CodeIn(t, 19, 22), 7);
+    rule(CodeIn(a, 43, 44) && CodeIn(t, 21, 22), 6);
     rule(a == 46 && t == 21, 5);
-    rule(In(a, 40, 46) && (In(t, 9, 15) || t == 2), 4);
-    rule(In(a, 43, 46) && (In(t, 16, 18) || t == 2), 2);
-    rule(In(a, 45, 46) && (In(t, 16, 20) || t == 2), 1);
-    rule(a == 45 && In(t, 9, 22), 2);
-    rule(In(a, 45, 46) && In(t, 3, 8), 7);
+    rule(CodeIn(a, 40, 46) && (CodeIn(t, 9, 15) || t == 2), 4);
+    rule(CodeIn(a, 43, 46) && (CodeIn(t, 16, 18) || t == 2), 2);
+    rule(CodeIn(a, 45, 46) && (CodeIn(t, 16, 20) || t == 2), 1);
+    rule(a == 45 && CodeIn(t, 9, 22), 2);
+    rule(CodeIn(a, 45, 46) && CodeIn(t, 3, 8), 7);
     return digit;
 }
 
 bool Fights(int a, int t, int playerStrength, int enemyStrength) {
     const bool asStrong = playerStrength <= enemyStrength;
-    if (In(a, 27, 32)) return !In(t, 9, 15);
-    if (In(a, 33, 39)) return asStrong || In(t, 2, 8);
-    if (In(a, 40, 46)) return asStrong && !In(t, 4, 8);
+    if (CodeIn(a, 27, 32)) return !CodeIn(t, 9, 15);
+    if (CodeIn(a, 33, 39)) return asStrong || CodeIn(t, 2, 8);
+    if (CodeIn(a, 40, 46)) return asStrong && !CodeIn(t, 4, 8);
     return false;
 }
 

@@ -8,12 +8,11 @@
 namespace kvd {
 
 namespace {
-bool In(int code, int low, int high) { return code >= low && code <= high; }
 int Compare(int playerStrength, int enemyStrength) {
     if (playerStrength == enemyStrength) return outcome::kBothLost;
     return playerStrength > enemyStrength ? outcome::kFirstWins : outcome::kSecondWins;
 }
-bool IsSubmarine(int code) { return In(code, 3, 8) || In(code, 27, 32); }
+bool IsSubmarine(int code) { return CodeIn(code, 3, 8) || CodeIn(code, 27, 32); }
 }  // namespace
 
 int FightOutcome(int p, int e, int ps, int es, int dTransfered, int netGame) {
@@ -22,31 +21,31 @@ int FightOutcome(int p, int e, int ps, int es, int dTransfered, int netGame) {
         const int flagCarrier = dTransfered == 0 ? 46 : 45;
         return netGame == 0 && e == flagCarrier ? kSecondWins : kNothing;
     }
-    if (p == 2 || In(p, 50, 54)) return e == 26 || In(e, 47, 49) || In(e, 60, 64) ? kBothLost : kSecondWins;
-    if (In(p, 4, 8)) {
-        if (e == 26 || In(e, 60, 64)) return kFirstWins;
-        if (In(e, 27, 32)) return kBothLost;
-        if (In(e, 33, 39)) return kSecondWins;
-        if (In(e, 47, 49)) return kBothLost;
-        if (In(e, 40, 46)) return es < 5 ? kFirstWins : kSecondHit;
+    if (p == 2 || CodeIn(p, 50, 54)) return e == 26 || CodeIn(e, 47, 49) || CodeIn(e, 60, 64) ? kBothLost : kSecondWins;
+    if (CodeIn(p, 4, 8)) {
+        if (e == 26 || CodeIn(e, 60, 64)) return kFirstWins;
+        if (CodeIn(e, 27, 32)) return kBothLost;
+        if (CodeIn(e, 33, 39)) return kSecondWins;
+        if (CodeIn(e, 47, 49)) return kBothLost;
+        if (CodeIn(e, 40, 46)) return es < 5 ? kFirstWins : kSecondHit;
         return kNothing;
     }
-    if (In(p, 9, 15)) {
-        if (In(e, 26, 32) || In(e, 60, 64)) return kFirstWins;
-        if (In(e, 47, 49)) return kBothLost;
+    if (CodeIn(p, 9, 15)) {
+        if (CodeIn(e, 26, 32) || CodeIn(e, 60, 64)) return kFirstWins;
+        if (CodeIn(e, 47, 49)) return kBothLost;
         return Compare(ps, es);
     }
-    if (In(p, 16, 22)) {
-        if (e == 26 || In(e, 60, 64)) return kFirstWins;
-        if (In(e, 27, 32)) return ps < 5 ? kSecondWins : kFirstHit;
-        if (In(e, 47, 49)) return ps < 5 ? kBothLost : kShipHitsMine;
+    if (CodeIn(p, 16, 22)) {
+        if (e == 26 || CodeIn(e, 60, 64)) return kFirstWins;
+        if (CodeIn(e, 27, 32)) return ps < 5 ? kSecondWins : kFirstHit;
+        if (CodeIn(e, 47, 49)) return ps < 5 ? kBothLost : kShipHitsMine;
         if (p == 21 && e == 45 && ps == es) return ps < 5 ? kBothLost : kBattleshipDuel;
         return Compare(ps, es);
     }
-    if (In(p, 23, 25)) {
-        if (In(e, 26, 32)) return kBothLost;
-        if (In(e, 60, 64)) return kFirstWins;
-        if (In(e, 33, 46)) return es < 5 ? kBothLost : kMineHitsShip;
+    if (CodeIn(p, 23, 25)) {
+        if (CodeIn(e, 26, 32)) return kBothLost;
+        if (CodeIn(e, 60, 64)) return kFirstWins;
+        if (CodeIn(e, 33, 46)) return es < 5 ? kBothLost : kMineHitsShip;
         return Compare(ps, es);
     }
     return kNothing;  // code 3, and anything the table does not know
@@ -64,36 +63,36 @@ void MultiCombat(Game& g) {
     int supporters = 0;
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (g.SideToMove == QLatin1Char('D') && table.Side(i) == QLatin1Char('E') && In(code, 11, 22) &&
+        if (g.SideToMove == QLatin1Char('D') && table.Side(i) == QLatin1Char('E') && CodeIn(code, 11, 22) &&
             code != g.PlayerCode && AreNeighbours(table.PosX(i), table.PosY(i), g.EnemyX, g.EnemyY))
             ++supporters;
-        if (g.SideToMove == QLatin1Char('E') && In(g.PlayerCode, 11, 22) && table.Side(i) == QLatin1Char('D') &&
-            In(code, 35, 46) && code != g.EnemyCode && AreNeighbours(table.PosX(i), table.PosY(i), g.PlayerX, g.PlayerY))
+        if (g.SideToMove == QLatin1Char('E') && CodeIn(g.PlayerCode, 11, 22) && table.Side(i) == QLatin1Char('D') &&
+            CodeIn(code, 35, 46) && code != g.EnemyCode && AreNeighbours(table.PosX(i), table.PosY(i), g.PlayerX, g.PlayerY))
             ++supporters;
     }
     if (supporters > 0) g.SupportFire = 1;
 }
 
 QString GermanKindName(int code, const Game& g) {
-    const bool second = In(code, 26, 49) || In(code, 60, 64);
+    const bool second = CodeIn(code, 26, 49) || CodeIn(code, 60, 64);
     const int c = FirstSideCode(code);
     if (c == 2) return QStringLiteral("Versorgungsschiff");
-    if (In(c, 3, 8)) return QStringLiteral("Uboot");
-    if (In(c, 9, 10)) return QStringLiteral("Korvette");
-    if (In(c, 11, 12)) return QStringLiteral("Zerstoerer");
-    if (In(c, 13, 15)) return QStringLiteral("Fregatte");
-    if (In(c, 16, 18)) return QStringLiteral("Kl. Kreuzer");
-    if (In(c, 19, 20)) return QStringLiteral("Gr. Kreuzer");
+    if (CodeIn(c, 3, 8)) return QStringLiteral("Uboot");
+    if (CodeIn(c, 9, 10)) return QStringLiteral("Korvette");
+    if (CodeIn(c, 11, 12)) return QStringLiteral("Zerstoerer");
+    if (CodeIn(c, 13, 15)) return QStringLiteral("Fregatte");
+    if (CodeIn(c, 16, 18)) return QStringLiteral("Kl. Kreuzer");
+    if (CodeIn(c, 19, 20)) return QStringLiteral("Gr. Kreuzer");
     if (c == 21) {
         const bool transferred = second ? g.DTransfered == 1 : g.ETransfered == 1;
         return transferred ? QStringLiteral("Flugzeugtraeger") : QStringLiteral("Schlachtschiff");
     }
     if (c == 22) return QStringLiteral("Flugzeugtraeger");
-    if (In(c, 23, 25)) return QStringLiteral("Minen");
+    if (CodeIn(c, 23, 25)) return QStringLiteral("Minen");
     if (second) return {};  // the opponent's convoy keeps its fleet-file names
     if (c == 50) return QStringLiteral("Truppentransporter");
     if (c == 51) return QStringLiteral("OelTransporter");
-    if (In(c, 52, 54)) return QStringLiteral("Frachter");
+    if (CodeIn(c, 52, 54)) return QStringLiteral("Frachter");
     return {};
 }
 

@@ -52,11 +52,6 @@ void PlayerTurn::ClickToCell(QPoint position) {
 
 bool PlayerTurn::OnBoard(QPoint position) const { return position.y() < 10 * board_.Geometry().cellHeight; }
 
-bool PlayerTurn::InQuitCorner(QPoint position) const {
-    const Screen& screen = *context_.platform.screen;
-    return position.x() > WorkWidth(screen, 85) && position.y() > WorkHeight(screen, 85);
-}
-
 void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
     ClickToCell(position);
     if (button != Qt::LeftButton) return;
@@ -70,7 +65,7 @@ void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
             SelectUnit();
         }
     }
-    if (InQuitCorner(position) && g.GameActive == 1) QuitCorner();
+    if (board_.Geometry().InQuitCorner(position) && g.GameActive == 1) QuitCorner();
 }
 
 bool PlayerTurn::RepairClick() {

@@ -53,7 +53,6 @@ public:
 
 private:
     bool OnBoard(QPoint position) const;
-    bool InQuitCorner(QPoint position) const;
     void MarkTargets();
     void SaveShipLines();
 

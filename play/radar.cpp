@@ -1,7 +1,5 @@
 #include "play/radar.h"
 
-#include <vector>
-
 #include "core/game.h"
 
 namespace kvd {
@@ -40,22 +38,14 @@ bool CanIdentify(int firstSideCode, int secondSideCode) {
 
 int RevealEnemy(Game& game) {
     UnitTable& table = game.scratchpad;
-    // Each line's side, code and cell read once: the pairs below would read them hundreds of times.
-    struct Unit {
-        int line, code, column, row;
-    };
-    std::vector<Unit> first, second;
-    for (int i = 1; i < table.Count(); ++i) {
-        const QChar side = table.Side(i);
-        if (side != QLatin1Char('E') && side != QLatin1Char('D')) continue;
-        (side == QLatin1Char('E') ? first : second).push_back({i, table.Code(i), table.PosX(i), table.PosY(i)});
-    }
-    for (const Unit& d : second)
+    const std::vector<UnitPlace> first = UnitsOf(table, QLatin1Char('E'));
+    const std::vector<UnitPlace> second = UnitsOf(table, QLatin1Char('D'));
+    for (const UnitPlace& d : second)
         if (table.IsRevealed(d.line)) table.SetRevealed(d.line, QLatin1Char('0'));
     game.RevealCount = 0;
-    for (const Unit& e : first) {
+    for (const UnitPlace& e : first) {
         if (e.code >= 23) continue;
-        for (const Unit& d : second) {
+        for (const UnitPlace& d : second) {
             if (!CanIdentify(e.code, d.code)) continue;
             if (qAbs(d.column - e.column) > 1 || qAbs(d.row - e.row) > 1) continue;  // the same cell counts too
             table.SetRevealed(d.line, QLatin1Char('1'));

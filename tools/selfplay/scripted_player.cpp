@@ -3,15 +3,12 @@
 #include <vector>
 
 #include "core/game.h"
+#include "core/unit_codes.h"
 #include "platform/random.h"
 #include "play/combat.h"
 #include "play/radar.h"
 
 namespace kvd {
-
-namespace {
-bool In(int code, int low, int high) { return code >= low && code <= high; }
-}  // namespace
 
 ScriptedMove ChooseMove(const Game& g, Random& random) {
     const UnitTable& t = g.scratchpad;
@@ -19,7 +16,7 @@ ScriptedMove ChooseMove(const Game& g, Random& random) {
     if (supply >= 0) {
         for (int i = 1; i < t.Count(); ++i) {
             const int code = t.Code(i);
-            if (t.Side(i) != QLatin1Char('E') || !In(code, 3, 20) || t.DamageState(i) == 0 || t.RepairCount(i) != 0) continue;
+            if (t.Side(i) != QLatin1Char('E') || !CodeIn(code, 3, 20) || t.DamageState(i) == 0 || t.RepairCount(i) != 0) continue;
             if (!AreNeighbours(t.PosX(i), t.PosY(i), t.PosX(supply), t.PosY(supply))) continue;
             return {ScriptedMove::Repair, t.PosX(i), t.PosY(i), t.PosX(supply), t.PosY(supply)};
         }
@@ -27,7 +24,7 @@ ScriptedMove ChooseMove(const Game& g, Random& random) {
     std::vector<ScriptedMove> steps, attacks;
     for (int i = 1; i < t.Count(); ++i) {
         const int code = t.Code(i);
-        if (t.Side(i) != QLatin1Char('E') || code < 2 || In(code, 23, 25)) continue;
+        if (t.Side(i) != QLatin1Char('E') || code < 2 || CodeIn(code, 23, 25)) continue;
         const int x = t.PosX(i), y = t.PosY(i);
         const QString radar = Radar(g, x, y);
         for (int k = 1; k <= 8; ++k) {
