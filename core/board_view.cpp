@@ -12,6 +12,10 @@ namespace kvd {
 
 void TMainForm::GetPositions() {
     game_.CurrentBand = 80;
+    if (game_.NetRole == 2) {
+        GetJoiningPositions();
+        return;
+    }
     const Settings& s = context_.settings;
     const UnitTable& table = game_.scratchpad;
     const GamePictures& p = pictures_;
@@ -52,11 +56,35 @@ void TMainForm::GetPositions() {
     pictures_.Snapshot.Assign(std::move(board));
 }
 
+void TMainForm::GetJoiningPositions() {
+    const UnitTable& table = game_.scratchpad;
+    const GamePictures& p = pictures_;
+    const bool reveal = context_.settings.RevealOption == QLatin1Char('Y');
+    QImage board = p.CleanMap.Image();
+    // The host's units: markers, or their pictures once identified; submarines never show.
+    for (int i = 1; i < table.Count(); ++i) {
+        if (table.Side(i) != QLatin1Char('E')) continue;
+        const int code = table.Code(i);
+        const Picture* picture = nullptr;
+        if (!reveal) {
+            if (code == 2 || CodeIn(code, 9, 25) || CodeIn(code, 50, 54)) picture = &p.EnemyFlag;
+        } else if (code == 2 || CodeIn(code, 9, 22)) {
+            picture = table.IsRevealed(i) ? SpriteForCode(p.SecondSet, code) : &p.EnemyFlag;
+        }
+        if (picture) picture->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));
+    }
+    for (int i = 1; i < table.Count(); ++i) {
+        if (table.Side(i) != QLatin1Char('D')) continue;
+        if (const Picture* sprite = JoiningOwnSprite(p.FirstSet, table.Code(i)))
+            sprite->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));
+    }
+    pictures_.Snapshot.Assign(std::move(board));
+}
+
 void TMainForm::PreDraw() {
     game_.CurrentBand = 80;
     const TurnView view = ViewOfTurn(game_);
-    if (game_.NetRole == 2 || view == TurnView::None) {
-        // The joining program composes its board itself; the snapshot is the bare map here.
+    if (view == TurnView::None) {
         pictures_.Snapshot.Assign(pictures_.Background.Image().copy(geometry_.BoardArea()));
         return;
     }
@@ -70,6 +98,7 @@ void TMainForm::PreDraw() {
     CanvasChanged();
     if (found > 0 && game_.SweepAllowed == 1) rules->RadarFlacker();
     if (waiting) cursor.Set(this, CursorShape::Hidden);
+    else if (game_.NetRole == 2) cursor.Set(this, CursorShape::Arrow);  // the joining player's turn begins
 }
 
 void TMainForm::FormPaint() {

@@ -86,18 +86,13 @@ bool GameSetup::GameInit() {
 
     // The opponent first, each unit's previous cell its start; then the player, by the map's
     // presets when a user map has them.
-    if (!PlaceSide(QLatin1Char('D'), true)) return false;
+    const QString noRoom =
+        QStringLiteral("The map %1 leaves no room in a home band for every unit.").arg(context_.settings.MapName);
+    if (!PlaceSide(QLatin1Char('D'), true)) return Fail(noRoom);
     if (g.HasPresets == QLatin1Char('Y')) ApplyPresets();
-    else if (!PlaceSide(QLatin1Char('E'), false)) return false;
+    else if (!PlaceSide(QLatin1Char('E'), false)) return Fail(noRoom);
     KeepOnlyUnitsOfThisGame();
-
-    // The clean map the rules erase units with: the background over the board area.
-    pictures_.CleanMap.Create(geometry.width, geometry.boardHeight);
-    QImage clean = pictures_.CleanMap.Image();
-    pictures_.Background.StretchDraw(clean, geometry.BoardArea());
-    pictures_.CleanMap.Assign(std::move(clean));
-
-    CountShips();
+    FinishSetup();
     display_.ShowBoard();
     return true;
 }
@@ -216,9 +211,7 @@ bool GameSetup::PlaceSide(QChar side, bool writePrev) {
         bool room = false;
         for (int col = band.left(); col <= band.right() && !room; ++col)
             for (int row = band.top(); row <= band.bottom() && !room; ++row) room = !taken(col, row);
-        if (!room)
-            return Fail(QStringLiteral("The map %1 leaves no room in a home band for every unit.")
-                            .arg(context_.settings.MapName));
+        if (!room) return false;
         int column, row;
         do {
             column = band.left() + p.random->Next(band.width());
@@ -261,6 +254,87 @@ void GameSetup::KeepOnlyUnitsOfThisGame() {
         const int sub = table.Find(6);
         if (sub >= 0) table.Remove(sub);
     }
+}
+
+void GameSetup::FinishSetup() {
+    // The clean map the rules erase units with: the background over the board area.
+    const BoardGeometry geometry = BoardGeometry::Of(*context_.platform.screen);
+    pictures_.CleanMap.Create(geometry.width, geometry.boardHeight);
+    QImage clean = pictures_.CleanMap.Image();
+    pictures_.Background.StretchDraw(clean, geometry.BoardArea());
+    pictures_.CleanMap.Assign(std::move(clean));
+    CountShips();
+}
+
+bool GameSetup::LoadNetworkMap(QString* error) {
+    Game& g = game_;
+    Platform& p = context_.platform;
+    QString& name = context_.settings.MapName;
+    if (!IsBuiltInMap(name)) name = QStringLiteral("$STANDARD");
+    g.MemoPad.Clear();
+    if (!LoadMap(*p.files, name, g.MemoPad, error)) return false;
+    g.HomePosition = g.MemoPad.HomePosition();
+    Picture picture;
+    if (!LoadJPEGFromRes(*p.resources, BuiltInPictureName(name), picture)) {
+        if (error) *error = PictureFailure(name, BuiltInPictureName(name), QStringLiteral("no built-in chart of that name"));
+        return false;
+    }
+    pictures_.Clear();
+    pictures_.SetMap(picture);
+    return true;
+}
+
+void GameSetup::NetworkGameVariables(bool joining) {
+    Game& g = game_;
+    Settings& s = context_.settings;
+    Platform& p = context_.platform;
+    if (joining) {
+        // The joining program plays the navy the host's navy fights.
+        const QString from = QStringLiteral("EDUJ"), to = QStringLiteral("DEJU");
+        const int k = from.indexOf(s.HomeNavy);
+        if (k >= 0) s.HomeNavy = to[k];
+    }
+    g.GameMode = 0;
+    g.GameActive = 1;
+    g.GameOver = 0;
+    g.Gamestage = 0;
+    g.Winner = 0;
+    g.NetGame = 1;
+    g.FlagTransfer = s.FlagTransfer;
+    g.FlagTransferSecond = s.FlagTransfer == QLatin1Char('Y') ? QLatin1Char('Y') : QLatin1Char('N');
+    g.ETransfered = 0;
+    g.DTransfered = 0;
+    g.SupportFire = 0;
+    g.SweepAllowed = 1;
+    g.UnitSelected = 0;
+    g.RepairReady = 0;
+    g.PlayerTurn = 1;
+    g.OpponentTurn = 0;
+    g.MoveMessage.clear();
+    g.MoveMessageLocked = 0;
+    p.random->Seed();
+    g.TurnCount = 0;
+    s.ReconPlanes = QLatin1Char('0');  // a network game flies no radar aircraft
+
+    const Picture background = pictures_.Background;
+    pictures_.Clear();
+    pictures_.SetMap(background);
+    const BoardGeometry geometry = BoardGeometry::Of(*p.screen);
+    pictures_.Snapshot.Create(geometry.width, geometry.boardHeight);
+    pictures_.LoadUnitPictures(*p.resources, 0, s);
+}
+
+bool GameSetup::PlaceNetworkFleets(QString* error) {
+    UnitTable& table = game_.scratchpad;
+    if (!PlaceSide(QLatin1Char('D'), true) ||
+        !PlaceSide(QLatin1Char('E'), false)) {
+        if (error)
+            *error = QStringLiteral("The map %1 leaves no room in a home band for every unit.").arg(context_.settings.MapName);
+        return false;
+    }
+    const int plane = table.FindSide(1, QLatin1Char('E'));
+    if (plane >= 0) table.Remove(plane);
+    return true;
 }
 
 void GameSetup::CountShips() {

@@ -26,6 +26,20 @@ public:
     // loaded (reported as GameInit reports it).
     bool PickCampaignMap();
 
+    // --- Network games (both programs set up the same game from the host's table) ---
+    // The map of a network game and its built-in picture. A user map is played as "$STANDARD",
+    // land and picture both, as the joining program can only have the built-in maps. False,
+    // with the reason, when it cannot be loaded.
+    bool LoadNetworkMap(QString* error);
+    // The game variables and pictures of a network game. The joining program plays the navy
+    // opposing the host's.
+    void NetworkGameVariables(bool joining);
+    // The host places both fleets in their home bands and takes the radar aircraft out. False
+    // when a band has no room (reported by the caller with `error`).
+    bool PlaceNetworkFleets(QString* error);
+    // The clean map and the ship counts, once the table is final (every game).
+    void FinishSetup();
+
     UpwardCall<ProgramFlow> flow{"game set-up to the program"};
 
 private:

@@ -59,6 +59,8 @@ protected:
 
 private:
     void FitToScreen();
+    // The joining player's board: its own units with their pictures, the host's as markers.
+    void GetJoiningPositions();
 
     Context& context_;
     Game& game_;

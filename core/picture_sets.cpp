@@ -31,4 +31,9 @@ const Picture* SpriteForCode(const PictureSet& set, int code) {
     return set.Find(KindOfCode(code));
 }
 
+const Picture* JoiningOwnSprite(const PictureSet& set, int code) {
+    if (code >= 30 && code <= 32) return nullptr;
+    return set.Find(KindOfCode(code));
+}
+
 }  // namespace kvd

@@ -29,5 +29,8 @@ private:
 
 // The picture a unit code is drawn with from a set: submarines 3 have none; the rest by kind.
 const Picture* SpriteForCode(const PictureSet& set, int code);
+// The picture the joining player's own unit is drawn with: the first set by kind, but the last
+// three submarine slots (30 to 32) have none.
+const Picture* JoiningOwnSprite(const PictureSet& set, int code);
 
 }  // namespace kvd

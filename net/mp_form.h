@@ -8,9 +8,10 @@ namespace kvd {
 class TMPForm : public PendingWindow, public NetworkBoard {
 public:
     explicit TMPForm(Context& context, QWidget* parent = nullptr) : PendingWindow(context, 12, parent) {}
-    void CheckBox() override {}
-    void MoveEnemy(int, int) override {}
     void PlayerSleep() override {}
+    void ClientSleep() override {}
+    void SendLastMove() override {}
+    void ResendTable() override {}
     QString Commander(bool) const override { return {}; }
     void ResetConnection() override {}
 };

@@ -9,6 +9,7 @@
 #include "play/combat.h"
 #include "play/computer_turn.h"
 #include "play/end_of_game.h"
+#include "play/network_board.h"
 #include "play/repair_view.h"
 #include "play/scene.h"
 
@@ -64,8 +65,10 @@ bool Animate(Scene& s, ComputerTurn& computer) {
     BoardPainter& p = s.paint;
     const int fx = g.PlayerX, fy = g.PlayerY;
     // A fight shows the opposing unit as it is, identified or not.
-    const Picture* own = FightPicture(s.pictures, false, g.PlayerCode);
-    const Picture* theirs = FightPicture(s.pictures, true, g.EnemyCode);
+    // The joining board draws the host's units from the second set, its own from the first.
+    const bool joining = g.NetRole == 2;
+    const Picture* own = FightPicture(s.pictures, joining, g.PlayerCode);
+    const Picture* theirs = FightPicture(s.pictures, !joining, g.EnemyCode);
     p.RestoreCell(fx, fy);
     p.RestoreCell(g.EnemyX, g.EnemyY);
     p.Play(QStringLiteral("explode"), false);
@@ -129,7 +132,7 @@ bool SupportingFire(Scene& s) {
 }
 
 // The flagship is lost: the carriers take over where they may, else the game is over.
-bool EndOfFight(Scene& s, EndOfGame& endOfGame) {
+bool EndOfFight(Scene& s, EndOfGame& endOfGame, NetworkBoard* network) {
     Game& g = s.game;
     g.GameOver = 1;
     if (g.Winner == kBothLost && g.Gamestage == 8 && g.EnemyCode == 45 && g.FlagTransferSecond == QLatin1Char('Y')) {
@@ -157,6 +160,12 @@ bool EndOfFight(Scene& s, EndOfGame& endOfGame) {
     if (g.Looser == 45 && g.FlagTransferSecond == QLatin1Char('Y')) {
         if (!DoTransfer(s)) return false;
     }
+    // The peer fights the deciding fight itself: it gets the step and the turn.
+    if (g.NetGame == 1 && g.GameOver == 1) {
+        if (network) network->SendLastMove();
+        s.paint.Board().PreDraw();
+        s.paint.Board().FormPaint();
+    }
     if (!s.paint.Delay(1000)) return false;
     if (g.GameOver == 1) {
         g.GameActive = 0;
@@ -169,7 +178,7 @@ bool EndOfFight(Scene& s, EndOfGame& endOfGame) {
 
 }  // namespace
 
-bool Battle(Scene& s, ComputerTurn& computer, EndOfGame& endOfGame) {
+bool Battle(Scene& s, ComputerTurn& computer, EndOfGame& endOfGame, NetworkBoard* network) {
     Game& g = s.game;
     UnitTable& table = g.scratchpad;
     BoardPainter& p = s.paint;
@@ -182,11 +191,8 @@ bool Battle(Scene& s, ComputerTurn& computer, EndOfGame& endOfGame) {
     // A network fight sends the step that caused it; the step routines leave the record alone.
     if (g.NetGame == 1) {
         const bool host = g.NetRole == 1;
-        g.MoveMessage = QStringLiteral("[Move]=") +
-                        (host ? TwoDigits(g.PlayerCode) + TwoDigits(g.PlayerX) + TwoDigits(g.PlayerY) +
-                                    TwoDigits(g.OldPlayerX) + TwoDigits(g.OldPlayerY)
-                              : TwoDigits(g.EnemyCode) + TwoDigits(g.EnemyX) + TwoDigits(g.EnemyY) +
-                                    TwoDigits(g.OldEnemyX) + TwoDigits(g.OldEnemyY));
+        g.MoveMessage = host ? MoveRecord(g.PlayerCode, g.PlayerX, g.PlayerY, g.OldPlayerX, g.OldPlayerY)
+                             : MoveRecord(g.EnemyCode, g.EnemyX, g.EnemyY, g.OldEnemyX, g.OldEnemyY);
         g.MoveMessageLocked = 1;
     }
 
@@ -230,8 +236,8 @@ bool Battle(Scene& s, ComputerTurn& computer, EndOfGame& endOfGame) {
 
     g.MoveMessageLocked = 0;
     if (g.Gamestage < 7 && !p.Delay(1500)) return false;
-    if (g.Gamestage > 7 && !EndOfFight(s, endOfGame)) return false;
-    if (g.NetRole == 1 && g.GameActive == 1) {
+    if (g.Gamestage > 7 && !EndOfFight(s, endOfGame, network)) return false;
+    if (g.NetGame == 1 && g.GameActive == 1) {
         p.Board().PreDraw();
         p.Board().FormPaint();
     }

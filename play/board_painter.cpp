@@ -87,21 +87,36 @@ void BoardPainter::DrawBand(const Picture& picture) {
 }
 
 void BoardPainter::DrawMovedUnit(int column, int row) {
-    // The joining board draws its own units; this is the first side's board.
     const int code = game_.PlayerCode;
+    if (game_.NetRole == 2) {
+        // The joining board shows the host's unit as identified, a minefield as mines.
+        if (code == 2 || CodeIn(code, 9, 22)) DrawInCell(SpriteForCode(pictures_.SecondSet, code), column, row);
+        else if (CodeIn(code, 23, 25)) DrawInCell(pictures_.FirstSet.Find(UnitKind::Minefield), column, row);
+        return;
+    }
     if (code != 1 && code != 3) DrawInCell(SpriteForCode(pictures_.FirstSet, code), column, row);
     if (game_.NetGame == 1 && game_.NetRole == 1 && game_.MoveMessageLocked == 0) {
-        game_.MoveMessage = QStringLiteral("[Move]=") + TwoDigits(code) + TwoDigits(column) + TwoDigits(row) +
-                            TwoDigits(game_.OldPlayerX) + TwoDigits(game_.OldPlayerY);
+        game_.MoveMessage = MoveRecord(code, column, row, game_.OldPlayerX, game_.OldPlayerY);
     }
 }
 
+void BoardPainter::SingleMove(int column, int row) {
+    DrawInCell(JoiningOwnSprite(pictures_.FirstSet, game_.EnemyCode), column, row);
+    if (game_.MoveMessageLocked == 0)
+        game_.MoveMessage = MoveRecord(game_.EnemyCode, column, row, game_.OldEnemyX, game_.OldEnemyY);
+}
+
 void BoardPainter::ShowSingleEnemy() {
-    if (context_.settings.RevealOption != QLatin1Char('Y')) return;
     const UnitTable& table = game_.scratchpad;
-    const int i = table.FindSide(game_.EnemyCode, QLatin1Char('D'));
-    if (i < 0) return;
     const int code = game_.EnemyCode;
+    if (game_.NetRole == 2) {
+        // On the joining board the second side is the player's own.
+        DrawInCell(JoiningOwnSprite(pictures_.FirstSet, code), game_.EnemyX, game_.EnemyY);
+        return;
+    }
+    if (context_.settings.RevealOption != QLatin1Char('Y')) return;
+    const int i = table.FindSide(code, QLatin1Char('D'));
+    if (i < 0) return;
     const UnitKind kind = KindOfCode(code);
     if (kind == UnitKind::Submarine || kind == UnitKind::Minefield || kind == UnitKind::None) return;
     if (table.IsRevealed(i)) DrawInCell(SpriteForCode(pictures_.SecondSet, code), game_.EnemyX, game_.EnemyY);
@@ -111,7 +126,7 @@ void BoardPainter::ShowSingleEnemy() {
 void BoardPainter::ShowEnemyOrMarker(int column, int row) {
     const int code = game_.EnemyCode;
     const bool ship = code == 26 || (code >= 33 && code <= 48) || (code >= 60 && code <= 64);
-    if (context_.settings.RevealOption == QLatin1Char('N')) {
+    if (context_.settings.RevealOption == QLatin1Char('N') && game_.NetRole != 2) {
         if (ship) DrawInCell(&pictures_.EnemyFlag, column, row);
         return;
     }
@@ -134,6 +149,11 @@ void BoardPainter::Play(const QString& name, bool wait) { PlaySound(context_.pla
 void BoardPainter::PlayAlways(const QString& name, bool wait) { context_.platform.sound->Play(name, wait); }
 
 bool BoardPainter::Delay(int ms) { return game_.guard.Delay(ms); }
+
+QString MoveRecord(int code, int column, int row, int fromColumn, int fromRow) {
+    return QStringLiteral("[Move]=") + TwoDigits(code) + TwoDigits(column) + TwoDigits(row) + TwoDigits(fromColumn) +
+           TwoDigits(fromRow);
+}
 
 const Picture* FightPicture(const GamePictures& pictures, bool secondSet, int code) {
     if (code == 3 || code == 32) return nullptr;

@@ -43,7 +43,11 @@ public:
     // The player's unit PlayerCode drawn into a cell; in a hosted network game the move
     // record for the peer is composed too (unless a fight has composed it).
     void DrawMovedUnit(int column, int row);
-    // The opposing unit EnemyCode in its cell EnemyX, EnemyY as the player may see it.
+    // The joining player's own unit EnemyCode drawn into a cell, and its move record composed
+    // (unless a fight has composed it).
+    void SingleMove(int column, int row);
+    // The opposing unit EnemyCode in its cell EnemyX, EnemyY as the player may see it; on the
+    // joining board, the player's own unit EnemyCode.
     void ShowSingleEnemy();
     // The same, but with the reveal setting off the anonymous marker stands in for ships.
     void ShowEnemyOrMarker(int column, int row);
@@ -70,6 +74,9 @@ private:
     GamePictures& pictures_;
     Context& context_;
 };
+
+// A move record for the network peer: "[Move]=" and five two-digit numbers.
+QString MoveRecord(int code, int column, int row, int fromColumn, int fromRow);
 
 // The picture of a unit code from a picture set as a fight or a step draws it: submarine
 // slots 3 and 32 have none.

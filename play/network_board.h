@@ -3,17 +3,19 @@
 
 namespace kvd {
 
-// What the board asks of the multi-player window in a network game: the joining player's
-// selection and step, and the host's hand-over of the turn to its peer.
+// What the turn rules ask of the multi-player window in a network game: handing the turn to
+// the peer, the last step of a game, the table sent again, the names, and the reset after it.
 class NetworkBoard {
 public:
     virtual ~NetworkBoard() = default;
-    // The joining player clicked a cell that is not one of its unit's targets.
-    virtual void CheckBox() = 0;
-    // The joining player's selected unit steps to a target cell.
-    virtual void MoveEnemy(int column, int row) = 0;
-    // The hosting player's step is done: the turn passes to the joining player.
+    // The hosting player's step is done: the move record and the turn go to the joining player.
     virtual void PlayerSleep() = 0;
+    // The joining player's step is done: the move record and the turn go back to the host.
+    virtual void ClientSleep() = 0;
+    // A fight has ended the game: the peer gets the step and the turn, so it fights it too.
+    virtual void SendLastMove() = 0;
+    // The hosting player asks for the whole table to be sent to the joining player again.
+    virtual void ResendTable() = 0;
     // The name of the commander of a side (the first side is the hosting player's).
     virtual QString Commander(bool firstSide) const = 0;
     // The game is over or left: the connection is closed and the window made ready again.

@@ -36,9 +36,10 @@ PlayerTurn::PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMa
       pictures_(pictures),
       board_(board),
       paint_(board, game, pictures, context),
-      scene_{game, context, pictures, paint_} {}
+      scene_{game, context, pictures, paint_},
+      joining_(scene_, board) {}
 
-int PlayerTurn::RevealEnemy() { return kvd::RevealEnemy(game_); }
+int PlayerTurn::RevealEnemy() { return game_.NetRole == 2 ? RevealAllied(game_) : kvd::RevealEnemy(game_); }
 
 void PlayerTurn::RadarFlacker() { kvd::RadarFlacker(paint_); }
 
@@ -63,6 +64,16 @@ void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
             MoveSelectedUnit(g.ClickColumn, g.ClickRow);
         } else {
             SelectUnit();
+        }
+    }
+    // The joining player's program keeps the turn flags from the host's point of view.
+    if (g.NetRole == 2 && g.OpponentTurn == 1 && g.GameActive == 1 && OnBoard(position)) {
+        if (g.RepairReady == 1 && g.ClickColumn == g.RepairCellX && g.ClickRow == g.RepairCellY) {
+            joining_.RepairClick();
+        } else if (g.UnitSelected == 1 && g.MoveTargets.contains(CellText(g.ClickColumn, g.ClickRow))) {
+            joining_.MoveEnemy(g.ClickColumn, g.ClickRow, *computer, *endOfGame, *network);
+        } else {
+            joining_.CheckBox();
         }
     }
     if (board_.Geometry().InQuitCorner(position) && g.GameActive == 1) QuitCorner();
@@ -182,7 +193,7 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
         g.EnemyCode = table.Code(enemy);
         g.EnemyStrength = table.Strength(enemy);
         if (context_.settings.AdditionalDamage == QLatin1Char('Y')) MultiCombat(g);
-        if (!Battle(scene_, *computer, *endOfGame)) return;
+        if (!Battle(scene_, *computer, *endOfGame, g.NetGame == 1 ? &*network : nullptr)) return;
     }
     if (g.GameOver == 1 || g.GameActive == 0) return;
 
@@ -324,7 +335,11 @@ void PlayerTurn::FormKeyDown(int key) {
             break;
         }
         case Qt::Key_F3: SaveShipLines(); break;
-        default: break;  // F12 resends the table to a joining player in a network game
+        case Qt::Key_F12:
+            // The host sends the whole table again, between its own steps.
+            if (game_.NetRole == 1 && game_.PlayerTurn == 1 && game_.OpponentTurn == 0) network->ResendTable();
+            break;
+        default: break;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "play/board_painter.h"
 #include "play/computer_turn.h"
 #include "play/end_of_game.h"
+#include "play/joining_turn.h"
 #include "play/network_board.h"
 #include "play/scene.h"
 
@@ -62,6 +63,7 @@ private:
     TMainForm& board_;
     BoardPainter paint_;
     Scene scene_;
+    JoiningTurn joining_;
 };
 
 }  // namespace kvd

@@ -55,4 +55,24 @@ int RevealEnemy(Game& game) {
     return game.RevealCount;
 }
 
+int RevealAllied(Game& game) {
+    UnitTable& table = game.scratchpad;
+    const std::vector<UnitPlace> first = UnitsOf(table, QLatin1Char('E'));
+    const std::vector<UnitPlace> second = UnitsOf(table, QLatin1Char('D'));
+    for (const UnitPlace& e : first)
+        if (table.IsRevealed(e.line)) table.SetRevealed(e.line, QLatin1Char('0'));
+    game.RevealCount = 0;
+    for (const UnitPlace& d : second) {
+        if (d.code >= 47) continue;
+        const bool escort = d.code >= 33 && d.code <= 39;
+        for (const UnitPlace& e : first) {
+            const bool seen = escort ? e.code >= 2 && e.code <= 22 : e.code == 2 || e.code >= 9;
+            if (!seen || qAbs(d.column - e.column) > 1 || qAbs(d.row - e.row) > 1) continue;
+            table.SetRevealed(e.line, QLatin1Char('1'));
+            ++game.RevealCount;
+        }
+    }
+    return game.RevealCount;
+}
+
 }  // namespace kvd

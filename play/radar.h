@@ -22,4 +22,9 @@ bool CanIdentify(int firstSideCode, int secondSideCode);
 // the identifications made (a unit seen by two counts twice).
 int RevealEnemy(Game& game);
 
+// The joining player's mirror: which first-side units its own units (not minefields) have
+// identified. Escorts (33 to 39) see codes 2 to 22, submarines included; every other unit
+// sees the supply ship and codes 9 and above. Returns RevealCount.
+int RevealAllied(Game& game);
+
 }  // namespace kvd

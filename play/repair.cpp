@@ -1,6 +1,7 @@
 #include "play/repair.h"
 
 #include "core/game.h"
+#include "core/unit_codes.h"
 
 namespace kvd {
 
@@ -24,13 +25,15 @@ RepairDone RepairUnit(Game& game, int repairerCode, int targetCode) {
     return {true, from, to};
 }
 
-QString RadarAux(Game& game, int column, int row) {
+namespace {
+QString SupplyScan(Game& game, int selectedCode, int supplyCode, int column, int row) {
     QString result = QStringLiteral("12345678");
     UnitTable& table = game.scratchpad;
-    const int unit = table.FindSide(game.PlayerCode, QLatin1Char('E'));
+    const QChar side = SideOfCode(selectedCode);
+    const int unit = table.FindSide(selectedCode, side);
     if (unit < 0 || table.DamageState(unit) == 0 || table.RepairCount(unit) != 0) return result;
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('E') || table.Code(i) != 2) continue;
+        if (table.Side(i) != side || table.Code(i) != supplyCode) continue;
         game.RepairCellX = table.PosX(i);
         game.RepairCellY = table.PosY(i);
         const int k = DirectionTo(column, row, game.RepairCellX, game.RepairCellY);
@@ -38,5 +41,10 @@ QString RadarAux(Game& game, int column, int row) {
     }
     return result;
 }
+}  // namespace
+
+QString RadarAux(Game& game, int column, int row) { return SupplyScan(game, game.PlayerCode, 2, column, row); }
+
+QString AxisRepairScan(Game& game, int column, int row) { return SupplyScan(game, game.EnemyCode, 26, column, row); }
 
 }  // namespace kvd

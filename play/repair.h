@@ -23,5 +23,7 @@ RepairDone RepairUnit(Game& game, int repairerCode, int targetCode);
 // never repaired, RepairCellX/Y become the first side's supply ship's cell and each direction
 // in which the supply ship is a neighbour reads 'A'; otherwise "12345678".
 QString RadarAux(Game& game, int column, int row);
+// The joining player's mirror for its selected unit EnemyCode and its supply ship 26.
+QString AxisRepairScan(Game& game, int column, int row);
 
 }  // namespace kvd

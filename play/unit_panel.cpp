@@ -42,17 +42,22 @@ void DrawUnitPanel(Scene& s, int i) {
     const LanguageTexts& texts = s.context.texts;
     const int code = table.Code(i);
 
-    const QString name = code == 20 && settings.HomeNavy == QLatin1Char('E') ? QStringLiteral("HMS Prince Of Wales")
-                                                                              : g.PlayerName;
+    // The joining player's units are the second side's: its names and kinds as the fleet file
+    // has them, and its own flagship slots.
+    const bool joining = g.NetRole == 2;
+    QString name = joining ? g.EnemyName : g.PlayerName;
+    if (code == 20 && settings.HomeNavy == QLatin1Char('E')) name = QStringLiteral("HMS Prince Of Wales");
+    if (code == 44 && joining && settings.HomeNavy == QLatin1Char('D')) name = QStringLiteral("HMS Prince Of Wales");
     PanelLine(s, 87, name);
-    const QString german = GermanKindName(code, g);
-    PanelLine(s, 89, settings.Language == QLatin1Char('D') && !german.isEmpty() ? german : g.PlayerKindName);
+    const QString german = joining ? QString() : GermanKindName(code, g);
+    const QString kind = joining ? g.EnemyType : g.PlayerKindName;
+    PanelLine(s, 89, settings.Language == QLatin1Char('D') && !german.isEmpty() ? german : kind);
     // Minefields and submarines keep their strength to themselves.
-    const bool secret = (code >= 23 && code <= 25) || (code >= 4 && code <= 8);
+    const bool secret = CodeIn(code, 23, 25) || CodeIn(code, 4, 8) || CodeIn(code, 27, 29) || CodeIn(code, 47, 49);
     const QString strength = secret ? QStringLiteral("XXX   ") : QString::number(table.Strength(i)) + QStringLiteral("     ");
     PanelLine(s, 91, texts.Text(51) + strength);
     int status = 47 + qBound(0, table.DamageState(i), 2);
-    if ((code == 21 || code == 22) && table.RepairCount(i) > 2) status = 50;
+    if ((code == 21 || code == 22 || code == 45 || code == 46) && table.RepairCount(i) > 2) status = 50;
     PanelLine(s, 93, texts.Text(status));
 
     const Screen& screen = *s.context.platform.screen;
@@ -64,7 +69,8 @@ void DrawUnitPanel(Scene& s, int i) {
         painter.setBrush(BgrColor(kPictureBox));
         painter.drawRect(box);
     }
-    s.paint.DrawInRect(SpriteForCode(s.pictures.FirstSet, code), box.adjusted(1, 1, 0, 0));
+    const Picture* picture = joining ? JoiningOwnSprite(s.pictures.FirstSet, code) : SpriteForCode(s.pictures.FirstSet, code);
+    s.paint.DrawInRect(picture, box.adjusted(1, 1, 0, 0));
 }
 
 }  // namespace kvd

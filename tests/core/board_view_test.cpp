@@ -133,9 +133,9 @@ TEST_F(BoardView, PreDrawRunsTheRevealPassAndTheSweep) {
     game.SweepAllowed = 0;
     board->PreDraw();
     EXPECT_EQ(rules.sweeps, 1);
-    game.NetRole = 2;  // the joining program composes its own board
+    game.NetRole = 2;  // the joining program's board asks the rules for its own reveal pass
     board->PreDraw();
-    EXPECT_EQ(rules.reveals, 3);
+    EXPECT_EQ(rules.reveals, 4);
 }
 
 TEST_F(BoardView, RotationTurnsTheRadarPictureClockwise) {

@@ -23,9 +23,11 @@ struct PlayFixture : BoardFixture {
         void Closedown() override { ++closed; }
     } end;
     struct Network : NetworkBoard {
-        void CheckBox() override {}
-        void MoveEnemy(int, int) override {}
-        void PlayerSleep() override {}
+        int playerSleeps = 0, clientSleeps = 0, lastMoves = 0, resends = 0;
+        void PlayerSleep() override { ++playerSleeps; }
+        void ClientSleep() override { ++clientSleeps; }
+        void SendLastMove() override { ++lastMoves; }
+        void ResendTable() override { ++resends; }
         QString Commander(bool) const override { return {}; }
         void ResetConnection() override {}
     } network;

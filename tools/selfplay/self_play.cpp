@@ -83,9 +83,10 @@ struct SelfPlay::Hooks : ProgramFlow, EndOfGame, NetworkBoard {
         game->GameOver = 1;
     }
     void Closedown() override { pictures->Clear(); }
-    void CheckBox() override {}
-    void MoveEnemy(int, int) override {}
     void PlayerSleep() override {}
+    void ClientSleep() override {}
+    void SendLastMove() override {}
+    void ResendTable() override {}
     QString Commander(bool) const override { return {}; }
     void ResetConnection() override {}
 };
