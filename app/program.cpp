@@ -25,10 +25,11 @@ Program::Program(Platform& platform) : context_(platform), game_(*platform.pacin
     winner_ = std::make_unique<TWinnerForm>(context_, game_, pictures_, *setup_);
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
-    multiPlayer_ = std::make_unique<TMPForm>(context_);
+    
     form1_ = std::make_unique<TForm1>();
     mapEditor_ = std::make_unique<TMapForm>(context_);
     campaign_ = std::make_unique<TCampForm>(context_, game_, *setup_);
+    multiPlayer_ = std::make_unique<TMPForm>(context_, game_, pictures_, *board_, *setup_);
     playerTurn_ = std::make_unique<PlayerTurn>(game_, context_, pictures_, *board_);
     Wire();
     intro_->FormCreate();
@@ -41,8 +42,9 @@ void Program::Wire() {
     intro_->flow.Wire(*this);
     options_->flow.Wire(*this);
     about_->flow.Wire(*this);
-    for (PendingWindow* window : std::initializer_list<PendingWindow*>{multiPlayer_.get(), mapEditor_.get()})
-        window->flow.Wire(*this);
+    multiPlayer_->flow.Wire(*this);
+    multiPlayer_->Network().endOfGame.Wire(*winner_);
+    mapEditor_->flow.Wire(*this);
     campaign_->flow.Wire(*this);
     winner_->flow.Wire(*this);
     winner_->network.Wire(*multiPlayer_);
@@ -57,6 +59,7 @@ void Program::Wire() {
 
     // A call left unwired would otherwise surface only when a player first needs it.
     RequireWired({&intro_->menu, &intro_->flow, &options_->flow, &about_->flow, &multiPlayer_->flow,
+                  &multiPlayer_->Network().endOfGame,
                   &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
                   &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
                   &playerTurn_->flow, &opponent_->endOfGame, &winner_->network});

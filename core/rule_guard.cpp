@@ -40,6 +40,12 @@ bool RuleGuard::Delay(int ms) {
     return !Stopped();
 }
 
+bool RuleGuard::Pause(int ms) {
+    if (closing_) return false;
+    pacing_.Delay(ms);
+    return !closing_;
+}
+
 void RuleGuard::Interrupt() { pacing_.Interrupt(); }
 
 void RuleGuard::Close() {

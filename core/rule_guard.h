@@ -41,6 +41,9 @@ public:
     // early).
     bool Delay(int ms);
     bool Stopped() const;
+    // A wait outside any game (two programs finding each other): false only when the program
+    // is closing.
+    bool Pause(int ms);
 
     // The game was just left from an event handler: waits in progress end now.
     void Interrupt();

@@ -1,1 +1,468 @@
 #include "net/mp_form.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "core/context.h"
+#include "core/fleet_file.h"
+#include "core/game.h"
+#include "core/game_pictures.h"
+#include "core/game_setup.h"
+#include "core/game_sound.h"
+#include "core/main_form.h"
+#include "core/window_style.h"
+#include "platform/platform.h"
+
+namespace kvd {
+
+namespace {
+constexpr int kLabelPixels = 24;
+
+QString Framed(int before, const QString& text, int after) {
+    return QString(before, QLatin1Char(' ')) + text + QString(after, QLatin1Char(' '));
+}
+
+// A port typed by the player, or the one in use when the text is not a port.
+quint16 PortOf(const QLineEdit* edit, quint16 current) {
+    bool ok = false;
+    const uint port = edit->text().trimmed().toUInt(&ok);
+    return ok && port >= 1 && port <= 65535 ? quint16(port) : current;
+}
+}  // namespace
+
+TMPForm::TMPForm(Context& context, Game& game, GamePictures& pictures, TMainForm& board, GameSetup& setup,
+                 QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      game_(game),
+      pictures_(pictures),
+      board_(board),
+      setup_(setup),
+      network_(game, context, pictures, board, setup, state_),
+      server_(std::make_unique<TSimpleTCPServer>()),
+      client_(std::make_unique<TSimpleTCPClient>()) {
+    setWindowTitle(QStringLiteral("MultiPlayer..."));
+    StyleFullScreenWindow(*this);
+    BuildLayout();
+    WireSockets();
+    network_.window = this;
+    network_.send = [this](const QString& message, int pauseMs) {
+        return game_.NetRole == 1 ? Send2Client(message, pauseMs) : Send2Server(message, pauseMs);
+    };
+}
+
+TMPForm::~TMPForm() = default;
+
+void TMPForm::BuildLayout() {
+    const QString text = MenuTextColour().name();
+    auto panel = [&](QWidget* parent, int w, int h, const char* name) {
+        auto* p = new QWidget(parent);
+        p->setObjectName(QString::fromLatin1(name));
+        p->resize(w, h);
+        p->setMouseTracking(true);
+        p->installEventFilter(this);
+        p->setAttribute(Qt::WA_StyledBackground, true);
+        p->setStyleSheet(QStringLiteral("#%1 { background: black; }").arg(QString::fromLatin1(name)));
+        return p;
+    };
+    auto label = [&](QWidget* parent, const QString& caption, int x, int y, int w, bool clickable = false) {
+        auto* l = new QLabel(caption, parent);
+        l->setGeometry(x, y, w, 34);
+        l->setTextFormat(Qt::PlainText);
+        l->setFont(context_.platform.fonts->TitleFont(kLabelPixels));
+        l->setStyleSheet(TextColourSheet(MenuTextColour()));
+        l->setMouseTracking(true);
+        if (clickable) {
+            l->installEventFilter(this);
+            l->setCursor(Qt::PointingHandCursor);
+            clickable_.push_back(l);
+        }
+        return l;
+    };
+    auto edit = [&](QWidget* parent, int x, int y, int w, bool readOnly, int maxLength = 32767) {
+        auto* e = new QLineEdit(parent);
+        e->setGeometry(x, y + 3, w, 28);
+        e->setReadOnly(readOnly);
+        e->setMaxLength(maxLength);
+        QFont font = e->font();
+        font.setPixelSize(16);
+        e->setFont(font);
+        e->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background: #101418; border: 1px solid %1; "
+                                        "padding-left: 4px; }").arg(text));
+        return e;
+    };
+
+    BackPanel = panel(this, 604, 500, "BackPanel");
+    BackPanel->setStyleSheet(QStringLiteral("#BackPanel { background: black; border: 1px solid %1; }").arg(text));
+    Label4 = label(BackPanel, QStringLiteral("Multi-Player"), 0, 24, 604);
+    Label4->setFont(context_.platform.fonts->TitleFont(44));
+    Label4->setGeometry(0, 20, 604, 60);
+    Label4->setAlignment(Qt::AlignCenter);
+    MainPanel = panel(BackPanel, 545, 361, "MainPanel");
+    MainPanel->move(30, 110);
+
+    StartPanel = panel(MainPanel, 509, 170, "StartPanel");
+    Label8 = label(StartPanel, QStringLiteral("Host"), 0, 4, 509, true);
+    Label9 = label(StartPanel, QStringLiteral("Join"), 0, 58, 509, true);
+    Label1 = label(StartPanel, QStringLiteral("Cancel"), 0, 112, 509, true);
+    for (QLabel* l : {Label8, Label9, Label1}) l->setAlignment(Qt::AlignCenter);
+
+    SvrPanel = panel(MainPanel, 527, 343, "SvrPanel");
+    Label2 = label(SvrPanel, QStringLiteral("Server IP Address  :"), 10, 6, 250);
+    ServerIP = edit(SvrPanel, 270, 6, 230, true);
+    Label3 = label(SvrPanel, QStringLiteral("Enter Name :"), 10, 42, 250);
+    AlliedName = edit(SvrPanel, 270, 42, 230, false, 16);
+    Label15 = label(SvrPanel, QStringLiteral("Multi-Player Game :"), 10, 78, 250);
+    GameName = edit(SvrPanel, 270, 78, 230, false, 16);
+    ServerPortLab = label(SvrPanel, QStringLiteral("Port :"), 10, 114, 250);
+    ServerPortEdit = edit(SvrPanel, 270, 114, 90, false, 5);
+    ServerPortEdit->setText(QStringLiteral("1234"));
+    SvrLogLabel = label(SvrPanel, QStringLiteral("Log Status"), 10, 154, 507);
+    AxisPanel = panel(SvrPanel, 490, 80, "AxisPanel");
+    Label6 = label(AxisPanel, QStringLiteral("Enemy Commander:"), 2, 4, 250);
+    AxisName = edit(AxisPanel, 262, 4, 220, true);
+    Label26 = label(AxisPanel, QStringLiteral("Enemy Navy:"), 2, 42, 250);
+    Edit6 = edit(AxisPanel, 262, 42, 220, true);
+    Label10 = label(SvrPanel, QStringLiteral("Start "), 30, 295, 240, true);
+    Label7 = label(SvrPanel, QStringLiteral("Cancel"), 300, 295, 200, true);
+
+    ClientPanel = panel(MainPanel, 527, 343, "ClientPanel");
+    Label5 = label(ClientPanel, QStringLiteral("Server IP Address :"), 10, 6, 250);
+    ClientIP = edit(ClientPanel, 270, 6, 230, false, 16);
+    Label11 = label(ClientPanel, QStringLiteral("Axis Commander name :"), 10, 42, 250);
+    Edit1 = edit(ClientPanel, 270, 42, 230, false, 16);
+    Label12 = label(ClientPanel, QStringLiteral("Port :"), 10, 78, 250);
+    ClientPortEdit = edit(ClientPanel, 270, 78, 90, false, 5);
+    ClientPortEdit->setText(QStringLiteral("1234"));
+    CltLogLabel = label(ClientPanel, QStringLiteral("Log Status"), 10, 114, 507);
+    AlliedPanel = panel(ClientPanel, 473, 130, "AlliedPanel");
+    Label21 = label(AlliedPanel, QStringLiteral("Multi-Player Game :"), 2, 0, 240);
+    Edit4 = edit(AlliedPanel, 250, 0, 215, true, 16);
+    Label17 = label(AlliedPanel, QStringLiteral("Allied Commander :"), 2, 32, 240);
+    Edit3 = edit(AlliedPanel, 250, 32, 215, true, 16);
+    Label22 = label(AlliedPanel, QStringLiteral("Allied Navy :"), 2, 64, 240);
+    Edit5 = edit(AlliedPanel, 250, 64, 215, true, 16);
+    Label18 = label(AlliedPanel, QStringLiteral("Join"), 30, 96, 180, true);
+    Label19 = label(AlliedPanel, QStringLiteral("Cancel"), 260, 96, 180, true);
+    Label13 = label(ClientPanel, QStringLiteral("Connect"), 30, 295, 240, true);
+    Label14 = label(ClientPanel, QStringLiteral("Cancel"), 300, 295, 200, true);
+
+    // The focus rests off screen, so no edit takes the keys meant for the window.
+    outBox = new QLineEdit(this);
+    outBox->setGeometry(-999, -999, 10, 10);
+}
+
+void TMPForm::WireSockets() {
+    server_->SetPort(1234);
+    client_->SetHost(QStringLiteral("127.0.0.1"));
+    client_->SetPort(1234);
+    server_->OnAccept = [this](QObject*, TSimpleTCPClient* c, bool& accept) { ServerAccept(c, accept); };
+    server_->OnClientConnected = [this](QObject*, TSimpleTCPClient*) { ServerClientConnected(); };
+    server_->OnClientDisconnected = [this](QObject*, TSimpleTCPClient* c) { ServerClientDisconnected(c); };
+    server_->OnClientRead = [this](QObject*, TSimpleTCPClient* c, const QByteArray& b) { ServerClientRead(c, b); };
+    server_->OnError = [this](QObject*, int, int, const QString& text) { ServerError(text); };
+    client_->OnConnected = [this](QObject*) { ClientConnected(); };
+    client_->OnDisconnected = [this](QObject*) { ClientDisconnected(); };
+    client_->OnRead = [this](QObject*, const QByteArray& b) { ClientRead(b); };
+    client_->OnError = [this](QObject*, int, int, const QString& text) { ClientError(text); };
+}
+
+// --- Showing and the first choice ---
+
+void TMPForm::ShowFullScreen() {
+    const Screen& screen = *context_.platform.screen;
+    setGeometry(0, 0, screen.Width(), screen.Height());
+    FormShow();
+    showFullScreen();
+    TakeKeyboard(*this);
+    context_.platform.cursor->Set(this, CursorShape::Arrow);
+}
+
+void TMPForm::FormShow() {
+    ShowPanel(MainPanel, true);
+    ShowPanel(BackPanel, true);
+    ShowPanel(AlliedPanel, false);
+    ShowPanel(AxisPanel, false);
+    Caption(Label4, 12);
+    Caption(Label1, 14);
+    Caption(Label9, 94);
+    Caption(Label8, 95);
+    Label10->show();
+    Label13->hide();
+    for (QLabel* l : clickable_) l->setStyleSheet(TextColourSheet(MenuTextColour()));
+    CentreBackPanel();
+    StartPanel->move(18, 170);
+    ShowPanel(ClientPanel, false);
+    ShowPanel(SvrPanel, false);
+    game_.NetRole = 0;
+}
+
+void TMPForm::CentreBackPanel() {
+    const Screen& screen = *context_.platform.screen;
+    BackPanel->move((screen.Width() - 640) / 2, (screen.Height() - 484) / 2);
+}
+
+void TMPForm::ShowPanel(QWidget* panel, bool shown) {
+    // A panel is put away off the window, as the window's layout has always done it.
+    if (!shown) panel->move(-999, panel->y());
+    panel->setVisible(shown);
+}
+
+void TMPForm::Caption(QLabel* label, int message) {
+    const QString text = context_.texts.Text(message);
+    if (!text.isEmpty()) label->setText(text);
+}
+
+void TMPForm::ClickSound() { PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false); }
+
+bool TMPForm::Busy() const { return game_.guard.Running(); }
+
+void TMPForm::Label8Click() {
+    Game& g = game_;
+    Settings& s = context_.settings;
+    Platform& p = context_.platform;
+    g.NetGame = 1;
+    ShowPanel(ClientPanel, false);
+    ShowPanel(StartPanel, false);
+    ShowPanel(SvrPanel, true);
+    SvrPanel->setGeometry(8, 8, MainPanel->width() - 18, MainPanel->height() - 18);
+    ServerIP->setText(server_->LocalIP());
+    ShowPanel(AxisPanel, false);
+    Label10->show();
+    Label10->setStyleSheet(TextColourSheet(MenuTextColour()));
+    Caption(Label2, 96);
+    Caption(Label3, 116);
+    Caption(Label10, 99);
+    Caption(Label7, 14);
+    Caption(Label6, 117);
+    Caption(Label15, 118);
+    Caption(Label26, 97);
+
+    // A hosted game is led by the Allies.
+    if (s.HomeNavy == QLatin1Char('D') || s.HomeNavy == QLatin1Char('J')) {
+        p.boxes->Show(BoxKind::Warning, Framed(2, context_.texts.Text(103), 3), BoxButtons::Ok);
+        s.HomeNavy = QLatin1Char('E');
+        context_.settingsLines.SetChar(settings_line::kHomeNavy, QLatin1Char('E'));
+    }
+
+    QString error;
+    switch (LoadFleet(*p.files, FleetFileName(0, s.HomeNavy), g.scratchpad, &error)) {
+        case FleetLoad::Ok: break;
+        case FleetLoad::CopyFailed:
+            p.boxes->Show(BoxKind::Error, kShipsFileFailure, BoxButtons::Ok);
+            flow->EndProgram();
+            return;
+        case FleetLoad::Missing:
+        case FleetLoad::Malformed:
+            p.boxes->Show(BoxKind::Error, Framed(3, error, 2), BoxButtons::Ok);
+            NetworkReset();
+            FormShow();
+            return;
+    }
+    if (!setup_.LoadNetworkMap(&error)) {
+        p.boxes->Show(BoxKind::Error, Framed(3, error, 2), BoxButtons::Ok);
+        NetworkReset();
+        FormShow();
+        return;
+    }
+    g.NetRole = 1;
+}
+
+void TMPForm::Label10Click() {
+    outBox->setFocus();
+    ClickSound();
+    Game& g = game_;
+    if (state_.NetStage < 3) {
+        if (GameName->text().isEmpty() || AlliedName->text().isEmpty()) {
+            context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.Text(100), 2), BoxButtons::Ok);
+            return;
+        }
+        g.NetRole = 1;
+        Label10->hide();
+        try {
+            server_->SetPort(PortOf(ServerPortEdit, server_->Port()));
+        } catch (const SocketRefusal& refusal) {
+            SvrLogLabel->setText(QStringLiteral("ERROR: ") + QString::fromLatin1(refusal.what()));
+        }
+        SvrLogLabel->setText(context_.texts.Text(105));
+        server_->SetListen(true);
+        return;
+    }
+    g.NetGame = 1;
+    g.NetRole = 1;
+    context_.platform.cursor->Set(this, CursorShape::Hidden);
+    Label10->hide();
+    SvrLogLabel->setText(context_.texts.Text(119));
+    if (network_.NetGameInit(false)) hide();
+    else context_.platform.cursor->Set(this, CursorShape::Arrow);
+}
+
+void TMPForm::Label9Click() {
+    game_.NetGame = 1;
+    ShowPanel(SvrPanel, false);
+    ShowPanel(StartPanel, false);
+    ShowPanel(AlliedPanel, false);
+    ShowPanel(ClientPanel, true);
+    ClientPanel->setGeometry(8, 8, MainPanel->width() - 18, MainPanel->height() - 18);
+    Label13->show();
+    Caption(Label5, 96);
+    Caption(Label11, 117);
+    Caption(Label13, 101);
+    Caption(Label14, 14);
+    Caption(Label21, 118);
+    Caption(Label17, 116);
+    Caption(Label22, 98);
+    game_.scratchpad.Clear();
+    game_.NetRole = 2;
+}
+
+void TMPForm::Label13Click() {
+    if (ClientIP->text().isEmpty() || Edit1->text().isEmpty()) {
+        context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.Text(102), 2), BoxButtons::Ok);
+        return;
+    }
+    game_.NetRole = 2;
+    Label13->hide();
+    outBox->setFocus();
+    client_->SetConnected(false);
+    client_->SetHost(ClientIP->text().trimmed());
+    client_->SetPort(PortOf(ClientPortEdit, client_->Port()));
+    clientReader_.Clear();
+    client_->SetConnected(true);
+}
+
+// --- Cancels and Esc ---
+
+void TMPForm::NetworkReset() {
+    game_.NetRole = 0;
+    state_ = NetState();
+    SvrLogLabel->setText(QStringLiteral("Log Status"));
+    client_->SetConnected(false);
+    server_->SetListen(false);
+    serverReaders_.clear();
+    clientReader_.Clear();
+    incoming_.clear();
+    tableReady_ = false;
+    for (QLineEdit* e : {ServerIP, GameName, AlliedName, AxisName, Edit6, Edit1, Edit4, Edit3, Edit5, ClientIP})
+        e->clear();
+    Label10->show();
+    Label10->setStyleSheet(TextColourSheet(MenuTextColour()));
+    CentreBackPanel();
+    StartPanel->move(18, 170);
+    game_.NetGame = 0;
+}
+
+void TMPForm::CloseToMenu() {
+    hide();
+    flow->BackToMenu();
+}
+
+void TMPForm::Label1Click() {
+    ClickSound();
+    game_.GameOver = 1;
+    game_.scratchpad.Clear();
+    if (game_.NetRole == 1) pictures_.Clear();
+    game_.MemoPad.Clear();
+    NetworkReset();
+    CloseToMenu();
+}
+
+void TMPForm::Label7Click() {
+    ClickSound();
+    NetworkReset();
+    FormShow();
+}
+
+void TMPForm::Label14Click() {
+    ClickSound();
+    CltLogLabel->setText(QStringLiteral("Log Status"));
+    Label13->show();
+    Label13->setStyleSheet(TextColourSheet(MenuTextColour()));
+    NetworkReset();
+    FormShow();
+}
+
+void TMPForm::Label19Click() {
+    ClickSound();
+    client_->SetConnected(false);
+    clientReader_.Clear();
+    ShowPanel(AlliedPanel, false);
+    // Without the greeting there is nothing to join: connecting is offered again.
+    Label13->show();
+}
+
+void TMPForm::Escape() {
+    // The connection stays open: the player may come back to it.
+    game_.GameOver = 1;
+    game_.NetGame = 0;
+    SvrLogLabel->setText(QStringLiteral("Log Status"));
+    CloseToMenu();
+}
+
+void TMPForm::ResetConnection() {
+    state_ = NetState();
+    incoming_.clear();
+    tableReady_ = false;
+    server_->SetListen(false);
+    client_->SetConnected(false);
+    serverReaders_.clear();
+    clientReader_.Clear();
+    for (QLineEdit* e : {ServerIP, GameName, AlliedName, AxisName, Edit6, Edit1, Edit4, Edit3, Edit5, ClientIP})
+        e->clear();
+    Label10->show();
+    CentreBackPanel();
+    StartPanel->move(18, 170);
+    game_.NetGame = 0;
+}
+
+QString TMPForm::Commander(bool firstSide) const {
+    if (game_.NetRole == 2) return firstSide ? Edit3->text() : Edit1->text();
+    return firstSide ? AlliedName->text() : AxisName->text();
+}
+
+// --- Input ---
+
+void TMPForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !Busy()) Escape();
+    else QWidget::keyPressEvent(event);
+}
+
+void TMPForm::Hover(QLabel* label) {
+    for (QLabel* other : clickable_)
+        if (other != label && other->parentWidget() == label->parentWidget())
+            other->setStyleSheet(TextColourSheet(MenuTextColour()));
+    label->setStyleSheet(TextColourSheet(MenuHoverColour()));
+    ClickSound();
+}
+
+void TMPForm::HoverEnd(QWidget* panel) {
+    for (QLabel* label : clickable_)
+        if (label->parentWidget() == panel) label->setStyleSheet(TextColourSheet(MenuTextColour()));
+}
+
+void TMPForm::Clicked(QLabel* label) {
+    if (Busy()) return;
+    if (label == Label8) Label8Click();
+    else if (label == Label9) Label9Click();
+    else if (label == Label1) Label1Click();
+    else if (label == Label10) Label10Click();
+    else if (label == Label7) Label7Click();
+    else if (label == Label13 || label == Label18) Label13Click();
+    else if (label == Label14) Label14Click();
+    else if (label == Label19) Label19Click();
+}
+
+bool TMPForm::eventFilter(QObject* watched, QEvent* event) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    const bool clickable = label && std::find(clickable_.begin(), clickable_.end(), label) != clickable_.end();
+    if (clickable && event->type() == QEvent::Enter) Hover(label);
+    if (clickable && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        Clicked(label);
+        return true;
+    }
+    if (!label && event->type() == QEvent::MouseMove) HoverEnd(static_cast<QWidget*>(watched));
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace kvd

@@ -1,19 +1,151 @@
 #pragma once
-#include "core/pending_window.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "core/program_flow.h"
+#include "core/upward_call.h"
+#include "net/message_reader.h"
+#include "net/net_state.h"
+#include "net/network_game.h"
+#include "net/simple_tcp.h"
+#include "play/end_of_game.h"
 #include "play/network_board.h"
 
 namespace kvd {
 
-// The multi-player window. Until network games can be set up, no board ever asks it anything.
-class TMPForm : public PendingWindow, public NetworkBoard {
+class Game;
+class GameSetup;
+class TMainForm;
+struct Context;
+struct GamePictures;
+
+// The multi-player window: one player hosts a game, the other joins it over TCP. It shows the
+// two programs finding each other, exchanges the greeting and the table, starts the game on
+// both, and then carries the moves and turns of the network game.
+class TMPForm : public QWidget, public NetworkBoard {
 public:
-    explicit TMPForm(Context& context, QWidget* parent = nullptr) : PendingWindow(context, 12, parent) {}
-    void PlayerSleep() override {}
-    void ClientSleep() override {}
-    void SendLastMove() override {}
-    void ResendTable() override {}
-    QString Commander(bool) const override { return {}; }
-    void ResetConnection() override {}
+    TMPForm(Context& context, Game& game, GamePictures& pictures, TMainForm& board, GameSetup& setup,
+            QWidget* parent = nullptr);
+    ~TMPForm() override;
+
+    // Shows the window over the whole screen at its first choice.
+    void ShowFullScreen();
+    void FormShow();
+
+    // The window's actions, by their controls.
+    void Label8Click();   // Host
+    void Label9Click();   // Join
+    void Label10Click();  // Start: listen, later start the game
+    void Label13Click();  // Connect (Label18 of the host's greeting does the same)
+    void Label1Click();   // Cancel on the first choice: back to the menu
+    void Label7Click();   // Cancel on the host panel
+    void Label14Click();  // Cancel on the join panel
+    void Label19Click();  // Cancel on the host's greeting
+    void Escape();
+
+    // NetworkBoard
+    void PlayerSleep() override;
+    void ClientSleep() override;
+    void SendLastMove() override;
+    void SendRepair(int repairerCode, int targetCode) override;
+    void ResendTable() override;
+    QString Commander(bool firstSide) const override;
+    void ResetConnection() override;
+
+    // Sending: to the host, or to every joined program, each message followed by the pause.
+    bool Send2Server(const QString& text, int pauseMs = 200);
+    bool Send2Client(const QString& text, int pauseMs = 200);
+
+    // A message from the peer, as the read handlers hand them over one by one.
+    void HostMessage(const QString& message);
+    void JoiningMessage(const QString& message);
+
+    const NetState& State() const { return state_; }
+    TSimpleTCPServer& Server() { return *server_; }
+    TSimpleTCPClient& Client() { return *client_; }
+    NetworkGame& Network() { return network_; }
+
+    UpwardCall<ProgramFlow> flow{"the multi-player window to the program"};
+
+    QWidget* BackPanel;
+    QLabel* Label4;
+    QWidget* MainPanel;
+    QWidget* StartPanel;
+    QLabel *Label8, *Label9, *Label1;
+    QWidget* SvrPanel;
+    QLabel *Label2, *Label3, *Label15, *ServerPortLab, *SvrLogLabel, *Label10, *Label7;
+    QLineEdit *ServerIP, *AlliedName, *GameName, *ServerPortEdit;
+    QWidget* AxisPanel;
+    QLabel *Label6, *Label26;
+    QLineEdit *AxisName, *Edit6;
+    QWidget* ClientPanel;
+    QLabel *Label5, *Label11, *Label12, *Label13, *Label14, *CltLogLabel;
+    QLineEdit *ClientIP, *Edit1, *ClientPortEdit;
+    QWidget* AlliedPanel;
+    QLabel *Label21, *Label17, *Label22, *Label18, *Label19;
+    QLineEdit *Edit4, *Edit3, *Edit5;
+    QLineEdit* outBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLayout();
+    void WireSockets();
+    void Hover(QLabel* label);
+    void HoverEnd(QWidget* panel);
+    void Clicked(QLabel* label);
+    void ShowPanel(QWidget* panel, bool shown);
+    void Caption(QLabel* label, int message);
+    void ClickSound();
+    void NetworkReset();
+    void CentreBackPanel();
+    void CloseToMenu();
+    bool Busy() const;
+
+    // The socket events.
+    void ServerAccept(TSimpleTCPClient* client, bool& accept);
+    void ServerClientConnected();
+    void ServerClientDisconnected(TSimpleTCPClient* client);
+    void ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes);
+    void ServerError(const QString& text);
+    void ClientConnected();
+    void ClientDisconnected();
+    void ClientRead(const QByteArray& bytes);
+    void ClientError(const QString& text);
+
+    // The messages (mp_messages.cpp).
+    void Greetings2Client();
+    void Deliver(MessageReader& reader, bool host);
+    void ApplyMove(const QString& record, QChar senderSide);
+    void AppendTableLine(const QString& line);
+    void TableComplete();
+    void StartJoinedGame();
+    void TurnToken(bool host);
+    void Drifted(bool host);
+    void Refused(const QString& message);
+    void ConnectionLost();
+    // A status line: the board's report line during a game, the panel's own line before.
+    void Status(const QString& text);
+
+    Context& context_;
+    Game& game_;
+    GamePictures& pictures_;
+    TMainForm& board_;
+    GameSetup& setup_;
+    NetState state_;
+    NetworkGame network_;
+    std::unique_ptr<TSimpleTCPServer> server_;
+    std::unique_ptr<TSimpleTCPClient> client_;
+    std::map<TSimpleTCPClient*, MessageReader> serverReaders_;
+    MessageReader clientReader_;
+    QStringList incoming_;     // the host's table as it arrives, taken over once complete
+    bool tableReady_ = false;  // a whole, well-formed table has come
+    std::vector<QLabel*> clickable_;
 };
 
 }  // namespace kvd

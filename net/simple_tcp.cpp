@@ -410,6 +410,14 @@ void TSimpleTCPServer::DoAccept() {
     if (OnClientConnected) OnClientConnected(this, accepted);
 }
 
+void TSimpleTCPServer::Disconnect(TSimpleTCPClient* client) {
+    for (const auto& held : clients_)
+        if (held.get() == client) {
+            DoClose(client->SocketHandle());  // the client object closes its socket as it goes
+            return;
+        }
+}
+
 void TSimpleTCPServer::DoClose(int socket) {
     for (auto it = clients_.begin(); it != clients_.end(); ++it) {
         if ((*it)->SocketHandle() != socket) continue;

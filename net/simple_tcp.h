@@ -129,6 +129,8 @@ public:
     void SetListen(bool value);
     void SetPort(quint16 port);
     const std::vector<std::unique_ptr<TSimpleTCPClient>>& Clients() const { return clients_; }
+    // Closes one accepted connection (the disconnect event follows); nothing for one it does not hold.
+    void Disconnect(TSimpleTCPClient* client);
     int SendBuffer(TSimpleTCPClient* client, const char* data, int length) {
         return TCustomSimpleSocket::SendBuffer(client->SocketHandle(), data, length);
     }

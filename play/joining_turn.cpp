@@ -76,11 +76,13 @@ void JoiningTurn::CheckBox() {
     }
 }
 
-void JoiningTurn::RepairClick() {
+void JoiningTurn::RepairClick(NetworkBoard& network) {
     Game& g = scene_.game;
+    const int target = g.EnemyCode;
     scene_.paint.RedrawBoard();
-    if (!Repair(scene_, 26, g.EnemyCode)) return;
+    if (!Repair(scene_, 26, target)) return;
     g.RepairReady = 0;
+    network.SendRepair(26, target);
 }
 
 void JoiningTurn::MoveEnemy(int column, int row, ComputerTurn& computer, EndOfGame& endOfGame, NetworkBoard& network) {

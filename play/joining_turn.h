@@ -24,7 +24,7 @@ public:
     // back to the host.
     void MoveEnemy(int column, int row, ComputerTurn& computer, EndOfGame& endOfGame, NetworkBoard& network);
     // A click on the supply ship by a unit that may ask for a repair. The turn goes on.
-    void RepairClick();
+    void RepairClick(NetworkBoard& network);
 
 private:
     Scene& scene_;

@@ -14,6 +14,8 @@ public:
     virtual void ClientSleep() = 0;
     // A fight has ended the game: the peer gets the step and the turn, so it fights it too.
     virtual void SendLastMove() = 0;
+    // A supply ship was asked for a repair (which the peer's table must see too).
+    virtual void SendRepair(int repairerCode, int targetCode) = 0;
     // The hosting player asks for the whole table to be sent to the joining player again.
     virtual void ResendTable() = 0;
     // The name of the commander of a side (the first side is the hosting player's).

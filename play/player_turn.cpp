@@ -69,7 +69,7 @@ void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
     // The joining player's program keeps the turn flags from the host's point of view.
     if (g.NetRole == 2 && g.OpponentTurn == 1 && g.GameActive == 1 && OnBoard(position)) {
         if (g.RepairReady == 1 && g.ClickColumn == g.RepairCellX && g.ClickRow == g.RepairCellY) {
-            joining_.RepairClick();
+            joining_.RepairClick(*network);
         } else if (g.UnitSelected == 1 && g.MoveTargets.contains(CellText(g.ClickColumn, g.ClickRow))) {
             joining_.MoveEnemy(g.ClickColumn, g.ClickRow, *computer, *endOfGame, *network);
         } else {
@@ -82,8 +82,10 @@ void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
 bool PlayerTurn::RepairClick() {
     // Asking the supply ship ends the move, whether or not it could repair.
     paint_.RedrawBoard();
-    if (!Repair(scene_, 2, game_.PlayerCode)) return false;
+    const int target = game_.PlayerCode;
+    if (!Repair(scene_, 2, target)) return false;
     game_.RepairReady = 0;
+    if (game_.NetGame == 1) network->SendRepair(2, target);
     if (game_.NetGame != 1) EndPlayerMove();
     return true;
 }

@@ -284,9 +284,20 @@ MESSAGES = [
     (148, "fight report, our ship runs into an enemy minefield:"
           " 148 + <our name> + 36 + <our kind> + 38 + <time>",
      "Minefield! ", "Minenfeld! "),
+    (149, "network game, report line when the peer is gone: 149 + <time>",
+     "Connection to the other commander lost - leave by the corner bottom right. ",
+     "Verbindung zum anderen Kommandanten verloren - Ausgang über die Ecke unten rechts. "),
+    (150, "network game, report line when the two tables differ after a turn: 150 + <time>",
+     "The two games have drifted apart - the table is sent again. ",
+     "Die Spiele sind auseinandergelaufen - die Lagetabelle wird neu gesendet. "),
+    (151, "network game, status line for a message that is ignored: 151 + <message> + <time>",
+     "Not understood and ignored: ", "Unverständlich und übergangen: "),
+    (152, "network game, status line when a line without end grows too long: 152 + <time>",
+     "A line far too long came in - the connection is closed. ",
+     "Eine viel zu lange Zeile kam an - die Verbindung wird getrennt. "),
 ]
 
-LAST = 148
+LAST = 152
 
 
 def lines_for(column):

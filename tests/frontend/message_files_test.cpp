@@ -21,16 +21,16 @@
 namespace kvd {
 namespace {
 
-constexpr int kLastNumber = 148;
+constexpr int kLastNumber = 152;
 
 const char* const kLanguageFiles[] = {"english.mes", "deutsch.mes"};
 
-// The numbers the game looks up. The others between 1 and 148 are spare, but still have a line.
+// The numbers the game looks up. The others between 1 and 152 are spare, but still have a line.
 const std::vector<int> kUsedNumbers = [] {
     std::vector<int> used = {1,  2,  3,  4,  5,  6,  8,  9,  10, 11, 12, 13, 14, 15, 16, 18, 19,
                              20, 21, 22, 23, 32, 33, 63, 64, 72, 73, 74, 75, 76, 77, 78, 79, 80,
                              81, 82, 111, 112, 113, 116, 117, 118, 119, 140, 141, 142, 143, 145,
-                             146, 147, 148};
+                             146, 147, 148, 149, 150, 151, 152};
     for (int n = 34; n <= 57; ++n) used.push_back(n);   // reports, unit panel, end of game
     for (int n = 59; n <= 62; ++n) used.push_back(n);   // score labels
     for (int n = 65; n <= 71; ++n) if (n != 67) used.push_back(n);
@@ -54,7 +54,7 @@ const std::vector<int> kStandAlone = [] {
 }();
 
 // Texts that open a line and are followed directly by a name, a number or the time.
-const std::vector<int> kOpeners = {23, 34, 35, 42, 45, 51, 65, 66, 82, 143, 145, 146, 147, 148};
+const std::vector<int> kOpeners = {23, 34, 35, 42, 45, 51, 65, 66, 82, 143, 145, 146, 147, 148, 149, 150, 151, 152};
 
 // Entries of one list or one menu must differ from each other.
 const std::vector<std::vector<int>> kChoiceGroups = {

@@ -23,11 +23,12 @@ struct PlayFixture : BoardFixture {
         void Closedown() override { ++closed; }
     } end;
     struct Network : NetworkBoard {
-        int playerSleeps = 0, clientSleeps = 0, lastMoves = 0, resends = 0;
+        int playerSleeps = 0, clientSleeps = 0, lastMoves = 0, resends = 0, repairs = 0;
         void PlayerSleep() override { ++playerSleeps; }
         void ClientSleep() override { ++clientSleeps; }
         void SendLastMove() override { ++lastMoves; }
         void ResendTable() override { ++resends; }
+        void SendRepair(int, int) override { ++repairs; }
         QString Commander(bool) const override { return {}; }
         void ResetConnection() override {}
     } network;

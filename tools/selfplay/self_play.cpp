@@ -87,6 +87,7 @@ struct SelfPlay::Hooks : ProgramFlow, EndOfGame, NetworkBoard {
     void ClientSleep() override {}
     void SendLastMove() override {}
     void ResendTable() override {}
+    void SendRepair(int, int) override {}
     QString Commander(bool) const override { return {}; }
     void ResetConnection() override {}
 };

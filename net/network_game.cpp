@@ -1,0 +1,221 @@
+#include "net/network_game.h"
+
+#include "core/context.h"
+#include "core/game.h"
+#include "core/game_pictures.h"
+#include "core/game_setup.h"
+#include "core/main_form.h"
+#include "net/net_state.h"
+#include "net/table_hash.h"
+#include "platform/platform.h"
+#include "play/battle.h"
+#include "play/combat.h"
+#include "play/computer_turn.h"
+#include "play/repair_view.h"
+
+namespace kvd {
+
+namespace {
+// A network game has no computer opponent; its fights never ask for one.
+struct NoComputer : ComputerTurn {
+    void RunKI() override {}
+    void SubmarineRetreat() override {}
+};
+}  // namespace
+
+QChar OppositeOf(QChar homePosition) {
+    switch (homePosition.unicode()) {
+        case 'L': return QLatin1Char('R');
+        case 'R': return QLatin1Char('L');
+        case 'T': return QLatin1Char('B');
+        case 'B': return QLatin1Char('T');
+        default: return homePosition;
+    }
+}
+
+NetworkGame::NetworkGame(Game& game, Context& context, GamePictures& pictures, TMainForm& board, GameSetup& setup,
+                         NetState& state)
+    : game_(game),
+      context_(context),
+      pictures_(pictures),
+      board_(board),
+      setup_(setup),
+      state_(state),
+      paint_(board, game, pictures, context),
+      scene_{game, context, pictures, paint_} {}
+
+bool NetworkGame::NetGameInit(bool joining) {
+    RuleGuard::Scope running(game_.guard);
+    Game& g = game_;
+    Platform& p = context_.platform;
+    g.NetRole = joining ? 2 : 1;
+    QString error;
+    // The joining program loads the map the host named; the host loaded its own at Host.
+    const QChar announced = g.HomePosition;
+    if (joining && !setup_.LoadNetworkMap(&error)) {
+        g.GameActive = 0;
+        p.boxes->Show(BoxKind::Error, QStringLiteral("   ") + error + QStringLiteral("   "), BoxButtons::Ok);
+        return false;
+    }
+    if (joining) g.HomePosition = announced;  // the host's word, as its table was placed by it
+    state_.OppositePosition = OppositeOf(g.HomePosition);
+    setup_.NetworkGameVariables(joining);
+
+    if (!joining) {
+        if (!setup_.PlaceNetworkFleets(&error)) {
+            g.GameActive = 0;
+            p.boxes->Show(BoxKind::Error, QStringLiteral("   ") + error + QStringLiteral("   "), BoxButtons::Ok);
+            return false;
+        }
+        state_.NetStage = 3;
+        if (!SendTable() || !send(QStringLiteral("StartGame"), 200)) return false;
+    }
+    setup_.FinishSetup();
+    if (!joining && !g.guard.Delay(1000)) return false;
+    // The host moves first: the joining board waits with the dark band and no cursor.
+    board_.ShowBoard();
+    p.cursor->Set(&board_, joining ? CursorShape::Hidden : CursorShape::Arrow);
+    return true;
+}
+
+bool NetworkGame::SendTable() {
+    const UnitTable& table = game_.scratchpad;
+    for (int i = 0; i < table.Count(); ++i)
+        if (table.Line(i).size() > 50 && !send(table.Line(i), 200)) return false;
+    return send(QStringLiteral("[Stage]=3"), 200);
+}
+
+bool NetworkGame::SendMove(const QString& token) {
+    return send(game_.MoveMessage, 0) && send(QStringLiteral("[Hash]=") + TableHash(game_.scratchpad), 100) &&
+           send(token, 200);
+}
+
+void NetworkGame::PlayerSleep() {
+    Game& g = game_;
+    Cursor& cursor = *context_.platform.cursor;
+    g.SupportFire = 0;
+    g.MoveMessageLocked = 0;
+    cursor.Set(&board_, CursorShape::Hidden);
+    g.PlayerTurn = 0;
+    g.OpponentTurn = 1;
+    g.UnitSelected = 0;
+    g.RepairReady = 0;
+    board_.PreDraw();
+    board_.FormPaint();
+    paint_.Play(QStringLiteral("Enemy"), true);
+    if (!SendMove(QStringLiteral("EnemyGo"))) return;
+    if (g.GameOver != 1 && g.GameActive != 0) cursor.Set(&board_, CursorShape::Hidden);
+}
+
+void NetworkGame::ClientSleep() {
+    Game& g = game_;
+    Cursor& cursor = *context_.platform.cursor;
+    g.SupportFire = 0;
+    cursor.Set(&board_, CursorShape::Hidden);
+    g.UnitSelected = 0;
+    g.RepairReady = 0;
+    g.PlayerTurn = 1;
+    g.OpponentTurn = 0;
+    board_.PreDraw();
+    board_.FormPaint();
+    if (!SendMove(QStringLiteral("PlayerGo"))) return;
+    paint_.Play(QStringLiteral("Enemy"), true);
+    if (g.GameOver != 1 && g.GameActive != 0) cursor.Set(&board_, CursorShape::Hidden);
+}
+
+void NetworkGame::SendLastMove() { SendMove(game_.NetRole == 1 ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo")); }
+
+void NetworkGame::Sonar(int firstCode, int lastCode) {
+    // A submarine of the peer moved: the sonar pings whatever the sound setting says.
+    if (state_.LastMovedCode < firstCode || state_.LastMovedCode > lastCode) return;
+    paint_.PlayAlways(QStringLiteral("sonar"), false);
+    paint_.Delay(2500);
+}
+
+void NetworkGame::ClientWake() {
+    Game& g = game_;
+    if (g.GameOver == 1 || g.GameActive == 0) return;
+    g.Winner = 99;
+    g.SubRetreat = 0;
+    g.EnemyCode = 99;
+    g.PlayerCode = 99;
+    g.OpponentTurn = 1;
+    g.PlayerTurn = 0;
+    g.UnitSelected = 0;
+    g.RepairReady = 0;
+    board_.PreDraw();
+    context_.platform.cursor->Set(&board_, CursorShape::Hidden);
+    board_.FormPaint();
+    Sonar(3, 8);
+    if (g.GameActive == 0) return;
+    paint_.Play(QStringLiteral("click"), false);
+    CheckEncounter();
+    if (g.GameOver == 1 || g.GameActive == 0) return;
+    if (!Repair(scene_, 2, 21) || !Repair(scene_, 2, 22)) return;
+    board_.FormPaint();
+    g.SideToMove = QLatin1Char('D');
+    context_.platform.cursor->Set(&board_, CursorShape::Arrow);
+}
+
+void NetworkGame::PlayerWake() {
+    Game& g = game_;
+    // A token that comes after the game has ended starts nothing.
+    if (g.GameOver == 1 || g.GameActive == 0) return;
+    g.UnitSelected = 0;
+    g.RepairReady = 0;
+    g.Winner = 99;
+    g.EnemyCode = 99;
+    g.PlayerCode = 99;
+    g.SubRetreat = 0;
+    g.PlayerTurn = 1;
+    g.OpponentTurn = 0;
+    board_.PreDraw();
+    board_.FormPaint();
+    Sonar(27, 32);
+    if (g.GameActive == 0) return;
+    CheckEncounter();
+    if (g.GameOver == 1 || g.GameActive == 0) return;
+    if (!Repair(scene_, 26, 45) || !Repair(scene_, 26, 46)) return;
+    board_.FormPaint();
+    context_.platform.cursor->Set(&board_, CursorShape::Arrow);
+    paint_.Play(QStringLiteral("click"), false);
+    g.SideToMove = QLatin1Char('E');
+}
+
+void NetworkGame::CheckEncounter() {
+    Game& g = game_;
+    const UnitTable& table = g.scratchpad;
+    int first = -1, second = -1;
+    for (int d = 1; d < table.Count(); ++d) {
+        if (table.Side(d) != QLatin1Char('D')) continue;
+        for (int e = 1; e < table.Count(); ++e)
+            if (table.Side(e) == QLatin1Char('E') && table.PosX(e) == table.PosX(d) && table.PosY(e) == table.PosY(d)) {
+                first = e;
+                second = d;
+            }
+    }
+    if (first < 0) return;
+    g.PlayerX = g.OldPlayerX = table.PosX(first);
+    g.PlayerY = g.OldPlayerY = table.PosY(first);
+    g.PlayerName = CutName(table.UnitName(first).left(15));
+    g.PlayerKindName = CutName(table.KindName(first));
+    g.PlayerCode = table.Code(first);
+    g.PlayerStrength = table.Strength(first);
+    g.EnemyX = table.PosX(second);
+    g.EnemyY = table.PosY(second);
+    g.EnemyName = CutName(table.UnitName(second).left(15));
+    g.EnemyType = CutName(table.KindName(second));
+    g.EnemyCode = table.Code(second);
+    g.EnemyStrength = table.Strength(second);
+    if (context_.settings.AdditionalDamage == QLatin1Char('Y')) MultiCombat(g);
+    NoComputer none;
+    Battle(scene_, none, *endOfGame, window);
+}
+
+bool NetworkGame::TablesAgree() {
+    const QString expected = state_.PeerHash;
+    state_.PeerHash.clear();
+    return expected.isEmpty() || expected == TableHash(game_.scratchpad);
+}
+
+}  // namespace kvd

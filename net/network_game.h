@@ -1,0 +1,75 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+#include "core/upward_call.h"
+#include "play/board_painter.h"
+#include "play/end_of_game.h"
+#include "play/network_board.h"
+#include "play/scene.h"
+
+namespace kvd {
+
+class Game;
+class GameSetup;
+class TMainForm;
+struct Context;
+struct GamePictures;
+struct NetState;
+
+// A network game once the two programs have found each other: its set-up on both, the
+// hand-over of the turn after each step, and the start of a turn after the peer's, where the
+// fight the peer's step caused is fought on this program's own table.
+class NetworkGame {
+public:
+    NetworkGame(Game& game, Context& context, GamePictures& pictures, TMainForm& board, GameSetup& setup,
+                NetState& state);
+
+    // Sends one message to the peer and then waits pauseMs. False when the rule must stop.
+    std::function<bool(const QString& message, int pauseMs)> send;
+
+    // Sets up the game on the table in hand. The host places both fleets and sends the table
+    // and the start; the joining program has received them. False when it could not start (the
+    // reason has been shown).
+    bool NetGameInit(bool joining);
+    // Every line of the table that is one (longer than 50 characters), then "[Stage]=3".
+    bool SendTable();
+
+    // The hand-overs: the move record, the checksum of this table, the turn token.
+    void PlayerSleep();
+    void ClientSleep();
+    // A fight ended the game: the peer gets the step and the turn, so it fights it too.
+    void SendLastMove();
+
+    // The peer's turn token has come: this program's turn starts.
+    void ClientWake();
+    void PlayerWake();
+    // The fight the peer's step caused: the last pair of opposing units sharing a cell.
+    void CheckEncounter();
+
+    // A line in the board's report box.
+    void Report(const QString& text) { paint_.Report(text); }
+
+    // Whether the tables still agree after the peer's step and this program's fight.
+    // False when they have drifted apart (the host then sends its table again).
+    bool TablesAgree();
+
+    UpwardCall<EndOfGame> endOfGame{"the network game to the end-of-game window"};
+    // The multi-player window, which a fight that ends the game asks to send the last step.
+    NetworkBoard* window = nullptr;
+
+private:
+    bool SendMove(const QString& token);
+    void Sonar(int firstCode, int lastCode);
+
+    Game& game_;
+    Context& context_;
+    GamePictures& pictures_;
+    TMainForm& board_;
+    GameSetup& setup_;
+    NetState& state_;
+    BoardPainter paint_;
+    Scene scene_;
+};
+
+}  // namespace kvd
