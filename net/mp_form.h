@@ -64,6 +64,8 @@ public:
     void JoiningMessage(const QString& message);
 
     const NetState& State() const { return state_; }
+    // The last line a status line was given about the exchange (a refusal, a lost connection).
+    const QString& LastStatus() const { return lastStatus_; }
     TSimpleTCPServer& Server() { return *server_; }
     TSimpleTCPClient& Client() { return *client_; }
     NetworkGame& Network() { return network_; }
@@ -143,6 +145,7 @@ private:
     std::unique_ptr<TSimpleTCPClient> client_;
     std::map<TSimpleTCPClient*, MessageReader> serverReaders_;
     MessageReader clientReader_;
+    QString lastStatus_;
     QStringList incoming_;     // the host's table as it arrives, taken over once complete
     bool tableReady_ = false;  // a whole, well-formed table has come
     std::vector<QLabel*> clickable_;

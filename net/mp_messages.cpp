@@ -112,7 +112,7 @@ void TMPForm::ClientError(const QString& text) {
 
 void TMPForm::ConnectionLost() {
     // Nothing can come from a peer that is gone: the player leaves through the quit corner.
-    if (game_.NetGame == 1 && game_.GameActive == 1) network_.Report(context_.texts.Text(149));
+    if (game_.NetGame == 1 && game_.GameActive == 1) Status(context_.texts.Text(149));
 }
 
 void TMPForm::ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes) {
@@ -148,6 +148,7 @@ void TMPForm::Deliver(MessageReader& reader, bool host) {
 }
 
 void TMPForm::Status(const QString& text) {
+    lastStatus_ = text;
     if (game_.NetGame == 1 && game_.GameActive == 1 && board_.isVisible()) network_.Report(text);
     else (game_.NetRole == 2 ? CltLogLabel : SvrLogLabel)->setText(text);
 }
