@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 #include <functional>
@@ -16,6 +17,7 @@
 #include "campaign/winner_form.h"
 #include "core/game.h"
 #include "core/main_form.h"
+#include "frontend/intro_form.h"
 #include "net/mp_form.h"
 #include "net/table_hash.h"
 #include "play/radar.h"
@@ -187,6 +189,77 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
     EXPECT_TRUE(joining.program->Winner().isVisible());
     EXPECT_TRUE(host.window().LastStatus().isEmpty()) << host.window().LastStatus().toStdString();
     EXPECT_TRUE(joining.window().LastStatus().isEmpty()) << joining.window().LastStatus().toStdString();
+}
+
+}  // namespace
+}  // namespace kvd
+
+namespace kvd {
+namespace {
+
+// One step of the side to move, and the turn handed over.
+void Step(NetworkGameTest& test, bool hostMoves) {
+    Player& mover = hostMoves ? test.host : test.joining;
+    QPoint from, to;
+    bool attack = false;
+    ASSERT_TRUE(ChooseStep(mover.game(), hostMoves ? QLatin1Char('E') : QLatin1Char('D'), from, to, attack));
+    mover.ClickCell(from.x(), from.y());
+    mover.ClickCell(to.x(), to.y());
+    ASSERT_TRUE(Until([&] { return hostMoves ? test.JoiningReady() : test.HostReady(); }));
+}
+
+TEST_F(NetworkGameTest, TablesThatDriftApartAreSeenAndTheHostsTableSentAgain) {
+    Connect();
+    Start();
+    Step(*this, true);
+    // Something the messages did not carry: the joining program's table differs.
+    UnitTable& table = joining.game().scratchpad;
+    const int unit = table.FindSide(45, QLatin1Char('D'));
+    table.SetStrength(unit, table.Strength(unit) - 1);
+    Step(*this, false);
+    EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(150));
+    ASSERT_TRUE(Until([&] { return joining.window().State().NetStage == 3 && TableHash(joining.game().scratchpad) ==
+                                                                                   TableHash(host.game().scratchpad); }));
+    // The game goes on from the host's table.
+    Step(*this, true);
+    EXPECT_EQ(TableHash(joining.game().scratchpad), TableHash(host.game().scratchpad));
+}
+
+TEST_F(NetworkGameTest, F12SendsTheTableAgainBetweenTheHostsSteps) {
+    Connect();
+    Start();
+    UnitTable& table = joining.game().scratchpad;
+    table.SetLine(1, table.Line(1).left(2) + QLatin1Char('9') + table.Line(1).mid(3));
+    QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
+    QCoreApplication::sendEvent(&host.board(), &f12);
+    QStringList texts;
+    for (const auto& box : host.t.Boxes().Boxes()) texts << box.text;
+    EXPECT_EQ(texts, QStringList({host.program->State().texts.Text(141), host.program->State().texts.Text(142)}));
+    ASSERT_TRUE(Until([&] { return host.game().scratchpad.Lines() == joining.game().scratchpad.Lines(); }));
+    // Not while the joining player moves.
+    Step(*this, true);
+    host.t.Boxes().Clear();
+    QCoreApplication::sendEvent(&host.board(), &f12);
+    EXPECT_TRUE(host.t.Boxes().Boxes().empty());
+}
+
+TEST_F(NetworkGameTest, ALostPeerIsReportedAndThePlayerLeavesByTheQuitCorner) {
+    Connect();
+    Start();
+    Step(*this, true);
+    joining.program.reset();  // the joining program ends in the middle of the game
+    ASSERT_TRUE(Until([&] { return !host.window().LastStatus().isEmpty(); }));
+    EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(149));
+    host.t.Boxes().Script(BoxAnswer::Yes);
+    const QRect band = host.board().Geometry().BottomBand();
+    const QPoint corner = band.bottomRight() - QPoint(3, 3);
+    QMouseEvent press(QEvent::MouseButtonPress, corner, host.board().mapToGlobal(corner), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&host.board(), &press);
+    EXPECT_EQ(host.game().GameActive, 0);
+    EXPECT_EQ(host.game().NetGame, 0);
+    EXPECT_FALSE(host.window().Server().Listen());
+    EXPECT_TRUE(host.program->Intro().isVisible());
 }
 
 }  // namespace
