@@ -342,6 +342,7 @@ void TMPForm::NetworkReset() {
     serverReaders_.clear();
     clientReader_.Clear();
     incoming_.clear();
+    incomingBroken_ = false;
     tableReady_ = false;
     for (QLineEdit* e : {ServerIP, GameName, AlliedName, AxisName, Edit6, Edit1, Edit4, Edit3, Edit5, ClientIP})
         e->clear();
@@ -402,6 +403,7 @@ void TMPForm::Escape() {
 void TMPForm::ResetConnection() {
     state_ = NetState();
     incoming_.clear();
+    incomingBroken_ = false;
     tableReady_ = false;
     server_->SetListen(false);
     client_->SetConnected(false);

@@ -147,7 +147,8 @@ private:
     MessageReader clientReader_;
     QString lastStatus_;
     QStringList incoming_;     // the host's table as it arrives, taken over once complete
-    bool tableReady_ = false;  // a whole, well-formed table has come
+    bool incomingBroken_ = false;  // a line of the table on its way was refused
+    bool tableReady_ = false;      // a whole, well-formed table has come
     std::vector<QLabel*> clickable_;
 };
 

@@ -212,6 +212,7 @@ void TMPForm::JoiningMessage(const QString& message) {
         } else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 && message[8] == QLatin1Char('2')) {
             state_.NetStage = 2;
             incoming_.clear();
+            incomingBroken_ = false;
             Send2Server(QStringLiteral("[Stage]=2"));
         }
         return;
@@ -232,6 +233,7 @@ void TMPForm::JoiningMessage(const QString& message) {
         // The host sends its table again; it replaces this one once it is all here.
         state_.NetStage = 2;
         incoming_.clear();
+        incomingBroken_ = false;
     }
 }
 
@@ -240,12 +242,17 @@ void TMPForm::AppendTableLine(const QString& line) {
     const bool header = line[0] == QLatin1Char('1');
     const bool fits = header ? incoming_.isEmpty() && line.size() > 50
                              : !incoming_.isEmpty() && incoming_.size() <= kMaxUnitLines && CheckUnitLine(line).isEmpty();
-    if (!fits) return Refused(line);
+    if (!fits) {
+        incomingBroken_ = true;  // a table with a line missing is not the host's table
+        return Refused(line);
+    }
     incoming_ << line;
 }
 
 void TMPForm::TableComplete() {
-    const QString fault = CheckFleetLines(QStringLiteral("the host's table"), incoming_);
+    QString fault = CheckFleetLines(QStringLiteral("the host's table"), incoming_);
+    if (incomingBroken_ && fault.isEmpty()) fault = QStringLiteral("the host's table came with lines missing");
+    incomingBroken_ = false;
     if (!fault.isEmpty()) {
         // The table in hand stays; the host may send it again (F12).
         Status(context_.texts.Text(151) + fault + QStringLiteral(" "));

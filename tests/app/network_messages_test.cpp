@@ -1,0 +1,293 @@
+// One program against a peer the test scripts byte by byte: every stage of the exchange, the
+// message edge cases, and what a malformed or hostile message does (nothing but a status line).
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "app/program.h"
+#include "core/game.h"
+#include "core/main_form.h"
+#include "net/mp_form.h"
+#include "net/table_hash.h"
+#include "tests/support/test_platform.h"
+
+namespace kvd {
+namespace {
+
+quint16 FreePort() {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    socklen_t size = sizeof address;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+    close(fd);
+    return ntohs(address.sin_port);
+}
+
+bool Until(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < ms) {
+        QEventLoop loop;
+        QTimer::singleShot(2, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return done();
+}
+
+// Lets the events of a few milliseconds pass (for messages that must change nothing).
+void Settle() {
+    for (int k = 0; k < 5; ++k) Until([] { return false; }, 4);
+}
+
+struct Scripted : ::testing::Test {
+    Scripted() {
+        t.UseBuiltInAssets();
+        t.CopyData("config");
+        t.CopyData("maps");
+        t.CopyData("help");
+        program = std::make_unique<Program>(t.Services());
+    }
+    Game& game() { return program->TheGame(); }
+    TMPForm& window() { return program->MultiPlayer(); }
+    QString Text(int n) { return program->State().texts.Text(n); }
+    // Every line of a fleet file as the host would send it.
+    QStringList Fleet(const QString& file) {
+        QStringList lines;
+        t.Folder().LoadLines(QStringLiteral("config/") + file, lines);
+        return lines;
+    }
+    test::TestPlatform t;
+    std::unique_ptr<Program> program;
+    quint16 port = FreePort();
+};
+
+// The program joins; the test is its host.
+struct JoiningProgram : Scripted {
+    TSimpleTCPServer host;
+    QByteArray received;
+    bool gone = false;
+
+    void SetUp() override {
+        host.SetPort(port);
+        host.OnClientRead = [&](QObject*, TSimpleTCPClient*, const QByteArray& bytes) { received += bytes; };
+        host.OnClientDisconnected = [&](QObject*, TSimpleTCPClient*) { gone = true; };
+        host.SetListen(true);
+        window().ShowFullScreen();
+        window().Label9Click();
+        window().ClientIP->setText(QStringLiteral("127.0.0.1"));
+        window().Edit1->setText(QStringLiteral("Bob"));
+        window().ClientPortEdit->setText(QString::number(port));
+        window().Label13Click();
+        ASSERT_TRUE(Until([&] { return received.contains("[Name]=Bob\r\n"); }));
+    }
+    void Send(const QByteArray& bytes) {
+        ASSERT_FALSE(host.Clients().empty());
+        host.SendBuffer(host.Clients().front().get(), bytes.constData(), int(bytes.size()));
+    }
+    void SendLines(const QStringList& lines) {
+        QByteArray bytes;
+        for (const QString& line : lines) bytes += line.toLatin1() + "\r\n";
+        Send(bytes);
+    }
+    void Greet() {
+        // The whole greeting in one read: every message of it is handled.
+        SendLines({"[Game]=Narvik", "[Navy]=U", "[Name]=Alice", "[Mapz]=$ICELAND", "[Home]=T", "[Fire]=Y",
+                   "[Show]=N", "[Flag]=N", "[Stage]=2T"});
+        ASSERT_TRUE(Until([&] { return received.contains("[Stage]=2\r\n"); }));
+    }
+    void SendTableAndStart() {
+        SendLines(Fleet("Uships.cfg"));
+        SendLines({"[Stage]=3", "StartGame"});
+        ASSERT_TRUE(Until([&] { return game().GameActive == 1; }));
+    }
+};
+
+TEST_F(JoiningProgram, TheGreetingSetsUpTheGameAndOnlyStageMessagesCountAfterIt) {
+    SendLines({"[Stage]=3"});  // no table can come before the greeting
+    Settle();
+    EXPECT_EQ(window().State().NetStage, 0);
+    Greet();
+    EXPECT_EQ(window().State().NetStage, 2);
+    EXPECT_EQ(window().Edit4->text(), "Narvik");
+    EXPECT_EQ(window().Edit3->text(), "Alice");
+    EXPECT_EQ(window().Edit5->text(), "US Navy");
+    const Settings& s = program->State().settings;
+    EXPECT_EQ(s.MapName, "$ICELAND");
+    EXPECT_EQ(game().HomePosition, QLatin1Char('T'));
+    EXPECT_EQ(s.AdditionalDamage, QLatin1Char('Y'));
+    EXPECT_EQ(s.RevealOption, QLatin1Char('N'));
+    EXPECT_EQ(s.FlagTransfer, QLatin1Char('N'));
+
+    SendLines({"[Game]=Other", "[Name]=Mallory"});  // a greeting after the greeting
+    Settle();
+    EXPECT_EQ(window().Edit4->text(), "Narvik");
+    EXPECT_EQ(window().Edit3->text(), "Alice");
+
+    SendTableAndStart();
+    UnitTable sent;
+    sent.SetLines(Fleet("Uships.cfg"));
+    EXPECT_EQ(TableHash(game().scratchpad), TableHash(sent)) << "the table as the host sent it";
+    EXPECT_EQ(game().NetRole, 2);
+    EXPECT_EQ(s.HomeNavy, QLatin1Char('J')) << "the joining program fights the host's navy";
+    EXPECT_TRUE(program->Board().isVisible());
+    EXPECT_EQ(game().PlayerTurn, 1) << "the host moves first";
+}
+
+TEST_F(JoiningProgram, GreetingValuesOutsideTheirLettersAreRefused) {
+    for (const char* bad : {"[Navy]=D", "[Navy]=", "[Home]=X", "[Fire]=maybe", "[Show]=1", "[Flag]=YY",
+                            "[Mapz]=../../etc/passwd", "[Mapz]=NOCHART"}) {
+        SCOPED_TRACE(bad);
+        SendLines({bad});
+        ASSERT_TRUE(Until([&] { return window().LastStatus().contains(QString::fromLatin1(bad)); }));
+    }
+    const Settings& s = program->State().settings;
+    EXPECT_EQ(s.HomeNavy, QLatin1Char('E'));
+    EXPECT_EQ(s.MapName, "$STANDARD");
+}
+
+TEST_F(JoiningProgram, MessagesCutAnywhereAreJoinedAndAStageTwoWithMoreIsStageTwo) {
+    const QByteArray greeting = "[Game]=Split\r\n[Stage]=2 and more\r\n";
+    for (char byte : greeting) Send(QByteArray(1, byte));  // one byte a read
+    ASSERT_TRUE(Until([&] { return window().State().NetStage == 2; }));
+    EXPECT_EQ(window().Edit4->text(), "Split");
+}
+
+TEST_F(JoiningProgram, ATableThatIsNotATableIsNotTaken) {
+    Greet();
+    QStringList lines = Fleet("Uships.cfg");
+    lines[3] = lines[3].left(30);  // a unit line cut short
+    SendLines(lines);
+    SendLines({"[Stage]=3", "StartGame"});
+    ASSERT_TRUE(Until([&] { return window().State().NetStage == 3; }));
+    Settle();
+    EXPECT_EQ(game().GameActive, 0) << "a game is never started on a broken table";
+    EXPECT_FALSE(window().LastStatus().isEmpty());
+}
+
+TEST_F(JoiningProgram, MoveRecordsMoveTheHostsUnitsAndNothingElse) {
+    Greet();
+    SendTableAndStart();
+    UnitTable& table = game().scratchpad;
+    SendLines({"[Move]=0503020404", "E 9 unit line at stage three is no unit line"});
+    ASSERT_TRUE(Until([&] { return table.PosX(table.FindSide(5, QLatin1Char('E'))) == 3; }));
+    const int five = table.FindSide(5, QLatin1Char('E'));
+    EXPECT_EQ(table.PosY(five), 2);
+    EXPECT_EQ(table.PrevX(five), 4);
+    EXPECT_EQ(table.PrevY(five), 4);
+    EXPECT_EQ(game().SideToMove, QLatin1Char('E'));
+    Settle();
+    EXPECT_EQ(table.Count(), Fleet("Uships.cfg").size());
+
+    const QStringList before = table.Lines();
+    for (const char* bad : {"[Move]=05030204", "[Move]=0503020404x", "[Move]=0a03020404", "[Move]=2903020404",
+                            "[Move]=0510020404", "[Move]=05-3020404", "[Move]=9903020404", "[Repair]=0221x",
+                            "[Repair]=2645"}) {
+        SCOPED_TRACE(bad);
+        SendLines({bad});
+        ASSERT_TRUE(Until([&] { return window().LastStatus().contains(QString::fromLatin1(bad)); }));
+        EXPECT_EQ(table.Lines(), before);
+    }
+    SendLines({"EnemyGo!", "EnemyGo "});  // not the turn token
+    Settle();
+    EXPECT_EQ(game().OpponentTurn, 0);
+    SendLines({"EnemyGo"});
+    ASSERT_TRUE(Until([&] { return game().OpponentTurn == 1 && game().SideToMove == QLatin1Char('D'); }));
+}
+
+TEST_F(JoiningProgram, ALineWithoutEndIsCutOffWithTheConnection) {
+    Greet();
+    SendTableAndStart();
+    Send(QByteArray(5000, 'E'));
+    ASSERT_TRUE(Until([&] { return gone; }));
+    ASSERT_TRUE(Until([&] { return window().LastStatus() == Text(149); }));
+    EXPECT_FALSE(window().Client().Connected());
+}
+
+// The program hosts; the test joins it.
+struct HostingProgram : Scripted {
+    TSimpleTCPClient peer;
+    QByteArray received;
+
+    void Host(QChar navy) {
+        program->State().settings.HomeNavy = navy;
+        window().ShowFullScreen();
+        window().Label8Click();
+        window().AlliedName->setText(QStringLiteral("Alice"));
+        window().GameName->setText(QStringLiteral("Narvik"));
+        window().ServerPortEdit->setText(QString::number(port));
+        window().Label10Click();
+        peer.SetHost(QStringLiteral("127.0.0.1"));
+        peer.SetPort(port);
+        peer.OnRead = [&](QObject*, const QByteArray& bytes) { received += bytes; };
+        peer.SetConnected(true);
+    }
+};
+
+TEST_F(HostingProgram, AKriegsmarineHostLeadsTheRoyalNavyAndGreetsInOrder) {
+    Host(QLatin1Char('D'));
+    ASSERT_FALSE(t.Boxes().Boxes().empty());
+    EXPECT_EQ(t.Boxes().Boxes().front().text, "  " + Text(103) + "   ");
+    EXPECT_EQ(program->State().settingsLines.First(1), QLatin1Char('E'));
+    ASSERT_TRUE(Until([&] { return received.contains("[Stage]=2"); }));
+    const QList<QByteArray> messages = received.split('\n');
+    QStringList keys;
+    for (const QByteArray& m : messages)
+        if (m.size() > 7) keys << QString::fromLatin1(m.left(7));
+    EXPECT_EQ(keys, QStringList({"[Game]=", "[Navy]=", "[Name]=", "[Mapz]=", "[Home]=", "[Fire]=", "[Show]=",
+                                 "[Flag]=", "[Stage]"}));
+    EXPECT_TRUE(received.startsWith("[Game]=Narvik\r\n[Navy]=E\r\n[Name]=Alice\r\n"));
+
+    // A second program that tries to join is turned away.
+    TSimpleTCPClient second;
+    bool secondGone = false;
+    second.OnDisconnected = [&](QObject*) { secondGone = true; };
+    second.SetHost(QStringLiteral("127.0.0.1"));
+    second.SetPort(port);
+    second.SetConnected(true);
+    ASSERT_TRUE(Until([&] { return secondGone; }));
+    EXPECT_EQ(window().Server().Clients().size(), 1u);
+
+    peer.SendBuffer(QByteArray("[Name]=Eve\r\n[Stage]=2\r\n"));
+    ASSERT_TRUE(Until([&] { return window().State().NetStage == 3; }));
+    EXPECT_EQ(window().AxisName->text(), "Eve");
+    EXPECT_EQ(window().Edit6->text(), "Kriegsmarine");
+    EXPECT_EQ(window().Label10->text(), Text(110));
+}
+
+TEST_F(HostingProgram, AJoiningProgramThatLeavesBeforeTheStartMakesRoomForTheNext) {
+    Host(QLatin1Char('U'));
+    ASSERT_TRUE(Until([&] { return received.contains("[Stage]=2"); }));
+    peer.SendBuffer(QByteArray("[Stage]=2\r\n"));
+    ASSERT_TRUE(Until([&] { return window().State().NetStage == 3; }));
+    peer.SetConnected(false);
+    ASSERT_TRUE(Until([&] { return window().State().NetStage == 0; }));
+    received.clear();
+    peer.SetConnected(true);
+    ASSERT_TRUE(Until([&] { return received.contains("[Stage]=2"); }));
+    EXPECT_TRUE(received.contains("[Navy]=U\r\n"));
+}
+
+TEST_F(HostingProgram, StartWithoutNamesOrConnectWithoutAnAddressIsRefused) {
+    window().ShowFullScreen();
+    window().Label8Click();
+    window().Label10Click();
+    EXPECT_FALSE(window().Server().Listen());
+    window().Label7Click();
+    window().Label9Click();
+    window().Label13Click();
+    EXPECT_FALSE(window().Client().ConnectRequested());
+    ASSERT_EQ(t.Boxes().Boxes().size(), 2u);
+    EXPECT_EQ(t.Boxes().Boxes()[0].text, "   " + Text(100) + "  ");
+    EXPECT_EQ(t.Boxes().Boxes()[1].text, "   " + Text(102) + "  ");
+}
+
+}  // namespace
+}  // namespace kvd
