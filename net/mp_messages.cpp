@@ -111,8 +111,11 @@ void TMPForm::ClientError(const QString& text) {
 }
 
 void TMPForm::ConnectionLost() {
-    // Nothing can come from a peer that is gone: the player leaves through the quit corner.
-    if (game_.NetGame == 1 && game_.GameActive == 1) Status(context_.texts.Text(149));
+    // Nothing can come from a peer that is gone: the player leaves through the quit corner,
+    // and needs the pointer to find it.
+    if (game_.NetGame != 1 || game_.GameActive != 1) return;
+    Status(context_.texts.Text(149));
+    context_.platform.cursor->Set(&board_, CursorShape::Arrow);
 }
 
 void TMPForm::ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes) {
@@ -213,6 +216,7 @@ void TMPForm::JoiningMessage(const QString& message) {
             state_.NetStage = 2;
             incoming_.clear();
             incomingBroken_ = false;
+            CltLogLabel->setText(context_.texts.Text(104));  // the host starts the game
             Send2Server(QStringLiteral("[Stage]=2"));
         }
         return;

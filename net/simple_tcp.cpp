@@ -5,6 +5,8 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>
+#include <ifaddrs.h>
+#include <net/if.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -371,15 +373,32 @@ QString TSimpleTCPServer::LocalHostName() {
 }
 
 QString TSimpleTCPServer::LocalIP() {
+    // The address the other player types: the host name's, unless that is only this machine's
+    // loopback, then the first network interface's that is up.
+    QString address;
     const QString name = LocalHostName();
     addrinfo hints{};
     hints.ai_family = AF_INET;
     addrinfo* found = nullptr;
-    if (name.isEmpty() || getaddrinfo(name.toUtf8().constData(), nullptr, &hints, &found) != 0 || !found) return {};
-    char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr, text, sizeof text);
-    freeaddrinfo(found);
-    return QString::fromLatin1(text);
+    if (!name.isEmpty() && getaddrinfo(name.toUtf8().constData(), nullptr, &hints, &found) == 0 && found) {
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr, text, sizeof text);
+        freeaddrinfo(found);
+        address = QString::fromLatin1(text);
+    }
+    if (!address.isEmpty() && !address.startsWith(QLatin1String("127."))) return address;
+    ifaddrs* interfaces = nullptr;
+    if (getifaddrs(&interfaces) != 0) return address;
+    for (ifaddrs* i = interfaces; i; i = i->ifa_next) {
+        if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET || !(i->ifa_flags & IFF_UP) || (i->ifa_flags & IFF_LOOPBACK))
+            continue;
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(i->ifa_addr)->sin_addr, text, sizeof text);
+        address = QString::fromLatin1(text);
+        break;
+    }
+    freeifaddrs(interfaces);
+    return address;
 }
 
 void TSimpleTCPServer::DoError(int socket, int code) {

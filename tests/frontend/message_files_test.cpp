@@ -35,7 +35,7 @@ const std::vector<int> kUsedNumbers = [] {
     for (int n = 59; n <= 62; ++n) used.push_back(n);   // score labels
     for (int n = 65; n <= 71; ++n) if (n != 67) used.push_back(n);
     for (int n = 83; n <= 103; ++n) used.push_back(n);  // regions, end of game, network
-    for (int n = 105; n <= 110; ++n) used.push_back(n); // network status lines
+    for (int n = 104; n <= 110; ++n) used.push_back(n); // network status lines
     for (int n = 120; n <= 139; ++n) used.push_back(n); // remarks after extra damage
     return used;
 }();
@@ -46,7 +46,7 @@ const std::vector<int> kStandAlone = [] {
     std::vector<int> plain = {1,  2,  3,  4,  5,  6,  8,  9,  10, 11, 12, 13, 14, 15, 16, 18,
                               19, 20, 21, 22, 33, 47, 48, 49, 50, 52, 53, 54, 55, 56, 57, 59,
                               60, 61, 62, 63, 64, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78,
-                              79, 80, 81, 105, 106, 107, 108, 109, 110, 111, 112, 113, 116, 117,
+                              79, 80, 81, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 116, 117,
                               118, 119, 140, 141, 142};
     for (int n = 83; n <= 103; ++n) plain.push_back(n);
     for (int n = 120; n <= 139; ++n) plain.push_back(n);
