@@ -125,61 +125,42 @@ void NetworkGame::ClientSleep() {
 
 void NetworkGame::SendLastMove() { SendMove(game_.NetRole == 1 ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo")); }
 
-void NetworkGame::Sonar(int firstCode, int lastCode) {
-    // A submarine of the peer moved: the sonar pings whatever the sound setting says.
-    if (state_.LastMovedCode < firstCode || state_.LastMovedCode > lastCode) return;
-    paint_.PlayAlways(QStringLiteral("sonar"), false);
-    paint_.Delay(2500);
-}
+void NetworkGame::ClientWake() { Wake(true); }
 
-void NetworkGame::ClientWake() {
-    Game& g = game_;
-    if (g.GameOver == 1 || g.GameActive == 0) return;
-    g.Winner = 99;
-    g.SubRetreat = 0;
-    g.EnemyCode = 99;
-    g.PlayerCode = 99;
-    g.OpponentTurn = 1;
-    g.PlayerTurn = 0;
-    g.UnitSelected = 0;
-    g.RepairReady = 0;
-    board_.PreDraw();
-    context_.platform.cursor->Set(&board_, CursorShape::Hidden);
-    board_.FormPaint();
-    Sonar(3, 8);
-    if (g.GameActive == 0) return;
-    paint_.Play(QStringLiteral("click"), false);
-    CheckEncounter();
-    if (g.GameOver == 1 || g.GameActive == 0) return;
-    if (!Repair(scene_, 2, 21) || !Repair(scene_, 2, 22)) return;
-    board_.FormPaint();
-    g.SideToMove = QLatin1Char('D');
-    context_.platform.cursor->Set(&board_, CursorShape::Arrow);
-}
+void NetworkGame::PlayerWake() { Wake(false); }
 
-void NetworkGame::PlayerWake() {
+void NetworkGame::Wake(bool joining) {
     Game& g = game_;
     // A token that comes after the game has ended starts nothing.
     if (g.GameOver == 1 || g.GameActive == 0) return;
-    g.UnitSelected = 0;
-    g.RepairReady = 0;
     g.Winner = 99;
+    g.SubRetreat = 0;
     g.EnemyCode = 99;
     g.PlayerCode = 99;
-    g.SubRetreat = 0;
-    g.PlayerTurn = 1;
-    g.OpponentTurn = 0;
+    g.UnitSelected = 0;
+    g.RepairReady = 0;
+    // The turn flags are the host's view on both programs: the joining player's turn is the
+    // opponent's.
+    g.PlayerTurn = joining ? 0 : 1;
+    g.OpponentTurn = joining ? 1 : 0;
     board_.PreDraw();
     board_.FormPaint();
-    Sonar(27, 32);
-    if (g.GameActive == 0) return;
+    // The peer's submarine moved: the sonar pings, whatever the sound setting says.
+    const int firstSub = joining ? 3 : 27;
+    if (state_.LastMovedCode >= firstSub && state_.LastMovedCode <= firstSub + 5) {
+        paint_.PlayAlways(QStringLiteral("sonar"), false);
+        if (!paint_.Delay(2500)) return;
+    }
+    if (joining) paint_.Play(QStringLiteral("click"), false);
     CheckEncounter();
     if (g.GameOver == 1 || g.GameActive == 0) return;
-    if (!Repair(scene_, 26, 45) || !Repair(scene_, 26, 46)) return;
+    // The peer's supply ship repairs its flagships, as the peer's own step did.
+    const int supply = joining ? 2 : 26, flagship = joining ? 21 : 45;
+    if (!Repair(scene_, supply, flagship) || !Repair(scene_, supply, flagship + 1)) return;
     board_.FormPaint();
     context_.platform.cursor->Set(&board_, CursorShape::Arrow);
-    paint_.Play(QStringLiteral("click"), false);
-    g.SideToMove = QLatin1Char('E');
+    if (!joining) paint_.Play(QStringLiteral("click"), false);
+    g.SideToMove = joining ? QLatin1Char('D') : QLatin1Char('E');
 }
 
 void NetworkGame::CheckEncounter() {
@@ -195,18 +176,8 @@ void NetworkGame::CheckEncounter() {
             }
     }
     if (first < 0) return;
-    g.PlayerX = g.OldPlayerX = table.PosX(first);
-    g.PlayerY = g.OldPlayerY = table.PosY(first);
-    g.PlayerName = CutName(table.UnitName(first).left(15));
-    g.PlayerKindName = CutName(table.KindName(first));
-    g.PlayerCode = table.Code(first);
-    g.PlayerStrength = table.Strength(first);
-    g.EnemyX = table.PosX(second);
-    g.EnemyY = table.PosY(second);
-    g.EnemyName = CutName(table.UnitName(second).left(15));
-    g.EnemyType = CutName(table.KindName(second));
-    g.EnemyCode = table.Code(second);
-    g.EnemyStrength = table.Strength(second);
+    TakeFighter(g, first);
+    TakeFighter(g, second);
     if (context_.settings.AdditionalDamage == QLatin1Char('Y')) MultiCombat(g);
     NoComputer none;
     Battle(scene_, none, *endOfGame, window);

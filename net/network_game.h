@@ -60,7 +60,7 @@ public:
 
 private:
     bool SendMove(const QString& token);
-    void Sonar(int firstCode, int lastCode);
+    void Wake(bool joining);
 
     Game& game_;
     Context& context_;

@@ -181,16 +181,8 @@ bool TKIForm::Attack() {
         paint_.RestoreCell(g.OldEnemyX, g.OldEnemyY);
         g.CurrentBand = 80;
     }
-    const UnitTable& table = g.scratchpad;
-    for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('E') || table.PosX(i) != g.EnemyX || table.PosY(i) != g.EnemyY) continue;
-        g.OldPlayerX = g.PlayerX = table.PosX(i);
-        g.OldPlayerY = g.PlayerY = table.PosY(i);
-        g.PlayerName = CutName(table.UnitName(i).left(15));
-        g.PlayerKindName = CutName(table.KindName(i));
-        g.PlayerCode = table.Code(i);
-        g.PlayerStrength = table.Strength(i);
-    }
+    const int met = LastUnitOn(g.scratchpad, QLatin1Char('E'), g.EnemyX, g.EnemyY);
+    if (met >= 0) TakeFighter(g, met);
     if (context_.settings.AdditionalDamage == QLatin1Char('Y')) MultiCombat(g);
     g.SideToMove = QLatin1Char('D');
     return Battle(scene_, *this, *endOfGame);

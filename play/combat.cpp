@@ -51,6 +51,34 @@ int FightOutcome(int p, int e, int ps, int es, int dTransfered, int netGame) {
     return kNothing;  // code 3, and anything the table does not know
 }
 
+int LastUnitOn(const UnitTable& table, QChar side, int column, int row) {
+    int found = -1;
+    for (int i = 1; i < table.Count(); ++i)
+        if (table.Side(i) == side && table.PosX(i) == column && table.PosY(i) == row) found = i;
+    return found;
+}
+
+void TakeFighter(Game& g, int line) {
+    const UnitTable& table = g.scratchpad;
+    const int column = table.PosX(line), row = table.PosY(line);
+    const QString name = CutName(table.UnitName(line).left(15)), kind = CutName(table.KindName(line));
+    if (table.Side(line) == QLatin1Char('E')) {
+        g.PlayerX = g.OldPlayerX = column;
+        g.PlayerY = g.OldPlayerY = row;
+        g.PlayerName = name;
+        g.PlayerKindName = kind;
+        g.PlayerCode = table.Code(line);
+        g.PlayerStrength = table.Strength(line);
+    } else {
+        g.EnemyX = g.OldEnemyX = column;
+        g.EnemyY = g.OldEnemyY = row;
+        g.EnemyName = name;
+        g.EnemyType = kind;
+        g.EnemyCode = table.Code(line);
+        g.EnemyStrength = table.Strength(line);
+    }
+}
+
 void MultiCombat(Game& g) {
     g.SupportFire = 0;
     if (IsSubmarine(g.PlayerCode) || IsSubmarine(g.EnemyCode)) return;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QChar>
 #include <QString>
 
 namespace kvd {
@@ -23,6 +24,13 @@ constexpr int kBattleshipDuel = 11; // both battleships hit
 // The outcome of a first-side unit meeting a second-side one, by kinds and strengths.
 // dTransfered: the second side's carrier carries its flag (the radar aircraft's target).
 int FightOutcome(int playerCode, int enemyCode, int playerStrength, int enemyStrength, int dTransfered, int netGame);
+
+// The last line of a side's unit standing on a cell (the radar aircraft too), or -1.
+int LastUnitOn(const UnitTable& table, QChar side, int column, int row);
+// A unit meets a fight: its line's cell (also as its old cell), name (15 characters), kind,
+// code and strength become the fight variables of its side (Player... for the first side,
+// Enemy... for the second).
+void TakeFighter(Game& game, int line);
 
 // Supporting ships before a fight (Additional Damage on): SupportFire is set when a ship of
 // the side that did not move can fire into the fight from a neighbour cell.

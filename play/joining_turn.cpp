@@ -107,16 +107,9 @@ void JoiningTurn::MoveEnemy(int column, int row, ComputerTurn& computer, EndOfGa
     paint.SingleMove(g.EnemyX, g.EnemyY);
 
     g.SubRetreat = 0;
-    int host = -1;
-    for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == QLatin1Char('E') && table.PosX(i) == column && table.PosY(i) == row) host = i;
+    const int host = LastUnitOn(table, QLatin1Char('E'), column, row);
     if (host >= 0) {
-        g.PlayerX = g.OldPlayerX = column;
-        g.PlayerY = g.OldPlayerY = row;
-        g.PlayerName = CutName(table.UnitName(host).left(15));
-        g.PlayerKindName = CutName(table.KindName(host));
-        g.PlayerCode = table.Code(host);
-        g.PlayerStrength = table.Strength(host);
+        TakeFighter(g, host);
         if (scene_.context.settings.AdditionalDamage == QLatin1Char('Y')) MultiCombat(g);
         if (!Battle(scene_, computer, endOfGame, &network)) return;
     }

@@ -184,16 +184,9 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
     paint_.DrawMovedUnit(g.PlayerX, g.PlayerY);
 
     g.SubRetreat = 0;
-    int enemy = -1;
-    for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == QLatin1Char('D') && table.PosX(i) == column && table.PosY(i) == row) enemy = i;
+    const int enemy = LastUnitOn(table, QLatin1Char('D'), column, row);
     if (enemy >= 0) {
-        g.EnemyX = g.OldEnemyX = column;
-        g.EnemyY = g.OldEnemyY = row;
-        g.EnemyName = CutName(table.UnitName(enemy).left(15));
-        g.EnemyType = CutName(table.KindName(enemy));
-        g.EnemyCode = table.Code(enemy);
-        g.EnemyStrength = table.Strength(enemy);
+        TakeFighter(g, enemy);
         if (context_.settings.AdditionalDamage == QLatin1Char('Y')) MultiCombat(g);
         if (!Battle(scene_, *computer, *endOfGame, g.NetGame == 1 ? &*network : nullptr)) return;
     }

@@ -1,6 +1,9 @@
 #include "play/radar.h"
 
+#include <functional>
+
 #include "core/game.h"
+#include "core/unit_codes.h"
 
 namespace kvd {
 
@@ -36,43 +39,39 @@ bool CanIdentify(int firstSideCode, int secondSideCode) {
     return secondSideCode == 26 || secondSideCode >= 32;
 }
 
-int RevealEnemy(Game& game) {
+namespace {
+// One side's units mark which units of the other side they have identified: those on or next
+// to their cell that they can see. Returns the identifications made (a unit seen by two
+// counts twice).
+int RevealPass(Game& game, QChar seer, const std::function<bool(int seerCode, int seenCode)>& sees) {
     UnitTable& table = game.scratchpad;
-    const std::vector<UnitPlace> first = UnitsOf(table, QLatin1Char('E'));
-    const std::vector<UnitPlace> second = UnitsOf(table, QLatin1Char('D'));
-    for (const UnitPlace& d : second)
-        if (table.IsRevealed(d.line)) table.SetRevealed(d.line, QLatin1Char('0'));
+    const QChar seenSide = seer == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
+    const std::vector<UnitPlace> seers = UnitsOf(table, seer);
+    const std::vector<UnitPlace> seen = UnitsOf(table, seenSide);
+    for (const UnitPlace& u : seen)
+        if (table.IsRevealed(u.line)) table.SetRevealed(u.line, QLatin1Char('0'));
     game.RevealCount = 0;
-    for (const UnitPlace& e : first) {
-        if (e.code >= 23) continue;
-        for (const UnitPlace& d : second) {
-            if (!CanIdentify(e.code, d.code)) continue;
-            if (qAbs(d.column - e.column) > 1 || qAbs(d.row - e.row) > 1) continue;  // the same cell counts too
-            table.SetRevealed(d.line, QLatin1Char('1'));
+    for (const UnitPlace& s : seers)
+        for (const UnitPlace& u : seen) {
+            if (!sees(s.code, u.code)) continue;
+            if (qAbs(u.column - s.column) > 1 || qAbs(u.row - s.row) > 1) continue;  // the same cell counts too
+            table.SetRevealed(u.line, QLatin1Char('1'));
             ++game.RevealCount;
         }
-    }
     return game.RevealCount;
+}
+}  // namespace
+
+int RevealEnemy(Game& game) {
+    // Minefields and convoy ships look out for nobody.
+    return RevealPass(game, QLatin1Char('E'), [](int e, int d) { return e < 23 && CanIdentify(e, d); });
 }
 
 int RevealAllied(Game& game) {
-    UnitTable& table = game.scratchpad;
-    const std::vector<UnitPlace> first = UnitsOf(table, QLatin1Char('E'));
-    const std::vector<UnitPlace> second = UnitsOf(table, QLatin1Char('D'));
-    for (const UnitPlace& e : first)
-        if (table.IsRevealed(e.line)) table.SetRevealed(e.line, QLatin1Char('0'));
-    game.RevealCount = 0;
-    for (const UnitPlace& d : second) {
-        if (d.code >= 47) continue;
-        const bool escort = d.code >= 33 && d.code <= 39;
-        for (const UnitPlace& e : first) {
-            const bool seen = escort ? e.code >= 2 && e.code <= 22 : e.code == 2 || e.code >= 9;
-            if (!seen || qAbs(d.column - e.column) > 1 || qAbs(d.row - e.row) > 1) continue;
-            table.SetRevealed(e.line, QLatin1Char('1'));
-            ++game.RevealCount;
-        }
-    }
-    return game.RevealCount;
+    return RevealPass(game, QLatin1Char('D'), [](int d, int e) {
+        if (d >= 47) return false;
+        return CodeIn(d, 33, 39) ? CodeIn(e, 2, 22) : e == 2 || e >= 9;
+    });
 }
 
 }  // namespace kvd

@@ -2,16 +2,9 @@
 // handshake, the table, a game played to its end by clicks on both boards, and both tables
 // kept equal after every turn.
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "app/program.h"
 #include "campaign/winner_form.h"
@@ -21,34 +14,14 @@
 #include "net/mp_form.h"
 #include "net/table_hash.h"
 #include "play/radar.h"
+#include "tests/support/loopback.h"
 #include "tests/support/test_platform.h"
 
 namespace kvd {
 namespace {
 
-quint16 FreePort() {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t size = sizeof address;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
-// Handles window events until the condition holds, or gives up after a while.
-bool Until(const std::function<bool()>& done, int ms = 8000) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!done() && waited.elapsed() < ms) {
-        QEventLoop loop;
-        QTimer::singleShot(2, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
+using test::FreePort;
+using test::Until;
 
 struct Player {
     Player() {
@@ -176,8 +149,9 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
         ++turns;
         ASSERT_TRUE(Until([&] { return BothOver() || (hostMoves ? JoiningReady() : HostReady()); }))
             << "turn " << turns << ": the turn never passed";
-        if (!BothOver())
+        if (!BothOver()) {
             ASSERT_EQ(TableHash(host.game().scratchpad), TableHash(joining.game().scratchpad)) << "turn " << turns;
+        }
     }
     EXPECT_GE(turns, 20);
     EXPECT_GT(hostAttacks, 0);

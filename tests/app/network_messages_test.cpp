@@ -1,46 +1,20 @@
 // One program against a peer the test scripts byte by byte: every stage of the exchange, the
 // message edge cases, and what a malformed or hostile message does (nothing but a status line).
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "app/program.h"
 #include "core/game.h"
 #include "core/main_form.h"
 #include "net/mp_form.h"
 #include "net/table_hash.h"
+#include "tests/support/loopback.h"
 #include "tests/support/test_platform.h"
 
 namespace kvd {
 namespace {
 
-quint16 FreePort() {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t size = sizeof address;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
-bool Until(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!done() && waited.elapsed() < ms) {
-        QEventLoop loop;
-        QTimer::singleShot(2, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
+using test::FreePort;
+using test::Until;
 
 // Lets the events of a few milliseconds pass (for messages that must change nothing).
 void Settle() {
