@@ -249,6 +249,17 @@ TEST_F(HostingProgram, AJoiningProgramThatLeavesBeforeTheStartMakesRoomForTheNex
     EXPECT_TRUE(received.contains("[Navy]=U\r\n"));
 }
 
+TEST_F(HostingProgram, ALineWithoutEndDropsTheJoiningProgram) {
+    Host(QLatin1Char('E'));
+    bool dropped = false;
+    peer.OnDisconnected = [&](QObject*) { dropped = true; };
+    ASSERT_TRUE(Until([&] { return received.contains("[Stage]=2"); }));
+    peer.SendBuffer(QByteArray(5000, 'D'));
+    ASSERT_TRUE(Until([&] { return dropped; }));
+    EXPECT_EQ(window().LastStatus(), Text(152));
+    EXPECT_TRUE(window().Server().Listen()) << "the host waits for another";
+}
+
 TEST_F(HostingProgram, StartWithoutNamesOrConnectWithoutAnAddressIsRefused) {
     window().ShowFullScreen();
     window().Label8Click();

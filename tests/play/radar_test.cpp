@@ -112,3 +112,40 @@ TEST_F(Sea, RepairsAreLimitedToTwoANeighbourAndTheWeak) {
     table.SetDamageState(destroyer, 0);
     EXPECT_EQ(kvd::RadarAux(game, 4, 5), "12345678");
 }
+
+TEST_F(Sea, TheJoiningSideIdentifiesTheHostsUnitsByItsOwnRule) {
+    // Each second-side seer beside one first-side unit: who is identified.
+    struct Case {
+        int seer, seen;
+        bool identified;
+    };
+    const Case cases[] = {
+        {35, 5, true},   {33, 3, true},   {39, 22, true},  {35, 23, false},  // escorts: subs, not mines
+        {27, 5, false},  {32, 3, false},  {45, 5, false},                    // others: no submarines
+        {27, 2, true},   {40, 9, true},   {46, 23, true},  {26, 50, true},   // ... the rest they see
+        {47, 2, false},  {49, 21, false},                                    // minefields see nothing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.seer << " sees " << c.seen);
+        Units({{'D', c.seer, 4, 4}, {'E', c.seen, 5, 5}});
+        EXPECT_EQ(kvd::RevealAllied(game), c.identified ? 1 : 0);
+        EXPECT_EQ(Revealed(c.seen), c.identified);
+    }
+    // Two cells away is out of sight; the joining pass leaves the second side's marks alone.
+    Units({{'D', 35, 4, 4}, {'E', 11, 6, 6}, {'E', 12, 3, 3}});
+    game.scratchpad.SetRevealed(1, QLatin1Char('1'));
+    EXPECT_EQ(kvd::RevealAllied(game), 1);
+    EXPECT_FALSE(Revealed(11));
+    EXPECT_TRUE(Revealed(35));
+}
+
+TEST_F(Sea, TheJoiningRepairScanLooksForItsOwnSupplyShip) {
+    Units({{'E', 2, 4, 4}, {'D', 26, 6, 6}, {'D', 36, 5, 5}});
+    kvd::UnitTable& table = game.scratchpad;
+    table.SetDamageState(table.Find(36), 2);
+    game.EnemyCode = 36;
+    EXPECT_EQ(kvd::AxisRepairScan(game, 5, 5), "1234567A") << "its own supply ship, not the host's";
+    EXPECT_EQ(game.RepairCellX, 6);
+    table.SetRepairCount(table.Find(36), 1);
+    EXPECT_EQ(kvd::AxisRepairScan(game, 5, 5), "12345678") << "repaired before";
+}
