@@ -1,5 +1,7 @@
 #include "core/game_setup.h"
 
+#include <QPainter>
+
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
@@ -46,6 +48,20 @@ QRect Band(QChar homePosition, QChar side) {
 
 QString PictureFailure(const QString& mapName, const QString& picture, const QString& reason) {
     return QStringLiteral("The picture of the map %1 cannot be shown:   \r   %2 (%3)").arg(mapName, picture, reason);
+}
+
+// A user's picture gets the faint cell grid the built-in charts carry, so the cells show on
+// every map.
+QImage WithCellGrid(const QImage& picture) {
+    QImage gridded = picture.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&gridded);
+    painter.setPen(QPen(QColor(255, 255, 255, 70), 1));
+    const int w = gridded.width(), h = gridded.height();
+    for (int k = 1; k <= 9; ++k) {
+        painter.drawLine(w * k / 10, 0, w * k / 10, h - 1);
+        painter.drawLine(0, h * k / 10, w - 1, h * k / 10);
+    }
+    return gridded;
 }
 
 }  // namespace
@@ -159,7 +175,7 @@ bool GameSetup::LoadMapAndPicture(bool usePresets) {
         QString reason;
         const QImage image = DecodeJpegFile(p.files->Resolve(path), &reason);
         if (image.isNull()) return Fail(PictureFailure(name, ShownPath(path), reason));
-        picture.Assign(image);
+        picture.Assign(WithCellGrid(image));
         // Only a user map of a single game places the player's fleet itself.
         if (usePresets && g.MemoPad.HasPresetLines()) g.HasPresets = QLatin1Char('Y');
     }

@@ -1,12 +1,100 @@
 #pragma once
-#include "core/pending_window.h"
+#include <QButtonGroup>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+
+#include "core/program_flow.h"
+#include "core/upward_call.h"
+#include "mapeditor/map_sheet.h"
+#include "platform/picture.h"
 
 namespace kvd {
 
-// The map editor.
-class TMapForm : public PendingWindow {
+struct Context;
+
+// The map editor: a player loads a 1024 x 768 JPEG of a sea, lays the board's grid over it,
+// chooses the home edge, marks land cells, places the first side's twenty ships in the home
+// band, and stores the map beside the built-in ones. Closing it keeps where the player was.
+class TMapForm : public QWidget {
 public:
-    explicit TMapForm(Context& context, QWidget* parent = nullptr) : PendingWindow(context, 8, parent) {}
+    explicit TMapForm(Context& context, QWidget* parent = nullptr);
+
+    // Shows the editor centred on the screen.
+    void ShowFullScreen();
+    void FormShow();
+
+    // The buttons' actions.
+    void LoadClick();
+    // Loads a picture file into the map area: false, with a message, when it is no 1024 x 768 JPEG.
+    bool LoadPicture(const QString& path);
+    void HomeClick();
+    void HomeChoice(QChar edge);
+    void HomeConfirmClick();
+    void AddLandClick();
+    void UndoLandClick();
+    void LandConfirmClick();
+    void EnableClick();
+    void UndoShipsClick();
+    void ShipsConfirmClick();
+    void StoreClick();
+    void ClearAllClick();
+    void HelpClick();
+    void CloseClick();
+    // A press on the map area (window coordinates).
+    void MapMouseDown(Qt::MouseButton button, QPoint at);
+
+    const MapSheet& Sheet() const { return sheet_; }
+    int EditorStep = 0;
+    QChar EditorHome = QLatin1Char('L');
+    QString PicturePath;
+    const QImage& Shown() const { return screen_; }
+
+    UpwardCall<ProgramFlow> flow{"the map editor to the program"};
+
+    QLabel* Title;
+    QLineEdit* OutBox;
+    QToolButton *CloseButton, *HelpButton, *LoadButton, *ClearButton, *StoreButton;
+    QLabel* NameLabel;
+    QLineEdit* Edit1;
+    QRadioButton *Europe, *Asia;
+    QLabel *HomeTitle, *LandTitle, *ShipsTitle;
+    QToolButton *HomeButton, *HomeConfirm, *AddLand, *UndoLand, *LandConfirm, *EnableShips, *UndoShips,
+        *ShipsConfirm;
+    QListWidget* ListBox1;
+    std::array<QLabel*, 10> Counters{};
+    QMenu* HomeMenu;
+
+    // Where the map area starts and how big a cell is.
+    static constexpr int kLeft = 111, kTop = 131, kCellWidth = 67, kCellHeight = 48;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildLayout();
+    QToolButton* Button(QWidget* parent, const QString& text, const QString& hint, QRect where, bool step);
+    void ShowCounters();
+    void SetHomePicture(const QString& sprite);
+    void DrawCell(const QString& sprite, int x, int y, bool transparent);
+    void Fail(const QString& text);
+
+    Context& context_;
+    MapSheet sheet_;
+    QButtonGroup* steps_;
+    QImage screen_;     // what the window shows
+    QImage WorkImage;   // the map as it stands
+    QImage BaseImage;   // the map as the current step began; undo goes back to it
+    int column_ = 0, row_ = 0;  // the cell of the last click
 };
 
 }  // namespace kvd

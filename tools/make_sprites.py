@@ -24,6 +24,7 @@ TOOLS = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(TOOLS)
 sys.path.insert(0, TOOLS)
 
+from assetgen.editor_buttons import editor_sprites  # noqa: E402
 from assetgen.marker_sprites import (  # noqa: E402  (the package sits beside this script)
     enemy_flag, green_box, hammer_box, hammer_icon, patrol_plane, radar_beam, radar_screen,
     rising_sun, stars_and_stripes, white_ensign)
@@ -44,6 +45,9 @@ def all_sprites():
     sprites["JSTARS"] = (24, patrol_plane(), True)
     sprites["RADAR"] = (24, radar_beam(), False)
     sprites["RADARSCREEN"] = (24, radar_screen(), False)
+    for name, rows in editor_sprites().items():
+        # The Home Position faces sit opaque on a button; the land marker goes over the sea.
+        sprites[name] = (24, rows, name == "LANDMARK")
     return sprites
 
 

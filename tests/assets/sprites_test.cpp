@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -57,6 +58,9 @@ std::vector<SpriteFormat> AllSprites() {
     sprites.push_back({"HAMMER", 30, 12, 24, Use::Opaque});
     sprites.push_back({"RADAR", 80, 80, 24, Use::Opaque});
     sprites.push_back({"RADARSCREEN", 87, 85, 24, Use::Opaque});
+    for (const char* face : {"LEFT", "RIGHT", "UP", "DOWN", "ALL"})
+        sprites.push_back({QString::fromLatin1(face), 64, 48, 24, Use::Opaque});
+    sprites.push_back({"LANDMARK", 87, 35, 24, Use::Keyed});
     return sprites;
 }
 
@@ -73,6 +77,13 @@ QImage Stored(const QString& name) {
     kvd::Picture picture;
     if (!kvd::LoadSpriteFromRes(kvd::Resources(), name, picture)) return {};
     return picture.Image().convertToFormat(QImage::Format_RGB32);
+}
+
+// Drawn in the menu text colour, as the editor's arrows are.
+bool IsArrow(const QImage& stored, int x, int y) {
+    const QRgb pixel = stored.pixel(x, y);
+    return std::abs(qRed(pixel) - 209) + std::abs(qGreen(pixel) - 191) +
+               std::abs(qBlue(pixel) - 165) < 30;
 }
 
 bool IsKeyed(const QImage& keyed, int x, int y) { return qAlpha(keyed.pixel(x, y)) == 0; }
@@ -263,4 +274,47 @@ TEST(Sprites, RadarBeamPointsUpFromTheCentre) {
     EXPECT_GT(up, 10 * (down + 1));
     EXPECT_NEAR(double(left) / (left + right), 0.5, 0.05) << "the beam leans sideways";
     EXPECT_GT(qGreen(beam.pixel(40, 8)), 150) << "no bright beam straight above the centre";
+}
+
+// The Home Position button shows the chosen edge by its face, so each arrow must point the way
+// its name says (the head is the widest part of it), and the face before a choice must reach
+// out to all four edges.
+TEST(Sprites, HomePositionFacesPointToTheirEdge) {
+    struct Face {
+        const char* name;
+        bool across;    // points left or right
+        bool forward;   // points right or down
+    };
+    for (const Face& face : {Face{"LEFT", true, false}, Face{"RIGHT", true, true},
+                             Face{"UP", false, false}, Face{"DOWN", false, true}}) {
+        SCOPED_TRACE(face.name);
+        const QImage stored = Stored(face.name);
+        ASSERT_EQ(stored.size(), QSize(64, 48));
+        std::vector<int> lines(face.across ? 64 : 48, 0);
+        int total = 0;
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                if (!IsArrow(stored, x, y)) continue;
+                ++lines[face.across ? x : y];
+                ++total;
+            }
+        }
+        EXPECT_GT(total, 64 * 48 / 10) << "the arrow is too small to read";
+        const int widest = int(std::max_element(lines.begin(), lines.end()) - lines.begin());
+        EXPECT_EQ(widest >= int(lines.size()) / 2, face.forward) << "head at " << widest;
+    }
+
+    const QImage all = Stored("ALL");
+    ASSERT_EQ(all.size(), QSize(64, 48));
+    bool left = false, right = false, up = false, down = false;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            if (!IsArrow(all, x, y)) continue;
+            left |= x < 12;
+            right |= x >= 52;
+            up |= y < 10;
+            down |= y >= 38;
+        }
+    }
+    EXPECT_TRUE(left && right && up && down) << left << right << up << down;
 }

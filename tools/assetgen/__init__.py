@@ -1,7 +1,7 @@
 """Korvald's asset generators, one concept a module.
 
-The sprites (tools/make_sprites.py): raster, ship_parts, ship_sprites, marker_sprites. Standard
-library only.
+The sprites (tools/make_sprites.py): raster, ship_parts, ship_sprites, marker_sprites,
+editor_buttons. Standard library only.
 
 The pictures (tools/make_pictures.sh, which runs assetgen.pictures): colour, magick, mvg,
 seascape, ship_profiles, ship_layers, battle_effects, ship_pictures, flags, emblems, window_art,
