@@ -87,7 +87,7 @@ void TMapForm::BuildLayout() {
     Edit1->setGeometry(312, 96, 130, 26);
     Edit1->setMaxLength(12);
     // Upper-case letters and digits only: nothing that could leave the maps folder.
-    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Z0-9]{0,12}")), Edit1));
+    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9]{0,12}")), Edit1));
     connect(Edit1, &QLineEdit::textEdited, this, [this](const QString& text) {
         const QString upper = text.toUpper();
         if (upper != text) {

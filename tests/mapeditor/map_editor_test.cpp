@@ -1,0 +1,237 @@
+// The map editor driven as a player drives it: buttons clicked, cells pressed with the mouse,
+// and what it stores read back byte for byte.
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "core/context.h"
+#include "core/language_texts.h"
+#include "mapeditor/map_form.h"
+#include "tests/support/test_platform.h"
+
+namespace kvd {
+namespace {
+
+struct Editor : ::testing::Test {
+    Editor() {
+        t.UseBuiltInAssets();
+        t.CopyData("config/english.mes");
+        SwitchLanguage(t.Folder(), QLatin1Char('E'), context.texts);
+        QFile chart(QStringLiteral(KORVALD_SOURCE_DIR "/assets/pictures/MALTA.jpg"));
+        chart.open(QIODevice::ReadOnly);
+        t.WriteFile("pictures/malta.jpg", chart.readAll());
+        t.WriteFile("maps/.keep", {});
+        form.flow.Wire(flow);
+        form.ShowFullScreen();
+    }
+    struct Flow : ProgramFlow {
+        int menus = 0;
+        void BackToMenu() override { ++menus; }
+        void EndProgram() override {}
+        void HideMenu() override {}
+    } flow;
+    // Presses the mouse on a window position.
+    void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, form.mapToGlobal(at), button, button, Qt::NoModifier);
+        QCoreApplication::sendEvent(&form, &press);
+    }
+    void PressCell(int column, int row) {
+        Press(QPoint(TMapForm::kLeft + TMapForm::kCellWidth * column + 30, TMapForm::kTop + TMapForm::kCellHeight * row + 20));
+    }
+    // Picture, home edge and its confirm: the land step begins.
+    void UpToLand(QChar edge) {
+        ASSERT_TRUE(form.LoadPicture(t.Path("pictures/malta.jpg")));
+        form.HomeButton->click();
+        const QString edges = QStringLiteral("LRTB");
+        form.HomeMenu->actions()[edges.indexOf(edge)]->trigger();
+        form.HomeConfirm->click();
+        ASSERT_EQ(form.EditorStep, 2);
+    }
+    QStringList BoxTexts() {
+        QStringList texts;
+        for (const auto& box : t.Boxes().Boxes()) texts << box.text;
+        return texts;
+    }
+    QString Text(int n) { return context.texts.Text(n); }
+
+    test::TestPlatform t;
+    Context context{t.Services()};
+    TMapForm form{context};
+};
+
+TEST(EditorRules, CellsCountFromTheGridAndAClickOnALineKeepsThePreviousCell) {
+    // (coordinate, previous) -> cell, for the columns (origin 111, 67 wide).
+    const int cases[][3] = {{110, 5, 0}, {0, 5, 0}, {177, 5, 0}, {178, 5, 5}, {179, 5, 1},
+                            {244, 3, 1}, {245, 3, 3}, {246, 3, 2}, {111 + 67 * 9 + 1, 0, 9}, {779, 0, 9}, {781, 4, 4}};
+    for (const auto& c : cases) EXPECT_EQ(MapSheet::CellOf(c[0], 111, 67, c[1]), c[2]) << "x = " << c[0];
+    for (QChar home : QStringLiteral("LRTB"))
+        for (int cell = 0; cell < 100; ++cell) {
+            const int c = cell % 10, r = cell / 10;
+            const bool expected = home == 'L' ? c <= 3 : home == 'R' ? c >= 6 : home == 'T' ? r <= 3 : r >= 6;
+            EXPECT_EQ(MapSheet::InHomeBand(home, c, r), expected) << home.toLatin1() << c << r;
+        }
+}
+
+TEST(EditorRules, EachKindWritesItsCodesInTurnAndUndoStartsAllAgain) {
+    MapSheet sheet;
+    sheet.ResetCounters();
+    QList<int> codes;
+    for (size_t k = 0; k < kEditorShipKinds.size(); ++k)
+        for (int i = 0; i < kEditorShipKinds[k].count + 1; ++i) codes << sheet.PlaceShip(int(k), 0, i);
+    EXPECT_EQ(codes, QList<int>({2, 0, 10, 9, 0, 13, 14, 15, 0, 11, 12, 0, 16, 17, 18, 0, 19, 20, 0, 22, 0,
+                                 21, 0, 5, 6, 0, 23, 24, 25, 0}));
+    EXPECT_TRUE(sheet.AllShipsPlaced());
+    EXPECT_EQ(sheet.Lines()[4], "[02]0000");
+    sheet.UndoShips();
+    EXPECT_FALSE(sheet.AllShipsPlaced());
+    EXPECT_EQ(sheet.Lines().size(), 24);
+    EXPECT_EQ(sheet.Lines().mid(4), QStringList(20, QStringLiteral("#")));
+    EXPECT_EQ(sheet.Counters(), (std::array<int, 10>{1, 2, 3, 2, 3, 2, 1, 1, 2, 3}));
+    for (const char* name : {"STANDARD", "SKAGERRAK", "NSOLOMAN", "SRYUKYU", "$MINE", "$"})
+        EXPECT_TRUE(MapSheet::Reserved(QString::fromLatin1(name))) << name;
+    for (const char* name : {"NORTHSEA", "STANDARD2", "MALTAX"}) EXPECT_FALSE(MapSheet::Reserved(QString::fromLatin1(name))) << name;
+}
+
+TEST_F(Editor, TheNorthSeaExampleIsStoredByteForByte) {
+    UpToLand(QLatin1Char('T'));
+    form.AddLand->click();
+    PressCell(3, 7);
+    form.Edit1->setText(QStringLiteral("NORTHSEA"));
+    form.LandConfirm->click();
+    form.StoreButton->click();
+    EXPECT_EQ(BoxTexts(), QStringList({Text(80)}));
+    const QByteArray expected = "[ProjName] =NORTHSEA\r\n[Map]      =" + t.Path("pictures/malta.jpg").toUtf8() +
+                                "\r\n[Position] =T\r\n[Location] =E\r\n0307\r\n";
+    EXPECT_EQ(t.ReadFile("maps/NORTHSEA.map"), expected);
+}
+
+TEST_F(Editor, EighteenLandCellsAreAllAndTheLimitHoldsInEveryStepUntilClearAll) {
+    UpToLand(QLatin1Char('L'));
+    form.AddLand->click();
+    for (int k = 0; k < 18; ++k) PressCell(4 + k % 6, k / 6);
+    EXPECT_TRUE(t.Boxes().Boxes().empty());
+    PressCell(9, 9);
+    EXPECT_EQ(BoxTexts(), QStringList({"  Max. 18 squares reached!   "}));
+    EXPECT_FALSE(form.Sheet().IsLand(9, 9));
+    // Still so in the ships step, and for any mouse button.
+    form.LandConfirm->click();
+    form.EnableShips->click();
+    PressCell(0, 0);
+    Press(QPoint(200, 200), Qt::RightButton);
+    EXPECT_EQ(t.Boxes().Boxes().size(), 3u);
+    EXPECT_FALSE(form.Sheet().HasShip(0, 0));
+
+    form.ClearAllClick();
+    EXPECT_EQ(form.Sheet().Lines().size(), 4);
+    EXPECT_TRUE(form.PicturePath.isEmpty());
+    EXPECT_EQ(form.EditorStep, 3) << "the step stays: a picture is loaded again to start over";
+    EXPECT_TRUE(form.LoadButton->isEnabled());
+}
+
+TEST_F(Editor, UndoneLandIsKeptAsAHashLineAndShipsMayStandOnLandAtHome) {
+    UpToLand(QLatin1Char('L'));
+    const QRect cell(TMapForm::kLeft + 5 * 67, TMapForm::kTop + 5 * 48, 67, 48);
+    const QImage sea = form.Shown().copy(cell);
+    form.AddLand->click();
+    PressCell(2, 2);
+    PressCell(2, 2);  // twice on one cell: one entry
+    PressCell(5, 5);
+    form.UndoLand->click();
+    PressCell(5, 5);
+    EXPECT_EQ(form.Sheet().Lines().mid(4), QStringList({"0202", "#"}));
+    EXPECT_EQ(form.Shown().copy(cell), sea) << "the cell shows the sea again";
+    form.LandConfirm->click();
+    form.EnableShips->click();
+    PressCell(2, 2);  // land, but in the home band
+    PressCell(6, 2);  // outside the home band: nothing
+    // x = 110 is column 0.
+    form.ListBox1->setCurrentRow(1);
+    Press(QPoint(110, TMapForm::kTop + 3 * 48 + 10));
+    EXPECT_EQ(form.Sheet().Lines().mid(6), QStringList({"[02]0202", "[10]0003"}));
+
+    // Store refuses while ships are placed but not confirmed; Undo takes every ship away.
+    form.Edit1->setText(QStringLiteral("ISLES"));
+    form.StoreButton->setEnabled(true);
+    form.StoreButton->click();
+    EXPECT_EQ(BoxTexts(), QStringList({"  Not all ships have been selected!   "}));
+    form.UndoShips->click();
+    EXPECT_EQ(form.Sheet().Lines().mid(6), QStringList({"#", "#"}));
+    EXPECT_EQ(form.Counters[1]->text(), "2");
+}
+
+TEST_F(Editor, ReservedNamesEmptyNamesBadPicturesAndAFullDiskChangeNothing) {
+    // A picture that is not 1024 x 768, and one that is no JPEG.
+    QImage small(640, 480, QImage::Format_RGB32);
+    small.fill(Qt::blue);
+    small.save(t.Path("pictures/small.jpg"), "JPG");
+    t.WriteFile("pictures/broken.jpg", "not a picture");
+    EXPECT_FALSE(form.LoadPicture(t.Path("pictures/small.jpg")));
+    EXPECT_FALSE(form.LoadPicture(t.Path("pictures/broken.jpg")));
+    EXPECT_TRUE(form.PicturePath.isEmpty());
+    EXPECT_FALSE(form.HomeButton->isEnabled());
+    ASSERT_EQ(t.Boxes().Boxes().size(), 2u);
+    EXPECT_TRUE(BoxTexts()[0].contains("640 x 480"));
+    t.Boxes().Clear();
+
+    UpToLand(QLatin1Char('B'));
+    form.StoreButton->click();
+    for (const char* name : {"STANDARD", "$STANDARD", "MALTA"}) {
+        form.Edit1->setText(QString::fromLatin1(name));
+        form.StoreButton->click();
+    }
+    EXPECT_EQ(BoxTexts(), QStringList({"  PROJECT name is empty!   ", Text(81), Text(81), Text(81)}));
+    EXPECT_FALSE(QFile::exists(t.Path("maps/STANDARD.map")));
+
+    // Typing goes to upper case, and no dot or separator gets in.
+    form.Edit1->clear();
+    form.Edit1->setFocus();
+    for (const char* keys : {"north/sea.x1"}) {
+        for (const char* k = keys; *k; ++k) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar::fromLatin1(*k)));
+            QCoreApplication::sendEvent(form.Edit1, &key);
+        }
+    }
+    EXPECT_EQ(form.Edit1->text(), "NORTHSEAX1");
+
+    // The maps folder cannot take the file: said, and the editor stays as it was.
+    QFile::remove(t.Path("maps/.keep"));
+    QDir(t.Path("maps")).removeRecursively();
+    t.WriteFile("maps", "a file where the folder belongs");
+    t.Boxes().Clear();
+    form.StoreButton->click();
+    ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
+    EXPECT_EQ(t.Boxes().Boxes()[0].kind, BoxKind::Error);
+    EXPECT_EQ(form.EditorStep, 2);
+}
+
+TEST_F(Editor, ThePictureComesThroughTheOpenDialogAndTheStateOutlivesClosing) {
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir(t.Folder().ProgramFolder()).absolutePath());
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(QStringLiteral("pictures/malta.jpg"));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(name, &enter);
+    });
+    form.LoadButton->click();
+    EXPECT_EQ(form.EditorStep, 1);
+    EXPECT_EQ(QFileInfo(form.PicturePath).fileName(), "malta.jpg");
+    EXPECT_FALSE(form.LoadButton->isEnabled());
+    form.HomeButton->click();
+    form.HomeMenu->actions()[1]->trigger();
+    EXPECT_EQ(form.EditorHome, 'R');
+    form.HomeConfirm->click();
+    form.CloseButton->click();
+    EXPECT_EQ(flow.menus, 1);
+    form.ShowFullScreen();
+    EXPECT_EQ(form.EditorStep, 2) << "the step and the picture stay";
+    EXPECT_EQ(form.Sheet().Lines().size(), 4) << "but the map lines start again";
+}
+
+}  // namespace
+}  // namespace kvd
