@@ -85,7 +85,7 @@ void Program::ShowCampaign() {
     campaign_->setGeometry(0, 0, screen.Width(), screen.Height());
     campaign_->showFullScreen();
 }
-void Program::ShowMapMaker() { mapEditor_->ShowFullScreen(); }
+void Program::ShowMapMaker() { mapEditor_->ShowCentred(); }
 void Program::ShowOptions() { options_->show(); }
 void Program::ShowAbout() { about_->ShowCentred(); }
 

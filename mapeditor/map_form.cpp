@@ -182,7 +182,7 @@ void TMapForm::SetHomePicture(const QString& sprite) {
 
 // --- Showing and closing ---
 
-void TMapForm::ShowFullScreen() {
+void TMapForm::ShowCentred() {
     const Screen& screen = *context_.platform.screen;
     FormShow();
     move((screen.Width() - kWidth) / 2, (screen.Height() - kHeight) / 2);

@@ -27,7 +27,7 @@ public:
     explicit TMapForm(Context& context, QWidget* parent = nullptr);
 
     // Shows the editor centred on the screen.
-    void ShowFullScreen();
+    void ShowCentred();
     void FormShow();
 
     // The buttons' actions.

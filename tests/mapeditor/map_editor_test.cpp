@@ -26,7 +26,7 @@ struct Editor : ::testing::Test {
         t.WriteFile("pictures/malta.jpg", chart.readAll());
         t.WriteFile("maps/.keep", {});
         form.flow.Wire(flow);
-        form.ShowFullScreen();
+        form.ShowCentred();
     }
     struct Flow : ProgramFlow {
         int menus = 0;
@@ -228,7 +228,7 @@ TEST_F(Editor, ThePictureComesThroughTheOpenDialogAndTheStateOutlivesClosing) {
     form.HomeConfirm->click();
     form.CloseButton->click();
     EXPECT_EQ(flow.menus, 1);
-    form.ShowFullScreen();
+    form.ShowCentred();
     EXPECT_EQ(form.EditorStep, 2) << "the step and the picture stay";
     EXPECT_EQ(form.Sheet().Lines().size(), 4) << "but the map lines start again";
 }
