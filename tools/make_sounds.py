@@ -1,12 +1,18 @@
 #!/usr/bin/env python3
 """Synthesises the game's sound effects into assets/sounds/NAME.wav.
 
-    tools/make_sounds.py            every sound
-    tools/make_sounds.py BELL XING  only the sounds named
+    tools/make_sounds.py                  every sound
+    tools/make_sounds.py BELL XING        only the sounds named
+    tools/make_sounds.py --out DIR ...    somewhere else, to try changes out
 
 Everything is made from sine waves and filtered noise with fixed random seeds, so running it
-again gives the same files: 16-bit PCM, mono, 22050 Hz, peaks at -3 dBFS, with short fades so
-nothing clicks at the start or end. Needs only python3; the game's build never runs this.
+again gives the same files: 16-bit PCM, mono, 44100 Hz, with short fades so nothing clicks at
+the start or end. The sounds are matched by loudness rather than by peak, so that a beep is no
+louder than a broadside: each is set to its loudness (TARGET below) with peaks held under
+-1 dBFS by a limiter. Needs only python3; the game's build never runs this.
+
+Lengths matter: the game waits for some sounds to finish (a waiting play takes exactly the
+file's playing time on the game's clock), so a sound keeps its length when it is reworked.
 """
 import math
 import os
@@ -15,9 +21,9 @@ import struct
 import sys
 import wave
 
-RATE = 22050
+RATE = 44100
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
-OUT_DIR = os.path.join(ROOT, 'assets', 'sounds')
+OUT_DIR = os.path.join(ROOT, 'assets', 'sounds')  # --out changes it
 TWO_PI = 2.0 * math.pi
 
 
@@ -44,10 +50,14 @@ def add(dst, src, at=0.0, gain=1.0):
 
 
 def white(n, rnd):
-    return [rnd.uniform(-1.0, 1.0) for _ in range(n)]
+    # As loud per hertz at any rate as at the 22050 Hz the sounds were first voiced at, so
+    # filtered noise keeps its balance against the tones.
+    level = math.sqrt(RATE / 22050.0)
+    return [rnd.uniform(-level, level) for _ in range(n)]
 
 
-def brown(n, rnd, leak=0.995):
+def brown(n, rnd, corner=17.6):
+    leak = math.exp(-TWO_PI * corner / RATE)
     out = []
     v = 0.0
     for _ in range(n):
@@ -189,12 +199,99 @@ def trimmed(xs, seconds):
     return (xs + [0.0] * n)[:n]
 
 
-def write(name, xs, seconds=None, fade_out=0.03):
+# ---------------------------------------------------------------------------------------------
+# Loudness. Peaks say little about how loud a sound seems: a steady beep at -3 dBFS is far
+# louder than a gunshot peaking there. So each sound is measured the way a listener hears it
+# and set to a common level; the asset tests measure the shipped files the same way.
+
+TARGET = -16.0       # loudness of the effects, in dB (a full-scale 1 kHz sine measures -3)
+CLICK_LEVEL = -19.5  # the interface click sits a little under the effects
+CEILING_DB = -1.0    # no sample goes above this
+
+
+def k_weighted(xs):
+    """The ear's weighting for loudness: a shelf lifting everything above ~1.7 kHz by 4 dB
+    (the head's effect) and a gentle high pass under ~40 Hz, which we hardly hear."""
+    f0, gain, q = 1681.974450955533, 3.999843853973347, 0.7071752369554196
+    k = math.tan(math.pi * f0 / RATE)
+    vh = 10 ** (gain / 20.0)
+    vb = vh ** 0.4996667741545416
+    a0 = 1 + k / q + k * k
+    shelf = ((vh + vb * k / q + k * k) / a0, 2 * (k * k - vh) / a0, (vh - vb * k / q + k * k) / a0,
+             2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0)
+    f0, q = 38.13547087602444, 0.5003270373238773
+    k = math.tan(math.pi * f0 / RATE)
+    a0 = 1 + k / q + k * k
+    high = (1.0, -2.0, 1.0, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0)
+    for b0, b1, b2, a1, a2 in (shelf, high):
+        x1 = x2 = y1 = y2 = 0.0
+        out = []
+        for x in xs:
+            y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2
+            x2, x1 = x1, x
+            y2, y1 = y1, y
+            out.append(y)
+        xs = out
+    return xs
+
+
+def loudness(xs):
+    """How loud a sound is while it sounds, in dB: the K-weighted power of its 100 ms blocks
+    (every 25 ms), averaged over the blocks within 10 dB of the loudest, so that a ringing
+    tail or the gaps between beeps do not pull a sound down. A sound shorter than a block is
+    one block."""
+    k = k_weighted(xs)
+    size, hop = samples(0.1), samples(0.025)
+    sums = [0.0]
+    for v in k:
+        sums.append(sums[-1] + v * v)
+    if len(k) <= size:
+        blocks = [sums[-1] / max(1, len(k))]
+    else:
+        blocks = [(sums[i + size] - sums[i]) / size for i in range(0, len(k) - size + 1, hop)]
+    top = max(blocks)
+    if top <= 0.0:
+        return -200.0
+    kept = [b for b in blocks if b >= top * 0.1]
+    return -0.691 + 10 * math.log10(sum(kept) / len(kept))
+
+
+def limited(xs, ceiling_db=CEILING_DB, attack=0.0015, release=0.06):
+    """Holds every sample under the ceiling: the gain ramps down over `attack` before a peak
+    (looking ahead, so the peak itself is not squared off) and recovers over `release`."""
+    ceiling = 10 ** (ceiling_db / 20.0)
+    need = [min(1.0, ceiling / abs(v)) if v else 1.0 for v in xs]
+    step = 1.0 / max(1, samples(attack))
+    for i in range(len(need) - 2, -1, -1):
+        need[i] = min(need[i], need[i + 1] + step)
+    back = 1.0 - math.exp(-1.0 / max(1, samples(release)))
+    g = 1.0
+    out = []
+    for v, n in zip(xs, need):
+        g = min(n, g + (1.0 - g) * back)
+        out.append(v * g)
+    return out
+
+
+def matched(xs, level):
+    """Scales a sound to the loudness `level`, limiting its peaks; limiting takes a little
+    loudness away, so this goes round until the level holds."""
+    out = xs
+    for _ in range(8):
+        gain = 10 ** ((level - loudness(out)) / 20.0)
+        out = limited([v * gain for v in out])
+        if abs(loudness(out) - level) < 0.05:
+            break
+    return out
+
+
+def write(name, xs, seconds=None, fade_in=0.004, fade_out=0.03, level=TARGET):
     if seconds is not None:
         xs = trimmed(xs, seconds)
     # Take out any offset so the first and last samples sit at silence.
     mean = sum(xs) / len(xs)
-    xs = normalised(faded([v - mean for v in xs], fade_out=fade_out))
+    raw = faded([v - mean for v in xs], fade_in, fade_out)
+    xs = matched(raw, level)
     path = os.path.join(OUT_DIR, name + '.wav')
     frames = b''.join(struct.pack('<h', int(round(max(-1.0, min(1.0, v)) * 32767))) for v in xs)
     with wave.open(path, 'wb') as w:
@@ -202,7 +299,12 @@ def write(name, xs, seconds=None, fade_out=0.03):
         w.setsampwidth(2)
         w.setframerate(RATE)
         w.writeframes(frames)
-    print(f'wrote {os.path.relpath(path, ROOT)}  {len(xs) / RATE:.2f} s')
+    peak = max(abs(v) for v in xs) or 1e-9
+    # How much the limiter took off the loudest peak, against plain scaling.
+    scale = 10 ** ((level - loudness(raw)) / 20.0)
+    squash = 20 * math.log10(scale * max(abs(v) for v in raw) / peak)
+    print(f'wrote {os.path.relpath(path)}  {len(xs) / RATE:.3f} s  loudness '
+          f'{loudness(xs):.1f} dB  peak {20 * math.log10(peak):.1f} dBFS  limited {squash:.1f} dB')
 
 
 # ---------------------------------------------------------------------------------------------
@@ -275,8 +377,11 @@ def gun_shot(rnd, size=1.0, crack=0.6):
     n = samples(1.2)
     blast = lowpass(white(n, rnd), 1600, 0.8, sweep=lambda t: 180 + 1800 * math.exp(-t / (0.05 * size)))
     blast = shaped(blast, decay(0.16 * size, 0.002))
-    thump = tone(lambda t: 38 + 50 * math.exp(-t / 0.05), 1.2)
-    thump = shaped(thump, decay(0.14 * size, 0.003))
+    # The thump's harmonics, and a little saturation, carry it on speakers too small for its
+    # fundamental.
+    thump = tone(lambda t: 38 + 50 * math.exp(-t / 0.05), 1.2,
+                 ((1, 1.0), (2, 0.6), (3, 0.4), (4, 0.25)))
+    thump = [math.tanh(v * 0.8) for v in shaped(thump, decay(0.14 * size, 0.003))]
     snap = shaped(highpass(white(samples(0.03), rnd), 1800), decay(0.006, 0.0003))
     out = [b * 1.4 + t * 0.9 for b, t in zip(blast, thump)]
     add(out, snap, 0.0, crack)
@@ -286,10 +391,10 @@ def gun_shot(rnd, size=1.0, crack=0.6):
 def rifle_round(rnd, pitch=1.0):
     """One round from a fast-firing gun: a sharp crack over a short low pop."""
     n = samples(0.09)
-    crack = shaped(bandpass(white(n, rnd), 2400 * pitch, 0.9), decay(0.007, 0.0003))
-    pop = shaped(lowpass(white(n, rnd), 500), decay(0.02, 0.001))
-    body = shaped(tone(150 * pitch, 0.09), decay(0.015, 0.001))
-    return faded([c * 1.3 + p * 1.2 + b * 0.5 for c, p, b in zip(crack, pop, body)], 0.0, 0.02)
+    crack = shaped(bandpass(white(n, rnd), 2400 * pitch, 0.9), decay(0.009, 0.0003))
+    pop = shaped(lowpass(white(n, rnd), 500), decay(0.03, 0.001))
+    body = shaped(tone(150 * pitch, 0.09), decay(0.025, 0.001))
+    return faded([c * 0.9 + p * 1.5 + b * 0.8 for c, p, b in zip(crack, pop, body)], 0.0, 0.02)
 
 
 def metal_hit(rnd, pitch=1.0, gain=1.0):
@@ -339,7 +444,7 @@ def make_click():
     tick = shaped(bandpass(white(samples(0.04), rnd), 3200, 1.2), decay(0.003, 0.0003))
     body = shaped(tone(1900, 0.04, ((1, 1.0), (2.7, 0.3))), decay(0.004, 0.0003))
     out = [a * 1.2 + b * 0.6 for a, b in zip(tick, body)]
-    write('CLICK', out, 0.04)
+    write('CLICK', out, 0.04, fade_in=0.0005, level=CLICK_LEVEL)
 
 
 def make_crossfire():
@@ -372,22 +477,54 @@ def make_enemy():
 
 
 def make_explode():
+    """A hit: the crack of the detonation, a burst of blast noise dying away under falling
+    debris, and the boom. The boom's pitch falls from 110 Hz to 42 Hz; small speakers give
+    nothing under ~150 Hz, so it carries strong harmonics, saturated, and a band of noise
+    around 180 Hz: that much of the boom a laptop can play."""
     rnd = random.Random(15)
-    n = samples(1.5)
-    rumble = lowpass(brown(n, rnd), 2500, 0.9, sweep=lambda t: 120 + 2600 * math.exp(-t / 0.08))
-    rumble = shaped(rumble, lambda t: min(1.0, t / 0.004) * (0.75 * math.exp(-t / 0.35) + 0.25 * math.exp(-t / 0.9)))
-    blast = shaped(lowpass(white(n, rnd), 5000, 0.7, sweep=lambda t: 300 + 5000 * math.exp(-t / 0.03)),
-                   decay(0.06, 0.001))
-    thump = shaped(tone(lambda t: 30 + 60 * math.exp(-t / 0.06), 1.5), decay(0.25, 0.003))
-    out = [r * 1.8 + b * 0.9 + t * 0.9 for r, b, t in zip(rumble, blast, thump)]
+    seconds = 1.5
+    n = samples(seconds)
+
+    # Crack: the shock front, a pressure step falling away through zero within 4 ms, with a
+    # spray of bright noise on it. It starts at full height in a fraction of a millisecond.
+    def shock(t, rise=0.00015, fall=0.004, back=0.0015):
+        if t < rise:
+            return t / rise
+        if t < fall:
+            return 1.0 - 2.0 * (t - rise) / (fall - rise)
+        return -max(0.0, 1.0 - (t - fall) / back)
+    crack = [shock(i / RATE) for i in range(samples(0.006))]
+    snap = shaped(highpass(white(samples(0.04), rnd), 2200), decay(0.005, 0.0001))
+    add(crack, snap, 0.0, 0.9)
+
+    # Body: broadband blast noise, bright at first and darkening as it spreads out, over a
+    # rumble that lasts. Both swell in over 12 ms, so the crack stands clear in front.
+    blast = lowpass(white(n, rnd), 9000, 0.7, sweep=lambda t: 500 + 9000 * math.exp(-t / 0.08))
+    blast = shaped(blast, lambda t: min(1.0, t / 0.012) ** 2 * math.exp(-t / 0.15))
+    rumble = lowpass(brown(n, rnd), 2500, 0.9, sweep=lambda t: 150 + 2400 * math.exp(-t / 0.1))
+    rumble = shaped(rumble, lambda t: min(1.0, t / 0.012)
+                    * (0.7 * math.exp(-t / 0.3) + 0.3 * math.exp(-t / 0.8)))
+
+    # Boom: a thump whose pitch drops, rich in harmonics and driven into saturation, and the
+    # chest band that lets it be heard where the low notes are lost.
+    glide = lambda t: 42 + 68 * math.exp(-t / 0.07)
+    boom = tone(glide, seconds, ((1, 1.0), (2, 0.75), (3, 0.55), (4, 0.4), (5, 0.25), (6, 0.15)))
+    boom = shaped(boom, decay(0.28, 0.005))
+    boom = [math.tanh(v * 0.8) for v in boom]
+    chest = shaped(bandpass(white(n, rnd), 180, 0.9), decay(0.25, 0.004))
+
+    out = [b * 2.5 + r * 1.2 + m * 0.7 + c * 6.0
+           for b, r, m, c in zip(blast, rumble, boom, chest)]
+    add(out, crack, 0.0, 2.5)
     # Debris and crackle as it dies away.
     for _ in range(60):
         at = rnd.uniform(0.08, 1.2)
         crackle = shaped(bandpass(white(samples(0.02), rnd), rnd.uniform(900, 3500), 1.5),
                          decay(0.004, 0.0004))
-        add(out, crackle, at, 0.35 * math.exp(-at / 0.5))
-    out = highpass(reverb(out, mix=0.2, room=0.8, damp=0.5, tail=0.0), 28)
-    write('EXPLODE', out, 1.5, fade_out=0.2)
+        add(out, crackle, at, 0.3 * math.exp(-at / 0.5))
+    out = highpass(reverb(out, mix=0.18, room=0.8, damp=0.5, tail=0.0), 30)
+    # The loudest moment of a battle: a little over the other effects.
+    write('EXPLODE', out, seconds, fade_in=0.0, fade_out=0.2, level=TARGET + 1.0)
 
 
 def make_hammer():
@@ -476,7 +613,8 @@ def make_radar():
     for at, f in ((0.0, 1250.0), (0.25, 1250.0), (0.5, 1250.0), (0.75, 1660.0)):
         add(out, beep(f, 0.1), at, 0.8)
     out = echo(out, [(0.06, 0.25), (0.13, 0.1)])
-    write('RADAR', out, 1.0)
+    # Heard over and over while the radar sweeps, so a step under the other effects.
+    write('RADAR', out, 1.0, level=TARGET - 1.5)
 
 
 def make_shipshorn():
@@ -552,8 +690,14 @@ JOBS = {
 }
 
 
-def main(names):
-    wanted = [n.upper() for n in names] or list(JOBS)
+def main(args):
+    global OUT_DIR
+    if args[:1] == ['--out']:
+        if len(args) < 2:
+            sys.exit('--out needs a folder')
+        OUT_DIR = os.path.abspath(args[1])
+        args = args[2:]
+    wanted = [n.upper() for n in args] or list(JOBS)
     unknown = [n for n in wanted if n not in JOBS]
     if unknown:
         sys.exit('unknown sound: ' + ', '.join(unknown))

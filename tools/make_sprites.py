@@ -13,8 +13,12 @@ Conventions the game relies on:
   * Transparent sprites leave out every pixel of the colour of the bottom-left pixel. Their
     background is pure magenta, which appears nowhere else, and shapes are drawn with hard edges
     so no pixel is a blend of the key and the picture.
-  * Ships are side views, bow to the right, sea level near the bottom. The top-left 70 x 40 is
-    kept clear: the opponent's ensign is stamped there on the first set.
+  * Ships are side views, bow to the right, every one floating on the same waterline a little
+    below the middle and slid sideways to the middle, so that it sits centred in its cell. A
+    class is told first by its hull length, the same in both sets. The top-left 70 x 40 is kept
+    clear: the opponent's ensign is stamped there on the first set.
+  * Markers stretched over a whole cell (the unidentified contact) are stored at least as large
+    as a cell, so the board only ever shrinks them.
 """
 import argparse
 import os

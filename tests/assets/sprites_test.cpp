@@ -1,12 +1,14 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <vector>
 
 #include "platform/picture.h"
@@ -50,7 +52,7 @@ std::vector<SpriteFormat> AllSprites() {
     sprites.push_back({"MINES", 291, 118, 8, Use::Unit});
     sprites.push_back({"GREENBOX", 291, 118, 24, Use::Marker});
     sprites.push_back({"HAMMERBOX", 291, 118, 24, Use::Marker});
-    sprites.push_back({"ENEMYFLAG", 68, 43, 8, Use::Keyed});
+    sprites.push_back({"ENEMYFLAG", 204, 122, 8, Use::Keyed});
     sprites.push_back({"JSTARS", 204, 64, 24, Use::Keyed});
     sprites.push_back({"EFLAG", 70, 50, 24, Use::Opaque});
     sprites.push_back({"JFLAG", 70, 50, 24, Use::Opaque});
@@ -102,6 +104,61 @@ std::vector<bool> Silhouette(const QImage& keyed) {
     for (int y = 0; y < keyed.height(); ++y)
         for (int x = 0; x < keyed.width(); ++x) mask.push_back(!IsKeyed(keyed, x, y));
     return mask;
+}
+
+// The longest unbroken run of picture pixels along row y.
+int LongestRun(const QImage& keyed, int y) {
+    int best = 0, run = 0;
+    for (int x = 0; x < keyed.width(); ++x) {
+        run = IsKeyed(keyed, x, y) ? 0 : run + 1;
+        best = std::max(best, run);
+    }
+    return best;
+}
+
+// The bottom of a ship's hull: the lowest row at least half as wide as the widest one (the
+// bow wave and wake under it are shorter).
+int HullBottom(const QImage& keyed) {
+    int widest = 0;
+    for (int y = 0; y < keyed.height(); ++y) widest = std::max(widest, LongestRun(keyed, y));
+    for (int y = keyed.height() - 1; y >= 0; --y)
+        if (widest > 0 && 2 * LongestRun(keyed, y) >= widest) return y;
+    return -1;
+}
+
+// The hull's length near the waterline: its widest row a little above the hull's bottom, clear
+// of the bow wave and the wake, and below the guns and boats.
+int HullLength(const QImage& keyed) {
+    const int bottom = HullBottom(keyed);
+    int length = 0;
+    for (int y = bottom - 12; y <= bottom - 5; ++y)
+        length = std::max(length, LongestRun(keyed, y));
+    return length;
+}
+
+// The box around everything drawn.
+QRect ContentBox(const QImage& keyed) {
+    QRect box;
+    for (int y = 0; y < keyed.height(); ++y)
+        for (int x = 0; x < keyed.width(); ++x)
+            if (!IsKeyed(keyed, x, y)) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The dark blue of the open sea on the charts.
+const QRgb kDarkSea = qRgb(20, 40, 90);
+
+// The share of the drawn pixels at least `margin` grey levels lighter than the dark sea.
+double ShareLighterThanSea(const QImage& keyed, int margin) {
+    int drawn = 0, lighter = 0;
+    for (int y = 0; y < keyed.height(); ++y) {
+        for (int x = 0; x < keyed.width(); ++x) {
+            if (IsKeyed(keyed, x, y)) continue;
+            ++drawn;
+            lighter += qGray(keyed.pixel(x, y)) - qGray(kDarkSea) >= margin;
+        }
+    }
+    return drawn ? double(lighter) / drawn : 0.0;
 }
 
 }  // namespace
@@ -254,6 +311,113 @@ TEST(Sprites, EveryKindHasItsOwnSilhouette) {
             }
         }
     }
+}
+
+// On the board a class is told first by its length: from the corvette up to the battleship
+// each hull is clearly longer than the one before, in both sets, and a class is about as long
+// whichever navy it sails for.
+TEST(Sprites, WarshipHullsGrowClearlyLongerWithTheirClass) {
+    const char* const bySize[] = {"CORVETTE", "FRIGATE", "DESTROYER", "LTCRUISER", "CRUISER",
+                                  "BATTLESHIP"};
+    const int kClearlyLonger = 20;  // about 7 pixels in a cell of a 1024 x 768 board
+    std::vector<int> first;
+    for (const QString& prefix : {QString(), QStringLiteral("D")}) {
+        int previous = 0;
+        QString previousName;
+        for (size_t i = 0; i < std::size(bySize); ++i) {
+            const QString name = prefix + QString::fromLatin1(bySize[i]);
+            SCOPED_TRACE(name.toStdString());
+            const QImage keyed = Keyed(name);
+            ASSERT_FALSE(keyed.isNull());
+            const int length = HullLength(keyed);
+            if (previous)
+                EXPECT_GE(length, previous + kClearlyLonger)
+                    << "hardly longer than " << previousName.toStdString() << " (" << previous
+                    << " against " << length << ")";
+            if (prefix.isEmpty()) first.push_back(length);
+            else EXPECT_NEAR(length, first[i], 12) << "not as long as in the first set";
+            previous = length;
+            previousName = name;
+        }
+    }
+}
+
+// A unit sits in the middle of its cell, and every ship floats on the same line, so that a
+// fleet spread over the board lines up.
+TEST(Sprites, UnitsSitCentredOnACommonWaterline) {
+    int waterline = -1;
+    for (const SpriteFormat& sprite : AllSprites()) {
+        if (sprite.use != Use::Unit) continue;
+        SCOPED_TRACE(sprite.name.toStdString());
+        const QImage keyed = Keyed(sprite.name);
+        ASSERT_FALSE(keyed.isNull());
+        // Twice the centre against twice the middle: within 2 pixels across, and within 10 down,
+        // where a battleship's masts reach higher than a submarine's periscopes.
+        const QRect box = ContentBox(keyed);
+        EXPECT_NEAR(box.left() + box.right(), keyed.width() - 1, 4) << "off centre across";
+        EXPECT_NEAR(box.top() + box.bottom(), keyed.height() - 1, 20) << "off centre down";
+        if (sprite.name == QLatin1String("MINES")) continue;
+        const int bottom = HullBottom(keyed);
+        if (waterline < 0) waterline = bottom;
+        EXPECT_EQ(bottom, waterline) << "floats at another height";
+    }
+}
+
+// The second set's grey and both submarines must not sink into a dark sea: most of each
+// picture is well lighter than it, and a submarine keeps a conning tower standing clear of its
+// hull.
+TEST(Sprites, SecondSetAndSubmarinesStandOutOnADarkSea) {
+    std::vector<QString> names = {QStringLiteral("SUB")};
+    for (const char* kind : kShipKinds)
+        names.push_back(QLatin1Char('D') + QString::fromLatin1(kind));
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage keyed = Keyed(name);
+        ASSERT_FALSE(keyed.isNull());
+        EXPECT_GT(ShareLighterThanSea(keyed, 40), 0.8);
+        if (!name.endsWith(QLatin1String("SUB"))) continue;
+        // Heights of the drawn columns standing on the hull's bottom row.
+        const int bottom = HullBottom(keyed);
+        int columns = 0, hullAbove = 0, tower = 0;
+        for (int x = 0; x < keyed.width(); ++x) {
+            if (IsKeyed(keyed, x, bottom)) continue;
+            int height = 0;
+            while (bottom - height >= 0 && !IsKeyed(keyed, x, bottom - height)) ++height;
+            ++columns;
+            hullAbove += height >= 12;
+            tower += height >= 30;
+        }
+        ASSERT_GT(columns, 0);
+        EXPECT_GT(double(hullAbove) / columns, 0.8) << "the hull lies too low in the water";
+        EXPECT_GT(double(tower) / columns, 0.1) << "no conning tower to speak of";
+    }
+}
+
+// The marker of an unidentified contact is stretched over a whole cell: it is stored at least
+// as large as a cell of a 1024 x 768 board, so it is only ever shrunk, in a few flat colours,
+// centred, and mostly far lighter than the sea.
+TEST(Sprites, ContactMarkerIsACrispCentredSymbol) {
+    const QImage keyed = Keyed("ENEMYFLAG");
+    const QImage stored = Stored("ENEMYFLAG");
+    ASSERT_FALSE(keyed.isNull());
+    EXPECT_GE(keyed.width(), 102);
+    EXPECT_GE(keyed.height(), 61);
+    std::vector<QRgb> colours;
+    for (int y = 0; y < keyed.height(); ++y) {
+        for (int x = 0; x < keyed.width(); ++x) {
+            if (IsKeyed(keyed, x, y)) continue;
+            const QRgb pixel = stored.pixel(x, y) & 0xFFFFFF;
+            if (std::find(colours.begin(), colours.end(), pixel) == colours.end())
+                colours.push_back(pixel);
+        }
+    }
+    EXPECT_LE(colours.size(), 6u) << "soft edges blend colours";
+    const QRect box = ContentBox(keyed);
+    EXPECT_NEAR(box.left() + box.right(), keyed.width() - 1, 4);
+    EXPECT_NEAR(box.top() + box.bottom(), keyed.height() - 1, 4);
+    EXPECT_GT(box.width(), keyed.width() * 6 / 10);
+    EXPECT_GT(box.height(), keyed.height() * 85 / 100);
+    EXPECT_GT(ShareLighterThanSea(keyed, 40), 0.5);
 }
 
 // The sweep is rotated about the picture's centre, so it must start pointing straight up and

@@ -96,29 +96,37 @@ def hammer_icon():
 
 
 def question_mark(c, cx, cy, s, colour):
-    """A question mark about 14 s tall centred on (cx, cy)."""
+    """A bold question mark 8.4 s tall, its strokes 1.3 s thick, centred on (cx, cy)."""
+    hook_y = cy - 1.6 * s   # centre of the hook's arc
+    r0, r1 = 1.1 * s, 2.4 * s
+
     def hook(x, y):
-        dx, dy = (x - cx) / s, (y - (cy - 3.5 * s)) / s
-        r = math.hypot(dx, dy)
-        if 2.2 <= r <= 4.6:
-            angle = math.degrees(math.atan2(dy, dx))  # 0 east, 90 down
-            if angle <= 80 or angle >= 170:
+        r = math.hypot(x - cx, y - hook_y)
+        if r0 <= r <= r1:
+            angle = math.degrees(math.atan2(y - hook_y, x - cx))  # 0 east, 90 down
+            if angle <= 90 or angle >= 160:
                 return colour
         return None
-    c.shade((cx - 6 * s, cy - 9 * s, cx + 6 * s, cy + 2 * s), hook)
-    c.polygon([(cx + 0.3 * s, cy - 0.8 * s), (cx + 2.3 * s, cy - 0.8 * s),
-               (cx + 1.2 * s, cy + 3 * s), (cx - 1.2 * s, cy + 3 * s)], colour)
-    c.rect(cx - 1.2 * s, cy + 1.5 * s, cx + 1.2 * s, cy + 3.2 * s, colour)
-    c.ellipse(cx, cy + 5.6 * s, 1.5 * s, 1.5 * s, colour)
+    c.shade((cx - r1 - 1, hook_y - r1 - 1, cx + r1 + 1, hook_y + r1 + 1), hook)
+    c.rect(cx - 0.65 * s, hook_y + r0, cx + 0.65 * s, cy + 1.9 * s, colour)
+    c.rect(cx - 0.7 * s, cy + 2.8 * s, cx + 0.7 * s, cy + 4.2 * s, colour)
 
 
 def enemy_flag():
-    """68 x 43: an unidentified contact, a grey diamond with a question mark."""
-    c = Canvas(68, 43, KEY)
-    c.polygon([(34, 1), (66, 21.5), (34, 42), (2, 21.5)], (40, 42, 46))
-    c.polygon([(34, 4), (61, 21.5), (34, 39), (7, 21.5)], (150, 154, 160))
-    c.polygon([(34, 4), (61, 21.5), (7, 21.5)], (176, 180, 186))
-    question_mark(c, 34, 22, 2.2, (196, 30, 30))
+    """204 x 122, twice a board cell of a 1024 x 768 screen, so that the board only ever
+    shrinks it: an unidentified contact, a bold dark question mark in a yellow diamond with a
+    dark rim. Hard edges and three flat colours, so it stays crisp at any cell size."""
+    w, h = 204, 122
+    c = Canvas(w, h, KEY)
+    cx, cy = w / 2, h / 2
+    rim, fill, lit, mark = (26, 26, 30), (236, 184, 28), (252, 214, 76), (26, 26, 30)
+
+    def diamond(a, b):
+        return [(cx, cy - b), (cx + a, cy), (cx, cy + b), (cx - a, cy)]
+    c.polygon(diamond(74, 58), rim)
+    c.polygon(diamond(65, 51), fill)
+    c.polygon([(cx, cy - 51), (cx + 65, cy), (cx - 65, cy)], lit, only={fill})
+    question_mark(c, cx, cy - 2, 10, mark)
     return c.rows()
 
 
