@@ -107,6 +107,28 @@ def anchor(cx, top, size, fill="url(#gold)", dark='#4a300a', fouled=False):
     return group(*out)
 
 
+def crown_cross(cx, cy, r, inner, outer, colour, edge, edge_w):
+    """The small cross on top of the crown: flared arms with notched ends, in gold edged dark."""
+    out = []
+    for pass_colour, grow in ((edge, edge_w), (colour, 0.0)):
+        for k in range(4):
+            a = math.radians(90 * k)
+            ux, uy = math.cos(a), math.sin(a)
+            vx, vy = -uy, ux
+            rr = r + grow
+            i = inner / 2 + grow
+            o = outer / 2 + grow
+            pts = [(cx + vx * i - ux * grow, cy + vy * i - uy * grow),
+                   (cx + ux * rr + vx * o, cy + uy * rr + vy * o),
+                   (cx + ux * (rr - (outer - inner) * 0.12), cy + uy * (rr - (outer - inner) * 0.12)),
+                   (cx + ux * rr - vx * o, cy + uy * rr - vy * o),
+                   (cx - vx * i - ux * grow, cy - vy * i - uy * grow)]
+            out.append(poly(pts, pass_colour))
+        out.append(f"fill '{pass_colour}' rectangle {cx - inner / 2 - grow:.1f},{cy - inner / 2 - grow:.1f} "
+                   f"{cx + inner / 2 + grow:.1f},{cy + inner / 2 + grow:.1f}")
+    return 'push graphic-context\nstroke none\n' + '\n'.join(out) + '\npop graphic-context'
+
+
 def crown(cx, cy, w, fill="url(#gold)", dark='#4a300a'):
     h = w * 0.75
     band_y = cy + h * 0.3
@@ -132,7 +154,7 @@ def crown(cx, cy, w, fill="url(#gold)", dark='#4a300a'):
                    f"{w * 0.05:.1f},{h * 0.065:.1f} 0,360")
     oy = cy - h * 0.28
     out.append(f"fill '{fill}' stroke '{dark}' stroke-width 2 circle {cx:.1f},{oy:.1f} {cx + w * 0.085:.1f},{oy:.1f}")
-    out.append(iron_cross(cx, oy - w * 0.16, w * 0.1, w * 0.045, w * 0.1, colour=fill, edge=dark, edge_w=2))
+    out.append(crown_cross(cx, oy - w * 0.16, w * 0.1, w * 0.045, w * 0.1, colour=fill, edge=dark, edge_w=2))
     return group(*out)
 
 

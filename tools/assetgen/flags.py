@@ -4,7 +4,7 @@ import random
 
 from .colour import clamp
 from .magick import im, save_jpeg, tmp, write_ppm
-from .mvg import poly, star_points
+from .mvg import bezier_pts, poly, pts_text, star_points
 
 
 FW, FH = 240, 160
@@ -76,51 +76,55 @@ def make_engflag():
     save_jpeg(cloth(flat, 'ENGFLAG'), 'ENGFLAG')
 
 
-def balkenkreuz(cx, cy, arm, bar, border):
-    """A straight-armed black cross edged in white."""
-    return '\n'.join(['stroke none',
-        f"fill white rectangle {cx - arm - border:.1f},{cy - bar / 2 - border:.1f} {cx + arm + border:.1f},{cy + bar / 2 + border:.1f}",
-        f"fill white rectangle {cx - bar / 2 - border:.1f},{cy - arm - border:.1f} {cx + bar / 2 + border:.1f},{cy + arm + border:.1f}",
-        f"fill black rectangle {cx - arm:.1f},{cy - bar / 2:.1f} {cx + arm:.1f},{cy + bar / 2:.1f}",
-        f"fill black rectangle {cx - bar / 2:.1f},{cy - arm:.1f} {cx + bar / 2:.1f},{cy + arm:.1f}"])
+def _cross_outline(cx, cy, r, waist, end):
+    """The outline of a cross with flared arms: each arm `waist` wide where it leaves the
+    centre and `end` wide at its square end, r from the centre, the sides curving in so the
+    arm flares mostly towards its end."""
+    i = waist / 2
+    o = end / 2
+    rr = r
+    pts = []
+    for k in range(4):
+        a = math.radians(90 * k)
+        ux, uy = math.cos(a), math.sin(a)
+        vx, vy = -uy, ux
+
+        def at(along, across):
+            return (cx + ux * along + vx * across, cy + uy * along + vy * across)
+        for side in (-1, 1):
+            # Out along one side to the end, then back along the other.
+            inner, outer = at(i, side * i), at(rr, side * o)
+            ctrl = at(rr * 0.72, side * (i + (o - i) * 0.12))
+            seg = bezier_pts(inner, ctrl, ctrl, outer, n=14)
+            pts += seg if side < 0 else seg[::-1]
+    return pts
 
 
-def iron_cross(cx, cy, r, inner, outer, colour='black', edge='white', edge_w=0.0):
-    """A cross with flared arms; edge_w draws a border around it first."""
-    out = []
-    for pass_colour, grow in ((edge, edge_w), (colour, 0.0)):
-        if pass_colour is None or (grow == 0.0 and pass_colour == edge):
-            continue
-        for k in range(4):
-            a = math.radians(90 * k)
-            ux, uy = math.cos(a), math.sin(a)
-            vx, vy = -uy, ux
-            rr = r + grow
-            i = inner / 2 + grow
-            o = outer / 2 + grow
-            pts = [(cx + vx * i - ux * grow, cy + vy * i - uy * grow),
-                   (cx + ux * rr + vx * o, cy + uy * rr + vy * o),
-                   (cx + ux * (rr - (outer - inner) * 0.12), cy + uy * (rr - (outer - inner) * 0.12)),
-                   (cx + ux * rr - vx * o, cy + uy * rr - vy * o),
-                   (cx - vx * i - ux * grow, cy - vy * i - uy * grow)]
-            out.append(poly(pts, pass_colour))
-        out.append(f"fill '{pass_colour}' rectangle {cx - inner / 2 - grow:.1f},{cy - inner / 2 - grow:.1f} "
-                   f"{cx + inner / 2 + grow:.1f},{cy + inner / 2 + grow:.1f}")
-    return 'push graphic-context\nstroke none\n' + '\n'.join(out) + '\npop graphic-context'
+def iron_cross(cx, cy, r, waist, end, colour='black', edge='white', edge_w=0.0, rim=None):
+    """The Iron Cross: a black cross with flared arms inside a white border edge_w wide, and
+    round that, when rim is given, a fine line of that colour."""
+    shape = pts_text(_cross_outline(cx, cy, r, waist, end))
+    out = ['push graphic-context', 'stroke-linejoin miter', 'stroke-miterlimit 8']
+    if rim:
+        line = edge_w + max(1.0, edge_w * 0.22)
+        out.append(f"stroke '{rim}' stroke-width {2 * line:.2f} fill '{rim}' polygon {shape}")
+    if edge_w:
+        out.append(f"stroke '{edge}' stroke-width {2 * edge_w:.2f} fill '{edge}' polygon {shape}")
+    out.append(f"stroke none fill '{colour}' polygon {shape}")
+    out.append('pop graphic-context')
+    return '\n'.join(out)
 
 
 def make_gerflag():
-    cx = FW * 0.4
-    cy = FH / 2
+    """The Kriegsmarine's flag in the game: the Iron Cross alone, in the middle of a plain
+    sea-blue field."""
+    cx, cy = FW / 2, FH / 2
     flat = tmp('ger_flat.png')
-    draw = [f"fill '#b4161b' rectangle 0,0 {FW},{FH}",
-            f"fill white rectangle {cx - 9},0 {cx + 9},{FH}",
-            f"fill white rectangle 0,{cy - 9} {FW},{cy + 9}",
-            f"fill black rectangle {cx - 5},0 {cx + 5},{FH}",
-            f"fill black rectangle 0,{cy - 5} {FW},{cy + 5}",
-            balkenkreuz(cx, cy, 40, 20, 6),
-            iron_cross(cx / 2 - 2, cy / 2 - 3, 20, 6, 20, edge_w=3)]
-    im('-size', f'{FW}x{FH}', 'xc:none', '-draw', '\n'.join(draw), flat)
+    big = 4
+    draw = [f"fill '#2c4a70' rectangle 0,0 {FW},{FH}",
+            iron_cross(cx, cy, FH * 0.33, FH * 0.15, FH * 0.42, edge_w=FH * 0.035, rim='#10141c')]
+    im('-size', f'{FW * big}x{FH * big}', 'xc:none', '-draw', f'scale {big},{big}\n' + '\n'.join(draw),
+       '-resize', f'{FW}x{FH}!', flat)
     save_jpeg(cloth(flat, 'GERFLAG'), 'GERFLAG')
 
 

@@ -1,83 +1,101 @@
-"""Ship illustrations for the end of the game (420 x 280): each navy's battleship at sea,
-and the two burning wrecks when both sides lose."""
+"""Ship illustrations for the end of the game (420 x 280): each navy's battleship at sea as a
+painted plate (the ships themselves are in battleship_plates), and the two burning wrecks
+when both sides lose."""
 import random
 
 from .battle_effects import column_mvg, fire_mvg
+from . import battleship_plates as plates
+from .elevation import plate_mvg, plate_palette
 from .magick import compose, draw_layer, finish, im, save_jpeg, tmp
+from .plate_scenery import painted_scene, paper
 from .seascape import seascape
-from .ship_layers import (
-    PALETTES, bow_wave_mvg, dim_palette, funnel_tops, reflection, shade_layer, ship_mvg,
-    silhouette_palette, smoke_mvg, wake_mvg)
-from .ship_profiles import bismarck, king_george_v, washington, yamato
+from .ship_layers import bow_wave_mvg, reflection, ship_mvg, silhouette_palette, smoke_mvg, wake_mvg
+from .ship_profiles import bismarck, king_george_v
 
 
 SW, SH = 420, 280
+SUPER = 3   # the ship is drawn this many times larger and reduced, for clean fine lines
 
 
-def ship_picture(name, ship, pal, scene, wl, x0, length, smoke='#5a5e63', smoke_alpha=0.5,
-                 shade=(1.0, 0.7), refl=0.35, seed=1, extra=None, wake=0.8, tall=1.4):
-    bg = tmp(name + '_bg.ppm')
-    seascape(bg, SW, SH, seed=seed, **scene)
+def plate_picture(name, ship, pal, scene, wl, x0, length, seed, smoke='#6a6c70', smoke_alpha=0.35,
+                  stretch=1.0, wake=0.75, refl=0.3):
+    """One ship at sea, laid out as a painted plate: the elevation in ink and wash over a
+    painted sky and sea."""
+    painted = tmp(name + '_painted.png')
+    painted_scene(painted, SW, SH, seed=seed, **scene)
+    scale = length / ship.length
+    big = tmp(name + '_big.png')
+    draw_layer(big, SW * SUPER, SH * SUPER,
+               plate_mvg(ship, x0 * SUPER, wl * SUPER, scale * SUPER, pal, ink_px=0.75 * SUPER,
+                         stretch=stretch))
     layer = tmp(name + '_ship.png')
-    draw_layer(layer, SW, SH, ship_mvg(ship, x0, wl, length, pal, scale_y=tall))
-    top = int(wl - 0.22 * length * tall)
-    shade_layer(layer, SW, SH, top, wl, *shade)
+    im(big, '-filter', 'Lanczos', '-resize', f'{SW}x{SH}!', layer)
     refl_png = tmp(name + '_refl.png')
     reflection(layer, refl_png, SW, SH, wl, refl, seed)
+    tops = [(x0 + x * scale, wl - h * scale * stretch) for x, h in ship.funnel_tops]
     smoke_png = tmp(name + '_smoke.png')
-    draw_layer(smoke_png, SW, SH, smoke_mvg(funnel_tops(ship, x0, wl, length, scale_y=tall), length, smoke,
-                                             rnd=random.Random(seed), alpha=smoke_alpha),
-               blur='0x1.8')
+    draw_layer(smoke_png, SW, SH, smoke_mvg(tops, length, smoke, rnd=random.Random(seed), alpha=smoke_alpha,
+                                             rise=0.6), blur='0x1.6')
+    stern_x = x0 + ship.stern[-1][0] * scale
+    hull_len = (ship.stem[0][0] - ship.stern[-1][0]) * scale
     wake_png = tmp(name + '_wake.png')
-    draw_layer(wake_png, SW, SH, wake_mvg(x0, wl, length, alpha=wake), blur='0x1.6')
+    draw_layer(wake_png, SW, SH, wake_mvg(stern_x, wl, hull_len, alpha=wake), blur='0x1.4')
     bow_png = tmp(name + '_bow.png')
-    draw_layer(bow_png, SW, SH, bow_wave_mvg(x0, wl, length, alpha=wake), blur='0x1.2')
-    layers = [refl_png, smoke_png, wake_png, layer, bow_png]
-    if extra:
-        layers += extra
+    draw_layer(bow_png, SW, SH, bow_wave_mvg(stern_x, wl, hull_len, alpha=wake), blur='0x1.0')
     raw = tmp(name + '_raw.png')
-    compose(bg, layers, raw)
+    compose(painted, [refl_png, wake_png, layer, smoke_png, bow_png], raw)
+    # The whole plate printed on one sheet, so the paper's tooth runs through the ship too.
+    sheet = tmp(name + '_paper.png')
+    paper(sheet, SW, SH, seed)
+    printed = tmp(name + '_printed.png')
+    im(raw, sheet, '-compose', 'Multiply', '-composite', printed)
     final = tmp(name + '.png')
-    finish(raw, final)
+    finish(printed, final, vignette=0.2, grain=0.05)
     save_jpeg(final, name)
 
 
 def make_kinggeorgev():
-    scene = dict(horizon=168,
-                 sky=[(0, '#3c4a5a'), (0.45, '#66778a'), (0.85, '#a3adb5'), (1, '#bfc4c4')],
-                 sea_far='#56646e', sea_near='#1c2832', cover=0.7, cloud_lit='#d4d8dc',
-                 cloud_shade='#56606c', sun=(90, 120, 14), sun_colour='#f1e6c8', glitter=0.35,
-                 chop=1.2, reflect=0.5, foam=0.35)
-    ship_picture('KINGGEORGEV', king_george_v(), PALETTES['rn'], scene, 224, 16, 388, seed=11)
+    # A grey North Atlantic day, the sun low behind the cloud.
+    scene = dict(horizon=172, sky=[(0, '#55636f'), (0.5, '#8593a0'), (1, '#c9cbc6')],
+                 sea_far='#6d7a82', sea_near='#26343e', cloud_lit='#e6e6e0', cloud_shade='#6c7682',
+                 clouds=7, sun=(92, 118, 9), sun_colour='#f4ead0', glitter=0.25,
+                 sea_light='#b4c0c6', sea_dark='#16222c')
+    pal = plate_palette(hull='#6f777d', upper='#959ca1', turret='#858c91', funnel='#959ca1')
+    plate_picture('KINGGEORGEV', plates.king_george_v(), pal, scene, 216, 18, 384, seed=11, stretch=1.2)
 
 
 def make_bismarck():
-    scene = dict(horizon=165,
-                 sky=[(0, '#1b2433'), (0.5, '#3b4a60'), (0.82, '#8a8f98'), (1, '#d8c8a4')],
-                 sea_far='#3d4650', sea_near='#0f161e', cover=0.55, cloud_lit='#c9c0b0',
-                 cloud_shade='#343d4c', sun=(330, 150, 10), sun_colour='#f4d9a0', glitter=0.55,
-                 chop=1.1, reflect=0.5, foam=0.25)
-    ship_picture('BISMARCK', bismarck(), dim_palette(PALETTES['km'], '#1c2230', 0.2), scene, 222, 14, 392, seed=23)
+    # Evening over the Denmark Strait: a dark sky clearing to a pale band at the horizon.
+    scene = dict(horizon=170, sky=[(0, '#27313f'), (0.55, '#4c5a6c'), (0.88, '#9a9c9c'), (1, '#dccca6')],
+                 sea_far='#4c5660', sea_near='#141c24', cloud_lit='#cfc6b4', cloud_shade='#3a4556',
+                 clouds=7, sun=(336, 152, 8), sun_colour='#f6dca2', glitter=0.55,
+                 sea_light='#9ea6aa', sea_dark='#0a1016')
+    pal = plate_palette(hull='#7c8287', upper='#a9aeb1', turret='#90969b', funnel='#a3a8ab',
+                        cap='#54585b')
+    plate_picture('BISMARCK', plates.bismarck(), pal, scene, 216, 12, 396, seed=23, stretch=1.2)
 
 
 def make_washington():
-    scene = dict(horizon=170,
-                 sky=[(0, '#2d5f9c'), (0.5, '#5b8ec4'), (0.88, '#a8c8e2'), (1, '#d4e4ee')],
-                 sea_far='#3d6f96', sea_near='#0c2c4a', cover=0.42, cloud_lit='#ffffff',
-                 cloud_shade='#8fa3b8', sun=(360, 40, 12), sun_colour='#fffbe8', glitter=0.4,
-                 chop=0.9, reflect=0.45, foam=0.2)
-    ship_picture('WASHINGTON', washington(), PALETTES['us'], scene, 226, 16, 388, seed=37,
-                 shade=(1.0, 0.78))
+    # A clear Pacific morning.
+    scene = dict(horizon=174, sky=[(0, '#3f6fa6'), (0.55, '#78a4cf'), (1, '#d6e4ea')],
+                 sea_far='#4a7a9c', sea_near='#123454', cloud_lit='#ffffff', cloud_shade='#9fb0c2',
+                 clouds=6, sun=(362, 44, 10), sun_colour='#fffbe8', glitter=0.35,
+                 sea_light='#b8d2e2', sea_dark='#0a2440')
+    pal = plate_palette(hull='#3b4a60', upper='#8e979f', turret='#8a939b', funnel='#8e979f',
+                        boot='#1e2026', deck='#6e6a5e')
+    plate_picture('WASHINGTON', plates.washington(), pal, scene, 218, 18, 384, seed=37, stretch=1.2)
 
 
 def make_yamoto():
-    scene = dict(horizon=166,
-                 sky=[(0, '#3a3f63'), (0.4, '#7a6a86'), (0.75, '#d98f73'), (1, '#f6c98c')],
-                 sea_far='#6b5a66', sea_near='#1a1f30', cover=0.5, cloud_lit='#ffd9b0',
-                 cloud_shade='#6a5670', sun=(330, 158, 16), sun_colour='#ffe0a0', glitter=0.9,
-                 chop=1.0, reflect=0.55, foam=0.1)
-    ship_picture('YAMOTO', yamato(), dim_palette(PALETTES['ijn'], '#2a2330', 0.35), scene, 224, 12, 396, seed=41,
-                 shade=(0.95, 0.62), smoke='#4d4650')
+    # Dusk in the western Pacific, the sun going down ahead of the ship.
+    scene = dict(horizon=170, sky=[(0, '#3e4266'), (0.45, '#84708a'), (0.8, '#dc9676'), (1, '#f4c890')],
+                 sea_far='#7a6670', sea_near='#1c2032', cloud_lit='#ffd6ae', cloud_shade='#6c5872',
+                 clouds=6, sun=(330, 160, 12), sun_colour='#ffe0a0', glitter=0.8,
+                 sea_light='#e8b894', sea_dark='#10121e', haze='#f0c8a0')
+    pal = plate_palette(hull='#5d6463', upper='#7c8382', turret='#6d7473', funnel='#7c8382',
+                        boot='#4a2a28')
+    plate_picture('YAMOTO', plates.yamato(), pal, scene, 216, 10, 400, seed=41, stretch=1.2,
+                  smoke='#4d4650')
 
 
 def make_bothlostimage():
