@@ -14,7 +14,7 @@ struct Context;
 
 // The campaign window: eight sea regions, each a series of three games against the computer.
 class TCampForm : public QWidget {
-public:
+  public:
     TCampForm(Context& context, Game& game, GameSetup& setup, QWidget* parent = nullptr);
 
     // Relabels and places the window (its show event).
@@ -28,20 +28,20 @@ public:
     // The mouse over a label: a region 1 to 8, 9 for Cancel, 0 for none.
     void Hover(int label);
 
-    QWidget *Panel6, *Panel5, *Panel1;
-    QLabel* Label1;   // the heading
-    QLabel* Label10;  // Cancel
-    std::array<QLabel*, 8> Regions{};     // Label2 to Label11, by region
+    QWidget *Panel6 = nullptr, *Panel5 = nullptr, *Panel1 = nullptr;
+    QLabel* Label1 = nullptr;          // the heading
+    QLabel* Label10 = nullptr;         // Cancel
+    std::array<QLabel*, 8> Regions{};  // Label2 to Label11, by region
     std::array<QWidget*, 8> RegionPanels{};
 
     UpwardCall<ProgramFlow> flow{"the campaign window to the program"};
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildLayout();
 
     Context& context_;

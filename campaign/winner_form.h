@@ -18,8 +18,9 @@ struct GamePictures;
 // and losses of both sides, and in a campaign the running tally; from here the player goes
 // back to the main menu or on to the next stage.
 class TWinnerForm : public QWidget, public EndOfGame {
-public:
-    TWinnerForm(Context& context, Game& game, GamePictures& pictures, GameSetup& setup, QWidget* parent = nullptr);
+  public:
+    TWinnerForm(Context& context, Game& game, GamePictures& pictures, GameSetup& setup,
+                QWidget* parent = nullptr);
 
     // EndOfGame: shows the window for the game that just ended.
     void ShowEndOfGame() override;
@@ -35,21 +36,25 @@ public:
     // The mouse over a command (0 none, 5 or 8).
     void Hover(int command);
 
-    QWidget* Panel1;
-    QLabel *Label6, *NavyWinsLabel, *WinnerFlag, *WinnerEmblem, *WInnerImage, *ShipsNameLabel, *CommanderLabel;
-    QLabel *Label10, *Label11, *Label12, *Label13;
-    QLabel *Label1, *AxisTotal, *Label2, *AxisLostNo, *TotalLabel1, *TotalL1;
-    QLabel *Label3, *AlliedTotal, *Label4, *AlliedLostNo, *TotalLabel2, *TotalL2;
-    QLabel *Label5, *Label8;
+    QWidget* Panel1 = nullptr;
+    QLabel *Label6 = nullptr, *NavyWinsLabel = nullptr, *WinnerFlag = nullptr,
+           *WinnerEmblem = nullptr, *WInnerImage = nullptr, *ShipsNameLabel = nullptr,
+           *CommanderLabel = nullptr;
+    QLabel *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr;
+    QLabel *Label1 = nullptr, *AxisTotal = nullptr, *Label2 = nullptr, *AxisLostNo = nullptr,
+           *TotalLabel1 = nullptr, *TotalL1 = nullptr;
+    QLabel *Label3 = nullptr, *AlliedTotal = nullptr, *Label4 = nullptr, *AlliedLostNo = nullptr,
+           *TotalLabel2 = nullptr, *TotalL2 = nullptr;
+    QLabel *Label5 = nullptr, *Label8 = nullptr;
 
     UpwardCall<ProgramFlow> flow{"the end-of-game window to the program"};
     UpwardCall<NetworkBoard> network{"the end-of-game window to the multi-player window"};
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildLayout();
     void ShowNavy(QChar navy);
     void LeaveWindow();

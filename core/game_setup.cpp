@@ -326,6 +326,7 @@ void GameSetup::NetworkGameVariables(bool joining) {
     g.RepairReady = 0;
     g.PlayerTurn = 1;
     g.OpponentTurn = 0;
+    g.SideToMove = QLatin1Char('E');  // the host moves first, on both programs
     g.MoveMessage.clear();
     g.MoveMessageLocked = 0;
     p.random->Seed();

@@ -42,14 +42,20 @@ void SettingsLines::SetLine(int line, const QString& value) {
 bool SettingsLines::Load(const Files& files) {
     QByteArray bytes;
     if (!files.LoadBytes(kSettingsFile, bytes)) return false;
+    Parse(bytes);
+    return true;
+}
+
+void SettingsLines::Parse(const QByteArray& bytes) {
     byteOrderMark_ = bytes.startsWith(kByteOrderMark);
     read_ = SplitLines(bytes);
     lines_.clear();
     for (const QByteArray& line : read_) lines_ << DecodeLine(line);
-    return true;
 }
 
-bool SettingsLines::Save(Files& files) const {
+bool SettingsLines::Save(Files& files) const { return files.SaveBytes(kSettingsFile, Serialized()); }
+
+QByteArray SettingsLines::Serialized() const {
     QByteArray bytes = byteOrderMark_ ? kByteOrderMark : QByteArray();
     for (int i = 0; i < lines_.size(); ++i) {
         // Unchanged text goes back as the bytes it came from, so a Latin-1 comment stays Latin-1.
@@ -57,7 +63,7 @@ bool SettingsLines::Save(Files& files) const {
         bytes += unchanged ? read_[i] : lines_[i].toUtf8();
         bytes += "\r\n";
     }
-    return files.SaveBytes(kSettingsFile, bytes);
+    return bytes;
 }
 
 void ApplySettingsLines(const SettingsLines& lines, Settings& settings) {

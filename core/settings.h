@@ -64,6 +64,9 @@ public:
     bool Load(const Files& files);
     // Writes every line back, replacing the file only by a complete new one.
     bool Save(Files& files) const;
+    // The lines from a file's bytes, and the bytes the lines are written back as.
+    void Parse(const QByteArray& bytes);
+    QByteArray Serialized() const;
 
 private:
     QStringList lines_;
@@ -72,7 +75,8 @@ private:
 };
 
 // Sets the variables from the settings lines. A line that is missing, or empty, leaves its
-// variable as it was.
+// variable as it was. A letter the setting does not know is taken as it stands: the options
+// window then selects nothing for it, and the rules read it as they read any other.
 void ApplySettingsLines(const SettingsLines& lines, Settings& settings);
 
 // Gives every setting line that is missing or empty the value its variable holds, so the

@@ -11,7 +11,7 @@ struct Context;
 
 // The about window: the program's name and version, its makers, an address and a web page.
 class TAboutForm : public QWidget {
-public:
+  public:
     explicit TAboutForm(Context& context, QWidget* parent = nullptr);
 
     void MailClick();
@@ -19,10 +19,10 @@ public:
     // The mouse is over the inner panel: both links return to their normal colour.
     void PanelHover();
 
-    QLabel* NameLine;
-    QLabel* MakerLine;
-    QLabel* MailLine;
-    QLabel* WebLine;
+    QLabel* NameLine = nullptr;
+    QLabel* MakerLine = nullptr;
+    QLabel* MailLine = nullptr;
+    QLabel* WebLine = nullptr;
 
     // Shows the window centred over the menu, with the keyboard.
     void ShowCentred();
@@ -30,14 +30,14 @@ public:
     // Closing the window gives the main menu back.
     UpwardCall<ProgramFlow> flow{"the about window to the program"};
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     Context& context_;
-    QWidget* panel_;
+    QWidget* panel_ = nullptr;
 };
 
 inline const QString kMakerMail = QStringLiteral("captains@korvald.example");

@@ -20,7 +20,7 @@ struct Platform;
 // effect in memory at once; only "submit" writes the settings file. Esc leaves without
 // saving and takes back what was changed since the window opened.
 class TOptions : public QWidget {
-public:
+  public:
     // Submit loads the chosen map into the game's map lines.
     TOptions(Context& context, Game& game, QWidget* parent = nullptr);
 
@@ -48,33 +48,33 @@ public:
     void Label8MouseEnter();
     void HoverEnd();
 
-    QWidget* Panel1;
-    QLabel* TitleLabel;
-    QLabel* NavyLabel;
-    QLabel* MapLabel;
-    QLabel* SoundLabel;
-    QLabel* LangLabel;
-    QLabel* RevealLabel;
-    QLabel* ReconnLabel;
-    QLabel* CombatLabel;
-    QLabel* FlagLabel;
-    QLabel* Label8;  // the submit line
-    QComboBox* NavyList;
-    QComboBox* MapList;
-    QComboBox* SoundBox;
-    QComboBox* LangBox;
-    QComboBox* revealBox;
-    QComboBox* ReconnBox;
-    QComboBox* CombatBox;
-    QComboBox* FlagBox;
+    QWidget* Panel1 = nullptr;
+    QLabel* TitleLabel = nullptr;
+    QLabel* NavyLabel = nullptr;
+    QLabel* MapLabel = nullptr;
+    QLabel* SoundLabel = nullptr;
+    QLabel* LangLabel = nullptr;
+    QLabel* RevealLabel = nullptr;
+    QLabel* ReconnLabel = nullptr;
+    QLabel* CombatLabel = nullptr;
+    QLabel* FlagLabel = nullptr;
+    QLabel* Label8 = nullptr;  // the submit line
+    QComboBox* NavyList = nullptr;
+    QComboBox* MapList = nullptr;
+    QComboBox* SoundBox = nullptr;
+    QComboBox* LangBox = nullptr;
+    QComboBox* revealBox = nullptr;
+    QComboBox* ReconnBox = nullptr;
+    QComboBox* CombatBox = nullptr;
+    QComboBox* FlagBox = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildLayout();
     void SelectFromVariables();
     void SetSubmitColour(bool hover);

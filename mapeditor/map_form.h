@@ -23,7 +23,7 @@ struct Context;
 // chooses the home edge, marks land cells, places the first side's twenty ships in the home
 // band, and stores the map beside the built-in ones. Closing it keeps where the player was.
 class TMapForm : public QWidget {
-public:
+  public:
     explicit TMapForm(Context& context, QWidget* parent = nullptr);
 
     // Shows the editor centred on the screen.
@@ -58,31 +58,34 @@ public:
 
     UpwardCall<ProgramFlow> flow{"the map editor to the program"};
 
-    QLabel* Title;
-    QLineEdit* OutBox;
-    QToolButton *CloseButton, *HelpButton, *LoadButton, *ClearButton, *StoreButton;
-    QLabel* NameLabel;
-    QLineEdit* Edit1;
-    QRadioButton *Europe, *Asia;
-    QLabel *HomeTitle, *LandTitle, *ShipsTitle;
-    QToolButton *HomeButton, *HomeConfirm, *AddLand, *UndoLand, *LandConfirm, *EnableShips, *UndoShips,
-        *ShipsConfirm;
-    QListWidget* ListBox1;
+    QLabel* Title = nullptr;
+    QLineEdit* OutBox = nullptr;
+    QToolButton *CloseButton = nullptr, *HelpButton = nullptr, *LoadButton = nullptr,
+                *ClearButton = nullptr, *StoreButton = nullptr;
+    QLabel* NameLabel = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QRadioButton *Europe = nullptr, *Asia = nullptr;
+    QLabel *HomeTitle = nullptr, *LandTitle = nullptr, *ShipsTitle = nullptr;
+    QToolButton *HomeButton = nullptr, *HomeConfirm = nullptr, *AddLand = nullptr,
+                *UndoLand = nullptr, *LandConfirm = nullptr, *EnableShips = nullptr,
+                *UndoShips = nullptr, *ShipsConfirm = nullptr;
+    QListWidget* ListBox1 = nullptr;
     std::array<QLabel*, 10> Counters{};
-    QMenu* HomeMenu;
+    QMenu* HomeMenu = nullptr;
 
     // Where the map area starts and how big a cell is.
     static constexpr int kLeft = 111, kTop = 131, kCellWidth = 67, kCellHeight = 48;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void BuildLayout();
-    QToolButton* Button(QWidget* parent, const QString& text, const QString& hint, QRect where, bool step);
+    QToolButton* Button(QWidget* parent, const QString& text, const QString& hint, QRect where,
+                        bool step);
     void ShowCounters();
     void SetHomePicture(const QString& sprite);
     void DrawCell(const QString& sprite, int x, int y, bool transparent);
@@ -90,10 +93,10 @@ private:
 
     Context& context_;
     MapSheet sheet_;
-    QButtonGroup* steps_;
-    QImage screen_;     // what the window shows
-    QImage WorkImage;   // the map as it stands
-    QImage BaseImage;   // the map as the current step began; undo goes back to it
+    QButtonGroup* steps_ = nullptr;
+    QImage screen_;             // what the window shows
+    QImage WorkImage;           // the map as it stands
+    QImage BaseImage;           // the map as the current step began; undo goes back to it
     int column_ = 0, row_ = 0;  // the cell of the last click
 };
 

@@ -26,9 +26,9 @@ struct GamePictures;
 // two programs finding each other, exchanges the greeting and the table, starts the game on
 // both, and then carries the moves and turns of the network game.
 class TMPForm : public QWidget, public NetworkBoard {
-public:
-    TMPForm(Context& context, Game& game, GamePictures& pictures, TMainForm& board, GameSetup& setup,
-            QWidget* parent = nullptr);
+  public:
+    TMPForm(Context& context, Game& game, GamePictures& pictures, TMainForm& board,
+            GameSetup& setup, QWidget* parent = nullptr);
     ~TMPForm() override;
 
     // Shows the window over the whole screen at its first choice.
@@ -72,30 +72,34 @@ public:
 
     UpwardCall<ProgramFlow> flow{"the multi-player window to the program"};
 
-    QWidget* BackPanel;
-    QLabel* Label4;
-    QWidget* MainPanel;
-    QWidget* StartPanel;
-    QLabel *Label8, *Label9, *Label1;
-    QWidget* SvrPanel;
-    QLabel *Label2, *Label3, *Label15, *ServerPortLab, *SvrLogLabel, *Label10, *Label7;
-    QLineEdit *ServerIP, *AlliedName, *GameName, *ServerPortEdit;
-    QWidget* AxisPanel;
-    QLabel *Label6, *Label26;
-    QLineEdit *AxisName, *Edit6;
-    QWidget* ClientPanel;
-    QLabel *Label5, *Label11, *Label12, *Label13, *Label14, *CltLogLabel;
-    QLineEdit *ClientIP, *Edit1, *ClientPortEdit;
-    QWidget* AlliedPanel;
-    QLabel *Label21, *Label17, *Label22, *Label18, *Label19;
-    QLineEdit *Edit4, *Edit3, *Edit5;
-    QLineEdit* outBox;
+    QWidget* BackPanel = nullptr;
+    QLabel* Label4 = nullptr;
+    QWidget* MainPanel = nullptr;
+    QWidget* StartPanel = nullptr;
+    QLabel *Label8 = nullptr, *Label9 = nullptr, *Label1 = nullptr;
+    QWidget* SvrPanel = nullptr;
+    QLabel *Label2 = nullptr, *Label3 = nullptr, *Label15 = nullptr, *ServerPortLab = nullptr,
+           *SvrLogLabel = nullptr, *Label10 = nullptr, *Label7 = nullptr;
+    QLineEdit *ServerIP = nullptr, *AlliedName = nullptr, *GameName = nullptr,
+              *ServerPortEdit = nullptr;
+    QWidget* AxisPanel = nullptr;
+    QLabel *Label6 = nullptr, *Label26 = nullptr;
+    QLineEdit *AxisName = nullptr, *Edit6 = nullptr;
+    QWidget* ClientPanel = nullptr;
+    QLabel *Label5 = nullptr, *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr,
+           *Label14 = nullptr, *CltLogLabel = nullptr;
+    QLineEdit *ClientIP = nullptr, *Edit1 = nullptr, *ClientPortEdit = nullptr;
+    QWidget* AlliedPanel = nullptr;
+    QLabel *Label21 = nullptr, *Label17 = nullptr, *Label22 = nullptr, *Label18 = nullptr,
+           *Label19 = nullptr;
+    QLineEdit *Edit4 = nullptr, *Edit3 = nullptr, *Edit5 = nullptr;
+    QLineEdit* outBox = nullptr;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildLayout();
     void WireSockets();
     void Hover(QLabel* label);
@@ -146,7 +150,7 @@ private:
     std::map<TSimpleTCPClient*, MessageReader> serverReaders_;
     MessageReader clientReader_;
     QString lastStatus_;
-    QStringList incoming_;     // the host's table as it arrives, taken over once complete
+    QStringList incoming_;         // the host's table as it arrives, taken over once complete
     bool incomingBroken_ = false;  // a line of the table on its way was refused
     bool tableReady_ = false;      // a whole, well-formed table has come
     std::vector<QLabel*> clickable_;

@@ -5,6 +5,7 @@
 #include "core/game_pictures.h"
 #include "core/game_setup.h"
 #include "core/main_form.h"
+#include "core/unit_codes.h"
 #include "net/net_state.h"
 #include "net/table_hash.h"
 #include "platform/platform.h"
@@ -166,18 +167,18 @@ void NetworkGame::Wake(bool joining) {
 void NetworkGame::CheckEncounter() {
     Game& g = game_;
     const UnitTable& table = g.scratchpad;
-    int first = -1, second = -1;
-    for (int d = 1; d < table.Count(); ++d) {
-        if (table.Side(d) != QLatin1Char('D')) continue;
-        for (int e = 1; e < table.Count(); ++e)
-            if (table.Side(e) == QLatin1Char('E') && table.PosX(e) == table.PosX(d) && table.PosY(e) == table.PosY(d)) {
-                first = e;
-                second = d;
-            }
-    }
-    if (first < 0) return;
-    TakeFighter(g, first);
-    TakeFighter(g, second);
+    // The fight the peer's step caused is fought on the cell that unit stepped onto, against
+    // the opposing unit the peer's own step met there. (Taking the last pair of opposing units
+    // that share any cell would fight an old, undecided meeting instead, and the two tables
+    // would part.)
+    const QChar side = SideOfCode(state_.LastMovedCode);
+    const int moved = table.FindSide(state_.LastMovedCode, side);
+    if (moved < 0) return;
+    const QChar other = side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
+    const int met = LastUnitOn(table, other, table.PosX(moved), table.PosY(moved));
+    if (met < 0) return;
+    TakeFighter(g, moved);
+    TakeFighter(g, met);
     if (context_.settings.AdditionalDamage == QLatin1Char('Y')) MultiCombat(g);
     NoComputer none;
     Battle(scene_, none, *endOfGame, window);

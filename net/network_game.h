@@ -44,7 +44,7 @@ public:
     // The peer's turn token has come: this program's turn starts.
     void ClientWake();
     void PlayerWake();
-    // The fight the peer's step caused: the last pair of opposing units sharing a cell.
+    // The fight the peer's step caused: its unit against what stands on the cell it stepped to.
     void CheckEncounter();
 
     // A line in the board's report box.

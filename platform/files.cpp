@@ -96,11 +96,17 @@ bool Files::LoadBytes(const QString& name, QByteArray& bytes) const {
     return false;
 }
 
+QStringList DecodeLines(const QByteArray& bytes) {
+    QStringList lines;
+    for (const QByteArray& line : SplitLines(bytes)) lines << DecodeLine(line);
+    return lines;
+}
+
 bool Files::LoadLines(const QString& name, QStringList& lines) const {
     lines.clear();
     QByteArray bytes;
     if (!LoadBytes(name, bytes)) return false;
-    for (const QByteArray& line : SplitLines(bytes)) lines << DecodeLine(line);
+    lines = DecodeLines(bytes);
     return true;
 }
 

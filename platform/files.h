@@ -50,6 +50,8 @@ private:
 QList<QByteArray> SplitLines(const QByteArray& bytes);
 // One line's text: UTF-8, or Latin-1 when the bytes are not UTF-8 (a file from an old editor).
 QString DecodeLine(const QByteArray& bytes);
+// The lines of a text file's bytes, as LoadLines reads them.
+QStringList DecodeLines(const QByteArray& bytes);
 // A game file name as the player's system writes it: "maps/$CORK.map" for "maps\$CORK.map".
 QString ShownPath(const QString& name);
 

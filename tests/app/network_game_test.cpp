@@ -13,114 +13,15 @@
 #include "frontend/intro_form.h"
 #include "net/mp_form.h"
 #include "net/table_hash.h"
-#include "play/radar.h"
-#include "tests/support/loopback.h"
-#include "tests/support/test_platform.h"
+#include "tests/app/network_players.h"
 
 namespace kvd {
 namespace {
 
-using test::FreePort;
+using test::ChooseStep;
+using test::NetworkGameTest;
+using test::Player;
 using test::Until;
-
-struct Player {
-    Player() {
-        t.UseBuiltInAssets();
-        t.CopyData("config");
-        t.CopyData("maps");
-        t.CopyData("help");
-        program = std::make_unique<Program>(t.Services());
-    }
-    Game& game() { return program->TheGame(); }
-    TMPForm& window() { return program->MultiPlayer(); }
-    TMainForm& board() { return program->Board(); }
-    void ClickCell(int column, int row) {
-        const QPoint at = board().Geometry().Cell(column, row).center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, board().mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&board(), &press);
-    }
-    test::TestPlatform t;
-    std::unique_ptr<Program> program;
-};
-
-// The two programs of one game, from the host's Host to both boards.
-struct NetworkGameTest : ::testing::Test {
-    Player host, joining;
-    quint16 port = FreePort();
-
-    void Connect() {
-        host.window().ShowFullScreen();
-        host.window().Label8Click();
-        host.window().AlliedName->setText(QStringLiteral("Alice"));
-        host.window().GameName->setText(QStringLiteral("Loopback"));
-        host.window().ServerPortEdit->setText(QString::number(port));
-        host.window().Label10Click();
-        ASSERT_TRUE(host.window().Server().Listen()) << host.window().SvrLogLabel->text().toStdString();
-
-        joining.window().ShowFullScreen();
-        joining.window().Label9Click();
-        joining.window().ClientIP->setText(QStringLiteral("127.0.0.1"));
-        joining.window().Edit1->setText(QStringLiteral("Bob"));
-        joining.window().ClientPortEdit->setText(QString::number(port));
-        joining.window().Label13Click();
-        ASSERT_TRUE(Until([&] { return host.window().State().NetStage == 3 && joining.window().State().NetStage == 2; }));
-    }
-    void Start() {
-        host.window().Label10Click();
-        ASSERT_TRUE(Until([&] { return joining.game().GameActive == 1 && host.game().GameActive == 1; }));
-    }
-    bool HostReady() {
-        Game& g = host.game();
-        return g.GameActive == 1 && g.PlayerTurn == 1 && g.SideToMove == QLatin1Char('E') && !g.guard.Running();
-    }
-    bool JoiningReady() {
-        Game& g = joining.game();
-        return g.GameActive == 1 && g.OpponentTurn == 1 && g.SideToMove == QLatin1Char('D') && !g.guard.Running();
-    }
-    bool BothOver() { return host.game().GameActive == 0 && joining.game().GameActive == 0; }
-};
-
-// A step for a side: into an opposing unit when one is next to a unit, otherwise toward the
-// nearest opposing unit. False when no unit can move.
-bool ChooseStep(const Game& game, QChar side, QPoint& from, QPoint& to, bool& attack) {
-    const UnitTable& table = game.scratchpad;
-    const QChar other = side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
-    int best = 1000;
-    attack = false;
-    for (int i = 1; i < table.Count(); ++i) {
-        const int code = table.Code(i);
-        if (table.Side(i) != side || code == 1 || CodeIn(code, 23, 25) || CodeIn(code, 47, 49)) continue;
-        const int x = table.PosX(i), y = table.PosY(i);
-        // Two own units on one cell: the first one found is the one a click selects.
-        if (table.Find(code) != i) continue;
-        bool first = true;
-        for (int k = 1; k < i && first; ++k)
-            if (table.Side(k) == side && table.PosX(k) == x && table.PosY(k) == y) first = false;
-        if (!first) continue;
-        const QString radar = Radar(game, x, y);
-        for (int d = 1; d <= 8; ++d) {
-            const Offset o = DirectionOffset(d);
-            const int c = x + o.dc, r = y + o.dr;
-            const QChar seen = radar[d - 1];
-            const bool free = seen == QChar(u'0' + d);
-            const bool enemy = seen == other && !HoldsUnitOf(game, side, c, r);
-            if (!free && !enemy) continue;
-            int distance = enemy ? -1 : 100;
-            if (!enemy)
-                for (int j = 1; j < table.Count(); ++j)
-                    if (table.Side(j) == other && table.Code(j) != 1)
-                        distance = std::min(distance, std::max(std::abs(table.PosX(j) - c), std::abs(table.PosY(j) - r)));
-            if (distance < best) {
-                best = distance;
-                from = QPoint(x, y);
-                to = QPoint(c, r);
-                attack = enemy;
-            }
-        }
-    }
-    return best < 1000;
-}
 
 TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
     Connect();
@@ -135,13 +36,14 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
     EXPECT_EQ(host.game().scratchpad.FindSide(1, QLatin1Char('E')), -1) << "no radar aircraft in a network game";
 
     int turns = 0, hostAttacks = 0, joiningAttacks = 0;
+    std::mt19937 draw(7);
     while (!BothOver() && turns < 800) {
         const bool hostMoves = HostReady();
         ASSERT_TRUE(hostMoves || JoiningReady()) << "turn " << turns << ": nobody may move";
         Player& mover = hostMoves ? host : joining;
         QPoint from, to;
         bool attack = false;
-        ASSERT_TRUE(ChooseStep(mover.game(), hostMoves ? QLatin1Char('E') : QLatin1Char('D'), from, to, attack));
+        ASSERT_TRUE(ChooseStep(mover.game(), hostMoves ? QLatin1Char('E') : QLatin1Char('D'), from, to, attack, draw));
         (hostMoves ? hostAttacks : joiningAttacks) += attack;
         mover.ClickCell(from.x(), from.y());
         ASSERT_EQ(mover.game().UnitSelected, 1) << "turn " << turns;
@@ -174,9 +76,10 @@ namespace {
 // One step of the side to move, and the turn handed over.
 void Step(NetworkGameTest& test, bool hostMoves) {
     Player& mover = hostMoves ? test.host : test.joining;
+    std::mt19937 draw(11);
     QPoint from, to;
     bool attack = false;
-    ASSERT_TRUE(ChooseStep(mover.game(), hostMoves ? QLatin1Char('E') : QLatin1Char('D'), from, to, attack));
+    ASSERT_TRUE(ChooseStep(mover.game(), hostMoves ? QLatin1Char('E') : QLatin1Char('D'), from, to, attack, draw));
     mover.ClickCell(from.x(), from.y());
     mover.ClickCell(to.x(), to.y());
     ASSERT_TRUE(Until([&] { return hostMoves ? test.JoiningReady() : test.HostReady(); }));
