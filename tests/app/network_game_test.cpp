@@ -141,3 +141,48 @@ TEST_F(NetworkGameTest, ALostPeerIsReportedAndThePlayerLeavesByTheQuitCorner) {
 
 }  // namespace
 }  // namespace kvd
+
+namespace kvd {
+namespace {
+
+TEST_F(NetworkGameTest, ATurnStartFightsThePeersStepNotAnOldMeetingElsewhere) {
+    Connect();
+    Start();
+    // Free water: a cell and its east neighbour for the new fight, one more for an old one.
+    const MapLines& map = host.game().MemoPad;
+    auto free = [&](int c, int r) {
+        if (map.IsLand(c, r)) return false;
+        const UnitTable& t = host.game().scratchpad;
+        for (int i = 1; i < t.Count(); ++i)
+            if (t.PosX(i) == c && t.PosY(i) == r) return false;
+        return true;
+    };
+    QPoint fight(-1, -1), old(-1, -1);
+    for (int r = 4; r <= 5; ++r)
+        for (int c = 0; c < 9; ++c) {
+            if (fight.x() < 0 && free(c, r) && free(c + 1, r)) fight = QPoint(c, r);
+            else if (old.x() < 0 && free(c, r) && (r != fight.y() || c > fight.x() + 2)) old = QPoint(c, r);
+        }
+    ASSERT_GE(fight.x(), 0);
+    ASSERT_GE(old.x(), 0);
+    // The same units on both tables: a cruiser beside a destroyer, and a submarine sharing a
+    // cell with the battleship from an earlier meeting that came to nothing.
+    for (Player* player : {&host, &joining}) {
+        UnitTable& t = player->game().scratchpad;
+        t.SetPos(t.FindSide(19, QLatin1Char('E')), fight.x(), fight.y());
+        t.SetPos(t.FindSide(35, QLatin1Char('D')), fight.x() + 1, fight.y());
+        t.SetPos(t.FindSide(4, QLatin1Char('E')), old.x(), old.y());
+        t.SetPos(t.FindSide(45, QLatin1Char('D')), old.x(), old.y());
+    }
+    host.board().PreDraw();
+    const int before = host.game().scratchpad.Strength(host.game().scratchpad.FindSide(45, QLatin1Char('D')));
+    host.ClickCell(fight.x(), fight.y());
+    host.ClickCell(fight.x() + 1, fight.y());
+    ASSERT_TRUE(Until([&] { return JoiningReady(); }));
+    EXPECT_EQ(TableHash(host.game().scratchpad), TableHash(joining.game().scratchpad));
+    const UnitTable& t = joining.game().scratchpad;
+    EXPECT_EQ(t.Strength(t.FindSide(45, QLatin1Char('D'))), before) << "the old meeting is not fought again";
+}
+
+}  // namespace
+}  // namespace kvd
