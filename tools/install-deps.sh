@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and running the game needs.
 # Quiet and quick when everything is already there.
+#
+#   tools/install-deps.sh            what ./run.sh and ./test.sh need
+#   tools/install-deps.sh --checks   also clang with its sanitizer and fuzzer runtimes, for the
+#                                    checked build and the fuzz targets (.ci/run)
 set -euo pipefail
 
 packages=(
@@ -10,6 +14,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
 )
+if [ "${1:-}" = "--checks" ]; then
+    packages+=(clang libclang-rt-dev llvm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
