@@ -5,17 +5,25 @@
       Prints W/E/S/N of a 4:3 spherical-Mercator box centred on LON/LAT that is WIDTH degrees
       of longitude wide (times SCALE, for the padded box the sea shading is computed over).
 
-  map_cells.py write MASK.pgm NAME REGION SHARE MARKS LON LAT WIDTH OUT.map
-      Reads a 1024 x 768 land mask (black land, white sea, anti-aliased), measures the land
-      share of each of the 10 x 10 cells, marks every cell holding at least SHARE of land,
-      picks the home position and writes the map file with CR LF line ends. MARKS lists
-      "lon:lat" points (comma separated, or "-") that must fall in land cells: the place a
-      map is named after. Prints one summary line; fails when the map breaks a rule (unless
-      MAKE_MAPS_DRAFT is set, which writes the map anyway while boxes are being tried out).
+  map_cells.py write PICTURE.ppm NAME REGION SHARE MARKS LON LAT WIDTH OUT.map
+      Reads the finished chart (1024 x 768, decoded to a binary PPM) and measures the land
+      drawn in each of the 10 x 10 cells the way the map tests do: a pixel is land when it is
+      redder than it is blue (sand, olive and the coast pen against the blues of the sea).
+      Every cell holding at least SHARE of land becomes land, and so does a cell that a
+      diagonal step would otherwise carry a ship across drawn land through. Picks the home
+      position and writes the map file with CR LF line ends. MARKS lists "lon:lat" points
+      (comma separated, or "-") that must fall in land cells: the place a map is named after.
+      Prints one summary line; fails when the map breaks a rule (unless MAKE_MAPS_DRAFT is
+      set, which writes the map anyway while boxes are being tried out).
 
   map_cells.py distance MASK.pgm SEA_REACH LAND_REACH SEA.pgm LAND.pgm
       Exact distance from the coast of every pixel of a mask, in the sea and on land, as
       16-bit greys: 0 on the coast, white SEA_REACH (LAND_REACH) pixels away and beyond.
+
+  map_cells.py reef MASK.pgm RADIUS CLOSED.pgm
+      For an atoll: closes the gaps of less than 2 x RADIUS pixels between the islets of a
+      mask (black land), so that the islets of one rim join into a ring round their lagoon.
+      Writes the closed shape as an 8-bit mask, white inside.
 """
 
 import math
@@ -27,6 +35,15 @@ CELLS = 10
 CELL_W, CELL_H = WIDTH / CELLS, HEIGHT / CELLS
 MAX_LAND = 18           # land cells a map may have
 BAND_LAND = 5           # land cells a starting band may have (28 units need room in 40 cells)
+SEA_CELL_LAND = 1 / 3   # a sea cell must show less land than this
+SAILABLE_LAND = 0.15    # at most this part of the drawn land may lie in sea cells
+# A diagonal step between two sea cells passes the corner they share. Its path near the corner
+# is the strip CORNER_REACH pixels either way along the line between the two cell centres and
+# CORNER_HALF_WIDTH pixels either side of it; less than CORNER_LAND of that strip may be land,
+# or the ship would sail across an island drawn over the corner.
+CORNER_REACH = 26
+CORNER_HALF_WIDTH = 6
+CORNER_LAND = 0.15
 BANDS = {               # home letter -> (player's band, opponent's band), as (axis, first index)
     "L": (("col", 0), ("col", 6)),
     "R": (("col", 6), ("col", 0)),
@@ -51,16 +68,35 @@ def box(lon, lat, width, scale=1.0):
     return lon - w / 2, lon + w / 2, latitude(y - half_h), latitude(y + half_h)
 
 
+def read_netpbm(path, magic):
+    """Width, height and pixel bytes of an 8-bit binary PGM (b"P5") or PPM (b"P6")."""
+    data = open(path, "rb").read()
+    fields, at = [], 0
+    while len(fields) < 4:
+        while data[at:at + 1].isspace():
+            at += 1
+        if data[at:at + 1] == b"#":
+            at = data.index(b"\n", at)
+            continue
+        end = at
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[at:end])
+        at = end
+    at += 1  # one white space byte ends the header; the pixels may start with any byte
+    if fields[0] != magic or int(fields[3]) != 255:
+        raise SystemExit(f"{path}: not an 8-bit binary {magic.decode()} file")
+    w, h = int(fields[1]), int(fields[2])
+    channels = 3 if magic == b"P6" else 1
+    return w, h, data[at:at + w * h * channels]
+
+
 def read_pgm(path, size=(WIDTH, HEIGHT)):
     """The pixels of an 8-bit binary PGM, row by row; size None takes any size."""
-    data = open(path, "rb").read()
-    magic, w, h, maxval, pixels = data.split(maxsplit=4)
-    if magic != b"P5" or int(maxval) != 255:
-        raise SystemExit(f"{path}: not an 8-bit binary PGM")
-    w, h = int(w), int(h)
+    w, h, pixels = read_netpbm(path, b"P5")
     if size is not None and (w, h) != size:
         raise SystemExit(f"{path}: {w}x{h}, expected {size[0]}x{size[1]}")
-    return w, h, pixels[: w * h]
+    return w, h, pixels
 
 
 FAR = 1e12  # "no feature yet" in the distance transform
@@ -119,18 +155,73 @@ def distance(args):
     write_pgm16(land_out, w, h, [d / float(land_reach) for d in land_d])
 
 
-def land_shares(pixels):
-    """Land share of each cell, indexed [column][row]; a pixel's darkness is its land share."""
+def read_ppm(path):
+    """The land pixels of a 1024 x 768 8-bit binary PPM: 1 where red exceeds blue, else 0."""
+    w, h, pixels = read_netpbm(path, b"P6")
+    if (w, h) != (WIDTH, HEIGHT):
+        raise SystemExit(f"{path}: {w}x{h}, expected {WIDTH}x{HEIGHT}")
+    return bytes(1 if r > b else 0 for r, b in zip(pixels[0::3], pixels[2::3]))
+
+
+def cell_edges(size, cells=CELLS):
+    """First pixel of each cell along an axis (and the end): pixel p is in cell p * 10 // size."""
+    return [-(-i * size // cells) for i in range(cells + 1)]
+
+
+def land_shares(land):
+    """Share of land pixels in each cell, indexed [column][row]."""
+    xs, ys = cell_edges(WIDTH), cell_edges(HEIGHT)
     sums = [[0] * CELLS for _ in range(CELLS)]
-    column_of = [min(CELLS - 1, int(x / CELL_W)) for x in range(WIDTH)]
-    for y in range(HEIGHT):
-        row = min(CELLS - 1, int(y / CELL_H))
-        line = pixels[y * WIDTH:(y + 1) * WIDTH]
-        for x, value in enumerate(line):
-            if value < 255:
-                sums[column_of[x]][row] += 255 - value
-    full = CELL_W * CELL_H * 255
-    return [[min(1.0, s / full) for s in col] for col in sums]
+    for r in range(CELLS):
+        for y in range(ys[r], ys[r + 1]):
+            line = land[y * WIDTH:(y + 1) * WIDTH]
+            for c in range(CELLS):
+                sums[c][r] += sum(line[xs[c]:xs[c + 1]])
+    return [[sums[c][r] / ((xs[c + 1] - xs[c]) * (ys[r + 1] - ys[r])) for r in range(CELLS)]
+            for c in range(CELLS)]
+
+
+def corner_steps():
+    """The diagonal steps across each inner corner: ((cell, cell), pixel indices of the strip
+    the step passes near the corner). The line between two cell centres runs along (4, 3) or
+    (4, -3); the sums are in tenths of a pixel so that every pixel falls the same side of the
+    strip's edge here and in the tests."""
+    steps = []
+    for c in range(1, CELLS):
+        for r in range(1, CELLS):
+            cx, cy = c * WIDTH, r * HEIGHT  # the corner, in tenths of a pixel
+            for down in (1, -1):
+                cells = ((c - 1, r - 1), (c, r)) if down == 1 else ((c - 1, r), (c, r - 1))
+                strip = []
+                for y in range(int(r * CELL_H) - 40, int(r * CELL_H) + 41):
+                    for x in range(int(c * CELL_W) - 40, int(c * CELL_W) + 41):
+                        dx, dy = 10 * x + 5 - cx, 10 * y + 5 - cy
+                        along = 8 * dx + 6 * down * dy
+                        across = 6 * down * dx - 8 * dy
+                        if abs(along) <= 100 * CORNER_REACH and abs(across) <= 100 * CORNER_HALF_WIDTH:
+                            strip.append(y * WIDTH + x)
+                steps.append((cells, strip))
+    return steps
+
+
+def choose_land(shares, land_pixels, share):
+    """The cells with at least `share` of land, and a cell more for every diagonal step between
+    two sea cells that would cross drawn land at their corner: of the two, the one with more
+    land. Returns the land cells, the cells added that way, and every step's corner land."""
+    land = {(c, r) for c in range(CELLS) for r in range(CELLS) if shares[c][r] >= share}
+    corners = [(cells, sum(land_pixels[i] for i in strip) / len(strip))
+               for cells, strip in corner_steps()]
+    bridged = []
+    changed = True
+    while changed:
+        changed = False
+        for (a, b), corner in corners:
+            if corner >= CORNER_LAND and a not in land and b not in land:
+                cell = a if shares[a[0]][a[1]] >= shares[b[0]][b[1]] else b
+                land.add(cell)
+                bridged.append(cell)
+                changed = True
+    return land, bridged, corners
 
 
 def band_cells(axis, first):
@@ -164,10 +255,11 @@ def cell_of(lon, lat, west, east, south, north):
 
 
 def write(args):
-    mask, name, region, share, marks, lon, lat, width, out = args
+    picture, name, region, share, marks, lon, lat, width, out = args
     share = float(share)
-    shares = land_shares(read_pgm(mask)[2])
-    land = {(c, r) for c in range(CELLS) for r in range(CELLS) if shares[c][r] >= share}
+    land_pixels = read_ppm(picture)
+    shares = land_shares(land_pixels)
+    land, bridged, corners = choose_land(shares, land_pixels, share)
     faults = []
     if region not in ("E", "A"):
         faults.append(f"region letter {region!r} is not E or A")
@@ -189,8 +281,15 @@ def write(args):
         faults.append(f"a starting band holds {max(mine, theirs)} land cells, "
                       f"at most {BAND_LAND} allowed")
     # Land drawn in cells that stay sea: the coast a ship may sail over.
-    sailable = sum(shares[c][r] for c in range(CELLS) for r in range(CELLS)
-                   if (c, r) not in land)
+    sea = [(shares[c][r], c, r) for c in range(CELLS) for r in range(CELLS) if (c, r) not in land]
+    most, mc, mr = max(sea) if sea else (0.0, 0, 0)
+    if most >= SEA_CELL_LAND:
+        faults.append(f"sea cell {mc:02d}{mr:02d} shows {most:.2f} land")
+    drawn = sum(map(sum, shares))
+    sailable = sum(v for v, _, _ in sea) / drawn if drawn else 0.0
+    if sailable > SAILABLE_LAND:
+        faults.append(f"{sailable:.1%} of the drawn land lies in sea cells")
+    crossing = max((v for (a, b), v in corners if a not in land and b not in land), default=0.0)
     lines = [
         "[ProjName] =" + name,
         "[Map]      =" + name + ".jpg",
@@ -198,14 +297,34 @@ def write(args):
         "[Location] =" + region,
     ]
     lines += [f"{c:02d}{r:02d}" for r in range(CELLS) for c in range(CELLS) if (c, r) in land]
+    weakest = min((shares[c][r] for c, r in land), default=0.0)
     print(f"{name:12s} land {len(land):2d}  home {home}  bands {mine}/{theirs}  "
-          f"sailable land {sailable:4.2f} cells", flush=True)
+          f"sea cell {most:.2f} ({mc:02d}{mr:02d})  in sea {sailable:5.1%}  corner {crossing:.2f}  "
+          f"weakest land {weakest:.2f}"
+          + (f"  bridged {' '.join(f'{c:02d}{r:02d}' for c, r in bridged)}" if bridged else ""),
+          flush=True)
     for fault in faults:
         print(f"{name}: {fault}", file=sys.stderr)
     if faults and not os.environ.get("MAKE_MAPS_DRAFT"):
         raise SystemExit(1)
     with open(out, "wb") as f:
         f.write(("\r\n".join(lines) + "\r\n").encode("ascii"))
+
+
+def write_pgm8(path, w, h, values):
+    with open(path, "wb") as f:
+        f.write(f"P5\n{w} {h}\n255\n".encode("ascii") + bytes(255 if v else 0 for v in values))
+
+
+def reef(args):
+    mask, radius, closed_out = args
+    radius = float(radius)
+    w, h, pixels = read_pgm(mask, None)
+    land = [v < 224 for v in pixels]  # at this scale a small islet is only a grey pixel
+    # Grow the islets by the radius, then shrink the grown shape by as much.
+    grown = [d <= radius for d in distance_to(land, w, h)]
+    closed = [d > radius for d in distance_to([not v for v in grown], w, h)]
+    write_pgm8(closed_out, w, h, closed)
 
 
 def main(argv):
@@ -217,6 +336,8 @@ def main(argv):
         write(argv[1:])
     elif len(argv) == 6 and argv[0] == "distance":
         distance(argv[1:])
+    elif len(argv) == 4 and argv[0] == "reef":
+        reef(argv[1:])
     else:
         raise SystemExit(__doc__)
 

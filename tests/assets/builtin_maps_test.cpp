@@ -21,9 +21,9 @@ namespace {
 
 constexpr int kBoard = 10;
 constexpr int kMaxLand = 18;
-// Up to 28 units start at random in each four-column (or four-row) band; a few spare cells
-// keep the placement from running out of room.
-constexpr int kFreeCellsPerBand = 32;
+// Up to 28 units start at random in each four-column (or four-row) band; a band holds at most
+// 5 land cells, so the placement never runs short of room.
+constexpr int kFreeCellsPerBand = 35;
 
 // Every built-in map; the Pacific ones are set in region 'A', the others in 'E'.
 const QStringList kEuropeanMaps = {
