@@ -38,22 +38,11 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
     int turns = 0, hostAttacks = 0, joiningAttacks = 0;
     std::mt19937 draw(7);
     while (!BothOver() && turns < 800) {
-        const bool hostMoves = HostReady();
-        ASSERT_TRUE(hostMoves || JoiningReady()) << "turn " << turns << ": nobody may move";
-        Player& mover = hostMoves ? host : joining;
-        QPoint from, to;
-        bool attack = false;
-        ASSERT_TRUE(ChooseStep(mover.game(), hostMoves ? QLatin1Char('E') : QLatin1Char('D'), from, to, attack, draw));
-        (hostMoves ? hostAttacks : joiningAttacks) += attack;
-        mover.ClickCell(from.x(), from.y());
-        ASSERT_EQ(mover.game().UnitSelected, 1) << "turn " << turns;
-        mover.ClickCell(to.x(), to.y());
+        SCOPED_TRACE(testing::Message() << "turn " << turns);
+        bool hostMoved = false, attack = false;
+        ASSERT_NO_FATAL_FAILURE(PlayTurn(draw, &hostMoved, &attack));
+        (hostMoved ? hostAttacks : joiningAttacks) += attack;
         ++turns;
-        ASSERT_TRUE(Until([&] { return BothOver() || (hostMoves ? JoiningReady() : HostReady()); }))
-            << "turn " << turns << ": the turn never passed";
-        if (!BothOver()) {
-            ASSERT_EQ(TableHash(host.game().scratchpad), TableHash(joining.game().scratchpad)) << "turn " << turns;
-        }
     }
     EXPECT_GE(turns, 20);
     EXPECT_GT(hostAttacks, 0);
@@ -73,38 +62,28 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
 namespace kvd {
 namespace {
 
-// One step of the side to move, and the turn handed over.
-void Step(NetworkGameTest& test, bool hostMoves) {
-    Player& mover = hostMoves ? test.host : test.joining;
-    std::mt19937 draw(11);
-    QPoint from, to;
-    bool attack = false;
-    ASSERT_TRUE(ChooseStep(mover.game(), hostMoves ? QLatin1Char('E') : QLatin1Char('D'), from, to, attack, draw));
-    mover.ClickCell(from.x(), from.y());
-    mover.ClickCell(to.x(), to.y());
-    ASSERT_TRUE(Until([&] { return hostMoves ? test.JoiningReady() : test.HostReady(); }));
-}
-
 TEST_F(NetworkGameTest, TablesThatDriftApartAreSeenAndTheHostsTableSentAgain) {
     Connect();
     Start();
-    Step(*this, true);
+    std::mt19937 draw(11);
+    PlayTurn(draw);
     // Something the messages did not carry: the joining program's table differs.
     UnitTable& table = joining.game().scratchpad;
     const int unit = table.FindSide(45, QLatin1Char('D'));
     table.SetStrength(unit, table.Strength(unit) - 1);
-    Step(*this, false);
+    PlayTurn(draw);
     EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(150));
     ASSERT_TRUE(Until([&] { return joining.window().State().NetStage == 3 && TableHash(joining.game().scratchpad) ==
                                                                                    TableHash(host.game().scratchpad); }));
     // The game goes on from the host's table.
-    Step(*this, true);
+    PlayTurn(draw);
     EXPECT_EQ(TableHash(joining.game().scratchpad), TableHash(host.game().scratchpad));
 }
 
 TEST_F(NetworkGameTest, F12SendsTheTableAgainBetweenTheHostsSteps) {
     Connect();
     Start();
+    std::mt19937 draw(11);
     UnitTable& table = joining.game().scratchpad;
     table.SetLine(1, table.Line(1).left(2) + QLatin1Char('9') + table.Line(1).mid(3));
     QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
@@ -114,7 +93,7 @@ TEST_F(NetworkGameTest, F12SendsTheTableAgainBetweenTheHostsSteps) {
     EXPECT_EQ(texts, QStringList({host.program->State().texts.Text(141), host.program->State().texts.Text(142)}));
     ASSERT_TRUE(Until([&] { return host.game().scratchpad.Lines() == joining.game().scratchpad.Lines(); }));
     // Not while the joining player moves.
-    Step(*this, true);
+    PlayTurn(draw);
     host.t.Boxes().Clear();
     QCoreApplication::sendEvent(&host.board(), &f12);
     EXPECT_TRUE(host.t.Boxes().Boxes().empty());
@@ -123,7 +102,8 @@ TEST_F(NetworkGameTest, F12SendsTheTableAgainBetweenTheHostsSteps) {
 TEST_F(NetworkGameTest, ALostPeerIsReportedAndThePlayerLeavesByTheQuitCorner) {
     Connect();
     Start();
-    Step(*this, true);
+    std::mt19937 draw(11);
+    PlayTurn(draw);
     joining.program.reset();  // the joining program ends in the middle of the game
     ASSERT_TRUE(Until([&] { return !host.window().LastStatus().isEmpty(); }));
     EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(149));

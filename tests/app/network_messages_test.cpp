@@ -7,8 +7,7 @@
 #include "core/main_form.h"
 #include "net/mp_form.h"
 #include "net/table_hash.h"
-#include "tests/support/loopback.h"
-#include "tests/support/test_platform.h"
+#include "tests/app/network_players.h"
 
 namespace kvd {
 namespace {
@@ -22,13 +21,9 @@ void Settle() {
 }
 
 struct Scripted : ::testing::Test {
-    Scripted() {
-        t.UseBuiltInAssets();
-        t.CopyData("config");
-        t.CopyData("maps");
-        t.CopyData("help");
-        program = std::make_unique<Program>(t.Services());
-    }
+    test::Player me;
+    test::TestPlatform& t = me.t;
+    std::unique_ptr<Program>& program = me.program;
     Game& game() { return program->TheGame(); }
     TMPForm& window() { return program->MultiPlayer(); }
     QString Text(int n) { return program->State().texts.Text(n); }
@@ -38,8 +33,6 @@ struct Scripted : ::testing::Test {
         t.Folder().LoadLines(QStringLiteral("config/") + file, lines);
         return lines;
     }
-    test::TestPlatform t;
-    std::unique_ptr<Program> program;
     quint16 port = FreePort();
 };
 

@@ -12,6 +12,7 @@
 #include "core/game.h"
 #include "core/main_form.h"
 #include "net/mp_form.h"
+#include "net/table_hash.h"
 #include "play/radar.h"
 #include "tests/support/loopback.h"
 #include "tests/support/test_platform.h"
@@ -74,6 +75,10 @@ struct NetworkGameTest : ::testing::Test {
         return g.GameActive == 1 && g.OpponentTurn == 1 && g.SideToMove == QLatin1Char('D') && !g.guard.Running();
     }
     bool BothOver() { return host.game().GameActive == 0 && joining.game().GameActive == 0; }
+
+    // One step of the side to move, by clicks on its board, and the wait until the other side
+    // may move (or the game is over); then both tables must be the same.
+    void PlayTurn(std::mt19937& draw, bool* hostMoved = nullptr, bool* attacked = nullptr);
 };
 
 // A step for a side, as an all-seeing player would take it: mostly into an opposing unit next
@@ -127,6 +132,24 @@ inline bool ChooseStep(const Game& game, QChar side, QPoint& from, QPoint& to, b
     to = step.to;
     attack = step.distance < 0;
     return true;
+}
+
+inline void NetworkGameTest::PlayTurn(std::mt19937& draw, bool* hostMoved, bool* attacked) {
+    const bool hostMoves = HostReady();
+    ASSERT_TRUE(hostMoves || JoiningReady()) << "nobody may move";
+    Player& mover = hostMoves ? host : joining;
+    QPoint from, to;
+    bool attack = false;
+    ASSERT_TRUE(ChooseStep(mover.game(), hostMoves ? QLatin1Char('E') : QLatin1Char('D'), from, to, attack, draw));
+    if (hostMoved) *hostMoved = hostMoves;
+    if (attacked) *attacked = attack;
+    mover.ClickCell(from.x(), from.y());
+    ASSERT_EQ(mover.game().UnitSelected, 1);
+    mover.ClickCell(to.x(), to.y());
+    ASSERT_TRUE(Until([&] { return BothOver() || (hostMoves ? JoiningReady() : HostReady()); })) << "the turn never passed";
+    if (!BothOver()) {
+        ASSERT_EQ(TableHash(host.game().scratchpad), TableHash(joining.game().scratchpad));
+    }
 }
 
 }  // namespace kvd::test
