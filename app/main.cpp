@@ -9,9 +9,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvald"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icons/korvald.png")));
+    // Ties the windows to the installed menu entry, so the desktop shows its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvald"));
     // The program ends through its own menu, Esc or a failed start, never by a window closing.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // The program folder beside the executable, or the installed data in ../share/korvald
+    // with the player's files in ~/.local/share/korvald: MakeRealPlatform decides.
     kvd::Platform platform = kvd::MakeRealPlatform(QCoreApplication::applicationDirPath());
     kvd::Program program(platform);
     if (program.Ended()) return 1;

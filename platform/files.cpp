@@ -5,20 +5,47 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
 
 namespace kvd {
 
-Files::Files(const QString& programFolder) {
-    folder_ = QDir(programFolder).absolutePath();
-    if (!folder_.endsWith(QLatin1Char('/'))) folder_ += QLatin1Char('/');
+namespace {
+
+// An absolute folder path ending in '/'.
+QString AsRoot(const QString& folder) {
+    QString root = QDir(folder).absolutePath();
+    if (!root.endsWith(QLatin1Char('/'))) root += QLatin1Char('/');
+    return root;
 }
 
+}  // namespace
+
+Files::Files(const QString& programFolder) : folder_(AsRoot(programFolder)) {}
+
+Files::Files(const QString& shippedFolder, const QString& userFolder)
+    : folder_(AsRoot(userFolder)), shipped_(AsRoot(shippedFolder)) {}
+
 QString Files::Resolve(const QString& name) const {
+    const QString own = ResolveIn(folder_, name);
+    if (shipped_.isEmpty() || QFileInfo::exists(own)) return own;
+    const QString shipped = ResolveIn(shipped_, name);
+    return QFileInfo::exists(shipped) ? shipped : own;
+}
+
+QString Files::WritePath(const QString& name) {
+    const QString path = ResolveIn(folder_, name);
+    // The player's folder starts empty; a program folder has its folders from the start.
+    if (!shipped_.isEmpty()) QDir().mkpath(QFileInfo(path).path());
+    return path;
+}
+
+QString Files::ResolveIn(const QString& root, const QString& name) {
     QString path = name;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QString resolved = QDir::isAbsolutePath(path) ? QStringLiteral("/") : folder_;
+    QString resolved = QDir::isAbsolutePath(path) ? QStringLiteral("/") : root;
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     bool matching = true;  // once a component is missing, the rest are kept as written
     for (int i = 0; i < parts.size(); ++i) {
@@ -46,13 +73,13 @@ QString Files::Resolve(const QString& name) const {
 bool Files::Exists(const QString& name) const { return QFileInfo(Resolve(name)).isFile(); }
 
 bool Files::Delete(const QString& name) {
-    const QString path = Resolve(name);
+    const QString path = ResolveIn(folder_, name);
     if (!QFileInfo::exists(path)) return true;
     return QFile::remove(path);
 }
 
 bool Files::Copy(const QString& from, const QString& to) {
-    const QString target = Resolve(to);
+    const QString target = WritePath(to);
     if (QFileInfo::exists(target)) return false;
     return QFile::copy(Resolve(from), target);
 }
@@ -122,7 +149,7 @@ bool Files::SaveLines(const QString& name, const QStringList& lines) {
 bool Files::SaveBytes(const QString& name, const QByteArray& bytes) {
     // Written beside the target and renamed over it only when complete.
     // Unbuffered, so a short write (a full disk) shows here and not as a silently cut file.
-    QSaveFile file(Resolve(name));
+    QSaveFile file(WritePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
@@ -135,14 +162,47 @@ QStringList Files::List(const QString& folder, const QString& mask) const {
     const QRegularExpression pattern(QRegularExpression::wildcardToRegularExpression(mask),
                                      QRegularExpression::CaseInsensitiveOption);
     QStringList names;
-    const QStringList entries = QDir(Resolve(folder)).entryList(QDir::Files | QDir::Hidden);
-    for (const QString& entry : entries)
-        if (pattern.match(entry).hasMatch()) names << entry;
+    QSet<QString> seen;  // lower case: the player's file hides a shipped one of the same name
+    QStringList roots{folder_};
+    if (!shipped_.isEmpty()) roots << shipped_;
+    for (const QString& root : roots) {
+        const QStringList entries = QDir(ResolveIn(root, folder)).entryList(QDir::Files | QDir::Hidden);
+        for (const QString& entry : entries) {
+            if (!pattern.match(entry).hasMatch() || seen.contains(entry.toLower())) continue;
+            seen.insert(entry.toLower());
+            names << entry;
+        }
+    }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int c = a.compare(b, Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;
     });
     return names;
+}
+
+FileRoots FindFileRoots(const QString& exeFolder, const QString& userFolder,
+                        const std::function<bool(const QString&)>& writable) {
+    const QString program = QDir(exeFolder).absolutePath();
+    if (QFileInfo(program + QStringLiteral("/config")).isDir()) {
+        if (userFolder.isEmpty() || writable(program)) return {program, {}};
+        return {program, userFolder};
+    }
+    const QString installed = QDir::cleanPath(program + QStringLiteral("/../share/korvald"));
+    if (!userFolder.isEmpty() && QFileInfo(installed + QStringLiteral("/config")).isDir())
+        return {installed, userFolder};
+    return {program, {}};
+}
+
+bool FolderWritable(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isWritable()) return false;
+    const QFileInfo config(folder + QStringLiteral("/config"));
+    return !config.exists() || (config.isDir() && config.isWritable());
+}
+
+QString UserDataFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/korvald");
 }
 
 }  // namespace kvd

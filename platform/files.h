@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace kvd {
 
@@ -8,21 +9,36 @@ namespace kvd {
 // ("config\last.cfg"). Each component of a name is matched without regard to case, so
 // "config\UShips.cfg" finds "config/Uships.cfg". Text files are read with CR LF or LF line
 // ends and written with CR LF, in UTF-8.
+//
+// A game in a folder it may write has one folder for everything. An installed game has two:
+// the shipped files, never written, and the player's own folder. Then a file is read from the
+// player's folder when it is there and from the shipped files otherwise; every write, copy
+// target and delete goes to the player's folder (making its folders as needed), and a folder
+// listing shows the files of both.
 class Files {
 public:
     explicit Files(const QString& programFolder);
+    // An installed game: shipped files in shippedFolder, the player's in userFolder.
+    Files(const QString& shippedFolder, const QString& userFolder);
 
-    // The program folder, ending in '/'.
+    // The folder the game writes to, ending in '/': the program folder, or the player's.
     QString ProgramFolder() const { return folder_; }
+    // The folder of the shipped files, ending in '/'; the program folder when there is one.
+    QString ShippedFolder() const { return shipped_.isEmpty() ? folder_ : shipped_; }
+    bool HasUserFolder() const { return !shipped_.isEmpty(); }
 
     // The absolute path a game file name stands for. Components that exist in another letter
-    // case resolve to the existing entry; the rest are kept as written.
+    // case resolve to the existing entry; the rest are kept as written. With two folders, a
+    // name found only among the shipped files resolves there, any other to the player's.
     QString Resolve(const QString& name) const;
 
     bool Exists(const QString& name) const;
-    // Deletes a file; true when it is gone afterwards.
+    // Deletes a file; true when it is gone afterwards. A shipped file is never deleted, so
+    // with two folders it may still exist afterwards.
     bool Delete(const QString& name);
-    // Copies a file; fails when the target exists or the source cannot be read.
+    // Copies a file; fails when the target exists or the source cannot be read. The target is
+    // always in the folder the game writes to, so copying a name onto itself makes the
+    // player's own copy of a shipped file.
     bool Copy(const QString& from, const QString& to);
 
     // Loads a text file as lines; a final line end does not make an empty last line.
@@ -39,11 +55,37 @@ public:
 
     // The names of the files in a folder that match a mask such as "*.MAP" (letter case
     // ignored), sorted alphabetically without regard to case.
+    // With two folders both are listed; a name in both counts once.
     QStringList List(const QString& folder, const QString& mask) const;
 
 private:
-    QString folder_;
+    // A name resolved below one root folder (ending in '/').
+    static QString ResolveIn(const QString& root, const QString& name);
+    // The path a write goes to; with two folders, its folder is made when missing.
+    QString WritePath(const QString& name);
+
+    QString folder_;   // the folder written to
+    QString shipped_;  // the shipped files of an installed game; empty with one folder
 };
+
+// Where the game's files are: a program folder it may write (user empty) or the shipped files
+// and the player's folder.
+struct FileRoots {
+    QString shipped;
+    QString user;
+};
+
+// Finds the game's files for an executable in exeFolder. A program folder with config/ beside
+// the executable is used as it is when writable, and as the shipped files otherwise. Without
+// one, the installed data in exeFolder/../share/korvald is used, always with the player's
+// folder, so an installed game never writes into its installation even when it could.
+// Without either, the program folder as it is (the start-up then reports what is missing).
+FileRoots FindFileRoots(const QString& exeFolder, const QString& userFolder,
+                        const std::function<bool(const QString&)>& writable);
+// True when files can be made in the folder and in its config/ (when that exists).
+bool FolderWritable(const QString& folder);
+// The player's folder of an installed game: $XDG_DATA_HOME/korvald, ~/.local/share/korvald.
+QString UserDataFolder();
 
 // A text file's bytes cut into lines: CR LF, LF and a lone CR each end one, a final line end
 // adds no empty line, and a UTF-8 byte-order mark at the start is not part of line 0.

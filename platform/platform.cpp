@@ -8,7 +8,16 @@ Platform MakeRealPlatform(const QString& programFolder) {
     p.pacing = std::make_unique<RealPacing>();
     p.random = std::make_unique<ClockRandom>();
     p.boxes = std::make_unique<QtMessageBoxes>();
-    p.files = std::make_unique<Files>(programFolder);
+    // An installed game, or a program folder it may not write, keeps the player's files in
+    // the player's own folder; the settings start there as a copy of the shipped ones.
+    const FileRoots roots = FindFileRoots(programFolder, UserDataFolder(), FolderWritable);
+    if (roots.user.isEmpty()) {
+        p.files = std::make_unique<Files>(roots.shipped);
+    } else {
+        p.files = std::make_unique<Files>(roots.shipped, roots.user);
+        const QString settings = QStringLiteral("config\\last.cfg");
+        p.files->Copy(settings, settings);  // refused once the player has one
+    }
     p.resources = std::make_unique<Resources>();
     p.sound = std::make_unique<QtSound>(*p.resources, *p.pacing);
     p.shell = std::make_unique<DesktopShell>(*p.files);
