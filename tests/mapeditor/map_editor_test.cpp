@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "core/context.h"
@@ -209,15 +210,20 @@ TEST_F(Editor, ReservedNamesEmptyNamesBadPicturesAndAFullDiskChangeNothing) {
 }
 
 TEST_F(Editor, ThePictureComesThroughTheOpenDialogAndTheStateOutlivesClosing) {
-    QTimer::singleShot(50, [&] {
+    // The dialog is answered as a player answers it, once it is up (however long that takes).
+    std::function<void()> answer = [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+        if (!dialog) {
+            QTimer::singleShot(20, answer);
+            return;
+        }
         EXPECT_EQ(dialog->directory().absolutePath(), QDir(t.Folder().ProgramFolder()).absolutePath());
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         name->setText(QStringLiteral("pictures/malta.jpg"));
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QCoreApplication::sendEvent(name, &enter);
-    });
+    };
+    QTimer::singleShot(20, answer);
     form.LoadButton->click();
     EXPECT_EQ(form.EditorStep, 1);
     EXPECT_EQ(QFileInfo(form.PicturePath).fileName(), "malta.jpg");
