@@ -334,23 +334,11 @@ void TMPForm::Label13Click() {
 // --- Cancels and Esc ---
 
 void TMPForm::NetworkReset() {
+    // The shorter reset after a game, and the first choice's state of the labels.
+    ResetConnection();
     game_.NetRole = 0;
-    state_ = NetState();
     SvrLogLabel->setText(QStringLiteral("Log Status"));
-    client_->SetConnected(false);
-    server_->SetListen(false);
-    serverReaders_.clear();
-    clientReader_.Clear();
-    incoming_.clear();
-    incomingBroken_ = false;
-    tableReady_ = false;
-    for (QLineEdit* e : {ServerIP, GameName, AlliedName, AxisName, Edit6, Edit1, Edit4, Edit3, Edit5, ClientIP})
-        e->clear();
-    Label10->show();
     Label10->setStyleSheet(TextColourSheet(MenuTextColour()));
-    CentreBackPanel();
-    StartPanel->move(18, 170);
-    game_.NetGame = 0;
 }
 
 void TMPForm::CloseToMenu() {

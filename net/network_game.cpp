@@ -91,36 +91,27 @@ bool NetworkGame::SendMove(const QString& token) {
            send(token, 200);
 }
 
-void NetworkGame::PlayerSleep() {
-    Game& g = game_;
-    Cursor& cursor = *context_.platform.cursor;
-    g.SupportFire = 0;
-    g.MoveMessageLocked = 0;
-    cursor.Set(&board_, CursorShape::Hidden);
-    g.PlayerTurn = 0;
-    g.OpponentTurn = 1;
-    g.UnitSelected = 0;
-    g.RepairReady = 0;
-    board_.PreDraw();
-    board_.FormPaint();
-    paint_.Play(QStringLiteral("Enemy"), true);
-    if (!SendMove(QStringLiteral("EnemyGo"))) return;
-    if (g.GameOver != 1 && g.GameActive != 0) cursor.Set(&board_, CursorShape::Hidden);
-}
+void NetworkGame::PlayerSleep() { HandOver(true); }
 
-void NetworkGame::ClientSleep() {
+void NetworkGame::ClientSleep() { HandOver(false); }
+
+void NetworkGame::HandOver(bool host) {
     Game& g = game_;
     Cursor& cursor = *context_.platform.cursor;
     g.SupportFire = 0;
+    if (host) g.MoveMessageLocked = 0;
     cursor.Set(&board_, CursorShape::Hidden);
+    // The turn flags are the host's view on both programs.
+    g.PlayerTurn = host ? 0 : 1;
+    g.OpponentTurn = host ? 1 : 0;
     g.UnitSelected = 0;
     g.RepairReady = 0;
-    g.PlayerTurn = 1;
-    g.OpponentTurn = 0;
     board_.PreDraw();
     board_.FormPaint();
-    if (!SendMove(QStringLiteral("PlayerGo"))) return;
-    paint_.Play(QStringLiteral("Enemy"), true);
+    // The host announces the other side's turn before it sends, the joining program after.
+    if (host) paint_.Play(QStringLiteral("Enemy"), true);
+    if (!SendMove(host ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"))) return;
+    if (!host) paint_.Play(QStringLiteral("Enemy"), true);
     if (g.GameOver != 1 && g.GameActive != 0) cursor.Set(&board_, CursorShape::Hidden);
 }
 

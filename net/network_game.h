@@ -60,6 +60,7 @@ public:
 
 private:
     bool SendMove(const QString& token);
+    void HandOver(bool host);
     void Wake(bool joining);
 
     Game& game_;

@@ -10,34 +10,12 @@
 #include <unistd.h>
 
 #include "net/simple_tcp.h"
+#include "tests/support/loopback.h"
 
 namespace {
 
-// A port nobody listens on right now.
-quint16 FreePort() {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t size = sizeof address;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
-// Handles window events until the condition holds (or gives up after a while, so a broken
-// connection fails the test instead of hanging it).
-bool Until(const std::function<bool()>& done) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!done() && waited.elapsed() < 5000) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
+using kvd::test::FreePort;
+using kvd::test::Until;
 
 struct Loopback : ::testing::Test {
     kvd::TSimpleTCPServer server;
