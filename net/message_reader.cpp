@@ -7,20 +7,25 @@ namespace kvd {
 
 void MessageReader::Feed(const QByteArray& bytes) {
     if (overflowed_) return;
+    // Only the new bytes can end the line in progress, and the finished lines are cut off the
+    // front at once: a peer trickling a long line byte by byte, or sending many lines in one
+    // read, costs no more than the bytes themselves.
+    qsizetype search = pending_.size();
     pending_ += bytes;
-    for (;;) {
-        const qsizetype end = pending_.indexOf('\n');
-        if (end < 0) break;
-        QByteArray line = pending_.left(end);
-        pending_.remove(0, end + 1);
-        if (line.endsWith('\r')) line.chop(1);
-        if (line.size() > kLongestLine) {
+    qsizetype start = 0;
+    for (qsizetype end; (end = pending_.indexOf('\n', search)) >= 0; search = start) {
+        qsizetype length = end - start;
+        if (length > 0 && pending_[end - 1] == '\r') --length;
+        if (length > kLongestLine) {
             overflowed_ = true;
+            pending_.clear();
             return;
         }
         // The game's messages are 8-bit text.
-        ready_.push_back(QString::fromLatin1(line));
+        ready_.push_back(QString::fromLatin1(pending_.constData() + start, length));
+        start = end + 1;
     }
+    pending_.remove(0, start);
     if (pending_.size() > kLongestLine) {
         overflowed_ = true;
         pending_.clear();

@@ -71,6 +71,7 @@ def main():
             ["[Name]=Eve", "[Stage]=2", "#start", "[Move]=2706060707", "[Hash]=12345678", "PlayerGo",
              "[Repair]=2645", "[Move]=3309080909", "PlayerGo", "PlayerGo!"])
     session("network_fuzz", "host_handshake", 1, 0x03, ["[Name]=Mallory", "[Stage]", "[Stage]=3", "[Stage]=2xx"])
+    copy_all("network_framing_fuzz", os.path.join(CORPUS, "network_fuzz"), "")
     print("corpus written to", CORPUS)
 
 
