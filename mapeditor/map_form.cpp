@@ -1,5 +1,6 @@
 #include "mapeditor/map_form.h"
 
+#include <algorithm>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -285,20 +286,26 @@ void TMapForm::HomeClick() {
 }
 
 void TMapForm::HomeChoice(QChar edge) {
-    screen_ = WorkImage;
-    const int right = kWidth, bottom = kHeight;
-    QRect frame;
+    // The frame goes round the cells of the band, just inside their outer grid lines, so a
+    // player sees which cells take ships.
+    int first = 0, last = 9;  // columns for the top and bottom bands, rows for the side bands
     switch (edge.unicode()) {
-        case 'L': frame = QRect(QPoint(130, 151), QPoint(358, bottom - 18)), SetHomePicture(QStringLiteral("LEFT")); break;
-        case 'R': frame = QRect(QPoint(539, 151), QPoint(right - 20, bottom - 18)), SetHomePicture(QStringLiteral("RIGHT")); break;
-        case 'T': frame = QRect(QPoint(130, 153), QPoint(right - 20, 303)), SetHomePicture(QStringLiteral("UP")); break;
-        case 'B': frame = QRect(QPoint(130, 447), QPoint(right - 20, bottom - 18)), SetHomePicture(QStringLiteral("DOWN")); break;
+        case 'L': SetHomePicture(QStringLiteral("LEFT")), last = 3; break;
+        case 'R': SetHomePicture(QStringLiteral("RIGHT")), first = 6; break;
+        case 'T': SetHomePicture(QStringLiteral("UP")), last = 3; break;
+        case 'B': SetHomePicture(QStringLiteral("DOWN")), first = 6; break;
         default: return;
     }
+    const bool columns = edge == QLatin1Char('L') || edge == QLatin1Char('R');
+    const int left = kLeft + (columns ? kCellWidth * first : 0);
+    const int right = std::min(kWidth, kLeft + kCellWidth * (columns ? last + 1 : 10));
+    const int top = kTop + (columns ? 0 : kCellHeight * first);
+    const int bottom = std::min(kHeight, kTop + kCellHeight * (columns ? 10 : last + 1));
+    screen_ = WorkImage;
     EditorHome = edge;
     QPainter painter(&screen_);
     painter.setPen(QPen(BgrColor(kHomeFrame), 3));
-    painter.drawRect(frame);
+    painter.drawRect(QRect(QPoint(left + 2, top + 2), QPoint(right - 3, bottom - 3)));
     update();
 }
 

@@ -133,6 +133,34 @@ TEST_F(Editor, EighteenLandCellsAreAllAndTheLimitHoldsInEveryStepUntilClearAll) 
     EXPECT_TRUE(form.LoadButton->isEnabled());
 }
 
+TEST_F(Editor, TheGreenFrameGoesRoundExactlyTheCellsOfTheHomeBand) {
+    ASSERT_TRUE(form.LoadPicture(t.Path("pictures/malta.jpg")));
+    const QString edges = QStringLiteral("LRTB");
+    for (int e = 0; e < 4; ++e) {
+        form.HomeMenu->actions()[e]->trigger();
+        const QImage& shown = form.Shown();
+        auto green = [&](int x, int y) { return shown.pixel(x, y) == qRgb(0, 128, 0); };
+        // Along the middle of the band's breadth and of its length: the frame crosses just
+        // inside the band's first and last cell, and nowhere in a cell outside it.
+        for (int cell = 0; cell < 10; ++cell) {
+            const int x = TMapForm::kLeft + TMapForm::kCellWidth * cell, y = TMapForm::kTop + TMapForm::kCellHeight * cell;
+            auto band = [&](int c) { return c >= 0 && c <= 9 && MapSheet::InHomeBand(edges[e], c, c); };
+            const bool first = band(cell) && !band(cell - 1), last = band(cell) && !band(cell + 1);
+            if (e < 2) {  // the side bands run the height of the grid
+                const int mid = TMapForm::kTop + TMapForm::kCellHeight * 5 + 10;
+                EXPECT_EQ(green(x + 2, mid), first) << edges[e].toLatin1() << " column " << cell;
+                EXPECT_EQ(green(std::min(x + TMapForm::kCellWidth - 3, 779), mid), last) << edges[e].toLatin1() << " column " << cell;
+                EXPECT_FALSE(green(x + 30, mid)) << edges[e].toLatin1() << " column " << cell;
+            } else {
+                const int mid = TMapForm::kLeft + TMapForm::kCellWidth * 5 + 30;
+                EXPECT_EQ(green(mid, y + 2), first) << edges[e].toLatin1() << " row " << cell;
+                EXPECT_EQ(green(mid, y + TMapForm::kCellHeight - 3), last) << edges[e].toLatin1() << " row " << cell;
+                EXPECT_FALSE(green(mid, y + 20)) << edges[e].toLatin1() << " row " << cell;
+            }
+        }
+    }
+}
+
 TEST_F(Editor, UndoneLandIsKeptAsAHashLineAndShipsMayStandOnLandAtHome) {
     UpToLand(QLatin1Char('L'));
     const QRect cell(TMapForm::kLeft + 5 * 67, TMapForm::kTop + 5 * 48, 67, 48);
