@@ -17,7 +17,8 @@
 
 namespace kvd {
 
-Program::Program(Platform& platform) : context_(platform), game_(*platform.pacing) {
+Program::Program(Platform& platform) : context_(platform) {
+    context_.guard.WatchGame([this] { return game_.GameActive == 0; });
     intro_ = std::make_unique<TIntroForm>(context_, game_);
     board_ = std::make_unique<TMainForm>(context_, game_, pictures_);
     setup_ = std::make_unique<GameSetup>(game_, pictures_, context_, *board_);
@@ -99,7 +100,7 @@ void Program::EndProgram() {
     if (ended_) return;
     ended_ = true;
     // A rule waiting in the middle of a fight or a turn stops instead of drawing on.
-    game_.guard.Close();
+    context_.guard.Close();
     for (QWidget* window : std::initializer_list<QWidget*>{
              board_.get(), options_.get(), about_.get(), multiPlayer_.get(), mapEditor_.get(),
              campaign_.get(), winner_.get()})

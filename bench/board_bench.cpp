@@ -52,7 +52,8 @@ struct BenchBoard {
         context = std::make_unique<kvd::Context>(platform);
         context->settings.MapName = "$ICELAND";
         context->settings.ReconPlanes = '2';
-        game = std::make_unique<kvd::Game>(*platform.pacing);
+        game = std::make_unique<kvd::Game>();
+        context->guard.WatchGame([this] { return game->GameActive == 0; });
         board = std::make_unique<kvd::TMainForm>(*context, *game, pictures);
         rules = std::make_unique<kvd::PlayerTurn>(*game, *context, pictures, *board);
         board->rules.Wire(*rules);

@@ -3,27 +3,20 @@
 #include <QString>
 
 #include "core/map_file.h"
-#include "core/rule_guard.h"
 #include "core/unit_table.h"
+#include "platform/random.h"
 
 namespace kvd {
 
-class Pacing;
-
-// Everything a game is: the unit table, the map lines and the game variables, in one place
-// outside the windows. The program owns one; windows draw from it and rules change it. Game
-// set-up gives the variables their start values; those that outlive a game say so.
+// Everything a game is: the unit table, the map lines, the game variables and the game's
+// draws, in one place outside the windows. The program owns one; windows draw from it and
+// rules change it. Game set-up gives the variables their start values; those that outlive a
+// game say so. A game is a plain value: a copy plays on apart from the original.
 class Game {
 public:
-    explicit Game(Pacing& pacing);
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
-
     UnitTable scratchpad;  // every unit of both sides, line 0 the header
     MapLines MemoPad;      // the lines of the running game's map file
-
-    // The one guard of the rules: whether a rule is running, and its waits (see RuleGuard).
-    RuleGuard guard;
+    Dice dice;             // every draw of the rules, the scripted first side's included
 
     // --- How the game was started, and its map and fleets ---
     int GameMode = 0;        // 0 single game, 1 to 3 the campaign stages (2 the convoy escort)

@@ -79,13 +79,13 @@ bool GameSetup::Fail(const QString& message) {
 }
 
 bool GameSetup::GameInit() {
-    RuleGuard::Scope running(game_.guard);
+    RuleGuard::Scope running(context_.guard);
     Game& g = game_;
     Platform& p = context_.platform;
 
     ResetVariables();
-    g.PatrolWaypoint = p.random->Next(5) + 1;
-    if (!g.guard.Delay(10) || !g.guard.Delay(10)) return false;
+    g.PatrolWaypoint = g.dice.Next(5) + 1;
+    if (!context_.guard.Delay(10) || !context_.guard.Delay(10)) return false;
 
     // A new set of pictures for this navy and mode.
     pictures_.Clear();
@@ -140,7 +140,7 @@ void GameSetup::ResetVariables() {
     g.PlayerTurn = 1;
     g.OpponentTurn = 0;
     g.SweepAllowed = 1;
-    context_.platform.random->Seed();
+    context_.platform.random->Seed(g.dice);
     g.TurnCount = 0;
     g.PlaneLaunches = 1;
 
@@ -188,8 +188,8 @@ bool GameSetup::PickCampaignMap() {
     // Outside a region (no campaign menu behind it) the map the settings name is played.
     if (region >= 1 && region <= 8) {
         const QStringList& maps = RegionMaps(region);
-        const int draw = context_.platform.random->Next(int(maps.size()));
-        if (!game_.guard.Delay(region >= 7 ? 50 : 10)) return false;
+        const int draw = game_.dice.Next(int(maps.size()));
+        if (!context_.guard.Delay(region >= 7 ? 50 : 10)) return false;
         context_.settings.MapName = maps[draw];
     }
     return LoadMapAndPicture(false);
@@ -212,7 +212,6 @@ bool GameSetup::LoadFleetOfGame() {
 }
 
 bool GameSetup::PlaceSide(QChar side, bool writePrev) {
-    Platform& p = context_.platform;
     UnitTable& table = game_.scratchpad;
     const QRect band = Band(game_.HomePosition, side);
     auto taken = [&](int column, int row) {
@@ -230,8 +229,8 @@ bool GameSetup::PlaceSide(QChar side, bool writePrev) {
         if (!room) return false;
         int column, row;
         do {
-            column = band.left() + p.random->Next(band.width());
-            row = band.top() + p.random->Next(band.height());
+            column = band.left() + game_.dice.Next(band.width());
+            row = band.top() + game_.dice.Next(band.height());
         } while (taken(column, row));
         table.SetPos(i, column, row);
         if (writePrev) table.SetPrev(i, column, row);
@@ -329,7 +328,7 @@ void GameSetup::NetworkGameVariables(bool joining) {
     g.SideToMove = QLatin1Char('E');  // the host moves first, on both programs
     g.MoveMessage.clear();
     g.MoveMessageLocked = 0;
-    p.random->Seed();
+    p.random->Seed(g.dice);
     g.TurnCount = 0;
     s.ReconPlanes = QLatin1Char('0');  // a network game flies no radar aircraft
 

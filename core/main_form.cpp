@@ -56,8 +56,8 @@ void TMainForm::mousePressEvent(QMouseEvent* event) {
     const QPoint position = event->position().toPoint();
     // A click while a rule runs (a fight, the computer's turn) is dropped; only the quit
     // corner, which may end the game at any time, is passed on.
-    if (game_.guard.Running() && !geometry_.InQuitCorner(position)) return;
-    RuleGuard::Scope running(game_.guard);
+    if (context_.guard.Running() && !geometry_.InQuitCorner(position)) return;
+    RuleGuard::Scope running(context_.guard);
     rules->FormMouseDown(event->button(), position);
 }
 
@@ -66,8 +66,8 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
         flow->EndProgram();
         return;
     }
-    if (game_.guard.Running()) return;
-    RuleGuard::Scope running(game_.guard);
+    if (context_.guard.Running()) return;
+    RuleGuard::Scope running(context_.guard);
     rules->FormKeyDown(event->key());
 }
 

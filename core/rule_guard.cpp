@@ -4,8 +4,7 @@
 
 namespace kvd {
 
-RuleGuard::RuleGuard(Pacing& pacing, std::function<bool()> gameLeft)
-    : pacing_(pacing), gameLeft_(std::move(gameLeft)) {}
+RuleGuard::RuleGuard(Pacing& pacing) : pacing_(pacing) {}
 
 RuleGuard::Scope::Scope(RuleGuard& guard) : guard_(guard) { ++guard_.depth_; }
 
@@ -32,7 +31,7 @@ void RuleGuard::Finished() {
     draining_ = false;
 }
 
-bool RuleGuard::Stopped() const { return closing_ || gameLeft_(); }
+bool RuleGuard::Stopped() const { return closing_ || (gameLeft_ && gameLeft_()); }
 
 bool RuleGuard::Delay(int ms) {
     if (Stopped()) return false;

@@ -14,8 +14,10 @@ class Pacing;
 // closing, Delay returns at once and tells the rule to stop.
 class RuleGuard {
 public:
-    // gameLeft: true when no game is running any more (the game was left or has ended).
-    RuleGuard(Pacing& pacing, std::function<bool()> gameLeft);
+    explicit RuleGuard(Pacing& pacing);
+    // gameLeft: true when no game is running any more (the game was left or has ended). Until
+    // it is set, only the closing program stops a rule.
+    void WatchGame(std::function<bool()> gameLeft) { gameLeft_ = std::move(gameLeft); }
     RuleGuard(const RuleGuard&) = delete;
     RuleGuard& operator=(const RuleGuard&) = delete;
 

@@ -215,7 +215,7 @@ void TMPForm::Caption(QLabel* label, int message) {
 
 void TMPForm::ClickSound() { PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false); }
 
-bool TMPForm::Busy() const { return game_.guard.Running(); }
+bool TMPForm::Busy() const { return context_.guard.Running(); }
 
 void TMPForm::Label8Click() {
     Game& g = game_;

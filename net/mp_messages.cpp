@@ -37,13 +37,13 @@ QString Shown(const QString& message) { return message.left(40); }
 
 bool TMPForm::Send2Server(const QString& text, int pauseMs) {
     client_->SendBuffer(Framed(text));
-    return pauseMs == 0 || (game_.GameActive == 1 ? game_.guard.Delay(pauseMs) : game_.guard.Pause(pauseMs));
+    return pauseMs == 0 || (game_.GameActive == 1 ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
 }
 
 bool TMPForm::Send2Client(const QString& text, int pauseMs) {
     const QByteArray bytes = Framed(text);
     for (const auto& client : server_->Clients()) server_->SendBuffer(client.get(), bytes.constData(), int(bytes.size()));
-    return pauseMs == 0 || (game_.GameActive == 1 ? game_.guard.Delay(pauseMs) : game_.guard.Pause(pauseMs));
+    return pauseMs == 0 || (game_.GameActive == 1 ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
 }
 
 void TMPForm::Greetings2Client() {
@@ -147,7 +147,7 @@ void TMPForm::Deliver(MessageReader& reader, bool host) {
     QString message;
     while (reader.Next(message)) messages << message;
     for (const QString& m : messages)
-        game_.guard.WhenIdle([this, m, host] { host ? HostMessage(m) : JoiningMessage(m); });
+        context_.guard.WhenIdle([this, m, host] { host ? HostMessage(m) : JoiningMessage(m); });
 }
 
 void TMPForm::Status(const QString& text) {
@@ -313,8 +313,8 @@ void TMPForm::ApplyMove(const QString& message, QChar senderSide) {
 void TMPForm::TurnToken(bool host) {
     Game& g = game_;
     if (g.GameActive == 0 || g.GameOver == 1) return;
-    RuleGuard::Scope running(g.guard);
-    if (!g.guard.Delay(1000)) return;
+    RuleGuard::Scope running(context_.guard);
+    if (!context_.guard.Delay(1000)) return;
     if (host) network_.PlayerWake();
     else network_.ClientWake();
     if (g.GameActive == 1 && g.GameOver == 0 && !network_.TablesAgree()) Drifted(host);

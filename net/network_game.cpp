@@ -46,7 +46,7 @@ NetworkGame::NetworkGame(Game& game, Context& context, GamePictures& pictures, T
       scene_{game, context, pictures, paint_} {}
 
 bool NetworkGame::NetGameInit(bool joining) {
-    RuleGuard::Scope running(game_.guard);
+    RuleGuard::Scope running(context_.guard);
     Game& g = game_;
     Platform& p = context_.platform;
     g.NetRole = joining ? 2 : 1;
@@ -72,7 +72,7 @@ bool NetworkGame::NetGameInit(bool joining) {
         if (!SendTable() || !send(QStringLiteral("StartGame"), 200)) return false;
     }
     setup_.FinishSetup();
-    if (!joining && !g.guard.Delay(1000)) return false;
+    if (!joining && !context_.guard.Delay(1000)) return false;
     // The host moves first: the joining board waits with the dark band and no cursor.
     board_.ShowBoard();
     p.cursor->Set(&board_, joining ? CursorShape::Hidden : CursorShape::Arrow);

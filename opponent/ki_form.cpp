@@ -77,7 +77,7 @@ void TKIForm::RunKI() {
         moves_.RandomSelection();
         if (!moves_.CheckMove()) return;
     } else {
-        BattleStations(g, state_, *context_.platform.random);
+        BattleStations(g, state_, g.dice);
         if (state_.AvoidFlag == 1) {
             if (!moves_.AvoidMove()) return;
         } else {

@@ -63,7 +63,7 @@ int ThreatResponse(int slot) {
 }
 
 MoveChoice::MoveChoice(Scene& scene, OpponentState& state)
-    : scene_(scene), game_(scene.game), state_(state), random_(*scene.context.platform.random) {}
+    : scene_(scene), game_(scene.game), state_(state), random_(scene.game.dice) {}
 
 int MoveChoice::CanMove() {
     UnitTable& table = game_.scratchpad;

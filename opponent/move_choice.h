@@ -4,7 +4,7 @@
 namespace kvd {
 
 class Game;
-class Random;
+class Dice;
 struct OpponentState;
 struct Scene;
 
@@ -38,7 +38,7 @@ private:
     Scene& scene_;
     Game& game_;
     OpponentState& state_;
-    Random& random_;
+    Dice& random_;
 };
 
 }  // namespace kvd

@@ -55,7 +55,7 @@ QString UbootRetract(Game& game) {
     return ring;
 }
 
-int PriorityRule(int a, int t, Random& random) {
+int PriorityRule(int a, int t, Dice& random) {
     int digit = 0;
     auto rule = [&](bool holds, int d) {
         if (holds) digit = d;
@@ -94,7 +94,7 @@ bool Fights(int a, int t, int playerStrength, int enemyStrength) {
     return false;
 }
 
-void BattleStations(Game& g, OpponentState& state, Random& random) {
+void BattleStations(Game& g, OpponentState& state, Dice& random) {
     QStringList& news = state.EnemyNews;
     auto usable = [](const QString& line) { return line.size() > 51 && line[0] == QLatin1Char('E'); };
     if (news.size() >= 2) {

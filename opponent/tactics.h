@@ -4,7 +4,7 @@
 namespace kvd {
 
 class Game;
-class Random;
+class Dice;
 struct OpponentState;
 
 // The threat ring around a cell: the sixteen cells two away, row by row from the top left,
@@ -16,12 +16,12 @@ QString UbootRetract(Game& game);
 
 // How much the opponent wants a meeting of its unit `attacker` with the player's `target`:
 // the last of the priority rules that holds, '1' most wanted to '9' least; 0 when none holds.
-int PriorityRule(int attacker, int target, Random& random);
+int PriorityRule(int attacker, int target, Dice& random);
 // Whether the opponent's unit fights the player's or steps away (the supply ship never fights).
 bool Fights(int attacker, int target, int playerStrength, int enemyStrength);
 
 // Chooses one meeting from the engagement list, leaves it in the fight variables and decides
 // fight (the attacker is moved onto its target in the table) or avoid (AvoidFlag 1).
-void BattleStations(Game& game, OpponentState& state, Random& random);
+void BattleStations(Game& game, OpponentState& state, Dice& random);
 
 }  // namespace kvd

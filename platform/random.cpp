@@ -4,18 +4,7 @@
 
 namespace kvd {
 
-ClockRandom::ClockRandom() { Seed(); }
-
-void ClockRandom::Seed() {
-    engine_.seed(std::uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
-}
-
-int ClockRandom::Next(int n) {
-    if (n < 1) return 0;
-    return std::uniform_int_distribution<int>(0, n - 1)(engine_);
-}
-
-int ScriptedRandom::Next(int n) {
+int Dice::Next(int n) {
     ++draws_;
     if (n < 1) return 0;
     if (!script_.empty()) {
@@ -24,6 +13,10 @@ int ScriptedRandom::Next(int n) {
         return ((value % n) + n) % n;
     }
     return std::uniform_int_distribution<int>(0, n - 1)(engine_);
+}
+
+void ClockRandom::Seed(Dice& dice) {
+    dice.Seed(std::uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
 }  // namespace kvd

@@ -117,14 +117,13 @@ bool Animate(Scene& s, ComputerTurn& computer) {
 // The winner of the fight may lose a point to the escorts around it.
 bool SupportingFire(Scene& s) {
     Game& g = s.game;
-    Platform& platform = s.context.platform;
     if (g.NetGame == 0) {
-        const int draw = platform.random->Next(2);
+        const int draw = g.dice.Next(2);
         if (draw != 0) return true;
     }
     if (!s.paint.Delay(1500)) return false;
     ExtraDamage(g);
-    const int message = 120 + platform.random->Next(20);
+    const int message = 120 + g.dice.Next(20);
     s.paint.ReportBox();
     s.paint.Write(12, 82, (g.Winner == kSecondWins ? g.EnemyName : g.PlayerName) + QStringLiteral(" - ") + T(s, message));
     s.paint.Play(QStringLiteral("crossfire"), true);
@@ -207,7 +206,7 @@ bool Battle(Scene& s, ComputerTurn& computer, EndOfGame& endOfGame, NetworkBoard
 
     // The computer's submarine that sank a ship may dive back to where it came from.
     if (g.NetGame == 0 && g.EnemyCode >= 27 && g.EnemyCode <= 32 && g.Winner == kSecondWins && g.OpponentTurn == 1 &&
-        g.PlayerTurn == 0 && s.context.platform.random->Next(2) == 1) {
+        g.PlayerTurn == 0 && g.dice.Next(2) == 1) {
         const int sub = table.FindSide(g.EnemyCode, QLatin1Char('D'));
         if (sub >= 0) {
             table.SetPos(sub, g.OldEnemyX, g.OldEnemyY);

@@ -148,7 +148,7 @@ void BoardPainter::Play(const QString& name, bool wait) { PlaySound(context_.pla
 
 void BoardPainter::PlayAlways(const QString& name, bool wait) { context_.platform.sound->Play(name, wait); }
 
-bool BoardPainter::Delay(int ms) { return game_.guard.Delay(ms); }
+bool BoardPainter::Delay(int ms) { return context_.guard.Delay(ms); }
 
 QString MoveRecord(int code, int column, int row, int fromColumn, int fromRow) {
     return QStringLiteral("[Move]=") + TwoDigits(code) + TwoDigits(column) + TwoDigits(row) + TwoDigits(fromColumn) +

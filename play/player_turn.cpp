@@ -256,7 +256,7 @@ bool PlayerTurn::ConvoyStep() {
     }
     int pick = 0;
     if (candidates.size() > 1) {
-        pick = context_.platform.random->Next(int(candidates.size()));
+        pick = g.dice.Next(int(candidates.size()));
         if (!paint_.Delay(10)) return false;
     }
     g.PlayerCode = candidates[size_t(pick)];
@@ -306,7 +306,7 @@ void PlayerTurn::QuitCorner() {
     g.NetGame = 0;
     g.GameActive = 0;
     // A fight or a turn waiting underneath stops where it is.
-    g.guard.Interrupt();
+    context_.guard.Interrupt();
     board_.hide();
     flow->BackToMenu();
 }

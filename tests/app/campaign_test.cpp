@@ -35,7 +35,7 @@ struct Campaign : ::testing::Test {
     int PlayToTheEnd() {
         kvd::Game& game = program->TheGame();
         for (int move = 0; move < 3000 && !program->Winner().isVisible(); ++move) {
-            const kvd::ScriptedMove choice = kvd::ChooseMove(game, t.Random());
+            const kvd::ScriptedMove choice = kvd::ChooseMove(game, game.dice);
             if (choice.kind == kvd::ScriptedMove::Pass) return -1;
             Click(choice.column, choice.row);
             Click(choice.toColumn, choice.toRow);

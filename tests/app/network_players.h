@@ -28,6 +28,7 @@ struct Player {
         program = std::make_unique<Program>(t.Services());
     }
     Game& game() { return program->TheGame(); }
+    RuleGuard& guard() { return program->State().guard; }
     TMPForm& window() { return program->MultiPlayer(); }
     TMainForm& board() { return program->Board(); }
     void ClickCell(int column, int row) {
@@ -68,11 +69,11 @@ struct NetworkGameTest : ::testing::Test {
     }
     bool HostReady() {
         Game& g = host.game();
-        return g.GameActive == 1 && g.PlayerTurn == 1 && g.SideToMove == QLatin1Char('E') && !g.guard.Running();
+        return g.GameActive == 1 && g.PlayerTurn == 1 && g.SideToMove == QLatin1Char('E') && !host.guard().Running();
     }
     bool JoiningReady() {
         Game& g = joining.game();
-        return g.GameActive == 1 && g.OpponentTurn == 1 && g.SideToMove == QLatin1Char('D') && !g.guard.Running();
+        return g.GameActive == 1 && g.OpponentTurn == 1 && g.SideToMove == QLatin1Char('D') && !joining.guard().Running();
     }
     bool BothOver() { return host.game().GameActive == 0 && joining.game().GameActive == 0; }
 

@@ -95,7 +95,7 @@ TEST_F(NetworkSoak, GameAfterGameWithAPeerThatMisbehavesNowAndThen) {
             LeaveByQuitCorner(host);
             EXPECT_EQ(host.game().GameActive, 0);
             const QString lost = joining.program->State().texts.Text(149);
-            ASSERT_TRUE(Until([&] { return joining.window().LastStatus() == lost && !joining.game().guard.Running(); }));
+            ASSERT_TRUE(Until([&] { return joining.window().LastStatus() == lost && !joining.guard().Running(); }));
             LeaveByQuitCorner(joining);
             EXPECT_EQ(joining.game().GameActive, 0);
             ++abandoned;
@@ -104,8 +104,8 @@ TEST_F(NetworkSoak, GameAfterGameWithAPeerThatMisbehavesNowAndThen) {
         if (gone) {
             // Both sides see the connection go, and their players leave by the quit corner.
             const QString lost = host.program->State().texts.Text(149);
-            ASSERT_TRUE(Until([&] { return host.window().LastStatus() == lost && !host.game().guard.Running(); }));
-            ASSERT_TRUE(Until([&] { return joining.window().LastStatus() == lost && !joining.game().guard.Running(); }));
+            ASSERT_TRUE(Until([&] { return host.window().LastStatus() == lost && !host.guard().Running(); }));
+            ASSERT_TRUE(Until([&] { return joining.window().LastStatus() == lost && !joining.guard().Running(); }));
             for (Player* player : {&host, &joining}) {
                 LeaveByQuitCorner(*player);
                 EXPECT_EQ(player->game().GameActive, 0);

@@ -221,11 +221,12 @@ TEST_F(ProgramTest, EscWhileARuleWaitsEndsTheProgramAndStopsTheRule) {
     program->Intro().EntryClick(Entry::StartGame);
     kvd::Game& game = program->TheGame();
     ASSERT_EQ(game.GameActive, 1);
-    kvd::RuleGuard::Scope rule(game.guard);
+    kvd::RuleGuard& guard = program->State().guard;
+    kvd::RuleGuard::Scope rule(guard);
     QCoreApplication::postEvent(&program->Board(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    EXPECT_FALSE(game.guard.Delay(500)) << "the rule is told to stop";
+    EXPECT_FALSE(guard.Delay(500)) << "the rule is told to stop";
     EXPECT_TRUE(program->Ended());
-    EXPECT_FALSE(game.guard.Delay(500));
+    EXPECT_FALSE(guard.Delay(500));
 }
 
 TEST_F(ProgramTest, AboutHoldsTheKeyboardAndTheMenuWaits) {

@@ -39,10 +39,11 @@ struct BoardFixture : ::testing::Test {
     explicit BoardFixture(int width = 1024, int height = 768) : t(width, height) {
         t.UseBuiltInAssets();
         t.CopyData("config");
+        context.guard.WatchGame([this] { return game.GameActive == 0; });
     }
     TestPlatform t;
     Context context{t.Services()};
-    Game game{*t.Services().pacing};
+    Game game;
     GamePictures pictures;
     CountingFlow flow;
     CountingRules rules;

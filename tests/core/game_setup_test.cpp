@@ -124,7 +124,7 @@ TEST_F(BoardFixture, PresetsApplyOnlyOnUserMaps) {
 TEST_F(BoardFixture, ConvoyStageLoadsNoCarrierAndNoAircraft) {
     WriteMap("$ICELAND", 'L');
     game.CampaignRegion = 1;
-    t.Random().Script({0, 0});  // the waypoint, then the first map of the region
+    game.dice.Script({0, 0});  // the waypoint, then the first map of the region
     context.settings.ReconPlanes = '3';
     ASSERT_TRUE(Start("x", 2));
     EXPECT_EQ(context.settings.MapName, "$ICELAND");
@@ -199,7 +199,7 @@ TEST_F(BoardFixture, CampaignMapsAreDrawnFromTheRegion) {
     for (const char* name : {"$GUAM", "$CAROLINE", "$MARSHALL", "$HAWAII", "$EHAWAII", "$SHAWAII", "$BATAN"})
         WriteMap(name, 'T');
     game.CampaignRegion = 7;
-    t.Random().Script({0, 5});
+    game.dice.Script({0, 5});
     ASSERT_TRUE(Start("$STANDARD", 1));
     EXPECT_EQ(context.settings.MapName, "$SHAWAII");
     EXPECT_EQ(game.HomePosition, 'T');

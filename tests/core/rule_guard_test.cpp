@@ -33,17 +33,17 @@ struct Guard : BoardFixture {
 TEST_F(Guard, InputDuringARuleIsDroppedButTheQuitCornerAndEscGetThrough) {
     const QStringList before = Table().Lines();
     {
-        RuleGuard::Scope rule(game.guard);
+        RuleGuard::Scope rule(context.guard);
         PostClick(BoardCell());
         PostKey(Qt::Key_F2);
-        EXPECT_TRUE(game.guard.Delay(200));  // the rule waits; the events are handled meanwhile
+        EXPECT_TRUE(context.guard.Delay(200));  // the rule waits; the events are handled meanwhile
         EXPECT_EQ(Table().Lines(), before);
         EXPECT_EQ(rules.clicks + rules.keys, 0);
 
         const auto move = std::exchange(rules.onClick, nullptr);
         PostClick(QuitCorner());
         PostKey(Qt::Key_Escape);
-        game.guard.Delay(200);
+        context.guard.Delay(200);
         rules.onClick = move;
         EXPECT_EQ(rules.clicks, 1) << "the quit corner may end the game at any time";
         EXPECT_EQ(flow.ends, 1);
@@ -60,46 +60,46 @@ TEST_F(Guard, InputDuringARuleIsDroppedButTheQuitCornerAndEscGetThrough) {
 TEST_F(Guard, HeldWorkRunsInOrderOnceTheOutermostRuleEnds) {
     QStringList ran;
     {
-        RuleGuard::Scope rule(game.guard);
-        game.guard.WhenIdle([&] { ran << "first"; });
+        RuleGuard::Scope rule(context.guard);
+        context.guard.WhenIdle([&] { ran << "first"; });
         {
-            RuleGuard::Scope inner(game.guard);
-            game.guard.WhenIdle([&] {
+            RuleGuard::Scope inner(context.guard);
+            context.guard.WhenIdle([&] {
                 // Held work may be a rule of its own that holds back more.
-                RuleGuard::Scope nested(game.guard);
+                RuleGuard::Scope nested(context.guard);
                 ran << "second";
-                game.guard.WhenIdle([&] { ran << "fourth"; });
+                context.guard.WhenIdle([&] { ran << "fourth"; });
             });
         }
         EXPECT_TRUE(ran.isEmpty()) << "still inside the outer rule";
-        game.guard.WhenIdle([&] { ran << "third"; });
+        context.guard.WhenIdle([&] { ran << "third"; });
     }
     EXPECT_EQ(ran, (QStringList{"first", "second", "third", "fourth"}));
-    game.guard.WhenIdle([&] { ran << "at once"; });
+    context.guard.WhenIdle([&] { ran << "at once"; });
     EXPECT_EQ(ran.last(), "at once");
 }
 
 TEST_F(Guard, WaitsStopOnceTheGameIsLeftOrTheProgramCloses) {
     auto& pacing = t.Pacing();
-    EXPECT_TRUE(game.guard.Delay(100));
+    EXPECT_TRUE(context.guard.Delay(100));
     const auto waited = pacing.Elapsed();
 
     game.GameActive = 0;  // the game was left from an event handler
-    EXPECT_FALSE(game.guard.Delay(100));
+    EXPECT_FALSE(context.guard.Delay(100));
     EXPECT_EQ(pacing.Elapsed(), waited) << "no time is spent for a game that is gone";
     game.GameActive = 1;
-    EXPECT_TRUE(game.guard.Delay(100));
+    EXPECT_TRUE(context.guard.Delay(100));
 
     int held = 0;
     {
-        RuleGuard::Scope rule(game.guard);
-        game.guard.WhenIdle([&] { ++held; });
-        game.guard.Close();
+        RuleGuard::Scope rule(context.guard);
+        context.guard.WhenIdle([&] { ++held; });
+        context.guard.Close();
         EXPECT_GE(pacing.Interrupts(), 1) << "a wait in progress ends at once";
-        EXPECT_FALSE(game.guard.Delay(100));
+        EXPECT_FALSE(context.guard.Delay(100));
     }
     EXPECT_EQ(held, 0) << "nothing held back runs in a closing program";
-    EXPECT_TRUE(game.guard.Stopped());
+    EXPECT_TRUE(context.guard.Stopped());
 }
 
 TEST(UpwardCall, AnUnwiredCallFailsLoudlyInsteadOfDoingNothing) {

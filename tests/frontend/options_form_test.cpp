@@ -32,7 +32,7 @@ struct OptionsFixture : ::testing::Test {
     kvd::Settings& settings = context.settings;
     kvd::SettingsLines& memo = context.settingsLines;
     kvd::LanguageTexts& texts = context.texts;
-    kvd::Game game{*t.Services().pacing};
+    kvd::Game game;
     kvd::MapLines& boardMap = game.MemoPad;
     std::unique_ptr<kvd::TOptions> form;
     // The menu the window goes back to.

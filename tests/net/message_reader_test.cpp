@@ -42,7 +42,7 @@ TEST(MessageReader, AnEndlessLineGivesUpTheConnection) {
 
 TEST(MessageReader, OnlySoundMoveRecordsAreApplied) {
     kvd::test::TestPlatform t;
-    kvd::Game game(*t.Services().pacing);
+    kvd::Game game;
     game.scratchpad.SetLines({"header", "D 5 0    3 5  0  0 Hans Lody         0 Typ 1934A 0404 0505          35",
                               "E 5 0    3 5  0  0 Cossack           0 Tribal    0101 0101          11"});
     EXPECT_TRUE(kvd::ValidMoveRecord("[Move]=3505060505", game, 'D'));

@@ -8,7 +8,7 @@
 namespace {
 struct Meeting : ::testing::Test {
     kvd::test::TestPlatform t;
-    kvd::Game game{*t.Services().pacing};
+    kvd::Game game;
     kvd::OpponentState state;
     QString Unit(QChar side, int code, int strength, int column, int row, QChar priority = '5') {
         QString line = QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
@@ -38,14 +38,14 @@ struct Meeting : ::testing::Test {
             ++column;
         }
         game.scratchpad.SetLines(lines);
-        kvd::BattleStations(game, state, *t.Services().random);
+        kvd::BattleStations(game, state, game.dice);
         return game.PlayerCode;
     }
 };
 }  // namespace
 
 TEST_F(Meeting, ThePriorityRulesPickTheMeeting) {
-    auto& random = *t.Services().random;
+    auto& random = game.dice;
     EXPECT_EQ(kvd::PriorityRule(33, 13, random), 8);
     EXPECT_EQ(kvd::PriorityRule(33, 16, random), 8);
     EXPECT_EQ(Choose(33, 5, {{13, 5}, {16, 5}}), 13) << "equal digits: the one listed first";
@@ -62,7 +62,7 @@ TEST_F(Meeting, ThePriorityRulesPickTheMeeting) {
     EXPECT_EQ(kvd::PriorityRule(26, 11, random), 8);
     EXPECT_EQ(kvd::PriorityRule(47, 11, random), 0) << "no rule for minefields";
     // The submarine's draw against a submarine: 9 on 2 or 3, else the line keeps its digit.
-    t.Random().Script({0, 3});
+    game.dice.Script({0, 3});
     EXPECT_EQ(kvd::PriorityRule(28, 5, random), 0);
     EXPECT_EQ(kvd::PriorityRule(28, 5, random), 9);
     // A meeting no rule rates keeps the fleet file's digit; '0' stays out of the choice.

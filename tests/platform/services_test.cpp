@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 
 #include "platform/colors.h"
 #include "tests/support/test_platform.h"
@@ -32,29 +33,42 @@ TEST(Colors, BgrNumbersGiveTheirColour) {
     EXPECT_EQ(kvd::BgrColor(15191973), QColor(165, 207, 231));
 }
 
-TEST(Random, ClockRandomStaysInRangeAndCoversIt) {
-    kvd::ClockRandom random;
+TEST(Random, DiceStayInRangeAndCoverIt) {
+    kvd::Dice dice;
+    kvd::ClockRandom clock;
+    clock.Seed(dice);
     std::set<int> seen;
-    for (int i = 0; i < 2000; ++i) {
-        const int v = random.Next(5);
+    for (int i = 0; i < 500; ++i) {
+        const int v = dice.Next(5);
         ASSERT_GE(v, 0);
         ASSERT_LT(v, 5);
         seen.insert(v);
     }
     EXPECT_EQ(seen.size(), 5u);
-    EXPECT_EQ(random.Next(1), 0);
-    EXPECT_EQ(random.Next(0), 0);
+    EXPECT_EQ(dice.Next(1), 0);
+    EXPECT_EQ(dice.Next(0), 0);
 }
 
-TEST(Random, ScriptedValuesComeFirstThenASeededSequence) {
-    kvd::ScriptedRandom a(7), b(7);
+TEST(Random, ScriptedValuesComeFirstThenTheSeededSequence) {
+    kvd::Dice a(7), b(7);
     a.Script({3, 9, -1});
     EXPECT_EQ(a.Next(4), 3);
     EXPECT_EQ(a.Next(4), 1);  // taken modulo the range
     EXPECT_EQ(a.Next(4), 3);
-    a.Seed();  // does not disturb the test's sequence
+    kvd::ScriptedRandom keep;
+    keep.Seed(a);  // does not disturb the test's sequence
     for (int i = 0; i < 20; ++i) EXPECT_EQ(a.Next(10), b.Next(10));
-    EXPECT_EQ(a.Seeds(), 1);
+    EXPECT_EQ(keep.Seeds(), 1);
+}
+
+TEST(Random, ACopyDrawsOnWithoutDisturbingTheOriginal) {
+    kvd::Dice a(11);
+    a.Next(100);
+    kvd::Dice copy = a;
+    std::vector<int> fromCopy, fromOriginal;
+    for (int i = 0; i < 10; ++i) fromCopy.push_back(copy.Next(1000));
+    for (int i = 0; i < 10; ++i) fromOriginal.push_back(a.Next(1000));
+    EXPECT_EQ(fromCopy, fromOriginal);
 }
 
 TEST(MessageBoxes, ScriptedBoxesRecordAndAnswer) {

@@ -78,7 +78,7 @@ TEST(Combat, EveryMeetingOfKindsAndStrengthsFollowsTheTable) {
 namespace {
 struct Effects : ::testing::Test {
     kvd::test::TestPlatform t;
-    kvd::Game game{*t.Services().pacing};
+    kvd::Game game;
     kvd::Settings settings;
     QString Unit(QChar side, int code, int strength, int column, int row) {
         QString line = QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");

@@ -186,7 +186,7 @@ TEST_F(Turn, SupportingFireCanCostTheWinnerAPoint) {
     context.settings.AdditionalDamage = 'Y';
     Only({{21, 3, 3}, {40, 4, 3}, {41, 5, 4}, {45, 9, 9}});
     SetStrength(21, 9);
-    t.Random().Script({0, 5});  // the supporting fire hits; the sixth of its messages
+    game.dice.Script({0, 5});  // the supporting fire hits; the sixth of its messages
     ClickCell(3, 3);
     ClickCell(4, 3);
     EXPECT_FALSE(Table().UnitExists(40));

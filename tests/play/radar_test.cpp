@@ -9,7 +9,7 @@
 namespace {
 struct Sea : ::testing::Test {
     kvd::test::TestPlatform t;
-    kvd::Game game{*t.Services().pacing};
+    kvd::Game game;
     void Units(std::initializer_list<std::tuple<char, int, int, int>> units) {
         QStringList lines{"header"};
         for (const auto& [side, code, column, row] : units) {

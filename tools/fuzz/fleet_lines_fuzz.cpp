@@ -13,8 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QStringList lines = kvd::DecodeLines(FuzzBytes(data, size));
     if (!kvd::CheckFleetLines(QStringLiteral("fuzz.cfg"), lines).isEmpty()) return 0;
-    static kvd::VirtualPacing pacing;
-    kvd::Game game(pacing);
+    kvd::Game game;
     kvd::UnitTable& table = game.scratchpad;
     table.SetLines(lines);
     FUZZ_CHECK(table.Count() >= 2 && table.Count() <= kvd::kMaxUnitLines + 1);

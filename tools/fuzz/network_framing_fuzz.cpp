@@ -15,9 +15,8 @@ namespace {
 
 // A game on the shipped fleet of the Royal Navy and the Kriegsmarine.
 kvd::Game& FleetGame() {
-    static kvd::VirtualPacing pacing;
     static kvd::Game& game = [] () -> kvd::Game& {
-        auto* made = new kvd::Game(pacing);
+        auto* made = new kvd::Game();
         kvd::Files files(QStringLiteral(KORVALD_SOURCE_DIR "/data"));
         QStringList lines;
         FUZZ_CHECK(files.LoadLines(QStringLiteral("config/Eships.cfg"), lines));

@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption reveal(QStringLiteral("reveal"), QStringLiteral("Reveal identified ships."), QStringLiteral("Y|N"), QStringLiteral("Y"));
     const QCommandLineOption flag(QStringLiteral("flag"), QStringLiteral("Transfer the flag."), QStringLiteral("Y|N"), QStringLiteral("Y"));
     const QCommandLineOption damage(QStringLiteral("damage"), QStringLiteral("Additional damage."), QStringLiteral("Y|N"), QStringLiteral("N"));
-    parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage});
+    const QCommandLineOption trace(QStringLiteral("trace"), QStringLiteral("A running checksum of the tables, a line per game, on stderr."));
+    parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage, trace});
     parser.process(app);
 
     kvd::SelfPlayOptions options;
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     ok = ok && Letter(parser.value(flag), QStringLiteral("YN"), options.flag);
     ok = ok && Letter(parser.value(damage), QStringLiteral("YN"), options.damage);
     options.map = parser.value(map);
+    options.trace = parser.isSet(trace);
     if (!ok) {
         std::fprintf(stderr, "korvald-selfplay: an option's value is out of range (see --help)\n");
         return 2;

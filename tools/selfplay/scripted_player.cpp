@@ -10,7 +10,7 @@
 
 namespace kvd {
 
-ScriptedMove ChooseMove(const Game& g, Random& random) {
+ScriptedMove ChooseMove(const Game& g, Dice& random) {
     const UnitTable& t = g.scratchpad;
     const int supply = t.FindSide(2, QLatin1Char('E'));
     if (supply >= 0) {

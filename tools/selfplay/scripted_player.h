@@ -3,7 +3,7 @@
 namespace kvd {
 
 class Game;
-class Random;
+class Dice;
 
 // The simple first-side player of the self-play games: a damaged ship beside the supply ship
 // asks for a repair; otherwise an attack the fight table favours, or else any free step, each
@@ -13,6 +13,6 @@ struct ScriptedMove {
     int column = 0, row = 0;      // the unit to click first
     int toColumn = 0, toRow = 0;  // then the cell (the supply ship's for a repair)
 };
-ScriptedMove ChooseMove(const Game& game, Random& random);
+ScriptedMove ChooseMove(const Game& game, Dice& random);
 
 }  // namespace kvd

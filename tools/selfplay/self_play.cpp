@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <random>
+#include <cstdio>
 
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
@@ -124,7 +124,7 @@ SelfPlay::SelfPlay(const QString& dataFolder, const SelfPlayOptions& options)
     // A board of ten by ten pixels, and hidden once set up: every rule runs, little is drawn.
     platform_.screen = std::make_unique<FixedScreen>(10, 10);
     platform_.pacing = std::make_unique<InstantPacing>();
-    platform_.random = std::make_unique<ScriptedRandom>(options.seed);
+    platform_.random = std::make_unique<ScriptedRandom>();
     platform_.boxes = std::make_unique<QuietBoxes>();
     platform_.files = std::make_unique<Files>(folder_.path());
     platform_.resources = std::make_unique<Resources>();
@@ -135,7 +135,9 @@ SelfPlay::SelfPlay(const QString& dataFolder, const SelfPlayOptions& options)
 
     context_ = std::make_unique<Context>(platform_);
     platform_.files->LoadLines(kEnglishTexts, context_->texts.MessageList);
-    game_ = std::make_unique<Game>(*platform_.pacing);
+    game_ = std::make_unique<Game>();
+    game_->dice.Seed(options.seed);
+    context_->guard.WatchGame([this] { return game_->GameActive == 0; });
     board_ = std::make_unique<TMainForm>(*context_, *game_, pictures_);
     setup_ = std::make_unique<GameSetup>(*game_, pictures_, *context_, *board_);
     turn_ = std::make_unique<PlayerTurn>(*game_, *context_, pictures_, *board_);
@@ -188,7 +190,7 @@ void SelfPlay::ComputerTurn() {
 
 void SelfPlay::PlayerMove() {
     Game& g = *game_;
-    const ScriptedMove move = ChooseMove(g, *platform_.random);
+    const ScriptedMove move = ChooseMove(g, g.dice);
     if (move.kind == ScriptedMove::Pass) {
         turn_->EndPlayerMove();  // nothing can move: the turn passes
         return;
@@ -247,6 +249,11 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
     }
     while (g.GameOver == 0 && g.GameActive == 1 && g.TurnCount < 2000) {
         PlayerMove();
+        if (options_.trace) {
+            for (const QString& line : g.scratchpad.Lines())
+                for (QChar c : line) trace_ = (trace_ ^ c.unicode()) * 1099511628211ull;
+            trace_ = (trace_ ^ quint64(g.TurnCount)) * 1099511628211ull;
+        }
         const QString fault = CheckTable();
         if (!fault.isEmpty()) {
             ++tally.violations;
@@ -256,6 +263,8 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
         }
     }
     tally.computerTurns += g.TurnCount;
+    if (options_.trace)
+        std::fprintf(stderr, "game %d turns %d hash %016llx\n", index, g.TurnCount, (unsigned long long)trace_);
     if (hooks_->stage == 8) ++tally.firstSideWon;
     else if (hooks_->stage == 9) ++tally.secondSideWon;
     else if (hooks_->stage == 10) ++tally.bothLost;

@@ -29,6 +29,9 @@ struct SelfPlayOptions {
     QChar reveal = QLatin1Char('Y');
     QChar flag = QLatin1Char('Y');
     QChar damage = QLatin1Char('N');
+    // Prints a line per game with a running checksum of the table after every turn of every
+    // game so far, to tell whether a change of the code changed any game.
+    bool trace = false;
 };
 
 // What the games came to.
@@ -91,6 +94,7 @@ private:
     struct Hooks;
     std::unique_ptr<Hooks> hooks_;
     QString error_;
+    quint64 trace_ = 1469598103934665603ull;
 };
 
 }  // namespace kvd
