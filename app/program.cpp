@@ -11,18 +11,17 @@
 #include "frontend/options_form.h"
 #include "mapeditor/map_form.h"
 #include "net/mp_form.h"
-#include "opponent/ki_form.h"
+#include "opponent/computer_opponent.h"
 #include "platform/platform.h"
 #include "play/player_turn.h"
 
 namespace kvd {
 
 Program::Program(Platform& platform) : context_(platform) {
-    context_.guard.WatchGame([this] { return game_.GameActive == 0; });
     intro_ = std::make_unique<TIntroForm>(context_, game_);
     board_ = std::make_unique<TMainForm>(context_, game_, pictures_);
     setup_ = std::make_unique<GameSetup>(game_, pictures_, context_, *board_);
-    opponent_ = std::make_unique<TKIForm>(context_, game_, pictures_, *board_);
+    opponent_ = std::make_unique<ComputerOpponent>();
     winner_ = std::make_unique<TWinnerForm>(context_, game_, pictures_, *setup_);
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
@@ -56,14 +55,13 @@ void Program::Wire() {
     playerTurn_->endOfGame.Wire(*winner_);
     playerTurn_->network.Wire(*multiPlayer_);
     playerTurn_->flow.Wire(*this);
-    opponent_->endOfGame.Wire(*winner_);
 
     // A call left unwired would otherwise surface only when a player first needs it.
     RequireWired({&intro_->menu, &intro_->flow, &options_->flow, &about_->flow, &multiPlayer_->flow,
                   &multiPlayer_->Network().endOfGame,
                   &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
                   &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
-                  &playerTurn_->flow, &opponent_->endOfGame, &winner_->network});
+                  &playerTurn_->flow, &winner_->network});
 }
 
 int Program::ExitStatus() const { return intro_->StartupFailed() ? 1 : 0; }

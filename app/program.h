@@ -14,7 +14,7 @@ class GameSetup;
 class PlayerTurn;
 class TIntroForm;
 class TMainForm;
-class TKIForm;
+class ComputerOpponent;
 class TWinnerForm;
 class TOptions;
 class TAboutForm;
@@ -75,7 +75,7 @@ private:
     bool ended_ = false;
     std::unique_ptr<TIntroForm> intro_;
     std::unique_ptr<TMainForm> board_;
-    std::unique_ptr<TKIForm> opponent_;
+    std::unique_ptr<ComputerOpponent> opponent_;
     std::unique_ptr<TWinnerForm> winner_;
     std::unique_ptr<TOptions> options_;
     std::unique_ptr<TAboutForm> about_;

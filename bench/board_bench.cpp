@@ -53,7 +53,6 @@ struct BenchBoard {
         context->settings.MapName = "$ICELAND";
         context->settings.ReconPlanes = '2';
         game = std::make_unique<kvd::Game>();
-        context->guard.WatchGame([this] { return game->GameActive == 0; });
         board = std::make_unique<kvd::TMainForm>(*context, *game, pictures);
         rules = std::make_unique<kvd::PlayerTurn>(*game, *context, pictures, *board);
         board->rules.Wire(*rules);
@@ -76,7 +75,7 @@ BenchBoard& Board() {
 void BM_ComposeBoard(benchmark::State& state) {
     kvd::TMainForm& board = *Board().board;
     for (auto _ : state) {
-        board.GetPositions();
+        board.GetPositions(Board().game->scratchpad, true);
         benchmark::DoNotOptimize(Board().pictures.Snapshot.Image().constBits());
     }
 }

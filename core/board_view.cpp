@@ -10,17 +10,14 @@
 
 namespace kvd {
 
-void TMainForm::GetPositions() {
-    game_.CurrentBand = 80;
+void TMainForm::GetPositions(const UnitTable& table, bool planes) {
     if (game_.NetRole == 2) {
-        GetJoiningPositions();
+        GetJoiningPositions(table);
         return;
     }
     const Settings& s = context_.settings;
-    const UnitTable& table = game_.scratchpad;
     const GamePictures& p = pictures_;
     const bool reveal = s.RevealOption == QLatin1Char('Y');
-    const bool planes = s.ReconPlanes != QLatin1Char('0');
 
     // The clean map is the background stretched over the board area: the snapshot starts as it.
     QImage board = p.CleanMap.Image();
@@ -56,8 +53,7 @@ void TMainForm::GetPositions() {
     pictures_.Snapshot.Assign(std::move(board));
 }
 
-void TMainForm::GetJoiningPositions() {
-    const UnitTable& table = game_.scratchpad;
+void TMainForm::GetJoiningPositions(const UnitTable& table) {
     const GamePictures& p = pictures_;
     const bool reveal = context_.settings.RevealOption == QLatin1Char('Y');
     QImage board = p.CleanMap.Image();
@@ -82,8 +78,12 @@ void TMainForm::GetJoiningPositions() {
 }
 
 void TMainForm::PreDraw() {
-    game_.CurrentBand = 80;
     const TurnView view = ViewOfTurn(game_);
+    const int found = view == TurnView::None ? 0 : rules->RevealEnemy();
+    ComposeView(game_.scratchpad, view, found, game_.SweepAllowed == 1, context_.settings.ReconPlanes != QLatin1Char('0'));
+}
+
+void TMainForm::ComposeView(const UnitTable& table, TurnView view, int found, bool sweepAllowed, bool planes) {
     if (view == TurnView::None) {
         pictures_.Snapshot.Assign(pictures_.Background.Image().copy(geometry_.BoardArea()));
         return;
@@ -91,20 +91,19 @@ void TMainForm::PreDraw() {
     Cursor& cursor = *context_.platform.cursor;
     const bool waiting = view == TurnView::Waiting;
     if (waiting) cursor.Set(this, CursorShape::Hidden);
-    const int found = rules->RevealEnemy();
-    GetPositions();
+    GetPositions(table, planes);
     pictures_.Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
     if (waiting) DarkImage.StretchDraw(Canvas(), geometry_.BottomBand());
     CanvasChanged();
-    if (found > 0 && game_.SweepAllowed == 1) rules->RadarFlacker();
+    if (found > 0 && sweepAllowed) rules->RadarFlacker();
     if (waiting) cursor.Set(this, CursorShape::Hidden);
     else if (game_.NetRole == 2) cursor.Set(this, CursorShape::Arrow);  // the joining player's turn begins
 }
 
-void TMainForm::FormPaint() {
-    if (game_.GameActive == 0) return;
-    const TurnView view = ViewOfTurn(game_);
-    if (view == TurnView::None) return;
+void TMainForm::FormPaint() { PaintView(ViewOfTurn(game_), game_.GameActive == 1); }
+
+void TMainForm::PaintView(TurnView view, bool gameActive) {
+    if (!gameActive || view == TurnView::None) return;
     (view == TurnView::Own ? MenuImage : DarkImage).StretchDraw(Canvas(), geometry_.BottomBand());
     pictures_.Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
     if (view == TurnView::Waiting) context_.platform.cursor->Set(this, CursorShape::Hidden);

@@ -74,13 +74,11 @@ public:
     QChar FlagTransferSecond = QLatin1Char('N');  // the second side may
     int ETransfered = 0;  // the first side's carrier has taken over the flag (now code 21)
     int DTransfered = 0;  // the second side's (now code 45)
-    QString MoveMessage;        // the move record for the network peer
-    int MoveMessageLocked = 0;  // a fight has written MoveMessage; steps leave it alone
+    QString MoveMessage;  // the record of this program's last step, for the network peer
 
     // --- The board view ---
     int RevealCount = 0;   // identifications made by the last reveal pass
     int SweepAllowed = 1;  // the radar sweep may run after the board is composed
-    int CurrentBand = 80;  // the screen-height percentage the last status line was drawn at
 
     // --- The campaign tally, kept over the three stages ---
     int FirstSideWins = 0;

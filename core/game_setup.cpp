@@ -80,6 +80,7 @@ bool GameSetup::Fail(const QString& message) {
 
 bool GameSetup::GameInit() {
     RuleGuard::Scope running(context_.guard);
+    context_.guard.EnterGame();
     Game& g = game_;
     Platform& p = context_.platform;
 
@@ -327,7 +328,6 @@ void GameSetup::NetworkGameVariables(bool joining) {
     g.OpponentTurn = 0;
     g.SideToMove = QLatin1Char('E');  // the host moves first, on both programs
     g.MoveMessage.clear();
-    g.MoveMessageLocked = 0;
     p.random->Seed(g.dice);
     g.TurnCount = 0;
     s.ReconPlanes = QLatin1Char('0');  // a network game flies no radar aircraft

@@ -5,6 +5,7 @@
 #include "core/board_rules.h"
 #include "core/program_flow.h"
 #include "core/setup_display.h"
+#include "core/turn_view.h"
 #include "core/upward_call.h"
 #include "platform/canvas.h"
 #include "platform/picture.h"
@@ -12,6 +13,7 @@
 namespace kvd {
 
 class Game;
+class UnitTable;
 struct Context;
 struct GamePictures;
 
@@ -23,12 +25,18 @@ class TMainForm : public CanvasWindow, public SetupDisplay {
 public:
     TMainForm(Context& context, Game& game, GamePictures& pictures, QWidget* parent = nullptr);
 
-    // Composes the board snapshot from the background and the unit table.
-    void GetPositions();
-    // Composes the snapshot and puts it on the window, with the reveal pass and radar sweep.
+    // Composes the board snapshot from the background and a unit table (the aircraft drawn
+    // when planes fly).
+    void GetPositions(const UnitTable& table, bool planes);
+    // Composes the snapshot from the game and puts it on the window, with the reveal pass and
+    // radar sweep.
     void PreDraw();
+    // The same from a table as it stood when a rule composed the board: the turn view then, the
+    // identifications its reveal pass made and whether the sweep may run after them.
+    void ComposeView(const UnitTable& table, TurnView view, int found, bool sweepAllowed, bool planes);
     // Puts the snapshot and the band picture on the window without composing anything.
     void FormPaint();
+    void PaintView(TurnView view, bool gameActive);
     // Turns the radar source picture by `angle` degrees clockwise into RadarImage.
     void RotateBitmap(double angle);
     // The radar picture turned by `angle` degrees, see-through where the turn left black; the
@@ -60,7 +68,7 @@ protected:
 private:
     void FitToScreen();
     // The joining player's board: its own units with their pictures, the host's as markers.
-    void GetJoiningPositions();
+    void GetJoiningPositions(const UnitTable& table);
 
     Context& context_;
     Game& game_;

@@ -31,7 +31,7 @@ void RuleGuard::Finished() {
     draining_ = false;
 }
 
-bool RuleGuard::Stopped() const { return closing_ || (gameLeft_ && gameLeft_()); }
+bool RuleGuard::Stopped() const { return closing_ || left_; }
 
 bool RuleGuard::Delay(int ms) {
     if (Stopped()) return false;
@@ -45,7 +45,10 @@ bool RuleGuard::Pause(int ms) {
     return !closing_;
 }
 
-void RuleGuard::Interrupt() { pacing_.Interrupt(); }
+void RuleGuard::LeaveGame() {
+    left_ = true;
+    pacing_.Interrupt();
+}
 
 void RuleGuard::Close() {
     closing_ = true;

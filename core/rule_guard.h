@@ -15,9 +15,6 @@ class Pacing;
 class RuleGuard {
 public:
     explicit RuleGuard(Pacing& pacing);
-    // gameLeft: true when no game is running any more (the game was left or has ended). Until
-    // it is set, only the closing program stops a rule.
-    void WatchGame(std::function<bool()> gameLeft) { gameLeft_ = std::move(gameLeft); }
     RuleGuard(const RuleGuard&) = delete;
     RuleGuard& operator=(const RuleGuard&) = delete;
 
@@ -40,15 +37,18 @@ public:
 
     // Waits ms milliseconds while handling window events. False when the rule must stop: the
     // game was left or the program is closing, before or during the wait (which then ends
-    // early).
+    // early). A game that ends by its rules is not left: what shows its end still plays.
     bool Delay(int ms);
     bool Stopped() const;
     // A wait outside any game (two programs finding each other): false only when the program
     // is closing.
     bool Pause(int ms);
 
-    // The game was just left from an event handler: waits in progress end now.
-    void Interrupt();
+    // A game starts: waits take their time again.
+    void EnterGame() { left_ = false; }
+    // The game was just left from an event handler: waits in progress end now, and every wait
+    // until the next game returns at once.
+    void LeaveGame();
     // The program is closing: every wait ends now and for good, and nothing held back runs.
     void Close();
 
@@ -56,7 +56,7 @@ private:
     void Finished();
 
     Pacing& pacing_;
-    std::function<bool()> gameLeft_;
+    bool left_ = false;
     int depth_ = 0;
     bool closing_ = false;
     bool draining_ = false;

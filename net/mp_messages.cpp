@@ -288,7 +288,6 @@ void TMPForm::StartJoinedGame() {
 void TMPForm::ApplyMove(const QString& message, QChar senderSide) {
     Game& g = game_;
     if (g.GameActive == 0) return;
-    UnitTable& table = g.scratchpad;
     if (message.startsWith(kRepair)) {
         // "[Repair]=" and the supply ship's and the repaired unit's codes, two digits each.
         const int repairer = ReadNumber(message, 10, 2), target = ReadNumber(message, 12, 2);
@@ -298,16 +297,7 @@ void TMPForm::ApplyMove(const QString& message, QChar senderSide) {
         return;
     }
     if (!ValidMoveRecord(message, g, senderSide)) return Refused(message);
-    const int code = ReadNumber(message, 8, 2);
-    if (senderSide == QLatin1Char('E')) g.PlayerCode = code;
-    else g.EnemyCode = code;
-    state_.LastMovedCode = code;
-    for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != senderSide || table.Code(i) != code) continue;
-        table.SetPos(i, ReadNumber(message, 10, 2), ReadNumber(message, 12, 2));
-        table.SetPrev(i, ReadNumber(message, 14, 2), ReadNumber(message, 16, 2));
-    }
-    g.SideToMove = senderSide;
+    network_.ApplyPeersMove(message, senderSide);
 }
 
 void TMPForm::TurnToken(bool host) {

@@ -9,20 +9,14 @@
 #include "net/net_state.h"
 #include "net/table_hash.h"
 #include "platform/platform.h"
-#include "play/battle.h"
+#include "play/apply_move.h"
 #include "play/combat.h"
-#include "play/computer_turn.h"
-#include "play/repair_view.h"
+#include "play/repair.h"
+#include "play/rules.h"
+#include "play/showing.h"
+#include "play/turn.h"
 
 namespace kvd {
-
-namespace {
-// A network game has no computer opponent; its fights never ask for one.
-struct NoComputer : ComputerTurn {
-    void RunKI() override {}
-    void SubmarineRetreat() override {}
-};
-}  // namespace
 
 QChar OppositeOf(QChar homePosition) {
     switch (homePosition.unicode()) {
@@ -42,11 +36,21 @@ NetworkGame::NetworkGame(Game& game, Context& context, GamePictures& pictures, T
       board_(board),
       setup_(setup),
       state_(state),
-      paint_(board, game, pictures, context),
-      scene_{game, context, pictures, paint_} {}
+      paint_(board, pictures, context),
+      player_(board, paint_, context, pictures) {}
+
+template <class Fn>
+bool NetworkGame::DecideAndShow(Fn fn) {
+    Showing show;
+    // A network game has no computer opponent; its fights never ask for one.
+    Rules rules{game_, context_.settings, context_.texts, show};
+    fn(rules);
+    return player_.Play(show.Steps(), endOfGame.Wired() ? &*endOfGame : nullptr, window);
+}
 
 bool NetworkGame::NetGameInit(bool joining) {
     RuleGuard::Scope running(context_.guard);
+    context_.guard.EnterGame();
     Game& g = game_;
     Platform& p = context_.platform;
     g.NetRole = joining ? 2 : 1;
@@ -99,15 +103,16 @@ void NetworkGame::HandOver(bool host) {
     Game& g = game_;
     Cursor& cursor = *context_.platform.cursor;
     g.SupportFire = 0;
-    if (host) g.MoveMessageLocked = 0;
-    cursor.Set(&board_, CursorShape::Hidden);
-    // The turn flags are the host's view on both programs.
-    g.PlayerTurn = host ? 0 : 1;
-    g.OpponentTurn = host ? 1 : 0;
-    g.UnitSelected = 0;
-    g.RepairReady = 0;
-    board_.PreDraw();
-    board_.FormPaint();
+    if (!DecideAndShow([&](Rules& rules) {
+            rules.show.Cursor(CursorShape::Hidden);
+            // The turn flags are the host's view on both programs.
+            g.PlayerTurn = host ? 0 : 1;
+            g.OpponentTurn = host ? 1 : 0;
+            g.UnitSelected = 0;
+            g.RepairReady = 0;
+            ComposeBoard(rules);
+        }))
+        return;
     // The host announces the other side's turn before it sends, the joining program after.
     if (host) paint_.Play(QStringLiteral("Enemy"), true);
     if (!SendMove(host ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"))) return;
@@ -125,37 +130,51 @@ void NetworkGame::Wake(bool joining) {
     Game& g = game_;
     // A token that comes after the game has ended starts nothing.
     if (g.GameOver == 1 || g.GameActive == 0) return;
-    g.Winner = 99;
-    g.SubRetreat = 0;
-    g.EnemyCode = 99;
-    g.PlayerCode = 99;
-    g.UnitSelected = 0;
-    g.RepairReady = 0;
-    // The turn flags are the host's view on both programs: the joining player's turn is the
-    // opponent's.
-    g.PlayerTurn = joining ? 0 : 1;
-    g.OpponentTurn = joining ? 1 : 0;
-    board_.PreDraw();
-    board_.FormPaint();
-    // The peer's submarine moved: the sonar pings, whatever the sound setting says.
-    const int firstSub = joining ? 3 : 27;
-    if (state_.LastMovedCode >= firstSub && state_.LastMovedCode <= firstSub + 5) {
-        paint_.PlayAlways(QStringLiteral("sonar"), false);
-        if (!paint_.Delay(2500)) return;
-    }
-    if (joining) paint_.Play(QStringLiteral("click"), false);
-    CheckEncounter();
-    if (g.GameOver == 1 || g.GameActive == 0) return;
-    // The peer's supply ship repairs its flagships, as the peer's own step did.
-    const int supply = joining ? 2 : 26, flagship = joining ? 21 : 45;
-    if (!Repair(scene_, supply, flagship) || !Repair(scene_, supply, flagship + 1)) return;
-    board_.FormPaint();
-    context_.platform.cursor->Set(&board_, CursorShape::Arrow);
-    if (!joining) paint_.Play(QStringLiteral("click"), false);
-    g.SideToMove = joining ? QLatin1Char('D') : QLatin1Char('E');
+    DecideAndShow([&](Rules& rules) {
+        Showing& show = rules.show;
+        g.Winner = 99;
+        g.SubRetreat = 0;
+        g.EnemyCode = 99;
+        g.PlayerCode = 99;
+        g.UnitSelected = 0;
+        g.RepairReady = 0;
+        // The turn flags are the host's view on both programs: the joining player's turn is
+        // the opponent's.
+        g.PlayerTurn = joining ? 0 : 1;
+        g.OpponentTurn = joining ? 1 : 0;
+        ComposeBoard(rules);
+        // The peer's submarine moved: the sonar pings, whatever the sound setting says.
+        const int firstSub = joining ? 3 : 27;
+        if (state_.LastMovedCode >= firstSub && state_.LastMovedCode <= firstSub + 5) {
+            show.SoundAlways(QStringLiteral("sonar"), false);
+            show.Wait(2500);
+        }
+        if (joining) show.Sound(QStringLiteral("click"), false);
+        MeetPeersStep(rules);
+        if (g.GameOver == 1 || g.GameActive == 0) return;
+        // The peer's supply ship repairs its flagships, as the peer's own step did.
+        const int supply = joining ? 2 : 26, flagship = joining ? 21 : 45;
+        Repair(rules, supply, flagship);
+        Repair(rules, supply, flagship + 1);
+        show.Paint(g);
+        show.Cursor(CursorShape::Arrow);
+        if (!joining) show.Sound(QStringLiteral("click"), false);
+        g.SideToMove = joining ? QLatin1Char('D') : QLatin1Char('E');
+    });
 }
 
-void NetworkGame::CheckEncounter() {
+void NetworkGame::ApplyPeersMove(const QString& record, QChar senderSide) {
+    Showing none(false);
+    Rules rules{game_, context_.settings, context_.texts, none};
+    const Move move = MoveOfRecord(record, senderSide);
+    if (senderSide == QLatin1Char('E')) game_.PlayerCode = move.code;
+    else game_.EnemyCode = move.code;
+    state_.LastMovedCode = move.code;
+    // The fight the step leads to is fought when the peer's turn token comes.
+    ApplyMove(rules, move, Meeting::Later);
+}
+
+void NetworkGame::MeetPeersStep(Rules& rules) {
     Game& g = game_;
     const UnitTable& table = g.scratchpad;
     // The fight the peer's step caused is fought on the cell that unit stepped onto, against
@@ -165,14 +184,11 @@ void NetworkGame::CheckEncounter() {
     const QChar side = SideOfCode(state_.LastMovedCode);
     const int moved = table.FindSide(state_.LastMovedCode, side);
     if (moved < 0) return;
+    const int column = table.PosX(moved), row = table.PosY(moved);
     const QChar other = side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
-    const int met = LastUnitOn(table, other, table.PosX(moved), table.PosY(moved));
-    if (met < 0) return;
+    if (LastUnitOn(table, other, column, row) < 0) return;
     TakeFighter(g, moved);
-    TakeFighter(g, met);
-    if (context_.settings.AdditionalDamage == QLatin1Char('Y')) MultiCombat(g);
-    NoComputer none;
-    Battle(scene_, none, *endOfGame, window);
+    Meet(rules, side, column, row);
 }
 
 bool NetworkGame::TablesAgree() {

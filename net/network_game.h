@@ -6,11 +6,12 @@
 #include "play/board_painter.h"
 #include "play/end_of_game.h"
 #include "play/network_board.h"
-#include "play/scene.h"
+#include "play/show_player.h"
 
 namespace kvd {
 
 class Game;
+struct Rules;
 class GameSetup;
 class TMainForm;
 struct Context;
@@ -44,8 +45,8 @@ public:
     // The peer's turn token has come: this program's turn starts.
     void ClientWake();
     void PlayerWake();
-    // The fight the peer's step caused: its unit against what stands on the cell it stepped to.
-    void CheckEncounter();
+    // The peer's "[Move]=" record, checked already: the unit steps; its fight waits for the turn.
+    void ApplyPeersMove(const QString& record, QChar senderSide);
 
     // A line in the board's report box.
     void Report(const QString& text) { paint_.Report(text); }
@@ -60,6 +61,10 @@ public:
 
 private:
     bool SendMove(const QString& token);
+    template <class Fn>
+    bool DecideAndShow(Fn fn);
+    // The fight the peer's step caused: its unit against what stands on the cell it stepped to.
+    void MeetPeersStep(Rules& rules);
     void HandOver(bool host);
     void Wake(bool joining);
 
@@ -70,7 +75,7 @@ private:
     GameSetup& setup_;
     NetState& state_;
     BoardPainter paint_;
-    Scene scene_;
+    ShowPlayer player_;
 };
 
 }  // namespace kvd

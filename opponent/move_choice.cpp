@@ -1,15 +1,13 @@
 #include "opponent/move_choice.h"
 
-#include "core/context.h"
 #include "core/game.h"
 #include "core/unit_codes.h"
-#include "core/game_pictures.h"
 #include "opponent/opponent_state.h"
 #include "opponent/tactics.h"
-#include "platform/platform.h"
-#include "play/board_painter.h"
+#include "play/apply_move.h"
 #include "play/radar.h"
-#include "play/scene.h"
+#include "play/rules.h"
+#include "play/showing.h"
 
 namespace kvd {
 
@@ -62,14 +60,11 @@ int ThreatResponse(int slot) {
     return slot >= 1 && slot <= 16 ? kResponse[slot - 1] : 0;
 }
 
-MoveChoice::MoveChoice(Scene& scene, OpponentState& state)
-    : scene_(scene), game_(scene.game), state_(state), random_(scene.game.dice) {}
-
-int MoveChoice::CanMove() {
-    UnitTable& table = game_.scratchpad;
+int MoveChoice::CanMove(Game& game) {
+    UnitTable& table = game.scratchpad;
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != QLatin1Char('D') || !CodeIn(table.Code(i), 26, 46)) continue;
-        const QString radar = Radar(game_, table.PosX(i), table.PosY(i));
+        const QString radar = Radar(game, table.PosX(i), table.PosY(i));
         bool free = false;
         for (QChar c : radar) free = free || (c != QLatin1Char('D') && c != QLatin1Char('E') && c != QLatin1Char('X'));
         table.SetBlocked(i, free ? QLatin1Char('0') : QLatin1Char('X'));
@@ -80,12 +75,13 @@ int MoveChoice::CanMove() {
     return count;
 }
 
-void MoveChoice::RandomSelection() {
-    const UnitTable& table = game_.scratchpad;
+void MoveChoice::RandomSelection(Rules& r) {
+    Game& game = r.game;
+    const UnitTable& table = game.scratchpad;
     int counts[3] = {0, 0, 0};
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (table.Side(i) != QLatin1Char('D') || code == game_.LastEnemyCode) continue;
+        if (table.Side(i) != QLatin1Char('D') || code == game.LastEnemyCode) continue;
         for (Group g : {kHeavy, kEscort, kSupport}) counts[g] += Counted(g, code);
     }
     // Nothing to pick: the turn passes (the caller does not ask then, but never loop on it).
@@ -93,8 +89,8 @@ void MoveChoice::RandomSelection() {
     static constexpr Group kDraw[5] = {kHeavy, kEscort, kSupport, kHeavy, kEscort};
     Group group;
     do {
-        group = kDraw[random_.Next(5)];
-        if (!scene_.paint.Delay(10)) return;
+        group = kDraw[game.dice.Next(5)];
+        r.show.Wait(10);
     } while (counts[group] == 0);
     if (state_.EnemyConcern > 2 && state_.EnemyAggression < 4 && counts[kEscort] > 0) group = kEscort;
     if (state_.EnemyAggression > 4 && counts[kHeavy] > 0) group = kHeavy;
@@ -103,22 +99,22 @@ void MoveChoice::RandomSelection() {
     int n = 0;
     for (int i = 0; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (table.Side(i) != QLatin1Char('D') || !Offered(group, code) || code == game_.LastEnemyCode) continue;
+        if (table.Side(i) != QLatin1Char('D') || !Offered(group, code) || code == game.LastEnemyCode) continue;
         ++n;
         if (table.Blocked(i) != QLatin1Char('X')) state_.EnemyNews << QStringLiteral("R") + TwoDigits(code);
     }
     // The first entry is twice as likely as the others, the last is never drawn, and a draw
     // past the list moves nothing: this is how the computer has always chosen.
-    int index = n < 2 ? 0 : random_.Next(n);
+    int index = n < 2 ? 0 : game.dice.Next(n);
     if (index > 0) --index;
-    if (group != kHeavy && !scene_.paint.Delay(10)) return;
-    if (index < state_.EnemyNews.size()) game_.EnemyCode = ReadNumber(state_.EnemyNews[index], 2, 2);
+    if (group != kHeavy) r.show.Wait(10);
+    if (index < state_.EnemyNews.size()) game.EnemyCode = ReadNumber(state_.EnemyNews[index], 2, 2);
 }
 
-bool MoveChoice::CheckMove() {
-    Game& g = game_;
+Move MoveChoice::CheckMove(Rules& r) {
+    Game& g = r.game;
     UnitTable& table = g.scratchpad;
-    BoardPainter& p = scene_.paint;
+    Showing& s = r.show;
     state_.AvoidFlag = 0;
     int tc = 0, tr = 0;
     g.SideToMove = QLatin1Char('D');
@@ -126,7 +122,7 @@ bool MoveChoice::CheckMove() {
         if (table.Side(i) == QLatin1Char('E') && table.Code(i) == 21) tc = table.PosX(i), tr = table.PosY(i);
 
     const int unit = table.FindSide(g.EnemyCode, QLatin1Char('D'));
-    if (unit < 0) return true;  // no unit picked: the table stays as it is
+    if (unit < 0) return Move{QLatin1Char('D')};  // no unit picked: the table stays as it is
     const int code = g.EnemyCode;
     g.OldEnemyX = g.EnemyX = table.PosX(unit);
     g.OldEnemyY = g.EnemyY = table.PosY(unit);
@@ -168,15 +164,15 @@ bool MoveChoice::CheckMove() {
     }
     state_.EnemyHeading = table.Heading(unit);
 
-    if (g.SubRetreat == 1 && !p.Delay(1000)) return false;
-    if (CodeIn(code, 27, 31)) p.Play(QStringLiteral("sonar"), true);
+    if (g.SubRetreat == 1) s.Wait(1000);
+    if (CodeIn(code, 27, 31)) s.Sound(QStringLiteral("sonar"), true);
     if (code == 26 || code > 32) {
-        p.DrawInCell(&scene_.pictures.GreenBox, g.OldEnemyX, g.OldEnemyY);
-        if (!p.Delay(600)) return false;
+        s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
+        s.Wait(600);
     }
     const QString radar = Radar(g, g.EnemyX, g.EnemyY);
     const int h = state_.EnemyHeading;
-    if (h >= 1 && h <= 8 && !Free(radar, h)) NextBestMove();
+    if (h >= 1 && h <= 8 && !Free(radar, h)) NextBestMove(g);
     if (state_.EnemyHeading >= 1 && state_.EnemyHeading <= 8) {
         const Offset o = DirectionOffset(state_.EnemyHeading);
         g.EnemyX += o.dc;
@@ -194,7 +190,7 @@ bool MoveChoice::CheckMove() {
         }
         if (threats > 0) {
             state_.ThreatMode = 1;
-            NextBestMove();
+            NextBestMove(g);
             state_.ThreatMode = 0;
         }
     } else {
@@ -205,21 +201,17 @@ bool MoveChoice::CheckMove() {
             g.EnemyY = table.PrevY(line);
         }
     }
-    const int line = table.FindSide(code, QLatin1Char('D'));
-    table.SetPos(line, g.EnemyX, g.EnemyY);
-    table.SetPrev(line, g.OldEnemyX, g.OldEnemyY);
-    g.SideToMove = QLatin1Char('D');
-    return true;
+    return Move{QLatin1Char('D'), code, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY, MoveKind::Step};
 }
 
-bool MoveChoice::AvoidMove() {
-    Game& g = game_;
-    BoardPainter& p = scene_.paint;
+void MoveChoice::AvoidMove(Rules& r) {
+    Game& g = r.game;
+    Showing& s = r.show;
     state_.AvoidFlag = 1;
     const int code = g.EnemyCode;
     if (code == 26 || code > 32) {
-        p.DrawInCell(&scene_.pictures.GreenBox, g.OldEnemyX, g.OldEnemyY);
-        if (!p.Delay(700)) return false;
+        s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
+        s.Wait(700);
     }
     const QString radar = Radar(g, g.OldEnemyX, g.OldEnemyY);
     if (HighestFree(radar) == 0) {
@@ -227,7 +219,7 @@ bool MoveChoice::AvoidMove() {
         state_.EnemyNews.clear();
         g.EnemyCode = 99;
         state_.AvoidFailed = 1;
-        return true;
+        return;
     }
     state_.EnemyHeading = 0;
     for (QChar d : EscapeList(g.PlayerX, g.PlayerY, g.OldEnemyX, g.OldEnemyY)) {
@@ -236,29 +228,22 @@ bool MoveChoice::AvoidMove() {
             break;
         }
     }
-    if (state_.EnemyHeading == 0) NextBestMove();
+    if (state_.EnemyHeading == 0) NextBestMove(g);
     const Offset o = DirectionOffset(state_.EnemyHeading);
-    g.EnemyX = g.OldEnemyX + o.dc;
-    g.EnemyY = g.OldEnemyY + o.dr;
-    UnitTable& table = g.scratchpad;
-    const int line = table.FindSide(code, QLatin1Char('D'));
-    if (line >= 0) {
-        table.SetPos(line, g.EnemyX, g.EnemyY);
-        table.SetPrev(line, g.OldEnemyX, g.OldEnemyY);
-    }
-    p.RestoreCell(g.OldEnemyX, g.OldEnemyY);
-    if (!p.Delay(200)) return false;
-    g.SubRetreat = 0;
+    const Move move{QLatin1Char('D'), code, g.OldEnemyX, g.OldEnemyY, g.OldEnemyX + o.dc, g.OldEnemyY + o.dr,
+                    MoveKind::Step};
+    ApplyMove(r, move, Meeting::Now, [&] {
+        s.RestoreCell(move.fromColumn, move.fromRow);
+        s.Wait(200);
+    });
     if (CodeIn(code, 27, 31)) {
-        p.Play(QStringLiteral("sonar"), true);
-        return true;
+        s.Sound(QStringLiteral("sonar"), true);
+        return;
     }
-    p.ShowEnemyOrMarker(g.EnemyX, g.EnemyY);
-    return true;
+    s.EnemyOrMarker(g, r.settings, g.EnemyX, g.EnemyY);
 }
 
-void MoveChoice::NextBestMove() {
-    Game& g = game_;
+void MoveChoice::NextBestMove(Game& g) {
     const bool avoiding = state_.AvoidFlag == 1;
     const QString radar = Radar(g, avoiding ? g.OldEnemyX : g.EnemyX, avoiding ? g.OldEnemyY : g.EnemyY);
     int& heading = state_.EnemyHeading;

@@ -1,12 +1,13 @@
 #pragma once
 #include <QString>
 
+#include "play/move.h"
+
 namespace kvd {
 
 class Game;
-class Dice;
 struct OpponentState;
-struct Scene;
+struct Rules;
 
 // The heading digit from a cell toward a target cell (1 north-west to 8 south-east); 0 when
 // the target is the cell itself.
@@ -18,27 +19,26 @@ int HighestFree(const QString& radar);
 // The direction that answers a threat in ring slot 1 to 16.
 int ThreatResponse(int slot);
 
-// How the opponent picks and steps the unit of a turn without a fight.
+// How the opponent picks and steps the unit of a turn without a fight. The headings and the
+// boxed-in marks it keeps in the table are its own; the steps it makes go through the move
+// function.
 class MoveChoice {
 public:
-    MoveChoice(Scene& scene, OpponentState& state);
+    explicit MoveChoice(OpponentState& state) : state_(state) {}
 
     // Marks every acting unit free or boxed in; the number of units that can step.
-    int CanMove();
+    int CanMove(Game& game);
     // Picks the unit to move into EnemyCode (or none).
-    void RandomSelection();
-    // Steers EnemyCode toward its kind's goal and takes one step.
-    bool CheckMove();
+    void RandomSelection(Rules& rules);
+    // Steers EnemyCode toward its kind's goal: its step (a Pass when no unit was picked).
+    Move CheckMove(Rules& rules);
     // Steps the engaged unit away from the player's unit, or gives up (AvoidFailed).
-    bool AvoidMove();
+    void AvoidMove(Rules& rules);
     // Chooses EnemyHeading when the preferred way is blocked or a threat is near.
-    void NextBestMove();
+    void NextBestMove(Game& game);
 
 private:
-    Scene& scene_;
-    Game& game_;
     OpponentState& state_;
-    Dice& random_;
 };
 
 }  // namespace kvd

@@ -126,7 +126,7 @@ void BattleStations(Game& g, OpponentState& state, Dice& random) {
     g.EnemyY = g.PlayerY = ReadNumber(chosen, col::kPosY, 2);
     g.PlayerStrength = ReadNumber(chosen, col::kStrength, 1);
 
-    UnitTable& table = g.scratchpad;
+    const UnitTable& table = g.scratchpad;
     const int attacker = table.FindSide(g.EnemyCode, QLatin1Char('D'));
     if (attacker >= 0) {
         g.EnemyStrength = table.Strength(attacker);
@@ -141,8 +141,6 @@ void BattleStations(Game& g, OpponentState& state, Dice& random) {
         g.EnemyName = CutName(table.UnitName(attacker));
         g.EnemyType = CutName(table.KindName(attacker));
         g.EnemyStrength = table.Strength(attacker);
-        table.SetPos(attacker, g.EnemyX, g.EnemyY);
-        table.SetPrev(attacker, g.OldEnemyX, g.OldEnemyY);
     }
 }
 

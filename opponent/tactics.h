@@ -20,8 +20,8 @@ int PriorityRule(int attacker, int target, Dice& random);
 // Whether the opponent's unit fights the player's or steps away (the supply ship never fights).
 bool Fights(int attacker, int target, int playerStrength, int enemyStrength);
 
-// Chooses one meeting from the engagement list, leaves it in the fight variables and decides
-// fight (the attacker is moved onto its target in the table) or avoid (AvoidFlag 1).
+// Chooses one meeting from the engagement list, leaves it in the fight variables (the attacker
+// from OldEnemyX/Y onto its target at EnemyX/Y) and decides fight or avoid (AvoidFlag 1).
 void BattleStations(Game& game, OpponentState& state, Dice& random);
 
 }  // namespace kvd

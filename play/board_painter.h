@@ -4,7 +4,6 @@
 
 namespace kvd {
 
-class Game;
 class Picture;
 class Screen;
 class TMainForm;
@@ -16,7 +15,7 @@ struct GamePictures;
 // wiped back to the clean map. Everything goes to the window's canvas and shows at once.
 class BoardPainter {
 public:
-    BoardPainter(TMainForm& board, Game& game, GamePictures& pictures, Context& context);
+    BoardPainter(TMainForm& board, GamePictures& pictures, Context& context);
 
     QRect Cell(int column, int row) const;
     // x of a percentage of the screen width, as the band's texts are placed (width / 100 * p).
@@ -40,18 +39,6 @@ public:
     // A picture over the bottom band.
     void DrawBand(const Picture& picture);
 
-    // The player's unit PlayerCode drawn into a cell; in a hosted network game the move
-    // record for the peer is composed too (unless a fight has composed it).
-    void DrawMovedUnit(int column, int row);
-    // The joining player's own unit EnemyCode drawn into a cell, and its move record composed
-    // (unless a fight has composed it).
-    void SingleMove(int column, int row);
-    // The opposing unit EnemyCode in its cell EnemyX, EnemyY as the player may see it; on the
-    // joining board, the player's own unit EnemyCode.
-    void ShowSingleEnemy();
-    // The same, but with the reveal setting off the anonymous marker stands in for ships.
-    void ShowEnemyOrMarker(int column, int row);
-
     // The board snapshot taken from what the window shows, and put back onto it.
     void TakeSnapshot();
     void RedrawBoard();
@@ -70,13 +57,9 @@ private:
     void Changed();
 
     TMainForm& board_;
-    Game& game_;
     GamePictures& pictures_;
     Context& context_;
 };
-
-// A move record for the network peer: "[Move]=" and five two-digit numbers.
-QString MoveRecord(int code, int column, int row, int fromColumn, int fromRow);
 
 // The picture of a unit code from a picture set as a fight or a step draws it: submarine
 // slots 3 and 32 have none.

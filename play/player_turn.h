@@ -1,5 +1,5 @@
 #pragma once
-#include <QString>
+#include <QChar>
 
 #include "core/board_rules.h"
 #include "core/program_flow.h"
@@ -7,9 +7,10 @@
 #include "play/board_painter.h"
 #include "play/computer_turn.h"
 #include "play/end_of_game.h"
-#include "play/joining_turn.h"
 #include "play/network_board.h"
+#include "play/rules.h"
 #include "play/scene.h"
+#include "play/show_player.h"
 
 namespace kvd {
 
@@ -18,8 +19,9 @@ class TMainForm;
 struct Context;
 struct GamePictures;
 
-// The first side's half of a game: the board's clicks and keys become the player's
-// selections, steps, fights and repair requests; the end of a step hands the turn on.
+// The board's clicks and keys become the moves of this program's player: the first side's,
+// or on the joining program of a network game the second side's. Each move is decided by the
+// rules and then shown; the end of a move hands the turn on.
 class PlayerTurn : public BoardRules {
 public:
     PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMainForm& board);
@@ -33,19 +35,18 @@ public:
     // The cell of a click: ClickColumn and ClickRow, each left as it was when the click lies
     // on a grid line or beyond the last cell.
     void ClickToCell(QPoint position);
-    // Selects the first side's unit on (ClickColumn, ClickRow), or drops the selection.
+    // Selects this player's unit on (ClickColumn, ClickRow), or drops the selection.
     void SelectUnit();
-    // The selected unit steps to a marked cell, fighting what stands there.
+    // The selected unit steps to a marked cell, fighting what stands there, and the turn goes
+    // on: to the computer, or to the peer.
     void MoveSelectedUnit(int column, int row);
+    // A click on the supply ship by a unit that may ask for a repair: the repair, and against
+    // the computer the move ends.
+    void RepairClick();
     // The computer's turn, then the player's again.
     void EndPlayerMove();
-    // In the convoy stage: one convoy ship steps toward the battleship.
-    bool ConvoyStep();
     // The quit corner: asks, and leaves the game on Yes.
     void QuitCorner();
-    // A click on the supply ship by a unit that may ask for a repair: the repair, and the
-    // move ends. False when the game was left meanwhile.
-    bool RepairClick();
 
     UpwardCall<ComputerTurn> computer{"the player's turn to the computer opponent"};
     UpwardCall<EndOfGame> endOfGame{"the player's turn to the end-of-game window"};
@@ -53,8 +54,11 @@ public:
     UpwardCall<ProgramFlow> flow{"the player's turn to the program"};
 
 private:
+    QChar Side() const;
     bool OnBoard(QPoint position) const;
-    void MarkTargets();
+    // Decides with fn, then plays what it noted; false when the playing was cut short.
+    template <class Fn>
+    bool DecideAndShow(Fn fn);
     void SaveShipLines();
 
     Game& game_;
@@ -63,7 +67,7 @@ private:
     TMainForm& board_;
     BoardPainter paint_;
     Scene scene_;
-    JoiningTurn joining_;
+    ShowPlayer player_;
 };
 
 }  // namespace kvd

@@ -1,6 +1,5 @@
 #include "play/radar_view.h"
 
-#include "core/game.h"
 #include "platform/screen.h"
 #include "core/main_form.h"
 #include "play/board_painter.h"
@@ -33,21 +32,20 @@ void RadarFlacker(BoardPainter& painter) {
     painter.DrawBand(board.MenuImage);
 }
 
-void JstarsFlacker(BoardPainter& painter, const Game& game, int aircraftColumn, int aircraftRow) {
+bool JstarsFlacker(BoardPainter& painter, QPoint aircraftCell, bool overShip) {
     painter.TakeSnapshot();
     painter.Play(QStringLiteral("planeguns"), false);
-    const QRect cell = painter.Cell(aircraftColumn, aircraftRow);
-    const bool mates = game.scratchpad.CountCellMates(1) > 0;
-    // Where the board draws it: small over a ship, with a margin when alone.
-    const QRect plane = mates ? QRect(QPoint(cell.left() + 60, cell.top()), QPoint(cell.right(), cell.bottom() - 50))
-                              : cell.adjusted(20, 20, -20, -20);
+    const QRect cell = painter.Cell(aircraftCell.x(), aircraftCell.y());
+    const QRect plane = overShip ? QRect(QPoint(cell.left() + 60, cell.top()), QPoint(cell.right(), cell.bottom() - 50))
+                                 : cell.adjusted(20, 20, -20, -20);
     for (int blink = 0; blink < 4; ++blink) {
         painter.RestoreRect(plane);
-        if (!painter.Delay(300)) return;
+        if (!painter.Delay(300)) return false;
         painter.RedrawBoard();
-        if (!painter.Delay(300)) return;
+        if (!painter.Delay(300)) return false;
     }
     painter.RestoreRect(plane);
+    return true;
 }
 
 }  // namespace kvd

@@ -1,7 +1,10 @@
 #include "play/repair.h"
 
 #include "core/game.h"
+#include "core/language_texts.h"
 #include "core/unit_codes.h"
+#include "play/rules.h"
+#include "play/showing.h"
 
 namespace kvd {
 
@@ -23,6 +26,16 @@ RepairDone RepairUnit(Game& game, int repairerCode, int targetCode) {
     }
     table.SetRepairCount(target, table.RepairCount(target) + 1);
     return {true, from, to};
+}
+
+bool Repair(Rules& r, int repairerCode, int targetCode) {
+    const RepairDone done = RepairUnit(r.game, repairerCode, targetCode);
+    if (!done.repaired) return false;
+    r.show.Report(r.texts.Text(34), 15, 12, 95);
+    r.show.Sound(QStringLiteral("hammer"), false);
+    r.show.RepairHammers(done.repairer, done.target);
+    r.show.Wait(500);
+    return true;
 }
 
 namespace {

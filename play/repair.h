@@ -5,6 +5,7 @@
 namespace kvd {
 
 class Game;
+struct Rules;
 
 // What a repair did: nothing (no repairer, no target, out of reach, repaired twice already,
 // or too strong to need it), or the cells of the repairer and of the repaired unit.
@@ -18,6 +19,8 @@ struct RepairDone {
 // one and a damaged unit is damaged no worse than '1'; strength 0 and 1 stay as they are but the repair counts; a
 // unit of 8 or 9 is not repaired. Each unit is repaired twice at most.
 RepairDone RepairUnit(Game& game, int repairerCode, int targetCode);
+// The same, with its report line, hammers and pause noted for the board. Whether it repaired.
+bool Repair(Rules& rules, int repairerCode, int targetCode);
 
 // The repair scan for the selected unit PlayerCode at (column, row): when it is damaged and
 // never repaired, RepairCellX/Y become the first side's supply ship's cell and each direction

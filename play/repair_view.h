@@ -1,19 +1,20 @@
 #pragma once
+#include <QChar>
 #include <QPoint>
 
 namespace kvd {
 
-struct Scene;
+class BoardPainter;
+class Resources;
+struct GamePictures;
 
-// A repair as the player sees it: the rule, then the report, the hammer and its animation.
-// False when the rule must stop (the game was left while it waited).
-bool Repair(Scene& scene, int repairerCode, int targetCode);
+// The hammer over the repairer's and the target's cells, five times. False when the game was
+// left meanwhile.
+bool AuxFlacker(BoardPainter& painter, const Resources& resources, QPoint repairer, QPoint target);
 
-// The hammer over the repairer's and the target's cells, five times.
-bool AuxFlacker(Scene& scene, QPoint repairer, QPoint target);
-
-// The carrier takes over the flag after the fight that sank the flagship: its code, its
-// picture and the report; the game goes on (GameOver back to 0).
-bool DoTransfer(Scene& scene);
+// The flagship picture of a side becomes its carrier's once the carrier has taken over the
+// flag; the opponent's carries its navy's flag when withFlag.
+void CarrierTakesTheFlag(GamePictures& pictures, const Resources& resources, QChar homeNavy, bool firstSide,
+                         bool withFlag);
 
 }  // namespace kvd

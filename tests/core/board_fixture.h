@@ -39,7 +39,6 @@ struct BoardFixture : ::testing::Test {
     explicit BoardFixture(int width = 1024, int height = 768) : t(width, height) {
         t.UseBuiltInAssets();
         t.CopyData("config");
-        context.guard.WatchGame([this] { return game.GameActive == 0; });
     }
     TestPlatform t;
     Context context{t.Services()};

@@ -32,7 +32,7 @@ struct BoardView : BoardFixture {
             const bool keep = codes.contains(Table().Code(i));
             Table().SetPos(i, keep ? column : 9, keep ? row : 9);
         }
-        board->GetPositions();
+        board->GetPositions(Table(), context.settings.ReconPlanes != '0');
     }
     QRect Cell(int c, int r) const { return board->Geometry().Cell(c, r); }
     const QImage& Snap() const { return pictures.Snapshot.Image(); }
@@ -49,14 +49,14 @@ TEST_F(BoardView, UnidentifiedEnemyShowsTheContactMarkerUntilIdentified) {
     }
     Table().SetRevealed(Table().Find(35), '1');
     context.settings.RevealOption = 'Y';
-    board->GetPositions();
+    board->GetPositions(Table(), context.settings.ReconPlanes != '0');
     const kvd::Picture* destroyer = pictures.SecondSet.Find(kvd::UnitKind::Destroyer);
     ASSERT_NE(destroyer, nullptr);
     EXPECT_EQ(Differing(Snap(), Expected(pictures.CleanMap, *destroyer, Cell(5, 5)), Cell(5, 5)), 0);
     // The German destroyer picture is not the marker.
     EXPECT_GT(Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)), Cell(5, 5)), 100);
     context.settings.RevealOption = 'N';
-    board->GetPositions();
+    board->GetPositions(Table(), context.settings.ReconPlanes != '0');
     EXPECT_EQ(Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)), Cell(5, 5)), 0);
 }
 
@@ -65,7 +65,7 @@ TEST_F(BoardView, EnemySubmarinesAndMinefieldsAreNeverDrawn) {
         Only({code}, 4, 4);
         EXPECT_EQ(Differing(Snap(), pictures.CleanMap.Image(), Cell(4, 4)), 0) << code;
         Table().SetRevealed(Table().Find(code), '1');
-        board->GetPositions();
+        board->GetPositions(Table(), context.settings.ReconPlanes != '0');
         EXPECT_EQ(Differing(Snap(), pictures.CleanMap.Image(), Cell(4, 4)), 0) << code;
     }
     // The player's own submarines are drawn, except the first slot.
@@ -117,7 +117,7 @@ TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
     game.PlayerTurn = 1;
     game.OpponentTurn = 0;
     Table().SetPos(Table().Find(21), 5, 5);
-    board->GetPositions();
+    board->GetPositions(Table(), context.settings.ReconPlanes != '0');
     board->FormPaint();
     EXPECT_EQ(Differing(board->Canvas(), before, QRect(QPoint(0, 0), before.size())), 0);
 }

@@ -84,11 +84,16 @@ TEST_F(Guard, WaitsStopOnceTheGameIsLeftOrTheProgramCloses) {
     EXPECT_TRUE(context.guard.Delay(100));
     const auto waited = pacing.Elapsed();
 
-    game.GameActive = 0;  // the game was left from an event handler
-    EXPECT_FALSE(context.guard.Delay(100));
-    EXPECT_EQ(pacing.Elapsed(), waited) << "no time is spent for a game that is gone";
-    game.GameActive = 1;
+    game.GameActive = 0;  // a game that ended by its rules still shows its end
     EXPECT_TRUE(context.guard.Delay(100));
+    const auto ended = pacing.Elapsed();
+    context.guard.LeaveGame();  // the game was left from an event handler
+    EXPECT_GE(pacing.Interrupts(), 1) << "a wait in progress ends at once";
+    EXPECT_FALSE(context.guard.Delay(100));
+    EXPECT_EQ(pacing.Elapsed(), ended) << "no time is spent for a game that is gone";
+    context.guard.EnterGame();
+    EXPECT_TRUE(context.guard.Delay(100));
+    EXPECT_GT(pacing.Elapsed(), waited);
 
     int held = 0;
     {

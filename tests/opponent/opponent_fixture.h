@@ -1,23 +1,33 @@
 #pragma once
-#include "opponent/ki_form.h"
+#include "opponent/computer_opponent.h"
+#include "play/show_player.h"
+#include "play/showing.h"
 #include "tests/play/play_fixture.h"
 
 namespace kvd::test {
 
 // A single game in which the real computer opponent plays the second side.
 struct OpponentFixture : PlayFixture {
-    std::unique_ptr<TKIForm> ki;
+    std::unique_ptr<ComputerOpponent> ki;
     void StartAgainstTheComputer(int mode = 0) {
         StartGame(mode);
-        ki = std::make_unique<TKIForm>(context, game, pictures, *board);
-        ki->endOfGame.Wire(end);
+        ki = std::make_unique<ComputerOpponent>();
         turn->computer.Wire(*ki);
+    }
+    // Runs a rule on this game, then shows on the board what it noted.
+    template <class Fn>
+    void Decide(Fn fn) {
+        Showing show;
+        Rules rules{game, context.settings, context.texts, show, ki.get()};
+        fn(rules);
+        BoardPainter painter(*board, pictures, context);
+        ShowPlayer(*board, painter, context, pictures).Play(show.Steps(), &end, nullptr);
     }
     // The opponent's turn as the end of the player's move starts it.
     void ComputerTurn() {
         game.PlayerTurn = 0;
         game.OpponentTurn = 1;
-        ki->RunKI();
+        Decide([&](Rules& rules) { ki->RunKI(rules); });
     }
 };
 

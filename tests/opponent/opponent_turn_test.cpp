@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "opponent/move_choice.h"
+#include "play/apply_move.h"
 #include "tests/opponent/opponent_fixture.h"
 
 using kvd::test::OpponentFixture;
@@ -13,12 +14,8 @@ struct Opponent : OpponentFixture {
     int PosY(int code) { return Table().PosY(Line(code)); }
     // The move rules on their own, over this game.
     kvd::OpponentState state;
-    std::unique_ptr<kvd::BoardPainter> painter;
-    std::unique_ptr<kvd::Scene> scene;
     kvd::MoveChoice& Moves() {
-        painter = std::make_unique<kvd::BoardPainter>(*board, game, pictures, context);
-        scene = std::make_unique<kvd::Scene>(kvd::Scene{game, context, pictures, *painter});
-        moves = std::make_unique<kvd::MoveChoice>(*scene, state);
+        moves = std::make_unique<kvd::MoveChoice>(state);
         return *moves;
     }
     std::unique_ptr<kvd::MoveChoice> moves;
@@ -72,7 +69,7 @@ TEST_F(Opponent, TheOnlyUnitThatCanStepMovesEveryTurn) {
 TEST_F(Opponent, MeetingsAreNeighboursNotCellMates) {
     Only({{21, 4, 4}, {11, 5, 5}, {16, 6, 5}, {35, 5, 4}, {40, 6, 5}});
     ki->State().EnemyNews.clear();
-    ki->BuildEngagements();
+    ki->BuildEngagements(game);
     QStringList meetings;
     for (const QString& line : ki->State().EnemyNews) meetings << line.mid(64, 2) + "-" + line.mid(68, 2);
     // The destroyer at (5, 4) meets 11 (south, diagonal to nothing) and 21 (west), in table
@@ -81,7 +78,7 @@ TEST_F(Opponent, MeetingsAreNeighboursNotCellMates) {
     EXPECT_EQ(meetings, (QStringList{"35-11", "35-21", "40-11"}));
     Table().SetPos(Line(40), 7, 7);
     ki->State().EnemyNews.clear();
-    ki->BuildEngagements();
+    ki->BuildEngagements(game);
     EXPECT_EQ(ki->State().EnemyNews.size(), 3) << "16 alone on its cell is a meeting again";
 }
 
@@ -99,7 +96,7 @@ TEST_F(Opponent, AvoidingUnitsEscapeByTheirList) {
         Only(all);
         kvd::MoveChoice& moves = Moves();
         game.EnemyCode = 35, game.OldEnemyX = 5, game.OldEnemyY = 5, game.PlayerX = 5, game.PlayerY = 4;
-        moves.AvoidMove();
+        Decide([&](kvd::Rules& rules) { moves.AvoidMove(rules); });
         EXPECT_EQ(PosX(35), c.column);
         EXPECT_EQ(PosY(35), c.row);
     }
@@ -113,7 +110,7 @@ TEST_F(Opponent, BlockedHeadingsTakeTheHighestFreeDirection) {
     game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0404"});
     kvd::MoveChoice& moves = Moves();
     game.EnemyCode = 40;
-    moves.CheckMove();
+    Decide([&](kvd::Rules& rules) { kvd::ApplyMove(rules, moves.CheckMove(rules)); });
     EXPECT_EQ(PosX(40), 5);
     EXPECT_EQ(PosY(40), 6) << "south, the higher of north and south";
     EXPECT_EQ(Table().PrevY(Line(40)), 5);
@@ -130,14 +127,14 @@ TEST_F(Opponent, TheFirstCandidateIsTwiceAsLikelyAndTheLastNeverDrawn) {
             if (!(c == 8 && (r == 8 || r == 0))) land << kvd::TwoDigits(c) + kvd::TwoDigits(r);
     game.MemoPad.SetLines(QStringList{"a", "b", "[Position] =L", "d"} + land);
     kvd::MoveChoice& moves = Moves();
-    ASSERT_EQ(moves.CanMove(), 1);
+    ASSERT_EQ(moves.CanMove(game), 1);
     state.EnemyConcern = 3, state.EnemyAggression = 2;  // the escort group, always
     int picked = 0;
     const int draws = 3000;
     for (int k = 0; k < draws; ++k) {
         game.EnemyCode = 99;
         game.LastEnemyCode = 0;
-        moves.RandomSelection();
+        Decide([&](kvd::Rules& rules) { moves.RandomSelection(rules); });
         picked += game.EnemyCode == 33;
         ASSERT_TRUE(game.EnemyCode == 33 || game.EnemyCode == 99);
     }
@@ -147,11 +144,11 @@ TEST_F(Opponent, TheFirstCandidateIsTwiceAsLikelyAndTheLastNeverDrawn) {
     Only({{21, 0, 0}, {33, 2, 2}, {43, 4, 4}});
     game.MemoPad.SetLines({"a", "b", "[Position] =L", "d"});
     kvd::MoveChoice& heavy = Moves();
-    heavy.CanMove();
+    heavy.CanMove(game);
     state.EnemyConcern = 3, state.EnemyAggression = 5;
     for (int k = 0; k < 50; ++k) {
         game.EnemyCode = 99;
-        heavy.RandomSelection();
+        Decide([&](kvd::Rules& rules) { heavy.RandomSelection(rules); });
         ASSERT_EQ(game.EnemyCode, 43);
     }
 }

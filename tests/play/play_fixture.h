@@ -13,8 +13,11 @@ namespace kvd::test {
 struct PlayFixture : BoardFixture {
     struct Computer : ComputerTurn {
         int turns = 0, retreats = 0;
-        void RunKI() override { ++turns; }
-        void SubmarineRetreat() override { ++retreats; }
+        void RunKI(Rules&) override { ++turns; }
+        Move SubmarineRetreat(Rules&) override {
+            ++retreats;
+            return {};
+        }
     } computer;
     struct End : EndOfGame {
         Game* game = nullptr;

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
+#include "core/language_texts.h"
+#include "core/settings.h"
+#include "play/apply_move.h"
 #include "play/patrol.h"
 #include "play/radar.h"
 #include "play/repair.h"
+#include "play/rules.h"
+#include "play/showing.h"
 #include "tests/support/test_platform.h"
 
 namespace {
@@ -62,12 +67,23 @@ TEST_F(Sea, WhoIdentifiesWhom) {
     EXPECT_EQ(kvd::CanIdentify(2, 32), true);
 }
 
+namespace {
+// One patrol step through the move function, as the turn makes it.
+void Patrol(kvd::Game& game) {
+    kvd::Settings settings;
+    kvd::LanguageTexts texts;
+    kvd::Showing nothing(false);
+    kvd::Rules rules{game, settings, texts, nothing};
+    kvd::ApplyMove(rules, kvd::PatrolStep(game));
+}
+}  // namespace
+
 TEST_F(Sea, ThePatrolRestsOneTurnAtEachCorner) {
     Units({{'E', 1, 5, 5}});
     game.PatrolWaypoint = 1;
     const std::vector<std::pair<int, int>> route{{4, 4}, {3, 3}, {2, 2}, {2, 2}, {3, 2}, {4, 2}};
     for (const auto& [column, row] : route) {
-        kvd::RadarPlanePatrol(game);
+        Patrol(game);
         EXPECT_EQ(game.scratchpad.PosX(1), column);
         EXPECT_EQ(game.scratchpad.PosY(1), row);
     }
@@ -75,7 +91,7 @@ TEST_F(Sea, ThePatrolRestsOneTurnAtEachCorner) {
     EXPECT_EQ(game.scratchpad.PrevX(1), 0) << "the patrol leaves the previous cell alone";
     game.PatrolWaypoint = 9;  // out of range: clamped to the last corner
     game.scratchpad.SetPos(1, 2, 3);
-    kvd::RadarPlanePatrol(game);
+    Patrol(game);
     EXPECT_EQ(game.PatrolWaypoint, 1);
 }
 

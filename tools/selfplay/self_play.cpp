@@ -10,9 +10,12 @@
 
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
-#include "core/main_form.h"
-#include "opponent/ki_form.h"
-#include "play/player_turn.h"
+#include "core/setup_display.h"
+#include "opponent/computer_opponent.h"
+#include "play/radar.h"
+#include "play/rules.h"
+#include "play/selection.h"
+#include "play/turn.h"
 #include "tools/selfplay/scripted_player.h"
 
 namespace kvd {
@@ -68,28 +71,17 @@ void CopyFolder(const QString& from, const QString& to) {
 
 }  // namespace
 
-// What the rules ask of the program around them, answered for a headless run.
-struct SelfPlay::Hooks : ProgramFlow, EndOfGame, NetworkBoard {
+// What set-up asks of the program around it, answered for a headless run.
+struct SelfPlay::Hooks : ProgramFlow, SetupDisplay {
     Game* game = nullptr;
-    GamePictures* pictures = nullptr;
     int stage = 0;
     bool setupFailed = false;
     void BackToMenu() override { setupFailed = true; }
     void EndProgram() override { setupFailed = true; }
     void HideMenu() override {}
-    void ShowEndOfGame() override {
-        stage = game->Gamestage;
-        game->GameActive = 0;
-        game->GameOver = 1;
-    }
-    void Closedown() override { pictures->Clear(); }
-    void PlayerSleep() override {}
-    void ClientSleep() override {}
-    void SendLastMove() override {}
-    void ResendTable() override {}
-    void SendRepair(int, int) override {}
-    QString Commander(bool) const override { return {}; }
-    void ResetConnection() override {}
+    // Nothing is shown; the first composition's reveal pass is the rules' all the same.
+    void ShowBoard() override { RevealEnemy(*game); }
+    void HideBoard() override {}
 };
 
 QString SelfPlayTally::Summary() const {
@@ -137,21 +129,10 @@ SelfPlay::SelfPlay(const QString& dataFolder, const SelfPlayOptions& options)
     platform_.files->LoadLines(kEnglishTexts, context_->texts.MessageList);
     game_ = std::make_unique<Game>();
     game_->dice.Seed(options.seed);
-    context_->guard.WatchGame([this] { return game_->GameActive == 0; });
-    board_ = std::make_unique<TMainForm>(*context_, *game_, pictures_);
-    setup_ = std::make_unique<GameSetup>(*game_, pictures_, *context_, *board_);
-    turn_ = std::make_unique<PlayerTurn>(*game_, *context_, pictures_, *board_);
-    opponent_ = std::make_unique<TKIForm>(*context_, *game_, pictures_, *board_);
+    setup_ = std::make_unique<GameSetup>(*game_, pictures_, *context_, *hooks_);
+    opponent_ = std::make_unique<ComputerOpponent>();
     hooks_->game = game_.get();
-    hooks_->pictures = &pictures_;
-    board_->rules.Wire(*turn_);
-    board_->flow.Wire(*hooks_);
     setup_->flow.Wire(*hooks_);
-    turn_->computer.Wire(*opponent_);
-    turn_->endOfGame.Wire(*hooks_);
-    turn_->network.Wire(*hooks_);
-    turn_->flow.Wire(*hooks_);
-    opponent_->endOfGame.Wire(*hooks_);
 }
 
 SelfPlay::~SelfPlay() = default;
@@ -176,36 +157,45 @@ bool SelfPlay::StartGame(int index) {
         error_ = static_cast<QuietBoxes&>(*platform_.boxes).last;
         return false;
     }
-    board_->hide();  // nobody looks: the rules run, nothing is painted
     return true;
 }
 
+Rules SelfPlay::TheRules() {
+    return Rules{*game_, context_->settings, context_->texts, nothingShown_, opponent_.get()};
+}
+
 void SelfPlay::ComputerTurn() {
+    Rules rules = TheRules();
     game_->PlayerTurn = 0;
     game_->OpponentTurn = 1;
-    opponent_->RunKI();
+    opponent_->RunKI(rules);
     game_->PlayerTurn = 1;
     game_->OpponentTurn = 0;
 }
 
 void SelfPlay::PlayerMove() {
     Game& g = *game_;
+    Rules rules = TheRules();
     const ScriptedMove move = ChooseMove(g, g.dice);
-    if (move.kind == ScriptedMove::Pass) {
-        turn_->EndPlayerMove();  // nothing can move: the turn passes
-        return;
+    // The player's clicks, cell by cell, as the board turns them into moves.
+    if (move.kind != ScriptedMove::Pass) {
+        g.ClickColumn = move.column;
+        g.ClickRow = move.row;
+        SelectUnit(g, QLatin1Char('E'), move.column, move.row);
     }
-    // The player's clicks, cell by cell (the board's cells have no pixels to click here).
-    g.ClickColumn = move.column;
-    g.ClickRow = move.row;
-    turn_->SelectUnit();
     if (move.kind == ScriptedMove::Repair && g.RepairReady == 1 && g.RepairCellX == move.toColumn &&
         g.RepairCellY == move.toRow) {
-        turn_->RepairClick();
-    } else if (g.UnitSelected == 1 && g.MoveTargets.contains(TwoDigits(move.toColumn) + TwoDigits(move.toRow))) {
-        turn_->MoveSelectedUnit(move.toColumn, move.toRow);
+        RepairRequest(rules, QLatin1Char('E'));
+        EndFirstSideMove(rules);
+    } else if (move.kind != ScriptedMove::Pass && IsMarkedTarget(g, QLatin1Char('E'), move.toColumn, move.toRow)) {
+        if (SideStep(rules, QLatin1Char('E'), move.toColumn, move.toRow)) EndFirstSideMove(rules);
     } else {
-        turn_->EndPlayerMove();
+        EndFirstSideMove(rules);  // nothing can move, or the move was refused: the turn passes
+    }
+    if (g.GameActive == 0 && hooks_->stage == 0) {
+        // The game has ended: the end-of-game window would show it now.
+        hooks_->stage = g.Gamestage;
+        g.GameOver = 1;
     }
 }
 

@@ -9,13 +9,13 @@
 #include "core/game.h"
 #include "core/game_pictures.h"
 #include "platform/platform.h"
+#include "play/showing.h"
 
 namespace kvd {
 
+class ComputerOpponent;
 class GameSetup;
-class PlayerTurn;
-class TKIForm;
-class TMainForm;
+struct Rules;
 
 // One run of the self-play simulator: the settings every game is played with.
 struct SelfPlayOptions {
@@ -56,9 +56,9 @@ struct SelfPlayTally {
     QString CampaignSummary() const;
 };
 
-// Plays whole games headless: the real set-up, turn rules and computer opponent on a small
-// board that is never shown, with waits that take no time. The first side is moved by a
-// simple scripted player. After every turn the unit table is checked.
+// Plays whole games headless: the real set-up, turn rules and computer opponent, with nothing
+// shown and waits that take no time. The first side is moved by a simple scripted player.
+// After every turn the unit table is checked.
 class SelfPlay {
 public:
     // dataFolder: the game's program folder (config/ and maps/), copied to a scratch folder.
@@ -79,6 +79,7 @@ private:
     bool PlayOne(int index, SelfPlayTally& tally);
     bool PlayCampaign(int index, SelfPlayTally& tally);
     void PlayerMove();
+    Rules TheRules();
     QString CheckTable() const;
 
     SelfPlayOptions options_;
@@ -87,10 +88,9 @@ private:
     std::unique_ptr<Context> context_;
     std::unique_ptr<Game> game_;
     GamePictures pictures_;
-    std::unique_ptr<TMainForm> board_;
     std::unique_ptr<GameSetup> setup_;
-    std::unique_ptr<PlayerTurn> turn_;
-    std::unique_ptr<TKIForm> opponent_;
+    std::unique_ptr<ComputerOpponent> opponent_;
+    Showing nothingShown_{false};
     struct Hooks;
     std::unique_ptr<Hooks> hooks_;
     QString error_;

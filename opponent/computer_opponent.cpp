@@ -1,15 +1,15 @@
-#include "opponent/ki_form.h"
+#include "opponent/computer_opponent.h"
 
-#include "core/context.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
-#include "core/main_form.h"
+#include "core/settings.h"
 #include "opponent/tactics.h"
-#include "platform/platform.h"
-#include "play/battle.h"
+#include "play/apply_move.h"
 #include "play/combat.h"
-#include "play/radar_view.h"
-#include "play/repair_view.h"
+#include "play/game_end.h"
+#include "play/repair.h"
+#include "play/rules.h"
+#include "play/showing.h"
+#include "play/turn.h"
 
 namespace kvd {
 
@@ -38,16 +38,8 @@ int EnemyAggression(const Game& g) {
     return (aircraft == 0) + (small < 2) + (small == 0) + (big < 4) + (big < 3) + (battleship == 1);
 }
 
-TKIForm::TKIForm(Context& context, Game& game, GamePictures& pictures, TMainForm& board, QWidget* parent)
-    : QWidget(parent),
-      game_(game),
-      context_(context),
-      paint_(board, game, pictures, context),
-      scene_{game, context, pictures, paint_},
-      moves_(scene_, state_) {}
-
-void TKIForm::RunKI() {
-    Game& g = game_;
+void ComputerOpponent::RunKI(Rules& r) {
+    Game& g = r.game;
     if (g.GameOver == 1 || g.GameActive == 0) return;
     state_ = OpponentState();
     g.SubRetreat = 0;
@@ -55,13 +47,13 @@ void TKIForm::RunKI() {
     g.TurnCount += 1;
 
     const int able = CountCodes(g, QLatin1Char('D'), 26, 46);
-    const int free = moves_.CanMove();
+    const int free = moves_.CanMove(g);
     if (able == 0 || free == 0) {
-        EndNotice();
+        OpponentGivesUp(r);
         return;
     }
     if (free == 1) g.LastEnemyCode = 99;
-    if (!ShootAtTheAircraft()) return;
+    ShootAtTheAircraft(r);
 
     state_.EnemyConcern = EnemyConcern(g);
     state_.EnemyAggression = EnemyAggression(g);
@@ -72,77 +64,79 @@ void TKIForm::RunKI() {
     g.EnemyCode = g.PlayerCode = 99;
     g.SideToMove = QLatin1Char('D');
 
-    BuildEngagements();
+    BuildEngagements(g);
     if (state_.EnemyNews.isEmpty()) {
-        moves_.RandomSelection();
-        if (!moves_.CheckMove()) return;
+        moves_.RandomSelection(r);
+        ApplyMove(r, moves_.CheckMove(r));
     } else {
         BattleStations(g, state_, g.dice);
         if (state_.AvoidFlag == 1) {
-            if (!moves_.AvoidMove()) return;
+            moves_.AvoidMove(r);
         } else {
-            if (!Attack() || g.GameOver == 1 || g.GameActive == 0) return;
+            Attack(r);
+            if (g.GameOver == 1 || g.GameActive == 0) return;
         }
     }
     if (state_.AvoidFailed == 1) {
         // The unit to step away was boxed in: another one moves instead.
         state_.AvoidFailed = 0;
-        moves_.RandomSelection();
-        if (!moves_.CheckMove()) return;
+        moves_.RandomSelection(r);
+        ApplyMove(r, moves_.CheckMove(r));
     }
 
     const bool fightSankOrSpent = g.Winner == 1 || g.Winner == 3 || g.Winner == 7;
     if (!fightSankOrSpent && g.Gamestage < 12) {
         const bool sub = g.EnemyCode >= 27 && g.EnemyCode <= 32;
-        if (context_.settings.RevealOption == QLatin1Char('N')) {
-            if (!sub && g.EnemyCode >= 26) paint_.DrawInCell(&scene_.pictures.EnemyFlag, g.EnemyX, g.EnemyY);
+        if (r.settings.RevealOption == QLatin1Char('N')) {
+            if (!sub && g.EnemyCode >= 26) r.show.Picture(PictureOf::EnemyFlag, g.EnemyCode, g.EnemyX, g.EnemyY);
         } else {
-            paint_.ShowSingleEnemy();
+            r.show.SingleEnemy(g, r.settings);
         }
-        // The first two campaign stages redraw nothing here and give the opponent no repairs.
+        // The first two campaign stages compose nothing here and give the opponent no repairs.
         if (g.GameMode != 1 && g.GameMode != 2) {
             g.SweepAllowed = 0;
-            paint_.Board().PreDraw();
-            paint_.Board().FormPaint();
+            ComposeBoard(r);
             g.SweepAllowed = 1;
-            if (!Repair(scene_, 26, 45) || !Repair(scene_, 26, 46)) return;
+            Repair(r, 26, 45);
+            Repair(r, 26, 46);
         }
     }
     g.LastEnemyCode = g.EnemyCode;
 }
 
-bool TKIForm::ShootAtTheAircraft() {
-    Game& g = game_;
-    if (context_.settings.RevealOption == QLatin1Char('N') || g.NetRole != 0 || g.NetGame != 0) return true;
+void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
+    Game& g = r.game;
+    if (r.settings.RevealOption == QLatin1Char('N') || g.NetRole != 0 || g.NetGame != 0) return;
     UnitTable& table = g.scratchpad;
     const int plane = table.Find(1);
-    if (plane < 0) return true;
+    if (plane < 0) return;
     g.PlayerX = table.PosX(plane);
     g.PlayerY = table.PosY(plane);
     g.PlayerName = CutName(table.UnitName(plane).left(15));
     g.PlayerKindName = CutName(table.KindName(plane));
     g.PlayerCode = 1;
     int hits = 0;
+    int shooterX = 0, shooterY = 0;
     const int flagship = g.DTransfered == 0 ? 46 : 45;
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != QLatin1Char('D') || table.Code(i) != flagship) continue;
         hits = 0;
-        g.EnemyX = table.PosX(i);
-        g.EnemyY = table.PosY(i);
+        g.EnemyX = shooterX = table.PosX(i);
+        g.EnemyY = shooterY = table.PosY(i);
         g.EnemyName = CutName(table.UnitName(i).left(15));
         g.EnemyType = CutName(table.KindName(i));
         g.EnemyCode = flagship;
         if (g.EnemyX == g.PlayerX && g.EnemyY == g.PlayerY) hits = 1;
         if (AreNeighbours(g.PlayerX, g.PlayerY, g.EnemyX, g.EnemyY)) ++hits;
     }
-    if (hits == 0) return true;
-    JstarsFlacker(paint_, g, g.PlayerX, g.PlayerY);
-    if (!paint_.Delay(100)) return false;
-    return Battle(scene_, *this, *endOfGame);
+    if (hits == 0) return;
+    r.show.AircraftShot(g, g.PlayerX, g.PlayerY);
+    r.show.Wait(100);
+    ApplyMove(r, Move{QLatin1Char('D'), flagship, shooterX, shooterY, g.PlayerX, g.PlayerY, MoveKind::Shot});
 }
 
-void TKIForm::BuildEngagements() {
-    const UnitTable& table = game_.scratchpad;
+void ComputerOpponent::BuildEngagements(const Game& game) {
+    const UnitTable& table = game.scratchpad;
     const std::vector<UnitPlace> first = UnitsOf(table, QLatin1Char('E'));
     const std::vector<UnitPlace> second = UnitsOf(table, QLatin1Char('D'));
     // A player's unit that already shares its cell with one of the opponent's (a submarine
@@ -164,42 +158,24 @@ void TKIForm::BuildEngagements() {
     }
 }
 
-bool TKIForm::Attack() {
-    Game& g = game_;
+void ComputerOpponent::Attack(Rules& r) {
+    Game& g = r.game;
+    Showing& s = r.show;
     const bool marked = g.EnemyCode == 26 || g.EnemyCode > 32;
     if (marked) {
-        paint_.DrawInCell(&scene_.pictures.GreenBox, g.OldEnemyX, g.OldEnemyY);
-        if (!paint_.Delay(200)) return false;
+        s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
+        s.Wait(200);
     }
-    if (context_.settings.RevealOption == QLatin1Char('N')) {
-        if (marked) paint_.DrawInCell(&scene_.pictures.EnemyFlag, g.OldEnemyX, g.OldEnemyY);
+    if (r.settings.RevealOption == QLatin1Char('N')) {
+        if (marked) s.Picture(PictureOf::EnemyFlag, g.EnemyCode, g.OldEnemyX, g.OldEnemyY);
     } else {
-        paint_.ShowSingleEnemy();
+        s.SingleEnemy(g, r.settings);
     }
-    if (!paint_.Delay(500)) return false;
-    if (marked) {
-        paint_.RestoreCell(g.OldEnemyX, g.OldEnemyY);
-        g.CurrentBand = 80;
-    }
-    const int met = LastUnitOn(g.scratchpad, QLatin1Char('E'), g.EnemyX, g.EnemyY);
-    if (met >= 0) TakeFighter(g, met);
-    if (context_.settings.AdditionalDamage == QLatin1Char('Y')) MultiCombat(g);
-    g.SideToMove = QLatin1Char('D');
-    return Battle(scene_, *this, *endOfGame);
+    s.Wait(500);
+    if (marked) s.RestoreCell(g.OldEnemyX, g.OldEnemyY);
+    ApplyMove(r, Move{QLatin1Char('D'), g.EnemyCode, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY, MoveKind::Attack});
 }
 
-void TKIForm::SubmarineRetreat() { moves_.CheckMove(); }
-
-void TKIForm::EndNotice() {
-    // The opponent has nothing left that can act: it gives up.
-    paint_.Report(context_.texts.Text(82));
-    paint_.Play(QStringLiteral("click"), true);
-    if (!paint_.Delay(4000)) return;
-    game_.Gamestage = 8;
-    game_.GameOver = 1;
-    game_.GameActive = 0;
-    paint_.Board().hide();
-    endOfGame->ShowEndOfGame();
-}
+Move ComputerOpponent::SubmarineRetreat(Rules& r) { return moves_.CheckMove(r); }
 
 }  // namespace kvd

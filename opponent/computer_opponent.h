@@ -1,0 +1,38 @@
+#pragma once
+#include "opponent/move_choice.h"
+#include "opponent/opponent_state.h"
+#include "play/computer_turn.h"
+
+namespace kvd {
+
+class Game;
+
+// The computer opponent, playing the second side's turn: it shoots at the radar aircraft,
+// then one unit fights, steps away, or steps toward its goal, and the supply ship mends the
+// big ships. A side that cannot act has lost. It decides through the same move function as
+// every player and notes what the board is to show.
+class ComputerOpponent : public ComputerTurn {
+public:
+    void RunKI(Rules& rules) override;
+    // The submarine that damaged a big ship steps on (or back, with escorts about).
+    Move SubmarineRetreat(Rules& rules) override;
+
+    OpponentState& State() { return state_; }
+    // The meetings of this turn: a copy of each player's unit next to one of the opponent's
+    // acting units, with that unit's code in the attacker column.
+    void BuildEngagements(const Game& game);
+
+private:
+    void ShootAtTheAircraft(Rules& rules);
+    void Attack(Rules& rules);
+
+    OpponentState state_;
+    MoveChoice moves_{state_};
+};
+
+// The opponent's moods, from the units left: concern by its own losses, aggression by the
+// player's.
+int EnemyConcern(const Game& game);
+int EnemyAggression(const Game& game);
+
+}  // namespace kvd

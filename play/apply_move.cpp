@@ -1,0 +1,98 @@
+#include "play/apply_move.h"
+
+#include "core/game.h"
+#include "core/settings.h"
+#include "play/combat.h"
+#include "play/fight.h"
+#include "play/repair.h"
+#include "play/rules.h"
+
+namespace kvd {
+
+namespace {
+MoveResult Result(const Game& g, bool fought, int met) {
+    MoveResult r;
+    r.met = met;
+    if (fought) {
+        r.outcome = g.Winner;
+        r.sunk = g.Looser;
+        r.flagTransferred = g.ETransfered == 1 || g.DTransfered == 1;
+    }
+    r.gameOver = g.GameOver == 1 || g.GameActive == 0;
+    return r;
+}
+
+// The opposing unit a step onto a cell meets: the last one there in table order. The radar
+// aircraft flies above the sea and is met by no step; only a flagship's guns reach it.
+int MetOn(const Game& g, QChar moverSide, int column, int row) {
+    const UnitTable& table = g.scratchpad;
+    const QChar other = moverSide == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
+    int found = -1;
+    for (int i = 1; i < table.Count(); ++i)
+        if (table.Side(i) == other && table.Code(i) != 1 && table.PosX(i) == column && table.PosY(i) == row) found = i;
+    return found;
+}
+}  // namespace
+
+void Relocate(UnitTable& table, int line, int column, int row) { table.SetPos(line, column, row); }
+
+void Relocate(UnitTable& table, int line, int column, int row, int prevColumn, int prevRow) {
+    table.SetPos(line, column, row);
+    table.SetPrev(line, prevColumn, prevRow);
+}
+
+void Meet(Rules& r, QChar moverSide, int column, int row) {
+    Game& g = r.game;
+    const int met = MetOn(g, moverSide, column, row);
+    if (met < 0) return;
+    TakeFighter(g, met);
+    if (r.settings.AdditionalDamage == QLatin1Char('Y')) MultiCombat(g);
+    Fight(r);
+}
+
+MoveResult ApplyMove(Rules& r, const Move& m, Meeting meeting, const std::function<void()>& afterStep) {
+    Game& g = r.game;
+    UnitTable& table = g.scratchpad;
+    switch (m.kind) {
+        case MoveKind::Pass: return Result(g, false, 0);
+        case MoveKind::Repair: {
+            MoveResult result = Result(g, false, 0);
+            result.repaired = Repair(r, SupplyShipOf(m.side), m.code);
+            return result;
+        }
+        case MoveKind::Shot:
+            // Fired from where the ship stands: nobody moves.
+            Fight(r);
+            return Result(g, true, 1);
+        case MoveKind::Step:
+        case MoveKind::Attack: break;
+    }
+    const int line = table.FindSide(m.code, m.side);
+    if (m.code == 1) {
+        // The radar aircraft flies its patrol over ships and land alike and keeps no previous cell.
+        if (line >= 0) Relocate(table, line, m.toColumn, m.toRow);
+        return Result(g, false, 0);
+    }
+    if (m.side == QLatin1Char('E')) {
+        g.OldPlayerX = m.fromColumn, g.OldPlayerY = m.fromRow;
+        g.PlayerX = m.toColumn, g.PlayerY = m.toRow;
+    } else {
+        g.OldEnemyX = m.fromColumn, g.OldEnemyY = m.fromRow;
+        g.EnemyX = m.toColumn, g.EnemyY = m.toRow;
+    }
+    if (line >= 0) Relocate(table, line, m.toColumn, m.toRow, m.fromColumn, m.fromRow);
+    g.SideToMove = m.side;
+    if (afterStep) afterStep();
+    if (meeting != Meeting::Now) return Result(g, false, 0);
+    g.SubRetreat = 0;
+    // A unit that stays where it is meets nobody, though an opposing unit may share its cell
+    // after a fight that came to nothing.
+    if (m.Stays()) return Result(g, false, 0);
+    const int met = MetOn(g, m.side, m.toColumn, m.toRow);
+    if (met < 0) return Result(g, false, 0);
+    const int metCode = table.Code(met);
+    Meet(r, m.side, m.toColumn, m.toRow);
+    return Result(g, true, metCode);
+}
+
+}  // namespace kvd

@@ -1,0 +1,65 @@
+#include "play/convoy.h"
+
+#include <vector>
+
+#include "core/game.h"
+#include "play/apply_move.h"
+#include "play/game_end.h"
+#include "play/radar.h"
+#include "play/rules.h"
+#include "play/showing.h"
+
+namespace kvd {
+
+bool ConvoyStep(Rules& r) {
+    Game& g = r.game;
+    UnitTable& table = g.scratchpad;
+    std::vector<int> candidates;
+    for (int i = 1; i < table.Count(); ++i) {
+        if (table.Side(i) != QLatin1Char('E') || table.Code(i) < 50) continue;
+        const QString radar = Radar(g, table.PosX(i), table.PosY(i));
+        for (QChar c : radar)
+            if (c.isDigit()) {
+                candidates.push_back(table.Code(i));
+                break;
+            }
+    }
+    if (candidates.empty()) {
+        // Every convoy ship is gone or boxed in: the stage is lost.
+        ConvoyBoxedIn(r);
+        return false;
+    }
+    int pick = 0;
+    if (candidates.size() > 1) {
+        pick = g.dice.Next(int(candidates.size()));
+        r.show.Wait(10);
+    }
+    g.PlayerCode = candidates[size_t(pick)];
+
+    const int guide = table.FindSide(21, QLatin1Char('E'));
+    const int gx = guide >= 0 ? table.PosX(guide) : 0, gy = guide >= 0 ? table.PosY(guide) : 0;
+    const int ship = table.Find(g.PlayerCode);
+    g.OldPlayerX = g.PlayerX = table.PosX(ship);
+    g.OldPlayerY = g.PlayerY = table.PosY(ship);
+    g.PlayerName = CutName(table.UnitName(ship).left(16));
+    g.PlayerKindName = CutName(table.KindName(ship));
+    const int heading = DirectionTo(g.PlayerX, g.PlayerY, g.PlayerX + (gx > g.PlayerX) - (gx < g.PlayerX),
+                                    g.PlayerY + (gy > g.PlayerY) - (gy < g.PlayerY));
+    if (heading > 0) table.SetHeading(ship, heading);
+    const int course = table.Heading(ship);
+
+    const QString radar = Radar(g, g.PlayerX, g.PlayerY);
+    if (course < 1 || course > 8 || !radar[course - 1].isDigit()) return true;  // it stays
+    r.show.Picture(PictureOf::GreenBox, 0, g.PlayerX, g.PlayerY);
+    r.show.Wait(600);
+    const Offset o = DirectionOffset(course);
+    const Move move{QLatin1Char('E'), g.PlayerCode, g.PlayerX, g.PlayerY, g.PlayerX + o.dc, g.PlayerY + o.dr,
+                    MoveKind::Step};
+    ApplyMove(r, move, Meeting::Now, [&] {
+        r.show.RestoreCell(move.fromColumn, move.fromRow);
+        r.show.MovedUnit(g, move.toColumn, move.toRow);
+    });
+    return true;
+}
+
+}  // namespace kvd

@@ -1,0 +1,188 @@
+#include "play/fight.h"
+
+#include "core/game.h"
+#include "core/language_texts.h"
+#include "core/settings.h"
+#include "play/apply_move.h"
+#include "play/combat.h"
+#include "play/computer_turn.h"
+#include "play/game_end.h"
+#include "play/rules.h"
+#include "play/showing.h"
+#include "play/turn.h"
+
+namespace kvd {
+
+namespace {
+
+using namespace outcome;
+
+QString T(const Rules& r, int n) { return r.texts.Text(n); }
+
+// The report line of an outcome.
+void ReportOutcome(Rules& r) {
+    const Game& g = r.game;
+    Showing& s = r.show;
+    if (!s.Recording()) return;
+    switch (g.Winner) {
+        case kFirstWins: s.Report(T(r, 35) + g.EnemyName + T(r, 36) + g.EnemyType + T(r, 37)); break;
+        case kSecondWins: s.Report(g.PlayerName + QStringLiteral(" (") + g.PlayerKindName + T(r, 37)); break;
+        case kBothLost:
+            if (g.EnemyCode >= 47 && g.EnemyCode <= 49) {
+                s.Report(T(r, 148) + g.PlayerName + T(r, 36) + g.PlayerKindName + T(r, 38), 15);
+                break;
+            }
+            if (g.PlayerCode >= 23 && g.PlayerCode <= 25)
+                s.Report(T(r, 35) + g.EnemyName + T(r, 36) + g.EnemyType + T(r, 38));
+            s.Report(g.EnemyName + T(r, 32) + g.PlayerName + T(r, 39));
+            break;
+        case kSecondHit: s.Report(T(r, 23)); break;
+        case kMineHitsShip: s.Report(T(r, 40) + g.PlayerName + T(r, 41)); break;
+        case kFirstHit: s.Report(T(r, 42) + g.PlayerName + T(r, 43)); break;
+        case kShipHitsMine:
+            s.Report(T(r, 40) + g.EnemyName + QStringLiteral("\". ") + g.PlayerName + T(r, 44));
+            break;
+        case kBattleshipDuel:
+            s.Report(T(r, 45) + g.PlayerName + QStringLiteral(" / ") + g.EnemyName + T(r, 46));
+            break;
+        default: break;
+    }
+}
+
+// The mover goes back to the cell it came from.
+void MoveBack(Game& g, bool firstSide) {
+    UnitTable& table = g.scratchpad;
+    const int i = table.Find(firstSide ? g.PlayerCode : g.EnemyCode);
+    if (i < 0) return;
+    if (firstSide) Relocate(table, i, g.OldPlayerX, g.OldPlayerY);
+    else Relocate(table, i, g.OldEnemyX, g.OldEnemyY);
+}
+
+// The player's submarine slips back to its previous cell after damaging a big ship.
+void SubmarineSlipsBack(Rules& r) {
+    Game& g = r.game;
+    UnitTable& table = g.scratchpad;
+    const int sub = table.FindSide(g.PlayerCode, QLatin1Char('E'));
+    if (sub >= 0) {
+        g.PlayerX = table.PrevX(sub);
+        g.PlayerY = table.PrevY(sub);
+        if (g.NetGame == 0) Relocate(table, sub, g.PlayerX, g.PlayerY, 0, 0);
+        else Relocate(table, sub, g.PlayerX, g.PlayerY);
+    }
+    r.show.MovedUnit(g, g.PlayerX, g.PlayerY);
+    r.show.Wait(400);
+    g.SubRetreat = 0;
+}
+
+// The two units flash in turn over the fight cell, then the survivor stands there; the moves
+// back and retreats the outcome calls for.
+void Animate(Rules& r) {
+    Game& g = r.game;
+    Showing& s = r.show;
+    const int fx = g.PlayerX, fy = g.PlayerY;
+    // A fight shows the opposing unit as it is, identified or not. The joining board draws the
+    // host's units from the second set, its own from the first.
+    const bool joining = g.NetRole == 2;
+    const PictureOf own = joining ? PictureOf::FightSecond : PictureOf::FightFirst;
+    const PictureOf theirs = joining ? PictureOf::FightFirst : PictureOf::FightSecond;
+    s.RestoreCell(fx, fy);
+    s.RestoreCell(g.EnemyX, g.EnemyY);
+    s.Sound(QStringLiteral("explode"), false);
+    s.Wait(100);
+    for (int k = 0; k < 4 && s.Recording(); ++k) {
+        s.RestoreCell(fx, fy);
+        s.Picture(own, g.PlayerCode, fx, fy);
+        s.Wait(200);
+        s.RestoreCell(fx, fy);
+        s.Wait(100);
+        s.Picture(theirs, g.EnemyCode, fx, fy);
+        s.Wait(200);
+    }
+    s.RestoreCell(fx, fy);
+
+    const int w = g.Winner;
+    if (w == kFirstWins || w == kFirstHit || w == kShipHitsMine) s.MovedUnit(g, fx, fy);
+    if (w == kSecondWins || w == kSecondHit || w == kMineHitsShip) s.EnemyOrMarker(g, r.settings, fx, fy);
+
+    const bool firstMoved = g.SideToMove == QLatin1Char('E');
+    const bool network = g.NetGame == 1;
+    if (w == kBattleshipDuel) {
+        MoveBack(g, firstMoved);
+        if (firstMoved) {
+            s.MovedUnit(g, g.OldPlayerX, g.OldPlayerY);
+        } else {
+            g.EnemyX = g.OldEnemyX;
+            g.EnemyY = g.OldEnemyY;
+            s.SingleEnemy(g, r.settings);
+        }
+    } else if (w == kFirstHit && firstMoved && g.PlayerCode > 8) {
+        MoveBack(g, true);
+    } else if (w == kSecondHit && !firstMoved && g.EnemyCode > 32) {
+        MoveBack(g, false);
+    } else if (w == kSecondHit && firstMoved && g.PlayerCode <= 8) {
+        if (network) MoveBack(g, true);
+        else SubmarineSlipsBack(r);
+    } else if (w == kFirstHit && !firstMoved && g.EnemyCode <= 32) {
+        if (network) MoveBack(g, false);
+        else if (r.computer) ApplyMove(r, r.computer->SubmarineRetreat(r), Meeting::Never);
+    }
+    s.TakeSnapshot();
+}
+
+// The winner of the fight may lose a point to the escorts around it.
+void SupportingFire(Rules& r) {
+    Game& g = r.game;
+    if (g.NetGame == 0 && g.dice.Next(2) != 0) return;
+    r.show.Wait(1500);
+    ExtraDamage(g);
+    const int message = 120 + g.dice.Next(20);
+    r.show.ReportBox();
+    r.show.Write(12, 82, (g.Winner == kSecondWins ? g.EnemyName : g.PlayerName) + QStringLiteral(" - ") + T(r, message));
+    r.show.Sound(QStringLiteral("crossfire"), true);
+    r.show.Wait(1000);
+}
+
+}  // namespace
+
+void Fight(Rules& r) {
+    Game& g = r.game;
+    UnitTable& table = g.scratchpad;
+    Showing& s = r.show;
+
+    g.Winner = g.Looser = g.Gamestage = 0;
+    const int player = table.Find(g.PlayerCode), enemy = table.Find(g.EnemyCode);
+    if (player >= 0) g.OldPlayerX = table.PrevX(player), g.OldPlayerY = table.PrevY(player);
+    if (enemy >= 0) g.OldEnemyX = table.PrevX(enemy), g.OldEnemyY = table.PrevY(enemy);
+
+    if (g.PlayerCode != 1) s.EnemyOrMarker(g, r.settings, g.EnemyX, g.EnemyY);
+    FightNames(g, r.settings);
+
+    g.Winner = FightOutcome(g.PlayerCode, g.EnemyCode, g.PlayerStrength, g.EnemyStrength, g.DTransfered, g.NetGame);
+    ApplyOutcome(g, r.settings);
+    ReportOutcome(r);
+    if (g.Winner == kSecondHit && g.NetRole != 2) s.Sound(QStringLiteral("sonar"), true);
+    if (g.Winner == kFirstHit && g.NetRole != 1) s.Sound(QStringLiteral("sonar"), true);
+
+    // The computer's submarine that sank a ship may dive back to where it came from.
+    if (g.NetGame == 0 && g.EnemyCode >= 27 && g.EnemyCode <= 32 && g.Winner == kSecondWins && g.OpponentTurn == 1 &&
+        g.PlayerTurn == 0 && g.dice.Next(2) == 1) {
+        const int sub = table.FindSide(g.EnemyCode, QLatin1Char('D'));
+        if (sub >= 0) Relocate(table, sub, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY);
+        g.EnemyX = g.OldEnemyX;
+        g.EnemyY = g.OldEnemyY;
+    }
+
+    // The radar aircraft's loss is not animated; a meeting the table does not know shows nothing.
+    if (g.PlayerCode == 1) s.Wait(1500);
+    else if (g.Winner != kNothing) Animate(r);
+
+    if (g.SupportFire == 1 && (g.Winner == kFirstWins || g.Winner == kSecondWins)) SupportingFire(r);
+
+    if (g.GameMode == 2 && ConvoyLost(g)) ConvoySunk(r);
+
+    if (g.Gamestage < 7) s.Wait(1500);
+    if (g.Gamestage > 7) EndOfFight(r);
+    if (g.NetGame == 1 && g.GameActive == 1) ComposeBoard(r);
+}
+
+}  // namespace kvd

@@ -1,0 +1,124 @@
+#include "play/game_end.h"
+
+#include "core/game.h"
+#include "core/language_texts.h"
+#include "play/combat.h"
+#include "play/rules.h"
+#include "play/showing.h"
+#include "play/turn.h"
+
+namespace kvd {
+
+namespace {
+
+using namespace outcome;
+
+// The game is taken off the board and the end-of-game window shows it.
+void GameEnds(Rules& r) {
+    r.game.GameActive = 0;
+    r.show.HideBoard();
+    r.show.EndOfGame();
+}
+
+// The carrier takes over the flag after the fight that sank the flagship: its code, its
+// picture and the report; the game goes on (GameOver back to 0).
+void DoTransfer(Rules& r) {
+    Game& g = r.game;
+    Showing& s = r.show;
+    s.Wait(1000);
+    s.ReportBox();
+    QString message;
+    if (g.Winner == kBothLost) {
+        // Both units of the fight sank: each side whose flagship went down and may transfer.
+        if ((g.Gamestage == 8 || g.Gamestage == 10) && g.FlagTransferSecond == QLatin1Char('Y') && TransferFlag(g, false)) {
+            s.CarrierTakesFlag(false, false);
+            message = r.texts.Text(g.Gamestage == 10 ? 147 : 66);
+        }
+        if ((g.Gamestage == 9 || g.Gamestage == 10) && g.FlagTransfer == QLatin1Char('Y') && TransferFlag(g, true)) {
+            s.CarrierTakesFlag(true, false);
+            message = r.texts.Text(g.Gamestage == 10 ? 147 : 65);
+        }
+    } else if (g.Looser == 45 || g.Looser == 46) {
+        TransferFlag(g, false);
+        s.CarrierTakesFlag(false, true);
+        message = r.texts.Text(66);
+        g.FlagTransferSecond = QLatin1Char('N');
+        g.DTransfered = 1;
+    } else if (g.Looser == 21 || g.Looser == 22) {
+        TransferFlag(g, true);
+        s.CarrierTakesFlag(true, true);
+        message = r.texts.Text(65);
+        g.FlagTransfer = QLatin1Char('N');
+        g.ETransfered = 1;
+    }
+    s.Write(12, 82, message, true);
+    g.GameOver = 0;
+    s.Sound(QStringLiteral("shipshorn"), true);
+    s.Wait(1000);
+}
+
+}  // namespace
+
+void EndOfFight(Rules& r) {
+    Game& g = r.game;
+    g.GameOver = 1;
+    if (g.Winner == kBothLost && g.Gamestage == 8 && g.EnemyCode == 45 && g.FlagTransferSecond == QLatin1Char('Y')) {
+        DoTransfer(r);
+        g.FlagTransferSecond = QLatin1Char('N');
+        g.DTransfered = 1;
+    }
+    if (g.Winner == kBothLost && g.Gamestage == 9 && g.PlayerCode == 21 && g.FlagTransfer == QLatin1Char('Y')) {
+        DoTransfer(r);
+        g.FlagTransfer = QLatin1Char('N');
+        g.ETransfered = 1;
+    }
+    if (g.Winner == kBothLost && g.Gamestage == 10) {
+        const bool first = g.FlagTransfer == QLatin1Char('Y'), second = g.FlagTransferSecond == QLatin1Char('Y');
+        if (first || second) DoTransfer(r);
+        g.FlagTransfer = g.FlagTransferSecond = QLatin1Char('N');
+        g.ETransfered = g.DTransfered = 1;
+        if (second && !first) g.Winner = kSecondWins, g.Gamestage = 9, g.GameOver = 1;
+        if (first && !second) g.Winner = kFirstWins, g.Gamestage = 8, g.GameOver = 1;
+        if (!first && !second) g.Winner = kBothLost, g.Gamestage = 10, g.GameOver = 1;
+    }
+    if (g.Winner != kBothLost && g.Gamestage != 10 && g.Looser == 21 && g.FlagTransfer == QLatin1Char('Y')) DoTransfer(r);
+    if (g.Looser == 45 && g.FlagTransferSecond == QLatin1Char('Y')) DoTransfer(r);
+    // The peer fights the deciding fight itself: it gets the step and the turn.
+    if (g.NetGame == 1 && g.GameOver == 1) {
+        r.show.SendLastMove();
+        ComposeBoard(r);
+    }
+    r.show.Wait(1000);
+    if (g.GameOver == 1) {
+        r.show.Cursor(CursorShape::Arrow);
+        GameEnds(r);
+    }
+}
+
+void ConvoySunk(Rules& r) {
+    r.show.Report(r.texts.Text(145), 15);
+    r.show.Sound(QStringLiteral("click"), true);
+    r.show.Wait(1000);
+    r.game.Gamestage = 9;
+    r.game.Winner = kSecondWins;
+}
+
+void ConvoyBoxedIn(Rules& r) {
+    r.show.Report(r.texts.Text(146), 15, 12, 95);
+    r.show.Sound(QStringLiteral("click"), true);
+    r.show.Wait(2000);
+    r.game.Gamestage = 9;
+    r.game.Winner = kSecondWins;
+    GameEnds(r);
+}
+
+void OpponentGivesUp(Rules& r) {
+    r.show.Report(r.texts.Text(82));
+    r.show.Sound(QStringLiteral("click"), true);
+    r.show.Wait(4000);
+    r.game.Gamestage = 8;
+    r.game.GameOver = 1;
+    GameEnds(r);
+}
+
+}  // namespace kvd

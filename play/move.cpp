@@ -1,0 +1,34 @@
+#include "play/move.h"
+
+#include "core/unit_table.h"
+
+namespace kvd {
+
+int SupplyShipOf(QChar side) { return side == QLatin1Char('D') ? 26 : 2; }
+
+QString MoveRecord(const Move& m) {
+    return QStringLiteral("[Move]=") + TwoDigits(m.code) + TwoDigits(m.toColumn) + TwoDigits(m.toRow) +
+           TwoDigits(m.fromColumn) + TwoDigits(m.fromRow);
+}
+
+QString RepairRecord(const Move& m) {
+    return QStringLiteral("[Repair]=") + TwoDigits(SupplyShipOf(m.side)) + TwoDigits(m.code);
+}
+
+Move MoveOfRecord(const QString& record, QChar side) {
+    Move m;
+    m.side = side;
+    if (record.size() != 17 || !record.startsWith(QLatin1String("[Move]="))) return m;
+    int numbers[5];
+    for (int k = 0; k < 5; ++k)
+        if ((numbers[k] = ReadNumber(record, 8 + 2 * k, 2)) < 0) return m;
+    m.code = numbers[0];
+    m.toColumn = numbers[1];
+    m.toRow = numbers[2];
+    m.fromColumn = numbers[3];
+    m.fromRow = numbers[4];
+    m.kind = MoveKind::Step;
+    return m;
+}
+
+}  // namespace kvd

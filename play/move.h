@@ -1,0 +1,40 @@
+#pragma once
+#include <QChar>
+#include <QString>
+
+namespace kvd {
+
+// What a side does in one move.
+enum class MoveKind {
+    Step,    // one cell, meeting what stands there
+    Attack,  // a step onto an opposing unit
+    Repair,  // the unit asks its side's supply ship beside it for a repair
+    Shot,    // the second side's flagship fires at the radar aircraft over or beside it
+    Pass,    // nothing
+};
+
+// One move of one unit, whoever made it: the player's clicks, the joining player's, the
+// computer, the peer's record, a self-play player. For a repair the unit is the one repaired
+// and the target cell is its supply ship's; for a shot, the target cell is the aircraft's.
+struct Move {
+    QChar side = QLatin1Char('E');
+    int code = 0;
+    int fromColumn = 0, fromRow = 0;
+    int toColumn = 0, toRow = 0;
+    MoveKind kind = MoveKind::Pass;
+
+    bool Stays() const { return fromColumn == toColumn && fromRow == toRow; }
+};
+
+// The supply ship of a side.
+int SupplyShipOf(QChar side);
+
+// The records the network peer gets: "[Move]=" with the code, the cell and the cell it came
+// from, two digits each; "[Repair]=" with the supply ship's and the repaired unit's codes.
+QString MoveRecord(const Move& move);
+QString RepairRecord(const Move& move);
+// The move of a "[Move]=" record, unchecked (see ValidMoveRecord); kind Pass when the record
+// is not one.
+Move MoveOfRecord(const QString& record, QChar side);
+
+}  // namespace kvd

@@ -1,0 +1,90 @@
+#include "play/selection.h"
+
+#include "core/game.h"
+#include "core/unit_codes.h"
+#include "play/radar.h"
+#include "play/repair.h"
+
+namespace kvd {
+
+namespace {
+QChar Other(QChar side) { return side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E'); }
+}  // namespace
+
+QString CellText(int column, int row) { return TwoDigits(column) + TwoDigits(row); }
+
+std::vector<QPoint> TargetsOf(const Game& game, QChar side, int column, int row) {
+    std::vector<QPoint> targets;
+    const QString radar = Radar(game, column, row);
+    const QChar other = Other(side);
+    for (int k = 1; k <= 8; ++k) {
+        const QChar c = radar[k - 1];
+        if (c != QChar(u'0' + k) && c != other) continue;
+        const Offset o = DirectionOffset(k);
+        const int toColumn = column + o.dc, toRow = row + o.dr;
+        // An opposing unit that shares a cell with one of the mover's own (a fight that came to
+        // nothing) is out of reach: stepping in would stack two units of one side.
+        if (c == other && HoldsUnitOf(game, side, toColumn, toRow)) continue;
+        targets.push_back(QPoint(toColumn, toRow));
+    }
+    return targets;
+}
+
+Selection SelectUnit(Game& g, QChar side, int column, int row) {
+    Selection selection;
+    const UnitTable& table = g.scratchpad;
+    g.MoveTargets = Game::kNoMoveTargets;
+    for (int i = 1; i < table.Count() && selection.line < 0; ++i)
+        if (table.Side(i) == side && table.Code(i) != 1 && table.PosX(i) == column && table.PosY(i) == row)
+            selection.line = i;
+    if (selection.line < 0) {
+        g.UnitSelected = 0;
+        g.RepairReady = 0;
+        return selection;
+    }
+    const int unit = selection.line;
+    const int code = table.Code(unit);
+    const bool first = side == QLatin1Char('E');
+    g.UnitSelected = 1;
+    const QString name = CutName(table.UnitName(unit).left(16)), kind = CutName(table.KindName(unit));
+    const int x = table.PosX(unit), y = table.PosY(unit);
+    if (first) {
+        g.PlayerCode = code, g.PlayerName = name, g.PlayerKindName = kind;
+        g.PlayerX = g.OldPlayerX = x, g.PlayerY = g.OldPlayerY = y;
+        g.PlayerStrength = table.Strength(unit);
+    } else {
+        g.EnemyCode = code, g.EnemyName = name, g.EnemyType = kind;
+        g.EnemyX = g.OldEnemyX = x, g.EnemyY = g.OldEnemyY = y;
+        g.EnemyStrength = table.Strength(unit);
+    }
+    const int damage = table.DamageState(unit);
+    g.RepairReady = FirstSideCode(code) <= 20 && (damage == 1 || damage == 2) ? 1 : 0;
+    if (KindOfCode(code) == UnitKind::Minefield) {
+        selection.minefield = true;
+        g.UnitSelected = 0;
+        return selection;
+    }
+    selection.targets = TargetsOf(g, side, x, y);
+    for (QPoint cell : selection.targets) {
+        const int k = DirectionTo(x, y, cell.x(), cell.y());
+        g.MoveTargets.replace(5 * k - 5, 4, CellText(cell.x(), cell.y()));
+    }
+    if (g.RepairReady == 1) {
+        const QString scan = first ? RadarAux(g, x, y) : AxisRepairScan(g, x, y);
+        selection.repairMarker = scan.contains(QLatin1Char('A'));
+    }
+    return selection;
+}
+
+bool IsMarkedTarget(const Game& g, QChar side, int column, int row) {
+    if (g.UnitSelected != 1) return false;
+    const bool first = side == QLatin1Char('E');
+    const int x = first ? g.PlayerX : g.EnemyX, y = first ? g.PlayerY : g.EnemyY;
+    const int k = DirectionTo(x, y, column, row);
+    if (k == 0 || g.MoveTargets.mid(5 * k - 5, 4) != CellText(column, row)) return false;
+    for (QPoint cell : TargetsOf(g, side, x, y))
+        if (cell == QPoint(column, row)) return true;
+    return false;
+}
+
+}  // namespace kvd

@@ -1,0 +1,35 @@
+#pragma once
+#include <QChar>
+#include <QPoint>
+#include <vector>
+
+namespace kvd {
+
+class Game;
+
+// The cells a unit of a side may step to from (column, row): free water, or an opposing unit
+// that does not share its cell with a unit of the mover's side.
+std::vector<QPoint> TargetsOf(const Game& game, QChar side, int column, int row);
+
+// What a click on a cell selected.
+struct Selection {
+    int line = -1;               // the unit selected, -1 none
+    bool minefield = false;      // shown, but it cannot move
+    std::vector<QPoint> targets; // the cells it may step to
+    bool repairMarker = false;   // its supply ship beside it may be asked for a repair
+};
+
+// A click of the side's player on a cell: its unit there (not the radar aircraft) becomes the
+// selected one, with its fight variables (PlayerCode... for the first side, EnemyCode... for
+// the second), its targets in MoveTargets, and whether a click on its supply ship asks for a
+// repair (RepairReady, RepairCellX/Y). No unit there drops the selection.
+Selection SelectUnit(Game& game, QChar side, int column, int row);
+
+// Whether a click on (column, row) steps the side's selected unit there: the cell is one of its
+// targets and the slot of MoveTargets for that direction holds it.
+bool IsMarkedTarget(const Game& game, QChar side, int column, int row);
+
+// MoveTargets' text for a cell, "CCRR".
+QString CellText(int column, int row);
+
+}  // namespace kvd

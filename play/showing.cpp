@@ -1,0 +1,182 @@
+#include "play/showing.h"
+
+#include "core/game.h"
+#include "core/settings.h"
+#include "core/turn_view.h"
+#include "core/unit_codes.h"
+
+namespace kvd {
+
+ShowStep& Showing::Add(ShowStep::Kind kind) {
+    steps_.push_back(ShowStep{kind});
+    return steps_.back();
+}
+
+void Showing::Wait(int ms) {
+    if (recording_) Add(ShowStep::Wait).a = ms;
+}
+
+void Showing::Sound(const QString& name, bool wait) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::Sound);
+    s.text = name;
+    s.a = wait;
+}
+
+void Showing::SoundAlways(const QString& name, bool wait) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::Sound);
+    s.text = name;
+    s.a = wait;
+    s.b = 1;
+}
+
+void Showing::Report(const QString& text, int xPercent, int leftPercent, int rightPercent) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::Report);
+    s.text = text;
+    s.a = xPercent;
+    s.b = leftPercent;
+    s.c = rightPercent;
+}
+
+void Showing::ReportBox(int leftPercent, int rightPercent) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::ReportBox);
+    s.a = leftPercent;
+    s.b = rightPercent;
+}
+
+void Showing::Write(int xPercent, int yPercent, const QString& text, bool withTime) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::Write);
+    s.a = xPercent;
+    s.b = yPercent;
+    s.text = text;
+    s.c = withTime;
+}
+
+void Showing::RestoreCell(int column, int row) {
+    if (recording_) Add(ShowStep::RestoreCell).cell = QPoint(column, row);
+}
+
+void Showing::Picture(PictureOf picture, int code, int column, int row) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::Picture);
+    s.a = int(picture);
+    s.b = code;
+    s.cell = QPoint(column, row);
+}
+
+void Showing::Band(BandOf band) {
+    if (recording_) Add(ShowStep::Band).a = int(band);
+}
+
+void Showing::TakeSnapshot() {
+    if (recording_) Add(ShowStep::TakeSnapshot);
+}
+
+void Showing::RedrawBoard() {
+    if (recording_) Add(ShowStep::RedrawBoard);
+}
+
+void Showing::Compose(const Game& game, const Settings& settings) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::Compose);
+    s.lines = game.scratchpad.Lines();
+    s.a = int(ViewOfTurn(game));
+    s.b = game.RevealCount;
+    s.c = game.SweepAllowed == 1;
+    s.d = settings.ReconPlanes != QLatin1Char('0');
+}
+
+void Showing::Paint(const Game& game) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::Paint);
+    s.a = int(ViewOfTurn(game));
+    s.b = game.GameActive == 1;
+}
+
+void Showing::Cursor(CursorShape shape) {
+    if (recording_) Add(ShowStep::Cursor).a = int(shape);
+}
+
+void Showing::HideBoard() {
+    if (recording_) Add(ShowStep::HideBoard);
+}
+
+void Showing::AircraftShot(const Game& game, int column, int row) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::AircraftShot);
+    s.cell = QPoint(column, row);
+    s.a = game.scratchpad.CountCellMates(1) > 0;
+}
+
+void Showing::RepairHammers(QPoint repairer, QPoint target) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::RepairHammers);
+    s.cell = repairer;
+    s.cell2 = target;
+}
+
+void Showing::CarrierTakesFlag(bool firstSide, bool withFlag) {
+    if (!recording_) return;
+    ShowStep& s = Add(ShowStep::CarrierTakesFlag);
+    s.a = firstSide;
+    s.b = withFlag;
+}
+
+void Showing::SendLastMove() {
+    if (recording_) Add(ShowStep::SendLastMove);
+}
+
+void Showing::EndOfGame() {
+    if (recording_) Add(ShowStep::EndOfGame);
+}
+
+void Showing::MovedUnit(const Game& game, int column, int row) {
+    if (!recording_) return;
+    const int code = game.PlayerCode;
+    if (game.NetRole == 2) {
+        // The joining board shows the host's unit as identified, a minefield as mines.
+        if (code == 2 || CodeIn(code, 9, 22)) Picture(PictureOf::SecondSet, code, column, row);
+        else if (CodeIn(code, 23, 25)) Picture(PictureOf::Minefield, code, column, row);
+        return;
+    }
+    if (code != 1 && code != 3) Picture(PictureOf::FirstSet, code, column, row);
+}
+
+void Showing::JoiningUnit(const Game& game, int column, int row) {
+    Picture(PictureOf::JoiningOwn, game.EnemyCode, column, row);
+}
+
+void Showing::SingleEnemy(const Game& game, const Settings& settings) {
+    if (!recording_) return;
+    const int code = game.EnemyCode;
+    if (game.NetRole == 2) {
+        // On the joining board the second side is the player's own.
+        Picture(PictureOf::JoiningOwn, code, game.EnemyX, game.EnemyY);
+        return;
+    }
+    if (settings.RevealOption != QLatin1Char('Y')) return;
+    const UnitTable& table = game.scratchpad;
+    const int i = table.FindSide(code, QLatin1Char('D'));
+    if (i < 0) return;
+    const UnitKind kind = KindOfCode(code);
+    if (kind == UnitKind::Submarine || kind == UnitKind::Minefield || kind == UnitKind::None) return;
+    if (table.IsRevealed(i)) Picture(PictureOf::SecondSet, code, game.EnemyX, game.EnemyY);
+    else if (code != 26) Picture(PictureOf::EnemyFlag, code, game.EnemyX, game.EnemyY);
+}
+
+void Showing::EnemyOrMarker(const Game& game, const Settings& settings, int column, int row) {
+    if (!recording_) return;
+    const int code = game.EnemyCode;
+    const bool ship = code == 26 || (code >= 33 && code <= 48) || (code >= 60 && code <= 64);
+    if (settings.RevealOption == QLatin1Char('N') && game.NetRole != 2) {
+        if (ship) Picture(PictureOf::EnemyFlag, code, column, row);
+        return;
+    }
+    SingleEnemy(game, settings);
+}
+
+}  // namespace kvd

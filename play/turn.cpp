@@ -1,0 +1,104 @@
+#include "play/turn.h"
+
+#include "core/game.h"
+#include "core/settings.h"
+#include "core/turn_view.h"
+#include "play/apply_move.h"
+#include "play/combat.h"
+#include "play/computer_turn.h"
+#include "play/convoy.h"
+#include "play/patrol.h"
+#include "play/radar.h"
+#include "play/repair.h"
+#include "play/rules.h"
+#include "play/showing.h"
+
+namespace kvd {
+
+void ComposeBoard(Rules& r) {
+    Game& g = r.game;
+    if (ViewOfTurn(g) != TurnView::None) {
+        if (g.NetRole == 2) RevealAllied(g);
+        else RevealEnemy(g);
+    }
+    r.show.Compose(g, r.settings);
+    r.show.Paint(g);
+}
+
+bool SideStep(Rules& r, QChar side, int column, int row) {
+    Game& g = r.game;
+    Showing& s = r.show;
+    const bool first = side == QLatin1Char('E');
+    Move move;
+    move.side = side;
+    move.code = first ? g.PlayerCode : g.EnemyCode;
+    move.fromColumn = first ? g.PlayerX : g.EnemyX;
+    move.fromRow = first ? g.PlayerY : g.EnemyY;
+    move.toColumn = column;
+    move.toRow = row;
+    const QChar other = first ? QLatin1Char('D') : QLatin1Char('E');
+    move.kind = LastUnitOn(g.scratchpad, other, column, row) >= 0 ? MoveKind::Attack : MoveKind::Step;
+    if (g.NetGame == 1) g.MoveMessage = MoveRecord(move);
+
+    s.Sound(QStringLiteral("Click"), true);
+    s.Cursor(CursorShape::Hidden);
+    ApplyMove(r, move, Meeting::Now, [&] {
+        s.RedrawBoard();
+        s.RestoreCell(move.fromColumn, move.fromRow);
+        if (first) s.MovedUnit(g, column, row);
+        else s.JoiningUnit(g, column, row);
+    });
+    if (g.GameOver == 1 || g.GameActive == 0) return false;
+
+    if (g.NetRole == 0) ComposeBoard(r);
+    const int supply = SupplyShipOf(side), flagship = first ? 21 : 45;
+    Repair(r, supply, flagship);
+    Repair(r, supply, flagship + 1);
+    if (first && g.NetGame == 0 && g.GameMode == 2 && !ConvoyStep(r)) return false;
+    if (first) s.Cursor(CursorShape::Arrow);
+    return true;
+}
+
+void RepairRequest(Rules& r, QChar side) {
+    Game& g = r.game;
+    const bool first = side == QLatin1Char('E');
+    Move move;
+    move.side = side;
+    move.code = first ? g.PlayerCode : g.EnemyCode;
+    move.fromColumn = first ? g.PlayerX : g.EnemyX;
+    move.fromRow = first ? g.PlayerY : g.EnemyY;
+    move.toColumn = g.RepairCellX;
+    move.toRow = g.RepairCellY;
+    move.kind = MoveKind::Repair;
+    // Asking the supply ship ends the selection, whether or not it could repair.
+    r.show.RedrawBoard();
+    ApplyMove(r, move);
+    g.RepairReady = 0;
+}
+
+void EndFirstSideMove(Rules& r) {
+    Game& g = r.game;
+    Showing& s = r.show;
+    s.Cursor(CursorShape::Hidden);
+    g.PlayerTurn = 0;
+    g.OpponentTurn = 1;
+    s.Band(BandOf::Dark);
+    s.Sound(QStringLiteral("Enemy"), true);
+    s.Wait(1000);
+
+    if (r.computer) r.computer->RunKI(r);
+    if (g.GameOver == 1 || g.GameActive == 0) return;
+
+    g.PlayerTurn = 1;
+    g.OpponentTurn = 0;
+    if (g.NetGame == 0) ApplyMove(r, PatrolStep(g));
+    g.SweepAllowed = 1;
+    ComposeBoard(r);
+    g.UnitSelected = 0;
+    g.RepairReady = 0;  // the selection it belonged to is gone with the turn
+    g.Winner = 99;
+    s.Sound(QStringLiteral("click"), false);
+    s.Cursor(CursorShape::Arrow);
+}
+
+}  // namespace kvd
