@@ -2,7 +2,7 @@
 #include <QIcon>
 
 #include "app/program.h"
-#include "platform/platform.h"
+#include "platform/desktop/real_platform.h"
 
 int main(int argc, char** argv) {
     kvd::ApplyHiDpiRule(argc, argv);

@@ -4,8 +4,9 @@
 #include "campaign/camp_form.h"
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
-#include "core/main_form.h"
-#include "core/window_style.h"
+#include "board/board_display.h"
+#include "board/main_form.h"
+#include "platform/desktop/window_style.h"
 #include "frontend/about_form.h"
 #include "frontend/intro_form.h"
 #include "frontend/options_form.h"
@@ -13,24 +14,25 @@
 #include "net/mp_form.h"
 #include "opponent/computer_opponent.h"
 #include "platform/platform.h"
-#include "play/player_turn.h"
+#include "board/player_turn.h"
 
 namespace kvd {
 
 Program::Program(Platform& platform) : context_(platform) {
     intro_ = std::make_unique<TIntroForm>(context_, game_);
     board_ = std::make_unique<TMainForm>(context_, game_, pictures_);
-    setup_ = std::make_unique<GameSetup>(game_, pictures_, context_, *board_);
+    display_ = std::make_unique<BoardDisplay>(*board_, pictures_, context_);
+    setup_ = std::make_unique<GameSetup>(game_, context_, *display_);
     opponent_ = std::make_unique<ComputerOpponent>();
-    winner_ = std::make_unique<TWinnerForm>(context_, game_, pictures_, *setup_);
+    winner_ = std::make_unique<TWinnerForm>(context_, game_, *setup_);
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
     
     form1_ = std::make_unique<TForm1>();
     mapEditor_ = std::make_unique<TMapForm>(context_);
     campaign_ = std::make_unique<TCampForm>(context_, game_, *setup_);
-    multiPlayer_ = std::make_unique<TMPForm>(context_, game_, pictures_, *board_, *setup_);
-    playerTurn_ = std::make_unique<PlayerTurn>(game_, context_, pictures_, *board_);
+    multiPlayer_ = std::make_unique<TMPForm>(context_, game_, *display_, *setup_);
+    playerTurn_ = std::make_unique<PlayerTurn>(game_, context_, pictures_, *board_, *display_);
     Wire();
     intro_->FormCreate();
 }
@@ -43,7 +45,8 @@ void Program::Wire() {
     options_->flow.Wire(*this);
     about_->flow.Wire(*this);
     multiPlayer_->flow.Wire(*this);
-    multiPlayer_->Network().endOfGame.Wire(*winner_);
+    display_->endOfGame.Wire(*winner_);
+    display_->network.Wire(*multiPlayer_);
     mapEditor_->flow.Wire(*this);
     campaign_->flow.Wire(*this);
     winner_->flow.Wire(*this);
@@ -58,7 +61,7 @@ void Program::Wire() {
 
     // A call left unwired would otherwise surface only when a player first needs it.
     RequireWired({&intro_->menu, &intro_->flow, &options_->flow, &about_->flow, &multiPlayer_->flow,
-                  &multiPlayer_->Network().endOfGame,
+                  &display_->endOfGame, &display_->network,
                   &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
                   &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
                   &playerTurn_->flow, &winner_->network});

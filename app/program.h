@@ -4,12 +4,13 @@
 
 #include "core/context.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
+#include "board/game_pictures.h"
 #include "core/program_flow.h"
 #include "frontend/menu_targets.h"
 
 namespace kvd {
 
+class BoardDisplay;
 class GameSetup;
 class PlayerTurn;
 class TIntroForm;
@@ -75,6 +76,7 @@ private:
     bool ended_ = false;
     std::unique_ptr<TIntroForm> intro_;
     std::unique_ptr<TMainForm> board_;
+    std::unique_ptr<BoardDisplay> display_;
     std::unique_ptr<ComputerOpponent> opponent_;
     std::unique_ptr<TWinnerForm> winner_;
     std::unique_ptr<TOptions> options_;

@@ -8,11 +8,12 @@
 
 #include "core/context.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
+#include "board/board_display.h"
+#include "board/game_pictures.h"
 #include "core/game_setup.h"
-#include "core/main_form.h"
+#include "board/main_form.h"
 #include "platform/platform.h"
-#include "play/player_turn.h"
+#include "board/player_turn.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ struct BenchBoard {
     kvd::GamePictures pictures;
     std::unique_ptr<kvd::PlayerTurn> rules;
     std::unique_ptr<kvd::TMainForm> board;
+    std::unique_ptr<kvd::BoardDisplay> display;
 
     BenchBoard() {
         platform.screen = std::make_unique<kvd::FixedScreen>(1280, 1024);
@@ -54,10 +56,11 @@ struct BenchBoard {
         context->settings.ReconPlanes = '2';
         game = std::make_unique<kvd::Game>();
         board = std::make_unique<kvd::TMainForm>(*context, *game, pictures);
-        rules = std::make_unique<kvd::PlayerTurn>(*game, *context, pictures, *board);
+        display = std::make_unique<kvd::BoardDisplay>(*board, pictures, *context);
+        rules = std::make_unique<kvd::PlayerTurn>(*game, *context, pictures, *board, *display);
         board->rules.Wire(*rules);
         board->flow.Wire(flow);
-        kvd::GameSetup setup(*game, pictures, *context, *board);
+        kvd::GameSetup setup(*game, *context, *display);
         setup.flow.Wire(flow);
         setup.GameInit();
         // Half the opposing fleet identified, as in the middle of a game.
@@ -67,9 +70,11 @@ struct BenchBoard {
     }
 };
 
+// Made on first use and gone before the application is: a board window must not outlive it.
+std::unique_ptr<BenchBoard> theBoard;
 BenchBoard& Board() {
-    static BenchBoard board;
-    return board;
+    if (!theBoard) theBoard = std::make_unique<BenchBoard>();
+    return *theBoard;
 }
 
 void BM_ComposeBoard(benchmark::State& state) {
@@ -111,5 +116,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    theBoard.reset();
     return 0;
 }

@@ -6,7 +6,7 @@
 #include "core/game.h"
 #include "core/game_setup.h"
 #include "core/game_sound.h"
-#include "core/window_style.h"
+#include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
 namespace kvd {

@@ -2,13 +2,13 @@
 
 #include <QMouseEvent>
 
+#include "campaign/campaign_rules.h"
 #include "core/context.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
 #include "core/game_setup.h"
 #include "core/game_sound.h"
 #include "core/unit_codes.h"
-#include "core/window_style.h"
+#include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
 namespace kvd {
@@ -40,16 +40,8 @@ QChar Opponent(QChar navy) {
 }
 }  // namespace
 
-int ShipsLost(const Game& game, QChar side) {
-    // Ships left, not lines: the radar aircraft and spent minefields are no losses.
-    const UnitTable& table = game.scratchpad;
-    int left = 0;
-    for (int i = 1; i < table.Count(); ++i) left += table.Side(i) == side && IsShipCode(table.Code(i));
-    return (side == QLatin1Char('E') ? game.FirstSideShips : game.SecondSideShips) - left;
-}
-
-TWinnerForm::TWinnerForm(Context& context, Game& game, GamePictures& pictures, GameSetup& setup, QWidget* parent)
-    : QWidget(parent), context_(context), game_(game), pictures_(pictures), setup_(setup) {
+TWinnerForm::TWinnerForm(Context& context, Game& game, GameSetup& setup, QWidget* parent)
+    : QWidget(parent), context_(context), game_(game), setup_(setup) {
     StyleFullScreenWindow(*this);
     BuildLayout();
 }
@@ -176,8 +168,6 @@ void TWinnerForm::FormShow() {
             Label8->show();
             break;
         default:
-            g.GameActive = 0;
-            g.GameOver = 1;
             Label5->setText(texts.Text(52));
             Label8->hide();
             for (QLabel* total : {TotalLabel1, TotalLabel2, TotalL1, TotalL2}) total->setVisible(campaignLosses);
@@ -189,12 +179,11 @@ void TWinnerForm::FormShow() {
     const bool joining = g.NetRole == 2;
     const QChar home = context_.settings.HomeNavy;
     const QChar firstSideNavy = joining ? Opponent(home) : home;
+    TallyTheGame(g);
     if (g.Gamestage == 8) {
-        if (!joining) ++g.FirstSideWins;
         ShowNavy(firstSideNavy);
         if (network) CommanderLabel->setText(texts.Text(143) + this->network->Commander(true));
     } else if (g.Gamestage == 9) {
-        if (!joining) ++g.SecondSideWins;
         ShowNavy(Opponent(firstSideNavy));
         if (network) CommanderLabel->setText(texts.Text(143) + this->network->Commander(false));
     } else {
@@ -207,9 +196,6 @@ void TWinnerForm::FormShow() {
     }
 
     const int secondLost = ShipsLost(g, QLatin1Char('D')), firstLost = ShipsLost(g, QLatin1Char('E'));
-    if (g.GameMode == 1) g.CampaignLossesFirst = g.CampaignLossesSecond = 0;
-    g.CampaignLossesFirst += firstLost;
-    g.CampaignLossesSecond += secondLost;
 
     Label1->setText(texts.Text(59));
     Label2->setText(texts.Text(61));
@@ -226,7 +212,7 @@ void TWinnerForm::FormShow() {
 }
 
 void TWinnerForm::Closedown() {
-    pictures_.Clear();
+    setup_.DropPictures();
     // The stored settings again: a stage's temporary settings end with the game.
     LoadSettings(*context_.platform.files, context_.settingsLines, context_.settings);
 }
@@ -239,20 +225,14 @@ void TWinnerForm::LeaveWindow() {
 }
 
 void TWinnerForm::Label5Click() {
-    Game& g = game_;
-    if (g.GameMode == 3) g.GameMode = 0;  // the campaign is over
+    // The stored settings come back first; the next stage then takes its own.
     Closedown();
-    Cursor& cursor = *context_.platform.cursor;
-    if (g.GameMode == 2 || g.GameMode == 1) {
-        cursor.Set(this, CursorShape::Hidden);
-        if (g.GameMode == 1) context_.settings.ReconPlanes = QLatin1Char('0');
-        g.GameMode += 1;
+    if (GoOnToNextStage(game_, context_.settings)) {
+        context_.platform.cursor->Set(this, CursorShape::Hidden);
         LeaveWindow();
         setup_.GameInit();
         return;
     }
-    g.GameActive = 0;
-    g.GameOver = 1;
     LeaveWindow();
     flow->BackToMenu();
 }

@@ -12,15 +12,13 @@ namespace kvd {
 class Game;
 class GameSetup;
 struct Context;
-struct GamePictures;
 
 // The end-of-game window: the winning navy with its flag, emblem and famous ship, the ships
 // and losses of both sides, and in a campaign the running tally; from here the player goes
 // back to the main menu or on to the next stage.
 class TWinnerForm : public QWidget, public EndOfGame {
   public:
-    TWinnerForm(Context& context, Game& game, GamePictures& pictures, GameSetup& setup,
-                QWidget* parent = nullptr);
+    TWinnerForm(Context& context, Game& game, GameSetup& setup, QWidget* parent = nullptr);
 
     // EndOfGame: shows the window for the game that just ended.
     void ShowEndOfGame() override;
@@ -61,13 +59,10 @@ class TWinnerForm : public QWidget, public EndOfGame {
 
     Context& context_;
     Game& game_;
-    GamePictures& pictures_;
     GameSetup& setup_;
     QPoint emblemHome_;
     int hovered_ = 0;
 };
 
-// The losses of a side at the end of a game: the ships counted at set-up less the ships left.
-int ShipsLost(const Game& game, QChar side);
 
 }  // namespace kvd

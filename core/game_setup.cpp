@@ -1,15 +1,12 @@
 #include "core/game_setup.h"
 
-#include <QPainter>
+#include <QRect>
 
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
 #include "core/setup_display.h"
 #include "core/unit_codes.h"
-#include "core/board_geometry.h"
-#include "platform/jpeg.h"
 #include "platform/platform.h"
 
 namespace kvd {
@@ -50,29 +47,15 @@ QString PictureFailure(const QString& mapName, const QString& picture, const QSt
     return QStringLiteral("The picture of the map %1 cannot be shown:   \r   %2 (%3)").arg(mapName, picture, reason);
 }
 
-// A user's picture gets the faint cell grid the built-in charts carry, so the cells show on
-// every map.
-QImage WithCellGrid(const QImage& picture) {
-    QImage gridded = picture.convertToFormat(QImage::Format_RGB32);
-    QPainter painter(&gridded);
-    painter.setPen(QPen(QColor(255, 255, 255, 70), 1));
-    const int w = gridded.width(), h = gridded.height();
-    for (int k = 1; k <= 9; ++k) {
-        painter.drawLine(w * k / 10, 0, w * k / 10, h - 1);
-        painter.drawLine(0, h * k / 10, w - 1, h * k / 10);
-    }
-    return gridded;
-}
-
 }  // namespace
 
-GameSetup::GameSetup(Game& game, GamePictures& pictures, Context& context, SetupDisplay& display)
-    : game_(game), pictures_(pictures), context_(context), display_(display) {}
+GameSetup::GameSetup(Game& game, Context& context, SetupDisplay& display)
+    : game_(game), context_(context), display_(display) {}
 
 bool GameSetup::Fail(const QString& message) {
     game_.GameActive = 0;
     context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + message + kBackToMenu, BoxButtons::Ok);
-    pictures_.Clear();
+    display_.DropPictures();
     display_.HideBoard();
     flow->BackToMenu();
     return false;
@@ -82,17 +65,13 @@ bool GameSetup::GameInit() {
     RuleGuard::Scope running(context_.guard);
     context_.guard.EnterGame();
     Game& g = game_;
-    Platform& p = context_.platform;
 
     ResetVariables();
     g.PatrolWaypoint = g.dice.Next(5) + 1;
     if (!context_.guard.Delay(10) || !context_.guard.Delay(10)) return false;
 
     // A new set of pictures for this navy and mode.
-    pictures_.Clear();
-    const BoardGeometry geometry = BoardGeometry::Of(*p.screen);
-    pictures_.Snapshot.Create(geometry.width, geometry.boardHeight);
-    pictures_.LoadUnitPictures(*p.resources, g.GameMode, context_.settings);
+    display_.PrepareGamePictures(g.GameMode, false);
 
     if (g.GameMode != 0) {
         if (!PickCampaignMap()) return false;
@@ -166,21 +145,10 @@ bool GameSetup::LoadMapAndPicture(bool usePresets) {
     QString error;
     if (!LoadMap(*p.files, name, g.MemoPad, &error)) return Fail(error);
     g.HomePosition = g.MemoPad.HomePosition();
-    Picture picture;
-    if (IsBuiltInMap(name)) {
-        // A copied map file that names a chart the game does not have cannot be played.
-        if (!LoadJPEGFromRes(*p.resources, BuiltInPictureName(name), picture))
-            return Fail(PictureFailure(name, BuiltInPictureName(name), QStringLiteral("no built-in chart of that name")));
-    } else {
-        const QString path = g.MemoPad.PicturePath();
-        QString reason;
-        const QImage image = DecodeJpegFile(p.files->Resolve(path), &reason);
-        if (image.isNull()) return Fail(PictureFailure(name, ShownPath(path), reason));
-        picture.Assign(WithCellGrid(image));
-        // Only a user map of a single game places the player's fleet itself.
-        if (usePresets && g.MemoPad.HasPresetLines()) g.HasPresets = QLatin1Char('Y');
-    }
-    pictures_.SetMap(picture);
+    QString shown, reason;
+    if (!display_.LoadMapPicture(name, g.MemoPad, &shown, &reason)) return Fail(PictureFailure(name, shown, reason));
+    // Only a user map of a single game places the player's fleet itself.
+    if (!IsBuiltInMap(name) && usePresets && g.MemoPad.HasPresetLines()) g.HasPresets = QLatin1Char('Y');
     return true;
 }
 
@@ -273,14 +241,11 @@ void GameSetup::KeepOnlyUnitsOfThisGame() {
 }
 
 void GameSetup::FinishSetup() {
-    // The clean map the rules erase units with: the background over the board area.
-    const BoardGeometry geometry = BoardGeometry::Of(*context_.platform.screen);
-    pictures_.CleanMap.Create(geometry.width, geometry.boardHeight);
-    QImage clean = pictures_.CleanMap.Image();
-    pictures_.Background.StretchDraw(clean, geometry.BoardArea());
-    pictures_.CleanMap.Assign(std::move(clean));
+    display_.FinishPictures();
     CountShips();
 }
+
+void GameSetup::DropPictures() { display_.DropPictures(); }
 
 bool GameSetup::LoadNetworkMap(QString* error) {
     Game& g = game_;
@@ -290,13 +255,11 @@ bool GameSetup::LoadNetworkMap(QString* error) {
     g.MemoPad.Clear();
     if (!LoadMap(*p.files, name, g.MemoPad, error)) return false;
     g.HomePosition = g.MemoPad.HomePosition();
-    Picture picture;
-    if (!LoadJPEGFromRes(*p.resources, BuiltInPictureName(name), picture)) {
-        if (error) *error = PictureFailure(name, BuiltInPictureName(name), QStringLiteral("no built-in chart of that name"));
+    QString shown, reason;
+    if (!display_.LoadMapPicture(name, g.MemoPad, &shown, &reason)) {
+        if (error) *error = PictureFailure(name, shown, reason);
         return false;
     }
-    pictures_.Clear();
-    pictures_.SetMap(picture);
     return true;
 }
 
@@ -332,12 +295,7 @@ void GameSetup::NetworkGameVariables(bool joining) {
     g.TurnCount = 0;
     s.ReconPlanes = QLatin1Char('0');  // a network game flies no radar aircraft
 
-    const Picture background = pictures_.Background;
-    pictures_.Clear();
-    pictures_.SetMap(background);
-    const BoardGeometry geometry = BoardGeometry::Of(*p.screen);
-    pictures_.Snapshot.Create(geometry.width, geometry.boardHeight);
-    pictures_.LoadUnitPictures(*p.resources, 0, s);
+    display_.PrepareGamePictures(0, true);
 }
 
 bool GameSetup::PlaceNetworkFleets(QString* error) {

@@ -9,14 +9,13 @@ namespace kvd {
 class Game;
 class SetupDisplay;
 struct Context;
-struct GamePictures;
 struct Settings;
 
 // Setting up a game against the computer for the mode already set: the game variables, the
 // pictures, the map, the fleet and the placement of both sides, then the board is shown.
 class GameSetup {
 public:
-    GameSetup(Game& game, GamePictures& pictures, Context& context, SetupDisplay& display);
+    GameSetup(Game& game, Context& context, SetupDisplay& display);
 
     // Prepares and shows a new game. False when it could not start (a missing or broken map,
     // picture or fleet file): the reason has been shown in a message box and the program has
@@ -39,6 +38,8 @@ public:
     bool PlaceNetworkFleets(QString* error);
     // The clean map and the ship counts, once the table is final (every game).
     void FinishSetup();
+    // The pictures of a game that will not start after all.
+    void DropPictures();
 
     UpwardCall<ProgramFlow> flow{"game set-up to the program"};
 
@@ -53,7 +54,6 @@ private:
     bool Fail(const QString& message);
 
     Game& game_;
-    GamePictures& pictures_;
     Context& context_;
     SetupDisplay& display_;
 };

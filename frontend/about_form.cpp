@@ -5,7 +5,7 @@
 
 #include "core/context.h"
 #include "core/game_sound.h"
-#include "core/window_style.h"
+#include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
 namespace kvd {

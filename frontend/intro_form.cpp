@@ -6,7 +6,7 @@
 
 #include "core/context.h"
 #include "core/game.h"
-#include "core/window_style.h"
+#include "platform/desktop/window_style.h"
 #include "core/game_sound.h"
 #include "platform/picture.h"
 #include "platform/platform.h"

@@ -12,7 +12,7 @@
 #include "core/context.h"
 #include "core/game_sound.h"
 #include "core/map_file.h"
-#include "core/window_style.h"
+#include "platform/desktop/window_style.h"
 #include "platform/colors.h"
 #include "platform/jpeg.h"
 #include "platform/platform.h"

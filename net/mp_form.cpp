@@ -6,11 +6,11 @@
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
+#include "board/game_pictures.h"
 #include "core/game_setup.h"
 #include "core/game_sound.h"
-#include "core/main_form.h"
-#include "core/window_style.h"
+#include "board/main_form.h"
+#include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
 namespace kvd {
@@ -30,22 +30,20 @@ quint16 PortOf(const QLineEdit* edit, quint16 current) {
 }
 }  // namespace
 
-TMPForm::TMPForm(Context& context, Game& game, GamePictures& pictures, TMainForm& board, GameSetup& setup,
+TMPForm::TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& setup,
                  QWidget* parent)
     : QWidget(parent),
       context_(context),
       game_(game),
-      pictures_(pictures),
-      board_(board),
+      display_(display),
       setup_(setup),
-      network_(game, context, pictures, board, setup, state_),
+      network_(game, context, display, setup, state_),
       server_(std::make_unique<TSimpleTCPServer>()),
       client_(std::make_unique<TSimpleTCPClient>()) {
     setWindowTitle(QStringLiteral("MultiPlayer..."));
     StyleFullScreenWindow(*this);
     BuildLayout();
     WireSockets();
-    network_.window = this;
     network_.send = [this](const QString& message, int pauseMs) {
         return game_.NetRole == 1 ? Send2Client(message, pauseMs) : Send2Server(message, pauseMs);
     };
@@ -350,7 +348,7 @@ void TMPForm::Label1Click() {
     ClickSound();
     game_.GameOver = 1;
     game_.scratchpad.Clear();
-    if (game_.NetRole == 1) pictures_.Clear();
+    if (game_.NetRole == 1) setup_.DropPictures();
     game_.MemoPad.Clear();
     NetworkReset();
     CloseToMenu();

@@ -18,16 +18,15 @@ namespace kvd {
 
 class Game;
 class GameSetup;
-class TMainForm;
+class TurnDisplay;
 struct Context;
-struct GamePictures;
 
 // The multi-player window: one player hosts a game, the other joins it over TCP. It shows the
 // two programs finding each other, exchanges the greeting and the table, starts the game on
 // both, and then carries the moves and turns of the network game.
 class TMPForm : public QWidget, public NetworkBoard {
   public:
-    TMPForm(Context& context, Game& game, GamePictures& pictures, TMainForm& board,
+    TMPForm(Context& context, Game& game, TurnDisplay& display,
             GameSetup& setup, QWidget* parent = nullptr);
     ~TMPForm() override;
 
@@ -140,8 +139,7 @@ class TMPForm : public QWidget, public NetworkBoard {
 
     Context& context_;
     Game& game_;
-    GamePictures& pictures_;
-    TMainForm& board_;
+    TurnDisplay& display_;
     GameSetup& setup_;
     NetState state_;
     NetworkGame network_;

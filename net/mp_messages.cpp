@@ -5,7 +5,6 @@
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
-#include "core/main_form.h"
 #include "core/map_file.h"
 #include "core/unit_codes.h"
 #include "net/mp_form.h"
@@ -115,7 +114,7 @@ void TMPForm::ConnectionLost() {
     // and needs the pointer to find it.
     if (game_.NetGame != 1 || game_.GameActive != 1) return;
     Status(context_.texts.Text(149));
-    context_.platform.cursor->Set(&board_, CursorShape::Arrow);
+    display_.SetCursor(CursorShape::Arrow);
 }
 
 void TMPForm::ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes) {
@@ -152,7 +151,7 @@ void TMPForm::Deliver(MessageReader& reader, bool host) {
 
 void TMPForm::Status(const QString& text) {
     lastStatus_ = text;
-    if (game_.NetGame == 1 && game_.GameActive == 1 && board_.isVisible()) network_.Report(text);
+    if (game_.NetGame == 1 && game_.GameActive == 1 && display_.Shown()) network_.Report(text);
     else (game_.NetRole == 2 ? CltLogLabel : SvrLogLabel)->setText(text);
 }
 
@@ -270,8 +269,7 @@ void TMPForm::TableComplete() {
     state_.NetStage = 3;
     tableReady_ = true;
     if (game_.NetGame == 1 && game_.GameActive == 1) {
-        board_.PreDraw();
-        board_.FormPaint();
+        display_.Redraw();
     }
 }
 
@@ -332,9 +330,9 @@ void TMPForm::SendRepair(int repairerCode, int targetCode) {
 void TMPForm::ResendTable() {
     Platform& p = context_.platform;
     p.boxes->Show(BoxKind::Information, context_.texts.Text(141), BoxButtons::Ok);
-    p.cursor->Set(&board_, CursorShape::Hidden);
+    display_.SetCursor(CursorShape::Hidden);
     if (!Send2Client(QStringLiteral("[Stage]=2")) || !network_.SendTable()) return;
-    p.cursor->Set(&board_, CursorShape::Arrow);
+    display_.SetCursor(CursorShape::Arrow);
     p.boxes->Show(BoxKind::Information, context_.texts.Text(142), BoxButtons::Ok);
 }
 

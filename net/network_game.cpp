@@ -2,9 +2,7 @@
 
 #include "core/context.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
 #include "core/game_setup.h"
-#include "core/main_form.h"
 #include "core/unit_codes.h"
 #include "net/net_state.h"
 #include "net/table_hash.h"
@@ -28,16 +26,8 @@ QChar OppositeOf(QChar homePosition) {
     }
 }
 
-NetworkGame::NetworkGame(Game& game, Context& context, GamePictures& pictures, TMainForm& board, GameSetup& setup,
-                         NetState& state)
-    : game_(game),
-      context_(context),
-      pictures_(pictures),
-      board_(board),
-      setup_(setup),
-      state_(state),
-      paint_(board, pictures, context),
-      player_(board, paint_, context, pictures) {}
+NetworkGame::NetworkGame(Game& game, Context& context, TurnDisplay& display, GameSetup& setup, NetState& state)
+    : game_(game), context_(context), display_(display), setup_(setup), state_(state) {}
 
 template <class Fn>
 bool NetworkGame::DecideAndShow(Fn fn) {
@@ -45,7 +35,7 @@ bool NetworkGame::DecideAndShow(Fn fn) {
     // A network game has no computer opponent; its fights never ask for one.
     Rules rules{game_, context_.settings, context_.texts, show};
     fn(rules);
-    return player_.Play(show.Steps(), endOfGame.Wired() ? &*endOfGame : nullptr, window);
+    return display_.Show(show);
 }
 
 bool NetworkGame::NetGameInit(bool joining) {
@@ -78,8 +68,8 @@ bool NetworkGame::NetGameInit(bool joining) {
     setup_.FinishSetup();
     if (!joining && !context_.guard.Delay(1000)) return false;
     // The host moves first: the joining board waits with the dark band and no cursor.
-    board_.ShowBoard();
-    p.cursor->Set(&board_, joining ? CursorShape::Hidden : CursorShape::Arrow);
+    display_.ShowBoard();
+    display_.SetCursor(joining ? CursorShape::Hidden : CursorShape::Arrow);
     return true;
 }
 
@@ -101,7 +91,6 @@ void NetworkGame::ClientSleep() { HandOver(false); }
 
 void NetworkGame::HandOver(bool host) {
     Game& g = game_;
-    Cursor& cursor = *context_.platform.cursor;
     g.SupportFire = 0;
     if (!DecideAndShow([&](Rules& rules) {
             rules.show.Cursor(CursorShape::Hidden);
@@ -114,10 +103,10 @@ void NetworkGame::HandOver(bool host) {
         }))
         return;
     // The host announces the other side's turn before it sends, the joining program after.
-    if (host) paint_.Play(QStringLiteral("Enemy"), true);
+    if (host) display_.Sound(QStringLiteral("Enemy"), true);
     if (!SendMove(host ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"))) return;
-    if (!host) paint_.Play(QStringLiteral("Enemy"), true);
-    if (g.GameOver != 1 && g.GameActive != 0) cursor.Set(&board_, CursorShape::Hidden);
+    if (!host) display_.Sound(QStringLiteral("Enemy"), true);
+    if (g.GameOver != 1 && g.GameActive != 0) display_.SetCursor(CursorShape::Hidden);
 }
 
 void NetworkGame::SendLastMove() { SendMove(game_.NetRole == 1 ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo")); }

@@ -2,20 +2,14 @@
 #include <QString>
 #include <functional>
 
-#include "core/upward_call.h"
-#include "play/board_painter.h"
-#include "play/end_of_game.h"
-#include "play/network_board.h"
-#include "play/show_player.h"
+#include "play/turn_display.h"
 
 namespace kvd {
 
 class Game;
 struct Rules;
 class GameSetup;
-class TMainForm;
 struct Context;
-struct GamePictures;
 struct NetState;
 
 // A network game once the two programs have found each other: its set-up on both, the
@@ -23,8 +17,7 @@ struct NetState;
 // fight the peer's step caused is fought on this program's own table.
 class NetworkGame {
 public:
-    NetworkGame(Game& game, Context& context, GamePictures& pictures, TMainForm& board, GameSetup& setup,
-                NetState& state);
+    NetworkGame(Game& game, Context& context, TurnDisplay& display, GameSetup& setup, NetState& state);
 
     // Sends one message to the peer and then waits pauseMs. False when the rule must stop.
     std::function<bool(const QString& message, int pauseMs)> send;
@@ -49,15 +42,12 @@ public:
     void ApplyPeersMove(const QString& record, QChar senderSide);
 
     // A line in the board's report box.
-    void Report(const QString& text) { paint_.Report(text); }
+    void Report(const QString& text) { display_.Report(text); }
 
     // Whether the tables still agree after the peer's step and this program's fight.
     // False when they have drifted apart (the host then sends its table again).
     bool TablesAgree();
 
-    UpwardCall<EndOfGame> endOfGame{"the network game to the end-of-game window"};
-    // The multi-player window, which a fight that ends the game asks to send the last step.
-    NetworkBoard* window = nullptr;
 
 private:
     bool SendMove(const QString& token);
@@ -70,12 +60,9 @@ private:
 
     Game& game_;
     Context& context_;
-    GamePictures& pictures_;
-    TMainForm& board_;
+    TurnDisplay& display_;
     GameSetup& setup_;
     NetState& state_;
-    BoardPainter paint_;
-    ShowPlayer player_;
 };
 
 }  // namespace kvd

@@ -14,11 +14,6 @@ public:
     virtual void Set(QWidget* window, CursorShape shape) = 0;
 };
 
-class QtCursor : public Cursor {
-public:
-    void Set(QWidget* window, CursorShape shape) override;
-};
-
 class RecordingCursor : public Cursor {
 public:
     void Set(QWidget* window, CursorShape shape) override {

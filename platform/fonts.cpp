@@ -1,6 +1,6 @@
 #include "platform/fonts.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QFontDatabase>
 
 namespace kvd {
@@ -18,7 +18,7 @@ bool Fonts::LoadTitleFont() {
 }
 
 QFont Fonts::TitleFont(int pixelSize) const {
-    QFont font = family_.isEmpty() ? QApplication::font() : QFont(family_);
+    QFont font = family_.isEmpty() ? QGuiApplication::font() : QFont(family_);
     font.setPixelSize(pixelSize);
     return font;
 }

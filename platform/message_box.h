@@ -16,11 +16,6 @@ public:
     virtual BoxAnswer Show(BoxKind kind, const QString& text, BoxButtons buttons) = 0;
 };
 
-class QtMessageBoxes : public MessageBoxes {
-public:
-    BoxAnswer Show(BoxKind kind, const QString& text, BoxButtons buttons) override;
-};
-
 // Records every box and answers from a script; unscripted boxes answer Ok or Yes.
 class ScriptedMessageBoxes : public MessageBoxes {
 public:

@@ -30,7 +30,4 @@ struct Platform {
     std::unique_ptr<Fonts> fonts;
 };
 
-// The real services, for a program in programFolder. Needs a running QApplication.
-Platform MakeRealPlatform(const QString& programFolder);
-
 }  // namespace kvd

@@ -1,10 +1,7 @@
 #pragma once
-#include <QHash>
 #include <QString>
 #include <memory>
 #include <vector>
-
-class QSoundEffect;
 
 namespace kvd {
 
@@ -19,20 +16,6 @@ class Sound {
 public:
     virtual ~Sound() = default;
     virtual void Play(const QString& name, bool wait) = 0;
-};
-
-class QtSound : public Sound {
-public:
-    QtSound(const Resources& resources, Pacing& pacing);
-    ~QtSound() override;
-    void Play(const QString& name, bool wait) override;
-
-private:
-    const Resources& resources_;
-    Pacing& pacing_;
-    QHash<QString, QSoundEffect*> effects_;  // by upper-case name, owned
-    QHash<QString, int> durations_;          // playing time in ms, by upper-case name
-    QSoundEffect* playing_ = nullptr;
 };
 
 // Records every play; a waiting play still takes the sound's time on the given pacing.

@@ -8,8 +8,9 @@
 namespace kvd {
 
 ShowStep& Showing::Add(ShowStep::Kind kind) {
-    steps_.push_back(ShowStep{kind});
-    return steps_.back();
+    ShowStep& step = steps_.emplace_back();
+    step.kind = kind;
+    return step;
 }
 
 void Showing::Wait(int ms) {

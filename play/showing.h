@@ -52,7 +52,7 @@ struct ShowStep {
         SendLastMove,     // the peer gets the step that ended the game
         EndOfGame,        // the end-of-game window
     };
-    Kind kind;
+    Kind kind = Wait;
     int a = 0, b = 0, c = 0, d = 0;
     QPoint cell, cell2;
     QString text;

@@ -5,7 +5,7 @@
 #include "app/program.h"
 #include "campaign/camp_form.h"
 #include "campaign/winner_form.h"
-#include "core/main_form.h"
+#include "board/main_form.h"
 #include "frontend/intro_form.h"
 #include "tests/support/test_platform.h"
 #include "tools/selfplay/scripted_player.h"

@@ -12,7 +12,7 @@
 
 #include "app/program.h"
 #include "core/game.h"
-#include "core/main_form.h"
+#include "board/main_form.h"
 #include "frontend/intro_form.h"
 #include "frontend/options_form.h"
 #include "mapeditor/map_form.h"

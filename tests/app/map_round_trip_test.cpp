@@ -6,8 +6,8 @@
 
 #include "app/program.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
-#include "core/main_form.h"
+#include "board/game_pictures.h"
+#include "board/main_form.h"
 #include "frontend/options_form.h"
 #include "mapeditor/map_form.h"
 #include "play/radar.h"

@@ -9,7 +9,7 @@
 #include "app/program.h"
 #include "campaign/winner_form.h"
 #include "core/game.h"
-#include "core/main_form.h"
+#include "board/main_form.h"
 #include "frontend/intro_form.h"
 #include "net/mp_form.h"
 #include "net/table_hash.h"

@@ -10,7 +10,7 @@
 
 #include "app/program.h"
 #include "core/game.h"
-#include "core/main_form.h"
+#include "board/main_form.h"
 #include "net/mp_form.h"
 #include "net/table_hash.h"
 #include "play/radar.h"

@@ -6,7 +6,7 @@
 
 #include "app/program.h"
 #include "core/game.h"
-#include "core/main_form.h"
+#include "board/main_form.h"
 #include "frontend/about_form.h"
 #include "frontend/intro_form.h"
 #include "frontend/options_form.h"

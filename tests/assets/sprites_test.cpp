@@ -330,10 +330,11 @@ TEST(Sprites, WarshipHullsGrowClearlyLongerWithTheirClass) {
             const QImage keyed = Keyed(name);
             ASSERT_FALSE(keyed.isNull());
             const int length = HullLength(keyed);
-            if (previous)
+            if (previous) {
                 EXPECT_GE(length, previous + kClearlyLonger)
                     << "hardly longer than " << previousName.toStdString() << " (" << previous
                     << " against " << length << ")";
+            }
             if (prefix.isEmpty()) first.push_back(length);
             else EXPECT_NEAR(length, first[i], 12) << "not as long as in the first set";
             previous = length;

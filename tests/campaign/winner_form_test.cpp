@@ -1,7 +1,8 @@
 #include <QFile>
 
+#include "campaign/campaign_rules.h"
 #include "campaign/winner_form.h"
-#include "tests/core/board_fixture.h"
+#include "tests/board/board_fixture.h"
 
 using kvd::test::BoardFixture;
 
@@ -20,7 +21,7 @@ struct Winner : BoardFixture {
         t.WriteLines("config/last.cfg", {"settings", "E", "E", "Test", "Y", "Y", "N", "1", "N"});
         WriteMap("Test", 'L');
         MakeBoard();
-        form = std::make_unique<kvd::TWinnerForm>(context, game, pictures, *setup);
+        form = std::make_unique<kvd::TWinnerForm>(context, game, *setup);
         form->flow.Wire(flow);
     }
     // A game that ended: its mode and stage, the ships counted at set-up and those left.

@@ -2,7 +2,7 @@
 #include <set>
 
 #include "core/unit_codes.h"
-#include "tests/core/board_fixture.h"
+#include "tests/board/board_fixture.h"
 
 using kvd::test::BoardFixture;
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <utility>
 
-#include "tests/core/board_fixture.h"
+#include "tests/board/board_fixture.h"
 
 using kvd::RuleGuard;
 using kvd::test::BoardFixture;

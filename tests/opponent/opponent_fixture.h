@@ -1,8 +1,9 @@
 #pragma once
 #include "opponent/computer_opponent.h"
-#include "play/show_player.h"
+#include "board/show_player.h"
+#include "play/rules.h"
 #include "play/showing.h"
-#include "tests/play/play_fixture.h"
+#include "tests/board/play_fixture.h"
 
 namespace kvd::test {
 

@@ -1,4 +1,4 @@
-#include "platform/canvas.h"
+#include "platform/desktop/canvas.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/colors.h"
+#include "platform/desktop/qt_cursor.h"
 #include "tests/support/test_platform.h"
 
 TEST(Screen, WorkHeightAndWidthTruncate) {

@@ -1,4 +1,5 @@
 #include "platform/sound.h"
+#include "platform/desktop/qt_sound.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -12,7 +12,7 @@
 #include "campaign/winner_form.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
-#include "core/main_form.h"
+#include "board/main_form.h"
 #include "net/message_reader.h"
 #include "net/mp_form.h"
 #include "platform/platform.h"

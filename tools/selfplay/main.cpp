@@ -1,6 +1,6 @@
 // The self-play simulator: plays whole games of the computer opponent against a simple
 // scripted player, headless, and prints one line about them.
-#include <QApplication>
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <cstdio>
 
@@ -14,15 +14,8 @@ bool Letter(const QString& value, const QString& allowed, QChar& out) {
 }
 }  // namespace
 
-// The board is never on a screen; what the offscreen platform says about it is noise here.
-void Quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(Quiet);
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Plays Korvald against itself and counts the results."));
     parser.addHelpOption();

@@ -8,7 +8,7 @@
 #include <QSet>
 #include <cstdio>
 
-#include "campaign/winner_form.h"
+#include "campaign/campaign_rules.h"
 #include "core/game_setup.h"
 #include "core/setup_display.h"
 #include "opponent/computer_opponent.h"
@@ -35,11 +35,6 @@ private:
     std::int64_t elapsed_ = 0;
 };
 
-class SilentSound : public Sound {
-public:
-    void Play(const QString&, bool) override {}
-};
-
 class QuietBoxes : public MessageBoxes {
 public:
     BoxAnswer Show(BoxKind, const QString& text, BoxButtons buttons) override {
@@ -47,16 +42,6 @@ public:
         return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
     }
     QString last;
-};
-
-class NoCursor : public Cursor {
-public:
-    void Set(QWidget*, CursorShape) override {}
-};
-
-class NoShell : public Shell {
-public:
-    bool Open(const QString&) override { return false; }
 };
 
 void CopyFolder(const QString& from, const QString& to) {
@@ -79,7 +64,12 @@ struct SelfPlay::Hooks : ProgramFlow, SetupDisplay {
     void BackToMenu() override { setupFailed = true; }
     void EndProgram() override { setupFailed = true; }
     void HideMenu() override {}
-    // Nothing is shown; the first composition's reveal pass is the rules' all the same.
+    // Nothing is shown, so no picture is loaded; the first composition's reveal pass is the
+    // rules' all the same.
+    void PrepareGamePictures(int, bool) override {}
+    bool LoadMapPicture(const QString&, const MapLines&, QString*, QString*) override { return true; }
+    void FinishPictures() override {}
+    void DropPictures() override {}
     void ShowBoard() override { RevealEnemy(*game); }
     void HideBoard() override {}
 };
@@ -113,23 +103,17 @@ SelfPlay::SelfPlay(const QString& dataFolder, const SelfPlayOptions& options)
     CopyFolder(dataFolder + QStringLiteral("/config"), folder_.path() + QStringLiteral("/config"));
     CopyFolder(dataFolder + QStringLiteral("/maps"), folder_.path() + QStringLiteral("/maps"));
 
-    // A board of ten by ten pixels, and hidden once set up: every rule runs, little is drawn.
-    platform_.screen = std::make_unique<FixedScreen>(10, 10);
+    // Only what the rules and set-up use: nothing is drawn, heard or pointed at.
     platform_.pacing = std::make_unique<InstantPacing>();
     platform_.random = std::make_unique<ScriptedRandom>();
     platform_.boxes = std::make_unique<QuietBoxes>();
     platform_.files = std::make_unique<Files>(folder_.path());
-    platform_.resources = std::make_unique<Resources>();
-    platform_.sound = std::make_unique<SilentSound>();
-    platform_.shell = std::make_unique<NoShell>();
-    platform_.cursor = std::make_unique<NoCursor>();
-    platform_.fonts = std::make_unique<Fonts>();
 
     context_ = std::make_unique<Context>(platform_);
     platform_.files->LoadLines(kEnglishTexts, context_->texts.MessageList);
     game_ = std::make_unique<Game>();
     game_->dice.Seed(options.seed);
-    setup_ = std::make_unique<GameSetup>(*game_, pictures_, *context_, *hooks_);
+    setup_ = std::make_unique<GameSetup>(*game_, *context_, *hooks_);
     opponent_ = std::make_unique<ComputerOpponent>();
     hooks_->game = game_.get();
     setup_->flow.Wire(*hooks_);
@@ -193,8 +177,9 @@ void SelfPlay::PlayerMove() {
         EndFirstSideMove(rules);  // nothing can move, or the move was refused: the turn passes
     }
     if (g.GameActive == 0 && hooks_->stage == 0) {
-        // The game has ended: the end-of-game window would show it now.
+        // The game has ended: the end-of-game window would show it now and keep the tally.
         hooks_->stage = g.Gamestage;
+        TallyTheGame(g);
         g.GameOver = 1;
     }
 }
@@ -264,14 +249,12 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
 
 bool SelfPlay::PlayCampaign(int index, SelfPlayTally& tally) {
     // The three stages in a row, as the end-of-game window leads from one to the next; the
-    // tally is kept as it keeps it.
+    // campaign's rules keep the tally of wins, and the losses here count unfinished stages too.
     Game& g = *game_;
     int lostFirst = 0, lostSecond = 0;
     for (int stage = 1; stage <= 3 && tally.violations == 0; ++stage) {
         options_.mode = stage;
         if (!PlayOne(index, tally)) return false;
-        if (hooks_->stage == 8) ++g.FirstSideWins;
-        if (hooks_->stage == 9) ++g.SecondSideWins;
         lostFirst += ShipsLost(g, QLatin1Char('E'));
         lostSecond += ShipsLost(g, QLatin1Char('D'));
     }

@@ -7,7 +7,6 @@
 
 #include "core/context.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
 #include "platform/platform.h"
 #include "play/showing.h"
 
@@ -87,7 +86,6 @@ private:
     Platform platform_;
     std::unique_ptr<Context> context_;
     std::unique_ptr<Game> game_;
-    GamePictures pictures_;
     std::unique_ptr<GameSetup> setup_;
     std::unique_ptr<ComputerOpponent> opponent_;
     Showing nothingShown_{false};

@@ -1,5 +1,5 @@
 #include "platform/resources.h"
-#include "tests/core/board_fixture.h"
+#include "tests/board/board_fixture.h"
 
 using kvd::test::BoardFixture;
 

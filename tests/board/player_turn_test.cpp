@@ -3,7 +3,7 @@
 
 #include "core/game.h"
 #include "play/combat.h"
-#include "tests/play/play_fixture.h"
+#include "tests/board/play_fixture.h"
 
 using kvd::test::PlayFixture;
 

@@ -1,14 +1,14 @@
-#include "play/show_player.h"
+#include "board/show_player.h"
 
 #include "core/context.h"
-#include "core/game_pictures.h"
-#include "core/main_form.h"
+#include "board/game_pictures.h"
+#include "board/main_form.h"
 #include "core/unit_table.h"
-#include "play/board_painter.h"
+#include "board/board_painter.h"
 #include "play/end_of_game.h"
 #include "play/network_board.h"
-#include "play/radar_view.h"
-#include "play/repair_view.h"
+#include "board/radar_view.h"
+#include "board/repair_view.h"
 
 namespace kvd {
 

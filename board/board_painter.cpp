@@ -1,13 +1,13 @@
-#include "play/board_painter.h"
+#include "board/board_painter.h"
 
 #include <QLocale>
 #include <QPainter>
 
 #include "core/context.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
+#include "board/game_pictures.h"
 #include "core/game_sound.h"
-#include "core/main_form.h"
+#include "board/main_form.h"
 #include "platform/platform.h"
 
 namespace kvd {

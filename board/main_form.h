@@ -1,13 +1,12 @@
 #pragma once
 #include <map>
 
-#include "core/board_geometry.h"
-#include "core/board_rules.h"
+#include "board/board_geometry.h"
+#include "board/board_rules.h"
 #include "core/program_flow.h"
-#include "core/setup_display.h"
 #include "core/turn_view.h"
 #include "core/upward_call.h"
-#include "platform/canvas.h"
+#include "platform/desktop/canvas.h"
 #include "platform/picture.h"
 
 namespace kvd {
@@ -21,7 +20,7 @@ struct GamePictures;
 // fifths of the screen, the band for panels and reports below. It draws the game from the
 // Game and its pictures and passes clicks and keys on to the turn rules; while a rule is
 // running, input is ignored but for the quit corner and Esc.
-class TMainForm : public CanvasWindow, public SetupDisplay {
+class TMainForm : public CanvasWindow {
 public:
     TMainForm(Context& context, Game& game, GamePictures& pictures, QWidget* parent = nullptr);
 
@@ -47,9 +46,8 @@ public:
     // Sizes the window and the board to the screen (the window's creation does this once).
     void FormCreate();
 
-    // Set-up's view of the board.
-    void ShowBoard() override;
-    void HideBoard() override { hide(); }
+    // Composes the board of a new game and shows it full screen with the arrow cursor.
+    void ShowBoard();
 
     UpwardCall<BoardRules> rules{"the board to the turn rules"};
     UpwardCall<ProgramFlow> flow{"the board to the program"};

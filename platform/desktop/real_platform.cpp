@@ -1,4 +1,8 @@
-#include "platform/platform.h"
+#include "platform/desktop/real_platform.h"
+
+#include "platform/desktop/qt_cursor.h"
+#include "platform/desktop/qt_message_boxes.h"
+#include "platform/desktop/qt_sound.h"
 
 namespace kvd {
 

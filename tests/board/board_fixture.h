@@ -5,9 +5,10 @@
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
+#include "board/board_display.h"
+#include "board/game_pictures.h"
 #include "core/game_setup.h"
-#include "core/main_form.h"
+#include "board/main_form.h"
 #include "tests/support/test_platform.h"
 
 namespace kvd::test {
@@ -47,6 +48,7 @@ struct BoardFixture : ::testing::Test {
     CountingFlow flow;
     CountingRules rules;
     std::unique_ptr<TMainForm> board;
+    std::unique_ptr<BoardDisplay> display;
     std::unique_ptr<GameSetup> setup;
 
     // A map file "maps\NAME.map" with a home letter, a region and entries.
@@ -71,7 +73,8 @@ struct BoardFixture : ::testing::Test {
         board = std::make_unique<TMainForm>(context, game, pictures);
         board->flow.Wire(flow);
         board->rules.Wire(rules);
-        setup = std::make_unique<GameSetup>(game, pictures, context, *board);
+        display = std::make_unique<BoardDisplay>(*board, pictures, context);
+        setup = std::make_unique<GameSetup>(game, context, *display);
         setup->flow.Wire(flow);
     }
     bool Start(const QString& map, int mode = 0) {

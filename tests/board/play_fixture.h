@@ -2,8 +2,8 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
-#include "play/player_turn.h"
-#include "tests/core/board_fixture.h"
+#include "board/player_turn.h"
+#include "tests/board/board_fixture.h"
 
 namespace kvd::test {
 
@@ -41,7 +41,9 @@ struct PlayFixture : BoardFixture {
         WriteMap(mode == 2 ? "$ICELAND" : "Test", home);
         if (mode == 2) game.CampaignRegion = 0;
         MakeBoard();
-        turn = std::make_unique<PlayerTurn>(game, context, pictures, *board);
+        turn = std::make_unique<PlayerTurn>(game, context, pictures, *board, *display);
+        display->endOfGame.Wire(end);
+        display->network.Wire(network);
         board->rules.Wire(*turn);
         turn->computer.Wire(computer);
         turn->endOfGame.Wire(end);

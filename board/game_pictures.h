@@ -1,5 +1,5 @@
 #pragma once
-#include "core/picture_sets.h"
+#include "board/picture_sets.h"
 #include "platform/picture.h"
 
 namespace kvd {

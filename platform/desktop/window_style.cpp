@@ -1,4 +1,4 @@
-#include "core/window_style.h"
+#include "platform/desktop/window_style.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "core/picture_sets.h"
+#include "board/picture_sets.h"
 
 #include "platform/resources.h"
 

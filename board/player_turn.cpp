@@ -1,17 +1,19 @@
-#include "play/player_turn.h"
+#include "board/player_turn.h"
 
-#include "core/board_geometry.h"
+#include "board/board_display.h"
+#include "board/board_geometry.h"
 #include "core/context.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
-#include "core/main_form.h"
+#include "board/game_pictures.h"
+#include "board/main_form.h"
 #include "platform/platform.h"
 #include "play/radar.h"
-#include "play/radar_view.h"
+#include "board/radar_view.h"
 #include "play/selection.h"
+#include "play/rules.h"
 #include "play/showing.h"
 #include "play/turn.h"
-#include "play/unit_panel.h"
+#include "board/unit_panel.h"
 
 namespace kvd {
 
@@ -26,22 +28,21 @@ int CellIndex(int coordinate, int cellSize) {
 }
 }  // namespace
 
-PlayerTurn::PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMainForm& board)
+PlayerTurn::PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMainForm& board, BoardDisplay& display)
     : game_(game),
       context_(context),
       pictures_(pictures),
       board_(board),
-      paint_(board, pictures, context),
-      scene_{game, context, pictures, paint_},
-      player_(board, paint_, context, pictures) {}
+      display_(display),
+      paint_(display.Painter()),
+      scene_{game, context, pictures, paint_} {}
 
 template <class Fn>
 bool PlayerTurn::DecideAndShow(Fn fn) {
     Showing show;
     Rules rules{game_, context_.settings, context_.texts, show, computer.Wired() ? &*computer : nullptr};
     fn(rules);
-    return player_.Play(show.Steps(), endOfGame.Wired() ? &*endOfGame : nullptr,
-                        game_.NetGame == 1 && network.Wired() ? &*network : nullptr);
+    return display_.Show(show);
 }
 
 QChar PlayerTurn::Side() const { return game_.NetRole == 2 ? QLatin1Char('D') : QLatin1Char('E'); }

@@ -1,16 +1,16 @@
-#include "play/unit_panel.h"
+#include "board/unit_panel.h"
 
 #include <QPainter>
 
 #include "core/context.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
-#include "core/main_form.h"
+#include "board/game_pictures.h"
+#include "board/main_form.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
-#include "play/board_painter.h"
+#include "board/board_painter.h"
 #include "play/combat.h"
-#include "play/scene.h"
+#include "board/scene.h"
 
 namespace kvd {
 

@@ -1,8 +1,8 @@
-#include "play/radar_view.h"
+#include "board/radar_view.h"
 
 #include "platform/screen.h"
-#include "core/main_form.h"
-#include "play/board_painter.h"
+#include "board/main_form.h"
+#include "board/board_painter.h"
 
 namespace kvd {
 

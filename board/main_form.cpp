@@ -1,11 +1,11 @@
-#include "core/main_form.h"
+#include "board/main_form.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "core/context.h"
 #include "core/game.h"
-#include "core/window_style.h"
+#include "platform/desktop/window_style.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
 

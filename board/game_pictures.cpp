@@ -1,4 +1,4 @@
-#include "core/game_pictures.h"
+#include "board/game_pictures.h"
 
 #include "core/settings.h"
 #include <vector>

@@ -1,4 +1,4 @@
-#include "platform/cursor.h"
+#include "platform/desktop/qt_cursor.h"
 
 #include <QWidget>
 

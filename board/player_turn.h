@@ -1,19 +1,17 @@
 #pragma once
 #include <QChar>
 
-#include "core/board_rules.h"
+#include "board/board_rules.h"
+#include "board/scene.h"
 #include "core/program_flow.h"
 #include "core/upward_call.h"
-#include "play/board_painter.h"
 #include "play/computer_turn.h"
 #include "play/end_of_game.h"
 #include "play/network_board.h"
-#include "play/rules.h"
-#include "play/scene.h"
-#include "play/show_player.h"
 
 namespace kvd {
 
+class BoardDisplay;
 class Game;
 class TMainForm;
 struct Context;
@@ -24,7 +22,7 @@ struct GamePictures;
 // rules and then shown; the end of a move hands the turn on.
 class PlayerTurn : public BoardRules {
 public:
-    PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMainForm& board);
+    PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMainForm& board, BoardDisplay& display);
 
     // The board's calls.
     int RevealEnemy() override;
@@ -65,9 +63,9 @@ private:
     Context& context_;
     GamePictures& pictures_;
     TMainForm& board_;
-    BoardPainter paint_;
+    BoardDisplay& display_;
+    BoardPainter& paint_;
     Scene scene_;
-    ShowPlayer player_;
 };
 
 }  // namespace kvd

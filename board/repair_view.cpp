@@ -1,8 +1,8 @@
-#include "play/repair_view.h"
+#include "board/repair_view.h"
 
-#include "core/game_pictures.h"
+#include "board/game_pictures.h"
 #include "platform/resources.h"
-#include "play/board_painter.h"
+#include "board/board_painter.h"
 
 namespace kvd {
 

@@ -3,8 +3,8 @@
 
 #include "core/context.h"
 #include "core/game.h"
-#include "core/game_pictures.h"
-#include "core/main_form.h"
+#include "board/game_pictures.h"
+#include "board/main_form.h"
 #include "core/turn_view.h"
 #include "platform/platform.h"
 

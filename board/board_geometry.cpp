@@ -1,4 +1,4 @@
-#include "core/board_geometry.h"
+#include "board/board_geometry.h"
 
 #include "platform/screen.h"
 

@@ -1,0 +1,104 @@
+#include "board/board_display.h"
+
+#include <QPainter>
+
+#include "board/board_geometry.h"
+#include "board/game_pictures.h"
+#include "board/main_form.h"
+#include "core/context.h"
+#include "core/map_file.h"
+#include "platform/jpeg.h"
+#include "platform/platform.h"
+#include "play/showing.h"
+
+namespace kvd {
+
+namespace {
+// A user's picture gets the faint cell grid the built-in charts carry, so the cells show on
+// every map.
+QImage WithCellGrid(const QImage& picture) {
+    QImage gridded = picture.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&gridded);
+    painter.setPen(QPen(QColor(255, 255, 255, 70), 1));
+    const int w = gridded.width(), h = gridded.height();
+    for (int k = 1; k <= 9; ++k) {
+        painter.drawLine(w * k / 10, 0, w * k / 10, h - 1);
+        painter.drawLine(0, h * k / 10, w - 1, h * k / 10);
+    }
+    return gridded;
+}
+}  // namespace
+
+BoardDisplay::BoardDisplay(TMainForm& board, GamePictures& pictures, Context& context)
+    : board_(board),
+      pictures_(pictures),
+      context_(context),
+      paint_(board, pictures, context),
+      player_(board, paint_, context, pictures) {}
+
+void BoardDisplay::PrepareGamePictures(int gameMode, bool keepMap) {
+    Platform& p = context_.platform;
+    const Picture background = pictures_.Background;
+    pictures_.Clear();
+    if (keepMap) pictures_.SetMap(background);
+    const BoardGeometry geometry = BoardGeometry::Of(*p.screen);
+    pictures_.Snapshot.Create(geometry.width, geometry.boardHeight);
+    pictures_.LoadUnitPictures(*p.resources, gameMode, context_.settings);
+}
+
+bool BoardDisplay::LoadMapPicture(const QString& mapName, const MapLines& map, QString* shown, QString* reason) {
+    Platform& p = context_.platform;
+    Picture picture;
+    if (IsBuiltInMap(mapName)) {
+        // A copied map file that names a chart the game does not have cannot be played.
+        if (!LoadJPEGFromRes(*p.resources, BuiltInPictureName(mapName), picture)) {
+            *shown = BuiltInPictureName(mapName);
+            *reason = QStringLiteral("no built-in chart of that name");
+            return false;
+        }
+    } else {
+        const QString path = map.PicturePath();
+        const QImage image = DecodeJpegFile(p.files->Resolve(path), reason);
+        if (image.isNull()) {
+            *shown = ShownPath(path);
+            return false;
+        }
+        picture.Assign(WithCellGrid(image));
+    }
+    pictures_.SetMap(picture);
+    return true;
+}
+
+void BoardDisplay::FinishPictures() {
+    // The clean map the rules erase units with: the background over the board area.
+    const BoardGeometry geometry = BoardGeometry::Of(*context_.platform.screen);
+    pictures_.CleanMap.Create(geometry.width, geometry.boardHeight);
+    QImage clean = pictures_.CleanMap.Image();
+    pictures_.Background.StretchDraw(clean, geometry.BoardArea());
+    pictures_.CleanMap.Assign(std::move(clean));
+}
+
+void BoardDisplay::DropPictures() { pictures_.Clear(); }
+
+void BoardDisplay::ShowBoard() { board_.ShowBoard(); }
+
+void BoardDisplay::HideBoard() { board_.hide(); }
+
+bool BoardDisplay::Show(const Showing& show) {
+    return player_.Play(show.Steps(), endOfGame.Wired() ? &*endOfGame : nullptr, network.Wired() ? &*network : nullptr);
+}
+
+void BoardDisplay::Report(const QString& text) { paint_.Report(text); }
+
+void BoardDisplay::Sound(const QString& name, bool wait) { paint_.Play(name, wait); }
+
+void BoardDisplay::SetCursor(CursorShape shape) { context_.platform.cursor->Set(&board_, shape); }
+
+void BoardDisplay::Redraw() {
+    board_.PreDraw();
+    board_.FormPaint();
+}
+
+bool BoardDisplay::Shown() const { return board_.isVisible(); }
+
+}  // namespace kvd

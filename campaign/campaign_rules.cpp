@@ -1,0 +1,44 @@
+#include "campaign/campaign_rules.h"
+
+#include "core/game.h"
+#include "core/settings.h"
+#include "core/unit_codes.h"
+
+namespace kvd {
+
+int ShipsLost(const Game& game, QChar side) {
+    // Ships left, not lines: the radar aircraft and spent minefields are no losses.
+    const UnitTable& table = game.scratchpad;
+    int left = 0;
+    for (int i = 1; i < table.Count(); ++i) left += table.Side(i) == side && IsShipCode(table.Code(i));
+    return (side == QLatin1Char('E') ? game.FirstSideShips : game.SecondSideShips) - left;
+}
+
+void TallyTheGame(Game& g) {
+    if (g.GameMode != 1 && g.GameMode != 2) {
+        g.GameActive = 0;
+        g.GameOver = 1;
+    }
+    // The joining program of a network game keeps no tally: its table is the second side's.
+    const bool joining = g.NetRole == 2;
+    if (g.Gamestage == 8 && !joining) ++g.FirstSideWins;
+    if (g.Gamestage == 9 && !joining) ++g.SecondSideWins;
+    if (g.GameMode == 1) g.CampaignLossesFirst = g.CampaignLossesSecond = 0;
+    g.CampaignLossesFirst += ShipsLost(g, QLatin1Char('E'));
+    g.CampaignLossesSecond += ShipsLost(g, QLatin1Char('D'));
+}
+
+bool GoOnToNextStage(Game& g, Settings& s) {
+    if (g.GameMode == 3) g.GameMode = 0;  // the campaign is over
+    if (g.GameMode != 1 && g.GameMode != 2) {
+        g.GameActive = 0;
+        g.GameOver = 1;
+        return false;
+    }
+    // The second stage flies no aircraft either.
+    if (g.GameMode == 1) s.ReconPlanes = QLatin1Char('0');
+    g.GameMode += 1;
+    return true;
+}
+
+}  // namespace kvd

@@ -1,0 +1,21 @@
+#pragma once
+#include <QChar>
+
+namespace kvd {
+
+class Game;
+struct Settings;
+
+// The losses of a side at the end of a game: the ships counted at set-up less the ships left.
+int ShipsLost(const Game& game, QChar side);
+
+// A game has ended: the campaign's tally takes its winner (on the program that kept the first
+// side's table) and both sides' losses; the first stage starts the losses afresh. A game that
+// leads to no further stage is over for good.
+void TallyTheGame(Game& game);
+
+// The player goes on from the end of a game: to the next stage of a campaign (true: set it up
+// now), or out of the campaign after its last stage.
+bool GoOnToNextStage(Game& game, Settings& settings);
+
+}  // namespace kvd
