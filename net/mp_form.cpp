@@ -6,10 +6,8 @@
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
-#include "board/game_pictures.h"
 #include "core/game_setup.h"
 #include "core/game_sound.h"
-#include "board/main_form.h"
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
@@ -47,6 +45,7 @@ TMPForm::TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& 
     network_.send = [this](const QString& message, int pauseMs) {
         return game_.NetRole == 1 ? Send2Client(message, pauseMs) : Send2Server(message, pauseMs);
     };
+    network_.status = [this](const QString& text) { Status(text); };
 }
 
 TMPForm::~TMPForm() = default;
@@ -388,9 +387,7 @@ void TMPForm::Escape() {
 
 void TMPForm::ResetConnection() {
     state_ = NetState();
-    incoming_.clear();
-    incomingBroken_ = false;
-    tableReady_ = false;
+    network_.BeginTable();
     server_->SetListen(false);
     client_->SetConnected(false);
     serverReaders_.clear();

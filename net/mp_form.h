@@ -9,7 +9,7 @@
 #include "core/upward_call.h"
 #include "net/message_reader.h"
 #include "net/net_state.h"
-#include "net/network_game.h"
+#include "net/network_session.h"
 #include "net/simple_tcp.h"
 #include "play/end_of_game.h"
 #include "play/network_board.h"
@@ -22,8 +22,8 @@ class TurnDisplay;
 struct Context;
 
 // The multi-player window: one player hosts a game, the other joins it over TCP. It shows the
-// two programs finding each other, exchanges the greeting and the table, starts the game on
-// both, and then carries the moves and turns of the network game.
+// two programs finding each other, exchanges the greeting, starts the game on both, and
+// carries the messages between the sockets and the network session, which plays the game.
 class TMPForm : public QWidget, public NetworkBoard {
   public:
     TMPForm(Context& context, Game& game, TurnDisplay& display,
@@ -67,7 +67,7 @@ class TMPForm : public QWidget, public NetworkBoard {
     const QString& LastStatus() const { return lastStatus_; }
     TSimpleTCPServer& Server() { return *server_; }
     TSimpleTCPClient& Client() { return *client_; }
-    NetworkGame& Network() { return network_; }
+    NetworkSession& Network() { return network_; }
 
     UpwardCall<ProgramFlow> flow{"the multi-player window to the program"};
 
@@ -126,12 +126,7 @@ class TMPForm : public QWidget, public NetworkBoard {
     // The messages (mp_messages.cpp).
     void Greetings2Client();
     void Deliver(MessageReader& reader, bool host);
-    void ApplyMove(const QString& record, QChar senderSide);
-    void AppendTableLine(const QString& line);
-    void TableComplete();
     void StartJoinedGame();
-    void TurnToken(bool host);
-    void Drifted(bool host);
     void Refused(const QString& message);
     void ConnectionLost();
     // A status line: the board's report line during a game, the panel's own line before.
@@ -142,15 +137,12 @@ class TMPForm : public QWidget, public NetworkBoard {
     TurnDisplay& display_;
     GameSetup& setup_;
     NetState state_;
-    NetworkGame network_;
+    NetworkSession network_;
     std::unique_ptr<TSimpleTCPServer> server_;
     std::unique_ptr<TSimpleTCPClient> client_;
     std::map<TSimpleTCPClient*, MessageReader> serverReaders_;
     MessageReader clientReader_;
     QString lastStatus_;
-    QStringList incoming_;         // the host's table as it arrives, taken over once complete
-    bool incomingBroken_ = false;  // a line of the table on its way was refused
-    bool tableReady_ = false;      // a whole, well-formed table has come
     std::vector<QLabel*> clickable_;
 };
 

@@ -3,23 +3,17 @@
 #include <QTimer>
 
 #include "core/context.h"
-#include "core/fleet_file.h"
 #include "core/game.h"
 #include "core/map_file.h"
 #include "core/unit_codes.h"
 #include "net/mp_form.h"
-#include "net/table_hash.h"
 #include "platform/platform.h"
-#include "play/repair.h"
 
 namespace kvd {
 
 namespace {
 const QString kName = QStringLiteral("[Name]=");
 const QString kStage = QStringLiteral("[Stage]");
-const QString kMove = QStringLiteral("[Move]=");
-const QString kHash = QStringLiteral("[Hash]=");
-const QString kRepair = QStringLiteral("[Repair]=");
 
 // The letter after a greeting key, when it is one of the letters that key may carry.
 bool LetterOf(const QString& message, const QString& allowed, QChar& letter) {
@@ -27,9 +21,6 @@ bool LetterOf(const QString& message, const QString& allowed, QChar& letter) {
     letter = message[7];
     return true;
 }
-
-// The text a peer sent, cut short for a status line.
-QString Shown(const QString& message) { return message.left(40); }
 }  // namespace
 
 // --- Sending ---
@@ -155,7 +146,7 @@ void TMPForm::Status(const QString& text) {
     else (game_.NetRole == 2 ? CltLogLabel : SvrLogLabel)->setText(text);
 }
 
-void TMPForm::Refused(const QString& message) { Status(context_.texts.Text(151) + Shown(message) + QStringLiteral(" ")); }
+void TMPForm::Refused(const QString& message) { network_.Refused(message); }
 
 // --- Messages at the host ---
 
@@ -175,10 +166,7 @@ void TMPForm::HostMessage(const QString& message) {
         return;
     }
     if (state_.NetStage != 3 || game_.NetGame != 1) return;
-    if (message == QLatin1String("PlayerGo")) TurnToken(true);
-    else if (message.startsWith(kMove)) ApplyMove(message, QLatin1Char('D'));
-    else if (message.startsWith(kHash)) state_.PeerHash = message.mid(7, 8);
-    else if (message.startsWith(kRepair)) ApplyMove(message, QLatin1Char('D'));
+    network_.GameMessage(message, true);
 }
 
 // --- Messages at the joining program ---
@@ -213,8 +201,7 @@ void TMPForm::JoiningMessage(const QString& message) {
             s.FlagTransfer = letter;
         } else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 && message[8] == QLatin1Char('2')) {
             state_.NetStage = 2;
-            incoming_.clear();
-            incomingBroken_ = false;
+            network_.BeginTable();
             CltLogLabel->setText(context_.texts.Text(104));  // the host starts the game
             Send2Server(QStringLiteral("[Stage]=2"));
         }
@@ -222,98 +209,27 @@ void TMPForm::JoiningMessage(const QString& message) {
     }
     if (state_.NetStage == 2) {
         const QChar first = message.isEmpty() ? QChar() : message[0];
-        if (first == QLatin1Char('E') || first == QLatin1Char('D') || first == QLatin1Char('1')) AppendTableLine(message);
+        if (first == QLatin1Char('E') || first == QLatin1Char('D') || first == QLatin1Char('1')) network_.TableLine(message);
         else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 && message[8] == QLatin1Char('3'))
-            TableComplete();
+            network_.TableComplete();
         return;
     }
     if (message == QLatin1String("StartGame")) StartJoinedGame();
-    else if (message == QLatin1String("EnemyGo")) TurnToken(false);
-    else if (message.startsWith(kMove)) ApplyMove(message, QLatin1Char('E'));
-    else if (message.startsWith(kHash)) state_.PeerHash = message.mid(7, 8);
-    else if (message.startsWith(kRepair)) ApplyMove(message, QLatin1Char('E'));
     else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 && message[8] == QLatin1Char('2')) {
         // The host sends its table again; it replaces this one once it is all here.
         state_.NetStage = 2;
-        incoming_.clear();
-        incomingBroken_ = false;
-    }
-}
-
-void TMPForm::AppendTableLine(const QString& line) {
-    // The header comes first, then at most a full table of unit lines, each one well formed.
-    const bool header = line[0] == QLatin1Char('1');
-    const bool fits = header ? incoming_.isEmpty() && line.size() > 50
-                             : !incoming_.isEmpty() && incoming_.size() <= kMaxUnitLines && CheckUnitLine(line).isEmpty();
-    if (!fits) {
-        incomingBroken_ = true;  // a table with a line missing is not the host's table
-        return Refused(line);
-    }
-    incoming_ << line;
-}
-
-void TMPForm::TableComplete() {
-    QString fault = CheckFleetLines(QStringLiteral("the host's table"), incoming_);
-    if (incomingBroken_ && fault.isEmpty()) fault = QStringLiteral("the host's table came with lines missing");
-    incomingBroken_ = false;
-    if (!fault.isEmpty()) {
-        // The table in hand stays; the host may send it again (F12).
-        Status(context_.texts.Text(151) + fault + QStringLiteral(" "));
-        incoming_.clear();
-        state_.NetStage = 3;
-        tableReady_ = false;
-        return;
-    }
-    game_.scratchpad.SetLines(incoming_);
-    incoming_.clear();
-    state_.NetStage = 3;
-    tableReady_ = true;
-    if (game_.NetGame == 1 && game_.GameActive == 1) {
-        display_.Redraw();
+        network_.BeginTable();
+    } else {
+        network_.GameMessage(message, false);
     }
 }
 
 void TMPForm::StartJoinedGame() {
-    if (game_.GameActive == 1 || !tableReady_) return;
+    if (game_.GameActive == 1 || !network_.TableReady()) return;
     game_.NetRole = 2;
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     if (network_.NetGameInit(true)) hide();
     else context_.platform.cursor->Set(this, CursorShape::Arrow);
-}
-
-// --- During the game ---
-
-void TMPForm::ApplyMove(const QString& message, QChar senderSide) {
-    Game& g = game_;
-    if (g.GameActive == 0) return;
-    if (message.startsWith(kRepair)) {
-        // "[Repair]=" and the supply ship's and the repaired unit's codes, two digits each.
-        const int repairer = ReadNumber(message, 10, 2), target = ReadNumber(message, 12, 2);
-        if (message.size() != 13 || SideOfCode(repairer) != senderSide || SideOfCode(target) != senderSide)
-            return Refused(message);
-        RepairUnit(g, repairer, target);
-        return;
-    }
-    if (!ValidMoveRecord(message, g, senderSide)) return Refused(message);
-    network_.ApplyPeersMove(message, senderSide);
-}
-
-void TMPForm::TurnToken(bool host) {
-    Game& g = game_;
-    if (g.GameActive == 0 || g.GameOver == 1) return;
-    RuleGuard::Scope running(context_.guard);
-    if (!context_.guard.Delay(1000)) return;
-    if (host) network_.PlayerWake();
-    else network_.ClientWake();
-    if (g.GameActive == 1 && g.GameOver == 0 && !network_.TablesAgree()) Drifted(host);
-}
-
-void TMPForm::Drifted(bool host) {
-    Status(context_.texts.Text(150));
-    // The host's table is the one both go on with; the joining program sees the host's
-    // check after its own next step.
-    if (!host) return;
-    if (Send2Client(QStringLiteral("[Stage]=2"))) network_.SendTable();
 }
 
 // --- The hand-overs the board asks for ---
@@ -322,16 +238,13 @@ void TMPForm::PlayerSleep() { network_.PlayerSleep(); }
 void TMPForm::ClientSleep() { network_.ClientSleep(); }
 void TMPForm::SendLastMove() { network_.SendLastMove(); }
 
-void TMPForm::SendRepair(int repairerCode, int targetCode) {
-    const QString message = kRepair + TwoDigits(repairerCode) + TwoDigits(targetCode);
-    game_.NetRole == 1 ? Send2Client(message) : Send2Server(message);
-}
+void TMPForm::SendRepair(int repairerCode, int targetCode) { network_.SendRepair(repairerCode, targetCode); }
 
 void TMPForm::ResendTable() {
     Platform& p = context_.platform;
     p.boxes->Show(BoxKind::Information, context_.texts.Text(141), BoxButtons::Ok);
     display_.SetCursor(CursorShape::Hidden);
-    if (!Send2Client(QStringLiteral("[Stage]=2")) || !network_.SendTable()) return;
+    if (!network_.ResendTable()) return;
     display_.SetCursor(CursorShape::Arrow);
     p.boxes->Show(BoxKind::Information, context_.texts.Text(142), BoxButtons::Ok);
 }

@@ -1,9 +1,11 @@
-#include "net/network_game.h"
+#include "net/network_session.h"
 
 #include "core/context.h"
+#include "core/fleet_file.h"
 #include "core/game.h"
 #include "core/game_setup.h"
 #include "core/unit_codes.h"
+#include "net/message_reader.h"
 #include "net/net_state.h"
 #include "net/table_hash.h"
 #include "platform/platform.h"
@@ -26,11 +28,11 @@ QChar OppositeOf(QChar homePosition) {
     }
 }
 
-NetworkGame::NetworkGame(Game& game, Context& context, TurnDisplay& display, GameSetup& setup, NetState& state)
+NetworkSession::NetworkSession(Game& game, Context& context, TurnDisplay& display, GameSetup& setup, NetState& state)
     : game_(game), context_(context), display_(display), setup_(setup), state_(state) {}
 
 template <class Fn>
-bool NetworkGame::DecideAndShow(Fn fn) {
+bool NetworkSession::DecideAndShow(Fn fn) {
     Showing show;
     // A network game has no computer opponent; its fights never ask for one.
     Rules rules{game_, context_.settings, context_.texts, show};
@@ -38,7 +40,7 @@ bool NetworkGame::DecideAndShow(Fn fn) {
     return display_.Show(show);
 }
 
-bool NetworkGame::NetGameInit(bool joining) {
+bool NetworkSession::NetGameInit(bool joining) {
     RuleGuard::Scope running(context_.guard);
     context_.guard.EnterGame();
     Game& g = game_;
@@ -73,23 +75,23 @@ bool NetworkGame::NetGameInit(bool joining) {
     return true;
 }
 
-bool NetworkGame::SendTable() {
+bool NetworkSession::SendTable() {
     const UnitTable& table = game_.scratchpad;
     for (int i = 0; i < table.Count(); ++i)
         if (table.Line(i).size() > 50 && !send(table.Line(i), 200)) return false;
     return send(QStringLiteral("[Stage]=3"), 200);
 }
 
-bool NetworkGame::SendMove(const QString& token) {
+bool NetworkSession::SendMove(const QString& token) {
     return send(game_.MoveMessage, 0) && send(QStringLiteral("[Hash]=") + TableHash(game_.scratchpad), 100) &&
            send(token, 200);
 }
 
-void NetworkGame::PlayerSleep() { HandOver(true); }
+void NetworkSession::PlayerSleep() { HandOver(true); }
 
-void NetworkGame::ClientSleep() { HandOver(false); }
+void NetworkSession::ClientSleep() { HandOver(false); }
 
-void NetworkGame::HandOver(bool host) {
+void NetworkSession::HandOver(bool host) {
     Game& g = game_;
     g.SupportFire = 0;
     if (!DecideAndShow([&](Rules& rules) {
@@ -109,13 +111,9 @@ void NetworkGame::HandOver(bool host) {
     if (g.GameOver != 1 && g.GameActive != 0) display_.SetCursor(CursorShape::Hidden);
 }
 
-void NetworkGame::SendLastMove() { SendMove(game_.NetRole == 1 ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo")); }
+void NetworkSession::SendLastMove() { SendMove(game_.NetRole == 1 ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo")); }
 
-void NetworkGame::ClientWake() { Wake(true); }
-
-void NetworkGame::PlayerWake() { Wake(false); }
-
-void NetworkGame::Wake(bool joining) {
+void NetworkSession::Wake(bool joining) {
     Game& g = game_;
     // A token that comes after the game has ended starts nothing.
     if (g.GameOver == 1 || g.GameActive == 0) return;
@@ -152,18 +150,102 @@ void NetworkGame::Wake(bool joining) {
     });
 }
 
-void NetworkGame::ApplyPeersMove(const QString& record, QChar senderSide) {
+void NetworkSession::Refused(const QString& message) {
+    // The text a peer sent, cut short for a status line.
+    status(context_.texts.Text(151) + message.left(40) + QStringLiteral(" "));
+}
+
+void NetworkSession::BeginTable() {
+    incoming_.clear();
+    incomingBroken_ = false;
+}
+
+void NetworkSession::TableLine(const QString& line) {
+    // The header comes first, then at most a full table of unit lines, each one well formed.
+    const bool header = line[0] == QLatin1Char('1');
+    const bool fits = header ? incoming_.isEmpty() && line.size() > 50
+                             : !incoming_.isEmpty() && incoming_.size() <= kMaxUnitLines && CheckUnitLine(line).isEmpty();
+    if (!fits) {
+        incomingBroken_ = true;  // a table with a line missing is not the host's table
+        return Refused(line);
+    }
+    incoming_ << line;
+}
+
+bool NetworkSession::TableComplete() {
+    QString fault = CheckFleetLines(QStringLiteral("the host's table"), incoming_);
+    if (incomingBroken_ && fault.isEmpty()) fault = QStringLiteral("the host's table came with lines missing");
+    incomingBroken_ = false;
+    state_.NetStage = 3;
+    if (!fault.isEmpty()) {
+        // The table in hand stays; the host may send it again (F12).
+        status(context_.texts.Text(151) + fault + QStringLiteral(" "));
+        incoming_.clear();
+        tableReady_ = false;
+        return false;
+    }
+    game_.scratchpad.SetLines(incoming_);
+    incoming_.clear();
+    tableReady_ = true;
+    if (game_.NetGame == 1 && game_.GameActive == 1) display_.Redraw();
+    return true;
+}
+
+bool NetworkSession::GameMessage(const QString& message, bool host) {
+    const QChar peer = host ? QLatin1Char('D') : QLatin1Char('E');
+    if (message == (host ? QLatin1String("PlayerGo") : QLatin1String("EnemyGo"))) TurnToken(host);
+    else if (message.startsWith(QLatin1String("[Move]=")) || message.startsWith(QLatin1String("[Repair]=")))
+        ApplyPeersRecord(message, peer);
+    else if (message.startsWith(QLatin1String("[Hash]="))) state_.PeerHash = message.mid(7, 8);
+    else return false;
+    return true;
+}
+
+void NetworkSession::ApplyPeersRecord(const QString& message, QChar senderSide) {
+    Game& g = game_;
+    if (g.GameActive == 0) return;
+    if (message.startsWith(QLatin1String("[Repair]="))) {
+        // "[Repair]=" and the supply ship's and the repaired unit's codes, two digits each.
+        const int repairer = ReadNumber(message, 10, 2), target = ReadNumber(message, 12, 2);
+        if (message.size() != 13 || SideOfCode(repairer) != senderSide || SideOfCode(target) != senderSide)
+            return Refused(message);
+        RepairUnit(g, repairer, target);
+        return;
+    }
+    if (!ValidMoveRecord(message, g, senderSide)) return Refused(message);
     Showing none(false);
     Rules rules{game_, context_.settings, context_.texts, none};
-    const Move move = MoveOfRecord(record, senderSide);
-    if (senderSide == QLatin1Char('E')) game_.PlayerCode = move.code;
-    else game_.EnemyCode = move.code;
+    const Move move = MoveOfRecord(message, senderSide);
+    if (senderSide == QLatin1Char('E')) g.PlayerCode = move.code;
+    else g.EnemyCode = move.code;
     state_.LastMovedCode = move.code;
     // The fight the step leads to is fought when the peer's turn token comes.
     ApplyMove(rules, move, Meeting::Later);
 }
 
-void NetworkGame::MeetPeersStep(Rules& rules) {
+void NetworkSession::TurnToken(bool host) {
+    Game& g = game_;
+    if (g.GameActive == 0 || g.GameOver == 1) return;
+    RuleGuard::Scope running(context_.guard);
+    if (!context_.guard.Delay(1000)) return;
+    Wake(!host);
+    if (g.GameActive == 1 && g.GameOver == 0 && !TablesAgree()) Drifted(host);
+}
+
+void NetworkSession::Drifted(bool host) {
+    status(context_.texts.Text(150));
+    // The host's table is the one both go on with; the joining program sees the host's
+    // check after its own next step.
+    if (host) ResendTable();
+}
+
+bool NetworkSession::ResendTable() { return send(QStringLiteral("[Stage]=2"), 200) && SendTable(); }
+
+void NetworkSession::SendRepair(int repairerCode, int targetCode) {
+    send(QStringLiteral("[Repair]=") + TwoDigits(repairerCode) + TwoDigits(targetCode), 200);
+}
+
+void NetworkSession::MeetPeersStep(Rules& rules) {
     Game& g = game_;
     const UnitTable& table = g.scratchpad;
     // The fight the peer's step caused is fought on the cell that unit stepped onto, against
@@ -180,7 +262,7 @@ void NetworkGame::MeetPeersStep(Rules& rules) {
     Meet(rules, side, column, row);
 }
 
-bool NetworkGame::TablesAgree() {
+bool NetworkSession::TablesAgree() {
     const QString expected = state_.PeerHash;
     state_.PeerHash.clear();
     return expected.isEmpty() || expected == TableHash(game_.scratchpad);

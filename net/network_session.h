@@ -1,0 +1,93 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "play/turn_display.h"
+
+namespace kvd {
+
+class Game;
+class GameSetup;
+struct Context;
+struct NetState;
+struct Rules;
+
+// A network game once the two programs have found each other, without a window of its own:
+// its set-up on both programs, the table sent and taken, the hand-over of the turn after each
+// step, the peer's moves and repairs applied, the start of a turn after the peer's (where the
+// fight the peer's step caused is fought on this program's own table), and the check that the
+// two tables still agree. What it shows goes to the board through the display.
+class NetworkSession {
+public:
+    NetworkSession(Game& game, Context& context, TurnDisplay& display, GameSetup& setup, NetState& state);
+
+    // Sends one message to the peer and then waits pauseMs. False when the rule must stop.
+    std::function<bool(const QString& message, int pauseMs)> send;
+    // A line of the exchange's status for the player (a refusal, a drift).
+    std::function<void(const QString& text)> status;
+
+    // Sets up the game on the table in hand. The host places both fleets and sends the table
+    // and the start; the joining program has received them. False when it could not start (the
+    // reason has been shown).
+    bool NetGameInit(bool joining);
+    // Every line of the table that is one (longer than 50 characters), then "[Stage]=3".
+    bool SendTable();
+
+    // The host's table on its way to the joining program: it is taken over once all of it has
+    // come and every line is sound; a table that is not stays out, and the one in hand stays.
+    void BeginTable();
+    void TableLine(const QString& line);
+    // "[Stage]=3": the table is complete. Whether it was taken.
+    bool TableComplete();
+    // Whether a whole, well-formed table has come since the last BeginTable.
+    bool TableReady() const { return tableReady_; }
+
+    // A message of the peer during the game: its turn token, move, repair or table checksum
+    // (the host receives the joining player's, the joining program the host's). False when it
+    // is none of these.
+    bool GameMessage(const QString& message, bool host);
+
+    // The hand-overs: the move record, the checksum of this table, the turn token.
+    void PlayerSleep();
+    void ClientSleep();
+    // A fight ended the game: the peer gets the step and the turn, so it fights it too.
+    void SendLastMove();
+    // This player's supply ship was asked for a repair: the peer's table must see it too.
+    void SendRepair(int repairerCode, int targetCode);
+    // The host sends its whole table again. False when the rule had to stop.
+    bool ResendTable();
+
+    // A line in the board's report box.
+    void Report(const QString& text) { display_.Report(text); }
+    // A message of the peer's that is not taken: said once in the status line.
+    void Refused(const QString& message);
+
+private:
+    // The peer's "[Move]=" or "[Repair]=" record.
+    void ApplyPeersRecord(const QString& message, QChar senderSide);
+    // The peer's turn token has come: this program's turn starts, and the tables are compared.
+    void TurnToken(bool host);
+    // Whether the tables still agree after the peer's step and this program's fight.
+    // False when they have drifted apart (the host then sends its table again).
+    bool TablesAgree();
+    void Drifted(bool host);
+    bool SendMove(const QString& token);
+    template <class Fn>
+    bool DecideAndShow(Fn fn);
+    // The fight the peer's step caused: its unit against what stands on the cell it stepped to.
+    void MeetPeersStep(Rules& rules);
+    void HandOver(bool host);
+    void Wake(bool joining);
+
+    Game& game_;
+    Context& context_;
+    TurnDisplay& display_;
+    GameSetup& setup_;
+    NetState& state_;
+    QStringList incoming_;         // the host's table as it arrives, taken over once complete
+    bool incomingBroken_ = false;  // a line of the table on its way was refused
+    bool tableReady_ = false;
+};
+
+}  // namespace kvd
