@@ -21,7 +21,7 @@ QRect BoardPainter::Cell(int column, int row) const { return board_.Geometry().C
 
 int BoardPainter::X(int percent) const { return context_.platform.screen->Width() / 100 * percent; }
 
-void BoardPainter::Changed() { board_.CanvasChanged(); }
+void BoardPainter::Changed(const QRect& area) { board_.CanvasChanged(area); }
 
 // A board nobody sees (before set-up shows it, after the game has left it, or in a headless
 // run) is not painted; the rules go on the same, and the board is composed anew when shown.
@@ -34,8 +34,9 @@ void BoardPainter::ReportBox(int leftPercent, int rightPercent) {
     painter.setPen(Qt::white);
     painter.setBrush(Qt::black);
     const int top = WorkHeight(screen, 81), bottom = WorkHeight(screen, 84);
-    painter.drawRect(QRect(QPoint(X(leftPercent), top), QPoint(X(rightPercent) - 1, bottom - 1)));
-    Changed();
+    const QRect box(QPoint(X(leftPercent), top), QPoint(X(rightPercent) - 1, bottom - 1));
+    painter.drawRect(box);
+    Changed(box.adjusted(0, 0, 1, 1));
 }
 
 void BoardPainter::Write(int xPercent, int yPercent, const QString& text) {
@@ -47,8 +48,9 @@ void BoardPainter::Write(int xPercent, int yPercent, const QString& text) {
     painter.setFont(font);
     painter.setPen(Qt::white);
     const QFontMetrics metrics(font);
-    painter.drawText(QPoint(X(xPercent), WorkHeight(screen, yPercent) + metrics.ascent()), text);
-    Changed();
+    const QPoint at(X(xPercent), WorkHeight(screen, yPercent));
+    painter.drawText(at + QPoint(0, metrics.ascent()), text);
+    Changed(QRect(at, QSize(metrics.horizontalAdvance(text) + 2, metrics.height())));
 }
 
 void BoardPainter::Report(const QString& text, int xPercent, int leftPercent, int rightPercent) {
@@ -64,7 +66,7 @@ void BoardPainter::RestoreRect(const QRect& rect) {
     if (!Seen()) return;
     QPainter painter(&board_.Canvas());
     painter.drawImage(rect, pictures_.CleanMap.Image(), rect);
-    Changed();
+    Changed(rect);
 }
 
 void BoardPainter::RestoreCell(int column, int row) { RestoreRect(Cell(column, row)); }
@@ -72,7 +74,7 @@ void BoardPainter::RestoreCell(int column, int row) { RestoreRect(Cell(column, r
 void BoardPainter::DrawInRect(const Picture* picture, const QRect& rect) {
     if (!picture || picture->IsNull() || !Seen()) return;
     picture->StretchDraw(board_.Canvas(), rect);
-    Changed();
+    Changed(rect);
 }
 
 void BoardPainter::DrawInCell(const Picture* picture, int column, int row) {
@@ -82,7 +84,7 @@ void BoardPainter::DrawInCell(const Picture* picture, int column, int row) {
 void BoardPainter::DrawBand(const Picture& picture) {
     if (!Seen()) return;
     picture.StretchDraw(board_.Canvas(), board_.Geometry().BottomBand());
-    Changed();
+    Changed(board_.Geometry().BottomBand());
 }
 
 void BoardPainter::TakeSnapshot() {
@@ -92,8 +94,8 @@ void BoardPainter::TakeSnapshot() {
 
 void BoardPainter::RedrawBoard() {
     if (!Seen()) return;
-    pictures_.Snapshot.StretchDraw(board_.Canvas(), board_.Geometry().BoardArea());
-    Changed();
+    board_.ShowSnapshot();
+    Changed(board_.Geometry().BoardArea());
 }
 
 void BoardPainter::Play(const QString& name, bool wait) { PlaySound(context_.platform, context_.settings, name, wait); }

@@ -54,7 +54,7 @@ public:
     const Screen& TheScreen() const;
 
 private:
-    void Changed();
+    void Changed(const QRect& area);
 
     TMainForm& board_;
     GamePictures& pictures_;

@@ -1,5 +1,6 @@
 // Composing the board: the snapshot of map and units, and putting it on the window.
 #include <cmath>
+#include <cstring>
 
 #include "core/context.h"
 #include "core/game.h"
@@ -9,6 +10,18 @@
 #include "platform/platform.h"
 
 namespace kvd {
+
+namespace {
+// The clean map as the start of a new composition, copied into the frame the last one used
+// where it fits: a frame of this size is four megabytes, and a fresh one costs its pages.
+QImage CleanFrame(Picture& snapshot, const QImage& clean) {
+    QImage frame = snapshot.Take();
+    if (frame.size() != clean.size() || frame.format() != clean.format() || frame.bytesPerLine() != clean.bytesPerLine())
+        return clean.copy();
+    std::memcpy(frame.bits(), clean.constBits(), size_t(clean.sizeInBytes()));
+    return frame;
+}
+}  // namespace
 
 void TMainForm::GetPositions(const UnitTable& table, bool planes) {
     if (game_.NetRole == 2) {
@@ -20,7 +33,7 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
     const bool reveal = s.RevealOption == QLatin1Char('Y');
 
     // The clean map is the background stretched over the board area: the snapshot starts as it.
-    QImage board = p.CleanMap.Image();
+    QImage board = CleanFrame(pictures_.Snapshot, p.CleanMap.Image());
     const int planeMates = planes ? table.CountCellMates(1) : 0;
     const int cw = geometry_.cellWidth, ch = geometry_.cellHeight;
 
@@ -56,7 +69,7 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
 void TMainForm::GetJoiningPositions(const UnitTable& table) {
     const GamePictures& p = pictures_;
     const bool reveal = context_.settings.RevealOption == QLatin1Char('Y');
-    QImage board = p.CleanMap.Image();
+    QImage board = CleanFrame(pictures_.Snapshot, p.CleanMap.Image());
     // The host's units: markers, or their pictures once identified; submarines never show.
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != QLatin1Char('E')) continue;
@@ -92,8 +105,8 @@ void TMainForm::ComposeView(const UnitTable& table, TurnView view, int found, bo
     const bool waiting = view == TurnView::Waiting;
     if (waiting) cursor.Set(this, CursorShape::Hidden);
     GetPositions(table, planes);
-    pictures_.Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
     if (waiting) DarkImage.StretchDraw(Canvas(), geometry_.BottomBand());
+    ShowSnapshot();
     CanvasChanged();
     if (found > 0 && sweepAllowed) rules->RadarFlacker();
     if (waiting) cursor.Set(this, CursorShape::Hidden);
@@ -104,10 +117,19 @@ void TMainForm::FormPaint() { PaintView(ViewOfTurn(game_), game_.GameActive == 1
 
 void TMainForm::PaintView(TurnView view, bool gameActive) {
     if (!gameActive || view == TurnView::None) return;
+    ShowSnapshot();
     (view == TurnView::Own ? MenuImage : DarkImage).StretchDraw(Canvas(), geometry_.BottomBand());
-    pictures_.Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
     if (view == TurnView::Waiting) context_.platform.cursor->Set(this, CursorShape::Hidden);
     CanvasChanged();
+}
+
+void TMainForm::ShowSnapshot() {
+    // The board area shows the snapshot already when neither has changed since it was put there.
+    const qint64 snapshot = pictures_.Snapshot.Image().cacheKey();
+    if (snapshot == shownSnapshot_ && Canvas().cacheKey() == canvasAfterSnapshot_) return;
+    pictures_.Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
+    shownSnapshot_ = snapshot;
+    canvasAfterSnapshot_ = Canvas().cacheKey();
 }
 
 void TMainForm::RotateBitmap(double angle) {

@@ -52,6 +52,10 @@ public:
     UpwardCall<BoardRules> rules{"the board to the turn rules"};
     UpwardCall<ProgramFlow> flow{"the board to the program"};
 
+    // The snapshot put on the board area of the window (nothing to do when it shows there
+    // already, unchanged and not drawn over).
+    void ShowSnapshot();
+
     // The window's own pictures, kept for the program's life.
     Picture MenuImage;  // the band while this side may act
     Picture DarkImage;  // the band while it waits
@@ -74,6 +78,9 @@ private:
     BoardGeometry geometry_;
     std::map<int, Picture> radarFrames_;
     qint64 radarFramesOf_ = 0;  // the source picture the frames were turned from
+    // The snapshot last put on the window, and the window's pixels right after it was.
+    qint64 shownSnapshot_ = 0;
+    qint64 canvasAfterSnapshot_ = 0;
 };
 
 }  // namespace kvd

@@ -1,5 +1,7 @@
 #include "board/radar_view.h"
 
+#include <QPainter>
+
 #include "platform/screen.h"
 #include "board/main_form.h"
 #include "board/board_painter.h"
@@ -17,16 +19,22 @@ void RadarFlacker(BoardPainter& painter) {
     }
     const BoardGeometry& geometry = board.Geometry();
     painter.DrawBand(board.MenuRadarImage);
-    const QImage whole = board.Canvas().copy();
     // The radar plays even with the sound setting off.
     painter.PlayAlways(QStringLiteral("radar"), false);
     const Screen& screen = painter.TheScreen();
     const int left = painter.X(geometry.width > 1155 ? 75 : 74);
     const QRect scope(QPoint(left, WorkHeight(screen, 86)), QPoint(WorkWidth(screen, 80) - 1, WorkHeight(screen, 96) - 1));
+    // Each turn of the picture is drawn over the console and wiped off it again; nothing else
+    // of the window changes.
+    const QImage console = board.Canvas().copy(scope);
     for (int angle = 35; angle <= 315; angle += 35) {
         painter.DrawInRect(&board.RadarFrame(angle), scope);
         const bool go = painter.Delay(30);
-        board.Canvas() = whole;
+        {
+            QPainter wipe(&board.Canvas());
+            wipe.setCompositionMode(QPainter::CompositionMode_Source);
+            wipe.drawImage(scope.topLeft(), console);
+        }
         if (!go) return;
     }
     painter.DrawBand(board.MenuImage);

@@ -35,6 +35,7 @@ void WriteNumber(QString& line, int column, int width, int value) {
 
 std::vector<UnitPlace> UnitsOf(const UnitTable& table, QChar side) {
     std::vector<UnitPlace> units;
+    units.reserve(size_t(table.Count()));
     for (int i = 1; i < table.Count(); ++i)
         if (table.Side(i) == side) units.push_back({i, table.Code(i), table.PosX(i), table.PosY(i)});
     return units;
@@ -48,66 +49,139 @@ QString TwoDigits(int value) {
 
 UnitTable::UnitTable() { Reset(); }
 
-void UnitTable::Clear() { lines_.clear(); }
-
-void UnitTable::Reset() { lines_ = QStringList{kEmptyTableHeader}; }
-
-QChar UnitTable::Side(int i) const {
-    const QString& line = lines_[i];
-    return line.isEmpty() ? QChar() : line[0];
-}
-
-bool UnitTable::IsUnit(int i) const {
-    const QChar side = Side(i);
-    return side == QLatin1Char('E') || side == QLatin1Char('D');
-}
-
 namespace {
 QChar CharAt(const QString& line, int column) {
     return column - 1 < line.size() ? line[column - 1] : QChar();
 }
 }  // namespace
 
-int UnitTable::Strength(int i) const { return ReadNumber(lines_[i], col::kStrength, 1); }
-int UnitTable::DamageState(int i) const { return ReadNumber(lines_[i], col::kDamageState, 1); }
-int UnitTable::Heading(int i) const { return ReadNumber(lines_[i], col::kHeading, 1); }
-QChar UnitTable::Blocked(int i) const { return CharAt(lines_[i], col::kBlocked); }
-QChar UnitTable::Revealed(int i) const { return CharAt(lines_[i], col::kRevealed); }
+UnitTable::Fields UnitTable::Parse(const QString& line) {
+    Fields f;
+    f.side = line.isEmpty() ? QChar() : line[0];
+    f.blocked = CharAt(line, col::kBlocked);
+    f.revealed = CharAt(line, col::kRevealed);
+    f.strength = ReadNumber(line, col::kStrength, 1);
+    f.damage = ReadNumber(line, col::kDamageState, 1);
+    f.heading = ReadNumber(line, col::kHeading, 1);
+    f.repairs = ReadNumber(line, col::kRepairCount, 1);
+    f.prevX = ReadNumber(line, col::kPrevX, 2);
+    f.prevY = ReadNumber(line, col::kPrevY, 2);
+    f.posX = ReadNumber(line, col::kPosX, 2);
+    f.posY = ReadNumber(line, col::kPosY, 2);
+    f.code = ReadNumber(line, col::kCode, 2);
+    return f;
+}
+
+void UnitTable::ReparseAll() {
+    cells_.clear();
+    fields_.clear();
+    fields_.reserve(size_t(lines_.size()));
+    for (const QString& line : lines_) fields_.push_back(Parse(line));
+}
+
+void UnitTable::Clear() {
+    lines_.clear();
+    fields_.clear();
+    cells_.clear();
+}
+
+void UnitTable::Reset() {
+    lines_ = QStringList{kEmptyTableHeader};
+    ReparseAll();
+}
+
+void UnitTable::SetLine(int i, const QString& line) {
+    lines_[i] = line;
+    Reparse(i);
+}
+
+void UnitTable::Append(const QString& line) {
+    lines_.append(line);
+    fields_.push_back(Parse(line));
+    cells_.clear();
+}
+
+void UnitTable::Remove(int i) {
+    lines_.removeAt(i);
+    fields_.erase(fields_.begin() + i);
+    cells_.clear();
+}
+
+const UnitTable::Cell* UnitTable::Occupant(int column, int row) const {
+    if (!OnBoard(column, row)) return nullptr;
+    if (cells_.empty()) {
+        cells_.resize(size_t(kBoardSize * kBoardSize));
+        for (size_t i = 1; i < fields_.size(); ++i) {
+            const Fields& f = fields_[i];
+            const bool first = f.side == QLatin1Char('E');
+            if ((!first && f.side != QLatin1Char('D')) || (first && f.code == 1) || !OnBoard(f.posX, f.posY)) continue;
+            Cell& cell = cells_[size_t(f.posY * kBoardSize + f.posX)];
+            cell.last = f.side;
+            (first ? cell.first : cell.second) = true;
+        }
+    }
+    return &cells_[size_t(row * kBoardSize + column)];
+}
+
+QChar UnitTable::OccupantSide(int column, int row) const {
+    const Cell* cell = Occupant(column, row);
+    return cell ? cell->last : QChar();
+}
+
+bool UnitTable::Holds(QChar side, int column, int row) const {
+    const Cell* cell = Occupant(column, row);
+    if (!cell) return false;
+    return side == QLatin1Char('E') ? cell->first : side == QLatin1Char('D') && cell->second;
+}
+
+void UnitTable::SetLines(const QStringList& lines) {
+    lines_ = lines;
+    ReparseAll();
+}
+
 QString UnitTable::UnitName(int i) const { return lines_[i].mid(col::kName - 1, col::kNameWidth); }
-int UnitTable::RepairCount(int i) const { return ReadNumber(lines_[i], col::kRepairCount, 1); }
 QString UnitTable::KindName(int i) const {
     return lines_[i].mid(col::kKindName - 1, col::kKindNameWidth);
 }
-int UnitTable::PrevX(int i) const { return ReadNumber(lines_[i], col::kPrevX, 2); }
-int UnitTable::PrevY(int i) const { return ReadNumber(lines_[i], col::kPrevY, 2); }
-int UnitTable::PosX(int i) const { return ReadNumber(lines_[i], col::kPosX, 2); }
-int UnitTable::PosY(int i) const { return ReadNumber(lines_[i], col::kPosY, 2); }
-int UnitTable::Code(int i) const { return ReadNumber(lines_[i], col::kCode, 2); }
 
 void UnitTable::SetStrength(int i, int strength) {
     WriteNumber(lines_[i], col::kStrength, 1, strength);
+    Reparse(i);
 }
 void UnitTable::SetDamageState(int i, int state) {
     WriteNumber(lines_[i], col::kDamageState, 1, state);
+    Reparse(i);
 }
-void UnitTable::SetHeading(int i, int heading) { WriteNumber(lines_[i], col::kHeading, 1, heading); }
+void UnitTable::SetHeading(int i, int heading) {
+    WriteNumber(lines_[i], col::kHeading, 1, heading);
+    Reparse(i);
+}
 void UnitTable::SetBlocked(int i, QChar c) { SetChar(i, col::kBlocked, c); }
 void UnitTable::SetRevealed(int i, QChar c) { SetChar(i, col::kRevealed, c); }
 void UnitTable::SetRepairCount(int i, int count) {
     WriteNumber(lines_[i], col::kRepairCount, 1, count);
+    Reparse(i);
 }
 void UnitTable::SetPrev(int i, int column, int row) {
     WriteNumber(lines_[i], col::kPrevX, 2, column);
     WriteNumber(lines_[i], col::kPrevY, 2, row);
+    Reparse(i);
 }
 void UnitTable::SetPos(int i, int column, int row) {
     WriteNumber(lines_[i], col::kPosX, 2, column);
     WriteNumber(lines_[i], col::kPosY, 2, row);
+    Reparse(i);
 }
 void UnitTable::SetChar(int i, int column, QChar c) {
     QString& line = lines_[i];
+    const bool padded = line.size() < column;
     PadTo(line, column);
     line[column - 1] = c;
+    // The marks the rules set most often change one field alone.
+    Fields& f = fields_[size_t(i)];
+    if (!padded && column == col::kBlocked) f.blocked = c;
+    else if (!padded && column == col::kRevealed) f.revealed = c;
+    else Reparse(i);
 }
 
 int UnitTable::Find(int code) const {

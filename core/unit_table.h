@@ -35,6 +35,8 @@ constexpr int kBoardSize = 10;
 // are the storage and the file and wire form; the accessors read and write single fields so
 // no rule counts columns by hand. Reading a field that does not hold digits (or lies past the
 // end of a short line) gives -1, never a crash; writing to a short line pads it with blanks.
+// The fields of every line are also kept parsed, and kept in step with every write, so the
+// rules read numbers, not text.
 class UnitTable {
 public:
     UnitTable();  // line 0 only: the header a table has before any game
@@ -48,30 +50,33 @@ public:
     // Index of the last line (0 when only the header is there).
     int Last() const { return Count() - 1; }
     const QString& Line(int i) const { return lines_[i]; }
-    void SetLine(int i, const QString& line) { lines_[i] = line; }
-    void Append(const QString& line) { lines_.append(line); }
-    void Remove(int i) { lines_.removeAt(i); }
+    void SetLine(int i, const QString& line);
+    void Append(const QString& line);
+    void Remove(int i);
     const QStringList& Lines() const { return lines_; }
-    void SetLines(const QStringList& lines) { lines_ = lines; }
+    void SetLines(const QStringList& lines);
 
     // A unit line starts with a side letter; scans skip any other line.
-    QChar Side(int i) const;
-    bool IsUnit(int i) const;
+    QChar Side(int i) const { return fields_[size_t(i)].side; }
+    bool IsUnit(int i) const {
+        const QChar side = Side(i);
+        return side == QLatin1Char('E') || side == QLatin1Char('D');
+    }
 
-    int Strength(int i) const;
-    int DamageState(int i) const;
-    int Heading(int i) const;
-    QChar Blocked(int i) const;
-    QChar Revealed(int i) const;
+    int Strength(int i) const { return fields_[size_t(i)].strength; }
+    int DamageState(int i) const { return fields_[size_t(i)].damage; }
+    int Heading(int i) const { return fields_[size_t(i)].heading; }
+    QChar Blocked(int i) const { return fields_[size_t(i)].blocked; }
+    QChar Revealed(int i) const { return fields_[size_t(i)].revealed; }
     bool IsRevealed(int i) const { return Revealed(i) == QLatin1Char('1'); }
     QString UnitName(int i) const;  // all 18 characters, padded
-    int RepairCount(int i) const;
+    int RepairCount(int i) const { return fields_[size_t(i)].repairs; }
     QString KindName(int i) const;  // all 10 characters, padded
-    int PrevX(int i) const;
-    int PrevY(int i) const;
-    int PosX(int i) const;
-    int PosY(int i) const;
-    int Code(int i) const;
+    int PrevX(int i) const { return fields_[size_t(i)].prevX; }
+    int PrevY(int i) const { return fields_[size_t(i)].prevY; }
+    int PosX(int i) const { return fields_[size_t(i)].posX; }
+    int PosY(int i) const { return fields_[size_t(i)].posY; }
+    int Code(int i) const { return fields_[size_t(i)].code; }
 
     void SetStrength(int i, int strength);
     void SetDamageState(int i, int state);
@@ -94,8 +99,38 @@ public:
     // (0 when there is no such unit).
     int CountCellMates(int code) const;
 
+    // Who stands on a cell, the radar aircraft left out (it flies above the ships): the side of
+    // the last such unit in table order (a null character for none, or off the board), and
+    // whether a unit of a side is there.
+    QChar OccupantSide(int column, int row) const;
+    bool Holds(QChar side, int column, int row) const;
+
 private:
+    // A line's fields as the accessors give them.
+    struct Fields {
+        QChar side, blocked, revealed;
+        int strength, damage, heading, repairs, prevX, prevY, posX, posY, code;
+    };
+    static Fields Parse(const QString& line);
+    void Reparse(int i) {
+        Fields& f = fields_[size_t(i)];
+        const Fields was = f;
+        f = Parse(lines_[i]);
+        // Only who stands where makes the occupants stale.
+        if (f.side != was.side || f.code != was.code || f.posX != was.posX || f.posY != was.posY) cells_.clear();
+    }
+    void ReparseAll();
+
+    // The cells' occupants, made afresh on the first look after a change.
+    struct Cell {
+        QChar last;
+        bool first = false, second = false;
+    };
+    const Cell* Occupant(int column, int row) const;
+
     QStringList lines_;
+    std::vector<Fields> fields_;  // one a line, in step with lines_
+    mutable std::vector<Cell> cells_;  // kBoardSize * kBoardSize once made; empty when stale
 };
 
 // A unit of one side with its code and cell, read once for rules that pair every unit of

@@ -13,7 +13,7 @@ namespace kvd {
 
 namespace {
 
-bool Free(const QString& radar, int direction) {
+bool Free(const RadarScan& radar, int direction) {
     return direction >= 1 && direction <= 8 && radar[direction - 1] == QChar(u'0' + direction);
 }
 
@@ -49,7 +49,7 @@ QString EscapeList(int pc, int pr, int c, int r) {
     return pc < c ? QStringLiteral("32518") : pc == c ? QStringLiteral("21399") : QStringLiteral("14263");
 }
 
-int HighestFree(const QString& radar) {
+int HighestFree(const RadarScan& radar) {
     for (int d = 8; d >= 1; --d)
         if (Free(radar, d)) return d;
     return 0;
@@ -64,7 +64,7 @@ int MoveChoice::CanMove(Game& game) {
     UnitTable& table = game.scratchpad;
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != QLatin1Char('D') || !CodeIn(table.Code(i), 26, 46)) continue;
-        const QString radar = Radar(game, table.PosX(i), table.PosY(i));
+        const RadarScan radar = Radar(game, table.PosX(i), table.PosY(i));
         bool free = false;
         for (QChar c : radar) free = free || (c != QLatin1Char('D') && c != QLatin1Char('E') && c != QLatin1Char('X'));
         table.SetBlocked(i, free ? QLatin1Char('0') : QLatin1Char('X'));
@@ -170,7 +170,7 @@ Move MoveChoice::CheckMove(Rules& r) {
         s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
         s.Wait(600);
     }
-    const QString radar = Radar(g, g.EnemyX, g.EnemyY);
+    const RadarScan radar = Radar(g, g.EnemyX, g.EnemyY);
     const int h = state_.EnemyHeading;
     if (h >= 1 && h <= 8 && !Free(radar, h)) NextBestMove(g);
     if (state_.EnemyHeading >= 1 && state_.EnemyHeading <= 8) {
@@ -213,7 +213,7 @@ void MoveChoice::AvoidMove(Rules& r) {
         s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
         s.Wait(700);
     }
-    const QString radar = Radar(g, g.OldEnemyX, g.OldEnemyY);
+    const RadarScan radar = Radar(g, g.OldEnemyX, g.OldEnemyY);
     if (HighestFree(radar) == 0) {
         state_.AvoidFlag = 0;
         state_.EnemyNews.clear();
@@ -245,7 +245,7 @@ void MoveChoice::AvoidMove(Rules& r) {
 
 void MoveChoice::NextBestMove(Game& g) {
     const bool avoiding = state_.AvoidFlag == 1;
-    const QString radar = Radar(g, avoiding ? g.OldEnemyX : g.EnemyX, avoiding ? g.OldEnemyY : g.EnemyY);
+    const RadarScan radar = Radar(g, avoiding ? g.OldEnemyX : g.EnemyX, avoiding ? g.OldEnemyY : g.EnemyY);
     int& heading = state_.EnemyHeading;
     if (heading < 0 || heading > 8) {
         if (HighestFree(radar) > 0) heading = HighestFree(radar);

@@ -6,6 +6,7 @@
 namespace kvd {
 
 class Game;
+class RadarScan;
 struct OpponentState;
 struct Rules;
 
@@ -14,8 +15,8 @@ struct Rules;
 int HeadingToward(int column, int row, int targetColumn, int targetRow);
 // The escape list of an avoiding unit: directions away from the player's unit, best first.
 QString EscapeList(int playerColumn, int playerRow, int column, int row);
-// The highest-numbered free direction of a radar string, or 0.
-int HighestFree(const QString& radar);
+// The highest-numbered free direction of a radar scan, or 0.
+int HighestFree(const RadarScan& radar);
 // The direction that answers a threat in ring slot 1 to 16.
 int ThreatResponse(int slot);
 

@@ -32,6 +32,14 @@ void Picture::Clear() {
     scaled_ = QImage();
 }
 
+QImage Picture::Take() {
+    QImage taken = std::move(original_);
+    original_ = QImage();
+    image_ = QImage();
+    scaled_ = QImage();
+    return taken;
+}
+
 void Picture::SetTransparent(bool transparent) {
     if (transparent == transparent_) return;
     transparent_ = transparent;

@@ -21,6 +21,9 @@ public:
     // Replaces the picture; transparency is applied again to the new image.
     void Assign(QImage image);
     void Clear();
+    // Hands the picture's pixels over and leaves it empty: a frame recomposed and assigned back
+    // keeps its memory instead of taking a new one.
+    QImage Take();
 
     void SetTransparent(bool transparent);
     bool Transparent() const { return transparent_; }

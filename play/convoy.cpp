@@ -17,7 +17,7 @@ bool ConvoyStep(Rules& r) {
     std::vector<int> candidates;
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != QLatin1Char('E') || table.Code(i) < 50) continue;
-        const QString radar = Radar(g, table.PosX(i), table.PosY(i));
+        const RadarScan radar = Radar(g, table.PosX(i), table.PosY(i));
         for (QChar c : radar)
             if (c.isDigit()) {
                 candidates.push_back(table.Code(i));
@@ -48,7 +48,7 @@ bool ConvoyStep(Rules& r) {
     if (heading > 0) table.SetHeading(ship, heading);
     const int course = table.Heading(ship);
 
-    const QString radar = Radar(g, g.PlayerX, g.PlayerY);
+    const RadarScan radar = Radar(g, g.PlayerX, g.PlayerY);
     if (course < 1 || course > 8 || !radar[course - 1].isDigit()) return true;  // it stays
     r.show.Picture(PictureOf::GreenBox, 0, g.PlayerX, g.PlayerY);
     r.show.Wait(600);

@@ -1,36 +1,32 @@
 #include "play/radar.h"
 
-#include <functional>
-
 #include "core/game.h"
 #include "core/unit_codes.h"
 
 namespace kvd {
 
-QString Radar(const Game& game, int column, int row) {
-    QString radar = QStringLiteral("12345678");
+bool RadarScan::contains(QChar c) const {
+    for (QChar cell : cells_)
+        if (cell == c) return true;
+    return false;
+}
+
+RadarScan Radar(const Game& game, int column, int row) {
+    RadarScan radar;
     const UnitTable& table = game.scratchpad;
-    for (int i = 1; i < table.Count(); ++i) {
-        const QChar side = table.Side(i);
-        if (side != QLatin1Char('D') && side != QLatin1Char('E')) continue;
-        const int k = DirectionTo(column, row, table.PosX(i), table.PosY(i));
-        if (k == 0) continue;
-        if (side == QLatin1Char('E') && table.Code(i) == 1) continue;  // the aircraft never blocks
-        radar[k - 1] = side;
-    }
     for (int k = 1; k <= 8; ++k) {
         const Offset o = DirectionOffset(k);
         const int c = column + o.dc, r = row + o.dr;
+        // The aircraft never blocks; land and the edge override units.
         if (!OnBoard(c, r) || game.MemoPad.IsLand(c, r)) radar[k - 1] = QLatin1Char('X');
+        else if (const QChar side = table.OccupantSide(c, r); !side.isNull()) radar[k - 1] = side;
+        else radar[k - 1] = QChar(u'0' + k);
     }
     return radar;
 }
 
 bool HoldsUnitOf(const Game& game, QChar side, int column, int row) {
-    const UnitTable& table = game.scratchpad;
-    for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == side && table.Code(i) != 1 && table.PosX(i) == column && table.PosY(i) == row) return true;
-    return false;
+    return game.scratchpad.Holds(side, column, row);
 }
 
 bool CanIdentify(int firstSideCode, int secondSideCode) {
@@ -43,7 +39,8 @@ namespace {
 // One side's units mark which units of the other side they have identified: those on or next
 // to their cell that they can see. Returns the identifications made (a unit seen by two
 // counts twice).
-int RevealPass(Game& game, QChar seer, const std::function<bool(int seerCode, int seenCode)>& sees) {
+template <class Sees>
+int RevealPass(Game& game, QChar seer, Sees sees) {
     UnitTable& table = game.scratchpad;
     const QChar seenSide = seer == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
     const std::vector<UnitPlace> seers = UnitsOf(table, seer);

@@ -5,10 +5,23 @@ namespace kvd {
 
 class Game;
 
-// The radar string of a cell: one character per neighbour in direction order (1 north-west to
+// The radar scan of a cell: one character per neighbour in direction order (1 north-west to
 // 8 south-east): the direction's digit for free water, 'D' or 'E' for a unit of that side
 // (never the radar aircraft), 'X' for land or off the board. Land and the edge override units.
-QString Radar(const Game& game, int column, int row);
+// A plain value: the rules scan often.
+class RadarScan {
+public:
+    QChar operator[](int index) const { return cells_[index]; }
+    QChar& operator[](int index) { return cells_[index]; }
+    const QChar* begin() const { return cells_; }
+    const QChar* end() const { return cells_ + 8; }
+    bool contains(QChar c) const;
+    QString Text() const { return QString(cells_, 8); }
+
+private:
+    QChar cells_[8];
+};
+RadarScan Radar(const Game& game, int column, int row);
 
 // Whether a unit of this side (never the radar aircraft) stands on a cell.
 bool HoldsUnitOf(const Game& game, QChar side, int column, int row);

@@ -15,7 +15,7 @@ QString CellText(int column, int row) { return TwoDigits(column) + TwoDigits(row
 
 std::vector<QPoint> TargetsOf(const Game& game, QChar side, int column, int row) {
     std::vector<QPoint> targets;
-    const QString radar = Radar(game, column, row);
+    const RadarScan radar = Radar(game, column, row);
     const QChar other = Other(side);
     for (int k = 1; k <= 8; ++k) {
         const QChar c = radar[k - 1];

@@ -16,8 +16,10 @@ public:
     // Sizes the canvas (contents are kept where they fit; new area is the background colour).
     void ResizeCanvas(int width, int height);
     void SetCanvasBackground(const QColor& colour);
-    // Asks for the canvas to be shown; call after drawing into it.
+    // Asks for the canvas to be shown; call after drawing into it. Only the area drawn is
+    // copied to the screen again when it is given.
     void CanvasChanged() { update(); }
+    void CanvasChanged(const QRect& area) { update(area); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -103,7 +103,7 @@ inline bool ChooseStep(const Game& game, QChar side, QPoint& from, QPoint& to, b
         for (int k = 1; k < i && first; ++k)
             if (table.Side(k) == side && table.PosX(k) == x && table.PosY(k) == y) first = false;
         if (!first) continue;
-        const QString radar = Radar(game, x, y);
+        const RadarScan radar = Radar(game, x, y);
         for (int d = 1; d <= 8; ++d) {
             const Offset o = DirectionOffset(d);
             const int c = x + o.dc, r = y + o.dr;

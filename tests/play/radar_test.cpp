@@ -33,12 +33,12 @@ struct Sea : ::testing::Test {
 
 TEST_F(Sea, RadarSeesWaterUnitsLandAndTheEdge) {
     Units({{'E', 11, 0, 0}});
-    EXPECT_EQ(kvd::Radar(game, 0, 0), "XXXX5X78");
-    EXPECT_EQ(kvd::Radar(game, 9, 9), "12X4XXXX");
+    EXPECT_EQ(kvd::Radar(game, 0, 0).Text(), "XXXX5X78");
+    EXPECT_EQ(kvd::Radar(game, 9, 9).Text(), "12X4XXXX");
     // A unit of each side, the radar aircraft (never seen) and land around (5, 5).
     Units({{'E', 11, 4, 4}, {'D', 35, 6, 4}, {'E', 1, 5, 6}, {'E', 12, 6, 6}, {'D', 36, 4, 5}});
     game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0605", "ABCD"});
-    EXPECT_EQ(kvd::Radar(game, 5, 5), "E2DDX67E");
+    EXPECT_EQ(kvd::Radar(game, 5, 5).Text(), "E2DDX67E");
     // Land and the edge win over a unit standing there.
     Units({{'D', 35, 6, 5}});
     EXPECT_EQ(kvd::Radar(game, 5, 5)[4], 'X');

@@ -26,7 +26,7 @@ ScriptedMove ChooseMove(const Game& g, Dice& random) {
         const int code = t.Code(i);
         if (t.Side(i) != QLatin1Char('E') || code < 2 || CodeIn(code, 23, 25)) continue;
         const int x = t.PosX(i), y = t.PosY(i);
-        const QString radar = Radar(g, x, y);
+        const RadarScan radar = Radar(g, x, y);
         for (int k = 1; k <= 8; ++k) {
             const Offset o = DirectionOffset(k);
             const ScriptedMove move{ScriptedMove::Step, x, y, x + o.dc, y + o.dr};

@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <cstdio>
 
 #include "campaign/campaign_rules.h"
@@ -187,26 +186,30 @@ void SelfPlay::PlayerMove() {
 QString SelfPlay::CheckTable() const {
     const Game& g = *game_;
     const UnitTable& t = g.scratchpad;
-    QSet<int> codes;
-    QSet<QString> cells;
+    // Plain arrays, and words only for a fault: this runs after every turn of every game.
+    bool codes[100] = {};
+    bool cells[2][kBoardSize * kBoardSize] = {};
+    auto fault = [&](int i, const char* what) {
+        return QStringLiteral("line %1 (%2): %3").arg(i).arg(t.Line(i)).arg(QLatin1String(what));
+    };
     for (int i = 1; i < t.Count(); ++i) {
         if (!t.IsUnit(i)) continue;
         const int code = t.Code(i);
-        const QString where = QStringLiteral("line %1 (%2)").arg(i).arg(t.Line(i));
         if (code < 0 || t.Strength(i) < 0 || t.DamageState(i) < 0 || t.PrevX(i) < 0 || t.PrevY(i) < 0)
-            return where + QStringLiteral(": a field is not digits");
-        if (!OnBoard(t.PosX(i), t.PosY(i))) return where + QStringLiteral(": off the board");
-        if (codes.contains(code)) return where + QStringLiteral(": the code is used twice");
-        codes.insert(code);
+            return fault(i, "a field is not digits");
+        const int x = t.PosX(i), y = t.PosY(i);
+        if (!OnBoard(x, y)) return fault(i, "off the board");
+        if (codes[code]) return fault(i, "the code is used twice");
+        codes[code] = true;
         if (code == 1) continue;  // the radar aircraft flies over ships and land
-        const QString cell = QString(t.Side(i)) + TwoDigits(t.PosX(i)) + TwoDigits(t.PosY(i));
-        if (cells.contains(cell)) return where + QStringLiteral(": two units of one side on one cell");
-        cells.insert(cell);
-        if (g.MemoPad.IsLand(t.PosX(i), t.PosY(i))) {
+        bool& taken = cells[t.Side(i) == QLatin1Char('E') ? 0 : 1][y * kBoardSize + x];
+        if (taken) return fault(i, "two units of one side on one cell");
+        taken = true;
+        if (g.MemoPad.IsLand(x, y)) {
             bool preset = false;
             if (g.HasPresets == QLatin1Char('Y'))
                 for (const Preset& p : g.MemoPad.Presets()) preset = preset || p.code == code;
-            if (!preset) return where + QStringLiteral(": on land");
+            if (!preset) return fault(i, "on land");
         }
     }
     return {};
