@@ -265,3 +265,27 @@ TEST_F(Turn, ARevealTurnsTheRadarInItsScope) {
     board->MenuImage.StretchDraw(menu, board->Geometry().BottomBand());
     EXPECT_EQ(board->Canvas().copy(board->Geometry().BottomBand()), menu.copy(board->Geometry().BottomBand()));
 }
+
+// The cell (0, 0) is no target of a unit far from it, on either board: unmarked slots of
+// MoveTargets read "0000", its text, and once let a click there move a unit across the sea.
+TEST_F(Turn, AClickOnTheTopLeftCellMovesNothingFromAfar) {
+    const struct {
+        int netRole;
+        int supply, own, enemy;
+    } boards[] = {{0, 2, 11, 37}, {2, 26, 35, 13}};
+    for (const auto& b : boards) {
+        SCOPED_TRACE(b.netRole == 2 ? "the joining board" : "the host's board");
+        StartGame();
+        game.NetRole = b.netRole;
+        if (b.netRole == 2) game.PlayerTurn = 0, game.OpponentTurn = 1;
+        Only({{b.supply, 2, 0}, {b.own, 0, 0}, {b.enemy, 9, 9}, {21, 5, 9}, {45, 9, 5}});
+        ClickCell(2, 0);
+        ASSERT_EQ(game.UnitSelected, 1);
+        ClickCell(0, 0);
+        EXPECT_EQ(PosX(b.supply), 2) << "the supply ship stays";
+        EXPECT_EQ(PosX(b.own), 0) << "nothing is stacked on the unit there";
+        EXPECT_EQ(game.UnitSelected, 1) << "the unit at (0, 0) is selected instead";
+        ClickCell(1, 0);
+        EXPECT_EQ(PosX(b.own), 1) << "a marked cell still takes the step";
+    }
+}

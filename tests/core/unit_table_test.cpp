@@ -192,3 +192,56 @@ TEST(UnitCodes, KindsAndSidesFollowTheCodeTable) {
     EXPECT_TRUE(kvd::IsShipCode(26));
     EXPECT_TRUE(kvd::IsShipCode(64));
 }
+
+// The parsed fields and the cells' occupants follow every kind of write, as a fresh reading of
+// the same lines gives them.
+TEST(UnitTable, ParsedFieldsAndOccupantsStayInStepWithEveryWrite) {
+    kvd::UnitTable table;
+    QStringList lines{"header"};
+    for (int code : {1, 2, 11, 21, 26, 35, 45}) {
+        QString line = QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0404          00");
+        if (code >= 26) line[0] = 'D';
+        kvd::WriteNumber(line, 69, 2, code);
+        lines << line;
+    }
+    table.SetLines(lines);
+    auto check = [&](const char* after) {
+        SCOPED_TRACE(after);
+        kvd::UnitTable fresh;
+        fresh.SetLines(table.Lines());
+        for (int i = 0; i < table.Count(); ++i) {
+            ASSERT_EQ(table.Side(i), fresh.Side(i)) << i;
+            ASSERT_EQ(table.Code(i), fresh.Code(i)) << i;
+            ASSERT_EQ(table.PosX(i), fresh.PosX(i)) << i;
+            ASSERT_EQ(table.PrevY(i), fresh.PrevY(i)) << i;
+            ASSERT_EQ(table.Strength(i), fresh.Strength(i)) << i;
+            ASSERT_EQ(table.Revealed(i), fresh.Revealed(i)) << i;
+            ASSERT_EQ(table.Blocked(i), fresh.Blocked(i)) << i;
+        }
+        for (int c = 0; c < kvd::kBoardSize; ++c)
+            for (int r = 0; r < kvd::kBoardSize; ++r) {
+                // The last unit in table order on the cell, the aircraft left out.
+                QChar last;
+                for (int i = 1; i < fresh.Count(); ++i)
+                    if (fresh.IsUnit(i) && fresh.Code(i) != 1 && fresh.PosX(i) == c && fresh.PosY(i) == r) last = fresh.Side(i);
+                ASSERT_EQ(table.OccupantSide(c, r), last) << c << "," << r;
+                ASSERT_EQ(table.Holds('E', c, r) || table.Holds('D', c, r), !last.isNull());
+            }
+    };
+    check("loading");
+    table.SetPos(3, 5, 5);
+    check("a step");
+    table.SetChar(6, kvd::col::kRevealed, '1');
+    table.SetBlocked(5, 'X');
+    check("marks");
+    table.SetChar(4, kvd::col::kCode + 1, '2');  // a carrier taking over the flag
+    check("a code rewritten");
+    table.Remove(2);
+    check("a unit gone");
+    table.SetLine(1, table.Line(1).left(40));
+    check("a line cut short");
+    table.Append(lines[3]);
+    check("a line added");
+    EXPECT_TRUE(table.OccupantSide(-1, 4).isNull());
+    EXPECT_TRUE(table.OccupantSide(4, 10).isNull());
+}
