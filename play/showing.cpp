@@ -17,19 +17,16 @@ void Showing::Wait(int ms) {
     if (recording_) Add(ShowStep::Wait).a = ms;
 }
 
-void Showing::Sound(const QString& name, bool wait) {
-    if (!recording_) return;
-    ShowStep& s = Add(ShowStep::Sound);
-    s.text = name;
-    s.a = wait;
-}
+void Showing::Sound(const QString& name, bool wait) { AddSound(name, wait, false); }
 
-void Showing::SoundAlways(const QString& name, bool wait) {
+void Showing::SoundAlways(const QString& name, bool wait) { AddSound(name, wait, true); }
+
+void Showing::AddSound(const QString& name, bool wait, bool always) {
     if (!recording_) return;
     ShowStep& s = Add(ShowStep::Sound);
     s.text = name;
     s.a = wait;
-    s.b = 1;
+    s.b = always;
 }
 
 void Showing::Report(const QString& text, int xPercent, int leftPercent, int rightPercent) {

@@ -107,6 +107,7 @@ public:
 
 private:
     ShowStep& Add(ShowStep::Kind kind);
+    void AddSound(const QString& name, bool wait, bool always);
     bool recording_;
     std::vector<ShowStep> steps_;
 };

@@ -25,17 +25,20 @@ void ComposeBoard(Rules& r) {
     r.show.Paint(g);
 }
 
+namespace {
+// A move of the side's selected unit to a cell.
+Move SelectedUnitTo(const Game& g, QChar side, int column, int row, MoveKind kind) {
+    const bool first = side == QLatin1Char('E');
+    return Move{side, first ? g.PlayerCode : g.EnemyCode, first ? g.PlayerX : g.EnemyX, first ? g.PlayerY : g.EnemyY,
+                column, row, kind};
+}
+}  // namespace
+
 bool SideStep(Rules& r, QChar side, int column, int row) {
     Game& g = r.game;
     Showing& s = r.show;
     const bool first = side == QLatin1Char('E');
-    Move move;
-    move.side = side;
-    move.code = first ? g.PlayerCode : g.EnemyCode;
-    move.fromColumn = first ? g.PlayerX : g.EnemyX;
-    move.fromRow = first ? g.PlayerY : g.EnemyY;
-    move.toColumn = column;
-    move.toRow = row;
+    Move move = SelectedUnitTo(g, side, column, row, MoveKind::Step);
     const QChar other = first ? QLatin1Char('D') : QLatin1Char('E');
     move.kind = LastUnitOn(g.scratchpad, other, column, row) >= 0 ? MoveKind::Attack : MoveKind::Step;
     if (g.NetGame == 1) g.MoveMessage = MoveRecord(move);
@@ -61,15 +64,7 @@ bool SideStep(Rules& r, QChar side, int column, int row) {
 
 void RepairRequest(Rules& r, QChar side) {
     Game& g = r.game;
-    const bool first = side == QLatin1Char('E');
-    Move move;
-    move.side = side;
-    move.code = first ? g.PlayerCode : g.EnemyCode;
-    move.fromColumn = first ? g.PlayerX : g.EnemyX;
-    move.fromRow = first ? g.PlayerY : g.EnemyY;
-    move.toColumn = g.RepairCellX;
-    move.toRow = g.RepairCellY;
-    move.kind = MoveKind::Repair;
+    const Move move = SelectedUnitTo(g, side, g.RepairCellX, g.RepairCellY, MoveKind::Repair);
     // Asking the supply ship ends the selection, whether or not it could repair.
     r.show.RedrawBoard();
     ApplyMove(r, move);
