@@ -3,6 +3,7 @@
 #include <deque>
 #include <initializer_list>
 #include <random>
+#include <string>
 
 namespace kvd {
 
@@ -17,6 +18,10 @@ public:
     int Next(int n);
     void Script(std::initializer_list<int> values) { script_.insert(script_.end(), values); }
     int Draws() const { return draws_; }
+    // The generator's whole state as one line of numbers, and back: a game saved and read
+    // again draws on exactly where it stopped. False for a line that is not such a state.
+    std::string State() const;
+    bool SetState(const std::string& state);
 
 private:
     std::mt19937 engine_;

@@ -1,15 +1,19 @@
 #!/usr/bin/env python3
 """Writes the seed corpus of the fuzz targets from the game's own files: the shipped maps,
-fleets, settings and language files, small JPEG pictures, and recorded network sessions.
+fleets, settings and language files, small JPEG pictures, recorded network sessions, and game
+records written by the self-play simulator.
 
-    python3 tools/fuzz/make_corpus.py
+    python3 tools/fuzz/make_corpus.py [KORVALD-SELFPLAY]
 
 The corpus is committed (tools/fuzz/corpus/TARGET/); run this again when the shipped files
-change. The JPEG seeds need ImageMagick (/usr/bin/convert).
+change. The JPEG seeds need ImageMagick (/usr/bin/convert); the records a built simulator
+(build/test/korvald/korvald-selfplay unless named).
 """
 import os
 import shutil
 import subprocess
+import sys
+import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
@@ -72,6 +76,24 @@ def main():
              "[Repair]=2645", "[Move]=3309080909", "PlayerGo", "PlayerGo!"])
     session("network_fuzz", "host_handshake", 1, 0x03, ["[Name]=Mallory", "[Stage]", "[Stage]=3", "[Stage]=2xx"])
     copy_all("network_framing_fuzz", os.path.join(CORPUS, "network_fuzz"), "")
+
+    # Game records: a single game, a convoy stage and a game of another navy, each cut to its
+    # first moves (the seeds stay small; the fuzzer makes the rest).
+    selfplay = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build", "test", "korvald", "korvald-selfplay")
+    records = fresh("game_record_fuzz")
+    for name, args in (("single", ["--seed", "7"]), ("convoy", ["--seed", "3", "--mode", "2"]),
+                       ("pacific", ["--seed", "5", "--navy", "U", "--damage", "Y", "--planes", "2"])):
+        with tempfile.TemporaryDirectory() as folder:
+            subprocess.run([selfplay, "--games", "1", "--record", folder, *args], check=True, stdout=subprocess.DEVNULL)
+            with open(os.path.join(folder, "game-00001.kvr"), "rb") as f:
+                kept, moves = [], 0
+                for line in f.read().split(b"\r\n"):
+                    moves += line.startswith((b"[Move]=", b"[Repair]=", b"[Pass]"))
+                    if moves > 8:
+                        break
+                    kept.append(line)
+            with open(os.path.join(records, name + ".kvr"), "wb") as out:
+                out.write(b"\r\n".join(line for line in kept if line) + b"\r\n")
     print("corpus written to", CORPUS)
 
 

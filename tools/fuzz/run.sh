@@ -12,7 +12,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$root/build/fuzz"
-all=(map_lines_fuzz fleet_lines_fuzz settings_fuzz language_fuzz jpeg_fuzz network_fuzz network_framing_fuzz)
+all=(map_lines_fuzz fleet_lines_fuzz settings_fuzz language_fuzz jpeg_fuzz network_fuzz network_framing_fuzz game_record_fuzz)
 
 limit=(-max_total_time=20)
 if [ $# -gt 0 ] && [ "$1" = "-runs" ]; then limit=(-runs="$2"); shift 2

@@ -2,6 +2,7 @@
 // scripted player, headless, and prints one line about them.
 #include <QCoreApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <cstdio>
 
 #include "tools/selfplay/self_play.h"
@@ -29,9 +30,19 @@ int main(int argc, char** argv) {
     const QCommandLineOption reveal(QStringLiteral("reveal"), QStringLiteral("Reveal identified ships."), QStringLiteral("Y|N"), QStringLiteral("Y"));
     const QCommandLineOption flag(QStringLiteral("flag"), QStringLiteral("Transfer the flag."), QStringLiteral("Y|N"), QStringLiteral("Y"));
     const QCommandLineOption damage(QStringLiteral("damage"), QStringLiteral("Additional damage."), QStringLiteral("Y|N"), QStringLiteral("N"));
+    const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("Write each game's record into a folder."), QStringLiteral("DIR"));
+    const QCommandLineOption checkRecords(QStringLiteral("check-records"), QStringLiteral("Play every record of a folder again and count those that reproduce their tables."), QStringLiteral("DIR"));
     const QCommandLineOption trace(QStringLiteral("trace"), QStringLiteral("A running checksum of the tables, a line per game, on stderr."));
-    parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage, trace});
+    parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage, trace, record, checkRecords});
     parser.process(app);
+
+    if (parser.isSet(checkRecords)) {
+        const kvd::RecordCheck check = kvd::CheckRecords(parser.value(checkRecords));
+        if (!check.firstFailure.isEmpty()) std::fprintf(stderr, "not reproduced: %s\n", qPrintable(check.firstFailure));
+        std::fflush(stderr);
+        std::printf("records %d, reproduced %d\n", check.records, check.reproduced);
+        return check.records == check.reproduced ? 0 : 1;
+    }
 
     kvd::SelfPlayOptions options;
     bool ok = true, number = false;
@@ -50,6 +61,11 @@ int main(int argc, char** argv) {
     ok = ok && Letter(parser.value(damage), QStringLiteral("YN"), options.damage);
     options.map = parser.value(map);
     options.trace = parser.isSet(trace);
+    options.recordFolder = parser.value(record);
+    if (!options.recordFolder.isEmpty() && !QDir().mkpath(options.recordFolder)) {
+        std::fprintf(stderr, "korvald-selfplay: cannot make the folder %s\n", qPrintable(options.recordFolder));
+        return 2;
+    }
     if (!ok) {
         std::fprintf(stderr, "korvald-selfplay: an option's value is out of range (see --help)\n");
         return 2;

@@ -42,7 +42,9 @@ ScriptedMove ChooseMove(const Game& g, Dice& random) {
     }
     const std::vector<ScriptedMove>& pool = attacks.empty() ? steps : attacks;
     if (pool.empty()) return {};
-    return pool[size_t(random.Next(int(pool.size())))];
+    ScriptedMove chosen = pool[size_t(random.Next(int(pool.size())))];
+    chosen.drawn = int(pool.size());
+    return chosen;
 }
 
 }  // namespace kvd

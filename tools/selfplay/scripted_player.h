@@ -12,6 +12,7 @@ struct ScriptedMove {
     enum Kind { Repair, Step, Pass } kind = Pass;
     int column = 0, row = 0;      // the unit to click first
     int toColumn = 0, toRow = 0;  // then the cell (the supply ship's for a repair)
+    int drawn = 0;                // the range of the game's draw it made to choose, 0 for none
 };
 ScriptedMove ChooseMove(const Game& game, Dice& random);
 

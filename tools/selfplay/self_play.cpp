@@ -13,6 +13,7 @@
 #include "opponent/computer_opponent.h"
 #include "play/radar.h"
 #include "play/rules.h"
+#include "play/game_record.h"
 #include "play/selection.h"
 #include "play/turn.h"
 #include "tools/selfplay/scripted_player.h"
@@ -159,22 +160,23 @@ void SelfPlay::ComputerTurn() {
 void SelfPlay::PlayerMove() {
     Game& g = *game_;
     Rules rules = TheRules();
-    const ScriptedMove move = ChooseMove(g, g.dice);
-    // The player's clicks, cell by cell, as the board turns them into moves.
-    if (move.kind != ScriptedMove::Pass) {
-        g.ClickColumn = move.column;
-        g.ClickRow = move.row;
-        SelectUnit(g, QLatin1Char('E'), move.column, move.row);
+    const ScriptedMove scripted = ChooseMove(g, g.dice);
+    // The scripted choice as the board turns clicks into a move: the unit on the first cell.
+    Move move{QLatin1Char('E')};
+    if (scripted.kind != ScriptedMove::Pass) {
+        const UnitTable& t = g.scratchpad;
+        for (int i = 1; i < t.Count() && move.code == 0; ++i)
+            if (t.Side(i) == QLatin1Char('E') && t.Code(i) != 1 && t.PosX(i) == scripted.column && t.PosY(i) == scripted.row)
+                move.code = t.Code(i);
+        move = Move{QLatin1Char('E'), move.code, scripted.column, scripted.row, scripted.toColumn, scripted.toRow,
+                    scripted.kind == ScriptedMove::Repair ? MoveKind::Repair : MoveKind::Step};
     }
-    if (move.kind == ScriptedMove::Repair && g.RepairReady == 1 && g.RepairCellX == move.toColumn &&
-        g.RepairCellY == move.toRow) {
-        RepairRequest(rules, QLatin1Char('E'));
+    if (!PlayFirstSideMove(rules, move)) {
+        // A move the rules refuse: the turn passes.
+        move = Move{QLatin1Char('E')};
         EndFirstSideMove(rules);
-    } else if (move.kind != ScriptedMove::Pass && IsMarkedTarget(g, QLatin1Char('E'), move.toColumn, move.toRow)) {
-        if (SideStep(rules, QLatin1Char('E'), move.toColumn, move.toRow)) EndFirstSideMove(rules);
-    } else {
-        EndFirstSideMove(rules);  // nothing can move, or the move was refused: the turn passes
     }
+    if (record_) record_->moves.push_back({move, TableChecksum(g.scratchpad), scripted.drawn});
     if (g.GameActive == 0 && hooks_->stage == 0) {
         // The game has ended: the end-of-game window would show it now and keep the tally.
         hooks_->stage = g.Gamestage;
@@ -215,6 +217,18 @@ QString SelfPlay::CheckTable() const {
     return {};
 }
 
+void SelfPlay::WriteRecord(int index) {
+    // One file a game; in a campaign one a stage.
+    const QString name = options_.campaign > 0 ? QStringLiteral("campaign-%1-stage-%2.kvr").arg(index + 1, 5, 10, QLatin1Char('0')).arg(game_->GameMode)
+                                               : QStringLiteral("game-%1.kvr").arg(index + 1, 5, 10, QLatin1Char('0'));
+    QFile file(options_.recordFolder + QLatin1Char('/') + name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "korvald-selfplay: cannot write %s\n", qPrintable(file.fileName()));
+        return;
+    }
+    file.write(RecordLines(*record_, QStringLiteral(KORVALD_VERSION)).join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+}
+
 bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
     if (!StartGame(index)) return false;
     Game& g = *game_;
@@ -225,6 +239,7 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
         tally.firstViolation = QStringLiteral("seed %1, game %2, set-up: %3").arg(options_.seed).arg(index).arg(start);
         return true;
     }
+    if (!options_.recordFolder.isEmpty()) record_ = std::make_unique<GameRecord>(BeginRecord(g, context_->settings));
     while (g.GameOver == 0 && g.GameActive == 1 && g.TurnCount < 2000) {
         PlayerMove();
         if (options_.trace) {
@@ -241,6 +256,10 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
         }
     }
     tally.computerTurns += g.TurnCount;
+    if (record_) {
+        WriteRecord(index);
+        record_.reset();
+    }
     if (options_.trace)
         std::fprintf(stderr, "game %d turns %d hash %016llx\n", index, g.TurnCount, (unsigned long long)trace_);
     if (hooks_->stage == 8) ++tally.firstSideWon;
@@ -282,6 +301,32 @@ bool SelfPlay::Run(SelfPlayTally& tally) {
     }
     tally.seconds = timer.nsecsElapsed() / 1e9;
     return true;
+}
+
+}  // namespace kvd
+
+namespace kvd {
+
+RecordCheck CheckRecords(const QString& folder) {
+    RecordCheck check;
+    ComputerOpponent computer;
+    const QStringList names = QDir(folder).entryList({QStringLiteral("*.kvr")}, QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        ++check.records;
+        QFile file(folder + QLatin1Char('/') + name);
+        QString error;
+        GameRecord record;
+        Game game;
+        Settings settings;
+        if (!file.open(QIODevice::ReadOnly)) error = QStringLiteral("cannot be read");
+        else if (ReadRecord(QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts), record, &error) &&
+                 Replay(record, game, settings, &computer, -1, &error)) {
+            ++check.reproduced;
+            continue;
+        }
+        if (check.firstFailure.isEmpty()) check.firstFailure = name + QStringLiteral(": ") + error;
+    }
+    return check;
 }
 
 }  // namespace kvd

@@ -13,6 +13,7 @@
 namespace kvd {
 
 class ComputerOpponent;
+struct GameRecord;
 class GameSetup;
 struct Rules;
 
@@ -31,6 +32,8 @@ struct SelfPlayOptions {
     // Prints a line per game with a running checksum of the table after every turn of every
     // game so far, to tell whether a change of the code changed any game.
     bool trace = false;
+    // A folder to write each game's record into, or empty for none.
+    QString recordFolder;
 };
 
 // What the games came to.
@@ -80,6 +83,7 @@ private:
     void PlayerMove();
     Rules TheRules();
     QString CheckTable() const;
+    void WriteRecord(int index);
 
     SelfPlayOptions options_;
     QTemporaryDir folder_;
@@ -93,6 +97,16 @@ private:
     std::unique_ptr<Hooks> hooks_;
     QString error_;
     quint64 trace_ = 1469598103934665603ull;
+    std::unique_ptr<GameRecord> record_;  // the game under way, when records are written
 };
+
+// The records of a folder played again headless: how many there were, how many reproduced
+// every table they hold, and why the first that did not failed.
+struct RecordCheck {
+    int records = 0;
+    int reproduced = 0;
+    QString firstFailure;
+};
+RecordCheck CheckRecords(const QString& folder);
 
 }  // namespace kvd

@@ -1,0 +1,142 @@
+#include "core/game_state.h"
+
+#include <QSet>
+
+#include "core/game.h"
+
+namespace kvd {
+
+namespace {
+
+struct Number {
+    const char* name;
+    int Game::*member;
+    int low, high;
+};
+struct Letter {
+    const char* name;
+    QChar Game::*member;
+    const char* allowed;
+};
+struct Text {
+    const char* name;
+    QString Game::*member;
+    int longest;
+};
+
+constexpr Number kNumbers[] = {
+    {"GameMode", &Game::GameMode, 0, 3},
+    {"CampaignRegion", &Game::CampaignRegion, 0, 8},
+    {"NetRole", &Game::NetRole, 0, 2},
+    {"NetGame", &Game::NetGame, 0, 1},
+    {"FirstSideShips", &Game::FirstSideShips, 0, 127},
+    {"SecondSideShips", &Game::SecondSideShips, 0, 127},
+    {"PlaneLaunches", &Game::PlaneLaunches, 0, 9},
+    {"PatrolWaypoint", &Game::PatrolWaypoint, 0, 9},
+    {"LastEnemyCode", &Game::LastEnemyCode, 0, 99},
+    {"ClickColumn", &Game::ClickColumn, 0, 9},
+    {"ClickRow", &Game::ClickRow, 0, 9},
+    {"UnitSelected", &Game::UnitSelected, 0, 1},
+    {"PlayerCode", &Game::PlayerCode, 0, 99},
+    {"PlayerX", &Game::PlayerX, -1, 99},
+    {"PlayerY", &Game::PlayerY, -1, 99},
+    {"OldPlayerX", &Game::OldPlayerX, -1, 99},
+    {"OldPlayerY", &Game::OldPlayerY, -1, 99},
+    {"PlayerStrength", &Game::PlayerStrength, -1, 9},
+    {"EnemyCode", &Game::EnemyCode, 0, 99},
+    {"EnemyX", &Game::EnemyX, -1, 99},
+    {"EnemyY", &Game::EnemyY, -1, 99},
+    {"OldEnemyX", &Game::OldEnemyX, -1, 99},
+    {"OldEnemyY", &Game::OldEnemyY, -1, 99},
+    {"EnemyStrength", &Game::EnemyStrength, -1, 9},
+    {"RepairReady", &Game::RepairReady, 0, 1},
+    {"RepairCellX", &Game::RepairCellX, -1, 99},
+    {"RepairCellY", &Game::RepairCellY, -1, 99},
+    {"PlayerTurn", &Game::PlayerTurn, 0, 1},
+    {"OpponentTurn", &Game::OpponentTurn, 0, 1},
+    {"GameActive", &Game::GameActive, 0, 1},
+    {"GameOver", &Game::GameOver, 0, 1},
+    {"TurnCount", &Game::TurnCount, 0, 100000000},
+    {"Winner", &Game::Winner, 0, 99},
+    {"Looser", &Game::Looser, 0, 99},
+    {"Gamestage", &Game::Gamestage, 0, 12},
+    {"SupportFire", &Game::SupportFire, 0, 1},
+    {"SubRetreat", &Game::SubRetreat, 0, 1},
+    {"ETransfered", &Game::ETransfered, 0, 1},
+    {"DTransfered", &Game::DTransfered, 0, 1},
+    {"RevealCount", &Game::RevealCount, 0, 100000},
+    {"SweepAllowed", &Game::SweepAllowed, 0, 1},
+    {"FirstSideWins", &Game::FirstSideWins, 0, 100000000},
+    {"SecondSideWins", &Game::SecondSideWins, 0, 100000000},
+    {"CampaignLossesFirst", &Game::CampaignLossesFirst, 0, 100000000},
+    {"CampaignLossesSecond", &Game::CampaignLossesSecond, 0, 100000000},
+};
+constexpr Letter kLetters[] = {
+    {"HasPresets", &Game::HasPresets, "YN"},
+    {"HomePosition", &Game::HomePosition, "LRTB"},
+    {"SideToMove", &Game::SideToMove, "ED"},
+    {"FlagTransfer", &Game::FlagTransfer, "YN"},
+    {"FlagTransferSecond", &Game::FlagTransferSecond, "YN"},
+};
+constexpr Text kTexts[] = {
+    {"PlayerName", &Game::PlayerName, 18}, {"PlayerKindName", &Game::PlayerKindName, 18},
+    {"EnemyName", &Game::EnemyName, 18},   {"EnemyType", &Game::EnemyType, 18},
+    {"MoveTargets", &Game::MoveTargets, 39}, {"MoveMessage", &Game::MoveMessage, 24},
+};
+
+}  // namespace
+
+QStringList GameVariables(const Game& game) {
+    QStringList lines;
+    for (const Number& n : kNumbers) lines << QLatin1String(n.name) + QLatin1Char('=') + QString::number(game.*n.member);
+    for (const Letter& l : kLetters) lines << QLatin1String(l.name) + QLatin1Char('=') + (game.*l.member);
+    for (const Text& t : kTexts) lines << QLatin1String(t.name) + QLatin1Char('=') + (game.*t.member);
+    return lines;
+}
+
+bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
+    Game set = game;
+    QSet<QString> seen;
+    auto fail = [&](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+    for (const QString& line : lines) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals < 1) return fail(QStringLiteral("\"%1\" is no variable").arg(line.left(40)));
+        const QString name = line.left(equals), value = line.mid(equals + 1);
+        if (seen.contains(name)) return fail(QStringLiteral("%1 is given twice").arg(name.left(40)));
+        bool known = false;
+        for (const Number& n : kNumbers) {
+            if (name != QLatin1String(n.name)) continue;
+            bool ok = false;
+            const int v = value.toInt(&ok);
+            if (!ok || v < n.low || v > n.high) return fail(QStringLiteral("%1 is not a number from %2 to %3").arg(name).arg(n.low).arg(n.high));
+            set.*n.member = v;
+            known = true;
+        }
+        for (const Letter& l : kLetters) {
+            if (name != QLatin1String(l.name)) continue;
+            if (value.size() != 1 || !QLatin1String(l.allowed).contains(value[0]))
+                return fail(QStringLiteral("%1 is not one of %2").arg(name, QLatin1String(l.allowed)));
+            set.*l.member = value[0];
+            known = true;
+        }
+        for (const Text& t : kTexts) {
+            if (name != QLatin1String(t.name)) continue;
+            if (value.size() > t.longest) return fail(QStringLiteral("%1 is longer than %2 characters").arg(name).arg(t.longest));
+            for (QChar c : value)
+                if (!c.isPrint()) return fail(QStringLiteral("%1 holds a character that is not text").arg(name));
+            set.*t.member = value;
+            known = true;
+        }
+        if (!known) return fail(QStringLiteral("%1 is not a variable of the game").arg(name.left(40)));
+        seen.insert(name);
+    }
+    const qsizetype all = std::size(kNumbers) + std::size(kLetters) + std::size(kTexts);
+    if (seen.size() != all) return fail(QStringLiteral("%1 of the game's %2 variables are missing").arg(all - seen.size()).arg(all));
+    game = set;
+    return true;
+}
+
+}  // namespace kvd

@@ -1,0 +1,235 @@
+#include "play/game_record.h"
+
+#include "core/fleet_file.h"
+#include "core/game.h"
+#include "core/game_state.h"
+#include "core/language_texts.h"
+#include "core/unit_codes.h"
+#include "play/rules.h"
+#include "play/selection.h"
+#include "play/showing.h"
+#include "play/turn.h"
+
+namespace kvd {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Korvald game record ");
+
+// The settings a record keeps, with the letters each may hold.
+struct SettingKey {
+    const char* key;
+    QChar Settings::*member;
+    const char* allowed;
+};
+constexpr SettingKey kSettingKeys[] = {
+    {"[HomeNavy]=", &Settings::HomeNavy, "EDUJ"},       {"[Language]=", &Settings::Language, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+    {"[Reveal]=", &Settings::RevealOption, "YN"},       {"[FlagTransfer]=", &Settings::FlagTransfer, "YN"},
+    {"[Sound]=", &Settings::SoundOption, "YN"},         {"[ReconPlanes]=", &Settings::ReconPlanes, "01234"},
+    {"[AdditionalDamage]=", &Settings::AdditionalDamage, "YN"},
+};
+
+bool Fail(QString* error, const QString& why) {
+    if (error) *error = why;
+    return false;
+}
+
+bool Printable(const QString& text) {
+    for (QChar c : text)
+        if (!c.isPrint()) return false;
+    return true;
+}
+
+}  // namespace
+
+QString TableChecksum(const UnitTable& table) {
+    quint32 h = 2166136261u;
+    for (const QString& line : table.Lines()) {
+        for (QChar c : line) h = (h ^ c.unicode()) * 16777619u;
+        h = (h ^ 0x0Au) * 16777619u;
+    }
+    return QStringLiteral("%1").arg(h, 8, 16, QLatin1Char('0')).toUpper();
+}
+
+GameRecord BeginRecord(const Game& game, const Settings& settings) {
+    GameRecord record;
+    record.settings = settings;
+    record.mapLines = game.MemoPad.Lines();
+    record.table = game.scratchpad.Lines();
+    record.variables = GameVariables(game);
+    record.dice = QString::fromStdString(game.dice.State());
+    return record;
+}
+
+QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
+    QStringList lines{kTitle + QString::number(kRecordFormat), QStringLiteral("[Program]=") + programVersion};
+    for (const SettingKey& k : kSettingKeys) lines << QLatin1String(k.key) + (r.settings.*k.member);
+    lines << QStringLiteral("[MapName]=") + r.settings.MapName;
+    for (const QString& line : r.mapLines) lines << QStringLiteral("[Map]=") + line;
+    for (const QString& line : r.table) lines << QStringLiteral("[Table]=") + line;
+    for (const QString& line : r.variables) lines << QStringLiteral("[Var]=") + line;
+    lines << QStringLiteral("[Dice]=") + r.dice;
+    for (const GameRecord::Played& played : r.moves) {
+        const Move& m = played.move;
+        if (played.draw > 0) lines << QStringLiteral("[Draw]=") + QString::number(played.draw);
+        if (m.kind == MoveKind::Pass) lines << QStringLiteral("[Pass]");
+        else if (m.kind == MoveKind::Repair) lines << RepairRecord(m);
+        else lines << MoveRecord(m);
+        lines << QStringLiteral("[Hash]=") + played.checksum;
+    }
+    return lines;
+}
+
+bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
+    if (lines.isEmpty() || !lines[0].startsWith(kTitle)) return Fail(error, QStringLiteral("This is no game record of Korvald."));
+    bool number = false;
+    const int format = lines[0].mid(kTitle.size()).toInt(&number);
+    if (!number || format < 1) return Fail(error, QStringLiteral("The record's first line is damaged."));
+    if (format > kRecordFormat)
+        return Fail(error, QStringLiteral("The record was written by a newer version of Korvald (format %1; this version reads %2).")
+                               .arg(format)
+                               .arg(kRecordFormat));
+    GameRecord r;
+    int settingsSeen = 0;
+    bool mapName = false, dice = false;
+    int draw = 0;  // a draw before the next move
+    auto at = [](int i) { return QStringLiteral("line %1: ").arg(i + 1); };
+    for (int i = 1; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (line.size() > 8000 || !Printable(line)) return Fail(error, at(i) + QStringLiteral("it is not a line of text."));
+        const bool moves = !r.moves.empty();
+        if (line.startsWith(QLatin1String("[Program]="))) continue;
+        bool setting = false;
+        for (const SettingKey& k : kSettingKeys) {
+            if (!line.startsWith(QLatin1String(k.key))) continue;
+            const QString value = line.mid(qsizetype(strlen(k.key)));
+            if (value.size() != 1 || !QLatin1String(k.allowed).contains(value[0]))
+                return Fail(error, at(i) + QStringLiteral("the setting is none of %1.").arg(QLatin1String(k.allowed)));
+            r.settings.*k.member = value[0];
+            ++settingsSeen;
+            setting = true;
+        }
+        if (setting) continue;
+        if (line.startsWith(QLatin1String("[MapName]="))) {
+            r.settings.MapName = line.mid(10);
+            if (r.settings.MapName.isEmpty() || r.settings.MapName.size() > 40 || r.settings.MapName.contains(QLatin1Char('/')) ||
+                r.settings.MapName.contains(QLatin1Char('\\')))
+                return Fail(error, at(i) + QStringLiteral("the map's name is not a name."));
+            mapName = true;
+        } else if (line.startsWith(QLatin1String("[Map]="))) {
+            if (moves || r.mapLines.size() >= 200) return Fail(error, at(i) + QStringLiteral("a map line out of place."));
+            r.mapLines << line.mid(6);
+        } else if (line.startsWith(QLatin1String("[Table]="))) {
+            if (moves || r.table.size() > kMaxUnitLines) return Fail(error, at(i) + QStringLiteral("a table line out of place."));
+            r.table << line.mid(8);
+        } else if (line.startsWith(QLatin1String("[Var]="))) {
+            if (moves || r.variables.size() >= 200) return Fail(error, at(i) + QStringLiteral("a variable out of place."));
+            r.variables << line.mid(6);
+        } else if (line.startsWith(QLatin1String("[Dice]="))) {
+            Dice check;
+            if (!check.SetState(line.mid(7).toStdString())) return Fail(error, at(i) + QStringLiteral("the dice are damaged."));
+            r.dice = line.mid(7);
+            dice = true;
+        } else if (line.startsWith(QLatin1String("[Draw]="))) {
+            bool ok = false;
+            draw = line.mid(7).toInt(&ok);
+            if (!ok || draw < 1 || draw > 10000) return Fail(error, at(i) + QStringLiteral("the draw is damaged."));
+        } else {
+            // A move, then the checksum of the table after it.
+            Move m;
+            m.side = QLatin1Char('E');
+            if (line == QLatin1String("[Pass]")) {
+                m.kind = MoveKind::Pass;
+            } else if (line.startsWith(QLatin1String("[Move]="))) {
+                m = MoveOfRecord(line, QLatin1Char('E'));
+                if (m.kind == MoveKind::Pass || SideOfCode(m.code) != QLatin1Char('E') || !OnBoard(m.fromColumn, m.fromRow) ||
+                    !OnBoard(m.toColumn, m.toRow))
+                    return Fail(error, at(i) + QStringLiteral("the move is damaged."));
+            } else if (line.startsWith(QLatin1String("[Repair]=")) && line.size() == 13) {
+                const int repairer = ReadNumber(line, 10, 2), target = ReadNumber(line, 12, 2);
+                if (repairer != SupplyShipOf(m.side) || SideOfCode(target) != m.side)
+                    return Fail(error, at(i) + QStringLiteral("the repair is damaged."));
+                m.code = target;
+                m.kind = MoveKind::Repair;
+            } else {
+                return Fail(error, at(i) + QStringLiteral("\"%1\" is no line of a record.").arg(line.left(30)));
+            }
+            if (i + 1 >= lines.size() || !lines[i + 1].startsWith(QLatin1String("[Hash]=")) || lines[i + 1].size() != 15)
+                return Fail(error, at(i) + QStringLiteral("the move has no checksum after it."));
+            r.moves.push_back({m, lines[++i].mid(7), draw});
+            draw = 0;
+        }
+    }
+    if (settingsSeen != int(std::size(kSettingKeys)) || !mapName) return Fail(error, QStringLiteral("The record's settings are incomplete."));
+    if (!dice) return Fail(error, QStringLiteral("The record's dice are missing."));
+    const QString fault = CheckFleetLines(QStringLiteral("the record's table"), r.table);
+    if (!fault.isEmpty()) return Fail(error, fault);
+    Game check;
+    if (!SetGameVariables(check, r.variables, error)) return false;
+    out = r;
+    return true;
+}
+
+bool StartFromRecord(const GameRecord& record, Game& game, Settings& settings, QString* error) {
+    Game started;
+    if (!SetGameVariables(started, record.variables, error)) return false;
+    if (!started.dice.SetState(record.dice.toStdString())) return Fail(error, QStringLiteral("The record's dice are damaged."));
+    started.MemoPad.SetLines(record.mapLines);
+    started.scratchpad.SetLines(record.table);
+    game = started;
+    settings = record.settings;
+    return true;
+}
+
+bool PlayFirstSideMove(Rules& r, const Move& m) {
+    Game& g = r.game;
+    const UnitTable& table = g.scratchpad;
+    if (m.kind == MoveKind::Pass) {
+        EndFirstSideMove(r);
+        return true;
+    }
+    const int unit = table.FindSide(m.code, QLatin1Char('E'));
+    if (m.side != QLatin1Char('E') || unit < 0) return false;
+    // The clicks: first on the unit, then on its target, or on the supply ship beside it.
+    QPoint from(table.PosX(unit), table.PosY(unit)), to(m.toColumn, m.toRow);
+    if (m.kind == MoveKind::Repair) {
+        const int supply = table.FindSide(SupplyShipOf(m.side), m.side);
+        if (supply < 0) return false;
+        to = QPoint(table.PosX(supply), table.PosY(supply));
+    } else if (from != QPoint(m.fromColumn, m.fromRow)) {
+        return false;
+    }
+    g.ClickColumn = from.x();
+    g.ClickRow = from.y();
+    const Selection selection = SelectUnit(g, QLatin1Char('E'), from.x(), from.y());
+    if (selection.line != unit) return false;
+    const bool repair = g.RepairReady == 1 && g.RepairCellX == to.x() && g.RepairCellY == to.y();
+    if (m.kind == MoveKind::Repair ? !repair : !IsMarkedTarget(g, QLatin1Char('E'), to.x(), to.y())) return false;
+    g.ClickColumn = to.x();
+    g.ClickRow = to.y();
+    if (m.kind == MoveKind::Repair) RepairRequest(r, QLatin1Char('E'));
+    else if (!SideStep(r, QLatin1Char('E'), to.x(), to.y())) return true;
+    EndFirstSideMove(r);
+    return true;
+}
+
+bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer, int count, QString* error) {
+    if (!StartFromRecord(record, game, settings, error)) return false;
+    LanguageTexts texts;
+    Showing nothing(false);
+    Rules rules{game, settings, texts, nothing, computer};
+    const int moves = count < 0 ? int(record.moves.size()) : qMin(count, int(record.moves.size()));
+    for (int k = 0; k < moves; ++k) {
+        const GameRecord::Played& played = record.moves[size_t(k)];
+        if (game.GameActive != 1 || game.GameOver != 0)
+            return Fail(error, QStringLiteral("Move %1 of the record comes after the end of the game.").arg(k + 1));
+        if (played.draw > 0) game.dice.Next(played.draw);
+        if (!PlayFirstSideMove(rules, played.move))
+            return Fail(error, QStringLiteral("Move %1 of the record is not allowed by the rules.").arg(k + 1));
+        if (TableChecksum(game.scratchpad) != played.checksum)
+            return Fail(error, QStringLiteral("After move %1 the table differs from the record's.").arg(k + 1));
+    }
+    return true;
+}
+
+}  // namespace kvd

@@ -1,0 +1,65 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "core/settings.h"
+#include "play/move.h"
+
+namespace kvd {
+
+class ComputerTurn;
+class Game;
+class UnitTable;
+
+// A game as a text: how it stood when it began (the settings, the map's lines, the unit table,
+// every game variable and the state of its dice) and then the first side's moves, each with a
+// checksum of the table once the computer has answered it. Applying the moves to the game as
+// it began plays the same game again: the computer's turns follow from the dice. A save is the
+// record of the game so far.
+struct GameRecord {
+    struct Played {
+        Move move;
+        QString checksum;  // the table after the move and the computer's turn
+        // A draw of the game's dice the player made to choose the move (a self-play player
+        // does), by its range; 0 for none.
+        int draw = 0;
+    };
+    Settings settings;
+    QStringList mapLines;
+    QStringList table;
+    QStringList variables;
+    QString dice;
+    std::vector<Played> moves;
+};
+
+// The record's format; a record of a higher number is refused.
+constexpr int kRecordFormat = 1;
+
+// A record of a game as it stands now, with no move yet.
+GameRecord BeginRecord(const Game& game, const Settings& settings);
+// The table's checksum as a record keeps it: eight hexadecimal digits over every line.
+QString TableChecksum(const UnitTable& table);
+
+QStringList RecordLines(const GameRecord& record, const QString& programVersion);
+// False, with a reason a player can read, for a record that is broken or from a newer version;
+// nothing of it is taken then.
+bool ReadRecord(const QStringList& lines, GameRecord& record, QString* error);
+
+// The game as the record began it: its table, map lines, variables and dice.
+bool StartFromRecord(const GameRecord& record, Game& game, Settings& settings, QString* error);
+
+// Plays one of the first side's moves as the board would: the unit selected, then stepped or
+// asked for a repair (of the supply ship where it stands), and the computer's turn after it; a
+// pass is the computer's turn alone. False for a move the rules do not allow: the unit is left
+// selected, as a click would leave it, and nothing else changes.
+bool PlayFirstSideMove(struct Rules& rules, const Move& move);
+
+// Plays a record's moves (the first `count`, or all when negative) on a game started from it,
+// with nothing shown. False at the first move the rules refuse or whose table differs from the
+// record's checksum, with the move's number in the reason.
+bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer, int count,
+            QString* error);
+
+}  // namespace kvd

@@ -1,0 +1,121 @@
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "core/game.h"
+#include "core/game_state.h"
+#include "opponent/computer_opponent.h"
+#include "play/game_record.h"
+#include "tools/selfplay/self_play.h"
+
+namespace {
+
+// A few whole games of the simulator, recorded.
+struct Records : ::testing::Test {
+    QTemporaryDir folder;
+    QStringList Record(const QString& name) {
+        QFile file(folder.path() + "/" + name);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        return QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    }
+    void SetUp() override {
+        kvd::SelfPlayOptions options;
+        options.games = 3;
+        options.seed = 11;
+        options.damage = 'Y';
+        options.recordFolder = folder.path();
+        kvd::SelfPlay play(QStringLiteral(KORVALD_PROGRAM_DIR), options);
+        kvd::SelfPlayTally tally;
+        ASSERT_TRUE(play.Run(tally));
+    }
+};
+
+}  // namespace
+
+TEST_F(Records, EveryRecordedGamePlaysAgainToTheSameTables) {
+    const kvd::RecordCheck check = kvd::CheckRecords(folder.path());
+    EXPECT_EQ(check.records, 3);
+    EXPECT_EQ(check.reproduced, 3) << check.firstFailure.toStdString();
+    // Read and written again, a record is the same text.
+    const QStringList lines = Record("game-00002.kvr");
+    kvd::GameRecord record;
+    QString error;
+    ASSERT_TRUE(kvd::ReadRecord(lines, record, &error)) << error.toStdString();
+    EXPECT_EQ(kvd::RecordLines(record, "0.1"), lines);
+    // A record cut anywhere in its moves plays as far as it goes: the save of a game under way.
+    kvd::Game game;
+    kvd::Settings settings;
+    kvd::ComputerOpponent computer;
+    ASSERT_TRUE(kvd::Replay(record, game, settings, &computer, 5, &error)) << error.toStdString();
+    EXPECT_EQ(kvd::TableChecksum(game.scratchpad), record.moves[4].checksum);
+}
+
+TEST_F(Records, ABrokenOrNewerRecordIsRefusedWithAReason) {
+    const QStringList good = Record("game-00001.kvr");
+    kvd::GameRecord record;
+    QString error;
+    auto refused = [&](QStringList lines, const char* why) {
+        error.clear();
+        EXPECT_FALSE(kvd::ReadRecord(lines, record, &error)) << why;
+        EXPECT_FALSE(error.isEmpty()) << why;
+        return error;
+    };
+    QStringList newer = good;
+    newer[0] = "Korvald game record 2";
+    EXPECT_TRUE(refused(newer, "newer").contains("newer version"));
+    refused({}, "empty");
+    refused(QStringList{"Korvald settings"} + good.mid(1), "another file");
+    refused(good.filter(QRegularExpression("^(?!\\[Dice\\])")), "no dice");
+    refused(good.filter(QRegularExpression("^(?!\\[Hash\\])")), "moves without checksums");
+    refused(good.filter(QRegularExpression("^(?!\\[Var\\]=GameMode)")), "a variable missing");
+    QStringList table = good;
+    for (QString& line : table)
+        if (line.startsWith("[Table]=E")) {
+            line.truncate(30);
+            break;
+        }
+    refused(table, "a unit line cut short");
+    QStringList move = good;
+    for (QString& line : move)
+        if (line.startsWith("[Move]=")) {
+            line = "[Move]=9999";
+            break;
+        }
+    refused(move, "a move that is no move");
+    // A record whose table after a move is not the rules' is read, but does not replay.
+    QStringList tampered = good;
+    for (QString& line : tampered)
+        if (line.startsWith("[Hash]=")) {
+            line = "[Hash]=00000000";
+            break;
+        }
+    ASSERT_TRUE(kvd::ReadRecord(tampered, record, &error));
+    kvd::Game game;
+    kvd::Settings settings;
+    kvd::ComputerOpponent computer;
+    EXPECT_FALSE(kvd::Replay(record, game, settings, &computer, -1, &error));
+    EXPECT_TRUE(error.contains("move 1")) << error.toStdString();
+}
+
+TEST(GameVariables, EveryVariableGoesOutAndComesBackAndNothingElseIsTaken) {
+    kvd::Game game;
+    game.TurnCount = 77, game.HomePosition = 'B', game.EnemyName = "Prinz Eugen", game.CampaignRegion = 5;
+    kvd::Game copy;
+    QString error;
+    ASSERT_TRUE(kvd::SetGameVariables(copy, kvd::GameVariables(game), &error)) << error.toStdString();
+    EXPECT_EQ(kvd::GameVariables(copy), kvd::GameVariables(game));
+    for (const char* text : {"TurnCount=-1", "HomePosition=X", "CampaignRegion=9", "Nonsense=1", "GameMode"}) {
+        const QString bad = QString::fromLatin1(text);
+        QStringList lines = kvd::GameVariables(game);
+        const QString name = bad.section('=', 0, 0);
+        bool replaced = false;
+        for (QString& line : lines)
+            if (line.startsWith(name + "=")) line = bad, replaced = true;
+        if (!replaced) lines << bad;
+        kvd::Game untouched;
+        EXPECT_FALSE(kvd::SetGameVariables(untouched, lines, &error)) << bad.toStdString();
+        EXPECT_EQ(untouched.TurnCount, 0) << "nothing is set from a refused list";
+    }
+}
