@@ -14,6 +14,7 @@
 #include "net/mp_form.h"
 #include "opponent/computer_opponent.h"
 #include "platform/platform.h"
+#include "play/game_journal.h"
 #include "board/player_turn.h"
 
 namespace kvd {
@@ -21,7 +22,7 @@ namespace kvd {
 Program::Program(Platform& platform) : context_(platform) {
     intro_ = std::make_unique<TIntroForm>(context_, game_);
     board_ = std::make_unique<TMainForm>(context_, game_, pictures_);
-    display_ = std::make_unique<BoardDisplay>(*board_, pictures_, context_);
+    display_ = std::make_unique<BoardDisplay>(*board_, game_, pictures_, context_);
     setup_ = std::make_unique<GameSetup>(game_, context_, *display_);
     opponent_ = std::make_unique<ComputerOpponent>();
     winner_ = std::make_unique<TWinnerForm>(context_, game_, *setup_);
@@ -33,6 +34,9 @@ Program::Program(Platform& platform) : context_(platform) {
     campaign_ = std::make_unique<TCampForm>(context_, game_, *setup_);
     multiPlayer_ = std::make_unique<TMPForm>(context_, game_, *display_, *setup_);
     playerTurn_ = std::make_unique<PlayerTurn>(game_, context_, pictures_, *board_, *display_);
+    journal_ = std::make_unique<GameJournal>(*platform.files, QStringLiteral(KORVALD_VERSION));
+    display_->journal = journal_.get();
+    playerTurn_->journal = journal_.get();
     Wire();
     intro_->FormCreate();
 }
@@ -80,9 +84,46 @@ void Program::BackToMenu() {
 
 void Program::HideMenu() { intro_->hide(); }
 
-void Program::StartGame() { setup_->GameInit(); }
+void Program::StartGame() {
+    if (!ResumeUnfinished()) setup_->GameInit();
+}
+
+bool Program::ResumeUnfinished() {
+    Platform& p = context_.platform;
+    GameRecord record;
+    QString error;
+    switch (journal_->Load(record, &error)) {
+        case GameJournal::Saved::None: return false;
+        case GameJournal::Saved::Damaged: break;
+        case GameJournal::Saved::Readable: {
+            const QString question = QStringLiteral("  ") + context_.texts.Text(153) + QStringLiteral("   ");
+            if (p.boxes->Show(BoxKind::Confirmation, question, BoxButtons::YesNo) != BoxAnswer::Yes) {
+                journal_->Discard();
+                return false;
+            }
+            // The battle is played again, unseen, up to its last move.
+            Game resumed;
+            Settings settings;
+            if (!Replay(record, resumed, settings, opponent_.get(), -1, &error)) break;
+            RuleGuard::Scope running(context_.guard);
+            context_.guard.EnterGame();
+            game_ = resumed;
+            context_.settings = settings;
+            if (!display_->ShowResumedGame(&error)) {
+                game_.GameActive = 0;
+                break;
+            }
+            journal_->Continue(record);
+            return true;
+        }
+    }
+    p.boxes->Show(BoxKind::Error, QStringLiteral("   ") + context_.texts.Text(154) + error + QStringLiteral("   "), BoxButtons::Ok);
+    journal_->Discard();
+    return false;
+}
 void Program::ShowMultiPlayer() { multiPlayer_->ShowFullScreen(); }
 void Program::ShowCampaign() {
+    if (ResumeUnfinished()) return;
     const Screen& screen = *context_.platform.screen;
     campaign_->setGeometry(0, 0, screen.Width(), screen.Height());
     campaign_->showFullScreen();

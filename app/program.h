@@ -11,6 +11,7 @@
 namespace kvd {
 
 class BoardDisplay;
+class GameJournal;
 class GameSetup;
 class PlayerTurn;
 class TIntroForm;
@@ -69,6 +70,9 @@ public:
 
 private:
     void Wire();
+    // Start Game and Campaign first offer the battle the program left unfinished: true when it
+    // was resumed. A damaged save is reported and discarded.
+    bool ResumeUnfinished();
 
     Context context_;
     Game game_;
@@ -87,6 +91,7 @@ private:
     std::unique_ptr<TCampForm> campaign_;
     std::unique_ptr<GameSetup> setup_;
     std::unique_ptr<PlayerTurn> playerTurn_;
+    std::unique_ptr<GameJournal> journal_;
 };
 
 }  // namespace kvd

@@ -56,7 +56,7 @@ struct BenchBoard {
         context->settings.ReconPlanes = '2';
         game = std::make_unique<kvd::Game>();
         board = std::make_unique<kvd::TMainForm>(*context, *game, pictures);
-        display = std::make_unique<kvd::BoardDisplay>(*board, pictures, *context);
+        display = std::make_unique<kvd::BoardDisplay>(*board, *game, pictures, *context);
         rules = std::make_unique<kvd::PlayerTurn>(*game, *context, pictures, *board, *display);
         board->rules.Wire(*rules);
         board->flow.Wire(flow);

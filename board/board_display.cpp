@@ -5,6 +5,9 @@
 #include "board/board_geometry.h"
 #include "board/game_pictures.h"
 #include "board/main_form.h"
+#include "board/repair_view.h"
+#include "core/game.h"
+#include "play/game_journal.h"
 #include "core/context.h"
 #include "core/map_file.h"
 #include "platform/jpeg.h"
@@ -29,8 +32,9 @@ QImage WithCellGrid(const QImage& picture) {
 }
 }  // namespace
 
-BoardDisplay::BoardDisplay(TMainForm& board, GamePictures& pictures, Context& context)
+BoardDisplay::BoardDisplay(TMainForm& board, Game& game, GamePictures& pictures, Context& context)
     : board_(board),
+      game_(game),
       pictures_(pictures),
       context_(context),
       paint_(board, pictures, context),
@@ -80,7 +84,25 @@ void BoardDisplay::FinishPictures() {
 
 void BoardDisplay::DropPictures() { pictures_.Clear(); }
 
-void BoardDisplay::ShowBoard() { board_.ShowBoard(); }
+void BoardDisplay::ShowBoard() {
+    board_.ShowBoard();
+    if (journal && game_.NetGame == 0) journal->Begin(game_, context_.settings);
+}
+
+bool BoardDisplay::ShowResumedGame(QString* error) {
+    PrepareGamePictures(game_.GameMode, false);
+    QString shown, reason;
+    if (!LoadMapPicture(context_.settings.MapName, game_.MemoPad, &shown, &reason)) {
+        *error = shown + QStringLiteral(": ") + reason;
+        return false;
+    }
+    const Resources& resources = *context_.platform.resources;
+    if (game_.ETransfered == 1) CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, true, true);
+    if (game_.DTransfered == 1) CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, false, true);
+    FinishPictures();
+    board_.ShowBoard();
+    return true;
+}
 
 void BoardDisplay::HideBoard() { board_.hide(); }
 

@@ -9,6 +9,8 @@
 
 namespace kvd {
 
+class Game;
+class GameJournal;
 class TMainForm;
 struct Context;
 struct GamePictures;
@@ -17,7 +19,12 @@ struct GamePictures;
 // shown, what the rules noted played on it, report lines, sounds and the pointer.
 class BoardDisplay : public SetupDisplay, public TurnDisplay {
 public:
-    BoardDisplay(TMainForm& board, GamePictures& pictures, Context& context);
+    BoardDisplay(TMainForm& board, Game& game, GamePictures& pictures, Context& context);
+
+    // A game read back from its save: its pictures as the game had made them (a carrier with the
+    // flag shows as the flagship), and the board shown. False, with the reason, when the map's
+    // picture cannot be shown.
+    bool ShowResumedGame(QString* error);
 
     void PrepareGamePictures(int gameMode, bool keepMap) override;
     bool LoadMapPicture(const QString& mapName, const MapLines& map, QString* shown, QString* reason) override;
@@ -34,6 +41,8 @@ public:
     bool Shown() const override;
 
     BoardPainter& Painter() { return paint_; }
+    // Where a single game shown after its set-up is kept (none in a test that needs none).
+    GameJournal* journal = nullptr;
 
     // What a shown end of a game and a game's last step in a network game call on.
     UpwardCall<EndOfGame> endOfGame{"the board to the end-of-game window"};
@@ -41,6 +50,7 @@ public:
 
 private:
     TMainForm& board_;
+    Game& game_;
     GamePictures& pictures_;
     Context& context_;
     BoardPainter paint_;

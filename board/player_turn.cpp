@@ -7,6 +7,7 @@
 #include "board/game_pictures.h"
 #include "board/main_form.h"
 #include "platform/platform.h"
+#include "play/game_journal.h"
 #include "play/radar.h"
 #include "board/radar_view.h"
 #include "play/selection.h"
@@ -108,10 +109,14 @@ void PlayerTurn::SelectUnit() {
 
 void PlayerTurn::MoveSelectedUnit(int column, int row) {
     const QChar side = Side();
+    const bool first = side == QLatin1Char('E');
+    const Move move{side, first ? game_.PlayerCode : game_.EnemyCode, first ? game_.PlayerX : game_.EnemyX,
+                    first ? game_.PlayerY : game_.EnemyY, column, row, MoveKind::Step};
     bool goesOn = false;
     if (!DecideAndShow([&](Rules& rules) {
             goesOn = SideStep(rules, side, column, row);
             if (goesOn && game_.NetRole == 0) EndFirstSideMove(rules);
+            if (game_.NetRole == 0 && journal) journal->Played(move, game_);
         }))
         return;
     if (!goesOn) return;
@@ -126,7 +131,9 @@ void PlayerTurn::RepairClick() {
     // In a network game the turn goes on after a repair; against the computer it ends.
     if (!DecideAndShow([&](Rules& rules) {
             RepairRequest(rules, side);
-            if (!network) EndFirstSideMove(rules);
+            if (network) return;
+            EndFirstSideMove(rules);
+            if (journal) journal->Played(Move{side, target, 0, 0, 0, 0, MoveKind::Repair}, game_);
         }))
         return;
     if (network) this->network->SendRepair(SupplyShipOf(side), target);

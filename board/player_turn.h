@@ -12,6 +12,7 @@
 namespace kvd {
 
 class BoardDisplay;
+class GameJournal;
 class Game;
 class TMainForm;
 struct Context;
@@ -50,6 +51,8 @@ public:
     UpwardCall<EndOfGame> endOfGame{"the player's turn to the end-of-game window"};
     UpwardCall<NetworkBoard> network{"the player's turn to the multi-player window"};
     UpwardCall<ProgramFlow> flow{"the player's turn to the program"};
+    // Where the moves of a single game are kept, when they are.
+    GameJournal* journal = nullptr;
 
 private:
     QChar Side() const;

@@ -295,9 +295,15 @@ MESSAGES = [
     (152, "network game, status line when a line without end grows too long: 152 + <time>",
      "A line far too long came in - the connection is closed. ",
      "Eine viel zu lange Zeile kam an - die Verbindung wird getrennt. "),
+    (153, "question box at Start Game or Campaign when a battle was left unfinished",
+     "A battle was left unfinished when the game last ended. Resume it?",
+     "Beim letzten Mal blieb eine Schlacht unbeendet. Soll sie fortgesetzt werden?"),
+    (154, "error box when the saved battle cannot be read: 154 + <reason>",
+     "The unfinished battle cannot be resumed and is discarded: ",
+     "Die unbeendete Schlacht kann nicht fortgesetzt werden und wird verworfen: "),
 ]
 
-LAST = 152
+LAST = 154
 
 
 def lines_for(column):

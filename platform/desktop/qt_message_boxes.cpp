@@ -18,6 +18,8 @@ BoxAnswer QtMessageBoxes::Show(BoxKind kind, const QString& text, BoxButtons but
     const auto standard = buttons == BoxButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
                                                        : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(icon, QStringLiteral("Korvald"), shown, standard, QApplication::activeWindow());
+    // Enter answers Yes.
+    if (buttons == BoxButtons::YesNo) box.setDefaultButton(QMessageBox::Yes);
     // The game's windows may hide the cursor; a message box always needs one.
     box.setCursor(Qt::ArrowCursor);
     const int result = box.exec();

@@ -73,7 +73,7 @@ struct BoardFixture : ::testing::Test {
         board = std::make_unique<TMainForm>(context, game, pictures);
         board->flow.Wire(flow);
         board->rules.Wire(rules);
-        display = std::make_unique<BoardDisplay>(*board, pictures, context);
+        display = std::make_unique<BoardDisplay>(*board, game, pictures, context);
         setup = std::make_unique<GameSetup>(game, context, *display);
         setup->flow.Wire(flow);
     }

@@ -1,0 +1,49 @@
+#include "play/game_journal.h"
+
+#include "core/game.h"
+#include "platform/files.h"
+
+namespace kvd {
+
+GameJournal::GameJournal(Files& files, QString programVersion) : files_(files), version_(std::move(programVersion)) {}
+
+void GameJournal::Begin(const Game& game, const Settings& settings) {
+    record_ = BeginRecord(game, settings);
+    Save();
+}
+
+void GameJournal::Continue(const GameRecord& record) {
+    record_ = record;
+    Save();
+}
+
+void GameJournal::Played(const Move& move, const Game& game) {
+    if (!record_) return;
+    record_->moves.push_back({move, TableChecksum(game.scratchpad)});
+    if (game.GameActive == 0 || game.GameOver == 1) {
+        // The battle is decided: nothing is left to resume.
+        record_.reset();
+        Discard();
+        return;
+    }
+    Save();
+}
+
+void GameJournal::Save() {
+    // A save that cannot be written (a full disk) leaves the last one in place; the game goes on.
+    files_.SaveLines(kSaveFile, RecordLines(*record_, version_));
+}
+
+GameJournal::Saved GameJournal::Load(GameRecord& record, QString* error) const {
+    if (!files_.Exists(kSaveFile)) return Saved::None;
+    QStringList lines;
+    if (!files_.LoadLines(kSaveFile, lines)) {
+        if (error) *error = QStringLiteral("the file cannot be read.");
+        return Saved::Damaged;
+    }
+    return ReadRecord(lines, record, error) ? Saved::Readable : Saved::Damaged;
+}
+
+void GameJournal::Discard() { files_.Delete(kSaveFile); }
+
+}  // namespace kvd

@@ -1,0 +1,47 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+#include "play/game_record.h"
+
+namespace kvd {
+
+class Files;
+class Game;
+
+// The running single game or campaign stage kept as its record, and saved after every move in
+// the folder the game writes to, written whole and then put in place of the last save. However
+// the program ends during a battle, the save holds it up to the last move; a battle that ends
+// takes its save with it. Network games are not kept.
+class GameJournal {
+public:
+    GameJournal(Files& files, QString programVersion);
+
+    static inline const QString kSaveFile = QStringLiteral("battle.kvr");
+
+    // A game has just been set up: its record starts, and is saved.
+    void Begin(const Game& game, const Settings& settings);
+    // A resumed game goes on with the record it was read from.
+    void Continue(const GameRecord& record);
+    // The first side has moved and the computer has answered; once the game is over the save
+    // is gone.
+    void Played(const Move& move, const Game& game);
+    // No game is kept any more (the battle was left for good or its save refused).
+    void Stop() { record_.reset(); }
+    bool Keeping() const { return record_.has_value(); }
+    const GameRecord* Record() const { return record_ ? &*record_ : nullptr; }
+
+    // The save of an unfinished battle.
+    enum class Saved { None, Readable, Damaged };
+    Saved Load(GameRecord& record, QString* error) const;
+    void Discard();
+
+private:
+    void Save();
+
+    Files& files_;
+    QString version_;
+    std::optional<GameRecord> record_;
+};
+
+}  // namespace kvd
