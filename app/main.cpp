@@ -20,6 +20,9 @@ int main(int argc, char** argv) {
     kvd::Program program(platform);
     if (program.Ended()) return 1;
     program.OnEnd = [&program] { QCoreApplication::exit(program.ExitStatus()); };
-    program.Start();
+    // korvald --replay FILE shows a game record before anything else.
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype replay = arguments.indexOf(QStringLiteral("--replay"));
+    if (replay < 0 || replay + 1 >= arguments.size() || !program.StartReplay(arguments[replay + 1])) program.Start();
     return app.exec();
 }

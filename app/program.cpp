@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include <QFile>
+
 #include "app/form1.h"
 #include "campaign/camp_form.h"
 #include "campaign/winner_form.h"
@@ -14,6 +16,8 @@
 #include "net/mp_form.h"
 #include "opponent/computer_opponent.h"
 #include "platform/platform.h"
+#include "board/replayer.h"
+#include "core/settings.h"
 #include "play/game_journal.h"
 #include "board/player_turn.h"
 
@@ -36,6 +40,14 @@ Program::Program(Platform& platform) : context_(platform) {
     playerTurn_ = std::make_unique<PlayerTurn>(game_, context_, pictures_, *board_, *display_);
     journal_ = std::make_unique<GameJournal>(*platform.files, QStringLiteral(KORVALD_VERSION));
     display_->journal = journal_.get();
+    replayer_ = std::make_unique<Replayer>(*board_, game_, context_, pictures_, *display_, *opponent_);
+    replayer_->onClosed = [this] {
+        // The stored settings again, as after a game; back to the menu.
+        LoadSettings(*context_.platform.files, context_.settingsLines, context_.settings);
+        game_.GameActive = 0;
+        board_->hide();
+        BackToMenu();
+    };
     playerTurn_->journal = journal_.get();
     Wire();
     intro_->FormCreate();
@@ -131,6 +143,33 @@ void Program::ShowCampaign() {
 void Program::ShowMapMaker() { mapEditor_->ShowCentred(); }
 void Program::ShowOptions() { options_->show(); }
 void Program::ShowAbout() { about_->ShowCentred(); }
+
+bool Program::OpenReplay(const GameRecord& record) {
+    QString error;
+    if (replayer_->Open(record, &error)) {
+        winner_->hide();
+        return true;
+    }
+    context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + context_.texts.Text(163) + error + QStringLiteral("   "),
+                                  BoxButtons::Ok);
+    return false;
+}
+
+bool Program::StartReplay(const QString& path) {
+    QFile file(path);
+    GameRecord record;
+    QString error = QStringLiteral("the file cannot be read.");
+    if (file.open(QIODevice::ReadOnly) && ReadRecord(DecodeLines(file.readAll()), record, &error)) return OpenReplay(record);
+    context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + context_.texts.Text(163) + error + QStringLiteral("   "),
+                                  BoxButtons::Ok);
+    return false;
+}
+
+bool Program::ReplayAvailable() const { return journal_->LastRecord() != nullptr; }
+
+void Program::WatchReplay() {
+    if (const GameRecord* last = journal_->LastRecord()) OpenReplay(*last);
+}
 
 void Program::Start() {
     const Screen& screen = *context_.platform.screen;

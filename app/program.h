@@ -12,6 +12,8 @@ namespace kvd {
 
 class BoardDisplay;
 class GameJournal;
+class Replayer;
+struct GameRecord;
 class GameSetup;
 class PlayerTurn;
 class TIntroForm;
@@ -37,6 +39,12 @@ public:
 
     // Shows the start-up window; its checks have run when the program was created.
     void Start();
+    // Shows a game record from a file on the board (korvald --replay FILE). False, after saying
+    // why in a box, when it cannot be shown; the program then starts as usual.
+    bool StartReplay(const QString& path);
+    // The battle that has just ended, shown again from its start (the end-of-game window).
+    void WatchReplay() override;
+    bool ReplayAvailable() const override;
     // True once the program has asked to end (a failed start, Quit, Esc).
     bool Ended() const { return ended_; }
     // What the process returns: 1 after a failed start-up check, else 0.
@@ -67,12 +75,14 @@ public:
     TMapForm& MapEditor() { return *mapEditor_; }
     TCampForm& CampaignMenu() { return *campaign_; }
     TWinnerForm& Winner() { return *winner_; }
+    Replayer& Replays() { return *replayer_; }
 
 private:
     void Wire();
     // Start Game and Campaign first offer the battle the program left unfinished: true when it
     // was resumed. A damaged save is reported and discarded.
     bool ResumeUnfinished();
+    bool OpenReplay(const GameRecord& record);
 
     Context context_;
     Game game_;
@@ -92,6 +102,7 @@ private:
     std::unique_ptr<GameSetup> setup_;
     std::unique_ptr<PlayerTurn> playerTurn_;
     std::unique_ptr<GameJournal> journal_;
+    std::unique_ptr<Replayer> replayer_;
 };
 
 }  // namespace kvd

@@ -98,11 +98,13 @@ void BoardPainter::RedrawBoard() {
     Changed(board_.Geometry().BoardArea());
 }
 
-void BoardPainter::Play(const QString& name, bool wait) { PlaySound(context_.platform, context_.settings, name, wait); }
+void BoardPainter::Play(const QString& name, bool wait) {
+    PlaySound(context_.platform, context_.settings, name, wait && speed_ == 1);
+}
 
-void BoardPainter::PlayAlways(const QString& name, bool wait) { context_.platform.sound->Play(name, wait); }
+void BoardPainter::PlayAlways(const QString& name, bool wait) { context_.platform.sound->Play(name, wait && speed_ == 1); }
 
-bool BoardPainter::Delay(int ms) { return context_.guard.Delay(ms); }
+bool BoardPainter::Delay(int ms) { return context_.guard.Delay(ms / speed_); }
 
 const Picture* FightPicture(const GamePictures& pictures, bool secondSet, int code) {
     if (code == 3 || code == 32) return nullptr;

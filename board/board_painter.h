@@ -48,6 +48,9 @@ public:
     void PlayAlways(const QString& name, bool wait);
     // The game's wait: false when the rule must stop (the game was left, the program ends).
     bool Delay(int ms);
+    // A replay may show moves faster: waits are shortened by the factor, sounds do not hold
+    // the showing up.
+    void SetSpeed(int factor) { speed_ = qMax(1, factor); }
 
     TMainForm& Board() { return board_; }
     bool Seen() const;
@@ -59,6 +62,7 @@ private:
     TMainForm& board_;
     GamePictures& pictures_;
     Context& context_;
+    int speed_ = 1;
 };
 
 // The picture of a unit code from a picture set as a fight or a step draws it: submarine

@@ -56,6 +56,13 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
         if (table.Side(i) != QLatin1Char('D')) continue;
         const int code = table.Code(i);
         const UnitKind kind = KindOfCode(code);
+        if (showBothFleets) {
+            // A replay shows the opposing fleet whole, its submarines and minefields too.
+            const Picture* picture = kind == UnitKind::Minefield ? p.FirstSet.Find(kind) : SpriteForCode(p.SecondSet, code);
+            if (!picture && kind == UnitKind::Submarine) picture = p.SecondSet.Find(kind);
+            if (picture) picture->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));
+            continue;
+        }
         // Opposing submarines and minefields are never shown.
         if (kind == UnitKind::None || kind == UnitKind::Submarine || kind == UnitKind::Minefield) continue;
         const QRect cell = geometry_.Cell(table.PosX(i), table.PosY(i));

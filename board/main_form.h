@@ -49,6 +49,9 @@ public:
     // Composes the board of a new game and shows it full screen with the arrow cursor.
     void ShowBoard();
 
+    // A replay may show both fleets whole instead of what the first side's player saw.
+    bool showBothFleets = false;
+
     UpwardCall<BoardRules> rules{"the board to the turn rules"};
     UpwardCall<ProgramFlow> flow{"the board to the program"};
 

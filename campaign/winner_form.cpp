@@ -109,7 +109,8 @@ void TWinnerForm::BuildLayout() {
     Label5 = label(20, 516, 345, 34, 28);
     Label8 = label(365, 516, 345, 34, 28);
     Label8->setObjectName(QStringLiteral("Label8"));
-    for (QLabel* command : {Label5, Label8}) {
+    Label9 = label(365, 516, 345, 34, 28);
+    for (QLabel* command : {Label5, Label8, Label9}) {
         command->setAlignment(Qt::AlignCenter);
         command->setCursor(Qt::PointingHandCursor);
         command->installEventFilter(this);
@@ -157,8 +158,12 @@ void TWinnerForm::FormShow() {
 
     const bool campaignLosses = g.GameMode == 3;
     const bool goingOn = g.GameMode == 1 || g.GameMode == 2;
-    // One command alone stands in the middle; two share the row.
-    Label5->setGeometry(20, 516, goingOn ? 345 : 690, 34);
+    // One command alone stands in the middle; two share the row. A single game or a campaign's
+    // last battle may be watched again.
+    const bool replay = !goingOn && !network && flow->ReplayAvailable();
+    Label5->setGeometry(20, 516, goingOn || replay ? 345 : 690, 34);
+    Label9->setText(texts.Text(162));
+    Label9->setVisible(replay);
     switch (g.GameMode) {
         case 1:
         case 2:
@@ -245,11 +250,18 @@ void TWinnerForm::Label8Click() {
     flow->BackToMenu();
 }
 
+void TWinnerForm::Label9Click() {
+    Closedown();
+    LeaveWindow();
+    flow->WatchReplay();
+}
+
 void TWinnerForm::Hover(int command) {
     if (command != 0 && command != hovered_) PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), true);
     hovered_ = command;
     Label5->setStyleSheet(TextColourSheet(command == 5 ? MenuHoverColour() : MenuTextColour()));
     Label8->setStyleSheet(TextColourSheet(command == 8 ? MenuHoverColour() : MenuTextColour()));
+    Label9->setStyleSheet(TextColourSheet(command == 9 ? MenuHoverColour() : MenuTextColour()));
 }
 
 void TWinnerForm::mouseMoveEvent(QMouseEvent* event) {
@@ -262,14 +274,17 @@ bool TWinnerForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         if (go) Label5Click();
         if (watched == Label8) Label8Click();
+        if (watched == Label9) Label9Click();
     }
     if (event->type() == QEvent::Enter) {
         if (watched == Label5) Hover(5);
         if (watched == Label8) Hover(8);
+        if (watched == Label9) Hover(9);
     }
     if (event->type() == QEvent::MouseMove && watched == Panel1) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (!Label5->geometry().contains(at) && !Label8->geometry().contains(at)) Hover(0);
+        if (!Label5->geometry().contains(at) && !Label8->geometry().contains(at) && !Label9->geometry().contains(at))
+            Hover(0);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -31,6 +31,8 @@ class TWinnerForm : public QWidget, public EndOfGame {
     void Label5Click();
     // Abandons the campaign.
     void Label8Click();
+    // The battle just ended, shown again from its start.
+    void Label9Click();
     // The mouse over a command (0 none, 5 or 8).
     void Hover(int command);
 
@@ -43,7 +45,7 @@ class TWinnerForm : public QWidget, public EndOfGame {
            *TotalLabel1 = nullptr, *TotalL1 = nullptr;
     QLabel *Label3 = nullptr, *AlliedTotal = nullptr, *Label4 = nullptr, *AlliedLostNo = nullptr,
            *TotalLabel2 = nullptr, *TotalL2 = nullptr;
-    QLabel *Label5 = nullptr, *Label8 = nullptr;
+    QLabel *Label5 = nullptr, *Label8 = nullptr, *Label9 = nullptr;
 
     UpwardCall<ProgramFlow> flow{"the end-of-game window to the program"};
     UpwardCall<NetworkBoard> network{"the end-of-game window to the multi-player window"};

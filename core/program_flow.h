@@ -11,6 +11,9 @@ public:
     virtual void EndProgram() = 0;
     // Takes the main menu off the screen (the board's hiding key).
     virtual void HideMenu() = 0;
+    // The battle that has just ended, shown again from its start; nothing where none is kept.
+    virtual void WatchReplay() {}
+    virtual bool ReplayAvailable() const { return false; }
 };
 
 }  // namespace kvd

@@ -21,7 +21,8 @@ void GameJournal::Played(const Move& move, const Game& game) {
     if (!record_) return;
     record_->moves.push_back({move, TableChecksum(game.scratchpad)});
     if (game.GameActive == 0 || game.GameOver == 1) {
-        // The battle is decided: nothing is left to resume.
+        // The battle is decided: nothing is left to resume, and it can be watched again.
+        last_ = std::move(record_);
         record_.reset();
         Discard();
         return;

@@ -30,6 +30,8 @@ public:
     void Stop() { record_.reset(); }
     bool Keeping() const { return record_.has_value(); }
     const GameRecord* Record() const { return record_ ? &*record_ : nullptr; }
+    // The record of the last battle that was decided, for its replay.
+    const GameRecord* LastRecord() const { return last_ ? &*last_ : nullptr; }
 
     // The save of an unfinished battle.
     enum class Saved { None, Readable, Damaged };
@@ -42,6 +44,7 @@ private:
     Files& files_;
     QString version_;
     std::optional<GameRecord> record_;
+    std::optional<GameRecord> last_;
 };
 
 }  // namespace kvd

@@ -301,9 +301,22 @@ MESSAGES = [
     (154, "error box when the saved battle cannot be read: 154 + <reason>",
      "The unfinished battle cannot be resumed and is discarded: ",
      "Die unbeendete Schlacht kann nicht fortgesetzt werden und wird verworfen: "),
+    (155, "replay button: one move back", "Back", "Zurück"),
+    (156, "replay button: the moves play one after another", "Play", "Abspielen"),
+    (157, "replay button: the moves stop", "Pause", "Anhalten"),
+    (158, "replay button: one move forward", "Forward", "Weiter"),
+    (159, "replay switch: the board as the first side saw it", "First side's view",
+     "Sicht der ersten Seite"),
+    (160, "replay label: 160 + <number of the move shown> + 161 + <number of moves>", "Move ",
+     "Zug "),
+    (161, "replay label, see 160", " of ", " von "),
+    (162, "end-of-game command: the battle just ended shown again from its start",
+     "Watch the replay", "Wiederholung ansehen"),
+    (163, "error box when a replay cannot be shown: 163 + <reason>",
+     "The replay cannot be shown: ", "Die Wiederholung kann nicht gezeigt werden: "),
 ]
 
-LAST = 154
+LAST = 163
 
 
 def lines_for(column):

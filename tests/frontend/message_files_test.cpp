@@ -21,16 +21,17 @@
 namespace kvd {
 namespace {
 
-constexpr int kLastNumber = 154;
+constexpr int kLastNumber = 163;
 
 const char* const kLanguageFiles[] = {"english.mes", "deutsch.mes"};
 
-// The numbers the game looks up. The others between 1 and 154 are spare, but still have a line.
+// The numbers the game looks up. The others between 1 and 163 are spare, but still have a line.
 const std::vector<int> kUsedNumbers = [] {
     std::vector<int> used = {1,  2,  3,  4,  5,  6,  8,  9,  10, 11, 12, 13, 14, 15, 16, 18, 19,
                              20, 21, 22, 23, 32, 33, 63, 64, 72, 73, 74, 75, 76, 77, 78, 79, 80,
                              81, 82, 111, 112, 113, 116, 117, 118, 119, 140, 141, 142, 143, 145,
-                             146, 147, 148, 149, 150, 151, 152, 153, 154};
+                             146, 147, 148, 149, 150, 151, 152, 153, 154, 155, 156, 157, 158,
+                             159, 160, 161, 162, 163};
     for (int n = 34; n <= 57; ++n) used.push_back(n);   // reports, unit panel, end of game
     for (int n = 59; n <= 62; ++n) used.push_back(n);   // score labels
     for (int n = 65; n <= 71; ++n) if (n != 67) used.push_back(n);
@@ -47,14 +48,14 @@ const std::vector<int> kStandAlone = [] {
                               19, 20, 21, 22, 33, 47, 48, 49, 50, 52, 53, 54, 55, 56, 57, 59,
                               60, 61, 62, 63, 64, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78,
                               79, 80, 81, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 116, 117,
-                              118, 119, 140, 141, 142, 153};
+                              118, 119, 140, 141, 142, 153, 155, 156, 157, 158, 159, 162};
     for (int n = 83; n <= 103; ++n) plain.push_back(n);
     for (int n = 120; n <= 139; ++n) plain.push_back(n);
     return plain;
 }();
 
 // Texts that open a line and are followed directly by a name, a number or the time.
-const std::vector<int> kOpeners = {23, 34, 35, 42, 45, 51, 65, 66, 82, 143, 145, 146, 147, 148, 149, 150, 151, 152, 154};
+const std::vector<int> kOpeners = {23, 34, 35, 42, 45, 51, 65, 66, 82, 143, 145, 146, 147, 148, 149, 150, 151, 152, 154, 160, 163};
 
 // Entries of one list or one menu must differ from each other.
 const std::vector<std::vector<int>> kChoiceGroups = {

@@ -1,0 +1,167 @@
+#include "board/replayer.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "board/board_display.h"
+#include "board/main_form.h"
+#include "board/show_player.h"
+#include "core/context.h"
+#include "core/game.h"
+#include "platform/platform.h"
+#include "play/rules.h"
+#include "play/showing.h"
+
+namespace kvd {
+
+Replayer::Replayer(TMainForm& board, Game& game, Context& context, GamePictures& pictures, BoardDisplay& display,
+                   ComputerTurn& computer)
+    : board_(board), game_(game), context_(context), pictures_(pictures), display_(display), computer_(computer) {
+    // The next move while playing: a short breath after the last one has been shown.
+    timer_.setInterval(400);
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        Forward();
+        if (shown_ < Moves() && Open()) timer_.start();
+        else Caption();
+    });
+    BuildBar();
+    board_.installEventFilter(this);
+}
+
+Replayer::~Replayer() { board_.removeEventFilter(this); }
+
+void Replayer::BuildBar() {
+    bar_ = new QWidget(&board_);
+    bar_->setObjectName(QStringLiteral("ReplayBar"));
+    bar_->setAttribute(Qt::WA_StyledBackground, true);
+    bar_->setStyleSheet(QStringLiteral("#ReplayBar { background: rgba(0, 0, 0, 170); border: 1px solid #c8b48c; }"
+                                       "QPushButton, QComboBox, QCheckBox, QLabel { color: #f0e6d2; font-size: 13px; }"
+                                       "QPushButton { background: #27323c; border: 1px solid #8c7b5a; padding: 3px 10px; }"
+                                       "QPushButton:hover { background: #3a4a58; }"));
+    auto* row = new QHBoxLayout(bar_);
+    row->setContentsMargins(8, 4, 8, 4);
+    back_ = new QPushButton(bar_);
+    play_ = new QPushButton(bar_);
+    forward_ = new QPushButton(bar_);
+    speed_ = new QComboBox(bar_);
+    for (int factor : {1, 2, 4, 8}) speed_->addItem(QStringLiteral("%1 x").arg(factor), factor);
+    firstSideView_ = new QCheckBox(bar_);
+    move_ = new QLabel(bar_);
+    move_->setMinimumWidth(110);
+    for (QWidget* w : std::initializer_list<QWidget*>{back_, play_, forward_, speed_, firstSideView_, move_}) {
+        w->setFocusPolicy(Qt::NoFocus);
+        w->setCursor(Qt::ArrowCursor);
+        row->addWidget(w);
+    }
+    connect(back_, &QPushButton::clicked, this, [this] { Back(); });
+    connect(play_, &QPushButton::clicked, this, [this] { PlayOrPause(); });
+    connect(forward_, &QPushButton::clicked, this, [this] { Forward(); });
+    connect(speed_, &QComboBox::currentIndexChanged, this, [this](int) { SetSpeed(speed_->currentData().toInt()); });
+    connect(firstSideView_, &QCheckBox::toggled, this, [this](bool on) { SetFirstSideView(on); });
+    bar_->hide();
+}
+
+bool Replayer::Open(const GameRecord& record, QString* error) {
+    record_ = record;
+    running_.emplace(context_.guard);
+    context_.guard.EnterGame();
+    board_.showBothFleets = true;
+    if (!ShowAt(0, error)) {
+        Close();
+        return false;
+    }
+    const QRect band = board_.Geometry().BottomBand();
+    bar_->adjustSize();
+    bar_->move(band.left() + 12, band.top() + 12);
+    bar_->show();
+    bar_->raise();
+    Caption();
+    return true;
+}
+
+void Replayer::Close() {
+    if (!running_) return;
+    timer_.stop();
+    bar_->hide();
+    board_.showBothFleets = false;
+    display_.Painter().SetSpeed(1);
+    running_.reset();
+    if (onClosed) onClosed();
+}
+
+bool Replayer::ShowAt(int move, QString* error) {
+    // The battle played again unseen up to the move, then the board as it stood.
+    if (!Replay(record_, game_, context_.settings, &computer_, move, error)) return false;
+    if (!display_.ShowResumedGame(error)) return false;
+    shown_ = move;
+    return true;
+}
+
+void Replayer::Forward() {
+    if (busy_ || !Open() || shown_ >= Moves()) return;
+    busy_ = true;
+    const GameRecord::Played& played = record_.moves[size_t(shown_)];
+    Showing show;
+    Rules rules{game_, context_.settings, context_.texts, show, &computer_};
+    if (played.draw > 0) game_.dice.Next(played.draw);
+    PlayFirstSideMove(rules, played.move);
+    ++shown_;
+    Caption();
+    // The game's end is shown on the board, not by the end-of-game window, and the pointer stays.
+    std::vector<ShowStep> steps;
+    for (const ShowStep& step : show.Steps())
+        if (step.kind != ShowStep::HideBoard && step.kind != ShowStep::EndOfGame && step.kind != ShowStep::SendLastMove &&
+            step.kind != ShowStep::Cursor)
+            steps.push_back(step);
+    ShowPlayer(board_, display_.Painter(), context_, pictures_).Play(steps, nullptr, nullptr);
+    busy_ = false;
+}
+
+void Replayer::Back() {
+    if (busy_ || !Open() || shown_ == 0) return;
+    timer_.stop();
+    QString error;
+    if (!ShowAt(shown_ - 1, &error)) Close();
+    Caption();
+}
+
+void Replayer::PlayOrPause() {
+    if (!Open()) return;
+    if (timer_.isActive()) timer_.stop();
+    else if (shown_ < Moves()) timer_.start(0);
+    Caption();
+}
+
+void Replayer::SetSpeed(int factor) { display_.Painter().SetSpeed(factor); }
+
+void Replayer::SetFirstSideView(bool firstSide) {
+    board_.showBothFleets = !firstSide;
+    if (busy_ || !Open()) return;
+    board_.PreDraw();
+    board_.FormPaint();
+}
+
+void Replayer::Caption() {
+    const LanguageTexts& t = context_.texts;
+    back_->setText(t.Text(155));
+    play_->setText(t.Text(timer_.isActive() ? 157 : 156));
+    forward_->setText(t.Text(158));
+    firstSideView_->setText(t.Text(159));
+    move_->setText(t.Text(160) + QString::number(shown_) + t.Text(161) + QString::number(Moves()));
+    back_->setEnabled(shown_ > 0);
+    forward_->setEnabled(shown_ < Moves());
+    bar_->adjustSize();
+}
+
+bool Replayer::eventFilter(QObject* watched, QEvent* event) {
+    // Leaving the board (the quit corner, the program's end) leaves the replay.
+    if (watched == &board_ && event->type() == QEvent::Hide && Open() && !busy_) Close();
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace kvd

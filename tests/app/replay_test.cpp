@@ -1,0 +1,94 @@
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "board/main_form.h"
+#include "board/replayer.h"
+#include "campaign/winner_form.h"
+#include "frontend/intro_form.h"
+#include "play/game_record.h"
+#include "tests/support/test_platform.h"
+#include "tools/selfplay/scripted_player.h"
+
+namespace {
+
+using Entry = kvd::TIntroForm::Entry;
+
+struct Replay : ::testing::Test {
+    Replay() {
+        t.UseBuiltInAssets();
+        t.CopyData("config");
+        t.CopyData("maps");
+        t.CopyData("help");
+        program = std::make_unique<kvd::Program>(t.Services());
+        program->Intro().FormActivate();
+    }
+    void Click(int column, int row) {
+        kvd::TMainForm& board = program->Board();
+        const QPoint at = board.Geometry().Cell(column, row).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, board.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&board, &press);
+    }
+    // A whole battle played by clicks, to the end-of-game window.
+    bool PlayToTheEnd() {
+        program->Intro().EntryClick(Entry::StartGame);
+        kvd::Game& game = program->TheGame();
+        kvd::Dice choices(3);
+        for (int k = 0; k < 3000 && !program->Winner().isVisible(); ++k) {
+            const kvd::ScriptedMove choice = kvd::ChooseMove(game, choices);
+            Click(choice.column, choice.row);
+            Click(choice.toColumn, choice.toRow);
+        }
+        return program->Winner().isVisible();
+    }
+    kvd::test::TestPlatform t;
+    std::unique_ptr<kvd::Program> program;
+};
+
+}  // namespace
+
+TEST_F(Replay, TheBattleJustEndedPlaysAgainForwardAndBack) {
+    ASSERT_TRUE(PlayToTheEnd());
+    ASSERT_TRUE(program->Winner().Label9->isVisible()) << "the end-of-game window offers the replay";
+    const QStringList end = program->TheGame().scratchpad.Lines();
+    program->Winner().Label9Click();
+    kvd::Replayer& replay = program->Replays();
+    ASSERT_TRUE(replay.Open());
+    EXPECT_TRUE(program->Board().isVisible());
+    EXPECT_TRUE(replay.Bar()->isVisible());
+    EXPECT_EQ(replay.Shown(), 0);
+    // Forward shows each move with the game's own pictures and sounds; the tables follow the record.
+    const size_t sounds = t.Sound().Plays().size();
+    replay.Forward();
+    replay.Forward();
+    EXPECT_EQ(replay.Shown(), 2);
+    EXPECT_GT(t.Sound().Plays().size(), sounds);
+    const QStringList second = program->TheGame().scratchpad.Lines();
+    replay.Forward();
+    replay.Back();
+    EXPECT_EQ(replay.Shown(), 2);
+    EXPECT_EQ(program->TheGame().scratchpad.Lines(), second);
+    // The first side's view hides what it never saw.
+    const QImage both = program->Board().Canvas().copy();
+    replay.SetFirstSideView(true);
+    EXPECT_NE(program->Board().Canvas(), both);
+    // At a higher speed the rest plays quickly, to the very table the battle ended with.
+    replay.SetSpeed(8);
+    while (replay.Shown() < replay.Moves()) replay.Forward();
+    EXPECT_EQ(program->TheGame().scratchpad.Lines(), end);
+    EXPECT_FALSE(program->Winner().isVisible()) << "a replay ends on the board";
+    replay.Close();
+    EXPECT_FALSE(program->Board().isVisible());
+    EXPECT_TRUE(program->Intro().isVisible());
+}
+
+TEST_F(Replay, AFileThatIsNoRecordIsRefusedWithAReason) {
+    t.WriteFile("broken.kvr", "Korvald game record 9\r\n");
+    EXPECT_FALSE(program->StartReplay(t.Path("broken.kvr")));
+    ASSERT_FALSE(t.Boxes().Boxes().empty());
+    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("newer version"));
+    EXPECT_FALSE(program->StartReplay(t.Path("missing.kvr")));
+    EXPECT_FALSE(program->Board().isVisible());
+}
