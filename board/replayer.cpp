@@ -26,8 +26,9 @@ Replayer::Replayer(TMainForm& board, Game& game, Context& context, GamePictures&
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] {
         Forward();
-        if (shown_ < Moves() && Open()) timer_.start();
-        else Caption();
+        if (playing_ && shown_ < Moves() && Open()) timer_.start();
+        else playing_ = false;
+        Caption();
     });
     BuildBar();
     board_.installEventFilter(this);
@@ -42,7 +43,10 @@ void Replayer::BuildBar() {
     bar_->setStyleSheet(QStringLiteral("#ReplayBar { background: rgba(0, 0, 0, 170); border: 1px solid #c8b48c; }"
                                        "QPushButton, QComboBox, QCheckBox, QLabel { color: #f0e6d2; font-size: 13px; }"
                                        "QPushButton { background: #27323c; border: 1px solid #8c7b5a; padding: 3px 10px; }"
-                                       "QPushButton:hover { background: #3a4a58; }"));
+                                       "QPushButton:hover { background: #3a4a58; }"
+                                       "QPushButton:disabled { color: #7a7468; }"
+                                       "QComboBox { background: #27323c; border: 1px solid #8c7b5a; padding: 2px 6px; }"
+                                       "QComboBox QAbstractItemView { background: #27323c; color: #f0e6d2; }"));
     auto* row = new QHBoxLayout(bar_);
     row->setContentsMargins(8, 4, 8, 4);
     back_ = new QPushButton(bar_);
@@ -86,6 +90,7 @@ bool Replayer::Open(const GameRecord& record, QString* error) {
 
 void Replayer::Close() {
     if (!running_) return;
+    playing_ = false;
     timer_.stop();
     bar_->hide();
     board_.showBothFleets = false;
@@ -120,10 +125,13 @@ void Replayer::Forward() {
             steps.push_back(step);
     ShowPlayer(board_, display_.Painter(), context_, pictures_).Play(steps, nullptr, nullptr);
     busy_ = false;
+    // The board was left while the move was shown.
+    if (!board_.isVisible()) Close();
 }
 
 void Replayer::Back() {
     if (busy_ || !Open() || shown_ == 0) return;
+    playing_ = false;
     timer_.stop();
     QString error;
     if (!ShowAt(shown_ - 1, &error)) Close();
@@ -132,8 +140,9 @@ void Replayer::Back() {
 
 void Replayer::PlayOrPause() {
     if (!Open()) return;
-    if (timer_.isActive()) timer_.stop();
-    else if (shown_ < Moves()) timer_.start(0);
+    playing_ = !playing_ && shown_ < Moves();
+    if (playing_) timer_.start(0);
+    else timer_.stop();
     Caption();
 }
 
@@ -149,7 +158,7 @@ void Replayer::SetFirstSideView(bool firstSide) {
 void Replayer::Caption() {
     const LanguageTexts& t = context_.texts;
     back_->setText(t.Text(155));
-    play_->setText(t.Text(timer_.isActive() ? 157 : 156));
+    play_->setText(t.Text(playing_ ? 157 : 156));
     forward_->setText(t.Text(158));
     firstSideView_->setText(t.Text(159));
     move_->setText(t.Text(160) + QString::number(shown_) + t.Text(161) + QString::number(Moves()));

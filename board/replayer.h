@@ -47,7 +47,7 @@ public:
 
     int Shown() const { return shown_; }
     int Moves() const { return int(record_.moves.size()); }
-    bool Playing() const { return timer_.isActive(); }
+    bool Playing() const { return playing_; }
     QWidget* Bar() const { return bar_; }
 
     // Called once the replay has been left.
@@ -70,6 +70,7 @@ private:
     GameRecord record_;
     int shown_ = 0;
     bool busy_ = false;
+    bool playing_ = false;
     QTimer timer_;
     std::optional<RuleGuard::Scope> running_;  // the board takes no clicks while a replay runs
     QWidget* bar_ = nullptr;
