@@ -23,24 +23,27 @@ std::string Dice::State() const {
 }
 
 bool Dice::SetState(const std::string& state) {
-    // Exactly the numbers of a state: 624 words and a position, nothing else.
-    int numbers = 0;
-    bool inNumber = false;
-    for (char c : state) {
-        if (c >= '0' && c <= '9') {
-            numbers += !inNumber;
-            inNumber = true;
-        } else if (c == ' ') {
-            inNumber = false;
-        } else {
-            return false;
-        }
-    }
-    if (numbers != int(std::mt19937::state_size) + 1) return false;
+    // Exactly a state: 624 words of 32 bits and a position within them, nothing else. Anything
+    // more would put the generator outside its own range, or read past its words.
     std::istringstream in(state);
+    std::ostringstream checked;
+    std::string number;
+    int count = 0;
+    while (in >> number) {
+        if (number.size() > 10 || number.find_first_not_of("0123456789") != std::string::npos) return false;
+        const unsigned long long value = std::stoull(number);
+        const bool position = count == int(std::mt19937::state_size);
+        if (value > (position ? std::mt19937::state_size : 0xFFFFFFFFull)) return false;
+        checked << (count ? " " : "") << value;
+        ++count;
+    }
+    if (count != int(std::mt19937::state_size) + 1) return false;
+    for (char c : state)
+        if (c != ' ' && (c < '0' || c > '9')) return false;
+    std::istringstream words(checked.str());
     std::mt19937 engine;
-    in >> engine;
-    if (in.fail()) return false;
+    words >> engine;
+    if (words.fail()) return false;
     engine_ = engine;
     script_.clear();
     return true;

@@ -72,6 +72,25 @@ TEST(Random, ACopyDrawsOnWithoutDisturbingTheOriginal) {
     EXPECT_EQ(fromCopy, fromOriginal);
 }
 
+TEST(Random, TheDiceStateGoesOutAndComesBackAndNothingOutsideItsRangeIsTaken) {
+    kvd::Dice a(19);
+    a.Next(10);
+    kvd::Dice b;
+    ASSERT_TRUE(b.SetState(a.State()));
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(a.Next(1000), b.Next(1000));
+    std::string state = a.State();
+    const std::string::size_type lastBlank = state.rfind(' ');
+    const std::string words = state.substr(0, lastBlank);
+    // A word over 32 bits, a position past the words, a word too few, a letter: all refused.
+    for (const std::string& bad : {"4294967296 " + state.substr(state.find(' ') + 1), words + " 625", words,
+                                   words + " 1x", std::string()}) {
+        kvd::Dice c(5);
+        EXPECT_FALSE(c.SetState(bad));
+        kvd::Dice d(5);
+        EXPECT_EQ(c.Next(1000), d.Next(1000)) << "a refused state leaves the dice as they were";
+    }
+}
+
 TEST(MessageBoxes, ScriptedBoxesRecordAndAnswer) {
     kvd::ScriptedMessageBoxes boxes;
     boxes.Script(kvd::BoxAnswer::No);
