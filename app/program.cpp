@@ -49,6 +49,7 @@ Program::Program(Platform& platform) : context_(platform) {
         BackToMenu();
     };
     playerTurn_->journal = journal_.get();
+    multiPlayer_->Network().journal = journal_.get();
     Wire();
     intro_->FormCreate();
 }

@@ -86,7 +86,7 @@ void BoardDisplay::DropPictures() { pictures_.Clear(); }
 
 void BoardDisplay::ShowBoard() {
     board_.ShowBoard();
-    if (journal && game_.NetGame == 0) journal->Begin(game_, context_.settings);
+    if (journal) journal->Begin(game_, context_.settings);
 }
 
 bool BoardDisplay::ShowResumedGame(QString* error) {

@@ -116,12 +116,14 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
     if (!DecideAndShow([&](Rules& rules) {
             goesOn = SideStep(rules, side, column, row);
             if (goesOn && game_.NetRole == 0) EndFirstSideMove(rules);
-            if (game_.NetRole == 0 && journal) journal->Played(move, game_);
+            if (journal && (game_.NetRole == 0 || !goesOn)) journal->Played(move, game_);
         }))
         return;
     if (!goesOn) return;
     if (game_.NetRole == 1) network->PlayerSleep();
     if (game_.NetRole == 2) network->ClientSleep();
+    // A network game's step is kept once the turn has gone to the peer, as its replay makes it.
+    if (journal && game_.NetRole != 0) journal->Played(move, game_);
 }
 
 void PlayerTurn::RepairClick() {
@@ -131,8 +133,7 @@ void PlayerTurn::RepairClick() {
     // In a network game the turn goes on after a repair; against the computer it ends.
     if (!DecideAndShow([&](Rules& rules) {
             RepairRequest(rules, side);
-            if (network) return;
-            EndFirstSideMove(rules);
+            if (!network) EndFirstSideMove(rules);
             if (journal) journal->Played(Move{side, target, 0, 0, 0, 0, MoveKind::Repair}, game_);
         }))
         return;

@@ -114,7 +114,7 @@ void Replayer::Forward() {
     Showing show;
     Rules rules{game_, context_.settings, context_.texts, show, &computer_};
     if (played.draw > 0) game_.dice.Next(played.draw);
-    PlayFirstSideMove(rules, played.move);
+    PlayRecordedMove(rules, played.move);
     ++shown_;
     Caption();
     // The game's end is shown on the board, not by the end-of-game window, and the pointer stays.

@@ -14,6 +14,7 @@
 #include "play/repair.h"
 #include "play/rules.h"
 #include "play/showing.h"
+#include "play/game_journal.h"
 #include "play/turn.h"
 
 namespace kvd {
@@ -93,17 +94,7 @@ void NetworkSession::ClientSleep() { HandOver(false); }
 
 void NetworkSession::HandOver(bool host) {
     Game& g = game_;
-    g.SupportFire = 0;
-    if (!DecideAndShow([&](Rules& rules) {
-            rules.show.Cursor(CursorShape::Hidden);
-            // The turn flags are the host's view on both programs.
-            g.PlayerTurn = host ? 0 : 1;
-            g.OpponentTurn = host ? 1 : 0;
-            g.UnitSelected = 0;
-            g.RepairReady = 0;
-            ComposeBoard(rules);
-        }))
-        return;
+    if (!DecideAndShow([&](Rules& rules) { HandOverToPeer(rules, host); })) return;
     // The host announces the other side's turn before it sends, the joining program after.
     if (host) display_.Sound(QStringLiteral("Enemy"), true);
     if (!SendMove(host ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"))) return;
@@ -118,35 +109,9 @@ void NetworkSession::Wake(bool joining) {
     // A token that comes after the game has ended starts nothing.
     if (g.GameOver == 1 || g.GameActive == 0) return;
     DecideAndShow([&](Rules& rules) {
-        Showing& show = rules.show;
-        g.Winner = 99;
-        g.SubRetreat = 0;
-        g.EnemyCode = 99;
-        g.PlayerCode = 99;
-        g.UnitSelected = 0;
-        g.RepairReady = 0;
-        // The turn flags are the host's view on both programs: the joining player's turn is
-        // the opponent's.
-        g.PlayerTurn = joining ? 0 : 1;
-        g.OpponentTurn = joining ? 1 : 0;
-        ComposeBoard(rules);
-        // The peer's submarine moved: the sonar pings, whatever the sound setting says.
-        const int firstSub = joining ? 3 : 27;
-        if (state_.LastMovedCode >= firstSub && state_.LastMovedCode <= firstSub + 5) {
-            show.SoundAlways(QStringLiteral("sonar"), false);
-            show.Wait(2500);
-        }
-        if (joining) show.Sound(QStringLiteral("click"), false);
-        MeetPeersStep(rules);
-        if (g.GameOver == 1 || g.GameActive == 0) return;
-        // The peer's supply ship repairs its flagships, as the peer's own step did.
-        const int supply = joining ? 2 : 26, flagship = joining ? 21 : 45;
-        Repair(rules, supply, flagship);
-        Repair(rules, supply, flagship + 1);
-        show.Paint(g);
-        show.Cursor(CursorShape::Arrow);
-        if (!joining) show.Sound(QStringLiteral("click"), false);
-        g.SideToMove = joining ? QLatin1Char('D') : QLatin1Char('E');
+        TurnAfterPeer(rules, joining, state_.LastMovedCode);
+        if (journal && pendingPeerMove_) journal->Played(*pendingPeerMove_, g);
+        pendingPeerMove_.reset();
     });
 }
 
@@ -210,17 +175,18 @@ void NetworkSession::ApplyPeersRecord(const QString& message, QChar senderSide) 
         if (message.size() != 13 || SideOfCode(repairer) != senderSide || SideOfCode(target) != senderSide)
             return Refused(message);
         RepairUnit(g, repairer, target);
+        if (journal) journal->Played(Move{senderSide, target, 0, 0, 0, 0, MoveKind::Repair}, g);
         return;
     }
     if (!ValidMoveRecord(message, g, senderSide)) return Refused(message);
     Showing none(false);
     Rules rules{game_, context_.settings, context_.texts, none};
     const Move move = MoveOfRecord(message, senderSide);
-    if (senderSide == QLatin1Char('E')) g.PlayerCode = move.code;
-    else g.EnemyCode = move.code;
     state_.LastMovedCode = move.code;
-    // The fight the step leads to is fought when the peer's turn token comes.
-    ApplyMove(rules, move, Meeting::Later);
+    // The fight the step leads to is fought when the peer's turn token comes; the record takes
+    // the step then.
+    ApplyPeersStep(rules, move);
+    pendingPeerMove_ = move;
 }
 
 void NetworkSession::TurnToken(bool host) {
@@ -243,23 +209,6 @@ bool NetworkSession::ResendTable() { return send(QStringLiteral("[Stage]=2"), 20
 
 void NetworkSession::SendRepair(int repairerCode, int targetCode) {
     send(QStringLiteral("[Repair]=") + TwoDigits(repairerCode) + TwoDigits(targetCode), 200);
-}
-
-void NetworkSession::MeetPeersStep(Rules& rules) {
-    Game& g = game_;
-    const UnitTable& table = g.scratchpad;
-    // The fight the peer's step caused is fought on the cell that unit stepped onto, against
-    // the opposing unit the peer's own step met there. (Taking the last pair of opposing units
-    // that share any cell would fight an old, undecided meeting instead, and the two tables
-    // would part.)
-    const QChar side = SideOfCode(state_.LastMovedCode);
-    const int moved = table.FindSide(state_.LastMovedCode, side);
-    if (moved < 0) return;
-    const int column = table.PosX(moved), row = table.PosY(moved);
-    const QChar other = side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
-    if (LastUnitOn(table, other, column, row) < 0) return;
-    TakeFighter(g, moved);
-    Meet(rules, side, column, row);
 }
 
 bool NetworkSession::TablesAgree() {

@@ -2,12 +2,16 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
+
+#include "play/move.h"
 
 #include "play/turn_display.h"
 
 namespace kvd {
 
 class Game;
+class GameJournal;
 class GameSetup;
 struct Context;
 struct NetState;
@@ -60,6 +64,8 @@ public:
 
     // A line in the board's report box.
     void Report(const QString& text) { display_.Report(text); }
+    // Where the moves of both sides are kept, when they are.
+    GameJournal* journal = nullptr;
     // A message of the peer's that is not taken: said once in the status line.
     void Refused(const QString& message);
 
@@ -75,8 +81,6 @@ private:
     bool SendMove(const QString& token);
     template <class Fn>
     bool DecideAndShow(Fn fn);
-    // The fight the peer's step caused: its unit against what stands on the cell it stepped to.
-    void MeetPeersStep(Rules& rules);
     void HandOver(bool host);
     void Wake(bool joining);
 
@@ -88,6 +92,7 @@ private:
     QStringList incoming_;         // the host's table as it arrives, taken over once complete
     bool incomingBroken_ = false;  // a line of the table on its way was refused
     bool tableReady_ = false;
+    std::optional<Move> pendingPeerMove_;  // the peer's step until its turn token comes
 };
 
 }  // namespace kvd

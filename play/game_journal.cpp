@@ -9,7 +9,7 @@ GameJournal::GameJournal(Files& files, QString programVersion) : files_(files), 
 
 void GameJournal::Begin(const Game& game, const Settings& settings) {
     record_ = BeginRecord(game, settings);
-    Save();
+    if (game.NetGame == 0) Save();
 }
 
 void GameJournal::Continue(const GameRecord& record) {
@@ -20,14 +20,16 @@ void GameJournal::Continue(const GameRecord& record) {
 void GameJournal::Played(const Move& move, const Game& game) {
     if (!record_) return;
     record_->moves.push_back({move, TableChecksum(game.scratchpad)});
+    const bool network = game.NetGame == 1;
     if (game.GameActive == 0 || game.GameOver == 1) {
         // The battle is decided: nothing is left to resume, and it can be watched again.
+        files_.SaveLines(kLastFile, RecordLines(*record_, version_));
         last_ = std::move(record_);
         record_.reset();
-        Discard();
+        if (!network) Discard();
         return;
     }
-    Save();
+    if (!network) Save();
 }
 
 void GameJournal::Save() {

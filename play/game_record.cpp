@@ -6,6 +6,7 @@
 #include "core/language_texts.h"
 #include "core/unit_codes.h"
 #include "play/rules.h"
+#include "play/repair.h"
 #include "play/selection.h"
 #include "play/showing.h"
 #include "play/turn.h"
@@ -141,13 +142,15 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
             if (line == QLatin1String("[Pass]")) {
                 m.kind = MoveKind::Pass;
             } else if (line.startsWith(QLatin1String("[Move]="))) {
-                m = MoveOfRecord(line, QLatin1Char('E'));
-                if (m.kind == MoveKind::Pass || SideOfCode(m.code) != QLatin1Char('E') || !OnBoard(m.fromColumn, m.fromRow) ||
+                // Either side's, by its code: a network game's record holds both.
+                m = MoveOfRecord(line, SideOfCode(ReadNumber(line, 8, 2)));
+                if (m.kind == MoveKind::Pass || m.side.isNull() || !OnBoard(m.fromColumn, m.fromRow) ||
                     !OnBoard(m.toColumn, m.toRow))
                     return Fail(error, at(i) + QStringLiteral("the move is damaged."));
             } else if (line.startsWith(QLatin1String("[Repair]=")) && line.size() == 13) {
                 const int repairer = ReadNumber(line, 10, 2), target = ReadNumber(line, 12, 2);
-                if (repairer != SupplyShipOf(m.side) || SideOfCode(target) != m.side)
+                m.side = SideOfCode(target);
+                if (m.side.isNull() || repairer != SupplyShipOf(m.side))
                     return Fail(error, at(i) + QStringLiteral("the repair is damaged."));
                 m.code = target;
                 m.kind = MoveKind::Repair;
@@ -213,6 +216,37 @@ bool PlayFirstSideMove(Rules& r, const Move& m) {
     return true;
 }
 
+bool PlayRecordedMove(Rules& r, const Move& m) {
+    Game& g = r.game;
+    if (g.NetGame == 0) return PlayFirstSideMove(r, m);
+    const bool host = g.NetRole != 2;
+    const QChar own = host ? QLatin1Char('E') : QLatin1Char('D');
+    if (m.side != own) {
+        // The peer's repair is taken as it comes; its step is fought at its turn token.
+        if (m.kind == MoveKind::Repair) RepairUnit(g, SupplyShipOf(m.side), m.code);
+        else if (m.kind == MoveKind::Step) {
+            ApplyPeersStep(r, m);
+            TurnAfterPeer(r, !host, m.code);
+        } else return false;
+        return true;
+    }
+    const UnitTable& table = g.scratchpad;
+    const int unit = table.FindSide(m.code, own);
+    if (unit < 0 || (m.kind != MoveKind::Step && m.kind != MoveKind::Repair)) return false;
+    const QPoint from(table.PosX(unit), table.PosY(unit));
+    g.ClickColumn = from.x();
+    g.ClickRow = from.y();
+    if (SelectUnit(g, own, from.x(), from.y()).line != unit) return false;
+    if (m.kind == MoveKind::Repair) {
+        if (g.RepairReady != 1) return false;
+        RepairRequest(r, own);
+        return true;
+    }
+    if (from != QPoint(m.fromColumn, m.fromRow) || !IsMarkedTarget(g, own, m.toColumn, m.toRow)) return false;
+    if (SideStep(r, own, m.toColumn, m.toRow)) HandOverToPeer(r, host);
+    return true;
+}
+
 bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer, int count, QString* error) {
     if (!StartFromRecord(record, game, settings, error)) return false;
     LanguageTexts texts;
@@ -224,7 +258,7 @@ bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTu
         if (game.GameActive != 1 || game.GameOver != 0)
             return Fail(error, QStringLiteral("Move %1 of the record comes after the end of the game.").arg(k + 1));
         if (played.draw > 0) game.dice.Next(played.draw);
-        if (!PlayFirstSideMove(rules, played.move))
+        if (!PlayRecordedMove(rules, played.move))
             return Fail(error, QStringLiteral("Move %1 of the record is not allowed by the rules.").arg(k + 1));
         if (TableChecksum(game.scratchpad) != played.checksum)
             return Fail(error, QStringLiteral("After move %1 the table differs from the record's.").arg(k + 1));

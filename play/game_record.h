@@ -56,6 +56,11 @@ bool StartFromRecord(const GameRecord& record, Game& game, Settings& settings, Q
 // selected, as a click would leave it, and nothing else changes.
 bool PlayFirstSideMove(struct Rules& rules, const Move& move);
 
+// Plays a recorded move of either kind of game: against the computer as PlayFirstSideMove; in a
+// network game as the recording program made it, its own steps handed over to the peer, the
+// peer's steps fought at its turn token, repairs on either side.
+bool PlayRecordedMove(struct Rules& rules, const Move& move);
+
 // Plays a record's moves (the first `count`, or all when negative) on a game started from it,
 // with nothing shown. False at the first move the rules refuse or whose table differs from the
 // record's checksum, with the move's number in the reason.

@@ -12,6 +12,7 @@
 #include "play/repair.h"
 #include "play/rules.h"
 #include "play/showing.h"
+#include "core/unit_codes.h"
 
 namespace kvd {
 
@@ -69,6 +70,73 @@ void RepairRequest(Rules& r, QChar side) {
     r.show.RedrawBoard();
     ApplyMove(r, move);
     g.RepairReady = 0;
+}
+
+void HandOverToPeer(Rules& r, bool host) {
+    Game& g = r.game;
+    g.SupportFire = 0;
+    r.show.Cursor(CursorShape::Hidden);
+    g.PlayerTurn = host ? 0 : 1;
+    g.OpponentTurn = host ? 1 : 0;
+    g.UnitSelected = 0;
+    g.RepairReady = 0;
+    ComposeBoard(r);
+}
+
+void ApplyPeersStep(Rules& r, const Move& move) {
+    if (move.side == QLatin1Char('E')) r.game.PlayerCode = move.code;
+    else r.game.EnemyCode = move.code;
+    ApplyMove(r, move, Meeting::Later);
+}
+
+namespace {
+// The fight the peer's step caused is fought on the cell that unit stepped onto, against the
+// opposing unit the peer's own step met there. (Taking the last pair of opposing units that
+// share any cell would fight an old, undecided meeting instead, and the two tables would part.)
+void MeetPeersStep(Rules& r, int movedCode) {
+    Game& g = r.game;
+    const UnitTable& table = g.scratchpad;
+    const QChar side = SideOfCode(movedCode);
+    const int moved = table.FindSide(movedCode, side);
+    if (moved < 0) return;
+    const int column = table.PosX(moved), row = table.PosY(moved);
+    const QChar other = side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
+    if (LastUnitOn(table, other, column, row) < 0) return;
+    TakeFighter(g, moved);
+    Meet(r, side, column, row);
+}
+}  // namespace
+
+void TurnAfterPeer(Rules& r, bool joining, int peerMovedCode) {
+    Game& g = r.game;
+    Showing& show = r.show;
+    g.Winner = 99;
+    g.SubRetreat = 0;
+    g.EnemyCode = 99;
+    g.PlayerCode = 99;
+    g.UnitSelected = 0;
+    g.RepairReady = 0;
+    // The joining player's turn is the opponent's.
+    g.PlayerTurn = joining ? 0 : 1;
+    g.OpponentTurn = joining ? 1 : 0;
+    ComposeBoard(r);
+    // The peer's submarine moved: the sonar pings, whatever the sound setting says.
+    const int firstSub = joining ? 3 : 27;
+    if (peerMovedCode >= firstSub && peerMovedCode <= firstSub + 5) {
+        show.SoundAlways(QStringLiteral("sonar"), false);
+        show.Wait(2500);
+    }
+    if (joining) show.Sound(QStringLiteral("click"), false);
+    MeetPeersStep(r, peerMovedCode);
+    if (g.GameOver == 1 || g.GameActive == 0) return;
+    // The peer's supply ship repairs its flagships, as the peer's own step did.
+    const int supply = joining ? 2 : 26, flagship = joining ? 21 : 45;
+    Repair(r, supply, flagship);
+    Repair(r, supply, flagship + 1);
+    show.Paint(g);
+    show.Cursor(CursorShape::Arrow);
+    if (!joining) show.Sound(QStringLiteral("click"), false);
+    g.SideToMove = joining ? QLatin1Char('D') : QLatin1Char('E');
 }
 
 void EndFirstSideMove(Rules& r) {

@@ -17,6 +17,17 @@ bool SideStep(Rules& rules, QChar side, int column, int row);
 // The side's selected unit asks the supply ship beside it for a repair.
 void RepairRequest(Rules& rules, QChar side);
 
+// In a network game this program's step is done: the turn goes to the peer. The turn flags
+// are the host's view on both programs.
+void HandOverToPeer(Rules& rules, bool host);
+// In a network game the peer's step as its record gives it: the unit goes to its cell; what it
+// meets there is fought when the peer's turn token comes.
+void ApplyPeersStep(Rules& rules, const struct Move& move);
+// In a network game the peer's turn token has come: the fight the peer's step (of the unit
+// peerMovedCode) caused, fought on this program's table, the peer's supply ship mending its
+// flagships, and this program's turn.
+void TurnAfterPeer(Rules& rules, bool joining, int peerMovedCode);
+
 // In a game against the computer, the first side's move is done: the computer's turn, the
 // radar aircraft's patrol step and the composed board, and the first side's turn again.
 void EndFirstSideMove(Rules& rules);

@@ -13,6 +13,8 @@
 #include "frontend/intro_form.h"
 #include "net/mp_form.h"
 #include "net/table_hash.h"
+#include "play/game_journal.h"
+#include "play/game_record.h"
 #include "tests/app/network_players.h"
 
 namespace kvd {
@@ -54,6 +56,20 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
     EXPECT_TRUE(joining.program->Winner().isVisible());
     EXPECT_TRUE(host.window().LastStatus().isEmpty()) << host.window().LastStatus().toStdString();
     EXPECT_TRUE(joining.window().LastStatus().isEmpty()) << joining.window().LastStatus().toStdString();
+    // Each program wrote the game's record as it played it, and each plays again to its tables.
+    for (Player* player : {&host, &joining}) {
+        QStringList lines;
+        ASSERT_TRUE(player->t.Folder().LoadLines(GameJournal::kLastFile, lines));
+        GameRecord record;
+        QString error;
+        ASSERT_TRUE(ReadRecord(lines, record, &error)) << error.toStdString();
+        EXPECT_GE(int(record.moves.size()), turns);
+        Game replayed;
+        Settings settings;
+        EXPECT_TRUE(Replay(record, replayed, settings, nullptr, -1, &error)) << (player == &host ? "host: " : "joining: ") << error.toStdString();
+        EXPECT_TRUE(replayed.scratchpad.Lines() == player->game().scratchpad.Lines());
+        EXPECT_FALSE(player->t.Folder().Exists(GameJournal::kSaveFile)) << "a network game is not resumed";
+    }
 }
 
 }  // namespace
