@@ -45,6 +45,8 @@ Program::Program(Platform& platform) : context_(platform) {
         // The stored settings again, as after a game; back to the menu.
         LoadSettings(*context_.platform.files, context_.settingsLines, context_.settings);
         game_.GameActive = 0;
+        game_.NetGame = 0;  // a network game's replay leaves no network game behind
+        game_.NetRole = 0;
         board_->hide();
         BackToMenu();
     };

@@ -158,9 +158,10 @@ void TWinnerForm::FormShow() {
 
     const bool campaignLosses = g.GameMode == 3;
     const bool goingOn = g.GameMode == 1 || g.GameMode == 2;
-    // One command alone stands in the middle; two share the row. A single game or a campaign's
-    // last battle may be watched again.
-    const bool replay = !goingOn && !network && flow->ReplayAvailable();
+    // One command alone stands in the middle; two share the row. A single or network game, or a
+    // campaign's last battle, may be watched again (a stage with one to follow leads on instead;
+    // its record is the program's last.kvr).
+    const bool replay = !goingOn && flow->ReplayAvailable();
     Label5->setGeometry(20, 516, goingOn || replay ? 345 : 690, 34);
     Label9->setText(texts.Text(162));
     Label9->setVisible(replay);

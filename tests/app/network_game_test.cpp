@@ -69,6 +69,7 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
         EXPECT_TRUE(Replay(record, replayed, settings, nullptr, -1, &error)) << (player == &host ? "host: " : "joining: ") << error.toStdString();
         EXPECT_TRUE(replayed.scratchpad.Lines() == player->game().scratchpad.Lines());
         EXPECT_FALSE(player->t.Folder().Exists(GameJournal::kSaveFile)) << "a network game is not resumed";
+        EXPECT_TRUE(player->program->Winner().Label9->isVisible()) << "and it may be watched again";
     }
 }
 
