@@ -7,7 +7,7 @@
 #include "campaign/winner_form.h"
 #include "board/main_form.h"
 #include "frontend/intro_form.h"
-#include "tests/support/test_platform.h"
+#include "tests/app/program_fixture.h"
 #include "tools/selfplay/scripted_player.h"
 
 namespace {
@@ -15,22 +15,8 @@ namespace {
 using Entry = kvd::TIntroForm::Entry;
 
 // A whole program on a small screen, its first side moved by the self-play player's clicks.
-struct Campaign : ::testing::Test {
-    Campaign() : t(800, 600) {
-        t.UseBuiltInAssets();
-        t.CopyData("config");
-        t.CopyData("maps");
-        t.CopyData("help");
-        program = std::make_unique<kvd::Program>(t.Services());
-        program->Intro().FormActivate();
-    }
-    void Click(int column, int row) {
-        kvd::TMainForm& board = program->Board();
-        const QPoint at = board.Geometry().Cell(column, row).center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, board.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&board, &press);
-    }
+struct Campaign : kvd::test::ProgramFixture {
+    Campaign() : ProgramFixture(800, 600) { Start(); }
     // Plays the first side until the end-of-game window shows; the game's Gamestage.
     int PlayToTheEnd() {
         kvd::Game& game = program->TheGame();
@@ -42,8 +28,6 @@ struct Campaign : ::testing::Test {
         }
         return program->Winner().isVisible() ? game.Gamestage : -1;
     }
-    kvd::test::TestPlatform t;
-    std::unique_ptr<kvd::Program> program;
 };
 
 }  // namespace

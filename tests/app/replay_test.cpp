@@ -8,29 +8,15 @@
 #include "campaign/winner_form.h"
 #include "frontend/intro_form.h"
 #include "play/game_record.h"
-#include "tests/support/test_platform.h"
+#include "tests/app/program_fixture.h"
 #include "tools/selfplay/scripted_player.h"
 
 namespace {
 
 using Entry = kvd::TIntroForm::Entry;
 
-struct Replay : ::testing::Test {
-    Replay() {
-        t.UseBuiltInAssets();
-        t.CopyData("config");
-        t.CopyData("maps");
-        t.CopyData("help");
-        program = std::make_unique<kvd::Program>(t.Services());
-        program->Intro().FormActivate();
-    }
-    void Click(int column, int row) {
-        kvd::TMainForm& board = program->Board();
-        const QPoint at = board.Geometry().Cell(column, row).center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, board.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&board, &press);
-    }
+struct Replay : kvd::test::ProgramFixture {
+    Replay() { Start(); }
     // A whole battle played by clicks, to the end-of-game window.
     bool PlayToTheEnd() {
         program->Intro().EntryClick(Entry::StartGame);
@@ -43,8 +29,6 @@ struct Replay : ::testing::Test {
         }
         return program->Winner().isVisible();
     }
-    kvd::test::TestPlatform t;
-    std::unique_ptr<kvd::Program> program;
 };
 
 }  // namespace

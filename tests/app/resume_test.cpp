@@ -8,7 +8,7 @@
 #include "campaign/winner_form.h"
 #include "frontend/intro_form.h"
 #include "play/game_journal.h"
-#include "tests/support/test_platform.h"
+#include "tests/app/program_fixture.h"
 #include "tools/selfplay/scripted_player.h"
 
 namespace {
@@ -17,25 +17,7 @@ using Entry = kvd::TIntroForm::Entry;
 
 // Programs one after another on the same folder, as a player starts the game again after it
 // ended in the middle of a battle.
-struct Resume : ::testing::Test {
-    Resume() {
-        t.UseBuiltInAssets();
-        t.CopyData("config");
-        t.CopyData("maps");
-        t.CopyData("help");
-    }
-    kvd::Program& Start() {
-        program = std::make_unique<kvd::Program>(t.Services());
-        program->Intro().FormActivate();
-        return *program;
-    }
-    void Click(int column, int row) {
-        kvd::TMainForm& board = program->Board();
-        const QPoint at = board.Geometry().Cell(column, row).center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, board.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&board, &press);
-    }
+struct Resume : kvd::test::ProgramFixture {
     void Play(int moves) {
         kvd::Game& game = program->TheGame();
         for (int k = 0; k < moves && game.GameActive == 1; ++k) {
@@ -51,8 +33,6 @@ struct Resume : ::testing::Test {
         return g.scratchpad.Lines() + QStringList{QString::number(g.PlayerTurn), QString::number(g.GameMode),
                                                   QString::number(g.TurnCount), QString::fromStdString(g.dice.State())};
     }
-    kvd::test::TestPlatform t;
-    std::unique_ptr<kvd::Program> program;
     kvd::Dice choices{5};
 };
 
