@@ -12,6 +12,7 @@
 #include "board/show_player.h"
 #include "core/context.h"
 #include "core/game.h"
+#include "core/settings.h"
 #include "platform/platform.h"
 #include "play/rules.h"
 #include "play/showing.h"
@@ -71,6 +72,10 @@ void Replayer::BuildBar() {
 }
 
 bool Replayer::Open(const GameRecord& record, QString* error) {
+    // A record that does not play to its end is not shown at all, never half.
+    Game whole;
+    Settings settings;
+    if (!Replay(record, whole, settings, &computer_, -1, error)) return false;
     record_ = record;
     running_.emplace(context_.guard);
     context_.guard.EnterGame();

@@ -33,7 +33,8 @@ public:
              ComputerTurn& computer);
     ~Replayer() override;
 
-    // Shows the record's battle at its start. False, with the reason, when it cannot be shown.
+    // Shows the record's battle at its start. False, with the reason, when it cannot be shown or
+    // does not play to its end as recorded.
     bool Open(const GameRecord& record, QString* error);
     // Leaves the replay: the bar goes, and the player is back where the replay was asked for.
     void Close();

@@ -7,6 +7,7 @@
 #include "board/replayer.h"
 #include "campaign/winner_form.h"
 #include "frontend/intro_form.h"
+#include "play/game_journal.h"
 #include "play/game_record.h"
 #include "tests/app/program_fixture.h"
 #include "tools/selfplay/scripted_player.h"
@@ -66,6 +67,23 @@ TEST_F(Replay, TheBattleJustEndedPlaysAgainForwardAndBack) {
     replay.Close();
     EXPECT_FALSE(program->Board().isVisible());
     EXPECT_TRUE(program->Intro().isVisible());
+}
+
+TEST_F(Replay, ARecordThatDoesNotPlayToItsEndIsNotShownAtAll) {
+    ASSERT_TRUE(PlayToTheEnd());
+    QStringList lines;
+    ASSERT_TRUE(t.Folder().LoadLines(kvd::GameJournal::kLastFile, lines));
+    for (int i = lines.size() - 1; i >= 0; --i)
+        if (lines[i].startsWith("[Hash]=")) {
+            lines[i] = "[Hash]=00000000";  // the last move's table is not the rules'
+            break;
+        }
+    t.Folder().SaveLines("tampered.kvr", lines);
+    program->Winner().hide();
+    EXPECT_FALSE(program->StartReplay(t.Path("tampered.kvr")));
+    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("differs")) << t.Boxes().Boxes().back().text.toStdString();
+    EXPECT_FALSE(program->Replays().Open());
+    EXPECT_TRUE(program->StartReplay(t.Path(kvd::GameJournal::kLastFile))) << "the record as written plays";
 }
 
 TEST_F(Replay, AFileThatIsNoRecordIsRefusedWithAReason) {
