@@ -149,13 +149,9 @@ void Program::ShowAbout() { about_->ShowCentred(); }
 
 bool Program::OpenReplay(const GameRecord& record) {
     QString error;
-    if (replayer_->Open(record, &error)) {
-        winner_->hide();
-        return true;
-    }
-    context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + context_.texts.Text(163) + error + QStringLiteral("   "),
-                                  BoxButtons::Ok);
-    return false;
+    if (!replayer_->Open(record, &error)) return ReplayRefused(error);
+    winner_->hide();
+    return true;
 }
 
 bool Program::StartReplay(const QString& path) {
@@ -163,6 +159,10 @@ bool Program::StartReplay(const QString& path) {
     GameRecord record;
     QString error = QStringLiteral("the file cannot be read.");
     if (file.open(QIODevice::ReadOnly) && ReadRecord(DecodeLines(file.readAll()), record, &error)) return OpenReplay(record);
+    return ReplayRefused(error);
+}
+
+bool Program::ReplayRefused(const QString& error) {
     context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + context_.texts.Text(163) + error + QStringLiteral("   "),
                                   BoxButtons::Ok);
     return false;

@@ -83,6 +83,8 @@ private:
     // was resumed. A damaged save is reported and discarded.
     bool ResumeUnfinished();
     bool OpenReplay(const GameRecord& record);
+    // The replay's error box with the reason; false.
+    bool ReplayRefused(const QString& error);
 
     Context context_;
     Game game_;

@@ -109,9 +109,7 @@ void PlayerTurn::SelectUnit() {
 
 void PlayerTurn::MoveSelectedUnit(int column, int row) {
     const QChar side = Side();
-    const bool first = side == QLatin1Char('E');
-    const Move move{side, first ? game_.PlayerCode : game_.EnemyCode, first ? game_.PlayerX : game_.EnemyX,
-                    first ? game_.PlayerY : game_.EnemyY, column, row, MoveKind::Step};
+    const Move move = SelectedUnitTo(game_, side, column, row, MoveKind::Step);
     bool goesOn = false;
     if (!DecideAndShow([&](Rules& rules) {
             goesOn = SideStep(rules, side, column, row);

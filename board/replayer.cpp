@@ -115,11 +115,9 @@ bool Replayer::ShowAt(int move, QString* error) {
 void Replayer::Forward() {
     if (busy_ || !Open() || shown_ >= Moves()) return;
     busy_ = true;
-    const GameRecord::Played& played = record_.moves[size_t(shown_)];
     Showing show;
     Rules rules{game_, context_.settings, context_.texts, show, &computer_};
-    if (played.draw > 0) game_.dice.Next(played.draw);
-    PlayRecordedMove(rules, played.move);
+    PlayRecorded(rules, record_.moves[size_t(shown_)]);
     ++shown_;
     Caption();
     // The game's end is shown on the board, not by the end-of-game window, and the pointer stays.

@@ -247,6 +247,11 @@ bool PlayRecordedMove(Rules& r, const Move& m) {
     return true;
 }
 
+bool PlayRecorded(Rules& r, const GameRecord::Played& played) {
+    if (played.draw > 0) r.game.dice.Next(played.draw);
+    return PlayRecordedMove(r, played.move);
+}
+
 bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer, int count, QString* error) {
     if (!StartFromRecord(record, game, settings, error)) return false;
     LanguageTexts texts;
@@ -257,8 +262,7 @@ bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTu
         const GameRecord::Played& played = record.moves[size_t(k)];
         if (game.GameActive != 1 || game.GameOver != 0)
             return Fail(error, QStringLiteral("Move %1 of the record comes after the end of the game.").arg(k + 1));
-        if (played.draw > 0) game.dice.Next(played.draw);
-        if (!PlayRecordedMove(rules, played.move))
+        if (!PlayRecorded(rules, played))
             return Fail(error, QStringLiteral("Move %1 of the record is not allowed by the rules.").arg(k + 1));
         if (TableChecksum(game.scratchpad) != played.checksum)
             return Fail(error, QStringLiteral("After move %1 the table differs from the record's.").arg(k + 1));

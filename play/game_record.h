@@ -60,6 +60,8 @@ bool PlayFirstSideMove(struct Rules& rules, const Move& move);
 // network game as the recording program made it, its own steps handed over to the peer, the
 // peer's steps fought at its turn token, repairs on either side.
 bool PlayRecordedMove(struct Rules& rules, const Move& move);
+// One of a record's moves: the draw its player made of the game's dice, then the move played.
+bool PlayRecorded(struct Rules& rules, const GameRecord::Played& played);
 
 // Plays a record's moves (the first `count`, or all when negative) on a game started from it,
 // with nothing shown. False at the first move the rules refuse or whose table differs from the

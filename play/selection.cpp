@@ -11,6 +11,12 @@ namespace {
 QChar Other(QChar side) { return side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E'); }
 }  // namespace
 
+Move SelectedUnitTo(const Game& g, QChar side, int column, int row, MoveKind kind) {
+    const bool first = side == QLatin1Char('E');
+    return Move{side, first ? g.PlayerCode : g.EnemyCode, first ? g.PlayerX : g.EnemyX, first ? g.PlayerY : g.EnemyY,
+                column, row, kind};
+}
+
 QString CellText(int column, int row) { return TwoDigits(column) + TwoDigits(row); }
 
 std::vector<QPoint> TargetsOf(const Game& game, QChar side, int column, int row) {

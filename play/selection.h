@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <vector>
 
+#include "play/move.h"
+
 namespace kvd {
 
 class Game;
@@ -28,6 +30,9 @@ Selection SelectUnit(Game& game, QChar side, int column, int row);
 // Whether a click on (column, row) steps the side's selected unit there: the cell is one of its
 // targets and the slot of MoveTargets for that direction holds it.
 bool IsMarkedTarget(const Game& game, QChar side, int column, int row);
+
+// A move of the side's selected unit (PlayerCode... or EnemyCode...) to (column, row).
+Move SelectedUnitTo(const Game& game, QChar side, int column, int row, MoveKind kind);
 
 // MoveTargets' text for a cell, "CCRR".
 QString CellText(int column, int row);

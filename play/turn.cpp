@@ -11,6 +11,7 @@
 #include "play/radar.h"
 #include "play/repair.h"
 #include "play/rules.h"
+#include "play/selection.h"
 #include "play/showing.h"
 #include "core/unit_codes.h"
 
@@ -25,15 +26,6 @@ void ComposeBoard(Rules& r) {
     r.show.Compose(g, r.settings);
     r.show.Paint(g);
 }
-
-namespace {
-// A move of the side's selected unit to a cell.
-Move SelectedUnitTo(const Game& g, QChar side, int column, int row, MoveKind kind) {
-    const bool first = side == QLatin1Char('E');
-    return Move{side, first ? g.PlayerCode : g.EnemyCode, first ? g.PlayerX : g.EnemyX, first ? g.PlayerY : g.EnemyY,
-                column, row, kind};
-}
-}  // namespace
 
 bool SideStep(Rules& r, QChar side, int column, int row) {
     Game& g = r.game;
