@@ -83,7 +83,7 @@ void BoardPainter::DrawInCell(const Picture* picture, int column, int row) {
 
 void BoardPainter::DrawBand(const Picture& picture) {
     if (!Seen()) return;
-    picture.StretchDraw(board_.Canvas(), board_.Geometry().BottomBand());
+    board_.DrawBand(picture);
     Changed(board_.Geometry().BottomBand());
 }
 

@@ -112,7 +112,7 @@ void TMainForm::ComposeView(const UnitTable& table, TurnView view, int found, bo
     const bool waiting = view == TurnView::Waiting;
     if (waiting) cursor.Set(this, CursorShape::Hidden);
     GetPositions(table, planes);
-    if (waiting) DarkImage.StretchDraw(Canvas(), geometry_.BottomBand());
+    if (waiting) DrawBand(DarkImage);
     ShowSnapshot();
     CanvasChanged();
     if (found > 0 && sweepAllowed) rules->RadarFlacker();
@@ -125,7 +125,7 @@ void TMainForm::FormPaint() { PaintView(ViewOfTurn(game_), game_.GameActive == 1
 void TMainForm::PaintView(TurnView view, bool gameActive) {
     if (!gameActive || view == TurnView::None) return;
     ShowSnapshot();
-    (view == TurnView::Own ? MenuImage : DarkImage).StretchDraw(Canvas(), geometry_.BottomBand());
+    DrawBand(view == TurnView::Own ? MenuImage : DarkImage);
     if (view == TurnView::Waiting) context_.platform.cursor->Set(this, CursorShape::Hidden);
     CanvasChanged();
 }

@@ -5,6 +5,7 @@
 
 #include "core/context.h"
 #include "core/game.h"
+#include "play/battle_notes.h"
 #include "platform/desktop/window_style.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
@@ -45,6 +46,7 @@ void TMainForm::FormCreate() {
 
 void TMainForm::ShowBoard() {
     FitToScreen();
+    battle_ = std::make_shared<const BattleBand>(BattleBandOf(game_));
     PreDraw();
     FormPaint();
     showFullScreen();

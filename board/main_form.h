@@ -1,5 +1,6 @@
 #pragma once
 #include <map>
+#include <memory>
 
 #include "board/board_geometry.h"
 #include "board/board_rules.h"
@@ -12,6 +13,7 @@
 namespace kvd {
 
 class Game;
+struct BattleBand;
 class UnitTable;
 struct Context;
 struct GamePictures;
@@ -36,6 +38,14 @@ public:
     // Puts the snapshot and the band picture on the window without composing anything.
     void FormPaint();
     void PaintView(TurnView view, bool gameActive);
+    // A band picture over the bottom band, with the battle's state and log on it.
+    void DrawBand(const Picture& band);
+    // The battle's state and log as the rules last noted them for the board: kept, and drawn
+    // over the band whenever the band is drawn, so they outlast report lines and the sweep.
+    void ShowBattle(std::shared_ptr<const BattleBand> battle);
+    // Where the battle's log and its state stand in the band: left and right of the radar scope.
+    QRect LogBox() const;
+    QRect StateBox() const;
     // Turns the radar source picture by `angle` degrees clockwise into RadarImage.
     void RotateBitmap(double angle);
     // The radar picture turned by `angle` degrees, see-through where the turn left black; the
@@ -79,6 +89,9 @@ private:
     Game& game_;
     GamePictures& pictures_;
     BoardGeometry geometry_;
+    void DrawBattle();
+
+    std::shared_ptr<const BattleBand> battle_;
     std::map<int, Picture> radarFrames_;
     qint64 radarFramesOf_ = 0;  // the source picture the frames were turned from
     // The snapshot last put on the window, and the window's pixels right after it was.

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -48,8 +48,11 @@ void Replayer::BuildBar() {
                                        "QPushButton:disabled { color: #7a7468; }"
                                        "QComboBox { background: #27323c; border: 1px solid #8c7b5a; padding: 2px 6px; }"
                                        "QComboBox QAbstractItemView { background: #27323c; color: #f0e6d2; }"));
-    auto* row = new QHBoxLayout(bar_);
-    row->setContentsMargins(8, 4, 8, 4);
+    // Two rows, so the bar fits beside the battle's log in the band.
+    auto* grid = new QGridLayout(bar_);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
     back_ = new QPushButton(bar_);
     play_ = new QPushButton(bar_);
     forward_ = new QPushButton(bar_);
@@ -58,11 +61,17 @@ void Replayer::BuildBar() {
     firstSideView_ = new QCheckBox(bar_);
     move_ = new QLabel(bar_);
     move_->setMinimumWidth(110);
-    for (QWidget* w : std::initializer_list<QWidget*>{back_, play_, forward_, speed_, firstSideView_, move_}) {
+    const std::initializer_list<QWidget*> widgets{back_, play_, forward_, speed_, firstSideView_, move_};
+    for (QWidget* w : widgets) {
         w->setFocusPolicy(Qt::NoFocus);
         w->setCursor(Qt::ArrowCursor);
-        row->addWidget(w);
     }
+    grid->addWidget(back_, 0, 0);
+    grid->addWidget(play_, 0, 1);
+    grid->addWidget(forward_, 0, 2);
+    grid->addWidget(speed_, 0, 3);
+    grid->addWidget(firstSideView_, 1, 0, 1, 2);
+    grid->addWidget(move_, 1, 2, 1, 2);
     connect(back_, &QPushButton::clicked, this, [this] { Back(); });
     connect(play_, &QPushButton::clicked, this, [this] { PlayOrPause(); });
     connect(forward_, &QPushButton::clicked, this, [this] { Forward(); });
@@ -86,7 +95,8 @@ bool Replayer::Open(const GameRecord& record, QString* error) {
     }
     const QRect band = board_.Geometry().BottomBand();
     bar_->adjustSize();
-    bar_->move(band.left() + 12, band.top() + 12);
+    // In the band's bottom-left corner, clear of the report line and the battle's log.
+    bar_->move(band.left() + 12, band.bottom() - bar_->height() - 12);
     bar_->show();
     bar_->raise();
     Caption();

@@ -66,6 +66,7 @@ bool ShowPlayer::PlayStep(const ShowStep& s, EndOfGame* endOfGame, NetworkBoard*
         case ShowStep::SendLastMove:
             if (network) network->SendLastMove();
             break;
+        case ShowStep::Battle: board_.ShowBattle(s.battle); break;
         case ShowStep::EndOfGame:
             if (endOfGame) endOfGame->ShowEndOfGame();
             break;

@@ -17,8 +17,9 @@ namespace kvd {
 namespace {
 constexpr quint32 kPictureBox = 15191990;
 
-// A panel line: black text on a white ground, top at yPercent of the height.
-void PanelLine(Scene& s, int yPercent, const QString& text) {
+// A panel line: black text on a white ground, the k-th line from 87 % of the height, right of the
+// picture box. Lines are a font's height apart, so no line covers the one above.
+void PanelLine(Scene& s, int k, const QString& text) {
     TMainForm& board = s.paint.Board();
     const Screen& screen = *s.context.platform.screen;
     QPainter painter(&board.Canvas());
@@ -26,7 +27,7 @@ void PanelLine(Scene& s, int yPercent, const QString& text) {
     font.setPixelSize(qMax(11, screen.Height() * 17 / 1000));
     painter.setFont(font);
     const QFontMetrics metrics(font);
-    const QPoint at(s.paint.X(43), WorkHeight(screen, yPercent));
+    const QPoint at(s.paint.X(20), WorkHeight(screen, 87) + k * (metrics.height() + 1));
     painter.fillRect(QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())), Qt::white);
     painter.setPen(Qt::black);
     painter.drawText(at + QPoint(0, metrics.ascent()), text);
@@ -48,21 +49,21 @@ void DrawUnitPanel(Scene& s, int i) {
     QString name = joining ? g.EnemyName : g.PlayerName;
     if (code == 20 && settings.HomeNavy == QLatin1Char('E')) name = QStringLiteral("HMS Prince Of Wales");
     if (code == 44 && joining && settings.HomeNavy == QLatin1Char('D')) name = QStringLiteral("HMS Prince Of Wales");
-    PanelLine(s, 87, name);
+    PanelLine(s, 0, name);
     const QString german = joining ? QString() : GermanKindName(code, g);
     const QString kind = joining ? g.EnemyType : g.PlayerKindName;
-    PanelLine(s, 89, settings.Language == QLatin1Char('D') && !german.isEmpty() ? german : kind);
+    PanelLine(s, 1, settings.Language == QLatin1Char('D') && !german.isEmpty() ? german : kind);
     // Minefields and submarines keep their strength to themselves.
     const bool secret = CodeIn(code, 23, 25) || CodeIn(code, 4, 8) || CodeIn(code, 27, 29) || CodeIn(code, 47, 49);
     const QString strength = secret ? QStringLiteral("XXX   ") : QString::number(table.Strength(i)) + QStringLiteral("     ");
-    PanelLine(s, 91, texts.Text(51) + strength);
+    PanelLine(s, 2, texts.Text(51) + strength);
     int status = 47 + qBound(0, table.DamageState(i), 2);
     if ((code == 21 || code == 22 || code == 45 || code == 46) && table.RepairCount(i) > 2) status = 50;
-    PanelLine(s, 93, texts.Text(status));
+    PanelLine(s, 3, texts.Text(status));
 
     const Screen& screen = *s.context.platform.screen;
     const QRect box(QPoint(s.paint.X(4), WorkHeight(screen, 86)),
-                    QPoint(WorkWidth(screen, 32) - 1, WorkHeight(screen, 97) - 1));
+                    QPoint(WorkWidth(screen, 18) - 1, WorkHeight(screen, 97) - 1));
     {
         QPainter painter(&s.paint.Board().Canvas());
         painter.setPen(Qt::white);

@@ -2,6 +2,7 @@
 #include <QChar>
 #include <QString>
 
+#include "core/battle_log.h"
 #include "core/map_file.h"
 #include "core/unit_table.h"
 #include "platform/random.h"
@@ -79,6 +80,9 @@ public:
     // --- The board view ---
     int RevealCount = 0;   // identifications made by the last reveal pass
     int SweepAllowed = 1;  // the radar sweep may run after the board is composed
+
+    // --- What the band tells of the battle: the last things that happened, the turn, the losses ---
+    BattleLog battleLog;
 
     // --- The campaign tally, kept over the three stages ---
     int FirstSideWins = 0;

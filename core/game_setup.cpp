@@ -122,6 +122,7 @@ void GameSetup::ResetVariables() {
     g.SweepAllowed = 1;
     context_.platform.random->Seed(g.dice);
     g.TurnCount = 0;
+    g.battleLog = {};
     g.PlaneLaunches = 1;
 
     // The first campaign stage starts the tally; the first two stages fly no aircraft, and
@@ -293,6 +294,7 @@ void GameSetup::NetworkGameVariables(bool joining) {
     g.MoveMessage.clear();
     p.random->Seed(g.dice);
     g.TurnCount = 0;
+    g.battleLog = {};
     s.ReconPlanes = QLatin1Char('0');  // a network game flies no radar aircraft
 
     display_.PrepareGamePictures(0, true);

@@ -112,7 +112,7 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
     if (plane < 0) return;
     g.PlayerX = table.PosX(plane);
     g.PlayerY = table.PosY(plane);
-    g.PlayerName = CutName(table.UnitName(plane).left(15));
+    g.PlayerName = CutName(table.UnitName(plane));
     g.PlayerKindName = CutName(table.KindName(plane));
     g.PlayerCode = 1;
     int hits = 0;
@@ -123,7 +123,7 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
         hits = 0;
         g.EnemyX = shooterX = table.PosX(i);
         g.EnemyY = shooterY = table.PosY(i);
-        g.EnemyName = CutName(table.UnitName(i).left(15));
+        g.EnemyName = CutName(table.UnitName(i));
         g.EnemyType = CutName(table.KindName(i));
         g.EnemyCode = flagship;
         if (g.EnemyX == g.PlayerX && g.EnemyY == g.PlayerY) hits = 1;

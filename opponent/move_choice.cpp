@@ -126,7 +126,7 @@ Move MoveChoice::CheckMove(Rules& r) {
     const int code = g.EnemyCode;
     g.OldEnemyX = g.EnemyX = table.PosX(unit);
     g.OldEnemyY = g.EnemyY = table.PosY(unit);
-    g.EnemyName = CutName(table.UnitName(unit).left(15));
+    g.EnemyName = CutName(table.UnitName(unit));
     g.EnemyType = CutName(table.KindName(unit));
     g.EnemyStrength = table.Strength(unit);
 

@@ -1,5 +1,7 @@
 #include "play/combat.h"
 
+#include "play/battle_notes.h"
+
 #include "core/game.h"
 #include "core/game_setup.h"
 #include "core/settings.h"
@@ -61,7 +63,7 @@ int LastUnitOn(const UnitTable& table, QChar side, int column, int row) {
 void TakeFighter(Game& g, int line) {
     const UnitTable& table = g.scratchpad;
     const int column = table.PosX(line), row = table.PosY(line);
-    const QString name = CutName(table.UnitName(line).left(15)), kind = CutName(table.KindName(line));
+    const QString name = CutName(table.UnitName(line)), kind = CutName(table.KindName(line));
     if (table.Side(line) == QLatin1Char('E')) {
         g.PlayerX = g.OldPlayerX = column;
         g.PlayerY = g.OldPlayerY = row;
@@ -105,21 +107,21 @@ QString GermanKindName(int code, const Game& g) {
     const bool second = CodeIn(code, 26, 49) || CodeIn(code, 60, 64);
     const int c = FirstSideCode(code);
     if (c == 2) return QStringLiteral("Versorgungsschiff");
-    if (CodeIn(c, 3, 8)) return QStringLiteral("Uboot");
+    if (CodeIn(c, 3, 8)) return QStringLiteral("U-Boot");
     if (CodeIn(c, 9, 10)) return QStringLiteral("Korvette");
-    if (CodeIn(c, 11, 12)) return QStringLiteral("Zerstoerer");
+    if (CodeIn(c, 11, 12)) return QStringLiteral("Zerstörer");
     if (CodeIn(c, 13, 15)) return QStringLiteral("Fregatte");
     if (CodeIn(c, 16, 18)) return QStringLiteral("Kl. Kreuzer");
     if (CodeIn(c, 19, 20)) return QStringLiteral("Gr. Kreuzer");
     if (c == 21) {
         const bool transferred = second ? g.DTransfered == 1 : g.ETransfered == 1;
-        return transferred ? QStringLiteral("Flugzeugtraeger") : QStringLiteral("Schlachtschiff");
+        return transferred ? QStringLiteral("Flugzeugträger") : QStringLiteral("Schlachtschiff");
     }
-    if (c == 22) return QStringLiteral("Flugzeugtraeger");
+    if (c == 22) return QStringLiteral("Flugzeugträger");
     if (CodeIn(c, 23, 25)) return QStringLiteral("Minen");
     if (second) return {};  // the opponent's convoy keeps its fleet-file names
     if (c == 50) return QStringLiteral("Truppentransporter");
-    if (c == 51) return QStringLiteral("OelTransporter");
+    if (c == 51) return QStringLiteral("Öltransporter");
     if (CodeIn(c, 52, 54)) return QStringLiteral("Frachter");
     return {};
 }
@@ -252,6 +254,7 @@ bool TransferFlag(Game& g, bool firstSide) {
     const int carrier = table.Find(firstSide ? 22 : 46);
     if (carrier < 0) return false;
     table.SetChar(carrier, col::kCode + 1, firstSide ? QLatin1Char('1') : QLatin1Char('5'));
+    NoteFlagTransfer(g, carrier);
     return true;
 }
 

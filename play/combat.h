@@ -27,7 +27,7 @@ int FightOutcome(int playerCode, int enemyCode, int playerStrength, int enemyStr
 
 // The last line of a side's unit standing on a cell (the radar aircraft too), or -1.
 int LastUnitOn(const UnitTable& table, QChar side, int column, int row);
-// A unit meets a fight: its line's cell (also as its old cell), name (15 characters), kind,
+// A unit meets a fight: its line's cell (also as its old cell), whole name, kind,
 // code and strength become the fight variables of its side (Player... for the first side,
 // Enemy... for the second).
 void TakeFighter(Game& game, int line);

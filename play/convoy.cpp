@@ -41,7 +41,7 @@ bool ConvoyStep(Rules& r) {
     const int ship = table.Find(g.PlayerCode);
     g.OldPlayerX = g.PlayerX = table.PosX(ship);
     g.OldPlayerY = g.PlayerY = table.PosY(ship);
-    g.PlayerName = CutName(table.UnitName(ship).left(16));
+    g.PlayerName = CutName(table.UnitName(ship));
     g.PlayerKindName = CutName(table.KindName(ship));
     const int heading = DirectionTo(g.PlayerX, g.PlayerY, g.PlayerX + (gx > g.PlayerX) - (gx < g.PlayerX),
                                     g.PlayerY + (gy > g.PlayerY) - (gy < g.PlayerY));

@@ -4,6 +4,7 @@
 #include "core/language_texts.h"
 #include "core/settings.h"
 #include "play/apply_move.h"
+#include "play/battle_notes.h"
 #include "play/combat.h"
 #include "play/computer_turn.h"
 #include "play/game_end.h"
@@ -135,6 +136,8 @@ void SupportingFire(Rules& r) {
     if (g.NetGame == 0 && g.dice.Next(2) != 0) return;
     r.show.Wait(1500);
     ExtraDamage(g);
+    NoteEscortFire(g, g.Winner == kSecondWins);
+    r.show.Battle(g);
     const int message = 120 + g.dice.Next(20);
     r.show.ReportBox();
     r.show.Write(12, 82, (g.Winner == kSecondWins ? g.EnemyName : g.PlayerName) + QStringLiteral(" - ") + T(r, message));
@@ -160,6 +163,8 @@ void Fight(Rules& r) {
     g.Winner = FightOutcome(g.PlayerCode, g.EnemyCode, g.PlayerStrength, g.EnemyStrength, g.DTransfered, g.NetGame);
     ApplyOutcome(g, r.settings);
     ReportOutcome(r);
+    NoteFight(g);
+    s.Battle(g);
     if (g.Winner == kSecondHit && g.NetRole != 2) s.Sound(QStringLiteral("sonar"), true);
     if (g.Winner == kFirstHit && g.NetRole != 1) s.Sound(QStringLiteral("sonar"), true);
 

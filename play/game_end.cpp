@@ -53,6 +53,7 @@ void DoTransfer(Rules& r) {
     }
     s.Write(12, 82, message, true);
     g.GameOver = 0;
+    s.Battle(g);
     s.Sound(QStringLiteral("shipshorn"), true);
     s.Wait(1000);
 }

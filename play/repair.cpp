@@ -3,6 +3,7 @@
 #include "core/game.h"
 #include "core/language_texts.h"
 #include "core/unit_codes.h"
+#include "play/battle_notes.h"
 #include "play/rules.h"
 #include "play/showing.h"
 
@@ -31,6 +32,8 @@ RepairDone RepairUnit(Game& game, int repairerCode, int targetCode) {
 bool Repair(Rules& r, int repairerCode, int targetCode) {
     const RepairDone done = RepairUnit(r.game, repairerCode, targetCode);
     if (!done.repaired) return false;
+    NoteRepair(r.game, targetCode);
+    r.show.Battle(r.game);
     r.show.Report(r.texts.Text(34), 15, 12, 95);
     r.show.Sound(QStringLiteral("hammer"), false);
     r.show.RepairHammers(done.repairer, done.target);

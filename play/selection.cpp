@@ -52,7 +52,7 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
     const int code = table.Code(unit);
     const bool first = side == QLatin1Char('E');
     g.UnitSelected = 1;
-    const QString name = CutName(table.UnitName(unit).left(16)), kind = CutName(table.KindName(unit));
+    const QString name = CutName(table.UnitName(unit)), kind = CutName(table.KindName(unit));
     const int x = table.PosX(unit), y = table.PosY(unit);
     if (first) {
         g.PlayerCode = code, g.PlayerName = name, g.PlayerKindName = kind;

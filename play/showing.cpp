@@ -1,5 +1,7 @@
 #include "play/showing.h"
 
+#include "play/battle_notes.h"
+
 #include "core/game.h"
 #include "core/settings.h"
 #include "core/turn_view.h"
@@ -130,6 +132,10 @@ void Showing::SendLastMove() {
 
 void Showing::EndOfGame() {
     if (recording_) Add(ShowStep::EndOfGame);
+}
+
+void Showing::Battle(const Game& game) {
+    if (recording_) Add(ShowStep::Battle).battle = std::make_shared<const BattleBand>(BattleBandOf(game));
 }
 
 void Showing::MovedUnit(const Game& game, int column, int row) {

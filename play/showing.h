@@ -2,6 +2,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 #include "platform/cursor.h"
@@ -9,6 +10,7 @@
 namespace kvd {
 
 class Game;
+struct BattleBand;
 struct Settings;
 
 // Which picture a step of the showing draws: a unit's from one of the picture sets, or a
@@ -51,12 +53,14 @@ struct ShowStep {
         CarrierTakesFlag, // a = the first side's, b = with the flag stamped in
         SendLastMove,     // the peer gets the step that ended the game
         EndOfGame,        // the end-of-game window
+        Battle,           // the band's log and state as they stand now: `battle`
     };
     Kind kind = Wait;
     int a = 0, b = 0, c = 0, d = 0;
     QPoint cell, cell2;
     QString text;
     QStringList lines;
+    std::shared_ptr<const BattleBand> battle;
 };
 
 // What a rule shows, in order: rules decide at once and never wait, draw or play a sound; they
@@ -93,6 +97,8 @@ public:
     void CarrierTakesFlag(bool firstSide, bool withFlag);
     void SendLastMove();
     void EndOfGame();
+    // The band's log and the state of the battle as the game has them now.
+    void Battle(const Game& game);
 
     // The units as the board draws them in a single cell.
     // The player's unit PlayerCode; on the joining board the host's unit as identified.

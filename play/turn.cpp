@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "core/turn_view.h"
 #include "play/apply_move.h"
+#include "play/battle_notes.h"
 #include "play/combat.h"
 #include "play/computer_turn.h"
 #include "play/convoy.h"
@@ -22,9 +23,12 @@ void ComposeBoard(Rules& r) {
     if (ViewOfTurn(g) != TurnView::None) {
         if (g.NetRole == 2) RevealAllied(g);
         else RevealEnemy(g);
+        // The identifications are news only where the board shows them.
+        if (r.settings.RevealOption == QLatin1Char('Y')) NoteIdentified(g, ViewerSide(g));
     }
     r.show.Compose(g, r.settings);
     r.show.Paint(g);
+    r.show.Battle(g);
 }
 
 bool SideStep(Rules& r, QChar side, int column, int row) {
@@ -67,6 +71,7 @@ void RepairRequest(Rules& r, QChar side) {
 void HandOverToPeer(Rules& r, bool host) {
     Game& g = r.game;
     g.SupportFire = 0;
+    if (!host) NoteTurnOver(g);
     r.show.Cursor(CursorShape::Hidden);
     g.PlayerTurn = host ? 0 : 1;
     g.OpponentTurn = host ? 1 : 0;
@@ -102,6 +107,7 @@ void MeetPeersStep(Rules& r, int movedCode) {
 void TurnAfterPeer(Rules& r, bool joining, int peerMovedCode) {
     Game& g = r.game;
     Showing& show = r.show;
+    if (!joining) NoteTurnOver(g);
     g.Winner = 99;
     g.SubRetreat = 0;
     g.EnemyCode = 99;
@@ -143,6 +149,7 @@ void EndFirstSideMove(Rules& r) {
 
     if (r.computer) r.computer->RunKI(r);
     if (g.GameOver == 1 || g.GameActive == 0) return;
+    NoteTurnOver(g);
 
     g.PlayerTurn = 1;
     g.OpponentTurn = 0;

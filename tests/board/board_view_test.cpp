@@ -1,3 +1,5 @@
+#include <QPainter>
+
 #include "platform/resources.h"
 #include "tests/board/board_fixture.h"
 
@@ -35,6 +37,13 @@ struct BoardView : BoardFixture {
         board->GetPositions(Table(), context.settings.ReconPlanes != '0');
     }
     QRect Cell(int c, int r) const { return board->Geometry().Cell(c, r); }
+    // The expected band takes the battle's boxes from what the window shows.
+    void WithBoxesOf(const QImage& shown, QImage& expected) const {
+        for (const QRect& box : {board->LogBox(), board->StateBox()}) {
+            QPainter painter(&expected);
+            painter.drawImage(box.topLeft(), shown.copy(box.adjusted(0, 0, 1, 1)));
+        }
+    }
     const QImage& Snap() const { return pictures.Snapshot.Image(); }
 };
 
@@ -98,8 +107,12 @@ TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
     board->FormPaint();
     const QImage& canvas = board->Canvas();
     EXPECT_EQ(Differing(canvas, Snap(), board->Geometry().BoardArea()), 0);
+    // The band picture, with the battle's state in its box on the right.
     QImage band = canvas;
     board->MenuImage.StretchDraw(band, board->Geometry().BottomBand());
+    const QRect state = board->StateBox();
+    EXPECT_GT(Differing(canvas, band, state), 0);
+    WithBoxesOf(canvas, band);
     EXPECT_EQ(Differing(canvas, band, board->Geometry().BottomBand()), 0);
 
     // The computer's turn shows the dark band and hides the cursor.
@@ -108,6 +121,8 @@ TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
     board->FormPaint();
     QImage dark = board->Canvas();
     board->DarkImage.StretchDraw(dark, board->Geometry().BottomBand());
+    EXPECT_GT(Differing(board->Canvas(), dark, state), 0) << "the state stays on the dark band";
+    WithBoxesOf(board->Canvas(), dark);
     EXPECT_EQ(Differing(board->Canvas(), dark, board->Geometry().BottomBand()), 0);
     EXPECT_EQ(t.Cursor().Last(), kvd::CursorShape::Hidden);
 

@@ -1,0 +1,91 @@
+#include <QPainter>
+
+#include "board/battle_lines.h"
+#include "board/main_form.h"
+#include "core/context.h"
+#include "core/game.h"
+#include "play/battle_notes.h"
+
+// The battle's state and its log in the band's right half: white on black like the report line,
+// good news in green, bad news in red.
+namespace kvd {
+
+namespace {
+QColor ToneColour(BattleLine::Tone tone) {
+    switch (tone) {
+        case BattleLine::Good: return QColor(150, 230, 150);
+        case BattleLine::Bad: return QColor(255, 160, 120);
+        case BattleLine::Plain: break;
+    }
+    return Qt::white;
+}
+}  // namespace
+
+namespace {
+// The band's boxes share their height: from just under the report line to the band's foot.
+QRect BandBox(const BoardGeometry& g, int leftPercent, int rightPercent) {
+    return QRect(QPoint(g.width * leftPercent / 100, g.height * 846 / 1000),
+                 QPoint(g.width * rightPercent / 100 - 1, g.height * 996 / 1000 - 1));
+}
+
+// White-framed black box with lines of text; as many lines as fit.
+void DrawLines(QPainter& painter, const QRect& box, const std::vector<BattleLine>& lines, int ruleAfter) {
+    painter.setPen(Qt::white);
+    painter.setBrush(Qt::black);
+    painter.drawRect(box);
+    const QFontMetrics metrics(painter.font());
+    const int pad = qMax(3, box.height() / 30);
+    const QRect inner = box.adjusted(pad + 3, pad, -pad - 3, -pad);
+    int y = inner.top();
+    for (size_t k = 0; k < lines.size() && y + metrics.height() <= inner.bottom() + 1; ++k) {
+        painter.setPen(ruleAfter > 0 && int(k) < ruleAfter ? QColor(235, 225, 180) : ToneColour(lines[k].tone));
+        painter.drawText(QPoint(inner.left(), y + metrics.ascent()),
+                         metrics.elidedText(lines[k].text, Qt::ElideRight, inner.width()));
+        y += metrics.height();
+    }
+}
+}  // namespace
+
+QRect TMainForm::LogBox() const { return BandBox(geometry_, 37, 71); }
+QRect TMainForm::StateBox() const { return BandBox(geometry_, 83, 97); }
+
+void TMainForm::DrawBand(const Picture& band) {
+    band.StretchDraw(Canvas(), geometry_.BottomBand());
+    DrawBattle();
+}
+
+void TMainForm::ShowBattle(std::shared_ptr<const BattleBand> battle) {
+    battle_ = std::move(battle);
+    if (!isVisible()) return;
+    DrawBattle();
+    CanvasChanged(LogBox().adjusted(0, 0, 1, 1));
+    CanvasChanged(StateBox().adjusted(0, 0, 1, 1));
+}
+
+namespace {
+// The number of log lines a box of this height holds, in the band's font.
+int LogLinesThatFit(const QRect& box, const QFont& font) {
+    const int pad = qMax(3, box.height() / 30);
+    return (box.height() - 2 * pad) / QFontMetrics(font).height();
+}
+
+QFont BandFont(const QFont& base, int screenHeight) {
+    QFont font = base;
+    font.setPixelSize(qMax(10, screenHeight * 15 / 1000));
+    return font;
+}
+}  // namespace
+
+void TMainForm::DrawBattle() {
+    if (!battle_ || game_.GameActive == 0) return;
+    QPainter painter(&Canvas());
+    painter.setFont(BandFont(painter.font(), geometry_.height));
+    const LanguageTexts& texts = context_.texts;
+    // The log's box shows once there is something to tell.
+    const QRect log = LogBox();
+    const std::vector<BattleLine> told = BattleLogLines(*battle_, texts, LogLinesThatFit(log, painter.font()));
+    if (!told.empty()) DrawLines(painter, log, told, 0);
+    DrawLines(painter, StateBox(), BattleStateLines(*battle_, texts), 1);
+}
+
+}  // namespace kvd

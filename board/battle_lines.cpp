@@ -1,0 +1,121 @@
+#include "board/battle_lines.h"
+
+#include "core/language_texts.h"
+#include "play/battle_notes.h"
+#include "play/combat.h"
+
+namespace kvd {
+
+namespace {
+
+using namespace outcome;
+
+// The text of a kind's common name; 0 for a unit that is known by its name alone.
+int KindText(UnitKind kind) {
+    switch (kind) {
+        case UnitKind::Supply: return 180;
+        case UnitKind::Submarine: return 181;
+        case UnitKind::Corvette: return 182;
+        case UnitKind::Destroyer: return 183;
+        case UnitKind::Frigate: return 184;
+        case UnitKind::LightCruiser: return 185;
+        case UnitKind::HeavyCruiser: return 186;
+        case UnitKind::Battleship: return 187;
+        case UnitKind::Carrier: return 188;
+        case UnitKind::Trooper:
+        case UnitKind::Merchant1:
+        case UnitKind::Merchant2:
+        case UnitKind::Oiler: return 189;
+        case UnitKind::None:
+        case UnitKind::ReconPlane:
+        case UnitKind::Minefield: break;
+    }
+    return 0;
+}
+
+struct Teller {
+    const BattleBand& band;
+    const LanguageTexts& texts;
+
+    QString T(int n) const { return texts.Text(n); }
+
+    QString Name(const LoggedUnit& unit) const {
+        if (unit.kind == UnitKind::Minefield) return T(176);
+        const bool own = unit.side == band.viewer;
+        // Nobody sees the opposing submarine that fired, only its torpedoes.
+        if (!own && unit.kind == UnitKind::Submarine) return T(175);
+        const int kind = KindText(unit.kind);
+        if (own || kind == 0) return unit.name;
+        return unit.name + QStringLiteral(" (") + T(kind) + QLatin1Char(')');
+    }
+
+    BattleLine::Tone LossOf(const LoggedUnit& unit) const {
+        return unit.side == band.viewer ? BattleLine::Bad : BattleLine::Good;
+    }
+
+    // What befell `victim`, by `by`, in the words of text n.
+    BattleLine Befell(int n, const LoggedUnit& victim, const LoggedUnit& by) const {
+        return {T(n).arg(Name(victim), Name(by)), LossOf(victim)};
+    }
+
+    BattleLine Fight(const LogEntry& e) const {
+        const LoggedUnit &first = e.first, &second = e.second;
+        switch (e.outcome) {
+            case kFirstWins: return Befell(164, second, first);
+            case kSecondWins: return Befell(first.code == 1 ? 169 : 164, first, second);
+            case kBothLost:
+                if (second.kind == UnitKind::Minefield) return Befell(166, first, second);
+                if (first.kind == UnitKind::Minefield) return Befell(166, second, first);
+                return {T(165).arg(Name(first), Name(second)), BattleLine::Plain};
+            case kSecondHit:
+            case kMineHitsShip: return Befell(167, second, first);
+            case kFirstHit:
+            case kShipHitsMine: return Befell(167, first, second);
+            case kBattleshipDuel: return {T(168).arg(Name(first), Name(second)), BattleLine::Plain};
+            default: return {};
+        }
+    }
+
+    BattleLine Line(const LogEntry& e) const {
+        const bool own = e.first.side == band.viewer;
+        switch (e.kind) {
+            case LogEntry::Fight: return Fight(e);
+            case LogEntry::Repair: return {T(170).arg(Name(e.first)), own ? BattleLine::Good : BattleLine::Bad};
+            case LogEntry::FlagTransfer: return {T(171).arg(Name(e.first)), BattleLine::Plain};
+            case LogEntry::Identified: {
+                QString text = T(172).arg(Name(e.first));
+                if (e.more > 0) text += T(173).arg(e.more);
+                return {text, BattleLine::Plain};
+            }
+            case LogEntry::EscortFire: return {T(174).arg(Name(e.first)), LossOf(e.first)};
+        }
+        return {};
+    }
+};
+
+}  // namespace
+
+std::vector<BattleLine> BattleStateLines(const BattleBand& band, const LanguageTexts& texts) {
+    const int enemy = band.viewer == QLatin1Char('E') ? 1 : 0;
+    return {
+        {texts.Text(144) + QLatin1Char(' ') + QString::number(band.log.turn), BattleLine::Plain},
+        {texts.Text(177) + QString::number(band.ownShips), BattleLine::Plain},
+        {texts.Text(178) + QString::number(band.enemyContacts), BattleLine::Plain},
+        {texts.Text(179) + QString::number(band.log.shipsLost[enemy]), BattleLine::Plain},
+    };
+}
+
+std::vector<BattleLine> BattleLogLines(const BattleBand& band, const LanguageTexts& texts, int count) {
+    const Teller teller{band, texts};
+    std::vector<BattleLine> lines;
+    for (int k = 0; k < band.log.Size() && int(lines.size()) < count; ++k) {
+        const LogEntry& entry = band.log.Newest(k);
+        BattleLine line = teller.Line(entry);
+        if (line.text.isEmpty()) continue;
+        line.text = QString::number(entry.turn) + QStringLiteral(": ") + line.text;
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+}  // namespace kvd

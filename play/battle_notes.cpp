@@ -1,0 +1,122 @@
+#include "play/battle_notes.h"
+
+#include "core/game.h"
+#include "core/unit_codes.h"
+#include "play/combat.h"
+
+namespace kvd {
+
+namespace {
+
+using namespace outcome;
+
+// A flagship code on a side whose carrier has taken over the flag is that carrier.
+LoggedUnit Unit(const Game& g, int code, const QString& name) {
+    UnitKind kind = KindOfCode(code);
+    if ((code == 21 && g.ETransfered == 1) || (code == 45 && g.DTransfered == 1)) kind = UnitKind::Carrier;
+    return LoggedUnit{code, SideOfCode(code), name, kind};
+}
+
+LoggedUnit UnitOfLine(const Game& g, int line) {
+    return Unit(g, g.scratchpad.Code(line), CutName(g.scratchpad.UnitName(line)));
+}
+
+void Lost(Game& g, int code) {
+    if (IsShipCode(code)) ++g.battleLog.shipsLost[SideOfCode(code) == QLatin1Char('E') ? 0 : 1];
+}
+
+}  // namespace
+
+void NoteFight(Game& g) {
+    if (g.Winner == kNothing) return;
+    LogEntry entry;
+    entry.kind = LogEntry::Fight;
+    entry.outcome = g.Winner;
+    entry.first = Unit(g, g.PlayerCode, g.PlayerName);
+    entry.second = Unit(g, g.EnemyCode, g.EnemyName);
+    g.battleLog.Add(std::move(entry));
+    if (g.Winner == kFirstWins || g.Winner == kBothLost) Lost(g, g.EnemyCode);
+    if (g.Winner == kSecondWins || g.Winner == kBothLost) Lost(g, g.PlayerCode);
+    // A fight identifies the opposing ship as well as a radar would.
+    for (int code : {g.PlayerCode, g.EnemyCode})
+        if (IsValidCode(code)) g.battleLog.identified.set(code);
+}
+
+void NoteRepair(Game& g, int code) {
+    const int line = g.scratchpad.Find(code);
+    if (line < 0) return;
+    LogEntry entry;
+    entry.kind = LogEntry::Repair;
+    entry.first = UnitOfLine(g, line);
+    g.battleLog.Add(std::move(entry));
+}
+
+void NoteFlagTransfer(Game& g, int line) {
+    if (line < 0) return;
+    LogEntry entry;
+    entry.kind = LogEntry::FlagTransfer;
+    entry.first = UnitOfLine(g, line);
+    entry.first.kind = UnitKind::Carrier;  // its line has the flagship's code already
+    g.battleLog.Add(std::move(entry));
+}
+
+void NoteEscortFire(Game& g, bool secondSideWon) {
+    LogEntry entry;
+    entry.kind = LogEntry::EscortFire;
+    entry.first = secondSideWon ? Unit(g, g.EnemyCode, g.EnemyName) : Unit(g, g.PlayerCode, g.PlayerName);
+    g.battleLog.Add(std::move(entry));
+}
+
+void NoteIdentified(Game& g, QChar seer) {
+    const UnitTable& table = g.scratchpad;
+    BattleLog& log = g.battleLog;
+    LogEntry entry;
+    entry.kind = LogEntry::Identified;
+    int found = 0;
+    for (int i = 1; i < table.Count(); ++i) {
+        const int code = table.Code(i);
+        if (table.Side(i) == seer || !table.IsRevealed(i) || !IsValidCode(code) || log.identified.test(code)) continue;
+        // Submarines and minefields are never drawn, identified or not.
+        const UnitKind kind = KindOfCode(code);
+        if (kind == UnitKind::Submarine || kind == UnitKind::Minefield) continue;
+        log.identified.set(code);
+        if (found++ == 0) entry.first = UnitOfLine(g, i);
+    }
+    if (found == 0) return;
+    entry.more = found - 1;
+    log.Add(std::move(entry));
+}
+
+void NoteTurnOver(Game& g) { ++g.battleLog.turn; }
+
+QChar ViewerSide(const Game& g) { return g.NetRole == 2 ? QLatin1Char('D') : QLatin1Char('E'); }
+
+BattleBand BattleBandOf(const Game& g) {
+    BattleBand band;
+    band.log = g.battleLog;
+    band.viewer = ViewerSide(g);
+    const QChar other = band.viewer == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
+    band.ownShips = ShipsOf(g, band.viewer);
+    band.enemyContacts = ContactsOf(g, other);
+    return band;
+}
+
+int ShipsOf(const Game& g, QChar side) {
+    const UnitTable& table = g.scratchpad;
+    int ships = 0;
+    for (int i = 1; i < table.Count(); ++i)
+        if (table.Side(i) == side && IsShipCode(table.Code(i))) ++ships;
+    return ships;
+}
+
+int ContactsOf(const Game& g, QChar side) {
+    const UnitTable& table = g.scratchpad;
+    int contacts = 0;
+    for (int i = 1; i < table.Count(); ++i) {
+        const int code = table.Code(i);
+        if (table.Side(i) == side && IsShipCode(code) && KindOfCode(code) != UnitKind::Submarine) ++contacts;
+    }
+    return contacts;
+}
+
+}  // namespace kvd
