@@ -63,12 +63,6 @@ void TMainForm::ShowBattle(std::shared_ptr<const BattleBand> battle) {
 }
 
 namespace {
-// The number of log lines a box of this height holds, in the band's font.
-int LogLinesThatFit(const QRect& box, const QFont& font) {
-    const int pad = qMax(3, box.height() / 30);
-    return (box.height() - 2 * pad) / QFontMetrics(font).height();
-}
-
 QFont BandFont(const QFont& base, int screenHeight) {
     QFont font = base;
     font.setPixelSize(qMax(10, screenHeight * 15 / 1000));
@@ -76,14 +70,20 @@ QFont BandFont(const QFont& base, int screenHeight) {
 }
 }  // namespace
 
+int TMainForm::LogLines() const {
+    const QRect box = LogBox();
+    const int pad = qMax(3, box.height() / 30);
+    return (box.height() - 2 * pad) / QFontMetrics(BandFont(font(), geometry_.height)).height();
+}
+
 void TMainForm::DrawBattle() {
     if (!battle_ || game_.GameActive == 0) return;
     QPainter painter(&Canvas());
-    painter.setFont(BandFont(painter.font(), geometry_.height));
+    painter.setFont(BandFont(font(), geometry_.height));
     const LanguageTexts& texts = context_.texts;
     // The log's box shows once there is something to tell.
     const QRect log = LogBox();
-    const std::vector<BattleLine> told = BattleLogLines(*battle_, texts, LogLinesThatFit(log, painter.font()));
+    const std::vector<BattleLine> told = BattleLogLines(*battle_, texts, LogLines());
     if (!told.empty()) DrawLines(painter, log, told, 0);
     DrawLines(painter, StateBox(), BattleStateLines(*battle_, texts), 1);
 }

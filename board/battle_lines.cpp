@@ -38,6 +38,12 @@ struct Teller {
     const LanguageTexts& texts;
 
     QString T(int n) const { return texts.Text(n); }
+    // Text n with its places filled; nothing when a language file lacks it.
+    QString Fill(int n, const QString& a, const QString& b = QString()) const {
+        const QString text = T(n);
+        if (!text.contains(QStringLiteral("%1"))) return {};
+        return text.contains(QStringLiteral("%2")) ? text.arg(a, b) : text.arg(a);
+    }
 
     QString Name(const LoggedUnit& unit) const {
         if (unit.kind == UnitKind::Minefield) return T(176);
@@ -55,7 +61,7 @@ struct Teller {
 
     // What befell `victim`, by `by`, in the words of text n.
     BattleLine Befell(int n, const LoggedUnit& victim, const LoggedUnit& by) const {
-        return {T(n).arg(Name(victim), Name(by)), LossOf(victim)};
+        return {Fill(n, Name(victim), Name(by)), LossOf(victim)};
     }
 
     BattleLine Fight(const LogEntry& e) const {
@@ -66,12 +72,12 @@ struct Teller {
             case kBothLost:
                 if (second.kind == UnitKind::Minefield) return Befell(166, first, second);
                 if (first.kind == UnitKind::Minefield) return Befell(166, second, first);
-                return {T(165).arg(Name(first), Name(second)), BattleLine::Plain};
+                return {Fill(165, Name(first), Name(second)), BattleLine::Plain};
             case kSecondHit:
             case kMineHitsShip: return Befell(167, second, first);
             case kFirstHit:
             case kShipHitsMine: return Befell(167, first, second);
-            case kBattleshipDuel: return {T(168).arg(Name(first), Name(second)), BattleLine::Plain};
+            case kBattleshipDuel: return {Fill(168, Name(first), Name(second)), BattleLine::Plain};
             default: return {};
         }
     }
@@ -80,14 +86,14 @@ struct Teller {
         const bool own = e.first.side == band.viewer;
         switch (e.kind) {
             case LogEntry::Fight: return Fight(e);
-            case LogEntry::Repair: return {T(170).arg(Name(e.first)), own ? BattleLine::Good : BattleLine::Bad};
-            case LogEntry::FlagTransfer: return {T(171).arg(Name(e.first)), BattleLine::Plain};
+            case LogEntry::Repair: return {Fill(170, Name(e.first)), own ? BattleLine::Good : BattleLine::Bad};
+            case LogEntry::FlagTransfer: return {Fill(171, Name(e.first)), BattleLine::Plain};
             case LogEntry::Identified: {
-                QString text = T(172).arg(Name(e.first));
-                if (e.more > 0) text += T(173).arg(e.more);
+                QString text = Fill(172, Name(e.first));
+                if (e.more > 0 && !text.isEmpty()) text += Fill(173, QString::number(e.more));
                 return {text, BattleLine::Plain};
             }
-            case LogEntry::EscortFire: return {T(174).arg(Name(e.first)), LossOf(e.first)};
+            case LogEntry::EscortFire: return {Fill(174, Name(e.first)), LossOf(e.first)};
         }
         return {};
     }

@@ -46,6 +46,8 @@ public:
     // Where the battle's log and its state stand in the band: left and right of the radar scope.
     QRect LogBox() const;
     QRect StateBox() const;
+    // How many of the log's lines its box holds on this screen.
+    int LogLines() const;
     // Turns the radar source picture by `angle` degrees clockwise into RadarImage.
     void RotateBitmap(double angle);
     // The radar picture turned by `angle` degrees, see-through where the turn left black; the

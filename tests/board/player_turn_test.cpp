@@ -1,8 +1,10 @@
 #include <QFile>
 #include <QPainter>
+#include <QSet>
 #include <QTimer>
 
 #include "core/game.h"
+#include "core/language_texts.h"
 #include "play/combat.h"
 #include "tests/board/play_fixture.h"
 
@@ -295,5 +297,48 @@ TEST_F(Turn, AClickOnTheTopLeftCellMovesNothingFromAfar) {
         EXPECT_EQ(game.UnitSelected, 1) << "the unit at (0, 0) is selected instead";
         ClickCell(1, 0);
         EXPECT_EQ(PosX(b.own), 1) << "a marked cell still takes the step";
+    }
+}
+
+// The band keeps the fight's report once the report line is gone: the log box tells it after the
+// computer's turn and the next composition of the board.
+TEST_F(Turn, TheBandKeepsTheFightAfterTheComputersTurn) {
+    kvd::SwitchLanguage(t.Folder(), 'E', context.texts);
+    Only({{11, 3, 3}, {40, 4, 3}, {21, 0, 0}, {45, 9, 9}});
+    SetStrength(11, 6);
+    SetStrength(40, 2);
+    QImage before = board->Canvas().copy(board->LogBox());
+    ClickCell(3, 3);
+    ClickCell(4, 3);
+    ASSERT_EQ(computer.turns, 1);
+    ASSERT_EQ(game.battleLog.Size(), 1);
+    EXPECT_EQ(game.battleLog.Newest(0).second.code, 40);
+    EXPECT_EQ(game.battleLog.turn, 2);
+    board->PreDraw();
+    board->FormPaint();
+    const QImage after = board->Canvas().copy(board->LogBox());
+    EXPECT_NE(after, before) << "the log's box appears with its first entry";
+    // Text on black: the box holds more than one colour.
+    QSet<QRgb> colours;
+    for (int y = 0; y < after.height(); y += 2)
+        for (int x = 0; x < after.width(); x += 2) colours.insert(after.pixel(x, y));
+    EXPECT_GT(colours.size(), 3);
+}
+
+TEST(BattleBand, HoldsFiveLogLinesOnEveryScreen) {
+    struct Sized : kvd::test::BoardFixture {
+        using BoardFixture::BoardFixture;
+        void TestBody() override {}
+    };
+    for (const QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1280, 720), QSize(1280, 1024)}) {
+        SCOPED_TRACE(testing::Message() << size.width() << " x " << size.height());
+        Sized fixture(size.width(), size.height());
+        fixture.MakeBoard();
+        EXPECT_GE(fixture.board->LogLines(), 5);
+        // Clear of the radar scope (74 % to 80 % across) and of each other.
+        const int scopeLeft = size.width() * 74 / 100, scopeRight = size.width() * 80 / 100;
+        EXPECT_LT(fixture.board->LogBox().right(), scopeLeft);
+        EXPECT_GT(fixture.board->StateBox().left(), scopeRight);
+        EXPECT_TRUE(fixture.board->Geometry().BottomBand().contains(fixture.board->LogBox()));
     }
 }
