@@ -237,11 +237,11 @@ TEST(MessageFiles, JoinedReportsReadAsOneLine) {
 }
 
 TEST(MessageFiles, ReportsFitTheStatusBand) {
-    // The longest pieces a report takes: a 15-character name, a long German kind name and a
-    // date with seconds. About 90 characters fill the band of a 1024 pixel screen.
-    const QString name = QStringLiteral("Prince Of Wales");
+    // The longest pieces a report takes: a whole ship's name of 17 characters, a long German
+    // kind name and a date with seconds. About 90 characters fill the band of a 1024 pixel screen.
+    const QString name = QStringLiteral("George F. Elliott");
     const QString field = QStringLiteral("Minenfeld A");
-    const QString kind = QStringLiteral("Flugzeugtraeger");
+    const QString kind = QStringLiteral("Flugzeugträger");
     const QString time = QStringLiteral("05.03.1942 14:22:10");
     constexpr int kBand = 90;
     for (const char* file : kLanguageFiles) {
