@@ -123,6 +123,7 @@ bool Program::ResumeUnfinished() {
             RuleGuard::Scope running(context_.guard);
             context_.guard.EnterGame();
             game_ = resumed;
+            KeepPlayersChoices(settings, context_.settings);
             context_.settings = settings;
             if (!display_->ShowResumedGame(&error)) {
                 game_.GameActive = 0;

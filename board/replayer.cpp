@@ -86,6 +86,7 @@ bool Replayer::Open(const GameRecord& record, QString* error) {
     Settings settings;
     if (!Replay(record, whole, settings, &computer_, -1, error)) return false;
     record_ = record;
+    players_ = context_.settings;
     running_.emplace(context_.guard);
     context_.guard.EnterGame();
     board_.showBothFleets = true;
@@ -110,6 +111,8 @@ void Replayer::Close() {
     bar_->hide();
     board_.showBothFleets = false;
     display_.Painter().SetSpeed(1);
+    // The record's settings leave with it: the next game is played with the player's own.
+    context_.settings = players_;
     running_.reset();
     if (onClosed) onClosed();
 }
@@ -117,6 +120,7 @@ void Replayer::Close() {
 bool Replayer::ShowAt(int move, QString* error) {
     // The battle played again unseen up to the move, then the board as it stood.
     if (!Replay(record_, game_, context_.settings, &computer_, move, error)) return false;
+    KeepPlayersChoices(context_.settings, players_);
     if (!display_.ShowResumedGame(error)) return false;
     shown_ = move;
     return true;

@@ -69,6 +69,7 @@ private:
     BoardDisplay& display_;
     ComputerTurn& computer_;
     GameRecord record_;
+    Settings players_;  // the player's own settings, back when the replay closes
     int shown_ = 0;
     bool busy_ = false;
     bool playing_ = false;

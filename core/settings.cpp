@@ -90,4 +90,9 @@ bool LoadSettings(const Files& files, SettingsLines& lines, Settings& settings) 
 
 bool SaveSettings(Files& files, const SettingsLines& lines) { return lines.Save(files); }
 
+void KeepPlayersChoices(Settings& played, const Settings& player) {
+    played.Language = player.Language;
+    played.SoundOption = player.SoundOption;
+}
+
 }  // namespace kvd

@@ -95,4 +95,8 @@ bool SaveSettings(Files& files, const SettingsLines& lines);
 inline void SetSettingChar(SettingsLines& lines, int line, QChar value) { lines.SetChar(line, value); }
 inline void SetSettingLine(SettingsLines& lines, int line, const QString& value) { lines.SetLine(line, value); }
 
+// A game read back from its record is played with the record's settings, but it speaks the
+// player's language and sounds as the player chose.
+void KeepPlayersChoices(Settings& played, const Settings& player);
+
 }  // namespace kvd

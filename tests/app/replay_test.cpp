@@ -69,6 +69,30 @@ TEST_F(Replay, TheBattleJustEndedPlaysAgainForwardAndBack) {
     EXPECT_TRUE(program->Intro().isVisible());
 }
 
+TEST_F(Replay, PlaysWithTheRecordsSettingsButThePlayersLanguageAndGivesThePlayersBack) {
+    ASSERT_TRUE(PlayToTheEnd());
+    kvd::Settings& settings = program->State().settings;
+    const kvd::Settings recorded = settings;
+    // The player has chosen otherwise since the battle was recorded (the end of a game reads the
+    // settings file again).
+    QStringList lines;
+    ASSERT_TRUE(t.Folder().LoadLines(kvd::kSettingsFile, lines));
+    lines[kvd::settings_line::kHomeNavy][0] = 'U';
+    lines[kvd::settings_line::kLanguage][0] = 'D';
+    lines[kvd::settings_line::kReveal][0] = 'N';
+    ASSERT_TRUE(t.Folder().SaveLines(kvd::kSettingsFile, lines));
+    program->Winner().Label9Click();
+    kvd::Replayer& replay = program->Replays();
+    ASSERT_TRUE(replay.Open());
+    replay.Forward();
+    EXPECT_EQ(settings.HomeNavy, recorded.HomeNavy) << "the battle is played as it was";
+    EXPECT_EQ(settings.RevealOption, recorded.RevealOption);
+    EXPECT_EQ(settings.Language, QChar('D')) << "in the player's language";
+    replay.Close();
+    EXPECT_EQ(settings.HomeNavy, QChar('U')) << "the next game is the player's own";
+    EXPECT_EQ(settings.RevealOption, QChar('N'));
+}
+
 TEST_F(Replay, ARecordThatDoesNotPlayToItsEndIsNotShownAtAll) {
     ASSERT_TRUE(PlayToTheEnd());
     QStringList lines;
