@@ -48,7 +48,7 @@ struct ShowStep {
         HideBoard,
         AircraftShot,     // the radar aircraft blinks out in cell; a = it is over a ship
         RepairHammers,    // the hammers over cell and cell2
-        CarrierTakesFlag, // a = the first side's, b = with the flag stamped in
+        CarrierTakesFlag, // a = the first side's, b = shown on the joining board
         SendLastMove,     // the peer gets the step that ended the game
         EndOfGame,        // the end-of-game window
     };
@@ -90,7 +90,7 @@ public:
     void HideBoard();
     void AircraftShot(const Game& game, int column, int row);
     void RepairHammers(QPoint repairer, QPoint target);
-    void CarrierTakesFlag(bool firstSide, bool withFlag);
+    void CarrierTakesFlag(const Game& game, bool firstSide);
     void SendLastMove();
     void EndOfGame();
 
