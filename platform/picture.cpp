@@ -19,7 +19,9 @@ QImage Normalised(QImage image) {
 
 // The stored value of the bottom-left pixel. Opaque pictures store their pixels with full alpha,
 // so the value is the same before and after the conversion for keying.
-QRgb BottomLeft(const QImage& image) { return reinterpret_cast<const QRgb*>(image.constScanLine(image.height() - 1))[0]; }
+QRgb BottomLeft(const QImage& image) {
+    return reinterpret_cast<const QRgb*>(image.constScanLine(image.height() - 1))[0];
+}
 
 }  // namespace
 

@@ -24,7 +24,8 @@ int DifferingFromDrawn(const kvd::GamePictures& pictures, const kvd::Picture& sp
 TEST_F(NetworkGameTest, TheJoiningBoardDrawsTheHostsShipsAsEnemies) {
     Connect();
     Start();
-    EXPECT_EQ(joining.program->State().settings.HomeNavy, QLatin1Char('D')) << "the joining player sails the other navy";
+    EXPECT_EQ(joining.program->State().settings.HomeNavy, QLatin1Char('D'))
+        << "the joining player sails the other navy";
     kvd::GamePictures& pictures = joining.program->Pictures();
     kvd::Picture ensign, ownDestroyer;
     ASSERT_TRUE(kvd::LoadSpriteFromRes(*joining.t.Services().resources, "EFLAG", ensign));

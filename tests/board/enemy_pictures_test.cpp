@@ -28,10 +28,11 @@ struct Navy {
 const Navy kNavies[] = {{'E', "DFLAG", true}, {'D', "EFLAG", false}, {'U', "JFLAG", false}, {'J', "UFLAG", false}};
 
 // Every kind the second set holds in some mode: warships, the carrier, and the convoy.
-const UnitKind kKinds[] = {UnitKind::Supply,       UnitKind::Submarine,  UnitKind::Corvette,  UnitKind::Frigate,
-                           UnitKind::Destroyer,    UnitKind::LightCruiser, UnitKind::HeavyCruiser,
-                           UnitKind::Battleship,   UnitKind::Carrier,    UnitKind::Trooper,   UnitKind::Merchant1,
-                           UnitKind::Merchant2,    UnitKind::Oiler};
+const UnitKind kKinds[] = {UnitKind::Supply,      UnitKind::Submarine,    UnitKind::Corvette,
+                           UnitKind::Frigate,     UnitKind::Destroyer,    UnitKind::LightCruiser,
+                           UnitKind::HeavyCruiser, UnitKind::Battleship,  UnitKind::Carrier,
+                           UnitKind::Trooper,     UnitKind::Merchant1,    UnitKind::Merchant2,
+                           UnitKind::Oiler};
 
 const QColor kDarkSea(20, 40, 90);
 const QColor kLightSea(120, 180, 220);
@@ -139,8 +140,8 @@ TEST(EnemyPictures, TurnedWithTheFlagAndPlainlyUnlikeTheOwnShip) {
             for (UnitKind kind : kKinds) {
                 const bool convoy = kind == UnitKind::Trooper || kind == UnitKind::Merchant1 ||
                                     kind == UnitKind::Merchant2 || kind == UnitKind::Oiler;
-                if (convoy != (mode == 2) && kind != UnitKind::Carrier) continue;
-                if (kind == UnitKind::Carrier && mode == 2) continue;
+                const bool inMode = convoy ? mode == 2 : kind != UnitKind::Carrier || mode != 2;
+                if (!inMode) continue;
                 const QString name = kvd::SpriteName(kind);
                 SCOPED_TRACE(std::string(1, navy.home) + " " + name.toStdString());
                 const Picture* enemy = InSet(pictures.SecondSet, kind);
@@ -181,7 +182,8 @@ TEST(EnemyPictures, TheCarrierThatTakesTheFlagIsDrawnAsItsSide) {
         const Picture enemyCarrier = *InSet(loaded.SecondSet, UnitKind::Carrier);
         for (bool joiningBoard : {false, true}) {
             for (bool firstSide : {true, false}) {
-                SCOPED_TRACE(std::string(joiningBoard ? "joining board, " : "") + (firstSide ? "first side" : "second side"));
+                SCOPED_TRACE(std::string(joiningBoard ? "joining board, " : "") +
+                             (firstSide ? "first side" : "second side"));
                 kvd::GamePictures pictures = Loaded(resources, 0, navy.home);
                 const Picture ownBattleship = *InSet(pictures.FirstSet, UnitKind::Battleship);
                 const Picture enemyBattleship = *InSet(pictures.SecondSet, UnitKind::Battleship);
