@@ -21,8 +21,13 @@ std::vector<UnitKind> KindsOfMode(int gameMode) {
     return kinds;
 }
 
-// The opposing navy's flag drawn onto ships that borrow the player's pictures.
+// Against the Royal Navy the Kriegsmarine has pictures of its own; other opponents borrow the
+// player's.
+bool HasOwnPictures(QChar homeNavy) { return homeNavy == QLatin1Char('E'); }
+
+// The opposing navy's flag, drawn onto every identified opponent's picture.
 QString OpposingFlag(QChar homeNavy) {
+    if (homeNavy == QLatin1Char('E')) return QStringLiteral("DFLAG");
     if (homeNavy == QLatin1Char('D')) return QStringLiteral("EFLAG");
     if (homeNavy == QLatin1Char('U')) return QStringLiteral("JFLAG");
     return QStringLiteral("UFLAG");
@@ -44,14 +49,21 @@ void GamePictures::LoadUnitPictures(const Resources& resources, int gameMode, co
     }
 
     // The second set is drawn on the board only with the reveal setting on, but a fight shows
-    // the opposing unit as it is either way.
-    // The Kriegsmarine has pictures of its own; other opponents are drawn with the player's
-    // pictures and their ensign in the top-left corner.
-    const bool ownPictures = settings.HomeNavy == QLatin1Char('E');
-    const QString prefix = ownPictures ? QStringLiteral("D") : QString();
-    for (UnitKind kind : kinds) SecondSet.Load(resources, kind, prefix + SpriteName(kind));
-    if (!ownPictures && LoadSpriteFromRes(resources, OpposingFlag(settings.HomeNavy), NavyFlag))
-        SecondSet.StampFlag(NavyFlag, QRect(0, 0, 70, 40));
+    // the opposing unit as it is either way. Enemies face the other way and fly their flag, so
+    // that a player tells them from his own ships at a glance.
+    LoadSpriteFromRes(resources, OpposingFlag(settings.HomeNavy), NavyFlag);
+    for (UnitKind kind : kinds) LoadOpposing(resources, settings.HomeNavy, kind, SpriteName(kind));
+}
+
+bool GamePictures::LoadOpposing(const Resources& resources, QChar homeNavy, UnitKind slot, const QString& name) {
+    const bool own = HasOwnPictures(homeNavy);
+    if (!SecondSet.Load(resources, slot, own ? QStringLiteral("D") + name : name)) return false;
+    Picture* picture = SecondSet.Find(slot);
+    // The Kriegsmarine's pictures are drawn facing left; borrowed ones are turned here, before
+    // the flag goes on, so that it sits in the top-left corner the right way round.
+    if (!own) picture->Mirror();
+    if (!NavyFlag.IsNull()) picture->CopyRect(kFlagCorner, NavyFlag, kFlagCorner);
+    return true;
 }
 
 void GamePictures::SetMap(const Picture& picture) {

@@ -22,10 +22,6 @@ Picture* PictureSet::Find(UnitKind kind) {
     return it == pictures_.end() ? nullptr : &it->second;
 }
 
-void PictureSet::StampFlag(const Picture& flag, const QRect& rect) {
-    for (auto& [kind, picture] : pictures_) picture.CopyRect(rect, flag, rect);
-}
-
 const Picture* SpriteForCode(const PictureSet& set, int code) {
     if (code == 3) return nullptr;  // the first submarine slot has no picture on the board
     return set.Find(KindOfCode(code));

@@ -10,7 +10,8 @@ class Resources;
 
 // The unit pictures of one side, by kind. The first set is drawn for the player's units; the
 // second for identified opposing units (the "D" pictures against the Kriegsmarine, otherwise
-// the first set's pictures with the opposing navy's flag in their top-left corner).
+// the first set's pictures turned to face left; either way with the opposing navy's flag in
+// their top-left corner; see GamePictures::LoadOpposing).
 class PictureSet {
 public:
     // Loads the sprite `name` as the picture of `kind`, transparent. False when it is missing.
@@ -18,8 +19,6 @@ public:
     // The picture of a kind, or nullptr when it was not loaded (nothing is drawn then).
     const Picture* Find(UnitKind kind) const;
     Picture* Find(UnitKind kind);
-    // Copies a rectangle of the flag onto the same rectangle of every picture of the set.
-    void StampFlag(const Picture& flag, const QRect& rect);
     void Clear() { pictures_.clear(); }
     bool Empty() const { return pictures_.empty(); }
 

@@ -21,17 +21,11 @@ bool AuxFlacker(BoardPainter& paint, const Resources& resources, QPoint repairer
     return true;
 }
 
-void CarrierTakesTheFlag(GamePictures& pictures, const Resources& resources, QChar navy, bool firstSide,
-                         bool withFlag) {
-    if (firstSide) {
-        pictures.FirstSet.Load(resources, UnitKind::Battleship, QStringLiteral("CARRIER"));
-        return;
-    }
-    const bool own = navy == QLatin1Char('E');
-    pictures.SecondSet.Load(resources, UnitKind::Battleship, own ? QStringLiteral("DCARRIER") : QStringLiteral("CARRIER"));
-    Picture* flagship = pictures.SecondSet.Find(UnitKind::Battleship);
-    if (withFlag && !own && flagship && !pictures.NavyFlag.IsNull())
-        flagship->CopyRect(QRect(0, 0, 70, 40), pictures.NavyFlag, QRect(0, 0, 70, 40));
+void CarrierTakesTheFlag(GamePictures& pictures, const Resources& resources, QChar homeNavy, bool firstSide,
+                         bool joiningBoard) {
+    const QString carrier = SpriteName(UnitKind::Carrier);
+    if (firstSide != joiningBoard) pictures.FirstSet.Load(resources, UnitKind::Battleship, carrier);
+    else pictures.LoadOpposing(resources, homeNavy, UnitKind::Battleship, carrier);
 }
 
 }  // namespace kvd

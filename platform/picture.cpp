@@ -17,22 +17,31 @@ QImage Normalised(QImage image) {
     return image;
 }
 
+// The stored value of the bottom-left pixel. Opaque pictures store their pixels with full alpha,
+// so the value is the same before and after the conversion for keying.
+QRgb BottomLeft(const QImage& image) {
+    return reinterpret_cast<const QRgb*>(image.constScanLine(image.height() - 1))[0];
+}
+
 }  // namespace
 
 Picture::Picture(QImage image) { Assign(std::move(image)); }
 
 void Picture::Assign(QImage image) {
     original_ = Normalised(std::move(image));
+    key_.reset();
     ApplyTransparency();
 }
 
 void Picture::Clear() {
+    key_.reset();
     original_ = QImage();
     image_ = QImage();
     scaled_ = QImage();
 }
 
 QImage Picture::Take() {
+    key_.reset();
     QImage taken = std::move(original_);
     original_ = QImage();
     image_ = QImage();
@@ -78,6 +87,13 @@ void Picture::CopyRect(const QRect& dest, const Picture& from, const QRect& sour
     ApplyTransparency();
 }
 
+void Picture::Mirror() {
+    if (original_.isNull()) return;
+    if (!key_) key_ = BottomLeft(original_);
+    original_.mirror(true, false);
+    ApplyTransparency();
+}
+
 void Picture::ApplyTransparency() {
     scaled_ = QImage();
     if (!transparent_ || original_.isNull()) {
@@ -88,7 +104,7 @@ void Picture::ApplyTransparency() {
     QImage keyed = original_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int height = keyed.height();
     const int width = keyed.width();
-    const QRgb key = reinterpret_cast<const QRgb*>(keyed.constScanLine(height - 1))[0];
+    const QRgb key = key_ ? *key_ : BottomLeft(keyed);
     for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<QRgb*>(keyed.scanLine(y));
         for (int x = 0; x < width; ++x) {

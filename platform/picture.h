@@ -1,6 +1,7 @@
 #pragma once
 #include <QImage>
 #include <QRect>
+#include <optional>
 
 namespace kvd {
 
@@ -37,12 +38,18 @@ public:
     // Copies the rectangle source of another picture onto the rectangle dest of this one
     // (stretched when the sizes differ), opaquely. Transparency is applied again afterwards.
     void CopyRect(const QRect& dest, const Picture& from, const QRect& source);
+    // Turns the picture left to right (a ship then faces the other way). What was left out
+    // stays left out: the colour key is the one the picture had before it was turned, even
+    // when the corner that now sits bottom left holds another colour.
+    void Mirror();
 
 private:
     void ApplyTransparency();
     QImage original_;  // as loaded, colour key intact
     QImage image_;     // as drawn
     bool transparent_ = false;
+    // The colour key once the picture was turned; until then the bottom-left pixel's colour.
+    std::optional<QRgb> key_;
     mutable QImage scaled_;  // image_ at the size last drawn
 };
 

@@ -31,22 +31,22 @@ void DoTransfer(Rules& r) {
     if (g.Winner == kBothLost) {
         // Both units of the fight sank: each side whose flagship went down and may transfer.
         if ((g.Gamestage == 8 || g.Gamestage == 10) && g.FlagTransferSecond == QLatin1Char('Y') && TransferFlag(g, false)) {
-            s.CarrierTakesFlag(false, false);
+            s.CarrierTakesFlag(g, false);
             message = r.texts.Text(g.Gamestage == 10 ? 147 : 66);
         }
         if ((g.Gamestage == 9 || g.Gamestage == 10) && g.FlagTransfer == QLatin1Char('Y') && TransferFlag(g, true)) {
-            s.CarrierTakesFlag(true, false);
+            s.CarrierTakesFlag(g, true);
             message = r.texts.Text(g.Gamestage == 10 ? 147 : 65);
         }
     } else if (g.Looser == 45 || g.Looser == 46) {
         TransferFlag(g, false);
-        s.CarrierTakesFlag(false, true);
+        s.CarrierTakesFlag(g, false);
         message = r.texts.Text(66);
         g.FlagTransferSecond = QLatin1Char('N');
         g.DTransfered = 1;
     } else if (g.Looser == 21 || g.Looser == 22) {
         TransferFlag(g, true);
-        s.CarrierTakesFlag(true, true);
+        s.CarrierTakesFlag(g, true);
         message = r.texts.Text(65);
         g.FlagTransfer = QLatin1Char('N');
         g.ETransfered = 1;

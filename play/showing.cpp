@@ -119,11 +119,11 @@ void Showing::RepairHammers(QPoint repairer, QPoint target) {
     s.cell2 = target;
 }
 
-void Showing::CarrierTakesFlag(bool firstSide, bool withFlag) {
+void Showing::CarrierTakesFlag(const Game& game, bool firstSide) {
     if (!recording_) return;
     ShowStep& s = Add(ShowStep::CarrierTakesFlag);
     s.a = firstSide;
-    s.b = withFlag;
+    s.b = game.NetRole == 2;
 }
 
 void Showing::SendLastMove() {

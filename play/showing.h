@@ -50,7 +50,7 @@ struct ShowStep {
         HideBoard,
         AircraftShot,     // the radar aircraft blinks out in cell; a = it is over a ship
         RepairHammers,    // the hammers over cell and cell2
-        CarrierTakesFlag, // a = the first side's, b = with the flag stamped in
+        CarrierTakesFlag, // a = the first side's, b = shown on the joining board
         SendLastMove,     // the peer gets the step that ended the game
         EndOfGame,        // the end-of-game window
         Battle,           // the band's log and state as they stand now: `battle`
@@ -94,7 +94,7 @@ public:
     void HideBoard();
     void AircraftShot(const Game& game, int column, int row);
     void RepairHammers(QPoint repairer, QPoint target);
-    void CarrierTakesFlag(bool firstSide, bool withFlag);
+    void CarrierTakesFlag(const Game& game, bool firstSide);
     void SendLastMove();
     void EndOfGame();
     // The band's log and the state of the battle as the game has them now.

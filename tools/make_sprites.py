@@ -13,10 +13,15 @@ Conventions the game relies on:
   * Transparent sprites leave out every pixel of the colour of the bottom-left pixel. Their
     background is pure magenta, which appears nowhere else, and shapes are drawn with hard edges
     so no pixel is a blend of the key and the picture.
-  * Ships are side views, bow to the right, every one floating on the same waterline a little
-    below the middle and slid sideways to the middle, so that it sits centred in its cell. A
-    class is told first by its hull length, the same in both sets. The top-left 70 x 40 is kept
-    clear: the opponent's ensign is stamped there on the first set.
+  * Ships are side views, every one floating on the same waterline a little below the middle
+    and slid sideways to the middle, so that it sits centred in its cell. A class is told first
+    by its hull length, the same in both sets. The first set faces right; the second set (the
+    "D" pictures, the enemy's) faces left and is drawn in the enemy's tone, a red hull under
+    warm grey, so the two fleets face each other and read apart at a glance.
+  * The enemy's flag is stamped over the top-left 70 x 40 of every enemy picture: DFLAG on the
+    second set, and the opposing navy's flag on the first set's pictures, which the game turns
+    to face left when it borrows them for the opponent. So the second set keeps its top-left
+    corner clear, and the first set its top-right one.
   * Markers stretched over a whole cell (the unidentified contact) are stored at least as large
     as a cell, so the board only ever shrinks them.
 """
@@ -30,8 +35,8 @@ sys.path.insert(0, TOOLS)
 
 from assetgen.editor_buttons import editor_sprites  # noqa: E402
 from assetgen.marker_sprites import (  # noqa: E402  (the package sits beside this script)
-    enemy_flag, green_box, hammer_box, hammer_icon, patrol_plane, radar_beam, radar_screen,
-    rising_sun, stars_and_stripes, white_ensign)
+    enemy_flag, green_box, hammer_box, hammer_icon, iron_cross_flag, patrol_plane, radar_beam,
+    radar_screen, rising_sun, stars_and_stripes, white_ensign)
 from assetgen.raster import check_keyed, write_bmp24, write_bmp8  # noqa: E402
 from assetgen.ship_sprites import ship_sprites  # noqa: E402
 
@@ -45,6 +50,7 @@ def all_sprites():
     sprites["EFLAG"] = (24, white_ensign(), False)
     sprites["JFLAG"] = (24, rising_sun(), False)
     sprites["UFLAG"] = (24, stars_and_stripes(), False)
+    sprites["DFLAG"] = (24, iron_cross_flag(), False)
     sprites["HAMMER"] = (24, hammer_icon(), False)
     sprites["JSTARS"] = (24, patrol_plane(), True)
     sprites["RADAR"] = (24, radar_beam(), False)

@@ -57,6 +57,7 @@ std::vector<SpriteFormat> AllSprites() {
     sprites.push_back({"EFLAG", 70, 50, 24, Use::Opaque});
     sprites.push_back({"JFLAG", 70, 50, 24, Use::Opaque});
     sprites.push_back({"UFLAG", 70, 50, 24, Use::Opaque});
+    sprites.push_back({"DFLAG", 70, 50, 24, Use::Opaque});
     sprites.push_back({"HAMMER", 30, 12, 24, Use::Opaque});
     sprites.push_back({"RADAR", 80, 80, 24, Use::Opaque});
     sprites.push_back({"RADARSCREEN", 87, 85, 24, Use::Opaque});
@@ -241,14 +242,19 @@ TEST(Sprites, TransparentSpritesHaveAKeyedBackgroundAndSolidContent) {
     }
 }
 
-// On the opponent's side the first set gets its ensign stamped over the top-left 70 x 40;
-// nothing of the ship may be hidden under it.
-TEST(Sprites, FirstSetLeavesTheEnsignCornerClear) {
+// An enemy's flag is stamped over the top-left 70 x 40 of its picture: of the second set as it
+// is, of the first set once the game has turned it to face left (so over its top-right corner).
+// Nothing of the ship may be hidden under it.
+TEST(Sprites, BothSetsLeaveTheEnsignCornerClear) {
     for (const char* kind : kShipKinds) {
-        SCOPED_TRACE(kind);
-        const QImage keyed = Keyed(kind);
-        ASSERT_FALSE(keyed.isNull());
-        EXPECT_GT(KeyedShare(keyed, QRect(0, 0, 70, 40)), 0.95);
+        for (const QString& prefix : {QString(), QStringLiteral("D")}) {
+            const QString name = prefix + QString::fromLatin1(kind);
+            SCOPED_TRACE(name.toStdString());
+            const QImage keyed = Keyed(name);
+            ASSERT_FALSE(keyed.isNull());
+            const QRect corner = prefix.isEmpty() ? QRect(keyed.width() - 70, 0, 70, 40) : QRect(0, 0, 70, 40);
+            EXPECT_GT(KeyedShare(keyed, corner), 0.95);
+        }
     }
 }
 

@@ -183,32 +183,3 @@ TEST_F(SmallScreen, CellsFollowTheScreen) {
     EXPECT_EQ(board->Canvas().size(), QSize(800, 600));
 }
 
-TEST_F(BoardFixture, OpposingShipsCarryTheirNavysFlagUnlessTheyHaveTheirOwnSet) {
-    WriteMap("Test", 'L');
-    const struct {
-        char navy;
-        const char* flag;
-    } cases[] = {{'D', "EFLAG"}, {'U', "JFLAG"}, {'J', "UFLAG"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.navy);
-        context.settings.HomeNavy = c.navy;
-        ASSERT_TRUE(Start("Test"));
-        kvd::Picture flag;
-        ASSERT_TRUE(kvd::LoadSpriteFromRes(*t.Services().resources, c.flag, flag));
-        for (kvd::UnitKind kind : {kvd::UnitKind::Destroyer, kvd::UnitKind::Battleship}) {
-            const QImage& ship = pictures.SecondSet.Find(kind)->Image();
-            const QImage& own = pictures.FirstSet.Find(kind)->Image();
-            // The flag's top 40 rows cover the corner; the rest of the ship is the player's picture.
-            EXPECT_EQ(ship.pixel(10, 10), flag.Image().pixel(10, 10));
-            EXPECT_EQ(ship.pixel(69, 39), flag.Image().pixel(69, 39));
-            EXPECT_EQ(ship.pixel(150, 100), own.pixel(150, 100));
-        }
-    }
-    // Against the Kriegsmarine the opponent has pictures of its own, without a flag.
-    context.settings.HomeNavy = 'E';
-    ASSERT_TRUE(Start("Test"));
-    kvd::Picture ownDestroyer;
-    kvd::LoadSpriteFromRes(*t.Services().resources, "DDESTROYER", ownDestroyer);
-    ownDestroyer.SetTransparent(true);
-    EXPECT_EQ(pictures.SecondSet.Find(kvd::UnitKind::Destroyer)->Image(), ownDestroyer.Image());
-}

@@ -152,5 +152,56 @@ TEST(PictureCopyRect, WithinOnePicture) {
     EXPECT_EQ(picture.Image(), Filled(8, 4, Qt::red));
 }
 
+// A turned sprite keeps leaving out what it left out before, although its bottom-left corner now
+// holds what was the bottom-right one (here a green buoy), and keeps that key through a later
+// copy onto it; turned again, it is the sprite it was.
+TEST(PictureMirror, TurnsLeftToRightAndKeepsItsKey) {
+    QImage image = SpriteImage();
+    image.setPixelColor(5, 3, Qt::green);
+    for (bool transparent : {false, true}) {
+        SCOPED_TRACE(transparent ? "transparent" : "opaque");
+        Picture sprite(image);
+        sprite.SetTransparent(transparent);
+        sprite.Mirror();
+        const QColor background = transparent ? QColor(Qt::blue) : kSea;
+        QImage drawn = DrawnOnBlue(sprite);
+        EXPECT_TRUE(PixelNear(drawn, 5, 0, Qt::yellow));
+        EXPECT_TRUE(PixelNear(drawn, 0, 3, Qt::green));
+        EXPECT_TRUE(PixelNear(drawn, 2, 1, Qt::red));
+        EXPECT_TRUE(PixelNear(drawn, 1, 1, background));
+        EXPECT_TRUE(PixelNear(drawn, 5, 3, background));
+        EXPECT_TRUE(PixelNear(drawn, 0, 0, background));
+
+        // Switched on only after turning, transparency uses the key from before as well.
+        if (!transparent) {
+            sprite.SetTransparent(true);
+            EXPECT_TRUE(PixelNear(DrawnOnBlue(sprite), 1, 1, Qt::blue));
+            EXPECT_TRUE(PixelNear(DrawnOnBlue(sprite), 0, 3, Qt::green));
+            sprite.SetTransparent(false);
+        }
+
+        sprite.CopyRect(QRect(0, 0, 1, 1), Picture(Filled(1, 1, Qt::white)), QRect(0, 0, 1, 1));
+        drawn = DrawnOnBlue(sprite);
+        EXPECT_TRUE(PixelNear(drawn, 0, 0, Qt::white));
+        EXPECT_TRUE(PixelNear(drawn, 1, 1, background));
+        EXPECT_TRUE(PixelNear(drawn, 0, 3, Qt::green));
+
+        sprite.Mirror();
+        drawn = DrawnOnBlue(sprite);
+        EXPECT_TRUE(PixelNear(drawn, 0, 0, Qt::yellow));
+        EXPECT_TRUE(PixelNear(drawn, 1, 0, background));
+        EXPECT_TRUE(PixelNear(drawn, 5, 0, Qt::white));
+        EXPECT_TRUE(PixelNear(drawn, 5, 3, Qt::green));
+        EXPECT_TRUE(PixelNear(drawn, 3, 2, Qt::red));
+
+        // A new picture is keyed by its own corner again: a red one leaves the sea in.
+        QImage next = Filled(6, 4, kSea);
+        next.setPixelColor(0, 3, Qt::red);
+        sprite.Assign(next);
+        EXPECT_TRUE(PixelNear(DrawnOnBlue(sprite), 1, 1, kSea));
+        EXPECT_TRUE(PixelNear(DrawnOnBlue(sprite), 0, 3, transparent ? QColor(Qt::blue) : QColor(Qt::red)));
+    }
+}
+
 }  // namespace
 }  // namespace kvd

@@ -76,7 +76,7 @@ def make_engflag():
     save_jpeg(cloth(flat, 'ENGFLAG'), 'ENGFLAG')
 
 
-def _cross_outline(cx, cy, r, waist, end):
+def cross_outline(cx, cy, r, waist, end):
     """The outline of a cross with flared arms: each arm `waist` wide where it leaves the
     centre and `end` wide at its square end, r from the centre, the sides curving in so the
     arm flares mostly towards its end."""
@@ -103,7 +103,7 @@ def _cross_outline(cx, cy, r, waist, end):
 def iron_cross(cx, cy, r, waist, end, colour='black', edge='white', edge_w=0.0, rim=None):
     """The Iron Cross: a black cross with flared arms inside a white border edge_w wide, and
     round that, when rim is given, a fine line of that colour."""
-    shape = pts_text(_cross_outline(cx, cy, r, waist, end))
+    shape = pts_text(cross_outline(cx, cy, r, waist, end))
     out = ['push graphic-context', 'stroke-linejoin miter', 'stroke-miterlimit 8']
     if rim:
         line = edge_w + max(1.0, edge_w * 0.22)
@@ -115,14 +115,22 @@ def iron_cross(cx, cy, r, waist, end, colour='black', edge='white', edge_w=0.0, 
     return '\n'.join(out)
 
 
+# The Kriegsmarine's flag in the game, shared with the small flag on the board (DFLAG): the
+# field, and the cross's arm, waist, square end and white edge as shares of the flag's height.
+GER_FIELD, GER_RIM = '#2c4a70', '#10141c'
+GER_CROSS = dict(r=0.33, waist=0.15, end=0.42, edge=0.035)
+
+
 def make_gerflag():
     """The Kriegsmarine's flag in the game: the Iron Cross alone, in the middle of a plain
     sea-blue field."""
     cx, cy = FW / 2, FH / 2
     flat = tmp('ger_flat.png')
     big = 4
-    draw = [f"fill '#2c4a70' rectangle 0,0 {FW},{FH}",
-            iron_cross(cx, cy, FH * 0.33, FH * 0.15, FH * 0.42, edge_w=FH * 0.035, rim='#10141c')]
+    k = GER_CROSS
+    draw = [f"fill '{GER_FIELD}' rectangle 0,0 {FW},{FH}",
+            iron_cross(cx, cy, FH * k['r'], FH * k['waist'], FH * k['end'], edge_w=FH * k['edge'],
+                       rim=GER_RIM)]
     im('-size', f'{FW * big}x{FH * big}', 'xc:none', '-draw', f'scale {big},{big}\n' + '\n'.join(draw),
        '-resize', f'{FW}x{FH}!', flat)
     save_jpeg(cloth(flat, 'GERFLAG'), 'GERFLAG')

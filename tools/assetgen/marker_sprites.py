@@ -2,6 +2,7 @@
 icon, the unidentified contact, the ensigns, the patrol plane and the radar sweep and screen."""
 import math
 
+from .flags import GER_CROSS, GER_FIELD, GER_RIM, cross_outline
 from .raster import Canvas, KEY
 from .ship_parts import H, W
 
@@ -182,6 +183,45 @@ def stars_and_stripes():
             y = ch * (row + 0.5) / 5
             c.ellipse(x, y, 0.9, 0.9, white)
     return c.rows()
+
+
+def iron_cross_flag():
+    """70 x 50, the Kriegsmarine's flag of the game (the Iron Cross on its sea-blue field) for the
+    corner of its ships. Only the top 70 x 40 is stamped onto a ship, so the cross is centred in
+    that part; a ship picture is squeezed about 1.5 times more across than down, so the cross is
+    drawn that much wider to come out square on the board."""
+    w, h, shown = 70, 50, 40
+    c = Canvas(w, h, hex_colour(GER_FIELD), scale=4)
+    cx, cy = w / 2, shown / 2
+    k = GER_CROSS
+    r = shown * 0.42
+    squeeze = 1.5
+
+    def outline(grow):
+        pts = cross_outline(0, 0, r, r * k['waist'] / k['r'], r * k['end'] / k['r'])
+        return [(cx + x * squeeze, cy + y) for x, y in pts], grow
+
+    def stroked(grow, colour):
+        # The outline widened by `grow` all round: the shape, a thick line along each side and
+        # a disc at each corner (so no gap opens where two sides meet).
+        pts, _ = outline(grow)
+        c.polygon(pts, colour)
+        for (ax, ay), (bx, by) in zip(pts, pts[1:] + pts[:1]):
+            c.line(ax, ay, bx, by, 2 * grow, colour)
+            c.ellipse(ax, ay, grow, grow, colour)
+
+    # The white edge a little bolder than on the big flag: the corner is only some 24 x 20 screen
+    # pixels, and a hairline would vanish.
+    edge = max(r * k['edge'] / k['r'], 2.6)
+    stroked(edge + max(0.6, edge * 0.22), hex_colour(GER_RIM))
+    stroked(edge, (250, 250, 250))
+    c.polygon(outline(0)[0], (0, 0, 0))
+    return c.rows()
+
+
+def hex_colour(text):
+    """'#rrggbb' as an RGB tuple."""
+    return tuple(int(text[i:i + 2], 16) for i in (1, 3, 5))
 
 
 def patrol_plane():

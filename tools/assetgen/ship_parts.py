@@ -1,6 +1,6 @@
 """What the ship sprites are built from: the two liveries and the hull, superstructure,
-funnel, mast, gun and boat shapes. Side views, bow to the right, in pixels of a 291 x 118 unit
-picture.
+funnel, mast, gun and boat shapes. Side views, drawn bow to the right, in pixels of a 291 x 118
+unit picture (the second set is turned to face left once drawn).
 
 Every ship floats on the same line (WL), a little below the middle of the picture, so that a
 ship and its masts come out centred in the board cell; finish() then slides each drawing
@@ -34,15 +34,18 @@ NAVY = Style(
     gun_dark=(66, 70, 76), mast=(66, 70, 76), boot=(128, 40, 36), foam=(228, 238, 242),
     porthole=(60, 66, 74), plane=(70, 82, 100), boat=(214, 218, 222))
 
-# Second set: a darker grey hull under light grey upperworks and turrets, black funnel caps.
-# Both greys stay well clear of the dark sea.
+# Second set: the enemy's. A red hull over a pale boot-topping, under warm grey upperworks, so
+# an enemy tells itself from an own ship by its tone at a glance, on the dark open sea and on
+# the light shallows alike (a red hull reads by its hue on the one and by its darkness on the
+# other). Every colour but the fittings stays well lighter than the darkest sea. Black funnel
+# caps.
 GERMAN = Style(
     dset=True,
-    hull=(116, 122, 128), hull_low=(104, 110, 116), deck_edge=(160, 164, 166),
-    sup=(168, 170, 168), sup_low=(146, 148, 147), sup_edge=(204, 205, 202),
-    window=(24, 26, 30), funnel=(160, 162, 160), funnel_edge=(192, 194, 191),
-    cap=(22, 22, 24), gun=(150, 152, 151), gun_edge=(194, 196, 193),
-    gun_dark=(62, 64, 68), mast=(52, 54, 58), boot=(150, 56, 48), foam=(222, 232, 236),
+    hull=(156, 66, 54), hull_low=(140, 60, 50), deck_edge=(200, 116, 98),
+    sup=(184, 164, 152), sup_low=(160, 142, 132), sup_edge=(214, 198, 188),
+    window=(24, 26, 30), funnel=(176, 158, 148), funnel_edge=(204, 190, 180),
+    cap=(22, 22, 24), gun=(168, 150, 140), gun_edge=(204, 190, 180),
+    gun_dark=(62, 64, 68), mast=(52, 54, 58), boot=(176, 164, 156), foam=(222, 232, 236),
     porthole=(44, 48, 54), plane=(120, 126, 112), boat=(196, 198, 194))
 
 

@@ -1,5 +1,6 @@
 """One drawing per kind of ship, each in both sets (the second set's sprite names start
-with D), plus the minefield.
+with D), plus the minefield. The first set faces right; the second set, the enemy's, is drawn
+the same way and then turned to face left, so the two fleets face each other on the board.
 
 On the board a class is told first by its length, so the escorts and cruisers get hulls of
 clearly different lengths (the same in both sets), and then by what stands on the hull: the
@@ -379,19 +380,21 @@ def draw_trooper(c, st):
         c.polygon([(x, 33), (x + 11, 33), (x + 9, 36), (x + 2, 36)], st.boat)
 
 
-# Merchant and tanker liveries: the first set in peacetime colours, the second in war grey.
+# Merchant and tanker liveries: the first set in peacetime colours, the second in the enemy's
+# red and warm grey, each hull a shade of its own.
 MERCHANT1_A = NAVY.but(hull=(38, 38, 42), hull_low=(30, 30, 34), deck_edge=(96, 90, 80),
                        sup=(230, 226, 214), sup_low=(196, 192, 180), sup_edge=(246, 244, 236),
                        funnel=(200, 160, 92), funnel_edge=(222, 186, 122),
                        boot=(160, 44, 36), mast=(150, 120, 70))
-MERCHANT2_A = NAVY.but(hull=(112, 56, 44), hull_low=(92, 44, 36), deck_edge=(150, 94, 78),
+# Green, not the red-brown of many a real freighter: a red hull marks the enemy on the board.
+MERCHANT2_A = NAVY.but(hull=(58, 84, 66), hull_low=(48, 70, 56), deck_edge=(98, 126, 106),
                        sup=(226, 228, 222), sup_low=(192, 194, 188), sup_edge=(246, 246, 242),
                        funnel=(36, 36, 40), funnel_edge=(70, 70, 76), cap=(36, 36, 40),
                        boot=(44, 44, 48), mast=(60, 56, 50))
 OILER_A = NAVY.but(hull=(60, 62, 66), hull_low=(48, 50, 54), deck_edge=(108, 110, 114),
                    sup=(224, 222, 214), sup_low=(190, 188, 180), sup_edge=(244, 242, 236),
                    funnel=(176, 54, 44), funnel_edge=(204, 84, 72), boot=(150, 46, 40))
-MERCHANT_D = GERMAN.but(sup=(176, 170, 150), sup_low=(154, 148, 130), sup_edge=(200, 194, 176))
+MERCHANT_D = GERMAN
 
 
 def draw_merchant1(c, st):
@@ -500,17 +503,15 @@ LIVERY = {
                              sup_low=(110, 116, 124), sup_edge=(164, 170, 176),
                              boot=(92, 98, 106)),
     # Light enough to stand out on the dark sea, unlike a real boat.
-    ("SUB", True): GERMAN.but(hull=(150, 154, 156), hull_low=(132, 136, 139),
-                              deck_edge=(188, 190, 190), sup=(172, 175, 176),
-                              sup_low=(156, 159, 160), sup_edge=(206, 208, 208),
-                              boot=(118, 122, 125)),
+    ("SUB", True): GERMAN.but(hull=(166, 74, 60), hull_low=(146, 64, 52),
+                              deck_edge=(206, 124, 106)),
     ("MERCHANT1", False): MERCHANT1_A, ("MERCHANT2", False): MERCHANT2_A,
     ("OILER", False): OILER_A,
     ("MERCHANT1", True): MERCHANT_D,
-    ("MERCHANT2", True): MERCHANT_D.but(hull=(112, 120, 110), hull_low=(98, 106, 97),
-                                         deck_edge=(150, 158, 148)),
-    ("OILER", True): MERCHANT_D.but(hull=(114, 116, 120), hull_low=(100, 102, 106),
-                                     deck_edge=(152, 154, 158)),
+    ("MERCHANT2", True): MERCHANT_D.but(hull=(148, 76, 50), hull_low=(128, 66, 44),
+                                         deck_edge=(192, 124, 96)),
+    ("OILER", True): MERCHANT_D.but(hull=(150, 66, 62), hull_low=(136, 60, 56),
+                                     deck_edge=(192, 116, 110)),
 }
 
 
@@ -521,7 +522,8 @@ def ship_sprites():
             st = LIVERY.get((name, dset), GERMAN if dset else NAVY)
             c = new_ship()
             draw(c, st)
-            out[("D" if dset else "") + name] = finish(c)
+            rows = finish(c)
+            out[("D" if dset else "") + name] = [row[::-1] for row in rows] if dset else rows
     c = new_ship()
     draw_mines(c, NAVY)
     out["MINES"] = finish(c)
