@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "core/help_pages.h"
 #include "core/program_flow.h"
 #include "core/upward_call.h"
 #include "frontend/menu_targets.h"
@@ -42,6 +43,7 @@ public:
 
     UpwardCall<MenuTargets> menu{"the main menu to its windows"};
     UpwardCall<ProgramFlow> flow{"the start-up window to the program"};
+    UpwardCall<HelpPages> help{"the main menu to the help pages"};
 
 protected:
     void showEvent(QShowEvent* event) override;

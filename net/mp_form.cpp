@@ -16,6 +16,11 @@ namespace kvd {
 namespace {
 constexpr int kLabelPixels = 24;
 
+// Words of the window beyond its numbered captions, with their English for an old language file.
+constexpr int kLogStatusText = 206;
+constexpr int kErrorText = 208;
+constexpr int kPortText = 210;
+
 QString Framed(int before, const QString& text, int after) {
     return QString(before, QLatin1Char(' ')) + text + QString(after, QLatin1Char(' '));
 }
@@ -169,6 +174,9 @@ void TMPForm::WireSockets() {
 void TMPForm::ShowFullScreen() {
     const Screen& screen = *context_.platform.screen;
     setGeometry(0, 0, screen.Width(), screen.Height());
+    // A status line with nothing to tell speaks the language chosen since it was last set.
+    if (!server_->Listen()) SvrLogLabel->setText(LogStatus());
+    if (!client_->Connected() && !client_->ConnectRequested()) CltLogLabel->setText(LogStatus());
     FormShow();
     showFullScreen();
     TakeKeyboard(*this);
@@ -210,6 +218,12 @@ void TMPForm::Caption(QLabel* label, int message) {
     if (!text.isEmpty()) label->setText(text);
 }
 
+QString TMPForm::LogStatus() const { return context_.texts.TextOr(kLogStatusText, QStringLiteral("Log Status")); }
+
+QString TMPForm::ErrorLine(const QString& error) const {
+    return context_.texts.TextOr(kErrorText, QStringLiteral("ERROR: ")) + error;
+}
+
 void TMPForm::ClickSound() { PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false); }
 
 bool TMPForm::Busy() const { return context_.guard.Running(); }
@@ -234,6 +248,7 @@ void TMPForm::Label8Click() {
     Caption(Label6, 117);
     Caption(Label15, 118);
     Caption(Label26, 97);
+    Caption(ServerPortLab, kPortText);
 
     // A hosted game is led by the Allies.
     if (s.HomeNavy == QLatin1Char('D') || s.HomeNavy == QLatin1Char('J')) {
@@ -279,7 +294,7 @@ void TMPForm::Label10Click() {
         try {
             server_->SetPort(PortOf(ServerPortEdit, server_->Port()));
         } catch (const SocketRefusal& refusal) {
-            SvrLogLabel->setText(QStringLiteral("ERROR: ") + QString::fromLatin1(refusal.what()));
+            SvrLogLabel->setText(ErrorLine(QString::fromLatin1(refusal.what())));
         }
         SvrLogLabel->setText(context_.texts.Text(105));
         server_->SetListen(true);
@@ -309,6 +324,9 @@ void TMPForm::Label9Click() {
     Caption(Label21, 118);
     Caption(Label17, 116);
     Caption(Label22, 98);
+    Caption(Label12, kPortText);
+    Caption(Label18, 94);
+    Caption(Label19, 14);
     game_.scratchpad.Clear();
     game_.NetRole = 2;
 }
@@ -334,7 +352,7 @@ void TMPForm::NetworkReset() {
     // The shorter reset after a game, and the first choice's state of the labels.
     ResetConnection();
     game_.NetRole = 0;
-    SvrLogLabel->setText(QStringLiteral("Log Status"));
+    SvrLogLabel->setText(LogStatus());
     Label10->setStyleSheet(TextColourSheet(MenuTextColour()));
 }
 
@@ -361,7 +379,7 @@ void TMPForm::Label7Click() {
 
 void TMPForm::Label14Click() {
     ClickSound();
-    CltLogLabel->setText(QStringLiteral("Log Status"));
+    CltLogLabel->setText(LogStatus());
     Label13->show();
     Label13->setStyleSheet(TextColourSheet(MenuTextColour()));
     NetworkReset();
@@ -381,7 +399,7 @@ void TMPForm::Escape() {
     // The connection stays open: the player may come back to it.
     game_.GameOver = 1;
     game_.NetGame = 0;
-    SvrLogLabel->setText(QStringLiteral("Log Status"));
+    SvrLogLabel->setText(LogStatus());
     CloseToMenu();
 }
 

@@ -106,6 +106,9 @@ class TMPForm : public QWidget, public NetworkBoard {
     void Clicked(QLabel* label);
     void ShowPanel(QWidget* panel, bool shown);
     void Caption(QLabel* label, int message);
+    // The status line with nothing to tell, and one telling a socket's error.
+    QString LogStatus() const;
+    QString ErrorLine(const QString& error) const;
     void ClickSound();
     void NetworkReset();
     void CentreBackPanel();
