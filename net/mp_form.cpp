@@ -197,6 +197,8 @@ void TMPForm::FormShow() {
     for (QLabel* l : clickable_) l->setStyleSheet(TextColourSheet(MenuTextColour()));
     CentreBackPanel();
     StartPanel->move(18, 170);
+    // The first choice again, also after a cancel on the host or join panel had put it away.
+    ShowPanel(StartPanel, true);
     ShowPanel(ClientPanel, false);
     ShowPanel(SvrPanel, false);
     game_.NetRole = 0;

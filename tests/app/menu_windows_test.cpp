@@ -216,3 +216,27 @@ TEST_F(MenuWindowsTest, MessageBoxesAnswerInTheLanguageOfTheGame) {
                   german ? QStringList({"Ja", "Nein"}) : QStringList({"Yes", "No"}));
     }
 }
+
+// Cancel on the host panel or the join panel leads back to the first choice, not to an empty window.
+TEST_F(MenuWindowsTest, CancelInTheMultiPlayerWindowGivesTheFirstChoiceBack) {
+    auto program = Make('D');
+    kvd::TMPForm& window = program->MultiPlayer();
+    window.ShowFullScreen();
+    struct Way {
+        const char* what;
+        void (kvd::TMPForm::*open)();
+        void (kvd::TMPForm::*cancel)();
+        QWidget* panel;
+    };
+    for (const Way& way : {Way{"host", &kvd::TMPForm::Label8Click, &kvd::TMPForm::Label7Click, window.SvrPanel},
+                           Way{"join", &kvd::TMPForm::Label9Click, &kvd::TMPForm::Label14Click, window.ClientPanel}}) {
+        SCOPED_TRACE(way.what);
+        (window.*way.open)();
+        EXPECT_TRUE(way.panel->isVisible());
+        EXPECT_FALSE(window.StartPanel->isVisible());
+        (window.*way.cancel)();
+        EXPECT_FALSE(way.panel->isVisible());
+        EXPECT_TRUE(window.StartPanel->isVisible());
+        EXPECT_TRUE(window.Label8->isVisible() && window.Label9->isVisible());
+    }
+}
