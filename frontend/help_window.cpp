@@ -57,10 +57,25 @@ kbd, code { font-family: "DejaVu Sans Mono", monospace; font-size: 15px; color: 
 .top { text-align: right; font-size: 14px; }
 )";
 
-// A text view that reads the handbook's pages without their own style, so the one above holds.
+// The widest the text runs: lines across a wide screen are hard to follow.
+constexpr int kMaxTextWidth = 980;
+
+// A text view that reads the handbook's pages without their own style, so the one above holds,
+// and keeps the page a column of readable width in the middle of a wide screen.
 class HelpBrowser : public QTextBrowser {
 public:
-    using QTextBrowser::QTextBrowser;
+    explicit HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
+        QPalette sides = palette();
+        sides.setColor(QPalette::Window, QColor(0xcd, 0xbf, 0x9c));
+        setPalette(sides);
+        setAutoFillBackground(true);
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        const int side = qMax(0, (width() - kMaxTextWidth) / 2);
+        setViewportMargins(side, 0, side, 0);
+        QTextBrowser::resizeEvent(event);
+    }
 
     QVariant loadResource(int type, const QUrl& name) override {
         QVariant resource = QTextBrowser::loadResource(type, name);

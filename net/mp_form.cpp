@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <map>
 
 #include "core/context.h"
 #include "core/fleet_file.h"
@@ -162,11 +163,11 @@ void TMPForm::WireSockets() {
     server_->OnClientConnected = [this](QObject*, TSimpleTCPClient*) { ServerClientConnected(); };
     server_->OnClientDisconnected = [this](QObject*, TSimpleTCPClient* c) { ServerClientDisconnected(c); };
     server_->OnClientRead = [this](QObject*, TSimpleTCPClient* c, const QByteArray& b) { ServerClientRead(c, b); };
-    server_->OnError = [this](QObject*, int, int, const QString& text) { ServerError(text); };
+    server_->OnError = [this](QObject*, int, int code, const QString& text) { ServerError(ErrorLine(code, text)); };
     client_->OnConnected = [this](QObject*) { ClientConnected(); };
     client_->OnDisconnected = [this](QObject*) { ClientDisconnected(); };
     client_->OnRead = [this](QObject*, const QByteArray& b) { ClientRead(b); };
-    client_->OnError = [this](QObject*, int, int, const QString& text) { ClientError(text); };
+    client_->OnError = [this](QObject*, int, int code, const QString& text) { ClientError(ErrorLine(code, text)); };
 }
 
 // --- Showing and the first choice ---
@@ -222,8 +223,14 @@ void TMPForm::Caption(QLabel* label, int message) {
 
 QString TMPForm::LogStatus() const { return context_.texts.TextOr(kLogStatusText, QStringLiteral("Log Status")); }
 
-QString TMPForm::ErrorLine(const QString& error) const {
-    return context_.texts.TextOr(kErrorText, QStringLiteral("ERROR: ")) + error;
+QString TMPForm::ErrorLine(int code, const QString& error) const {
+    // The errors a player meets when the other program is not there or the address is wrong,
+    // in the game's language; any other keeps the socket's own words.
+    static const std::map<int, int> kErrorTexts = {{10061, 212}, {10060, 213}, {10065, 214}, {10051, 215},
+                                                   {10048, 216}, {11001, 217}, {10054, 218}, {10013, 219}};
+    const auto known = kErrorTexts.find(code);
+    const QString words = known == kErrorTexts.end() ? error : context_.texts.TextOr(known->second, error);
+    return context_.texts.TextOr(kErrorText, QStringLiteral("ERROR: ")) + words;
 }
 
 void TMPForm::ClickSound() { PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false); }
@@ -296,7 +303,7 @@ void TMPForm::Label10Click() {
         try {
             server_->SetPort(PortOf(ServerPortEdit, server_->Port()));
         } catch (const SocketRefusal& refusal) {
-            SvrLogLabel->setText(ErrorLine(QString::fromLatin1(refusal.what())));
+            SvrLogLabel->setText(ErrorLine(0, QString::fromLatin1(refusal.what())));
         }
         SvrLogLabel->setText(context_.texts.Text(105));
         server_->SetListen(true);

@@ -79,7 +79,7 @@ void TMPForm::ServerClientDisconnected(TSimpleTCPClient* client) {
     ConnectionLost();
 }
 
-void TMPForm::ServerError(const QString& text) { SvrLogLabel->setText(ErrorLine(text)); }
+void TMPForm::ServerError(const QString& line) { SvrLogLabel->setText(line); }
 
 void TMPForm::ClientConnected() {
     CltLogLabel->setText(context_.texts.Text(107));
@@ -94,8 +94,8 @@ void TMPForm::ClientDisconnected() {
     ConnectionLost();
 }
 
-void TMPForm::ClientError(const QString& text) {
-    CltLogLabel->setText(ErrorLine(text));
+void TMPForm::ClientError(const QString& line) {
+    CltLogLabel->setText(line);
     Label13->show();
     ConnectionLost();
 }

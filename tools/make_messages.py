@@ -357,6 +357,19 @@ MESSAGES = [
      "Japanese Navy", "Japanische Marine"),
     (210, "multi-player label: the port", "Port :", "Port:"),
     (211, "end-of-game label: losses over the whole campaign", "Campaign:", "Feldzug:"),
+    # Socket errors in the multi-player status line: 208 + one of these.
+    (212, "socket error: nothing listens at the address and port", "Connection refused",
+     "Verbindung abgelehnt"),
+    (213, "socket error: no answer in time", "Connection timed out", "Zeitüberschreitung der Verbindung"),
+    (214, "socket error: no way to the host", "No route to host", "Kein Weg zum Rechner"),
+    (215, "socket error: the network cannot be reached", "Network is unreachable",
+     "Netzwerk nicht erreichbar"),
+    (216, "socket error: the port is taken by another program", "Address already in use",
+     "Port bereits belegt"),
+    (217, "socket error: the host name is unknown", "Host not found", "Rechner nicht gefunden"),
+    (218, "socket error: the other side broke the connection", "Connection reset by peer",
+     "Verbindung von der Gegenseite getrennt"),
+    (219, "socket error: the port may not be used", "Permission denied", "Zugriff verweigert"),
 ]
 
 

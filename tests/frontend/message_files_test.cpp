@@ -38,7 +38,7 @@ const std::vector<int> kUsedNumbers = [] {
     for (int n = 83; n <= 103; ++n) used.push_back(n);  // regions, end of game, network
     for (int n = 104; n <= 110; ++n) used.push_back(n); // network status lines
     for (int n = 120; n <= 139; ++n) used.push_back(n); // remarks after extra damage
-    for (int n = 190; n <= 211; ++n) used.push_back(n); // boxes' buttons, help, about, front-end words
+    for (int n = 190; n <= 219; ++n) used.push_back(n); // boxes' buttons, help, about, front-end words
     return used;
 }();
 
@@ -54,6 +54,7 @@ const std::vector<int> kStandAlone = [] {
     for (int n = 120; n <= 139; ++n) plain.push_back(n);
     for (int n : {190, 191, 192, 193, 194, 195, 196, 198, 200, 201, 202, 203, 204, 205, 206, 207, 209, 210, 211})
         plain.push_back(n);
+    for (int n = 212; n <= 219; ++n) plain.push_back(n);
     return plain;
 }();
 
