@@ -58,7 +58,7 @@ kbd, code { font-family: "DejaVu Sans Mono", monospace; font-size: 15px; color: 
 )";
 
 // The widest the text runs: lines across a wide screen are hard to follow.
-constexpr int kMaxTextWidth = 980;
+constexpr int kMaxTextWidth = 1100;
 
 // A text view that reads the handbook's pages without their own style, so the one above holds,
 // and keeps the page a column of readable width in the middle of a wide screen.
