@@ -83,8 +83,8 @@ void Program::Wire() {
     playerTurn_->flow.Wire(*this);
 
     // A call left unwired would otherwise surface only when a player first needs it.
-    RequireWired({&intro_->menu, &intro_->flow, &intro_->help, &mapEditor_->help, &options_->flow, &about_->flow, &multiPlayer_->flow,
-                  &display_->endOfGame, &display_->network,
+    RequireWired({&intro_->menu, &intro_->flow, &intro_->help, &mapEditor_->help, &options_->flow, &about_->flow,
+                  &multiPlayer_->flow, &display_->endOfGame, &display_->network,
                   &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
                   &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
                   &playerTurn_->flow, &winner_->network});

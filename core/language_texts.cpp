@@ -9,7 +9,8 @@ namespace {
 // Said when the other language's file lacks its own words for the report (an old file).
 QString FallbackReport(QChar language) {
     return QStringLiteral("The language file %1 is missing or holds no text. The game goes on in %2.")
-        .arg(LanguageFile(language), language == QLatin1Char('E') ? QStringLiteral("German") : QStringLiteral("English"));
+        .arg(LanguageFile(language),
+             language == QLatin1Char('E') ? QStringLiteral("German") : QStringLiteral("English"));
 }
 
 enum class Copy { Made, Failed, NoSource };

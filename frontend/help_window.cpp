@@ -148,7 +148,9 @@ void THelpWindow::BuildLayout() {
 
 void THelpWindow::Relabel() {
     const LanguageTexts& texts = context_.texts;
-    auto label = [&](QPushButton* b, int n, const char* english) { b->setText(texts.TextOr(n, QString::fromLatin1(english))); };
+    auto label = [&](QPushButton* b, int n, const char* english) {
+        b->setText(texts.TextOr(n, QString::fromLatin1(english)));
+    };
     label(BackButton, kBackText, "Back");
     label(ContentsButton, kContentsText, "Contents");
     label(CloseButton, kCloseText, "Close");

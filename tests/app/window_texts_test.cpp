@@ -160,8 +160,9 @@ struct WindowTextsTest : ::testing::Test {
             int mode, stage;
             QChar navy;
         };
-        for (const End& end : {End{"single game won", 0, 8, QLatin1Char('J')}, End{"first battle", 1, 9, QLatin1Char('E')},
-                               End{"convoy battle", 2, 8, QLatin1Char('U')}, End{"campaign over", 3, 10, QLatin1Char('D')}}) {
+        const End ends[] = {{"single game won", 0, 8, QLatin1Char('J')}, {"first battle", 1, 9, QLatin1Char('E')},
+                            {"convoy battle", 2, 8, QLatin1Char('U')}, {"campaign over", 3, 10, QLatin1Char('D')}};
+        for (const End& end : ends) {
             game.GameMode = end.mode;
             game.Gamestage = end.stage;
             program.State().settings.HomeNavy = end.navy;

@@ -70,7 +70,8 @@ TEST_F(HelpWindowTest, AnchorsJumpWithinThePageAndBackReturns) {
 }
 
 TEST_F(HelpWindowTest, PagesLinkToEachOtherAndAddressesGoToTheDesktop) {
-    t.WriteFile("help/english/more.htm", "<html><head><title>More</title></head><body><p>Further orders</p></body></html>");
+    t.WriteFile("help/english/more.htm",
+                "<html><head><title>More</title></head><body><p>Further orders</p></body></html>");
     Open('E');
     help->FollowLink(QUrl("more.htm"));
     EXPECT_TRUE(help->Browser->toPlainText().contains("Further orders"));
