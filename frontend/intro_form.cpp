@@ -13,9 +13,8 @@
 
 namespace kvd {
 
-const char* const kRequiredFiles[9] = {
-    "config\\last.cfg",   "config\\deutsch.mes", "config\\english.mes",
-    "config\\UShips.cfg", "config\\JShips.cfg",  "config\\EShips.cfg",
+const char* const kRequiredFiles[7] = {
+    "config\\last.cfg",   "config\\UShips.cfg", "config\\JShips.cfg",  "config\\EShips.cfg",
     "config\\DShips.cfg", "help\\english\\kvdhelp.htm", "help\\german\\kvdhilfe.htm",
 };
 

@@ -76,7 +76,9 @@ private:
     std::array<QLabel*, kEntries> entries_{};
 };
 
-// Files the game cannot start without, tested in this order at start-up.
-extern const char* const kRequiredFiles[9];
+// Files the game cannot start without, tested in this order at start-up. The two language files
+// are not among them: either serves, and the language switch reports one that is missing and
+// ends the start only when neither holds a text.
+extern const char* const kRequiredFiles[7];
 
 }  // namespace kvd

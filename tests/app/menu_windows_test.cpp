@@ -163,8 +163,10 @@ TEST_F(MenuWindowsTest, ABrokenLanguageFileAtStartGivesTheOtherLanguage) {
         const char* startGame;  // "" when the start fails
     };
     const Case cases[] = {
+        {"English missing", 'E', "config/english.mes", {}, "Spiel starten"},
         {"English empty", 'E', "config/english.mes", "", "Spiel starten"},
         {"English without words", 'E', "config/english.mes", "000\r\n001\r\n011\r\n", "Spiel starten"},
+        {"German missing", 'D', "config/deutsch.mes", {}, "Start Game"},
         {"German empty", 'D', "config/deutsch.mes", "", "Start Game"},
         {"German without words", 'D', "config/deutsch.mes", "000Titel\r\n", "Start Game"},
         {"both empty", 'D', "", "", ""},
@@ -177,6 +179,8 @@ TEST_F(MenuWindowsTest, ABrokenLanguageFileAtStartGivesTheOtherLanguage) {
         if (QByteArray(c.broken).isEmpty()) {
             t.WriteFile("config/english.mes", c.bytes);
             t.WriteFile("config/deutsch.mes", c.bytes);
+        } else if (c.bytes.isNull()) {
+            QFile::remove(t.Path(c.broken));
         } else {
             t.WriteFile(c.broken, c.bytes);
         }
