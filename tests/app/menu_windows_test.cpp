@@ -136,20 +136,11 @@ TEST_F(MenuWindowsTest, TheAboutWindowHoldsTheMenu) {
     EXPECT_FALSE(program->About().isVisible());
     EXPECT_TRUE(intro.isEnabled());
     EXPECT_EQ(ends, 0) << "Esc closes the about window only";
+    Click(intro.EntryLabel(Entry::About));
+    program->About().CloseButton->click();  // no frame to close it by without a window manager
+    EXPECT_FALSE(program->About().isVisible());
     Click(intro.EntryLabel(Entry::Options));
     EXPECT_TRUE(program->Options().isVisible()) << "the menu answers again";
-}
-
-TEST_F(MenuWindowsTest, TheAboutWindowSpeaksTheLanguageAndClosesByItsButton) {
-    auto program = Make('D');
-    program->Intro().EntryClick(Entry::About);
-    kvd::TAboutForm& about = program->About();
-    EXPECT_TRUE(about.MakerLine->text().startsWith("Die Korvald-Entwickler"));
-    EXPECT_TRUE(about.NameLine->text().contains(", Stand "));
-    EXPECT_EQ(about.CloseButton->text(), QString::fromUtf8("Schließen"));
-    about.CloseButton->click();
-    EXPECT_FALSE(about.isVisible());
-    EXPECT_TRUE(program->Intro().isEnabled());
 }
 
 // A language file that is empty or holds no word gives the menu the other language's words and

@@ -122,15 +122,3 @@ TEST_F(HelpWindowTest, EscAndTheCloseButtonClose) {
     help->CloseButton->click();
     EXPECT_FALSE(help->isVisible());
 }
-
-TEST_F(HelpWindowTest, FillsTheScreenItIsShownOn) {
-    for (QSize screen : {QSize(1024, 768), QSize(1280, 720)}) {
-        t.Screen().Set(screen.width(), screen.height());
-        Open('E');
-        EXPECT_EQ(help->geometry(), QRect(QPoint(0, 0), screen));
-        EXPECT_EQ(help->Browser->geometry().bottom(), screen.height() - 1);
-        EXPECT_LE(help->CloseButton->geometry().right(), screen.width());
-        EXPECT_GE(help->BackButton->geometry().left(), help->TitleLabel->geometry().right());
-        help->close();
-    }
-}
