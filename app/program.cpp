@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include <QApplication>
 #include <QFile>
 
 #include "app/form1.h"
@@ -10,6 +11,7 @@
 #include "board/main_form.h"
 #include "platform/desktop/window_style.h"
 #include "frontend/about_form.h"
+#include "frontend/help_window.h"
 #include "frontend/intro_form.h"
 #include "frontend/options_form.h"
 #include "mapeditor/map_form.h"
@@ -32,7 +34,7 @@ Program::Program(Platform& platform) : context_(platform) {
     winner_ = std::make_unique<TWinnerForm>(context_, game_, *setup_);
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
-    
+    help_ = std::make_unique<THelpWindow>(context_);
     form1_ = std::make_unique<TForm1>();
     mapEditor_ = std::make_unique<TMapForm>(context_);
     campaign_ = std::make_unique<TCampForm>(context_, game_, *setup_);
@@ -61,12 +63,14 @@ Program::~Program() = default;
 void Program::Wire() {
     intro_->menu.Wire(*this);
     intro_->flow.Wire(*this);
+    intro_->help.Wire(*this);
     options_->flow.Wire(*this);
     about_->flow.Wire(*this);
     multiPlayer_->flow.Wire(*this);
     display_->endOfGame.Wire(*winner_);
     display_->network.Wire(*multiPlayer_);
     mapEditor_->flow.Wire(*this);
+    mapEditor_->help.Wire(*this);
     campaign_->flow.Wire(*this);
     winner_->flow.Wire(*this);
     winner_->network.Wire(*multiPlayer_);
@@ -79,8 +83,8 @@ void Program::Wire() {
     playerTurn_->flow.Wire(*this);
 
     // A call left unwired would otherwise surface only when a player first needs it.
-    RequireWired({&intro_->menu, &intro_->flow, &options_->flow, &about_->flow, &multiPlayer_->flow,
-                  &display_->endOfGame, &display_->network,
+    RequireWired({&intro_->menu, &intro_->flow, &intro_->help, &mapEditor_->help, &options_->flow, &about_->flow,
+                  &multiPlayer_->flow, &display_->endOfGame, &display_->network,
                   &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
                   &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
                   &playerTurn_->flow, &winner_->network});
@@ -147,6 +151,10 @@ void Program::ShowCampaign() {
 void Program::ShowMapMaker() { mapEditor_->ShowCentred(); }
 void Program::ShowOptions() { options_->show(); }
 void Program::ShowAbout() { about_->ShowCentred(); }
+void Program::ShowHelp() {
+    QWidget* asking = QApplication::activeWindow();
+    help_->ShowPage(asking ? asking : intro_.get());
+}
 
 bool Program::OpenReplay(const GameRecord& record) {
     QString error;
@@ -187,7 +195,7 @@ void Program::EndProgram() {
     // A rule waiting in the middle of a fight or a turn stops instead of drawing on.
     context_.guard.Close();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             board_.get(), options_.get(), about_.get(), multiPlayer_.get(), mapEditor_.get(),
+             board_.get(), options_.get(), about_.get(), help_.get(), multiPlayer_.get(), mapEditor_.get(),
              campaign_.get(), winner_.get()})
         window->hide();
     if (OnEnd) OnEnd();

@@ -5,6 +5,7 @@
 #include "core/context.h"
 #include "core/game.h"
 #include "board/game_pictures.h"
+#include "core/help_pages.h"
 #include "core/program_flow.h"
 #include "frontend/menu_targets.h"
 
@@ -22,6 +23,7 @@ class ComputerOpponent;
 class TWinnerForm;
 class TOptions;
 class TAboutForm;
+class THelpWindow;
 class TMPForm;
 class TForm1;
 class TMapForm;
@@ -30,7 +32,7 @@ class TCampForm;
 // The program: the shared state, the game, and its ten windows, created in a fixed order and
 // kept for the whole run, wired to each other. It answers the windows' calls to the program as
 // a whole and the main menu's entries. Two programs can live side by side (tests build several).
-class Program : public ProgramFlow, public MenuTargets {
+class Program : public ProgramFlow, public MenuTargets, public HelpPages {
 public:
     explicit Program(Platform& platform);
     ~Program() override;
@@ -63,6 +65,8 @@ public:
     void ShowMapMaker() override;
     void ShowOptions() override;
     void ShowAbout() override;
+    // HelpPages: the handbook over the window that asks, the menu or the map editor.
+    void ShowHelp() override;
 
     Context& State() { return context_; }
     Game& TheGame() { return game_; }
@@ -71,6 +75,7 @@ public:
     TMainForm& Board() { return *board_; }
     TOptions& Options() { return *options_; }
     TAboutForm& About() { return *about_; }
+    THelpWindow& Help() { return *help_; }
     TMPForm& MultiPlayer() { return *multiPlayer_; }
     TMapForm& MapEditor() { return *mapEditor_; }
     TCampForm& CampaignMenu() { return *campaign_; }
@@ -97,6 +102,7 @@ private:
     std::unique_ptr<TWinnerForm> winner_;
     std::unique_ptr<TOptions> options_;
     std::unique_ptr<TAboutForm> about_;
+    std::unique_ptr<THelpWindow> help_;
     std::unique_ptr<TMPForm> multiPlayer_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TMapForm> mapEditor_;

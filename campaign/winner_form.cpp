@@ -103,8 +103,6 @@ void TWinnerForm::BuildLayout() {
     score(520, 448, Label1, AxisTotal);
     score(520, 470, Label2, AxisLostNo);
     score(520, 492, TotalLabel1, TotalL1);
-    TotalLabel1->setText(QStringLiteral("Campaign:"));
-    TotalLabel2->setText(QStringLiteral("Campaign:"));
 
     Label5 = label(20, 516, 345, 34, 28);
     Label8 = label(365, 516, 345, 34, 28);
@@ -154,6 +152,7 @@ void TWinnerForm::FormShow() {
     const bool campaign = g.GameMode >= 1 && g.GameMode <= 3;
     Label10->setText(texts.Text(98));
     Label12->setText(texts.Text(97));
+    for (QLabel* total : {TotalLabel1, TotalLabel2}) total->setText(texts.TextOr(211, QStringLiteral("Campaign:")));
     for (QLabel* tally : {Label10, Label11, Label12, Label13}) tally->setVisible(campaign);
 
     const bool campaignLosses = g.GameMode == 3;

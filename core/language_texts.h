@@ -8,6 +8,7 @@
 namespace kvd {
 
 class Files;
+struct Platform;
 
 inline const QString kEnglishTexts = QStringLiteral("config\\english.mes");
 inline const QString kGermanTexts = QStringLiteral("config\\deutsch.mes");
@@ -19,6 +20,21 @@ inline const QString kLanguageFailureAtStart = QStringLiteral(
 // Shown when the copy fails on a language change in the options; the game goes on.
 inline const QString kLanguageFailureOnChange = QStringLiteral(
     "   I/O Operation failed with language file!   \r\r    Please restart KVD or reinstall...!  ");
+// Neither language file holds a single text: at start-up the program ends, since it would have
+// no words at all; on a change in the options the texts stay as they were.
+inline const QString kNoLanguageAtStart = QStringLiteral(
+    "   Both language files are missing or empty!   \r\r    Closing down Game...  Please reinstall KVD!  ");
+inline const QString kNoLanguageOnChange = QStringLiteral(
+    "   Both language files are missing or empty!   \r\r    The texts stay as they were. Please reinstall KVD!  ");
+
+// Texts of the game's own that the language files hold besides those of the windows.
+namespace text {
+constexpr int kYesButton = 190;
+constexpr int kNoButton = 191;
+constexpr int kOkButton = 192;
+constexpr int kGermanFileBroken = 193;   // said in English, the language the game falls back to
+constexpr int kEnglishFileBroken = 194;  // said in German
+}  // namespace text
 
 // The numbered texts of the chosen language and the three shared slots a lookup writes into.
 // Line n of the list holds text n after a three-character prefix.
@@ -33,12 +49,32 @@ struct LanguageTexts {
     void MO(int n, int slot);
     // Text n without touching the slots.
     QString Text(int n) const;
+    // Text n, or the English words given when the list lacks it (a language file older than
+    // the game), so a control never goes blank.
+    QString TextOr(int n, const QString& english) const;
 };
 
-// Replaces the working copy by the language file of `language` ('E' English, anything else
-// German) and loads it. False when the copy failed; the list is then loaded from whatever the
-// working copy holds (empty when there is none).
-bool SwitchLanguage(Files& files, QChar language, LanguageTexts& texts);
+// The language file of a language: English for 'E', German for anything else.
+QString LanguageFile(QChar language);
+
+// Whether the lines of a language file hold any text at all (line 0 is a title, not a text).
+bool HoldsTexts(const QStringList& lines);
+
+enum class LanguageSwitch {
+    Done,           // the chosen language's texts are loaded
+    OtherLanguage,  // its file is missing or holds no text: the other language's texts are loaded
+    CopyFailed,     // the working copy could not be written; the texts were read from the file itself
+    NoTexts,        // neither file holds a text: the list is left as it was
+};
+
+// Replaces the working copy by the language file of `language` and loads it. A file that is
+// missing or holds no text gives way to the other language, so the game never goes wordless.
+LanguageSwitch SwitchLanguage(Files& files, QChar language, LanguageTexts& texts);
+
+// The switch as the program makes it: the message boxes take the buttons' words of the language
+// now spoken, and a language that gave way to the other is reported in one box. What a failed
+// copy or a game without any texts means is left to the caller, whose answer differs.
+LanguageSwitch ChangeLanguage(Platform& platform, QChar language, LanguageTexts& texts);
 
 // Relabels controls in order with the caption chain: text n of each step is looked up into
 // Msg1 and then given to the step's setter.

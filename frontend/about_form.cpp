@@ -18,6 +18,8 @@ TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), con
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(616, 239);
     setFocusPolicy(Qt::StrongFocus);
+    // Over the menu and holding it: nothing behind can be started until the window closes.
+    setWindowModality(Qt::ApplicationModal);
     PaintBlack(*this);
 
     panel_ = new QWidget(this);
@@ -26,8 +28,8 @@ TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), con
     panel_->setStyleSheet(QStringLiteral("#AboutPanel { border: 1px solid %1; }").arg(MenuTextColour().name()));
     panel_->setMouseTracking(true);
     panel_->installEventFilter(this);
-    auto line = [&](const QString& text, int y) {
-        auto* label = new QLabel(text, panel_);
+    auto line = [&](int y) {
+        auto* label = new QLabel(panel_);
         label->setGeometry(0, y, 600, 34);
         label->setAlignment(Qt::AlignCenter);
         QFont font = label->font();
@@ -36,20 +38,41 @@ TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), con
         Colour(label, MenuTextColour());
         return label;
     };
-    NameLine = line(QStringLiteral("Korvald %1, build %2")
-                        .arg(QStringLiteral(KORVALD_VERSION), QStringLiteral(KORVALD_BUILD_DATE)),
-                    28);
-    MakerLine = line(QStringLiteral("The Korvald developers, 2026"), 74);
-    MailLine = line(kMakerMail, 120);
-    WebLine = line(kMakerWeb, 166);
+    NameLine = line(14);
+    MakerLine = line(54);
+    MailLine = line(94);
+    WebLine = line(134);
+    MailLine->setText(kMakerMail);
+    WebLine->setText(kMakerWeb);
     for (QLabel* link : {MailLine, WebLine}) {
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);
     }
+    // Without a window manager there is no frame to close the window by: a button of its own.
+    CloseButton = new QPushButton(panel_);
+    CloseButton->setGeometry(225, 178, 150, 32);
+    CloseButton->setCursor(Qt::PointingHandCursor);
+    CloseButton->setFocusPolicy(Qt::NoFocus);
+    CloseButton->setStyleSheet(QStringLiteral("QPushButton { color: %1; background: #101418; border: 1px solid %1; "
+                                              "font-size: 16px; } QPushButton:hover { color: %2; border-color: %2; }")
+                                   .arg(MenuTextColour().name(), MenuHoverColour().name()));
+    connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+    Relabel();
+}
+
+void TAboutForm::Relabel() {
+    const LanguageTexts& texts = context_.texts;
+    auto text = [&](int n, const char* english) { return texts.TextOr(n, QString::fromLatin1(english)); };
+    setWindowTitle(text(73, "About"));
+    NameLine->setText(QStringLiteral("Korvald ") + QStringLiteral(KORVALD_VERSION) + text(199, ", build ") +
+                      QStringLiteral(KORVALD_BUILD_DATE));
+    MakerLine->setText(text(200, "The Korvald developers") + QStringLiteral(", 2026"));
+    CloseButton->setText(text(196, "Close"));
 }
 
 void TAboutForm::ShowCentred() {
     const Screen& screen = *context_.platform.screen;
+    Relabel();
     move((screen.Width() - width()) / 2, (screen.Height() - height()) / 2);
     show();
     TakeKeyboard(*this);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 #include "core/program_flow.h"
@@ -9,7 +10,8 @@ namespace kvd {
 
 struct Context;
 
-// The about window: the program's name and version, its makers, an address and a web page.
+// The about window: the program's name and version, its makers, an address and a web page. It is
+// modal: while it is up the menu behind it starts nothing, and Esc closes the about window only.
 class TAboutForm : public QWidget {
   public:
     explicit TAboutForm(Context& context, QWidget* parent = nullptr);
@@ -23,9 +25,11 @@ class TAboutForm : public QWidget {
     QLabel* MakerLine = nullptr;
     QLabel* MailLine = nullptr;
     QLabel* WebLine = nullptr;
+    QPushButton* CloseButton = nullptr;
 
-    // Shows the window centred over the menu, with the keyboard.
+    // Shows the window centred over the menu, with the keyboard, in the current language.
     void ShowCentred();
+    void Relabel();
 
     // Closing the window gives the main menu back.
     UpwardCall<ProgramFlow> flow{"the about window to the program"};

@@ -13,9 +13,8 @@
 
 namespace kvd {
 
-const char* const kRequiredFiles[9] = {
-    "config\\last.cfg",   "config\\deutsch.mes", "config\\english.mes",
-    "config\\UShips.cfg", "config\\JShips.cfg",  "config\\EShips.cfg",
+const char* const kRequiredFiles[7] = {
+    "config\\last.cfg",   "config\\UShips.cfg", "config\\JShips.cfg",  "config\\EShips.cfg",
     "config\\DShips.cfg", "help\\english\\kvdhelp.htm", "help\\german\\kvdhilfe.htm",
 };
 
@@ -150,8 +149,14 @@ void TIntroForm::FormCreate() {
         }
     }
     if (!startupFailed_) LoadSettings(*p.files, context_.settingsLines, context_.settings);
-    if (!startupFailed_ && !SwitchLanguage(*p.files, context_.settings.Language, context_.texts))
-        Fail(kLanguageFailureAtStart, BoxKind::Error);
+    if (!startupFailed_) {
+        switch (ChangeLanguage(p, context_.settings.Language, context_.texts)) {
+            case LanguageSwitch::CopyFailed: Fail(kLanguageFailureAtStart, BoxKind::Error); break;
+            case LanguageSwitch::NoTexts: Fail(kNoLanguageAtStart, BoxKind::Error); break;
+            case LanguageSwitch::Done:
+            case LanguageSwitch::OtherLanguage: break;
+        }
+    }
     if (width < 799 || width > 1281) {
         context_.texts.MO(33, 1);
         Fail(QStringLiteral("  ") + context_.texts.Msg1 + QStringLiteral("   "), BoxKind::Error);
@@ -275,9 +280,7 @@ void TIntroForm::EntryClick(Entry entry) {
         case Help:
             PlaySound(p, context_.settings, QStringLiteral("Click"), false);
             ResetEntryColours();
-            p.shell->Open(context_.settings.Language == QLatin1Char('E')
-                              ? QStringLiteral("help\\english\\kvdhelp.htm")
-                              : QStringLiteral("help\\german\\kvdhilfe.htm"));
+            help->ShowHelp();
             break;
         case About:
             // The about window has the keyboard until it closes; the menu waits behind it.
@@ -314,6 +317,9 @@ void TIntroForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TIntroForm::eventFilter(QObject* watched, QEvent* event) {
+    // While a window over the menu has it disabled (about, options, the map editor), the entries
+    // neither light up nor answer: the labels' own filter would otherwise still see the mouse.
+    if (!isEnabled()) return QWidget::eventFilter(watched, event);
     for (int e = 0; e < kEntries; ++e) {
         if (watched != entries_[e]) continue;
         if (event->type() == QEvent::Enter) EntryHover(Entry(e));

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "core/help_pages.h"
 #include "core/program_flow.h"
 #include "core/upward_call.h"
 #include "frontend/menu_targets.h"
@@ -42,6 +43,7 @@ public:
 
     UpwardCall<MenuTargets> menu{"the main menu to its windows"};
     UpwardCall<ProgramFlow> flow{"the start-up window to the program"};
+    UpwardCall<HelpPages> help{"the main menu to the help pages"};
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -74,7 +76,9 @@ private:
     std::array<QLabel*, kEntries> entries_{};
 };
 
-// Files the game cannot start without, tested in this order at start-up.
-extern const char* const kRequiredFiles[9];
+// Files the game cannot start without, tested in this order at start-up. The two language files
+// are not among them: either serves, and the language switch reports one that is missing and
+// ends the start only when neither holds a text.
+extern const char* const kRequiredFiles[7];
 
 }  // namespace kvd

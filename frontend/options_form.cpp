@@ -31,11 +31,10 @@ QString ColourSheet(const QColor& colour) {
 // The list index of a letter in a set of letters, -1 (nothing selected) when it is none of them.
 int IndexOf(const QString& letters, QChar letter) { return letters.indexOf(letter); }
 
-const QString kNoMapsText = QStringLiteral(
-    "   No map files were found in the maps folder!   \r\r   Please reinstall the maps or make one in the Map Maker.   ");
-const QString kSaveFailedText = QStringLiteral(
-    "   The settings could not be saved to config/last.cfg!   \r\r"
-    "   Your choices are kept. Please check the disk and submit again.   ");
+// Texts of the window beyond its captions: the "Sound" label, and two boxes of two lines each.
+constexpr int kSoundText = 201;
+constexpr int kNoMapsText = 202;  // and 203
+constexpr int kSaveFailedText = 204;  // and 205
 }  // namespace
 
 TOptions::TOptions(Context& context, Game& game, QWidget* parent)
@@ -139,6 +138,7 @@ void TOptions::FormShow() {
 
     auto text = [](QLabel* l) { return [l](const QString& s) { l->setText(s); }; };
     auto item = [](QComboBox* b, int k) { return [b, k](const QString& s) { b->setItemText(k, s); }; };
+    SoundLabel->setText(texts_.TextOr(kSoundText, QStringLiteral("Sound")));
     CaptionChain(texts_, {{13, text(TitleLabel)},  {10, text(NavyLabel)},   {9, text(LangLabel)},
                           {77, text(MapLabel)},    {4, text(RevealLabel)},  {111, text(CombatLabel)},
                           {78, text(ReconnLabel)}, {5, text(FlagLabel)},    {6, text(Label8)},
@@ -210,16 +210,34 @@ void TOptions::LangBoxChange() {
     const int k = LangBox->currentIndex();
     if (k < 0) return;
     settings_.Language = k == 0 ? QLatin1Char('E') : QLatin1Char('D');
-    if (!SwitchLanguage(*platform_.files, settings_.Language, texts_))
-        platform_.boxes->Show(BoxKind::Error, kLanguageFailureOnChange, BoxButtons::Ok);
+    SwitchTexts();
     SetSettingChar(lines_, settings_line::kLanguage, settings_.Language);
     FormShow();
+}
+
+void TOptions::SwitchTexts() {
+    switch (ChangeLanguage(platform_, settings_.Language, texts_)) {
+        case LanguageSwitch::CopyFailed:
+            platform_.boxes->Show(BoxKind::Error, kLanguageFailureOnChange, BoxButtons::Ok);
+            break;
+        case LanguageSwitch::NoTexts: platform_.boxes->Show(BoxKind::Error, kNoLanguageOnChange, BoxButtons::Ok); break;
+        case LanguageSwitch::Done:
+        case LanguageSwitch::OtherLanguage: break;
+    }
+}
+
+void TOptions::Box(int first, const QString& english1, const QString& english2) {
+    platform_.boxes->Show(BoxKind::Error,
+                          QStringLiteral("   ") + texts_.TextOr(first, english1) + QStringLiteral("   \r\r   ") +
+                              texts_.TextOr(first + 1, english2) + QStringLiteral("   "),
+                          BoxButtons::Ok);
 }
 
 void TOptions::Label8Click() {
     PlaySound(platform_, settings_, QStringLiteral("Click"), true);
     if (MapList->currentIndex() < 0) {
-        platform_.boxes->Show(BoxKind::Error, kNoMapsText, BoxButtons::Ok);
+        Box(kNoMapsText, QStringLiteral("No map files were found in the maps folder!"),
+            QStringLiteral("Please reinstall the maps or make one in the Map Maker."));
         return;
     }
     settings_.MapName = MapList->currentText();
@@ -244,7 +262,8 @@ void TOptions::Label8Click() {
     // The map that is played is the one shown as selected, so the file names it too.
     SetSettingLine(lines_, settings_line::kMapName, settings_.MapName);
     if (!SaveSettings(*platform_.files, lines_)) {
-        platform_.boxes->Show(BoxKind::Error, kSaveFailedText, BoxButtons::Ok);
+        Box(kSaveFailedText, QStringLiteral("The settings could not be saved to config/last.cfg!"),
+            QStringLiteral("Your choices are kept. Please check the disk and submit again."));
         return;
     }
     close();
@@ -255,8 +274,7 @@ void TOptions::Cancel() {
     const bool languageChanged = settings_.Language != openedSettings_.Language;
     settings_ = openedSettings_;
     lines_ = openedLines_;
-    if (languageChanged && !SwitchLanguage(*platform_.files, settings_.Language, texts_))
-        platform_.boxes->Show(BoxKind::Error, kLanguageFailureOnChange, BoxButtons::Ok);
+    if (languageChanged) SwitchTexts();
     close();
     flow->BackToMenu();
 }

@@ -78,6 +78,11 @@ class TOptions : public QWidget {
     void BuildLayout();
     void SelectFromVariables();
     void SetSubmitColour(bool hover);
+    // Loads the texts of the chosen language, saying in a box what went wrong on the way.
+    void SwitchTexts();
+    // An error box of two texts, `first` and the one after it, on two lines; the English words
+    // stand in for texts an old language file lacks.
+    void Box(int first, const QString& english1, const QString& english2);
     // Sets a variable from the picked entry of a list, entry k standing for letters[k], and
     // replaces the first character of its settings line.
     void LetterChange(QComboBox* box, const QString& letters, QChar& variable, int line);

@@ -215,8 +215,7 @@ void TMapForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMapForm::HelpClick() {
-    context_.platform.shell->Open(context_.settings.Language == QLatin1Char('E') ? QStringLiteral("help\\english\\kvdhelp.htm")
-                                                                                : QStringLiteral("help\\german\\kvdhilfe.htm"));
+    help->ShowHelp();
 }
 
 void TMapForm::Fail(const QString& text) { context_.platform.boxes->Show(BoxKind::Error, text, BoxButtons::Ok); }

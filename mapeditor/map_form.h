@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 
+#include "core/help_pages.h"
 #include "core/program_flow.h"
 #include "core/upward_call.h"
 #include "mapeditor/map_sheet.h"
@@ -57,6 +58,7 @@ class TMapForm : public QWidget {
     const QImage& Shown() const { return screen_; }
 
     UpwardCall<ProgramFlow> flow{"the map editor to the program"};
+    UpwardCall<HelpPages> help{"the map editor to the help pages"};
 
     QLabel* Title = nullptr;
     QLineEdit* OutBox = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <map>
 
 #include "core/context.h"
 #include "core/fleet_file.h"
@@ -15,6 +16,11 @@ namespace kvd {
 
 namespace {
 constexpr int kLabelPixels = 24;
+
+// Words of the window beyond its numbered captions, with their English for an old language file.
+constexpr int kLogStatusText = 206;
+constexpr int kErrorText = 208;
+constexpr int kPortText = 210;
 
 QString Framed(int before, const QString& text, int after) {
     return QString(before, QLatin1Char(' ')) + text + QString(after, QLatin1Char(' '));
@@ -157,11 +163,11 @@ void TMPForm::WireSockets() {
     server_->OnClientConnected = [this](QObject*, TSimpleTCPClient*) { ServerClientConnected(); };
     server_->OnClientDisconnected = [this](QObject*, TSimpleTCPClient* c) { ServerClientDisconnected(c); };
     server_->OnClientRead = [this](QObject*, TSimpleTCPClient* c, const QByteArray& b) { ServerClientRead(c, b); };
-    server_->OnError = [this](QObject*, int, int, const QString& text) { ServerError(text); };
+    server_->OnError = [this](QObject*, int, int code, const QString& text) { ServerError(ErrorLine(code, text)); };
     client_->OnConnected = [this](QObject*) { ClientConnected(); };
     client_->OnDisconnected = [this](QObject*) { ClientDisconnected(); };
     client_->OnRead = [this](QObject*, const QByteArray& b) { ClientRead(b); };
-    client_->OnError = [this](QObject*, int, int, const QString& text) { ClientError(text); };
+    client_->OnError = [this](QObject*, int, int code, const QString& text) { ClientError(ErrorLine(code, text)); };
 }
 
 // --- Showing and the first choice ---
@@ -169,6 +175,9 @@ void TMPForm::WireSockets() {
 void TMPForm::ShowFullScreen() {
     const Screen& screen = *context_.platform.screen;
     setGeometry(0, 0, screen.Width(), screen.Height());
+    // A status line with nothing to tell speaks the language chosen since it was last set.
+    if (!server_->Listen()) SvrLogLabel->setText(LogStatus());
+    if (!client_->Connected() && !client_->ConnectRequested()) CltLogLabel->setText(LogStatus());
     FormShow();
     showFullScreen();
     TakeKeyboard(*this);
@@ -189,6 +198,8 @@ void TMPForm::FormShow() {
     for (QLabel* l : clickable_) l->setStyleSheet(TextColourSheet(MenuTextColour()));
     CentreBackPanel();
     StartPanel->move(18, 170);
+    // The first choice again, also after a cancel on the host or join panel had put it away.
+    ShowPanel(StartPanel, true);
     ShowPanel(ClientPanel, false);
     ShowPanel(SvrPanel, false);
     game_.NetRole = 0;
@@ -208,6 +219,18 @@ void TMPForm::ShowPanel(QWidget* panel, bool shown) {
 void TMPForm::Caption(QLabel* label, int message) {
     const QString text = context_.texts.Text(message);
     if (!text.isEmpty()) label->setText(text);
+}
+
+QString TMPForm::LogStatus() const { return context_.texts.TextOr(kLogStatusText, QStringLiteral("Log Status")); }
+
+QString TMPForm::ErrorLine(int code, const QString& error) const {
+    // The errors a player meets when the other program is not there or the address is wrong,
+    // in the game's language; any other keeps the socket's own words.
+    static const std::map<int, int> kErrorTexts = {{10061, 212}, {10060, 213}, {10065, 214}, {10051, 215},
+                                                   {10048, 216}, {11001, 217}, {10054, 218}, {10013, 219}};
+    const auto known = kErrorTexts.find(code);
+    const QString words = known == kErrorTexts.end() ? error : context_.texts.TextOr(known->second, error);
+    return context_.texts.TextOr(kErrorText, QStringLiteral("ERROR: ")) + words;
 }
 
 void TMPForm::ClickSound() { PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false); }
@@ -234,6 +257,7 @@ void TMPForm::Label8Click() {
     Caption(Label6, 117);
     Caption(Label15, 118);
     Caption(Label26, 97);
+    Caption(ServerPortLab, kPortText);
 
     // A hosted game is led by the Allies.
     if (s.HomeNavy == QLatin1Char('D') || s.HomeNavy == QLatin1Char('J')) {
@@ -279,7 +303,7 @@ void TMPForm::Label10Click() {
         try {
             server_->SetPort(PortOf(ServerPortEdit, server_->Port()));
         } catch (const SocketRefusal& refusal) {
-            SvrLogLabel->setText(QStringLiteral("ERROR: ") + QString::fromLatin1(refusal.what()));
+            SvrLogLabel->setText(ErrorLine(0, QString::fromLatin1(refusal.what())));
         }
         SvrLogLabel->setText(context_.texts.Text(105));
         server_->SetListen(true);
@@ -309,6 +333,9 @@ void TMPForm::Label9Click() {
     Caption(Label21, 118);
     Caption(Label17, 116);
     Caption(Label22, 98);
+    Caption(Label12, kPortText);
+    Caption(Label18, 94);
+    Caption(Label19, 14);
     game_.scratchpad.Clear();
     game_.NetRole = 2;
 }
@@ -334,7 +361,7 @@ void TMPForm::NetworkReset() {
     // The shorter reset after a game, and the first choice's state of the labels.
     ResetConnection();
     game_.NetRole = 0;
-    SvrLogLabel->setText(QStringLiteral("Log Status"));
+    SvrLogLabel->setText(LogStatus());
     Label10->setStyleSheet(TextColourSheet(MenuTextColour()));
 }
 
@@ -361,7 +388,7 @@ void TMPForm::Label7Click() {
 
 void TMPForm::Label14Click() {
     ClickSound();
-    CltLogLabel->setText(QStringLiteral("Log Status"));
+    CltLogLabel->setText(LogStatus());
     Label13->show();
     Label13->setStyleSheet(TextColourSheet(MenuTextColour()));
     NetworkReset();
@@ -381,7 +408,7 @@ void TMPForm::Escape() {
     // The connection stays open: the player may come back to it.
     game_.GameOver = 1;
     game_.NetGame = 0;
-    SvrLogLabel->setText(QStringLiteral("Log Status"));
+    SvrLogLabel->setText(LogStatus());
     CloseToMenu();
 }
 

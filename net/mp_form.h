@@ -106,6 +106,9 @@ class TMPForm : public QWidget, public NetworkBoard {
     void Clicked(QLabel* label);
     void ShowPanel(QWidget* panel, bool shown);
     void Caption(QLabel* label, int message);
+    // The status line with nothing to tell, and one telling a socket's error (its code and text).
+    QString LogStatus() const;
+    QString ErrorLine(int code, const QString& error) const;
     void ClickSound();
     void NetworkReset();
     void CentreBackPanel();
@@ -117,11 +120,11 @@ class TMPForm : public QWidget, public NetworkBoard {
     void ServerClientConnected();
     void ServerClientDisconnected(TSimpleTCPClient* client);
     void ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes);
-    void ServerError(const QString& text);
+    void ServerError(const QString& line);
     void ClientConnected();
     void ClientDisconnected();
     void ClientRead(const QByteArray& bytes);
-    void ClientError(const QString& text);
+    void ClientError(const QString& line);
 
     // The messages (mp_messages.cpp).
     void Greetings2Client();

@@ -58,7 +58,7 @@ void TMPForm::ServerAccept(TSimpleTCPClient*, bool& accept) {
         accept = false;
         return;
     }
-    SvrLogLabel->setText(QStringLiteral("Client Accepted"));
+    SvrLogLabel->setText(context_.texts.TextOr(207, QStringLiteral("Client Accepted")));
 }
 
 void TMPForm::ServerClientConnected() {
@@ -79,7 +79,7 @@ void TMPForm::ServerClientDisconnected(TSimpleTCPClient* client) {
     ConnectionLost();
 }
 
-void TMPForm::ServerError(const QString& text) { SvrLogLabel->setText(QStringLiteral("ERROR: ") + text); }
+void TMPForm::ServerError(const QString& line) { SvrLogLabel->setText(line); }
 
 void TMPForm::ClientConnected() {
     CltLogLabel->setText(context_.texts.Text(107));
@@ -94,8 +94,8 @@ void TMPForm::ClientDisconnected() {
     ConnectionLost();
 }
 
-void TMPForm::ClientError(const QString& text) {
-    CltLogLabel->setText(QStringLiteral("ERROR: ") + text);
+void TMPForm::ClientError(const QString& line) {
+    CltLogLabel->setText(line);
     Label13->show();
     ConnectionLost();
 }
@@ -152,8 +152,9 @@ void TMPForm::Refused(const QString& message) { network_.Refused(message); }
 
 void TMPForm::HostMessage(const QString& message) {
     if (state_.NetStage < 2) {
-        Edit6->setText(context_.settings.HomeNavy == QLatin1Char('U') ? QStringLiteral("Japanese Navy")
-                                                                      : QStringLiteral("Kriegsmarine"));
+        Edit6->setText(context_.settings.HomeNavy == QLatin1Char('U')
+                           ? context_.texts.TextOr(209, QStringLiteral("Japanese Navy"))
+                           : QStringLiteral("Kriegsmarine"));
         ShowPanel(AxisPanel, true);
         AxisPanel->setGeometry(8, 200, 490, 80);
         if (message.startsWith(kName)) AxisName->setText(message.mid(7, 16));

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <vector>
 
@@ -9,11 +10,28 @@ enum class BoxKind { Error, Warning, Confirmation, Information };
 enum class BoxButtons { Ok, YesNo };
 enum class BoxAnswer { Ok, Yes, No };
 
+// The words on the buttons of a message box, in the language the game speaks. English until the
+// language texts are loaded, so the failures of a start-up still have readable buttons.
+struct BoxButtonTexts {
+    QString yes = QStringLiteral("Yes");
+    QString no = QStringLiteral("No");
+    QString ok = QStringLiteral("OK");
+};
+
 // Modal message boxes. Texts may hold "\r" line breaks, as the game's messages are written.
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual BoxAnswer Show(BoxKind kind, const QString& text, BoxButtons buttons) = 0;
+
+    // The button words of every box from now on; an empty word keeps the English one.
+    void SetButtonTexts(const BoxButtonTexts& texts);
+    const BoxButtonTexts& ButtonTexts() const { return buttonTexts_; }
+    // The words a box of these buttons shows, left to right.
+    QStringList Captions(BoxButtons buttons) const;
+
+private:
+    BoxButtonTexts buttonTexts_;
 };
 
 // Records every box and answers from a script; unscripted boxes answer Ok or Yes.
@@ -23,6 +41,7 @@ public:
         BoxKind kind;
         QString text;
         BoxButtons buttons;
+        QStringList captions;  // the words on its buttons
     };
     void Script(BoxAnswer answer) { script_.push_back(answer); }
     BoxAnswer Show(BoxKind kind, const QString& text, BoxButtons buttons) override;

@@ -350,11 +350,67 @@ MESSAGES = [
     (188, "band log: kind of a ship, after its name", "aircraft carrier", "Flugzeugträger"),
     (189, "band log: kind of a ship, after its name: a troop transport, merchant or oiler", "convoy ship",
      "Geleitzugschiff"),
+    # The front end: message box buttons, the language fallback, the help window, the about
+    # window, and words of the options, multi-player and end-of-game windows.
+    (190, "message box button: yes", "Yes", "Ja"),
+    (191, "message box button: no", "No", "Nein"),
+    (192, "message box button: OK", "OK", "OK"),
+    (193, "warning box when the German language file is missing or holds no text; shown from the"
+          " English file, which the game then speaks",
+     "The German language file config/deutsch.mes is missing or holds no text. The game goes on in English.",
+     "Die deutsche Sprachdatei config/deutsch.mes fehlt oder enthält keinen Text. Das Spiel läuft auf Englisch weiter."),
+    (194, "warning box when the English language file is missing or holds no text; shown from the"
+          " German file, which the game then speaks",
+     "The English language file config/english.mes is missing or holds no text. The game goes on in German.",
+     "Die englische Sprachdatei config/english.mes fehlt oder enthält keinen Text. Das Spiel läuft auf Deutsch weiter."),
+    (195, "help window button: the page shown before", "Back", "Zurück"),
+    (196, "help window and about window button: closes the window", "Close", "Schließen"),
+    (197, "help: error box when the help page is missing: 197 + <file name>",
+     "The help page is missing - please reinstall the game: ",
+     "Die Hilfeseite fehlt - bitte das Spiel neu installieren: "),
+    (198, "help window button: the start of the page with its contents", "Contents", "Inhalt"),
+    (199, "about window, version line: \"Korvald \" + <version> + 199 + <build date>", ", build ",
+     ", Stand "),
+    (200, "about window, maker line: 200 + \", 2026\"", "The Korvald developers",
+     "Die Korvald-Entwickler"),
+    (201, "options label: sound", "Sound", "Ton"),
+    (202, "options: error box when the maps folder holds no map, first line",
+     "No map files were found in the maps folder!", "Im Ordner maps wurde keine Karte gefunden!"),
+    (203, "options: error box when the maps folder holds no map, second line",
+     "Please reinstall the maps or make one in the Map Maker.",
+     "Bitte die Karten neu installieren oder im Karteneditor eine bauen."),
+    (204, "options: error box when the settings cannot be written, first line",
+     "The settings could not be saved to config/last.cfg!",
+     "Die Einstellungen konnten nicht in config/last.cfg gespeichert werden!"),
+    (205, "options: error box when the settings cannot be written, second line",
+     "Your choices are kept. Please check the disk and submit again.",
+     "Ihre Auswahl bleibt erhalten. Bitte den Datenträger prüfen und erneut übernehmen."),
+    (206, "multi-player status line before anything has happened", "Log Status", "Status"),
+    (207, "multi-player host status: a connection came in", "Client Accepted",
+     "Verbindung angenommen"),
+    (208, "multi-player status line of a socket error: 208 + <error>", "ERROR: ", "FEHLER: "),
+    (209, "multi-player host: the joining player's navy when the host commands the US Navy",
+     "Japanese Navy", "Japanische Marine"),
+    (210, "multi-player label: the port", "Port :", "Port:"),
+    (211, "end-of-game label: losses over the whole campaign", "Campaign:", "Feldzug:"),
+    # Socket errors in the multi-player status line: 208 + one of these.
+    (212, "socket error: nothing listens at the address and port", "Connection refused",
+     "Verbindung abgelehnt"),
+    (213, "socket error: no answer in time", "Connection timed out", "Zeitüberschreitung der Verbindung"),
+    (214, "socket error: no way to the host", "No route to host", "Kein Weg zum Rechner"),
+    (215, "socket error: the network cannot be reached", "Network is unreachable",
+     "Netzwerk nicht erreichbar"),
+    (216, "socket error: the port is taken by another program", "Address already in use",
+     "Port bereits belegt"),
+    (217, "socket error: the host name is unknown", "Host not found", "Rechner nicht gefunden"),
+    (218, "socket error: the other side broke the connection", "Connection reset by peer",
+     "Verbindung von der Gegenseite getrennt"),
+    (219, "socket error: the port may not be used", "Permission denied", "Zugriff verweigert"),
 ]
 
-LAST = 189
 
-
+# Texts are numbered in blocks, one block to each part of the game; a number between blocks that
+# no text has yet is an empty line, which the game reads as an empty text.
 def lines_for(column):
     texts = {}
     for entry in MESSAGES:
@@ -362,13 +418,11 @@ def lines_for(column):
         if number in texts:
             raise SystemExit(f"text {number} appears twice")
         texts[number] = entry[column]
-    missing = [n for n in range(1, LAST + 1) if n not in texts]
-    if missing:
-        raise SystemExit(f"texts missing: {missing}")
     for number, text in texts.items():
         if "\r" in text or "\n" in text:
             raise SystemExit(f"text {number} holds a line break")
-    return [f"{n:03d}{texts[n]}" for n in range(1, LAST + 1)]
+    last = max(texts)
+    return [f"{n:03d}{texts.get(n, '')}" for n in range(1, last + 1)]
 
 
 def write(name, column):

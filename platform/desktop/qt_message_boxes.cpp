@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kvd {
 
@@ -18,8 +19,16 @@ BoxAnswer QtMessageBoxes::Show(BoxKind kind, const QString& text, BoxButtons but
     const auto standard = buttons == BoxButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
                                                        : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(icon, QStringLiteral("Korvald"), shown, standard, QApplication::activeWindow());
-    // Enter answers Yes.
-    if (buttons == BoxButtons::YesNo) box.setDefaultButton(QMessageBox::Yes);
+    // The buttons speak the game's language, not the desktop's.
+    const BoxButtonTexts& words = ButtonTexts();
+    if (buttons == BoxButtons::YesNo) {
+        box.button(QMessageBox::Yes)->setText(words.yes);
+        box.button(QMessageBox::No)->setText(words.no);
+        // Enter answers Yes.
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.button(QMessageBox::Ok)->setText(words.ok);
+    }
     // The game's windows may hide the cursor; a message box always needs one.
     box.setCursor(Qt::ArrowCursor);
     const int result = box.exec();

@@ -137,15 +137,6 @@ TEST_F(ProgramTest, HoverHighlightsOneEntryWithOneClick) {
     EXPECT_EQ(SoundsNamed("Click"), 2);
 }
 
-TEST_F(ProgramTest, HelpOpensThePageOfTheLanguage) {
-    auto program = Make();
-    program->Intro().EntryClick(Entry::Help);
-    program->State().settings.Language = 'D';
-    program->Intro().EntryClick(Entry::Help);
-    EXPECT_EQ(t.Shell().Opened(),
-              (QStringList{"help\\english\\kvdhelp.htm", "help\\german\\kvdhilfe.htm"}));
-}
-
 TEST_F(ProgramTest, StartGameShowsTheBoard) {
     auto program = Make();
     program->Intro().FormActivate();

@@ -25,7 +25,7 @@ constexpr int kLastNumber = 163;
 
 const char* const kLanguageFiles[] = {"english.mes", "deutsch.mes"};
 
-// The numbers the game looks up. The others between 1 and 163 are spare, but still have a line.
+// The numbers the game looks up. The others are spare, but still have a line.
 const std::vector<int> kUsedNumbers = [] {
     std::vector<int> used = {1,  2,  3,  4,  5,  6,  8,  9,  10, 11, 12, 13, 14, 15, 16, 18, 19,
                              20, 21, 22, 23, 32, 33, 63, 64, 72, 73, 74, 75, 76, 77, 78, 79, 80,
@@ -38,6 +38,7 @@ const std::vector<int> kUsedNumbers = [] {
     for (int n = 83; n <= 103; ++n) used.push_back(n);  // regions, end of game, network
     for (int n = 104; n <= 110; ++n) used.push_back(n); // network status lines
     for (int n = 120; n <= 139; ++n) used.push_back(n); // remarks after extra damage
+    for (int n = 190; n <= 219; ++n) used.push_back(n); // boxes' buttons, help, about, front-end words
     return used;
 }();
 
@@ -51,11 +52,15 @@ const std::vector<int> kStandAlone = [] {
                               118, 119, 140, 141, 142, 153, 155, 156, 157, 158, 159, 162};
     for (int n = 83; n <= 103; ++n) plain.push_back(n);
     for (int n = 120; n <= 139; ++n) plain.push_back(n);
+    for (int n : {190, 191, 192, 193, 194, 195, 196, 198, 200, 201, 202, 203, 204, 205, 206, 207, 209, 210, 211})
+        plain.push_back(n);
+    for (int n = 212; n <= 219; ++n) plain.push_back(n);
     return plain;
 }();
 
 // Texts that open a line and are followed directly by a name, a number or the time.
-const std::vector<int> kOpeners = {23, 34, 35, 42, 45, 51, 65, 66, 82, 143, 145, 146, 147, 148, 149, 150, 151, 152, 154, 160, 163};
+const std::vector<int> kOpeners = {23, 34, 35, 42, 45, 51, 65, 66, 82, 143, 145, 146, 147, 148, 149, 150, 151, 152, 154, 160, 163,
+                                   197, 208};
 
 // Entries of one list or one menu must differ from each other.
 const std::vector<std::vector<int>> kChoiceGroups = {
@@ -68,6 +73,8 @@ const std::vector<std::vector<int>> kChoiceGroups = {
     {53, 55, 68, 70},                     // winning navies
     {59, 60, 61, 62},                     // score labels
     {52, 93, 14},                         // end-of-game commands
+    {190, 191},                           // a box's yes and no
+    {195, 196, 198},                      // the help window's buttons
 };
 
 QStringList Load(const char* file) {

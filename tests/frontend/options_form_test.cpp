@@ -139,14 +139,26 @@ TEST_F(OptionsFixture, LanguageChangeRelabelsAtOnce) {
     EXPECT_EQ(form->TitleLabel->text(), "en 13");
 }
 
-TEST_F(OptionsFixture, LanguageCopyFailureIsReportedAndTheWindowGoesOn) {
+TEST_F(OptionsFixture, AMissingLanguageFileIsReportedAndTheOtherLanguageSpeaks) {
     QFile::remove(t.Path("config/deutsch.mes"));
+    Pick(form->LangBox, 1, &kvd::TOptions::LangBoxChange);
+    ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
+    EXPECT_EQ(t.Boxes().Boxes()[0].kind, kvd::BoxKind::Warning);
+    EXPECT_TRUE(t.Boxes().Boxes()[0].text.contains("deutsch.mes"));
+    EXPECT_EQ(memo[2], "D keep") << "the player's choice stands for when the file is back";
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->TitleLabel->text(), "en 13") << "never a wordless window";
+}
+
+TEST_F(OptionsFixture, LanguageCopyFailureIsReportedAndTheWindowGoesOn) {
+    QFile::remove(t.Path("config/message.mes"));
+    QDir().mkpath(t.Path("config/message.mes/stuck"));
     Pick(form->LangBox, 1, &kvd::TOptions::LangBoxChange);
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
     EXPECT_EQ(t.Boxes().Boxes()[0].text, kvd::kLanguageFailureOnChange);
     EXPECT_EQ(memo[2], "D keep");
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->TitleLabel->text(), "") << "relabelled from an empty list, not a crash";
+    EXPECT_EQ(form->TitleLabel->text(), "de 13") << "read from the language file itself";
 }
 
 TEST_F(OptionsFixture, SubmitSavesEveryLineAndCloses) {
