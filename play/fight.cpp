@@ -158,7 +158,7 @@ void Fight(Rules& r) {
     FightNames(g, r.settings);
 
     g.Winner = FightOutcome(g.PlayerCode, g.EnemyCode, g.PlayerStrength, g.EnemyStrength, g.DTransfered, g.NetGame);
-    ApplyOutcome(g, r.settings);
+    ApplyOutcome(g);
     ReportOutcome(r);
     if (g.Winner == kSecondHit && g.NetRole != 2) s.Sound(QStringLiteral("sonar"), true);
     if (g.Winner == kFirstHit && g.NetRole != 1) s.Sound(QStringLiteral("sonar"), true);

@@ -23,7 +23,7 @@ void ComposeBoard(Rules& r) {
         if (g.NetRole == 2) RevealAllied(g);
         else RevealEnemy(g);
     }
-    r.show.Compose(g, r.settings);
+    r.show.Compose(g);
     r.show.Paint(g);
 }
 
