@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "core/fleet_file.h"
 #include "core/game.h"
 #include "core/unit_codes.h"
+#include "platform/files.h"
 
 namespace kvd {
 
@@ -83,6 +85,23 @@ bool MapLeavesRoom(const MapLines& map, const UnitTable& fleet, QChar* crowded) 
     trial.scratchpad = fleet;
     trial.HomePosition = map.HomePosition();
     return PlaceFleets(trial, map.HasPresetLines(), crowded);
+}
+
+QChar CrowdedEdge(const Files& files, const MapLines& map) {
+    for (QChar navy : QStringLiteral("EDUJ")) {
+        const QString file = FleetFileName(0, navy);
+        QStringList lines;
+        if (!files.LoadLines(file, lines) || !CheckFleetLines(file, lines).isEmpty()) continue;
+        UnitTable fleet;
+        fleet.SetLines(lines);
+        QChar side;
+        if (MapLeavesRoom(map, fleet, &side)) continue;
+        const QChar home = map.HomePosition();
+        if (side == QLatin1Char('E')) return home;
+        const int k = QStringLiteral("LRTB").indexOf(home);
+        return k < 0 ? home : QStringLiteral("RLBT")[k];
+    }
+    return QChar();
 }
 
 }  // namespace kvd

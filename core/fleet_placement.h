@@ -5,6 +5,7 @@
 
 namespace kvd {
 
+class Files;
 class Game;
 class MapLines;
 class UnitTable;
@@ -30,5 +31,11 @@ bool PlaceFleets(Game& game, bool presets, QChar* crowded = nullptr);
 // Whether a game could start on the map with the fleet (a single game's: the map's presets are
 // used): the placement above tried on copies. False, with the crowded side, when it could not.
 bool MapLeavesRoom(const MapLines& map, const UnitTable& fleet, QChar* crowded = nullptr);
+
+// The edge along which a band has no room when a single game starts on the map with the fleet
+// of any navy (the map's home edge for the player's fleet, the opposite edge for the
+// opponent's); a null character when every fleet has room. A fleet file that is missing or
+// broken is passed over: starting a game reports it.
+QChar CrowdedEdge(const Files& files, const MapLines& map);
 
 }  // namespace kvd

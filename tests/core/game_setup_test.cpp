@@ -218,6 +218,17 @@ TEST_F(BoardFixture, AMapIsRefusedAtTheStartAndAtTheStoreByOneRule) {
     }
 }
 
+TEST_F(BoardFixture, AUserMapNamesItsPictureFromTheProgramFolderOrWhole) {
+    // The editor names a picture inside the program folder from there; older maps and
+    // pictures elsewhere have the whole path.
+    WritePicture("pictures/sea.jpg");
+    for (const QString& path : {QStringLiteral("pictures\\sea.jpg"), QStringLiteral("pictures/sea.jpg"), t.Path("pictures/sea.jpg")}) {
+        SCOPED_TRACE(path.toStdString());
+        WriteMap("Moved", 'L', {}, path);
+        EXPECT_TRUE(Start("Moved"));
+    }
+}
+
 TEST_F(BoardFixture, ConvoyStageLoadsNoCarrierAndNoAircraft) {
     WriteMap("$ICELAND", 'L');
     game.CampaignRegion = 1;
