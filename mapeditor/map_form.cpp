@@ -187,22 +187,26 @@ void TMapForm::Relabel() {
         {LandConfirm, kOk, 0},              {EnableShips, kPlace, 0},           {UndoShips, kUndo, kUndoShipsHint},
         {ShipsConfirm, kOk, 0},             {Europe, kEurope, 0},               {Asia, kAsia, 0},
     };
-    const QFont base = font();
     for (const auto& b : buttons) {
         if (b.text) b.button->setText(Text(b.text));
         b.button->setToolTip(b.hint ? Text(b.hint) : QString());
-        if (b.text) FitFont(b.button, base);
     }
     NameLabel->setText(Text(kNameLabel));
-    FitFont(NameLabel, base);
     Location->setTitle(Text(kLocation));
+    const std::pair<QLabel*, int> titles[] = {{HomeTitle, kHomeTitle}, {LandTitle, kLandTitle}, {ShipsTitle, kShipsTitle}};
+    for (const auto& [label, text] : titles) label->setText(Text(text));
+    // Controls side by side share one size, so a long word does not stand out small.
+    const QFont base = font();
     QFont bold = base;
     bold.setBold(true);
-    const std::pair<QLabel*, int> titles[] = {{HomeTitle, kHomeTitle}, {LandTitle, kLandTitle}, {ShipsTitle, kShipsTitle}};
-    for (const auto& [label, text] : titles) {
-        label->setText(Text(text));
-        FitFont(label, bold);
-    }
+    FitFonts({CloseButton, HelpButton, LoadButton, ClearButton, StoreButton}, base);
+    FitFonts({NameLabel}, base);
+    FitFonts({Europe, Asia}, base);
+    FitFonts({HomeTitle, LandTitle, ShipsTitle}, bold);
+    FitFonts({HomeConfirm}, base);
+    FitFonts({AddLand, UndoLand, LandConfirm}, base);
+    FitFonts({EnableShips, UndoShips}, base);
+    FitFonts({ShipsConfirm}, base);
     for (int k = 0; k < int(kEdges.size()); ++k) HomeMenu->actions()[k]->setText(Text(kFirstEdge + k));
 
     // The ship list: one size for all its entries, the largest at which the longest fits.
@@ -220,14 +224,24 @@ void TMapForm::Relabel() {
     for (size_t k = 0; k < kEditorShipKinds.size(); ++k) ListBox1->item(int(k))->setText(Text(kEditorShipKinds[k].entry));
 }
 
-void TMapForm::FitFont(QWidget* control, const QFont& base) {
-    QFont font = base;
+int TMapForm::NeededWidth(const QWidget* control) {
+    // A tool button draws its words inside its frame, whatever its roomy size hint asks for.
+    if (const auto* b = qobject_cast<const QToolButton*>(control))
+        return b->fontMetrics().horizontalAdvance(b->text()) + 8;
+    return control->sizeHint().width();
+}
+
+void TMapForm::FitFonts(std::initializer_list<QWidget*> controls, const QFont& base) {
     int pixels = QFontInfo(base).pixelSize();
-    control->setFont(font);
-    while (control->sizeHint().width() > control->width() && pixels > kSmallestFont) {
-        font.setPixelSize(--pixels);
+    QFont font = base;
+    for (QWidget* control : controls) {
         control->setFont(font);
+        while (NeededWidth(control) > control->width() && pixels > kSmallestFont) {
+            font.setPixelSize(--pixels);
+            control->setFont(font);
+        }
     }
+    for (QWidget* control : controls) control->setFont(font);
 }
 
 void TMapForm::StartAfresh() {
@@ -235,6 +249,7 @@ void TMapForm::StartAfresh() {
     sheet_.LandCount = 0;
     sheet_.ResetCounters();
     ShowCounters();
+    ListBox1->setCurrentRow(-1);
     Europe->setChecked(true);
     PicturePath.clear();
     SetHomePicture(QStringLiteral("ALL"));

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <initializer_list>
 
 #include "core/program_flow.h"
 #include "core/upward_call.h"
@@ -91,7 +92,9 @@ class TMapForm : public QWidget {
     QToolButton* Button(QRect where, bool step);
     // Every text from the language texts, each control's font fitted to its box.
     void Relabel();
-    void FitFont(QWidget* control, const QFont& base);
+    // The largest font, from base down, at which every one of the controls shows its whole text.
+    void FitFonts(std::initializer_list<QWidget*> controls, const QFont& base);
+    static int NeededWidth(const QWidget* control);
     // The map, the picture and the counters as at the start; the name field empty.
     void StartAfresh();
     QString Text(int n) const;

@@ -15,6 +15,7 @@
 #include "core/context.h"
 #include "core/language_texts.h"
 #include "mapeditor/map_form.h"
+#include "platform/files.h"
 #include "tests/support/test_platform.h"
 
 namespace kvd {
@@ -98,6 +99,24 @@ TEST(EditorRules, EachKindWritesItsCodesInTurnAndUndoStartsAllAgain) {
     for (const char* name : {"STANDARD", "SKAGERRAK", "NSOLOMAN", "SRYUKYU", "$MINE", "$"})
         EXPECT_TRUE(MapSheet::Reserved(QString::fromLatin1(name))) << name;
     for (const char* name : {"NORTHSEA", "STANDARD2", "MALTAX"}) EXPECT_FALSE(MapSheet::Reserved(QString::fromLatin1(name))) << name;
+}
+
+TEST(EditorTexts, EveryTextIsThereInBothLanguagesAndTheJoinedOnesEndInABlank) {
+    for (const char* file : {"english.mes", "deutsch.mes"}) {
+        QStringList lines;
+        ASSERT_TRUE(Files(test::DataDir() + QStringLiteral("/config")).LoadLines(QString::fromLatin1(file), lines));
+        ASSERT_GE(lines.size(), 270) << file;
+        for (int n = 230; n <= 269; ++n) {
+            SCOPED_TRACE(std::string(file) + " " + std::to_string(n));
+            EXPECT_EQ(lines[n].left(3), QString::number(n));
+            const QString text = lines[n].mid(3);
+            EXPECT_FALSE(text.trimmed().isEmpty());
+            EXPECT_FALSE(text.startsWith(QLatin1Char(' ')));
+            // A path or an edge follows the last three; the others stand alone.
+            if (n >= 267) EXPECT_TRUE(text.endsWith(QLatin1Char(' ')) && !text.endsWith(QStringLiteral("  ")));
+            else EXPECT_EQ(text, text.trimmed());
+        }
+    }
 }
 
 TEST_F(Editor, TheNorthSeaExampleIsStoredByteForByte) {
@@ -355,8 +374,10 @@ TEST_F(Editor, EveryTextComesFromTheLanguageAndFitsItsBox) {
             if (text.isEmpty() || w == form.Title) continue;
             fromTexts(text, "control");
             ++shown;
-            // The whole text in its box, in a font still readable.
-            EXPECT_LE(w->sizeHint().width(), w->width()) << text.toStdString();
+            // The whole text in its box (a tool button's inside its frame), in a font still readable.
+            const auto* tool = qobject_cast<QToolButton*>(w);
+            const int needed = tool ? w->fontMetrics().horizontalAdvance(text) + 6 : w->sizeHint().width();
+            EXPECT_LE(needed, w->width()) << text.toStdString();
             EXPECT_GE(QFontInfo(w->font()).pixelSize(), 8) << text.toStdString();
         }
         EXPECT_GE(shown, 20);
