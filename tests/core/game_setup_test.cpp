@@ -213,7 +213,9 @@ TEST_F(BoardFixture, AMapIsRefusedAtTheStartAndAtTheStoreByOneRule) {
         ASSERT_TRUE(kvd::LoadMap(t.Folder(), "Crowded", map, nullptr));
         QChar crowded;
         EXPECT_EQ(kvd::MapLeavesRoom(map, fleet, &crowded), c.starts);
-        if (!c.starts) EXPECT_EQ(crowded, QLatin1Char(c.side));
+        if (!c.starts) {
+            EXPECT_EQ(crowded, QLatin1Char(c.side));
+        }
         EXPECT_EQ(Start("Crowded"), c.starts);
     }
 }
