@@ -1,7 +1,6 @@
 #include "campaign/campaign_rules.h"
 
 #include "core/game.h"
-#include "core/settings.h"
 #include "core/unit_codes.h"
 
 namespace kvd {
@@ -28,15 +27,13 @@ void TallyTheGame(Game& g) {
     g.CampaignLossesSecond += ShipsLost(g, QLatin1Char('D'));
 }
 
-bool GoOnToNextStage(Game& g, Settings& s) {
+bool GoOnToNextStage(Game& g) {
     if (g.GameMode == 3) g.GameMode = 0;  // the campaign is over
     if (g.GameMode != 1 && g.GameMode != 2) {
         g.GameActive = 0;
         g.GameOver = 1;
         return false;
     }
-    // The second stage flies no aircraft either.
-    if (g.GameMode == 1) s.ReconPlanes = QLatin1Char('0');
     g.GameMode += 1;
     return true;
 }

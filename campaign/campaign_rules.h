@@ -4,7 +4,6 @@
 namespace kvd {
 
 class Game;
-struct Settings;
 
 // The losses of a side at the end of a game: the ships counted at set-up less the ships left.
 int ShipsLost(const Game& game, QChar side);
@@ -15,7 +14,8 @@ int ShipsLost(const Game& game, QChar side);
 void TallyTheGame(Game& game);
 
 // The player goes on from the end of a game: to the next stage of a campaign (true: set it up
-// now), or out of the campaign after its last stage.
-bool GoOnToNextStage(Game& game, Settings& settings);
+// now), or out of the campaign after its last stage. The settings are not touched: set-up
+// keeps the second stage's aircraft at home itself.
+bool GoOnToNextStage(Game& game);
 
 }  // namespace kvd

@@ -232,7 +232,7 @@ void TWinnerForm::LeaveWindow() {
 void TWinnerForm::Label5Click() {
     // The stored settings come back first; the next stage then takes its own.
     Closedown();
-    if (GoOnToNextStage(game_, context_.settings)) {
+    if (GoOnToNextStage(game_)) {
         context_.platform.cursor->Set(this, CursorShape::Hidden);
         LeaveWindow();
         setup_.GameInit();

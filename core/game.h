@@ -28,7 +28,12 @@ public:
     QChar HomePosition = QLatin1Char('L');  // the map's home edge: L, R, T or B
     int FirstSideShips = 0;  // ships counted at set-up (not the aircraft, not minefields)
     int SecondSideShips = 0;
-    int PlaneLaunches = 1;   // radar aircraft launches so far, counted against ReconPlanes
+    int PlaneLaunches = 1;   // radar aircraft launches so far, counted against PlaneAllowance
+    // The radar aircraft's launches in this game, as the digit PlaneLaunches is counted against:
+    // set-up takes the planes setting and counts its own launch in ('1' to '3' become '2' to
+    // '4'); '0' when no aircraft flies (a network game, the first two campaign stages, or once
+    // the last one is lost). The game counts here: the settings stay as the player chose them.
+    QChar PlaneAllowance = QLatin1Char('0');
     int PatrolWaypoint = 1;  // the radar aircraft's next patrol corner, 1 to 5
     // The computer's unit that moved last. Kept from game to game: no unit has code 0.
     int LastEnemyCode = 0;

@@ -1,9 +1,8 @@
 #include "core/game_setup.h"
 
-#include <QRect>
-
 #include "core/context.h"
 #include "core/fleet_file.h"
+#include "core/fleet_placement.h"
 #include "core/game.h"
 #include "core/setup_display.h"
 #include "core/unit_codes.h"
@@ -28,19 +27,6 @@ const QStringList& RegionMaps(int region) {
         {"$NOKINAWA", "$SOKINAWA", "$NRYUKYU", "$SRYUKYU"},
     };
     return maps[region - 1];
-}
-
-// The home band of a side for the map's home position letter: the player's fleet on that edge,
-// the opponent's on the opposite one; the columns or rows 4 and 5 stay free.
-QRect Band(QChar homePosition, QChar side) {
-    const bool first = side == QLatin1Char('E');
-    switch (homePosition.unicode()) {
-        case 'L': return first ? QRect(0, 0, 4, 10) : QRect(6, 0, 4, 10);
-        case 'R': return first ? QRect(6, 0, 4, 10) : QRect(0, 0, 4, 10);
-        case 'T': return first ? QRect(0, 0, 10, 4) : QRect(0, 6, 10, 4);
-        case 'B': return first ? QRect(0, 6, 10, 4) : QRect(0, 0, 10, 4);
-        default: return QRect();
-    }
 }
 
 QString PictureFailure(const QString& mapName, const QString& picture, const QString& reason) {
@@ -81,12 +67,9 @@ bool GameSetup::GameInit() {
     if (!LoadFleetOfGame()) return false;
 
     // The opponent first, each unit's previous cell its start; then the player, by the map's
-    // presets when a user map has them.
-    const QString noRoom =
-        QStringLiteral("The map %1 leaves no room in a home band for every unit.").arg(context_.settings.MapName);
-    if (!PlaceSide(QLatin1Char('D'), true)) return Fail(noRoom);
-    if (g.HasPresets == QLatin1Char('Y')) ApplyPresets();
-    else if (!PlaceSide(QLatin1Char('E'), false)) return Fail(noRoom);
+    // presets when a user map has them, the units they leave out drawn in the home band.
+    if (!PlaceFleets(g, g.HasPresets == QLatin1Char('Y')))
+        return Fail(QStringLiteral("The map %1 leaves no room in a home band for every unit.").arg(context_.settings.MapName));
     KeepOnlyUnitsOfThisGame();
     FinishSetup();
     display_.ShowBoard();
@@ -124,18 +107,19 @@ void GameSetup::ResetVariables() {
     g.TurnCount = 0;
     g.battleLog = {};
     g.PlaneLaunches = 1;
+    g.PlaneAllowance = s.ReconPlanes;
 
     // The first campaign stage starts the tally; the first two stages fly no aircraft, and
     // the convoy escort transfers no flag.
     if (g.GameMode == 1) {
         g.FirstSideWins = 0;
         g.SecondSideWins = 0;
-        s.ReconPlanes = QLatin1Char('0');
+        g.PlaneAllowance = QLatin1Char('0');
     }
     if (g.GameMode == 2) {
         g.FlagTransfer = QLatin1Char('N');
         g.FlagTransferSecond = QLatin1Char('N');
-        s.ReconPlanes = QLatin1Char('0');
+        g.PlaneAllowance = QLatin1Char('0');
     }
 }
 
@@ -181,59 +165,20 @@ bool GameSetup::LoadFleetOfGame() {
     return false;
 }
 
-bool GameSetup::PlaceSide(QChar side, bool writePrev) {
-    UnitTable& table = game_.scratchpad;
-    const QRect band = Band(game_.HomePosition, side);
-    auto taken = [&](int column, int row) {
-        for (int k = 1; k < table.Count(); ++k)
-            if (table.Side(k) == side && table.PosX(k) == column && table.PosY(k) == row) return true;
-        return game_.MemoPad.IsLand(column, row);
-    };
-    for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != side) continue;
-        if (side == QLatin1Char('E') && table.Code(i) == 1) continue;  // the aircraft flies
-        // Drawing goes on until a free cell comes up; make sure there is one.
-        bool room = false;
-        for (int col = band.left(); col <= band.right() && !room; ++col)
-            for (int row = band.top(); row <= band.bottom() && !room; ++row) room = !taken(col, row);
-        if (!room) return false;
-        int column, row;
-        do {
-            column = band.left() + game_.dice.Next(band.width());
-            row = band.top() + game_.dice.Next(band.height());
-        } while (taken(column, row));
-        table.SetPos(i, column, row);
-        if (writePrev) table.SetPrev(i, column, row);
-    }
-    return true;
-}
-
-void GameSetup::ApplyPresets() {
-    // Preset cells are used as they stand: neither land nor other units are checked.
-    UnitTable& table = game_.scratchpad;
-    for (const Preset& preset : game_.MemoPad.Presets()) {
-        if (preset.code == 1) continue;  // the aircraft is never placed
-        for (int i = 1; i < table.Count(); ++i) {
-            if (table.Side(i) != QLatin1Char('E') || table.Code(i) != preset.code) continue;
-            table.SetPos(i, ReadNumber(preset.cell, 1, 2), ReadNumber(preset.cell, 3, 2));
-        }
-    }
-}
-
 void GameSetup::KeepOnlyUnitsOfThisGame() {
     Game& g = game_;
     Settings& s = context_.settings;
     UnitTable& table = g.scratchpad;
     // The radar aircraft flies only against the computer, with reveal on and planes to fly.
-    if (s.ReconPlanes == QLatin1Char('0') || g.NetGame == 1 || s.RevealOption == QLatin1Char('N')) {
+    if (g.PlaneAllowance == QLatin1Char('0') || g.NetGame == 1 || s.RevealOption == QLatin1Char('N')) {
         const int plane = table.FindSide(1, QLatin1Char('E'));
         if (plane >= 0) table.Remove(plane);
     } else {
-        LaunchReconPlane(g, s);
+        LaunchReconPlane(g);
     }
-    // The setting now counts the launch this game has made.
-    if (s.ReconPlanes >= QLatin1Char('1') && s.ReconPlanes <= QLatin1Char('3'))
-        s.ReconPlanes = QChar(s.ReconPlanes.unicode() + 1);
+    // The allowance now counts the launch this game has made.
+    if (g.PlaneAllowance >= QLatin1Char('1') && g.PlaneAllowance <= QLatin1Char('3'))
+        g.PlaneAllowance = QChar(g.PlaneAllowance.unicode() + 1);
     // A single game is played without the sixth submarine.
     if (g.NetGame == 0 && g.GameMode == 0) {
         const int sub = table.Find(6);
@@ -295,15 +240,14 @@ void GameSetup::NetworkGameVariables(bool joining) {
     p.random->Seed(g.dice);
     g.TurnCount = 0;
     g.battleLog = {};
-    s.ReconPlanes = QLatin1Char('0');  // a network game flies no radar aircraft
+    g.PlaneAllowance = QLatin1Char('0');  // a network game flies no radar aircraft
 
     display_.PrepareGamePictures(0, true);
 }
 
 bool GameSetup::PlaceNetworkFleets(QString* error) {
     UnitTable& table = game_.scratchpad;
-    if (!PlaceSide(QLatin1Char('D'), true) ||
-        !PlaceSide(QLatin1Char('E'), false)) {
+    if (!PlaceFleets(game_, false)) {
         if (error)
             *error = QStringLiteral("The map %1 leaves no room in a home band for every unit.").arg(context_.settings.MapName);
         return false;
@@ -324,9 +268,9 @@ void GameSetup::CountShips() {
     }
 }
 
-void LaunchReconPlane(Game& game, const Settings& settings) {
+void LaunchReconPlane(Game& game) {
     game.PlaneLaunches += 1;
-    if (settings.ReconPlanes.digitValue() < game.PlaneLaunches) return;
+    if (game.PlaneAllowance.digitValue() < game.PlaneLaunches) return;
     UnitTable& table = game.scratchpad;
     const int plane = table.FindSide(1, QLatin1Char('E'));
     const int carrier = table.FindSide(game.ETransfered == 0 ? 22 : 21, QLatin1Char('E'));

@@ -47,8 +47,6 @@ private:
     void ResetVariables();
     bool LoadMapAndPicture(bool usePresets);
     bool LoadFleetOfGame();
-    bool PlaceSide(QChar side, bool writePrev);
-    void ApplyPresets();
     void KeepOnlyUnitsOfThisGame();
     void CountShips();
     bool Fail(const QString& message);
@@ -58,8 +56,8 @@ private:
     SetupDisplay& display_;
 };
 
-// Puts the radar aircraft on its carrier while a launch is left (set-up, and the fight that
-// shoots it down).
-void LaunchReconPlane(Game& game, const Settings& settings);
+// Counts a launch of the radar aircraft and puts it on its carrier while the game's allowance
+// has room for it (set-up, and the fight that shoots it down).
+void LaunchReconPlane(Game& game);
 
 }  // namespace kvd

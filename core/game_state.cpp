@@ -17,6 +17,8 @@ struct Letter {
     const char* name;
     QChar Game::*member;
     const char* allowed;
+    // Saves made before the variable was kept lack it; it then keeps the value it had.
+    bool optional = false;
 };
 struct Text {
     const char* name;
@@ -77,6 +79,7 @@ constexpr Letter kLetters[] = {
     {"SideToMove", &Game::SideToMove, "ED"},
     {"FlagTransfer", &Game::FlagTransfer, "YN"},
     {"FlagTransferSecond", &Game::FlagTransferSecond, "YN"},
+    {"PlaneAllowance", &Game::PlaneAllowance, "0123456789", true},
 };
 constexpr Text kTexts[] = {
     {"PlayerName", &Game::PlayerName, 18}, {"PlayerKindName", &Game::PlayerKindName, 18},
@@ -133,8 +136,12 @@ bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
         if (!known) return fail(QStringLiteral("%1 is not a variable of the game").arg(name.left(40)));
         seen.insert(name);
     }
-    const qsizetype all = std::size(kNumbers) + std::size(kLetters) + std::size(kTexts);
-    if (seen.size() != all) return fail(QStringLiteral("%1 of the game's %2 variables are missing").arg(all - seen.size()).arg(all));
+    qsizetype all = std::size(kNumbers) + std::size(kLetters) + std::size(kTexts), required = all;
+    for (const Letter& l : kLetters)
+        if (l.optional && !seen.contains(QLatin1String(l.name))) --all;
+    for (const Letter& l : kLetters) required -= l.optional;
+    if (seen.size() != all)
+        return fail(QStringLiteral("%1 of the game's %2 variables are missing").arg(all - seen.size()).arg(required));
     game = set;
     return true;
 }

@@ -10,7 +10,8 @@ class Game;
 // keep beside the unit table, the map lines and the dice.
 QStringList GameVariables(const Game& game);
 // Sets the variables from such lines. Every variable must be there once, with a value in its
-// range; otherwise nothing is set and the reason is given.
+// range (a variable older saves lack may be missing: it keeps its value); otherwise nothing is
+// set and the reason is given.
 bool SetGameVariables(Game& game, const QStringList& lines, QString* error);
 
 }  // namespace kvd

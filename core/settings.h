@@ -10,8 +10,8 @@ namespace kvd {
 class Files;
 
 // The eight player settings as the game reads them. They are copied from the settings lines
-// (the first character of lines 1, 2 and 4 to 8, the whole of line 3); ReconPlanes is also
-// counted down by the rules of a running game, until the settings are read again.
+// (the first character of lines 1, 2 and 4 to 8, the whole of line 3). Playing never changes
+// them: a game keeps its own counts (the radar aircraft's launches among them) in Game.
 struct Settings {
     QChar HomeNavy = QLatin1Char('E');        // 'E' Royal Navy, 'D' Kriegsmarine, 'U' US Navy, 'J' Japanese navy
     QChar Language = QLatin1Char('E');        // 'E' English, anything else German

@@ -1,8 +1,9 @@
 #include "mapeditor/map_form.h"
 
 #include <algorithm>
+#include <QDir>
 #include <QFileDialog>
-#include <QGroupBox>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +12,7 @@
 
 #include "core/context.h"
 #include "core/game_sound.h"
+#include "core/fleet_placement.h"
 #include "core/map_file.h"
 #include "platform/desktop/window_style.h"
 #include "platform/colors.h"
@@ -23,29 +25,32 @@ namespace {
 constexpr int kWidth = 780, kHeight = 611;
 constexpr quint32 kBackground = 10862545;
 constexpr quint32 kHomeFrame = 32768;
+constexpr int kSmallestFont = 8;  // pixels: a longer text is not shrunk past it
 
-const QString kTooManyLand = QStringLiteral("  Max. 18 squares reached!   ");
-const QString kShipsMissing = QStringLiteral("  Not all ships have been selected!   ");
-const QString kNameEmpty = QStringLiteral("  PROJECT name is empty!   ");
+// The editor's language texts.
+constexpr int kHelpText = 3, kHomeTitle = 74, kShipsTitle = 75, kClearQuestion = 76, kStored = 80, kReservedName = 81;
+constexpr int kTitle = 230, kClose = 231, kLoad = 232, kLoadHint = 233, kClear = 234, kClearHint = 235, kNameLabel = 236,
+              kStore = 237, kLocation = 238, kEurope = 239, kAsia = 240, kLandTitle = 241, kHomeHint = 242, kOk = 243,
+              kAdd = 244, kAddHint = 245, kUndo = 246, kUndoLandHint = 247, kPlace = 248, kUndoShipsHint = 249,
+              kFirstEdge = 260, kTooMuchLand = 264, kShipsMissing = 265, kNameEmpty = 266, kBadPicture = 267,
+              kNotStored = 268, kNoRoom = 269;
+const QString kEdges = QStringLiteral("LRTB");  // the home menu's order, texts kFirstEdge on
 }  // namespace
 
 TMapForm::TMapForm(Context& context, QWidget* parent) : QWidget(parent), context_(context) {
-    setWindowTitle(QStringLiteral("Mapper - KVD"));
     setWindowFlags(Qt::FramelessWindowHint);
     setMouseTracking(true);
     setFixedSize(kWidth, kHeight);
     BuildLayout();
-    sheet_.ResetCounters();
-    ShowCounters();
     screen_ = QImage(kWidth, kHeight, QImage::Format_RGB32);
-    screen_.fill(BgrColor(kBackground));
-    WorkImage = BaseImage = screen_;
+    StartAfresh();
+    Relabel();
 }
 
-QToolButton* TMapForm::Button(QWidget* parent, const QString& text, const QString& hint, QRect where, bool step) {
-    auto* b = new QToolButton(parent);
-    b->setText(text);
-    b->setToolTip(hint);
+QString TMapForm::Text(int n) const { return context_.texts.Text(n); }
+
+QToolButton* TMapForm::Button(QRect where, bool step) {
+    auto* b = new QToolButton(this);
     b->setGeometry(where);
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     if (step) {
@@ -64,7 +69,7 @@ void TMapForm::BuildLayout() {
     setAutoFillBackground(false);
 
     // The top band: the title on black.
-    Title = new QLabel(QStringLiteral("Map Editor"), this);
+    Title = new QLabel(this);
     Title->setGeometry(0, 0, kWidth, 65);
     Title->setAlignment(Qt::AlignCenter);
     Title->setFont(context_.platform.fonts->TitleFont(33));
@@ -72,18 +77,20 @@ void TMapForm::BuildLayout() {
     OutBox = new QLineEdit(this);
     OutBox->setGeometry(-999, -999, 10, 10);
 
-    // The tool band.
+    // The tool band: picture buttons with their words under the picture.
     QStyle* look = style();
-    CloseButton = Button(this, QStringLiteral("Close"), QStringLiteral("Close"), QRect(6, 72, 70, 52), false);
-    CloseButton->setIcon(look->standardIcon(QStyle::SP_DialogCloseButton));
-    HelpButton = Button(this, QStringLiteral("Help"), QStringLiteral("Help"), QRect(80, 72, 66, 52), true);
-    HelpButton->setIcon(look->standardIcon(QStyle::SP_DialogHelpButton));
-    LoadButton = Button(this, QStringLiteral("Load"), QStringLiteral("Load 1024x768 JPG File"), QRect(156, 72, 70, 52), false);
-    LoadButton->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
-    ClearButton = Button(this, QStringLiteral("Clear"), QStringLiteral("Clear All"), QRect(230, 72, 70, 52), false);
-    ClearButton->setIcon(look->standardIcon(QStyle::SP_TrashIcon));
-    NameLabel = new QLabel(QStringLiteral("PROJECT Name:"), this);
-    NameLabel->setGeometry(312, 74, 110, 22);
+    auto tool = [&](QRect where, bool step, QStyle::StandardPixmap icon) {
+        QToolButton* b = Button(where, step);
+        b->setIcon(look->standardIcon(icon));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        return b;
+    };
+    CloseButton = tool(QRect(6, 72, 70, 52), false, QStyle::SP_DialogCloseButton);
+    HelpButton = tool(QRect(80, 72, 66, 52), true, QStyle::SP_DialogHelpButton);
+    LoadButton = tool(QRect(156, 72, 70, 52), false, QStyle::SP_DialogOpenButton);
+    ClearButton = tool(QRect(230, 72, 70, 52), false, QStyle::SP_TrashIcon);
+    NameLabel = new QLabel(this);
+    NameLabel->setGeometry(312, 74, 130, 22);
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(312, 96, 130, 26);
     Edit1->setMaxLength(12);
@@ -97,58 +104,47 @@ void TMapForm::BuildLayout() {
             Edit1->setCursorPosition(at);
         }
     });
-    StoreButton = Button(this, QStringLiteral("Store"), QStringLiteral("Store"), QRect(448, 72, 70, 52), false);
-    StoreButton->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
-    auto* location = new QGroupBox(QStringLiteral("Location "), this);
-    location->setGeometry(530, 68, 240, 58);
-    Europe = new QRadioButton(QStringLiteral("Europe"), location);
+    StoreButton = tool(QRect(448, 72, 70, 52), false, QStyle::SP_DialogSaveButton);
+    Location = new QGroupBox(this);
+    Location->setGeometry(530, 68, 240, 58);
+    Europe = new QRadioButton(Location);
     Europe->setGeometry(10, 24, 90, 24);
     Europe->setChecked(true);
-    Asia = new QRadioButton(QStringLiteral("Asia / Pacific"), location);
-    Asia->setGeometry(100, 24, 130, 24);
+    Asia = new QRadioButton(Location);
+    Asia->setGeometry(100, 24, 136, 24);
 
     // The left panel: the three steps.
-    auto title = [&](const QString& text, int y) {
-        auto* l = new QLabel(text, this);
+    auto title = [&](int y) {
+        auto* l = new QLabel(this);
         l->setGeometry(4, y, 104, 20);
-        QFont bold = l->font();
-        bold.setBold(true);
-        l->setFont(bold);
         return l;
     };
-    HomeTitle = title(QStringLiteral("1. HOME"), 132);
-    HomeButton = Button(this, QString(), QStringLiteral("Home Position"), QRect(4, 152, 64, 48), true);
+    HomeTitle = title(132);
+    HomeButton = Button(QRect(4, 152, 64, 48), true);
     HomeButton->setIconSize(QSize(58, 42));
-    SetHomePicture(QStringLiteral("ALL"));
-    HomeConfirm = Button(this, QStringLiteral("OK"), QStringLiteral("Confirm"), QRect(70, 152, 38, 48), true);
-    LandTitle = title(QStringLiteral("2. LAND"), 204);
-    AddLand = Button(this, QStringLiteral("Add"), QStringLiteral("Select Land"), QRect(4, 224, 34, 30), true);
-    UndoLand = Button(this, QStringLiteral("Undo"), QStringLiteral("Unselect Land"), QRect(40, 224, 36, 30), true);
-    LandConfirm = Button(this, QStringLiteral("OK"), QStringLiteral("Confirm"), QRect(78, 224, 30, 30), true);
-    ShipsTitle = title(QStringLiteral("3. SHIPS"), 260);
-    EnableShips = Button(this, QStringLiteral("Place"), QStringLiteral("Formation"), QRect(4, 280, 50, 28), true);
-    UndoShips = Button(this, QStringLiteral("Undo"), QStringLiteral("Unselect Ships"), QRect(56, 280, 52, 28), true);
+    HomeConfirm = Button(QRect(70, 152, 38, 48), true);
+    LandTitle = title(204);
+    AddLand = Button(QRect(4, 224, 30, 30), true);
+    UndoLand = Button(QRect(36, 224, 42, 30), true);
+    LandConfirm = Button(QRect(80, 224, 28, 30), true);
+    ShipsTitle = title(260);
+    EnableShips = Button(QRect(4, 280, 50, 28), true);
+    UndoShips = Button(QRect(56, 280, 52, 28), true);
     ListBox1 = new QListWidget(this);
     ListBox1->setGeometry(4, 312, 82, 262);
-    QFont small = ListBox1->font();
-    small.setPixelSize(11);
-    ListBox1->setFont(small);
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (size_t k = 0; k < kEditorShipKinds.size(); ++k) {
-        auto* item = new QListWidgetItem(QString::fromLatin1(kEditorShipKinds[k].entry), ListBox1);
+        auto* item = new QListWidgetItem(ListBox1);
         item->setSizeHint(QSize(80, 25));
         auto* counter = new QLabel(this);
         counter->setGeometry(88, 313 + 25 * int(k), 20, 25);
         counter->setAlignment(Qt::AlignCenter);
         Counters[k] = counter;
     }
-    ShipsConfirm = Button(this, QStringLiteral("OK"), QStringLiteral("Confirm"), QRect(4, 578, 104, 28), true);
+    ShipsConfirm = Button(QRect(4, 578, 104, 28), true);
 
     HomeMenu = new QMenu(this);
-    const std::pair<const char*, char> edges[] = {{"LEFT", 'L'}, {"RIGHT", 'R'}, {"TOP", 'T'}, {"BOTTOM", 'B'}};
-    for (const auto& [text, edge] : edges) {
-        const QChar letter = QLatin1Char(edge);
-        HomeMenu->addAction(QString::fromLatin1(text), this, [this, letter] { HomeChoice(letter); });
-    }
+    for (QChar edge : kEdges) HomeMenu->addAction(QString(), this, [this, edge] { HomeChoice(edge); });
 
     connect(CloseButton, &QToolButton::clicked, this, [this] { CloseClick(); });
     connect(HelpButton, &QToolButton::clicked, this, [this] { HelpClick(); });
@@ -163,12 +159,106 @@ void TMapForm::BuildLayout() {
     connect(EnableShips, &QToolButton::clicked, this, [this] { EnableClick(); });
     connect(UndoShips, &QToolButton::clicked, this, [this] { UndoShipsClick(); });
     connect(ShipsConfirm, &QToolButton::clicked, this, [this] { ShipsConfirmClick(); });
+    OnlyLoading();
+}
 
-    // Until a picture is loaded only loading, help and closing do anything.
+void TMapForm::OnlyLoading() {
     for (QWidget* w : std::initializer_list<QWidget*>{ClearButton, StoreButton, Edit1, HomeButton, HomeConfirm, AddLand,
                                                       UndoLand, LandConfirm, EnableShips, UndoShips, ListBox1,
                                                       ShipsConfirm})
         w->setEnabled(false);
+    LoadButton->setEnabled(true);
+    // No step is under way: every step button is up.
+    steps_->setExclusive(false);
+    for (QAbstractButton* b : steps_->buttons()) b->setChecked(false);
+    steps_->setExclusive(true);
+}
+
+void TMapForm::Relabel() {
+    setWindowTitle(Text(kTitle));
+    Title->setText(Text(kTitle));
+    const struct {
+        QAbstractButton* button;
+        int text, hint;
+    } buttons[] = {
+        {CloseButton, kClose, kClose},      {HelpButton, kHelpText, kHelpText}, {LoadButton, kLoad, kLoadHint},
+        {ClearButton, kClear, kClearHint},  {StoreButton, kStore, kStore},      {HomeButton, 0, kHomeHint},
+        {HomeConfirm, kOk, 0},              {AddLand, kAdd, kAddHint},          {UndoLand, kUndo, kUndoLandHint},
+        {LandConfirm, kOk, 0},              {EnableShips, kPlace, 0},           {UndoShips, kUndo, kUndoShipsHint},
+        {ShipsConfirm, kOk, 0},             {Europe, kEurope, 0},               {Asia, kAsia, 0},
+    };
+    for (const auto& b : buttons) {
+        if (b.text) b.button->setText(Text(b.text));
+        b.button->setToolTip(b.hint ? Text(b.hint) : QString());
+    }
+    NameLabel->setText(Text(kNameLabel));
+    Location->setTitle(Text(kLocation));
+    const std::pair<QLabel*, int> titles[] = {{HomeTitle, kHomeTitle}, {LandTitle, kLandTitle}, {ShipsTitle, kShipsTitle}};
+    for (const auto& [label, text] : titles) label->setText(Text(text));
+    // Controls side by side share one size, so a long word does not stand out small.
+    const QFont base = font();
+    QFont bold = base;
+    bold.setBold(true);
+    FitFonts({CloseButton, HelpButton, LoadButton, ClearButton, StoreButton}, base);
+    FitFonts({NameLabel}, base);
+    FitFonts({Europe, Asia}, base);
+    FitFonts({HomeTitle, LandTitle, ShipsTitle}, bold);
+    FitFonts({HomeConfirm}, base);
+    FitFonts({AddLand, UndoLand, LandConfirm}, base);
+    FitFonts({EnableShips, UndoShips}, base);
+    FitFonts({ShipsConfirm}, base);
+    for (int k = 0; k < int(kEdges.size()); ++k) HomeMenu->actions()[k]->setText(Text(kFirstEdge + k));
+
+    // The ship list: one size for all its entries, the largest at which the longest fits.
+    QFont small = base;
+    int pixels = 11;
+    const int room = ListBox1->width() - 2 * ListBox1->frameWidth() - 6;
+    for (;; --pixels) {
+        small.setPixelSize(pixels);
+        const QFontMetrics metrics(small);
+        int widest = 0;
+        for (const EditorShipKind& kind : kEditorShipKinds) widest = std::max(widest, metrics.horizontalAdvance(Text(kind.entry)));
+        if (widest <= room || pixels <= kSmallestFont) break;
+    }
+    ListBox1->setFont(small);
+    for (size_t k = 0; k < kEditorShipKinds.size(); ++k) ListBox1->item(int(k))->setText(Text(kEditorShipKinds[k].entry));
+}
+
+int TMapForm::NeededWidth(const QWidget* control) {
+    // A tool button draws its words inside its frame, whatever its roomy size hint asks for.
+    if (const auto* b = qobject_cast<const QToolButton*>(control))
+        return b->fontMetrics().horizontalAdvance(b->text()) + 8;
+    return control->sizeHint().width();
+}
+
+void TMapForm::FitFonts(std::initializer_list<QWidget*> controls, const QFont& base) {
+    int pixels = QFontInfo(base).pixelSize();
+    QFont font = base;
+    for (QWidget* control : controls) {
+        control->setFont(font);
+        while (NeededWidth(control) > control->width() && pixels > kSmallestFont) {
+            font.setPixelSize(--pixels);
+            control->setFont(font);
+        }
+    }
+    for (QWidget* control : controls) control->setFont(font);
+}
+
+void TMapForm::StartAfresh() {
+    sheet_.Reset();
+    sheet_.LandCount = 0;
+    sheet_.ResetCounters();
+    ShowCounters();
+    ListBox1->setCurrentRow(-1);
+    Europe->setChecked(true);
+    PicturePath.clear();
+    SetHomePicture(QStringLiteral("ALL"));
+    Edit1->clear();
+    Edit1->setEnabled(false);
+    EditorHome = QLatin1Char('L');
+    screen_.fill(BgrColor(kBackground));
+    WorkImage = BaseImage = screen_;
+    update();
 }
 
 void TMapForm::ShowCounters() {
@@ -193,15 +283,12 @@ void TMapForm::ShowCentred() {
 }
 
 void TMapForm::FormShow() {
-    EditorHome = QLatin1Char('L');
-    ClearButton->setEnabled(false);
-    StoreButton->setEnabled(false);
-    UndoLand->setEnabled(false);
-    LoadButton->setEnabled(true);
-    sheet_.Reset();
-    const QString home = context_.texts.Text(74), ships = context_.texts.Text(75);
-    if (!home.isEmpty()) HomeTitle->setText(home);
-    if (!ships.isEmpty()) ShipsTitle->setText(ships);
+    // The map starts afresh, and its picture with it: the land and ships of the last one are
+    // not left standing over an empty map. The language may have changed meanwhile.
+    StartAfresh();
+    EditorStep = 0;
+    OnlyLoading();
+    Relabel();
 }
 
 void TMapForm::CloseClick() {
@@ -223,8 +310,8 @@ void TMapForm::Fail(const QString& text) { context_.platform.boxes->Show(BoxKind
 // --- The picture ---
 
 void TMapForm::LoadClick() {
-    QFileDialog dialog(this, QStringLiteral("Load 1024x768 JPG File"), context_.platform.files->ProgramFolder(),
-                       QStringLiteral("1024x768 JPEG Files (*.JPG *.jpg *.JPEG *.jpeg)"));
+    QFileDialog dialog(this, Text(kLoadHint), context_.platform.files->ProgramFolder(),
+                       QStringLiteral("JPEG (*.JPG *.jpg *.JPEG *.jpeg)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ReadOnly);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -237,15 +324,10 @@ void TMapForm::LoadClick() {
 bool TMapForm::LoadPicture(const QString& path) {
     QString reason;
     const QImage picture = DecodeJpegFile(path, &reason);
-    if (picture.isNull()) {
-        Fail(QStringLiteral("   The picture %1 cannot be read:   \r   %2   ").arg(ShownPath(path), reason));
-        return false;
-    }
-    if (picture.size() != QSize(1024, 768)) {
-        Fail(QStringLiteral("   The picture %1 is %2 x %3 pixels; a map needs 1024 x 768.   ")
-                 .arg(ShownPath(path))
-                 .arg(picture.width())
-                 .arg(picture.height()));
+    if (!picture.isNull() && picture.size() != QSize(1024, 768))
+        reason = QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height());
+    if (picture.isNull() || picture.size() != QSize(1024, 768)) {
+        Fail(Text(kBadPicture) + ShownPath(path) + QStringLiteral(" (") + reason + QLatin1Char(')'));
         return false;
     }
     PicturePath = path;
@@ -347,7 +429,7 @@ void TMapForm::MapMouseDown(Qt::MouseButton button, QPoint at) {
     if (EditorStep == 2 && AddLand->isChecked()) sheet_.LandCount = sheet_.CountLand();
     // Too much land: every click says so, in every step, until the map is cleared.
     if (sheet_.LandCount > MapSheet::kMaxLand) {
-        Fail(kTooManyLand);
+        Fail(Text(kTooMuchLand));
         return;
     }
     column_ = MapSheet::CellOf(at.x(), kLeft, kCellWidth, column_);
@@ -427,45 +509,39 @@ void TMapForm::ShipsConfirmClick() {
 
 void TMapForm::StoreClick() {
     Platform& p = context_.platform;
-    if (EnableShips->isChecked() && !ShipsConfirm->isChecked()) return Fail(kShipsMissing);
+    if (EnableShips->isChecked() && !ShipsConfirm->isChecked()) return Fail(Text(kShipsMissing));
     const QString name = Edit1->text();
-    if (name.isEmpty()) return Fail(kNameEmpty);
+    if (name.isEmpty()) return Fail(Text(kNameEmpty));
     // A built-in map's name is never taken, however the box is closed.
     if (MapSheet::Reserved(name)) {
-        p.boxes->Show(BoxKind::Error, context_.texts.Text(81), BoxButtons::Ok);
+        p.boxes->Show(BoxKind::Error, Text(kReservedName), BoxButtons::Ok);
         return;
     }
+    const QString picture = MapSheet::PictureEntry(PicturePath, {p.files->ProgramFolder(), p.files->ShippedFolder()});
+    const QStringList lines = sheet_.Stored(name, picture, EditorHome, Europe->isChecked());
+    // A map no game could start on is not stored: the player hears why now, not at Start.
+    MapLines map;
+    map.SetLines(lines);
+    const QChar crowded = CrowdedEdge(*p.files, map);
+    if (!crowded.isNull()) return Fail(Text(kNoRoom) + Text(kFirstEdge + int(kEdges.indexOf(crowded))) + QLatin1Char('.'));
     const QString file = MapFileName(name);
+    // The maps folder may have been deleted: storing a map makes it again (a player's own
+    // folder of an installed game gets its folders as it is written to).
+    if (!p.files->HasUserFolder()) QDir().mkpath(QFileInfo(p.files->Resolve(file)).path());
     // The file is replaced only by a complete new one: a failed store leaves an old map whole.
-    if (!p.files->SaveLines(file, sheet_.Stored(name, PicturePath, EditorHome, Europe->isChecked()))) {
-        Fail(QStringLiteral("   The map could not be stored as %1.   \r   Please check the disk and store again.   ")
-                 .arg(ShownPath(p.files->Resolve(file))));
-        return;
-    }
-    p.boxes->Show(BoxKind::Information, context_.texts.Text(80), BoxButtons::Ok);
+    if (!p.files->SaveLines(file, lines)) return Fail(Text(kNotStored) + ShownPath(p.files->Resolve(file)));
+    p.boxes->Show(BoxKind::Information, Text(kStored), BoxButtons::Ok);
     OutBox->setFocus();
 }
 
 void TMapForm::ClearAllClick() {
     Platform& p = context_.platform;
-    if (p.boxes->Show(BoxKind::Confirmation, context_.texts.Text(76), BoxButtons::YesNo) != BoxAnswer::Yes) return;
-    sheet_.Reset();
+    if (p.boxes->Show(BoxKind::Confirmation, Text(kClearQuestion), BoxButtons::YesNo) != BoxAnswer::Yes) return;
+    StartAfresh();
     for (QWidget* w : std::initializer_list<QWidget*>{ClearButton, StoreButton, EnableShips, UndoShips})
         w->setEnabled(false);
-    Europe->setChecked(true);
-    PicturePath.clear();
-    SetHomePicture(QStringLiteral("ALL"));
-    Edit1->clear();
-    Edit1->setEnabled(false);
-    EditorHome = QLatin1Char('L');
-    screen_.fill(BgrColor(kBackground));
-    WorkImage = BaseImage = screen_;
-    update();
     LoadButton->setEnabled(true);
-    sheet_.LandCount = 0;
     p.cursor->Set(this, CursorShape::Arrow);
-    sheet_.ResetCounters();
-    ShowCounters();
 }
 
 }  // namespace kvd

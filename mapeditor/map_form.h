@@ -1,5 +1,6 @@
 #pragma once
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <initializer_list>
 
 #include "core/help_pages.h"
 #include "core/program_flow.h"
@@ -22,13 +24,15 @@ struct Context;
 
 // The map editor: a player loads a 1024 x 768 JPEG of a sea, lays the board's grid over it,
 // chooses the home edge, marks land cells, places the first side's twenty ships in the home
-// band, and stores the map beside the built-in ones. Closing it keeps where the player was.
+// band, and stores the map beside the built-in ones. Every text comes from the language texts,
+// fitted to its box. Each showing starts a new map on an empty picture.
 class TMapForm : public QWidget {
   public:
     explicit TMapForm(Context& context, QWidget* parent = nullptr);
 
     // Shows the editor centred on the screen.
     void ShowCentred();
+    // A new map: nothing loaded, the texts of the chosen language.
     void FormShow();
 
     // The buttons' actions.
@@ -66,6 +70,7 @@ class TMapForm : public QWidget {
                 *ClearButton = nullptr, *StoreButton = nullptr;
     QLabel* NameLabel = nullptr;
     QLineEdit* Edit1 = nullptr;
+    QGroupBox* Location = nullptr;
     QRadioButton *Europe = nullptr, *Asia = nullptr;
     QLabel *HomeTitle = nullptr, *LandTitle = nullptr, *ShipsTitle = nullptr;
     QToolButton *HomeButton = nullptr, *HomeConfirm = nullptr, *AddLand = nullptr,
@@ -86,12 +91,21 @@ class TMapForm : public QWidget {
 
   private:
     void BuildLayout();
-    QToolButton* Button(QWidget* parent, const QString& text, const QString& hint, QRect where,
-                        bool step);
+    QToolButton* Button(QRect where, bool step);
+    // Every text from the language texts, each control's font fitted to its box.
+    void Relabel();
+    // The largest font, from base down, at which every one of the controls shows its whole text.
+    void FitFonts(std::initializer_list<QWidget*> controls, const QFont& base);
+    static int NeededWidth(const QWidget* control);
+    // The map, the picture and the counters as at the start; the name field empty.
+    void StartAfresh();
+    QString Text(int n) const;
     void ShowCounters();
     void SetHomePicture(const QString& sprite);
     void DrawCell(const QString& sprite, int x, int y, bool transparent);
     void Fail(const QString& text);
+    // Loading, help and closing are all a player may do until a picture is loaded.
+    void OnlyLoading();
 
     Context& context_;
     MapSheet sheet_;

@@ -1,20 +1,23 @@
 #include "mapeditor/map_sheet.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "core/unit_table.h"
 
 namespace kvd {
 
 const std::array<EditorShipKind, 10> kEditorShipKinds = {{
-    {"Auxilary", "AUX", 1, {0, 0, 2}},
-    {"Corvette", "CORVETTE", 2, {0, 10, 9}},
-    {"Frigate", "FRIGATE", 3, {13, 14, 15}},
-    {"Destroyer", "DESTROYER", 2, {0, 11, 12}},
-    {"Lt Cruiser", "LTCRUISER", 3, {16, 17, 18}},
-    {"Cruiser", "CRUISER", 2, {0, 19, 20}},
-    {"Aircraft Carrier", "CARRIER", 1, {0, 0, 22}},
-    {"Battleship", "BATTLESHIP", 1, {0, 0, 21}},
-    {"Submarine", "SUB", 2, {0, 5, 6}},
-    {"Mines", "MINES", 3, {23, 24, 25}},
+    {250, "AUX", 1, {0, 0, 2}},
+    {251, "CORVETTE", 2, {0, 10, 9}},
+    {252, "FRIGATE", 3, {13, 14, 15}},
+    {253, "DESTROYER", 2, {0, 11, 12}},
+    {254, "LTCRUISER", 3, {16, 17, 18}},
+    {255, "CRUISER", 2, {0, 19, 20}},
+    {256, "CARRIER", 1, {0, 0, 22}},
+    {257, "BATTLESHIP", 1, {0, 0, 21}},
+    {258, "SUB", 2, {0, 5, 6}},
+    {259, "MINES", 3, {23, 24, 25}},
 }};
 
 namespace {
@@ -110,6 +113,16 @@ bool MapSheet::Reserved(const QString& name) {
         "ESOLOMAN", "WSOLOMAN", "NPHILLIPINE", "SPHILLIPINE", "EPHILLIPINE", "WPHILLIPINE", "NOKINAWA",
         "SOKINAWA", "NRYUKYU",  "SRYUKYU"};
     return name.startsWith(QLatin1Char('$')) || reserved.contains(name);
+}
+
+QString MapSheet::PictureEntry(const QString& picture, const QStringList& folders) {
+    const QString file = QFileInfo(picture).canonicalFilePath();
+    for (const QString& folder : folders) {
+        const QString root = QDir(folder).canonicalPath();
+        if (file.isEmpty() || root.isEmpty() || !file.startsWith(root + QLatin1Char('/'))) continue;
+        return file.mid(root.size() + 1).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    }
+    return picture;
 }
 
 int MapSheet::CellOf(int coordinate, int origin, int size, int previous) {

@@ -6,10 +6,11 @@
 
 namespace kvd {
 
-// A kind of ship the editor places: its list entry, its picture, how many the first side
-// brings, and the unit code written for it while its counter shows 3, 2 or 1 (0: never).
+// A kind of ship the editor places: the language text of its list entry, its picture, how
+// many the first side brings, and the unit code written for it while its counter shows 3, 2
+// or 1 (0: never).
 struct EditorShipKind {
-    const char* entry;
+    int entry;
     const char* sprite;
     int count;
     std::array<int, 3> codes;  // for the counter at 3, 2, 1
@@ -56,6 +57,10 @@ public:
 
     // Names a map may not be stored under: the built-in maps' and any beginning with "$".
     static bool Reserved(const QString& name);
+    // The picture's path as a map names it: from the first of the folders that holds the
+    // picture, with backslashes as the game names its files, so the folder may move with the
+    // map; the whole path when none holds it.
+    static QString PictureEntry(const QString& picture, const QStringList& folders);
     // The cell index of a window coordinate: the grid starts at `origin`, cells are `size`
     // wide, anything before the first line is cell 0, and a coordinate on a grid line or
     // past the last cell gives `previous`.

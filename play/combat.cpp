@@ -163,19 +163,19 @@ void RemoveCode(UnitTable& table, int code) {
 }
 
 // The radar aircraft goes back onto its carrier while launches remain; else it is gone.
-void AircraftLost(Game& g, Settings& s) {
+void AircraftLost(Game& g) {
     UnitTable& table = g.scratchpad;
     const bool carrier = table.UnitExists(g.ETransfered == 0 ? 22 : 21);
-    if (s.ReconPlanes != QLatin1Char('0') && carrier && s.ReconPlanes.digitValue() != g.PlaneLaunches) {
-        LaunchReconPlane(g, s);
+    if (g.PlaneAllowance != QLatin1Char('0') && carrier && g.PlaneAllowance.digitValue() != g.PlaneLaunches) {
+        LaunchReconPlane(g);
         return;
     }
     RemoveCode(table, 1);
-    s.ReconPlanes = QLatin1Char('0');
+    g.PlaneAllowance = QLatin1Char('0');
 }
 }  // namespace
 
-void ApplyOutcome(Game& g, Settings& s) {
+void ApplyOutcome(Game& g) {
     using namespace outcome;
     UnitTable& table = g.scratchpad;
     switch (g.Winner) {
@@ -188,7 +188,7 @@ void ApplyOutcome(Game& g, Settings& s) {
         case kSecondWins:
             g.Looser = g.PlayerCode;
             if (g.PlayerCode == 1) {
-                AircraftLost(g, s);
+                AircraftLost(g);
                 break;
             }
             RemoveCode(table, g.PlayerCode);

@@ -44,7 +44,7 @@ QString GermanKindName(int code, const Game& game);
 
 // What the outcome does to the table and the end variables (Looser, Gamestage, SubRetreat,
 // the flag options), the radar aircraft's loss or relaunch included; not the report.
-void ApplyOutcome(Game& game, Settings& settings);
+void ApplyOutcome(Game& game);
 // A hit: strength down by two (from 3 up), damage one step worse.
 void HitUnit(UnitTable& table, int index);
 

@@ -161,7 +161,7 @@ void Fight(Rules& r) {
     FightNames(g, r.settings);
 
     g.Winner = FightOutcome(g.PlayerCode, g.EnemyCode, g.PlayerStrength, g.EnemyStrength, g.DTransfered, g.NetGame);
-    ApplyOutcome(g, r.settings);
+    ApplyOutcome(g);
     ReportOutcome(r);
     NoteFight(g);
     s.Battle(g);

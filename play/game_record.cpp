@@ -1,5 +1,7 @@
 #include "play/game_record.h"
 
+#include <algorithm>
+
 #include "core/fleet_file.h"
 #include "core/game.h"
 #include "core/game_state.h"
@@ -175,12 +177,23 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
 
 bool StartFromRecord(const GameRecord& record, Game& game, Settings& settings, QString* error) {
     Game started;
+    // A record from before the game counted its own aircraft launches kept the count in its
+    // planes setting, raised by one at set-up: the game takes the count from there, and the
+    // setting is the player's again.
+    Settings begun = record.settings;
+    const bool ownCount = std::any_of(record.variables.begin(), record.variables.end(),
+                                      [](const QString& v) { return v.startsWith(QLatin1String("PlaneAllowance=")); });
+    if (!ownCount) {
+        started.PlaneAllowance = begun.ReconPlanes;
+        if (begun.ReconPlanes >= QLatin1Char('2') && begun.ReconPlanes <= QLatin1Char('4'))
+            begun.ReconPlanes = QChar(begun.ReconPlanes.unicode() - 1);
+    }
     if (!SetGameVariables(started, record.variables, error)) return false;
     if (!started.dice.SetState(record.dice.toStdString())) return Fail(error, QStringLiteral("The record's dice are damaged."));
     started.MemoPad.SetLines(record.mapLines);
     started.scratchpad.SetLines(record.table);
     game = started;
-    settings = record.settings;
+    settings = begun;
     return true;
 }
 

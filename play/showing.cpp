@@ -80,14 +80,14 @@ void Showing::RedrawBoard() {
     if (recording_) Add(ShowStep::RedrawBoard);
 }
 
-void Showing::Compose(const Game& game, const Settings& settings) {
+void Showing::Compose(const Game& game) {
     if (!recording_) return;
     ShowStep& s = Add(ShowStep::Compose);
     s.lines = game.scratchpad.Lines();
     s.a = int(ViewOfTurn(game));
     s.b = game.RevealCount;
     s.c = game.SweepAllowed == 1;
-    s.d = settings.ReconPlanes != QLatin1Char('0');
+    s.d = game.PlaneAllowance != QLatin1Char('0');
 }
 
 void Showing::Paint(const Game& game) {

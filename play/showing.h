@@ -88,7 +88,7 @@ public:
     void TakeSnapshot();
     void RedrawBoard();
     // The board composed from the table as it stands now, and put on the window.
-    void Compose(const Game& game, const Settings& settings);
+    void Compose(const Game& game);
     void Paint(const Game& game);
     void Cursor(CursorShape shape);
     void HideBoard();

@@ -26,7 +26,7 @@ void ComposeBoard(Rules& r) {
         // The identifications are news only where the board shows them.
         if (r.settings.RevealOption == QLatin1Char('Y')) NoteIdentified(g, ViewerSide(g));
     }
-    r.show.Compose(g, r.settings);
+    r.show.Compose(g);
     r.show.Paint(g);
     r.show.Battle(g);
 }

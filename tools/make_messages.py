@@ -406,6 +406,61 @@ MESSAGES = [
     (218, "socket error: the other side broke the connection", "Connection reset by peer",
      "Verbindung von der Gegenseite getrennt"),
     (219, "socket error: the port may not be used", "Permission denied", "Zugriff verweigert"),
+    (230, "map editor: the window's title", "Map Editor", "Karteneditor"),
+    (231, "map editor: button that closes the editor", "Close", "Schließen"),
+    (232, "map editor: button that loads the picture", "Load", "Laden"),
+    (233, "map editor: hint of the load button and title of its file dialog",
+     "Load 1024x768 JPG File", "JPG-Bild 1024x768 laden"),
+    (234, "map editor: button that clears the whole map", "Clear", "Leeren"),
+    (235, "map editor: hint of the clear button", "Clear All", "Alles löschen"),
+    (236, "map editor: label of the map's name field", "PROJECT Name:", "Kartenname:"),
+    (237, "map editor: button that stores the map", "Store", "Speichern"),
+    (238, "map editor: title of the region choice", "Location", "Seegebiet"),
+    (239, "map editor: region choice", "Europe", "Europa"),
+    (240, "map editor: region choice", "Asia / Pacific", "Asien / Pazifik"),
+    (241, "map editor: title of the land step", "2. LAND", "2. LAND"),
+    (242, "map editor: hint of the home edge button", "Home Position", "Heimatrand"),
+    (243, "map editor: button that confirms a step", "OK", "OK"),
+    (244, "map editor: button that marks land", "Add", "Neu"),
+    (245, "map editor: hint of the land button", "Select Land", "Land markieren"),
+    (246, "map editor: button that takes land or ships back", "Undo", "Zurück"),
+    (247, "map editor: hint of the land undo button", "Unselect Land", "Land entfernen"),
+    (248, "map editor: button that places ships", "Place", "Setzen"),
+    (249, "map editor: hint of the ships undo button", "Unselect Ships", "Alle Schiffe entfernen"),
+    (250, "map editor: ship list entry", "Auxiliary", "Versorger"),
+    (251, "map editor: ship list entry", "Corvette", "Korvette"),
+    (252, "map editor: ship list entry", "Frigate", "Fregatte"),
+    (253, "map editor: ship list entry", "Destroyer", "Zerstörer"),
+    (254, "map editor: ship list entry", "Lt Cruiser", "L. Kreuzer"),
+    (255, "map editor: ship list entry", "Cruiser", "Kreuzer"),
+    (256, "map editor: ship list entry", "Carrier", "Träger"),
+    (257, "map editor: ship list entry", "Battleship", "Schlachtsch."),
+    (258, "map editor: ship list entry", "Submarine", "U-Boot"),
+    (259, "map editor: ship list entry", "Mines", "Minen"),
+    (260, "map editor: home edge menu entry; also ends 269", "LEFT", "LINKS"),
+    (261, "map editor: home edge menu entry; also ends 269", "RIGHT", "RECHTS"),
+    (262, "map editor: home edge menu entry; also ends 269", "TOP", "OBEN"),
+    (263, "map editor: home edge menu entry; also ends 269", "BOTTOM", "UNTEN"),
+    (264, "map editor: error box when a 19th land cell is marked", "No more than 18 land cells!",
+     "Höchstens 18 Landfelder!"),
+    (265, "map editor: error box at Store while ships are placed but not confirmed",
+     "Not all ships have been placed!", "Noch sind nicht alle Schiffe gesetzt!"),
+    (266, "map editor: error box at Store without a name", "The map has no name yet!",
+     "Die Karte hat noch keinen Namen!"),
+    (267, "map editor: error box for a picture that cannot be a map: 267 + <file> + \" (\" +"
+          " <what is wrong> + \")\"",
+     "A map needs a JPEG picture of 1024 x 768 pixels. This one cannot be used: ",
+     "Eine Karte braucht ein JPEG-Bild von 1024 x 768 Pixeln. Dieses geht nicht: "),
+    (268, "map editor: error box when the map file cannot be written: 268 + <file>",
+     "The map could not be stored. Please check the disk and store again: ",
+     "Die Karte konnte nicht gespeichert werden. Bitte den Datenträger prüfen und noch einmal"
+     " speichern: "),
+    (269, "map editor: error box when a game could not start on the map: 269 + <edge, 260 to"
+          " 263>",
+     "A game could not start on this map, so it is not stored: the ships have too little open"
+     " water in the home band along the edge ",
+     "Auf dieser Karte könnte kein Spiel beginnen, daher wird sie nicht gespeichert: die Schiffe"
+     " haben zu wenig freies Wasser im Heimatstreifen am Rand "),
 ]
 
 
@@ -418,6 +473,11 @@ def lines_for(column):
         if number in texts:
             raise SystemExit(f"text {number} appears twice")
         texts[number] = entry[column]
+    # Numbers are handed out in ranges; up to 163 every number has a text, and a number of a
+    # later range without one is a spare, empty line.
+    missing = [n for n in range(1, 164) if n not in texts]
+    if missing:
+        raise SystemExit(f"texts missing: {missing}")
     for number, text in texts.items():
         if "\r" in text or "\n" in text:
             raise SystemExit(f"text {number} holds a line break")

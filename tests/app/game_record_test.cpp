@@ -119,3 +119,41 @@ TEST(GameVariables, EveryVariableGoesOutAndComesBackAndNothingElseIsTaken) {
         EXPECT_EQ(untouched.TurnCount, 0) << "nothing is set from a refused list";
     }
 }
+
+TEST_F(Records, ASaveFromBeforeTheGameCountedItsAircraftResumesWithTheSameLaunches) {
+    // Saves then kept the launch count in the planes setting, raised by one at set-up, and no
+    // PlaneAllowance among the variables. The game takes the count, the setting is the
+    // player's again, and the recorded moves still play to the same tables.
+    kvd::GameRecord now;
+    QString error;
+    ASSERT_TRUE(kvd::ReadRecord(Record("game-00001.kvr"), now, &error)) << error.toStdString();
+    const struct {
+        char setting, counted;
+    } cases[] = {{'0', '0'}, {'1', '2'}, {'2', '3'}, {'3', '4'}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setting);
+        kvd::GameRecord old = now;
+        old.settings.ReconPlanes = QLatin1Char(c.counted);
+        old.variables.removeIf([](const QString& v) { return v.startsWith("PlaneAllowance="); });
+        QStringList lines = kvd::RecordLines(old, "0.1");
+        kvd::GameRecord read;
+        ASSERT_TRUE(kvd::ReadRecord(lines, read, &error)) << error.toStdString();
+        kvd::Game game;
+        kvd::Settings settings;
+        ASSERT_TRUE(kvd::StartFromRecord(read, game, settings, &error)) << error.toStdString();
+        EXPECT_EQ(game.PlaneAllowance, QLatin1Char(c.counted));
+        EXPECT_EQ(settings.ReconPlanes, QLatin1Char(c.setting));
+        if (c.setting == '1') {  // the game as it was recorded
+            kvd::ComputerOpponent computer;
+            EXPECT_TRUE(kvd::Replay(read, game, settings, &computer, -1, &error)) << error.toStdString();
+        }
+    }
+    // A save of today keeps the game's count beside the setting as the player chose it.
+    kvd::Game game;
+    kvd::Settings settings;
+    ASSERT_TRUE(kvd::StartFromRecord(now, game, settings, &error)) << error.toStdString();
+    EXPECT_EQ(settings.ReconPlanes, '1');
+    EXPECT_EQ(game.PlaneAllowance, '2');
+    kvd::ComputerOpponent computer;
+    EXPECT_TRUE(kvd::Replay(now, game, settings, &computer, -1, &error)) << error.toStdString();
+}

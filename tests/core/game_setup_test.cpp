@@ -1,7 +1,11 @@
 #include <QDir>
+#include <map>
 #include <set>
 
+#include "core/fleet_placement.h"
+#include "core/map_file.h"
 #include "core/unit_codes.h"
+#include "play/combat.h"
 #include "tests/board/board_fixture.h"
 
 using kvd::test::BoardFixture;
@@ -69,33 +73,67 @@ TEST_F(BoardFixture, TheSixthSubmarineSailsOnlyInCampaigns) {
     EXPECT_TRUE(Table().UnitExists(6));
 }
 
-TEST_F(BoardFixture, RadarAircraftFollowsThePlanesSetting) {
+TEST_F(BoardFixture, RadarAircraftFollowsThePlanesSettingAndTheSettingStaysAsChosen) {
     WriteMap("Test", 'L');
-    // '0': no aircraft, and it stays '0'.
-    context.settings.ReconPlanes = '0';
-    ASSERT_TRUE(Start("Test"));
-    EXPECT_FALSE(Table().UnitExists(1));
-    EXPECT_EQ(context.settings.ReconPlanes, '0');
-    // '1': the one aircraft keeps its fleet-file cell; the setting becomes '2'.
-    context.settings.ReconPlanes = '1';
-    ASSERT_TRUE(Start("Test"));
-    const int plane = Table().Find(1);
-    ASSERT_GE(plane, 0);
-    EXPECT_EQ(Table().PosX(plane), 4);
-    EXPECT_EQ(Table().PosY(plane), 4);
-    EXPECT_EQ(context.settings.ReconPlanes, '2');
-    // '2': launched onto the carrier; '3' afterwards.
-    context.settings.ReconPlanes = '2';
-    ASSERT_TRUE(Start("Test"));
-    const int carrier = Table().Find(22);
-    EXPECT_EQ(Table().PosX(Table().Find(1)), Table().PosX(carrier));
-    EXPECT_EQ(Table().PosY(Table().Find(1)), Table().PosY(carrier));
-    EXPECT_EQ(context.settings.ReconPlanes, '3');
+    // For each setting: how many aircraft the game gets, and whether the first stands on its
+    // fleet-file cell (0404) or on the carrier. Three games in a row, as a player plays them.
+    const struct {
+        char setting;
+        int aircraft;
+        bool onCarrier;
+    } cases[] = {{'0', 0, false}, {'1', 1, false}, {'2', 2, true}, {'3', 3, true}};
+    for (const auto& c : cases) {
+        for (int game_ = 1; game_ <= 3; ++game_) {
+            SCOPED_TRACE(std::string("setting ") + c.setting + ", game " + std::to_string(game_));
+            context.settings.ReconPlanes = QLatin1Char(c.setting);
+            ASSERT_TRUE(Start("Test"));
+            EXPECT_EQ(context.settings.ReconPlanes, QLatin1Char(c.setting)) << "playing never changes a setting";
+            const int plane = Table().Find(1);
+            ASSERT_EQ(plane >= 0, c.aircraft > 0);
+            if (plane < 0) continue;
+            const int carrier = Table().Find(22);
+            const QPoint at(Table().PosX(plane), Table().PosY(plane));
+            EXPECT_EQ(at, c.onCarrier ? QPoint(Table().PosX(carrier), Table().PosY(carrier)) : QPoint(4, 4));
+            // Shot down again and again: each loss while launches remain puts one more aircraft
+            // on the carrier.
+            int flown = 1;
+            while (Table().UnitExists(1) && flown < 10) {
+                game.Winner = kvd::outcome::kSecondWins;
+                game.PlayerCode = 1;
+                kvd::ApplyOutcome(game);
+                if (!Table().UnitExists(1)) break;
+                ++flown;
+                EXPECT_EQ(Table().PosX(Table().Find(1)), Table().PosX(carrier));
+            }
+            EXPECT_EQ(flown, c.aircraft);
+            EXPECT_EQ(game.PlaneAllowance, '0');
+        }
+    }
     // Reveal off: no aircraft whatever the setting.
     context.settings.ReconPlanes = '3';
     context.settings.RevealOption = 'N';
     ASSERT_TRUE(Start("Test"));
     EXPECT_FALSE(Table().UnitExists(1));
+}
+
+TEST_F(BoardFixture, ASettingsFileWithoutThePlanesLineKeepsOneAircraftGameAfterGame) {
+    // Each game is followed by what the end-of-game window and the options window do: the
+    // settings read again from the file, and written back.
+    WriteMap("Test", 'L');
+    t.WriteLines("config/last.cfg", {"Korvald settings", "E", "E", "Test", "Y", "Y", "N"});
+    ASSERT_TRUE(kvd::LoadSettings(t.Folder(), context.settingsLines, context.settings));
+    for (int played = 1; played <= 3; ++played) {
+        SCOPED_TRACE(played);
+        context.settings.MapName = "Test";
+        ASSERT_TRUE(Start("Test"));
+        const int plane = Table().Find(1);
+        ASSERT_GE(plane, 0);
+        EXPECT_EQ(QPoint(Table().PosX(plane), Table().PosY(plane)), QPoint(4, 4)) << "one aircraft, on its own cell";
+        ASSERT_TRUE(kvd::LoadSettings(t.Folder(), context.settingsLines, context.settings));
+        ASSERT_TRUE(kvd::SaveSettings(t.Folder(), context.settingsLines));
+        EXPECT_EQ(context.settings.ReconPlanes, '1');
+        EXPECT_EQ(context.settingsLines.First(kvd::settings_line::kReconPlanes), '1');
+    }
 }
 
 TEST_F(BoardFixture, PresetsApplyOnlyOnUserMaps) {
@@ -106,19 +144,91 @@ TEST_F(BoardFixture, PresetsApplyOnlyOnUserMaps) {
     const int flagship = Table().Find(21), supply = Table().Find(2);
     EXPECT_EQ(Table().Line(flagship).mid(54, 4), "0305") << "a preset is used even on land";
     EXPECT_EQ(Table().Line(supply).mid(54, 4), "0009");
-    // Units without a preset keep their fleet-file cells: nothing is drawn at random.
-    QStringList lines;
-    t.Folder().LoadLines("config\\Eships.cfg", lines);
-    kvd::UnitTable file;
-    file.SetLines(lines);
-    const int destroyer = Table().Find(11);
-    EXPECT_EQ(Table().Line(destroyer).mid(54, 4), file.Line(file.Find(11)).mid(54, 4));
 
     // The same entries in a built-in map are not used.
     WriteMap("$STANDARD", 'L', {"[21]0305", "[02]0009"});
     ASSERT_TRUE(Start("$STANDARD"));
     EXPECT_EQ(game.HasPresets, 'N');
     ExpectPlacedIn(Table(), 'E', {0, 0, 4, 10}, game.MemoPad);
+}
+
+TEST_F(BoardFixture, UnitsAUserMapDoesNotPlaceAreDrawnInTheHomeBand) {
+    // The editor places twenty ships; the fleet brings more (four more submarines, which the
+    // fleet file puts along the left edge). On every home edge they start in the home band, on
+    // open water and alone, as a fleet without presets does.
+    const int placedCodes[] = {2, 10, 9, 13, 14, 15, 11, 12, 16, 17, 18, 19, 20, 22, 21, 5, 6, 23, 24, 25};
+    for (QChar home : QStringLiteral("LRTB")) {
+        SCOPED_TRACE(home.toLatin1());
+        const QRect band = kvd::HomeBand(home, 'E');
+        QStringList entries;
+        std::map<int, QPoint> presets;
+        int k = 0;
+        for (int row = band.top(); row <= band.bottom(); ++row)
+            for (int col = band.left(); col <= band.right(); ++col, ++k) {
+                const QString cell = QStringLiteral("%1%2").arg(col, 2, 10, QLatin1Char('0')).arg(row, 2, 10, QLatin1Char('0'));
+                if (k < 20) {
+                    entries << QStringLiteral("[%1]").arg(placedCodes[k], 2, 10, QLatin1Char('0')) + cell;
+                    presets[placedCodes[k]] = QPoint(col, row);
+                } else if (k < 23) {
+                    entries << cell;  // land beside the presets, which the drawn units must miss
+                }
+            }
+        WriteMap("Harbour", home, entries);
+        ASSERT_TRUE(Start("Harbour"));
+        ASSERT_EQ(game.HasPresets, 'Y');
+        for (const auto& [code, at] : presets) {
+            const int i = Table().Find(code);
+            if (code == 6) continue;  // the sixth submarine sails only in campaigns
+            ASSERT_GE(i, 0) << code;
+            EXPECT_EQ(QPoint(Table().PosX(i), Table().PosY(i)), at) << code;
+        }
+        ExpectPlacedIn(Table(), 'E', band, game.MemoPad);
+        ExpectPlacedIn(Table(), 'D', kvd::HomeBand(home, 'D'), game.MemoPad);
+    }
+}
+
+TEST_F(BoardFixture, AMapIsRefusedAtTheStartAndAtTheStoreByOneRule) {
+    // Land filling a band but for n cells of open water: the first side's band takes 24 units
+    // (the aircraft flies), the second side's 24. The check the editor makes before storing
+    // agrees with the start of the game, whatever the land leaves.
+    kvd::UnitTable fleet;
+    QStringList lines;
+    ASSERT_TRUE(t.Folder().LoadLines("config\\Eships.cfg", lines));
+    fleet.SetLines(lines);
+    const struct {
+        char side;
+        int open;
+        bool starts;
+    } cases[] = {{'E', 24, true}, {'E', 23, false}, {'D', 24, true}, {'D', 23, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(1, c.side) + " " + std::to_string(c.open));
+        const QRect band = kvd::HomeBand('T', c.side);
+        QStringList land;
+        int k = 0;
+        for (int row = band.top(); row <= band.bottom(); ++row)
+            for (int col = band.left(); col <= band.right(); ++col)
+                if (k++ >= c.open) land << QStringLiteral("%1%2").arg(col, 2, 10, QLatin1Char('0')).arg(row, 2, 10, QLatin1Char('0'));
+        WriteMap("Crowded", 'T', land);
+        kvd::MapLines map;
+        ASSERT_TRUE(kvd::LoadMap(t.Folder(), "Crowded", map, nullptr));
+        QChar crowded;
+        EXPECT_EQ(kvd::MapLeavesRoom(map, fleet, &crowded), c.starts);
+        if (!c.starts) {
+            EXPECT_EQ(crowded, QLatin1Char(c.side));
+        }
+        EXPECT_EQ(Start("Crowded"), c.starts);
+    }
+}
+
+TEST_F(BoardFixture, AUserMapNamesItsPictureFromTheProgramFolderOrWhole) {
+    // The editor names a picture inside the program folder from there; older maps and
+    // pictures elsewhere have the whole path.
+    WritePicture("pictures/sea.jpg");
+    for (const QString& path : {QStringLiteral("pictures\\sea.jpg"), QStringLiteral("pictures/sea.jpg"), t.Path("pictures/sea.jpg")}) {
+        SCOPED_TRACE(path.toStdString());
+        WriteMap("Moved", 'L', {}, path);
+        EXPECT_TRUE(Start("Moved"));
+    }
 }
 
 TEST_F(BoardFixture, ConvoyStageLoadsNoCarrierAndNoAircraft) {
@@ -200,8 +310,11 @@ TEST_F(BoardFixture, CampaignMapsAreDrawnFromTheRegion) {
         WriteMap(name, 'T');
     game.CampaignRegion = 7;
     game.dice.Script({0, 5});
+    context.settings.ReconPlanes = '2';
     ASSERT_TRUE(Start("$STANDARD", 1));
     EXPECT_EQ(context.settings.MapName, "$SHAWAII");
     EXPECT_EQ(game.HomePosition, 'T');
-    EXPECT_EQ(context.settings.ReconPlanes, '0');
+    EXPECT_EQ(game.PlaneAllowance, '0') << "the first stage flies no aircraft";
+    EXPECT_FALSE(Table().UnitExists(1));
+    EXPECT_EQ(context.settings.ReconPlanes, '2');
 }

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
@@ -12,6 +15,7 @@
 #include "core/context.h"
 #include "core/language_texts.h"
 #include "mapeditor/map_form.h"
+#include "platform/files.h"
 #include "tests/support/test_platform.h"
 
 namespace kvd {
@@ -97,6 +101,25 @@ TEST(EditorRules, EachKindWritesItsCodesInTurnAndUndoStartsAllAgain) {
     for (const char* name : {"NORTHSEA", "STANDARD2", "MALTAX"}) EXPECT_FALSE(MapSheet::Reserved(QString::fromLatin1(name))) << name;
 }
 
+TEST(EditorTexts, EveryTextIsThereInBothLanguagesAndTheJoinedOnesEndInABlank) {
+    for (const char* file : {"english.mes", "deutsch.mes"}) {
+        QStringList lines;
+        ASSERT_TRUE(Files(test::DataDir() + QStringLiteral("/config")).LoadLines(QString::fromLatin1(file), lines));
+        ASSERT_GE(lines.size(), 270) << file;
+        for (int n = 230; n <= 269; ++n) {
+            SCOPED_TRACE(std::string(file) + " " + std::to_string(n));
+            EXPECT_EQ(lines[n].left(3), QString::number(n));
+            const QString text = lines[n].mid(3);
+            EXPECT_FALSE(text.trimmed().isEmpty());
+            EXPECT_FALSE(text.startsWith(QLatin1Char(' ')));
+            // A path or an edge follows the last three; the others stand alone.
+            const bool joined = n >= 267;
+            EXPECT_EQ(text.endsWith(QLatin1Char(' ')), joined);
+            EXPECT_FALSE(text.endsWith(QStringLiteral("  ")));
+        }
+    }
+}
+
 TEST_F(Editor, TheNorthSeaExampleIsStoredByteForByte) {
     UpToLand(QLatin1Char('T'));
     form.AddLand->click();
@@ -105,9 +128,25 @@ TEST_F(Editor, TheNorthSeaExampleIsStoredByteForByte) {
     form.LandConfirm->click();
     form.StoreButton->click();
     EXPECT_EQ(BoxTexts(), QStringList({Text(80)}));
-    const QByteArray expected = "[ProjName] =NORTHSEA\r\n[Map]      =" + t.Path("pictures/malta.jpg").toUtf8() +
+    // The picture lies in the program folder: named from there, so the folder may move.
+    const QByteArray expected = "[ProjName] =NORTHSEA\r\n[Map]      =pictures\\malta.jpg"
                                 "\r\n[Position] =T\r\n[Location] =E\r\n0307\r\n";
     EXPECT_EQ(t.ReadFile("maps/NORTHSEA.map"), expected);
+}
+
+TEST_F(Editor, APictureOutsideTheProgramFolderIsNamedWhole) {
+    QTemporaryDir elsewhere;
+    QFile::copy(t.Path("pictures/malta.jpg"), elsewhere.path() + "/chart.jpg");
+    ASSERT_TRUE(form.LoadPicture(elsewhere.path() + "/chart.jpg"));
+    form.HomeButton->click();
+    form.HomeMenu->actions()[0]->trigger();
+    form.HomeConfirm->click();
+    form.Edit1->setText(QStringLiteral("FARAWAY"));
+    form.StoreButton->click();
+    EXPECT_EQ(BoxTexts(), QStringList({Text(80)}));
+    QStringList lines;
+    ASSERT_TRUE(t.Folder().LoadLines("maps\\FARAWAY.map", lines));
+    EXPECT_EQ(lines[1], "[Map]      =" + elsewhere.path() + "/chart.jpg");
 }
 
 TEST_F(Editor, EighteenLandCellsAreAllAndTheLimitHoldsInEveryStepUntilClearAll) {
@@ -116,7 +155,7 @@ TEST_F(Editor, EighteenLandCellsAreAllAndTheLimitHoldsInEveryStepUntilClearAll) 
     for (int k = 0; k < 18; ++k) PressCell(4 + k % 6, k / 6);
     EXPECT_TRUE(t.Boxes().Boxes().empty());
     PressCell(9, 9);
-    EXPECT_EQ(BoxTexts(), QStringList({"  Max. 18 squares reached!   "}));
+    EXPECT_EQ(BoxTexts(), QStringList({Text(264)}));
     EXPECT_FALSE(form.Sheet().IsLand(9, 9));
     // Still so in the ships step, and for any mouse button.
     form.LandConfirm->click();
@@ -186,7 +225,7 @@ TEST_F(Editor, UndoneLandIsKeptAsAHashLineAndShipsMayStandOnLandAtHome) {
     form.Edit1->setText(QStringLiteral("ISLES"));
     form.StoreButton->setEnabled(true);
     form.StoreButton->click();
-    EXPECT_EQ(BoxTexts(), QStringList({"  Not all ships have been selected!   "}));
+    EXPECT_EQ(BoxTexts(), QStringList({Text(265)}));
     form.UndoShips->click();
     EXPECT_EQ(form.Sheet().Lines().mid(6), QStringList({"#", "#"}));
     EXPECT_EQ(form.Counters[1]->text(), "2");
@@ -212,7 +251,7 @@ TEST_F(Editor, ReservedNamesEmptyNamesBadPicturesAndAFullDiskChangeNothing) {
         form.Edit1->setText(QString::fromLatin1(name));
         form.StoreButton->click();
     }
-    EXPECT_EQ(BoxTexts(), QStringList({"  PROJECT name is empty!   ", Text(81), Text(81), Text(81)}));
+    EXPECT_EQ(BoxTexts(), QStringList({Text(266), Text(81), Text(81), Text(81)}));
     EXPECT_FALSE(QFile::exists(t.Path("maps/STANDARD.map")));
 
     // Typing goes to upper case, and no dot or separator gets in.
@@ -235,6 +274,40 @@ TEST_F(Editor, ReservedNamesEmptyNamesBadPicturesAndAFullDiskChangeNothing) {
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
     EXPECT_EQ(t.Boxes().Boxes()[0].kind, BoxKind::Error);
     EXPECT_EQ(form.EditorStep, 2);
+
+    // No maps folder at all (deleted by hand): storing makes it.
+    QFile::remove(t.Path("maps"));
+    t.Boxes().Clear();
+    form.StoreButton->click();
+    EXPECT_EQ(BoxTexts(), QStringList({Text(80)}));
+    EXPECT_TRUE(QFile::exists(t.Path("maps/NORTHSEAX1.map")));
+}
+
+TEST_F(Editor, AMapNoGameCouldStartOnIsNotStoredAndTheBoxSaysWhichEdge) {
+    // Eighteen land cells leave 22 cells of open water in a band; a fleet brings 24 units.
+    t.CopyData("config");
+    const struct {
+        int firstColumn;
+        int edgeText;  // the crowded band's edge
+    } cases[] = {{6, 261}, {0, 260}, {4, 0}};  // the home band (RIGHT), the opponent's (LEFT), the middle
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.firstColumn);
+        form.FormShow();
+        t.Boxes().Clear();
+        UpToLand(QLatin1Char('R'));
+        form.AddLand->click();
+        for (int k = 0; k < 18; ++k) PressCell(c.firstColumn + k % 2, k / 2);
+        form.LandConfirm->click();
+        form.Edit1->setText(QStringLiteral("ROCKS"));
+        form.StoreButton->click();
+        if (c.edgeText == 0) {
+            EXPECT_EQ(BoxTexts(), QStringList({Text(80)}));
+            EXPECT_TRUE(QFile::remove(t.Path("maps/ROCKS.map")));
+        } else {
+            EXPECT_EQ(BoxTexts(), QStringList({Text(269) + Text(c.edgeText) + "."}));
+            EXPECT_FALSE(QFile::exists(t.Path("maps/ROCKS.map")));
+        }
+    }
 }
 
 TEST_F(Editor, ThePictureComesThroughTheOpenDialogAndTheStateOutlivesClosing) {
@@ -262,9 +335,63 @@ TEST_F(Editor, ThePictureComesThroughTheOpenDialogAndTheStateOutlivesClosing) {
     form.HomeConfirm->click();
     form.CloseButton->click();
     EXPECT_EQ(flow.menus, 1);
+    form.AddLand->click();
+    PressCell(8, 8);
+    form.CloseButton->click();
     form.ShowCentred();
-    EXPECT_EQ(form.EditorStep, 2) << "the step and the picture stay";
-    EXPECT_EQ(form.Sheet().Lines().size(), 4) << "but the map lines start again";
+    // A new map on an empty picture: no land of the last one left over an empty map.
+    EXPECT_EQ(form.Sheet().Lines().size(), 4);
+    EXPECT_EQ(form.EditorStep, 0);
+    EXPECT_TRUE(form.PicturePath.isEmpty());
+    QImage empty(form.Shown().size(), form.Shown().format());
+    empty.fill(form.Shown().pixel(0, 0));
+    EXPECT_EQ(form.Shown(), empty);
+    EXPECT_TRUE(form.LoadButton->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{form.HomeButton, form.AddLand, form.StoreButton, form.Edit1})
+        EXPECT_FALSE(w->isEnabled());
+    EXPECT_FALSE(form.AddLand->isChecked());
+}
+
+TEST_F(Editor, EveryTextComesFromTheLanguageAndFitsItsBox) {
+    t.CopyData("config/deutsch.mes");
+    for (QChar language : {QLatin1Char('E'), QLatin1Char('D')}) {
+        SCOPED_TRACE(language.toLatin1());
+        context.settings.Language = language;
+        SwitchLanguage(t.Folder(), language, context.texts);
+        form.FormShow();
+        QSet<QString> known;
+        for (int n = 1; n < context.texts.MessageList.size(); ++n) known << context.texts.Text(n);
+        auto fromTexts = [&](const QString& text, const char* where) {
+            if (text.isEmpty() || text.toInt() > 0 || text == "0") return;  // the counters
+            EXPECT_TRUE(known.contains(text)) << where << ": " << text.toStdString();
+        };
+        int shown = 0;
+        for (QWidget* w : form.findChildren<QWidget*>()) {
+            fromTexts(w->toolTip(), "hint");
+            QString text;
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+            else if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
+            else if (auto* g = qobject_cast<QGroupBox*>(w)) fromTexts(g->title(), "group");
+            if (text.isEmpty() || w == form.Title) continue;
+            fromTexts(text, "control");
+            ++shown;
+            // The whole text in its box (a tool button's inside its frame), in a font still readable.
+            const auto* tool = qobject_cast<QToolButton*>(w);
+            const int needed = tool ? w->fontMetrics().horizontalAdvance(text) + 6 : w->sizeHint().width();
+            EXPECT_LE(needed, w->width()) << text.toStdString();
+            EXPECT_GE(QFontInfo(w->font()).pixelSize(), 8) << text.toStdString();
+        }
+        EXPECT_GE(shown, 20);
+        fromTexts(form.Title->text(), "title");
+        const QFontMetrics list(form.ListBox1->font());
+        for (int k = 0; k < form.ListBox1->count(); ++k) {
+            const QString entry = form.ListBox1->item(k)->text();
+            fromTexts(entry, "ship list");
+            EXPECT_LE(list.horizontalAdvance(entry), form.ListBox1->viewport()->width() - 4) << entry.toStdString();
+        }
+        for (QAction* edge : form.HomeMenu->actions()) fromTexts(edge->text(), "home menu");
+    }
+    EXPECT_EQ(form.ListBox1->item(3)->text(), QString::fromUtf8("Zerstörer"));
 }
 
 }  // namespace

@@ -97,7 +97,7 @@ struct Effects : ::testing::Test {
         game.PlayerCode = p, game.EnemyCode = e, game.PlayerStrength = ps, game.EnemyStrength = es;
         game.Winner = kvd::FightOutcome(p, e, ps, es, game.DTransfered, game.NetGame);
         game.Looser = game.Gamestage = 0;
-        kvd::ApplyOutcome(game, settings);
+        kvd::ApplyOutcome(game);
     }
     int Strength(int code) { return game.scratchpad.Strength(game.scratchpad.Find(code)); }
     int Damage(int code) { return game.scratchpad.DamageState(game.scratchpad.Find(code)); }
@@ -158,7 +158,8 @@ TEST_F(Effects, LossesHitsAndTheEndOfTheGame) {
 }
 
 TEST_F(Effects, TheRadarAircraftGoesBackToItsCarrierWhileLaunchesRemain) {
-    settings.ReconPlanes = '3';
+    settings.ReconPlanes = '2';
+    game.PlaneAllowance = '3';
     game.PlaneLaunches = 2;
     Fight(1, 0, 46, 7);
     EXPECT_EQ(game.Winner, 2);
@@ -168,7 +169,8 @@ TEST_F(Effects, TheRadarAircraftGoesBackToItsCarrierWhileLaunchesRemain) {
     EXPECT_EQ(game.PlaneLaunches, 3);
     Fight(1, 0, 46, 7);  // the last launch is used up
     EXPECT_FALSE(Exists(1));
-    EXPECT_EQ(settings.ReconPlanes, '0');
+    EXPECT_EQ(game.PlaneAllowance, '0');
+    EXPECT_EQ(settings.ReconPlanes, '2') << "the game counts, not the settings";
 }
 
 TEST_F(Effects, HitsAndExtraDamageNeverGoBelowZero) {
