@@ -100,7 +100,7 @@ void TMainForm::GetJoiningPositions(const UnitTable& table) {
 void TMainForm::PreDraw() {
     const TurnView view = ViewOfTurn(game_);
     const int found = view == TurnView::None ? 0 : rules->RevealEnemy();
-    ComposeView(game_.scratchpad, view, found, game_.SweepAllowed == 1, context_.settings.ReconPlanes != QLatin1Char('0'));
+    ComposeView(game_.scratchpad, view, found, game_.SweepAllowed == 1, game_.PlaneAllowance != QLatin1Char('0'));
 }
 
 void TMainForm::ComposeView(const UnitTable& table, TurnView view, int found, bool sweepAllowed, bool planes) {

@@ -48,7 +48,7 @@ struct BandLog : ::testing::Test {
             kvd::WriteNumber(line, 69, 2, code);
             lines << line;
         }
-        game = kvd::Game{};
+        game = kvd::Game();
         game.scratchpad.SetLines(lines);
         game.GameActive = 1;
     }
