@@ -3,6 +3,7 @@
 #include "core/game.h"
 #include "opponent/opponent_state.h"
 #include "opponent/tactics.h"
+#include "tests/support/unit_line.h"
 #include "tests/support/test_platform.h"
 
 namespace {
@@ -11,15 +12,8 @@ struct Meeting : ::testing::Test {
     kvd::Game game;
     kvd::OpponentState state;
     QString Unit(QChar side, int code, int strength, int column, int row, QChar priority = '5') {
-        QString line = QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
-        line[0] = side;
+        QString line = kvd::test::UnitLine(side, code, strength, column, row);
         line[11] = priority;
-        kvd::WriteNumber(line, 3, 1, strength);
-        kvd::WriteNumber(line, 50, 2, column);
-        kvd::WriteNumber(line, 52, 2, row);
-        kvd::WriteNumber(line, 55, 2, column);
-        kvd::WriteNumber(line, 57, 2, row);
-        kvd::WriteNumber(line, 69, 2, code);
         return line;
     }
     QString Engaged(const QString& firstSideLine, int attacker) {

@@ -10,6 +10,7 @@
 #include "play/rules.h"
 #include "play/selection.h"
 #include "play/showing.h"
+#include "tests/support/unit_line.h"
 
 namespace {
 
@@ -22,17 +23,8 @@ struct Moves : ::testing::Test {
 
     void Units(std::initializer_list<std::tuple<char, int, int, int, int>> units) {
         QStringList lines{"header"};
-        for (const auto& [side, code, strength, column, row] : units) {
-            QString line = QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
-            line[0] = QChar(side);
-            kvd::WriteNumber(line, 3, 1, strength);
-            kvd::WriteNumber(line, 50, 2, column);
-            kvd::WriteNumber(line, 52, 2, row);
-            kvd::WriteNumber(line, 55, 2, column);
-            kvd::WriteNumber(line, 57, 2, row);
-            kvd::WriteNumber(line, 69, 2, code);
-            lines << line;
-        }
+        for (const auto& [side, code, strength, column, row] : units)
+            lines << kvd::test::UnitLine(QChar(side), code, strength, column, row);
         game.scratchpad.SetLines(lines);
         game.GameActive = 1;
     }
