@@ -61,7 +61,11 @@ bool GamePictures::LoadOpposing(const Resources& resources, QChar homeNavy, Unit
     Picture* picture = SecondSet.Find(slot);
     // The Kriegsmarine's pictures are drawn facing left; borrowed ones are turned here, before
     // the flag goes on, so that it sits in the top-left corner the right way round.
-    if (!own) picture->Mirror();
+    if (!own) {
+        picture->Mirror();
+        // And in a warmer, darker tone than the player's own, as the Kriegsmarine's are.
+        picture->Tint(kEnemyTone, kEnemyTint);
+    }
     if (!NavyFlag.IsNull()) picture->CopyRect(kFlagCorner, NavyFlag, kFlagCorner);
     return true;
 }

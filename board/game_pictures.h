@@ -1,5 +1,7 @@
 #pragma once
 #include "board/picture_sets.h"
+#include <QColor>
+
 #include "platform/picture.h"
 
 namespace kvd {
@@ -10,6 +12,11 @@ inline constexpr QRect kFlagCorner{0, 0, 70, 40};
 
 class Resources;
 struct Settings;
+
+// The tone the opponent's borrowed pictures are blended toward, and by how much, so that they
+// read apart from the player's own grey ships as the Kriegsmarine's do.
+inline const QColor kEnemyTone{120, 45, 35};
+constexpr int kEnemyTint = 35;
 
 // The pictures of one game: set-up loads them, the board and the rules draw with them, and the
 // end of the game frees them.

@@ -94,6 +94,24 @@ void Picture::Mirror() {
     ApplyTransparency();
 }
 
+void Picture::Tint(const QColor& tone, int percent) {
+    if (original_.isNull()) return;
+    if (!key_) key_ = BottomLeft(original_);
+    const QRgb key = *key_;
+    const int p = qBound(0, percent, 100), q = 100 - p;
+    QImage image = original_.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (row[x] == (key | 0xff000000u)) continue;
+            row[x] = qRgb((qRed(row[x]) * q + tone.red() * p) / 100, (qGreen(row[x]) * q + tone.green() * p) / 100,
+                          (qBlue(row[x]) * q + tone.blue() * p) / 100);
+        }
+    }
+    original_ = image.convertToFormat(original_.format());
+    ApplyTransparency();
+}
+
 void Picture::ApplyTransparency() {
     scaled_ = QImage();
     if (!transparent_ || original_.isNull()) {

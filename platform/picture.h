@@ -42,6 +42,9 @@ public:
     // stays left out: the colour key is the one the picture had before it was turned, even
     // when the corner that now sits bottom left holds another colour.
     void Mirror();
+    // Blends every pixel that is not left out toward a tone, by percent (0 leaves it, 100 paints
+    // it the tone); the colour key stays what it was.
+    void Tint(const QColor& tone, int percent);
 
 private:
     void ApplyTransparency();

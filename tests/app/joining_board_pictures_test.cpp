@@ -33,6 +33,7 @@ TEST_F(NetworkGameTest, TheJoiningBoardDrawsTheHostsShipsAsEnemies) {
     ownDestroyer.SetTransparent(true);
     kvd::Picture turned = ownDestroyer;
     turned.Mirror();
+    turned.Tint(kvd::kEnemyTone, kvd::kEnemyTint);
     turned.CopyRect(kvd::kFlagCorner, ensign, kvd::kFlagCorner);
 
     // The host's destroyer, identified, beside the joining player's destroyer; the rest far off.
