@@ -22,8 +22,11 @@ public:
     // acting units, with that unit's code in the attacker column.
     void BuildEngagements(const Game& game);
 
-private:
+protected:
+    // The flagship fires at the radar aircraft over or beside it.
     void ShootAtTheAircraft(Rules& rules);
+
+private:
     void Attack(Rules& rules);
 
     OpponentState state_;

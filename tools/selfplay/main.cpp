@@ -1,5 +1,5 @@
 // The self-play simulator: plays whole games of the computer opponent against a simple
-// scripted player, headless, and prints one line about them.
+// scripted player (or the Admiral on either side), headless, and prints one line about them.
 #include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -33,7 +33,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("Write each game's record into a folder."), QStringLiteral("DIR"));
     const QCommandLineOption checkRecords(QStringLiteral("check-records"), QStringLiteral("Play every record of a folder again and count those that reproduce their tables."), QStringLiteral("DIR"));
     const QCommandLineOption trace(QStringLiteral("trace"), QStringLiteral("A running checksum of the tables, a line per game, on stderr."));
-    parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage, trace, record, checkRecords});
+    const QCommandLineOption first(QStringLiteral("first"), QStringLiteral("The first side's player."), QStringLiteral("scripted|admiral"), QStringLiteral("scripted"));
+    const QCommandLineOption second(QStringLiteral("second"), QStringLiteral("The second side's player."), QStringLiteral("standard|admiral"), QStringLiteral("standard"));
+    const QCommandLineOption think(QStringLiteral("think"), QStringLiteral("The Admiral's time to think over a move."), QStringLiteral("MS"), QStringLiteral("250"));
+    parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage, trace, record, checkRecords, first, second, think});
     parser.process(app);
 
     if (parser.isSet(checkRecords)) {
@@ -59,6 +62,13 @@ int main(int argc, char** argv) {
     ok = ok && Letter(parser.value(reveal), QStringLiteral("YN"), options.reveal);
     ok = ok && Letter(parser.value(flag), QStringLiteral("YN"), options.flag);
     ok = ok && Letter(parser.value(damage), QStringLiteral("YN"), options.damage);
+    const QString firstPlayer = parser.value(first), secondPlayer = parser.value(second);
+    ok = ok && (firstPlayer == QLatin1String("scripted") || firstPlayer == QLatin1String("admiral"));
+    ok = ok && (secondPlayer == QLatin1String("standard") || secondPlayer == QLatin1String("admiral"));
+    options.firstAdmiral = firstPlayer == QLatin1String("admiral");
+    options.secondAdmiral = secondPlayer == QLatin1String("admiral");
+    options.thinkMs = parser.value(think).toInt(&number);
+    ok = ok && number && options.thinkMs >= 1 && options.thinkMs <= 1000;
     options.map = parser.value(map);
     options.trace = parser.isSet(trace);
     options.recordFolder = parser.value(record);
@@ -80,6 +90,9 @@ int main(int argc, char** argv) {
     }
     for (const QString& line : tally.campaignLines) std::printf("%s\n", qPrintable(line));
     std::printf("%s\n", qPrintable(tally.Summary()));
+    if (!tally.thinkMs.empty())
+        std::fprintf(stderr, "think median %.1f ms, longest %.1f ms, over %d moves\n", tally.ThinkMedian(),
+                     tally.ThinkLongest(), int(tally.thinkMs.size()));
     if (options.campaign > 0) std::printf("%s\n", qPrintable(tally.CampaignSummary()));
     if (tally.violations > 0) {
         std::fprintf(stderr, "invariant broken: %s\n", qPrintable(tally.firstViolation));

@@ -5,12 +5,16 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 
 #include "campaign/campaign_rules.h"
 #include "core/game_setup.h"
 #include "core/setup_display.h"
+#include "opponent/admiral.h"
+#include "opponent/admiral_turn.h"
 #include "opponent/computer_opponent.h"
+#include "opponent/side_view.h"
 #include "play/radar.h"
 #include "play/rules.h"
 #include "play/game_record.h"
@@ -76,8 +80,14 @@ struct SelfPlay::Hooks : ProgramFlow, SetupDisplay {
 
 QString SelfPlayTally::Summary() const {
     const double perSecond = seconds > 0 ? games / seconds : 0;
+    QString think;
+    if (!thinkMs.empty()) {
+        double sum = 0;
+        for (double ms : thinkMs) sum += ms;
+        think = QStringLiteral("average think %1 ms, ").arg(qRound(sum / double(thinkMs.size())));
+    }
     return QStringLiteral("games %1, first side won %2, second side won %3, both lost %4, unfinished %5, "
-                          "average turns %6, invariant violations %7, %8 games per second")
+                          "average turns %6, invariant violations %7, %8%9 games per second")
         .arg(games)
         .arg(firstSideWon)
         .arg(secondSideWon)
@@ -85,8 +95,21 @@ QString SelfPlayTally::Summary() const {
         .arg(unfinished)
         .arg(games > 0 ? double(computerTurns) / games : 0.0, 0, 'f', 1)
         .arg(violations)
+        .arg(think)
         .arg(qRound(perSecond));
 }
+
+namespace {
+double Nth(std::vector<double> values, double share) {
+    if (values.empty()) return 0;
+    const size_t n = std::min(values.size() - 1, size_t(share * double(values.size())));
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(n), values.end());
+    return values[n];
+}
+}  // namespace
+
+double SelfPlayTally::ThinkMedian() const { return Nth(thinkMs, 0.5); }
+double SelfPlayTally::ThinkLongest() const { return thinkMs.empty() ? 0 : *std::max_element(thinkMs.begin(), thinkMs.end()); }
 
 QString SelfPlayTally::CampaignSummary() const {
     return QStringLiteral("campaigns %1, first side ahead %2, second side ahead %3, level %4")
@@ -115,6 +138,8 @@ SelfPlay::SelfPlay(const QString& dataFolder, const SelfPlayOptions& options)
     game_->dice.Seed(options.seed);
     setup_ = std::make_unique<GameSetup>(*game_, *context_, *hooks_);
     opponent_ = std::make_unique<ComputerOpponent>();
+    if (options.secondAdmiral)
+        secondSide_ = std::make_unique<AdmiralTurn>(options.seed * 2246822519u + 1, AdmiralBudget(options));
     hooks_->game = game_.get();
     setup_->flow.Wire(*hooks_);
 }
@@ -145,22 +170,55 @@ bool SelfPlay::StartGame(int index) {
 }
 
 Rules SelfPlay::TheRules() {
-    return Rules{*game_, context_->settings, context_->texts, nothingShown_, opponent_.get()};
+    kvd::ComputerTurn* second = secondSide_ ? secondSide_.get() : opponent_.get();
+    return Rules{*game_, context_->settings, context_->texts, nothingShown_, second};
 }
 
 void SelfPlay::ComputerTurn() {
     Rules rules = TheRules();
     game_->PlayerTurn = 0;
     game_->OpponentTurn = 1;
-    opponent_->RunKI(rules);
+    rules.computer->RunKI(rules);
     game_->PlayerTurn = 1;
     game_->OpponentTurn = 0;
+    NoteSecondSideThought();
+}
+
+void SelfPlay::NoteSecondSideThought() {
+    if (!secondSide_ || !tally_) return;
+    const Thought& thought = static_cast<AdmiralTurn&>(*secondSide_).LastThought();
+    if (thought.worlds > 0) tally_->thinkMs.push_back(thought.milliseconds);
+}
+
+ThinkBudget AdmiralBudget(const SelfPlayOptions& options) {
+    // The worlds to think over come from the time given, at a pace this game's slowest
+    // supported machine keeps, so the time limit never cuts a search short and every run of a
+    // seed plays the same games; the limit is there for a machine slower still.
+    ThinkBudget budget;
+    budget.milliseconds = options.thinkMs;
+    budget.worlds = std::max(1, options.thinkMs / kThinkMsPerWorld);
+    return budget;
 }
 
 void SelfPlay::PlayerMove() {
     Game& g = *game_;
     Rules rules = TheRules();
-    const ScriptedMove scripted = ChooseMove(g, g.dice);
+    ScriptedMove scripted;
+    if (options_.firstAdmiral) {
+        // The Admiral thinks from the first side's board, with a draw of its own for each
+        // turn: the game's dice are not its to see.
+        const Thought thought = Admiral().Choose(ViewOf(g, context_->settings, QLatin1Char('E')),
+                                                 options_.seed * 2654435761u + ++admiralMoves_,
+                                                 AdmiralBudget(options_));
+        if (tally_) tally_->thinkMs.push_back(thought.milliseconds);
+        if (thought.move.kind != MoveKind::Pass) {
+            const Move& m = thought.move;
+            scripted = ScriptedMove{m.kind == MoveKind::Repair ? ScriptedMove::Repair : ScriptedMove::Step,
+                                    m.fromColumn, m.fromRow, m.toColumn, m.toRow};
+        }
+    } else {
+        scripted = ChooseMove(g, g.dice);
+    }
     // The scripted choice as the board turns clicks into a move: the unit on the first cell.
     Move move{QLatin1Char('E')};
     if (scripted.kind != ScriptedMove::Pass) {
@@ -242,6 +300,7 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
     if (!options_.recordFolder.isEmpty()) record_ = std::make_unique<GameRecord>(BeginRecord(g, context_->settings));
     while (g.GameOver == 0 && g.GameActive == 1 && g.TurnCount < 2000) {
         PlayerMove();
+        NoteSecondSideThought();
         if (options_.trace) {
             for (const QString& line : g.scratchpad.Lines())
                 for (QChar c : line) trace_ = (trace_ ^ c.unicode()) * 1099511628211ull;
@@ -294,6 +353,7 @@ bool SelfPlay::PlayCampaign(int index, SelfPlayTally& tally) {
 }
 
 bool SelfPlay::Run(SelfPlayTally& tally) {
+    tally_ = &tally;
     QElapsedTimer timer;
     timer.start();
     for (int index = 0; index < options_.games && tally.violations == 0; ++index) {

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "core/context.h"
 #include "core/game.h"
@@ -13,9 +14,12 @@
 namespace kvd {
 
 class ComputerOpponent;
+class ComputerTurn;
 struct GameRecord;
 class GameSetup;
 struct Rules;
+
+struct ThinkBudget;
 
 // One run of the self-play simulator: the settings every game is played with.
 struct SelfPlayOptions {
@@ -34,7 +38,17 @@ struct SelfPlayOptions {
     bool trace = false;
     // A folder to write each game's record into, or empty for none.
     QString recordFolder;
+    // Who plays: the first side the scripted player or the Admiral, the second the standard
+    // computer opponent or the Admiral; and the Admiral's time to think over a move.
+    bool firstAdmiral = false;
+    bool secondAdmiral = false;
+    int thinkMs = 250;
 };
+
+// The Admiral's budget for a move from the time to think the options give it. One world of the
+// search is taken to cost this much time at most.
+constexpr int kThinkMsPerWorld = 20;
+ThinkBudget AdmiralBudget(const SelfPlayOptions& options);
 
 // What the games came to.
 struct SelfPlayTally {
@@ -52,7 +66,12 @@ struct SelfPlayTally {
     int firstSideAhead = 0;
     int secondSideAhead = 0;
     QStringList campaignLines;  // one a campaign: its wins and losses
-    // "games N, first side won ..., N games per second"
+    // The Admiral's moves and the time it thought over each, when it plays.
+    std::vector<double> thinkMs;
+    double ThinkMedian() const;
+    double ThinkLongest() const;
+    // "games N, first side won ..., N games per second"; with the Admiral playing, its average
+    // time to think over a move comes before the games per second.
     QString Summary() const;
     // "campaigns N, first side ahead A, second side ahead B, level C"
     QString CampaignSummary() const;
@@ -78,6 +97,7 @@ public:
     Game& TheGame() { return *game_; }
 
 private:
+    void NoteSecondSideThought();
     bool PlayOne(int index, SelfPlayTally& tally);
     bool PlayCampaign(int index, SelfPlayTally& tally);
     void PlayerMove();
@@ -92,6 +112,9 @@ private:
     std::unique_ptr<Game> game_;
     std::unique_ptr<GameSetup> setup_;
     std::unique_ptr<ComputerOpponent> opponent_;
+    std::unique_ptr<kvd::ComputerTurn> secondSide_;  // the player of the second side
+    SelfPlayTally* tally_ = nullptr;
+    std::uint32_t admiralMoves_ = 0;  // the first-side Admiral's moves so far: each thinks from its own draw                  // the run's, for the Admiral's think times
     Showing nothingShown_{false};
     struct Hooks;
     std::unique_ptr<Hooks> hooks_;

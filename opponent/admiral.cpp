@@ -1,0 +1,123 @@
+#include "opponent/admiral.h"
+
+#include <QElapsedTimer>
+#include <limits>
+
+#include "core/game.h"
+#include "core/language_texts.h"
+#include "core/unit_codes.h"
+#include "opponent/admiral_turn.h"
+#include "opponent/computer_opponent.h"
+#include "opponent/determinize.h"
+#include "opponent/position_value.h"
+#include "opponent/side_view.h"
+#include "platform/random.h"
+#include "play/game_record.h"
+#include "play/rules.h"
+#include "play/showing.h"
+
+namespace kvd {
+
+namespace {
+// Stepping straight back where a unit came from is how a quiet board stalls: a small price
+// on it, well below any gain of material.
+constexpr double kBackAgain = 1.0;
+// Ties are broken by the seed's draw, never by the order the moves were listed in.
+constexpr double kJitter = 0.01;
+}  // namespace
+
+std::vector<Move> CandidateMoves(const SideView& v) {
+    UnitTable own;
+    own.SetLines(QStringList{v.header} + v.own);
+    std::vector<Move> moves;
+    const int supply = own.FindSide(SupplyShipOf(v.side), v.side);
+    for (int i = 1; i < own.Count(); ++i) {
+        const int code = own.Code(i);
+        const UnitKind kind = KindOfCode(code);
+        // The radar aircraft flies its patrol by itself, and minefields lie where they are.
+        if (!own.IsUnit(i) || kind == UnitKind::ReconPlane || kind == UnitKind::Minefield) continue;
+        const int x = own.PosX(i), y = own.PosY(i);
+        for (int direction = 1; direction <= 8; ++direction) {
+            const Offset o = DirectionOffset(direction);
+            const int tx = x + o.dc, ty = y + o.dr;
+            if (!OnBoard(tx, ty) || v.map.IsLand(tx, ty) || v.OwnOn(tx, ty)) continue;
+            const MoveKind step = v.ContactOn(tx, ty) ? MoveKind::Attack : MoveKind::Step;
+            moves.push_back(Move{v.side, code, x, y, tx, ty, step});
+        }
+        if (supply >= 0 && i != supply && own.DamageState(i) > 0 && own.RepairCount(i) == 0 &&
+            AreNeighbours(x, y, own.PosX(supply), own.PosY(supply)))
+            moves.push_back(Move{v.side, code, x, y, own.PosX(supply), own.PosY(supply), MoveKind::Repair});
+    }
+    return moves;
+}
+
+namespace {
+
+// The price of stepping back onto the cell a unit has just left.
+double BackAgain(const SideView& v, const Move& m) {
+    if (m.kind == MoveKind::Repair) return 0;
+    for (const QString& line : v.own)
+        if (ReadNumber(line, col::kCode, 2) == m.code)
+            return ReadNumber(line, col::kPrevX, 2) == m.toColumn && ReadNumber(line, col::kPrevY, 2) == m.toRow &&
+                           !m.Stays()
+                       ? kBackAgain
+                       : 0;
+    return 0;
+}
+
+}  // namespace
+
+Thought Admiral::Choose(const SideView& v, std::uint32_t seed, const ThinkBudget& budget) const {
+    QElapsedTimer clock;
+    clock.start();
+    Thought thought;
+    thought.move = Move{v.side};
+    const std::vector<Move> moves = CandidateMoves(v);
+    if (moves.empty()) {
+        thought.milliseconds = clock.nsecsElapsed() / 1e6;
+        return thought;
+    }
+    Dice draw(seed);
+    std::vector<double> total(moves.size(), 0.0);
+    std::vector<bool> refused(moves.size(), false);
+    Settings settings = v.settings;
+    const LanguageTexts texts;
+    Showing nothingShown(false);
+    ComputerOpponent standard;
+    const bool first = v.side == QLatin1Char('E');
+    for (int w = 0; w < std::max(1, budget.worlds); ++w) {
+        // One world at least; then as many as the count asks while the time lasts, stopping
+        // before a world that would run past the limit.
+        const double spent = clock.nsecsElapsed() / 1e6;
+        if (w > 0 && spent + spent / w > budget.milliseconds) break;
+        const Game world = Determinize(v, draw);
+        for (size_t i = 0; i < moves.size(); ++i) {
+            if (refused[i]) continue;
+            Game played = world;
+            Rules rules{played, settings, texts, nothingShown, &standard};
+            // The first side's move is followed by the standard opponent's whole turn, as in a
+            // game against the computer.
+            const bool allowed = first ? PlayFirstSideMove(rules, moves[i]) : PlaySecondSideMove(rules, moves[i]);
+            if (!allowed) {
+                refused[i] = true;
+                continue;
+            }
+            total[i] += PositionValue(played, v.side);
+            ++thought.simulations;
+        }
+        ++thought.worlds;
+    }
+    double best = -std::numeric_limits<double>::infinity();
+    for (size_t i = 0; i < moves.size(); ++i) {
+        if (refused[i]) continue;
+        const double value = total[i] / thought.worlds - BackAgain(v, moves[i]) + kJitter * draw.Next(100) / 100.0;
+        if (value > best) {
+            best = value;
+            thought.move = moves[i];
+        }
+    }
+    thought.milliseconds = clock.nsecsElapsed() / 1e6;
+    return thought;
+}
+
+}  // namespace kvd

@@ -1,0 +1,125 @@
+#include "opponent/determinize.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/unit_codes.h"
+#include "opponent/side_view.h"
+#include "platform/random.h"
+
+namespace kvd {
+
+int UsualStrength(int code) {
+    switch (KindOfCode(code)) {
+        case UnitKind::ReconPlane: return 8;
+        case UnitKind::Supply: return 2;
+        case UnitKind::Corvette: return 3;
+        case UnitKind::Frigate: return 4;
+        case UnitKind::LightCruiser: return 6;
+        case UnitKind::HeavyCruiser:
+        case UnitKind::Carrier: return 7;
+        // The second side's flagship is the stronger in most fleets: a careful guess.
+        case UnitKind::Battleship: return SideOfCode(code) == QLatin1Char('D') ? 9 : 8;
+        case UnitKind::Trooper:
+        case UnitKind::Merchant1:
+        case UnitKind::Merchant2:
+        case UnitKind::Oiler: return 2;
+        default: return 5;
+    }
+}
+
+QString PlacedUnitLine(QChar side, int code, int strength, int column, int row, bool identified) {
+    QString line = QStringLiteral("E 5 0    3 5  0  0 Contact           0 Unknown   0000 0000          00");
+    line[0] = side;
+    WriteNumber(line, col::kStrength, 1, strength);
+    WriteNumber(line, col::kPrevX, 2, column);
+    WriteNumber(line, col::kPrevY, 2, row);
+    WriteNumber(line, col::kPosX, 2, column);
+    WriteNumber(line, col::kPosY, 2, row);
+    WriteNumber(line, col::kCode, 2, code);
+    line[col::kRevealed - 1] = identified ? QLatin1Char('1') : QLatin1Char('0');
+    return line;
+}
+
+namespace {
+template <class T>
+void Shuffle(std::vector<T>& items, Dice& draw) {
+    for (int i = int(items.size()) - 1; i > 0; --i) std::swap(items[size_t(i)], items[size_t(draw.Next(i + 1))]);
+}
+}  // namespace
+
+Game Determinize(const SideView& v, Dice& draw) {
+    const QChar enemy = v.Enemy();
+    // The kinds the unidentified contacts may be, and the hidden units: what is afloat and
+    // not already identified on the board.
+    std::vector<int> drawnKinds, hidden;
+    for (int code : v.enemyAfloat) {
+        bool identified = false;
+        for (const Contact& c : v.contacts) identified = identified || c.code == code;
+        if (identified) continue;
+        (DrawnToOpponent(code) ? drawnKinds : hidden).push_back(code);
+    }
+    Shuffle(drawnKinds, draw);
+
+    std::vector<std::pair<int, QString>> enemyLines;  // by code, as a fleet file orders them
+    size_t next = 0;
+    for (const Contact& c : v.contacts) {
+        if (c.code != 0) {
+            enemyLines.push_back({c.code, PlacedUnitLine(enemy, c.code, c.strength, c.column, c.row, true)});
+        } else if (next < drawnKinds.size()) {
+            const int code = drawnKinds[next++];
+            enemyLines.push_back({code, PlacedUnitLine(enemy, code, UsualStrength(code), c.column, c.row, false)});
+        }
+    }
+    // Contacts fewer than the kinds left: the rest are counted among the hidden units too
+    // (a unit of the viewer's may share their cell).
+    for (; next < drawnKinds.size(); ++next) hidden.push_back(drawnKinds[next]);
+
+    std::vector<int> freeCells;
+    for (int row = 0; row < kBoardSize; ++row)
+        for (int column = 0; column < kBoardSize; ++column)
+            if (!v.map.IsLand(column, row) && !v.ContactOn(column, row) && !v.OwnOn(column, row))
+                freeCells.push_back(row * kBoardSize + column);
+    Shuffle(freeCells, draw);
+    for (size_t i = 0; i < hidden.size() && i < freeCells.size(); ++i) {
+        const int code = hidden[i], cell = freeCells[i];
+        enemyLines.push_back(
+            {code, PlacedUnitLine(enemy, code, UsualStrength(code), cell % kBoardSize, cell / kBoardSize, false)});
+    }
+    std::sort(enemyLines.begin(), enemyLines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    QStringList lines{v.header};
+    QStringList theirs;
+    for (const auto& [code, line] : enemyLines) theirs << line;
+    // The first side's lines come first in every table.
+    if (v.side == QLatin1Char('E')) lines << v.own << theirs;
+    else lines << theirs << v.own;
+
+    Game g;
+    g.scratchpad.SetLines(lines);
+    g.MemoPad = v.map;
+    g.dice.Seed(std::uint32_t(draw.Next(1 << 30)));
+    g.GameMode = v.gameMode;
+    g.HasPresets = v.hasPresets;
+    g.HomePosition = v.homePosition;
+    g.FirstSideShips = v.firstSideShips;
+    g.SecondSideShips = v.secondSideShips;
+    g.PlaneLaunches = v.planeLaunches;
+    g.PlaneAllowance = v.planeAllowance;
+    g.PatrolWaypoint = v.patrolWaypoint;
+    g.TurnCount = v.turnCount;
+    g.FlagTransfer = v.flagTransfer;
+    g.FlagTransferSecond = v.flagTransferSecond;
+    g.ETransfered = v.eTransfered;
+    g.DTransfered = v.dTransfered;
+    g.GameActive = 1;
+    g.GameOver = 0;
+    g.Winner = 99;
+    g.EnemyCode = g.PlayerCode = 99;
+    g.PlayerTurn = v.side == QLatin1Char('E') ? 1 : 0;
+    g.OpponentTurn = 1 - g.PlayerTurn;
+    g.SideToMove = v.side;
+    return g;
+}
+
+}  // namespace kvd

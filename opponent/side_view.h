@@ -1,0 +1,70 @@
+#pragma once
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "core/map_file.h"
+#include "core/settings.h"
+
+namespace kvd {
+
+class Game;
+
+// An opposing unit as a side's board draws it: its cell always; its code and strength only
+// once radar, the radar aircraft or a fight has identified it (and the board shows what is
+// identified); the anonymous flag otherwise.
+struct Contact {
+    int column = 0, row = 0;
+    int code = 0;       // 0 while unidentified
+    int strength = -1;  // -1 while unidentified
+};
+
+// What one side's player knows of a game, and nothing more: the computer's search plans from
+// this, never from the game itself.
+//
+// Known: the side's own units (their whole lines); the opposing units its board draws, as
+// contacts; the map, the settings, the turn and the flag transfers; the radar aircraft's
+// patrol. Also known: which opposing units are still afloat, by code. Both sides' fleets are
+// read from the fleet file every player has, and every loss is announced on both boards by
+// its fight report, so the list of what the enemy still has is public knowledge; where those
+// units stand and how strong they are is not.
+//
+// Unknown: the kinds and strengths of unidentified contacts, and every opposing submarine and
+// minefield (never drawn, wherever they are).
+struct SideView {
+    QChar side = QLatin1Char('E');
+    QString header;              // the table's line 0
+    QStringList own;             // the side's own unit lines, in table order
+    std::vector<Contact> contacts;  // ordered by cell, so the table's order tells nothing
+    std::vector<int> enemyAfloat;   // the opposing codes still afloat, ascending
+    MapLines map;
+    Settings settings;
+
+    // Public game variables the rules read.
+    int gameMode = 0;
+    QChar hasPresets = QLatin1Char('N');
+    QChar homePosition = QLatin1Char('L');
+    int firstSideShips = 0, secondSideShips = 0;
+    int planeLaunches = 1;
+    QChar planeAllowance = QLatin1Char('0');
+    int patrolWaypoint = 1;
+    int turnCount = 0;
+    QChar flagTransfer = QLatin1Char('Y'), flagTransferSecond = QLatin1Char('N');
+    int eTransfered = 0, dTransfered = 0;
+
+    QChar Enemy() const { return side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E'); }
+    // Whether a contact stands on a cell, and the side's own unit (not the radar aircraft).
+    bool ContactOn(int column, int row) const;
+    bool OwnOn(int column, int row) const;
+};
+
+// Whether a side's board ever draws an opposing unit of this code: submarines and minefields
+// never are.
+bool DrawnToOpponent(int code);
+
+// The view of the side's player of a game. It reads the opposing units' lines only for what
+// the board draws of them.
+SideView ViewOf(const Game& game, const Settings& settings, QChar side);
+
+}  // namespace kvd

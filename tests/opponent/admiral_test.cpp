@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/game.h"
+#include "core/unit_codes.h"
+#include "opponent/admiral.h"
+#include "opponent/determinize.h"
+#include "opponent/side_view.h"
+#include "platform/random.h"
+#include "tests/support/test_platform.h"
+#include "tests/support/unit_line.h"
+
+namespace {
+
+using kvd::test::UnitLine;
+
+struct Unit {
+    QChar side;
+    int code, strength, column, row;
+    bool identified = false;
+};
+
+// A game in play on open water: the given units, nothing else.
+kvd::Game GameOf(const std::vector<Unit>& units, QChar flagTransfer = QLatin1Char('N')) {
+    kvd::Game g;
+    QStringList lines{QStringLiteral("ScratchPad........")};
+    // The first side's lines first, as every table has them.
+    for (QChar side : {QLatin1Char('E'), QLatin1Char('D')})
+        for (const Unit& u : units) {
+            if (u.side != side) continue;
+            QString line = UnitLine(u.side, u.code, u.strength, u.column, u.row);
+            line[kvd::col::kRevealed - 1] = u.identified ? QLatin1Char('1') : QLatin1Char('0');
+            lines << line;
+        }
+    g.scratchpad.SetLines(lines);
+    g.GameActive = 1;
+    g.Winner = 99;
+    g.FlagTransfer = flagTransfer;
+    g.FlagTransferSecond = flagTransfer;
+    return g;
+}
+
+kvd::Move Decide(const kvd::Game& g, std::uint32_t seed, int worlds = 6) {
+    const kvd::Settings settings;
+    return kvd::Admiral().Choose(kvd::ViewOf(g, settings, QLatin1Char('E')), seed, {worlds, 5000}).move;
+}
+
+bool SameMove(const kvd::Move& a, const kvd::Move& b) {
+    return a.code == b.code && a.kind == b.kind && a.toColumn == b.toColumn && a.toRow == b.toRow;
+}
+
+// The first side's fleet of the fairness games: what it sees is the same in both.
+const std::vector<Unit> kOwn = {
+    {'E', 2, 2, 0, 5}, {'E', 11, 5, 3, 4}, {'E', 16, 6, 3, 6}, {'E', 21, 8, 1, 5}, {'E', 22, 7, 1, 3},
+};
+
+}  // namespace
+
+// Two games that differ only in what the first side cannot see: which contact is which kind,
+// how strong the unidentified ones are, where the submarines and minefields lie, and the
+// game's coming draws. The Admiral must play the same move in both.
+TEST(Admiral, HiddenFactsDoNotChangeItsMove) {
+    kvd::test::TestPlatform platform;
+    std::vector<Unit> a = kOwn, b = kOwn;
+    // Seen alike: an identified cruiser, and anonymous contacts on the same cells.
+    a.insert(a.end(), {{'D', 40, 6, 5, 5, true}, {'D', 45, 9, 8, 5}, {'D', 35, 5, 6, 2}, {'D', 26, 2, 9, 8},
+                       {'D', 27, 5, 4, 5}, {'D', 28, 5, 7, 7}, {'D', 47, 5, 2, 2}});
+    b.insert(b.end(), {{'D', 40, 6, 5, 5, true}, {'D', 45, 3, 6, 2}, {'D', 35, 1, 9, 8}, {'D', 26, 2, 8, 5},
+                       {'D', 27, 5, 9, 0}, {'D', 28, 5, 5, 9}, {'D', 47, 5, 4, 6}});
+    kvd::Game first = GameOf(a), second = GameOf(b);
+    first.dice.Seed(1);
+    second.dice.Seed(999);
+    // An identification made by an escort of a submarine is not drawn either.
+    second.scratchpad.SetRevealed(second.scratchpad.Find(27), QLatin1Char('1'));
+    for (std::uint32_t seed : {1u, 2u, 77u, 4096u}) {
+        const kvd::Move m1 = Decide(first, seed), m2 = Decide(second, seed);
+        EXPECT_TRUE(SameMove(m1, m2)) << "seed " << seed << ": unit " << m1.code << " to " << m1.toColumn << ","
+                                      << m1.toRow << " against unit " << m2.code << " to " << m2.toColumn << ","
+                                      << m2.toRow;
+    }
+}
+
+// With the reveal setting off the board draws no kind at all, identified or not.
+TEST(Admiral, WithoutRevealNoContactIsKnown) {
+    kvd::test::TestPlatform platform;
+    std::vector<Unit> units = kOwn;
+    units.insert(units.end(), {{'D', 40, 6, 5, 5, true}, {'D', 45, 9, 8, 5, true}, {'D', 30, 5, 6, 6, true}});
+    kvd::Settings settings;
+    for (QChar reveal : {QLatin1Char('Y'), QLatin1Char('N')}) {
+        settings.RevealOption = reveal;
+        const kvd::SideView view = kvd::ViewOf(GameOf(units), settings, QLatin1Char('E'));
+        ASSERT_EQ(view.contacts.size(), 2u) << "the submarine is never drawn";
+        for (const kvd::Contact& c : view.contacts) EXPECT_EQ(c.code != 0, reveal == QLatin1Char('Y'));
+        EXPECT_EQ(view.enemyAfloat, (std::vector<int>{30, 40, 45}));
+    }
+}
+
+// The worlds the search plays in: every contact holds a unit on its cell, identified ones as
+// they are; the hidden units stand on water the first side sees empty; the kinds drawn are
+// what the enemy still has.
+TEST(Admiral, DrawnWorldsAgreeWithTheBoard) {
+    kvd::test::TestPlatform platform;
+    std::vector<Unit> units = kOwn;
+    units.insert(units.end(), {{'D', 40, 4, 5, 5, true}, {'D', 45, 9, 8, 5}, {'D', 35, 5, 6, 2}, {'D', 26, 2, 9, 8},
+                               {'D', 27, 5, 4, 5}, {'D', 28, 5, 7, 7}, {'D', 47, 5, 2, 2}});
+    kvd::Game real = GameOf(units);
+    kvd::MapLines map;
+    map.SetLines({"Test", "Picture.....", "Home....... L", "Region..... E", "0000", "0909", "0408"});
+    real.MemoPad = map;
+    const kvd::SideView view = kvd::ViewOf(real, kvd::Settings(), QLatin1Char('E'));
+    kvd::Dice draw(5);
+    for (int world = 0; world < 40; ++world) {
+        const kvd::Game g = kvd::Determinize(view, draw);
+        const kvd::UnitTable& t = g.scratchpad;
+        std::vector<int> codes;
+        for (int i = 1; i < t.Count(); ++i) {
+            if (t.Side(i) == QLatin1Char('E')) continue;
+            codes.push_back(t.Code(i));
+            const int x = t.PosX(i), y = t.PosY(i);
+            EXPECT_FALSE(map.IsLand(x, y)) << "unit " << t.Code(i) << " on land";
+            if (t.Code(i) == 40) {
+                EXPECT_EQ(t.Strength(i), 4) << "an identified contact keeps its strength";
+            }
+            if (kvd::DrawnToOpponent(t.Code(i))) {
+                EXPECT_TRUE(view.ContactOn(x, y)) << "a drawn kind stands on a contact's cell";
+            } else {
+                EXPECT_FALSE(view.ContactOn(x, y) || view.OwnOn(x, y)) << "a hidden unit on a cell the board shows taken";
+            }
+        }
+        EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end())) << "the enemy's lines by code, whatever the draw";
+        EXPECT_EQ(codes, view.enemyAfloat);
+    }
+}
+
+// A move that plainly wins: a unit that can sink the enemy's flagship (no carrier to take
+// the flag over) takes it, whatever else tempts.
+TEST(Admiral, TakesTheFlagshipWhenItCan) {
+    kvd::test::TestPlatform platform;
+    struct Case {
+        int attacker, strength;
+        const char* what;
+    };
+    const Case cases[] = {
+        {21, 8, "the battleship on a damaged battleship"},
+        {5, 5, "a submarine on a battleship below strength 5"},
+        {19, 7, "a heavy cruiser on a damaged battleship"},
+    };
+    for (const Case& c : cases) {
+        std::vector<Unit> units = {{'E', 2, 2, 0, 9}, {'E', 22, 7, 0, 0}, {'E', 11, 5, 6, 1}, {'E', c.attacker, c.strength, 4, 4},
+                                   // The flagship, identified and worn down, beside the attacker...
+                                   {'D', 45, 3, 5, 5, true},
+                                   // ...and an easy prize elsewhere.
+                                   {'D', 26, 2, 7, 1, true}};
+        if (c.attacker != 21) units.push_back({'E', 21, 8, 0, 5});
+        const kvd::Move m = Decide(GameOf(units), 3);
+        EXPECT_EQ(m.code, c.attacker) << c.what;
+        EXPECT_EQ(m.toColumn, 5) << c.what;
+        EXPECT_EQ(m.toRow, 5) << c.what;
+    }
+}
+
+// A move that plainly loses a ship: stepping onto an identified enemy the fight table says
+// beats the unit. The Admiral does not make it.
+TEST(Admiral, DoesNotThrowAShipAway) {
+    kvd::test::TestPlatform platform;
+    struct Case {
+        int own, ownStrength, enemy, enemyStrength;
+        const char* what;
+    };
+    const Case cases[] = {
+        {16, 6, 43, 7, "a light cruiser on a stronger heavy cruiser"},
+        {9, 3, 35, 5, "a corvette on a destroyer"},
+        {4, 5, 37, 4, "a submarine on a frigate"},
+        {2, 2, 33, 3, "the supply ship on a corvette"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Unit> units = {{'E', 21, 8, 0, 0}, {'E', 22, 7, 0, 2}, {'E', c.own, c.ownStrength, 4, 4},
+                                         {'D', 45, 9, 9, 9, true}, {'D', c.enemy, c.enemyStrength, 5, 4, true}};
+        for (std::uint32_t seed : {1u, 2u, 3u}) {
+            const kvd::Move m = Decide(GameOf(units), seed);
+            EXPECT_FALSE(m.code == c.own && m.toColumn == 5 && m.toRow == 4) << c.what << ", seed " << seed;
+        }
+    }
+}
+
+// The moves its board offers: steps onto water or contacts, never onto land or its own
+// units, and a repair only for a damaged ship beside the supply ship.
+TEST(Admiral, CandidatesFollowTheBoard) {
+    kvd::test::TestPlatform platform;
+    std::vector<Unit> units = {{'E', 2, 2, 0, 0}, {'E', 11, 5, 1, 1}, {'E', 23, 5, 5, 5}, {'D', 35, 5, 2, 2}};
+    kvd::Game g = GameOf(units);
+    g.scratchpad.SetDamageState(g.scratchpad.Find(11), 1);
+    kvd::MapLines map;
+    map.SetLines({"Test", "Picture.....", "Home....... L", "Region..... E", "0100"});
+    g.MemoPad = map;
+    const std::vector<kvd::Move> moves = kvd::CandidateMoves(kvd::ViewOf(g, kvd::Settings(), QLatin1Char('E')));
+    int supplySteps = 0, destroyerSteps = 0, repairs = 0, attacks = 0;
+    for (const kvd::Move& m : moves) {
+        EXPECT_NE(m.code, 23) << "a minefield does not move";
+        if (m.kind == kvd::MoveKind::Repair) ++repairs;
+        else if (m.code == 2) ++supplySteps;
+        else ++destroyerSteps;
+        attacks += m.kind == kvd::MoveKind::Attack;
+    }
+    EXPECT_EQ(supplySteps, 1) << "the corner: land east, the destroyer south-east, only south is free";
+    EXPECT_EQ(destroyerSteps, 6) << "eight neighbours but land and the supply ship";
+    EXPECT_EQ(repairs, 1);
+    EXPECT_EQ(attacks, 1);
+}
