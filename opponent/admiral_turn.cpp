@@ -40,7 +40,10 @@ void AdmiralTurn::RunKI(Rules& r) {
     g.TurnCount += 1;
     ShootAtTheAircraft(r);
     if (g.GameOver == 1 || g.GameActive == 0) return;
-    const SideView view = ViewOf(g, r.settings, QLatin1Char('D'));
+    SideView view = ViewOf(g, r.settings, QLatin1Char('D'));
+    // A new game: nothing of the last one is remembered.
+    if (g.TurnCount == 1) memory_.Forget();
+    memory_.Recall(view);
     // Each turn thinks from its own draw of the seed, so a game plays the same on every run.
     last_ = admiral_.Choose(view, seed_ ^ (std::uint32_t(g.TurnCount) * 2654435761u), budget_);
     if (last_.move.kind == MoveKind::Pass) {

@@ -3,6 +3,7 @@
 
 #include "opponent/admiral.h"
 #include "opponent/computer_opponent.h"
+#include "opponent/contact_memory.h"
 
 namespace kvd {
 
@@ -22,6 +23,7 @@ private:
     std::uint32_t seed_;
     ThinkBudget budget_;
     Admiral admiral_;
+    ContactMemory memory_;
     Thought last_;
 };
 

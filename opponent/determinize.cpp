@@ -1,6 +1,7 @@
 #include "opponent/determinize.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "core/unit_codes.h"
@@ -42,6 +43,10 @@ QString PlacedUnitLine(QChar side, int code, int strength, int column, int row, 
 }
 
 namespace {
+// How far about a big ship a hidden submarine is looked for, and how much likelier it is there.
+constexpr int kHuntingRange = 2;
+constexpr int kHunting = 3;
+
 template <class T>
 void Shuffle(std::vector<T>& items, Dice& draw) {
     for (int i = int(items.size()) - 1; i > 0; --i) std::swap(items[size_t(i)], items[size_t(draw.Next(i + 1))]);
@@ -75,16 +80,33 @@ Game Determinize(const SideView& v, Dice& draw) {
     // (a unit of the viewer's may share their cell).
     for (; next < drawnKinds.size(); ++next) hidden.push_back(drawnKinds[next]);
 
-    std::vector<int> freeCells;
+    // Where the hidden units may be: water the viewer sees empty. Submarines hunt big ships,
+    // so a submarine is drawn to the cells about the viewer's cruisers, carrier and flagship
+    // (which of those it is, the viewer cannot know); a minefield lies anywhere.
+    std::vector<int> freeCells, nearBig;
     for (int row = 0; row < kBoardSize; ++row)
         for (int column = 0; column < kBoardSize; ++column)
             if (!v.map.IsLand(column, row) && !v.ContactOn(column, row) && !v.OwnOn(column, row))
                 freeCells.push_back(row * kBoardSize + column);
-    Shuffle(freeCells, draw);
-    for (size_t i = 0; i < hidden.size() && i < freeCells.size(); ++i) {
-        const int code = hidden[i], cell = freeCells[i];
+    for (const QString& line : v.own) {
+        if (!CodeIn(FirstSideCode(ReadNumber(line, col::kCode, 2)), 16, 22)) continue;
+        const int x = ReadNumber(line, col::kPosX, 2), y = ReadNumber(line, col::kPosY, 2);
+        for (int cell : freeCells)
+            if (std::max(std::abs(cell % kBoardSize - x), std::abs(cell / kBoardSize - y)) <= kHuntingRange)
+                nearBig.push_back(cell);
+    }
+    for (int code : hidden) {
+        const bool hunter = KindOfCode(code) == UnitKind::Submarine;
+        // A weighted draw: every free cell once, and the cells near a big ship once more for
+        // each big ship near them, kHunting times over.
+        const int plain = int(freeCells.size()), weighted = hunter ? int(nearBig.size()) * kHunting : 0;
+        if (plain == 0) break;
+        const int pick = draw.Next(plain + weighted);
+        const int cell = pick < plain ? freeCells[size_t(pick)] : nearBig[size_t((pick - plain) / kHunting)];
         enemyLines.push_back(
             {code, PlacedUnitLine(enemy, code, UsualStrength(code), cell % kBoardSize, cell / kBoardSize, false)});
+        freeCells.erase(std::remove(freeCells.begin(), freeCells.end(), cell), freeCells.end());
+        nearBig.erase(std::remove(nearBig.begin(), nearBig.end(), cell), nearBig.end());
     }
     std::sort(enemyLines.begin(), enemyLines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 

@@ -18,6 +18,10 @@ constexpr double kHit = 3;
 constexpr double kChance = 0.6;
 constexpr double kThreat = 0.45;
 constexpr double kApproach = 0.25;
+// Every neighbour cell of the flagship open to the enemy: unseen submarines wear a flagship
+// down hit by hit, and a flagship whose neighbours are land, the board's edge and its own ships
+// can only be reached through them.
+constexpr double kOpenFlank = 2.5;
 
 int Distance(int c1, int r1, int c2, int r2) { return std::max(std::abs(c1 - c2), std::abs(r1 - r2)); }
 
@@ -51,7 +55,9 @@ double UnitWorth(int code, int strength) {
         case UnitKind::Oiler: kind = 12; break;
         case UnitKind::None: kind = 0; break;
     }
-    return kind + 1.5 * std::max(strength, 0);
+    // A flagship's strength is what stands between it and the hits that sink it.
+    const double perPoint = KindOfCode(code) == UnitKind::Battleship ? 6 : 1.5;
+    return kind + perPoint * std::max(strength, 0);
 }
 
 double MeetingGain(const Game& g, int first, int second) {
@@ -114,7 +120,17 @@ double PositionValue(const Game& g, QChar side) {
         if (kind == UnitKind::Battleship || kind == UnitKind::Supply || nearest[size_t(mover)] == 99) continue;
         approach -= std::min(nearest[size_t(mover)], 9);
     }
-    return sign * material + kChance * bestChance + kThreat * threats + kApproach * approach;
+    // The open flanks of the side's flagship (the carrier's code once it has taken the flag).
+    double open = 0;
+    const int flagship = t.FindSide(first ? 21 : 45, side);
+    if (flagship >= 0) {
+        for (int direction = 1; direction <= 8; ++direction) {
+            const Offset o = DirectionOffset(direction);
+            const int x = t.PosX(flagship) + o.dc, y = t.PosY(flagship) + o.dr;
+            if (OnBoard(x, y) && !g.MemoPad.IsLand(x, y) && !t.Holds(side, x, y)) open += 1;
+        }
+    }
+    return sign * material + kChance * bestChance + kThreat * threats + kApproach * approach - kOpenFlank * open;
 }
 
 }  // namespace kvd

@@ -5,6 +5,7 @@
 #include "core/game.h"
 #include "core/unit_codes.h"
 #include "opponent/admiral.h"
+#include "opponent/contact_memory.h"
 #include "opponent/determinize.h"
 #include "opponent/side_view.h"
 #include "platform/random.h"
@@ -207,4 +208,36 @@ TEST(Admiral, CandidatesFollowTheBoard) {
     EXPECT_EQ(destroyerSteps, 6) << "eight neighbours but land and the supply ship";
     EXPECT_EQ(repairs, 1);
     EXPECT_EQ(attacks, 1);
+}
+
+// A contact identified once is followed while it can be: on its cell, or as the one new
+// contact beside the cell it left; never when two could be it, nor once it is sunk.
+TEST(Admiral, RemembersWhatItIdentified) {
+    kvd::test::TestPlatform platform;
+    const kvd::Settings settings;
+    struct Case {
+        std::vector<Unit> next;  // the enemy on the turn after: none identified
+        int code;                // what the contact at (6, 5) is remembered as, 0 nothing
+        const char* what;
+    };
+    const Case cases[] = {
+        {{{'D', 45, 9, 6, 5}, {'D', 35, 5, 2, 8}}, 45, "it moved a cell, the one contact beside where it was"},
+        {{{'D', 45, 9, 6, 5}, {'D', 35, 5, 2, 8}, {'D', 26, 2, 9, 9}}, 45, "another contact far off"},
+        {{{'D', 45, 9, 6, 5}, {'D', 35, 5, 6, 4}}, 0, "it moved, and two contacts stand beside its cell"},
+        {{{'D', 35, 5, 6, 5}}, 0, "it is sunk: what stands there now is another"},
+    };
+    for (const Case& c : cases) {
+        kvd::ContactMemory memory;
+        // Seen once: the flagship at (5, 5), identified; the destroyer far off.
+        kvd::SideView seen = kvd::ViewOf(GameOf({kOwn[0], {'D', 45, 9, 5, 5, true}, {'D', 35, 5, 2, 8}}), settings, 'E');
+        memory.Recall(seen);
+        std::vector<Unit> units{kOwn[0]};
+        units.insert(units.end(), c.next.begin(), c.next.end());
+        kvd::SideView now = kvd::ViewOf(GameOf(units), settings, 'E');
+        memory.Recall(now);
+        int code = 0;
+        for (const kvd::Contact& contact : now.contacts)
+            if (contact.column == 6 && contact.row == 5) code = contact.code;
+        EXPECT_EQ(code, c.code) << c.what;
+    }
 }

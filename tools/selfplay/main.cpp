@@ -90,6 +90,7 @@ int main(int argc, char** argv) {
     }
     for (const QString& line : tally.campaignLines) std::printf("%s\n", qPrintable(line));
     std::printf("%s\n", qPrintable(tally.Summary()));
+    std::fflush(stdout);
     if (!tally.thinkMs.empty())
         std::fprintf(stderr, "think median %.1f ms, longest %.1f ms, over %d moves\n", tally.ThinkMedian(),
                      tally.ThinkLongest(), int(tally.thinkMs.size()));

@@ -14,6 +14,7 @@
 #include "opponent/admiral.h"
 #include "opponent/admiral_turn.h"
 #include "opponent/computer_opponent.h"
+#include "opponent/contact_memory.h"
 #include "opponent/side_view.h"
 #include "play/radar.h"
 #include "play/rules.h"
@@ -138,6 +139,7 @@ SelfPlay::SelfPlay(const QString& dataFolder, const SelfPlayOptions& options)
     game_->dice.Seed(options.seed);
     setup_ = std::make_unique<GameSetup>(*game_, *context_, *hooks_);
     opponent_ = std::make_unique<ComputerOpponent>();
+    memory_ = std::make_unique<ContactMemory>();
     if (options.secondAdmiral)
         secondSide_ = std::make_unique<AdmiralTurn>(options.seed * 2246822519u + 1, AdmiralBudget(options));
     hooks_->game = game_.get();
@@ -207,7 +209,9 @@ void SelfPlay::PlayerMove() {
     if (options_.firstAdmiral) {
         // The Admiral thinks from the first side's board, with a draw of its own for each
         // turn: the game's dice are not its to see.
-        const Thought thought = Admiral().Choose(ViewOf(g, context_->settings, QLatin1Char('E')),
+        SideView view = ViewOf(g, context_->settings, QLatin1Char('E'));
+        memory_->Recall(view);
+        const Thought thought = Admiral().Choose(view,
                                                  options_.seed * 2654435761u + ++admiralMoves_,
                                                  AdmiralBudget(options_));
         if (tally_) tally_->thinkMs.push_back(thought.milliseconds);
@@ -289,6 +293,7 @@ void SelfPlay::WriteRecord(int index) {
 
 bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
     if (!StartGame(index)) return false;
+    memory_->Forget();
     Game& g = *game_;
     ++tally.games;
     const QString start = CheckTable();

@@ -15,6 +15,7 @@ namespace kvd {
 
 class ComputerOpponent;
 class ComputerTurn;
+class ContactMemory;
 struct GameRecord;
 class GameSetup;
 struct Rules;
@@ -114,6 +115,7 @@ private:
     std::unique_ptr<ComputerOpponent> opponent_;
     std::unique_ptr<kvd::ComputerTurn> secondSide_;  // the player of the second side
     SelfPlayTally* tally_ = nullptr;
+    std::unique_ptr<ContactMemory> memory_;  // what the first-side Admiral remembers of the board
     std::uint32_t admiralMoves_ = 0;  // the first-side Admiral's moves so far: each thinks from its own draw                  // the run's, for the Admiral's think times
     Showing nothingShown_{false};
     struct Hooks;
