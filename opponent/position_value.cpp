@@ -12,8 +12,6 @@ namespace kvd {
 
 namespace {
 constexpr double kWon = 100000;
-// A hit takes two strength points and a step of damage.
-constexpr double kHit = 3;
 // The weights of the terms below the material.
 constexpr double kChance = 0.6;
 constexpr double kThreat = 0.45;
@@ -65,14 +63,16 @@ double MeetingGain(const Game& g, int first, int second) {
     const UnitTable& t = g.scratchpad;
     const double firstWorth = UnitWorth(t.Code(first), t.Strength(first));
     const double secondWorth = UnitWorth(t.Code(second), t.Strength(second));
+    // A hit costs a ship what two points of its strength are worth to it.
+    auto hit = [&](int line) { return UnitWorth(t.Code(line), t.Strength(line)) - UnitWorth(t.Code(line), t.Strength(line) - 2); };
     switch (FightOutcome(t.Code(first), t.Code(second), t.Strength(first), t.Strength(second), g.DTransfered, 0)) {
         case kFirstWins: return secondWorth;
         case kSecondWins: return -firstWorth;
         case kBothLost: return secondWorth - firstWorth;
         case kSecondHit:
-        case kMineHitsShip: return kHit;
+        case kMineHitsShip: return hit(second);
         case kFirstHit:
-        case kShipHitsMine: return -kHit;
+        case kShipHitsMine: return -hit(first);
         case kBattleshipDuel: return 0;
         default: return 0;
     }
