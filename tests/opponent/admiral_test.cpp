@@ -64,10 +64,12 @@ const std::vector<Unit> kOwn = {
 TEST(Admiral, HiddenFactsDoNotChangeItsMove) {
     kvd::test::TestPlatform platform;
     std::vector<Unit> a = kOwn, b = kOwn;
-    // Seen alike: an identified cruiser, and anonymous contacts on the same cells.
-    a.insert(a.end(), {{'D', 40, 6, 5, 5, true}, {'D', 45, 9, 8, 5}, {'D', 35, 5, 6, 2}, {'D', 26, 2, 9, 8},
-                       {'D', 27, 5, 4, 5}, {'D', 28, 5, 7, 7}, {'D', 47, 5, 2, 2}});
-    b.insert(b.end(), {{'D', 40, 6, 5, 5, true}, {'D', 45, 3, 6, 2}, {'D', 35, 1, 9, 8}, {'D', 26, 2, 8, 5},
+    // Seen alike: an identified cruiser, and anonymous contacts on the same cells; the one
+    // beside the destroyer is the supply ship in one game (a prize) and the flagship in the
+    // other (a death), and a submarine lies beside the flagship in one of them.
+    a.insert(a.end(), {{'D', 40, 6, 5, 5, true}, {'D', 26, 2, 4, 3}, {'D', 35, 5, 6, 2}, {'D', 45, 9, 9, 8},
+                       {'D', 27, 5, 2, 5}, {'D', 28, 5, 7, 7}, {'D', 47, 5, 2, 2}});
+    b.insert(b.end(), {{'D', 40, 6, 5, 5, true}, {'D', 45, 3, 4, 3}, {'D', 35, 1, 9, 8}, {'D', 26, 2, 6, 2},
                        {'D', 27, 5, 9, 0}, {'D', 28, 5, 5, 9}, {'D', 47, 5, 4, 6}});
     kvd::Game first = GameOf(a), second = GameOf(b);
     first.dice.Seed(1);
