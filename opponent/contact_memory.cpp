@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/fleet_placement.h"
 #include "core/unit_table.h"
 #include "opponent/side_view.h"
 
@@ -34,6 +35,52 @@ void ContactMemory::Recall(SideView& v) {
     known_.clear();
     for (const Contact& c : v.contacts)
         if (c.code != 0) known_.push_back({c.column, c.row, c.code, c.strength});
+    FollowHidden(v);
+}
+
+void ContactMemory::FollowHidden(SideView& v) {
+    constexpr int kCells = kBoardSize * kBoardSize;
+    std::vector<int> cells;
+    for (const Contact& c : v.contacts)
+        if (c.code != 1) cells.push_back(c.row * kBoardSize + c.column);
+    std::sort(cells.begin(), cells.end());
+    if (!started_) {
+        // The enemy's home band, unless a map places its fleet itself.
+        const QRect band = HomeBand(v.homePosition, v.Enemy());
+        const bool placedByMap = v.hasPresets == QLatin1Char('Y') && v.Enemy() == QLatin1Char('E');
+        submarines_.assign(kCells, 0);
+        for (int i = 0; i < kCells; ++i)
+            submarines_[size_t(i)] = placedByMap || band.isEmpty() || band.contains(i % kBoardSize, i / kBoardSize);
+        minefields_ = submarines_;
+        started_ = true;
+    } else {
+        bool contactMoved = false;
+        for (int cell : cells) contactMoved = contactMoved || !std::binary_search(contactCells_.begin(), contactCells_.end(), cell);
+        if (!contactMoved) {
+            // One unseen unit may have moved a cell.
+            std::vector<char> reach = submarines_;
+            for (int i = 0; i < kCells; ++i) {
+                if (!submarines_[size_t(i)]) continue;
+                for (int direction = 1; direction <= 8; ++direction) {
+                    const Offset o = DirectionOffset(direction);
+                    const int x = i % kBoardSize + o.dc, y = i / kBoardSize + o.dr;
+                    if (OnBoard(x, y)) reach[size_t(y * kBoardSize + x)] = 1;
+                }
+            }
+            submarines_ = std::move(reach);
+        }
+    }
+    contactCells_ = cells;
+    for (int i = 0; i < kCells; ++i) {
+        const int x = i % kBoardSize, y = i / kBoardSize;
+        if (v.map.IsLand(x, y)) submarines_[size_t(i)] = minefields_[size_t(i)] = 0;
+        // No unit of the enemy's shares a cell with another of its own.
+        if (std::binary_search(cells.begin(), cells.end(), i)) submarines_[size_t(i)] = 0;
+        // A ship of the player's on a cell has shown it holds no minefield.
+        if (v.OwnOn(x, y)) minefields_[size_t(i)] = 0;
+    }
+    v.submarineMay = submarines_;
+    v.minefieldMay = minefields_;
 }
 
 }  // namespace kvd

@@ -97,12 +97,21 @@ Game Determinize(const SideView& v, Dice& draw) {
     }
     for (int code : hidden) {
         const bool hunter = KindOfCode(code) == UnitKind::Submarine;
+        // The cells the player's memory leaves it, when it leaves any.
+        const std::vector<char>& may = hunter ? v.submarineMay : v.minefieldMay;
+        auto allowed = [&](int cell) { return may.empty() || may[size_t(cell)]; };
+        std::vector<int> plainCells, bigCells;
+        for (int cell : freeCells)
+            if (allowed(cell)) plainCells.push_back(cell);
+        for (int cell : nearBig)
+            if (allowed(cell)) bigCells.push_back(cell);
+        if (plainCells.empty()) plainCells = freeCells, bigCells = nearBig;
         // A weighted draw: every free cell once, and the cells near a big ship once more for
         // each big ship near them, kHunting times over.
-        const int plain = int(freeCells.size()), weighted = hunter ? int(nearBig.size()) * kHunting : 0;
+        const int plain = int(plainCells.size()), weighted = hunter ? int(bigCells.size()) * kHunting : 0;
         if (plain == 0) break;
         const int pick = draw.Next(plain + weighted);
-        const int cell = pick < plain ? freeCells[size_t(pick)] : nearBig[size_t((pick - plain) / kHunting)];
+        const int cell = pick < plain ? plainCells[size_t(pick)] : bigCells[size_t((pick - plain) / kHunting)];
         enemyLines.push_back(
             {code, PlacedUnitLine(enemy, code, UsualStrength(code), cell % kBoardSize, cell / kBoardSize, false)});
         freeCells.erase(std::remove(freeCells.begin(), freeCells.end(), cell), freeCells.end());

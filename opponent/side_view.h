@@ -53,6 +53,10 @@ struct SideView {
     QChar flagTransfer = QLatin1Char('Y'), flagTransferSecond = QLatin1Char('N');
     int eTransfered = 0, dTransfered = 0;
 
+    // Where the player's memory of the game allows an unseen submarine or minefield of the
+    // enemy's to be, one flag a cell (row by row); empty: anywhere.
+    std::vector<char> submarineMay, minefieldMay;
+
     QChar Enemy() const { return side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E'); }
     // Whether a contact stands on a cell, and the side's own unit (not the radar aircraft).
     bool ContactOn(int column, int row) const;

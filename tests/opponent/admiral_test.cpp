@@ -243,3 +243,37 @@ TEST(Admiral, RemembersWhatItIdentified) {
         EXPECT_EQ(code, c.code) << c.what;
     }
 }
+
+// Where unseen submarines may be: the enemy's home band at first; a turn in which a contact
+// was seen to move leaves them where they were, a turn in which none did lets one move a cell.
+TEST(Admiral, FollowsWhereUnseenSubmarinesMayBe) {
+    kvd::test::TestPlatform platform;
+    const kvd::Settings settings;
+    auto view = [&](int contactColumn) {
+        kvd::Game g = GameOf({kOwn[0], kOwn[1], {'D', 35, 5, contactColumn, 0}, {'D', 27, 5, 9, 9}});
+        g.HomePosition = QLatin1Char('L');  // the enemy's band: columns 6 to 9
+        return kvd::ViewOf(g, settings, 'E');
+    };
+    auto westmost = [](const kvd::SideView& v) {
+        int west = 10;
+        for (int i = 0; i < 100; ++i)
+            if (v.submarineMay[size_t(i)]) west = std::min(west, i % 10);
+        return west;
+    };
+    kvd::ContactMemory memory;
+    const int steps[][2] = {
+        // the contact's column, then the westmost column a submarine may be in
+        {9, 6},  // the start: the band
+        {8, 6},  // the contact moved: no submarine did
+        {8, 5},  // nothing seen moved: one may have come a column nearer
+        {8, 4},
+        {7, 4},
+    };
+    for (const auto& [column, west] : steps) {
+        kvd::SideView v = view(column);
+        memory.Recall(v);
+        EXPECT_EQ(westmost(v), west) << "contact in column " << column;
+        EXPECT_FALSE(v.submarineMay[size_t(column)]) << "not on a contact's cell";
+        EXPECT_TRUE(v.minefieldMay[9 * 10 + 9]);
+    }
+}
