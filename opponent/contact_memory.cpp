@@ -44,6 +44,8 @@ void ContactMemory::FollowHidden(SideView& v) {
     for (const Contact& c : v.contacts)
         if (c.code != 1) cells.push_back(c.row * kBoardSize + c.column);
     std::sort(cells.begin(), cells.end());
+    const bool started = started_;
+    bool contactMoved = false;
     if (!started_) {
         // The enemy's home band, unless a map places its fleet itself.
         const QRect band = HomeBand(v.homePosition, v.Enemy());
@@ -54,7 +56,6 @@ void ContactMemory::FollowHidden(SideView& v) {
         minefields_ = submarines_;
         started_ = true;
     } else {
-        bool contactMoved = false;
         for (int cell : cells) contactMoved = contactMoved || !std::binary_search(contactCells_.begin(), contactCells_.end(), cell);
         if (!contactMoved) {
             // One unseen unit may have moved a cell.
@@ -70,6 +71,16 @@ void ContactMemory::FollowHidden(SideView& v) {
             submarines_ = std::move(reach);
         }
     }
+    std::vector<std::pair<int, int>> strengths;
+    for (const QString& line : v.own) {
+        const int code = ReadNumber(line, col::kCode, 2), strength = ReadNumber(line, col::kStrength, 1);
+        strengths.push_back({code, strength});
+        if (!started || contactMoved) continue;
+        for (const auto& [was, before] : strengths_)
+            if (was == code && strength < before)
+                v.submarineStruck.push_back(ReadNumber(line, col::kPosY, 2) * kBoardSize + ReadNumber(line, col::kPosX, 2));
+    }
+    strengths_ = std::move(strengths);
     contactCells_ = cells;
     for (int i = 0; i < kCells; ++i) {
         const int x = i % kBoardSize, y = i / kBoardSize;

@@ -14,8 +14,10 @@ struct SideView;
 // It also follows where the unseen units may be. They start in the enemy's home band. The enemy
 // moves one unit a turn: when a contact was seen to move, no submarine did; otherwise one may
 // have moved a cell, and every cell a submarine might have reached stays in mind. A minefield
-// never moves, and no cell the player's own ships have stood on holds one. It learns only from
-// views.
+// never moves, and no cell the player's own ships have stood on holds one. A ship of the
+// player's that lost strength while no contact was seen to move was struck by an unseen
+// submarine, which stays beside it (or on its cell, when it could not get away). It learns only
+// from views.
 class ContactMemory {
 public:
     // Fills in the kinds the view's board no longer shows but the player remembers, then
@@ -35,6 +37,7 @@ private:
     bool started_ = false;
     std::vector<char> submarines_, minefields_;  // cells where one may be, row by row
     std::vector<int> contactCells_;              // the contacts' cells at the last look
+    std::vector<std::pair<int, int>> strengths_;  // the player's units' codes and strengths then
 };
 
 }  // namespace kvd

@@ -95,8 +95,26 @@ Game Determinize(const SideView& v, Dice& draw) {
             if (std::max(std::abs(cell % kBoardSize - x), std::abs(cell / kBoardSize - y)) <= kHuntingRange)
                 nearBig.push_back(cell);
     }
+    size_t struck = 0;  // the strikes of unseen submarines placed so far
     for (int code : hidden) {
         const bool hunter = KindOfCode(code) == UnitKind::Submarine;
+        // A submarine that has just struck is beside the ship it struck (on its cell the board
+        // shows the ship only).
+        if (hunter && struck < v.submarineStruck.size()) {
+            const int at = v.submarineStruck[struck++];
+            std::vector<int> beside;
+            for (int cell : freeCells)
+                if (std::max(std::abs(cell % kBoardSize - at % kBoardSize), std::abs(cell / kBoardSize - at / kBoardSize)) <= 1)
+                    beside.push_back(cell);
+            if (!beside.empty()) {
+                const int cell = beside[size_t(draw.Next(int(beside.size())))];
+                enemyLines.push_back({code, PlacedUnitLine(enemy, code, UsualStrength(code), cell % kBoardSize,
+                                                           cell / kBoardSize, false)});
+                freeCells.erase(std::remove(freeCells.begin(), freeCells.end(), cell), freeCells.end());
+                nearBig.erase(std::remove(nearBig.begin(), nearBig.end(), cell), nearBig.end());
+                continue;
+            }
+        }
         // The cells the player's memory leaves it, when it leaves any.
         const std::vector<char>& may = hunter ? v.submarineMay : v.minefieldMay;
         auto allowed = [&](int cell) { return may.empty() || may[size_t(cell)]; };

@@ -56,6 +56,9 @@ struct SideView {
     // Where the player's memory of the game allows an unseen submarine or minefield of the
     // enemy's to be, one flag a cell (row by row); empty: anywhere.
     std::vector<char> submarineMay, minefieldMay;
+    // Cells beside which an unseen submarine has just struck: a ship of the player's lost
+    // strength in a turn in which no contact was seen to move.
+    std::vector<int> submarineStruck;
 
     QChar Enemy() const { return side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E'); }
     // Whether a contact stands on a cell, and the side's own unit (not the radar aircraft).

@@ -277,3 +277,40 @@ TEST(Admiral, FollowsWhereUnseenSubmarinesMayBe) {
         EXPECT_TRUE(v.minefieldMay[9 * 10 + 9]);
     }
 }
+
+// A ship of its own that lost strength in a turn in which no contact moved was struck by an
+// unseen submarine: the worlds drawn next put one beside it.
+TEST(Admiral, LooksForTheSubmarineThatStruck) {
+    kvd::test::TestPlatform platform;
+    const kvd::Settings settings;
+    struct Case {
+        int cruiserStrength, contactColumn;
+        bool struck;
+        const char* what;
+    };
+    const Case cases[] = {
+        {6, 9, false, "nothing happened"},
+        {4, 9, true, "the cruiser lost strength and no contact moved"},
+        {4, 8, false, "a contact moved: it may have been that"},
+    };
+    for (const Case& c : cases) {
+        kvd::ContactMemory memory;
+        auto game = [&](int strength, int column) {
+            kvd::Game g = GameOf({kOwn[0], {'E', 16, strength, 2, 2}, {'D', 35, 5, column, 0}, {'D', 27, 5, 9, 9}});
+            g.HomePosition = QLatin1Char('L');
+            return g;
+        };
+        kvd::SideView before = kvd::ViewOf(game(6, 9), settings, 'E');
+        memory.Recall(before);
+        kvd::SideView now = kvd::ViewOf(game(c.cruiserStrength, c.contactColumn), settings, 'E');
+        memory.Recall(now);
+        ASSERT_EQ(now.submarineStruck.size(), c.struck ? 1u : 0u) << c.what;
+        if (!c.struck) continue;
+        kvd::Dice draw(3);
+        for (int world = 0; world < 10; ++world) {
+            const kvd::UnitTable& t = kvd::Determinize(now, draw).scratchpad;
+            const int sub = t.Find(27);
+            EXPECT_TRUE(kvd::AreNeighbours(t.PosX(sub), t.PosY(sub), 2, 2)) << "outside the band, beside the cruiser";
+        }
+    }
+}
