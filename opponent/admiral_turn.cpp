@@ -46,6 +46,7 @@ void AdmiralTurn::RunKI(Rules& r) {
     memory_.Recall(view);
     // Each turn thinks from its own draw of the seed, so a game plays the same on every run.
     last_ = admiral_.Choose(view, seed_ ^ (std::uint32_t(g.TurnCount) * 2654435761u), budget_);
+    ++moves_;
     if (last_.move.kind == MoveKind::Pass) {
         // Nothing of the second side can move any more: it has lost.
         OpponentGivesUp(r);

@@ -18,6 +18,8 @@ public:
     AdmiralTurn(std::uint32_t seed, ThinkBudget budget) : seed_(seed), budget_(budget) {}
     void RunKI(Rules& rules) override;
     const Thought& LastThought() const { return last_; }
+    // The moves it has chosen so far.
+    int Moves() const { return moves_; }
 
 private:
     std::uint32_t seed_;
@@ -25,6 +27,7 @@ private:
     Admiral admiral_;
     ContactMemory memory_;
     Thought last_;
+    int moves_ = 0;
 };
 
 // A move of the second side as its turn makes one: the mover's fight variables, the step and

@@ -188,8 +188,11 @@ void SelfPlay::ComputerTurn() {
 
 void SelfPlay::NoteSecondSideThought() {
     if (!secondSide_ || !tally_) return;
-    const Thought& thought = static_cast<AdmiralTurn&>(*secondSide_).LastThought();
-    if (thought.worlds > 0) tally_->thinkMs.push_back(thought.milliseconds);
+    // Only a turn the Admiral has thought over: a game may end before its turn comes.
+    const AdmiralTurn& admiral = static_cast<AdmiralTurn&>(*secondSide_);
+    if (admiral.Moves() == secondSideMovesNoted_) return;
+    secondSideMovesNoted_ = admiral.Moves();
+    tally_->thinkMs.push_back(admiral.LastThought().milliseconds);
 }
 
 ThinkBudget AdmiralBudget(const SelfPlayOptions& options) {

@@ -116,7 +116,8 @@ private:
     std::unique_ptr<kvd::ComputerTurn> secondSide_;  // the player of the second side
     SelfPlayTally* tally_ = nullptr;
     std::unique_ptr<ContactMemory> memory_;  // what the first-side Admiral remembers of the board
-    std::uint32_t admiralMoves_ = 0;  // the first-side Admiral's moves so far: each thinks from its own draw                  // the run's, for the Admiral's think times
+    std::uint32_t admiralMoves_ = 0;
+    int secondSideMovesNoted_ = 0;  // the second-side Admiral's moves whose think times are tallied  // the first-side Admiral's moves so far: each thinks from its own draw                  // the run's, for the Admiral's think times
     Showing nothingShown_{false};
     struct Hooks;
     std::unique_ptr<Hooks> hooks_;
