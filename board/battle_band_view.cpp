@@ -22,6 +22,9 @@ QColor ToneColour(BattleLine::Tone tone) {
 }  // namespace
 
 namespace {
+// The room between a box's frame and its text.
+int Padding(const QRect& box) { return qMax(3, box.height() / 30); }
+
 // The band's boxes share their height: from just under the report line to the band's foot.
 QRect BandBox(const BoardGeometry& g, int leftPercent, int rightPercent) {
     return QRect(QPoint(g.width * leftPercent / 100, g.height * 846 / 1000),
@@ -34,7 +37,7 @@ void DrawLines(QPainter& painter, const QRect& box, const std::vector<BattleLine
     painter.setBrush(Qt::black);
     painter.drawRect(box);
     const QFontMetrics metrics(painter.font());
-    const int pad = qMax(3, box.height() / 30);
+    const int pad = Padding(box);
     const QRect inner = box.adjusted(pad + 3, pad, -pad - 3, -pad);
     int y = inner.top();
     for (size_t k = 0; k < lines.size() && y + metrics.height() <= inner.bottom() + 1; ++k) {
@@ -72,8 +75,7 @@ QFont BandFont(const QFont& base, int screenHeight) {
 
 int TMainForm::LogLines() const {
     const QRect box = LogBox();
-    const int pad = qMax(3, box.height() / 30);
-    return (box.height() - 2 * pad) / QFontMetrics(BandFont(font(), geometry_.height)).height();
+    return (box.height() - 2 * Padding(box)) / QFontMetrics(BandFont(font(), geometry_.height)).height();
 }
 
 void TMainForm::DrawBattle() {

@@ -66,4 +66,9 @@ QString SpriteName(UnitKind kind) {
     return {};
 }
 
+bool DrawnToOpponent(int code) {
+    const UnitKind kind = KindOfCode(code);
+    return kind != UnitKind::Submarine && kind != UnitKind::Minefield;
+}
+
 }  // namespace kvd

@@ -39,6 +39,9 @@ int FirstSideCode(int code);
 // Ships are every unit but the radar aircraft and the minefields.
 bool IsShipCode(int code);
 bool IsConvoyCode(int code);
+// Whether a side's board ever draws an opposing unit of this code: submarines and minefields
+// never are, identified or not.
+bool DrawnToOpponent(int code);
 // The first picture set's sprite name of a kind ("AUX", "SUB", ...; "JSTARS" for the aircraft).
 QString SpriteName(UnitKind kind);
 

@@ -21,11 +21,6 @@ bool SideView::OwnOn(int column, int row) const {
     return false;
 }
 
-bool DrawnToOpponent(int code) {
-    const UnitKind kind = KindOfCode(code);
-    return kind != UnitKind::Submarine && kind != UnitKind::Minefield;
-}
-
 SideView ViewOf(const Game& g, const Settings& settings, QChar side) {
     SideView v;
     v.side = side;

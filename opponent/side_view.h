@@ -66,10 +66,6 @@ struct SideView {
     bool OwnOn(int column, int row) const;
 };
 
-// Whether a side's board ever draws an opposing unit of this code: submarines and minefields
-// never are.
-bool DrawnToOpponent(int code);
-
 // The view of the side's player of a game. It reads the opposing units' lines only for what
 // the board draws of them.
 SideView ViewOf(const Game& game, const Settings& settings, QChar side);

@@ -76,9 +76,7 @@ void NoteIdentified(Game& g, QChar seer) {
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
         if (table.Side(i) == seer || !table.IsRevealed(i) || !IsValidCode(code) || log.identified.test(code)) continue;
-        // Submarines and minefields are never drawn, identified or not.
-        const UnitKind kind = KindOfCode(code);
-        if (kind == UnitKind::Submarine || kind == UnitKind::Minefield) continue;
+        if (!DrawnToOpponent(code)) continue;
         log.identified.set(code);
         if (found++ == 0) entry.first = UnitOfLine(g, i);
     }
@@ -114,7 +112,7 @@ int ContactsOf(const Game& g, QChar side) {
     int contacts = 0;
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (table.Side(i) == side && IsShipCode(code) && KindOfCode(code) != UnitKind::Submarine) ++contacts;
+        if (table.Side(i) == side && IsShipCode(code) && DrawnToOpponent(code)) ++contacts;
     }
     return contacts;
 }
