@@ -70,6 +70,7 @@ void ApplySettingsLines(const SettingsLines& lines, Settings& settings) {
     for (const LetterLine& l : kLetterLines)
         if (!lines.First(l.line).isNull()) settings.*l.variable = lines.First(l.line);
     if (!lines.First(settings_line::kMapName).isNull()) settings.MapName = lines[settings_line::kMapName];
+    settings.Opponent = lines.First(settings_line::kOpponent) == QLatin1Char('A') ? QLatin1Char('A') : QLatin1Char('S');
 }
 
 void CompleteSettingsLines(SettingsLines& lines, const Settings& settings) {
@@ -77,6 +78,7 @@ void CompleteSettingsLines(SettingsLines& lines, const Settings& settings) {
     for (const LetterLine& l : kLetterLines)
         if (lines.First(l.line).isNull()) lines.SetChar(l.line, settings.*l.variable);
     if (lines.First(settings_line::kMapName).isNull()) lines.SetLine(settings_line::kMapName, settings.MapName);
+    if (lines.First(settings_line::kOpponent).isNull()) lines.SetChar(settings_line::kOpponent, settings.Opponent);
 }
 
 bool LoadSettings(const Files& files, SettingsLines& lines, Settings& settings) {

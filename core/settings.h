@@ -9,8 +9,8 @@ namespace kvd {
 
 class Files;
 
-// The eight player settings as the game reads them. They are copied from the settings lines
-// (the first character of lines 1, 2 and 4 to 8, the whole of line 3). Playing never changes
+// The nine player settings as the game reads them. They are copied from the settings lines
+// (the first character of lines 1, 2 and 4 to 9, the whole of line 3). Playing never changes
 // them: a game keeps its own counts (the radar aircraft's launches among them) in Game.
 struct Settings {
     QChar HomeNavy = QLatin1Char('E');        // 'E' Royal Navy, 'D' Kriegsmarine, 'U' US Navy, 'J' Japanese navy
@@ -21,12 +21,18 @@ struct Settings {
     QChar SoundOption = QLatin1Char('Y');
     QChar ReconPlanes = QLatin1Char('1');     // '0' to '3'
     QChar AdditionalDamage = QLatin1Char('N');
+    QChar Opponent = QLatin1Char('S');        // the computer opponent: 'S' standard, 'A' the Admiral
 };
+
+// Whether the Admiral plays the second side in a game against the computer.
+inline bool AdmiralPlays(const Settings& settings) { return settings.Opponent == QLatin1Char('A'); }
 
 inline const QString kSettingsFile = QStringLiteral("config\\last.cfg");
 
-// Lines of the settings file. Line 0 is free text; lines 1 to 8 hold one setting each, read
-// from their first character (line 3, the map name, whole). Lines after 8 are kept as they are.
+// Lines of the settings file. Line 0 is free text; lines 1 to 9 hold one setting each, read
+// from their first character (line 3, the map name, whole). Lines after 9 are kept as they are.
+// Line 9, the opponent, came after the others: programs from before it keep it as one of the
+// lines they do not read, and a file from before it plays against the standard opponent.
 namespace settings_line {
 constexpr int kHomeNavy = 1;
 constexpr int kLanguage = 2;
@@ -36,7 +42,8 @@ constexpr int kFlagTransfer = 5;
 constexpr int kSound = 6;
 constexpr int kReconPlanes = 7;
 constexpr int kAdditionalDamage = 8;
-constexpr int kLast = kAdditionalDamage;
+constexpr int kOpponent = 9;  // 'A' the Admiral; 'S', anything else or nothing: the standard opponent
+constexpr int kLast = kOpponent;
 }  // namespace settings_line
 
 // The lines of the settings file as the program holds them. A line the game never changes is
@@ -76,11 +83,13 @@ private:
 
 // Sets the variables from the settings lines. A line that is missing, or empty, leaves its
 // variable as it was. A letter the setting does not know is taken as it stands: the options
-// window then selects nothing for it, and the rules read it as they read any other.
+// window then selects nothing for it, and the rules read it as they read any other. The
+// opponent is the exception: only an 'A' asks for the Admiral, and any other line, or none,
+// means the standard opponent.
 void ApplySettingsLines(const SettingsLines& lines, Settings& settings);
 
 // Gives every setting line that is missing or empty the value its variable holds, so the
-// next save writes all eight settings.
+// next save writes all nine settings.
 void CompleteSettingsLines(SettingsLines& lines, const Settings& settings);
 
 // Loads "config\last.cfg" into lines, sets the variables, and completes the lines from the

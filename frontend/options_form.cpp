@@ -23,6 +23,7 @@ const QStringList kNavyNames{QStringLiteral("Royal Navy"), QStringLiteral("Krieg
 const QString kNavyLetters = QStringLiteral("EDUJ");
 const QString kPlaneLetters = QStringLiteral("0123");
 const QString kYesNo = QStringLiteral("YN");  // the first entry of a yes/no list means 'Y'
+const QString kOpponentLetters = QStringLiteral("SA");  // the standard opponent, the Admiral
 
 QString ColourSheet(const QColor& colour) {
     return QStringLiteral("color: %1; background: transparent;").arg(colour.name());
@@ -35,6 +36,8 @@ int IndexOf(const QString& letters, QChar letter) { return letters.indexOf(lette
 constexpr int kSoundText = 201;
 constexpr int kNoMapsText = 202;  // and 203
 constexpr int kSaveFailedText = 204;  // and 205
+// The opponent's label and its two entries.
+constexpr int kOpponentText = 270;  // 271, 272
 }  // namespace
 
 TOptions::TOptions(Context& context, Game& game, QWidget* parent)
@@ -82,7 +85,7 @@ void TOptions::BuildLayout() {
 
     TitleLabel = label(QStringLiteral("Options Menu"), 0, 14, kPanelWidth, 56, 44);
     TitleLabel->setAlignment(Qt::AlignCenter);
-    const int top = 92, step = 52;
+    const int top = 92, step = 47;
     NavyLabel = label(QStringLiteral("Home Navy"), 48, top, 270, 40, 28);
     MapLabel = label(QStringLiteral("Select Map"), 48, top + step, 270, 40, 28);
     SoundLabel = label(QStringLiteral("Sound"), 48, top + 2 * step, 270, 40, 28);
@@ -91,7 +94,8 @@ void TOptions::BuildLayout() {
     ReconnLabel = label(QStringLiteral("Reconn. Planes"), 48, top + 5 * step, 270, 40, 28);
     CombatLabel = label(QStringLiteral("Additional Damage"), 48, top + 6 * step, 270, 40, 28);
     FlagLabel = label(QStringLiteral("Transfer the Flag"), 48, top + 7 * step, 270, 40, 28);
-    Label8 = label(QStringLiteral("Submit Settings and Return to Main Menu"), 0, top + 8 * step + 14,
+    OpponentLabel = label(QStringLiteral("Opponent"), 48, top + 8 * step, 270, 40, 28);
+    Label8 = label(QStringLiteral("Submit Settings and Return to Main Menu"), 0, top + 9 * step + 14,
                    kPanelWidth, 44, 28);
     Label8->setAlignment(Qt::AlignCenter);
     Label8->setCursor(Qt::PointingHandCursor);
@@ -111,6 +115,8 @@ void TOptions::BuildLayout() {
     CombatBox->addItems({QString(), QString()});
     FlagBox = list(top + 7 * step);
     FlagBox->addItems({QString(), QString()});
+    OpponentBox = list(top + 8 * step);
+    OpponentBox->addItems({QStringLiteral("Standard"), QStringLiteral("Admiral")});
 
     // Only a player's pick changes a setting; selecting entries while filling does not.
     connect(NavyList, &QComboBox::activated, this, [this] { NavyListChange(); });
@@ -121,6 +127,7 @@ void TOptions::BuildLayout() {
     connect(ReconnBox, &QComboBox::activated, this, [this] { ReconnBoxChange(); });
     connect(CombatBox, &QComboBox::activated, this, [this] { CombatBoxChange(); });
     connect(FlagBox, &QComboBox::activated, this, [this] { FlagBoxChange(); });
+    connect(OpponentBox, &QComboBox::activated, this, [this] { OpponentBoxChange(); });
 }
 
 void TOptions::showEvent(QShowEvent* event) {
@@ -139,6 +146,9 @@ void TOptions::FormShow() {
     auto text = [](QLabel* l) { return [l](const QString& s) { l->setText(s); }; };
     auto item = [](QComboBox* b, int k) { return [b, k](const QString& s) { b->setItemText(k, s); }; };
     SoundLabel->setText(texts_.TextOr(kSoundText, QStringLiteral("Sound")));
+    OpponentLabel->setText(texts_.TextOr(kOpponentText, QStringLiteral("Opponent")));
+    OpponentBox->setItemText(0, texts_.TextOr(kOpponentText + 1, QStringLiteral("Standard")));
+    OpponentBox->setItemText(1, texts_.TextOr(kOpponentText + 2, QStringLiteral("Admiral")));
     CaptionChain(texts_, {{13, text(TitleLabel)},  {10, text(NavyLabel)},   {9, text(LangLabel)},
                           {77, text(MapLabel)},    {4, text(RevealLabel)},  {111, text(CombatLabel)},
                           {78, text(ReconnLabel)}, {5, text(FlagLabel)},    {6, text(Label8)},
@@ -170,6 +180,7 @@ void TOptions::SelectFromVariables() {
     ReconnBox->setCurrentIndex(IndexOf(kPlaneLetters, settings_.ReconPlanes));
     FlagBox->setCurrentIndex(settings_.FlagTransfer == Y ? 0 : 1);
     CombatBox->setCurrentIndex(settings_.AdditionalDamage == Y ? 0 : 1);
+    OpponentBox->setCurrentIndex(AdmiralPlays(settings_) ? 1 : 0);
 }
 
 void TOptions::NavyListChange() {
@@ -201,6 +212,9 @@ void TOptions::CombatBoxChange() {
 }
 void TOptions::FlagBoxChange() {
     LetterChange(FlagBox, kYesNo, settings_.FlagTransfer, settings_line::kFlagTransfer);
+}
+void TOptions::OpponentBoxChange() {
+    LetterChange(OpponentBox, kOpponentLetters, settings_.Opponent, settings_line::kOpponent);
 }
 void TOptions::ReconnBoxChange() {
     LetterChange(ReconnBox, kPlaneLetters, settings_.ReconPlanes, settings_line::kReconPlanes);

@@ -16,7 +16,7 @@ struct Context;
 struct LanguageTexts;
 struct Platform;
 
-// The options window: eight settings as drop-down lists on a centred panel. Changes take
+// The options window: nine settings as drop-down lists on a centred panel. Changes take
 // effect in memory at once; only "submit" writes the settings file. Esc leaves without
 // saving and takes back what was changed since the window opened.
 class TOptions : public QWidget {
@@ -40,6 +40,7 @@ class TOptions : public QWidget {
     void ReconnBoxChange();
     void CombatBoxChange();
     void FlagBoxChange();
+    void OpponentBoxChange();
     // Submit.
     void Label8Click();
     // Esc: back to the menu without saving, the settings as they were when the window opened.
@@ -58,6 +59,7 @@ class TOptions : public QWidget {
     QLabel* ReconnLabel = nullptr;
     QLabel* CombatLabel = nullptr;
     QLabel* FlagLabel = nullptr;
+    QLabel* OpponentLabel = nullptr;
     QLabel* Label8 = nullptr;  // the submit line
     QComboBox* NavyList = nullptr;
     QComboBox* MapList = nullptr;
@@ -67,6 +69,7 @@ class TOptions : public QWidget {
     QComboBox* ReconnBox = nullptr;
     QComboBox* CombatBox = nullptr;
     QComboBox* FlagBox = nullptr;
+    QComboBox* OpponentBox = nullptr;  // "Standard" or "Admiral"
 
   protected:
     void showEvent(QShowEvent* event) override;

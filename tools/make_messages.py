@@ -461,6 +461,9 @@ MESSAGES = [
      " water in the home band along the edge ",
      "Auf dieser Karte könnte kein Spiel beginnen, daher wird sie nicht gespeichert: die Schiffe"
      " haben zu wenig freies Wasser im Heimatstreifen am Rand "),
+    (270, "options label: the computer opponent", "Opponent", "Gegner"),
+    (271, "options list entry: the standard computer opponent", "Standard", "Standard"),
+    (272, "options list entry: the computer opponent that plans ahead", "Admiral", "Admiral"),
 ]
 
 

@@ -89,3 +89,40 @@ TEST(SettingsFile, ShippedDefaultsAreValid) {
         EXPECT_TRUE(QStringLiteral("YN").contains(yn));
     EXPECT_TRUE(QStringLiteral("0123").contains(s.ReconPlanes));
 }
+
+TEST(SettingsFile, LineNineChoosesTheOpponent) {
+    kvd::test::TestPlatform t;
+    QStringList lines = kLines;
+    lines[9] = "A  opponent";
+    t.WriteLines("config/last.cfg", lines);
+    kvd::SettingsLines memo;
+    kvd::Settings s;
+    ASSERT_TRUE(kvd::LoadSettings(t.Folder(), memo, s));
+    EXPECT_EQ(s.Opponent, 'A');
+    EXPECT_TRUE(kvd::AdmiralPlays(s));
+
+    // Chosen back to standard: only its first character changes, the lines after it stay.
+    kvd::SetSettingChar(memo, kvd::settings_line::kOpponent, 'S');
+    ASSERT_TRUE(kvd::SaveSettings(t.Folder(), memo));
+    QStringList back;
+    ASSERT_TRUE(t.Folder().LoadLines("config\\last.cfg", back));
+    EXPECT_EQ(back[9], "S  opponent");
+    EXPECT_EQ(back[10], "  extra line 10  ");
+
+    // Anything but an 'A' is the standard opponent, and so is a file from before line 9, which
+    // is then completed with it.
+    for (const QString& line9 : {QString("extra line 9"), QString("a"), QString()}) {
+        lines = kLines;
+        lines[9] = line9;
+        kvd::Settings admiral;
+        admiral.Opponent = 'A';
+        kvd::ApplySettingsLines(lines, admiral);
+        EXPECT_EQ(admiral.Opponent, 'S') << line9.toStdString();
+    }
+    t.WriteLines("config/last.cfg", kLines.mid(0, 9));
+    s.Opponent = 'A';
+    ASSERT_TRUE(kvd::LoadSettings(t.Folder(), memo, s));
+    EXPECT_EQ(s.Opponent, 'S');
+    ASSERT_EQ(memo.size(), 10);
+    EXPECT_EQ(memo[9], "S");
+}
