@@ -16,7 +16,8 @@
 #include "frontend/options_form.h"
 #include "mapeditor/map_form.h"
 #include "net/mp_form.h"
-#include "opponent/computer_opponent.h"
+#include "app/admiral_hint.h"
+#include "opponent/opponent_choice.h"
 #include "platform/platform.h"
 #include "board/replayer.h"
 #include "core/settings.h"
@@ -30,7 +31,13 @@ Program::Program(Platform& platform) : context_(platform) {
     board_ = std::make_unique<TMainForm>(context_, game_, pictures_);
     display_ = std::make_unique<BoardDisplay>(*board_, game_, pictures_, context_);
     setup_ = std::make_unique<GameSetup>(game_, context_, *display_);
-    opponent_ = std::make_unique<ComputerOpponent>();
+    // The Admiral's own draws, apart from the game's dice; its moves go into the game's record.
+    Dice admiralSeed;
+    platform.random->Seed(admiralSeed);
+    const auto pause = [this](int ms) { return context_.guard.Delay(ms); };
+    opponent_ = std::make_unique<OpponentChoice>(std::uint32_t(admiralSeed.Next(1 << 30)), ThinkBudget{});
+    opponent_->Admiral().pause = pause;
+    hint_ = std::make_unique<AdmiralHint>(ThinkBudget{}, pause);
     winner_ = std::make_unique<TWinnerForm>(context_, game_, *setup_);
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
@@ -81,13 +88,14 @@ void Program::Wire() {
     playerTurn_->endOfGame.Wire(*winner_);
     playerTurn_->network.Wire(*multiPlayer_);
     playerTurn_->flow.Wire(*this);
+    playerTurn_->hint.Wire(*hint_);
 
     // A call left unwired would otherwise surface only when a player first needs it.
     RequireWired({&intro_->menu, &intro_->flow, &intro_->help, &mapEditor_->help, &options_->flow, &about_->flow,
                   &multiPlayer_->flow, &display_->endOfGame, &display_->network,
                   &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
                   &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
-                  &playerTurn_->flow, &winner_->network});
+                  &playerTurn_->flow, &playerTurn_->hint, &winner_->network});
 }
 
 int Program::ExitStatus() const { return intro_->StartupFailed() ? 1 : 0; }

@@ -19,7 +19,8 @@ class GameSetup;
 class PlayerTurn;
 class TIntroForm;
 class TMainForm;
-class ComputerOpponent;
+class OpponentChoice;
+class AdmiralHint;
 class TWinnerForm;
 class TOptions;
 class TAboutForm;
@@ -81,6 +82,8 @@ public:
     TCampForm& CampaignMenu() { return *campaign_; }
     TWinnerForm& Winner() { return *winner_; }
     Replayer& Replays() { return *replayer_; }
+    // The computer opponent of single and campaign games, the standard one or the Admiral.
+    OpponentChoice& Opponent() { return *opponent_; }
 
 private:
     void Wire();
@@ -98,7 +101,8 @@ private:
     std::unique_ptr<TIntroForm> intro_;
     std::unique_ptr<TMainForm> board_;
     std::unique_ptr<BoardDisplay> display_;
-    std::unique_ptr<ComputerOpponent> opponent_;
+    std::unique_ptr<OpponentChoice> opponent_;
+    std::unique_ptr<AdmiralHint> hint_;
     std::unique_ptr<TWinnerForm> winner_;
     std::unique_ptr<TOptions> options_;
     std::unique_ptr<TAboutForm> about_;

@@ -87,6 +87,20 @@ void BoardPainter::DrawBand(const Picture& picture) {
     Changed(board_.Geometry().BottomBand());
 }
 
+void BoardPainter::DrawHintFrame(int column, int row) {
+    if (!Seen()) return;
+    const QRect cell = Cell(column, row);
+    QPainter painter(&board_.Canvas());
+    // A dark rim outside a bright one, so the frame stands out on sea and land alike.
+    const int width = qMax(3, cell.width() / 16);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 40, 60), width + 2));
+    painter.drawRect(cell.adjusted(width / 2 + 1, width / 2 + 1, -width / 2 - 2, -width / 2 - 2));
+    painter.setPen(QPen(HintFrameColour(), width));
+    painter.drawRect(cell.adjusted(width / 2 + 1, width / 2 + 1, -width / 2 - 2, -width / 2 - 2));
+    Changed(cell);
+}
+
 void BoardPainter::TakeSnapshot() {
     if (!Seen()) return;
     pictures_.Snapshot.Assign(board_.Canvas().copy(board_.Geometry().BoardArea()));

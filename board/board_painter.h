@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QRect>
 #include <QString>
 
@@ -38,6 +39,8 @@ public:
     void DrawInRect(const Picture* picture, const QRect& rect);
     // A picture over the bottom band.
     void DrawBand(const Picture& picture);
+    // The suggested move's frame around a cell, in the hint's colour.
+    void DrawHintFrame(int column, int row);
 
     // The board snapshot taken from what the window shows, and put back onto it.
     void TakeSnapshot();
@@ -64,6 +67,10 @@ private:
     Context& context_;
     int speed_ = 1;
 };
+
+// The colour of the suggested move's frames: cyan, apart from every other mark of the board
+// (the green targets, the amber repair marker, the white band frames).
+inline QColor HintFrameColour() { return QColor(0, 220, 255); }
 
 // The picture of a unit code from a picture set as a fight or a step draws it: submarine
 // slots 3 and 32 have none.

@@ -46,6 +46,10 @@ bool PlayerTurn::DecideAndShow(Fn fn) {
     return display_.Show(show);
 }
 
+std::optional<Move> PlayerTurn::ComputersAnswer() {
+    return game_.NetGame == 0 && computer.Wired() ? computer->TakeAnswer() : std::nullopt;
+}
+
 QChar PlayerTurn::Side() const { return game_.NetRole == 2 ? QLatin1Char('D') : QLatin1Char('E'); }
 
 int PlayerTurn::RevealEnemy() { return game_.NetRole == 2 ? RevealAllied(game_) : kvd::RevealEnemy(game_); }
@@ -63,6 +67,12 @@ void PlayerTurn::ClickToCell(QPoint position) {
 bool PlayerTurn::OnBoard(QPoint position) const { return position.y() < 10 * board_.Geometry().cellHeight; }
 
 void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
+    if (hintShown_) {
+        // Any click takes the hint's frames away.
+        hintShown_ = false;
+        paint_.RedrawBoard();
+        board_.FormPaint();
+    }
     ClickToCell(position);
     if (button != Qt::LeftButton) return;
     Game& g = game_;
@@ -114,7 +124,7 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
     if (!DecideAndShow([&](Rules& rules) {
             goesOn = SideStep(rules, side, column, row);
             if (goesOn && game_.NetRole == 0) EndFirstSideMove(rules);
-            if (journal && (game_.NetRole == 0 || !goesOn)) journal->Played(move, game_);
+            if (journal && (game_.NetRole == 0 || !goesOn)) journal->Played(move, game_, ComputersAnswer());
         }))
         return;
     if (!goesOn) return;
@@ -132,7 +142,7 @@ void PlayerTurn::RepairClick() {
     if (!DecideAndShow([&](Rules& rules) {
             RepairRequest(rules, side);
             if (!network) EndFirstSideMove(rules);
-            if (journal) journal->Played(Move{side, target, 0, 0, 0, 0, MoveKind::Repair}, game_);
+            if (journal) journal->Played(Move{side, target, 0, 0, 0, 0, MoveKind::Repair}, game_, ComputersAnswer());
         }))
         return;
     if (network) this->network->SendRepair(SupplyShipOf(side), target);
@@ -162,6 +172,24 @@ void PlayerTurn::QuitCorner() {
     flow->BackToMenu();
 }
 
+void PlayerTurn::ShowHint() {
+    Game& g = game_;
+    const QChar side = Side();
+    const bool ownTurn = side == QLatin1Char('E') ? g.PlayerTurn == 1 : g.OpponentTurn == 1;
+    if (!ownTurn || g.GameActive != 1 || g.GameOver == 1) return;
+    const std::optional<Move> move = hint->Suggest(g, context_.settings, side);
+    // The game may have been left while the hint was thought over.
+    if (!move || move->kind == MoveKind::Pass || g.GameActive != 1) return;
+    // Without a selection, the frames are all the board marks, and a click starts afresh.
+    kvd::SelectUnit(g, side, -1, -1);
+    paint_.RedrawBoard();
+    board_.FormPaint();
+    paint_.DrawBand(board_.MenuImage);
+    paint_.DrawHintFrame(move->fromColumn, move->fromRow);
+    paint_.DrawHintFrame(move->toColumn, move->toRow);
+    hintShown_ = true;
+}
+
 void PlayerTurn::SaveShipLines() {
     context_.platform.files->SaveLines(QStringLiteral("ShipLines.txt"), game_.scratchpad.Lines());
 }
@@ -181,6 +209,7 @@ void PlayerTurn::FormKeyDown(int key) {
             break;
         }
         case Qt::Key_F3: SaveShipLines(); break;
+        case Qt::Key_H: ShowHint(); break;
         case Qt::Key_F12:
             // The host sends the whole table again, between its own steps.
             if (game_.NetRole == 1 && game_.PlayerTurn == 1 && game_.OpponentTurn == 0) network->ResendTable();

@@ -2,6 +2,7 @@
 #include <QChar>
 
 #include "board/board_rules.h"
+#include "board/move_hint.h"
 #include "board/scene.h"
 #include "core/program_flow.h"
 #include "core/upward_call.h"
@@ -46,16 +47,23 @@ public:
     void EndPlayerMove();
     // The quit corner: asks, and leaves the game on Yes.
     void QuitCorner();
+    // The H key: during the player's own turn, the suggested move's unit and target framed
+    // until the next click. The selection is dropped, so the board shows only the hint.
+    void ShowHint();
+    bool HintShown() const { return hintShown_; }
 
     UpwardCall<ComputerTurn> computer{"the player's turn to the computer opponent"};
     UpwardCall<EndOfGame> endOfGame{"the player's turn to the end-of-game window"};
     UpwardCall<NetworkBoard> network{"the player's turn to the multi-player window"};
     UpwardCall<ProgramFlow> flow{"the player's turn to the program"};
+    UpwardCall<MoveHint> hint{"the player's turn to the suggested move"};
     // Where the moves of a single game are kept, when they are.
     GameJournal* journal = nullptr;
 
 private:
     QChar Side() const;
+    // The computer's move that answered the player's, for the record, where it keeps one.
+    std::optional<Move> ComputersAnswer();
     bool OnBoard(QPoint position) const;
     // Decides with fn, then plays what it noted; false when the playing was cut short.
     template <class Fn>
@@ -69,6 +77,7 @@ private:
     BoardDisplay& display_;
     BoardPainter& paint_;
     Scene scene_;
+    bool hintShown_ = false;
 };
 
 }  // namespace kvd

@@ -17,9 +17,9 @@ void GameJournal::Continue(const GameRecord& record) {
     Save();
 }
 
-void GameJournal::Played(const Move& move, const Game& game) {
+void GameJournal::Played(const Move& move, const Game& game, std::optional<Move> answer) {
     if (!record_) return;
-    record_->moves.push_back({move, TableChecksum(game.scratchpad)});
+    record_->moves.push_back({move, TableChecksum(game.scratchpad), 0, answer});
     const bool network = game.NetGame == 1;
     if (game.GameActive == 0 || game.GameOver == 1) {
         // The battle is decided: nothing is left to resume, and it can be watched again.

@@ -26,8 +26,9 @@ public:
     // A resumed game goes on with the record it was read from.
     void Continue(const GameRecord& record);
     // A move has been made (against the computer: the first side's, and the computer has
-    // answered; in a network game: either side's); once the game is over the save is gone.
-    void Played(const Move& move, const Game& game);
+    // answered, with its answer where the record keeps it; in a network game: either side's);
+    // once the game is over the save is gone.
+    void Played(const Move& move, const Game& game, std::optional<Move> answer = std::nullopt);
     // No game is kept any more (the battle was left for good or its save refused).
     void Stop() { record_.reset(); }
     bool Keeping() const { return record_.has_value(); }

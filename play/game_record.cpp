@@ -7,6 +7,7 @@
 #include "core/game_state.h"
 #include "core/language_texts.h"
 #include "core/unit_codes.h"
+#include "play/computer_turn.h"
 #include "play/rules.h"
 #include "play/repair.h"
 #include "play/selection.h"
@@ -35,6 +36,33 @@ constexpr SettingKey kSettingKeys[] = {
 bool Fail(QString* error, const QString& why) {
     if (error) *error = why;
     return false;
+}
+
+// The Admiral's answers: the kind's letter, then the code, the cell and the cell it came from,
+// two digits each.
+const QString kAnswer = QStringLiteral("[Answer]=");
+const QString kAnswerKinds = QStringLiteral("SAR");  // step, attack, repair
+constexpr MoveKind kAnswerKind[] = {MoveKind::Step, MoveKind::Attack, MoveKind::Repair};
+
+QString AnswerRecord(const Move& m) {
+    const int kind = m.kind == MoveKind::Attack ? 1 : m.kind == MoveKind::Repair ? 2 : 0;
+    QString line = kAnswer + kAnswerKinds[kind];
+    for (int n : {m.code, m.toColumn, m.toRow, m.fromColumn, m.fromRow}) line += QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    return line;
+}
+
+bool ReadAnswer(const QString& line, Move& m) {
+    if (line.size() != kAnswer.size() + 11) return false;
+    const int kind = kAnswerKinds.indexOf(line[kAnswer.size()]);
+    if (kind < 0) return false;
+    int numbers[5];
+    for (int k = 0; k < 5; ++k) {
+        bool ok = false;
+        numbers[k] = line.mid(kAnswer.size() + 1 + 2 * k, 2).toInt(&ok);
+        if (!ok || numbers[k] < 0) return false;
+    }
+    m = Move{QLatin1Char('D'), numbers[0], numbers[3], numbers[4], numbers[1], numbers[2], kAnswerKind[kind]};
+    return SideOfCode(m.code) == m.side && OnBoard(m.fromColumn, m.fromRow) && OnBoard(m.toColumn, m.toRow);
 }
 
 bool Printable(const QString& text) {
@@ -68,6 +96,7 @@ QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
     QStringList lines{kTitle + QString::number(kRecordFormat), QStringLiteral("[Program]=") + programVersion};
     for (const SettingKey& k : kSettingKeys) lines << QLatin1String(k.key) + (r.settings.*k.member);
     lines << QStringLiteral("[MapName]=") + r.settings.MapName;
+    if (AdmiralPlays(r.settings)) lines << QStringLiteral("[Opponent]=A");
     for (const QString& line : r.mapLines) lines << QStringLiteral("[Map]=") + line;
     for (const QString& line : r.table) lines << QStringLiteral("[Table]=") + line;
     for (const QString& line : r.variables) lines << QStringLiteral("[Var]=") + line;
@@ -79,6 +108,7 @@ QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
         else if (m.kind == MoveKind::Repair) lines << RepairRecord(m);
         else lines << MoveRecord(m);
         lines << QStringLiteral("[Hash]=") + played.checksum;
+        if (played.answer) lines << AnswerRecord(*played.answer);
     }
     return lines;
 }
@@ -113,7 +143,16 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
             setting = true;
         }
         if (setting) continue;
-        if (line.startsWith(QLatin1String("[MapName]="))) {
+        if (line.startsWith(QLatin1String("[Opponent]="))) {
+            if (line.size() != 12 || (line[11] != QLatin1Char('S') && line[11] != QLatin1Char('A')))
+                return Fail(error, at(i) + QStringLiteral("the opponent is none of SA."));
+            r.settings.Opponent = line[11];
+        } else if (line.startsWith(kAnswer)) {
+            Move answer;
+            if (!moves || r.moves.back().answer || !ReadAnswer(line, answer))
+                return Fail(error, at(i) + QStringLiteral("the computer's answer is damaged or out of place."));
+            r.moves.back().answer = answer;
+        } else if (line.startsWith(QLatin1String("[MapName]="))) {
             r.settings.MapName = line.mid(10);
             if (r.settings.MapName.isEmpty() || r.settings.MapName.size() > 40 || r.settings.MapName.contains(QLatin1Char('/')) ||
                 r.settings.MapName.contains(QLatin1Char('\\')))
@@ -161,7 +200,7 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
             }
             if (i + 1 >= lines.size() || !lines[i + 1].startsWith(QLatin1String("[Hash]=")) || lines[i + 1].size() != 15)
                 return Fail(error, at(i) + QStringLiteral("the move has no checksum after it."));
-            r.moves.push_back({m, lines[++i].mid(7), draw});
+            r.moves.push_back({m, lines[++i].mid(7), draw, std::nullopt});
             draw = 0;
         }
     }
@@ -262,7 +301,11 @@ bool PlayRecordedMove(Rules& r, const Move& m) {
 
 bool PlayRecorded(Rules& r, const GameRecord::Played& played) {
     if (played.draw > 0) r.game.dice.Next(played.draw);
-    return PlayRecordedMove(r, played.move);
+    if (r.computer) r.computer->FollowAnswer(played.answer);
+    const bool allowed = PlayRecordedMove(r, played.move);
+    // An answer the game did not come to (it ended first) is not kept for the next move.
+    if (r.computer) r.computer->FollowAnswer(std::nullopt);
+    return allowed;
 }
 
 bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer, int count, QString* error) {

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/settings.h"
@@ -16,8 +17,12 @@ class UnitTable;
 // A game as a text: how it stood when it began (the settings, the map's lines, the unit table,
 // every game variable and the state of its dice) and then the first side's moves, each with a
 // checksum of the table once the computer has answered it. Applying the moves to the game as
-// it began plays the same game again: the computer's turns follow from the dice. A save is the
-// record of the game so far.
+// it began plays the same game again: the standard opponent's turns follow from the dice. The
+// Admiral thinks within a time limit, so a machine under load may choose differently: a game
+// against it keeps each of its moves beside the move it answered ("[Answer]="), and says so in
+// its settings ("[Opponent]=A"). A record of the standard opponent has neither line and reads as
+// before; a program from before the Admiral refuses a record of it rather than play it wrong. A
+// save is the record of the game so far.
 struct GameRecord {
     struct Played {
         Move move;
@@ -25,6 +30,9 @@ struct GameRecord {
         // A draw of the game's dice the player made to choose the move (a self-play player
         // does), by its range; 0 for none.
         int draw = 0;
+        // The computer's move that answered it, where the opponent's choice does not follow
+        // from the dice (the Admiral's).
+        std::optional<Move> answer;
     };
     Settings settings;
     QStringList mapLines;

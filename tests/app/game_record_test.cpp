@@ -157,3 +157,39 @@ TEST_F(Records, ASaveFromBeforeTheGameCountedItsAircraftResumesWithTheSameLaunch
     kvd::ComputerOpponent computer;
     EXPECT_TRUE(kvd::Replay(now, game, settings, &computer, -1, &error)) << error.toStdString();
 }
+
+// The Admiral's moves depend on how far it thought within its time, so its record keeps them:
+// the game plays again to the same tables with an Admiral of another seed, which never thinks.
+TEST(AdmiralRecords, KeepTheAdmiralsMovesAndPlayAgainWithoutThinking) {
+    QTemporaryDir folder;
+    kvd::SelfPlayOptions options;
+    options.games = 1;
+    options.seed = 5;
+    options.secondAdmiral = true;
+    options.thinkMs = kvd::kThinkMsPerWorld;
+    options.recordFolder = folder.path();
+    kvd::SelfPlay play(QStringLiteral(KORVALD_PROGRAM_DIR), options);
+    kvd::SelfPlayTally tally;
+    ASSERT_TRUE(play.Run(tally));
+    const kvd::RecordCheck check = kvd::CheckRecords(folder.path());
+    EXPECT_EQ(check.reproduced, 1) << check.firstFailure.toStdString();
+
+    QFile file(folder.path() + "/game-00001.kvr");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    kvd::GameRecord record;
+    QString error;
+    ASSERT_TRUE(kvd::ReadRecord(lines, record, &error)) << error.toStdString();
+    EXPECT_EQ(kvd::RecordLines(record, "0.1"), lines);
+    EXPECT_TRUE(lines.contains("[Opponent]=A"));
+    const auto answered = std::count_if(record.moves.begin(), record.moves.end(), [](const auto& m) { return m.answer.has_value(); });
+    EXPECT_GE(answered, int(record.moves.size()) - 1) << "every turn of the Admiral's is kept";
+
+    // Answers out of place or damaged are refused; a record of the standard opponent has neither line.
+    QStringList broken = lines;
+    broken.insert(broken.indexOf(QRegularExpression("^\\[Hash\\]=.*")) + 1, "[Answer]=S9999999999");
+    EXPECT_FALSE(kvd::ReadRecord(broken, record, &error));
+    broken = lines;
+    broken.replace(broken.indexOf("[Opponent]=A"), "[Opponent]=X");
+    EXPECT_FALSE(kvd::ReadRecord(broken, record, &error));
+}

@@ -5,6 +5,7 @@
 
 #include "core/game.h"
 #include "core/language_texts.h"
+#include "board/board_painter.h"
 #include "play/combat.h"
 #include "tests/board/play_fixture.h"
 
@@ -341,4 +342,53 @@ TEST(BattleBand, HoldsFiveLogLinesOnEveryScreen) {
         EXPECT_GT(fixture.board->StateBox().left(), scopeRight);
         EXPECT_TRUE(fixture.board->Geometry().BottomBand().contains(fixture.board->LogBox()));
     }
+}
+
+TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
+    struct Hint : kvd::MoveHint {
+        int asked = 0;
+        QChar side;
+        std::optional<kvd::Move> Suggest(const kvd::Game&, const kvd::Settings&, QChar s) override {
+            ++asked, side = s;
+            return kvd::Move{'E', 11, 3, 3, 4, 4, kvd::MoveKind::Step};
+        }
+    } hint;
+    turn->hint.Wire(hint);
+    Only({{11, 3, 3}, {21, 0, 0}, {45, 9, 9}});
+    const QColor frame = kvd::HintFrameColour();
+    auto framed = [&](int column, int row) {
+        const QRect cell = board->Geometry().Cell(column, row);
+        int n = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x) n += board->Canvas().pixelColor(x, y) == frame;
+        return n;
+    };
+    auto pressH = [&] {
+        QKeyEvent h(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier);
+        QCoreApplication::sendEvent(board.get(), &h);
+    };
+    ClickCell(0, 0);
+    ASSERT_EQ(game.UnitSelected, 1);
+
+    pressH();
+    EXPECT_EQ(hint.asked, 1);
+    EXPECT_EQ(hint.side, 'E');
+    EXPECT_GT(framed(3, 3), 100) << "the unit";
+    EXPECT_GT(framed(4, 4), 100) << "its target";
+    EXPECT_EQ(framed(0, 0) + framed(5, 5), 0);
+    EXPECT_EQ(game.UnitSelected, 0) << "the hint stands alone on the board";
+
+    // A click anywhere, off the board too, takes the frames away.
+    Click(QPoint(500, 700));
+    EXPECT_EQ(framed(3, 3) + framed(4, 4), 0);
+    EXPECT_FALSE(turn->HintShown());
+
+    // Not the player's turn, or the game over: nothing is asked or drawn.
+    game.PlayerTurn = 0;
+    pressH();
+    game.PlayerTurn = 1;
+    game.GameOver = 1;
+    pressH();
+    EXPECT_EQ(hint.asked, 1);
+    EXPECT_EQ(framed(3, 3), 0);
 }

@@ -15,6 +15,7 @@
 #include "opponent/admiral_turn.h"
 #include "opponent/computer_opponent.h"
 #include "opponent/contact_memory.h"
+#include "opponent/opponent_choice.h"
 #include "opponent/side_view.h"
 #include "play/radar.h"
 #include "play/rules.h"
@@ -157,6 +158,8 @@ bool SelfPlay::StartGame(int index) {
     s.ReconPlanes = options_.planes;
     s.AdditionalDamage = options_.damage;
     s.SoundOption = QLatin1Char('N');
+    // The record says who played the second side, and keeps the Admiral's moves.
+    s.Opponent = options_.secondAdmiral ? QLatin1Char('A') : QLatin1Char('S');
     Game& g = *game_;
     g.GameMode = options_.mode;
     const bool european = options_.navy == QLatin1Char('E') || options_.navy == QLatin1Char('D');
@@ -241,7 +244,8 @@ void SelfPlay::PlayerMove() {
         move = Move{QLatin1Char('E')};
         EndFirstSideMove(rules);
     }
-    if (record_) record_->moves.push_back({move, TableChecksum(g.scratchpad), scripted.drawn});
+    const std::optional<Move> answer = rules.computer->TakeAnswer();
+    if (record_) record_->moves.push_back({move, TableChecksum(g.scratchpad), scripted.drawn, answer});
     if (g.GameActive == 0 && hooks_->stage == 0) {
         // The game has ended: the end-of-game window would show it now and keep the tally.
         hooks_->stage = g.Gamestage;
@@ -377,7 +381,8 @@ namespace kvd {
 
 RecordCheck CheckRecords(const QString& folder) {
     RecordCheck check;
-    ComputerOpponent computer;
+    // The record's settings say which opponent answered; the Admiral's answers are the record's.
+    OpponentChoice computer(0, ThinkBudget{});
     const QStringList names = QDir(folder).entryList({QStringLiteral("*.kvr")}, QDir::Files, QDir::Name);
     for (const QString& name : names) {
         ++check.records;
