@@ -43,13 +43,13 @@ TEST(SettingsLines, AShortFileIsCompletedFromTheVariables) {
     ASSERT_TRUE(kvd::LoadSettings(t.Folder(), lines, s));
     EXPECT_EQ(s.HomeNavy, 'J');
     EXPECT_EQ(s.MapName, "$CORK");
-    EXPECT_EQ(lines.Lines(), (QStringList{"comment", "J", "D", "$CORK", "Y", "Y", "Y", "3", "N"}));
+    EXPECT_EQ(lines.Lines(), (QStringList{"comment", "J", "D", "$CORK", "Y", "Y", "Y", "3", "N", "S"}));
     ASSERT_TRUE(kvd::SaveSettings(t.Folder(), lines));
-    EXPECT_EQ(t.ReadFile("config/last.cfg"), "comment\r\nJ\r\nD\r\n$CORK\r\nY\r\nY\r\nY\r\n3\r\nN\r\n");
+    EXPECT_EQ(t.ReadFile("config/last.cfg"), "comment\r\nJ\r\nD\r\n$CORK\r\nY\r\nY\r\nY\r\n3\r\nN\r\nS\r\n");
 
-    // An empty file still gets its comment line and the eight settings.
+    // An empty file still gets its comment line and the nine settings.
     t.WriteFile("config/last.cfg", "");
     ASSERT_TRUE(kvd::LoadSettings(t.Folder(), lines, s));
-    EXPECT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines.size(), 10);
     EXPECT_EQ(lines[3], "$CORK");
 }
