@@ -13,6 +13,7 @@
 #include "opponent/side_view.h"
 #include "platform/random.h"
 #include "play/game_record.h"
+#include "play/selection.h"
 #include "play/rules.h"
 #include "play/showing.h"
 
@@ -27,26 +28,25 @@ constexpr double kJitter = 0.01;
 }  // namespace
 
 std::vector<Move> CandidateMoves(const SideView& v) {
-    UnitTable own;
-    own.SetLines(QStringList{v.header} + v.own);
+    // The board's own selection, on a world drawn from the view: every cell it offers is open
+    // water or an opposing unit, and a unit the viewer cannot see is a target either way, so
+    // which world it is does not change the moves.
+    Dice anyDraw(0);
+    Game world = Determinize(v, anyDraw);
     std::vector<Move> moves;
-    const int supply = own.FindSide(SupplyShipOf(v.side), v.side);
-    for (int i = 1; i < own.Count(); ++i) {
-        const int code = own.Code(i);
-        const UnitKind kind = KindOfCode(code);
-        // The radar aircraft flies its patrol by itself, and minefields lie where they are.
-        if (!own.IsUnit(i) || kind == UnitKind::ReconPlane || kind == UnitKind::Minefield) continue;
-        const int x = own.PosX(i), y = own.PosY(i);
-        for (int direction = 1; direction <= 8; ++direction) {
-            const Offset o = DirectionOffset(direction);
-            const int tx = x + o.dc, ty = y + o.dr;
-            if (!OnBoard(tx, ty) || v.map.IsLand(tx, ty) || v.OwnOn(tx, ty)) continue;
-            const MoveKind step = v.ContactOn(tx, ty) ? MoveKind::Attack : MoveKind::Step;
-            moves.push_back(Move{v.side, code, x, y, tx, ty, step});
+    const UnitTable& t = world.scratchpad;
+    for (int i = 1; i < t.Count(); ++i) {
+        // The radar aircraft flies its patrol by itself.
+        if (!t.IsUnit(i) || t.Side(i) != v.side || t.Code(i) == 1) continue;
+        const int code = t.Code(i), x = t.PosX(i), y = t.PosY(i);
+        const Selection selection = SelectUnit(world, v.side, x, y);
+        if (selection.line != i || selection.minefield) continue;
+        for (QPoint cell : selection.targets) {
+            const MoveKind step = v.ContactOn(cell.x(), cell.y()) ? MoveKind::Attack : MoveKind::Step;
+            moves.push_back(Move{v.side, code, x, y, cell.x(), cell.y(), step});
         }
-        if (supply >= 0 && i != supply && own.DamageState(i) > 0 && own.RepairCount(i) == 0 &&
-            AreNeighbours(x, y, own.PosX(supply), own.PosY(supply)))
-            moves.push_back(Move{v.side, code, x, y, own.PosX(supply), own.PosY(supply), MoveKind::Repair});
+        if (selection.repairMarker)
+            moves.push_back(Move{v.side, code, x, y, world.RepairCellX, world.RepairCellY, MoveKind::Repair});
     }
     return moves;
 }
