@@ -9,7 +9,6 @@
 #include "play/apply_move.h"
 #include "play/combat.h"
 #include "play/game_end.h"
-#include "play/repair.h"
 #include "play/rules.h"
 
 namespace kvd {
@@ -20,18 +19,11 @@ bool PlaySecondSideMove(Rules& r, const Move& m) {
     const int line = g.scratchpad.FindSide(m.code, m.side);
     if (line < 0 || m.side != QLatin1Char('D')) return false;
     g.SideToMove = QLatin1Char('D');
-    if (m.kind == MoveKind::Repair) {
-        ApplyMove(r, m);
-        return true;
-    }
     // The mover's fight variables, as the opponent's turn sets them before a step.
     TakeFighter(g, line);
     ApplyMove(r, m);
     if (g.GameOver == 1 || g.GameActive == 0) return true;
-    if (g.GameMode != 1 && g.GameMode != 2) {
-        Repair(r, 26, 45);
-        Repair(r, 26, 46);
-    }
+    FinishSecondSideMove(r);
     return true;
 }
 

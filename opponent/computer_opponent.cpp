@@ -84,6 +84,12 @@ void ComputerOpponent::RunKI(Rules& r) {
         ApplyMove(r, moves_.CheckMove(r));
     }
 
+    FinishSecondSideMove(r);
+    g.LastEnemyCode = g.EnemyCode;
+}
+
+void FinishSecondSideMove(Rules& r) {
+    Game& g = r.game;
     const bool fightSankOrSpent = g.Winner == 1 || g.Winner == 3 || g.Winner == 7;
     if (!fightSankOrSpent && g.Gamestage < 12) {
         const bool sub = g.EnemyCode >= 27 && g.EnemyCode <= 32;
@@ -101,7 +107,6 @@ void ComputerOpponent::RunKI(Rules& r) {
             Repair(r, 26, 46);
         }
     }
-    g.LastEnemyCode = g.EnemyCode;
 }
 
 void ComputerOpponent::ShootAtTheAircraft(Rules& r) {

@@ -36,6 +36,11 @@ private:
 // The opponent's moods, from the units left: concern by its own losses, aggression by the
 // player's.
 int EnemyConcern(const Game& game);
+// What follows the second side's move in a game against the computer, whoever chose it: the
+// unit that moved shown where the board shows it, the board composed (and what its radar
+// identifies noted), the supply ship mending the big ships; nothing after a fight that sank or
+// spent a unit, and in the first two campaign stages neither the composing nor the repairs.
+void FinishSecondSideMove(Rules& rules);
 int EnemyAggression(const Game& game);
 
 }  // namespace kvd
