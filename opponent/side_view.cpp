@@ -1,9 +1,11 @@
 #include "opponent/side_view.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/game.h"
 #include "core/unit_codes.h"
+#include "play/radar.h"
 
 namespace kvd {
 
@@ -21,7 +23,16 @@ bool SideView::OwnOn(int column, int row) const {
     return false;
 }
 
-SideView ViewOf(const Game& g, const Settings& settings, QChar side) {
+SideView ViewOf(const Game& game, const Settings& settings, QChar side) {
+    // The second side's board identifies as the joining player's does, by its own units'
+    // radar, whether or not anybody looks at it: in a game against the computer nothing else
+    // marks the first side's units identified. The first side's marks are its board's own.
+    std::optional<Game> identified;
+    if (side == QLatin1Char('D')) {
+        identified = game;
+        RevealAllied(*identified);
+    }
+    const Game& g = identified ? *identified : game;
     SideView v;
     v.side = side;
     v.settings = settings;

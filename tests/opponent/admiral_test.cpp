@@ -99,6 +99,20 @@ TEST(Admiral, WithoutRevealNoContactIsKnown) {
     }
 }
 
+// The second side's board identifies by its own radar, as the joining player's does: what is
+// beside its units, even in a game against the computer, where no board marks the first side's
+// units; what is farther off stays a contact.
+TEST(Admiral, SecondSideIdentifiesWhatIsBesideIt) {
+    kvd::test::TestPlatform platform;
+    const kvd::Game g = GameOf({{'D', 45, 9, 5, 5}, {'D', 35, 5, 8, 8}, {'E', 16, 6, 6, 5}, {'E', 21, 8, 1, 1}});
+    const kvd::SideView view = kvd::ViewOf(g, kvd::Settings(), QLatin1Char('D'));
+    ASSERT_EQ(view.contacts.size(), 2u);
+    EXPECT_EQ(view.contacts[0].code, 0) << "the flagship far off is a contact";
+    EXPECT_EQ(view.contacts[1].code, 16);
+    EXPECT_EQ(view.contacts[1].strength, 6);
+    EXPECT_FALSE(g.scratchpad.IsRevealed(g.scratchpad.Find(16))) << "the game itself is left as it was";
+}
+
 // The worlds the search plays in: every contact holds a unit on its cell, identified ones as
 // they are; the hidden units stand on water the first side sees empty; the kinds drawn are
 // what the enemy still has.
