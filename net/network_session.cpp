@@ -13,6 +13,7 @@
 #include "play/combat.h"
 #include "play/repair.h"
 #include "play/rules.h"
+#include "play/selection.h"
 #include "play/showing.h"
 #include "play/game_journal.h"
 #include "play/turn.h"
@@ -156,10 +157,21 @@ bool NetworkSession::TableComplete() {
     return true;
 }
 
+bool NetworkSession::PeersTurn(bool host) const {
+    const Game& g = game_;
+    // The same turn values on both programs: PlayerTurn is 1 while the hosting player acts.
+    return g.GameActive == 1 && g.GameOver == 0 && g.PlayerTurn == (host ? 0 : 1);
+}
+
 bool NetworkSession::GameMessage(const QString& message, bool host) {
     const QChar peer = host ? QLatin1Char('D') : QLatin1Char('E');
-    if (message == (host ? QLatin1String("PlayerGo") : QLatin1String("EnemyGo"))) TurnToken(host);
-    else if (message.startsWith(QLatin1String("[Move]=")) || message.startsWith(QLatin1String("[Repair]=")))
+    if (message == (host ? QLatin1String("PlayerGo") : QLatin1String("EnemyGo"))) {
+        // A token out of turn would start this program's turn twice; after the end of the game
+        // one starts nothing either way.
+        if (game_.GameOver == 1 || game_.GameActive == 0) return true;
+        if (!PeersTurn(host)) Refused(message);
+        else TurnToken(host);
+    } else if (message.startsWith(QLatin1String("[Move]=")) || message.startsWith(QLatin1String("[Repair]=")))
         ApplyPeersRecord(message, peer);
     else if (message.startsWith(QLatin1String("[Hash]="))) state_.PeerHash = message.mid(7, 8);
     else return false;
@@ -168,20 +180,26 @@ bool NetworkSession::GameMessage(const QString& message, bool host) {
 
 void NetworkSession::ApplyPeersRecord(const QString& message, QChar senderSide) {
     Game& g = game_;
-    if (g.GameActive == 0) return;
+    if (g.GameActive == 0 || g.GameOver == 1) return;
+    // The peer moves in its own turn, one step after any repairs, as its board would let it.
+    const bool host = senderSide == QLatin1Char('D');
+    if (!PeersTurn(host) || pendingPeerMove_) return Refused(message);
     if (message.startsWith(QLatin1String("[Repair]="))) {
         // "[Repair]=" and the supply ship's and the repaired unit's codes, two digits each.
         const int repairer = ReadNumber(message, 10, 2), target = ReadNumber(message, 12, 2);
-        if (message.size() != 13 || SideOfCode(repairer) != senderSide || SideOfCode(target) != senderSide)
+        const Move repair{senderSide, target, 0, 0, 0, 0, MoveKind::Repair};
+        if (message.size() != 13 || repairer != SupplyShipOf(senderSide) || SideOfCode(target) != senderSide ||
+            !MoveAllowed(g, repair))
             return Refused(message);
         RepairUnit(g, repairer, target);
-        if (journal) journal->Played(Move{senderSide, target, 0, 0, 0, 0, MoveKind::Repair}, g);
+        if (journal) journal->Played(repair, g);
         return;
     }
     if (!ValidMoveRecord(message, g, senderSide)) return Refused(message);
+    const Move move = MoveOfRecord(message, senderSide);
+    if (!MoveAllowed(g, move)) return Refused(message);
     Showing none(false);
     Rules rules{game_, context_.settings, context_.texts, none};
-    const Move move = MoveOfRecord(message, senderSide);
     state_.LastMovedCode = move.code;
     // The fight the step leads to is fought when the peer's turn token comes; the record takes
     // the step then.

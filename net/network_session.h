@@ -70,6 +70,8 @@ public:
     void Refused(const QString& message);
 
 private:
+    // Whether the turn is the peer's (the host's peer is the joining player).
+    bool PeersTurn(bool host) const;
     // The peer's "[Move]=" or "[Repair]=" record.
     void ApplyPeersRecord(const QString& message, QChar senderSide);
     // The peer's turn token has come: this program's turn starts, and the tables are compared.

@@ -93,4 +93,22 @@ bool IsMarkedTarget(const Game& g, QChar side, int column, int row) {
     return false;
 }
 
+bool MoveAllowed(const Game& game, const Move& move) {
+    const QChar side = move.side;
+    if (side != QLatin1Char('E') && side != QLatin1Char('D')) return false;
+    const UnitTable& table = game.scratchpad;
+    const int unit = table.FindSide(move.code, side);
+    if (unit < 0) return false;
+    // The selection writes the fight variables: it is tried on a copy.
+    Game trial = game;
+    if (move.kind == MoveKind::Repair) {
+        const Selection s = SelectUnit(trial, side, table.PosX(unit), table.PosY(unit));
+        return s.line == unit && s.repairMarker;
+    }
+    if (move.kind != MoveKind::Step && move.kind != MoveKind::Attack) return false;
+    if (table.PosX(unit) != move.fromColumn || table.PosY(unit) != move.fromRow) return false;
+    const Selection s = SelectUnit(trial, side, move.fromColumn, move.fromRow);
+    return s.line == unit && !s.minefield && IsMarkedTarget(trial, side, move.toColumn, move.toRow);
+}
+
 }  // namespace kvd

@@ -34,6 +34,12 @@ bool IsMarkedTarget(const Game& game, QChar side, int column, int row);
 // A move of the side's selected unit (PlayerCode... or EnemyCode...) to (column, row).
 Move SelectedUnitTo(const Game& game, QChar side, int column, int row, MoveKind kind);
 
+// Whether the side's player could make this move on the game as it stands, as the board would
+// offer it to a click: the unit stands on the cell the move leaves and may move, and the cell it
+// goes to is one of its targets; or, for a repair, the unit named is damaged and its supply ship
+// beside it may be asked. What the peer of a network game sends is held to this.
+bool MoveAllowed(const Game& game, const Move& move);
+
 // MoveTargets' text for a cell, "CCRR".
 QString CellText(int column, int row);
 

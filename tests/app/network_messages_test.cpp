@@ -7,6 +7,7 @@
 #include "board/main_form.h"
 #include "net/mp_form.h"
 #include "net/table_hash.h"
+#include "play/selection.h"
 #include "tests/app/network_players.h"
 
 namespace kvd {
@@ -139,34 +140,59 @@ TEST_F(JoiningProgram, ATableThatIsNotATableIsNotTaken) {
     EXPECT_FALSE(window().LastStatus().isEmpty());
 }
 
-TEST_F(JoiningProgram, MoveRecordsMoveTheHostsUnitsAndNothingElse) {
+TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     Greet();
     SendTableAndStart();
     UnitTable& table = game().scratchpad;
-    SendLines({"[Move]=0503020404", "E 9 unit line at stage three is no unit line"});
-    ASSERT_TRUE(Until([&] { return table.PosX(table.FindSide(5, QLatin1Char('E'))) == 3; }));
-    const int five = table.FindSide(5, QLatin1Char('E'));
-    EXPECT_EQ(table.PosY(five), 2);
-    EXPECT_EQ(table.PrevX(five), 4);
-    EXPECT_EQ(table.PrevY(five), 4);
-    EXPECT_EQ(game().SideToMove, QLatin1Char('E'));
+    const QChar host = QLatin1Char('E');
+    const int five = table.FindSide(5, host);
+    const int x = table.PosX(five), y = table.PosY(five);
+    const std::vector<QPoint> targets = TargetsOf(game(), host, x, y);
+    ASSERT_FALSE(targets.empty());
+    const QPoint to = targets.front();
+    auto record = [](int code, int c, int r, int fc, int fr) {
+        return QStringLiteral("[Move]=") + TwoDigits(code) + TwoDigits(c) + TwoDigits(r) + TwoDigits(fc) + TwoDigits(fr);
+    };
+    auto refused = [&](const QString& bad) {
+        SCOPED_TRACE(bad.toStdString());
+        const QStringList before = table.Lines();
+        SendLines({bad});
+        ASSERT_TRUE(Until([&] { return window().LastStatus().contains(bad.left(40)); }));
+        EXPECT_EQ(table.Lines(), before);
+    };
+    // Records of no sound form, and steps the board would not offer: two cells at once, from a
+    // cell the unit is not on, onto a unit of its own side, a minefield under way, a repair of a
+    // sound ship, a unit of the other side.
+    const int mine = table.FindSide(23, host), own = table.FindSide(3, host);
+    QStringList bad = {"[Move]=05030204", "[Move]=0503020404x", "[Move]=0a03020404", "[Move]=05-3020404",
+                       "[Move]=9903020404", "[Repair]=0221x", "[Repair]=2645", "[Repair]=0221",
+                       record(5, x + (x < 8 ? 2 : -2), y, x, y), record(5, to.x(), to.y(), x == 0 ? 1 : x - 1, y),
+                       record(29, to.x(), to.y(), x, y),
+                       record(23, table.PosX(mine), std::min(table.PosY(mine) + 1, 9), table.PosX(mine), table.PosY(mine))};
+    if (AreNeighbours(x, y, table.PosX(own), table.PosY(own))) bad << record(5, table.PosX(own), table.PosY(own), x, y);
+    for (const QString& b : bad) refused(b);
+
+    SendLines({record(5, to.x(), to.y(), x, y), "E 9 unit line at stage three is no unit line"});
+    ASSERT_TRUE(Until([&] { return table.PosX(five) == to.x() && table.PosY(five) == to.y(); }));
+    EXPECT_EQ(table.PrevX(five), x);
+    EXPECT_EQ(table.PrevY(five), y);
+    EXPECT_EQ(game().SideToMove, host);
     Settle();
     EXPECT_EQ(table.Count(), Fleet("Uships.cfg").size());
+    // One step a turn.
+    const std::vector<QPoint> next = TargetsOf(game(), host, to.x(), to.y());
+    ASSERT_FALSE(next.empty());
+    refused(record(5, next.front().x(), next.front().y(), to.x(), to.y()));
 
-    const QStringList before = table.Lines();
-    for (const char* bad : {"[Move]=05030204", "[Move]=0503020404x", "[Move]=0a03020404", "[Move]=2903020404",
-                            "[Move]=0510020404", "[Move]=05-3020404", "[Move]=9903020404", "[Repair]=0221x",
-                            "[Repair]=2645"}) {
-        SCOPED_TRACE(bad);
-        SendLines({bad});
-        ASSERT_TRUE(Until([&] { return window().LastStatus().contains(QString::fromLatin1(bad)); }));
-        EXPECT_EQ(table.Lines(), before);
-    }
     SendLines({"EnemyGo!", "EnemyGo "});  // not the turn token
     Settle();
     EXPECT_EQ(game().OpponentTurn, 0);
     SendLines({"EnemyGo"});
     ASSERT_TRUE(Until([&] { return game().OpponentTurn == 1 && game().SideToMove == QLatin1Char('D'); }));
+    // Now the turn is this player's: the host's records and tokens wait for it to end.
+    refused(record(5, next.front().x(), next.front().y(), to.x(), to.y()));
+    refused(QStringLiteral("EnemyGo"));
+    EXPECT_EQ(game().SideToMove, QLatin1Char('D'));
 }
 
 TEST_F(JoiningProgram, ALineWithoutEndIsCutOffWithTheConnection) {
