@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <map>
 
 #include "core/context.h"
@@ -9,6 +10,7 @@
 #include "core/game.h"
 #include "core/game_setup.h"
 #include "core/game_sound.h"
+#include <QRandomGenerator>
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
@@ -21,16 +23,18 @@ constexpr int kLabelPixels = 24;
 constexpr int kLogStatusText = 206;
 constexpr int kErrorText = 208;
 constexpr int kPortText = 210;
+constexpr int kBadPortText = 298;
+constexpr int kRejoinText = 295;
 
 QString Framed(int before, const QString& text, int after) {
     return QString(before, QLatin1Char(' ')) + text + QString(after, QLatin1Char(' '));
 }
 
-// A port typed by the player, or the one in use when the text is not a port.
-quint16 PortOf(const QLineEdit* edit, quint16 current) {
+// A port typed by the player; 0 when the text is no port.
+quint16 PortOf(const QLineEdit* edit) {
     bool ok = false;
     const uint port = edit->text().trimmed().toUInt(&ok);
-    return ok && port >= 1 && port <= 65535 ? quint16(port) : current;
+    return ok && port >= 1 && port <= 65535 ? quint16(port) : 0;
 }
 }  // namespace
 
@@ -52,7 +56,28 @@ TMPForm::TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& 
         return game_.NetRole == 1 ? Send2Client(message, pauseMs) : Send2Server(message, pauseMs);
     };
     network_.status = [this](const QString& text) { Status(text); };
+    svrStatus_ = std::make_unique<StatusLine>(SvrLogLabel);
+    cltStatus_ = std::make_unique<StatusLine>(CltLogLabel);
+    hostWatch_.beat = [this] { Send2Client(QStringLiteral("[Beat]"), 0); };
+    hostWatch_.gone = [this] {
+        // Silent too long, or never said who it is: the connection is closed like any other.
+        TSimpleTCPClient* silent = candidate_ ? candidate_ : player_;
+        Status(context_.texts.TextOr(294, QStringLiteral("The other program has been silent too long - the connection is closed. ")));
+        if (silent) QTimer::singleShot(0, this, [this, silent] { server_->Disconnect(silent); });
+    };
+    clientWatch_.beat = [this] { Send2Server(QStringLiteral("[Beat]"), 0); };
+    clientWatch_.gone = [this] {
+        Status(context_.texts.TextOr(294, QStringLiteral("The other program has been silent too long - the connection is closed. ")));
+        QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
+    };
 }
+
+void TMPForm::SetPeerTimes(const PeerWatch::Times& times) {
+    hostWatch_.SetTimes(times);
+    clientWatch_.SetTimes(times);
+}
+
+StatusLine& TMPForm::PanelStatus() { return game_.NetRole == 2 ? *cltStatus_ : *svrStatus_; }
 
 TMPForm::~TMPForm() = default;
 
@@ -120,7 +145,7 @@ void TMPForm::BuildLayout() {
     ServerPortLab = label(SvrPanel, QStringLiteral("Port :"), 10, 114, 250);
     ServerPortEdit = edit(SvrPanel, 270, 114, 90, false, 5);
     ServerPortEdit->setText(QStringLiteral("1234"));
-    SvrLogLabel = label(SvrPanel, QStringLiteral("Log Status"), 10, 154, 507);
+    SvrLogLabel = label(SvrPanel, QStringLiteral("Log Status"), 10, 152, 507);
     AxisPanel = panel(SvrPanel, 490, 80, "AxisPanel");
     Label6 = label(AxisPanel, QStringLiteral("Enemy Commander:"), 2, 4, 250);
     AxisName = edit(AxisPanel, 262, 4, 220, true);
@@ -137,7 +162,7 @@ void TMPForm::BuildLayout() {
     Label12 = label(ClientPanel, QStringLiteral("Port :"), 10, 78, 250);
     ClientPortEdit = edit(ClientPanel, 270, 78, 90, false, 5);
     ClientPortEdit->setText(QStringLiteral("1234"));
-    CltLogLabel = label(ClientPanel, QStringLiteral("Log Status"), 10, 114, 507);
+    CltLogLabel = label(ClientPanel, QStringLiteral("Log Status"), 10, 112, 507);
     AlliedPanel = panel(ClientPanel, 473, 130, "AlliedPanel");
     Label21 = label(AlliedPanel, QStringLiteral("Multi-Player Game :"), 2, 0, 240);
     Edit4 = edit(AlliedPanel, 250, 0, 215, true, 16);
@@ -147,8 +172,17 @@ void TMPForm::BuildLayout() {
     Edit5 = edit(AlliedPanel, 250, 64, 215, true, 16);
     Label18 = label(AlliedPanel, QStringLiteral("Join"), 30, 96, 180, true);
     Label19 = label(AlliedPanel, QStringLiteral("Cancel"), 260, 96, 180, true);
+    Label23 = label(ClientPanel, QStringLiteral("Rejoin"), 30, 252, 470, true);
     Label13 = label(ClientPanel, QStringLiteral("Connect"), 30, 295, 240, true);
     Label14 = label(ClientPanel, QStringLiteral("Cancel"), 300, 295, 200, true);
+
+    // The status lines speak in a smaller type, two lines of it, so a long message is read whole.
+    for (QLabel* log : {SvrLogLabel, CltLogLabel}) {
+        QFont font = log->font();
+        font.setPixelSize(16);
+        log->setFont(font);
+        log->resize(log->width(), 44);
+    }
 
     // The focus rests off screen, so no edit takes the keys meant for the window.
     outBox = new QLineEdit(this);
@@ -160,7 +194,7 @@ void TMPForm::WireSockets() {
     client_->SetHost(QStringLiteral("127.0.0.1"));
     client_->SetPort(1234);
     server_->OnAccept = [this](QObject*, TSimpleTCPClient* c, bool& accept) { ServerAccept(c, accept); };
-    server_->OnClientConnected = [this](QObject*, TSimpleTCPClient*) { ServerClientConnected(); };
+    server_->OnClientConnected = [this](QObject*, TSimpleTCPClient* c) { ServerClientConnected(c); };
     server_->OnClientDisconnected = [this](QObject*, TSimpleTCPClient* c) { ServerClientDisconnected(c); };
     server_->OnClientRead = [this](QObject*, TSimpleTCPClient* c, const QByteArray& b) { ServerClientRead(c, b); };
     server_->OnError = [this](QObject*, int, int code, const QString& text) { ServerError(ErrorLine(code, text)); };
@@ -176,8 +210,8 @@ void TMPForm::ShowFullScreen() {
     const Screen& screen = *context_.platform.screen;
     setGeometry(0, 0, screen.Width(), screen.Height());
     // A status line with nothing to tell speaks the language chosen since it was last set.
-    if (!server_->Listen()) SvrLogLabel->setText(LogStatus());
-    if (!client_->Connected() && !client_->ConnectRequested()) CltLogLabel->setText(LogStatus());
+    if (!server_->Listen()) svrStatus_->Set(LogStatus());
+    if (!client_->Connected() && !client_->ConnectRequested()) cltStatus_->Set(LogStatus());
     FormShow();
     showFullScreen();
     TakeKeyboard(*this);
@@ -298,22 +332,31 @@ void TMPForm::Label10Click() {
             context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.Text(100), 2), BoxButtons::Ok);
             return;
         }
+        const quint16 port = PortOf(ServerPortEdit);
+        if (port == 0) {
+            context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.TextOr(kBadPortText, QStringLiteral("The port must be a number from 1 to 65535.")), 2), BoxButtons::Ok);
+            return;
+        }
         g.NetRole = 1;
         Label10->hide();
         try {
-            server_->SetPort(PortOf(ServerPortEdit, server_->Port()));
+            server_->SetPort(port);
         } catch (const SocketRefusal& refusal) {
-            SvrLogLabel->setText(ErrorLine(0, QString::fromLatin1(refusal.what())));
+            svrStatus_->Say(ErrorLine(0, QString::fromLatin1(refusal.what())));
         }
-        SvrLogLabel->setText(context_.texts.Text(105));
+        svrStatus_->Set(context_.texts.Text(105));
+        // The code a joining player who loses the connection comes back with.
+        state_.GameCode = QString::number(QRandomGenerator::system()->generate(), 16).toUpper().rightJustified(8, QLatin1Char('0'));
         server_->SetListen(true);
+        // The port was taken or refused: Start is offered again.
+        if (!server_->Listen()) Label10->show();
         return;
     }
     g.NetGame = 1;
     g.NetRole = 1;
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     Label10->hide();
-    SvrLogLabel->setText(context_.texts.Text(119));
+    svrStatus_->Set(context_.texts.Text(119));
     if (network_.NetGameInit(false)) hide();
     else context_.platform.cursor->Set(this, CursorShape::Arrow);
 }
@@ -338,6 +381,26 @@ void TMPForm::Label9Click() {
     Caption(Label19, 14);
     game_.scratchpad.Clear();
     game_.NetRole = 2;
+    OfferRejoin();
+}
+
+void TMPForm::OfferRejoin() {
+    const std::optional<RejoinTicket> ticket = RejoinTicket::Load(*context_.platform.files);
+    Label23->setVisible(ticket.has_value());
+    if (ticket)
+        Label23->setText(context_.texts.TextOr(kRejoinText, QStringLiteral("Rejoin")) + QStringLiteral("  ") + ticket->game +
+                         QStringLiteral(" (") + ticket->host + QLatin1Char(':') + QString::number(ticket->port) + QLatin1Char(')'));
+}
+
+void TMPForm::Label23Click() {
+    const std::optional<RejoinTicket> ticket = RejoinTicket::Load(*context_.platform.files);
+    if (!ticket) return OfferRejoin();
+    ClientIP->setText(ticket->host);
+    ClientPortEdit->setText(QString::number(ticket->port));
+    Edit1->setText(ticket->name);
+    state_.GameCode = ticket->code;
+    rejoining_ = true;
+    Label13Click();
 }
 
 void TMPForm::Label13Click() {
@@ -345,12 +408,19 @@ void TMPForm::Label13Click() {
         context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.Text(102), 2), BoxButtons::Ok);
         return;
     }
+    const quint16 port = PortOf(ClientPortEdit);
+    if (port == 0) {
+        context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.TextOr(kBadPortText, QStringLiteral("The port must be a number from 1 to 65535.")), 2), BoxButtons::Ok);
+        rejoining_ = false;
+        return;
+    }
     game_.NetRole = 2;
     Label13->hide();
+    Label23->hide();
     outBox->setFocus();
     client_->SetConnected(false);
     client_->SetHost(ClientIP->text().trimmed());
-    client_->SetPort(PortOf(ClientPortEdit, client_->Port()));
+    client_->SetPort(port);
     clientReader_.Clear();
     client_->SetConnected(true);
 }
@@ -361,7 +431,7 @@ void TMPForm::NetworkReset() {
     // The shorter reset after a game, and the first choice's state of the labels.
     ResetConnection();
     game_.NetRole = 0;
-    SvrLogLabel->setText(LogStatus());
+    svrStatus_->Set(LogStatus());
     Label10->setStyleSheet(TextColourSheet(MenuTextColour()));
 }
 
@@ -388,7 +458,7 @@ void TMPForm::Label7Click() {
 
 void TMPForm::Label14Click() {
     ClickSound();
-    CltLogLabel->setText(LogStatus());
+    cltStatus_->Set(LogStatus());
     Label13->show();
     Label13->setStyleSheet(TextColourSheet(MenuTextColour()));
     NetworkReset();
@@ -402,18 +472,25 @@ void TMPForm::Label19Click() {
     ShowPanel(AlliedPanel, false);
     // Without the greeting there is nothing to join: connecting is offered again.
     Label13->show();
+    OfferRejoin();
 }
 
 void TMPForm::Escape() {
     // The connection stays open: the player may come back to it.
     game_.GameOver = 1;
     game_.NetGame = 0;
-    SvrLogLabel->setText(LogStatus());
+    svrStatus_->Set(LogStatus());
     CloseToMenu();
 }
 
 void TMPForm::ResetConnection() {
+    // A decided game leaves nothing to rejoin; one left on the way may be taken up again.
+    if (game_.NetRole == 2 && game_.Gamestage >= 8) RejoinTicket::Forget(*context_.platform.files);
     state_ = NetState();
+    hostWatch_.Stop();
+    clientWatch_.Stop();
+    player_ = candidate_ = nullptr;
+    rejoining_ = false;
     network_.BeginTable();
     server_->SetListen(false);
     client_->SetConnected(false);
@@ -462,6 +539,7 @@ void TMPForm::Clicked(QLabel* label) {
     else if (label == Label13 || label == Label18) Label13Click();
     else if (label == Label14) Label14Click();
     else if (label == Label19) Label19Click();
+    else if (label == Label23) Label23Click();
 }
 
 bool TMPForm::eventFilter(QObject* watched, QEvent* event) {

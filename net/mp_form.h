@@ -10,7 +10,10 @@
 #include "net/message_reader.h"
 #include "net/net_state.h"
 #include "net/network_session.h"
+#include "net/peer_watch.h"
+#include "net/rejoin_ticket.h"
 #include "net/simple_tcp.h"
+#include "net/status_line.h"
 #include "play/end_of_game.h"
 #include "play/network_board.h"
 
@@ -43,7 +46,13 @@ class TMPForm : public QWidget, public NetworkBoard {
     void Label7Click();   // Cancel on the host panel
     void Label14Click();  // Cancel on the join panel
     void Label19Click();  // Cancel on the host's greeting
+    void Label23Click();  // Rejoin the last game this program joined
     void Escape();
+
+    // How often the programs beat and how long silence may last (tests shorten them).
+    void SetPeerTimes(const PeerWatch::Times& times);
+    // The game code this host gives, or the joining program was given.
+    const QString& GameCode() const { return state_.GameCode; }
 
     // NetworkBoard
     void PlayerSleep() override;
@@ -86,7 +95,7 @@ class TMPForm : public QWidget, public NetworkBoard {
     QLineEdit *AxisName = nullptr, *Edit6 = nullptr;
     QWidget* ClientPanel = nullptr;
     QLabel *Label5 = nullptr, *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr,
-           *Label14 = nullptr, *CltLogLabel = nullptr;
+           *Label14 = nullptr, *CltLogLabel = nullptr, *Label23 = nullptr;
     QLineEdit *ClientIP = nullptr, *Edit1 = nullptr, *ClientPortEdit = nullptr;
     QWidget* AlliedPanel = nullptr;
     QLabel *Label21 = nullptr, *Label17 = nullptr, *Label22 = nullptr, *Label18 = nullptr,
@@ -117,7 +126,7 @@ class TMPForm : public QWidget, public NetworkBoard {
 
     // The socket events.
     void ServerAccept(TSimpleTCPClient* client, bool& accept);
-    void ServerClientConnected();
+    void ServerClientConnected(TSimpleTCPClient* client);
     void ServerClientDisconnected(TSimpleTCPClient* client);
     void ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes);
     void ServerError(const QString& line);
@@ -127,9 +136,22 @@ class TMPForm : public QWidget, public NetworkBoard {
     void ClientError(const QString& line);
 
     // The messages (mp_messages.cpp).
-    void Greetings2Client();
-    void Deliver(MessageReader& reader, bool host);
+    void Greetings2Client(bool rejoin = false);
+    void Deliver(MessageReader& reader, TSimpleTCPClient* client);
+    // A message from one of the host's connections: the player's, or one that may be it.
+    void HostMessageFrom(TSimpleTCPClient* client, const QString& message);
     void StartJoinedGame();
+    // A connection the host does not play with: told why ("[Busy]=" and a reason digit), then
+    // closed once the words are on their way.
+    void TurnAway(TSimpleTCPClient* client, int reason);
+    // The joining player has come back with the game's code: the game and whose turn it is.
+    void Rejoined();
+    // The host's "[Resume]=": the joining program takes the game up again.
+    void ResumeJoinedGame(const QString& message);
+    // The rejoin offer of the join panel, from the ticket kept.
+    void OfferRejoin();
+    // The status line of the panel in use.
+    StatusLine& PanelStatus();
     void Refused(const QString& message);
     void ConnectionLost();
     // A status line: the board's report line during a game, the panel's own line before.
@@ -144,6 +166,12 @@ class TMPForm : public QWidget, public NetworkBoard {
     std::unique_ptr<TSimpleTCPServer> server_;
     std::unique_ptr<TSimpleTCPClient> client_;
     std::map<TSimpleTCPClient*, MessageReader> serverReaders_;
+    // The host's one joining program, and a connection that may be it coming back.
+    TSimpleTCPClient* player_ = nullptr;
+    TSimpleTCPClient* candidate_ = nullptr;
+    PeerWatch hostWatch_, clientWatch_;
+    std::unique_ptr<StatusLine> svrStatus_, cltStatus_;
+    bool rejoining_ = false;
     MessageReader clientReader_;
     QString lastStatus_;
     std::vector<QLabel*> clickable_;

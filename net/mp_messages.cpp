@@ -1,5 +1,6 @@
 // The multi-player window's exchange with its peer: the socket events, sending, and every
 // message the two programs send each other, by stage.
+#include <QPointer>
 #include <QTimer>
 
 #include "core/context.h"
@@ -7,6 +8,7 @@
 #include "core/map_file.h"
 #include "core/unit_codes.h"
 #include "net/mp_form.h"
+#include "net/rejoin_ticket.h"
 #include "platform/platform.h"
 
 namespace kvd {
@@ -14,6 +16,20 @@ namespace kvd {
 namespace {
 const QString kName = QStringLiteral("[Name]=");
 const QString kStage = QStringLiteral("[Stage]");
+const QString kBeat = QStringLiteral("[Beat]");
+const QString kRejoin = QStringLiteral("[Rejoin]=");
+const QString kBusy = QStringLiteral("[Busy]=");
+
+// Why a host turns a connection away, as "[Busy]=" carries it.
+enum TurnedAway { kGameFull = 1, kNotThePlayer = 2 };
+// The words of the window's status lines about connections, with their English for an old
+// language file.
+constexpr int kWaitsForRejoinText = 290;
+constexpr int kTurnedAwayText = 291;
+constexpr int kFullText = 292;
+constexpr int kNotThePlayerText = 293;
+constexpr int kSilentText = 294;
+constexpr int kRejoinedText = 296;
 
 // The letter after a greeting key, when it is one of the letters that key may carry.
 bool LetterOf(const QString& message, const QString& allowed, QChar& letter) {
@@ -31,44 +47,69 @@ bool TMPForm::Send2Server(const QString& text, int pauseMs) {
 }
 
 bool TMPForm::Send2Client(const QString& text, int pauseMs) {
+    // Only the joining program the game is played with hears the game.
     const QByteArray bytes = Framed(text);
-    for (const auto& client : server_->Clients()) server_->SendBuffer(client.get(), bytes.constData(), int(bytes.size()));
+    if (player_) server_->SendBuffer(player_, bytes.constData(), int(bytes.size()));
     return pauseMs == 0 || (game_.GameActive == 1 ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
 }
 
-void TMPForm::Greetings2Client() {
+void TMPForm::Greetings2Client(bool rejoin) {
     const Settings& s = context_.settings;
     const QStringList greeting = {
         QStringLiteral("[Game]=") + GameName->text(),  QStringLiteral("[Navy]=") + s.HomeNavy,
         kName + AlliedName->text(),                     QStringLiteral("[Mapz]=") + s.MapName,
         QStringLiteral("[Home]=") + game_.HomePosition, QStringLiteral("[Fire]=") + s.AdditionalDamage,
         QStringLiteral("[Show]=") + s.RevealOption,     QStringLiteral("[Flag]=") + s.FlagTransfer,
-        QStringLiteral("[Stage]=2") + game_.HomePosition};
+        QStringLiteral("[Code]=") + state_.GameCode,    QStringLiteral("[Stage]=2") + game_.HomePosition};
     for (const QString& message : greeting) {
-        if (state_.NetStage >= 3) return;
+        if (state_.NetStage >= 3 && !rejoin) return;
         if (!Send2Client(message)) return;
     }
 }
 
 // --- Socket events ---
 
-void TMPForm::ServerAccept(TSimpleTCPClient*, bool& accept) {
-    // One joining program plays the game; a second would only disturb it.
-    if (!server_->Clients().empty()) {
-        accept = false;
-        return;
+void TMPForm::ServerAccept(TSimpleTCPClient* client, bool&) {
+    // One joining program plays the game. Another is told so before it is let go; during a game
+    // whose player is gone, a new connection may be that player coming back.
+    if (player_ || candidate_) return;
+    if (game_.NetGame == 1 && game_.GameActive == 1) candidate_ = client;
+    else {
+        player_ = client;
+        svrStatus_->Say(context_.texts.TextOr(207, QStringLiteral("Client Accepted")));
     }
-    SvrLogLabel->setText(context_.texts.TextOr(207, QStringLiteral("Client Accepted")));
 }
 
-void TMPForm::ServerClientConnected() {
-    SvrLogLabel->setText(context_.texts.Text(106));
+void TMPForm::ServerClientConnected(TSimpleTCPClient* client) {
+    if (client != player_ && client != candidate_) return TurnAway(client, kGameFull);
+    hostWatch_.Start(false);
+    if (client == candidate_) return;
+    svrStatus_->Say(context_.texts.Text(106));
     if (state_.NetStage == 0) Greetings2Client();
+}
+
+void TMPForm::TurnAway(TSimpleTCPClient* client, int reason) {
+    const QByteArray words = Framed(kBusy + QString::number(reason));
+    server_->SendBuffer(client, words.constData(), int(words.size()));
+    Status(context_.texts.TextOr(kTurnedAwayText, QStringLiteral("Another program tried to join and was turned away. ")));
+    // Closed a moment later, so the words reach it before the connection ends.
+    QPointer<TSimpleTCPClient> gone(client);
+    QTimer::singleShot(300, this, [this, gone] {
+        if (gone) server_->Disconnect(gone.data());
+    });
 }
 
 void TMPForm::ServerClientDisconnected(TSimpleTCPClient* client) {
     serverReaders_.erase(client);
-    SvrLogLabel->setText(context_.texts.Text(108));
+    if (client == candidate_) {
+        candidate_ = nullptr;
+        hostWatch_.Stop();
+        return;
+    }
+    if (client != player_) return;  // one turned away
+    player_ = nullptr;
+    hostWatch_.Stop();
+    svrStatus_->Say(context_.texts.Text(108));
     if (game_.GameActive == 0 && game_.NetRole == 1) {
         // Gone before the game began: the next program to join is greeted afresh.
         state_.NetStage = 0;
@@ -79,36 +120,58 @@ void TMPForm::ServerClientDisconnected(TSimpleTCPClient* client) {
     ConnectionLost();
 }
 
-void TMPForm::ServerError(const QString& line) { SvrLogLabel->setText(line); }
+void TMPForm::ServerError(const QString& line) {
+    svrStatus_->Say(line);
+    // The listener itself failed (an accepted connection's error only ends that connection):
+    // Start is offered again before a game, and a game under way hears of it on the board.
+    if (!server_->Listen() && game_.GameActive == 0 && state_.NetStage < 3) Label10->show();
+}
 
 void TMPForm::ClientConnected() {
-    CltLogLabel->setText(context_.texts.Text(107));
+    cltStatus_->Say(context_.texts.Text(107));
     ShowPanel(AlliedPanel, true);
     AlliedPanel->setGeometry(16, 152, 473, 130);
-    Send2Server(kName + Edit1->text(), 0);
+    Label23->hide();
+    clientWatch_.Start(true);
+    // A player coming back names the game instead of introducing itself.
+    Send2Server(rejoining_ ? kRejoin + state_.GameCode : kName + Edit1->text(), 0);
 }
 
 void TMPForm::ClientDisconnected() {
     clientReader_.Clear();
-    CltLogLabel->setText(context_.texts.Text(108));
+    clientWatch_.Stop();
+    cltStatus_->Say(context_.texts.Text(108));
+    if (game_.GameActive == 0) {
+        // Gone before the game began: connecting is offered again.
+        ShowPanel(AlliedPanel, false);
+        Label13->show();
+        OfferRejoin();
+    }
     ConnectionLost();
 }
 
 void TMPForm::ClientError(const QString& line) {
-    CltLogLabel->setText(line);
+    cltStatus_->Say(line);
     Label13->show();
+    if (game_.GameActive == 0) OfferRejoin();
     ConnectionLost();
 }
 
 void TMPForm::ConnectionLost() {
     // Nothing can come from a peer that is gone: the player leaves through the quit corner,
-    // and needs the pointer to find it.
+    // and needs the pointer to find it. The host keeps the game for its player to come back to.
     if (game_.NetGame != 1 || game_.GameActive != 1) return;
-    Status(context_.texts.Text(149));
+    if (game_.NetRole == 1) {
+        Status(context_.texts.TextOr(kWaitsForRejoinText, QStringLiteral("Connection to the other commander lost - the game waits for them to rejoin, or leave by the corner bottom right. ")));
+        network_.PeerGone();
+    } else {
+        Status(context_.texts.Text(149));
+    }
     display_.SetCursor(CursorShape::Arrow);
 }
 
 void TMPForm::ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes) {
+    if (client != player_ && client != candidate_) return;  // one being turned away
     MessageReader& reader = serverReaders_[client];
     reader.Feed(bytes);
     if (reader.Overflowed()) {
@@ -117,7 +180,7 @@ void TMPForm::ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes
         QTimer::singleShot(0, this, [this, client] { server_->Disconnect(client); });
         return;
     }
-    Deliver(reader, true);
+    Deliver(reader, client);
 }
 
 void TMPForm::ClientRead(const QByteArray& bytes) {
@@ -128,27 +191,55 @@ void TMPForm::ClientRead(const QByteArray& bytes) {
         QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
         return;
     }
-    Deliver(clientReader_, false);
+    Deliver(clientReader_, nullptr);
 }
 
-void TMPForm::Deliver(MessageReader& reader, bool host) {
-    // Each message waits for a running rule (a fight, a turn) to finish, in the order they came.
+void TMPForm::Deliver(MessageReader& reader, TSimpleTCPClient* client) {
+    // Each message waits for a running rule (a fight, a turn) to finish, in the order they came;
+    // a beat only says the peer is there, at once.
+    PeerWatch& watch = client ? hostWatch_ : clientWatch_;
     QStringList messages;
     QString message;
-    while (reader.Next(message)) messages << message;
+    while (reader.Next(message)) {
+        watch.Heard(message == kBeat);
+        if (message != kBeat) messages << message;
+    }
+    QPointer<TSimpleTCPClient> from(client);
     for (const QString& m : messages)
-        context_.guard.WhenIdle([this, m, host] { host ? HostMessage(m) : JoiningMessage(m); });
+        context_.guard.WhenIdle([this, m, from, host = client != nullptr] {
+            if (!host) JoiningMessage(m);
+            else if (from) HostMessageFrom(from.data(), m);
+        });
 }
 
 void TMPForm::Status(const QString& text) {
     lastStatus_ = text;
     if (game_.NetGame == 1 && game_.GameActive == 1 && display_.Shown()) network_.Report(text);
-    else (game_.NetRole == 2 ? CltLogLabel : SvrLogLabel)->setText(text);
+    else PanelStatus().Say(text);
 }
 
 void TMPForm::Refused(const QString& message) { network_.Refused(message); }
 
 // --- Messages at the host ---
+
+void TMPForm::HostMessageFrom(TSimpleTCPClient* client, const QString& message) {
+    if (client == candidate_) {
+        // Only the player who left may take its place, and only with the game's code.
+        if (message == kRejoin + state_.GameCode && !state_.GameCode.isEmpty()) {
+            player_ = candidate_;
+            candidate_ = nullptr;
+            hostWatch_.Introduced();
+            return Rejoined();
+        }
+        candidate_ = nullptr;
+        hostWatch_.Stop();
+        Status(context_.texts.TextOr(kTurnedAwayText, QStringLiteral("Another program tried to join and was turned away. ")));
+        return TurnAway(client, kNotThePlayer);
+    }
+    if (client != player_) return;
+    if (message.startsWith(kName) || message.startsWith(kRejoin)) hostWatch_.Introduced();
+    HostMessage(message);
+}
 
 void TMPForm::HostMessage(const QString& message) {
     if (state_.NetStage < 2) {
@@ -160,7 +251,7 @@ void TMPForm::HostMessage(const QString& message) {
         if (message.startsWith(kName)) AxisName->setText(message.mid(7, 16));
         if (message.startsWith(kStage) && message.size() >= 9 && message[8] == QLatin1Char('2')) {
             state_.NetStage = 3;
-            SvrLogLabel->setText(context_.texts.Text(109));
+            svrStatus_->Say(context_.texts.Text(109));
             Caption(Label10, 110);
             Label10->show();
         }
@@ -177,6 +268,14 @@ void TMPForm::JoiningMessage(const QString& message) {
     if (state_.NetStage < 2) {
         QChar letter;
         if (message.startsWith(QLatin1String("[Game]="))) Edit4->setText(message.mid(7, 16));
+        else if (message.startsWith(QLatin1String("[Code]="))) {
+            if (!RejoinTicket::IsCode(message.mid(7))) return Refused(message);
+            state_.GameCode = message.mid(7);
+        } else if (message.startsWith(kBusy)) {
+            const bool notThePlayer = message == kBusy + QString::number(kNotThePlayer);
+            cltStatus_->Say(notThePlayer ? context_.texts.TextOr(kNotThePlayerText, QStringLiteral("The host waits for the commander who left its game, and no other. "))
+                                         : context_.texts.TextOr(kFullText, QStringLiteral("The host already has its second commander. ")));
+        }
         else if (message.startsWith(QLatin1String("[Navy]="))) {
             if (!LetterOf(message, QStringLiteral("EU"), letter)) return Refused(message);
             s.HomeNavy = letter;
@@ -203,7 +302,7 @@ void TMPForm::JoiningMessage(const QString& message) {
         } else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 && message[8] == QLatin1Char('2')) {
             state_.NetStage = 2;
             network_.BeginTable();
-            CltLogLabel->setText(context_.texts.Text(104));  // the host starts the game
+            cltStatus_->Say(context_.texts.Text(104));  // the host starts the game
             Send2Server(QStringLiteral("[Stage]=2"));
         }
         return;
@@ -216,6 +315,7 @@ void TMPForm::JoiningMessage(const QString& message) {
         return;
     }
     if (message == QLatin1String("StartGame")) StartJoinedGame();
+    else if (message.startsWith(QLatin1String("[Resume]="))) ResumeJoinedGame(message);
     else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 && message[8] == QLatin1Char('2')) {
         // The host sends its table again; it replaces this one once it is all here.
         state_.NetStage = 2;
@@ -229,8 +329,34 @@ void TMPForm::StartJoinedGame() {
     if (game_.GameActive == 1 || !network_.TableReady()) return;
     game_.NetRole = 2;
     context_.platform.cursor->Set(this, CursorShape::Hidden);
-    if (network_.NetGameInit(true)) hide();
-    else context_.platform.cursor->Set(this, CursorShape::Arrow);
+    if (!network_.NetGameInit(true)) {
+        context_.platform.cursor->Set(this, CursorShape::Arrow);
+        return;
+    }
+    hide();
+    // Kept for a lost connection: the way back to this game, also after a restart.
+    RejoinTicket{client_->Host(), client_->Port(), state_.GameCode, Edit1->text(), Edit4->text()}.Save(*context_.platform.files);
+}
+
+void TMPForm::ResumeJoinedGame(const QString& message) {
+    if (game_.GameActive == 1 || !network_.TableReady() || !rejoining_) return Refused(message);
+    rejoining_ = false;
+    game_.NetRole = 2;
+    if (!network_.NetGameInit(true)) {
+        context_.platform.cursor->Set(this, CursorShape::Arrow);
+        return;
+    }
+    hide();
+    if (!network_.Resume(message)) return Refused(message);
+    Status(context_.texts.TextOr(kRejoinedText, QStringLiteral("Rejoined - the game goes on. ")));
+}
+
+void TMPForm::Rejoined() {
+    // The game as the host keeps it, and whose turn it is; no click of the host's meanwhile.
+    RuleGuard::Scope sending(context_.guard);
+    Status(context_.texts.TextOr(kRejoinedText, QStringLiteral("Rejoined - the game goes on. ")));
+    Greetings2Client(true);
+    if (player_ && network_.SendTable()) Send2Client(network_.ResumeMessage());
 }
 
 // --- The hand-overs the board asks for ---

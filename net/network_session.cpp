@@ -223,6 +223,40 @@ void NetworkSession::Drifted(bool host) {
     if (host) ResendTable();
 }
 
+void NetworkSession::PeerGone() {
+    const bool host = game_.NetRole == 1;
+    if (pendingPeerMove_ && PeersTurn(host)) TurnToken(host);
+}
+
+QString NetworkSession::ResumeMessage() const {
+    const Game& g = game_;
+    return QStringLiteral("[Resume]=") + (g.PlayerTurn == 1 ? QLatin1Char('E') : QLatin1Char('D')) +
+           QString::number(g.ETransfered ? 1 : 0) + QString::number(g.DTransfered ? 1 : 0) + QString::number(g.TurnCount);
+}
+
+bool NetworkSession::Resume(const QString& message) {
+    Game& g = game_;
+    bool ok = false;
+    const int turns = message.mid(12).toInt(&ok);
+    const QChar side = message.size() > 9 ? message[9] : QChar();
+    if (message.size() < 13 || message.size() > 20 || !ok || turns < 0 ||
+        (side != QLatin1Char('E') && side != QLatin1Char('D')) || !QStringLiteral("01").contains(message[10]) ||
+        !QStringLiteral("01").contains(message[11]))
+        return false;
+    g.ETransfered = message[10] == QLatin1Char('1');
+    g.DTransfered = message[11] == QLatin1Char('1');
+    g.TurnCount = turns;
+    if (side == QLatin1Char('D')) {
+        // The joining player's turn: its board takes clicks at once.
+        g.PlayerTurn = 0;
+        g.OpponentTurn = 1;
+        g.SideToMove = QLatin1Char('D');
+        display_.SetCursor(CursorShape::Arrow);
+    }
+    display_.Redraw();
+    return true;
+}
+
 bool NetworkSession::ResendTable() { return send(QStringLiteral("[Stage]=2"), 200) && SendTable(); }
 
 void NetworkSession::SendRepair(int repairerCode, int targetCode) {

@@ -62,6 +62,16 @@ public:
     // The host sends its whole table again. False when the rule had to stop.
     bool ResendTable();
 
+    // The peer's connection is lost. A step it sent without its turn token is taken as made:
+    // the turn comes to this program, which fights what the step met.
+    void PeerGone();
+    // The host's word to a joining player who comes back: "[Resume]=", whose turn it is ('E' or
+    // 'D'), whether each side's flag has passed to its carrier (two digits) and the turns played.
+    QString ResumeMessage() const;
+    // The joining program takes the host's word over once its game is set up again on the
+    // host's table. False when the message is not one.
+    bool Resume(const QString& message);
+
     // A line in the board's report box.
     void Report(const QString& text) { display_.Report(text); }
     // Where the moves of both sides are kept, when they are.

@@ -464,6 +464,32 @@ MESSAGES = [
     (270, "options label: the computer opponent", "Opponent", "Gegner"),
     (271, "options list entry: the standard computer opponent", "Standard", "Standard"),
     (272, "options list entry: the computer opponent that plans ahead", "Admiral", "Admiral"),
+    (290, "network game, host's report line when the joining player's connection is lost: 290 + <time>",
+     "Connection to the other commander lost - the game waits for them to rejoin, or leave by the corner"
+     " bottom right. ",
+     "Verbindung zum anderen Kommandanten verloren - das Spiel wartet auf seine Rückkehr, oder Ausgang über"
+     " die Ecke unten rechts. "),
+    (291, "network game, host's status line when a connection is turned away: 291 + <time>",
+     "Another program tried to join and was turned away. ",
+     "Ein anderes Programm wollte beitreten und wurde abgewiesen. "),
+    (292, "multi-player join panel, status line: the host already plays with someone",
+     "The host already has its second commander. ", "Der Gastgeber hat schon seinen zweiten Kommandanten. "),
+    (293, "multi-player join panel, status line: the host waits for the player who left its game",
+     "The host waits for the commander who left its game, and no other. ",
+     "Der Gastgeber wartet auf den Kommandanten, der sein Spiel verlassen hat, und keinen anderen. "),
+    (294, "network game, status line when a connection said nothing for too long: 294 + <time>",
+     "The other program has been silent too long - the connection is closed. ",
+     "Das andere Programm schweigt zu lange - die Verbindung wird getrennt. "),
+    (295, "multi-player join panel: rejoin the last game: 295 + <game> + (<address>:<port>)", "Rejoin",
+     "Zurück ins Spiel"),
+    (296, "network game, report line on both programs when the joining player is back: 296 + <time>",
+     "Rejoined - the game goes on. ", "Wieder verbunden - das Spiel geht weiter. "),
+    (297, "network game, report line for a message of the other commander: 297 + <name> + : + <text>",
+     "Message from ", "Nachricht von "),
+    (298, "multi-player window, error box: the port typed is no port",
+     "The port must be a number from 1 to 65535.", "Der Port muss eine Zahl von 1 bis 65535 sein."),
+    (299, "board, prompt of the line for a message to the other commander (Enter sends, Esc closes)",
+     "Message to the other commander:", "Nachricht an den anderen Kommandanten:"),
 ]
 
 

@@ -12,6 +12,7 @@
 #include "board/main_form.h"
 #include "frontend/intro_form.h"
 #include "net/mp_form.h"
+#include "net/rejoin_ticket.h"
 #include "net/table_hash.h"
 #include "play/game_journal.h"
 #include "play/game_record.h"
@@ -71,6 +72,57 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
         EXPECT_FALSE(player->t.Folder().Exists(GameJournal::kSaveFile)) << "a network game is not resumed";
         EXPECT_TRUE(player->program->Winner().Label9->isVisible()) << "and it may be watched again";
     }
+    // Back to the menu, and a second game without a restart.
+    host.program->Winner().Label8Click();
+    joining.program->Winner().Label8Click();
+    EXPECT_FALSE(joining.t.Folder().Exists(RejoinTicket::kFile)) << "a decided game is not rejoined";
+    Connect();
+    Start();
+    PlayTurn(draw);
+    PlayTurn(draw);
+}
+
+TEST_F(NetworkGameTest, APlayerWhoseProgramEndedRejoinsAndOnlyThatPlayer) {
+    Connect();
+    Start();
+    std::mt19937 draw(5);
+    for (int k = 0; k < 3; ++k) PlayTurn(draw);  // the joining player's turn now
+    ASSERT_TRUE(joining.t.Folder().Exists(RejoinTicket::kFile));
+    const QString code = host.window().GameCode();
+    EXPECT_TRUE(RejoinTicket::IsCode(code));
+    joining.program.reset();  // the joining program ends in the middle of the game
+    ASSERT_TRUE(Until([&] { return host.window().LastStatus() == host.program->State().texts.Text(290); }));
+
+    // A stranger, and a program with the wrong code, are turned away with a word why.
+    for (const QString& hello : {QStringLiteral("[Name]=Eve"), QStringLiteral("[Rejoin]=0000000X")}) {
+        TSimpleTCPClient stranger;
+        QByteArray heard;
+        bool gone = false;
+        stranger.OnRead = [&](QObject*, const QByteArray& bytes) { heard += bytes; };
+        stranger.OnDisconnected = [&](QObject*) { gone = true; };
+        stranger.SetHost(QStringLiteral("127.0.0.1"));
+        stranger.SetPort(port);
+        stranger.OnConnected = [&](QObject*) { stranger.SendBuffer(hello.toLatin1() + "\r\n"); };
+        stranger.SetConnected(true);
+        ASSERT_TRUE(Until([&] { return gone; }));
+        EXPECT_EQ(heard, "[Busy]=2\r\n");
+        EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(291));
+    }
+    EXPECT_EQ(host.game().GameActive, 1);
+
+    // The program starts again and offers the game it left.
+    joining.program = std::make_unique<Program>(joining.t.Services());
+    TMPForm& w = joining.window();
+    w.ShowFullScreen();
+    w.Label9Click();
+    ASSERT_TRUE(w.Label23->isVisible());
+    EXPECT_TRUE(w.Label23->text().contains("Loopback"));
+    w.Label23Click();
+    ASSERT_TRUE(Until([&] { return JoiningReady(); }, 20000));
+    EXPECT_EQ(TableHash(joining.game().scratchpad), TableHash(host.game().scratchpad));
+    EXPECT_EQ(joining.game().TurnCount, host.game().TurnCount);
+    EXPECT_EQ(w.Edit3->text(), "Alice");
+    for (int k = 0; k < 4; ++k) PlayTurn(draw);
 }
 
 }  // namespace
@@ -123,7 +175,8 @@ TEST_F(NetworkGameTest, ALostPeerIsReportedAndThePlayerLeavesByTheQuitCorner) {
     PlayTurn(draw);
     joining.program.reset();  // the joining program ends in the middle of the game
     ASSERT_TRUE(Until([&] { return !host.window().LastStatus().isEmpty(); }));
-    EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(149));
+    EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(290));
+    EXPECT_TRUE(host.window().Server().Listen()) << "the host keeps the game for its player";
     host.t.Boxes().Script(BoxAnswer::Yes);
     const QRect band = host.board().Geometry().BottomBand();
     const QPoint corner = band.bottomRight() - QPoint(3, 3);

@@ -235,7 +235,7 @@ TEST_F(HostingProgram, AKriegsmarineHostLeadsTheRoyalNavyAndGreetsInOrder) {
     for (const QByteArray& m : messages)
         if (m.size() > 7) keys << QString::fromLatin1(m.left(7));
     EXPECT_EQ(keys, QStringList({"[Game]=", "[Navy]=", "[Name]=", "[Mapz]=", "[Home]=", "[Fire]=", "[Show]=",
-                                 "[Flag]=", "[Stage]"}));
+                                 "[Flag]=", "[Code]=", "[Stage]"}));
     EXPECT_TRUE(received.startsWith("[Game]=Narvik\r\n[Navy]=E\r\n[Name]=Alice\r\n"));
 
     // A second program that tries to join is turned away.
@@ -277,6 +277,71 @@ TEST_F(HostingProgram, ALineWithoutEndDropsTheJoiningProgram) {
     ASSERT_TRUE(Until([&] { return dropped; }));
     EXPECT_EQ(window().LastStatus(), Text(152));
     EXPECT_TRUE(window().Server().Listen()) << "the host waits for another";
+}
+
+TEST_F(HostingProgram, APeerThatNeverSpeaksOrFallsSilentIsLetGoAndTheHostWaitsForAnother) {
+    window().SetPeerTimes({50, 400, 400});
+    Host(QLatin1Char('E'));
+    bool dropped = false;
+    peer.OnDisconnected = [&](QObject*) { dropped = true; };
+    // Connected, greeted, and never a word back.
+    ASSERT_TRUE(Until([&] { return dropped; }));
+    EXPECT_EQ(window().LastStatus(), Text(294));
+    // Introduced and beating, then silent: the host beats all along, and lets it go.
+    dropped = false;
+    received.clear();
+    peer.SetConnected(true);
+    ASSERT_TRUE(Until([&] { return received.contains("[Stage]=2"); }));
+    peer.SendBuffer(QByteArray("[Name]=Eve\r\n[Beat]\r\n"));
+    ASSERT_TRUE(Until([&] { return received.contains("[Beat]\r\n"); }));
+    ASSERT_TRUE(Until([&] { return dropped; }));
+    EXPECT_TRUE(window().Server().Listen()) << "the host waits for another";
+    // A peer that beats stays, however long it takes.
+    dropped = false;
+    peer.SetConnected(true);
+    ASSERT_TRUE(Until([&] { return window().Server().Clients().size() == 1; }));
+    peer.SendBuffer(QByteArray("[Name]=Eve\r\n"));
+    for (int k = 0; k < 8; ++k) {
+        peer.SendBuffer(QByteArray("[Beat]\r\n"));
+        Until([] { return false; }, 100);
+    }
+    EXPECT_FALSE(dropped);
+}
+
+TEST_F(HostingProgram, EveryWayBackGivesTheFirstChoiceAndABadPortIsSaidSo) {
+    TMPForm& w = window();
+    auto firstChoice = [&] {
+        return w.StartPanel->isVisible() && w.StartPanel->pos() == QPoint(18, 170) && w.Label8->isVisible() &&
+               w.Label9->isVisible() && !w.SvrPanel->isVisible() && !w.ClientPanel->isVisible();
+    };
+    w.ShowFullScreen();
+    EXPECT_TRUE(firstChoice());
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        Host(QLatin1Char('E'));
+        ASSERT_TRUE(Until([&] { return received.contains("[Stage]=2"); }));
+        w.Label7Click();
+        EXPECT_TRUE(firstChoice());
+        EXPECT_FALSE(w.Server().Listen());
+        w.Label9Click();
+        EXPECT_TRUE(w.ClientPanel->isVisible());
+        w.Label14Click();
+        EXPECT_TRUE(firstChoice());
+        peer.SetConnected(false);
+        received.clear();
+    }
+    for (const char* bad : {"70000", "0", "port"}) {
+        t.Boxes().Clear();
+        w.Label8Click();
+        w.AlliedName->setText(QStringLiteral("Alice"));
+        w.GameName->setText(QStringLiteral("Narvik"));
+        w.ServerPortEdit->setText(QString::fromLatin1(bad));
+        w.Label10Click();
+        EXPECT_FALSE(w.Server().Listen()) << bad;
+        ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
+        EXPECT_EQ(t.Boxes().Boxes()[0].text, "   " + Text(298) + "  ");
+        w.Label7Click();
+    }
 }
 
 TEST_F(HostingProgram, StartWithoutNamesOrConnectWithoutAnAddressIsRefused) {
