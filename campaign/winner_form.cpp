@@ -206,10 +206,11 @@ void TWinnerForm::FormShow() {
     Label2->setText(texts.Text(61));
     Label3->setText(texts.Text(60));
     Label4->setText(texts.Text(62));
-    AxisLostNo->setNum(secondLost);
-    AlliedLostNo->setNum(firstLost);
-    AxisTotal->setNum(g.SecondSideShips);
-    AlliedTotal->setNum(g.FirstSideShips);
+    // "Own" is the side this board played: the joining player's is the second.
+    AxisLostNo->setNum(joining ? firstLost : secondLost);
+    AlliedLostNo->setNum(joining ? secondLost : firstLost);
+    AxisTotal->setNum(joining ? g.FirstSideShips : g.SecondSideShips);
+    AlliedTotal->setNum(joining ? g.SecondSideShips : g.FirstSideShips);
     TotalL1->setNum(g.CampaignLossesSecond);
     TotalL2->setNum(g.CampaignLossesFirst);
     Label11->setNum(g.FirstSideWins);

@@ -55,6 +55,12 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
     EXPECT_GT(host.game().Gamestage, 7);
     EXPECT_TRUE(host.program->Winner().isVisible());
     EXPECT_TRUE(joining.program->Winner().isVisible());
+    // Each end window counts its own side's ships and losses as "own".
+    const TWinnerForm &hostEnd = host.program->Winner(), &joiningEnd = joining.program->Winner();
+    EXPECT_EQ(joiningEnd.AlliedLostNo->text(), hostEnd.AxisLostNo->text());
+    EXPECT_EQ(joiningEnd.AxisLostNo->text(), hostEnd.AlliedLostNo->text());
+    EXPECT_EQ(joiningEnd.AlliedTotal->text(), hostEnd.AxisTotal->text());
+    EXPECT_NE(hostEnd.AlliedLostNo->text(), hostEnd.AxisLostNo->text()) << "a game that tells the sides apart";
     EXPECT_TRUE(host.window().LastStatus().isEmpty()) << host.window().LastStatus().toStdString();
     EXPECT_TRUE(joining.window().LastStatus().isEmpty()) << joining.window().LastStatus().toStdString();
     // Each program wrote the game's record as it played it, and each plays again to its tables.
