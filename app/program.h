@@ -71,6 +71,7 @@ public:
 
     Context& State() { return context_; }
     Game& TheGame() { return game_; }
+    GameJournal& Journal() { return *journal_; }
     GamePictures& Pictures() { return pictures_; }
     TIntroForm& Intro() { return *intro_; }
     TMainForm& Board() { return *board_; }

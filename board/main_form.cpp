@@ -1,5 +1,7 @@
 #include "board/main_form.h"
 
+#include "board/chat_line.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -23,6 +25,11 @@ TMainForm::TMainForm(Context& context, Game& game, GamePictures& pictures, QWidg
     setFocusPolicy(Qt::StrongFocus);
     SetCanvasBackground(BgrColor(kBoardBackground));
     FormCreate();
+}
+
+ChatLine& TMainForm::Chat() {
+    if (!chat_) chat_ = new ChatLine(this);
+    return *chat_;
 }
 
 void TMainForm::FitToScreen() {

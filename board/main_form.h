@@ -12,6 +12,7 @@
 
 namespace kvd {
 
+class ChatLine;
 class Game;
 struct BattleBand;
 class UnitTable;
@@ -60,6 +61,8 @@ public:
 
     // Composes the board of a new game and shows it full screen with the arrow cursor.
     void ShowBoard();
+    // The line for a message to the other commander of a network game, over the battle's log.
+    ChatLine& Chat();
 
     // A replay may show both fleets whole instead of what the first side's player saw.
     bool showBothFleets = false;
@@ -94,6 +97,7 @@ private:
     void DrawBattle();
 
     std::shared_ptr<const BattleBand> battle_;
+    ChatLine* chat_ = nullptr;
     std::map<int, Picture> radarFrames_;
     qint64 radarFramesOf_ = 0;  // the source picture the frames were turned from
     // The snapshot last put on the window, and the window's pixels right after it was.

@@ -1,5 +1,7 @@
 #include "board/player_turn.h"
 
+#include "board/chat_line.h"
+
 #include "board/board_display.h"
 #include "board/board_geometry.h"
 #include "core/context.h"
@@ -210,6 +212,13 @@ void PlayerTurn::FormKeyDown(int key) {
         }
         case Qt::Key_F3: SaveShipLines(); break;
         case Qt::Key_H: ShowHint(); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // A word to the other commander, at any time of a network game.
+            if (game_.NetGame == 1 && game_.GameActive == 1)
+                board_.Chat().Open(board_.LogBox(), context_.texts.TextOr(299, QStringLiteral("Message to the other commander:")),
+                                   [this](const QString& text) { network->SendChat(text); });
+            break;
         case Qt::Key_F12:
             // The host sends the whole table again, between its own steps.
             if (game_.NetRole == 1 && game_.PlayerTurn == 1 && game_.OpponentTurn == 0) network->ResendTable();

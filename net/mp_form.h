@@ -59,6 +59,7 @@ class TMPForm : public QWidget, public NetworkBoard {
     void ClientSleep() override;
     void SendLastMove() override;
     void SendRepair(int repairerCode, int targetCode) override;
+    void SendChat(const QString& text) override;
     void ResendTable() override;
     QString Commander(bool firstSide) const override;
     void ResetConnection() override;
@@ -154,6 +155,8 @@ class TMPForm : public QWidget, public NetworkBoard {
     StatusLine& PanelStatus();
     void Refused(const QString& message);
     void ConnectionLost();
+    // A line of the other commander's: in the report line during a game, the panel's before.
+    void ShowChat(const QString& message);
     // A status line: the board's report line during a game, the panel's own line before.
     void Status(const QString& text);
 

@@ -7,6 +7,7 @@
 #include "core/game.h"
 #include "core/map_file.h"
 #include "core/unit_codes.h"
+#include "net/chat_message.h"
 #include "net/mp_form.h"
 #include "net/rejoin_ticket.h"
 #include "platform/platform.h"
@@ -242,6 +243,7 @@ void TMPForm::HostMessageFrom(TSimpleTCPClient* client, const QString& message) 
 }
 
 void TMPForm::HostMessage(const QString& message) {
+    if (message.startsWith(kChatKey)) return ShowChat(message);
     if (state_.NetStage < 2) {
         Edit6->setText(context_.settings.HomeNavy == QLatin1Char('U')
                            ? context_.texts.TextOr(209, QStringLiteral("Japanese Navy"))
@@ -264,6 +266,7 @@ void TMPForm::HostMessage(const QString& message) {
 // --- Messages at the joining program ---
 
 void TMPForm::JoiningMessage(const QString& message) {
+    if (message.startsWith(kChatKey)) return ShowChat(message);
     Settings& s = context_.settings;
     if (state_.NetStage < 2) {
         QChar letter;
@@ -364,6 +367,22 @@ void TMPForm::Rejoined() {
 void TMPForm::PlayerSleep() { network_.PlayerSleep(); }
 void TMPForm::ClientSleep() { network_.ClientSleep(); }
 void TMPForm::SendLastMove() { network_.SendLastMove(); }
+
+void TMPForm::SendChat(const QString& typed) {
+    const QString text = ChatText(typed);
+    if (text.isEmpty()) return;
+    (game_.NetRole == 1 ? Send2Client(kChatKey + text, 0) : Send2Server(kChatKey + text, 0));
+    // The player's own words stand in the report line too, so the talk can be followed.
+    Status(Commander(game_.NetRole == 1) + QStringLiteral(": ") + text);
+}
+
+void TMPForm::ShowChat(const QString& message) {
+    const QString text = ChatText(message.mid(kChatKey.size()));
+    if (text.isEmpty()) return;
+    const QString from = Commander(game_.NetRole != 1);
+    Status(context_.texts.TextOr(297, QStringLiteral("Message from ")) + (from.isEmpty() ? QStringLiteral("?") : from) +
+           QStringLiteral(": ") + text);
+}
 
 void TMPForm::SendRepair(int repairerCode, int targetCode) { network_.SendRepair(repairerCode, targetCode); }
 

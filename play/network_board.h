@@ -7,6 +7,9 @@ namespace kvd {
 // the peer, the last step of a game, the table sent again, the names, and the reset after it.
 class NetworkBoard {
 public:
+    // The longest line the commanders may send each other.
+    static constexpr int kLongestChat = 60;
+
     virtual ~NetworkBoard() = default;
     // The hosting player's step is done: the move record and the turn go to the joining player.
     virtual void PlayerSleep() = 0;
@@ -16,6 +19,8 @@ public:
     virtual void SendLastMove() = 0;
     // A supply ship was asked for a repair (which the peer's table must see too).
     virtual void SendRepair(int repairerCode, int targetCode) = 0;
+    // A line of the player's to the other commander.
+    virtual void SendChat(const QString& text) = 0;
     // The hosting player asks for the whole table to be sent to the joining player again.
     virtual void ResendTable() = 0;
     // The name of the commander of a side (the first side is the hosting player's).

@@ -13,6 +13,7 @@
 #include "frontend/intro_form.h"
 #include "net/mp_form.h"
 #include "net/rejoin_ticket.h"
+#include "board/chat_line.h"
 #include "net/table_hash.h"
 #include "play/game_journal.h"
 #include "play/game_record.h"
@@ -129,6 +130,14 @@ TEST_F(NetworkGameTest, APlayerWhoseProgramEndedRejoinsAndOnlyThatPlayer) {
     EXPECT_EQ(joining.game().TurnCount, host.game().TurnCount);
     EXPECT_EQ(w.Edit3->text(), "Alice");
     for (int k = 0; k < 4; ++k) PlayTurn(draw);
+    // The rejoined program's record starts where it came back, and plays again to its table.
+    const GameRecord* record = joining.program->Journal().Record();
+    ASSERT_NE(record, nullptr);
+    Game replayed;
+    Settings settings;
+    QString error;
+    EXPECT_TRUE(Replay(*record, replayed, settings, nullptr, -1, &error)) << error.toStdString();
+    EXPECT_EQ(TableHash(replayed.scratchpad), TableHash(joining.game().scratchpad));
 }
 
 }  // namespace
@@ -238,6 +247,41 @@ TEST_F(NetworkGameTest, ATurnStartFightsThePeersStepNotAnOldMeetingElsewhere) {
     EXPECT_EQ(TableHash(host.game().scratchpad), TableHash(joining.game().scratchpad));
     const UnitTable& t = joining.game().scratchpad;
     EXPECT_EQ(t.Strength(t.FindSide(45, QLatin1Char('D'))), before) << "the old meeting is not fought again";
+}
+
+}  // namespace
+}  // namespace kvd
+
+namespace kvd {
+namespace {
+
+void Key(QWidget& widget, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &press);
+}
+
+TEST_F(NetworkGameTest, TheCommandersExchangeLinesOnTheirBoards) {
+    Connect();
+    Start();
+    Key(host.board(), Qt::Key_Return);
+    ChatLine& line = host.board().Chat();
+    ASSERT_TRUE(line.isVisible());
+    // Tabs and the like become blanks, and a line is at most 60 characters.
+    line.setText(QStringLiteral("Again after this one?\tYes") + QString(80, QLatin1Char('!')));
+    Key(line, Qt::Key_Return);
+    EXPECT_FALSE(line.isVisible());
+    const QString said = QStringLiteral("Again after this one? Yes") + QString(35, QLatin1Char('!'));
+    ASSERT_TRUE(Until([&] { return joining.window().LastStatus() == joining.program->State().texts.Text(297) + "Alice: " + said; }));
+    EXPECT_EQ(host.window().LastStatus(), "Alice: " + said);
+    // Esc closes the line, not the program.
+    Key(joining.board(), Qt::Key_Enter);
+    ASSERT_TRUE(joining.board().Chat().isVisible());
+    Key(joining.board().Chat(), Qt::Key_Escape);
+    EXPECT_FALSE(joining.board().Chat().isVisible());
+    EXPECT_EQ(joining.game().GameActive, 1);
+    EXPECT_TRUE(joining.board().isVisible());
+    std::mt19937 draw(3);
+    PlayTurn(draw);
 }
 
 }  // namespace

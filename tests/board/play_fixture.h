@@ -32,6 +32,7 @@ struct PlayFixture : BoardFixture {
         void SendLastMove() override { ++lastMoves; }
         void ResendTable() override { ++resends; }
         void SendRepair(int, int) override { ++repairs; }
+        void SendChat(const QString&) override {}
         QString Commander(bool) const override { return {}; }
         void ResetConnection() override {}
     } network;
