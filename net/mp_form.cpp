@@ -25,6 +25,9 @@ constexpr int kErrorText = 208;
 constexpr int kPortText = 210;
 constexpr int kBadPortText = 298;
 constexpr int kRejoinText = 295;
+constexpr int kHeardGameText = 280;
+constexpr int kRoyalNavyText = 281;
+constexpr int kUsNavyText = 282;
 
 QString Framed(int before, const QString& text, int after) {
     return QString(before, QLatin1Char(' ')) + text + QString(after, QLatin1Char(' '));
@@ -163,6 +166,17 @@ void TMPForm::BuildLayout() {
     ClientPortEdit = edit(ClientPanel, 270, 78, 90, false, 5);
     ClientPortEdit->setText(QStringLiteral("1234"));
     CltLogLabel = label(ClientPanel, QStringLiteral("Log Status"), 10, 112, 507);
+    // The games heard on the local network, where the host's greeting shows once connected.
+    GameList = new QListWidget(ClientPanel);
+    GameList->setGeometry(16, 160, 473, 88);
+    GameList->setFocusPolicy(Qt::NoFocus);
+    QFont listFont = GameList->font();
+    listFont.setPixelSize(16);
+    GameList->setFont(listFont);
+    GameList->setStyleSheet(QStringLiteral("QListWidget { color: %1; background: #101418; border: 1px solid %1; } "
+                                           "QListWidget::item:selected { color: black; background: %1; }")
+                                .arg(text));
+    connect(GameList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { PickHeardGame(item); });
     AlliedPanel = panel(ClientPanel, 473, 130, "AlliedPanel");
     Label21 = label(AlliedPanel, QStringLiteral("Multi-Player Game :"), 2, 0, 240);
     Edit4 = edit(AlliedPanel, 250, 0, 215, true, 16);
@@ -202,6 +216,29 @@ void TMPForm::WireSockets() {
     client_->OnDisconnected = [this](QObject*) { ClientDisconnected(); };
     client_->OnRead = [this](QObject*, const QByteArray& b) { ClientRead(b); };
     client_->OnError = [this](QObject*, int, int code, const QString& text) { ClientError(ErrorLine(code, text)); };
+    heard_.OnChange = [this] { ShowHeardGames(); };
+}
+
+void TMPForm::ShowHeardGames() {
+    const LanguageTexts& texts = context_.texts;
+    GameList->clear();
+    for (const LanGame& heard : heard_.Games()) {
+        const LanAnnouncement& g = heard.announced;
+        const QString navy = g.navy == QLatin1Char('U')
+                                 ? texts.TextOr(kUsNavyText, QStringLiteral("US Navy"))
+                                 : texts.TextOr(kRoyalNavyText, QStringLiteral("Royal Navy"));
+        const QString where = heard.address + QLatin1Char(':') + QString::number(g.port);
+        const QString line = texts.TextOr(kHeardGameText, QStringLiteral("%1 - %2, %3 - %4"));
+        auto* item = new QListWidgetItem(line.arg(g.game, g.commander, navy, where), GameList);
+        item->setData(Qt::UserRole, heard.address);
+        item->setData(Qt::UserRole + 1, g.port);
+    }
+}
+
+void TMPForm::PickHeardGame(QListWidgetItem* item) {
+    if (Busy() || !item) return;
+    ClientIP->setText(item->data(Qt::UserRole).toString());
+    ClientPortEdit->setText(QString::number(item->data(Qt::UserRole + 1).toUInt()));
 }
 
 // --- Showing and the first choice ---
@@ -236,6 +273,7 @@ void TMPForm::FormShow() {
     ShowPanel(StartPanel, true);
     ShowPanel(ClientPanel, false);
     ShowPanel(SvrPanel, false);
+    heard_.Stop();
     game_.NetRole = 0;
 }
 
@@ -350,8 +388,13 @@ void TMPForm::Label10Click() {
         server_->SetListen(true);
         // The port was taken or refused: Start is offered again.
         if (!server_->Listen()) Label10->show();
+        // Joining programs on the local network hear of the game until it starts.
+        else
+            announcer_.Start(lan_, {GameName->text(), AlliedName->text(), context_.settings.HomeNavy,
+                                    server_->Port()});
         return;
     }
+    announcer_.Stop();
     g.NetGame = 1;
     g.NetRole = 1;
     context_.platform.cursor->Set(this, CursorShape::Hidden);
@@ -381,6 +424,9 @@ void TMPForm::Label9Click() {
     Caption(Label19, 14);
     game_.scratchpad.Clear();
     game_.NetRole = 2;
+    // The games on the local network are heard while the join panel is open.
+    heard_.Start(lan_);
+    ShowHeardGames();
     OfferRejoin();
 }
 
@@ -492,6 +538,8 @@ void TMPForm::ResetConnection() {
     player_ = candidate_ = nullptr;
     rejoining_ = false;
     network_.BeginTable();
+    announcer_.Stop();
+    heard_.Stop();
     server_->SetListen(false);
     client_->SetConnected(false);
     serverReaders_.clear();
@@ -514,6 +562,11 @@ QString TMPForm::Commander(bool firstSide) const {
 void TMPForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && !Busy()) Escape();
     else QWidget::keyPressEvent(event);
+}
+
+void TMPForm::hideEvent(QHideEvent* event) {
+    heard_.Stop();
+    QWidget::hideEvent(event);
 }
 
 void TMPForm::Hover(QLabel* label) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QWidget>
 #include <map>
@@ -7,6 +8,8 @@
 
 #include "core/program_flow.h"
 #include "core/upward_call.h"
+#include "net/game_announcer.h"
+#include "net/lan_games.h"
 #include "net/message_reader.h"
 #include "net/net_state.h"
 #include "net/network_session.h"
@@ -78,6 +81,10 @@ class TMPForm : public QWidget, public NetworkBoard {
     TSimpleTCPServer& Server() { return *server_; }
     TSimpleTCPClient& Client() { return *client_; }
     NetworkSession& Network() { return network_; }
+    // Where the host announces its game and the join panel hears games on the local network.
+    LanSettings& Lan() { return lan_; }
+    const GameAnnouncer& Announcer() const { return announcer_; }
+    const LanGames& HeardGames() const { return heard_; }
 
     UpwardCall<ProgramFlow> flow{"the multi-player window to the program"};
 
@@ -98,6 +105,7 @@ class TMPForm : public QWidget, public NetworkBoard {
     QLabel *Label5 = nullptr, *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr,
            *Label14 = nullptr, *CltLogLabel = nullptr, *Label23 = nullptr;
     QLineEdit *ClientIP = nullptr, *Edit1 = nullptr, *ClientPortEdit = nullptr;
+    QListWidget* GameList = nullptr;  // the games heard on the local network; a click picks one
     QWidget* AlliedPanel = nullptr;
     QLabel *Label21 = nullptr, *Label17 = nullptr, *Label22 = nullptr, *Label18 = nullptr,
            *Label19 = nullptr;
@@ -107,6 +115,7 @@ class TMPForm : public QWidget, public NetworkBoard {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void BuildLayout();
@@ -124,6 +133,8 @@ class TMPForm : public QWidget, public NetworkBoard {
     void CentreBackPanel();
     void CloseToMenu();
     bool Busy() const;
+    void ShowHeardGames();
+    void PickHeardGame(QListWidgetItem* item);
 
     // The socket events.
     void ServerAccept(TSimpleTCPClient* client, bool& accept);
@@ -178,6 +189,9 @@ class TMPForm : public QWidget, public NetworkBoard {
     MessageReader clientReader_;
     QString lastStatus_;
     std::vector<QLabel*> clickable_;
+    LanSettings lan_;
+    GameAnnouncer announcer_;
+    LanGames heard_;
 };
 
 }  // namespace kvd

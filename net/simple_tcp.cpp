@@ -1,8 +1,13 @@
 #include "net/simple_tcp.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QSocketNotifier>
+#include <QThreadPool>
+#include <QTimer>
 #include <QtDebug>
 #include <arpa/inet.h>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <ifaddrs.h>
@@ -19,6 +24,10 @@ namespace kvd {
 namespace {
 
 constexpr int kBadAddress = 10014;
+constexpr int kNoBufferSpace = 10055;
+
+// A non-blocking call that found nothing to do now: no error.
+bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK || error == EINTR; }
 
 void NoDelay(int socket) {
     const int on = 1;
@@ -87,6 +96,16 @@ void TCustomSimpleSocket::WatchSocket(int socket, int what) {
         n.write = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Write);
         connect(n.write.get(), &QSocketNotifier::activated, this, [this, socket] { Writable(socket); });
     }
+    if (what & kWrite) n.write->setEnabled(true);
+}
+
+void TCustomSimpleSocket::WatchWrite(int socket, bool on) {
+    if (on) {
+        WatchSocket(socket, kWrite);
+        return;
+    }
+    const auto it = notifiers_.find(socket);
+    if (it != notifiers_.end() && it->second.write) it->second.write->setEnabled(false);
 }
 
 void TCustomSimpleSocket::UnwatchSocket(int socket) {
@@ -112,13 +131,50 @@ void TCustomSimpleSocket::CloseSocket(int socket, bool reset) {
 }
 
 int TCustomSimpleSocket::SendBuffer(int socket, const char* data, int length) {
-    if (socket == -1 || length == 0) return 0;
-    const ssize_t sent = ::send(socket, data, size_t(length), MSG_NOSIGNAL);
-    if (sent < 0) {
-        DoError(socket, ErrorCode(errno));
+    if (socket == -1 || length <= 0) return 0;
+    int taken = 0;
+    if (unsent_.find(socket) == unsent_.end()) {
+        const ssize_t sent = ::send(socket, data, size_t(length), MSG_NOSIGNAL);
+        if (sent < 0 && !WouldBlock(errno)) {
+            DoError(socket, ErrorCode(errno));
+            return -1;
+        }
+        taken = int(std::max<ssize_t>(sent, 0));
+        if (taken == length) return length;
+    }
+    // The rest waits behind whatever already waits, for the socket to take more.
+    QByteArray& queue = unsent_[socket];
+    if (queue.size() + (length - taken) > kMostUnsent) {
+        unsent_.erase(socket);
+        DoError(socket, kNoBufferSpace);
         return -1;
     }
-    return int(sent);
+    queue.append(data + taken, length - taken);
+    WatchWrite(socket, true);
+    return length;
+}
+
+int TCustomSimpleSocket::Unsent(int socket) const {
+    const auto it = unsent_.find(socket);
+    return it == unsent_.end() ? 0 : int(it->second.size());
+}
+
+void TCustomSimpleSocket::Flush(int socket) {
+    const auto it = unsent_.find(socket);
+    if (it == unsent_.end()) {
+        WatchWrite(socket, false);
+        return;
+    }
+    QByteArray& queue = it->second;
+    const ssize_t sent = ::send(socket, queue.constData(), size_t(queue.size()), MSG_NOSIGNAL);
+    if (sent < 0) {
+        if (!WouldBlock(errno)) DoError(socket, ErrorCode(errno));
+        return;
+    }
+    queue.remove(0, sent);
+    if (!queue.isEmpty()) return;
+    unsent_.erase(it);
+    WatchWrite(socket, false);
 }
 
 void TCustomSimpleSocket::Readable(int socket) {
@@ -132,44 +188,34 @@ void TCustomSimpleSocket::Readable(int socket) {
         return;
     }
     if (pending > 0) {
-        ReadPending(socket, ClientFor(socket));
+        ReadPending(socket, pending, ClientFor(socket));
         return;
     }
     // Readable with nothing to read: the peer has closed, or the connection failed.
     char probe;
     const ssize_t got = recv(socket, &probe, 1, MSG_PEEK);
     if (got == 0) DoClose(socket);
-    else if (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK) DoError(socket, ErrorCode(errno));
+    else if (got < 0 && !WouldBlock(errno)) DoError(socket, ErrorCode(errno));
 }
 
-void TCustomSimpleSocket::ReadPending(int socket, TSimpleTCPClient* client) {
-    QByteArray stream;
+void TCustomSimpleSocket::ReadPending(int socket, int pending, TSimpleTCPClient* client) {
     bool handled = false;
-    int last = -1;
-    for (;;) {
-        int pending = 0;
-        if (ioctl(socket, FIONREAD, &pending) < 0) {
-            DoError(socket, ErrorCode(errno));
-            return;
-        }
-        if (pending == 0) break;
-        handled = false;
-        DoDataAvailable(client, pending, handled);
-        if (handled) {
-            if (pending == last) return;  // the handler left the bytes: do not spin on them
-            last = pending;
-            continue;
-        }
-        QByteArray chunk(pending, Qt::Uninitialized);
-        const ssize_t got = recv(socket, chunk.data(), size_t(pending), 0);
-        if (got < 0) {
-            DoError(socket, ErrorCode(errno));
-            return;
-        }
-        stream.append(chunk.constData(), got);
-        if (got == 0) break;
+    DoDataAvailable(client, pending, handled);
+    if (handled) return;  // the handler reads them; what it leaves raises the next event
+    // At most kLongestRead bytes an event: a flood reaches the reader in pieces it can judge,
+    // and the notifier raises the next event for the rest.
+    QByteArray chunk(std::min(pending, kLongestRead), Qt::Uninitialized);
+    const ssize_t got = recv(socket, chunk.data(), size_t(chunk.size()), 0);
+    if (got < 0) {
+        if (!WouldBlock(errno)) DoError(socket, ErrorCode(errno));
+        return;
     }
-    if (!handled && !stream.isEmpty()) DoRead(client, stream);
+    if (got == 0) {
+        DoClose(socket);
+        return;
+    }
+    chunk.truncate(got);
+    DoRead(client, chunk);
 }
 
 void TCustomSimpleSocket::DoError(int socket, int code) {
@@ -192,42 +238,49 @@ void TSimpleTCPClient::Adopt(int socket, const QString& peer, quint16 port) {
     requested_ = connected_ = true;
 }
 
+// A host name's lookup under way: its answer reaches the client only while `owner` is set,
+// which only the window thread reads or changes.
+struct TSimpleTCPClient::Lookup {
+    TSimpleTCPClient* owner;
+};
+
 void TSimpleTCPClient::SetConnected(bool value) {
     if (value == requested_) return;
     requested_ = value;
     if (value) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(port_);
-        if (inet_pton(AF_INET, host_.toLatin1().constData(), &address.sin_addr) != 1) {
+        in_addr address{};
+        if (inet_pton(AF_INET, host_.toLatin1().constData(), &address) == 1) {
+            ConnectTo(address.s_addr);
+            return;
+        }
+        // A name is looked up on a worker thread, so the window goes on meanwhile; the connect
+        // continues on the window thread with the answer, unless it was called off first.
+        auto lookup = std::make_shared<Lookup>(Lookup{this});
+        lookup_ = lookup;
+        const QByteArray name = host_.toUtf8();
+        QThreadPool::globalInstance()->start([lookup, name] {
             addrinfo hints{};
             hints.ai_family = AF_INET;
             hints.ai_socktype = SOCK_STREAM;
             addrinfo* found = nullptr;
-            if (getaddrinfo(host_.toUtf8().constData(), nullptr, &hints, &found) != 0 || !found) {
-                requested_ = false;
-                DoError(-1, kBadAddress);
-                return;
-            }
-            address.sin_addr = reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr;
-            freeaddrinfo(found);
-        }
-        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_TCP);
-        if (fd < 0) {
-            requested_ = false;
-            DoError(-1, ErrorCode(errno));
-            return;
-        }
-        socket_ = fd;
-        NoDelay(fd);
-        WatchSocket(fd, kWrite);
-        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) < 0 && errno != EINPROGRESS)
-            DoError(fd, ErrorCode(errno));
+            const bool ok = getaddrinfo(name.constData(), nullptr, &hints, &found) == 0 && found;
+            const quint32 address = ok ? reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr.s_addr : 0;
+            if (found) freeaddrinfo(found);
+            QCoreApplication* app = QCoreApplication::instance();
+            if (!app) return;
+            QMetaObject::invokeMethod(
+                app, [lookup, ok, address] {
+                    if (lookup->owner) lookup->owner->Resolved(ok, address);
+                },
+                Qt::QueuedConnection);
+        });
         return;
     }
+    CancelLookup();
     if (socket_ != -1) {
         const int fd = socket_;
         UnwatchSocket(fd);
+        DropUnsent(fd);
         CloseSocket(fd, true);
         socket_ = -1;
         connected_ = false;
@@ -237,8 +290,46 @@ void TSimpleTCPClient::SetConnected(bool value) {
     connected_ = false;
 }
 
+void TSimpleTCPClient::CancelLookup() {
+    if (!lookup_) return;
+    lookup_->owner = nullptr;
+    lookup_.reset();
+}
+
+void TSimpleTCPClient::Resolved(bool found, quint32 address) {
+    lookup_.reset();
+    if (!found) {
+        requested_ = false;
+        DoError(-1, kBadAddress);
+        return;
+    }
+    ConnectTo(address);
+}
+
+void TSimpleTCPClient::ConnectTo(quint32 host) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port_);
+    address.sin_addr.s_addr = host;
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_TCP);
+    if (fd < 0) {
+        requested_ = false;
+        DoError(-1, ErrorCode(errno));
+        return;
+    }
+    socket_ = fd;
+    NoDelay(fd);
+    WatchSocket(fd, kWrite);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) < 0 && errno != EINPROGRESS)
+        DoError(fd, ErrorCode(errno));
+}
+
 void TSimpleTCPClient::Writable(int socket) {
-    if (connected_ || socket != socket_) return;
+    if (socket != socket_) return;
+    if (connected_) {
+        Flush(socket);
+        return;
+    }
     int error = 0;
     socklen_t size = sizeof error;
     getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size);
@@ -246,9 +337,9 @@ void TSimpleTCPClient::Writable(int socket) {
         DoError(socket, ErrorCode(error));
         return;
     }
-    // Connected: from now on only reading and the peer's close matter.
-    UnwatchSocket(socket);
+    // Connected: from now on reading, the peer's close and any bytes sent meanwhile matter.
     WatchSocket(socket, kRead);
+    WatchWrite(socket, Unsent(socket) > 0);
     DoConnect();
 }
 
@@ -334,6 +425,8 @@ void TSimpleTCPServer::SetListen(bool value) {
             DoError(fd, code);
             return;
         }
+        socklen_t size = sizeof address;
+        if (getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) == 0) port_ = ntohs(address.sin_port);
         socket_ = fd;
         listening_ = true;
         WatchSocket(fd, kRead);
@@ -343,8 +436,10 @@ void TSimpleTCPServer::SetListen(bool value) {
         std::unique_ptr<TSimpleTCPClient> client = std::move(clients_.back());
         clients_.pop_back();
         UnwatchSocket(client->SocketHandle());
+        DropUnsent(client->SocketHandle());
         client->SetConnected(false);
     }
+    failed_.clear();
     UnwatchSocket(socket_);
     CloseSocket(socket_, false);
     socket_ = -1;
@@ -402,8 +497,20 @@ QString TSimpleTCPServer::LocalIP() {
 }
 
 void TSimpleTCPServer::DoError(int socket, int code) {
-    SetListen(false);
+    TSimpleTCPClient* client = ClientOf(socket);
+    if (!client) {  // the listening socket itself
+        SetListen(false);
+        TCustomSimpleSocket::DoError(socket, code);
+        return;
+    }
+    // One accepted connection failed: it alone ends, once the event loop comes round again.
+    if (!failed_.insert(socket).second) return;
+    UnwatchSocket(socket);
+    DropUnsent(socket);
     TCustomSimpleSocket::DoError(socket, code);
+    QTimer::singleShot(0, this, [this, socket, gone = QPointer<TSimpleTCPClient>(client)] {
+        if (gone && failed_.count(socket)) DoClose(socket);
+    });
 }
 
 void TSimpleTCPServer::DoAccept() {
@@ -411,7 +518,8 @@ void TSimpleTCPServer::DoAccept() {
     socklen_t size = sizeof peer;
     const int fd = accept4(socket_, reinterpret_cast<sockaddr*>(&peer), &size, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0) {
-        if (errno != EAGAIN && errno != EWOULDBLOCK) DoError(-1, ErrorCode(errno));
+        // A connection given up before it was taken is no failure of the listener.
+        if (!WouldBlock(errno) && errno != ECONNABORTED && errno != EPROTO) DoError(socket_, ErrorCode(errno));
         return;
     }
     NoDelay(fd);
@@ -443,6 +551,8 @@ void TSimpleTCPServer::DoClose(int socket) {
         std::unique_ptr<TSimpleTCPClient> client = std::move(*it);
         clients_.erase(it);
         UnwatchSocket(socket);
+        DropUnsent(socket);
+        failed_.erase(socket);
         if (OnClientDisconnected && !destroying_) OnClientDisconnected(this, client.get());
         return;
     }

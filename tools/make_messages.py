@@ -464,6 +464,11 @@ MESSAGES = [
     (270, "options label: the computer opponent", "Opponent", "Gegner"),
     (271, "options list entry: the standard computer opponent", "Standard", "Standard"),
     (272, "options list entry: the computer opponent that plans ahead", "Admiral", "Admiral"),
+    (280, "join panel: a game heard on the local network, one line of the list: %1 the game,"
+          " %2 the host's commander, %3 the navy (281 or 282), %4 address:port",
+     "%1 - %2, %3 - %4", "%1 - %2, %3 - %4"),
+    (281, "join panel: the navy of a game heard on the local network", "Royal Navy", "Royal Navy"),
+    (282, "join panel: the navy of a game heard on the local network", "US Navy", "US Navy"),
     (290, "network game, host's report line when the joining player's connection is lost: 290 + <time>",
      "Connection to the other commander lost - the game waits for them to rejoin, or leave by the corner"
      " bottom right. ",

@@ -26,6 +26,7 @@ struct Player {
         t.CopyData("maps");
         t.CopyData("help");
         program = std::make_unique<Program>(t.Services());
+        program->MultiPlayer().Lan() = LoopbackLan();
     }
     Game& game() { return program->TheGame(); }
     RuleGuard& guard() { return program->State().guard; }

@@ -7,6 +7,8 @@
 #include "app/program.h"
 #include "board/main_form.h"
 #include "frontend/intro_form.h"
+#include "net/mp_form.h"
+#include "tests/support/loopback.h"
 #include "tests/support/test_platform.h"
 
 namespace kvd::test {
@@ -22,6 +24,7 @@ struct ProgramFixture : ::testing::Test {
     }
     Program& Start() {
         program = std::make_unique<Program>(t.Services());
+        program->MultiPlayer().Lan() = LoopbackLan();
         program->Intro().FormActivate();
         return *program;
     }

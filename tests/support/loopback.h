@@ -7,11 +7,13 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "net/lan_settings.h"
+
 namespace kvd::test {
 
-// A port nobody listens on right now.
-inline quint16 FreePort() {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+// A port nobody listens on right now (for TCP, or for UDP with SOCK_DGRAM).
+inline quint16 FreePort(int type = SOCK_STREAM) {
+    const int fd = socket(AF_INET, type, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -21,6 +23,9 @@ inline quint16 FreePort() {
     close(fd);
     return ntohs(address.sin_port);
 }
+
+// Games on the local network announced and heard on loopback only, on a port of the test's own.
+inline LanSettings LoopbackLan() { return {QStringLiteral("127.0.0.1"), FreePort(SOCK_DGRAM)}; }
 
 // Handles window events until the condition holds, or gives up after a while, so a broken
 // exchange fails the test instead of hanging it.
