@@ -49,6 +49,8 @@ struct Harness {
         platform.pacing = std::move(pacing);
         platform.fonts = std::make_unique<kvd::Fonts>();
         program = std::make_unique<kvd::Program>(platform);
+        // Whatever the input does, the window announces and listens on this machine only.
+        program->MultiPlayer().Lan() = {QStringLiteral("127.0.0.1"), 47399};
     }
     // Back to the window's first choice, with no game running.
     void Reset() {
