@@ -28,6 +28,7 @@ constexpr int kRejoinText = 295;
 constexpr int kHeardGameText = 280;
 constexpr int kRoyalNavyText = 281;
 constexpr int kUsNavyText = 282;
+constexpr int kNoGameHeardText = 283;
 
 QString Framed(int before, const QString& text, int after) {
     return QString(before, QLatin1Char(' ')) + text + QString(after, QLatin1Char(' '));
@@ -192,8 +193,8 @@ void TMPForm::BuildLayout() {
 
     // The status lines speak in a smaller type, two lines of it, so a long message is read whole.
     for (QLabel* log : {SvrLogLabel, CltLogLabel}) {
-        QFont font = log->font();
-        font.setPixelSize(16);
+        QFont font = AlliedName->font();
+        font.setPixelSize(15);
         log->setFont(font);
         log->resize(log->width(), 44);
     }
@@ -232,6 +233,11 @@ void TMPForm::ShowHeardGames() {
         auto* item = new QListWidgetItem(line.arg(g.game, g.commander, navy, where), GameList);
         item->setData(Qt::UserRole, heard.address);
         item->setData(Qt::UserRole + 1, g.port);
+    }
+    // An empty list says what it is for.
+    if (GameList->count() == 0) {
+        auto* none = new QListWidgetItem(texts.TextOr(kNoGameHeardText, QStringLiteral("No game heard on the local network yet.")), GameList);
+        none->setFlags(Qt::NoItemFlags);
     }
 }
 

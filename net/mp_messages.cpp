@@ -373,7 +373,7 @@ void TMPForm::SendChat(const QString& typed) {
     if (text.isEmpty()) return;
     (game_.NetRole == 1 ? Send2Client(kChatKey + text, 0) : Send2Server(kChatKey + text, 0));
     // The player's own words stand in the report line too, so the talk can be followed.
-    Status(Commander(game_.NetRole == 1) + QStringLiteral(": ") + text);
+    Status(Commander(game_.NetRole == 1) + QStringLiteral(": ") + text + QStringLiteral("  "));
 }
 
 void TMPForm::ShowChat(const QString& message) {
@@ -381,7 +381,7 @@ void TMPForm::ShowChat(const QString& message) {
     if (text.isEmpty()) return;
     const QString from = Commander(game_.NetRole != 1);
     Status(context_.texts.TextOr(297, QStringLiteral("Message from ")) + (from.isEmpty() ? QStringLiteral("?") : from) +
-           QStringLiteral(": ") + text);
+           QStringLiteral(": ") + text + QStringLiteral("  "));
 }
 
 void TMPForm::SendRepair(int repairerCode, int targetCode) { network_.SendRepair(repairerCode, targetCode); }

@@ -66,7 +66,7 @@ public:
     // the turn comes to this program, which fights what the step met.
     void PeerGone();
     // The host's word to a joining player who comes back: "[Resume]=", whose turn it is ('E' or
-    // 'D'), whether each side's flag has passed to its carrier (two digits) and the turns played.
+    // 'D'), whether each side's flag has passed to its carrier (two digits) and the turn the battle is in.
     QString ResumeMessage() const;
     // The joining program takes the host's word over once its game is set up again on the
     // host's table. False when the message is not one.

@@ -469,6 +469,8 @@ MESSAGES = [
      "%1 - %2, %3 - %4", "%1 - %2, %3 - %4"),
     (281, "join panel: the navy of a game heard on the local network", "Royal Navy", "Royal Navy"),
     (282, "join panel: the navy of a game heard on the local network", "US Navy", "US Navy"),
+    (283, "join panel: the list of games heard on the local network while it is empty",
+     "No game heard on the local network yet.", "Noch kein Spiel im lokalen Netz gehört."),
     (290, "network game, host's report line when the joining player's connection is lost: 290 + <time>",
      "Connection to the other commander lost - the game waits for them to rejoin, or leave by the corner"
      " bottom right. ",
