@@ -4,7 +4,7 @@
 
 namespace kvd {
 
-StatusLine::StatusLine(QLabel* label) : label_(label) {
+StatusLine::StatusLine(QLabel* label, int holdMs) : label_(label), holdMs_(holdMs) {
     label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hold_.setSingleShot(true);
@@ -16,7 +16,7 @@ void StatusLine::Say(const QString& text) {
     if (text == last) return;
     if (!hold_.isActive()) {
         label_->setText(text);
-        hold_.start(kHoldMs);
+        hold_.start(holdMs_);
         return;
     }
     waiting_.push_back(text);
@@ -33,7 +33,7 @@ void StatusLine::Next() {
     if (waiting_.empty()) return;
     label_->setText(waiting_.front());
     waiting_.pop_front();
-    hold_.start(kHoldMs);
+    hold_.start(holdMs_);
 }
 
 }  // namespace kvd

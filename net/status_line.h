@@ -17,7 +17,7 @@ public:
     static constexpr int kHoldMs = 2500;
     static constexpr int kWaiting = 4;
 
-    explicit StatusLine(QLabel* label);
+    explicit StatusLine(QLabel* label, int holdMs = kHoldMs);
 
     // A message in its turn.
     void Say(const QString& text);
@@ -30,6 +30,7 @@ private:
     void Next();
 
     QLabel* label_;
+    int holdMs_;
     QTimer hold_;
     std::deque<QString> waiting_;
 };

@@ -195,6 +195,14 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     EXPECT_EQ(game().SideToMove, QLatin1Char('D'));
 }
 
+TEST_F(JoiningProgram, AHostThatDropsBeforeTheGreetingLeavesConnectOffered) {
+    ASSERT_FALSE(window().Label13->isVisible());
+    host.Disconnect(host.Clients().front().get());
+    ASSERT_TRUE(Until([&] { return !window().Client().Connected(); }));
+    EXPECT_TRUE(window().Label13->isVisible());
+    EXPECT_FALSE(window().AlliedPanel->isVisible());
+}
+
 TEST_F(JoiningProgram, ALineWithoutEndIsCutOffWithTheConnection) {
     Greet();
     SendTableAndStart();
