@@ -24,11 +24,6 @@ constexpr int kLogStatusText = 206;
 constexpr int kErrorText = 208;
 constexpr int kPortText = 210;
 constexpr int kBadPortText = 298;
-constexpr int kRejoinText = 295;
-constexpr int kHeardGameText = 280;
-constexpr int kRoyalNavyText = 281;
-constexpr int kUsNavyText = 282;
-constexpr int kNoGameHeardText = 283;
 
 QString Framed(int before, const QString& text, int after) {
     return QString(before, QLatin1Char(' ')) + text + QString(after, QLatin1Char(' '));
@@ -220,33 +215,6 @@ void TMPForm::WireSockets() {
     heard_.OnChange = [this] { ShowHeardGames(); };
 }
 
-void TMPForm::ShowHeardGames() {
-    const LanguageTexts& texts = context_.texts;
-    GameList->clear();
-    for (const LanGame& heard : heard_.Games()) {
-        const LanAnnouncement& g = heard.announced;
-        const QString navy = g.navy == QLatin1Char('U')
-                                 ? texts.TextOr(kUsNavyText, QStringLiteral("US Navy"))
-                                 : texts.TextOr(kRoyalNavyText, QStringLiteral("Royal Navy"));
-        const QString where = heard.address + QLatin1Char(':') + QString::number(g.port);
-        const QString line = texts.TextOr(kHeardGameText, QStringLiteral("%1 - %2, %3 - %4"));
-        auto* item = new QListWidgetItem(line.arg(g.game, g.commander, navy, where), GameList);
-        item->setData(Qt::UserRole, heard.address);
-        item->setData(Qt::UserRole + 1, g.port);
-    }
-    // An empty list says what it is for.
-    if (GameList->count() == 0) {
-        auto* none = new QListWidgetItem(texts.TextOr(kNoGameHeardText, QStringLiteral("No game heard on the local network yet.")), GameList);
-        none->setFlags(Qt::NoItemFlags);
-    }
-}
-
-void TMPForm::PickHeardGame(QListWidgetItem* item) {
-    if (Busy() || !item) return;
-    ClientIP->setText(item->data(Qt::UserRole).toString());
-    ClientPortEdit->setText(QString::number(item->data(Qt::UserRole + 1).toUInt()));
-}
-
 // --- Showing and the first choice ---
 
 void TMPForm::ShowFullScreen() {
@@ -434,25 +402,6 @@ void TMPForm::Label9Click() {
     heard_.Start(lan_);
     ShowHeardGames();
     OfferRejoin();
-}
-
-void TMPForm::OfferRejoin() {
-    const std::optional<RejoinTicket> ticket = RejoinTicket::Load(*context_.platform.files);
-    Label23->setVisible(ticket.has_value());
-    if (ticket)
-        Label23->setText(context_.texts.TextOr(kRejoinText, QStringLiteral("Rejoin")) + QStringLiteral("  ") + ticket->game +
-                         QStringLiteral(" (") + ticket->host + QLatin1Char(':') + QString::number(ticket->port) + QLatin1Char(')'));
-}
-
-void TMPForm::Label23Click() {
-    const std::optional<RejoinTicket> ticket = RejoinTicket::Load(*context_.platform.files);
-    if (!ticket) return OfferRejoin();
-    ClientIP->setText(ticket->host);
-    ClientPortEdit->setText(QString::number(ticket->port));
-    Edit1->setText(ticket->name);
-    state_.GameCode = ticket->code;
-    rejoining_ = true;
-    Label13Click();
 }
 
 void TMPForm::Label13Click() {
