@@ -285,8 +285,9 @@ MESSAGES = [
           " 148 + <our name> + 36 + <our kind> + 38 + <time>",
      "Minefield! ", "Minenfeld! "),
     (149, "network game, report line when the peer is gone: 149 + <time>",
-     "Connection to the other commander lost - leave by the corner bottom right. ",
-     "Verbindung zum anderen Kommandanten verloren - Ausgang über die Ecke unten rechts. "),
+     "Connection to the other commander lost - leave by the corner bottom right; Join offers Rejoin. ",
+     "Verbindung zum anderen Kommandanten verloren - Ausgang über die Ecke unten rechts; Beitreten bietet"
+     " Zurück ins Spiel. "),
     (150, "network game, report line when the two tables differ after a turn: 150 + <time>",
      "The two games have drifted apart - the table is sent again. ",
      "Die Spiele sind auseinandergelaufen - die Lagetabelle wird neu gesendet. "),
