@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFile>
 
-#include "app/form1.h"
 #include "campaign/camp_form.h"
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
@@ -42,7 +41,6 @@ Program::Program(Platform& platform) : context_(platform) {
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
     help_ = std::make_unique<THelpWindow>(context_);
-    form1_ = std::make_unique<TForm1>();
     mapEditor_ = std::make_unique<TMapForm>(context_);
     campaign_ = std::make_unique<TCampForm>(context_, game_, *setup_);
     multiPlayer_ = std::make_unique<TMPForm>(context_, game_, *display_, *setup_);

@@ -26,7 +26,6 @@ class TOptions;
 class TAboutForm;
 class THelpWindow;
 class TMPForm;
-class TForm1;
 class TMapForm;
 class TCampForm;
 
@@ -109,7 +108,6 @@ private:
     std::unique_ptr<TAboutForm> about_;
     std::unique_ptr<THelpWindow> help_;
     std::unique_ptr<TMPForm> multiPlayer_;
-    std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TMapForm> mapEditor_;
     std::unique_ptr<TCampForm> campaign_;
     std::unique_ptr<GameSetup> setup_;

@@ -97,8 +97,8 @@ bool BoardDisplay::ShowResumedGame(QString* error) {
         return false;
     }
     const Resources& resources = *context_.platform.resources;
-    if (game_.ETransfered == 1) CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, true, false);
-    if (game_.DTransfered == 1) CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, false, false);
+    if (game_.ETransferred == 1) CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, true, false);
+    if (game_.DTransferred == 1) CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, false, false);
     FinishPictures();
     board_.ShowBoard();
     return true;

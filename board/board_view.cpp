@@ -83,8 +83,8 @@ void TMainForm::GetJoiningPositions(const UnitTable& table) {
         const int code = table.Code(i);
         const Picture* picture = nullptr;
         if (!reveal) {
-            if (code == 2 || CodeIn(code, 9, 25) || CodeIn(code, 50, 54)) picture = &p.EnemyFlag;
-        } else if (code == 2 || CodeIn(code, 9, 22)) {
+            if (IsSupply(code) || IsWarship(code) || IsMinefield(code) || IsConvoyCode(code)) picture = &p.EnemyFlag;
+        } else if (IsSupply(code) || IsWarship(code)) {
             picture = table.IsRevealed(i) ? SpriteForCode(p.SecondSet, code) : &p.EnemyFlag;
         }
         if (picture) picture->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));

@@ -54,7 +54,7 @@ void DrawUnitPanel(Scene& s, int i) {
     const QString kind = joining ? g.EnemyType : g.PlayerKindName;
     PanelLine(s, 1, settings.Language == QLatin1Char('D') && !german.isEmpty() ? german : kind);
     // Minefields and submarines keep their strength to themselves.
-    const bool secret = CodeIn(code, 23, 25) || CodeIn(code, 4, 8) || CodeIn(code, 27, 29) || CodeIn(code, 47, 49);
+    const bool secret = IsMinefield(code) || IsSubmarine(code);
     const QString strength = secret ? QStringLiteral("XXX   ") : QString::number(table.Strength(i)) + QStringLiteral("     ");
     PanelLine(s, 2, texts.Text(51) + strength);
     int status = 47 + qBound(0, table.DamageState(i), 2);

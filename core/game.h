@@ -72,14 +72,14 @@ public:
 
     // --- The fight and the flag ---
     int Winner = 0;     // outcome of the last fight; 99 at the end of a turn
-    int Looser = 0;     // code of the unit the last fight sank
+    int Loser = 0;     // code of the unit the last fight sank
     int Gamestage = 0;  // 0 on, 8 first side wins, 9 second side wins, 10 both flagships lost
     int SupportFire = 0;  // the coming fight's winner may take a point of extra damage
     int SubRetreat = 0;   // a first-side submarine slipped away in the last fight
     QChar FlagTransfer = QLatin1Char('Y');        // the first side may still transfer its flag
     QChar FlagTransferSecond = QLatin1Char('N');  // the second side may
-    int ETransfered = 0;  // the first side's carrier has taken over the flag (now code 21)
-    int DTransfered = 0;  // the second side's (now code 45)
+    int ETransferred = 0;  // the first side's carrier has taken over the flag (now code 21)
+    int DTransferred = 0;  // the second side's (now code 45)
     QString MoveMessage;  // the record of this program's last step, for the network peer
 
     // --- The board view ---

@@ -92,8 +92,8 @@ void GameSetup::ResetVariables() {
         g.FlagTransfer = context_.settingsLines.First(settings_line::kFlagTransfer);
     if (g.FlagTransfer == QLatin1Char('Y')) {
         g.FlagTransferSecond = QLatin1Char('Y');
-        g.ETransfered = 0;
-        g.DTransfered = 0;
+        g.ETransferred = 0;
+        g.DTransferred = 0;
     } else if (g.FlagTransfer == QLatin1Char('N')) {
         g.FlagTransferSecond = QLatin1Char('N');
     }
@@ -227,8 +227,8 @@ void GameSetup::NetworkGameVariables(bool joining) {
     g.NetGame = 1;
     g.FlagTransfer = s.FlagTransfer;
     g.FlagTransferSecond = s.FlagTransfer == QLatin1Char('Y') ? QLatin1Char('Y') : QLatin1Char('N');
-    g.ETransfered = 0;
-    g.DTransfered = 0;
+    g.ETransferred = 0;
+    g.DTransferred = 0;
     g.SupportFire = 0;
     g.SweepAllowed = 1;
     g.UnitSelected = 0;
@@ -273,7 +273,7 @@ void LaunchReconPlane(Game& game) {
     if (game.PlaneAllowance.digitValue() < game.PlaneLaunches) return;
     UnitTable& table = game.scratchpad;
     const int plane = table.FindSide(1, QLatin1Char('E'));
-    const int carrier = table.FindSide(game.ETransfered == 0 ? 22 : 21, QLatin1Char('E'));
+    const int carrier = table.FindSide(game.ETransferred == 0 ? 22 : 21, QLatin1Char('E'));
     if (plane < 0 || carrier < 0) return;
     table.SetPos(plane, table.PosX(carrier), table.PosY(carrier));
 }

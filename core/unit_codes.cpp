@@ -44,6 +44,30 @@ bool IsShipCode(int code) {
 
 bool IsConvoyCode(int code) { return code >= 50 && IsValidCode(code); }
 
+bool IsKind(int code, UnitKind kind) { return KindOfCode(code) == kind; }
+bool IsSupply(int code) { return IsKind(code, UnitKind::Supply); }
+bool IsSubmarine(int code) { return IsKind(code, UnitKind::Submarine); }
+bool IsMinefield(int code) { return IsKind(code, UnitKind::Minefield); }
+
+bool IsEscort(int code) {
+    const UnitKind kind = KindOfCode(code);
+    return kind == UnitKind::Corvette || kind == UnitKind::Destroyer || kind == UnitKind::Frigate;
+}
+
+bool IsCruiser(int code) {
+    const UnitKind kind = KindOfCode(code);
+    return kind == UnitKind::LightCruiser || kind == UnitKind::HeavyCruiser;
+}
+
+bool IsCapitalShip(int code) {
+    const UnitKind kind = KindOfCode(code);
+    return kind == UnitKind::Battleship || kind == UnitKind::Carrier;
+}
+
+bool IsMajorWarship(int code) { return IsCruiser(code) || IsCapitalShip(code); }
+bool IsWarship(int code) { return IsEscort(code) || IsMajorWarship(code); }
+bool GivesSupportFire(int code) { return IsWarship(code) && !IsKind(code, UnitKind::Corvette); }
+
 QString SpriteName(UnitKind kind) {
     switch (kind) {
         case UnitKind::ReconPlane: return QStringLiteral("JSTARS");

@@ -25,6 +25,13 @@ enum class UnitKind {
     Oiler,        // 53, 63
 };
 
+// Codes that stand for one unit each. A carrier that takes the flag over takes its side's
+// flagship code.
+constexpr int kReconPlaneCode = 1;
+constexpr int kFirstSupplyCode = 2, kSecondSupplyCode = 26;
+constexpr int kFirstFlagshipCode = 21, kFirstCarrierCode = 22;
+constexpr int kSecondFlagshipCode = 45, kSecondCarrierCode = 46;
+
 // A code within low to high, both included.
 inline bool CodeIn(int code, int low, int high) { return code >= low && code <= high; }
 
@@ -39,6 +46,26 @@ int FirstSideCode(int code);
 // Ships are every unit but the radar aircraft and the minefields.
 bool IsShipCode(int code);
 bool IsConvoyCode(int code);
+
+// Kinds and groups of kinds by code, on either side: what a rule means where it asks what a unit
+// is. (A few rules single out some codes of a kind; they say why where they do.)
+bool IsKind(int code, UnitKind kind);
+bool IsSupply(int code);
+bool IsSubmarine(int code);
+bool IsMinefield(int code);
+// Corvettes, destroyers and frigates.
+bool IsEscort(int code);
+// Light and heavy cruisers.
+bool IsCruiser(int code);
+// The battleship and the carrier: the flagship and the ship that may take the flag over.
+bool IsCapitalShip(int code);
+// Cruisers and capital ships.
+bool IsMajorWarship(int code);
+// Escorts and major warships: every fighting surface ship.
+bool IsWarship(int code);
+// The ships that give supporting fire: destroyers and every surface warship after them in the
+// fleet's order (frigates, cruisers, capital ships); corvettes do not.
+bool GivesSupportFire(int code);
 // Whether a side's board ever draws an opposing unit of this code: submarines and minefields
 // never are, identified or not.
 bool DrawnToOpponent(int code);

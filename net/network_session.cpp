@@ -231,7 +231,7 @@ void NetworkSession::PeerGone() {
 QString NetworkSession::ResumeMessage() const {
     const Game& g = game_;
     return QStringLiteral("[Resume]=") + (g.PlayerTurn == 1 ? QLatin1Char('E') : QLatin1Char('D')) +
-           QString::number(g.ETransfered ? 1 : 0) + QString::number(g.DTransfered ? 1 : 0) + QString::number(g.battleLog.turn);
+           QString::number(g.ETransferred ? 1 : 0) + QString::number(g.DTransferred ? 1 : 0) + QString::number(g.battleLog.turn);
 }
 
 bool NetworkSession::Resume(const QString& message) {
@@ -243,8 +243,8 @@ bool NetworkSession::Resume(const QString& message) {
         (side != QLatin1Char('E') && side != QLatin1Char('D')) || !QStringLiteral("01").contains(message[10]) ||
         !QStringLiteral("01").contains(message[11]))
         return false;
-    g.ETransfered = message[10] == QLatin1Char('1');
-    g.DTransfered = message[11] == QLatin1Char('1');
+    g.ETransferred = message[10] == QLatin1Char('1');
+    g.DTransferred = message[11] == QLatin1Char('1');
     g.battleLog.turn = turns;
     if (side == QLatin1Char('D')) {
         // The joining player's turn: its board takes clicks at once.

@@ -67,7 +67,7 @@ void ComputerOpponent::RunKI(Rules& r) {
     BuildEngagements(g);
     if (state_.EnemyNews.isEmpty()) {
         moves_.RandomSelection(r);
-        ApplyMove(r, moves_.CheckMove(r));
+        ApplyMove(r, moves_.SteerStep(r));
     } else {
         BattleStations(g, state_, g.dice);
         if (state_.AvoidFlag == 1) {
@@ -81,7 +81,7 @@ void ComputerOpponent::RunKI(Rules& r) {
         // The unit to step away was boxed in: another one moves instead.
         state_.AvoidFailed = 0;
         moves_.RandomSelection(r);
-        ApplyMove(r, moves_.CheckMove(r));
+        ApplyMove(r, moves_.SteerStep(r));
     }
 
     FinishSecondSideMove(r);
@@ -122,7 +122,7 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
     g.PlayerCode = 1;
     int hits = 0;
     int shooterX = 0, shooterY = 0;
-    const int flagship = g.DTransfered == 0 ? 46 : 45;
+    const int flagship = g.DTransferred == 0 ? 46 : 45;
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != QLatin1Char('D') || table.Code(i) != flagship) continue;
         hits = 0;
@@ -181,6 +181,6 @@ void ComputerOpponent::Attack(Rules& r) {
     ApplyMove(r, Move{QLatin1Char('D'), g.EnemyCode, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY, MoveKind::Attack});
 }
 
-Move ComputerOpponent::SubmarineRetreat(Rules& r) { return moves_.CheckMove(r); }
+Move ComputerOpponent::SubmarineRetreat(Rules& r) { return moves_.SteerStep(r); }
 
 }  // namespace kvd

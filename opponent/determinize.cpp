@@ -89,7 +89,7 @@ Game Determinize(const SideView& v, Dice& draw) {
             if (!v.map.IsLand(column, row) && !v.ContactOn(column, row) && !v.OwnOn(column, row))
                 freeCells.push_back(row * kBoardSize + column);
     for (const QString& line : v.own) {
-        if (!CodeIn(FirstSideCode(ReadNumber(line, col::kCode, 2)), 16, 22)) continue;
+        if (!IsMajorWarship(ReadNumber(line, col::kCode, 2))) continue;
         const int x = ReadNumber(line, col::kPosX, 2), y = ReadNumber(line, col::kPosY, 2);
         for (int cell : freeCells)
             if (std::max(std::abs(cell % kBoardSize - x), std::abs(cell / kBoardSize - y)) <= kHuntingRange)
@@ -159,8 +159,8 @@ Game Determinize(const SideView& v, Dice& draw) {
     g.TurnCount = v.turnCount;
     g.FlagTransfer = v.flagTransfer;
     g.FlagTransferSecond = v.flagTransferSecond;
-    g.ETransfered = v.eTransfered;
-    g.DTransfered = v.dTransfered;
+    g.ETransferred = v.eTransfered;
+    g.DTransferred = v.dTransfered;
     g.GameActive = 1;
     g.GameOver = 0;
     g.Winner = 99;

@@ -19,20 +19,26 @@ bool Free(const RadarScan& radar, int direction) {
 
 enum Group { kHeavy, kEscort, kSupport };
 
+// A submarine of the computer's that moves with the sonar's ping: all but its last (code 32),
+// which moves as quietly as a surface ship is shown.
+bool Pings(int code) { return IsSubmarine(code) && code != 32; }
+
+// The computer's units by group, as it counts them (its own side's codes only).
 bool Counted(Group group, int code) {
     switch (group) {
-        case kHeavy: return CodeIn(code, 27, 32) || CodeIn(code, 40, 46);
-        case kEscort: return CodeIn(code, 33, 39);
-        case kSupport: return code == 26 || code > 49;
+        case kHeavy: return IsSubmarine(code) || IsMajorWarship(code);
+        case kEscort: return IsEscort(code);
+        case kSupport: return code == kSecondSupplyCode || IsConvoyCode(code);
     }
     return false;
 }
 
+// The units a group offers to move. Its last submarine (code 32) is counted but never offered.
 bool Offered(Group group, int code) {
     switch (group) {
-        case kHeavy: return CodeIn(code, 27, 31) || CodeIn(code, 40, 46);
-        case kEscort: return CodeIn(code, 33, 39);
-        case kSupport: return code == 26 || CodeIn(code, 60, 64);
+        case kHeavy: return Pings(code) || IsMajorWarship(code);
+        case kEscort: return IsEscort(code);
+        case kSupport: return code == kSecondSupplyCode || IsConvoyCode(code);
     }
     return false;
 }
@@ -63,7 +69,8 @@ int ThreatResponse(int slot) {
 int MoveChoice::CanMove(Game& game) {
     UnitTable& table = game.scratchpad;
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('D') || !CodeIn(table.Code(i), 26, 46)) continue;
+        const int code = table.Code(i);
+        if (table.Side(i) != QLatin1Char('D') || !(IsSupply(code) || IsSubmarine(code) || IsWarship(code))) continue;
         const RadarScan radar = Radar(game, table.PosX(i), table.PosY(i));
         bool free = false;
         for (QChar c : radar) free = free || (c != QLatin1Char('D') && c != QLatin1Char('E') && c != QLatin1Char('X'));
@@ -111,7 +118,7 @@ void MoveChoice::RandomSelection(Rules& r) {
     if (index < state_.EnemyNews.size()) game.EnemyCode = ReadNumber(state_.EnemyNews[index], 2, 2);
 }
 
-Move MoveChoice::CheckMove(Rules& r) {
+Move MoveChoice::SteerStep(Rules& r) {
     Game& g = r.game;
     UnitTable& table = g.scratchpad;
     Showing& s = r.show;
@@ -139,9 +146,11 @@ Move MoveChoice::CheckMove(Rules& r) {
         const int heading = HeadingToward(g.EnemyX, g.EnemyY, tc, tr);
         if (heading > 0) table.SetHeading(unit, heading);
     };
-    if (CodeIn(code, 33, 46)) steer();
+    if (IsWarship(code)) steer();
+    // The first two submarines hunt the carrier (the flagship once it carries the flag), or the
+    // convoy; the others the flagship.
     if ((code == 27 || code == 28) && g.GameMode != 2) {
-        const int flagship = g.ETransfered == 0 ? 22 : 21;
+        const int flagship = g.ETransferred == 0 ? kFirstCarrierCode : kFirstFlagshipCode;
         lastFirstSide([&](int c) { return c == flagship; });
         steer();
     }
@@ -149,12 +158,13 @@ Move MoveChoice::CheckMove(Rules& r) {
         lastFirstSide([](int c) { return c > 49; });
         steer();
     }
-    if (CodeIn(code, 29, 32)) {
-        lastFirstSide([](int c) { return c == 21; });
+    if (IsSubmarine(code) && code != 27 && code != 28) {
+        lastFirstSide([](int c) { return c == kFirstFlagshipCode; });
         steer();
     }
-    if (CodeIn(code, 35, 39)) {
-        lastFirstSide([](int c) { return CodeIn(c, 4, 8); });
+    // Destroyers and frigates hunt submarines (but the first side's first, code 3).
+    if (IsKind(code, UnitKind::Destroyer) || IsKind(code, UnitKind::Frigate)) {
+        lastFirstSide([](int c) { return IsSubmarine(c) && c != 3; });
         steer();
     }
     if (code == 26 || code == 33 || code == 34 || code == 39 || code > 59) {
@@ -165,7 +175,7 @@ Move MoveChoice::CheckMove(Rules& r) {
     state_.EnemyHeading = table.Heading(unit);
 
     if (g.SubRetreat == 1) s.Wait(1000);
-    if (CodeIn(code, 27, 31)) s.Sound(QStringLiteral("sonar"), true);
+    if (Pings(code)) s.Sound(QStringLiteral("sonar"), true);
     if (code == 26 || code > 32) {
         s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
         s.Wait(600);
@@ -183,10 +193,10 @@ Move MoveChoice::CheckMove(Rules& r) {
         const QString ring = RadarPlus(g, g.OldEnemyX, g.OldEnemyY);
         int threats = 0;
         for (QChar c : ring) {
-            if (CodeIn(code, 40, 46)) threats += c == QLatin1Char('A');
-            if (CodeIn(code, 27, 32)) threats += c == QLatin1Char('B');
-            if (code == 26) threats += c != QLatin1Char('0');
-            if (CodeIn(code, 33, 39)) threats += c == QLatin1Char('C');
+            if (IsMajorWarship(code)) threats += c == QLatin1Char('A');
+            if (IsSubmarine(code)) threats += c == QLatin1Char('B');
+            if (code == kSecondSupplyCode) threats += c != QLatin1Char('0');
+            if (IsEscort(code)) threats += c == QLatin1Char('C');
         }
         if (threats > 0) {
             state_.ThreatMode = 1;
@@ -236,7 +246,7 @@ void MoveChoice::AvoidMove(Rules& r) {
         s.RestoreCell(move.fromColumn, move.fromRow);
         s.Wait(200);
     });
-    if (CodeIn(code, 27, 31)) {
+    if (Pings(code)) {
         s.Sound(QStringLiteral("sonar"), true);
         return;
     }

@@ -32,7 +32,7 @@ public:
     // Picks the unit to move into EnemyCode (or none).
     void RandomSelection(Rules& rules);
     // Steers EnemyCode toward its kind's goal: its step (a Pass when no unit was picked).
-    Move CheckMove(Rules& rules);
+    Move SteerStep(Rules& rules);
     // Steps the engaged unit away from the player's unit, or gives up (AvoidFailed).
     void AvoidMove(Rules& rules);
     // Chooses EnemyHeading when the preferred way is blocked or a threat is near.

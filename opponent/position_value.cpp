@@ -65,7 +65,7 @@ double MeetingGain(const Game& g, int first, int second) {
     const double secondWorth = UnitWorth(t.Code(second), t.Strength(second));
     // A hit costs a ship what two points of its strength are worth to it.
     auto hit = [&](int line) { return UnitWorth(t.Code(line), t.Strength(line)) - UnitWorth(t.Code(line), t.Strength(line) - 2); };
-    switch (FightOutcome(t.Code(first), t.Code(second), t.Strength(first), t.Strength(second), g.DTransfered, 0)) {
+    switch (FightOutcome(t.Code(first), t.Code(second), t.Strength(first), t.Strength(second), g.DTransferred, 0)) {
         case kFirstWins: return secondWorth;
         case kSecondWins: return -firstWorth;
         case kBothLost: return secondWorth - firstWorth;

@@ -30,9 +30,9 @@ QString RadarPlus(const Game& game, int column, int row) {
         const int k = RingSlot(table.PosX(i) - column, table.PosY(i) - row);
         if (k < 0) continue;
         const int code = table.Code(i);
-        if (CodeIn(code, 3, 8)) ring[k] = QLatin1Char('A');
-        else if (CodeIn(code, 9, 15)) ring[k] = QLatin1Char('B');
-        else if (CodeIn(code, 16, 22)) ring[k] = QLatin1Char('C');
+        if (IsSubmarine(code)) ring[k] = QLatin1Char('A');
+        else if (IsEscort(code)) ring[k] = QLatin1Char('B');
+        else if (IsMajorWarship(code)) ring[k] = QLatin1Char('C');
     }
     return ring;
 }
@@ -50,47 +50,56 @@ QString UbootRetract(Game& game) {
             if (k < 0) continue;
             k += 8;
         }
-        ring[k] = CodeIn(table.Code(i), 9, 15) ? QLatin1Char('H') : QLatin1Char('0');
+        ring[k] = IsEscort(table.Code(i)) ? QLatin1Char('H') : QLatin1Char('0');
     }
     return ring;
 }
 
 int PriorityRule(int a, int t, Dice& random) {
+    // The attacker a is the computer's unit, the target t the player's. The table singles out the
+    // first and second unit of a kind by code where it treats them apart.
     int digit = 0;
     auto rule = [&](bool holds, int d) {
         if (holds) digit = d;
     };
-    rule(CodeIn(a, 26, 46) && t > 49, 7);
-    rule(a == 26, 8);
+    auto kind = [](int code, UnitKind k) { return IsKind(code, k); };
+    const bool smallTarget = kind(t, UnitKind::ReconPlane) || IsSupply(t) || IsSubmarine(t);  // codes 1 to 8
+    // The first side's first submarine (code 3) draws no submarine's rule.
+    const bool huntedSubmarine = IsSubmarine(t) && t != 3;
+    rule((IsSupply(a) || IsSubmarine(a) || IsWarship(a)) && IsConvoyCode(t), 7);
+    rule(a == kSecondSupplyCode, 8);
     // A new draw for every line the rule meets, whatever the line ends with.
-    if (CodeIn(a, 27, 32) && CodeIn(t, 4, 8)) rule(random.Next(4) > 1, 9);
-    rule(CodeIn(a, 27, 32) && CodeIn(t, 16, 20), 4);
-    rule(CodeIn(a, 27, 32) && (t == 2 || t == 21 || t == 22), 2);
-    rule(CodeIn(a, 27, 32) && CodeIn(t, 9, 15), 8);
-    rule(a == 33 || (a == 34 && CodeIn(t, 11, 22)), 9);
-    rule(CodeIn(a, 37, 39) || (CodeIn(a, 33, 36) && CodeIn(t, 11, 22)), 8);
-    rule(a == 35 || (a == 36 && CodeIn(t, 11, 22)), 7);
-    rule(CodeIn(a, 33, 39) && t < 9, 3);
-    rule(a == 35 || (a == 36 && CodeIn(t, 13, 15)), 4);
-    rule(a == 35 || (a == 36 && CodeIn(t, 9, 10)), 3);
-    rule(CodeIn(a, 37, 39) && t < 16, 2);
-    rule(CodeIn(a, 40, 46) && CodeIn(t, 3, 8), 8);
-    rule(CodeIn(a, 40, 42) && CodeIn(t, 19, 22), 7);
-    rule(CodeIn(a, 43, 44) && CodeIn(t, 21, 22), 6);
-    rule(a == 46 && t == 21, 5);
-    rule(CodeIn(a, 40, 46) && (CodeIn(t, 9, 15) || t == 2), 4);
-    rule(CodeIn(a, 43, 46) && (CodeIn(t, 16, 18) || t == 2), 2);
-    rule(CodeIn(a, 45, 46) && (CodeIn(t, 16, 20) || t == 2), 1);
-    rule(a == 45 && CodeIn(t, 9, 22), 2);
-    rule(CodeIn(a, 45, 46) && CodeIn(t, 3, 8), 7);
+    if (IsSubmarine(a) && huntedSubmarine) rule(random.Next(4) > 1, 9);
+    rule(IsSubmarine(a) && IsCruiser(t), 4);
+    rule(IsSubmarine(a) && (IsSupply(t) || IsCapitalShip(t)), 2);
+    rule(IsSubmarine(a) && IsEscort(t), 8);
+    rule(a == 33 || (a == 34 && GivesSupportFire(t)), 9);
+    rule(kind(a, UnitKind::Frigate) ||
+             ((kind(a, UnitKind::Corvette) || kind(a, UnitKind::Destroyer)) && GivesSupportFire(t)),
+         8);
+    rule(a == 35 || (a == 36 && GivesSupportFire(t)), 7);
+    rule(IsEscort(a) && smallTarget, 3);
+    rule(a == 35 || (a == 36 && kind(t, UnitKind::Frigate)), 4);
+    rule(a == 35 || (a == 36 && kind(t, UnitKind::Corvette)), 3);
+    rule(kind(a, UnitKind::Frigate) && (smallTarget || IsEscort(t)), 2);
+    rule(IsMajorWarship(a) && IsSubmarine(t), 8);
+    rule(kind(a, UnitKind::LightCruiser) && (kind(t, UnitKind::HeavyCruiser) || IsCapitalShip(t)), 7);
+    rule(kind(a, UnitKind::HeavyCruiser) && IsCapitalShip(t), 6);
+    rule(a == kSecondCarrierCode && t == kFirstFlagshipCode, 5);
+    rule(IsMajorWarship(a) && (IsEscort(t) || IsSupply(t)), 4);
+    rule((kind(a, UnitKind::HeavyCruiser) || IsCapitalShip(a)) && (kind(t, UnitKind::LightCruiser) || IsSupply(t)), 2);
+    rule(IsCapitalShip(a) && (IsCruiser(t) || IsSupply(t)), 1);
+    rule(a == kSecondFlagshipCode && IsWarship(t), 2);
+    rule(IsCapitalShip(a) && IsSubmarine(t), 7);
     return digit;
 }
 
 bool Fights(int a, int t, int playerStrength, int enemyStrength) {
     const bool asStrong = playerStrength <= enemyStrength;
-    if (CodeIn(a, 27, 32)) return !CodeIn(t, 9, 15);
-    if (CodeIn(a, 33, 39)) return asStrong || CodeIn(t, 2, 8);
-    if (CodeIn(a, 40, 46)) return asStrong && !CodeIn(t, 4, 8);
+    if (IsSubmarine(a)) return !IsEscort(t);
+    if (IsEscort(a)) return asStrong || IsSupply(t) || IsSubmarine(t);
+    // The first side's first submarine (code 3) does not keep a major warship away.
+    if (IsMajorWarship(a)) return asStrong && !(IsSubmarine(t) && t != 3);
     return false;
 }
 

@@ -15,8 +15,8 @@ MoveResult Result(const Game& g, bool fought, int met) {
     r.met = met;
     if (fought) {
         r.outcome = g.Winner;
-        r.sunk = g.Looser;
-        r.flagTransferred = g.ETransfered == 1 || g.DTransfered == 1;
+        r.sunk = g.Loser;
+        r.flagTransferred = g.ETransferred == 1 || g.DTransferred == 1;
     }
     r.gameOver = g.GameOver == 1 || g.GameActive == 0;
     return r;

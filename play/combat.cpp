@@ -14,40 +14,40 @@ int Compare(int playerStrength, int enemyStrength) {
     if (playerStrength == enemyStrength) return outcome::kBothLost;
     return playerStrength > enemyStrength ? outcome::kFirstWins : outcome::kSecondWins;
 }
-bool IsSubmarine(int code) { return CodeIn(code, 3, 8) || CodeIn(code, 27, 32); }
 }  // namespace
 
-int FightOutcome(int p, int e, int ps, int es, int dTransfered, int netGame) {
+int FightOutcome(int p, int e, int ps, int es, int dTransferred, int netGame) {
     using namespace outcome;
-    if (p == 1) {
-        const int flagCarrier = dTransfered == 0 ? 46 : 45;
+    if (p == kReconPlaneCode) {
+        const int flagCarrier = dTransferred == 0 ? kSecondCarrierCode : kSecondFlagshipCode;
         return netGame == 0 && e == flagCarrier ? kSecondWins : kNothing;
     }
-    if (p == 2 || CodeIn(p, 50, 54)) return e == 26 || CodeIn(e, 47, 49) || CodeIn(e, 60, 64) ? kBothLost : kSecondWins;
-    if (CodeIn(p, 4, 8)) {
-        if (e == 26 || CodeIn(e, 60, 64)) return kFirstWins;
-        if (CodeIn(e, 27, 32)) return kBothLost;
-        if (CodeIn(e, 33, 39)) return kSecondWins;
-        if (CodeIn(e, 47, 49)) return kBothLost;
-        if (CodeIn(e, 40, 46)) return es < 5 ? kFirstWins : kSecondHit;
+    if (IsSupply(p) || IsConvoyCode(p)) return IsSupply(e) || IsMinefield(e) || IsConvoyCode(e) ? kBothLost : kSecondWins;
+    // The first side's first submarine (code 3) has no row of its own: its meetings come to nothing.
+    if (IsSubmarine(p) && p != 3) {
+        if (IsSupply(e) || IsConvoyCode(e)) return kFirstWins;
+        if (IsSubmarine(e)) return kBothLost;
+        if (IsEscort(e)) return kSecondWins;
+        if (IsMinefield(e)) return kBothLost;
+        if (IsMajorWarship(e)) return es < 5 ? kFirstWins : kSecondHit;
         return kNothing;
     }
-    if (CodeIn(p, 9, 15)) {
-        if (CodeIn(e, 26, 32) || CodeIn(e, 60, 64)) return kFirstWins;
-        if (CodeIn(e, 47, 49)) return kBothLost;
+    if (IsEscort(p)) {
+        if (IsSupply(e) || IsSubmarine(e) || IsConvoyCode(e)) return kFirstWins;
+        if (IsMinefield(e)) return kBothLost;
         return Compare(ps, es);
     }
-    if (CodeIn(p, 16, 22)) {
-        if (e == 26 || CodeIn(e, 60, 64)) return kFirstWins;
-        if (CodeIn(e, 27, 32)) return ps < 5 ? kSecondWins : kFirstHit;
-        if (CodeIn(e, 47, 49)) return ps < 5 ? kBothLost : kShipHitsMine;
-        if (p == 21 && e == 45 && ps == es) return ps < 5 ? kBothLost : kBattleshipDuel;
+    if (IsMajorWarship(p)) {
+        if (IsSupply(e) || IsConvoyCode(e)) return kFirstWins;
+        if (IsSubmarine(e)) return ps < 5 ? kSecondWins : kFirstHit;
+        if (IsMinefield(e)) return ps < 5 ? kBothLost : kShipHitsMine;
+        if (p == kFirstFlagshipCode && e == kSecondFlagshipCode && ps == es) return ps < 5 ? kBothLost : kBattleshipDuel;
         return Compare(ps, es);
     }
-    if (CodeIn(p, 23, 25)) {
-        if (CodeIn(e, 26, 32)) return kBothLost;
-        if (CodeIn(e, 60, 64)) return kFirstWins;
-        if (CodeIn(e, 33, 46)) return es < 5 ? kBothLost : kMineHitsShip;
+    if (IsMinefield(p)) {
+        if (IsSupply(e) || IsSubmarine(e)) return kBothLost;
+        if (IsConvoyCode(e)) return kFirstWins;
+        if (IsWarship(e)) return es < 5 ? kBothLost : kMineHitsShip;
         return Compare(ps, es);
     }
     return kNothing;  // code 3, and anything the table does not know
@@ -93,36 +93,40 @@ void MultiCombat(Game& g) {
     int supporters = 0;
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (g.SideToMove == QLatin1Char('D') && table.Side(i) == QLatin1Char('E') && CodeIn(code, 11, 22) &&
+        if (g.SideToMove == QLatin1Char('D') && table.Side(i) == QLatin1Char('E') && GivesSupportFire(code) &&
             code != g.PlayerCode && AreNeighbours(table.PosX(i), table.PosY(i), g.EnemyX, g.EnemyY))
             ++supporters;
-        if (g.SideToMove == QLatin1Char('E') && CodeIn(g.PlayerCode, 11, 22) && table.Side(i) == QLatin1Char('D') &&
-            CodeIn(code, 35, 46) && code != g.EnemyCode && AreNeighbours(table.PosX(i), table.PosY(i), g.PlayerX, g.PlayerY))
+        if (g.SideToMove == QLatin1Char('E') && GivesSupportFire(g.PlayerCode) && table.Side(i) == QLatin1Char('D') &&
+            GivesSupportFire(code) && code != g.EnemyCode && AreNeighbours(table.PosX(i), table.PosY(i), g.PlayerX, g.PlayerY))
             ++supporters;
     }
     if (supporters > 0) g.SupportFire = 1;
 }
 
 QString GermanKindName(int code, const Game& g) {
-    const bool second = CodeIn(code, 26, 49) || CodeIn(code, 60, 64);
-    const int c = FirstSideCode(code);
-    if (c == 2) return QStringLiteral("Versorgungsschiff");
-    if (CodeIn(c, 3, 8)) return QStringLiteral("U-Boot");
-    if (CodeIn(c, 9, 10)) return QStringLiteral("Korvette");
-    if (CodeIn(c, 11, 12)) return QStringLiteral("Zerstörer");
-    if (CodeIn(c, 13, 15)) return QStringLiteral("Fregatte");
-    if (CodeIn(c, 16, 18)) return QStringLiteral("Kl. Kreuzer");
-    if (CodeIn(c, 19, 20)) return QStringLiteral("Gr. Kreuzer");
-    if (c == 21) {
-        const bool transferred = second ? g.DTransfered == 1 : g.ETransfered == 1;
-        return transferred ? QStringLiteral("Flugzeugträger") : QStringLiteral("Schlachtschiff");
+    const bool second = SideOfCode(code) == QLatin1Char('D');
+    switch (KindOfCode(code)) {
+        case UnitKind::Supply: return QStringLiteral("Versorgungsschiff");
+        case UnitKind::Submarine: return QStringLiteral("U-Boot");
+        case UnitKind::Corvette: return QStringLiteral("Korvette");
+        case UnitKind::Destroyer: return QStringLiteral("Zerstörer");
+        case UnitKind::Frigate: return QStringLiteral("Fregatte");
+        case UnitKind::LightCruiser: return QStringLiteral("Kl. Kreuzer");
+        case UnitKind::HeavyCruiser: return QStringLiteral("Gr. Kreuzer");
+        case UnitKind::Battleship: {
+            const bool transferred = second ? g.DTransferred == 1 : g.ETransferred == 1;
+            return transferred ? QStringLiteral("Flugzeugträger") : QStringLiteral("Schlachtschiff");
+        }
+        case UnitKind::Carrier: return QStringLiteral("Flugzeugträger");
+        case UnitKind::Minefield: return QStringLiteral("Minen");
+        // The opponent's convoy keeps its fleet-file names.
+        case UnitKind::Trooper: return second ? QString() : QStringLiteral("Truppentransporter");
+        case UnitKind::Oiler: return second ? QString() : QStringLiteral("Öltransporter");
+        case UnitKind::Merchant1:
+        case UnitKind::Merchant2: return second ? QString() : QStringLiteral("Frachter");
+        case UnitKind::ReconPlane:
+        case UnitKind::None: break;
     }
-    if (c == 22) return QStringLiteral("Flugzeugträger");
-    if (CodeIn(c, 23, 25)) return QStringLiteral("Minen");
-    if (second) return {};  // the opponent's convoy keeps its fleet-file names
-    if (c == 50) return QStringLiteral("Truppentransporter");
-    if (c == 51) return QStringLiteral("Öltransporter");
-    if (CodeIn(c, 52, 54)) return QStringLiteral("Frachter");
     return {};
 }
 
@@ -165,7 +169,7 @@ void RemoveCode(UnitTable& table, int code) {
 // The radar aircraft goes back onto its carrier while launches remain; else it is gone.
 void AircraftLost(Game& g) {
     UnitTable& table = g.scratchpad;
-    const bool carrier = table.UnitExists(g.ETransfered == 0 ? 22 : 21);
+    const bool carrier = table.UnitExists(g.ETransferred == 0 ? 22 : 21);
     if (g.PlaneAllowance != QLatin1Char('0') && carrier && g.PlaneAllowance.digitValue() != g.PlaneLaunches) {
         LaunchReconPlane(g);
         return;
@@ -181,12 +185,12 @@ void ApplyOutcome(Game& g) {
     switch (g.Winner) {
         case kFirstWins:
             RemoveCode(table, g.EnemyCode);
-            g.Looser = g.EnemyCode;
+            g.Loser = g.EnemyCode;
             if (g.EnemyCode == 45) g.Gamestage = 8;
             if (g.EnemyCode == 46) g.FlagTransferSecond = QLatin1Char('N');
             break;
         case kSecondWins:
-            g.Looser = g.PlayerCode;
+            g.Loser = g.PlayerCode;
             if (g.PlayerCode == 1) {
                 AircraftLost(g);
                 break;
@@ -211,7 +215,7 @@ void ApplyOutcome(Game& g) {
         case kMineHitsShip:
             RemoveCode(table, g.PlayerCode);
             HitUnit(table, table.Find(g.EnemyCode));
-            g.Looser = g.PlayerCode;
+            g.Loser = g.PlayerCode;
             break;
         case kFirstHit:
             HitUnit(table, table.Find(g.PlayerCode));
@@ -220,7 +224,7 @@ void ApplyOutcome(Game& g) {
         case kShipHitsMine:
             RemoveCode(table, g.EnemyCode);
             HitUnit(table, table.Find(g.PlayerCode));
-            g.Looser = g.EnemyCode;
+            g.Loser = g.EnemyCode;
             break;
         case kBattleshipDuel:
             HitUnit(table, table.Find(g.PlayerCode));

@@ -23,7 +23,7 @@ constexpr int kBattleshipDuel = 11; // both battleships hit
 
 // The outcome of a first-side unit meeting a second-side one, by kinds and strengths.
 // dTransfered: the second side's carrier carries its flag (the radar aircraft's target).
-int FightOutcome(int playerCode, int enemyCode, int playerStrength, int enemyStrength, int dTransfered, int netGame);
+int FightOutcome(int playerCode, int enemyCode, int playerStrength, int enemyStrength, int dTransferred, int netGame);
 
 // The last line of a side's unit standing on a cell (the radar aircraft too), or -1.
 int LastUnitOn(const UnitTable& table, QChar side, int column, int row);
@@ -42,7 +42,7 @@ void FightNames(Game& game, const Settings& settings);
 // The German kind name of a unit code, or an empty text where the fleet file's name stands.
 QString GermanKindName(int code, const Game& game);
 
-// What the outcome does to the table and the end variables (Looser, Gamestage, SubRetreat,
+// What the outcome does to the table and the end variables (Loser, Gamestage, SubRetreat,
 // the flag options), the radar aircraft's loss or relaunch included; not the report.
 void ApplyOutcome(Game& game);
 // A hit: strength down by two (from 3 up), damage one step worse.

@@ -152,7 +152,7 @@ void Fight(Rules& r) {
     UnitTable& table = g.scratchpad;
     Showing& s = r.show;
 
-    g.Winner = g.Looser = g.Gamestage = 0;
+    g.Winner = g.Loser = g.Gamestage = 0;
     const int player = table.Find(g.PlayerCode), enemy = table.Find(g.EnemyCode);
     if (player >= 0) g.OldPlayerX = table.PrevX(player), g.OldPlayerY = table.PrevY(player);
     if (enemy >= 0) g.OldEnemyX = table.PrevX(enemy), g.OldEnemyY = table.PrevY(enemy);
@@ -160,7 +160,7 @@ void Fight(Rules& r) {
     if (g.PlayerCode != 1) s.EnemyOrMarker(g, r.settings, g.EnemyX, g.EnemyY);
     FightNames(g, r.settings);
 
-    g.Winner = FightOutcome(g.PlayerCode, g.EnemyCode, g.PlayerStrength, g.EnemyStrength, g.DTransfered, g.NetGame);
+    g.Winner = FightOutcome(g.PlayerCode, g.EnemyCode, g.PlayerStrength, g.EnemyStrength, g.DTransferred, g.NetGame);
     ApplyOutcome(g);
     ReportOutcome(r);
     NoteFight(g);

@@ -38,18 +38,18 @@ void DoTransfer(Rules& r) {
             s.CarrierTakesFlag(g, true);
             message = r.texts.Text(g.Gamestage == 10 ? 147 : 65);
         }
-    } else if (g.Looser == 45 || g.Looser == 46) {
+    } else if (g.Loser == 45 || g.Loser == 46) {
         TransferFlag(g, false);
         s.CarrierTakesFlag(g, false);
         message = r.texts.Text(66);
         g.FlagTransferSecond = QLatin1Char('N');
-        g.DTransfered = 1;
-    } else if (g.Looser == 21 || g.Looser == 22) {
+        g.DTransferred = 1;
+    } else if (g.Loser == 21 || g.Loser == 22) {
         TransferFlag(g, true);
         s.CarrierTakesFlag(g, true);
         message = r.texts.Text(65);
         g.FlagTransfer = QLatin1Char('N');
-        g.ETransfered = 1;
+        g.ETransferred = 1;
     }
     s.Write(12, 82, message, true);
     g.GameOver = 0;
@@ -66,24 +66,24 @@ void EndOfFight(Rules& r) {
     if (g.Winner == kBothLost && g.Gamestage == 8 && g.EnemyCode == 45 && g.FlagTransferSecond == QLatin1Char('Y')) {
         DoTransfer(r);
         g.FlagTransferSecond = QLatin1Char('N');
-        g.DTransfered = 1;
+        g.DTransferred = 1;
     }
     if (g.Winner == kBothLost && g.Gamestage == 9 && g.PlayerCode == 21 && g.FlagTransfer == QLatin1Char('Y')) {
         DoTransfer(r);
         g.FlagTransfer = QLatin1Char('N');
-        g.ETransfered = 1;
+        g.ETransferred = 1;
     }
     if (g.Winner == kBothLost && g.Gamestage == 10) {
         const bool first = g.FlagTransfer == QLatin1Char('Y'), second = g.FlagTransferSecond == QLatin1Char('Y');
         if (first || second) DoTransfer(r);
         g.FlagTransfer = g.FlagTransferSecond = QLatin1Char('N');
-        g.ETransfered = g.DTransfered = 1;
+        g.ETransferred = g.DTransferred = 1;
         if (second && !first) g.Winner = kSecondWins, g.Gamestage = 9, g.GameOver = 1;
         if (first && !second) g.Winner = kFirstWins, g.Gamestage = 8, g.GameOver = 1;
         if (!first && !second) g.Winner = kBothLost, g.Gamestage = 10, g.GameOver = 1;
     }
-    if (g.Winner != kBothLost && g.Gamestage != 10 && g.Looser == 21 && g.FlagTransfer == QLatin1Char('Y')) DoTransfer(r);
-    if (g.Looser == 45 && g.FlagTransferSecond == QLatin1Char('Y')) DoTransfer(r);
+    if (g.Winner != kBothLost && g.Gamestage != 10 && g.Loser == 21 && g.FlagTransfer == QLatin1Char('Y')) DoTransfer(r);
+    if (g.Loser == 45 && g.FlagTransferSecond == QLatin1Char('Y')) DoTransfer(r);
     // The peer fights the deciding fight itself: it gets the step and the turn.
     if (g.NetGame == 1 && g.GameOver == 1) {
         r.show.SendLastMove();

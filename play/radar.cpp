@@ -67,7 +67,9 @@ int RevealEnemy(Game& game) {
 int RevealAllied(Game& game) {
     return RevealPass(game, QLatin1Char('D'), [](int d, int e) {
         if (d >= 47) return false;
-        return CodeIn(d, 33, 39) ? CodeIn(e, 2, 22) : e == 2 || e >= 9;
+        // Escorts make out every ship and submarine; the others every surface unit.
+        return IsEscort(d) ? IsSupply(e) || IsSubmarine(e) || IsWarship(e)
+                           : IsSupply(e) || IsWarship(e) || IsMinefield(e) || IsConvoyCode(e);
     });
 }
 

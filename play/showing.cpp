@@ -143,8 +143,8 @@ void Showing::MovedUnit(const Game& game, int column, int row) {
     const int code = game.PlayerCode;
     if (game.NetRole == 2) {
         // The joining board shows the host's unit as identified, a minefield as mines.
-        if (code == 2 || CodeIn(code, 9, 22)) Picture(PictureOf::SecondSet, code, column, row);
-        else if (CodeIn(code, 23, 25)) Picture(PictureOf::Minefield, code, column, row);
+        if (IsSupply(code) || IsWarship(code)) Picture(PictureOf::SecondSet, code, column, row);
+        else if (IsMinefield(code)) Picture(PictureOf::Minefield, code, column, row);
         return;
     }
     if (code != 1 && code != 3) Picture(PictureOf::FirstSet, code, column, row);

@@ -155,7 +155,7 @@ TEST_F(Turn, TheFlagPassesToTheCarrierOnceThenTheGameEnds) {
         }
         EXPECT_EQ(end.shown, 0) << "the carrier takes over";
         EXPECT_EQ(game.GameOver, 0);
-        EXPECT_EQ(game.DTransfered, 1);
+        EXPECT_EQ(game.DTransferred, 1);
         EXPECT_FALSE(Table().UnitExists(46));
         ASSERT_TRUE(Table().UnitExists(45));
         EXPECT_EQ(PosX(45), 5);

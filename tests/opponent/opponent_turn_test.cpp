@@ -110,7 +110,7 @@ TEST_F(Opponent, BlockedHeadingsTakeTheHighestFreeDirection) {
     game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0404"});
     kvd::MoveChoice& moves = Moves();
     game.EnemyCode = 40;
-    Decide([&](kvd::Rules& rules) { kvd::ApplyMove(rules, moves.CheckMove(rules)); });
+    Decide([&](kvd::Rules& rules) { kvd::ApplyMove(rules, moves.SteerStep(rules)); });
     EXPECT_EQ(PosX(40), 5);
     EXPECT_EQ(PosY(40), 6) << "south, the higher of north and south";
     EXPECT_EQ(Table().PrevY(Line(40)), 5);

@@ -95,8 +95,8 @@ struct Effects : ::testing::Test {
         game.scratchpad.SetLines({"header", Unit('E', p, ps, 3, 3), Unit('D', e, es, 3, 3), Unit('E', 22, 7, 0, 0),
                                   Unit('D', 46, 7, 9, 9)});
         game.PlayerCode = p, game.EnemyCode = e, game.PlayerStrength = ps, game.EnemyStrength = es;
-        game.Winner = kvd::FightOutcome(p, e, ps, es, game.DTransfered, game.NetGame);
-        game.Looser = game.Gamestage = 0;
+        game.Winner = kvd::FightOutcome(p, e, ps, es, game.DTransferred, game.NetGame);
+        game.Loser = game.Gamestage = 0;
         kvd::ApplyOutcome(game);
     }
     int Strength(int code) { return game.scratchpad.Strength(game.scratchpad.Find(code)); }
@@ -114,7 +114,7 @@ TEST_F(Effects, LossesHitsAndTheEndOfTheGame) {
     Fight(16, 4, 28, 5);  // a weak cruiser meets a submarine
     EXPECT_EQ(game.Winner, 2);
     EXPECT_FALSE(Exists(16));
-    EXPECT_EQ(game.Looser, 16);
+    EXPECT_EQ(game.Loser, 16);
     Fight(16, 5, 28, 5);
     EXPECT_EQ(game.Winner, 6);
     EXPECT_EQ(Strength(16), 3);

@@ -35,7 +35,7 @@ ScriptedMove ChooseMove(const Game& g, Dice& random) {
             int enemy = -1;
             for (int d = 1; d < t.Count(); ++d)
                 if (t.Side(d) == QLatin1Char('D') && t.PosX(d) == move.toColumn && t.PosY(d) == move.toRow) enemy = d;
-            const int outcome = FightOutcome(code, t.Code(enemy), t.Strength(i), t.Strength(enemy), g.DTransfered, 0);
+            const int outcome = FightOutcome(code, t.Code(enemy), t.Strength(i), t.Strength(enemy), g.DTransferred, 0);
             if (outcome == outcome::kFirstWins || outcome == outcome::kSecondHit || outcome == outcome::kMineHitsShip)
                 attacks.push_back(move);
         }
