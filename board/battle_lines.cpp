@@ -102,7 +102,7 @@ struct Teller {
 }  // namespace
 
 std::vector<BattleLine> BattleStateLines(const BattleBand& band, const LanguageTexts& texts) {
-    const int enemy = band.viewer == QLatin1Char('E') ? 1 : 0;
+    const int enemy = band.viewer == kFirstSide ? 1 : 0;
     return {
         {texts.Text(144) + QLatin1Char(' ') + QString::number(band.log.turn), BattleLine::Plain},
         {texts.Text(177) + QString::number(band.ownShips), BattleLine::Plain},

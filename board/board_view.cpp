@@ -38,7 +38,7 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
     const int cw = geometry_.cellWidth, ch = geometry_.cellHeight;
 
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('E')) continue;
+        if (table.Side(i) != kFirstSide) continue;
         const int code = table.Code(i);
         const QRect cell = geometry_.Cell(table.PosX(i), table.PosY(i));
         if (code == 1) {
@@ -53,7 +53,7 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
         if (const Picture* sprite = SpriteForCode(p.FirstSet, code)) sprite->StretchDraw(board, cell);
     }
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('D')) continue;
+        if (table.Side(i) != kSecondSide) continue;
         const int code = table.Code(i);
         const UnitKind kind = KindOfCode(code);
         if (showBothFleets) {
@@ -79,7 +79,7 @@ void TMainForm::GetJoiningPositions(const UnitTable& table) {
     QImage board = CleanFrame(pictures_.Snapshot, p.CleanMap.Image());
     // The host's units: markers, or their pictures once identified; submarines never show.
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('E')) continue;
+        if (table.Side(i) != kFirstSide) continue;
         const int code = table.Code(i);
         const Picture* picture = nullptr;
         if (!reveal) {
@@ -90,7 +90,7 @@ void TMainForm::GetJoiningPositions(const UnitTable& table) {
         if (picture) picture->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));
     }
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('D')) continue;
+        if (table.Side(i) != kSecondSide) continue;
         if (const Picture* sprite = JoiningOwnSprite(p.FirstSet, table.Code(i)))
             sprite->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));
     }

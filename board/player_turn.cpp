@@ -52,7 +52,7 @@ std::optional<Move> PlayerTurn::ComputersAnswer() {
     return game_.NetGame == 0 && computer.Wired() ? computer->TakeAnswer() : std::nullopt;
 }
 
-QChar PlayerTurn::Side() const { return game_.NetRole == 2 ? QLatin1Char('D') : QLatin1Char('E'); }
+QChar PlayerTurn::Side() const { return game_.NetRole == 2 ? kSecondSide : kFirstSide; }
 
 int PlayerTurn::RevealEnemy() { return game_.NetRole == 2 ? RevealAllied(game_) : kvd::RevealEnemy(game_); }
 
@@ -80,7 +80,7 @@ void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
     Game& g = game_;
     // The joining player's program keeps the turn flags from the host's point of view.
     const QChar side = Side();
-    const bool ownTurn = side == QLatin1Char('E') ? g.PlayerTurn == 1 : g.OpponentTurn == 1;
+    const bool ownTurn = side == kFirstSide ? g.PlayerTurn == 1 : g.OpponentTurn == 1;
     if (ownTurn && g.GameActive == 1 && OnBoard(position)) {
         if (g.RepairReady == 1 && g.ClickColumn == g.RepairCellX && g.ClickRow == g.RepairCellY) {
             RepairClick();
@@ -138,7 +138,7 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
 
 void PlayerTurn::RepairClick() {
     const QChar side = Side();
-    const int target = side == QLatin1Char('E') ? game_.PlayerCode : game_.EnemyCode;
+    const int target = side == kFirstSide ? game_.PlayerCode : game_.EnemyCode;
     const bool network = game_.NetGame == 1;
     // In a network game the turn goes on after a repair; against the computer it ends.
     if (!DecideAndShow([&](Rules& rules) {
@@ -177,7 +177,7 @@ void PlayerTurn::QuitCorner() {
 void PlayerTurn::ShowHint() {
     Game& g = game_;
     const QChar side = Side();
-    const bool ownTurn = side == QLatin1Char('E') ? g.PlayerTurn == 1 : g.OpponentTurn == 1;
+    const bool ownTurn = side == kFirstSide ? g.PlayerTurn == 1 : g.OpponentTurn == 1;
     if (!ownTurn || g.GameActive != 1 || g.GameOver == 1) return;
     const std::optional<Move> move = hint->Suggest(g, context_.settings, side);
     // The game may have been left while the hint was thought over.

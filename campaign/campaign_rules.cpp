@@ -10,7 +10,7 @@ int ShipsLost(const Game& game, QChar side) {
     const UnitTable& table = game.scratchpad;
     int left = 0;
     for (int i = 1; i < table.Count(); ++i) left += table.Side(i) == side && IsShipCode(table.Code(i));
-    return (side == QLatin1Char('E') ? game.FirstSideShips : game.SecondSideShips) - left;
+    return (side == kFirstSide ? game.FirstSideShips : game.SecondSideShips) - left;
 }
 
 void TallyTheGame(Game& g) {
@@ -20,11 +20,11 @@ void TallyTheGame(Game& g) {
     }
     // The joining program of a network game keeps no tally: its table is the second side's.
     const bool joining = g.NetRole == 2;
-    if (g.Gamestage == 8 && !joining) ++g.FirstSideWins;
-    if (g.Gamestage == 9 && !joining) ++g.SecondSideWins;
+    if (g.Gamestage == stage::kFirstSideWon && !joining) ++g.FirstSideWins;
+    if (g.Gamestage == stage::kSecondSideWon && !joining) ++g.SecondSideWins;
     if (g.GameMode == 1) g.CampaignLossesFirst = g.CampaignLossesSecond = 0;
-    g.CampaignLossesFirst += ShipsLost(g, QLatin1Char('E'));
-    g.CampaignLossesSecond += ShipsLost(g, QLatin1Char('D'));
+    g.CampaignLossesFirst += ShipsLost(g, kFirstSide);
+    g.CampaignLossesSecond += ShipsLost(g, kSecondSide);
 }
 
 bool GoOnToNextStage(Game& g) {

@@ -148,7 +148,7 @@ void TWinnerForm::FormShow() {
     Hover(0);
 
     const bool network = g.NetGame == 1;
-    CommanderLabel->setVisible(network && g.Gamestage != 10);
+    CommanderLabel->setVisible(network && g.Gamestage != stage::kBothFlagshipsLost);
     const bool campaign = g.GameMode >= 1 && g.GameMode <= 3;
     Label10->setText(texts.Text(98));
     Label12->setText(texts.Text(97));
@@ -185,10 +185,10 @@ void TWinnerForm::FormShow() {
     const QChar home = context_.settings.HomeNavy;
     const QChar firstSideNavy = joining ? Opponent(home) : home;
     TallyTheGame(g);
-    if (g.Gamestage == 8) {
+    if (g.Gamestage == stage::kFirstSideWon) {
         ShowNavy(firstSideNavy);
         if (network) CommanderLabel->setText(texts.Text(143) + this->network->Commander(true));
-    } else if (g.Gamestage == 9) {
+    } else if (g.Gamestage == stage::kSecondSideWon) {
         ShowNavy(Opponent(firstSideNavy));
         if (network) CommanderLabel->setText(texts.Text(143) + this->network->Commander(false));
     } else {
@@ -200,7 +200,7 @@ void TWinnerForm::FormShow() {
         WinnerEmblem->move(-1000, WinnerEmblem->y());  // no navy to show
     }
 
-    const int secondLost = ShipsLost(g, QLatin1Char('D')), firstLost = ShipsLost(g, QLatin1Char('E'));
+    const int secondLost = ShipsLost(g, kSecondSide), firstLost = ShipsLost(g, kFirstSide);
 
     Label1->setText(texts.Text(59));
     Label2->setText(texts.Text(61));

@@ -10,7 +10,7 @@
 namespace kvd {
 
 QRect HomeBand(QChar homePosition, QChar side) {
-    const bool first = side == QLatin1Char('E');
+    const bool first = side == kFirstSide;
     switch (homePosition.unicode()) {
         case 'L': return first ? QRect(0, 0, 4, 10) : QRect(6, 0, 4, 10);
         case 'R': return first ? QRect(6, 0, 4, 10) : QRect(0, 0, 4, 10);
@@ -31,7 +31,7 @@ bool PlaceInBand(Game& game, QChar side, bool writePrev, const std::function<boo
     };
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != side || !place(i)) continue;
-        if (side == QLatin1Char('E') && table.Code(i) == 1) continue;  // the aircraft flies
+        if (side == kFirstSide && table.Code(i) == 1) continue;  // the aircraft flies
         // Drawing goes on until a free cell comes up; make sure there is one.
         bool room = false;
         for (int col = band.left(); col <= band.right() && !room; ++col)
@@ -56,7 +56,7 @@ void ApplyPresets(Game& game, std::vector<bool>& placed) {
     for (const Preset& preset : game.MemoPad.Presets()) {
         if (preset.code == 1) continue;  // the aircraft is never placed
         for (int i = 1; i < table.Count(); ++i) {
-            if (table.Side(i) != QLatin1Char('E') || table.Code(i) != preset.code) continue;
+            if (table.Side(i) != kFirstSide || table.Code(i) != preset.code) continue;
             table.SetPos(i, ReadNumber(preset.cell, 1, 2), ReadNumber(preset.cell, 3, 2));
             placed[size_t(i)] = true;
         }
@@ -97,7 +97,7 @@ QChar CrowdedEdge(const Files& files, const MapLines& map) {
         QChar side;
         if (MapLeavesRoom(map, fleet, &side)) continue;
         const QChar home = map.HomePosition();
-        if (side == QLatin1Char('E')) return home;
+        if (side == kFirstSide) return home;
         const int k = QStringLiteral("LRTB").indexOf(home);
         return k < 0 ? home : QStringLiteral("RLBT")[k];
     }

@@ -13,6 +13,16 @@ namespace kvd {
 // draws, in one place outside the windows. The program owns one; windows draw from it and
 // rules change it. Game set-up gives the variables their start values; those that outlive a
 // game say so. A game is a plain value: a copy plays on apart from the original.
+// How a battle stands: going on, or how it ended (the numbers are the ones saves hold).
+namespace stage {
+constexpr int kOn = 0;
+constexpr int kFirstSideWon = 8;
+constexpr int kSecondSideWon = 9;
+constexpr int kBothFlagshipsLost = 10;
+// Every stage from this one on is an end.
+constexpr int kEnded = kFirstSideWon;
+}  // namespace stage
+
 class Game {
 public:
     UnitTable scratchpad;  // every unit of both sides, line 0 the header
@@ -67,13 +77,13 @@ public:
     int OpponentTurn = 0;  // 1 while the other side acts
     int GameActive = 0;    // 1 from set-up until the game ends or is left
     int GameOver = 0;      // 1 once the game has ended: no further step is taken
-    QChar SideToMove = QLatin1Char('E');  // the side of the unit making the current step
+    QChar SideToMove = kFirstSide;  // the side of the unit making the current step
     int TurnCount = 0;     // computer turns played in this game
 
     // --- The fight and the flag ---
     int Winner = 0;     // outcome of the last fight; 99 at the end of a turn
     int Loser = 0;     // code of the unit the last fight sank
-    int Gamestage = 0;  // 0 on, 8 first side wins, 9 second side wins, 10 both flagships lost
+    int Gamestage = stage::kOn;  // how the battle stands: one of the stage:: values
     int SupportFire = 0;  // the coming fight's winner may take a point of extra damage
     int SubRetreat = 0;   // a first-side submarine slipped away in the last fight
     QChar FlagTransfer = QLatin1Char('Y');        // the first side may still transfer its flag

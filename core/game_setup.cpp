@@ -81,10 +81,10 @@ void GameSetup::ResetVariables() {
     Settings& s = context_.settings;
     g.GameActive = 1;
     g.GameOver = 0;
-    g.Gamestage = 0;
+    g.Gamestage = stage::kOn;
     g.HasPresets = QLatin1Char('N');
     g.Winner = 0;
-    if (g.NetRole < 2) g.SideToMove = QLatin1Char('E');
+    if (g.NetRole < 2) g.SideToMove = kFirstSide;
 
     // The last campaign stage plays with the stored flag setting again.
     g.FlagTransfer = s.FlagTransfer;
@@ -171,7 +171,7 @@ void GameSetup::KeepOnlyUnitsOfThisGame() {
     UnitTable& table = g.scratchpad;
     // The radar aircraft flies only against the computer, with reveal on and planes to fly.
     if (g.PlaneAllowance == QLatin1Char('0') || g.NetGame == 1 || s.RevealOption == QLatin1Char('N')) {
-        const int plane = table.FindSide(1, QLatin1Char('E'));
+        const int plane = table.FindSide(1, kFirstSide);
         if (plane >= 0) table.Remove(plane);
     } else {
         LaunchReconPlane(g);
@@ -222,7 +222,7 @@ void GameSetup::NetworkGameVariables(bool joining) {
     g.GameMode = 0;
     g.GameActive = 1;
     g.GameOver = 0;
-    g.Gamestage = 0;
+    g.Gamestage = stage::kOn;
     g.Winner = 0;
     g.NetGame = 1;
     g.FlagTransfer = s.FlagTransfer;
@@ -235,7 +235,7 @@ void GameSetup::NetworkGameVariables(bool joining) {
     g.RepairReady = 0;
     g.PlayerTurn = 1;
     g.OpponentTurn = 0;
-    g.SideToMove = QLatin1Char('E');  // the host moves first, on both programs
+    g.SideToMove = kFirstSide;  // the host moves first, on both programs
     g.MoveMessage.clear();
     p.random->Seed(g.dice);
     g.TurnCount = 0;
@@ -252,7 +252,7 @@ bool GameSetup::PlaceNetworkFleets(QString* error) {
             *error = QStringLiteral("The map %1 leaves no room in a home band for every unit.").arg(context_.settings.MapName);
         return false;
     }
-    const int plane = table.FindSide(1, QLatin1Char('E'));
+    const int plane = table.FindSide(1, kFirstSide);
     if (plane >= 0) table.Remove(plane);
     return true;
 }
@@ -263,8 +263,8 @@ void GameSetup::CountShips() {
     game_.SecondSideShips = 0;
     for (int i = 1; i < table.Count(); ++i) {
         if (!IsShipCode(table.Code(i))) continue;
-        if (table.Side(i) == QLatin1Char('E')) ++game_.FirstSideShips;
-        if (table.Side(i) == QLatin1Char('D')) ++game_.SecondSideShips;
+        if (table.Side(i) == kFirstSide) ++game_.FirstSideShips;
+        if (table.Side(i) == kSecondSide) ++game_.SecondSideShips;
     }
 }
 
@@ -272,8 +272,8 @@ void LaunchReconPlane(Game& game) {
     game.PlaneLaunches += 1;
     if (game.PlaneAllowance.digitValue() < game.PlaneLaunches) return;
     UnitTable& table = game.scratchpad;
-    const int plane = table.FindSide(1, QLatin1Char('E'));
-    const int carrier = table.FindSide(game.ETransferred == 0 ? 22 : 21, QLatin1Char('E'));
+    const int plane = table.FindSide(1, kFirstSide);
+    const int carrier = table.FindSide(game.ETransferred == 0 ? 22 : 21, kFirstSide);
     if (plane < 0 || carrier < 0) return;
     table.SetPos(plane, table.PosX(carrier), table.PosY(carrier));
 }

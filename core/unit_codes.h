@@ -2,6 +2,8 @@
 #include <QChar>
 #include <QString>
 
+#include "core/side.h"
+
 namespace kvd {
 
 // What a unit is, by its code. First-side codes are 1 to 25 and 50 to 54; the second side

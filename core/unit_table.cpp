@@ -113,8 +113,8 @@ const UnitTable::Cell* UnitTable::Occupant(int column, int row) const {
         cells_.resize(size_t(kBoardSize * kBoardSize));
         for (size_t i = 1; i < fields_.size(); ++i) {
             const Fields& f = fields_[i];
-            const bool first = f.side == QLatin1Char('E');
-            if ((!first && f.side != QLatin1Char('D')) || (first && f.code == 1) || !OnBoard(f.posX, f.posY)) continue;
+            const bool first = f.side == kFirstSide;
+            if ((!first && f.side != kSecondSide) || (first && f.code == 1) || !OnBoard(f.posX, f.posY)) continue;
             Cell& cell = cells_[size_t(f.posY * kBoardSize + f.posX)];
             cell.last = f.side;
             (first ? cell.first : cell.second) = true;
@@ -131,7 +131,7 @@ QChar UnitTable::OccupantSide(int column, int row) const {
 bool UnitTable::Holds(QChar side, int column, int row) const {
     const Cell* cell = Occupant(column, row);
     if (!cell) return false;
-    return side == QLatin1Char('E') ? cell->first : side == QLatin1Char('D') && cell->second;
+    return side == kFirstSide ? cell->first : side == kSecondSide && cell->second;
 }
 
 void UnitTable::SetLines(const QStringList& lines) {

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <vector>
+#include "core/side.h"
 
 namespace kvd {
 
@@ -60,7 +61,7 @@ public:
     QChar Side(int i) const { return fields_[size_t(i)].side; }
     bool IsUnit(int i) const {
         const QChar side = Side(i);
-        return side == QLatin1Char('E') || side == QLatin1Char('D');
+        return side == kFirstSide || side == kSecondSide;
     }
 
     int Strength(int i) const { return fields_[size_t(i)].strength; }

@@ -486,7 +486,7 @@ void TMPForm::Escape() {
 
 void TMPForm::ResetConnection() {
     // A decided game leaves nothing to rejoin; one left on the way may be taken up again.
-    if (game_.NetRole == 2 && game_.Gamestage >= 8) RejoinTicket::Forget(*context_.platform.files);
+    if (game_.NetRole == 2 && game_.Gamestage >= stage::kEnded) RejoinTicket::Forget(*context_.platform.files);
     state_ = NetState();
     hostWatch_.Stop();
     clientWatch_.Stop();

@@ -164,7 +164,7 @@ bool NetworkSession::PeersTurn(bool host) const {
 }
 
 bool NetworkSession::GameMessage(const QString& message, bool host) {
-    const QChar peer = host ? QLatin1Char('D') : QLatin1Char('E');
+    const QChar peer = host ? kSecondSide : kFirstSide;
     if (message == (host ? QLatin1String("PlayerGo") : QLatin1String("EnemyGo"))) {
         // A token out of turn would start this program's turn twice; after the end of the game
         // one starts nothing either way.
@@ -182,7 +182,7 @@ void NetworkSession::ApplyPeersRecord(const QString& message, QChar senderSide) 
     Game& g = game_;
     if (g.GameActive == 0 || g.GameOver == 1) return;
     // The peer moves in its own turn, one step after any repairs, as its board would let it.
-    const bool host = senderSide == QLatin1Char('D');
+    const bool host = senderSide == kSecondSide;
     if (!PeersTurn(host) || pendingPeerMove_) return Refused(message);
     if (message.startsWith(QLatin1String("[Repair]="))) {
         // "[Repair]=" and the supply ship's and the repaired unit's codes, two digits each.
@@ -230,7 +230,7 @@ void NetworkSession::PeerGone() {
 
 QString NetworkSession::ResumeMessage() const {
     const Game& g = game_;
-    return QStringLiteral("[Resume]=") + (g.PlayerTurn == 1 ? QLatin1Char('E') : QLatin1Char('D')) +
+    return QStringLiteral("[Resume]=") + (g.PlayerTurn == 1 ? kFirstSide : kSecondSide) +
            QString::number(g.ETransferred ? 1 : 0) + QString::number(g.DTransferred ? 1 : 0) + QString::number(g.battleLog.turn);
 }
 
@@ -240,17 +240,17 @@ bool NetworkSession::Resume(const QString& message) {
     const int turns = message.mid(12).toInt(&ok);
     const QChar side = message.size() > 9 ? message[9] : QChar();
     if (message.size() < 13 || message.size() > 20 || !ok || turns < 0 ||
-        (side != QLatin1Char('E') && side != QLatin1Char('D')) || !QStringLiteral("01").contains(message[10]) ||
+        (side != kFirstSide && side != kSecondSide) || !QStringLiteral("01").contains(message[10]) ||
         !QStringLiteral("01").contains(message[11]))
         return false;
     g.ETransferred = message[10] == QLatin1Char('1');
     g.DTransferred = message[11] == QLatin1Char('1');
     g.battleLog.turn = turns;
-    if (side == QLatin1Char('D')) {
+    if (side == kSecondSide) {
         // The joining player's turn: its board takes clicks at once.
         g.PlayerTurn = 0;
         g.OpponentTurn = 1;
-        g.SideToMove = QLatin1Char('D');
+        g.SideToMove = kSecondSide;
         display_.SetCursor(CursorShape::Arrow);
     }
     display_.Redraw();

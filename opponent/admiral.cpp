@@ -84,7 +84,7 @@ Thought Admiral::Choose(const SideView& v, std::uint32_t seed, const ThinkBudget
     const LanguageTexts texts;
     Showing nothingShown(false);
     ComputerOpponent standard;
-    const bool first = v.side == QLatin1Char('E');
+    const bool first = v.side == kFirstSide;
     for (int w = 0; w < std::max(1, budget.worlds); ++w) {
         // One world at least; then as many as the count asks while the time lasts, stopping
         // before a world that would run past the limit.

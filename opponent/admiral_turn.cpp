@@ -17,8 +17,8 @@ bool PlaySecondSideMove(Rules& r, const Move& m) {
     Game& g = r.game;
     if (m.kind == MoveKind::Pass) return true;
     const int line = g.scratchpad.FindSide(m.code, m.side);
-    if (line < 0 || m.side != QLatin1Char('D')) return false;
-    g.SideToMove = QLatin1Char('D');
+    if (line < 0 || m.side != kSecondSide) return false;
+    g.SideToMove = kSecondSide;
     // The mover's fight variables, as the opponent's turn sets them before a step.
     TakeFighter(g, line);
     ApplyMove(r, m);

@@ -62,7 +62,7 @@ void ComputerOpponent::RunKI(Rules& r) {
     g.EnemyName.clear();
     g.EnemyType.clear();
     g.EnemyCode = g.PlayerCode = 99;
-    g.SideToMove = QLatin1Char('D');
+    g.SideToMove = kSecondSide;
 
     BuildEngagements(g);
     if (state_.EnemyNews.isEmpty()) {
@@ -124,7 +124,7 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
     int shooterX = 0, shooterY = 0;
     const int flagship = g.DTransferred == 0 ? 46 : 45;
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('D') || table.Code(i) != flagship) continue;
+        if (table.Side(i) != kSecondSide || table.Code(i) != flagship) continue;
         hits = 0;
         g.EnemyX = shooterX = table.PosX(i);
         g.EnemyY = shooterY = table.PosY(i);
@@ -137,13 +137,13 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
     if (hits == 0) return;
     r.show.AircraftShot(g, g.PlayerX, g.PlayerY);
     r.show.Wait(100);
-    ApplyMove(r, Move{QLatin1Char('D'), flagship, shooterX, shooterY, g.PlayerX, g.PlayerY, MoveKind::Shot});
+    ApplyMove(r, Move{kSecondSide, flagship, shooterX, shooterY, g.PlayerX, g.PlayerY, MoveKind::Shot});
 }
 
 void ComputerOpponent::BuildEngagements(const Game& game) {
     const UnitTable& table = game.scratchpad;
-    const std::vector<UnitPlace> first = UnitsOf(table, QLatin1Char('E'));
-    const std::vector<UnitPlace> second = UnitsOf(table, QLatin1Char('D'));
+    const std::vector<UnitPlace> first = UnitsOf(table, kFirstSide);
+    const std::vector<UnitPlace> second = UnitsOf(table, kSecondSide);
     // A player's unit that already shares its cell with one of the opponent's (a submarine
     // that attacked it and could not get away) is not met again: an attacker moving in would
     // put two of the opponent's units on one cell.
@@ -178,7 +178,7 @@ void ComputerOpponent::Attack(Rules& r) {
     }
     s.Wait(500);
     if (marked) s.RestoreCell(g.OldEnemyX, g.OldEnemyY);
-    ApplyMove(r, Move{QLatin1Char('D'), g.EnemyCode, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY, MoveKind::Attack});
+    ApplyMove(r, Move{kSecondSide, g.EnemyCode, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY, MoveKind::Attack});
 }
 
 Move ComputerOpponent::SubmarineRetreat(Rules& r) { return moves_.SteerStep(r); }

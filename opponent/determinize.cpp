@@ -20,7 +20,7 @@ int UsualStrength(int code) {
         case UnitKind::HeavyCruiser:
         case UnitKind::Carrier: return 7;
         // The second side's flagship is the stronger in most fleets: a careful guess.
-        case UnitKind::Battleship: return SideOfCode(code) == QLatin1Char('D') ? 9 : 8;
+        case UnitKind::Battleship: return SideOfCode(code) == kSecondSide ? 9 : 8;
         case UnitKind::Trooper:
         case UnitKind::Merchant1:
         case UnitKind::Merchant2:
@@ -141,7 +141,7 @@ Game Determinize(const SideView& v, Dice& draw) {
     QStringList theirs;
     for (const auto& [code, line] : enemyLines) theirs << line;
     // The first side's lines come first in every table.
-    if (v.side == QLatin1Char('E')) lines << v.own << theirs;
+    if (v.side == kFirstSide) lines << v.own << theirs;
     else lines << theirs << v.own;
 
     Game g;
@@ -165,7 +165,7 @@ Game Determinize(const SideView& v, Dice& draw) {
     g.GameOver = 0;
     g.Winner = 99;
     g.EnemyCode = g.PlayerCode = 99;
-    g.PlayerTurn = v.side == QLatin1Char('E') ? 1 : 0;
+    g.PlayerTurn = v.side == kFirstSide ? 1 : 0;
     g.OpponentTurn = 1 - g.PlayerTurn;
     g.SideToMove = v.side;
     return g;

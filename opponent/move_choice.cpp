@@ -70,7 +70,7 @@ int MoveChoice::CanMove(Game& game) {
     UnitTable& table = game.scratchpad;
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (table.Side(i) != QLatin1Char('D') || !(IsSupply(code) || IsSubmarine(code) || IsWarship(code))) continue;
+        if (table.Side(i) != kSecondSide || !(IsSupply(code) || IsSubmarine(code) || IsWarship(code))) continue;
         const RadarScan radar = Radar(game, table.PosX(i), table.PosY(i));
         bool free = false;
         for (QChar c : radar) free = free || (c != QLatin1Char('D') && c != QLatin1Char('E') && c != QLatin1Char('X'));
@@ -78,7 +78,7 @@ int MoveChoice::CanMove(Game& game) {
     }
     int count = 0;
     for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == QLatin1Char('D') && table.Code(i) < 47 && table.Blocked(i) == QLatin1Char('0')) ++count;
+        if (table.Side(i) == kSecondSide && table.Code(i) < 47 && table.Blocked(i) == QLatin1Char('0')) ++count;
     return count;
 }
 
@@ -88,7 +88,7 @@ void MoveChoice::RandomSelection(Rules& r) {
     int counts[3] = {0, 0, 0};
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (table.Side(i) != QLatin1Char('D') || code == game.LastEnemyCode) continue;
+        if (table.Side(i) != kSecondSide || code == game.LastEnemyCode) continue;
         for (Group g : {kHeavy, kEscort, kSupport}) counts[g] += Counted(g, code);
     }
     // Nothing to pick: the turn passes (the caller does not ask then, but never loop on it).
@@ -106,7 +106,7 @@ void MoveChoice::RandomSelection(Rules& r) {
     int n = 0;
     for (int i = 0; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (table.Side(i) != QLatin1Char('D') || !Offered(group, code) || code == game.LastEnemyCode) continue;
+        if (table.Side(i) != kSecondSide || !Offered(group, code) || code == game.LastEnemyCode) continue;
         ++n;
         if (table.Blocked(i) != QLatin1Char('X')) state_.EnemyNews << QStringLiteral("R") + TwoDigits(code);
     }
@@ -124,12 +124,12 @@ Move MoveChoice::SteerStep(Rules& r) {
     Showing& s = r.show;
     state_.AvoidFlag = 0;
     int tc = 0, tr = 0;
-    g.SideToMove = QLatin1Char('D');
+    g.SideToMove = kSecondSide;
     for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == QLatin1Char('E') && table.Code(i) == 21) tc = table.PosX(i), tr = table.PosY(i);
+        if (table.Side(i) == kFirstSide && table.Code(i) == 21) tc = table.PosX(i), tr = table.PosY(i);
 
-    const int unit = table.FindSide(g.EnemyCode, QLatin1Char('D'));
-    if (unit < 0) return Move{QLatin1Char('D')};  // no unit picked: the table stays as it is
+    const int unit = table.FindSide(g.EnemyCode, kSecondSide);
+    if (unit < 0) return Move{kSecondSide};  // no unit picked: the table stays as it is
     const int code = g.EnemyCode;
     g.OldEnemyX = g.EnemyX = table.PosX(unit);
     g.OldEnemyY = g.EnemyY = table.PosY(unit);
@@ -140,7 +140,7 @@ Move MoveChoice::SteerStep(Rules& r) {
     // The last first-side unit in table order whose code fits, as a goal.
     auto lastFirstSide = [&](auto fits) {
         for (int i = 1; i < table.Count(); ++i)
-            if (table.Side(i) == QLatin1Char('E') && fits(table.Code(i))) tc = table.PosX(i), tr = table.PosY(i);
+            if (table.Side(i) == kFirstSide && fits(table.Code(i))) tc = table.PosX(i), tr = table.PosY(i);
     };
     auto steer = [&] {
         const int heading = HeadingToward(g.EnemyX, g.EnemyY, tc, tr);
@@ -168,7 +168,7 @@ Move MoveChoice::SteerStep(Rules& r) {
         steer();
     }
     if (code == 26 || code == 33 || code == 34 || code == 39 || code > 59) {
-        const int own = table.FindSide(45, QLatin1Char('D'));
+        const int own = table.FindSide(45, kSecondSide);
         if (own >= 0) tc = table.PosX(own), tr = table.PosY(own);
         steer();
     }
@@ -206,12 +206,12 @@ Move MoveChoice::SteerStep(Rules& r) {
     } else {
         // Escorts near the unit it damaged send the submarine back where it came from.
         if (UbootRetract(g).contains(QLatin1Char('H'))) {
-            const int line = table.FindSide(code, QLatin1Char('D'));
+            const int line = table.FindSide(code, kSecondSide);
             g.EnemyX = table.PrevX(line);
             g.EnemyY = table.PrevY(line);
         }
     }
-    return Move{QLatin1Char('D'), code, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY, MoveKind::Step};
+    return Move{kSecondSide, code, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY, MoveKind::Step};
 }
 
 void MoveChoice::AvoidMove(Rules& r) {
@@ -269,7 +269,7 @@ void MoveChoice::NextBestMove(Game& g) {
         if (heading == 0) heading = HighestFree(radar);
     }
     UnitTable& table = g.scratchpad;
-    const int line = table.FindSide(g.EnemyCode, QLatin1Char('D'));
+    const int line = table.FindSide(g.EnemyCode, kSecondSide);
     if (line >= 0) table.SetChar(line, col::kHeading, QString::number(heading).at(0));
 }
 

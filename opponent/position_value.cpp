@@ -79,19 +79,19 @@ double MeetingGain(const Game& g, int first, int second) {
 }
 
 double PositionValue(const Game& g, QChar side) {
-    const bool first = side == QLatin1Char('E');
+    const bool first = side == kFirstSide;
     const double sign = first ? 1 : -1;
     // Gamestage 8: the first side has won, 9 the second, 10 both flagships are lost.
-    if (g.Gamestage == 8) return sign * kWon;
-    if (g.Gamestage == 9) return -sign * kWon;
-    if (g.Gamestage == 10) return -kWon / 2;
+    if (g.Gamestage == stage::kFirstSideWon) return sign * kWon;
+    if (g.Gamestage == stage::kSecondSideWon) return -sign * kWon;
+    if (g.Gamestage == stage::kBothFlagshipsLost) return -kWon / 2;
 
     const UnitTable& t = g.scratchpad;
     std::vector<int> firsts, seconds;
     double material = 0;
     for (int i = 1; i < t.Count(); ++i) {
         if (!t.IsUnit(i)) continue;
-        const bool ofFirst = t.Side(i) == QLatin1Char('E');
+        const bool ofFirst = t.Side(i) == kFirstSide;
         material += (ofFirst ? 1 : -1) * UnitWorth(t.Code(i), t.Strength(i));
         // Minefields and the radar aircraft do not go to meet anybody.
         if (t.Code(i) == 1) continue;

@@ -28,7 +28,7 @@ SideView ViewOf(const Game& game, const Settings& settings, QChar side) {
     // radar, whether or not anybody looks at it: in a game against the computer nothing else
     // marks the first side's units identified. The first side's marks are its board's own.
     std::optional<Game> identified;
-    if (side == QLatin1Char('D')) {
+    if (side == kSecondSide) {
         identified = game;
         RevealAllied(*identified);
     }

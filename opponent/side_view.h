@@ -6,6 +6,7 @@
 
 #include "core/map_file.h"
 #include "core/settings.h"
+#include "core/side.h"
 
 namespace kvd {
 
@@ -60,7 +61,7 @@ struct SideView {
     // strength in a turn in which no contact was seen to move.
     std::vector<int> submarineStruck;
 
-    QChar Enemy() const { return side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E'); }
+    QChar Enemy() const { return OtherSide(side); }
     // Whether a contact stands on a cell, and the side's own unit (not the radar aircraft).
     bool ContactOn(int column, int row) const;
     bool OwnOn(int column, int row) const;

@@ -26,7 +26,7 @@ QString RadarPlus(const Game& game, int column, int row) {
     QString ring(16, QLatin1Char('0'));
     const UnitTable& table = game.scratchpad;
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('E')) continue;
+        if (table.Side(i) != kFirstSide) continue;
         const int k = RingSlot(table.PosX(i) - column, table.PosY(i) - row);
         if (k < 0) continue;
         const int code = table.Code(i);
@@ -38,11 +38,11 @@ QString RadarPlus(const Game& game, int column, int row) {
 }
 
 QString UbootRetract(Game& game) {
-    game.SideToMove = QLatin1Char('D');
+    game.SideToMove = kSecondSide;
     QString ring(24, QLatin1Char('0'));
     const UnitTable& table = game.scratchpad;
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('E')) continue;
+        if (table.Side(i) != kFirstSide) continue;
         const int dc = table.PosX(i) - game.PlayerX, dr = table.PosY(i) - game.PlayerY;
         int k = DirectionTo(0, 0, dc, dr) - 1;
         if (k < 0) {
@@ -136,7 +136,7 @@ void BattleStations(Game& g, OpponentState& state, Dice& random) {
     g.PlayerStrength = ReadNumber(chosen, col::kStrength, 1);
 
     const UnitTable& table = g.scratchpad;
-    const int attacker = table.FindSide(g.EnemyCode, QLatin1Char('D'));
+    const int attacker = table.FindSide(g.EnemyCode, kSecondSide);
     if (attacker >= 0) {
         g.EnemyStrength = table.Strength(attacker);
         state.EnemyHeading = table.Heading(attacker);

@@ -26,7 +26,7 @@ MoveResult Result(const Game& g, bool fought, int met) {
 // aircraft flies above the sea and is met by no step; only a flagship's guns reach it.
 int MetOn(const Game& g, QChar moverSide, int column, int row) {
     const UnitTable& table = g.scratchpad;
-    const QChar other = moverSide == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
+    const QChar other = OtherSide(moverSide);
     int found = -1;
     for (int i = 1; i < table.Count(); ++i)
         if (table.Side(i) == other && table.Code(i) != 1 && table.PosX(i) == column && table.PosY(i) == row) found = i;
@@ -73,7 +73,7 @@ MoveResult ApplyMove(Rules& r, const Move& m, Meeting meeting, const std::functi
         if (line >= 0) Relocate(table, line, m.toColumn, m.toRow);
         return Result(g, false, 0);
     }
-    if (m.side == QLatin1Char('E')) {
+    if (m.side == kFirstSide) {
         g.OldPlayerX = m.fromColumn, g.OldPlayerY = m.fromRow;
         g.PlayerX = m.toColumn, g.PlayerY = m.toRow;
     } else {

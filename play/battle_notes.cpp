@@ -22,7 +22,7 @@ LoggedUnit UnitOfLine(const Game& g, int line) {
 }
 
 void Lost(Game& g, int code) {
-    if (IsShipCode(code)) ++g.battleLog.shipsLost[SideOfCode(code) == QLatin1Char('E') ? 0 : 1];
+    if (IsShipCode(code)) ++g.battleLog.shipsLost[SideOfCode(code) == kFirstSide ? 0 : 1];
 }
 
 }  // namespace
@@ -87,13 +87,13 @@ void NoteIdentified(Game& g, QChar seer) {
 
 void NoteTurnOver(Game& g) { ++g.battleLog.turn; }
 
-QChar ViewerSide(const Game& g) { return g.NetRole == 2 ? QLatin1Char('D') : QLatin1Char('E'); }
+QChar ViewerSide(const Game& g) { return g.NetRole == 2 ? kSecondSide : kFirstSide; }
 
 BattleBand BattleBandOf(const Game& g) {
     BattleBand band;
     band.log = g.battleLog;
     band.viewer = ViewerSide(g);
-    const QChar other = band.viewer == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
+    const QChar other = OtherSide(band.viewer);
     band.ownShips = ShipsOf(g, band.viewer);
     band.enemyContacts = ContactsOf(g, other);
     return band;

@@ -64,7 +64,7 @@ void TakeFighter(Game& g, int line) {
     const UnitTable& table = g.scratchpad;
     const int column = table.PosX(line), row = table.PosY(line);
     const QString name = CutName(table.UnitName(line)), kind = CutName(table.KindName(line));
-    if (table.Side(line) == QLatin1Char('E')) {
+    if (table.Side(line) == kFirstSide) {
         g.PlayerX = g.OldPlayerX = column;
         g.PlayerY = g.OldPlayerY = row;
         g.PlayerName = name;
@@ -93,10 +93,10 @@ void MultiCombat(Game& g) {
     int supporters = 0;
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (g.SideToMove == QLatin1Char('D') && table.Side(i) == QLatin1Char('E') && GivesSupportFire(code) &&
+        if (g.SideToMove == kSecondSide && table.Side(i) == kFirstSide && GivesSupportFire(code) &&
             code != g.PlayerCode && AreNeighbours(table.PosX(i), table.PosY(i), g.EnemyX, g.EnemyY))
             ++supporters;
-        if (g.SideToMove == QLatin1Char('E') && GivesSupportFire(g.PlayerCode) && table.Side(i) == QLatin1Char('D') &&
+        if (g.SideToMove == kFirstSide && GivesSupportFire(g.PlayerCode) && table.Side(i) == kSecondSide &&
             GivesSupportFire(code) && code != g.EnemyCode && AreNeighbours(table.PosX(i), table.PosY(i), g.PlayerX, g.PlayerY))
             ++supporters;
     }
@@ -104,7 +104,7 @@ void MultiCombat(Game& g) {
 }
 
 QString GermanKindName(int code, const Game& g) {
-    const bool second = SideOfCode(code) == QLatin1Char('D');
+    const bool second = SideOfCode(code) == kSecondSide;
     switch (KindOfCode(code)) {
         case UnitKind::Supply: return QStringLiteral("Versorgungsschiff");
         case UnitKind::Submarine: return QStringLiteral("U-Boot");
@@ -186,7 +186,7 @@ void ApplyOutcome(Game& g) {
         case kFirstWins:
             RemoveCode(table, g.EnemyCode);
             g.Loser = g.EnemyCode;
-            if (g.EnemyCode == 45) g.Gamestage = 8;
+            if (g.EnemyCode == 45) g.Gamestage = stage::kFirstSideWon;
             if (g.EnemyCode == 46) g.FlagTransferSecond = QLatin1Char('N');
             break;
         case kSecondWins:
@@ -196,15 +196,15 @@ void ApplyOutcome(Game& g) {
                 break;
             }
             RemoveCode(table, g.PlayerCode);
-            if (g.PlayerCode == 21) g.Gamestage = 9;
+            if (g.PlayerCode == 21) g.Gamestage = stage::kSecondSideWon;
             if (g.PlayerCode == 22) g.FlagTransfer = QLatin1Char('N');
             break;
         case kBothLost:
             RemoveCode(table, g.PlayerCode);
             RemoveCode(table, g.EnemyCode);
-            if (g.EnemyCode == 45 && g.PlayerCode != 21) g.Gamestage = 8;
-            if (g.PlayerCode == 21 && g.EnemyCode != 45) g.Gamestage = 9;
-            if (g.PlayerCode == 21 && g.EnemyCode == 45) g.Gamestage = 10;
+            if (g.EnemyCode == 45 && g.PlayerCode != 21) g.Gamestage = stage::kFirstSideWon;
+            if (g.PlayerCode == 21 && g.EnemyCode != 45) g.Gamestage = stage::kSecondSideWon;
+            if (g.PlayerCode == 21 && g.EnemyCode == 45) g.Gamestage = stage::kBothFlagshipsLost;
             if (g.PlayerCode == 22) g.FlagTransfer = QLatin1Char('N');
             if (g.EnemyCode == 46) g.FlagTransferSecond = QLatin1Char('N');
             break;
@@ -249,7 +249,7 @@ void ExtraDamage(Game& g) {
 bool ConvoyLost(const Game& g) {
     const UnitTable& table = g.scratchpad;
     for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == QLatin1Char('E') && table.Code(i) >= 50) return false;
+        if (table.Side(i) == kFirstSide && table.Code(i) >= 50) return false;
     return true;
 }
 

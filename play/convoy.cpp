@@ -16,7 +16,7 @@ bool ConvoyStep(Rules& r) {
     UnitTable& table = g.scratchpad;
     std::vector<int> candidates;
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != QLatin1Char('E') || table.Code(i) < 50) continue;
+        if (table.Side(i) != kFirstSide || table.Code(i) < 50) continue;
         const RadarScan radar = Radar(g, table.PosX(i), table.PosY(i));
         for (QChar c : radar)
             if (c.isDigit()) {
@@ -36,7 +36,7 @@ bool ConvoyStep(Rules& r) {
     }
     g.PlayerCode = candidates[size_t(pick)];
 
-    const int guide = table.FindSide(21, QLatin1Char('E'));
+    const int guide = table.FindSide(21, kFirstSide);
     const int gx = guide >= 0 ? table.PosX(guide) : 0, gy = guide >= 0 ? table.PosY(guide) : 0;
     const int ship = table.Find(g.PlayerCode);
     g.OldPlayerX = g.PlayerX = table.PosX(ship);

@@ -63,7 +63,7 @@ void MoveBack(Game& g, bool firstSide) {
 void SubmarineSlipsBack(Rules& r) {
     Game& g = r.game;
     UnitTable& table = g.scratchpad;
-    const int sub = table.FindSide(g.PlayerCode, QLatin1Char('E'));
+    const int sub = table.FindSide(g.PlayerCode, kFirstSide);
     if (sub >= 0) {
         g.PlayerX = table.PrevX(sub);
         g.PlayerY = table.PrevY(sub);
@@ -105,7 +105,7 @@ void Animate(Rules& r) {
     if (w == kFirstWins || w == kFirstHit || w == kShipHitsMine) s.MovedUnit(g, fx, fy);
     if (w == kSecondWins || w == kSecondHit || w == kMineHitsShip) s.EnemyOrMarker(g, r.settings, fx, fy);
 
-    const bool firstMoved = g.SideToMove == QLatin1Char('E');
+    const bool firstMoved = g.SideToMove == kFirstSide;
     const bool network = g.NetGame == 1;
     if (w == kBattleshipDuel) {
         MoveBack(g, firstMoved);
@@ -152,7 +152,7 @@ void Fight(Rules& r) {
     UnitTable& table = g.scratchpad;
     Showing& s = r.show;
 
-    g.Winner = g.Loser = g.Gamestage = 0;
+    g.Winner = g.Loser = g.Gamestage = stage::kOn;
     const int player = table.Find(g.PlayerCode), enemy = table.Find(g.EnemyCode);
     if (player >= 0) g.OldPlayerX = table.PrevX(player), g.OldPlayerY = table.PrevY(player);
     if (enemy >= 0) g.OldEnemyX = table.PrevX(enemy), g.OldEnemyY = table.PrevY(enemy);
@@ -171,7 +171,7 @@ void Fight(Rules& r) {
     // The computer's submarine that sank a ship may dive back to where it came from.
     if (g.NetGame == 0 && g.EnemyCode >= 27 && g.EnemyCode <= 32 && g.Winner == kSecondWins && g.OpponentTurn == 1 &&
         g.PlayerTurn == 0 && g.dice.Next(2) == 1) {
-        const int sub = table.FindSide(g.EnemyCode, QLatin1Char('D'));
+        const int sub = table.FindSide(g.EnemyCode, kSecondSide);
         if (sub >= 0) Relocate(table, sub, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY);
         g.EnemyX = g.OldEnemyX;
         g.EnemyY = g.OldEnemyY;
@@ -185,8 +185,8 @@ void Fight(Rules& r) {
 
     if (g.GameMode == 2 && ConvoyLost(g)) ConvoySunk(r);
 
-    if (g.Gamestage < 7) s.Wait(1500);
-    if (g.Gamestage > 7) EndOfFight(r);
+    if (g.Gamestage < stage::kEnded) s.Wait(1500);
+    if (g.Gamestage >= stage::kEnded) EndOfFight(r);
     if (g.NetGame == 1 && g.GameActive == 1) ComposeBoard(r);
 }
 

@@ -61,7 +61,7 @@ bool ReadAnswer(const QString& line, Move& m) {
         numbers[k] = line.mid(kAnswer.size() + 1 + 2 * k, 2).toInt(&ok);
         if (!ok || numbers[k] < 0) return false;
     }
-    m = Move{QLatin1Char('D'), numbers[0], numbers[3], numbers[4], numbers[1], numbers[2], kAnswerKind[kind]};
+    m = Move{kSecondSide, numbers[0], numbers[3], numbers[4], numbers[1], numbers[2], kAnswerKind[kind]};
     return SideOfCode(m.code) == m.side && OnBoard(m.fromColumn, m.fromRow) && OnBoard(m.toColumn, m.toRow);
 }
 
@@ -243,8 +243,8 @@ bool PlayFirstSideMove(Rules& r, const Move& m) {
         EndFirstSideMove(r);
         return true;
     }
-    const int unit = table.FindSide(m.code, QLatin1Char('E'));
-    if (m.side != QLatin1Char('E') || unit < 0) return false;
+    const int unit = table.FindSide(m.code, kFirstSide);
+    if (m.side != kFirstSide || unit < 0) return false;
     // The clicks: first on the unit, then on its target, or on the supply ship beside it.
     QPoint from(table.PosX(unit), table.PosY(unit)), to(m.toColumn, m.toRow);
     if (m.kind == MoveKind::Repair) {
@@ -256,14 +256,14 @@ bool PlayFirstSideMove(Rules& r, const Move& m) {
     }
     g.ClickColumn = from.x();
     g.ClickRow = from.y();
-    const Selection selection = SelectUnit(g, QLatin1Char('E'), from.x(), from.y());
+    const Selection selection = SelectUnit(g, kFirstSide, from.x(), from.y());
     if (selection.line != unit) return false;
     const bool repair = g.RepairReady == 1 && g.RepairCellX == to.x() && g.RepairCellY == to.y();
-    if (m.kind == MoveKind::Repair ? !repair : !IsMarkedTarget(g, QLatin1Char('E'), to.x(), to.y())) return false;
+    if (m.kind == MoveKind::Repair ? !repair : !IsMarkedTarget(g, kFirstSide, to.x(), to.y())) return false;
     g.ClickColumn = to.x();
     g.ClickRow = to.y();
-    if (m.kind == MoveKind::Repair) RepairRequest(r, QLatin1Char('E'));
-    else if (!SideStep(r, QLatin1Char('E'), to.x(), to.y())) return true;
+    if (m.kind == MoveKind::Repair) RepairRequest(r, kFirstSide);
+    else if (!SideStep(r, kFirstSide, to.x(), to.y())) return true;
     EndFirstSideMove(r);
     return true;
 }
@@ -272,7 +272,7 @@ bool PlayRecordedMove(Rules& r, const Move& m) {
     Game& g = r.game;
     if (g.NetGame == 0) return PlayFirstSideMove(r, m);
     const bool host = g.NetRole != 2;
-    const QChar own = host ? QLatin1Char('E') : QLatin1Char('D');
+    const QChar own = host ? kFirstSide : kSecondSide;
     if (m.side != own) {
         // The peer's repair is taken as it comes; its step is fought at its turn token.
         if (m.kind == MoveKind::Repair) RepairUnit(g, SupplyShipOf(m.side), m.code);

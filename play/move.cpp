@@ -4,7 +4,7 @@
 
 namespace kvd {
 
-int SupplyShipOf(QChar side) { return side == QLatin1Char('D') ? 26 : 2; }
+int SupplyShipOf(QChar side) { return side == kSecondSide ? 26 : 2; }
 
 QString MoveRecord(const Move& m) {
     return QStringLiteral("[Move]=") + TwoDigits(m.code) + TwoDigits(m.toColumn) + TwoDigits(m.toRow) +

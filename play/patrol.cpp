@@ -15,7 +15,7 @@ Move PatrolStep(Game& game) {
     // Arrived: the next corner is the goal from the next turn on.
     if (x == tx && y == ty) game.PatrolWaypoint = game.PatrolWaypoint % 5 + 1;
     auto toward = [](int from, int to) { return from + (to > from) - (to < from); };
-    return Move{QLatin1Char('E'), 1, x, y, toward(x, tx), toward(y, ty), MoveKind::Step};
+    return Move{kFirstSide, 1, x, y, toward(x, tx), toward(y, ty), MoveKind::Step};
 }
 
 }  // namespace kvd

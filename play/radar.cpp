@@ -42,7 +42,7 @@ namespace {
 template <class Sees>
 int RevealPass(Game& game, QChar seer, Sees sees) {
     UnitTable& table = game.scratchpad;
-    const QChar seenSide = seer == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
+    const QChar seenSide = OtherSide(seer);
     const std::vector<UnitPlace> seers = UnitsOf(table, seer);
     const std::vector<UnitPlace> seen = UnitsOf(table, seenSide);
     for (const UnitPlace& u : seen)
@@ -61,11 +61,11 @@ int RevealPass(Game& game, QChar seer, Sees sees) {
 
 int RevealEnemy(Game& game) {
     // Minefields and convoy ships look out for nobody.
-    return RevealPass(game, QLatin1Char('E'), [](int e, int d) { return e < 23 && CanIdentify(e, d); });
+    return RevealPass(game, kFirstSide, [](int e, int d) { return e < 23 && CanIdentify(e, d); });
 }
 
 int RevealAllied(Game& game) {
-    return RevealPass(game, QLatin1Char('D'), [](int d, int e) {
+    return RevealPass(game, kSecondSide, [](int d, int e) {
         if (d >= 47) return false;
         // Escorts make out every ship and submarine; the others every surface unit.
         return IsEscort(d) ? IsSupply(e) || IsSubmarine(e) || IsWarship(e)

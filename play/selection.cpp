@@ -7,12 +7,8 @@
 
 namespace kvd {
 
-namespace {
-QChar Other(QChar side) { return side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E'); }
-}  // namespace
-
 Move SelectedUnitTo(const Game& g, QChar side, int column, int row, MoveKind kind) {
-    const bool first = side == QLatin1Char('E');
+    const bool first = side == kFirstSide;
     return Move{side, first ? g.PlayerCode : g.EnemyCode, first ? g.PlayerX : g.EnemyX, first ? g.PlayerY : g.EnemyY,
                 column, row, kind};
 }
@@ -22,7 +18,7 @@ QString CellText(int column, int row) { return TwoDigits(column) + TwoDigits(row
 std::vector<QPoint> TargetsOf(const Game& game, QChar side, int column, int row) {
     std::vector<QPoint> targets;
     const RadarScan radar = Radar(game, column, row);
-    const QChar other = Other(side);
+    const QChar other = OtherSide(side);
     for (int k = 1; k <= 8; ++k) {
         const QChar c = radar[k - 1];
         if (c != QChar(u'0' + k) && c != other) continue;
@@ -50,7 +46,7 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
     }
     const int unit = selection.line;
     const int code = table.Code(unit);
-    const bool first = side == QLatin1Char('E');
+    const bool first = side == kFirstSide;
     g.UnitSelected = 1;
     const QString name = CutName(table.UnitName(unit)), kind = CutName(table.KindName(unit));
     const int x = table.PosX(unit), y = table.PosY(unit);
@@ -84,7 +80,7 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
 
 bool IsMarkedTarget(const Game& g, QChar side, int column, int row) {
     if (g.UnitSelected != 1) return false;
-    const bool first = side == QLatin1Char('E');
+    const bool first = side == kFirstSide;
     const int x = first ? g.PlayerX : g.EnemyX, y = first ? g.PlayerY : g.EnemyY;
     const int k = DirectionTo(x, y, column, row);
     if (k == 0 || g.MoveTargets.mid(5 * k - 5, 4) != CellText(column, row)) return false;
@@ -95,7 +91,7 @@ bool IsMarkedTarget(const Game& g, QChar side, int column, int row) {
 
 bool MoveAllowed(const Game& game, const Move& move) {
     const QChar side = move.side;
-    if (side != QLatin1Char('E') && side != QLatin1Char('D')) return false;
+    if (side != kFirstSide && side != kSecondSide) return false;
     const UnitTable& table = game.scratchpad;
     const int unit = table.FindSide(move.code, side);
     if (unit < 0) return false;

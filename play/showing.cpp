@@ -164,7 +164,7 @@ void Showing::SingleEnemy(const Game& game, const Settings& settings) {
     }
     if (settings.RevealOption != QLatin1Char('Y')) return;
     const UnitTable& table = game.scratchpad;
-    const int i = table.FindSide(code, QLatin1Char('D'));
+    const int i = table.FindSide(code, kSecondSide);
     if (i < 0) return;
     const UnitKind kind = KindOfCode(code);
     if (kind == UnitKind::Submarine || kind == UnitKind::Minefield || kind == UnitKind::None) return;

@@ -34,9 +34,9 @@ void ComposeBoard(Rules& r) {
 bool SideStep(Rules& r, QChar side, int column, int row) {
     Game& g = r.game;
     Showing& s = r.show;
-    const bool first = side == QLatin1Char('E');
+    const bool first = side == kFirstSide;
     Move move = SelectedUnitTo(g, side, column, row, MoveKind::Step);
-    const QChar other = first ? QLatin1Char('D') : QLatin1Char('E');
+    const QChar other = first ? kSecondSide : kFirstSide;
     move.kind = LastUnitOn(g.scratchpad, other, column, row) >= 0 ? MoveKind::Attack : MoveKind::Step;
     if (g.NetGame == 1) g.MoveMessage = MoveRecord(move);
 
@@ -81,7 +81,7 @@ void HandOverToPeer(Rules& r, bool host) {
 }
 
 void ApplyPeersStep(Rules& r, const Move& move) {
-    if (move.side == QLatin1Char('E')) r.game.PlayerCode = move.code;
+    if (move.side == kFirstSide) r.game.PlayerCode = move.code;
     else r.game.EnemyCode = move.code;
     ApplyMove(r, move, Meeting::Later);
 }
@@ -97,7 +97,7 @@ void MeetPeersStep(Rules& r, int movedCode) {
     const int moved = table.FindSide(movedCode, side);
     if (moved < 0) return;
     const int column = table.PosX(moved), row = table.PosY(moved);
-    const QChar other = side == QLatin1Char('E') ? QLatin1Char('D') : QLatin1Char('E');
+    const QChar other = OtherSide(side);
     if (LastUnitOn(table, other, column, row) < 0) return;
     TakeFighter(g, moved);
     Meet(r, side, column, row);
@@ -134,7 +134,7 @@ void TurnAfterPeer(Rules& r, bool joining, int peerMovedCode) {
     show.Paint(g);
     show.Cursor(CursorShape::Arrow);
     if (!joining) show.Sound(QStringLiteral("click"), false);
-    g.SideToMove = joining ? QLatin1Char('D') : QLatin1Char('E');
+    g.SideToMove = joining ? kSecondSide : kFirstSide;
 }
 
 void EndFirstSideMove(Rules& r) {

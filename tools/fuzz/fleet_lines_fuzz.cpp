@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 1; i < table.Count(); ++i) {
         // Blank lines may stand between the units; every scan passes over them.
         if (table.Line(i).trimmed().isEmpty()) {
-            FUZZ_CHECK(table.Side(i) != QLatin1Char('E') && table.Side(i) != QLatin1Char('D'));
+            FUZZ_CHECK(table.Side(i) != kFirstSide && table.Side(i) != kSecondSide);
             continue;
         }
         FUZZ_CHECK(kvd::CheckUnitLine(table.Line(i)).isEmpty());
@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(kvd::SideOfCode(code) == table.Side(i));
         FUZZ_CHECK(table.PosX(i) >= 0 && table.PosX(i) <= 9 && table.PosY(i) >= 0 && table.PosY(i) <= 9);
         FUZZ_CHECK(table.Strength(i) >= 0 && table.DamageState(i) >= 0 && table.DamageState(i) <= 2);
-        first = first || table.Side(i) == QLatin1Char('E');
-        second = second || table.Side(i) == QLatin1Char('D');
+        first = first || table.Side(i) == kFirstSide;
+        second = second || table.Side(i) == kSecondSide;
         kvd::Radar(game, table.PosX(i), table.PosY(i));
     }
     FUZZ_CHECK(first && second);

@@ -234,14 +234,14 @@ void SelfPlay::PlayerMove() {
     if (scripted.kind != ScriptedMove::Pass) {
         const UnitTable& t = g.scratchpad;
         for (int i = 1; i < t.Count() && move.code == 0; ++i)
-            if (t.Side(i) == QLatin1Char('E') && t.Code(i) != 1 && t.PosX(i) == scripted.column && t.PosY(i) == scripted.row)
+            if (t.Side(i) == kFirstSide && t.Code(i) != 1 && t.PosX(i) == scripted.column && t.PosY(i) == scripted.row)
                 move.code = t.Code(i);
-        move = Move{QLatin1Char('E'), move.code, scripted.column, scripted.row, scripted.toColumn, scripted.toRow,
+        move = Move{kFirstSide, move.code, scripted.column, scripted.row, scripted.toColumn, scripted.toRow,
                     scripted.kind == ScriptedMove::Repair ? MoveKind::Repair : MoveKind::Step};
     }
     if (!PlayFirstSideMove(rules, move)) {
         // A move the rules refuse: the turn passes.
-        move = Move{QLatin1Char('E')};
+        move = Move{kFirstSide};
         EndFirstSideMove(rules);
     }
     const std::optional<Move> answer = rules.computer->TakeAnswer();
@@ -273,7 +273,7 @@ QString SelfPlay::CheckTable() const {
         if (codes[code]) return fault(i, "the code is used twice");
         codes[code] = true;
         if (code == 1) continue;  // the radar aircraft flies over ships and land
-        bool& taken = cells[t.Side(i) == QLatin1Char('E') ? 0 : 1][y * kBoardSize + x];
+        bool& taken = cells[t.Side(i) == kFirstSide ? 0 : 1][y * kBoardSize + x];
         if (taken) return fault(i, "two units of one side on one cell");
         taken = true;
         if (g.MemoPad.IsLand(x, y)) {
@@ -348,8 +348,8 @@ bool SelfPlay::PlayCampaign(int index, SelfPlayTally& tally) {
     for (int stage = 1; stage <= 3 && tally.violations == 0; ++stage) {
         options_.mode = stage;
         if (!PlayOne(index, tally)) return false;
-        lostFirst += ShipsLost(g, QLatin1Char('E'));
-        lostSecond += ShipsLost(g, QLatin1Char('D'));
+        lostFirst += ShipsLost(g, kFirstSide);
+        lostSecond += ShipsLost(g, kSecondSide);
     }
     ++tally.campaigns;
     if (g.FirstSideWins > g.SecondSideWins) ++tally.firstSideAhead;
