@@ -1,5 +1,7 @@
 #include "campaign/winner_form.h"
 
+#include "core/navy.h"
+
 #include <QMouseEvent>
 
 #include "campaign/campaign_rules.h"
@@ -30,14 +32,6 @@ constexpr NavyShow kNavies[] = {
     {QLatin1Char('J'), 70, 71, "JAPFLAG", "JAPEMBLEM", "YAMOTO"},
 };
 
-QChar Opponent(QChar navy) {
-    switch (navy.unicode()) {
-        case 'E': return QLatin1Char('D');
-        case 'D': return QLatin1Char('E');
-        case 'U': return QLatin1Char('J');
-        default: return QLatin1Char('U');
-    }
-}
 }  // namespace
 
 TWinnerForm::TWinnerForm(Context& context, Game& game, GameSetup& setup, QWidget* parent)
@@ -183,13 +177,13 @@ void TWinnerForm::FormShow() {
     // The winning navy: the home navy is the first side's on this board.
     const bool joining = g.NetRole == 2;
     const QChar home = context_.settings.HomeNavy;
-    const QChar firstSideNavy = joining ? Opponent(home) : home;
+    const QChar firstSideNavy = joining ? OpposingNavy(home) : home;
     TallyTheGame(g);
     if (g.Gamestage == stage::kFirstSideWon) {
         ShowNavy(firstSideNavy);
         if (network) CommanderLabel->setText(texts.Text(143) + this->network->Commander(true));
     } else if (g.Gamestage == stage::kSecondSideWon) {
-        ShowNavy(Opponent(firstSideNavy));
+        ShowNavy(OpposingNavy(firstSideNavy));
         if (network) CommanderLabel->setText(texts.Text(143) + this->network->Commander(false));
     } else {
         const Resources& resources = *context_.platform.resources;

@@ -1,5 +1,7 @@
 #include "core/game_setup.h"
 
+#include "core/navy.h"
+
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/fleet_placement.h"
@@ -215,9 +217,7 @@ void GameSetup::NetworkGameVariables(bool joining) {
     Platform& p = context_.platform;
     if (joining) {
         // The joining program plays the navy the host's navy fights.
-        const QString from = QStringLiteral("EDUJ"), to = QStringLiteral("DEJU");
-        const int k = from.indexOf(s.HomeNavy);
-        if (k >= 0) s.HomeNavy = to[k];
+        if (kNavyLetters.contains(s.HomeNavy)) s.HomeNavy = OpposingNavy(s.HomeNavy);
     }
     g.GameMode = 0;
     g.GameActive = 1;

@@ -1,5 +1,7 @@
 #include "frontend/options_form.h"
 
+#include "core/navy.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -18,9 +20,6 @@ namespace {
 constexpr int kPanelWidth = 649;
 constexpr int kPanelHeight = 577;
 
-const QStringList kNavyNames{QStringLiteral("Royal Navy"), QStringLiteral("Kriegsmarine"),
-                             QStringLiteral("US Navy"), QStringLiteral("Nihon Kaigun")};
-const QString kNavyLetters = QStringLiteral("EDUJ");
 const QString kPlaneLetters = QStringLiteral("0123");
 const QString kYesNo = QStringLiteral("YN");  // the first entry of a yes/no list means 'Y'
 const QString kOpponentLetters = QStringLiteral("SA");  // the standard opponent, the Admiral
@@ -101,7 +100,7 @@ void TOptions::BuildLayout() {
     Label8->setCursor(Qt::PointingHandCursor);
 
     NavyList = list(top);
-    NavyList->addItems(kNavyNames);
+    for (QChar navy : kNavyLetters) NavyList->addItem(NavyName(navy, texts_));
     MapList = list(top + step);
     SoundBox = list(top + 2 * step);
     SoundBox->addItems({QString(), QString()});
@@ -146,6 +145,7 @@ void TOptions::FormShow() {
     auto text = [](QLabel* l) { return [l](const QString& s) { l->setText(s); }; };
     auto item = [](QComboBox* b, int k) { return [b, k](const QString& s) { b->setItemText(k, s); }; };
     SoundLabel->setText(texts_.TextOr(kSoundText, QStringLiteral("Sound")));
+    for (int k = 0; k < kNavyLetters.size(); ++k) NavyList->setItemText(k, NavyName(kNavyLetters[k], texts_));
     OpponentLabel->setText(texts_.TextOr(kOpponentText, QStringLiteral("Opponent")));
     OpponentBox->setItemText(0, texts_.TextOr(kOpponentText + 1, QStringLiteral("Standard")));
     OpponentBox->setItemText(1, texts_.TextOr(kOpponentText + 2, QStringLiteral("Admiral")));

@@ -3,6 +3,7 @@
 #include <QListWidget>
 
 #include "core/context.h"
+#include "core/navy.h"
 #include "net/mp_form.h"
 #include "net/rejoin_ticket.h"
 #include "platform/platform.h"
@@ -12,8 +13,6 @@ namespace kvd {
 namespace {
 // The words of the offers, with their English for an old language file.
 constexpr int kHeardGameText = 280;
-constexpr int kRoyalNavyText = 281;
-constexpr int kUsNavyText = 282;
 constexpr int kNoGameHeardText = 283;
 constexpr int kRejoinText = 295;
 }  // namespace
@@ -23,9 +22,7 @@ void TMPForm::ShowHeardGames() {
     GameList->clear();
     for (const LanGame& heard : heard_.Games()) {
         const LanAnnouncement& g = heard.announced;
-        const QString navy = g.navy == QLatin1Char('U')
-                                 ? texts.TextOr(kUsNavyText, QStringLiteral("US Navy"))
-                                 : texts.TextOr(kRoyalNavyText, QStringLiteral("Royal Navy"));
+        const QString navy = NavyName(g.navy, texts);
         const QString where = heard.address + QLatin1Char(':') + QString::number(g.port);
         const QString line = texts.TextOr(kHeardGameText, QStringLiteral("%1 - %2, %3 - %4"));
         auto* item = new QListWidgetItem(line.arg(g.game, g.commander, navy, where), GameList);

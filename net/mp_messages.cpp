@@ -7,6 +7,7 @@
 #include "core/game.h"
 #include "core/map_file.h"
 #include "core/unit_codes.h"
+#include "core/navy.h"
 #include "net/chat_message.h"
 #include "net/mp_form.h"
 #include "net/rejoin_ticket.h"
@@ -245,9 +246,7 @@ void TMPForm::HostMessageFrom(TSimpleTCPClient* client, const QString& message) 
 void TMPForm::HostMessage(const QString& message) {
     if (message.startsWith(kChatKey)) return ShowChat(message);
     if (state_.NetStage < 2) {
-        Edit6->setText(context_.settings.HomeNavy == QLatin1Char('U')
-                           ? context_.texts.TextOr(209, QStringLiteral("Japanese Navy"))
-                           : QStringLiteral("Kriegsmarine"));
+        Edit6->setText(NavyName(OpposingNavy(context_.settings.HomeNavy), context_.texts));
         ShowPanel(AxisPanel, true);
         AxisPanel->setGeometry(8, 200, 490, 80);
         if (message.startsWith(kName)) AxisName->setText(message.mid(7, 16));
@@ -282,7 +281,7 @@ void TMPForm::JoiningMessage(const QString& message) {
         else if (message.startsWith(QLatin1String("[Navy]="))) {
             if (!LetterOf(message, QStringLiteral("EU"), letter)) return Refused(message);
             s.HomeNavy = letter;
-            Edit5->setText(letter == QLatin1Char('E') ? QStringLiteral("Royal Navy") : QStringLiteral("US Navy"));
+            Edit5->setText(NavyName(letter, context_.texts));
         } else if (message.startsWith(kName)) Edit3->setText(message.mid(7, 16));
         else if (message.startsWith(QLatin1String("[Mapz]="))) {
             // Only a built-in map can be played by both; a name of another kind is not taken.

@@ -390,8 +390,6 @@ MESSAGES = [
     (207, "multi-player host status: a connection came in", "Client Accepted",
      "Verbindung angenommen"),
     (208, "multi-player status line of a socket error: 208 + <error>", "ERROR: ", "FEHLER: "),
-    (209, "multi-player host: the joining player's navy when the host commands the US Navy",
-     "Japanese Navy", "Japanische Marine"),
     (210, "multi-player label: the port", "Port :", "Port:"),
     (211, "end-of-game label: losses over the whole campaign", "Campaign:", "Feldzug:"),
     # Socket errors in the multi-player status line: 208 + one of these.
@@ -468,8 +466,11 @@ MESSAGES = [
     (280, "join panel: a game heard on the local network, one line of the list: %1 the game,"
           " %2 the host's commander, %3 the navy (281 or 282), %4 address:port",
      "%1 - %2, %3 - %4", "%1 - %2, %3 - %4"),
-    (281, "join panel: the navy of a game heard on the local network", "Royal Navy", "Royal Navy"),
-    (282, "join panel: the navy of a game heard on the local network", "US Navy", "US Navy"),
+    (284, "a navy's name: the Royal Navy (options list, multi-player window, games heard)", "Royal Navy",
+     "Royal Navy"),
+    (285, "a navy's name: the Kriegsmarine", "Kriegsmarine", "Kriegsmarine"),
+    (286, "a navy's name: the US Navy", "US Navy", "US Navy"),
+    (287, "a navy's name: the Japanese navy", "Japanese Navy", "Japanische Marine"),
     (283, "join panel: the list of games heard on the local network while it is empty",
      "No game heard on the local network yet.", "Noch kein Spiel im lokalen Netz gehört."),
     (290, "network game, host's report line when the joining player's connection is lost: 290 + <time>",

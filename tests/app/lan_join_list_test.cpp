@@ -50,7 +50,7 @@ TEST(GamesOnTheNetwork, AHostedGameIsListedOnTheJoinPanelAndAClickPicksIt) {
     ASSERT_TRUE(Until([&] { return list.count() == 1 && list.item(0)->flags() != Qt::NoItemFlags; }));
     const QString where = QStringLiteral("127.0.0.1:") + QString::number(port);
     EXPECT_EQ(list.item(0)->text(), QStringLiteral("Narvik - Alice, %1 - %2")
-                                        .arg(joining.program->State().texts.Text(282), where));
+                                        .arg(joining.program->State().texts.Text(286), where));
 
     // A click on the line fills the address and port; connecting to them joins the game.
     ClickLine(list, 0);

@@ -38,7 +38,9 @@ const std::vector<int> kUsedNumbers = [] {
     for (int n = 83; n <= 103; ++n) used.push_back(n);  // regions, end of game, network
     for (int n = 104; n <= 110; ++n) used.push_back(n); // network status lines
     for (int n = 120; n <= 139; ++n) used.push_back(n); // remarks after extra damage
-    for (int n = 190; n <= 219; ++n) used.push_back(n); // boxes' buttons, help, about, front-end words
+    for (int n = 190; n <= 219; ++n)
+        if (n != 209) used.push_back(n);                // boxes' buttons, help, about, front-end words
+    for (int n = 284; n <= 287; ++n) used.push_back(n); // the navies' names
     return used;
 }();
 
@@ -52,7 +54,7 @@ const std::vector<int> kStandAlone = [] {
                               118, 119, 140, 141, 142, 153, 155, 156, 157, 158, 159, 162};
     for (int n = 83; n <= 103; ++n) plain.push_back(n);
     for (int n = 120; n <= 139; ++n) plain.push_back(n);
-    for (int n : {190, 191, 192, 193, 194, 195, 196, 198, 200, 201, 202, 203, 204, 205, 206, 207, 209, 210, 211})
+    for (int n : {190, 191, 192, 193, 194, 195, 196, 198, 200, 201, 202, 203, 204, 205, 206, 207, 210, 211, 284, 285, 286, 287})
         plain.push_back(n);
     for (int n = 212; n <= 219; ++n) plain.push_back(n);
     return plain;

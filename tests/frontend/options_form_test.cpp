@@ -75,7 +75,7 @@ TEST_F(OptionsFixture, ShowRelabelsFillsAndSelects) {
     EXPECT_EQ(form->SoundBox->itemText(0), "en 63");
     EXPECT_EQ(form->LangBox->itemText(1), "en 113");
     EXPECT_EQ(form->CombatBox->itemText(1), "en 16");
-    EXPECT_EQ(form->NavyList->itemText(3), "Nihon Kaigun");
+    EXPECT_EQ(form->NavyList->itemText(3), "Japanese Navy");
     QStringList maps;
     for (int k = 0; k < form->MapList->count(); ++k) maps << form->MapList->itemText(k);
     EXPECT_EQ(maps, (QStringList{"$HAWAII", "$ICELAND", "baltic"}));
