@@ -1,5 +1,7 @@
 #include "mapeditor/map_form.h"
 
+#include "core/unit_codes.h"
+
 #include <algorithm>
 #include <QDir>
 #include <QFileDialog>
@@ -369,19 +371,18 @@ void TMapForm::HomeClick() {
 void TMapForm::HomeChoice(QChar edge) {
     // The frame goes round the cells of the band, just inside their outer grid lines, so a
     // player sees which cells take ships.
-    int first = 0, last = 9;  // columns for the top and bottom bands, rows for the side bands
     switch (edge.unicode()) {
-        case 'L': SetHomePicture(QStringLiteral("LEFT")), last = 3; break;
-        case 'R': SetHomePicture(QStringLiteral("RIGHT")), first = 6; break;
-        case 'T': SetHomePicture(QStringLiteral("UP")), last = 3; break;
-        case 'B': SetHomePicture(QStringLiteral("DOWN")), first = 6; break;
+        case 'L': SetHomePicture(QStringLiteral("LEFT")); break;
+        case 'R': SetHomePicture(QStringLiteral("RIGHT")); break;
+        case 'T': SetHomePicture(QStringLiteral("UP")); break;
+        case 'B': SetHomePicture(QStringLiteral("DOWN")); break;
         default: return;
     }
-    const bool columns = edge == QLatin1Char('L') || edge == QLatin1Char('R');
-    const int left = kLeft + (columns ? kCellWidth * first : 0);
-    const int right = std::min(kWidth, kLeft + kCellWidth * (columns ? last + 1 : 10));
-    const int top = kTop + (columns ? 0 : kCellHeight * first);
-    const int bottom = std::min(kHeight, kTop + kCellHeight * (columns ? 10 : last + 1));
+    const QRect band = HomeBand(edge, kFirstSide);
+    const int left = kLeft + kCellWidth * band.left();
+    const int right = std::min(kWidth, kLeft + kCellWidth * (band.right() + 1));
+    const int top = kTop + kCellHeight * band.top();
+    const int bottom = std::min(kHeight, kTop + kCellHeight * (band.bottom() + 1));
     screen_ = WorkImage;
     EditorHome = edge;
     QPainter painter(&screen_);
@@ -457,7 +458,7 @@ void TMapForm::MapMouseDown(Qt::MouseButton button, QPoint at) {
         if (sheet_.HasShip(c, r) || !MapSheet::InHomeBand(EditorHome, c, r)) return;
         const int kind = ListBox1->currentRow();
         if (kind < 0 || sheet_.PlaceShip(kind, c, r) == 0) return;
-        DrawCell(QString::fromLatin1(kEditorShipKinds[size_t(kind)].sprite), kLeft - 1 + kCellWidth * c,
+        DrawCell(SpriteName(KindOfCode(kEditorShipKinds[size_t(kind)].codes[2])), kLeft - 1 + kCellWidth * c,
                  kTop + kCellHeight * r, true);
         ShowCounters();
         WorkImage = screen_;

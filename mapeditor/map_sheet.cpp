@@ -3,21 +3,22 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/fleet_placement.h"
 #include "core/unit_table.h"
 
 namespace kvd {
 
 const std::array<EditorShipKind, 10> kEditorShipKinds = {{
-    {250, "AUX", 1, {0, 0, 2}},
-    {251, "CORVETTE", 2, {0, 10, 9}},
-    {252, "FRIGATE", 3, {13, 14, 15}},
-    {253, "DESTROYER", 2, {0, 11, 12}},
-    {254, "LTCRUISER", 3, {16, 17, 18}},
-    {255, "CRUISER", 2, {0, 19, 20}},
-    {256, "CARRIER", 1, {0, 0, 22}},
-    {257, "BATTLESHIP", 1, {0, 0, 21}},
-    {258, "SUB", 2, {0, 5, 6}},
-    {259, "MINES", 3, {23, 24, 25}},
+    {250, 1, {0, 0, 2}},
+    {251, 2, {0, 10, 9}},
+    {252, 3, {13, 14, 15}},
+    {253, 2, {0, 11, 12}},
+    {254, 3, {16, 17, 18}},
+    {255, 2, {0, 19, 20}},
+    {256, 1, {0, 0, 22}},
+    {257, 1, {0, 0, 21}},
+    {258, 2, {0, 5, 6}},
+    {259, 3, {23, 24, 25}},
 }};
 
 namespace {
@@ -58,13 +59,7 @@ bool MapSheet::HasShip(int column, int row) const {
 }
 
 bool MapSheet::InHomeBand(QChar home, int column, int row) {
-    switch (home.unicode()) {
-        case 'T': return row <= 3;
-        case 'B': return row >= 6;
-        case 'L': return column <= 3;
-        case 'R': return column >= 6;
-        default: return false;
-    }
+    return HomeBand(home, kFirstSide).contains(column, row);
 }
 
 int MapSheet::PlaceShip(int kind, int column, int row) {

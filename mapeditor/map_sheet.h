@@ -6,12 +6,11 @@
 
 namespace kvd {
 
-// A kind of ship the editor places: the language text of its list entry, its picture, how
+// A kind of ship the editor places: the language text of its list entry, how
 // many the first side brings, and the unit code written for it while its counter shows 3, 2
 // or 1 (0: never).
 struct EditorShipKind {
     int entry;
-    const char* sprite;
     int count;
     std::array<int, 3> codes;  // for the counter at 3, 2, 1
 };
