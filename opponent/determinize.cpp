@@ -159,8 +159,8 @@ Game Determinize(const SideView& v, Dice& draw) {
     g.TurnCount = v.turnCount;
     g.FlagTransfer = v.flagTransfer;
     g.FlagTransferSecond = v.flagTransferSecond;
-    g.ETransferred = v.eTransfered;
-    g.DTransferred = v.dTransfered;
+    g.ETransferred = v.eTransferred;
+    g.DTransferred = v.dTransferred;
     g.GameActive = 1;
     g.GameOver = 0;
     g.Winner = 99;

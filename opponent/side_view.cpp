@@ -74,8 +74,8 @@ SideView ViewOf(const Game& game, const Settings& settings, QChar side) {
     v.turnCount = g.TurnCount;
     v.flagTransfer = g.FlagTransfer;
     v.flagTransferSecond = g.FlagTransferSecond;
-    v.eTransfered = g.ETransferred;
-    v.dTransfered = g.DTransferred;
+    v.eTransferred = g.ETransferred;
+    v.dTransferred = g.DTransferred;
     return v;
 }
 

@@ -22,7 +22,6 @@
 namespace kvd {
 namespace {
 
-using test::ChooseStep;
 using test::NetworkGameTest;
 using test::Player;
 using test::Until;
@@ -40,7 +39,7 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
     EXPECT_EQ(host.game().scratchpad.FindSide(1, QLatin1Char('E')), -1) << "no radar aircraft in a network game";
 
     int turns = 0, hostAttacks = 0, joiningAttacks = 0;
-    std::mt19937 draw(7);
+    Dice draw(7);
     while (!BothOver() && turns < 800) {
         SCOPED_TRACE(testing::Message() << "turn " << turns);
         bool hostMoved = false, attack = false;
@@ -92,7 +91,7 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
 TEST_F(NetworkGameTest, APlayerWhoseProgramEndedRejoinsAndOnlyThatPlayer) {
     Connect();
     Start();
-    std::mt19937 draw(5);
+    Dice draw(5);
     for (int k = 0; k < 3; ++k) PlayTurn(draw);  // the joining player's turn now
     ASSERT_TRUE(joining.t.Folder().Exists(RejoinTicket::kFile));
     const QString code = host.window().GameCode();
@@ -150,7 +149,7 @@ namespace {
 TEST_F(NetworkGameTest, TablesThatDriftApartAreSeenAndTheHostsTableSentAgain) {
     Connect();
     Start();
-    std::mt19937 draw(11);
+    Dice draw(11);
     PlayTurn(draw);
     // Something the messages did not carry: the joining program's table differs.
     UnitTable& table = joining.game().scratchpad;
@@ -168,7 +167,7 @@ TEST_F(NetworkGameTest, TablesThatDriftApartAreSeenAndTheHostsTableSentAgain) {
 TEST_F(NetworkGameTest, F12SendsTheTableAgainBetweenTheHostsSteps) {
     Connect();
     Start();
-    std::mt19937 draw(11);
+    Dice draw(11);
     UnitTable& table = joining.game().scratchpad;
     table.SetLine(1, table.Line(1).left(2) + QLatin1Char('9') + table.Line(1).mid(3));
     QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
@@ -187,7 +186,7 @@ TEST_F(NetworkGameTest, F12SendsTheTableAgainBetweenTheHostsSteps) {
 TEST_F(NetworkGameTest, ALostPeerIsReportedAndThePlayerLeavesByTheQuitCorner) {
     Connect();
     Start();
-    std::mt19937 draw(11);
+    Dice draw(11);
     PlayTurn(draw);
     joining.program.reset();  // the joining program ends in the middle of the game
     ASSERT_TRUE(Until([&] { return !host.window().LastStatus().isEmpty(); }));
@@ -281,7 +280,7 @@ TEST_F(NetworkGameTest, TheCommandersExchangeLinesOnTheirBoards) {
     EXPECT_FALSE(joining.board().Chat().isVisible());
     EXPECT_EQ(joining.game().GameActive, 1);
     EXPECT_TRUE(joining.board().isVisible());
-    std::mt19937 draw(3);
+    Dice draw(3);
     PlayTurn(draw);
 }
 

@@ -78,7 +78,7 @@ TEST_F(NetworkSoak, GameAfterGameWithAPeerThatMisbehavesNowAndThen) {
         const int mischiefTurn = 3 + game % 7;
         bool gone = false;
         int turns = 0;
-        std::mt19937 draw(game + 1);
+        Dice draw(game + 1);
         while (!BothOver() && !gone && turns < kLongestGame) {
             if (mischief != Mischief::None && turns == mischiefTurn) {
                 ++mischiefs;

@@ -2,12 +2,15 @@
 #include "platform/desktop/qt_sound.h"
 
 #include <QFile>
+#include <QSoundEffect>
+#include <QUrl>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
 #include "platform/pacing.h"
 #include "platform/resources.h"
 #include "platform/wave.h"
+#include "tests/support/loopback.h"
 
 namespace kvd {
 namespace {
@@ -141,6 +144,12 @@ TEST_F(SoundTest, QtSoundPacesTheGameWithoutAnAudioDevice) {
     sound.Play("NOSUCHSOUND", true);
     EXPECT_EQ(pacing.Elapsed(), 2 * kBeepMs);
     EXPECT_EQ(pacing.Waits(), waits);
+
+    // Qt's cache of sounds deadlocks at the program's end while it still loads one: the test
+    // waits (a while at most) until the beep it asked for has loaded.
+    QSoundEffect loaded;
+    loaded.setSource(QUrl(QStringLiteral("qrc") + resources.Path(ResourceKind::Sound, "TESTBEEP")));
+    test::Until([&] { return loaded.status() != QSoundEffect::Loading && loaded.status() != QSoundEffect::Null; }, 3000);
 }
 
 }  // namespace

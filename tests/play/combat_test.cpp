@@ -1,78 +1,189 @@
-#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "core/game.h"
 #include "core/settings.h"
+#include "core/unit_codes.h"
 #include "play/combat.h"
 #include "tests/support/test_platform.h"
 
 namespace {
 
-using Strengths = std::function<int(int ps, int es)>;
-int Cmp(int ps, int es) { return ps == es ? 3 : ps > es ? 1 : 2; }
-Strengths Fixed(int w) { return [w](int, int) { return w; }; }
+using namespace kvd::outcome;
+using kvd::FightOutcome;
+using kvd::UnitKind;
 
-// The fight table as the rules book writes it: for a first-side code range, the second-side
-// ranges in the order they are tried; the first match decides.
-struct Row {
-    int pLow, pHigh;
-    std::vector<std::pair<std::pair<int, int>, Strengths>> cases;
-    Strengths otherwise;
-};
-
-int Expected(const std::vector<Row>& table, int p, int e, int ps, int es) {
-    for (const Row& row : table) {
-        if (p < row.pLow || p > row.pHigh) continue;
-        for (const auto& [range, w] : row.cases)
-            if (e >= range.first && e <= range.second) return w(ps, es);
-        return row.otherwise(ps, es);
-    }
-    return 0;
+// Every unit that can meet another in a fight, by its first-side code: the first submarine slot
+// (3) and the radar aircraft (1) are tried on their own.
+std::vector<int> Fighters() {
+    std::vector<int> codes{2};
+    for (int c = 4; c <= 25; ++c) codes.push_back(c);
+    for (int c = 50; c <= 54; ++c) codes.push_back(c);
+    return codes;
 }
+int SecondSide(int firstSideCode) { return firstSideCode >= 50 ? firstSideCode + 10 : firstSideCode + 24; }
+UnitKind Kind(int code) { return kvd::KindOfCode(code); }
+bool Escort(int code) { return kvd::CodeIn(kvd::FirstSideCode(code), 9, 15); }
+bool BigShip(int code) { return kvd::CodeIn(kvd::FirstSideCode(code), 16, 22); }
+bool Warship(int code) { return Escort(code) || BigShip(code); }
+bool Mines(int code) { return Kind(code) == UnitKind::Minefield; }
+bool Submarine(int code) { return Kind(code) == UnitKind::Submarine; }
+// The same fight told from the other side.
+int Mirrored(int outcome) {
+    switch (outcome) {
+        case kFirstWins: return kSecondWins;
+        case kSecondWins: return kFirstWins;
+        case kSecondHit: return kFirstHit;
+        case kFirstHit: return kSecondHit;
+        case kMineHitsShip: return kShipHitsMine;
+        case kShipHitsMine: return kMineHitsShip;
+        default: return outcome;
+    }
+}
+// A first-side unit of code p and strength ps meets a second-side unit of first-side code e.
+int Meet(int p, int ps, int e, int es) { return FightOutcome(p, SecondSide(e), ps, es, 0, 0); }
 
 }  // namespace
 
-TEST(Combat, EveryMeetingOfKindsAndStrengthsFollowsTheTable) {
-    const Strengths big = [](int, int es) { return es < 5 ? 1 : 4; };
-    const std::vector<Row> table = {
-        {2, 2, {{{26, 26}, Fixed(3)}, {{47, 49}, Fixed(3)}, {{60, 64}, Fixed(3)}}, Fixed(2)},
-        {50, 54, {{{26, 26}, Fixed(3)}, {{47, 49}, Fixed(3)}, {{60, 64}, Fixed(3)}}, Fixed(2)},
-        {4, 8, {{{26, 26}, Fixed(1)}, {{60, 64}, Fixed(1)}, {{27, 32}, Fixed(3)}, {{33, 39}, Fixed(2)},
-                {{47, 49}, Fixed(3)}, {{40, 46}, big}}, Fixed(0)},
-        {9, 15, {{{26, 32}, Fixed(1)}, {{60, 64}, Fixed(1)}, {{47, 49}, Fixed(3)}}, Cmp},
-        {16, 22, {{{26, 26}, Fixed(1)}, {{60, 64}, Fixed(1)},
-                  {{27, 32}, [](int ps, int) { return ps < 5 ? 2 : 6; }},
-                  {{47, 49}, [](int ps, int) { return ps < 5 ? 3 : 7; }}}, Cmp},
-        {23, 25, {{{26, 32}, Fixed(3)}, {{60, 64}, Fixed(1)}, {{33, 46}, [](int, int es) { return es < 5 ? 3 : 5; }}}, Cmp},
-    };
-    const std::vector<int> enemies = [] {
-        std::vector<int> codes;
-        for (int c = 26; c <= 49; ++c) codes.push_back(c);
-        for (int c = 60; c <= 64; ++c) codes.push_back(c);
-        return codes;
-    }();
-    int checked = 0;
-    for (int p : {2, 3, 4, 8, 9, 12, 15, 16, 20, 21, 22, 23, 25, 50, 54}) {
-        for (int e : enemies) {
-            for (int ps = 0; ps <= 9; ++ps) {
-                for (int es = 0; es <= 9; ++es) {
-                    int expected = Expected(table, p, e, ps, es);
-                    // The battleships' duel comes before the comparison.
-                    if (p == 21 && e == 45 && ps == es) expected = ps < 5 ? 3 : 11;
-                    ASSERT_EQ(kvd::FightOutcome(p, e, ps, es, 0, 0), expected)
-                        << "player " << p << " (" << ps << ") against " << e << " (" << es << ")";
-                    ++checked;
+// A meeting of two kinds ends alike whichever side each is on; only the first side's minefields
+// treat the second side's escorts and convoy more kindly than the other way round.
+TEST(FightTable, AMeetingEndsAlikeFromEitherSideButForTheFirstSidesMinefields) {
+    int compared = 0;
+    for (int a : Fighters()) {
+        for (int b : Fighters()) {
+            for (int sa = 0; sa <= 9; ++sa) {
+                for (int sb = 0; sb <= 9; ++sb) {
+                    const int forward = Meet(a, sa, b, sb), backward = Mirrored(Meet(b, sb, a, sa));
+                    SCOPED_TRACE(testing::Message() << a << " (" << sa << ") against " << b << " (" << sb << ")");
+                    if (Escort(a) && Mines(b)) {
+                        // An escort that steps onto mines goes down with them; a second-side
+                        // escort of 5 or more that steps onto the first side's is only hit.
+                        ASSERT_EQ(forward, kBothLost);
+                        ASSERT_EQ(Meet(b, sb, a, sa), sa < 5 ? kBothLost : kMineHitsShip);
+                    } else if (kvd::IsConvoyCode(a) && Mines(b)) {
+                        ASSERT_EQ(forward, kBothLost);
+                        ASSERT_EQ(Meet(b, sb, a, sa), kFirstWins) << "the first side's mines outlast a convoy ship";
+                    } else if (!(Mines(a) && (Escort(b) || kvd::IsConvoyCode(b)))) {
+                        ASSERT_EQ(forward, backward);
+                        ++compared;
+                    }
                 }
             }
         }
     }
-    EXPECT_GT(checked, 40000);
-    // The radar aircraft only ever meets the opposing flag carrier, and never in a network game.
-    for (int e : enemies) {
-        EXPECT_EQ(kvd::FightOutcome(1, e, 0, 9, 0, 0), e == 46 ? 2 : 0) << e;
-        EXPECT_EQ(kvd::FightOutcome(1, e, 0, 9, 1, 0), e == 45 ? 2 : 0) << e;
-        EXPECT_EQ(kvd::FightOutcome(1, e, 0, 9, 0, 1), 0) << e;
+    EXPECT_GT(compared, 50000);
+    // The first submarine slot never fights as the first side, though the second side's is met.
+    for (int e : Fighters()) {
+        EXPECT_EQ(Meet(3, 9, e, 0), kNothing) << e;
+        EXPECT_EQ(Meet(e, 9, 3, 0), Meet(e, 9, 4, 0)) << e;
     }
+}
+
+// Between warships the stronger wins and equal strengths sink both, whoever steps; strength
+// decides nothing else but whether a ship of 5 or more survives a submarine or mines.
+TEST(FightTable, GunsDecideBetweenWarshipsElseOnlyTheLineOfFiveCounts) {
+    for (int p : Fighters()) {
+        for (int e : Fighters()) {
+            for (int ps = 0; ps <= 9; ++ps) {
+                for (int es = 0; es <= 9; ++es) {
+                    SCOPED_TRACE(testing::Message() << p << " (" << ps << ") against " << e << " (" << es << ")");
+                    const int got = Meet(p, ps, e, es);
+                    if (Mines(p) && Mines(e)) continue;  // minefields never move, so never meet
+                    if (Warship(p) && Warship(e)) {
+                        if (p == 21 && e == 21 && ps == es && ps >= 5) continue;  // the battleships' duel
+                        ASSERT_EQ(got, ps > es ? kFirstWins : ps < es ? kSecondWins : kBothLost);
+                    } else {
+                        ASSERT_EQ(got, Meet(p, ps < 5 ? 0 : 9, e, es < 5 ? 0 : 9));
+                        ASSERT_EQ(got, Meet(p, ps < 5 ? 4 : 5, e, es < 5 ? 4 : 5));
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(FightTable, EscortsSinkSubmarinesWhoeverStepsAndSubmarinesOnlyHitBigShipsOfFive) {
+    for (int sub = 4; sub <= 8; ++sub) {
+        for (int other : Fighters()) {
+            for (int ss = 0; ss <= 9; ++ss) {
+                for (int os = 0; os <= 9; ++os) {
+                    SCOPED_TRACE(testing::Message() << "submarine " << sub << " (" << ss << "), " << other << " (" << os << ")");
+                    if (Escort(other)) {
+                        ASSERT_EQ(Meet(sub, ss, other, os), kSecondWins);
+                        ASSERT_EQ(Meet(other, os, sub, ss), kFirstWins);
+                    } else if (BigShip(other)) {
+                        ASSERT_EQ(Meet(sub, ss, other, os), os < 5 ? kFirstWins : kSecondHit);
+                    } else if (Submarine(other) || Mines(other)) {
+                        ASSERT_EQ(Meet(sub, ss, other, os), kBothLost);
+                    } else {
+                        ASSERT_EQ(Meet(sub, ss, other, os), kFirstWins) << "supply and convoy ships are easy prey";
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(FightTable, MinefieldsTakeDownWhatRunsOntoThemButBigShipsOfFive) {
+    for (int mines = 23; mines <= 25; ++mines) {
+        for (int ship : Fighters()) {
+            if (Mines(ship)) continue;
+            for (int strength = 0; strength <= 9; ++strength) {
+                SCOPED_TRACE(testing::Message() << ship << " (" << strength << ") onto mines " << mines);
+                const int got = FightOutcome(ship, SecondSide(mines), strength, 5, 0, 0);
+                ASSERT_EQ(got, BigShip(ship) && strength >= 5 ? kShipHitsMine : kBothLost);
+            }
+        }
+    }
+}
+
+TEST(FightTable, TheBattleshipsDuelAtEqualStrengthWhereOtherShipsSinkTogether) {
+    for (int s = 0; s <= 9; ++s) {
+        EXPECT_EQ(Meet(21, s, 21, s), s < 5 ? kBothLost : kBattleshipDuel) << s;
+        for (int other = 16; other <= 22; ++other) {
+            if (other == 21) continue;
+            EXPECT_EQ(Meet(21, s, other, s), kBothLost) << other;
+            EXPECT_EQ(Meet(other, s, 21, s), kBothLost) << other;
+        }
+        if (s > 0) {
+            EXPECT_EQ(Meet(21, s, 21, s - 1), kFirstWins);
+            EXPECT_EQ(Meet(21, s - 1, 21, s), kSecondWins);
+        }
+    }
+}
+
+// The radar aircraft is shot down by the flag carrier alone: the carrier with the flag keeps it
+// even after it took the flagship's code, and in a network game the aircraft never meets it.
+TEST(FightTable, TheRadarAircraftMeetsOnlyTheCarrierThatHoldsTheFlag) {
+    for (int e = 26; e <= 64; ++e) {
+        if (!kvd::IsValidCode(e) || kvd::SideOfCode(e) != QLatin1Char('D')) continue;
+        for (int transferred : {0, 1}) {
+            const int flagCarrier = transferred ? 45 : 46;
+            EXPECT_EQ(FightOutcome(1, e, 0, 9, transferred, 0), e == flagCarrier ? kSecondWins : kNothing) << e;
+            EXPECT_EQ(FightOutcome(1, e, 0, 9, transferred, 1), kNothing) << e;
+        }
+    }
+}
+
+TEST(FightTable, OutcomesAPlayerKnows) {
+    struct Pinned {
+        int p, ps, e, es, outcome;
+        const char* what;
+    } const pinned[] = {
+        {11, 6, 13, 6, kBothLost, "a destroyer and a frigate of equal strength"},
+        {19, 7, 16, 5, kFirstWins, "a heavy cruiser outguns a light cruiser"},
+        {9, 2, 21, 9, kSecondWins, "a corvette against the flagship"},
+        {9, 1, 5, 9, kFirstWins, "a weak corvette still sinks a submarine"},
+        {5, 5, 21, 4, kFirstWins, "a submarine sinks a weakened battleship"},
+        {5, 5, 21, 7, kSecondHit, "and only hits a sound one"},
+        {22, 7, 22, 7, kBothLost, "two carriers sink each other"},
+        {21, 6, 21, 6, kBattleshipDuel, "the battleships' duel"},
+        {2, 9, 9, 0, kSecondWins, "the supply ship cannot fight"},
+        {2, 2, 2, 2, kBothLost, "two supply ships"},
+        {23, 5, 16, 6, kMineHitsShip, "a cruiser runs onto mines"},
+        {20, 4, 23, 5, kBothLost, "a weakened cruiser goes down on mines"},
+    };
+    for (const Pinned& p : pinned) EXPECT_EQ(Meet(p.p, p.ps, p.e, p.es), p.outcome) << p.what;
 }
 
 namespace {
