@@ -6,8 +6,10 @@
 #include <cstdio>  // jpeglib.h needs FILE declared first
 
 // jerror.h after jpeglib.h: its message list depends on the library's configuration.
+// clang-format off
 #include <jpeglib.h>
 #include <jerror.h>
+// clang-format on
 
 namespace kvd {
 
