@@ -10,12 +10,13 @@ namespace kvd {
 // would over its own move, and the board frames what it would play. It remembers nothing
 // between hints, so unseen submarines and minefields may be anywhere the board allows.
 class AdmiralHint : public MoveHint {
-public:
+  public:
     // pause: the game's wait, while the Admiral thinks aside (see ThinkAside).
-    AdmiralHint(ThinkBudget budget, std::function<bool(int ms)> pause) : budget_(budget), pause_(std::move(pause)) {}
+    AdmiralHint(ThinkBudget budget, std::function<bool(int ms)> pause)
+        : budget_(budget), pause_(std::move(pause)) {}
     std::optional<Move> Suggest(const Game& game, const Settings& settings, QChar side) override;
 
-private:
+  private:
     Admiral admiral_;
     ThinkBudget budget_;
     std::function<bool(int ms)> pause_;

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     // korvald --replay FILE shows a game record before anything else.
     const QStringList arguments = QCoreApplication::arguments();
     const qsizetype replay = arguments.indexOf(QStringLiteral("--replay"));
-    if (replay < 0 || replay + 1 >= arguments.size() || !program.StartReplay(arguments[replay + 1])) program.Start();
+    if (replay < 0 || replay + 1 >= arguments.size() || !program.StartReplay(arguments[replay + 1]))
+        program.Start();
     return app.exec();
 }

@@ -3,25 +3,25 @@
 #include <QApplication>
 #include <QFile>
 
+#include "app/admiral_hint.h"
+#include "board/board_display.h"
+#include "board/main_form.h"
+#include "board/player_turn.h"
+#include "board/replayer.h"
 #include "campaign/camp_form.h"
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
-#include "board/board_display.h"
-#include "board/main_form.h"
-#include "platform/desktop/window_style.h"
+#include "core/settings.h"
 #include "frontend/about_form.h"
 #include "frontend/help_window.h"
 #include "frontend/intro_form.h"
 #include "frontend/options_form.h"
 #include "mapeditor/map_form.h"
 #include "net/mp_form.h"
-#include "app/admiral_hint.h"
 #include "opponent/opponent_choice.h"
+#include "platform/desktop/window_style.h"
 #include "platform/platform.h"
-#include "board/replayer.h"
-#include "core/settings.h"
 #include "play/game_journal.h"
-#include "board/player_turn.h"
 
 namespace kvd {
 
@@ -34,7 +34,8 @@ Program::Program(Platform& platform) : context_(platform) {
     Dice admiralSeed;
     platform.random->Seed(admiralSeed);
     const auto pause = [this](int ms) { return context_.guard.Delay(ms); };
-    opponent_ = std::make_unique<OpponentChoice>(std::uint32_t(admiralSeed.Next(1 << 30)), ThinkBudget{});
+    opponent_ =
+        std::make_unique<OpponentChoice>(std::uint32_t(admiralSeed.Next(1 << 30)), ThinkBudget{});
     opponent_->Admiral().pause = pause;
     hint_ = std::make_unique<AdmiralHint>(ThinkBudget{}, pause);
     winner_ = std::make_unique<TWinnerForm>(context_, game_, *setup_);
@@ -47,7 +48,8 @@ Program::Program(Platform& platform) : context_(platform) {
     playerTurn_ = std::make_unique<PlayerTurn>(game_, context_, pictures_, *board_, *display_);
     journal_ = std::make_unique<GameJournal>(*platform.files, QStringLiteral(KORVALD_VERSION));
     display_->journal = journal_.get();
-    replayer_ = std::make_unique<Replayer>(*board_, game_, context_, pictures_, *display_, *opponent_);
+    replayer_ =
+        std::make_unique<Replayer>(*board_, game_, context_, pictures_, *display_, *opponent_);
     replayer_->onClosed = [this] {
         // The stored settings again, as after a game; back to the menu.
         LoadSettings(*context_.platform.files, context_.settingsLines, context_.settings);
@@ -89,14 +91,18 @@ void Program::Wire() {
     playerTurn_->hint.Wire(*hint_);
 
     // A call left unwired would otherwise surface only when a player first needs it.
-    RequireWired({&intro_->menu, &intro_->flow, &intro_->help, &mapEditor_->help, &options_->flow, &about_->flow,
-                  &multiPlayer_->flow, &display_->endOfGame, &display_->network,
-                  &campaign_->flow, &mapEditor_->flow, &winner_->flow, &board_->flow, &board_->rules,
-                  &setup_->flow, &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
-                  &playerTurn_->flow, &playerTurn_->hint, &winner_->network});
+    RequireWired({&intro_->menu,          &intro_->flow,           &intro_->help,
+                  &mapEditor_->help,      &options_->flow,         &about_->flow,
+                  &multiPlayer_->flow,    &display_->endOfGame,    &display_->network,
+                  &campaign_->flow,       &mapEditor_->flow,       &winner_->flow,
+                  &board_->flow,          &board_->rules,          &setup_->flow,
+                  &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
+                  &playerTurn_->flow,     &playerTurn_->hint,      &winner_->network});
 }
 
-int Program::ExitStatus() const { return intro_->StartupFailed() ? 1 : 0; }
+int Program::ExitStatus() const {
+    return intro_->StartupFailed() ? 1 : 0;
+}
 
 void Program::BackToMenu() {
     if (ended_) return;
@@ -107,7 +113,9 @@ void Program::BackToMenu() {
     context_.platform.cursor->Set(intro_.get(), CursorShape::Arrow);
 }
 
-void Program::HideMenu() { intro_->hide(); }
+void Program::HideMenu() {
+    intro_->hide();
+}
 
 void Program::StartGame() {
     if (!ResumeUnfinished()) setup_->GameInit();
@@ -118,11 +126,15 @@ bool Program::ResumeUnfinished() {
     GameRecord record;
     QString error;
     switch (journal_->Load(record, &error)) {
-        case GameJournal::Saved::None: return false;
-        case GameJournal::Saved::Damaged: break;
+        case GameJournal::Saved::None:
+            return false;
+        case GameJournal::Saved::Damaged:
+            break;
         case GameJournal::Saved::Readable: {
-            const QString question = QStringLiteral("  ") + context_.texts.Text(153) + QStringLiteral("   ");
-            if (p.boxes->Show(BoxKind::Confirmation, question, BoxButtons::YesNo) != BoxAnswer::Yes) {
+            const QString question =
+                QStringLiteral("  ") + context_.texts.Text(153) + QStringLiteral("   ");
+            if (p.boxes->Show(BoxKind::Confirmation, question, BoxButtons::YesNo) !=
+                BoxAnswer::Yes) {
                 journal_->Discard();
                 return false;
             }
@@ -143,20 +155,30 @@ bool Program::ResumeUnfinished() {
             return true;
         }
     }
-    p.boxes->Show(BoxKind::Error, QStringLiteral("   ") + context_.texts.Text(154) + error + QStringLiteral("   "), BoxButtons::Ok);
+    p.boxes->Show(BoxKind::Error,
+                  QStringLiteral("   ") + context_.texts.Text(154) + error + QStringLiteral("   "),
+                  BoxButtons::Ok);
     journal_->Discard();
     return false;
 }
-void Program::ShowMultiPlayer() { multiPlayer_->ShowFullScreen(); }
+void Program::ShowMultiPlayer() {
+    multiPlayer_->ShowFullScreen();
+}
 void Program::ShowCampaign() {
     if (ResumeUnfinished()) return;
     const Screen& screen = *context_.platform.screen;
     campaign_->setGeometry(0, 0, screen.Width(), screen.Height());
     campaign_->showFullScreen();
 }
-void Program::ShowMapMaker() { mapEditor_->ShowCentred(); }
-void Program::ShowOptions() { options_->show(); }
-void Program::ShowAbout() { about_->ShowCentred(); }
+void Program::ShowMapMaker() {
+    mapEditor_->ShowCentred();
+}
+void Program::ShowOptions() {
+    options_->show();
+}
+void Program::ShowAbout() {
+    about_->ShowCentred();
+}
 void Program::ShowHelp() {
     QWidget* asking = QApplication::activeWindow();
     help_->ShowPage(asking ? asking : intro_.get());
@@ -173,17 +195,22 @@ bool Program::StartReplay(const QString& path) {
     QFile file(path);
     GameRecord record;
     QString error = QStringLiteral("the file cannot be read.");
-    if (file.open(QIODevice::ReadOnly) && ReadRecord(DecodeLines(file.readAll()), record, &error)) return OpenReplay(record);
+    if (file.open(QIODevice::ReadOnly) && ReadRecord(DecodeLines(file.readAll()), record, &error))
+        return OpenReplay(record);
     return ReplayRefused(error);
 }
 
 bool Program::ReplayRefused(const QString& error) {
-    context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + context_.texts.Text(163) + error + QStringLiteral("   "),
-                                  BoxButtons::Ok);
+    context_.platform.boxes->Show(
+        BoxKind::Error,
+        QStringLiteral("   ") + context_.texts.Text(163) + error + QStringLiteral("   "),
+        BoxButtons::Ok);
     return false;
 }
 
-bool Program::ReplayAvailable() const { return journal_->LastRecord() != nullptr; }
+bool Program::ReplayAvailable() const {
+    return journal_->LastRecord() != nullptr;
+}
 
 void Program::WatchReplay() {
     if (const GameRecord* last = journal_->LastRecord()) OpenReplay(*last);
@@ -201,8 +228,8 @@ void Program::EndProgram() {
     // A rule waiting in the middle of a fight or a turn stops instead of drawing on.
     context_.guard.Close();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             board_.get(), options_.get(), about_.get(), help_.get(), multiPlayer_.get(), mapEditor_.get(),
-             campaign_.get(), winner_.get()})
+             board_.get(), options_.get(), about_.get(), help_.get(), multiPlayer_.get(),
+             mapEditor_.get(), campaign_.get(), winner_.get()})
         window->hide();
     if (OnEnd) OnEnd();
 }

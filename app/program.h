@@ -2,9 +2,9 @@
 #include <functional>
 #include <memory>
 
+#include "board/game_pictures.h"
 #include "core/context.h"
 #include "core/game.h"
-#include "board/game_pictures.h"
 #include "core/help_pages.h"
 #include "core/program_flow.h"
 #include "frontend/menu_targets.h"
@@ -33,7 +33,7 @@ class TCampForm;
 // kept for the whole run, wired to each other. It answers the windows' calls to the program as
 // a whole and the main menu's entries. Two programs can live side by side (tests build several).
 class Program : public ProgramFlow, public MenuTargets, public HelpPages {
-public:
+  public:
     explicit Program(Platform& platform);
     ~Program() override;
     Program(const Program&) = delete;
@@ -85,7 +85,7 @@ public:
     // The computer opponent of single and campaign games, the standard one or the Admiral.
     OpponentChoice& Opponent() { return *opponent_; }
 
-private:
+  private:
     void Wire();
     // Start Game and Campaign first offer the battle the program left unfinished: true when it
     // was resumed. A damaged save is reported and discarded.

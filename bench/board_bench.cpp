@@ -1,19 +1,19 @@
 // Composing the board at the largest logical screen, next to a plain copy of a frame of the
 // same size, so one run shows the ratio.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
-#include "core/context.h"
-#include "core/game.h"
 #include "board/board_display.h"
 #include "board/game_pictures.h"
-#include "core/game_setup.h"
 #include "board/main_form.h"
-#include "platform/platform.h"
 #include "board/player_turn.h"
+#include "core/context.h"
+#include "core/game.h"
+#include "core/game_setup.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -43,14 +43,17 @@ struct BenchBoard {
         platform.boxes = std::make_unique<kvd::ScriptedMessageBoxes>();
         platform.files = std::make_unique<kvd::Files>(dir.path());
         platform.resources = std::make_unique<kvd::Resources>();
-        platform.sound = std::make_unique<kvd::RecordingSound>(*platform.resources, *platform.pacing);
+        platform.sound =
+            std::make_unique<kvd::RecordingSound>(*platform.resources, *platform.pacing);
         platform.shell = std::make_unique<kvd::RecordingShell>();
         platform.cursor = std::make_unique<kvd::RecordingCursor>();
         platform.fonts = std::make_unique<kvd::Fonts>();
         QDir().mkpath(dir.path() + "/config");
         QDir().mkpath(dir.path() + "/maps");
-        QFile::copy(QStringLiteral(KORVALD_SOURCE_DIR "/data/config/Eships.cfg"), dir.path() + "/config/Eships.cfg");
-        QFile::copy(QStringLiteral(KORVALD_SOURCE_DIR "/data/maps/$ICELAND.map"), dir.path() + "/maps/$ICELAND.map");
+        QFile::copy(QStringLiteral(KORVALD_SOURCE_DIR "/data/config/Eships.cfg"),
+                    dir.path() + "/config/Eships.cfg");
+        QFile::copy(QStringLiteral(KORVALD_SOURCE_DIR "/data/maps/$ICELAND.map"),
+                    dir.path() + "/maps/$ICELAND.map");
         context = std::make_unique<kvd::Context>(platform);
         context->settings.MapName = "$ICELAND";
         context->settings.ReconPlanes = '2';

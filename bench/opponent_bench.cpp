@@ -1,6 +1,6 @@
 // The computer opponent's turn on a full table, and the self-play simulator's pace.
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
+#include <QCoreApplication>
 
 #include "tools/selfplay/self_play.h"
 
@@ -33,14 +33,16 @@ BENCHMARK(BM_ComputerTurn)->Unit(benchmark::kMicrosecond);
 // Whole games of the simulator; the counter is games per second.
 void BM_SelfPlayGames(benchmark::State& state) {
     kvd::SelfPlayOptions options;
-    options.games = 200;  // enough that the simulator's own start (a copy of the data) hardly counts
+    options.games =
+        200;  // enough that the simulator's own start (a copy of the data) hardly counts
     for (auto _ : state) {
         kvd::SelfPlay play(kProgramFolder, options);
         kvd::SelfPlayTally tally;
         play.Run(tally);
         benchmark::DoNotOptimize(tally.games);
     }
-    state.counters["games/s"] = benchmark::Counter(double(state.iterations()) * options.games, benchmark::Counter::kIsRate);
+    state.counters["games/s"] =
+        benchmark::Counter(double(state.iterations()) * options.games, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_SelfPlayGames)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -21,6 +21,11 @@ void BM_LoadUnitPictures(benchmark::State& state) {
         benchmark::DoNotOptimize(pictures.SecondSet.Find(kvd::UnitKind::Battleship));
     }
 }
-BENCHMARK(BM_LoadUnitPictures)->Arg('E')->Arg('D')->Arg('U')->Arg('J')->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadUnitPictures)
+    ->Arg('E')
+    ->Arg('D')
+    ->Arg('U')
+    ->Arg('J')
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -8,7 +8,8 @@ namespace {
 kvd::UnitTable FullTable() {
     kvd::UnitTable table;
     for (int i = 0; i < kvd::kMaxUnitLines; ++i) {
-        QString line = QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
+        QString line = QStringLiteral(
+            "E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
         const int code = 1 + i % 64;
         table.Append(line);
         const int index = table.Last();
@@ -60,5 +61,3 @@ void BM_RewritePosition(benchmark::State& state) {
 BENCHMARK(BM_RewritePosition);
 
 }  // namespace
-
-

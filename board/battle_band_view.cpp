@@ -13,9 +13,12 @@ namespace kvd {
 namespace {
 QColor ToneColour(BattleLine::Tone tone) {
     switch (tone) {
-        case BattleLine::Good: return QColor(150, 230, 150);
-        case BattleLine::Bad: return QColor(255, 160, 120);
-        case BattleLine::Plain: break;
+        case BattleLine::Good:
+            return QColor(150, 230, 150);
+        case BattleLine::Bad:
+            return QColor(255, 160, 120);
+        case BattleLine::Plain:
+            break;
     }
     return Qt::white;
 }
@@ -23,7 +26,9 @@ QColor ToneColour(BattleLine::Tone tone) {
 
 namespace {
 // The room between a box's frame and its text.
-int Padding(const QRect& box) { return qMax(3, box.height() / 30); }
+int Padding(const QRect& box) {
+    return qMax(3, box.height() / 30);
+}
 
 // The band's boxes share their height: from just under the report line to the band's foot.
 QRect BandBox(const BoardGeometry& g, int leftPercent, int rightPercent) {
@@ -32,7 +37,8 @@ QRect BandBox(const BoardGeometry& g, int leftPercent, int rightPercent) {
 }
 
 // White-framed black box with lines of text; as many lines as fit.
-void DrawLines(QPainter& painter, const QRect& box, const std::vector<BattleLine>& lines, int ruleAfter) {
+void DrawLines(QPainter& painter, const QRect& box, const std::vector<BattleLine>& lines,
+               int ruleAfter) {
     painter.setPen(Qt::white);
     painter.setBrush(Qt::black);
     painter.drawRect(box);
@@ -41,7 +47,8 @@ void DrawLines(QPainter& painter, const QRect& box, const std::vector<BattleLine
     const QRect inner = box.adjusted(pad + 3, pad, -pad - 3, -pad);
     int y = inner.top();
     for (size_t k = 0; k < lines.size() && y + metrics.height() <= inner.bottom() + 1; ++k) {
-        painter.setPen(ruleAfter > 0 && int(k) < ruleAfter ? QColor(235, 225, 180) : ToneColour(lines[k].tone));
+        painter.setPen(ruleAfter > 0 && int(k) < ruleAfter ? QColor(235, 225, 180)
+                                                           : ToneColour(lines[k].tone));
         painter.drawText(QPoint(inner.left(), y + metrics.ascent()),
                          metrics.elidedText(lines[k].text, Qt::ElideRight, inner.width()));
         y += metrics.height();
@@ -49,8 +56,12 @@ void DrawLines(QPainter& painter, const QRect& box, const std::vector<BattleLine
 }
 }  // namespace
 
-QRect TMainForm::LogBox() const { return BandBox(geometry_, 37, 71); }
-QRect TMainForm::StateBox() const { return BandBox(geometry_, 83, 97); }
+QRect TMainForm::LogBox() const {
+    return BandBox(geometry_, 37, 71);
+}
+QRect TMainForm::StateBox() const {
+    return BandBox(geometry_, 83, 97);
+}
 
 void TMainForm::DrawBand(const Picture& band) {
     band.StretchDraw(Canvas(), geometry_.BottomBand());
@@ -75,7 +86,8 @@ QFont BandFont(const QFont& base, int screenHeight) {
 
 int TMainForm::LogLines() const {
     const QRect box = LogBox();
-    return (box.height() - 2 * Padding(box)) / QFontMetrics(BandFont(font(), geometry_.height)).height();
+    return (box.height() - 2 * Padding(box)) /
+           QFontMetrics(BandFont(font(), geometry_.height)).height();
 }
 
 void TMainForm::DrawBattle() {

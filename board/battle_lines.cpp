@@ -13,22 +13,33 @@ using namespace outcome;
 // The text of a kind's common name; 0 for a unit that is known by its name alone.
 int KindText(UnitKind kind) {
     switch (kind) {
-        case UnitKind::Supply: return 180;
-        case UnitKind::Submarine: return 181;
-        case UnitKind::Corvette: return 182;
-        case UnitKind::Destroyer: return 183;
-        case UnitKind::Frigate: return 184;
-        case UnitKind::LightCruiser: return 185;
-        case UnitKind::HeavyCruiser: return 186;
-        case UnitKind::Battleship: return 187;
-        case UnitKind::Carrier: return 188;
+        case UnitKind::Supply:
+            return 180;
+        case UnitKind::Submarine:
+            return 181;
+        case UnitKind::Corvette:
+            return 182;
+        case UnitKind::Destroyer:
+            return 183;
+        case UnitKind::Frigate:
+            return 184;
+        case UnitKind::LightCruiser:
+            return 185;
+        case UnitKind::HeavyCruiser:
+            return 186;
+        case UnitKind::Battleship:
+            return 187;
+        case UnitKind::Carrier:
+            return 188;
         case UnitKind::Trooper:
         case UnitKind::Merchant1:
         case UnitKind::Merchant2:
-        case UnitKind::Oiler: return 189;
+        case UnitKind::Oiler:
+            return 189;
         case UnitKind::None:
         case UnitKind::ReconPlane:
-        case UnitKind::Minefield: break;
+        case UnitKind::Minefield:
+            break;
     }
     return 0;
 }
@@ -67,33 +78,43 @@ struct Teller {
     BattleLine Fight(const LogEntry& e) const {
         const LoggedUnit &first = e.first, &second = e.second;
         switch (e.outcome) {
-            case kFirstWins: return Befell(164, second, first);
-            case kSecondWins: return Befell(first.code == 1 ? 169 : 164, first, second);
+            case kFirstWins:
+                return Befell(164, second, first);
+            case kSecondWins:
+                return Befell(first.code == 1 ? 169 : 164, first, second);
             case kBothLost:
                 if (second.kind == UnitKind::Minefield) return Befell(166, first, second);
                 if (first.kind == UnitKind::Minefield) return Befell(166, second, first);
                 return {Fill(165, Name(first), Name(second)), BattleLine::Plain};
             case kSecondHit:
-            case kMineHitsShip: return Befell(167, second, first);
+            case kMineHitsShip:
+                return Befell(167, second, first);
             case kFirstHit:
-            case kShipHitsMine: return Befell(167, first, second);
-            case kBattleshipDuel: return {Fill(168, Name(first), Name(second)), BattleLine::Plain};
-            default: return {};
+            case kShipHitsMine:
+                return Befell(167, first, second);
+            case kBattleshipDuel:
+                return {Fill(168, Name(first), Name(second)), BattleLine::Plain};
+            default:
+                return {};
         }
     }
 
     BattleLine Line(const LogEntry& e) const {
         const bool own = e.first.side == band.viewer;
         switch (e.kind) {
-            case LogEntry::Fight: return Fight(e);
-            case LogEntry::Repair: return {Fill(170, Name(e.first)), own ? BattleLine::Good : BattleLine::Bad};
-            case LogEntry::FlagTransfer: return {Fill(171, Name(e.first)), BattleLine::Plain};
+            case LogEntry::Fight:
+                return Fight(e);
+            case LogEntry::Repair:
+                return {Fill(170, Name(e.first)), own ? BattleLine::Good : BattleLine::Bad};
+            case LogEntry::FlagTransfer:
+                return {Fill(171, Name(e.first)), BattleLine::Plain};
             case LogEntry::Identified: {
                 QString text = Fill(172, Name(e.first));
                 if (e.more > 0 && !text.isEmpty()) text += Fill(173, QString::number(e.more));
                 return {text, BattleLine::Plain};
             }
-            case LogEntry::EscortFire: return {Fill(174, Name(e.first)), LossOf(e.first)};
+            case LogEntry::EscortFire:
+                return {Fill(174, Name(e.first)), LossOf(e.first)};
         }
         return {};
     }
@@ -111,7 +132,8 @@ std::vector<BattleLine> BattleStateLines(const BattleBand& band, const LanguageT
     };
 }
 
-std::vector<BattleLine> BattleLogLines(const BattleBand& band, const LanguageTexts& texts, int count) {
+std::vector<BattleLine> BattleLogLines(const BattleBand& band, const LanguageTexts& texts,
+                                       int count) {
     const Teller teller{band, texts};
     std::vector<BattleLine> lines;
     for (int k = 0; k < band.log.Size() && int(lines.size()) < count; ++k) {

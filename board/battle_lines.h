@@ -20,6 +20,7 @@ std::vector<BattleLine> BattleStateLines(const BattleBand& band, const LanguageT
 // The log's newest entries, newest first, at most `count`, each after its turn: the viewer's own
 // units by name, the other side's with their kind, an opposing submarine or a minefield only by
 // what it is.
-std::vector<BattleLine> BattleLogLines(const BattleBand& band, const LanguageTexts& texts, int count);
+std::vector<BattleLine> BattleLogLines(const BattleBand& band, const LanguageTexts& texts,
+                                       int count);
 
 }  // namespace kvd

@@ -6,12 +6,12 @@
 #include "board/game_pictures.h"
 #include "board/main_form.h"
 #include "board/repair_view.h"
-#include "core/game.h"
-#include "play/game_journal.h"
 #include "core/context.h"
+#include "core/game.h"
 #include "core/map_file.h"
 #include "platform/jpeg.h"
 #include "platform/platform.h"
+#include "play/game_journal.h"
 #include "play/showing.h"
 
 namespace kvd {
@@ -50,7 +50,8 @@ void BoardDisplay::PrepareGamePictures(int gameMode, bool keepMap) {
     pictures_.LoadUnitPictures(*p.resources, gameMode, context_.settings);
 }
 
-bool BoardDisplay::LoadMapPicture(const QString& mapName, const MapLines& map, QString* shown, QString* reason) {
+bool BoardDisplay::LoadMapPicture(const QString& mapName, const MapLines& map, QString* shown,
+                                  QString* reason) {
     Platform& p = context_.platform;
     Picture picture;
     if (IsBuiltInMap(mapName)) {
@@ -82,7 +83,9 @@ void BoardDisplay::FinishPictures() {
     pictures_.CleanMap.Assign(std::move(clean));
 }
 
-void BoardDisplay::DropPictures() { pictures_.Clear(); }
+void BoardDisplay::DropPictures() {
+    pictures_.Clear();
+}
 
 void BoardDisplay::ShowBoard() {
     board_.ShowBoard();
@@ -97,30 +100,43 @@ bool BoardDisplay::ShowResumedGame(QString* error) {
         return false;
     }
     const Resources& resources = *context_.platform.resources;
-    if (game_.ETransferred == 1) CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, true, false);
-    if (game_.DTransferred == 1) CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, false, false);
+    if (game_.ETransferred == 1)
+        CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, true, false);
+    if (game_.DTransferred == 1)
+        CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, false, false);
     FinishPictures();
     board_.ShowBoard();
     return true;
 }
 
-void BoardDisplay::HideBoard() { board_.hide(); }
-
-bool BoardDisplay::Show(const Showing& show) {
-    return player_.Play(show.Steps(), endOfGame.Wired() ? &*endOfGame : nullptr, network.Wired() ? &*network : nullptr);
+void BoardDisplay::HideBoard() {
+    board_.hide();
 }
 
-void BoardDisplay::Report(const QString& text) { paint_.Report(text); }
+bool BoardDisplay::Show(const Showing& show) {
+    return player_.Play(show.Steps(), endOfGame.Wired() ? &*endOfGame : nullptr,
+                        network.Wired() ? &*network : nullptr);
+}
 
-void BoardDisplay::Sound(const QString& name, bool wait) { paint_.Play(name, wait); }
+void BoardDisplay::Report(const QString& text) {
+    paint_.Report(text);
+}
 
-void BoardDisplay::SetCursor(CursorShape shape) { context_.platform.cursor->Set(&board_, shape); }
+void BoardDisplay::Sound(const QString& name, bool wait) {
+    paint_.Play(name, wait);
+}
+
+void BoardDisplay::SetCursor(CursorShape shape) {
+    context_.platform.cursor->Set(&board_, shape);
+}
 
 void BoardDisplay::Redraw() {
     board_.PreDraw();
     board_.FormPaint();
 }
 
-bool BoardDisplay::Shown() const { return board_.isVisible(); }
+bool BoardDisplay::Shown() const {
+    return board_.isVisible();
+}
 
 }  // namespace kvd

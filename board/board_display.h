@@ -18,7 +18,7 @@ struct GamePictures;
 // The board as set-up and the turn's callers see it: the game's pictures loaded, the board
 // shown, what the rules noted played on it, report lines, sounds and the pointer.
 class BoardDisplay : public SetupDisplay, public TurnDisplay {
-public:
+  public:
     BoardDisplay(TMainForm& board, Game& game, GamePictures& pictures, Context& context);
 
     // A game read back from its save: its pictures as the game had made them (a carrier with the
@@ -27,7 +27,8 @@ public:
     bool ShowResumedGame(QString* error);
 
     void PrepareGamePictures(int gameMode, bool keepMap) override;
-    bool LoadMapPicture(const QString& mapName, const MapLines& map, QString* shown, QString* reason) override;
+    bool LoadMapPicture(const QString& mapName, const MapLines& map, QString* shown,
+                        QString* reason) override;
     void FinishPictures() override;
     void DropPictures() override;
     void ShowBoard() override;
@@ -48,7 +49,7 @@ public:
     UpwardCall<EndOfGame> endOfGame{"the board to the end-of-game window"};
     UpwardCall<NetworkBoard> network{"the board to the multi-player window"};
 
-private:
+  private:
     TMainForm& board_;
     Game& game_;
     GamePictures& pictures_;

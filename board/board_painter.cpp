@@ -3,11 +3,11 @@
 #include <QLocale>
 #include <QPainter>
 
+#include "board/game_pictures.h"
+#include "board/main_form.h"
 #include "core/context.h"
 #include "core/game.h"
-#include "board/game_pictures.h"
 #include "core/game_sound.h"
-#include "board/main_form.h"
 #include "platform/platform.h"
 
 namespace kvd {
@@ -15,17 +15,27 @@ namespace kvd {
 BoardPainter::BoardPainter(TMainForm& board, GamePictures& pictures, Context& context)
     : board_(board), pictures_(pictures), context_(context) {}
 
-const Screen& BoardPainter::TheScreen() const { return *context_.platform.screen; }
+const Screen& BoardPainter::TheScreen() const {
+    return *context_.platform.screen;
+}
 
-QRect BoardPainter::Cell(int column, int row) const { return board_.Geometry().Cell(column, row); }
+QRect BoardPainter::Cell(int column, int row) const {
+    return board_.Geometry().Cell(column, row);
+}
 
-int BoardPainter::X(int percent) const { return context_.platform.screen->Width() / 100 * percent; }
+int BoardPainter::X(int percent) const {
+    return context_.platform.screen->Width() / 100 * percent;
+}
 
-void BoardPainter::Changed(const QRect& area) { board_.CanvasChanged(area); }
+void BoardPainter::Changed(const QRect& area) {
+    board_.CanvasChanged(area);
+}
 
 // A board nobody sees (before set-up shows it, after the game has left it, or in a headless
 // run) is not painted; the rules go on the same, and the board is composed anew when shown.
-bool BoardPainter::Seen() const { return board_.isVisible(); }
+bool BoardPainter::Seen() const {
+    return board_.isVisible();
+}
 
 void BoardPainter::ReportBox(int leftPercent, int rightPercent) {
     const Screen& screen = *context_.platform.screen;
@@ -69,7 +79,9 @@ void BoardPainter::RestoreRect(const QRect& rect) {
     Changed(rect);
 }
 
-void BoardPainter::RestoreCell(int column, int row) { RestoreRect(Cell(column, row)); }
+void BoardPainter::RestoreCell(int column, int row) {
+    RestoreRect(Cell(column, row));
+}
 
 void BoardPainter::DrawInRect(const Picture* picture, const QRect& rect) {
     if (!picture || picture->IsNull() || !Seen()) return;
@@ -116,9 +128,13 @@ void BoardPainter::Play(const QString& name, bool wait) {
     PlaySound(context_.platform, context_.settings, name, wait && speed_ == 1);
 }
 
-void BoardPainter::PlayAlways(const QString& name, bool wait) { context_.platform.sound->Play(name, wait && speed_ == 1); }
+void BoardPainter::PlayAlways(const QString& name, bool wait) {
+    context_.platform.sound->Play(name, wait && speed_ == 1);
+}
 
-bool BoardPainter::Delay(int ms) { return context_.guard.Delay(ms / speed_); }
+bool BoardPainter::Delay(int ms) {
+    return context_.guard.Delay(ms / speed_);
+}
 
 const Picture* FightPicture(const GamePictures& pictures, bool secondSet, int code) {
     if (code == 3 || code == 32) return nullptr;

@@ -15,7 +15,7 @@ struct GamePictures;
 // board: report lines in the bottom band, single units and markers in their cells, cells
 // wiped back to the clean map. Everything goes to the window's canvas and shows at once.
 class BoardPainter {
-public:
+  public:
     BoardPainter(TMainForm& board, GamePictures& pictures, Context& context);
 
     QRect Cell(int column, int row) const;
@@ -59,7 +59,7 @@ public:
     bool Seen() const;
     const Screen& TheScreen() const;
 
-private:
+  private:
     void Changed(const QRect& area);
 
     TMainForm& board_;
@@ -70,7 +70,9 @@ private:
 
 // The colour of the suggested move's frames: cyan, apart from every other mark of the board
 // (the green targets, the amber repair marker, the white band frames).
-inline QColor HintFrameColour() { return QColor(0, 220, 255); }
+inline QColor HintFrameColour() {
+    return QColor(0, 220, 255);
+}
 
 // The picture of a unit code from a picture set as a fight or a step draws it: submarine
 // slots 3 and 32 have none.

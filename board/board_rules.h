@@ -7,7 +7,7 @@ namespace kvd {
 // What the board asks of the turn rules above it: the reveal pass before it composes the
 // board and the radar sweep after, and the player's clicks and keys it passes on.
 class BoardRules {
-public:
+  public:
     virtual ~BoardRules() = default;
     // Marks which opposing units are identified; returns how many identifications it made.
     virtual int RevealEnemy() = 0;

@@ -2,10 +2,10 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/context.h"
-#include "core/game.h"
 #include "board/game_pictures.h"
 #include "board/main_form.h"
+#include "core/context.h"
+#include "core/game.h"
 #include "core/turn_view.h"
 #include "platform/platform.h"
 
@@ -16,7 +16,8 @@ namespace {
 // where it fits: a frame of this size is four megabytes, and a fresh one costs its pages.
 QImage CleanFrame(Picture& snapshot, const QImage& clean) {
     QImage frame = snapshot.Take();
-    if (frame.size() != clean.size() || frame.format() != clean.format() || frame.bytesPerLine() != clean.bytesPerLine())
+    if (frame.size() != clean.size() || frame.format() != clean.format() ||
+        frame.bytesPerLine() != clean.bytesPerLine())
         return clean.copy();
     std::memcpy(frame.bits(), clean.constBits(), size_t(clean.sizeInBytes()));
     return frame;
@@ -50,7 +51,8 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
             p.Jstars.StretchDraw(board, rect);
             continue;
         }
-        if (const Picture* sprite = SpriteForCode(p.FirstSet, code)) sprite->StretchDraw(board, cell);
+        if (const Picture* sprite = SpriteForCode(p.FirstSet, code))
+            sprite->StretchDraw(board, cell);
     }
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != kSecondSide) continue;
@@ -58,13 +60,15 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
         const UnitKind kind = KindOfCode(code);
         if (showBothFleets) {
             // A replay shows the opposing fleet whole, its submarines and minefields too.
-            const Picture* picture = kind == UnitKind::Minefield ? p.FirstSet.Find(kind) : SpriteForCode(p.SecondSet, code);
+            const Picture* picture = kind == UnitKind::Minefield ? p.FirstSet.Find(kind)
+                                                                 : SpriteForCode(p.SecondSet, code);
             if (!picture && kind == UnitKind::Submarine) picture = p.SecondSet.Find(kind);
             if (picture) picture->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));
             continue;
         }
         // Opposing submarines and minefields are never shown.
-        if (kind == UnitKind::None || kind == UnitKind::Submarine || kind == UnitKind::Minefield) continue;
+        if (kind == UnitKind::None || kind == UnitKind::Submarine || kind == UnitKind::Minefield)
+            continue;
         const QRect cell = geometry_.Cell(table.PosX(i), table.PosY(i));
         const Picture* picture = &p.EnemyFlag;
         if (reveal && table.IsRevealed(i)) picture = SpriteForCode(p.SecondSet, code);
@@ -83,7 +87,8 @@ void TMainForm::GetJoiningPositions(const UnitTable& table) {
         const int code = table.Code(i);
         const Picture* picture = nullptr;
         if (!reveal) {
-            if (IsSupply(code) || IsWarship(code) || IsMinefield(code) || IsConvoyCode(code)) picture = &p.EnemyFlag;
+            if (IsSupply(code) || IsWarship(code) || IsMinefield(code) || IsConvoyCode(code))
+                picture = &p.EnemyFlag;
         } else if (IsSupply(code) || IsWarship(code)) {
             picture = table.IsRevealed(i) ? SpriteForCode(p.SecondSet, code) : &p.EnemyFlag;
         }
@@ -100,10 +105,12 @@ void TMainForm::GetJoiningPositions(const UnitTable& table) {
 void TMainForm::PreDraw() {
     const TurnView view = ViewOfTurn(game_);
     const int found = view == TurnView::None ? 0 : rules->RevealEnemy();
-    ComposeView(game_.scratchpad, view, found, game_.SweepAllowed == 1, game_.PlaneAllowance != QLatin1Char('0'));
+    ComposeView(game_.scratchpad, view, found, game_.SweepAllowed == 1,
+                game_.PlaneAllowance != QLatin1Char('0'));
 }
 
-void TMainForm::ComposeView(const UnitTable& table, TurnView view, int found, bool sweepAllowed, bool planes) {
+void TMainForm::ComposeView(const UnitTable& table, TurnView view, int found, bool sweepAllowed,
+                            bool planes) {
     if (view == TurnView::None) {
         pictures_.Snapshot.Assign(pictures_.Background.Image().copy(geometry_.BoardArea()));
         return;
@@ -116,11 +123,15 @@ void TMainForm::ComposeView(const UnitTable& table, TurnView view, int found, bo
     ShowSnapshot();
     CanvasChanged();
     if (found > 0 && sweepAllowed) rules->RadarFlacker();
-    if (waiting) cursor.Set(this, CursorShape::Hidden);
-    else if (game_.NetRole == 2) cursor.Set(this, CursorShape::Arrow);  // the joining player's turn begins
+    if (waiting)
+        cursor.Set(this, CursorShape::Hidden);
+    else if (game_.NetRole == 2)
+        cursor.Set(this, CursorShape::Arrow);  // the joining player's turn begins
 }
 
-void TMainForm::FormPaint() { PaintView(ViewOfTurn(game_), game_.GameActive == 1); }
+void TMainForm::FormPaint() {
+    PaintView(ViewOfTurn(game_), game_.GameActive == 1);
+}
 
 void TMainForm::PaintView(TurnView view, bool gameActive) {
     if (!gameActive || view == TurnView::None) return;

@@ -13,12 +13,14 @@ ChatLine::ChatLine(QWidget* board) : QLineEdit(board) {
     type.setPixelSize(16);
     setFont(type);
     const QString colour = MenuTextColour().name();
-    setStyleSheet(QStringLiteral("QLineEdit { color: %1; background: #101418; border: 1px solid %1; padding-left: 4px; }")
+    setStyleSheet(QStringLiteral("QLineEdit { color: %1; background: #101418; border: 1px solid "
+                                 "%1; padding-left: 4px; }")
                       .arg(colour));
     hide();
 }
 
-void ChatLine::Open(const QRect& box, const QString& prompt, std::function<void(const QString&)> send) {
+void ChatLine::Open(const QRect& box, const QString& prompt,
+                    std::function<void(const QString&)> send) {
     send_ = std::move(send);
     setGeometry(box.left(), box.top(), box.width(), 30);
     setPlaceholderText(prompt);
@@ -45,8 +47,11 @@ void ChatLine::keyPressEvent(QKeyEvent* event) {
             return;
         }
         // Esc closes the line; it must not reach the board, where it ends the program.
-        case Qt::Key_Escape: Close(); return;
-        default: QLineEdit::keyPressEvent(event);
+        case Qt::Key_Escape:
+            Close();
+            return;
+        default:
+            QLineEdit::keyPressEvent(event);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "board/game_pictures.h"
 
-#include "core/settings.h"
 #include <vector>
+#include "core/settings.h"
 
 #include "platform/resources.h"
 
@@ -11,11 +11,12 @@ namespace {
 // The kinds a side brings: warships always, the carrier except in the convoy stage, which
 // brings the convoy instead.
 std::vector<UnitKind> KindsOfMode(int gameMode) {
-    std::vector<UnitKind> kinds{UnitKind::Supply,       UnitKind::Submarine,    UnitKind::Corvette,
-                                UnitKind::Frigate,      UnitKind::Destroyer,    UnitKind::LightCruiser,
+    std::vector<UnitKind> kinds{UnitKind::Supply,       UnitKind::Submarine, UnitKind::Corvette,
+                                UnitKind::Frigate,      UnitKind::Destroyer, UnitKind::LightCruiser,
                                 UnitKind::HeavyCruiser, UnitKind::Battleship};
     if (gameMode == 2)
-        kinds.insert(kinds.end(), {UnitKind::Trooper, UnitKind::Merchant1, UnitKind::Merchant2, UnitKind::Oiler});
+        kinds.insert(kinds.end(), {UnitKind::Trooper, UnitKind::Merchant1, UnitKind::Merchant2,
+                                   UnitKind::Oiler});
     else
         kinds.push_back(UnitKind::Carrier);
     return kinds;
@@ -23,7 +24,9 @@ std::vector<UnitKind> KindsOfMode(int gameMode) {
 
 // Against the Royal Navy the Kriegsmarine has pictures of its own; other opponents borrow the
 // player's.
-bool HasOwnPictures(QChar homeNavy) { return homeNavy == QLatin1Char('E'); }
+bool HasOwnPictures(QChar homeNavy) {
+    return homeNavy == QLatin1Char('E');
+}
 
 // The opposing navy's flag, drawn onto every identified opponent's picture.
 QString OpposingFlag(QChar homeNavy) {
@@ -34,7 +37,8 @@ QString OpposingFlag(QChar homeNavy) {
 }
 }  // namespace
 
-void GamePictures::LoadUnitPictures(const Resources& resources, int gameMode, const Settings& settings) {
+void GamePictures::LoadUnitPictures(const Resources& resources, int gameMode,
+                                    const Settings& settings) {
     LoadSpriteFromRes(resources, QStringLiteral("ENEMYFLAG"), EnemyFlag);
     EnemyFlag.SetTransparent(true);
     LoadSpriteFromRes(resources, QStringLiteral("GREENBOX"), GreenBox);
@@ -55,7 +59,8 @@ void GamePictures::LoadUnitPictures(const Resources& resources, int gameMode, co
     for (UnitKind kind : kinds) LoadOpposing(resources, settings.HomeNavy, kind, SpriteName(kind));
 }
 
-bool GamePictures::LoadOpposing(const Resources& resources, QChar homeNavy, UnitKind slot, const QString& name) {
+bool GamePictures::LoadOpposing(const Resources& resources, QChar homeNavy, UnitKind slot,
+                                const QString& name) {
     const bool own = HasOwnPictures(homeNavy);
     if (!SecondSet.Load(resources, slot, own ? QStringLiteral("D") + name : name)) return false;
     Picture* picture = SecondSet.Find(slot);

@@ -1,6 +1,6 @@
 #pragma once
-#include "board/picture_sets.h"
 #include <QColor>
+#include "board/picture_sets.h"
 
 #include "platform/picture.h"
 
@@ -21,14 +21,14 @@ constexpr int kEnemyTint = 35;
 // The pictures of one game: set-up loads them, the board and the rules draw with them, and the
 // end of the game frees them.
 struct GamePictures {
-    Picture MapImage;    // the decoded map picture
-    Picture Background;  // the map picture at its own size
-    Picture CleanMap;    // the background stretched to the board area, no units
-    Picture Snapshot;    // the board as last composed
-    Picture EnemyFlag;   // ENEMYFLAG, the marker of an unidentified opponent
-    Picture GreenBox;    // GREENBOX, the cell marker
-    Picture NavyFlag;    // the opposing navy's flag, stamped onto every picture of the second set
-    Picture Jstars;      // the radar aircraft
+    Picture MapImage;      // the decoded map picture
+    Picture Background;    // the map picture at its own size
+    Picture CleanMap;      // the background stretched to the board area, no units
+    Picture Snapshot;      // the board as last composed
+    Picture EnemyFlag;     // ENEMYFLAG, the marker of an unidentified opponent
+    Picture GreenBox;      // GREENBOX, the cell marker
+    Picture NavyFlag;      // the opposing navy's flag, stamped onto every picture of the second set
+    Picture Jstars;        // the radar aircraft
     PictureSet FirstSet;   // the player's units
     PictureSet SecondSet;  // identified opposing units, and the opponent in a fight
 
@@ -38,7 +38,8 @@ struct GamePictures {
     // is drawn with for the unit picture `name` (a first-set name): the Kriegsmarine's own "D"
     // picture, or else the player's picture turned to face left; either way with NavyFlag in
     // its top-left corner. False when the picture is missing.
-    bool LoadOpposing(const Resources& resources, QChar homeNavy, UnitKind slot, const QString& name);
+    bool LoadOpposing(const Resources& resources, QChar homeNavy, UnitKind slot,
+                      const QString& name);
     // Makes a map picture the map and the background.
     void SetMap(const Picture& picture);
     void Clear();

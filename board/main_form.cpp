@@ -7,10 +7,10 @@
 
 #include "core/context.h"
 #include "core/game.h"
-#include "play/battle_notes.h"
-#include "platform/desktop/window_style.h"
 #include "platform/colors.h"
+#include "platform/desktop/window_style.h"
 #include "platform/platform.h"
+#include "play/battle_notes.h"
 
 namespace kvd {
 
@@ -44,10 +44,13 @@ void TMainForm::FormCreate() {
     // The band pictures belong to the window; plain panels stand in if they are not built in.
     const Resources& resources = *context_.platform.resources;
     if (!LoadJPEGFromRes(resources, QStringLiteral("MENUIMAGE"), MenuImage))
-        MenuImage.Create(geometry_.width, geometry_.height - geometry_.boardHeight, QColor(58, 66, 74));
+        MenuImage.Create(geometry_.width, geometry_.height - geometry_.boardHeight,
+                         QColor(58, 66, 74));
     if (!LoadJPEGFromRes(resources, QStringLiteral("DARKIMAGE"), DarkImage))
-        DarkImage.Create(geometry_.width, geometry_.height - geometry_.boardHeight, QColor(18, 20, 24));
-    if (!LoadJPEGFromRes(resources, QStringLiteral("MENURADARIMAGE"), MenuRadarImage)) MenuRadarImage = MenuImage;
+        DarkImage.Create(geometry_.width, geometry_.height - geometry_.boardHeight,
+                         QColor(18, 20, 24));
+    if (!LoadJPEGFromRes(resources, QStringLiteral("MENURADARIMAGE"), MenuRadarImage))
+        MenuRadarImage = MenuImage;
     LoadSpriteFromRes(resources, QStringLiteral("RADAR"), RadarSource);
 }
 

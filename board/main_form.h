@@ -24,7 +24,7 @@ struct GamePictures;
 // Game and its pictures and passes clicks and keys on to the turn rules; while a rule is
 // running, input is ignored but for the quit corner and Esc.
 class TMainForm : public CanvasWindow {
-public:
+  public:
     TMainForm(Context& context, Game& game, GamePictures& pictures, QWidget* parent = nullptr);
 
     // Composes the board snapshot from the background and a unit table (the aircraft drawn
@@ -35,7 +35,8 @@ public:
     void PreDraw();
     // The same from a table as it stood when a rule composed the board: the turn view then, the
     // identifications its reveal pass made and whether the sweep may run after them.
-    void ComposeView(const UnitTable& table, TurnView view, int found, bool sweepAllowed, bool planes);
+    void ComposeView(const UnitTable& table, TurnView view, int found, bool sweepAllowed,
+                     bool planes);
     // Puts the snapshot and the band picture on the window without composing anything.
     void FormPaint();
     void PaintView(TurnView view, bool gameActive);
@@ -75,17 +76,17 @@ public:
     void ShowSnapshot();
 
     // The window's own pictures, kept for the program's life.
-    Picture MenuImage;  // the band while this side may act
-    Picture DarkImage;  // the band while it waits
+    Picture MenuImage;       // the band while this side may act
+    Picture DarkImage;       // the band while it waits
     Picture MenuRadarImage;  // the band under the radar sweep
     Picture RadarSource;
     Picture RadarImage;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void FitToScreen();
     // The joining player's board: its own units with their pictures, the host's as markers.
     void GetJoiningPositions(const UnitTable& table);

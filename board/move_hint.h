@@ -12,7 +12,7 @@ struct Settings;
 // The move the board suggests to its player on the H key, decided above the board (by the
 // Admiral) from what the side's own board shows. None when the side has nothing to move.
 class MoveHint {
-public:
+  public:
     virtual ~MoveHint() = default;
     virtual std::optional<Move> Suggest(const Game& game, const Settings& settings, QChar side) = 0;
 };

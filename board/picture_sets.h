@@ -13,7 +13,7 @@ class Resources;
 // the first set's pictures turned to face left; either way with the opposing navy's flag in
 // their top-left corner; see GamePictures::LoadOpposing).
 class PictureSet {
-public:
+  public:
     // Loads the sprite `name` as the picture of `kind`, transparent. False when it is missing.
     bool Load(const Resources& resources, UnitKind kind, const QString& name);
     // The picture of a kind, or nullptr when it was not loaded (nothing is drawn then).
@@ -22,7 +22,7 @@ public:
     void Clear() { pictures_.clear(); }
     bool Empty() const { return pictures_.empty(); }
 
-private:
+  private:
     std::map<UnitKind, Picture> pictures_;
 };
 

@@ -4,19 +4,19 @@
 
 #include "board/board_display.h"
 #include "board/board_geometry.h"
-#include "core/context.h"
-#include "core/game.h"
 #include "board/game_pictures.h"
 #include "board/main_form.h"
+#include "board/radar_view.h"
+#include "board/unit_panel.h"
+#include "core/context.h"
+#include "core/game.h"
 #include "platform/platform.h"
 #include "play/game_journal.h"
 #include "play/radar.h"
-#include "board/radar_view.h"
-#include "play/selection.h"
 #include "play/rules.h"
+#include "play/selection.h"
 #include "play/showing.h"
 #include "play/turn.h"
-#include "board/unit_panel.h"
 
 namespace kvd {
 
@@ -31,7 +31,8 @@ int CellIndex(int coordinate, int cellSize) {
 }
 }  // namespace
 
-PlayerTurn::PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMainForm& board, BoardDisplay& display)
+PlayerTurn::PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMainForm& board,
+                       BoardDisplay& display)
     : game_(game),
       context_(context),
       pictures_(pictures),
@@ -43,7 +44,8 @@ PlayerTurn::PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMa
 template <class Fn>
 bool PlayerTurn::DecideAndShow(Fn fn) {
     Showing show;
-    Rules rules{game_, context_.settings, context_.texts, show, computer.Wired() ? &*computer : nullptr};
+    Rules rules{game_, context_.settings, context_.texts, show,
+                computer.Wired() ? &*computer : nullptr};
     fn(rules);
     return display_.Show(show);
 }
@@ -52,11 +54,17 @@ std::optional<Move> PlayerTurn::ComputersAnswer() {
     return game_.NetGame == 0 && computer.Wired() ? computer->TakeAnswer() : std::nullopt;
 }
 
-QChar PlayerTurn::Side() const { return game_.NetRole == 2 ? kSecondSide : kFirstSide; }
+QChar PlayerTurn::Side() const {
+    return game_.NetRole == 2 ? kSecondSide : kFirstSide;
+}
 
-int PlayerTurn::RevealEnemy() { return game_.NetRole == 2 ? RevealAllied(game_) : kvd::RevealEnemy(game_); }
+int PlayerTurn::RevealEnemy() {
+    return game_.NetRole == 2 ? RevealAllied(game_) : kvd::RevealEnemy(game_);
+}
 
-void PlayerTurn::RadarFlacker() { kvd::RadarFlacker(paint_); }
+void PlayerTurn::RadarFlacker() {
+    kvd::RadarFlacker(paint_);
+}
 
 void PlayerTurn::ClickToCell(QPoint position) {
     const BoardGeometry& geometry = board_.Geometry();
@@ -66,7 +74,9 @@ void PlayerTurn::ClickToCell(QPoint position) {
     if (row >= 0) game_.ClickRow = row;
 }
 
-bool PlayerTurn::OnBoard(QPoint position) const { return position.y() < 10 * board_.Geometry().cellHeight; }
+bool PlayerTurn::OnBoard(QPoint position) const {
+    return position.y() < 10 * board_.Geometry().cellHeight;
+}
 
 void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
     if (hintShown_) {
@@ -107,7 +117,8 @@ void PlayerTurn::SelectUnit() {
     DrawUnitPanel(scene_, selection.line);
     paint_.Play(QStringLiteral("Click"), true);
     // A minefield shows its panel but cannot move.
-    for (QPoint cell : selection.targets) paint_.DrawInCell(&pictures_.GreenBox, cell.x(), cell.y());
+    for (QPoint cell : selection.targets)
+        paint_.DrawInCell(&pictures_.GreenBox, cell.x(), cell.y());
     if (selection.repairMarker) {
         // The supply ship's cell shows the repair marker when it can be asked.
         Picture hammer;
@@ -126,7 +137,8 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
     if (!DecideAndShow([&](Rules& rules) {
             goesOn = SideStep(rules, side, column, row);
             if (goesOn && game_.NetRole == 0) EndFirstSideMove(rules);
-            if (journal && (game_.NetRole == 0 || !goesOn)) journal->Played(move, game_, ComputersAnswer());
+            if (journal && (game_.NetRole == 0 || !goesOn))
+                journal->Played(move, game_, ComputersAnswer());
         }))
         return;
     if (!goesOn) return;
@@ -144,7 +156,9 @@ void PlayerTurn::RepairClick() {
     if (!DecideAndShow([&](Rules& rules) {
             RepairRequest(rules, side);
             if (!network) EndFirstSideMove(rules);
-            if (journal) journal->Played(Move{side, target, 0, 0, 0, 0, MoveKind::Repair}, game_, ComputersAnswer());
+            if (journal)
+                journal->Played(Move{side, target, 0, 0, 0, 0, MoveKind::Repair}, game_,
+                                ComputersAnswer());
         }))
         return;
     if (network) this->network->SendRepair(SupplyShipOf(side), target);
@@ -157,7 +171,9 @@ void PlayerTurn::EndPlayerMove() {
 void PlayerTurn::QuitCorner() {
     paint_.Play(QStringLiteral("Click"), true);
     const QString question = QStringLiteral("  ") + context_.texts.Text(22) + QStringLiteral("   ");
-    if (context_.platform.boxes->Show(BoxKind::Confirmation, question, BoxButtons::YesNo) != BoxAnswer::Yes) return;
+    if (context_.platform.boxes->Show(BoxKind::Confirmation, question, BoxButtons::YesNo) !=
+        BoxAnswer::Yes)
+        return;
     Game& g = game_;
     endOfGame->Closedown();
     g.GameOver = 1;
@@ -210,20 +226,28 @@ void PlayerTurn::FormKeyDown(int key) {
             board_.showFullScreen();
             break;
         }
-        case Qt::Key_F3: SaveShipLines(); break;
-        case Qt::Key_H: ShowHint(); break;
+        case Qt::Key_F3:
+            SaveShipLines();
+            break;
+        case Qt::Key_H:
+            ShowHint();
+            break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             // A word to the other commander, at any time of a network game.
             if (game_.NetGame == 1 && game_.GameActive == 1)
-                board_.Chat().Open(board_.LogBox(), context_.texts.TextOr(299, QStringLiteral("Message to the other commander:")),
-                                   [this](const QString& text) { network->SendChat(text); });
+                board_.Chat().Open(
+                    board_.LogBox(),
+                    context_.texts.TextOr(299, QStringLiteral("Message to the other commander:")),
+                    [this](const QString& text) { network->SendChat(text); });
             break;
         case Qt::Key_F12:
             // The host sends the whole table again, between its own steps.
-            if (game_.NetRole == 1 && game_.PlayerTurn == 1 && game_.OpponentTurn == 0) network->ResendTable();
+            if (game_.NetRole == 1 && game_.PlayerTurn == 1 && game_.OpponentTurn == 0)
+                network->ResendTable();
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -23,8 +23,9 @@ struct GamePictures;
 // or on the joining program of a network game the second side's. Each move is decided by the
 // rules and then shown; the end of a move hands the turn on.
 class PlayerTurn : public BoardRules {
-public:
-    PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMainForm& board, BoardDisplay& display);
+  public:
+    PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMainForm& board,
+               BoardDisplay& display);
 
     // The board's calls.
     int RevealEnemy() override;
@@ -60,7 +61,7 @@ public:
     // Where the moves of a single game are kept, when they are.
     GameJournal* journal = nullptr;
 
-private:
+  private:
     QChar Side() const;
     // The computer's move that answered the player's, for the record, where it keeps one.
     std::optional<Move> ComputersAnswer();

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "platform/screen.h"
-#include "board/main_form.h"
 #include "board/board_painter.h"
+#include "board/main_form.h"
+#include "platform/screen.h"
 
 namespace kvd {
 
@@ -23,7 +23,8 @@ void RadarFlacker(BoardPainter& painter) {
     painter.PlayAlways(QStringLiteral("radar"), false);
     const Screen& screen = painter.TheScreen();
     const int left = painter.X(geometry.width > 1155 ? 75 : 74);
-    const QRect scope(QPoint(left, WorkHeight(screen, 86)), QPoint(WorkWidth(screen, 80) - 1, WorkHeight(screen, 96) - 1));
+    const QRect scope(QPoint(left, WorkHeight(screen, 86)),
+                      QPoint(WorkWidth(screen, 80) - 1, WorkHeight(screen, 96) - 1));
     // Each turn of the picture is drawn over the console and wiped off it again; nothing else
     // of the window changes.
     const QImage console = board.Canvas().copy(scope);
@@ -44,7 +45,8 @@ bool JstarsFlacker(BoardPainter& painter, QPoint aircraftCell, bool overShip) {
     painter.TakeSnapshot();
     painter.Play(QStringLiteral("planeguns"), false);
     const QRect cell = painter.Cell(aircraftCell.x(), aircraftCell.y());
-    const QRect plane = overShip ? QRect(QPoint(cell.left() + 60, cell.top()), QPoint(cell.right(), cell.bottom() - 50))
+    const QRect plane = overShip ? QRect(QPoint(cell.left() + 60, cell.top()),
+                                         QPoint(cell.right(), cell.bottom() - 50))
                                  : cell.adjusted(20, 20, -20, -20);
     for (int blink = 0; blink < 4; ++blink) {
         painter.RestoreRect(plane);

@@ -1,8 +1,8 @@
 #include "board/repair_view.h"
 
+#include "board/board_painter.h"
 #include "board/game_pictures.h"
 #include "platform/resources.h"
-#include "board/board_painter.h"
 
 namespace kvd {
 
@@ -13,7 +13,8 @@ bool AuxFlacker(BoardPainter& paint, const Resources& resources, QPoint repairer
     hammer.SetTransparent(true);
     for (int k = 0; k < 5; ++k) {
         for (QPoint cell : {repairer, target})
-            paint.DrawInRect(&hammer, QRect(paint.Cell(cell.x(), cell.y()).topLeft(), hammer.Image().size()));
+            paint.DrawInRect(
+                &hammer, QRect(paint.Cell(cell.x(), cell.y()).topLeft(), hammer.Image().size()));
         if (!paint.Delay(300)) return false;
         paint.RedrawBoard();
         if (!paint.Delay(300)) return false;
@@ -21,11 +22,13 @@ bool AuxFlacker(BoardPainter& paint, const Resources& resources, QPoint repairer
     return true;
 }
 
-void CarrierTakesTheFlag(GamePictures& pictures, const Resources& resources, QChar homeNavy, bool firstSide,
-                         bool joiningBoard) {
+void CarrierTakesTheFlag(GamePictures& pictures, const Resources& resources, QChar homeNavy,
+                         bool firstSide, bool joiningBoard) {
     const QString carrier = SpriteName(UnitKind::Carrier);
-    if (firstSide != joiningBoard) pictures.FirstSet.Load(resources, UnitKind::Battleship, carrier);
-    else pictures.LoadOpposing(resources, homeNavy, UnitKind::Battleship, carrier);
+    if (firstSide != joiningBoard)
+        pictures.FirstSet.Load(resources, UnitKind::Battleship, carrier);
+    else
+        pictures.LoadOpposing(resources, homeNavy, UnitKind::Battleship, carrier);
 }
 
 }  // namespace kvd

@@ -19,35 +19,45 @@
 
 namespace kvd {
 
-Replayer::Replayer(TMainForm& board, Game& game, Context& context, GamePictures& pictures, BoardDisplay& display,
-                   ComputerTurn& computer)
-    : board_(board), game_(game), context_(context), pictures_(pictures), display_(display), computer_(computer) {
+Replayer::Replayer(TMainForm& board, Game& game, Context& context, GamePictures& pictures,
+                   BoardDisplay& display, ComputerTurn& computer)
+    : board_(board),
+      game_(game),
+      context_(context),
+      pictures_(pictures),
+      display_(display),
+      computer_(computer) {
     // The next move while playing: a short breath after the last one has been shown.
     timer_.setInterval(400);
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] {
         Forward();
-        if (playing_ && shown_ < Moves() && Open()) timer_.start();
-        else playing_ = false;
+        if (playing_ && shown_ < Moves() && Open())
+            timer_.start();
+        else
+            playing_ = false;
         Caption();
     });
     BuildBar();
     board_.installEventFilter(this);
 }
 
-Replayer::~Replayer() { board_.removeEventFilter(this); }
+Replayer::~Replayer() {
+    board_.removeEventFilter(this);
+}
 
 void Replayer::BuildBar() {
     bar_ = new QWidget(&board_);
     bar_->setObjectName(QStringLiteral("ReplayBar"));
     bar_->setAttribute(Qt::WA_StyledBackground, true);
-    bar_->setStyleSheet(QStringLiteral("#ReplayBar { background: rgba(0, 0, 0, 170); border: 1px solid #c8b48c; }"
-                                       "QPushButton, QComboBox, QCheckBox, QLabel { color: #f0e6d2; font-size: 13px; }"
-                                       "QPushButton { background: #27323c; border: 1px solid #8c7b5a; padding: 3px 10px; }"
-                                       "QPushButton:hover { background: #3a4a58; }"
-                                       "QPushButton:disabled { color: #7a7468; }"
-                                       "QComboBox { background: #27323c; border: 1px solid #8c7b5a; padding: 2px 6px; }"
-                                       "QComboBox QAbstractItemView { background: #27323c; color: #f0e6d2; }"));
+    bar_->setStyleSheet(QStringLiteral(
+        "#ReplayBar { background: rgba(0, 0, 0, 170); border: 1px solid #c8b48c; }"
+        "QPushButton, QComboBox, QCheckBox, QLabel { color: #f0e6d2; font-size: 13px; }"
+        "QPushButton { background: #27323c; border: 1px solid #8c7b5a; padding: 3px 10px; }"
+        "QPushButton:hover { background: #3a4a58; }"
+        "QPushButton:disabled { color: #7a7468; }"
+        "QComboBox { background: #27323c; border: 1px solid #8c7b5a; padding: 2px 6px; }"
+        "QComboBox QAbstractItemView { background: #27323c; color: #f0e6d2; }"));
     // Two rows, so the bar fits beside the battle's log in the band.
     auto* grid = new QGridLayout(bar_);
     grid->setContentsMargins(8, 4, 8, 4);
@@ -61,7 +71,8 @@ void Replayer::BuildBar() {
     firstSideView_ = new QCheckBox(bar_);
     move_ = new QLabel(bar_);
     move_->setMinimumWidth(110);
-    const std::initializer_list<QWidget*> widgets{back_, play_, forward_, speed_, firstSideView_, move_};
+    const std::initializer_list<QWidget*> widgets{back_,  play_,          forward_,
+                                                  speed_, firstSideView_, move_};
     for (QWidget* w : widgets) {
         w->setFocusPolicy(Qt::NoFocus);
         w->setCursor(Qt::ArrowCursor);
@@ -75,7 +86,8 @@ void Replayer::BuildBar() {
     connect(back_, &QPushButton::clicked, this, [this] { Back(); });
     connect(play_, &QPushButton::clicked, this, [this] { PlayOrPause(); });
     connect(forward_, &QPushButton::clicked, this, [this] { Forward(); });
-    connect(speed_, &QComboBox::currentIndexChanged, this, [this](int) { SetSpeed(speed_->currentData().toInt()); });
+    connect(speed_, &QComboBox::currentIndexChanged, this,
+            [this](int) { SetSpeed(speed_->currentData().toInt()); });
     connect(firstSideView_, &QCheckBox::toggled, this, [this](bool on) { SetFirstSideView(on); });
     bar_->hide();
 }
@@ -137,8 +149,8 @@ void Replayer::Forward() {
     // The game's end is shown on the board, not by the end-of-game window, and the pointer stays.
     std::vector<ShowStep> steps;
     for (const ShowStep& step : show.Steps())
-        if (step.kind != ShowStep::HideBoard && step.kind != ShowStep::EndOfGame && step.kind != ShowStep::SendLastMove &&
-            step.kind != ShowStep::Cursor)
+        if (step.kind != ShowStep::HideBoard && step.kind != ShowStep::EndOfGame &&
+            step.kind != ShowStep::SendLastMove && step.kind != ShowStep::Cursor)
             steps.push_back(step);
     ShowPlayer(board_, display_.Painter(), context_, pictures_).Play(steps, nullptr, nullptr);
     busy_ = false;
@@ -158,12 +170,16 @@ void Replayer::Back() {
 void Replayer::PlayOrPause() {
     if (!Open()) return;
     playing_ = !playing_ && shown_ < Moves();
-    if (playing_) timer_.start(0);
-    else timer_.stop();
+    if (playing_)
+        timer_.start(0);
+    else
+        timer_.stop();
     Caption();
 }
 
-void Replayer::SetSpeed(int factor) { display_.Painter().SetSpeed(factor); }
+void Replayer::SetSpeed(int factor) {
+    display_.Painter().SetSpeed(factor);
+}
 
 void Replayer::SetFirstSideView(bool firstSide) {
     board_.showBothFleets = !firstSide;

@@ -28,9 +28,9 @@ struct GamePictures;
 // fleets whole or the board as the first side's player saw it. The board takes no clicks
 // meanwhile; the quit corner and Esc leave as in a game.
 class Replayer : public QObject {
-public:
-    Replayer(TMainForm& board, Game& game, Context& context, GamePictures& pictures, BoardDisplay& display,
-             ComputerTurn& computer);
+  public:
+    Replayer(TMainForm& board, Game& game, Context& context, GamePictures& pictures,
+             BoardDisplay& display, ComputerTurn& computer);
     ~Replayer() override;
 
     // Shows the record's battle at its start. False, with the reason, when it cannot be shown or
@@ -54,10 +54,10 @@ public:
     // Called once the replay has been left.
     std::function<void()> onClosed;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildBar();
     bool ShowAt(int move, QString* error);
     void Caption();

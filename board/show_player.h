@@ -16,14 +16,14 @@ struct GamePictures;
 // Plays on the board what the rules noted, in order: the same pictures, sounds and pauses. A
 // pause ends the playing when the game was left or the program closes (the rest is not shown).
 class ShowPlayer {
-public:
+  public:
     ShowPlayer(TMainForm& board, BoardPainter& paint, Context& context, GamePictures& pictures)
         : board_(board), paint_(paint), context_(context), pictures_(pictures) {}
 
     // False when the playing was cut short.
     bool Play(const std::vector<ShowStep>& steps, EndOfGame* endOfGame, NetworkBoard* network);
 
-private:
+  private:
     bool PlayStep(const ShowStep& step, EndOfGame* endOfGame, NetworkBoard* network);
     const Picture* PictureFor(PictureOf picture, int code);
 

@@ -2,15 +2,15 @@
 
 #include <QPainter>
 
-#include "core/context.h"
-#include "core/game.h"
+#include "board/board_painter.h"
 #include "board/game_pictures.h"
 #include "board/main_form.h"
+#include "board/scene.h"
+#include "core/context.h"
+#include "core/game.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
-#include "board/board_painter.h"
 #include "play/combat.h"
-#include "board/scene.h"
 
 namespace kvd {
 
@@ -28,7 +28,8 @@ void PanelLine(Scene& s, int k, const QString& text) {
     painter.setFont(font);
     const QFontMetrics metrics(font);
     const QPoint at(s.paint.X(20), WorkHeight(screen, 87) + k * (metrics.height() + 1));
-    painter.fillRect(QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())), Qt::white);
+    painter.fillRect(QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())),
+                     Qt::white);
     painter.setPen(Qt::black);
     painter.drawText(at + QPoint(0, metrics.ascent()), text);
     board.CanvasChanged();
@@ -47,18 +48,22 @@ void DrawUnitPanel(Scene& s, int i) {
     // has them, and its own flagship slots.
     const bool joining = g.NetRole == 2;
     QString name = joining ? g.EnemyName : g.PlayerName;
-    if (code == 20 && settings.HomeNavy == QLatin1Char('E')) name = QStringLiteral("HMS Prince Of Wales");
-    if (code == 44 && joining && settings.HomeNavy == QLatin1Char('D')) name = QStringLiteral("HMS Prince Of Wales");
+    if (code == 20 && settings.HomeNavy == QLatin1Char('E'))
+        name = QStringLiteral("HMS Prince Of Wales");
+    if (code == 44 && joining && settings.HomeNavy == QLatin1Char('D'))
+        name = QStringLiteral("HMS Prince Of Wales");
     PanelLine(s, 0, name);
     const QString german = joining ? QString() : GermanKindName(code, g);
     const QString kind = joining ? g.EnemyType : g.PlayerKindName;
     PanelLine(s, 1, settings.Language == QLatin1Char('D') && !german.isEmpty() ? german : kind);
     // Minefields and submarines keep their strength to themselves.
     const bool secret = IsMinefield(code) || IsSubmarine(code);
-    const QString strength = secret ? QStringLiteral("XXX   ") : QString::number(table.Strength(i)) + QStringLiteral("     ");
+    const QString strength = secret ? QStringLiteral("XXX   ")
+                                    : QString::number(table.Strength(i)) + QStringLiteral("     ");
     PanelLine(s, 2, texts.Text(51) + strength);
     int status = 47 + qBound(0, table.DamageState(i), 2);
-    if ((code == 21 || code == 22 || code == 45 || code == 46) && table.RepairCount(i) > 2) status = 50;
+    if ((code == 21 || code == 22 || code == 45 || code == 46) && table.RepairCount(i) > 2)
+        status = 50;
     PanelLine(s, 3, texts.Text(status));
 
     const Screen& screen = *s.context.platform.screen;
@@ -70,7 +75,8 @@ void DrawUnitPanel(Scene& s, int i) {
         painter.setBrush(BgrColor(kPictureBox));
         painter.drawRect(box);
     }
-    const Picture* picture = joining ? JoiningOwnSprite(s.pictures.FirstSet, code) : SpriteForCode(s.pictures.FirstSet, code);
+    const Picture* picture = joining ? JoiningOwnSprite(s.pictures.FirstSet, code)
+                                     : SpriteForCode(s.pictures.FirstSet, code);
     s.paint.DrawInRect(picture, box.adjusted(1, 1, 0, 0));
 }
 

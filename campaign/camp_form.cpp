@@ -17,8 +17,9 @@ struct Region {
     const char* caption;
     int message;
 };
-constexpr Region kRegions[8] = {{"North Atlantic", 19},  {"North Sea", 20},       {"English Channel", 21},
-                                {"North Africa", 83},    {"Solomon Islands", 84}, {"Phillipines", 85},
+constexpr Region kRegions[8] = {{"North Atlantic", 19},  {"North Sea", 20},
+                                {"English Channel", 21}, {"North Africa", 83},
+                                {"Solomon Islands", 84}, {"Phillipines", 85},
                                 {"Pacific Islands", 86}, {"Japanese Islands", 87}};
 constexpr int kWidth = 690;
 constexpr int kHeight = 560;
@@ -47,21 +48,24 @@ void TCampForm::BuildLayout() {
         l->setGeometry(rect);
         l->setAlignment(Qt::AlignCenter);
         l->setFont(fonts.TitleFont(px));
-        l->setStyleSheet(TextColourSheet(MenuTextColour()) + QStringLiteral(" background: transparent;"));
+        l->setStyleSheet(TextColourSheet(MenuTextColour()) +
+                         QStringLiteral(" background: transparent;"));
         l->setMouseTracking(true);
         l->installEventFilter(this);
         return l;
     };
     Panel6 = panel(this, "Panel6", QRect(0, 0, kWidth, kHeight));
-    Label1 = label(Panel6, QStringLiteral("Campaign Mode - Best Of 3"), QRect(0, 14, kWidth, 60), 44);
+    Label1 =
+        label(Panel6, QStringLiteral("Campaign Mode - Best Of 3"), QRect(0, 14, kWidth, 60), 44);
     Panel5 = panel(Panel6, "Panel5", QRect(20, 86, kWidth - 40, 374));
     // Two columns of four regions: Europe on the left, the Pacific on the right.
-    static const char* const kPanelNames[8] = {"Panel2", "Panel4", "Panel7", "Panel9",
+    static const char* const kPanelNames[8] = {"Panel2",  "Panel4",  "Panel7",  "Panel9",
                                                "Panel10", "Panel11", "Panel12", "Panel13"};
     for (int r = 0; r < 8; ++r) {
         const QRect rect(r < 4 ? 14 : 330, 14 + (r % 4) * 88, 306, 74);
         RegionPanels[r] = panel(Panel5, kPanelNames[r], rect);
-        Regions[r] = label(RegionPanels[r], QLatin1String(kRegions[r].caption), QRect(2, 2, 302, 70), 30);
+        Regions[r] =
+            label(RegionPanels[r], QLatin1String(kRegions[r].caption), QRect(2, 2, 302, 70), 30);
         Regions[r]->setCursor(Qt::PointingHandCursor);
     }
     Panel1 = panel(Panel6, "Panel1", QRect(245, 478, 200, 60));
@@ -107,23 +111,28 @@ void TCampForm::Label10Click() {
     flow->BackToMenu();
 }
 
-void TCampForm::Panel1Click() { flow->BackToMenu(); }
+void TCampForm::Panel1Click() {
+    flow->BackToMenu();
+}
 
 void TCampForm::Hover(int label) {
     if (label == hovered_) return;
     if (label != 0) PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), true);
     hovered_ = label;
     for (int r = 0; r < 8; ++r)
-        Regions[r]->setStyleSheet(TextColourSheet(label == r + 1 ? MenuHoverColour() : MenuTextColour()) +
-                                  QStringLiteral(" background: transparent;"));
+        Regions[r]->setStyleSheet(
+            TextColourSheet(label == r + 1 ? MenuHoverColour() : MenuTextColour()) +
+            QStringLiteral(" background: transparent;"));
     Label10->setStyleSheet(TextColourSheet(label == 9 ? MenuHoverColour() : MenuTextColour()) +
                            QStringLiteral(" background: transparent;"));
 }
 
 void TCampForm::keyPressEvent(QKeyEvent* event) {
     // Esc is Cancel, as a player expects of a menu window.
-    if (event->key() == Qt::Key_Escape) Label10Click();
-    else QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape)
+        Label10Click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool TCampForm::eventFilter(QObject* watched, QEvent* event) {

@@ -9,7 +9,8 @@ int ShipsLost(const Game& game, QChar side) {
     // Ships left, not lines: the radar aircraft and spent minefields are no losses.
     const UnitTable& table = game.scratchpad;
     int left = 0;
-    for (int i = 1; i < table.Count(); ++i) left += table.Side(i) == side && IsShipCode(table.Code(i));
+    for (int i = 1; i < table.Count(); ++i)
+        left += table.Side(i) == side && IsShipCode(table.Code(i));
     return (side == kFirstSide ? game.FirstSideShips : game.SecondSideShips) - left;
 }
 

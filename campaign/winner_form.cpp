@@ -47,8 +47,9 @@ void TWinnerForm::BuildLayout() {
     Panel1->setFixedSize(kPanelWidth, kPanelHeight);
     Panel1->setMouseTracking(true);
     Panel1->installEventFilter(this);
-    Panel1->setStyleSheet(QStringLiteral("#WinnerPanel { background: black; border: 1px solid %1; }")
-                              .arg(MenuTextColour().name()));
+    Panel1->setStyleSheet(
+        QStringLiteral("#WinnerPanel { background: black; border: 1px solid %1; }")
+            .arg(MenuTextColour().name()));
     auto label = [&](int x, int y, int w, int h, int titlePx, int plainPx = 0) {
         auto* l = new QLabel(Panel1);
         l->setGeometry(x, y, w, h);
@@ -146,7 +147,8 @@ void TWinnerForm::FormShow() {
     const bool campaign = g.GameMode >= 1 && g.GameMode <= 3;
     Label10->setText(texts.Text(98));
     Label12->setText(texts.Text(97));
-    for (QLabel* total : {TotalLabel1, TotalLabel2}) total->setText(texts.TextOr(211, QStringLiteral("Campaign:")));
+    for (QLabel* total : {TotalLabel1, TotalLabel2})
+        total->setText(texts.TextOr(211, QStringLiteral("Campaign:")));
     for (QLabel* tally : {Label10, Label11, Label12, Label13}) tally->setVisible(campaign);
 
     const bool campaignLosses = g.GameMode == 3;
@@ -169,7 +171,8 @@ void TWinnerForm::FormShow() {
         default:
             Label5->setText(texts.Text(52));
             Label8->hide();
-            for (QLabel* total : {TotalLabel1, TotalLabel2, TotalL1, TotalL2}) total->setVisible(campaignLosses);
+            for (QLabel* total : {TotalLabel1, TotalLabel2, TotalL1, TotalL2})
+                total->setVisible(campaignLosses);
             Label6->setText(texts.Text(campaignLosses ? 90 : 140));
             break;
     }
@@ -189,8 +192,10 @@ void TWinnerForm::FormShow() {
         const Resources& resources = *context_.platform.resources;
         NavyWinsLabel->setText(texts.Text(57));
         ShipsNameLabel->setText(texts.Text(92));
-        WinnerFlag->setPixmap(PicturePixmap(resources, QStringLiteral("BOTHLOSTFLAG"), QSize(240, 160)));
-        WInnerImage->setPixmap(PicturePixmap(resources, QStringLiteral("BOTHLOSTIMAGE"), QSize(420, 280)));
+        WinnerFlag->setPixmap(
+            PicturePixmap(resources, QStringLiteral("BOTHLOSTFLAG"), QSize(240, 160)));
+        WInnerImage->setPixmap(
+            PicturePixmap(resources, QStringLiteral("BOTHLOSTIMAGE"), QSize(420, 280)));
         WinnerEmblem->move(-1000, WinnerEmblem->y());  // no navy to show
     }
 
@@ -252,7 +257,8 @@ void TWinnerForm::Label9Click() {
 }
 
 void TWinnerForm::Hover(int command) {
-    if (command != 0 && command != hovered_) PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), true);
+    if (command != 0 && command != hovered_)
+        PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), true);
     hovered_ = command;
     Label5->setStyleSheet(TextColourSheet(command == 5 ? MenuHoverColour() : MenuTextColour()));
     Label8->setStyleSheet(TextColourSheet(command == 8 ? MenuHoverColour() : MenuTextColour()));
@@ -278,7 +284,8 @@ bool TWinnerForm::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseMove && watched == Panel1) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (!Label5->geometry().contains(at) && !Label8->geometry().contains(at) && !Label9->geometry().contains(at))
+        if (!Label5->geometry().contains(at) && !Label8->geometry().contains(at) &&
+            !Label9->geometry().contains(at))
             Hover(0);
     }
     return QWidget::eventFilter(watched, event);

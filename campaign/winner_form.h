@@ -66,5 +66,4 @@ class TWinnerForm : public QWidget, public EndOfGame {
     int hovered_ = 0;
 };
 
-
 }  // namespace kvd

@@ -9,6 +9,8 @@ void BattleLog::Add(LogEntry entry) {
     if (size_ < kKept) ++size_;
 }
 
-const LogEntry& BattleLog::Newest(int k) const { return ring_[(next_ - 1 - k + 2 * kKept) % kKept]; }
+const LogEntry& BattleLog::Newest(int k) const {
+    return ring_[(next_ - 1 - k + 2 * kKept) % kKept];
+}
 
 }  // namespace kvd

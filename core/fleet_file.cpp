@@ -39,15 +39,18 @@ QString CheckFleetLines(const QString& name, const QStringList& lines) {
         (line[0] == QLatin1Char('E') ? firstSide : secondSide)++;
     }
     // A game needs both fleets; a file cut short after its header would give an empty sea.
-    if (firstSide == 0) return QStringLiteral("%1 holds no unit of the player's fleet.").arg(fileName);
-    if (secondSide == 0) return QStringLiteral("%1 holds no unit of the opposing fleet.").arg(fileName);
+    if (firstSide == 0)
+        return QStringLiteral("%1 holds no unit of the player's fleet.").arg(fileName);
+    if (secondSide == 0)
+        return QStringLiteral("%1 holds no unit of the opposing fleet.").arg(fileName);
     return {};
 }
 
 FleetLoad LoadFleet(Files& files, const QString& fleetFile, UnitTable& table, QString* error) {
     // A file that is not there at all is a missing file, not a failed copy.
     if (!files.Exists(fleetFile)) {
-        if (error) *error = QStringLiteral("The fleet file %1 is missing.").arg(ShownPath(fleetFile));
+        if (error)
+            *error = QStringLiteral("The fleet file %1 is missing.").arg(ShownPath(fleetFile));
         return FleetLoad::Missing;
     }
     files.Delete(kShipsWorkingCopy);

@@ -12,11 +12,16 @@ namespace kvd {
 QRect HomeBand(QChar homePosition, QChar side) {
     const bool first = side == kFirstSide;
     switch (homePosition.unicode()) {
-        case 'L': return first ? QRect(0, 0, 4, 10) : QRect(6, 0, 4, 10);
-        case 'R': return first ? QRect(6, 0, 4, 10) : QRect(0, 0, 4, 10);
-        case 'T': return first ? QRect(0, 0, 10, 4) : QRect(0, 6, 10, 4);
-        case 'B': return first ? QRect(0, 6, 10, 4) : QRect(0, 0, 10, 4);
-        default: return QRect();
+        case 'L':
+            return first ? QRect(0, 0, 4, 10) : QRect(6, 0, 4, 10);
+        case 'R':
+            return first ? QRect(6, 0, 4, 10) : QRect(0, 0, 4, 10);
+        case 'T':
+            return first ? QRect(0, 0, 10, 4) : QRect(0, 6, 10, 4);
+        case 'B':
+            return first ? QRect(0, 6, 10, 4) : QRect(0, 0, 10, 4);
+        default:
+            return QRect();
     }
 }
 
@@ -26,7 +31,8 @@ bool PlaceInBand(Game& game, QChar side, bool writePrev, const std::function<boo
     // Every unit of the side counts where it stands now, the ones still to be drawn too.
     auto taken = [&](int column, int row) {
         for (int k = 1; k < table.Count(); ++k)
-            if (table.Side(k) == side && table.PosX(k) == column && table.PosY(k) == row) return true;
+            if (table.Side(k) == side && table.PosX(k) == column && table.PosY(k) == row)
+                return true;
         return game.MemoPad.IsLand(column, row);
     };
     for (int i = 1; i < table.Count(); ++i) {
@@ -35,7 +41,8 @@ bool PlaceInBand(Game& game, QChar side, bool writePrev, const std::function<boo
         // Drawing goes on until a free cell comes up; make sure there is one.
         bool room = false;
         for (int col = band.left(); col <= band.right() && !room; ++col)
-            for (int row = band.top(); row <= band.bottom() && !room; ++row) room = !taken(col, row);
+            for (int row = band.top(); row <= band.bottom() && !room; ++row)
+                room = !taken(col, row);
         if (!room) return false;
         int column, row;
         do {
@@ -69,7 +76,8 @@ bool PlaceFleets(Game& game, bool presets, QChar* crowded) {
         if (crowded) *crowded = side;
         return false;
     };
-    if (!PlaceInBand(game, QLatin1Char('D'), true, [](int) { return true; })) return full(QLatin1Char('D'));
+    if (!PlaceInBand(game, QLatin1Char('D'), true, [](int) { return true; }))
+        return full(QLatin1Char('D'));
     std::vector<bool> placed(size_t(game.scratchpad.Count()), false);
     if (presets) ApplyPresets(game, placed);
     if (!PlaceInBand(game, QLatin1Char('E'), false, [&](int i) { return !placed[size_t(i)]; }))

@@ -24,7 +24,7 @@ constexpr int kEnded = kFirstSideWon;
 }  // namespace stage
 
 class Game {
-public:
+  public:
     UnitTable scratchpad;  // every unit of both sides, line 0 the header
     MapLines MemoPad;      // the lines of the running game's map file
     Dice dice;             // every draw of the rules, the scripted first side's included
@@ -38,7 +38,7 @@ public:
     QChar HomePosition = QLatin1Char('L');  // the map's home edge: L, R, T or B
     int FirstSideShips = 0;  // ships counted at set-up (not the aircraft, not minefields)
     int SecondSideShips = 0;
-    int PlaneLaunches = 1;   // radar aircraft launches so far, counted against PlaneAllowance
+    int PlaneLaunches = 1;  // radar aircraft launches so far, counted against PlaneAllowance
     // The radar aircraft's launches in this game, as the digit PlaneLaunches is counted against:
     // set-up takes the planes setting and counts its own launch in ('1' to '3' become '2' to
     // '4'); '0' when no aircraft flies (a network game, the first two campaign stages, or once
@@ -73,30 +73,31 @@ public:
     int RepairReady = 0;  // 1 when a click on the supply ship asks it for a repair
     int RepairCellX = 0;  // where the repair scan last found the supply ship; not reset
     int RepairCellY = 0;
-    int PlayerTurn = 1;    // 1 while the first side may act
-    int OpponentTurn = 0;  // 1 while the other side acts
-    int GameActive = 0;    // 1 from set-up until the game ends or is left
-    int GameOver = 0;      // 1 once the game has ended: no further step is taken
+    int PlayerTurn = 1;             // 1 while the first side may act
+    int OpponentTurn = 0;           // 1 while the other side acts
+    int GameActive = 0;             // 1 from set-up until the game ends or is left
+    int GameOver = 0;               // 1 once the game has ended: no further step is taken
     QChar SideToMove = kFirstSide;  // the side of the unit making the current step
-    int TurnCount = 0;     // computer turns played in this game
+    int TurnCount = 0;              // computer turns played in this game
 
     // --- The fight and the flag ---
-    int Winner = 0;     // outcome of the last fight; 99 at the end of a turn
-    int Loser = 0;     // code of the unit the last fight sank
+    int Winner = 0;              // outcome of the last fight; 99 at the end of a turn
+    int Loser = 0;               // code of the unit the last fight sank
     int Gamestage = stage::kOn;  // how the battle stands: one of the stage:: values
-    int SupportFire = 0;  // the coming fight's winner may take a point of extra damage
-    int SubRetreat = 0;   // a first-side submarine slipped away in the last fight
+    int SupportFire = 0;         // the coming fight's winner may take a point of extra damage
+    int SubRetreat = 0;          // a first-side submarine slipped away in the last fight
     QChar FlagTransfer = QLatin1Char('Y');        // the first side may still transfer its flag
     QChar FlagTransferSecond = QLatin1Char('N');  // the second side may
     int ETransferred = 0;  // the first side's carrier has taken over the flag (now code 21)
     int DTransferred = 0;  // the second side's (now code 45)
-    QString MoveMessage;  // the record of this program's last step, for the network peer
+    QString MoveMessage;   // the record of this program's last step, for the network peer
 
     // --- The board view ---
     int RevealCount = 0;   // identifications made by the last reveal pass
     int SweepAllowed = 1;  // the radar sweep may run after the board is composed
 
-    // --- What the band tells of the battle: the last things that happened, the turn, the losses ---
+    // --- What the band tells of the battle: the last things that happened, the turn, the losses
+    // ---
     BattleLog battleLog;
 
     // --- The campaign tally, kept over the three stages ---
@@ -106,7 +107,8 @@ public:
     int CampaignLossesSecond = 0;
 
     // MoveTargets with no target.
-    static inline const QString kNoMoveTargets = QStringLiteral("0000 0000 0000 0000 0000 0000 0000 0000");
+    static inline const QString kNoMoveTargets =
+        QStringLiteral("0000 0000 0000 0000 0000 0000 0000 0000");
 };
 
 }  // namespace kvd

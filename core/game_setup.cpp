@@ -32,7 +32,8 @@ const QStringList& RegionMaps(int region) {
 }
 
 QString PictureFailure(const QString& mapName, const QString& picture, const QString& reason) {
-    return QStringLiteral("The picture of the map %1 cannot be shown:   \r   %2 (%3)").arg(mapName, picture, reason);
+    return QStringLiteral("The picture of the map %1 cannot be shown:   \r   %2 (%3)")
+        .arg(mapName, picture, reason);
 }
 
 }  // namespace
@@ -42,7 +43,8 @@ GameSetup::GameSetup(Game& game, Context& context, SetupDisplay& display)
 
 bool GameSetup::Fail(const QString& message) {
     game_.GameActive = 0;
-    context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + message + kBackToMenu, BoxButtons::Ok);
+    context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + message + kBackToMenu,
+                                  BoxButtons::Ok);
     display_.DropPictures();
     display_.HideBoard();
     flow->BackToMenu();
@@ -71,7 +73,8 @@ bool GameSetup::GameInit() {
     // The opponent first, each unit's previous cell its start; then the player, by the map's
     // presets when a user map has them, the units they leave out drawn in the home band.
     if (!PlaceFleets(g, g.HasPresets == QLatin1Char('Y')))
-        return Fail(QStringLiteral("The map %1 leaves no room in a home band for every unit.").arg(context_.settings.MapName));
+        return Fail(QStringLiteral("The map %1 leaves no room in a home band for every unit.")
+                        .arg(context_.settings.MapName));
     KeepOnlyUnitsOfThisGame();
     FinishSetup();
     display_.ShowBoard();
@@ -133,9 +136,11 @@ bool GameSetup::LoadMapAndPicture(bool usePresets) {
     if (!LoadMap(*p.files, name, g.MemoPad, &error)) return Fail(error);
     g.HomePosition = g.MemoPad.HomePosition();
     QString shown, reason;
-    if (!display_.LoadMapPicture(name, g.MemoPad, &shown, &reason)) return Fail(PictureFailure(name, shown, reason));
+    if (!display_.LoadMapPicture(name, g.MemoPad, &shown, &reason))
+        return Fail(PictureFailure(name, shown, reason));
     // Only a user map of a single game places the player's fleet itself.
-    if (!IsBuiltInMap(name) && usePresets && g.MemoPad.HasPresetLines()) g.HasPresets = QLatin1Char('Y');
+    if (!IsBuiltInMap(name) && usePresets && g.MemoPad.HasPresetLines())
+        g.HasPresets = QLatin1Char('Y');
     return true;
 }
 
@@ -156,10 +161,13 @@ bool GameSetup::LoadFleetOfGame() {
     QString error;
     const QString file = FleetFileName(game_.GameMode, context_.settings.HomeNavy);
     switch (LoadFleet(*p.files, file, game_.scratchpad, &error)) {
-        case FleetLoad::Ok: return true;
+        case FleetLoad::Ok:
+            return true;
         case FleetLoad::Missing:
-        case FleetLoad::Malformed: return Fail(error);
-        case FleetLoad::CopyFailed: break;
+        case FleetLoad::Malformed:
+            return Fail(error);
+        case FleetLoad::CopyFailed:
+            break;
     }
     game_.GameActive = 0;
     p.boxes->Show(BoxKind::Error, kShipsFileFailure, BoxButtons::Ok);
@@ -172,7 +180,8 @@ void GameSetup::KeepOnlyUnitsOfThisGame() {
     Settings& s = context_.settings;
     UnitTable& table = g.scratchpad;
     // The radar aircraft flies only against the computer, with reveal on and planes to fly.
-    if (g.PlaneAllowance == QLatin1Char('0') || g.NetGame == 1 || s.RevealOption == QLatin1Char('N')) {
+    if (g.PlaneAllowance == QLatin1Char('0') || g.NetGame == 1 ||
+        s.RevealOption == QLatin1Char('N')) {
         const int plane = table.FindSide(1, kFirstSide);
         if (plane >= 0) table.Remove(plane);
     } else {
@@ -193,7 +202,9 @@ void GameSetup::FinishSetup() {
     CountShips();
 }
 
-void GameSetup::DropPictures() { display_.DropPictures(); }
+void GameSetup::DropPictures() {
+    display_.DropPictures();
+}
 
 bool GameSetup::LoadNetworkMap(QString* error) {
     Game& g = game_;
@@ -249,7 +260,8 @@ bool GameSetup::PlaceNetworkFleets(QString* error) {
     UnitTable& table = game_.scratchpad;
     if (!PlaceFleets(game_, false)) {
         if (error)
-            *error = QStringLiteral("The map %1 leaves no room in a home band for every unit.").arg(context_.settings.MapName);
+            *error = QStringLiteral("The map %1 leaves no room in a home band for every unit.")
+                         .arg(context_.settings.MapName);
         return false;
     }
     const int plane = table.FindSide(1, kFirstSide);

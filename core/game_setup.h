@@ -14,7 +14,7 @@ struct Settings;
 // Setting up a game against the computer for the mode already set: the game variables, the
 // pictures, the map, the fleet and the placement of both sides, then the board is shown.
 class GameSetup {
-public:
+  public:
     GameSetup(Game& game, Context& context, SetupDisplay& display);
 
     // Prepares and shows a new game. False when it could not start (a missing or broken map,
@@ -43,7 +43,7 @@ public:
 
     UpwardCall<ProgramFlow> flow{"game set-up to the program"};
 
-private:
+  private:
     void ResetVariables();
     bool LoadMapAndPicture(bool usePresets);
     bool LoadFleetOfGame();

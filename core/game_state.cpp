@@ -82,8 +82,8 @@ constexpr Letter kLetters[] = {
     {"PlaneAllowance", &Game::PlaneAllowance, "0123456789", true},
 };
 constexpr Text kTexts[] = {
-    {"PlayerName", &Game::PlayerName, 18}, {"PlayerKindName", &Game::PlayerKindName, 18},
-    {"EnemyName", &Game::EnemyName, 18},   {"EnemyType", &Game::EnemyType, 18},
+    {"PlayerName", &Game::PlayerName, 18},   {"PlayerKindName", &Game::PlayerKindName, 18},
+    {"EnemyName", &Game::EnemyName, 18},     {"EnemyType", &Game::EnemyType, 18},
     {"MoveTargets", &Game::MoveTargets, 39}, {"MoveMessage", &Game::MoveMessage, 24},
 };
 
@@ -91,9 +91,12 @@ constexpr Text kTexts[] = {
 
 QStringList GameVariables(const Game& game) {
     QStringList lines;
-    for (const Number& n : kNumbers) lines << QLatin1String(n.name) + QLatin1Char('=') + QString::number(game.*n.member);
-    for (const Letter& l : kLetters) lines << QLatin1String(l.name) + QLatin1Char('=') + (game.*l.member);
-    for (const Text& t : kTexts) lines << QLatin1String(t.name) + QLatin1Char('=') + (game.*t.member);
+    for (const Number& n : kNumbers)
+        lines << QLatin1String(n.name) + QLatin1Char('=') + QString::number(game.*n.member);
+    for (const Letter& l : kLetters)
+        lines << QLatin1String(l.name) + QLatin1Char('=') + (game.*l.member);
+    for (const Text& t : kTexts)
+        lines << QLatin1String(t.name) + QLatin1Char('=') + (game.*t.member);
     return lines;
 }
 
@@ -108,32 +111,42 @@ bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals < 1) return fail(QStringLiteral("\"%1\" is no variable").arg(line.left(40)));
         const QString name = line.left(equals), value = line.mid(equals + 1);
-        if (seen.contains(name)) return fail(QStringLiteral("%1 is given twice").arg(name.left(40)));
+        if (seen.contains(name))
+            return fail(QStringLiteral("%1 is given twice").arg(name.left(40)));
         bool known = false;
         for (const Number& n : kNumbers) {
             if (name != QLatin1String(n.name)) continue;
             bool ok = false;
             const int v = value.toInt(&ok);
-            if (!ok || v < n.low || v > n.high) return fail(QStringLiteral("%1 is not a number from %2 to %3").arg(name).arg(n.low).arg(n.high));
+            if (!ok || v < n.low || v > n.high)
+                return fail(QStringLiteral("%1 is not a number from %2 to %3")
+                                .arg(name)
+                                .arg(n.low)
+                                .arg(n.high));
             set.*n.member = v;
             known = true;
         }
         for (const Letter& l : kLetters) {
             if (name != QLatin1String(l.name)) continue;
             if (value.size() != 1 || !QLatin1String(l.allowed).contains(value[0]))
-                return fail(QStringLiteral("%1 is not one of %2").arg(name, QLatin1String(l.allowed)));
+                return fail(
+                    QStringLiteral("%1 is not one of %2").arg(name, QLatin1String(l.allowed)));
             set.*l.member = value[0];
             known = true;
         }
         for (const Text& t : kTexts) {
             if (name != QLatin1String(t.name)) continue;
-            if (value.size() > t.longest) return fail(QStringLiteral("%1 is longer than %2 characters").arg(name).arg(t.longest));
+            if (value.size() > t.longest)
+                return fail(
+                    QStringLiteral("%1 is longer than %2 characters").arg(name).arg(t.longest));
             for (QChar c : value)
-                if (!c.isPrint()) return fail(QStringLiteral("%1 holds a character that is not text").arg(name));
+                if (!c.isPrint())
+                    return fail(QStringLiteral("%1 holds a character that is not text").arg(name));
             set.*t.member = value;
             known = true;
         }
-        if (!known) return fail(QStringLiteral("%1 is not a variable of the game").arg(name.left(40)));
+        if (!known)
+            return fail(QStringLiteral("%1 is not a variable of the game").arg(name.left(40)));
         seen.insert(name);
     }
     qsizetype all = std::size(kNumbers) + std::size(kLetters) + std::size(kTexts), required = all;
@@ -141,7 +154,9 @@ bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
         if (l.optional && !seen.contains(QLatin1String(l.name))) --all;
     for (const Letter& l : kLetters) required -= l.optional;
     if (seen.size() != all)
-        return fail(QStringLiteral("%1 of the game's %2 variables are missing").arg(all - seen.size()).arg(required));
+        return fail(QStringLiteral("%1 of the game's %2 variables are missing")
+                        .arg(all - seen.size())
+                        .arg(required));
     game = set;
     return true;
 }

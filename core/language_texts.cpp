@@ -8,7 +8,8 @@ namespace kvd {
 namespace {
 // Said when the other language's file lacks its own words for the report (an old file).
 QString FallbackReport(QChar language) {
-    return QStringLiteral("The language file %1 is missing or holds no text. The game goes on in %2.")
+    return QStringLiteral(
+               "The language file %1 is missing or holds no text. The game goes on in %2.")
         .arg(LanguageFile(language),
              language == QLatin1Char('E') ? QStringLiteral("German") : QStringLiteral("English"));
 }
@@ -42,14 +43,23 @@ QString LanguageTexts::TextOr(int n, const QString& english) const {
 
 void LanguageTexts::MO(int n, int slot) {
     switch (slot) {
-        case 1: Msg1 = Text(n); break;
-        case 2: Msg2 = Text(n); break;
-        case 3: Msg3 = Text(n); break;
-        default: break;
+        case 1:
+            Msg1 = Text(n);
+            break;
+        case 2:
+            Msg2 = Text(n);
+            break;
+        case 3:
+            Msg3 = Text(n);
+            break;
+        default:
+            break;
     }
 }
 
-QString LanguageFile(QChar language) { return language == QLatin1Char('E') ? kEnglishTexts : kGermanTexts; }
+QString LanguageFile(QChar language) {
+    return language == QLatin1Char('E') ? kEnglishTexts : kGermanTexts;
+}
 
 bool HoldsTexts(const QStringList& lines) {
     for (qsizetype n = 1; n < lines.size(); ++n)
@@ -80,10 +90,12 @@ LanguageSwitch ChangeLanguage(Platform& platform, QChar language, LanguageTexts&
     buttons.ok = texts.Text(text::kOkButton);
     platform.boxes->SetButtonTexts(buttons);
     if (result == LanguageSwitch::OtherLanguage) {
-        const QString report =
-            texts.TextOr(language == QLatin1Char('E') ? text::kEnglishFileBroken : text::kGermanFileBroken,
-                         FallbackReport(language));
-        platform.boxes->Show(BoxKind::Warning, QStringLiteral("   ") + report + QStringLiteral("   "), BoxButtons::Ok);
+        const QString report = texts.TextOr(
+            language == QLatin1Char('E') ? text::kEnglishFileBroken : text::kGermanFileBroken,
+            FallbackReport(language));
+        platform.boxes->Show(BoxKind::Warning,
+                             QStringLiteral("   ") + report + QStringLiteral("   "),
+                             BoxButtons::Ok);
     }
     return result;
 }

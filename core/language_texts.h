@@ -16,16 +16,19 @@ inline const QString kTextsWorkingCopy = QStringLiteral("config\\message.mes");
 
 // Shown when the language file cannot be copied at start-up; the program then ends.
 inline const QString kLanguageFailureAtStart = QStringLiteral(
-    "   I/O Operation failed with language file!   \r\r    Closing down Game...  Please reinstall KVD!  ");
+    "   I/O Operation failed with language file!   \r\r    Closing down Game...  Please reinstall "
+    "KVD!  ");
 // Shown when the copy fails on a language change in the options; the game goes on.
 inline const QString kLanguageFailureOnChange = QStringLiteral(
     "   I/O Operation failed with language file!   \r\r    Please restart KVD or reinstall...!  ");
 // Neither language file holds a single text: at start-up the program ends, since it would have
 // no words at all; on a change in the options the texts stay as they were.
 inline const QString kNoLanguageAtStart = QStringLiteral(
-    "   Both language files are missing or empty!   \r\r    Closing down Game...  Please reinstall KVD!  ");
+    "   Both language files are missing or empty!   \r\r    Closing down Game...  Please reinstall "
+    "KVD!  ");
 inline const QString kNoLanguageOnChange = QStringLiteral(
-    "   Both language files are missing or empty!   \r\r    The texts stay as they were. Please reinstall KVD!  ");
+    "   Both language files are missing or empty!   \r\r    The texts stay as they were. Please "
+    "reinstall KVD!  ");
 
 // Texts of the game's own that the language files hold besides those of the windows.
 namespace text {
@@ -63,8 +66,8 @@ bool HoldsTexts(const QStringList& lines);
 enum class LanguageSwitch {
     Done,           // the chosen language's texts are loaded
     OtherLanguage,  // its file is missing or holds no text: the other language's texts are loaded
-    CopyFailed,     // the working copy could not be written; the texts were read from the file itself
-    NoTexts,        // neither file holds a text: the list is left as it was
+    CopyFailed,  // the working copy could not be written; the texts were read from the file itself
+    NoTexts,     // neither file holds a text: the list is left as it was
 };
 
 // Replaces the working copy by the language file of `language` and loads it. A file that is

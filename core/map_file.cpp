@@ -28,8 +28,12 @@ bool ValidCell(const QString& cell) {
 }
 }  // namespace
 
-QChar MapLines::HomePosition() const { return ValueLetter(lines_, 2); }
-QChar MapLines::Region() const { return ValueLetter(lines_, 3); }
+QChar MapLines::HomePosition() const {
+    return ValueLetter(lines_, 2);
+}
+QChar MapLines::Region() const {
+    return ValueLetter(lines_, 3);
+}
 
 QString MapLines::PicturePath() const {
     return lines_.size() > 1 ? lines_[1].mid(kValueColumn - 1) : QString();
@@ -71,7 +75,9 @@ QString MapFileName(const QString& mapName) {
     return QStringLiteral("maps\\") + mapName + QStringLiteral(".map");
 }
 
-bool IsBuiltInMap(const QString& mapName) { return mapName.startsWith(QLatin1Char('$')); }
+bool IsBuiltInMap(const QString& mapName) {
+    return mapName.startsWith(QLatin1Char('$'));
+}
 
 QString BuiltInPictureName(const QString& mapName) {
     return IsBuiltInMap(mapName) ? mapName.mid(1) : mapName;
@@ -81,7 +87,8 @@ QString CheckMapLines(const QStringList& lines) {
     // Entries that are neither a land cell nor a preset of the board are passed over by every
     // reader, so only what would leave a game without a home edge refuses a map.
     if (lines.size() < kHeaderLines)
-        return QStringLiteral("the map has %1 lines, it needs the four header lines").arg(lines.size());
+        return QStringLiteral("the map has %1 lines, it needs the four header lines")
+            .arg(lines.size());
     const QChar home = ValueLetter(lines, 2);
     if (home.isNull() || !QStringLiteral("LRTB").contains(home))
         return QStringLiteral("line 3: the home position is not L, R, T or B");
@@ -94,7 +101,8 @@ bool LoadMap(const Files& files, const QString& mapName, MapLines& map, QString*
     const QString shown = ShownPath(fileName);
     QStringList lines;
     if (!files.LoadLines(fileName, lines)) {
-        if (error) *error = QStringLiteral("The map file %1 is missing or cannot be read.").arg(shown);
+        if (error)
+            *error = QStringLiteral("The map file %1 is missing or cannot be read.").arg(shown);
         return false;
     }
     const QString fault = CheckMapLines(lines);

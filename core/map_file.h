@@ -19,7 +19,7 @@ struct Preset {
 // home position letter, region letter; each value starts at column 13), then entries: land
 // cells "CCRR", presets "[NN]CCRR", and "#" for a removed entry.
 class MapLines {
-public:
+  public:
     void Clear() { SetLines({}); }
     const QStringList& Lines() const { return lines_; }
     void SetLines(const QStringList& lines);
@@ -39,7 +39,7 @@ public:
     // The well-formed preset entries, in file order.
     std::vector<Preset> Presets() const;
 
-private:
+  private:
     QStringList lines_;
     // The land cells, read once from the lines: every radar string asks for eight of them.
     std::array<bool, 100> land_{};

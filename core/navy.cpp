@@ -12,10 +12,14 @@ const char* const kEnglishNames[] = {"Royal Navy", "Kriegsmarine", "US Navy", "J
 
 QChar OpposingNavy(QChar navy) {
     switch (navy.unicode()) {
-        case 'E': return QLatin1Char('D');
-        case 'D': return QLatin1Char('E');
-        case 'U': return QLatin1Char('J');
-        default: return QLatin1Char('U');
+        case 'E':
+            return QLatin1Char('D');
+        case 'D':
+            return QLatin1Char('E');
+        case 'U':
+            return QLatin1Char('J');
+        default:
+            return QLatin1Char('U');
     }
 }
 

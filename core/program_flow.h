@@ -4,7 +4,7 @@ namespace kvd {
 
 // What any window asks of the program as a whole: back to the main menu, or the end.
 class ProgramFlow {
-public:
+  public:
     virtual ~ProgramFlow() = default;
     // Shows and enables the main menu again, relabelled in the current language.
     virtual void BackToMenu() = 0;

@@ -6,7 +6,9 @@ namespace kvd {
 
 RuleGuard::RuleGuard(Pacing& pacing) : pacing_(pacing) {}
 
-RuleGuard::Scope::Scope(RuleGuard& guard) : guard_(guard) { ++guard_.depth_; }
+RuleGuard::Scope::Scope(RuleGuard& guard) : guard_(guard) {
+    ++guard_.depth_;
+}
 
 RuleGuard::Scope::~Scope() {
     if (--guard_.depth_ == 0) guard_.Finished();
@@ -31,7 +33,9 @@ void RuleGuard::Finished() {
     draining_ = false;
 }
 
-bool RuleGuard::Stopped() const { return closing_ || left_; }
+bool RuleGuard::Stopped() const {
+    return closing_ || left_;
+}
 
 bool RuleGuard::Delay(int ms) {
     if (Stopped()) return false;

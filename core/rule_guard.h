@@ -13,7 +13,7 @@ class Pacing;
 // It also stops rules that outlive their game: once the game has been left or the program is
 // closing, Delay returns at once and tells the rule to stop.
 class RuleGuard {
-public:
+  public:
     explicit RuleGuard(Pacing& pacing);
     RuleGuard(const RuleGuard&) = delete;
     RuleGuard& operator=(const RuleGuard&) = delete;
@@ -21,13 +21,13 @@ public:
     // Marks a rule as running for its lifetime. Scopes nest; when the outermost one ends,
     // whatever was held back runs.
     class Scope {
-    public:
+      public:
         explicit Scope(RuleGuard& guard);
         ~Scope();
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
 
-    private:
+      private:
         RuleGuard& guard_;
     };
 
@@ -52,7 +52,7 @@ public:
     // The program is closing: every wait ends now and for good, and nothing held back runs.
     void Close();
 
-private:
+  private:
     void Finished();
 
     Pacing& pacing_;

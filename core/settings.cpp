@@ -30,8 +30,10 @@ QChar SettingsLines::First(int line) const {
 
 void SettingsLines::SetChar(int line, QChar value) {
     while (lines_.size() <= line) lines_ << QString();
-    if (lines_[line].isEmpty()) lines_[line] = QString(value);
-    else lines_[line][0] = value;
+    if (lines_[line].isEmpty())
+        lines_[line] = QString(value);
+    else
+        lines_[line][0] = value;
 }
 
 void SettingsLines::SetLine(int line, const QString& value) {
@@ -53,7 +55,9 @@ void SettingsLines::Parse(const QByteArray& bytes) {
     for (const QByteArray& line : read_) lines_ << DecodeLine(line);
 }
 
-bool SettingsLines::Save(Files& files) const { return files.SaveBytes(kSettingsFile, Serialized()); }
+bool SettingsLines::Save(Files& files) const {
+    return files.SaveBytes(kSettingsFile, Serialized());
+}
 
 QByteArray SettingsLines::Serialized() const {
     QByteArray bytes = byteOrderMark_ ? kByteOrderMark : QByteArray();
@@ -69,16 +73,21 @@ QByteArray SettingsLines::Serialized() const {
 void ApplySettingsLines(const SettingsLines& lines, Settings& settings) {
     for (const LetterLine& l : kLetterLines)
         if (!lines.First(l.line).isNull()) settings.*l.variable = lines.First(l.line);
-    if (!lines.First(settings_line::kMapName).isNull()) settings.MapName = lines[settings_line::kMapName];
-    settings.Opponent = lines.First(settings_line::kOpponent) == QLatin1Char('A') ? QLatin1Char('A') : QLatin1Char('S');
+    if (!lines.First(settings_line::kMapName).isNull())
+        settings.MapName = lines[settings_line::kMapName];
+    settings.Opponent = lines.First(settings_line::kOpponent) == QLatin1Char('A')
+                            ? QLatin1Char('A')
+                            : QLatin1Char('S');
 }
 
 void CompleteSettingsLines(SettingsLines& lines, const Settings& settings) {
     if (lines.isEmpty()) lines.SetLine(0, QString());
     for (const LetterLine& l : kLetterLines)
         if (lines.First(l.line).isNull()) lines.SetChar(l.line, settings.*l.variable);
-    if (lines.First(settings_line::kMapName).isNull()) lines.SetLine(settings_line::kMapName, settings.MapName);
-    if (lines.First(settings_line::kOpponent).isNull()) lines.SetChar(settings_line::kOpponent, settings.Opponent);
+    if (lines.First(settings_line::kMapName).isNull())
+        lines.SetLine(settings_line::kMapName, settings.MapName);
+    if (lines.First(settings_line::kOpponent).isNull())
+        lines.SetChar(settings_line::kOpponent, settings.Opponent);
 }
 
 bool LoadSettings(const Files& files, SettingsLines& lines, Settings& settings) {
@@ -90,7 +99,9 @@ bool LoadSettings(const Files& files, SettingsLines& lines, Settings& settings) 
     return true;
 }
 
-bool SaveSettings(Files& files, const SettingsLines& lines) { return lines.Save(files); }
+bool SaveSettings(Files& files, const SettingsLines& lines) {
+    return lines.Save(files);
+}
 
 void KeepPlayersChoices(Settings& played, const Settings& player) {
     played.Language = player.Language;

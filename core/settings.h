@@ -13,19 +13,22 @@ class Files;
 // (the first character of lines 1, 2 and 4 to 9, the whole of line 3). Playing never changes
 // them: a game keeps its own counts (the radar aircraft's launches among them) in Game.
 struct Settings {
-    QChar HomeNavy = QLatin1Char('E');        // 'E' Royal Navy, 'D' Kriegsmarine, 'U' US Navy, 'J' Japanese navy
-    QChar Language = QLatin1Char('E');        // 'E' English, anything else German
+    QChar HomeNavy =
+        QLatin1Char('E');  // 'E' Royal Navy, 'D' Kriegsmarine, 'U' US Navy, 'J' Japanese navy
+    QChar Language = QLatin1Char('E');  // 'E' English, anything else German
     QString MapName = QStringLiteral("$STANDARD");
     QChar RevealOption = QLatin1Char('Y');
     QChar FlagTransfer = QLatin1Char('Y');
     QChar SoundOption = QLatin1Char('Y');
-    QChar ReconPlanes = QLatin1Char('1');     // '0' to '3'
+    QChar ReconPlanes = QLatin1Char('1');  // '0' to '3'
     QChar AdditionalDamage = QLatin1Char('N');
-    QChar Opponent = QLatin1Char('S');        // the computer opponent: 'S' standard, 'A' the Admiral
+    QChar Opponent = QLatin1Char('S');  // the computer opponent: 'S' standard, 'A' the Admiral
 };
 
 // Whether the Admiral plays the second side in a game against the computer.
-inline bool AdmiralPlays(const Settings& settings) { return settings.Opponent == QLatin1Char('A'); }
+inline bool AdmiralPlays(const Settings& settings) {
+    return settings.Opponent == QLatin1Char('A');
+}
 
 inline const QString kSettingsFile = QStringLiteral("config\\last.cfg");
 
@@ -42,7 +45,8 @@ constexpr int kFlagTransfer = 5;
 constexpr int kSound = 6;
 constexpr int kReconPlanes = 7;
 constexpr int kAdditionalDamage = 8;
-constexpr int kOpponent = 9;  // 'A' the Admiral; 'S', anything else or nothing: the standard opponent
+constexpr int kOpponent =
+    9;  // 'A' the Admiral; 'S', anything else or nothing: the standard opponent
 constexpr int kLast = kOpponent;
 }  // namespace settings_line
 
@@ -50,9 +54,10 @@ constexpr int kLast = kOpponent;
 // written back with the very bytes it was read with, whatever their encoding; a changed line
 // is written in UTF-8.
 class SettingsLines {
-public:
+  public:
     SettingsLines() = default;
-    SettingsLines(const QStringList& lines) : lines_(lines) {}  // NOLINT: lines as a test writes them
+    SettingsLines(const QStringList& lines)
+        : lines_(lines) {}  // NOLINT: lines as a test writes them
 
     const QStringList& Lines() const { return lines_; }
     int size() const { return int(lines_.size()); }
@@ -75,7 +80,7 @@ public:
     void Parse(const QByteArray& bytes);
     QByteArray Serialized() const;
 
-private:
+  private:
     QStringList lines_;
     QList<QByteArray> read_;  // each line's bytes as read
     bool byteOrderMark_ = false;
@@ -101,8 +106,12 @@ bool LoadSettings(const Files& files, SettingsLines& lines, Settings& settings);
 bool SaveSettings(Files& files, const SettingsLines& lines);
 
 // The shorthands the options window changes the lines with.
-inline void SetSettingChar(SettingsLines& lines, int line, QChar value) { lines.SetChar(line, value); }
-inline void SetSettingLine(SettingsLines& lines, int line, const QString& value) { lines.SetLine(line, value); }
+inline void SetSettingChar(SettingsLines& lines, int line, QChar value) {
+    lines.SetChar(line, value);
+}
+inline void SetSettingLine(SettingsLines& lines, int line, const QString& value) {
+    lines.SetLine(line, value);
+}
 
 // A game read back from its record is played with the record's settings, but it speaks the
 // player's language and sounds as the player chose.

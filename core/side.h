@@ -7,6 +7,8 @@ namespace kvd {
 // the host's in a network game) and the second.
 constexpr QLatin1Char kFirstSide('E');
 constexpr QLatin1Char kSecondSide('D');
-inline QChar OtherSide(QChar side) { return side == kFirstSide ? QChar(kSecondSide) : QChar(kFirstSide); }
+inline QChar OtherSide(QChar side) {
+    return side == kFirstSide ? QChar(kSecondSide) : QChar(kFirstSide);
+}
 
 }  // namespace kvd

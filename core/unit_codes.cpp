@@ -8,7 +8,9 @@ QChar SideOfCode(int code) {
     return QChar();
 }
 
-bool IsValidCode(int code) { return !SideOfCode(code).isNull(); }
+bool IsValidCode(int code) {
+    return !SideOfCode(code).isNull();
+}
 
 int FirstSideCode(int code) {
     if (!IsValidCode(code)) return 0;
@@ -42,12 +44,22 @@ bool IsShipCode(int code) {
     return kind != UnitKind::None && kind != UnitKind::ReconPlane && kind != UnitKind::Minefield;
 }
 
-bool IsConvoyCode(int code) { return code >= 50 && IsValidCode(code); }
+bool IsConvoyCode(int code) {
+    return code >= 50 && IsValidCode(code);
+}
 
-bool IsKind(int code, UnitKind kind) { return KindOfCode(code) == kind; }
-bool IsSupply(int code) { return IsKind(code, UnitKind::Supply); }
-bool IsSubmarine(int code) { return IsKind(code, UnitKind::Submarine); }
-bool IsMinefield(int code) { return IsKind(code, UnitKind::Minefield); }
+bool IsKind(int code, UnitKind kind) {
+    return KindOfCode(code) == kind;
+}
+bool IsSupply(int code) {
+    return IsKind(code, UnitKind::Supply);
+}
+bool IsSubmarine(int code) {
+    return IsKind(code, UnitKind::Submarine);
+}
+bool IsMinefield(int code) {
+    return IsKind(code, UnitKind::Minefield);
+}
 
 bool IsEscort(int code) {
     const UnitKind kind = KindOfCode(code);
@@ -64,28 +76,50 @@ bool IsCapitalShip(int code) {
     return kind == UnitKind::Battleship || kind == UnitKind::Carrier;
 }
 
-bool IsMajorWarship(int code) { return IsCruiser(code) || IsCapitalShip(code); }
-bool IsWarship(int code) { return IsEscort(code) || IsMajorWarship(code); }
-bool GivesSupportFire(int code) { return IsWarship(code) && !IsKind(code, UnitKind::Corvette); }
+bool IsMajorWarship(int code) {
+    return IsCruiser(code) || IsCapitalShip(code);
+}
+bool IsWarship(int code) {
+    return IsEscort(code) || IsMajorWarship(code);
+}
+bool GivesSupportFire(int code) {
+    return IsWarship(code) && !IsKind(code, UnitKind::Corvette);
+}
 
 QString SpriteName(UnitKind kind) {
     switch (kind) {
-        case UnitKind::ReconPlane: return QStringLiteral("JSTARS");
-        case UnitKind::Supply: return QStringLiteral("AUX");
-        case UnitKind::Submarine: return QStringLiteral("SUB");
-        case UnitKind::Corvette: return QStringLiteral("CORVETTE");
-        case UnitKind::Destroyer: return QStringLiteral("DESTROYER");
-        case UnitKind::Frigate: return QStringLiteral("FRIGATE");
-        case UnitKind::LightCruiser: return QStringLiteral("LTCRUISER");
-        case UnitKind::HeavyCruiser: return QStringLiteral("CRUISER");
-        case UnitKind::Battleship: return QStringLiteral("BATTLESHIP");
-        case UnitKind::Carrier: return QStringLiteral("CARRIER");
-        case UnitKind::Minefield: return QStringLiteral("MINES");
-        case UnitKind::Trooper: return QStringLiteral("TROOPER");
-        case UnitKind::Merchant1: return QStringLiteral("MERCHANT1");
-        case UnitKind::Merchant2: return QStringLiteral("MERCHANT2");
-        case UnitKind::Oiler: return QStringLiteral("OILER");
-        case UnitKind::None: break;
+        case UnitKind::ReconPlane:
+            return QStringLiteral("JSTARS");
+        case UnitKind::Supply:
+            return QStringLiteral("AUX");
+        case UnitKind::Submarine:
+            return QStringLiteral("SUB");
+        case UnitKind::Corvette:
+            return QStringLiteral("CORVETTE");
+        case UnitKind::Destroyer:
+            return QStringLiteral("DESTROYER");
+        case UnitKind::Frigate:
+            return QStringLiteral("FRIGATE");
+        case UnitKind::LightCruiser:
+            return QStringLiteral("LTCRUISER");
+        case UnitKind::HeavyCruiser:
+            return QStringLiteral("CRUISER");
+        case UnitKind::Battleship:
+            return QStringLiteral("BATTLESHIP");
+        case UnitKind::Carrier:
+            return QStringLiteral("CARRIER");
+        case UnitKind::Minefield:
+            return QStringLiteral("MINES");
+        case UnitKind::Trooper:
+            return QStringLiteral("TROOPER");
+        case UnitKind::Merchant1:
+            return QStringLiteral("MERCHANT1");
+        case UnitKind::Merchant2:
+            return QStringLiteral("MERCHANT2");
+        case UnitKind::Oiler:
+            return QStringLiteral("OILER");
+        case UnitKind::None:
+            break;
     }
     return {};
 }

@@ -10,21 +10,21 @@ namespace kvd {
 // uses the first-side code plus 24 (for 2 to 25) or plus 10 (for 50 to 54).
 enum class UnitKind {
     None,
-    ReconPlane,   // 1
-    Supply,       // 2, 26
-    Submarine,    // 3-8, 27-32
-    Corvette,     // 9-10, 33-34
-    Destroyer,    // 11-12, 35-36
-    Frigate,      // 13-15, 37-39
-    LightCruiser, // 16-18, 40-42
-    HeavyCruiser, // 19-20, 43-44
-    Battleship,   // 21, 45
-    Carrier,      // 22, 46
-    Minefield,    // 23-25, 47-49
-    Trooper,      // 50, 60
-    Merchant1,    // 51, 54, 61, 64
-    Merchant2,    // 52, 62
-    Oiler,        // 53, 63
+    ReconPlane,    // 1
+    Supply,        // 2, 26
+    Submarine,     // 3-8, 27-32
+    Corvette,      // 9-10, 33-34
+    Destroyer,     // 11-12, 35-36
+    Frigate,       // 13-15, 37-39
+    LightCruiser,  // 16-18, 40-42
+    HeavyCruiser,  // 19-20, 43-44
+    Battleship,    // 21, 45
+    Carrier,       // 22, 46
+    Minefield,     // 23-25, 47-49
+    Trooper,       // 50, 60
+    Merchant1,     // 51, 54, 61, 64
+    Merchant2,     // 52, 62
+    Oiler,         // 53, 63
 };
 
 // Codes that stand for one unit each. A carrier that takes the flag over takes its side's
@@ -35,7 +35,9 @@ constexpr int kFirstFlagshipCode = 21, kFirstCarrierCode = 22;
 constexpr int kSecondFlagshipCode = 45, kSecondCarrierCode = 46;
 
 // A code within low to high, both included.
-inline bool CodeIn(int code, int low, int high) { return code >= low && code <= high; }
+inline bool CodeIn(int code, int low, int high) {
+    return code >= low && code <= high;
+}
 
 // The side a code belongs to: 'E' for 1-25 and 50-54, 'D' for 26-49 and 60-64, a null
 // character for any other number.

@@ -37,7 +37,8 @@ std::vector<UnitPlace> UnitsOf(const UnitTable& table, QChar side) {
     std::vector<UnitPlace> units;
     units.reserve(size_t(table.Count()));
     for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == side) units.push_back({i, table.Code(i), table.PosX(i), table.PosY(i)});
+        if (table.Side(i) == side)
+            units.push_back({i, table.Code(i), table.PosX(i), table.PosY(i)});
     return units;
 }
 
@@ -47,7 +48,9 @@ QString TwoDigits(int value) {
     return text;
 }
 
-UnitTable::UnitTable() { Reset(); }
+UnitTable::UnitTable() {
+    Reset();
+}
 
 namespace {
 QChar CharAt(const QString& line, int column) {
@@ -114,7 +117,9 @@ const UnitTable::Cell* UnitTable::Occupant(int column, int row) const {
         for (size_t i = 1; i < fields_.size(); ++i) {
             const Fields& f = fields_[i];
             const bool first = f.side == kFirstSide;
-            if ((!first && f.side != kSecondSide) || (first && f.code == 1) || !OnBoard(f.posX, f.posY)) continue;
+            if ((!first && f.side != kSecondSide) || (first && f.code == 1) ||
+                !OnBoard(f.posX, f.posY))
+                continue;
             Cell& cell = cells_[size_t(f.posY * kBoardSize + f.posX)];
             cell.last = f.side;
             (first ? cell.first : cell.second) = true;
@@ -139,7 +144,9 @@ void UnitTable::SetLines(const QStringList& lines) {
     ReparseAll();
 }
 
-QString UnitTable::UnitName(int i) const { return lines_[i].mid(col::kName - 1, col::kNameWidth); }
+QString UnitTable::UnitName(int i) const {
+    return lines_[i].mid(col::kName - 1, col::kNameWidth);
+}
 QString UnitTable::KindName(int i) const {
     return lines_[i].mid(col::kKindName - 1, col::kKindNameWidth);
 }
@@ -156,8 +163,12 @@ void UnitTable::SetHeading(int i, int heading) {
     WriteNumber(lines_[i], col::kHeading, 1, heading);
     Reparse(i);
 }
-void UnitTable::SetBlocked(int i, QChar c) { SetChar(i, col::kBlocked, c); }
-void UnitTable::SetRevealed(int i, QChar c) { SetChar(i, col::kRevealed, c); }
+void UnitTable::SetBlocked(int i, QChar c) {
+    SetChar(i, col::kBlocked, c);
+}
+void UnitTable::SetRevealed(int i, QChar c) {
+    SetChar(i, col::kRevealed, c);
+}
 void UnitTable::SetRepairCount(int i, int count) {
     WriteNumber(lines_[i], col::kRepairCount, 1, count);
     Reparse(i);
@@ -179,9 +190,12 @@ void UnitTable::SetChar(int i, int column, QChar c) {
     line[column - 1] = c;
     // The marks the rules set most often change one field alone.
     Fields& f = fields_[size_t(i)];
-    if (!padded && column == col::kBlocked) f.blocked = c;
-    else if (!padded && column == col::kRevealed) f.revealed = c;
-    else Reparse(i);
+    if (!padded && column == col::kBlocked)
+        f.blocked = c;
+    else if (!padded && column == col::kRevealed)
+        f.revealed = c;
+    else
+        Reparse(i);
 }
 
 int UnitTable::Find(int code) const {
@@ -236,20 +250,28 @@ QString CheckUnitLine(const QString& line) {
         const char* what;
     };
     static const Field fields[] = {
-        {col::kStrength, 1, "strength"},        {col::kDamageState, 1, "damage state"},
-        {col::kHeading, 1, "heading"},          {col::kAttackPriority, 1, "attack priority"},
-        {col::kRevealed, 1, "identified flag"}, {col::kRepairCount, 1, "repair count"},
-        {col::kPrevX, 2, "previous column"},    {col::kPrevY, 2, "previous row"},
-        {col::kPosX, 2, "column"},              {col::kPosY, 2, "row"},
+        {col::kStrength, 1, "strength"},
+        {col::kDamageState, 1, "damage state"},
+        {col::kHeading, 1, "heading"},
+        {col::kAttackPriority, 1, "attack priority"},
+        {col::kRevealed, 1, "identified flag"},
+        {col::kRepairCount, 1, "repair count"},
+        {col::kPrevX, 2, "previous column"},
+        {col::kPrevY, 2, "previous row"},
+        {col::kPosX, 2, "column"},
+        {col::kPosY, 2, "row"},
         {col::kCode, 2, "unit code"},
     };
     for (const Field& f : fields) {
         if (ReadNumber(line, f.column, f.width) < 0)
-            return QStringLiteral("the %1 (column %2) is not a number").arg(QLatin1String(f.what)).arg(f.column);
+            return QStringLiteral("the %1 (column %2) is not a number")
+                .arg(QLatin1String(f.what))
+                .arg(f.column);
     }
     const int heading = ReadNumber(line, col::kHeading, 1);
     if (heading < 1 || heading > 8)
-        return QStringLiteral("the heading (column %1) is not a direction 1 to 8").arg(col::kHeading);
+        return QStringLiteral("the heading (column %1) is not a direction 1 to 8")
+            .arg(col::kHeading);
     if (ReadNumber(line, col::kDamageState, 1) > 2)
         return QStringLiteral("the damage state (column %1) is above 2").arg(col::kDamageState);
     for (int column : {col::kPrevX, col::kPrevY, col::kPosX, col::kPosY}) {
@@ -263,8 +285,8 @@ QString CheckUnitLine(const QString& line) {
 }
 
 Offset DirectionOffset(int direction) {
-    static const Offset offsets[9] = {{0, 0},  {-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                      {1, 0},  {-1, 1},  {0, 1},  {1, 1}};
+    static const Offset offsets[9] = {{0, 0}, {-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                      {1, 0}, {-1, 1},  {0, 1},  {1, 1}};
     return direction >= 1 && direction <= 8 ? offsets[direction] : Offset{0, 0};
 }
 

@@ -39,7 +39,7 @@ constexpr int kBoardSize = 10;
 // The fields of every line are also kept parsed, and kept in step with every write, so the
 // rules read numbers, not text.
 class UnitTable {
-public:
+  public:
     UnitTable();  // line 0 only: the header a table has before any game
 
     // Removes every line, line 0 included (loading a fleet then supplies line 0).
@@ -106,7 +106,7 @@ public:
     QChar OccupantSide(int column, int row) const;
     bool Holds(QChar side, int column, int row) const;
 
-private:
+  private:
     // A line's fields as the accessors give them.
     struct Fields {
         QChar side, blocked, revealed;
@@ -118,7 +118,8 @@ private:
         const Fields was = f;
         f = Parse(lines_[i]);
         // Only who stands where makes the occupants stale.
-        if (f.side != was.side || f.code != was.code || f.posX != was.posX || f.posY != was.posY) cells_.clear();
+        if (f.side != was.side || f.code != was.code || f.posX != was.posX || f.posY != was.posY)
+            cells_.clear();
     }
     void ReparseAll();
 
@@ -130,7 +131,7 @@ private:
     const Cell* Occupant(int column, int row) const;
 
     QStringList lines_;
-    std::vector<Fields> fields_;  // one a line, in step with lines_
+    std::vector<Fields> fields_;       // one a line, in step with lines_
     mutable std::vector<Cell> cells_;  // kBoardSize * kBoardSize once made; empty when stale
 };
 

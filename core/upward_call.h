@@ -10,25 +10,24 @@ namespace kvd {
 // that was never wired throws instead of quietly doing nothing, and the program checks every
 // call is wired before it starts (RequireWired).
 class UpwardCallBase {
-public:
+  public:
     explicit UpwardCallBase(const char* name) : name_(name) {}
     virtual ~UpwardCallBase() = default;
     const char* Name() const { return name_; }
     virtual bool Wired() const = 0;
 
-private:
+  private:
     const char* name_;
 };
 
 class UnwiredCall : public std::logic_error {
-public:
-    explicit UnwiredCall(const char* name)
-        : std::logic_error(std::string("not wired: ") + name) {}
+  public:
+    explicit UnwiredCall(const char* name) : std::logic_error(std::string("not wired: ") + name) {}
 };
 
 template <class Interface>
 class UpwardCall : public UpwardCallBase {
-public:
+  public:
     using UpwardCallBase::UpwardCallBase;
     void Wire(Interface& target) { target_ = &target; }
     bool Wired() const override { return target_ != nullptr; }
@@ -38,7 +37,7 @@ public:
     }
     Interface& operator*() const { return *operator->(); }
 
-private:
+  private:
     Interface* target_ = nullptr;
 };
 

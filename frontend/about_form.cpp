@@ -11,7 +11,9 @@
 namespace kvd {
 
 namespace {
-void Colour(QLabel* line, const QColor& colour) { line->setStyleSheet(TextColourSheet(colour)); }
+void Colour(QLabel* line, const QColor& colour) {
+    line->setStyleSheet(TextColourSheet(colour));
+}
 }  // namespace
 
 TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), context_(context) {
@@ -25,7 +27,8 @@ TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), con
     panel_ = new QWidget(this);
     panel_->setObjectName(QStringLiteral("AboutPanel"));
     panel_->setGeometry(8, 8, 600, 223);
-    panel_->setStyleSheet(QStringLiteral("#AboutPanel { border: 1px solid %1; }").arg(MenuTextColour().name()));
+    panel_->setStyleSheet(
+        QStringLiteral("#AboutPanel { border: 1px solid %1; }").arg(MenuTextColour().name()));
     panel_->setMouseTracking(true);
     panel_->installEventFilter(this);
     auto line = [&](int y) {
@@ -53,19 +56,22 @@ TAboutForm::TAboutForm(Context& context, QWidget* parent) : QWidget(parent), con
     CloseButton->setGeometry(225, 178, 150, 32);
     CloseButton->setCursor(Qt::PointingHandCursor);
     CloseButton->setFocusPolicy(Qt::NoFocus);
-    CloseButton->setStyleSheet(QStringLiteral("QPushButton { color: %1; background: #101418; border: 1px solid %1; "
-                                              "font-size: 16px; } QPushButton:hover { color: %2; border-color: %2; }")
-                                   .arg(MenuTextColour().name(), MenuHoverColour().name()));
+    CloseButton->setStyleSheet(
+        QStringLiteral("QPushButton { color: %1; background: #101418; border: 1px solid %1; "
+                       "font-size: 16px; } QPushButton:hover { color: %2; border-color: %2; }")
+            .arg(MenuTextColour().name(), MenuHoverColour().name()));
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
     Relabel();
 }
 
 void TAboutForm::Relabel() {
     const LanguageTexts& texts = context_.texts;
-    auto text = [&](int n, const char* english) { return texts.TextOr(n, QString::fromLatin1(english)); };
+    auto text = [&](int n, const char* english) {
+        return texts.TextOr(n, QString::fromLatin1(english));
+    };
     setWindowTitle(text(73, "About"));
-    NameLine->setText(QStringLiteral("Korvald ") + QStringLiteral(KORVALD_VERSION) + text(199, ", build ") +
-                      QStringLiteral(KORVALD_BUILD_DATE));
+    NameLine->setText(QStringLiteral("Korvald ") + QStringLiteral(KORVALD_VERSION) +
+                      text(199, ", build ") + QStringLiteral(KORVALD_BUILD_DATE));
     MakerLine->setText(text(200, "The Korvald developers") + QStringLiteral(", 2026"));
     CloseButton->setText(text(196, "Close"));
 }
@@ -101,8 +107,10 @@ void TAboutForm::closeEvent(QCloseEvent* event) {
 }
 
 void TAboutForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) close();
-    else QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {

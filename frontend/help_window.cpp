@@ -26,7 +26,9 @@ constexpr int kMissingText = 197;
 constexpr int kContentsText = 198;
 
 // A game file name as the player reads it on this system.
-QString Shown(const QString& file) { return QString(file).replace(QLatin1Char('\\'), QLatin1Char('/')); }
+QString Shown(const QString& file) {
+    return QString(file).replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
 
 // The pages are written for any browser; their own style asks for more than the text view can
 // draw (light headings on a dark banner it leaves white). Here they take the look below instead,
@@ -63,7 +65,7 @@ constexpr int kMaxTextWidth = 1100;
 // A text view that reads the handbook's pages without their own style, so the one above holds,
 // and keeps the page a column of readable width in the middle of a wide screen.
 class HelpBrowser : public QTextBrowser {
-public:
+  public:
     explicit HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
         QPalette sides = palette();
         sides.setColor(QPalette::Window, QColor(0xcd, 0xbf, 0x9c));
@@ -79,9 +81,11 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override {
         QVariant resource = QTextBrowser::loadResource(type, name);
-        if (type != QTextDocument::HtmlResource || resource.userType() != QMetaType::QByteArray) return resource;
+        if (type != QTextDocument::HtmlResource || resource.userType() != QMetaType::QByteArray)
+            return resource;
         QStringDecoder decode = QStringDecoder::decoderForHtml(resource.toByteArray());
-        QString html = decode.isValid() ? decode(resource.toByteArray()) : QString::fromUtf8(resource.toByteArray());
+        QString html = decode.isValid() ? decode(resource.toByteArray())
+                                        : QString::fromUtf8(resource.toByteArray());
         static const QRegularExpression style(QStringLiteral("<style[^>]*>.*</style>"),
                                               QRegularExpression::CaseInsensitiveOption |
                                                   QRegularExpression::DotMatchesEverythingOption);
@@ -103,7 +107,8 @@ void THelpWindow::BuildLayout() {
     bar_ = new QWidget(this);
     bar_->setObjectName(QStringLiteral("HelpBar"));
     bar_->setAttribute(Qt::WA_StyledBackground, true);
-    bar_->setStyleSheet(QStringLiteral("#HelpBar { background: black; border-bottom: 1px solid %1; }").arg(colour));
+    bar_->setStyleSheet(
+        QStringLiteral("#HelpBar { background: black; border-bottom: 1px solid %1; }").arg(colour));
 
     TitleLabel = new QLabel(bar_);
     TitleLabel->setFont(context_.platform.fonts->TitleFont(30));
@@ -116,12 +121,14 @@ void THelpWindow::BuildLayout() {
         font.setPixelSize(17);
         b->setFont(font);
         b->setCursor(Qt::PointingHandCursor);
-        b->setFocusPolicy(Qt::NoFocus);  // the keys stay with the page: arrows and page keys scroll it
-        b->setStyleSheet(QStringLiteral("QPushButton { color: %1; background: #101418; border: 1px solid %1; "
-                                        "padding: 4px 10px; }"
-                                        "QPushButton:hover { color: %2; border-color: %2; }"
-                                        "QPushButton:disabled { color: #5c554c; border-color: #5c554c; }")
-                             .arg(colour, hover));
+        b->setFocusPolicy(
+            Qt::NoFocus);  // the keys stay with the page: arrows and page keys scroll it
+        b->setStyleSheet(
+            QStringLiteral("QPushButton { color: %1; background: #101418; border: 1px solid %1; "
+                           "padding: 4px 10px; }"
+                           "QPushButton:hover { color: %2; border-color: %2; }"
+                           "QPushButton:disabled { color: #5c554c; border-color: #5c554c; }")
+                .arg(colour, hover));
         return b;
     };
     BackButton = button();
@@ -136,7 +143,8 @@ void THelpWindow::BuildLayout() {
     Browser->setOpenLinks(false);
     Browser->setOpenExternalLinks(false);
 
-    connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) { FollowLink(link); });
+    connect(Browser, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& link) { FollowLink(link); });
     connect(Browser, &QTextBrowser::backwardAvailable, BackButton, &QWidget::setEnabled);
     connect(BackButton, &QPushButton::clicked, Browser, &QTextBrowser::backward);
     connect(ContentsButton, &QPushButton::clicked, Browser, &QTextBrowser::home);
@@ -206,10 +214,11 @@ bool THelpWindow::Open(const QString& file, const QString& fragment) {
 }
 
 void THelpWindow::Missing(const QString& file) {
-    const QString text =
-        context_.texts.TextOr(kMissingText, QStringLiteral("The help page is missing - please reinstall the game: "));
-    context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + text + Shown(file) + QStringLiteral("   "),
-                                  BoxButtons::Ok);
+    const QString text = context_.texts.TextOr(
+        kMissingText, QStringLiteral("The help page is missing - please reinstall the game: "));
+    context_.platform.boxes->Show(
+        BoxKind::Error, QStringLiteral("   ") + text + Shown(file) + QStringLiteral("   "),
+        BoxButtons::Ok);
 }
 
 void THelpWindow::FollowLink(const QUrl& link) {
@@ -219,7 +228,8 @@ void THelpWindow::FollowLink(const QUrl& link) {
         context_.platform.shell->Open(target.toString());
         return;
     }
-    const bool samePage = target.adjusted(QUrl::RemoveFragment) == Browser->source().adjusted(QUrl::RemoveFragment);
+    const bool samePage =
+        target.adjusted(QUrl::RemoveFragment) == Browser->source().adjusted(QUrl::RemoveFragment);
     if (!samePage && !QFileInfo(target.toLocalFile()).isFile()) {
         Missing(target.toLocalFile());
         return;
@@ -228,11 +238,15 @@ void THelpWindow::FollowLink(const QUrl& link) {
     Relabel();
 }
 
-void THelpWindow::CloseHelp() { close(); }
+void THelpWindow::CloseHelp() {
+    close();
+}
 
 void THelpWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) CloseHelp();
-    else QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape)
+        CloseHelp();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool THelpWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -15,7 +15,7 @@ struct Context;
 // too; web and mail addresses go to the desktop's programs. It reads the same on every machine,
 // with or without a browser, and keeps the player in the game.
 class THelpWindow : public QWidget {
-public:
+  public:
     explicit THelpWindow(Context& context, QWidget* parent = nullptr);
 
     // Opens the page of the current language over `returnTo`, which gets the keyboard back when
@@ -35,13 +35,13 @@ public:
     QPushButton* CloseButton = nullptr;
     QTextBrowser* Browser = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildLayout();
     // Shows a page file of the program folder; false after a box when it cannot be shown.
     bool Open(const QString& file, const QString& fragment);

@@ -6,29 +6,33 @@
 
 #include "core/context.h"
 #include "core/game.h"
-#include "platform/desktop/window_style.h"
 #include "core/game_sound.h"
+#include "platform/desktop/window_style.h"
 #include "platform/picture.h"
 #include "platform/platform.h"
 
 namespace kvd {
 
 const char* const kRequiredFiles[7] = {
-    "config\\last.cfg",   "config\\UShips.cfg", "config\\JShips.cfg",  "config\\EShips.cfg",
-    "config\\DShips.cfg", "help\\english\\kvdhelp.htm", "help\\german\\kvdhilfe.htm",
+    "config\\last.cfg",           "config\\UShips.cfg", "config\\JShips.cfg",
+    "config\\EShips.cfg",         "config\\DShips.cfg", "help\\english\\kvdhelp.htm",
+    "help\\german\\kvdhilfe.htm",
 };
 
 namespace {
 constexpr int kOffScreenGap = 200;
 
 const QString kFontMissing = QStringLiteral(
-    "   Title font not found!   \r\r  The blackletter font built into Korvald could not be loaded...  ");
+    "   Title font not found!   \r\r  The blackletter font built into Korvald could not be "
+    "loaded...  ");
 const QString kFontFailed =
     QStringLiteral("   Font File missing!     Please reinstall program...   ");
 const QString kFileMissing =
     QStringLiteral("   An important game file is missing!    Please reinstall program...   ");
 
-QString Colour() { return MenuTextColour().name(); }
+QString Colour() {
+    return MenuTextColour().name();
+}
 }  // namespace
 
 TIntroForm::TIntroForm(Context& context, Game& game, QWidget* parent)
@@ -54,7 +58,8 @@ void TIntroForm::BuildPanels() {
     introFrame_ = new QLabel(this);
     introFrame_->setFixedSize(616, 424);
     introFrame_->setScaledContents(true);
-    introFrame_->setPixmap(PicturePixmap(resources, QStringLiteral("INTROPICTURE"), QSize(616, 424)));
+    introFrame_->setPixmap(
+        PicturePixmap(resources, QStringLiteral("INTROPICTURE"), QSize(616, 424)));
 
     titleImage_ = new QLabel(this);
     titleImage_->setFixedSize(600, 120);
@@ -63,8 +68,8 @@ void TIntroForm::BuildPanels() {
     menuPanel_ = new QWidget(this);
     menuPanel_->setObjectName(QStringLiteral("MenuPanel"));
     menuPanel_->setFixedSize(641, 593);
-    menuPanel_->setStyleSheet(QStringLiteral("#MenuPanel { background: black; border: 2px solid %1; }")
-                                  .arg(Colour()));
+    menuPanel_->setStyleSheet(
+        QStringLiteral("#MenuPanel { background: black; border: 2px solid %1; }").arg(Colour()));
     heading_ = new QLabel(QStringLiteral("Korvald"), menuPanel_);
     heading_->setGeometry(0, 8, 641, 70);
     heading_->setAlignment(Qt::AlignCenter);
@@ -92,9 +97,14 @@ void TIntroForm::BuildPanels() {
         const char* text;
     };
     static const Place places[] = {
-        {StartGame, 0, 0, "Start Game"}, {MultiPlayer, 0, 1, "Multi-Player"}, {Campaign, 0, 2, "Campaign"},
-        {MapMaker, 1, 0, "Map Maker"},   {Options, 1, 1, "Options"},           {About, 2, 0, "About"},
-        {Help, 2, 1, "Help"},            {Quit, 2, 2, "Quit"},
+        {StartGame, 0, 0, "Start Game"},
+        {MultiPlayer, 0, 1, "Multi-Player"},
+        {Campaign, 0, 2, "Campaign"},
+        {MapMaker, 1, 0, "Map Maker"},
+        {Options, 1, 1, "Options"},
+        {About, 2, 0, "About"},
+        {Help, 2, 1, "Help"},
+        {Quit, 2, 2, "Quit"},
     };
     for (const Place& place : places) {
         auto* label = new QLabel(QString::fromLatin1(place.text), columns_[place.column]);
@@ -151,10 +161,15 @@ void TIntroForm::FormCreate() {
     if (!startupFailed_) LoadSettings(*p.files, context_.settingsLines, context_.settings);
     if (!startupFailed_) {
         switch (ChangeLanguage(p, context_.settings.Language, context_.texts)) {
-            case LanguageSwitch::CopyFailed: Fail(kLanguageFailureAtStart, BoxKind::Error); break;
-            case LanguageSwitch::NoTexts: Fail(kNoLanguageAtStart, BoxKind::Error); break;
+            case LanguageSwitch::CopyFailed:
+                Fail(kLanguageFailureAtStart, BoxKind::Error);
+                break;
+            case LanguageSwitch::NoTexts:
+                Fail(kNoLanguageAtStart, BoxKind::Error);
+                break;
             case LanguageSwitch::Done:
-            case LanguageSwitch::OtherLanguage: break;
+            case LanguageSwitch::OtherLanguage:
+                break;
         }
     }
     if (width < 799 || width > 1281) {
@@ -210,9 +225,14 @@ void TIntroForm::FormActivate() {
 
 void TIntroForm::FormShow() {
     auto set = [this](Entry e) { return [this, e](const QString& s) { entries_[e]->setText(s); }; };
-    CaptionChain(context_.texts, {{11, set(StartGame)}, {3, set(Help)}, {2, set(Quit)},
-                                  {1, set(Options)}, {12, set(MultiPlayer)}, {8, set(MapMaker)},
-                                  {73, set(About)}, {72, set(Campaign)}});
+    CaptionChain(context_.texts, {{11, set(StartGame)},
+                                  {3, set(Help)},
+                                  {2, set(Quit)},
+                                  {1, set(Options)},
+                                  {12, set(MultiPlayer)},
+                                  {8, set(MapMaker)},
+                                  {73, set(About)},
+                                  {72, set(Campaign)}});
 }
 
 void TIntroForm::SetEntryColour(Entry entry, bool hover) {
@@ -236,7 +256,9 @@ void TIntroForm::EntryHover(Entry entry) {
     PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false);
 }
 
-void TIntroForm::ColumnHover() { ResetEntryColours(); }
+void TIntroForm::ColumnHover() {
+    ResetEntryColours();
+}
 
 void TIntroForm::EntryClick(Entry entry) {
     Platform& p = context_.platform;
@@ -294,7 +316,8 @@ void TIntroForm::EntryClick(Entry entry) {
             End();
             break;
         }
-        case kEntries: break;
+        case kEntries:
+            break;
     }
 }
 
@@ -306,8 +329,10 @@ void TIntroForm::End() {
 }
 
 void TIntroForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) End();
-    else QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape)
+        End();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TIntroForm::closeEvent(QCloseEvent* event) {

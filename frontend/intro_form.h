@@ -18,7 +18,7 @@ struct Context;
 // the screen when the program starts, plays the intro on its first activation and then shows
 // the menu of eight entries. It stays behind every other window for the program's whole life.
 class TIntroForm : public QWidget {
-public:
+  public:
     TIntroForm(Context& context, Game& game, QWidget* parent = nullptr);
 
     // The start-up checks, in order: title font, required files, settings, language, screen.
@@ -45,13 +45,13 @@ public:
     UpwardCall<ProgramFlow> flow{"the start-up window to the program"};
     UpwardCall<HelpPages> help{"the main menu to the help pages"};
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildPanels();
     void MoveOffScreen(QWidget* widget);
     void CentreIntroSign();

@@ -4,7 +4,7 @@ namespace kvd {
 
 // What the main menu's entries open; the program wires them to its windows.
 class MenuTargets {
-public:
+  public:
     virtual ~MenuTargets() = default;
     virtual void StartGame() = 0;  // game set-up of a single game, mode already set
     virtual void ShowMultiPlayer() = 0;

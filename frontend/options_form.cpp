@@ -7,11 +7,11 @@
 
 #include "core/context.h"
 #include "core/game.h"
-#include "platform/desktop/window_style.h"
 #include "core/game_sound.h"
+#include "core/language_texts.h"
 #include "core/map_file.h"
 #include "core/settings.h"
-#include "core/language_texts.h"
+#include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
 namespace kvd {
@@ -29,11 +29,13 @@ QString ColourSheet(const QColor& colour) {
 }
 
 // The list index of a letter in a set of letters, -1 (nothing selected) when it is none of them.
-int IndexOf(const QString& letters, QChar letter) { return letters.indexOf(letter); }
+int IndexOf(const QString& letters, QChar letter) {
+    return letters.indexOf(letter);
+}
 
 // Texts of the window beyond its captions: the "Sound" label, and two boxes of two lines each.
 constexpr int kSoundText = 201;
-constexpr int kNoMapsText = 202;  // and 203
+constexpr int kNoMapsText = 202;      // and 203
 constexpr int kSaveFailedText = 204;  // and 205
 // The opponent's label and its two entries.
 constexpr int kOpponentText = 270;  // 271, 272
@@ -75,10 +77,12 @@ void TOptions::BuildLayout() {
         font.setPixelSize(16);
         box->setFont(font);
         const QString c = MenuTextColour().name();
-        box->setStyleSheet(QStringLiteral(
-            "QComboBox { color: %1; background: #101418; border: 1px solid %1; padding-left: 6px; }"
-            "QComboBox QAbstractItemView { color: %1; background: #101418; "
-            "selection-background-color: #2a3440; }").arg(c));
+        box->setStyleSheet(
+            QStringLiteral("QComboBox { color: %1; background: #101418; border: 1px solid %1; "
+                           "padding-left: 6px; }"
+                           "QComboBox QAbstractItemView { color: %1; background: #101418; "
+                           "selection-background-color: #2a3440; }")
+                .arg(c));
         return box;
     };
 
@@ -94,8 +98,8 @@ void TOptions::BuildLayout() {
     CombatLabel = label(QStringLiteral("Additional Damage"), 48, top + 6 * step, 270, 40, 28);
     FlagLabel = label(QStringLiteral("Transfer the Flag"), 48, top + 7 * step, 270, 40, 28);
     OpponentLabel = label(QStringLiteral("Opponent"), 48, top + 8 * step, 270, 40, 28);
-    Label8 = label(QStringLiteral("Submit Settings and Return to Main Menu"), 0, top + 9 * step + 14,
-                   kPanelWidth, 44, 28);
+    Label8 = label(QStringLiteral("Submit Settings and Return to Main Menu"), 0,
+                   top + 9 * step + 14, kPanelWidth, 44, 28);
     Label8->setAlignment(Qt::AlignCenter);
     Label8->setCursor(Qt::PointingHandCursor);
 
@@ -109,7 +113,8 @@ void TOptions::BuildLayout() {
     revealBox = list(top + 4 * step);
     revealBox->addItems({QString(), QString()});
     ReconnBox = list(top + 5 * step);
-    ReconnBox->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    ReconnBox->addItems(
+        {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     CombatBox = list(top + 6 * step);
     CombatBox->addItems({QString(), QString()});
     FlagBox = list(top + 7 * step);
@@ -143,24 +148,40 @@ void TOptions::FormShow() {
     Panel1->move((width - 616) / 2, (height - 590) / 2);
 
     auto text = [](QLabel* l) { return [l](const QString& s) { l->setText(s); }; };
-    auto item = [](QComboBox* b, int k) { return [b, k](const QString& s) { b->setItemText(k, s); }; };
+    auto item = [](QComboBox* b, int k) {
+        return [b, k](const QString& s) { b->setItemText(k, s); };
+    };
     SoundLabel->setText(texts_.TextOr(kSoundText, QStringLiteral("Sound")));
-    for (int k = 0; k < kNavyLetters.size(); ++k) NavyList->setItemText(k, NavyName(kNavyLetters[k], texts_));
+    for (int k = 0; k < kNavyLetters.size(); ++k)
+        NavyList->setItemText(k, NavyName(kNavyLetters[k], texts_));
     OpponentLabel->setText(texts_.TextOr(kOpponentText, QStringLiteral("Opponent")));
     OpponentBox->setItemText(0, texts_.TextOr(kOpponentText + 1, QStringLiteral("Standard")));
     OpponentBox->setItemText(1, texts_.TextOr(kOpponentText + 2, QStringLiteral("Admiral")));
-    CaptionChain(texts_, {{13, text(TitleLabel)},  {10, text(NavyLabel)},   {9, text(LangLabel)},
-                          {77, text(MapLabel)},    {4, text(RevealLabel)},  {111, text(CombatLabel)},
-                          {78, text(ReconnLabel)}, {5, text(FlagLabel)},    {6, text(Label8)},
-                          {63, item(SoundBox, 0)}, {64, item(SoundBox, 1)}, {112, item(LangBox, 0)},
-                          {113, item(LangBox, 1)}, {15, item(revealBox, 0)}, {16, item(revealBox, 1)},
-                          {15, item(FlagBox, 0)},  {16, item(FlagBox, 1)},  {15, item(CombatBox, 0)},
+    CaptionChain(texts_, {{13, text(TitleLabel)},
+                          {10, text(NavyLabel)},
+                          {9, text(LangLabel)},
+                          {77, text(MapLabel)},
+                          {4, text(RevealLabel)},
+                          {111, text(CombatLabel)},
+                          {78, text(ReconnLabel)},
+                          {5, text(FlagLabel)},
+                          {6, text(Label8)},
+                          {63, item(SoundBox, 0)},
+                          {64, item(SoundBox, 1)},
+                          {112, item(LangBox, 0)},
+                          {113, item(LangBox, 1)},
+                          {15, item(revealBox, 0)},
+                          {16, item(revealBox, 1)},
+                          {15, item(FlagBox, 0)},
+                          {16, item(FlagBox, 1)},
+                          {15, item(CombatBox, 0)},
                           {16, item(CombatBox, 1)}});
 
     // The lines as they stand; the map line is kept aside until the player picks a map.
     const QString mapName = settings_.MapName;
     ApplySettingsLines(lines_, settings_);
-    mapNameCopy_ = lines_.size() > settings_line::kMapName ? lines_[settings_line::kMapName] : mapName;
+    mapNameCopy_ =
+        lines_.size() > settings_line::kMapName ? lines_[settings_line::kMapName] : mapName;
     settings_.MapName = mapName;
 
     MapList->clear();
@@ -234,16 +255,20 @@ void TOptions::SwitchTexts() {
         case LanguageSwitch::CopyFailed:
             platform_.boxes->Show(BoxKind::Error, kLanguageFailureOnChange, BoxButtons::Ok);
             break;
-        case LanguageSwitch::NoTexts: platform_.boxes->Show(BoxKind::Error, kNoLanguageOnChange, BoxButtons::Ok); break;
+        case LanguageSwitch::NoTexts:
+            platform_.boxes->Show(BoxKind::Error, kNoLanguageOnChange, BoxButtons::Ok);
+            break;
         case LanguageSwitch::Done:
-        case LanguageSwitch::OtherLanguage: break;
+        case LanguageSwitch::OtherLanguage:
+            break;
     }
 }
 
 void TOptions::Box(int first, const QString& english1, const QString& english2) {
     platform_.boxes->Show(BoxKind::Error,
-                          QStringLiteral("   ") + texts_.TextOr(first, english1) + QStringLiteral("   \r\r   ") +
-                              texts_.TextOr(first + 1, english2) + QStringLiteral("   "),
+                          QStringLiteral("   ") + texts_.TextOr(first, english1) +
+                              QStringLiteral("   \r\r   ") + texts_.TextOr(first + 1, english2) +
+                              QStringLiteral("   "),
                           BoxButtons::Ok);
 }
 
@@ -257,7 +282,8 @@ void TOptions::Label8Click() {
     settings_.MapName = MapList->currentText();
     QString error;
     if (!LoadMap(*platform_.files, settings_.MapName, boardMap_, &error)) {
-        platform_.boxes->Show(BoxKind::Error, QStringLiteral("   %1   ").arg(error), BoxButtons::Ok);
+        platform_.boxes->Show(BoxKind::Error, QStringLiteral("   %1   ").arg(error),
+                              BoxButtons::Ok);
         return;
     }
     const QChar region = boardMap_.Region();
@@ -267,7 +293,8 @@ void TOptions::Label8Click() {
     const bool pacific = navy == QLatin1Char('U') || navy == QLatin1Char('J');
     if ((european && region == QLatin1Char('A')) || (pacific && region == QLatin1Char('E'))) {
         const BoxAnswer answer = platform_.boxes->Show(
-            BoxKind::Warning, QStringLiteral("   ") + texts_.Msg1 + QStringLiteral("  "), BoxButtons::YesNo);
+            BoxKind::Warning, QStringLiteral("   ") + texts_.Msg1 + QStringLiteral("  "),
+            BoxButtons::YesNo);
         if (answer != BoxAnswer::Yes) {
             NavyList->setCurrentIndex(IndexOf(kNavyLetters, settings_.HomeNavy));
             return;
@@ -324,9 +351,12 @@ void TOptions::mouseMoveEvent(QMouseEvent* event) {
 
 void TOptions::keyPressEvent(QKeyEvent* event) {
     // Return submits, as a click on the submit line would; Esc leaves without saving.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) Label8Click();
-    else if (event->key() == Qt::Key_Escape) Cancel();
-    else QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        Label8Click();
+    else if (event->key() == Qt::Key_Escape)
+        Cancel();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool TOptions::eventFilter(QObject* watched, QEvent* event) {
@@ -336,7 +366,8 @@ bool TOptions::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseButtonRelease) Label8Click();
     } else if (event->type() == QEvent::MouseMove) {
         HoverEndUnlessOverSubmit(watched, event);
-    } else if (event->type() == QEvent::MouseButtonPress && (watched == TitleLabel || watched == SoundLabel)) {
+    } else if (event->type() == QEvent::MouseButtonPress &&
+               (watched == TitleLabel || watched == SoundLabel)) {
         HoverEnd();
     }
     return QWidget::eventFilter(watched, event);

@@ -2,7 +2,6 @@
 
 #include "core/unit_codes.h"
 
-#include <algorithm>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,13 +10,14 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QStyle>
+#include <algorithm>
 
 #include "core/context.h"
-#include "core/game_sound.h"
 #include "core/fleet_placement.h"
+#include "core/game_sound.h"
 #include "core/map_file.h"
-#include "platform/desktop/window_style.h"
 #include "platform/colors.h"
+#include "platform/desktop/window_style.h"
 #include "platform/jpeg.h"
 #include "platform/platform.h"
 
@@ -30,12 +30,14 @@ constexpr quint32 kHomeFrame = 32768;
 constexpr int kSmallestFont = 8;  // pixels: a longer text is not shrunk past it
 
 // The editor's language texts.
-constexpr int kHelpText = 3, kHomeTitle = 74, kShipsTitle = 75, kClearQuestion = 76, kStored = 80, kReservedName = 81;
-constexpr int kTitle = 230, kClose = 231, kLoad = 232, kLoadHint = 233, kClear = 234, kClearHint = 235, kNameLabel = 236,
-              kStore = 237, kLocation = 238, kEurope = 239, kAsia = 240, kLandTitle = 241, kHomeHint = 242, kOk = 243,
-              kAdd = 244, kAddHint = 245, kUndo = 246, kUndoLandHint = 247, kPlace = 248, kUndoShipsHint = 249,
-              kFirstEdge = 260, kTooMuchLand = 264, kShipsMissing = 265, kNameEmpty = 266, kBadPicture = 267,
-              kNotStored = 268, kNoRoom = 269;
+constexpr int kHelpText = 3, kHomeTitle = 74, kShipsTitle = 75, kClearQuestion = 76, kStored = 80,
+              kReservedName = 81;
+constexpr int kTitle = 230, kClose = 231, kLoad = 232, kLoadHint = 233, kClear = 234,
+              kClearHint = 235, kNameLabel = 236, kStore = 237, kLocation = 238, kEurope = 239,
+              kAsia = 240, kLandTitle = 241, kHomeHint = 242, kOk = 243, kAdd = 244, kAddHint = 245,
+              kUndo = 246, kUndoLandHint = 247, kPlace = 248, kUndoShipsHint = 249,
+              kFirstEdge = 260, kTooMuchLand = 264, kShipsMissing = 265, kNameEmpty = 266,
+              kBadPicture = 267, kNotStored = 268, kNoRoom = 269;
 const QString kEdges = QStringLiteral("LRTB");  // the home menu's order, texts kFirstEdge on
 }  // namespace
 
@@ -49,7 +51,9 @@ TMapForm::TMapForm(Context& context, QWidget* parent) : QWidget(parent), context
     Relabel();
 }
 
-QString TMapForm::Text(int n) const { return context_.texts.Text(n); }
+QString TMapForm::Text(int n) const {
+    return context_.texts.Text(n);
+}
 
 QToolButton* TMapForm::Button(QRect where, bool step) {
     auto* b = new QToolButton(this);
@@ -75,7 +79,8 @@ void TMapForm::BuildLayout() {
     Title->setGeometry(0, 0, kWidth, 65);
     Title->setAlignment(Qt::AlignCenter);
     Title->setFont(context_.platform.fonts->TitleFont(33));
-    Title->setStyleSheet(QStringLiteral("background: black; color: %1;").arg(BgrColor(kBackground).name()));
+    Title->setStyleSheet(
+        QStringLiteral("background: black; color: %1;").arg(BgrColor(kBackground).name()));
     OutBox = new QLineEdit(this);
     OutBox->setGeometry(-999, -999, 10, 10);
 
@@ -97,7 +102,8 @@ void TMapForm::BuildLayout() {
     Edit1->setGeometry(312, 96, 130, 26);
     Edit1->setMaxLength(12);
     // Upper-case letters and digits only: nothing that could leave the maps folder.
-    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9]{0,12}")), Edit1));
+    Edit1->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[A-Za-z0-9]{0,12}")), Edit1));
     connect(Edit1, &QLineEdit::textEdited, this, [this](const QString& text) {
         const QString upper = text.toUpper();
         if (upper != text) {
@@ -146,7 +152,8 @@ void TMapForm::BuildLayout() {
     ShipsConfirm = Button(QRect(4, 578, 104, 28), true);
 
     HomeMenu = new QMenu(this);
-    for (QChar edge : kEdges) HomeMenu->addAction(QString(), this, [this, edge] { HomeChoice(edge); });
+    for (QChar edge : kEdges)
+        HomeMenu->addAction(QString(), this, [this, edge] { HomeChoice(edge); });
 
     connect(CloseButton, &QToolButton::clicked, this, [this] { CloseClick(); });
     connect(HelpButton, &QToolButton::clicked, this, [this] { HelpClick(); });
@@ -165,9 +172,9 @@ void TMapForm::BuildLayout() {
 }
 
 void TMapForm::OnlyLoading() {
-    for (QWidget* w : std::initializer_list<QWidget*>{ClearButton, StoreButton, Edit1, HomeButton, HomeConfirm, AddLand,
-                                                      UndoLand, LandConfirm, EnableShips, UndoShips, ListBox1,
-                                                      ShipsConfirm})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ClearButton, StoreButton, Edit1, HomeButton, HomeConfirm, AddLand, UndoLand,
+             LandConfirm, EnableShips, UndoShips, ListBox1, ShipsConfirm})
         w->setEnabled(false);
     LoadButton->setEnabled(true);
     // No step is under way: every step button is up.
@@ -183,11 +190,21 @@ void TMapForm::Relabel() {
         QAbstractButton* button;
         int text, hint;
     } buttons[] = {
-        {CloseButton, kClose, kClose},      {HelpButton, kHelpText, kHelpText}, {LoadButton, kLoad, kLoadHint},
-        {ClearButton, kClear, kClearHint},  {StoreButton, kStore, kStore},      {HomeButton, 0, kHomeHint},
-        {HomeConfirm, kOk, 0},              {AddLand, kAdd, kAddHint},          {UndoLand, kUndo, kUndoLandHint},
-        {LandConfirm, kOk, 0},              {EnableShips, kPlace, 0},           {UndoShips, kUndo, kUndoShipsHint},
-        {ShipsConfirm, kOk, 0},             {Europe, kEurope, 0},               {Asia, kAsia, 0},
+        {CloseButton, kClose, kClose},
+        {HelpButton, kHelpText, kHelpText},
+        {LoadButton, kLoad, kLoadHint},
+        {ClearButton, kClear, kClearHint},
+        {StoreButton, kStore, kStore},
+        {HomeButton, 0, kHomeHint},
+        {HomeConfirm, kOk, 0},
+        {AddLand, kAdd, kAddHint},
+        {UndoLand, kUndo, kUndoLandHint},
+        {LandConfirm, kOk, 0},
+        {EnableShips, kPlace, 0},
+        {UndoShips, kUndo, kUndoShipsHint},
+        {ShipsConfirm, kOk, 0},
+        {Europe, kEurope, 0},
+        {Asia, kAsia, 0},
     };
     for (const auto& b : buttons) {
         if (b.text) b.button->setText(Text(b.text));
@@ -195,7 +212,8 @@ void TMapForm::Relabel() {
     }
     NameLabel->setText(Text(kNameLabel));
     Location->setTitle(Text(kLocation));
-    const std::pair<QLabel*, int> titles[] = {{HomeTitle, kHomeTitle}, {LandTitle, kLandTitle}, {ShipsTitle, kShipsTitle}};
+    const std::pair<QLabel*, int> titles[] = {
+        {HomeTitle, kHomeTitle}, {LandTitle, kLandTitle}, {ShipsTitle, kShipsTitle}};
     for (const auto& [label, text] : titles) label->setText(Text(text));
     // Controls side by side share one size, so a long word does not stand out small.
     const QFont base = font();
@@ -209,7 +227,8 @@ void TMapForm::Relabel() {
     FitFonts({AddLand, UndoLand, LandConfirm}, base);
     FitFonts({EnableShips, UndoShips}, base);
     FitFonts({ShipsConfirm}, base);
-    for (int k = 0; k < int(kEdges.size()); ++k) HomeMenu->actions()[k]->setText(Text(kFirstEdge + k));
+    for (int k = 0; k < int(kEdges.size()); ++k)
+        HomeMenu->actions()[k]->setText(Text(kFirstEdge + k));
 
     // The ship list: one size for all its entries, the largest at which the longest fits.
     QFont small = base;
@@ -219,11 +238,13 @@ void TMapForm::Relabel() {
         small.setPixelSize(pixels);
         const QFontMetrics metrics(small);
         int widest = 0;
-        for (const EditorShipKind& kind : kEditorShipKinds) widest = std::max(widest, metrics.horizontalAdvance(Text(kind.entry)));
+        for (const EditorShipKind& kind : kEditorShipKinds)
+            widest = std::max(widest, metrics.horizontalAdvance(Text(kind.entry)));
         if (widest <= room || pixels <= kSmallestFont) break;
     }
     ListBox1->setFont(small);
-    for (size_t k = 0; k < kEditorShipKinds.size(); ++k) ListBox1->item(int(k))->setText(Text(kEditorShipKinds[k].entry));
+    for (size_t k = 0; k < kEditorShipKinds.size(); ++k)
+        ListBox1->item(int(k))->setText(Text(kEditorShipKinds[k].entry));
 }
 
 int TMapForm::NeededWidth(const QWidget* control) {
@@ -264,7 +285,8 @@ void TMapForm::StartAfresh() {
 }
 
 void TMapForm::ShowCounters() {
-    for (size_t k = 0; k < Counters.size(); ++k) Counters[k]->setText(QString::number(sheet_.Counters()[k]));
+    for (size_t k = 0; k < Counters.size(); ++k)
+        Counters[k]->setText(QString::number(sheet_.Counters()[k]));
 }
 
 void TMapForm::SetHomePicture(const QString& sprite) {
@@ -299,15 +321,19 @@ void TMapForm::CloseClick() {
 }
 
 void TMapForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) CloseClick();
-    else QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape)
+        CloseClick();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TMapForm::HelpClick() {
     help->ShowHelp();
 }
 
-void TMapForm::Fail(const QString& text) { context_.platform.boxes->Show(BoxKind::Error, text, BoxButtons::Ok); }
+void TMapForm::Fail(const QString& text) {
+    context_.platform.boxes->Show(BoxKind::Error, text, BoxButtons::Ok);
+}
 
 // --- The picture ---
 
@@ -319,7 +345,8 @@ void TMapForm::LoadClick() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("JPG"));
     dialog.setObjectName(QStringLiteral("OpenDialog"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) LoadPicture(dialog.selectedFiles().first());
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        LoadPicture(dialog.selectedFiles().first());
     EditorStep = 1;
 }
 
@@ -329,7 +356,8 @@ bool TMapForm::LoadPicture(const QString& path) {
     if (!picture.isNull() && picture.size() != QSize(1024, 768))
         reason = QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height());
     if (picture.isNull() || picture.size() != QSize(1024, 768)) {
-        Fail(Text(kBadPicture) + ShownPath(path) + QStringLiteral(" (") + reason + QLatin1Char(')'));
+        Fail(Text(kBadPicture) + ShownPath(path) + QStringLiteral(" (") + reason +
+             QLatin1Char(')'));
         return false;
     }
     PicturePath = path;
@@ -357,8 +385,10 @@ bool TMapForm::LoadPicture(const QString& path) {
 
 void TMapForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (PicturePath.isEmpty()) painter.fillRect(rect(), BgrColor(kBackground));
-    else painter.drawImage(0, 0, screen_);
+    if (PicturePath.isEmpty())
+        painter.fillRect(rect(), BgrColor(kBackground));
+    else
+        painter.drawImage(0, 0, screen_);
 }
 
 // --- Home ---
@@ -372,11 +402,20 @@ void TMapForm::HomeChoice(QChar edge) {
     // The frame goes round the cells of the band, just inside their outer grid lines, so a
     // player sees which cells take ships.
     switch (edge.unicode()) {
-        case 'L': SetHomePicture(QStringLiteral("LEFT")); break;
-        case 'R': SetHomePicture(QStringLiteral("RIGHT")); break;
-        case 'T': SetHomePicture(QStringLiteral("UP")); break;
-        case 'B': SetHomePicture(QStringLiteral("DOWN")); break;
-        default: return;
+        case 'L':
+            SetHomePicture(QStringLiteral("LEFT"));
+            break;
+        case 'R':
+            SetHomePicture(QStringLiteral("RIGHT"));
+            break;
+        case 'T':
+            SetHomePicture(QStringLiteral("UP"));
+            break;
+        case 'B':
+            SetHomePicture(QStringLiteral("DOWN"));
+            break;
+        default:
+            return;
     }
     const QRect band = HomeBand(edge, kFirstSide);
     const int left = kLeft + kCellWidth * band.left();
@@ -395,7 +434,8 @@ void TMapForm::HomeConfirmClick() {
     WorkImage = BaseImage = screen_;
     HomeButton->setEnabled(false);
     HomeConfirm->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{AddLand, UndoLand, LandConfirm, StoreButton, Edit1})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{AddLand, UndoLand, LandConfirm, StoreButton, Edit1})
         w->setEnabled(true);
     EditorStep = 2;
     context_.platform.cursor->Set(this, CursorShape::Hand);
@@ -409,12 +449,16 @@ void TMapForm::AddLandClick() {
     Edit1->setEnabled(false);
 }
 
-void TMapForm::UndoLandClick() { context_.platform.cursor->Set(this, CursorShape::Hand); }
+void TMapForm::UndoLandClick() {
+    context_.platform.cursor->Set(this, CursorShape::Hand);
+}
 
 void TMapForm::LandConfirmClick() {
     EditorStep = 3;
-    for (QWidget* w : std::initializer_list<QWidget*>{AddLand, LandConfirm, UndoLand, UndoShips}) w->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{EnableShips, StoreButton, Edit1}) w->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{AddLand, LandConfirm, UndoLand, UndoShips})
+        w->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{EnableShips, StoreButton, Edit1})
+        w->setEnabled(true);
     BaseImage = screen_;
 }
 
@@ -458,8 +502,8 @@ void TMapForm::MapMouseDown(Qt::MouseButton button, QPoint at) {
         if (sheet_.HasShip(c, r) || !MapSheet::InHomeBand(EditorHome, c, r)) return;
         const int kind = ListBox1->currentRow();
         if (kind < 0 || sheet_.PlaceShip(kind, c, r) == 0) return;
-        DrawCell(SpriteName(KindOfCode(kEditorShipKinds[size_t(kind)].codes[2])), kLeft - 1 + kCellWidth * c,
-                 kTop + kCellHeight * r, true);
+        DrawCell(SpriteName(KindOfCode(kEditorShipKinds[size_t(kind)].codes[2])),
+                 kLeft - 1 + kCellWidth * c, kTop + kCellHeight * r, true);
         ShowCounters();
         WorkImage = screen_;
         if (sheet_.AllShipsPlaced()) {
@@ -470,7 +514,9 @@ void TMapForm::MapMouseDown(Qt::MouseButton button, QPoint at) {
     update();
 }
 
-void TMapForm::mousePressEvent(QMouseEvent* event) { MapMouseDown(event->button(), event->position().toPoint()); }
+void TMapForm::mousePressEvent(QMouseEvent* event) {
+    MapMouseDown(event->button(), event->position().toPoint());
+}
 
 void TMapForm::mouseMoveEvent(QMouseEvent*) {
     if (EditorStep == 2 || EditorStep == 3) context_.platform.cursor->Set(this, CursorShape::Hand);
@@ -518,28 +564,35 @@ void TMapForm::StoreClick() {
         p.boxes->Show(BoxKind::Error, Text(kReservedName), BoxButtons::Ok);
         return;
     }
-    const QString picture = MapSheet::PictureEntry(PicturePath, {p.files->ProgramFolder(), p.files->ShippedFolder()});
+    const QString picture =
+        MapSheet::PictureEntry(PicturePath, {p.files->ProgramFolder(), p.files->ShippedFolder()});
     const QStringList lines = sheet_.Stored(name, picture, EditorHome, Europe->isChecked());
     // A map no game could start on is not stored: the player hears why now, not at Start.
     MapLines map;
     map.SetLines(lines);
     const QChar crowded = CrowdedEdge(*p.files, map);
-    if (!crowded.isNull()) return Fail(Text(kNoRoom) + Text(kFirstEdge + int(kEdges.indexOf(crowded))) + QLatin1Char('.'));
+    if (!crowded.isNull())
+        return Fail(Text(kNoRoom) + Text(kFirstEdge + int(kEdges.indexOf(crowded))) +
+                    QLatin1Char('.'));
     const QString file = MapFileName(name);
     // The maps folder may have been deleted: storing a map makes it again (a player's own
     // folder of an installed game gets its folders as it is written to).
     if (!p.files->HasUserFolder()) QDir().mkpath(QFileInfo(p.files->Resolve(file)).path());
     // The file is replaced only by a complete new one: a failed store leaves an old map whole.
-    if (!p.files->SaveLines(file, lines)) return Fail(Text(kNotStored) + ShownPath(p.files->Resolve(file)));
+    if (!p.files->SaveLines(file, lines))
+        return Fail(Text(kNotStored) + ShownPath(p.files->Resolve(file)));
     p.boxes->Show(BoxKind::Information, Text(kStored), BoxButtons::Ok);
     OutBox->setFocus();
 }
 
 void TMapForm::ClearAllClick() {
     Platform& p = context_.platform;
-    if (p.boxes->Show(BoxKind::Confirmation, Text(kClearQuestion), BoxButtons::YesNo) != BoxAnswer::Yes) return;
+    if (p.boxes->Show(BoxKind::Confirmation, Text(kClearQuestion), BoxButtons::YesNo) !=
+        BoxAnswer::Yes)
+        return;
     StartAfresh();
-    for (QWidget* w : std::initializer_list<QWidget*>{ClearButton, StoreButton, EnableShips, UndoShips})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ClearButton, StoreButton, EnableShips, UndoShips})
         w->setEnabled(false);
     LoadButton->setEnabled(true);
     p.cursor->Set(this, CursorShape::Arrow);

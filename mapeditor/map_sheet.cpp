@@ -25,19 +25,26 @@ namespace {
 const QStringList kKeys = {QStringLiteral("[ProjName] ="), QStringLiteral("[Map]      ="),
                            QStringLiteral("[Position] ="), QStringLiteral("[Location] =")};
 
-QString Cell(int column, int row) { return TwoDigits(column) + TwoDigits(row); }
+QString Cell(int column, int row) {
+    return TwoDigits(column) + TwoDigits(row);
+}
 }  // namespace
 
-void MapSheet::Reset() { lines_ = kKeys; }
+void MapSheet::Reset() {
+    lines_ = kKeys;
+}
 
 int MapSheet::CountLand() const {
     int land = 0;
     for (int i = 1; i < lines_.size(); ++i)
-        if (!lines_[i].startsWith(QLatin1Char('[')) && !lines_[i].startsWith(QLatin1Char('#'))) ++land;
+        if (!lines_[i].startsWith(QLatin1Char('[')) && !lines_[i].startsWith(QLatin1Char('#')))
+            ++land;
     return 1 + land;
 }
 
-bool MapSheet::IsLand(int column, int row) const { return lines_.contains(Cell(column, row)); }
+bool MapSheet::IsLand(int column, int row) const {
+    return lines_.contains(Cell(column, row));
+}
 
 bool MapSheet::AddLand(int column, int row) {
     if (IsLand(column, row)) return false;
@@ -75,7 +82,8 @@ int MapSheet::PlaceShip(int kind, int column, int row) {
 void MapSheet::UndoShips() {
     for (int i = 1; i < lines_.size(); ++i) {
         const QString& line = lines_[i];
-        if (line.size() >= 4 && line[0] == QLatin1Char('[') && line[3] == QLatin1Char(']')) lines_[i] = QStringLiteral("#");
+        if (line.size() >= 4 && line[0] == QLatin1Char('[') && line[3] == QLatin1Char(']'))
+            lines_[i] = QStringLiteral("#");
     }
     ResetCounters();
 }
@@ -90,7 +98,8 @@ bool MapSheet::AllShipsPlaced() const {
     return true;
 }
 
-QStringList MapSheet::Stored(const QString& name, const QString& picturePath, QChar home, bool europe) const {
+QStringList MapSheet::Stored(const QString& name, const QString& picturePath, QChar home,
+                             bool europe) const {
     QStringList stored = lines_;
     stored[0] = kKeys[0] + name;
     stored[1] = kKeys[1] + picturePath;
@@ -101,12 +110,13 @@ QStringList MapSheet::Stored(const QString& name, const QString& picturePath, QC
 
 bool MapSheet::Reserved(const QString& name) {
     static const QStringList reserved = {
-        "STANDARD", "IRELAND",  "ICELAND",     "CORK",        "LANDSEND",    "FAROE",       "SKAGERRAK",
-        "SHETLAND", "STAVANGER", "BOME",       "CHANNEL",     "PORTLAND",    "WIGHT",       "PLYMOUTH",
-        "LISBON",   "MALTA",    "ALGIERS",     "TUNIS",       "TRIPOLI",     "GUAM",        "HAWAII",
-        "EHAWAII",  "SHAWAII",  "MARSHALL",    "CAROLINE",    "BATAN",       "NSOLOMAN",    "SSOLOMAN",
-        "ESOLOMAN", "WSOLOMAN", "NPHILLIPINE", "SPHILLIPINE", "EPHILLIPINE", "WPHILLIPINE", "NOKINAWA",
-        "SOKINAWA", "NRYUKYU",  "SRYUKYU"};
+        "STANDARD",    "IRELAND",     "ICELAND",     "CORK",        "LANDSEND", "FAROE",
+        "SKAGERRAK",   "SHETLAND",    "STAVANGER",   "BOME",        "CHANNEL",  "PORTLAND",
+        "WIGHT",       "PLYMOUTH",    "LISBON",      "MALTA",       "ALGIERS",  "TUNIS",
+        "TRIPOLI",     "GUAM",        "HAWAII",      "EHAWAII",     "SHAWAII",  "MARSHALL",
+        "CAROLINE",    "BATAN",       "NSOLOMAN",    "SSOLOMAN",    "ESOLOMAN", "WSOLOMAN",
+        "NPHILLIPINE", "SPHILLIPINE", "EPHILLIPINE", "WPHILLIPINE", "NOKINAWA", "SOKINAWA",
+        "NRYUKYU",     "SRYUKYU"};
     return name.startsWith(QLatin1Char('$')) || reserved.contains(name);
 }
 

@@ -20,7 +20,7 @@ extern const std::array<EditorShipKind, 10> kEditorShipKinds;
 // ship places "[NN]CCRR" in the order they were clicked; an undone entry becomes "#" and
 // stays. Also the land count and the ship counters the editor's steps go by.
 class MapSheet {
-public:
+  public:
     static constexpr int kMaxLand = 18;
     MapSheet() { Reset(); }
 
@@ -52,7 +52,8 @@ public:
 
     // The lines as stored: the header completed with the name, the picture path, the home
     // letter and 'E' (Europe) or 'A' (Asia / Pacific), each after its 12-character key.
-    QStringList Stored(const QString& name, const QString& picturePath, QChar home, bool europe) const;
+    QStringList Stored(const QString& name, const QString& picturePath, QChar home,
+                       bool europe) const;
 
     // Names a map may not be stored under: the built-in maps' and any beginning with "$".
     static bool Reserved(const QString& name);
@@ -65,7 +66,7 @@ public:
     // past the last cell gives `previous`.
     static int CellOf(int coordinate, int origin, int size, int previous);
 
-private:
+  private:
     QStringList lines_;
     std::array<int, 10> counters_{};
 };

@@ -45,7 +45,9 @@ void MessageReader::Clear() {
     overflowed_ = false;
 }
 
-QByteArray Framed(const QString& message) { return message.toLatin1() + "\r\n"; }
+QByteArray Framed(const QString& message) {
+    return message.toLatin1() + "\r\n";
+}
 
 bool ValidMoveRecord(const QString& record, const Game& game, QChar senderSide) {
     if (record.size() != 17 || !record.startsWith(QLatin1String("[Move]="))) return false;
@@ -55,7 +57,8 @@ bool ValidMoveRecord(const QString& record, const Game& game, QChar senderSide) 
         if (numbers[k] < 0) return false;
     }
     const int code = numbers[0];
-    if (SideOfCode(code) != senderSide || game.scratchpad.FindSide(code, senderSide) < 0) return false;
+    if (SideOfCode(code) != senderSide || game.scratchpad.FindSide(code, senderSide) < 0)
+        return false;
     return OnBoard(numbers[1], numbers[2]) && OnBoard(numbers[3], numbers[4]);
 }
 

@@ -12,7 +12,7 @@ class Game;
 // into. An unfinished line waits for the rest; a line that grows past 4 KB without its end is
 // not a message of the game, and the connection is given up.
 class MessageReader {
-public:
+  public:
     static constexpr int kLongestLine = 4096;
 
     // The bytes of one read.
@@ -22,7 +22,7 @@ public:
     bool Overflowed() const { return overflowed_; }
     void Clear();
 
-private:
+  private:
     QByteArray pending_;
     std::deque<QString> ready_;
     bool overflowed_ = false;

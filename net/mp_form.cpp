@@ -5,12 +5,12 @@
 #include <QTimer>
 #include <map>
 
+#include <QRandomGenerator>
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
 #include "core/game_setup.h"
 #include "core/game_sound.h"
-#include <QRandomGenerator>
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
@@ -61,12 +61,16 @@ TMPForm::TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& 
     hostWatch_.gone = [this] {
         // Silent too long, or never said who it is: the connection is closed like any other.
         TSimpleTCPClient* silent = candidate_ ? candidate_ : player_;
-        Status(context_.texts.TextOr(294, QStringLiteral("The other program has been silent too long - the connection is closed. ")));
+        Status(context_.texts.TextOr(
+            294, QStringLiteral(
+                     "The other program has been silent too long - the connection is closed. ")));
         if (silent) QTimer::singleShot(0, this, [this, silent] { server_->Disconnect(silent); });
     };
     clientWatch_.beat = [this] { Send2Server(QStringLiteral("[Beat]"), 0); };
     clientWatch_.gone = [this] {
-        Status(context_.texts.TextOr(294, QStringLiteral("The other program has been silent too long - the connection is closed. ")));
+        Status(context_.texts.TextOr(
+            294, QStringLiteral(
+                     "The other program has been silent too long - the connection is closed. ")));
         QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
     };
 }
@@ -76,7 +80,9 @@ void TMPForm::SetPeerTimes(const PeerWatch::Times& times) {
     clientWatch_.SetTimes(times);
 }
 
-StatusLine& TMPForm::PanelStatus() { return game_.NetRole == 2 ? *cltStatus_ : *svrStatus_; }
+StatusLine& TMPForm::PanelStatus() {
+    return game_.NetRole == 2 ? *cltStatus_ : *svrStatus_;
+}
 
 TMPForm::~TMPForm() = default;
 
@@ -89,10 +95,12 @@ void TMPForm::BuildLayout() {
         p->setMouseTracking(true);
         p->installEventFilter(this);
         p->setAttribute(Qt::WA_StyledBackground, true);
-        p->setStyleSheet(QStringLiteral("#%1 { background: black; }").arg(QString::fromLatin1(name)));
+        p->setStyleSheet(
+            QStringLiteral("#%1 { background: black; }").arg(QString::fromLatin1(name)));
         return p;
     };
-    auto label = [&](QWidget* parent, const QString& caption, int x, int y, int w, bool clickable = false) {
+    auto label = [&](QWidget* parent, const QString& caption, int x, int y, int w,
+                     bool clickable = false) {
         auto* l = new QLabel(caption, parent);
         l->setGeometry(x, y, w, 34);
         l->setTextFormat(Qt::PlainText);
@@ -114,13 +122,16 @@ void TMPForm::BuildLayout() {
         QFont font = e->font();
         font.setPixelSize(16);
         e->setFont(font);
-        e->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background: #101418; border: 1px solid %1; "
-                                        "padding-left: 4px; }").arg(text));
+        e->setStyleSheet(
+            QStringLiteral("QLineEdit { color: %1; background: #101418; border: 1px solid %1; "
+                           "padding-left: 4px; }")
+                .arg(text));
         return e;
     };
 
     BackPanel = panel(this, 604, 500, "BackPanel");
-    BackPanel->setStyleSheet(QStringLiteral("#BackPanel { background: black; border: 1px solid %1; }").arg(text));
+    BackPanel->setStyleSheet(
+        QStringLiteral("#BackPanel { background: black; border: 1px solid %1; }").arg(text));
     Label4 = label(BackPanel, QStringLiteral("Multi-Player"), 0, 24, 604);
     Label4->setFont(context_.platform.fonts->TitleFont(44));
     Label4->setGeometry(0, 20, 604, 60);
@@ -169,10 +180,12 @@ void TMPForm::BuildLayout() {
     QFont listFont = GameList->font();
     listFont.setPixelSize(16);
     GameList->setFont(listFont);
-    GameList->setStyleSheet(QStringLiteral("QListWidget { color: %1; background: #101418; border: 1px solid %1; } "
-                                           "QListWidget::item:selected { color: black; background: %1; }")
-                                .arg(text));
-    connect(GameList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { PickHeardGame(item); });
+    GameList->setStyleSheet(
+        QStringLiteral("QListWidget { color: %1; background: #101418; border: 1px solid %1; } "
+                       "QListWidget::item:selected { color: black; background: %1; }")
+            .arg(text));
+    connect(GameList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { PickHeardGame(item); });
     AlliedPanel = panel(ClientPanel, 473, 130, "AlliedPanel");
     Label21 = label(AlliedPanel, QStringLiteral("Multi-Player Game :"), 2, 0, 240);
     Edit4 = edit(AlliedPanel, 250, 0, 215, true, 16);
@@ -203,15 +216,27 @@ void TMPForm::WireSockets() {
     server_->SetPort(1234);
     client_->SetHost(QStringLiteral("127.0.0.1"));
     client_->SetPort(1234);
-    server_->OnAccept = [this](QObject*, TSimpleTCPClient* c, bool& accept) { ServerAccept(c, accept); };
-    server_->OnClientConnected = [this](QObject*, TSimpleTCPClient* c) { ServerClientConnected(c); };
-    server_->OnClientDisconnected = [this](QObject*, TSimpleTCPClient* c) { ServerClientDisconnected(c); };
-    server_->OnClientRead = [this](QObject*, TSimpleTCPClient* c, const QByteArray& b) { ServerClientRead(c, b); };
-    server_->OnError = [this](QObject*, int, int code, const QString& text) { ServerError(ErrorLine(code, text)); };
+    server_->OnAccept = [this](QObject*, TSimpleTCPClient* c, bool& accept) {
+        ServerAccept(c, accept);
+    };
+    server_->OnClientConnected = [this](QObject*, TSimpleTCPClient* c) {
+        ServerClientConnected(c);
+    };
+    server_->OnClientDisconnected = [this](QObject*, TSimpleTCPClient* c) {
+        ServerClientDisconnected(c);
+    };
+    server_->OnClientRead = [this](QObject*, TSimpleTCPClient* c, const QByteArray& b) {
+        ServerClientRead(c, b);
+    };
+    server_->OnError = [this](QObject*, int, int code, const QString& text) {
+        ServerError(ErrorLine(code, text));
+    };
     client_->OnConnected = [this](QObject*) { ClientConnected(); };
     client_->OnDisconnected = [this](QObject*) { ClientDisconnected(); };
     client_->OnRead = [this](QObject*, const QByteArray& b) { ClientRead(b); };
-    client_->OnError = [this](QObject*, int, int code, const QString& text) { ClientError(ErrorLine(code, text)); };
+    client_->OnError = [this](QObject*, int, int code, const QString& text) {
+        ClientError(ErrorLine(code, text));
+    };
     heard_.OnChange = [this] { ShowHeardGames(); };
 }
 
@@ -267,21 +292,29 @@ void TMPForm::Caption(QLabel* label, int message) {
     if (!text.isEmpty()) label->setText(text);
 }
 
-QString TMPForm::LogStatus() const { return context_.texts.TextOr(kLogStatusText, QStringLiteral("Log Status")); }
+QString TMPForm::LogStatus() const {
+    return context_.texts.TextOr(kLogStatusText, QStringLiteral("Log Status"));
+}
 
 QString TMPForm::ErrorLine(int code, const QString& error) const {
     // The errors a player meets when the other program is not there or the address is wrong,
     // in the game's language; any other keeps the socket's own words.
-    static const std::map<int, int> kErrorTexts = {{10061, 212}, {10060, 213}, {10065, 214}, {10051, 215},
-                                                   {10048, 216}, {11001, 217}, {10054, 218}, {10013, 219}};
+    static const std::map<int, int> kErrorTexts = {{10061, 212}, {10060, 213}, {10065, 214},
+                                                   {10051, 215}, {10048, 216}, {11001, 217},
+                                                   {10054, 218}, {10013, 219}};
     const auto known = kErrorTexts.find(code);
-    const QString words = known == kErrorTexts.end() ? error : context_.texts.TextOr(known->second, error);
+    const QString words =
+        known == kErrorTexts.end() ? error : context_.texts.TextOr(known->second, error);
     return context_.texts.TextOr(kErrorText, QStringLiteral("ERROR: ")) + words;
 }
 
-void TMPForm::ClickSound() { PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false); }
+void TMPForm::ClickSound() {
+    PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false);
+}
 
-bool TMPForm::Busy() const { return context_.guard.Running(); }
+bool TMPForm::Busy() const {
+    return context_.guard.Running();
+}
 
 void TMPForm::Label8Click() {
     Game& g = game_;
@@ -314,7 +347,8 @@ void TMPForm::Label8Click() {
 
     QString error;
     switch (LoadFleet(*p.files, FleetFileName(0, s.HomeNavy), g.scratchpad, &error)) {
-        case FleetLoad::Ok: break;
+        case FleetLoad::Ok:
+            break;
         case FleetLoad::CopyFailed:
             p.boxes->Show(BoxKind::Error, kShipsFileFailure, BoxButtons::Ok);
             flow->EndProgram();
@@ -341,12 +375,20 @@ void TMPForm::Label10Click() {
     Game& g = game_;
     if (state_.NetStage < 3) {
         if (GameName->text().isEmpty() || AlliedName->text().isEmpty()) {
-            context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.Text(100), 2), BoxButtons::Ok);
+            context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.Text(100), 2),
+                                          BoxButtons::Ok);
             return;
         }
         const quint16 port = PortOf(ServerPortEdit);
         if (port == 0) {
-            context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.TextOr(kBadPortText, QStringLiteral("The port must be a number from 1 to 65535.")), 2), BoxButtons::Ok);
+            context_.platform.boxes->Show(
+                BoxKind::Error,
+                Framed(
+                    3,
+                    context_.texts.TextOr(
+                        kBadPortText, QStringLiteral("The port must be a number from 1 to 65535.")),
+                    2),
+                BoxButtons::Ok);
             return;
         }
         g.NetRole = 1;
@@ -358,14 +400,16 @@ void TMPForm::Label10Click() {
         }
         svrStatus_->Set(context_.texts.Text(105));
         // The code a joining player who loses the connection comes back with.
-        state_.GameCode = QString::number(QRandomGenerator::system()->generate(), 16).toUpper().rightJustified(8, QLatin1Char('0'));
+        state_.GameCode = QString::number(QRandomGenerator::system()->generate(), 16)
+                              .toUpper()
+                              .rightJustified(8, QLatin1Char('0'));
         server_->SetListen(true);
         // The port was taken or refused: Start is offered again.
         if (!server_->Listen()) Label10->show();
         // Joining programs on the local network hear of the game until it starts.
         else
-            announcer_.Start(lan_, {GameName->text(), AlliedName->text(), context_.settings.HomeNavy,
-                                    server_->Port()});
+            announcer_.Start(lan_, {GameName->text(), AlliedName->text(),
+                                    context_.settings.HomeNavy, server_->Port()});
         return;
     }
     announcer_.Stop();
@@ -374,8 +418,10 @@ void TMPForm::Label10Click() {
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     Label10->hide();
     svrStatus_->Set(context_.texts.Text(119));
-    if (network_.NetGameInit(false)) hide();
-    else context_.platform.cursor->Set(this, CursorShape::Arrow);
+    if (network_.NetGameInit(false))
+        hide();
+    else
+        context_.platform.cursor->Set(this, CursorShape::Arrow);
 }
 
 void TMPForm::Label9Click() {
@@ -406,12 +452,19 @@ void TMPForm::Label9Click() {
 
 void TMPForm::Label13Click() {
     if (ClientIP->text().isEmpty() || Edit1->text().isEmpty()) {
-        context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.Text(102), 2), BoxButtons::Ok);
+        context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.Text(102), 2),
+                                      BoxButtons::Ok);
         return;
     }
     const quint16 port = PortOf(ClientPortEdit);
     if (port == 0) {
-        context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.TextOr(kBadPortText, QStringLiteral("The port must be a number from 1 to 65535.")), 2), BoxButtons::Ok);
+        context_.platform.boxes->Show(
+            BoxKind::Error,
+            Framed(3,
+                   context_.texts.TextOr(
+                       kBadPortText, QStringLiteral("The port must be a number from 1 to 65535.")),
+                   2),
+            BoxButtons::Ok);
         rejoining_ = false;
         return;
     }
@@ -486,7 +539,8 @@ void TMPForm::Escape() {
 
 void TMPForm::ResetConnection() {
     // A decided game leaves nothing to rejoin; one left on the way may be taken up again.
-    if (game_.NetRole == 2 && game_.Gamestage >= stage::kEnded) RejoinTicket::Forget(*context_.platform.files);
+    if (game_.NetRole == 2 && game_.Gamestage >= stage::kEnded)
+        RejoinTicket::Forget(*context_.platform.files);
     state_ = NetState();
     hostWatch_.Stop();
     clientWatch_.Stop();
@@ -499,7 +553,8 @@ void TMPForm::ResetConnection() {
     client_->SetConnected(false);
     serverReaders_.clear();
     clientReader_.Clear();
-    for (QLineEdit* e : {ServerIP, GameName, AlliedName, AxisName, Edit6, Edit1, Edit4, Edit3, Edit5, ClientIP})
+    for (QLineEdit* e :
+         {ServerIP, GameName, AlliedName, AxisName, Edit6, Edit1, Edit4, Edit3, Edit5, ClientIP})
         e->clear();
     Label10->show();
     CentreBackPanel();
@@ -515,8 +570,10 @@ QString TMPForm::Commander(bool firstSide) const {
 // --- Input ---
 
 void TMPForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && !Busy()) Escape();
-    else QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape && !Busy())
+        Escape();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TMPForm::hideEvent(QHideEvent* event) {
@@ -539,20 +596,30 @@ void TMPForm::HoverEnd(QWidget* panel) {
 
 void TMPForm::Clicked(QLabel* label) {
     if (Busy()) return;
-    if (label == Label8) Label8Click();
-    else if (label == Label9) Label9Click();
-    else if (label == Label1) Label1Click();
-    else if (label == Label10) Label10Click();
-    else if (label == Label7) Label7Click();
-    else if (label == Label13 || label == Label18) Label13Click();
-    else if (label == Label14) Label14Click();
-    else if (label == Label19) Label19Click();
-    else if (label == Label23) Label23Click();
+    if (label == Label8)
+        Label8Click();
+    else if (label == Label9)
+        Label9Click();
+    else if (label == Label1)
+        Label1Click();
+    else if (label == Label10)
+        Label10Click();
+    else if (label == Label7)
+        Label7Click();
+    else if (label == Label13 || label == Label18)
+        Label13Click();
+    else if (label == Label14)
+        Label14Click();
+    else if (label == Label19)
+        Label19Click();
+    else if (label == Label23)
+        Label23Click();
 }
 
 bool TMPForm::eventFilter(QObject* watched, QEvent* event) {
     auto* label = qobject_cast<QLabel*>(watched);
-    const bool clickable = label && std::find(clickable_.begin(), clickable_.end(), label) != clickable_.end();
+    const bool clickable =
+        label && std::find(clickable_.begin(), clickable_.end(), label) != clickable_.end();
     if (clickable && event->type() == QEvent::Enter) Hover(label);
     if (clickable && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

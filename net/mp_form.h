@@ -1,7 +1,7 @@
 #pragma once
 #include <QLabel>
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -32,8 +32,8 @@ struct Context;
 // carries the messages between the sockets and the network session, which plays the game.
 class TMPForm : public QWidget, public NetworkBoard {
   public:
-    TMPForm(Context& context, Game& game, TurnDisplay& display,
-            GameSetup& setup, QWidget* parent = nullptr);
+    TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& setup,
+            QWidget* parent = nullptr);
     ~TMPForm() override;
 
     // Shows the window over the whole screen at its first choice.

@@ -31,7 +31,10 @@ void TMPForm::ShowHeardGames() {
     }
     // An empty list says what it is for.
     if (GameList->count() == 0) {
-        auto* none = new QListWidgetItem(texts.TextOr(kNoGameHeardText, QStringLiteral("No game heard on the local network yet.")), GameList);
+        auto* none = new QListWidgetItem(
+            texts.TextOr(kNoGameHeardText,
+                         QStringLiteral("No game heard on the local network yet.")),
+            GameList);
         none->setFlags(Qt::NoItemFlags);
     }
 }
@@ -46,8 +49,9 @@ void TMPForm::OfferRejoin() {
     const std::optional<RejoinTicket> ticket = RejoinTicket::Load(*context_.platform.files);
     Label23->setVisible(ticket.has_value());
     if (ticket)
-        Label23->setText(context_.texts.TextOr(kRejoinText, QStringLiteral("Rejoin")) + QStringLiteral("  ") + ticket->game +
-                         QStringLiteral(" (") + ticket->host + QLatin1Char(':') + QString::number(ticket->port) + QLatin1Char(')'));
+        Label23->setText(context_.texts.TextOr(kRejoinText, QStringLiteral("Rejoin")) +
+                         QStringLiteral("  ") + ticket->game + QStringLiteral(" (") + ticket->host +
+                         QLatin1Char(':') + QString::number(ticket->port) + QLatin1Char(')'));
 }
 
 void TMPForm::Label23Click() {

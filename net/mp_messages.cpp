@@ -6,8 +6,8 @@
 #include "core/context.h"
 #include "core/game.h"
 #include "core/map_file.h"
-#include "core/unit_codes.h"
 #include "core/navy.h"
+#include "core/unit_codes.h"
 #include "net/chat_message.h"
 #include "net/mp_form.h"
 #include "net/rejoin_ticket.h"
@@ -45,24 +45,30 @@ bool LetterOf(const QString& message, const QString& allowed, QChar& letter) {
 
 bool TMPForm::Send2Server(const QString& text, int pauseMs) {
     client_->SendBuffer(Framed(text));
-    return pauseMs == 0 || (game_.GameActive == 1 ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
+    return pauseMs == 0 ||
+           (game_.GameActive == 1 ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
 }
 
 bool TMPForm::Send2Client(const QString& text, int pauseMs) {
     // Only the joining program the game is played with hears the game.
     const QByteArray bytes = Framed(text);
     if (player_) server_->SendBuffer(player_, bytes.constData(), int(bytes.size()));
-    return pauseMs == 0 || (game_.GameActive == 1 ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
+    return pauseMs == 0 ||
+           (game_.GameActive == 1 ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
 }
 
 void TMPForm::Greetings2Client(bool rejoin) {
     const Settings& s = context_.settings;
-    const QStringList greeting = {
-        QStringLiteral("[Game]=") + GameName->text(),  QStringLiteral("[Navy]=") + s.HomeNavy,
-        kName + AlliedName->text(),                     QStringLiteral("[Mapz]=") + s.MapName,
-        QStringLiteral("[Home]=") + game_.HomePosition, QStringLiteral("[Fire]=") + s.AdditionalDamage,
-        QStringLiteral("[Show]=") + s.RevealOption,     QStringLiteral("[Flag]=") + s.FlagTransfer,
-        QStringLiteral("[Code]=") + state_.GameCode,    QStringLiteral("[Stage]=2") + game_.HomePosition};
+    const QStringList greeting = {QStringLiteral("[Game]=") + GameName->text(),
+                                  QStringLiteral("[Navy]=") + s.HomeNavy,
+                                  kName + AlliedName->text(),
+                                  QStringLiteral("[Mapz]=") + s.MapName,
+                                  QStringLiteral("[Home]=") + game_.HomePosition,
+                                  QStringLiteral("[Fire]=") + s.AdditionalDamage,
+                                  QStringLiteral("[Show]=") + s.RevealOption,
+                                  QStringLiteral("[Flag]=") + s.FlagTransfer,
+                                  QStringLiteral("[Code]=") + state_.GameCode,
+                                  QStringLiteral("[Stage]=2") + game_.HomePosition};
     for (const QString& message : greeting) {
         if (state_.NetStage >= 3 && !rejoin) return;
         if (!Send2Client(message)) return;
@@ -75,7 +81,8 @@ void TMPForm::ServerAccept(TSimpleTCPClient* client, bool&) {
     // One joining program plays the game. Another is told so before it is let go; during a game
     // whose player is gone, a new connection may be that player coming back.
     if (player_ || candidate_) return;
-    if (game_.NetGame == 1 && game_.GameActive == 1) candidate_ = client;
+    if (game_.NetGame == 1 && game_.GameActive == 1)
+        candidate_ = client;
     else {
         player_ = client;
         svrStatus_->Say(context_.texts.TextOr(207, QStringLiteral("Client Accepted")));
@@ -93,7 +100,8 @@ void TMPForm::ServerClientConnected(TSimpleTCPClient* client) {
 void TMPForm::TurnAway(TSimpleTCPClient* client, int reason) {
     const QByteArray words = Framed(kBusy + QString::number(reason));
     server_->SendBuffer(client, words.constData(), int(words.size()));
-    Status(context_.texts.TextOr(kTurnedAwayText, QStringLiteral("Another program tried to join and was turned away. ")));
+    Status(context_.texts.TextOr(
+        kTurnedAwayText, QStringLiteral("Another program tried to join and was turned away. ")));
     // Closed a moment later, so the words reach it before the connection ends.
     QPointer<TSimpleTCPClient> gone(client);
     QTimer::singleShot(300, this, [this, gone] {
@@ -164,7 +172,10 @@ void TMPForm::ConnectionLost() {
     // and needs the pointer to find it. The host keeps the game for its player to come back to.
     if (game_.NetGame != 1 || game_.GameActive != 1) return;
     if (game_.NetRole == 1) {
-        Status(context_.texts.TextOr(kWaitsForRejoinText, QStringLiteral("Connection to the other commander lost - the game waits for them to rejoin, or leave by the corner bottom right. ")));
+        Status(context_.texts.TextOr(
+            kWaitsForRejoinText,
+            QStringLiteral("Connection to the other commander lost - the game waits for them to "
+                           "rejoin, or leave by the corner bottom right. ")));
         network_.PeerGone();
     } else {
         Status(context_.texts.Text(149));
@@ -209,18 +220,24 @@ void TMPForm::Deliver(MessageReader& reader, TSimpleTCPClient* client) {
     QPointer<TSimpleTCPClient> from(client);
     for (const QString& m : messages)
         context_.guard.WhenIdle([this, m, from, host = client != nullptr] {
-            if (!host) JoiningMessage(m);
-            else if (from) HostMessageFrom(from.data(), m);
+            if (!host)
+                JoiningMessage(m);
+            else if (from)
+                HostMessageFrom(from.data(), m);
         });
 }
 
 void TMPForm::Status(const QString& text) {
     lastStatus_ = text;
-    if (game_.NetGame == 1 && game_.GameActive == 1 && display_.Shown()) network_.Report(text);
-    else PanelStatus().Say(text);
+    if (game_.NetGame == 1 && game_.GameActive == 1 && display_.Shown())
+        network_.Report(text);
+    else
+        PanelStatus().Say(text);
 }
 
-void TMPForm::Refused(const QString& message) { network_.Refused(message); }
+void TMPForm::Refused(const QString& message) {
+    network_.Refused(message);
+}
 
 // --- Messages at the host ---
 
@@ -235,7 +252,9 @@ void TMPForm::HostMessageFrom(TSimpleTCPClient* client, const QString& message) 
         }
         candidate_ = nullptr;
         hostWatch_.Stop();
-        Status(context_.texts.TextOr(kTurnedAwayText, QStringLiteral("Another program tried to join and was turned away. ")));
+        Status(context_.texts.TextOr(
+            kTurnedAwayText,
+            QStringLiteral("Another program tried to join and was turned away. ")));
         return TurnAway(client, kNotThePlayer);
     }
     if (client != player_) return;
@@ -269,24 +288,33 @@ void TMPForm::JoiningMessage(const QString& message) {
     Settings& s = context_.settings;
     if (state_.NetStage < 2) {
         QChar letter;
-        if (message.startsWith(QLatin1String("[Game]="))) Edit4->setText(message.mid(7, 16));
+        if (message.startsWith(QLatin1String("[Game]=")))
+            Edit4->setText(message.mid(7, 16));
         else if (message.startsWith(QLatin1String("[Code]="))) {
             if (!RejoinTicket::IsCode(message.mid(7))) return Refused(message);
             state_.GameCode = message.mid(7);
         } else if (message.startsWith(kBusy)) {
             const bool notThePlayer = message == kBusy + QString::number(kNotThePlayer);
-            cltStatus_->Say(notThePlayer ? context_.texts.TextOr(kNotThePlayerText, QStringLiteral("The host waits for the commander who left its game, and no other. "))
-                                         : context_.texts.TextOr(kFullText, QStringLiteral("The host already has its second commander. ")));
-        }
-        else if (message.startsWith(QLatin1String("[Navy]="))) {
+            cltStatus_->Say(
+                notThePlayer
+                    ? context_.texts.TextOr(
+                          kNotThePlayerText,
+                          QStringLiteral(
+                              "The host waits for the commander who left its game, and no other. "))
+                    : context_.texts.TextOr(
+                          kFullText,
+                          QStringLiteral("The host already has its second commander. ")));
+        } else if (message.startsWith(QLatin1String("[Navy]="))) {
             if (!LetterOf(message, QStringLiteral("EU"), letter)) return Refused(message);
             s.HomeNavy = letter;
             Edit5->setText(NavyName(letter, context_.texts));
-        } else if (message.startsWith(kName)) Edit3->setText(message.mid(7, 16));
+        } else if (message.startsWith(kName))
+            Edit3->setText(message.mid(7, 16));
         else if (message.startsWith(QLatin1String("[Mapz]="))) {
             // Only a built-in map can be played by both; a name of another kind is not taken.
             const QString map = message.mid(7);
-            if (!IsBuiltInMap(map) || map.size() > 40 || map.contains(QLatin1Char('/')) || map.contains(QLatin1Char('\\')))
+            if (!IsBuiltInMap(map) || map.size() > 40 || map.contains(QLatin1Char('/')) ||
+                map.contains(QLatin1Char('\\')))
                 return Refused(message);
             s.MapName = map;
         } else if (message.startsWith(QLatin1String("[Home]="))) {
@@ -301,7 +329,8 @@ void TMPForm::JoiningMessage(const QString& message) {
         } else if (message.startsWith(QLatin1String("[Flag]="))) {
             if (!LetterOf(message, QStringLiteral("YN"), letter)) return Refused(message);
             s.FlagTransfer = letter;
-        } else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 && message[8] == QLatin1Char('2')) {
+        } else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 &&
+                   message[8] == QLatin1Char('2')) {
             state_.NetStage = 2;
             network_.BeginTable();
             cltStatus_->Say(context_.texts.Text(104));  // the host starts the game
@@ -311,14 +340,19 @@ void TMPForm::JoiningMessage(const QString& message) {
     }
     if (state_.NetStage == 2) {
         const QChar first = message.isEmpty() ? QChar() : message[0];
-        if (first == QLatin1Char('E') || first == QLatin1Char('D') || first == QLatin1Char('1')) network_.TableLine(message);
-        else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 && message[8] == QLatin1Char('3'))
+        if (first == QLatin1Char('E') || first == QLatin1Char('D') || first == QLatin1Char('1'))
+            network_.TableLine(message);
+        else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 &&
+                 message[8] == QLatin1Char('3'))
             network_.TableComplete();
         return;
     }
-    if (message == QLatin1String("StartGame")) StartJoinedGame();
-    else if (message.startsWith(QLatin1String("[Resume]="))) ResumeJoinedGame(message);
-    else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 && message[8] == QLatin1Char('2')) {
+    if (message == QLatin1String("StartGame"))
+        StartJoinedGame();
+    else if (message.startsWith(QLatin1String("[Resume]=")))
+        ResumeJoinedGame(message);
+    else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 &&
+             message[8] == QLatin1Char('2')) {
         // The host sends its table again; it replaces this one once it is all here.
         state_.NetStage = 2;
         network_.BeginTable();
@@ -337,7 +371,8 @@ void TMPForm::StartJoinedGame() {
     }
     hide();
     // Kept for a lost connection: the way back to this game, also after a restart.
-    RejoinTicket{client_->Host(), client_->Port(), state_.GameCode, Edit1->text(), Edit4->text()}.Save(*context_.platform.files);
+    RejoinTicket{client_->Host(), client_->Port(), state_.GameCode, Edit1->text(), Edit4->text()}
+        .Save(*context_.platform.files);
 }
 
 void TMPForm::ResumeJoinedGame(const QString& message) {
@@ -363,9 +398,15 @@ void TMPForm::Rejoined() {
 
 // --- The hand-overs the board asks for ---
 
-void TMPForm::PlayerSleep() { network_.PlayerSleep(); }
-void TMPForm::ClientSleep() { network_.ClientSleep(); }
-void TMPForm::SendLastMove() { network_.SendLastMove(); }
+void TMPForm::PlayerSleep() {
+    network_.PlayerSleep();
+}
+void TMPForm::ClientSleep() {
+    network_.ClientSleep();
+}
+void TMPForm::SendLastMove() {
+    network_.SendLastMove();
+}
 
 void TMPForm::SendChat(const QString& typed) {
     const QString text = ChatText(typed);
@@ -379,11 +420,14 @@ void TMPForm::ShowChat(const QString& message) {
     const QString text = ChatText(message.mid(kChatKey.size()));
     if (text.isEmpty()) return;
     const QString from = Commander(game_.NetRole != 1);
-    Status(context_.texts.TextOr(297, QStringLiteral("Message from ")) + (from.isEmpty() ? QStringLiteral("?") : from) +
-           QStringLiteral(": ") + text + QStringLiteral("  "));
+    Status(context_.texts.TextOr(297, QStringLiteral("Message from ")) +
+           (from.isEmpty() ? QStringLiteral("?") : from) + QStringLiteral(": ") + text +
+           QStringLiteral("  "));
 }
 
-void TMPForm::SendRepair(int repairerCode, int targetCode) { network_.SendRepair(repairerCode, targetCode); }
+void TMPForm::SendRepair(int repairerCode, int targetCode) {
+    network_.SendRepair(repairerCode, targetCode);
+}
 
 void TMPForm::ResendTable() {
     Platform& p = context_.platform;

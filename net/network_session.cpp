@@ -11,26 +11,32 @@
 #include "platform/platform.h"
 #include "play/apply_move.h"
 #include "play/combat.h"
+#include "play/game_journal.h"
 #include "play/repair.h"
 #include "play/rules.h"
 #include "play/selection.h"
 #include "play/showing.h"
-#include "play/game_journal.h"
 #include "play/turn.h"
 
 namespace kvd {
 
 QChar OppositeOf(QChar homePosition) {
     switch (homePosition.unicode()) {
-        case 'L': return QLatin1Char('R');
-        case 'R': return QLatin1Char('L');
-        case 'T': return QLatin1Char('B');
-        case 'B': return QLatin1Char('T');
-        default: return homePosition;
+        case 'L':
+            return QLatin1Char('R');
+        case 'R':
+            return QLatin1Char('L');
+        case 'T':
+            return QLatin1Char('B');
+        case 'B':
+            return QLatin1Char('T');
+        default:
+            return homePosition;
     }
 }
 
-NetworkSession::NetworkSession(Game& game, Context& context, TurnDisplay& display, GameSetup& setup, NetState& state)
+NetworkSession::NetworkSession(Game& game, Context& context, TurnDisplay& display, GameSetup& setup,
+                               NetState& state)
     : game_(game), context_(context), display_(display), setup_(setup), state_(state) {}
 
 template <class Fn>
@@ -53,7 +59,8 @@ bool NetworkSession::NetGameInit(bool joining) {
     const QChar announced = g.HomePosition;
     if (joining && !setup_.LoadNetworkMap(&error)) {
         g.GameActive = 0;
-        p.boxes->Show(BoxKind::Error, QStringLiteral("   ") + error + QStringLiteral("   "), BoxButtons::Ok);
+        p.boxes->Show(BoxKind::Error, QStringLiteral("   ") + error + QStringLiteral("   "),
+                      BoxButtons::Ok);
         return false;
     }
     if (joining) g.HomePosition = announced;  // the host's word, as its table was placed by it
@@ -63,7 +70,8 @@ bool NetworkSession::NetGameInit(bool joining) {
     if (!joining) {
         if (!setup_.PlaceNetworkFleets(&error)) {
             g.GameActive = 0;
-            p.boxes->Show(BoxKind::Error, QStringLiteral("   ") + error + QStringLiteral("   "), BoxButtons::Ok);
+            p.boxes->Show(BoxKind::Error, QStringLiteral("   ") + error + QStringLiteral("   "),
+                          BoxButtons::Ok);
             return false;
         }
         state_.NetStage = 3;
@@ -85,13 +93,17 @@ bool NetworkSession::SendTable() {
 }
 
 bool NetworkSession::SendMove(const QString& token) {
-    return send(game_.MoveMessage, 0) && send(QStringLiteral("[Hash]=") + TableHash(game_.scratchpad), 100) &&
-           send(token, 200);
+    return send(game_.MoveMessage, 0) &&
+           send(QStringLiteral("[Hash]=") + TableHash(game_.scratchpad), 100) && send(token, 200);
 }
 
-void NetworkSession::PlayerSleep() { HandOver(true); }
+void NetworkSession::PlayerSleep() {
+    HandOver(true);
+}
 
-void NetworkSession::ClientSleep() { HandOver(false); }
+void NetworkSession::ClientSleep() {
+    HandOver(false);
+}
 
 void NetworkSession::HandOver(bool host) {
     Game& g = game_;
@@ -103,7 +115,9 @@ void NetworkSession::HandOver(bool host) {
     if (g.GameOver != 1 && g.GameActive != 0) display_.SetCursor(CursorShape::Hidden);
 }
 
-void NetworkSession::SendLastMove() { SendMove(game_.NetRole == 1 ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo")); }
+void NetworkSession::SendLastMove() {
+    SendMove(game_.NetRole == 1 ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"));
+}
 
 void NetworkSession::Wake(bool joining) {
     Game& g = game_;
@@ -130,7 +144,8 @@ void NetworkSession::TableLine(const QString& line) {
     // The header comes first, then at most a full table of unit lines, each one well formed.
     const bool header = line[0] == QLatin1Char('1');
     const bool fits = header ? incoming_.isEmpty() && line.size() > 50
-                             : !incoming_.isEmpty() && incoming_.size() <= kMaxUnitLines && CheckUnitLine(line).isEmpty();
+                             : !incoming_.isEmpty() && incoming_.size() <= kMaxUnitLines &&
+                                   CheckUnitLine(line).isEmpty();
     if (!fits) {
         incomingBroken_ = true;  // a table with a line missing is not the host's table
         return Refused(line);
@@ -140,7 +155,8 @@ void NetworkSession::TableLine(const QString& line) {
 
 bool NetworkSession::TableComplete() {
     QString fault = CheckFleetLines(QStringLiteral("the host's table"), incoming_);
-    if (incomingBroken_ && fault.isEmpty()) fault = QStringLiteral("the host's table came with lines missing");
+    if (incomingBroken_ && fault.isEmpty())
+        fault = QStringLiteral("the host's table came with lines missing");
     incomingBroken_ = false;
     state_.NetStage = 3;
     if (!fault.isEmpty()) {
@@ -169,12 +185,17 @@ bool NetworkSession::GameMessage(const QString& message, bool host) {
         // A token out of turn would start this program's turn twice; after the end of the game
         // one starts nothing either way.
         if (game_.GameOver == 1 || game_.GameActive == 0) return true;
-        if (!PeersTurn(host)) Refused(message);
-        else TurnToken(host);
-    } else if (message.startsWith(QLatin1String("[Move]=")) || message.startsWith(QLatin1String("[Repair]=")))
+        if (!PeersTurn(host))
+            Refused(message);
+        else
+            TurnToken(host);
+    } else if (message.startsWith(QLatin1String("[Move]=")) ||
+               message.startsWith(QLatin1String("[Repair]=")))
         ApplyPeersRecord(message, peer);
-    else if (message.startsWith(QLatin1String("[Hash]="))) state_.PeerHash = message.mid(7, 8);
-    else return false;
+    else if (message.startsWith(QLatin1String("[Hash]=")))
+        state_.PeerHash = message.mid(7, 8);
+    else
+        return false;
     return true;
 }
 
@@ -188,8 +209,8 @@ void NetworkSession::ApplyPeersRecord(const QString& message, QChar senderSide) 
         // "[Repair]=" and the supply ship's and the repaired unit's codes, two digits each.
         const int repairer = ReadNumber(message, 10, 2), target = ReadNumber(message, 12, 2);
         const Move repair{senderSide, target, 0, 0, 0, 0, MoveKind::Repair};
-        if (message.size() != 13 || repairer != SupplyShipOf(senderSide) || SideOfCode(target) != senderSide ||
-            !MoveAllowed(g, repair))
+        if (message.size() != 13 || repairer != SupplyShipOf(senderSide) ||
+            SideOfCode(target) != senderSide || !MoveAllowed(g, repair))
             return Refused(message);
         RepairUnit(g, repairer, target);
         if (journal) journal->Played(repair, g);
@@ -231,7 +252,8 @@ void NetworkSession::PeerGone() {
 QString NetworkSession::ResumeMessage() const {
     const Game& g = game_;
     return QStringLiteral("[Resume]=") + (g.PlayerTurn == 1 ? kFirstSide : kSecondSide) +
-           QString::number(g.ETransferred ? 1 : 0) + QString::number(g.DTransferred ? 1 : 0) + QString::number(g.battleLog.turn);
+           QString::number(g.ETransferred ? 1 : 0) + QString::number(g.DTransferred ? 1 : 0) +
+           QString::number(g.battleLog.turn);
 }
 
 bool NetworkSession::Resume(const QString& message) {
@@ -240,8 +262,8 @@ bool NetworkSession::Resume(const QString& message) {
     const int turns = message.mid(12).toInt(&ok);
     const QChar side = message.size() > 9 ? message[9] : QChar();
     if (message.size() < 13 || message.size() > 20 || !ok || turns < 0 ||
-        (side != kFirstSide && side != kSecondSide) || !QStringLiteral("01").contains(message[10]) ||
-        !QStringLiteral("01").contains(message[11]))
+        (side != kFirstSide && side != kSecondSide) ||
+        !QStringLiteral("01").contains(message[10]) || !QStringLiteral("01").contains(message[11]))
         return false;
     g.ETransferred = message[10] == QLatin1Char('1');
     g.DTransferred = message[11] == QLatin1Char('1');
@@ -257,7 +279,9 @@ bool NetworkSession::Resume(const QString& message) {
     return true;
 }
 
-bool NetworkSession::ResendTable() { return send(QStringLiteral("[Stage]=2"), 200) && SendTable(); }
+bool NetworkSession::ResendTable() {
+    return send(QStringLiteral("[Stage]=2"), 200) && SendTable();
+}
 
 void NetworkSession::SendRepair(int repairerCode, int targetCode) {
     send(QStringLiteral("[Repair]=") + TwoDigits(repairerCode) + TwoDigits(targetCode), 200);

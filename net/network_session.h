@@ -23,8 +23,9 @@ struct Rules;
 // fight the peer's step caused is fought on this program's own table), and the check that the
 // two tables still agree. What it shows goes to the board through the display.
 class NetworkSession {
-public:
-    NetworkSession(Game& game, Context& context, TurnDisplay& display, GameSetup& setup, NetState& state);
+  public:
+    NetworkSession(Game& game, Context& context, TurnDisplay& display, GameSetup& setup,
+                   NetState& state);
 
     // Sends one message to the peer and then waits pauseMs. False when the rule must stop.
     std::function<bool(const QString& message, int pauseMs)> send;
@@ -66,7 +67,8 @@ public:
     // the turn comes to this program, which fights what the step met.
     void PeerGone();
     // The host's word to a joining player who comes back: "[Resume]=", whose turn it is ('E' or
-    // 'D'), whether each side's flag has passed to its carrier (two digits) and the turn the battle is in.
+    // 'D'), whether each side's flag has passed to its carrier (two digits) and the turn the battle
+    // is in.
     QString ResumeMessage() const;
     // The joining program takes the host's word over once its game is set up again on the
     // host's table. False when the message is not one.
@@ -79,7 +81,7 @@ public:
     // A message of the peer's that is not taken: said once in the status line.
     void Refused(const QString& message);
 
-private:
+  private:
     // Whether the turn is the peer's (the host's peer is the joining player).
     bool PeersTurn(bool host) const;
     // The peer's "[Move]=" or "[Repair]=" record.

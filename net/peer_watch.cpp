@@ -19,7 +19,9 @@ void PeerWatch::Start(bool introduced) {
     timer_.start(times_.beatMs);
 }
 
-void PeerWatch::Stop() { timer_.stop(); }
+void PeerWatch::Stop() {
+    timer_.stop();
+}
 
 void PeerWatch::Heard(bool isBeat) {
     heard_.restart();

@@ -13,7 +13,7 @@ namespace kvd {
 // A new connection must say who it is within its own limit, so a connection that says nothing
 // cannot hold the game's one place.
 class PeerWatch : public QObject {
-public:
+  public:
     struct Times {
         int beatMs = 5000;
         int silenceMs = 15000;
@@ -36,7 +36,7 @@ public:
     // The peer has said who it is.
     void Introduced() { introduced_ = true; }
 
-private:
+  private:
     void Tick();
 
     Times times_;

@@ -24,8 +24,8 @@ std::optional<RejoinTicket> RejoinTicket::Load(const Files& files) {
     t.name = lines[3].left(16);
     t.game = lines[4].left(16);
     // A file the player edited or a disk damaged is no ticket.
-    if (!ok || t.port < 1 || t.port > 65535 || t.host.isEmpty() || t.host.size() > 64 || t.host.contains(QLatin1Char(' ')) ||
-        !IsCode(t.code) || t.name.isEmpty())
+    if (!ok || t.port < 1 || t.port > 65535 || t.host.isEmpty() || t.host.size() > 64 ||
+        t.host.contains(QLatin1Char(' ')) || !IsCode(t.code) || t.name.isEmpty())
         return std::nullopt;
     return t;
 }

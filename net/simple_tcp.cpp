@@ -1,14 +1,6 @@
 #include "net/simple_tcp.h"
 
-#include <QCoreApplication>
-#include <QPointer>
-#include <QSocketNotifier>
-#include <QThreadPool>
-#include <QTimer>
-#include <QtDebug>
 #include <arpa/inet.h>
-#include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <ifaddrs.h>
 #include <net/if.h>
@@ -18,6 +10,14 @@
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QThreadPool>
+#include <QTimer>
+#include <QtDebug>
+#include <algorithm>
+#include <cerrno>
 
 namespace kvd {
 
@@ -27,7 +27,9 @@ constexpr int kBadAddress = 10014;
 constexpr int kNoBufferSpace = 10055;
 
 // A non-blocking call that found nothing to do now: no error.
-bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK || error == EINTR; }
+bool WouldBlock(int error) {
+    return error == EAGAIN || error == EWOULDBLOCK || error == EINTR;
+}
 
 void NoDelay(int socket) {
     const int on = 1;
@@ -38,47 +40,79 @@ void NoDelay(int socket) {
 
 QString TCustomSimpleSocket::ErrorText(int code) {
     static const std::map<int, const char*> texts = {
-        {10004, "Interrupted system call"}, {10009, "Bad file number"}, {10013, "Permission denied"},
-        {10014, "Bad address"}, {10022, "Invalid argument"}, {10024, "Too many open files"},
-        {10035, "Operation would block"}, {10036, "Operation now in progress"},
-        {10037, "Operation already in progress"}, {10038, "Socket operation on non-socket"},
-        {10039, "Destination address required"}, {10040, "Message too long"},
-        {10041, "Protocol wrong type for socket"}, {10042, "Protocol not available"},
-        {10043, "Protocol not supported"}, {10044, "Socket type not supported"},
-        {10045, "Operation not supported on socket"}, {10046, "Protocol family not supported"},
-        {10047, "Address family not supported by protocol family"}, {10048, "Address already in use"},
-        {10049, "Can't assign requested address"}, {10050, "Network is down"},
-        {10051, "Network is unreachable"}, {10052, "Network dropped connection on reset"},
-        {10053, "Software caused connection abort"}, {10054, "Connection reset by peer"},
-        {10055, "No buffer space available"}, {10056, "Socket is already connected"},
-        {10057, "Socket is not connected"}, {10058, "Can't send after socket shutdown"},
-        {10059, "Too many references: can't splice"}, {10060, "Connection timed out"},
-        {10061, "Connection refused"}, {10062, "Too many levels of symbolic links"},
-        {10063, "File name too long"}, {10064, "Host is down"}, {10065, "No route to host"},
-        {10066, "Directory not empty"}, {10067, "Too many processes"}, {10068, "Too many users"},
-        {10069, "Disk quota exceeded"}, {10070, "Stale NFS file handle"},
-        {10071, "Too many levels of remote in path"}, {10091, "Network sub-system is unusable"},
-        {10092, "WinSock DLL cannot support this application"}, {10093, "WinSock not initialized"},
-        {11001, "Host not found"}, {11002, "Non-authoritative host not found"},
-        {11003, "Non-recoverable error"}, {11004, "No Data"}};
+        {10004, "Interrupted system call"},
+        {10009, "Bad file number"},
+        {10013, "Permission denied"},
+        {10014, "Bad address"},
+        {10022, "Invalid argument"},
+        {10024, "Too many open files"},
+        {10035, "Operation would block"},
+        {10036, "Operation now in progress"},
+        {10037, "Operation already in progress"},
+        {10038, "Socket operation on non-socket"},
+        {10039, "Destination address required"},
+        {10040, "Message too long"},
+        {10041, "Protocol wrong type for socket"},
+        {10042, "Protocol not available"},
+        {10043, "Protocol not supported"},
+        {10044, "Socket type not supported"},
+        {10045, "Operation not supported on socket"},
+        {10046, "Protocol family not supported"},
+        {10047, "Address family not supported by protocol family"},
+        {10048, "Address already in use"},
+        {10049, "Can't assign requested address"},
+        {10050, "Network is down"},
+        {10051, "Network is unreachable"},
+        {10052, "Network dropped connection on reset"},
+        {10053, "Software caused connection abort"},
+        {10054, "Connection reset by peer"},
+        {10055, "No buffer space available"},
+        {10056, "Socket is already connected"},
+        {10057, "Socket is not connected"},
+        {10058, "Can't send after socket shutdown"},
+        {10059, "Too many references: can't splice"},
+        {10060, "Connection timed out"},
+        {10061, "Connection refused"},
+        {10062, "Too many levels of symbolic links"},
+        {10063, "File name too long"},
+        {10064, "Host is down"},
+        {10065, "No route to host"},
+        {10066, "Directory not empty"},
+        {10067, "Too many processes"},
+        {10068, "Too many users"},
+        {10069, "Disk quota exceeded"},
+        {10070, "Stale NFS file handle"},
+        {10071, "Too many levels of remote in path"},
+        {10091, "Network sub-system is unusable"},
+        {10092, "WinSock DLL cannot support this application"},
+        {10093, "WinSock not initialized"},
+        {11001, "Host not found"},
+        {11002, "Non-authoritative host not found"},
+        {11003, "Non-recoverable error"},
+        {11004, "No Data"}};
     const auto it = texts.find(code);
-    return it == texts.end() ? QStringLiteral("Not a WinSock error ?") : QString::fromLatin1(it->second);
+    return it == texts.end() ? QStringLiteral("Not a WinSock error ?")
+                             : QString::fromLatin1(it->second);
 }
 
 int TCustomSimpleSocket::ErrorCode(int e) {
     // The system's numbers to the game's, by meaning; every text the player sees is one of
     // the game's own.
     static const std::map<int, int> codes = {
-        {EINTR, 10004}, {EBADF, 10009}, {EACCES, 10013}, {EPERM, 10013}, {EFAULT, 10014},
-        {EINVAL, 10022}, {EMFILE, 10024}, {ENFILE, 10024}, {EWOULDBLOCK, 10035}, {EINPROGRESS, 10036},
-        {EALREADY, 10037}, {ENOTSOCK, 10038}, {EDESTADDRREQ, 10039}, {EMSGSIZE, 10040},
-        {EPROTOTYPE, 10041}, {ENOPROTOOPT, 10042}, {EPROTONOSUPPORT, 10043}, {ESOCKTNOSUPPORT, 10044},
-        {EOPNOTSUPP, 10045}, {EPFNOSUPPORT, 10046}, {EAFNOSUPPORT, 10047}, {EADDRINUSE, 10048},
-        {EADDRNOTAVAIL, 10049}, {ENETDOWN, 10050}, {ENETUNREACH, 10051}, {ENETRESET, 10052},
-        {ECONNABORTED, 10053}, {ECONNRESET, 10054}, {EPIPE, 10054}, {ENOBUFS, 10055}, {ENOMEM, 10055},
-        {EISCONN, 10056}, {ENOTCONN, 10057}, {ESHUTDOWN, 10058}, {ETIMEDOUT, 10060},
-        {ECONNREFUSED, 10061}, {ELOOP, 10062}, {ENAMETOOLONG, 10063}, {EHOSTDOWN, 10064},
-        {EHOSTUNREACH, 10065}, {EDQUOT, 10069}, {ESTALE, 10070}};
+        {EINTR, 10004},        {EBADF, 10009},           {EACCES, 10013},
+        {EPERM, 10013},        {EFAULT, 10014},          {EINVAL, 10022},
+        {EMFILE, 10024},       {ENFILE, 10024},          {EWOULDBLOCK, 10035},
+        {EINPROGRESS, 10036},  {EALREADY, 10037},        {ENOTSOCK, 10038},
+        {EDESTADDRREQ, 10039}, {EMSGSIZE, 10040},        {EPROTOTYPE, 10041},
+        {ENOPROTOOPT, 10042},  {EPROTONOSUPPORT, 10043}, {ESOCKTNOSUPPORT, 10044},
+        {EOPNOTSUPP, 10045},   {EPFNOSUPPORT, 10046},    {EAFNOSUPPORT, 10047},
+        {EADDRINUSE, 10048},   {EADDRNOTAVAIL, 10049},   {ENETDOWN, 10050},
+        {ENETUNREACH, 10051},  {ENETRESET, 10052},       {ECONNABORTED, 10053},
+        {ECONNRESET, 10054},   {EPIPE, 10054},           {ENOBUFS, 10055},
+        {ENOMEM, 10055},       {EISCONN, 10056},         {ENOTCONN, 10057},
+        {ESHUTDOWN, 10058},    {ETIMEDOUT, 10060},       {ECONNREFUSED, 10061},
+        {ELOOP, 10062},        {ENAMETOOLONG, 10063},    {EHOSTDOWN, 10064},
+        {EHOSTUNREACH, 10065}, {EDQUOT, 10069},          {ESTALE, 10070}};
     const auto it = codes.find(e);
     return it == codes.end() ? e : it->second;
 }
@@ -90,11 +124,13 @@ void TCustomSimpleSocket::WatchSocket(int socket, int what) {
     Notifiers& n = notifiers_[socket];
     if ((what & kRead) && !n.read) {
         n.read = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Read);
-        connect(n.read.get(), &QSocketNotifier::activated, this, [this, socket] { Readable(socket); });
+        connect(n.read.get(), &QSocketNotifier::activated, this,
+                [this, socket] { Readable(socket); });
     }
     if ((what & kWrite) && !n.write) {
         n.write = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Write);
-        connect(n.write.get(), &QSocketNotifier::activated, this, [this, socket] { Writable(socket); });
+        connect(n.write.get(), &QSocketNotifier::activated, this,
+                [this, socket] { Writable(socket); });
     }
     if (what & kWrite) n.write->setEnabled(true);
 }
@@ -194,8 +230,10 @@ void TCustomSimpleSocket::Readable(int socket) {
     // Readable with nothing to read: the peer has closed, or the connection failed.
     char probe;
     const ssize_t got = recv(socket, &probe, 1, MSG_PEEK);
-    if (got == 0) DoClose(socket);
-    else if (got < 0 && !WouldBlock(errno)) DoError(socket, ErrorCode(errno));
+    if (got == 0)
+        DoClose(socket);
+    else if (got < 0 && !WouldBlock(errno))
+        DoError(socket, ErrorCode(errno));
 }
 
 void TCustomSimpleSocket::ReadPending(int socket, int pending, TSimpleTCPClient* client) {
@@ -220,8 +258,10 @@ void TCustomSimpleSocket::ReadPending(int socket, int pending, TSimpleTCPClient*
 
 void TCustomSimpleSocket::DoError(int socket, int code) {
     const QString text = ErrorText(code);
-    if (OnError) OnError(this, socket, code, text);
-    else qWarning("socket %d: %d %s", socket, code, qPrintable(text));
+    if (OnError)
+        OnError(this, socket, code, text);
+    else
+        qWarning("socket %d: %d %s", socket, code, qPrintable(text));
 }
 
 // --- client ---
@@ -264,12 +304,14 @@ void TSimpleTCPClient::SetConnected(bool value) {
             hints.ai_socktype = SOCK_STREAM;
             addrinfo* found = nullptr;
             const bool ok = getaddrinfo(name.constData(), nullptr, &hints, &found) == 0 && found;
-            const quint32 address = ok ? reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr.s_addr : 0;
+            const quint32 address =
+                ok ? reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr.s_addr : 0;
             if (found) freeaddrinfo(found);
             QCoreApplication* app = QCoreApplication::instance();
             if (!app) return;
             QMetaObject::invokeMethod(
-                app, [lookup, ok, address] {
+                app,
+                [lookup, ok, address] {
                     if (lookup->owner) lookup->owner->Resolved(ok, address);
                 },
                 Qt::QueuedConnection);
@@ -320,7 +362,8 @@ void TSimpleTCPClient::ConnectTo(quint32 host) {
     socket_ = fd;
     NoDelay(fd);
     WatchSocket(fd, kWrite);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) < 0 && errno != EINPROGRESS)
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) < 0 &&
+        errno != EINPROGRESS)
         DoError(fd, ErrorCode(errno));
 }
 
@@ -349,7 +392,8 @@ void TSimpleTCPClient::SetHost(const QString& host) {
         host_ = host;
         return;
     }
-    if (!AllowChangeHostAndPortOnConnection) throw SocketRefusal("Can not change Host while connected");
+    if (!AllowChangeHostAndPortOnConnection)
+        throw SocketRefusal("Can not change Host while connected");
     SetConnected(false);
     host_ = host;
     SetConnected(true);
@@ -361,7 +405,8 @@ void TSimpleTCPClient::SetPort(quint16 port) {
         port_ = port;
         return;
     }
-    if (!AllowChangeHostAndPortOnConnection) throw SocketRefusal("Can not change Port while connected");
+    if (!AllowChangeHostAndPortOnConnection)
+        throw SocketRefusal("Can not change Port while connected");
     SetConnected(false);
     port_ = port;
     SetConnected(true);
@@ -419,14 +464,16 @@ void TSimpleTCPServer::SetListen(bool value) {
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_ANY);
         address.sin_port = htons(port_);
-        if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) < 0 || ::listen(fd, 5) < 0) {
+        if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) < 0 ||
+            ::listen(fd, 5) < 0) {
             const int code = ErrorCode(errno);
             ::close(fd);
             DoError(fd, code);
             return;
         }
         socklen_t size = sizeof address;
-        if (getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) == 0) port_ = ntohs(address.sin_port);
+        if (getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) == 0)
+            port_ = ntohs(address.sin_port);
         socket_ = fd;
         listening_ = true;
         WatchSocket(fd, kRead);
@@ -452,7 +499,8 @@ void TSimpleTCPServer::SetPort(quint16 port) {
         port_ = port;
         return;
     }
-    if (!AllowChangeHostAndPortOnConnection) throw SocketRefusal("Can not change Port while listening");
+    if (!AllowChangeHostAndPortOnConnection)
+        throw SocketRefusal("Can not change Port while listening");
     SetListen(false);
     port_ = port;
     SetListen(true);
@@ -475,9 +523,11 @@ QString TSimpleTCPServer::LocalIP() {
     addrinfo hints{};
     hints.ai_family = AF_INET;
     addrinfo* found = nullptr;
-    if (!name.isEmpty() && getaddrinfo(name.toUtf8().constData(), nullptr, &hints, &found) == 0 && found) {
+    if (!name.isEmpty() && getaddrinfo(name.toUtf8().constData(), nullptr, &hints, &found) == 0 &&
+        found) {
         char text[INET_ADDRSTRLEN] = {};
-        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr, text, sizeof text);
+        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr, text,
+                  sizeof text);
         freeaddrinfo(found);
         address = QString::fromLatin1(text);
     }
@@ -485,10 +535,12 @@ QString TSimpleTCPServer::LocalIP() {
     ifaddrs* interfaces = nullptr;
     if (getifaddrs(&interfaces) != 0) return address;
     for (ifaddrs* i = interfaces; i; i = i->ifa_next) {
-        if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET || !(i->ifa_flags & IFF_UP) || (i->ifa_flags & IFF_LOOPBACK))
+        if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET || !(i->ifa_flags & IFF_UP) ||
+            (i->ifa_flags & IFF_LOOPBACK))
             continue;
         char text[INET_ADDRSTRLEN] = {};
-        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(i->ifa_addr)->sin_addr, text, sizeof text);
+        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(i->ifa_addr)->sin_addr, text,
+                  sizeof text);
         address = QString::fromLatin1(text);
         break;
     }
@@ -516,10 +568,12 @@ void TSimpleTCPServer::DoError(int socket, int code) {
 void TSimpleTCPServer::DoAccept() {
     sockaddr_in peer{};
     socklen_t size = sizeof peer;
-    const int fd = accept4(socket_, reinterpret_cast<sockaddr*>(&peer), &size, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    const int fd =
+        accept4(socket_, reinterpret_cast<sockaddr*>(&peer), &size, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0) {
         // A connection given up before it was taken is no failure of the listener.
-        if (!WouldBlock(errno) && errno != ECONNABORTED && errno != EPROTO) DoError(socket_, ErrorCode(errno));
+        if (!WouldBlock(errno) && errno != ECONNABORTED && errno != EPROTO)
+            DoError(socket_, ErrorCode(errno));
         return;
     }
     NoDelay(fd);

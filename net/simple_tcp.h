@@ -4,9 +4,9 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <stdexcept>
-#include <memory>
 #include <vector>
 
 class QSocketNotifier;
@@ -20,8 +20,9 @@ class TSimpleTCPClient;
 // connecting client. Errors carry the game's socket error numbers and texts ("Connection
 // refused" is 10061), whatever the system's own numbers are.
 class TCustomSimpleSocket : public QObject {
-public:
-    using ErrorEvent = std::function<void(QObject* sender, int socket, int code, const QString& text)>;
+  public:
+    using ErrorEvent =
+        std::function<void(QObject* sender, int socket, int code, const QString& text)>;
 
     TCustomSimpleSocket();
     ~TCustomSimpleSocket() override;
@@ -50,7 +51,7 @@ public:
     // The game's socket error number for a system error number.
     static int ErrorCode(int systemError);
 
-protected:
+  protected:
     enum Watch { kRead = 1, kWrite = 2 };
     void WatchSocket(int socket, int what);
     void UnwatchSocket(int socket);
@@ -86,7 +87,7 @@ protected:
     int socket_ = -1;
     bool destroying_ = false;
 
-private:
+  private:
     struct Notifiers {
         std::unique_ptr<QSocketNotifier> read;
         std::unique_ptr<QSocketNotifier> write;
@@ -97,7 +98,7 @@ private:
 
 // A connection: made by connecting to a host, or handed over by a server that accepted it.
 class TSimpleTCPClient : public TCustomSimpleSocket {
-public:
+  public:
     using Notify = std::function<void(QObject* sender)>;
     using DataAvailable = std::function<void(QObject* sender, int size)>;
     using Read = std::function<void(QObject* sender, const QByteArray& stream)>;
@@ -113,8 +114,12 @@ public:
     void SetConnected(bool value);
     void SetHost(const QString& host);
     void SetPort(quint16 port);
-    int SendBuffer(const char* data, int length) { return TCustomSimpleSocket::SendBuffer(socket_, data, length); }
-    int SendBuffer(const QByteArray& bytes) { return SendBuffer(bytes.constData(), int(bytes.size())); }
+    int SendBuffer(const char* data, int length) {
+        return TCustomSimpleSocket::SendBuffer(socket_, data, length);
+    }
+    int SendBuffer(const QByteArray& bytes) {
+        return SendBuffer(bytes.constData(), int(bytes.size()));
+    }
 
     Notify OnConnected;
     Notify OnDisconnected;
@@ -127,7 +132,7 @@ public:
     // Whether a host name is being looked up for a connect (on a worker thread).
     bool LookingUp() const { return bool(lookup_); }
 
-protected:
+  protected:
     void DoError(int socket, int code) override;
     void DoConnect() override;
     void DoClose(int socket) override;
@@ -135,7 +140,7 @@ protected:
     void DoRead(TSimpleTCPClient* client, const QByteArray& stream) override;
     void Writable(int socket) override;
 
-private:
+  private:
     struct Lookup;
     // Connects to an IPv4 address (in network order).
     void ConnectTo(quint32 address);
@@ -153,11 +158,13 @@ private:
 // handler still holding the client is never cut short. Only a failure of the listening socket
 // itself stops listening.
 class TSimpleTCPServer : public TCustomSimpleSocket {
-public:
+  public:
     using Accept = std::function<void(QObject* sender, TSimpleTCPClient* client, bool& accept)>;
     using ClientEvent = std::function<void(QObject* sender, TSimpleTCPClient* client)>;
-    using ClientDataAvailable = std::function<void(QObject* sender, TSimpleTCPClient* client, int size)>;
-    using ClientRead = std::function<void(QObject* sender, TSimpleTCPClient* client, const QByteArray& stream)>;
+    using ClientDataAvailable =
+        std::function<void(QObject* sender, TSimpleTCPClient* client, int size)>;
+    using ClientRead =
+        std::function<void(QObject* sender, TSimpleTCPClient* client, const QByteArray& stream)>;
 
     ~TSimpleTCPServer() override;
 
@@ -167,7 +174,8 @@ public:
     void SetListen(bool value);
     void SetPort(quint16 port);
     const std::vector<std::unique_ptr<TSimpleTCPClient>>& Clients() const { return clients_; }
-    // Closes one accepted connection (the disconnect event follows); nothing for one it does not hold.
+    // Closes one accepted connection (the disconnect event follows); nothing for one it does not
+    // hold.
     void Disconnect(TSimpleTCPClient* client);
     // As TCustomSimpleSocket::SendBuffer; -1 for a connection that failed and is closing.
     int SendBuffer(TSimpleTCPClient* client, const char* data, int length) {
@@ -183,7 +191,7 @@ public:
     ClientDataAvailable OnClientDataAvailable;
     ClientRead OnClientRead;
 
-protected:
+  protected:
     void DoError(int socket, int code) override;
     void DoAccept() override;
     void DoClose(int socket) override;
@@ -192,7 +200,7 @@ protected:
     bool IsListening(int socket) const override { return listening_ && socket == socket_; }
     TSimpleTCPClient* ClientFor(int socket) const override { return ClientOf(socket); }
 
-private:
+  private:
     TSimpleTCPClient* ClientOf(int socket) const;
     bool listening_ = false;
     // Accepted connections that failed, waiting for their close.
@@ -202,7 +210,7 @@ private:
 
 // The guard messages the components refuse a change with.
 class SocketRefusal : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -13,7 +13,7 @@ namespace kvd {
 // turn. The same message twice in a row is shown once, and a flood keeps only the latest few.
 // Long messages wrap onto a second line instead of being cut at the label's edge.
 class StatusLine : public QObject {
-public:
+  public:
     static constexpr int kHoldMs = 2500;
     static constexpr int kWaiting = 4;
 
@@ -26,7 +26,7 @@ public:
     // The messages still waiting to be shown.
     int Waiting() const { return int(waiting_.size()); }
 
-private:
+  private:
     void Next();
 
     QLabel* label_;

@@ -13,7 +13,8 @@ QString TableHash(const UnitTable& table) {
     };
     for (int i = 0; i < table.Count(); ++i) {
         const QString& line = table.Line(i);
-        for (int k = 0; k < line.size(); ++k) mix(i > 0 && k == col::kRevealed - 1 ? 0u : line[k].unicode());
+        for (int k = 0; k < line.size(); ++k)
+            mix(i > 0 && k == col::kRevealed - 1 ? 0u : line[k].unicode());
         mix(0u);
     }
     return QStringLiteral("%1").arg(hash, 8, 16, QLatin1Char('0'));

@@ -13,8 +13,8 @@
 #include "opponent/side_view.h"
 #include "platform/random.h"
 #include "play/game_record.h"
-#include "play/selection.h"
 #include "play/rules.h"
+#include "play/selection.h"
 #include "play/showing.h"
 
 namespace kvd {
@@ -42,11 +42,13 @@ std::vector<Move> CandidateMoves(const SideView& v) {
         const Selection selection = SelectUnit(world, v.side, x, y);
         if (selection.line != i || selection.minefield) continue;
         for (QPoint cell : selection.targets) {
-            const MoveKind step = v.ContactOn(cell.x(), cell.y()) ? MoveKind::Attack : MoveKind::Step;
+            const MoveKind step =
+                v.ContactOn(cell.x(), cell.y()) ? MoveKind::Attack : MoveKind::Step;
             moves.push_back(Move{v.side, code, x, y, cell.x(), cell.y(), step});
         }
         if (selection.repairMarker)
-            moves.push_back(Move{v.side, code, x, y, world.RepairCellX, world.RepairCellY, MoveKind::Repair});
+            moves.push_back(
+                Move{v.side, code, x, y, world.RepairCellX, world.RepairCellY, MoveKind::Repair});
     }
     return moves;
 }
@@ -58,8 +60,8 @@ double BackAgain(const SideView& v, const Move& m) {
     if (m.kind == MoveKind::Repair) return 0;
     for (const QString& line : v.own)
         if (ReadNumber(line, col::kCode, 2) == m.code)
-            return ReadNumber(line, col::kPrevX, 2) == m.toColumn && ReadNumber(line, col::kPrevY, 2) == m.toRow &&
-                           !m.Stays()
+            return ReadNumber(line, col::kPrevX, 2) == m.toColumn &&
+                           ReadNumber(line, col::kPrevY, 2) == m.toRow && !m.Stays()
                        ? kBackAgain
                        : 0;
     return 0;
@@ -97,7 +99,8 @@ Thought Admiral::Choose(const SideView& v, std::uint32_t seed, const ThinkBudget
             Rules rules{played, settings, texts, nothingShown, &standard};
             // The first side's move is followed by the standard opponent's whole turn, as in a
             // game against the computer.
-            const bool allowed = first ? PlayFirstSideMove(rules, moves[i]) : PlaySecondSideMove(rules, moves[i]);
+            const bool allowed =
+                first ? PlayFirstSideMove(rules, moves[i]) : PlaySecondSideMove(rules, moves[i]);
             if (!allowed) {
                 refused[i] = true;
                 continue;
@@ -110,7 +113,8 @@ Thought Admiral::Choose(const SideView& v, std::uint32_t seed, const ThinkBudget
     double best = -std::numeric_limits<double>::infinity();
     for (size_t i = 0; i < moves.size(); ++i) {
         if (refused[i]) continue;
-        const double value = total[i] / thought.worlds - BackAgain(v, moves[i]) + kJitter * draw.Next(100) / 100.0;
+        const double value =
+            total[i] / thought.worlds - BackAgain(v, moves[i]) + kJitter * draw.Next(100) / 100.0;
         if (value > best) {
             best = value;
             thought.move = moves[i];

@@ -38,7 +38,7 @@ struct Thought {
 // evaluation plays better in the same time than a deep one over few, and stays fair the same way:
 // nothing hidden ever enters the view it draws from.
 class Admiral {
-public:
+  public:
     Thought Choose(const SideView& view, std::uint32_t seed, const ThinkBudget& budget) const;
 };
 

@@ -27,11 +27,12 @@ bool PlaySecondSideMove(Rules& r, const Move& m) {
     return true;
 }
 
-Thought ThinkAside(const Admiral& admiral, const SideView& view, std::uint32_t seed, const ThinkBudget& budget,
-                   const std::function<bool(int ms)>& pause) {
+Thought ThinkAside(const Admiral& admiral, const SideView& view, std::uint32_t seed,
+                   const ThinkBudget& budget, const std::function<bool(int ms)>& pause) {
     if (!pause) return admiral.Choose(view, seed, budget);
-    std::future<Thought> thinking =
-        std::async(std::launch::async, [&admiral, &view, seed, budget] { return admiral.Choose(view, seed, budget); });
+    std::future<Thought> thinking = std::async(std::launch::async, [&admiral, &view, seed, budget] {
+        return admiral.Choose(view, seed, budget);
+    });
     // Once the wait says the game was left, further waits return at once: the thought is
     // then simply waited for, which its time limit keeps short.
     constexpr int kLookEveryMs = 10;

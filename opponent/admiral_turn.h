@@ -20,7 +20,7 @@ struct Rules;
 // game's dice: each move it chose is handed to the game's record (TakeAnswer), and a record
 // played again gives it back (FollowAnswer), to be played as it was.
 class AdmiralTurn : public ComputerOpponent {
-public:
+  public:
     AdmiralTurn(std::uint32_t seed, ThinkBudget budget) : seed_(seed), budget_(budget) {}
     void RunKI(Rules& rules) override;
     std::optional<Move> TakeAnswer() override;
@@ -35,7 +35,7 @@ public:
     // thought is the same either way: it reads only its copy of the board.
     std::function<bool(int ms)> pause;
 
-private:
+  private:
     Thought Think(const SideView& view, std::uint32_t seed) const;
 
     std::uint32_t seed_;
@@ -50,8 +50,8 @@ private:
 // Thinks over `view` on a thread of its own while `pause` waits, a few milliseconds at a time,
 // on the calling one; inline when there is no pause. The thread reads only its copy of the
 // board, so the thought is the one the calling thread would have had.
-Thought ThinkAside(const Admiral& admiral, const SideView& view, std::uint32_t seed, const ThinkBudget& budget,
-                   const std::function<bool(int ms)>& pause);
+Thought ThinkAside(const Admiral& admiral, const SideView& view, std::uint32_t seed,
+                   const ThinkBudget& budget, const std::function<bool(int ms)>& pause);
 
 // A move of the second side as its turn makes one: the mover's fight variables, the step and
 // the fight it leads to, then the supply ship mending the big ships (not in the first two

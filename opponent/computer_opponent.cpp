@@ -34,7 +34,8 @@ int EnemyConcern(const Game& g) {
 
 int EnemyAggression(const Game& g) {
     auto count = [&](int low, int high) { return CountCodes(g, QLatin1Char('E'), low, high); };
-    const int aircraft = count(1, 1), small = count(2, 8), big = count(19, 22), battleship = count(21, 21);
+    const int aircraft = count(1, 1), small = count(2, 8), big = count(19, 22),
+              battleship = count(21, 21);
     return (aircraft == 0) + (small < 2) + (small == 0) + (big < 4) + (big < 3) + (battleship == 1);
 }
 
@@ -94,7 +95,8 @@ void FinishSecondSideMove(Rules& r) {
     if (!fightSankOrSpent && g.Gamestage < 12) {
         const bool sub = g.EnemyCode >= 27 && g.EnemyCode <= 32;
         if (r.settings.RevealOption == QLatin1Char('N')) {
-            if (!sub && g.EnemyCode >= 26) r.show.Picture(PictureOf::EnemyFlag, g.EnemyCode, g.EnemyX, g.EnemyY);
+            if (!sub && g.EnemyCode >= 26)
+                r.show.Picture(PictureOf::EnemyFlag, g.EnemyCode, g.EnemyX, g.EnemyY);
         } else {
             r.show.SingleEnemy(g, r.settings);
         }
@@ -137,7 +139,8 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
     if (hits == 0) return;
     r.show.AircraftShot(g, g.PlayerX, g.PlayerY);
     r.show.Wait(100);
-    ApplyMove(r, Move{kSecondSide, flagship, shooterX, shooterY, g.PlayerX, g.PlayerY, MoveKind::Shot});
+    ApplyMove(
+        r, Move{kSecondSide, flagship, shooterX, shooterY, g.PlayerX, g.PlayerY, MoveKind::Shot});
 }
 
 void ComputerOpponent::BuildEngagements(const Game& game) {
@@ -155,7 +158,8 @@ void ComputerOpponent::BuildEngagements(const Game& game) {
     for (const UnitPlace& d : second) {
         if (d.code >= 47 || d.code <= 25) continue;
         for (const UnitPlace& e : first) {
-            if (e.code < 2 || !AreNeighbours(d.column, d.row, e.column, e.row) || shared(e)) continue;
+            if (e.code < 2 || !AreNeighbours(d.column, d.row, e.column, e.row) || shared(e))
+                continue;
             QString line = table.Line(e.line);
             WriteNumber(line, col::kAttackerCode, 2, d.code);
             state_.EnemyNews << line;
@@ -178,9 +182,12 @@ void ComputerOpponent::Attack(Rules& r) {
     }
     s.Wait(500);
     if (marked) s.RestoreCell(g.OldEnemyX, g.OldEnemyY);
-    ApplyMove(r, Move{kSecondSide, g.EnemyCode, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY, MoveKind::Attack});
+    ApplyMove(r, Move{kSecondSide, g.EnemyCode, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY,
+                      MoveKind::Attack});
 }
 
-Move ComputerOpponent::SubmarineRetreat(Rules& r) { return moves_.SteerStep(r); }
+Move ComputerOpponent::SubmarineRetreat(Rules& r) {
+    return moves_.SteerStep(r);
+}
 
 }  // namespace kvd

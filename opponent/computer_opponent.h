@@ -12,7 +12,7 @@ class Game;
 // big ships. A side that cannot act has lost. It decides through the same move function as
 // every player and notes what the board is to show.
 class ComputerOpponent : public ComputerTurn {
-public:
+  public:
     void RunKI(Rules& rules) override;
     // The submarine that damaged a big ship steps on (or back, with escorts about).
     Move SubmarineRetreat(Rules& rules) override;
@@ -22,11 +22,11 @@ public:
     // acting units, with that unit's code in the attacker column.
     void BuildEngagements(const Game& game);
 
-protected:
+  protected:
     // The flagship fires at the radar aircraft over or beside it.
     void ShootAtTheAircraft(Rules& rules);
 
-private:
+  private:
     void Attack(Rules& rules);
 
     OpponentState state_;

@@ -9,7 +9,9 @@
 namespace kvd {
 
 void ContactMemory::Recall(SideView& v) {
-    auto afloat = [&](int code) { return std::binary_search(v.enemyAfloat.begin(), v.enemyAfloat.end(), code); };
+    auto afloat = [&](int code) {
+        return std::binary_search(v.enemyAfloat.begin(), v.enemyAfloat.end(), code);
+    };
     auto shown = [&](int code) {
         for (const Contact& c : v.contacts)
             if (c.code == code) return true;
@@ -52,11 +54,14 @@ void ContactMemory::FollowHidden(SideView& v) {
         const bool placedByMap = v.hasPresets == QLatin1Char('Y') && v.Enemy() == QLatin1Char('E');
         submarines_.assign(kCells, 0);
         for (int i = 0; i < kCells; ++i)
-            submarines_[size_t(i)] = placedByMap || band.isEmpty() || band.contains(i % kBoardSize, i / kBoardSize);
+            submarines_[size_t(i)] =
+                placedByMap || band.isEmpty() || band.contains(i % kBoardSize, i / kBoardSize);
         minefields_ = submarines_;
         started_ = true;
     } else {
-        for (int cell : cells) contactMoved = contactMoved || !std::binary_search(contactCells_.begin(), contactCells_.end(), cell);
+        for (int cell : cells)
+            contactMoved = contactMoved ||
+                           !std::binary_search(contactCells_.begin(), contactCells_.end(), cell);
         if (!contactMoved) {
             // One unseen unit may have moved a cell.
             std::vector<char> reach = submarines_;
@@ -73,12 +78,14 @@ void ContactMemory::FollowHidden(SideView& v) {
     }
     std::vector<std::pair<int, int>> strengths;
     for (const QString& line : v.own) {
-        const int code = ReadNumber(line, col::kCode, 2), strength = ReadNumber(line, col::kStrength, 1);
+        const int code = ReadNumber(line, col::kCode, 2),
+                  strength = ReadNumber(line, col::kStrength, 1);
         strengths.push_back({code, strength});
         if (!started || contactMoved) continue;
         for (const auto& [was, before] : strengths_)
             if (was == code && strength < before)
-                v.submarineStruck.push_back(ReadNumber(line, col::kPosY, 2) * kBoardSize + ReadNumber(line, col::kPosX, 2));
+                v.submarineStruck.push_back(ReadNumber(line, col::kPosY, 2) * kBoardSize +
+                                            ReadNumber(line, col::kPosX, 2));
     }
     strengths_ = std::move(strengths);
     contactCells_ = cells;

@@ -19,7 +19,7 @@ struct SideView;
 // submarine, which stays beside it (or on its cell, when it could not get away). It learns only
 // from views.
 class ContactMemory {
-public:
+  public:
     // Fills in the kinds the view's board no longer shows but the player remembers, then
     // remembers what the view now tells.
     void Recall(SideView& view);
@@ -28,15 +28,15 @@ public:
         started_ = false;
     }
 
-private:
+  private:
     struct Known {
         int column, row, code, strength;
     };
     void FollowHidden(SideView& view);
     std::vector<Known> known_;
     bool started_ = false;
-    std::vector<char> submarines_, minefields_;  // cells where one may be, row by row
-    std::vector<int> contactCells_;              // the contacts' cells at the last look
+    std::vector<char> submarines_, minefields_;   // cells where one may be, row by row
+    std::vector<int> contactCells_;               // the contacts' cells at the last look
     std::vector<std::pair<int, int>> strengths_;  // the player's units' codes and strengths then
 };
 

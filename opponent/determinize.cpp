@@ -12,25 +12,35 @@ namespace kvd {
 
 int UsualStrength(int code) {
     switch (KindOfCode(code)) {
-        case UnitKind::ReconPlane: return 8;
-        case UnitKind::Supply: return 2;
-        case UnitKind::Corvette: return 3;
-        case UnitKind::Frigate: return 4;
-        case UnitKind::LightCruiser: return 6;
+        case UnitKind::ReconPlane:
+            return 8;
+        case UnitKind::Supply:
+            return 2;
+        case UnitKind::Corvette:
+            return 3;
+        case UnitKind::Frigate:
+            return 4;
+        case UnitKind::LightCruiser:
+            return 6;
         case UnitKind::HeavyCruiser:
-        case UnitKind::Carrier: return 7;
+        case UnitKind::Carrier:
+            return 7;
         // The second side's flagship is the stronger in most fleets: a careful guess.
-        case UnitKind::Battleship: return SideOfCode(code) == kSecondSide ? 9 : 8;
+        case UnitKind::Battleship:
+            return SideOfCode(code) == kSecondSide ? 9 : 8;
         case UnitKind::Trooper:
         case UnitKind::Merchant1:
         case UnitKind::Merchant2:
-        case UnitKind::Oiler: return 2;
-        default: return 5;
+        case UnitKind::Oiler:
+            return 2;
+        default:
+            return 5;
     }
 }
 
 QString PlacedUnitLine(QChar side, int code, int strength, int column, int row, bool identified) {
-    QString line = QStringLiteral("E 5 0    3 5  0  0 Contact           0 Unknown   0000 0000          00");
+    QString line =
+        QStringLiteral("E 5 0    3 5  0  0 Contact           0 Unknown   0000 0000          00");
     line[0] = side;
     WriteNumber(line, col::kStrength, 1, strength);
     WriteNumber(line, col::kPrevX, 2, column);
@@ -49,7 +59,8 @@ constexpr int kHunting = 3;
 
 template <class T>
 void Shuffle(std::vector<T>& items, Dice& draw) {
-    for (int i = int(items.size()) - 1; i > 0; --i) std::swap(items[size_t(i)], items[size_t(draw.Next(i + 1))]);
+    for (int i = int(items.size()) - 1; i > 0; --i)
+        std::swap(items[size_t(i)], items[size_t(draw.Next(i + 1))]);
 }
 }  // namespace
 
@@ -70,10 +81,12 @@ Game Determinize(const SideView& v, Dice& draw) {
     size_t next = 0;
     for (const Contact& c : v.contacts) {
         if (c.code != 0) {
-            enemyLines.push_back({c.code, PlacedUnitLine(enemy, c.code, c.strength, c.column, c.row, true)});
+            enemyLines.push_back(
+                {c.code, PlacedUnitLine(enemy, c.code, c.strength, c.column, c.row, true)});
         } else if (next < drawnKinds.size()) {
             const int code = drawnKinds[next++];
-            enemyLines.push_back({code, PlacedUnitLine(enemy, code, UsualStrength(code), c.column, c.row, false)});
+            enemyLines.push_back(
+                {code, PlacedUnitLine(enemy, code, UsualStrength(code), c.column, c.row, false)});
         }
     }
     // Contacts fewer than the kinds left: the rest are counted among the hidden units too
@@ -92,7 +105,8 @@ Game Determinize(const SideView& v, Dice& draw) {
         if (!IsMajorWarship(ReadNumber(line, col::kCode, 2))) continue;
         const int x = ReadNumber(line, col::kPosX, 2), y = ReadNumber(line, col::kPosY, 2);
         for (int cell : freeCells)
-            if (std::max(std::abs(cell % kBoardSize - x), std::abs(cell / kBoardSize - y)) <= kHuntingRange)
+            if (std::max(std::abs(cell % kBoardSize - x), std::abs(cell / kBoardSize - y)) <=
+                kHuntingRange)
                 nearBig.push_back(cell);
     }
     size_t struck = 0;  // the strikes of unseen submarines placed so far
@@ -104,13 +118,16 @@ Game Determinize(const SideView& v, Dice& draw) {
             const int at = v.submarineStruck[struck++];
             std::vector<int> beside;
             for (int cell : freeCells)
-                if (std::max(std::abs(cell % kBoardSize - at % kBoardSize), std::abs(cell / kBoardSize - at / kBoardSize)) <= 1)
+                if (std::max(std::abs(cell % kBoardSize - at % kBoardSize),
+                             std::abs(cell / kBoardSize - at / kBoardSize)) <= 1)
                     beside.push_back(cell);
             if (!beside.empty()) {
                 const int cell = beside[size_t(draw.Next(int(beside.size())))];
-                enemyLines.push_back({code, PlacedUnitLine(enemy, code, UsualStrength(code), cell % kBoardSize,
-                                                           cell / kBoardSize, false)});
-                freeCells.erase(std::remove(freeCells.begin(), freeCells.end(), cell), freeCells.end());
+                enemyLines.push_back(
+                    {code, PlacedUnitLine(enemy, code, UsualStrength(code), cell % kBoardSize,
+                                          cell / kBoardSize, false)});
+                freeCells.erase(std::remove(freeCells.begin(), freeCells.end(), cell),
+                                freeCells.end());
                 nearBig.erase(std::remove(nearBig.begin(), nearBig.end(), cell), nearBig.end());
                 continue;
             }
@@ -126,23 +143,28 @@ Game Determinize(const SideView& v, Dice& draw) {
         if (plainCells.empty()) plainCells = freeCells, bigCells = nearBig;
         // A weighted draw: every free cell once, and the cells near a big ship once more for
         // each big ship near them, kHunting times over.
-        const int plain = int(plainCells.size()), weighted = hunter ? int(bigCells.size()) * kHunting : 0;
+        const int plain = int(plainCells.size()),
+                  weighted = hunter ? int(bigCells.size()) * kHunting : 0;
         if (plain == 0) break;
         const int pick = draw.Next(plain + weighted);
-        const int cell = pick < plain ? plainCells[size_t(pick)] : bigCells[size_t((pick - plain) / kHunting)];
-        enemyLines.push_back(
-            {code, PlacedUnitLine(enemy, code, UsualStrength(code), cell % kBoardSize, cell / kBoardSize, false)});
+        const int cell =
+            pick < plain ? plainCells[size_t(pick)] : bigCells[size_t((pick - plain) / kHunting)];
+        enemyLines.push_back({code, PlacedUnitLine(enemy, code, UsualStrength(code),
+                                                   cell % kBoardSize, cell / kBoardSize, false)});
         freeCells.erase(std::remove(freeCells.begin(), freeCells.end(), cell), freeCells.end());
         nearBig.erase(std::remove(nearBig.begin(), nearBig.end(), cell), nearBig.end());
     }
-    std::sort(enemyLines.begin(), enemyLines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(enemyLines.begin(), enemyLines.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
 
     QStringList lines{v.header};
     QStringList theirs;
     for (const auto& [code, line] : enemyLines) theirs << line;
     // The first side's lines come first in every table.
-    if (v.side == kFirstSide) lines << v.own << theirs;
-    else lines << theirs << v.own;
+    if (v.side == kFirstSide)
+        lines << v.own << theirs;
+    else
+        lines << theirs << v.own;
 
     Game g;
     g.scratchpad.SetLines(lines);

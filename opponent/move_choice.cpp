@@ -21,14 +21,19 @@ enum Group { kHeavy, kEscort, kSupport };
 
 // A submarine of the computer's that moves with the sonar's ping: all but its last (code 32),
 // which moves as quietly as a surface ship is shown.
-bool Pings(int code) { return IsSubmarine(code) && code != 32; }
+bool Pings(int code) {
+    return IsSubmarine(code) && code != 32;
+}
 
 // The computer's units by group, as it counts them (its own side's codes only).
 bool Counted(Group group, int code) {
     switch (group) {
-        case kHeavy: return IsSubmarine(code) || IsMajorWarship(code);
-        case kEscort: return IsEscort(code);
-        case kSupport: return code == kSecondSupplyCode || IsConvoyCode(code);
+        case kHeavy:
+            return IsSubmarine(code) || IsMajorWarship(code);
+        case kEscort:
+            return IsEscort(code);
+        case kSupport:
+            return code == kSecondSupplyCode || IsConvoyCode(code);
     }
     return false;
 }
@@ -36,9 +41,12 @@ bool Counted(Group group, int code) {
 // The units a group offers to move. Its last submarine (code 32) is counted but never offered.
 bool Offered(Group group, int code) {
     switch (group) {
-        case kHeavy: return Pings(code) || IsMajorWarship(code);
-        case kEscort: return IsEscort(code);
-        case kSupport: return code == kSecondSupplyCode || IsConvoyCode(code);
+        case kHeavy:
+            return Pings(code) || IsMajorWarship(code);
+        case kEscort:
+            return IsEscort(code);
+        case kSupport:
+            return code == kSecondSupplyCode || IsConvoyCode(code);
     }
     return false;
 }
@@ -50,9 +58,14 @@ int HeadingToward(int c, int r, int tc, int tr) {
 }
 
 QString EscapeList(int pc, int pr, int c, int r) {
-    if (pr < r) return pc < c ? QStringLiteral("87536") : pc == c ? QStringLiteral("76899") : QStringLiteral("64718");
+    if (pr < r)
+        return pc < c    ? QStringLiteral("87536")
+               : pc == c ? QStringLiteral("76899")
+                         : QStringLiteral("64718");
     if (pr == r) return pc < c ? QStringLiteral("58399") : QStringLiteral("46199");
-    return pc < c ? QStringLiteral("32518") : pc == c ? QStringLiteral("21399") : QStringLiteral("14263");
+    return pc < c    ? QStringLiteral("32518")
+           : pc == c ? QStringLiteral("21399")
+                     : QStringLiteral("14263");
 }
 
 int HighestFree(const RadarScan& radar) {
@@ -70,15 +83,21 @@ int MoveChoice::CanMove(Game& game) {
     UnitTable& table = game.scratchpad;
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (table.Side(i) != kSecondSide || !(IsSupply(code) || IsSubmarine(code) || IsWarship(code))) continue;
+        if (table.Side(i) != kSecondSide ||
+            !(IsSupply(code) || IsSubmarine(code) || IsWarship(code)))
+            continue;
         const RadarScan radar = Radar(game, table.PosX(i), table.PosY(i));
         bool free = false;
-        for (QChar c : radar) free = free || (c != QLatin1Char('D') && c != QLatin1Char('E') && c != QLatin1Char('X'));
+        for (QChar c : radar)
+            free =
+                free || (c != QLatin1Char('D') && c != QLatin1Char('E') && c != QLatin1Char('X'));
         table.SetBlocked(i, free ? QLatin1Char('0') : QLatin1Char('X'));
     }
     int count = 0;
     for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == kSecondSide && table.Code(i) < 47 && table.Blocked(i) == QLatin1Char('0')) ++count;
+        if (table.Side(i) == kSecondSide && table.Code(i) < 47 &&
+            table.Blocked(i) == QLatin1Char('0'))
+            ++count;
     return count;
 }
 
@@ -99,16 +118,19 @@ void MoveChoice::RandomSelection(Rules& r) {
         group = kDraw[game.dice.Next(5)];
         r.show.Wait(10);
     } while (counts[group] == 0);
-    if (state_.EnemyConcern > 2 && state_.EnemyAggression < 4 && counts[kEscort] > 0) group = kEscort;
+    if (state_.EnemyConcern > 2 && state_.EnemyAggression < 4 && counts[kEscort] > 0)
+        group = kEscort;
     if (state_.EnemyAggression > 4 && counts[kHeavy] > 0) group = kHeavy;
 
     state_.EnemyNews.clear();
     int n = 0;
     for (int i = 0; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (table.Side(i) != kSecondSide || !Offered(group, code) || code == game.LastEnemyCode) continue;
+        if (table.Side(i) != kSecondSide || !Offered(group, code) || code == game.LastEnemyCode)
+            continue;
         ++n;
-        if (table.Blocked(i) != QLatin1Char('X')) state_.EnemyNews << QStringLiteral("R") + TwoDigits(code);
+        if (table.Blocked(i) != QLatin1Char('X'))
+            state_.EnemyNews << QStringLiteral("R") + TwoDigits(code);
     }
     // The first entry is twice as likely as the others, the last is never drawn, and a draw
     // past the list moves nothing: this is how the computer has always chosen.
@@ -126,7 +148,8 @@ Move MoveChoice::SteerStep(Rules& r) {
     int tc = 0, tr = 0;
     g.SideToMove = kSecondSide;
     for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == kFirstSide && table.Code(i) == 21) tc = table.PosX(i), tr = table.PosY(i);
+        if (table.Side(i) == kFirstSide && table.Code(i) == 21)
+            tc = table.PosX(i), tr = table.PosY(i);
 
     const int unit = table.FindSide(g.EnemyCode, kSecondSide);
     if (unit < 0) return Move{kSecondSide};  // no unit picked: the table stays as it is
@@ -140,7 +163,8 @@ Move MoveChoice::SteerStep(Rules& r) {
     // The last first-side unit in table order whose code fits, as a goal.
     auto lastFirstSide = [&](auto fits) {
         for (int i = 1; i < table.Count(); ++i)
-            if (table.Side(i) == kFirstSide && fits(table.Code(i))) tc = table.PosX(i), tr = table.PosY(i);
+            if (table.Side(i) == kFirstSide && fits(table.Code(i)))
+                tc = table.PosX(i), tr = table.PosY(i);
     };
     auto steer = [&] {
         const int heading = HeadingToward(g.EnemyX, g.EnemyY, tc, tr);
@@ -240,8 +264,8 @@ void MoveChoice::AvoidMove(Rules& r) {
     }
     if (state_.EnemyHeading == 0) NextBestMove(g);
     const Offset o = DirectionOffset(state_.EnemyHeading);
-    const Move move{QLatin1Char('D'), code, g.OldEnemyX, g.OldEnemyY, g.OldEnemyX + o.dc, g.OldEnemyY + o.dr,
-                    MoveKind::Step};
+    const Move move{QLatin1Char('D'),   code,          g.OldEnemyX, g.OldEnemyY, g.OldEnemyX + o.dc,
+                    g.OldEnemyY + o.dr, MoveKind::Step};
     ApplyMove(r, move, Meeting::Now, [&] {
         s.RestoreCell(move.fromColumn, move.fromRow);
         s.Wait(200);
@@ -255,7 +279,8 @@ void MoveChoice::AvoidMove(Rules& r) {
 
 void MoveChoice::NextBestMove(Game& g) {
     const bool avoiding = state_.AvoidFlag == 1;
-    const RadarScan radar = Radar(g, avoiding ? g.OldEnemyX : g.EnemyX, avoiding ? g.OldEnemyY : g.EnemyY);
+    const RadarScan radar =
+        Radar(g, avoiding ? g.OldEnemyX : g.EnemyX, avoiding ? g.OldEnemyY : g.EnemyY);
     int& heading = state_.EnemyHeading;
     if (heading < 0 || heading > 8) {
         if (HighestFree(radar) > 0) heading = HighestFree(radar);

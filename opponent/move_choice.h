@@ -24,7 +24,7 @@ int ThreatResponse(int slot);
 // boxed-in marks it keeps in the table are its own; the steps it makes go through the move
 // function.
 class MoveChoice {
-public:
+  public:
     explicit MoveChoice(OpponentState& state) : state_(state) {}
 
     // Marks every acting unit free or boxed in; the number of units that can step.
@@ -38,7 +38,7 @@ public:
     // Chooses EnemyHeading when the preferred way is blocked or a threat is near.
     void NextBestMove(Game& game);
 
-private:
+  private:
     OpponentState& state_;
 };
 

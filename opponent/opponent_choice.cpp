@@ -16,6 +16,8 @@ void OpponentChoice::RunKI(Rules& rules) {
     Playing(rules).RunKI(rules);
 }
 
-Move OpponentChoice::SubmarineRetreat(Rules& rules) { return Playing(rules).SubmarineRetreat(rules); }
+Move OpponentChoice::SubmarineRetreat(Rules& rules) {
+    return Playing(rules).SubmarineRetreat(rules);
+}
 
 }  // namespace kvd

@@ -13,7 +13,7 @@ namespace kvd {
 // started (a resumed or replayed game's are its record's), so a game is played by one opponent
 // to its end, and the next game takes whatever the options say then.
 class OpponentChoice : public ComputerTurn {
-public:
+  public:
     OpponentChoice(std::uint32_t seed, ThinkBudget budget) : admiral_(seed, budget) {}
 
     void RunKI(Rules& rules) override;
@@ -24,7 +24,7 @@ public:
     ComputerOpponent& Standard() { return standard_; }
     AdmiralTurn& Admiral() { return admiral_; }
 
-private:
+  private:
     ComputerOpponent& Playing(const Rules& rules);
 
     ComputerOpponent standard_;

@@ -21,7 +21,9 @@ constexpr double kApproach = 0.25;
 // can only be reached through them.
 constexpr double kOpenFlank = 2.5;
 
-int Distance(int c1, int r1, int c2, int r2) { return std::max(std::abs(c1 - c2), std::abs(r1 - r2)); }
+int Distance(int c1, int r1, int c2, int r2) {
+    return std::max(std::abs(c1 - c2), std::abs(r1 - r2));
+}
 
 // Whether a unit goes to meet anybody: minefields lie where they are, and a supply ship
 // never picks a fight.
@@ -34,24 +36,50 @@ bool Goes(int code) {
 double UnitWorth(int code, int strength) {
     double kind = 4;
     switch (KindOfCode(code)) {
-        case UnitKind::ReconPlane: kind = 4; break;
+        case UnitKind::ReconPlane:
+            kind = 4;
+            break;
         // The supply ship keeps the big ships in repair: without it a battleship wears down.
-        case UnitKind::Supply: kind = 14; break;
-        case UnitKind::Submarine: kind = 7; break;
-        case UnitKind::Corvette: kind = 3; break;
-        case UnitKind::Destroyer: kind = 5; break;
-        case UnitKind::Frigate: kind = 4; break;
-        case UnitKind::LightCruiser: kind = 6; break;
-        case UnitKind::HeavyCruiser: kind = 8; break;
+        case UnitKind::Supply:
+            kind = 14;
+            break;
+        case UnitKind::Submarine:
+            kind = 7;
+            break;
+        case UnitKind::Corvette:
+            kind = 3;
+            break;
+        case UnitKind::Destroyer:
+            kind = 5;
+            break;
+        case UnitKind::Frigate:
+            kind = 4;
+            break;
+        case UnitKind::LightCruiser:
+            kind = 6;
+            break;
+        case UnitKind::HeavyCruiser:
+            kind = 8;
+            break;
         // The flagship is the game; the carrier may take the flag over.
-        case UnitKind::Battleship: kind = 60; break;
-        case UnitKind::Carrier: kind = 22; break;
-        case UnitKind::Minefield: kind = 3; break;
+        case UnitKind::Battleship:
+            kind = 60;
+            break;
+        case UnitKind::Carrier:
+            kind = 22;
+            break;
+        case UnitKind::Minefield:
+            kind = 3;
+            break;
         case UnitKind::Trooper:
         case UnitKind::Merchant1:
         case UnitKind::Merchant2:
-        case UnitKind::Oiler: kind = 12; break;
-        case UnitKind::None: kind = 0; break;
+        case UnitKind::Oiler:
+            kind = 12;
+            break;
+        case UnitKind::None:
+            kind = 0;
+            break;
     }
     // A flagship's strength is what stands between it and the hits that sink it.
     const double perPoint = KindOfCode(code) == UnitKind::Battleship ? 6 : 1.5;
@@ -64,17 +92,28 @@ double MeetingGain(const Game& g, int first, int second) {
     const double firstWorth = UnitWorth(t.Code(first), t.Strength(first));
     const double secondWorth = UnitWorth(t.Code(second), t.Strength(second));
     // A hit costs a ship what two points of its strength are worth to it.
-    auto hit = [&](int line) { return UnitWorth(t.Code(line), t.Strength(line)) - UnitWorth(t.Code(line), t.Strength(line) - 2); };
-    switch (FightOutcome(t.Code(first), t.Code(second), t.Strength(first), t.Strength(second), g.DTransferred, 0)) {
-        case kFirstWins: return secondWorth;
-        case kSecondWins: return -firstWorth;
-        case kBothLost: return secondWorth - firstWorth;
+    auto hit = [&](int line) {
+        return UnitWorth(t.Code(line), t.Strength(line)) -
+               UnitWorth(t.Code(line), t.Strength(line) - 2);
+    };
+    switch (FightOutcome(t.Code(first), t.Code(second), t.Strength(first), t.Strength(second),
+                         g.DTransferred, 0)) {
+        case kFirstWins:
+            return secondWorth;
+        case kSecondWins:
+            return -firstWorth;
+        case kBothLost:
+            return secondWorth - firstWorth;
         case kSecondHit:
-        case kMineHitsShip: return hit(second);
+        case kMineHitsShip:
+            return hit(second);
         case kFirstHit:
-        case kShipHitsMine: return -hit(first);
-        case kBattleshipDuel: return 0;
-        default: return 0;
+        case kShipHitsMine:
+            return -hit(first);
+        case kBattleshipDuel:
+            return 0;
+        default:
+            return 0;
     }
 }
 
@@ -117,7 +156,9 @@ double PositionValue(const Game& g, QChar side) {
     double approach = 0;
     for (int mover : first ? firsts : seconds) {
         const UnitKind kind = KindOfCode(t.Code(mover));
-        if (kind == UnitKind::Battleship || kind == UnitKind::Supply || nearest[size_t(mover)] == 99) continue;
+        if (kind == UnitKind::Battleship || kind == UnitKind::Supply ||
+            nearest[size_t(mover)] == 99)
+            continue;
         approach -= std::min(nearest[size_t(mover)], 9);
     }
     // The open flanks of the side's flagship (the carrier's code once it has taken the flag).
@@ -130,7 +171,8 @@ double PositionValue(const Game& g, QChar side) {
             if (OnBoard(x, y) && !g.MemoPad.IsLand(x, y) && !t.Holds(side, x, y)) open += 1;
         }
     }
-    return sign * material + kChance * bestChance + kThreat * threats + kApproach * approach - kOpenFlank * open;
+    return sign * material + kChance * bestChance + kThreat * threats + kApproach * approach -
+           kOpenFlank * open;
 }
 
 }  // namespace kvd

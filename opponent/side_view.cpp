@@ -60,7 +60,9 @@ SideView ViewOf(const Game& game, const Settings& settings, QChar side) {
     }
     std::sort(v.enemyAfloat.begin(), v.enemyAfloat.end());
     std::sort(v.contacts.begin(), v.contacts.end(), [](const Contact& a, const Contact& b) {
-        return a.row != b.row ? a.row < b.row : a.column != b.column ? a.column < b.column : a.code < b.code;
+        return a.row != b.row         ? a.row < b.row
+               : a.column != b.column ? a.column < b.column
+                                      : a.code < b.code;
     });
     v.map = g.MemoPad;
     v.gameMode = g.GameMode;

@@ -35,8 +35,8 @@ struct Contact {
 // minefield (never drawn, wherever they are).
 struct SideView {
     QChar side = QLatin1Char('E');
-    QString header;              // the table's line 0
-    QStringList own;             // the side's own unit lines, in table order
+    QString header;                 // the table's line 0
+    QStringList own;                // the side's own unit lines, in table order
     std::vector<Contact> contacts;  // ordered by cell, so the table's order tells nothing
     std::vector<int> enemyAfloat;   // the opposing codes still afloat, ascending
     MapLines map;

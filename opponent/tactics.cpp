@@ -10,8 +10,9 @@ namespace kvd {
 namespace {
 
 // The sixteen cells two away from a cell, in ring order.
-constexpr int kRing[16][2] = {{-2, -2}, {-1, -2}, {0, -2}, {1, -2}, {2, -2}, {-2, -1}, {2, -1}, {-2, 0},
-                              {2, 0},   {-2, 1},  {2, 1},  {-2, 2}, {-1, 2}, {0, 2},  {1, 2},  {2, 2}};
+constexpr int kRing[16][2] = {{-2, -2}, {-1, -2}, {0, -2}, {1, -2}, {2, -2}, {-2, -1},
+                              {2, -1},  {-2, 0},  {2, 0},  {-2, 1}, {2, 1},  {-2, 2},
+                              {-1, 2},  {0, 2},   {1, 2},  {2, 2}};
 
 int RingSlot(int dc, int dr) {
     for (int k = 0; k < 16; ++k)
@@ -30,9 +31,12 @@ QString RadarPlus(const Game& game, int column, int row) {
         const int k = RingSlot(table.PosX(i) - column, table.PosY(i) - row);
         if (k < 0) continue;
         const int code = table.Code(i);
-        if (IsSubmarine(code)) ring[k] = QLatin1Char('A');
-        else if (IsEscort(code)) ring[k] = QLatin1Char('B');
-        else if (IsMajorWarship(code)) ring[k] = QLatin1Char('C');
+        if (IsSubmarine(code))
+            ring[k] = QLatin1Char('A');
+        else if (IsEscort(code))
+            ring[k] = QLatin1Char('B');
+        else if (IsMajorWarship(code))
+            ring[k] = QLatin1Char('C');
     }
     return ring;
 }
@@ -63,7 +67,8 @@ int PriorityRule(int a, int t, Dice& random) {
         if (holds) digit = d;
     };
     auto kind = [](int code, UnitKind k) { return IsKind(code, k); };
-    const bool smallTarget = kind(t, UnitKind::ReconPlane) || IsSupply(t) || IsSubmarine(t);  // codes 1 to 8
+    const bool smallTarget =
+        kind(t, UnitKind::ReconPlane) || IsSupply(t) || IsSubmarine(t);  // codes 1 to 8
     // The first side's first submarine (code 3) draws no submarine's rule.
     const bool huntedSubmarine = IsSubmarine(t) && t != 3;
     rule((IsSupply(a) || IsSubmarine(a) || IsWarship(a)) && IsConvoyCode(t), 7);
@@ -83,11 +88,14 @@ int PriorityRule(int a, int t, Dice& random) {
     rule(a == 35 || (a == 36 && kind(t, UnitKind::Corvette)), 3);
     rule(kind(a, UnitKind::Frigate) && (smallTarget || IsEscort(t)), 2);
     rule(IsMajorWarship(a) && IsSubmarine(t), 8);
-    rule(kind(a, UnitKind::LightCruiser) && (kind(t, UnitKind::HeavyCruiser) || IsCapitalShip(t)), 7);
+    rule(kind(a, UnitKind::LightCruiser) && (kind(t, UnitKind::HeavyCruiser) || IsCapitalShip(t)),
+         7);
     rule(kind(a, UnitKind::HeavyCruiser) && IsCapitalShip(t), 6);
     rule(a == kSecondCarrierCode && t == kFirstFlagshipCode, 5);
     rule(IsMajorWarship(a) && (IsEscort(t) || IsSupply(t)), 4);
-    rule((kind(a, UnitKind::HeavyCruiser) || IsCapitalShip(a)) && (kind(t, UnitKind::LightCruiser) || IsSupply(t)), 2);
+    rule((kind(a, UnitKind::HeavyCruiser) || IsCapitalShip(a)) &&
+             (kind(t, UnitKind::LightCruiser) || IsSupply(t)),
+         2);
     rule(IsCapitalShip(a) && (IsCruiser(t) || IsSupply(t)), 1);
     rule(a == kSecondFlagshipCode && IsWarship(t), 2);
     rule(IsCapitalShip(a) && IsSubmarine(t), 7);
@@ -105,12 +113,15 @@ bool Fights(int a, int t, int playerStrength, int enemyStrength) {
 
 void BattleStations(Game& g, OpponentState& state, Dice& random) {
     QStringList& news = state.EnemyNews;
-    auto usable = [](const QString& line) { return line.size() > 51 && line[0] == QLatin1Char('E'); };
+    auto usable = [](const QString& line) {
+        return line.size() > 51 && line[0] == QLatin1Char('E');
+    };
     if (news.size() >= 2) {
         int best = -1, bestDigit = 10;
         for (QString& line : news) {
             if (line.size() <= 51) continue;
-            const int digit = PriorityRule(ReadNumber(line, col::kAttackerCode, 2), ReadNumber(line, col::kCode, 2), random);
+            const int digit = PriorityRule(ReadNumber(line, col::kAttackerCode, 2),
+                                           ReadNumber(line, col::kCode, 2), random);
             if (digit > 0) line[kPriorityColumn - 1] = QChar(u'0' + digit);
         }
         for (int i = 0; i < news.size(); ++i) {
@@ -145,7 +156,8 @@ void BattleStations(Game& g, OpponentState& state, Dice& random) {
     }
     if (g.EnemyCode == 26) state.AvoidFlag = 1;
     if (state.AvoidFlag == 0)
-        state.AvoidFlag = Fights(g.EnemyCode, g.PlayerCode, g.PlayerStrength, g.EnemyStrength) ? 0 : 1;
+        state.AvoidFlag =
+            Fights(g.EnemyCode, g.PlayerCode, g.PlayerStrength, g.EnemyStrength) ? 0 : 1;
     if (state.AvoidFlag == 0 && attacker >= 0) {
         g.EnemyName = CutName(table.UnitName(attacker));
         g.EnemyType = CutName(table.KindName(attacker));

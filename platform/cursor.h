@@ -9,13 +9,13 @@ enum class CursorShape { Hidden, Arrow, Hand };
 
 // The mouse cursor over a window.
 class Cursor {
-public:
+  public:
     virtual ~Cursor() = default;
     virtual void Set(QWidget* window, CursorShape shape) = 0;
 };
 
 class RecordingCursor : public Cursor {
-public:
+  public:
     void Set(QWidget* window, CursorShape shape) override {
         (void)window;
         shapes_.push_back(shape);
@@ -23,7 +23,7 @@ public:
     CursorShape Last() const { return shapes_.empty() ? CursorShape::Arrow : shapes_.back(); }
     const std::vector<CursorShape>& Shapes() const { return shapes_; }
 
-private:
+  private:
     std::vector<CursorShape> shapes_;
 };
 

@@ -70,7 +70,9 @@ QString Files::ResolveIn(const QString& root, const QString& name) {
     return resolved;
 }
 
-bool Files::Exists(const QString& name) const { return QFileInfo(Resolve(name)).isFile(); }
+bool Files::Exists(const QString& name) const {
+    return QFileInfo(Resolve(name)).isFile();
+}
 
 bool Files::Delete(const QString& name) {
     const QString path = ResolveIn(folder_, name);
@@ -166,7 +168,8 @@ QStringList Files::List(const QString& folder, const QString& mask) const {
     QStringList roots{folder_};
     if (!shipped_.isEmpty()) roots << shipped_;
     for (const QString& root : roots) {
-        const QStringList entries = QDir(ResolveIn(root, folder)).entryList(QDir::Files | QDir::Hidden);
+        const QStringList entries =
+            QDir(ResolveIn(root, folder)).entryList(QDir::Files | QDir::Hidden);
         for (const QString& entry : entries) {
             if (!pattern.match(entry).hasMatch() || seen.contains(entry.toLower())) continue;
             seen.insert(entry.toLower());

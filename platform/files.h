@@ -16,7 +16,7 @@ namespace kvd {
 // target and delete goes to the player's folder (making its folders as needed), and a folder
 // listing shows the files of both.
 class Files {
-public:
+  public:
     explicit Files(const QString& programFolder);
     // An installed game: shipped files in shippedFolder, the player's in userFolder.
     Files(const QString& shippedFolder, const QString& userFolder);
@@ -58,7 +58,7 @@ public:
     // With two folders both are listed; a name in both counts once.
     QStringList List(const QString& folder, const QString& mask) const;
 
-private:
+  private:
     // A name resolved below one root folder (ending in '/').
     static QString ResolveIn(const QString& root, const QString& name);
     // The path a write goes to; with two folders, its folder is made when missing.

@@ -1,7 +1,7 @@
 #include "platform/fonts.h"
 
-#include <QGuiApplication>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 namespace kvd {
 

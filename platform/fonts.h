@@ -6,7 +6,7 @@ namespace kvd {
 
 // The title font, a blackletter face embedded in the program.
 class Fonts {
-public:
+  public:
     // resourcePath: where the font file is embedded.
     explicit Fonts(QString resourcePath = QStringLiteral(":/assets/fonts/blankenburg.ttf"));
     // Registers the embedded font with the application; false when it is missing or unreadable.
@@ -17,7 +17,7 @@ public:
     // The title font at a pixel height (the application font when the title font is not loaded).
     QFont TitleFont(int pixelSize) const;
 
-private:
+  private:
     QString resourcePath_;
     QString family_;
 };

@@ -37,14 +37,14 @@ struct ErrorManager {
 
 bool IsDamageWarning(int code) {
     switch (code) {
-    case JWRN_JPEG_EOF:
-    case JWRN_HIT_MARKER:
-    case JWRN_HUFF_BAD_CODE:
-    case JWRN_ARITH_BAD_CODE:
-    case JWRN_MUST_RESYNC:
-        return true;
-    default:
-        return false;
+        case JWRN_JPEG_EOF:
+        case JWRN_HIT_MARKER:
+        case JWRN_HUFF_BAD_CODE:
+        case JWRN_ARITH_BAD_CODE:
+        case JWRN_MUST_RESYNC:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -81,8 +81,7 @@ bool StartDecoding(Decoder& decoder) {
     jpeg_read_header(&decoder.info, TRUE);
     // RGB output for colour and greyscale pictures alike; libjpeg expands grey itself.
     decoder.info.out_color_space = JCS_RGB;
-    if (static_cast<long long>(decoder.info.image_width) * decoder.info.image_height >
-        kMaxPixels) {
+    if (static_cast<long long>(decoder.info.image_width) * decoder.info.image_height > kMaxPixels) {
         std::snprintf(decoder.errors.message, sizeof decoder.errors.message,
                       "Picture too large: %u x %u", decoder.info.image_width,
                       decoder.info.image_height);

@@ -20,7 +20,7 @@ struct BoxButtonTexts {
 
 // Modal message boxes. Texts may hold "\r" line breaks, as the game's messages are written.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual BoxAnswer Show(BoxKind kind, const QString& text, BoxButtons buttons) = 0;
 
@@ -30,13 +30,13 @@ public:
     // The words a box of these buttons shows, left to right.
     QStringList Captions(BoxButtons buttons) const;
 
-private:
+  private:
     BoxButtonTexts buttonTexts_;
 };
 
 // Records every box and answers from a script; unscripted boxes answer Ok or Yes.
 class ScriptedMessageBoxes : public MessageBoxes {
-public:
+  public:
     struct Shown {
         BoxKind kind;
         QString text;
@@ -48,7 +48,7 @@ public:
     const std::vector<Shown>& Boxes() const { return shown_; }
     void Clear() { shown_.clear(); }
 
-private:
+  private:
     std::deque<BoxAnswer> script_;
     std::vector<Shown> shown_;
 };

@@ -1,11 +1,11 @@
 #include "platform/pacing.h"
 
+#include <time.h>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <chrono>
 #include <thread>
-#include <time.h>
 
 namespace kvd {
 
@@ -22,9 +22,13 @@ RealPacing::RealPacing(TickSource ticks) : ticks_(std::move(ticks)) {
     if (!ticks_) ticks_ = MonotonicMilliseconds;
 }
 
-std::uint32_t RealPacing::TickCount() const { return ticks_(); }
+std::uint32_t RealPacing::TickCount() const {
+    return ticks_();
+}
 
-QDateTime RealPacing::Now() const { return QDateTime::currentDateTime(); }
+QDateTime RealPacing::Now() const {
+    return QDateTime::currentDateTime();
+}
 
 void RealPacing::Delay(int ms) {
     if (ms <= 0) return;
@@ -68,7 +72,9 @@ void RealPacing::WaitUntilElapsed(int ms) {
 VirtualPacing::VirtualPacing(std::uint32_t startTick, QDateTime startTime)
     : tick_(startTick), startTime_(std::move(startTime)) {}
 
-QDateTime VirtualPacing::Now() const { return startTime_.addMSecs(elapsed_); }
+QDateTime VirtualPacing::Now() const {
+    return startTime_.addMSecs(elapsed_);
+}
 
 void VirtualPacing::Advance(int ms) {
     ++waits_;
@@ -82,6 +88,8 @@ void VirtualPacing::Delay(int ms) {
     Advance(ms);
 }
 
-void VirtualPacing::Wait(int ms) { Advance(ms < 0 ? 0 : ms); }
+void VirtualPacing::Wait(int ms) {
+    Advance(ms < 0 ? 0 : ms);
+}
 
 }  // namespace kvd

@@ -11,7 +11,7 @@ namespace kvd {
 // Time as the game sees it: waits that keep the window alive, a millisecond tick count that
 // wraps like a 32-bit counter, and the date and time for report lines.
 class Pacing {
-public:
+  public:
     virtual ~Pacing() = default;
     // Waits ms milliseconds while handling pending window events. Delay(0) returns at once
     // without handling any event.
@@ -29,7 +29,7 @@ public:
 // without spinning a core. The tick source is injectable so the wrap of the counter can be
 // tried; elapsed time is computed modulo 2^32, so a wrap neither hangs nor lengthens a wait.
 class RealPacing : public Pacing {
-public:
+  public:
     using TickSource = std::function<std::uint32_t()>;
     explicit RealPacing(TickSource ticks = {});
     void Delay(int ms) override;
@@ -38,7 +38,7 @@ public:
     std::uint32_t TickCount() const override;
     QDateTime Now() const override;
 
-private:
+  private:
     void WaitUntilElapsed(int ms);
     TickSource ticks_;
     std::uint64_t interruptions_ = 0;
@@ -47,7 +47,7 @@ private:
 
 // Virtual time for tests: a wait advances the clock at once and handles pending events once.
 class VirtualPacing : public Pacing {
-public:
+  public:
     explicit VirtualPacing(std::uint32_t startTick = 0,
                            QDateTime startTime = QDateTime(QDate(1942, 6, 4), QTime(9, 0)));
     void Delay(int ms) override;
@@ -62,7 +62,7 @@ public:
     std::int64_t Elapsed() const { return elapsed_; }
     int Waits() const { return waits_; }
 
-private:
+  private:
     void Advance(int ms);
     std::uint32_t tick_;
     QDateTime startTime_;

@@ -25,7 +25,9 @@ QRgb BottomLeft(const QImage& image) {
 
 }  // namespace
 
-Picture::Picture(QImage image) { Assign(std::move(image)); }
+Picture::Picture(QImage image) {
+    Assign(std::move(image));
+}
 
 void Picture::Assign(QImage image) {
     original_ = Normalised(std::move(image));
@@ -74,8 +76,7 @@ void Picture::StretchDraw(QImage& target, const QRect& rect) const {
 }
 
 void Picture::CopyRect(const QRect& dest, const Picture& from, const QRect& source) {
-    if (original_.isNull() || from.original_.isNull() || dest.isEmpty() || source.isEmpty())
-        return;
+    if (original_.isNull() || from.original_.isNull() || dest.isEmpty() || source.isEmpty()) return;
     // A local handle, so copying within one picture reads the pixels as they were before.
     const QImage pixels = from.original_;
     {
@@ -104,7 +105,8 @@ void Picture::Tint(const QColor& tone, int percent) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             if (row[x] == (key | 0xff000000u)) continue;
-            row[x] = qRgb((qRed(row[x]) * q + tone.red() * p) / 100, (qGreen(row[x]) * q + tone.green() * p) / 100,
+            row[x] = qRgb((qRed(row[x]) * q + tone.red() * p) / 100,
+                          (qGreen(row[x]) * q + tone.green() * p) / 100,
                           (qBlue(row[x]) * q + tone.blue() * p) / 100);
         }
     }

@@ -9,7 +9,7 @@ namespace kvd {
 // leaves out every pixel of the colour of its bottom-left pixel; the key is turned into an
 // alpha channel once, when transparency is switched on, so drawing never compares colours.
 class Picture {
-public:
+  public:
     Picture() = default;
     explicit Picture(QImage image);
 
@@ -46,7 +46,7 @@ public:
     // it the tone); the colour key stays what it was.
     void Tint(const QColor& tone, int percent);
 
-private:
+  private:
     void ApplyTransparency();
     QImage original_;  // as loaded, colour key intact
     QImage image_;     // as drawn

@@ -30,7 +30,8 @@ bool Dice::SetState(const std::string& state) {
     std::string number;
     int count = 0;
     while (in >> number) {
-        if (number.size() > 10 || number.find_first_not_of("0123456789") != std::string::npos) return false;
+        if (number.size() > 10 || number.find_first_not_of("0123456789") != std::string::npos)
+            return false;
         const unsigned long long value = std::stoull(number);
         const bool position = count == int(std::mt19937::state_size);
         if (value > (position ? std::mt19937::state_size : 0xFFFFFFFFull)) return false;

@@ -11,7 +11,7 @@ namespace kvd {
 // value, so a copy of a game draws on from the same point without disturbing the original.
 // A test may script the next draws; they come first (each taken modulo n).
 class Dice {
-public:
+  public:
     explicit Dice(std::uint32_t seed = 1942) : engine_(seed) {}
     void Seed(std::uint32_t seed) { engine_.seed(seed); }
     // A whole number from 0 to n - 1; 0 when n < 1.
@@ -23,7 +23,7 @@ public:
     std::string State() const;
     bool SetState(const std::string& state);
 
-private:
+  private:
     std::mt19937 engine_;
     std::deque<int> script_;
     int draws_ = 0;
@@ -31,7 +31,7 @@ private:
 
 // How a game's dice are seeded when a game is set up.
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // Game set-up does this once per game.
     virtual void Seed(Dice& dice) = 0;
@@ -39,17 +39,17 @@ public:
 
 // From the clock: every game draws differently.
 class ClockRandom : public Random {
-public:
+  public:
     void Seed(Dice& dice) override;
 };
 
 // Never reseeds, so a test or a self-play run controls the whole sequence; counts the seedings.
 class ScriptedRandom : public Random {
-public:
+  public:
     void Seed(Dice&) override { ++seeds_; }
     int Seeds() const { return seeds_; }
 
-private:
+  private:
     int seeds_ = 0;
 };
 

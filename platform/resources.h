@@ -14,7 +14,7 @@ enum class ResourceKind { Sprite, Picture, Sound };
 // "click"). They are embedded under one root: sprites/NAME.bmp, pictures/NAME.jpg,
 // sounds/NAME.wav. The program's root is ":/assets"; tests embed their own.
 class Resources {
-public:
+  public:
     explicit Resources(const QString& root = QStringLiteral(":/assets"));
 
     bool Has(ResourceKind kind, const QString& name) const;
@@ -25,7 +25,7 @@ public:
     // The stored names of a kind, upper case, sorted.
     QStringList Names(ResourceKind kind) const;
 
-private:
+  private:
     QHash<QString, QString> index_[3];  // upper-case name -> path, per kind
 };
 

@@ -14,11 +14,19 @@ QRect PrimaryGeometry() {
 }
 }  // namespace
 
-int LogicalScreen::Width() const { return PrimaryGeometry().width(); }
-int LogicalScreen::Height() const { return PrimaryGeometry().height(); }
+int LogicalScreen::Width() const {
+    return PrimaryGeometry().width();
+}
+int LogicalScreen::Height() const {
+    return PrimaryGeometry().height();
+}
 
-int WorkHeight(const Screen& screen, int p) { return screen.Height() * p / 100; }
-int WorkWidth(const Screen& screen, int p) { return screen.Width() * p / 100; }
+int WorkHeight(const Screen& screen, int p) {
+    return screen.Height() * p / 100;
+}
+int WorkWidth(const Screen& screen, int p) {
+    return screen.Width() * p / 100;
+}
 
 double HiDpiScaleFactor(int displayWidth) {
     if (displayWidth <= kLogicalScreenWidth) return 1.0;

@@ -5,7 +5,7 @@ namespace kvd {
 // The screen the game lays itself out on. On a display wider than 1280 pixels this is the
 // logical screen after scaling (see ApplyHiDpiRule), never the physical one.
 class Screen {
-public:
+  public:
     virtual ~Screen() = default;
     virtual int Width() const = 0;
     virtual int Height() const = 0;
@@ -13,20 +13,20 @@ public:
 
 // The primary screen as Qt reports it (logical pixels).
 class LogicalScreen : public Screen {
-public:
+  public:
     int Width() const override;
     int Height() const override;
 };
 
 // A screen of any size a test sets.
 class FixedScreen : public Screen {
-public:
+  public:
     FixedScreen(int width, int height) : width_(width), height_(height) {}
     void Set(int width, int height) { width_ = width, height_ = height; }
     int Width() const override { return width_; }
     int Height() const override { return height_; }
 
-private:
+  private:
     int width_;
     int height_;
 };

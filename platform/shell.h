@@ -9,7 +9,7 @@ class Files;
 
 // Opens a help page, a web address or a new mail in the desktop's own programs.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // target: a game file name ("help\english\kvdhelp.htm"), or an address with a scheme
     // ("mailto:...", "https://..."). False when nothing could be asked to open it.
@@ -17,23 +17,23 @@ public:
 };
 
 class DesktopShell : public Shell {
-public:
+  public:
     explicit DesktopShell(const Files& files) : files_(files) {}
     bool Open(const QString& target) override;
 
-private:
+  private:
     const Files& files_;
 };
 
 class RecordingShell : public Shell {
-public:
+  public:
     bool Open(const QString& target) override {
         opened_ << target;
         return true;
     }
     const QStringList& Opened() const { return opened_; }
 
-private:
+  private:
     QStringList opened_;
 };
 

@@ -13,14 +13,14 @@ class Resources;
 // paces the game the same with or without an audio device); sounds are never sequenced on
 // the device's own "finished" notice, which never comes when there is no device.
 class Sound {
-public:
+  public:
     virtual ~Sound() = default;
     virtual void Play(const QString& name, bool wait) = 0;
 };
 
 // Records every play; a waiting play still takes the sound's time on the given pacing.
 class RecordingSound : public Sound {
-public:
+  public:
     struct Played {
         QString name;
         bool wait;
@@ -31,7 +31,7 @@ public:
     const std::vector<Played>& Plays() const { return plays_; }
     void Clear() { plays_.clear(); }
 
-private:
+  private:
     const Resources& resources_;
     Pacing& pacing_;
     std::vector<Played> plays_;

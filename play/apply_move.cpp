@@ -29,12 +29,16 @@ int MetOn(const Game& g, QChar moverSide, int column, int row) {
     const QChar other = OtherSide(moverSide);
     int found = -1;
     for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == other && table.Code(i) != 1 && table.PosX(i) == column && table.PosY(i) == row) found = i;
+        if (table.Side(i) == other && table.Code(i) != 1 && table.PosX(i) == column &&
+            table.PosY(i) == row)
+            found = i;
     return found;
 }
 }  // namespace
 
-void Relocate(UnitTable& table, int line, int column, int row) { table.SetPos(line, column, row); }
+void Relocate(UnitTable& table, int line, int column, int row) {
+    table.SetPos(line, column, row);
+}
 
 void Relocate(UnitTable& table, int line, int column, int row, int prevColumn, int prevRow) {
     table.SetPos(line, column, row);
@@ -50,11 +54,13 @@ void Meet(Rules& r, QChar moverSide, int column, int row) {
     Fight(r);
 }
 
-MoveResult ApplyMove(Rules& r, const Move& m, Meeting meeting, const std::function<void()>& afterStep) {
+MoveResult ApplyMove(Rules& r, const Move& m, Meeting meeting,
+                     const std::function<void()>& afterStep) {
     Game& g = r.game;
     UnitTable& table = g.scratchpad;
     switch (m.kind) {
-        case MoveKind::Pass: return Result(g, false, 0);
+        case MoveKind::Pass:
+            return Result(g, false, 0);
         case MoveKind::Repair: {
             MoveResult result = Result(g, false, 0);
             result.repaired = Repair(r, SupplyShipOf(m.side), m.code);
@@ -65,7 +71,8 @@ MoveResult ApplyMove(Rules& r, const Move& m, Meeting meeting, const std::functi
             Fight(r);
             return Result(g, true, 1);
         case MoveKind::Step:
-        case MoveKind::Attack: break;
+        case MoveKind::Attack:
+            break;
     }
     const int line = table.FindSide(m.code, m.side);
     if (m.code == 1) {

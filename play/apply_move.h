@@ -18,9 +18,9 @@ enum class Meeting {
 
 // What a move came to.
 struct MoveResult {
-    int met = 0;          // the opposing unit met, 0 none
-    int outcome = -1;     // the fight's outcome (see combat.h), -1 when there was no fight
-    int sunk = 0;         // the unit the fight sank, 0 none
+    int met = 0;       // the opposing unit met, 0 none
+    int outcome = -1;  // the fight's outcome (see combat.h), -1 when there was no fight
+    int sunk = 0;      // the unit the fight sank, 0 none
     bool repaired = false;
     bool flagTransferred = false;
     bool gameOver = false;

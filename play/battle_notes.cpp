@@ -13,7 +13,8 @@ using namespace outcome;
 // A flagship code on a side whose carrier has taken over the flag is that carrier.
 LoggedUnit Unit(const Game& g, int code, const QString& name) {
     UnitKind kind = KindOfCode(code);
-    if ((code == 21 && g.ETransferred == 1) || (code == 45 && g.DTransferred == 1)) kind = UnitKind::Carrier;
+    if ((code == 21 && g.ETransferred == 1) || (code == 45 && g.DTransferred == 1))
+        kind = UnitKind::Carrier;
     return LoggedUnit{code, SideOfCode(code), name, kind};
 }
 
@@ -63,7 +64,8 @@ void NoteFlagTransfer(Game& g, int line) {
 void NoteEscortFire(Game& g, bool secondSideWon) {
     LogEntry entry;
     entry.kind = LogEntry::EscortFire;
-    entry.first = secondSideWon ? Unit(g, g.EnemyCode, g.EnemyName) : Unit(g, g.PlayerCode, g.PlayerName);
+    entry.first =
+        secondSideWon ? Unit(g, g.EnemyCode, g.EnemyName) : Unit(g, g.PlayerCode, g.PlayerName);
     g.battleLog.Add(std::move(entry));
 }
 
@@ -75,7 +77,9 @@ void NoteIdentified(Game& g, QChar seer) {
     int found = 0;
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
-        if (table.Side(i) == seer || !table.IsRevealed(i) || !IsValidCode(code) || log.identified.test(code)) continue;
+        if (table.Side(i) == seer || !table.IsRevealed(i) || !IsValidCode(code) ||
+            log.identified.test(code))
+            continue;
         if (!DrawnToOpponent(code)) continue;
         log.identified.set(code);
         if (found++ == 0) entry.first = UnitOfLine(g, i);
@@ -85,9 +89,13 @@ void NoteIdentified(Game& g, QChar seer) {
     log.Add(std::move(entry));
 }
 
-void NoteTurnOver(Game& g) { ++g.battleLog.turn; }
+void NoteTurnOver(Game& g) {
+    ++g.battleLog.turn;
+}
 
-QChar ViewerSide(const Game& g) { return g.NetRole == 2 ? kSecondSide : kFirstSide; }
+QChar ViewerSide(const Game& g) {
+    return g.NetRole == 2 ? kSecondSide : kFirstSide;
+}
 
 BattleBand BattleBandOf(const Game& g) {
     BattleBand band;

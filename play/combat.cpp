@@ -22,8 +22,10 @@ int FightOutcome(int p, int e, int ps, int es, int dTransferred, int netGame) {
         const int flagCarrier = dTransferred == 0 ? kSecondCarrierCode : kSecondFlagshipCode;
         return netGame == 0 && e == flagCarrier ? kSecondWins : kNothing;
     }
-    if (IsSupply(p) || IsConvoyCode(p)) return IsSupply(e) || IsMinefield(e) || IsConvoyCode(e) ? kBothLost : kSecondWins;
-    // The first side's first submarine (code 3) has no row of its own: its meetings come to nothing.
+    if (IsSupply(p) || IsConvoyCode(p))
+        return IsSupply(e) || IsMinefield(e) || IsConvoyCode(e) ? kBothLost : kSecondWins;
+    // The first side's first submarine (code 3) has no row of its own: its meetings come to
+    // nothing.
     if (IsSubmarine(p) && p != 3) {
         if (IsSupply(e) || IsConvoyCode(e)) return kFirstWins;
         if (IsSubmarine(e)) return kBothLost;
@@ -41,7 +43,8 @@ int FightOutcome(int p, int e, int ps, int es, int dTransferred, int netGame) {
         if (IsSupply(e) || IsConvoyCode(e)) return kFirstWins;
         if (IsSubmarine(e)) return ps < 5 ? kSecondWins : kFirstHit;
         if (IsMinefield(e)) return ps < 5 ? kBothLost : kShipHitsMine;
-        if (p == kFirstFlagshipCode && e == kSecondFlagshipCode && ps == es) return ps < 5 ? kBothLost : kBattleshipDuel;
+        if (p == kFirstFlagshipCode && e == kSecondFlagshipCode && ps == es)
+            return ps < 5 ? kBothLost : kBattleshipDuel;
         return Compare(ps, es);
     }
     if (IsMinefield(p)) {
@@ -87,8 +90,11 @@ void MultiCombat(Game& g) {
     const bool joining = g.NetRole == 2;
     const bool firstSideTurn = g.PlayerTurn == 1;
     // Small ships fight alone: the mover's own side must bring a destroyer or bigger.
-    if (!joining && ((firstSideTurn && g.PlayerCode <= 10) || (!firstSideTurn && g.EnemyCode <= 34))) return;
-    if (joining && ((firstSideTurn && g.EnemyCode <= 34) || (!firstSideTurn && g.PlayerCode <= 10))) return;
+    if (!joining &&
+        ((firstSideTurn && g.PlayerCode <= 10) || (!firstSideTurn && g.EnemyCode <= 34)))
+        return;
+    if (joining && ((firstSideTurn && g.EnemyCode <= 34) || (!firstSideTurn && g.PlayerCode <= 10)))
+        return;
     const UnitTable& table = g.scratchpad;
     int supporters = 0;
     for (int i = 1; i < table.Count(); ++i) {
@@ -96,8 +102,9 @@ void MultiCombat(Game& g) {
         if (g.SideToMove == kSecondSide && table.Side(i) == kFirstSide && GivesSupportFire(code) &&
             code != g.PlayerCode && AreNeighbours(table.PosX(i), table.PosY(i), g.EnemyX, g.EnemyY))
             ++supporters;
-        if (g.SideToMove == kFirstSide && GivesSupportFire(g.PlayerCode) && table.Side(i) == kSecondSide &&
-            GivesSupportFire(code) && code != g.EnemyCode && AreNeighbours(table.PosX(i), table.PosY(i), g.PlayerX, g.PlayerY))
+        if (g.SideToMove == kFirstSide && GivesSupportFire(g.PlayerCode) &&
+            table.Side(i) == kSecondSide && GivesSupportFire(code) && code != g.EnemyCode &&
+            AreNeighbours(table.PosX(i), table.PosY(i), g.PlayerX, g.PlayerY))
             ++supporters;
     }
     if (supporters > 0) g.SupportFire = 1;
@@ -106,33 +113,48 @@ void MultiCombat(Game& g) {
 QString GermanKindName(int code, const Game& g) {
     const bool second = SideOfCode(code) == kSecondSide;
     switch (KindOfCode(code)) {
-        case UnitKind::Supply: return QStringLiteral("Versorgungsschiff");
-        case UnitKind::Submarine: return QStringLiteral("U-Boot");
-        case UnitKind::Corvette: return QStringLiteral("Korvette");
-        case UnitKind::Destroyer: return QStringLiteral("Zerstörer");
-        case UnitKind::Frigate: return QStringLiteral("Fregatte");
-        case UnitKind::LightCruiser: return QStringLiteral("Kl. Kreuzer");
-        case UnitKind::HeavyCruiser: return QStringLiteral("Gr. Kreuzer");
+        case UnitKind::Supply:
+            return QStringLiteral("Versorgungsschiff");
+        case UnitKind::Submarine:
+            return QStringLiteral("U-Boot");
+        case UnitKind::Corvette:
+            return QStringLiteral("Korvette");
+        case UnitKind::Destroyer:
+            return QStringLiteral("Zerstörer");
+        case UnitKind::Frigate:
+            return QStringLiteral("Fregatte");
+        case UnitKind::LightCruiser:
+            return QStringLiteral("Kl. Kreuzer");
+        case UnitKind::HeavyCruiser:
+            return QStringLiteral("Gr. Kreuzer");
         case UnitKind::Battleship: {
             const bool transferred = second ? g.DTransferred == 1 : g.ETransferred == 1;
-            return transferred ? QStringLiteral("Flugzeugträger") : QStringLiteral("Schlachtschiff");
+            return transferred ? QStringLiteral("Flugzeugträger")
+                               : QStringLiteral("Schlachtschiff");
         }
-        case UnitKind::Carrier: return QStringLiteral("Flugzeugträger");
-        case UnitKind::Minefield: return QStringLiteral("Minen");
+        case UnitKind::Carrier:
+            return QStringLiteral("Flugzeugträger");
+        case UnitKind::Minefield:
+            return QStringLiteral("Minen");
         // The opponent's convoy keeps its fleet-file names.
-        case UnitKind::Trooper: return second ? QString() : QStringLiteral("Truppentransporter");
-        case UnitKind::Oiler: return second ? QString() : QStringLiteral("Öltransporter");
+        case UnitKind::Trooper:
+            return second ? QString() : QStringLiteral("Truppentransporter");
+        case UnitKind::Oiler:
+            return second ? QString() : QStringLiteral("Öltransporter");
         case UnitKind::Merchant1:
-        case UnitKind::Merchant2: return second ? QString() : QStringLiteral("Frachter");
+        case UnitKind::Merchant2:
+            return second ? QString() : QStringLiteral("Frachter");
         case UnitKind::ReconPlane:
-        case UnitKind::None: break;
+        case UnitKind::None:
+            break;
     }
     return {};
 }
 
 void FightNames(Game& g, const Settings& s) {
     if (s.Language == QLatin1Char('D')) {
-        const QString player = GermanKindName(g.PlayerCode, g), enemy = GermanKindName(g.EnemyCode, g);
+        const QString player = GermanKindName(g.PlayerCode, g),
+                      enemy = GermanKindName(g.EnemyCode, g);
         if (!player.isEmpty()) g.PlayerKindName = player;
         if (!enemy.isEmpty()) g.EnemyType = enemy;
     }
@@ -170,7 +192,8 @@ void RemoveCode(UnitTable& table, int code) {
 void AircraftLost(Game& g) {
     UnitTable& table = g.scratchpad;
     const bool carrier = table.UnitExists(g.ETransferred == 0 ? 22 : 21);
-    if (g.PlaneAllowance != QLatin1Char('0') && carrier && g.PlaneAllowance.digitValue() != g.PlaneLaunches) {
+    if (g.PlaneAllowance != QLatin1Char('0') && carrier &&
+        g.PlaneAllowance.digitValue() != g.PlaneLaunches) {
         LaunchReconPlane(g);
         return;
     }
@@ -230,7 +253,8 @@ void ApplyOutcome(Game& g) {
             HitUnit(table, table.Find(g.PlayerCode));
             HitUnit(table, table.Find(g.EnemyCode));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

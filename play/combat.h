@@ -11,19 +11,20 @@ struct Settings;
 // The outcomes of a fight (Winner): who is lost or hit.
 namespace outcome {
 constexpr int kNothing = 0;
-constexpr int kFirstWins = 1;       // the second-side unit is lost
-constexpr int kSecondWins = 2;      // the first-side unit is lost
+constexpr int kFirstWins = 1;   // the second-side unit is lost
+constexpr int kSecondWins = 2;  // the first-side unit is lost
 constexpr int kBothLost = 3;
-constexpr int kSecondHit = 4;       // a first-side submarine damages a big ship
-constexpr int kMineHitsShip = 5;    // a first-side minefield is spent on a second-side ship
-constexpr int kFirstHit = 6;        // a second-side submarine damages a big ship
-constexpr int kShipHitsMine = 7;    // a second-side minefield is spent on a first-side ship
-constexpr int kBattleshipDuel = 11; // both battleships hit
+constexpr int kSecondHit = 4;        // a first-side submarine damages a big ship
+constexpr int kMineHitsShip = 5;     // a first-side minefield is spent on a second-side ship
+constexpr int kFirstHit = 6;         // a second-side submarine damages a big ship
+constexpr int kShipHitsMine = 7;     // a second-side minefield is spent on a first-side ship
+constexpr int kBattleshipDuel = 11;  // both battleships hit
 }  // namespace outcome
 
 // The outcome of a first-side unit meeting a second-side one, by kinds and strengths.
 // dTransferred: the second side's carrier carries its flag (the radar aircraft's target).
-int FightOutcome(int playerCode, int enemyCode, int playerStrength, int enemyStrength, int dTransferred, int netGame);
+int FightOutcome(int playerCode, int enemyCode, int playerStrength, int enemyStrength,
+                 int dTransferred, int netGame);
 
 // The last line of a side's unit standing on a cell (the radar aircraft too), or -1.
 int LastUnitOn(const UnitTable& table, QChar side, int column, int row);

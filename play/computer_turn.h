@@ -9,7 +9,7 @@ struct Rules;
 
 // The computer opponent, as the turn and the fight need it.
 class ComputerTurn {
-public:
+  public:
     virtual ~ComputerTurn() = default;
     // Its whole turn, run when the player's move ends in a game against it.
     virtual void RunKI(Rules& rules) = 0;

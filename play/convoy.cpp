@@ -43,8 +43,9 @@ bool ConvoyStep(Rules& r) {
     g.OldPlayerY = g.PlayerY = table.PosY(ship);
     g.PlayerName = CutName(table.UnitName(ship));
     g.PlayerKindName = CutName(table.KindName(ship));
-    const int heading = DirectionTo(g.PlayerX, g.PlayerY, g.PlayerX + (gx > g.PlayerX) - (gx < g.PlayerX),
-                                    g.PlayerY + (gy > g.PlayerY) - (gy < g.PlayerY));
+    const int heading =
+        DirectionTo(g.PlayerX, g.PlayerY, g.PlayerX + (gx > g.PlayerX) - (gx < g.PlayerX),
+                    g.PlayerY + (gy > g.PlayerY) - (gy < g.PlayerY));
     if (heading > 0) table.SetHeading(ship, heading);
     const int course = table.Heading(ship);
 
@@ -53,8 +54,8 @@ bool ConvoyStep(Rules& r) {
     r.show.Picture(PictureOf::GreenBox, 0, g.PlayerX, g.PlayerY);
     r.show.Wait(600);
     const Offset o = DirectionOffset(course);
-    const Move move{QLatin1Char('E'), g.PlayerCode, g.PlayerX, g.PlayerY, g.PlayerX + o.dc, g.PlayerY + o.dr,
-                    MoveKind::Step};
+    const Move move{QLatin1Char('E'), g.PlayerCode,     g.PlayerX,     g.PlayerY,
+                    g.PlayerX + o.dc, g.PlayerY + o.dr, MoveKind::Step};
     ApplyMove(r, move, Meeting::Now, [&] {
         r.show.RestoreCell(move.fromColumn, move.fromRow);
         r.show.MovedUnit(g, move.toColumn, move.toRow);

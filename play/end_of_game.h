@@ -4,7 +4,7 @@ namespace kvd {
 
 // The end-of-game window.
 class EndOfGame {
-public:
+  public:
     virtual ~EndOfGame() = default;
     // Shown once a rule has ended the game (Gamestage tells how).
     virtual void ShowEndOfGame() = 0;

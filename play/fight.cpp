@@ -18,7 +18,9 @@ namespace {
 
 using namespace outcome;
 
-QString T(const Rules& r, int n) { return r.texts.Text(n); }
+QString T(const Rules& r, int n) {
+    return r.texts.Text(n);
+}
 
 // The report line of an outcome.
 void ReportOutcome(Rules& r) {
@@ -26,8 +28,12 @@ void ReportOutcome(Rules& r) {
     Showing& s = r.show;
     if (!s.Recording()) return;
     switch (g.Winner) {
-        case kFirstWins: s.Report(T(r, 35) + g.EnemyName + T(r, 36) + g.EnemyType + T(r, 37)); break;
-        case kSecondWins: s.Report(g.PlayerName + QStringLiteral(" (") + g.PlayerKindName + T(r, 37)); break;
+        case kFirstWins:
+            s.Report(T(r, 35) + g.EnemyName + T(r, 36) + g.EnemyType + T(r, 37));
+            break;
+        case kSecondWins:
+            s.Report(g.PlayerName + QStringLiteral(" (") + g.PlayerKindName + T(r, 37));
+            break;
         case kBothLost:
             if (g.EnemyCode >= 47 && g.EnemyCode <= 49) {
                 s.Report(T(r, 148) + g.PlayerName + T(r, 36) + g.PlayerKindName + T(r, 38), 15);
@@ -37,16 +43,23 @@ void ReportOutcome(Rules& r) {
                 s.Report(T(r, 35) + g.EnemyName + T(r, 36) + g.EnemyType + T(r, 38));
             s.Report(g.EnemyName + T(r, 32) + g.PlayerName + T(r, 39));
             break;
-        case kSecondHit: s.Report(T(r, 23)); break;
-        case kMineHitsShip: s.Report(T(r, 40) + g.PlayerName + T(r, 41)); break;
-        case kFirstHit: s.Report(T(r, 42) + g.PlayerName + T(r, 43)); break;
+        case kSecondHit:
+            s.Report(T(r, 23));
+            break;
+        case kMineHitsShip:
+            s.Report(T(r, 40) + g.PlayerName + T(r, 41));
+            break;
+        case kFirstHit:
+            s.Report(T(r, 42) + g.PlayerName + T(r, 43));
+            break;
         case kShipHitsMine:
             s.Report(T(r, 40) + g.EnemyName + QStringLiteral("\". ") + g.PlayerName + T(r, 44));
             break;
         case kBattleshipDuel:
             s.Report(T(r, 45) + g.PlayerName + QStringLiteral(" / ") + g.EnemyName + T(r, 46));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -55,8 +68,10 @@ void MoveBack(Game& g, bool firstSide) {
     UnitTable& table = g.scratchpad;
     const int i = table.Find(firstSide ? g.PlayerCode : g.EnemyCode);
     if (i < 0) return;
-    if (firstSide) Relocate(table, i, g.OldPlayerX, g.OldPlayerY);
-    else Relocate(table, i, g.OldEnemyX, g.OldEnemyY);
+    if (firstSide)
+        Relocate(table, i, g.OldPlayerX, g.OldPlayerY);
+    else
+        Relocate(table, i, g.OldEnemyX, g.OldEnemyY);
 }
 
 // The player's submarine slips back to its previous cell after damaging a big ship.
@@ -67,8 +82,10 @@ void SubmarineSlipsBack(Rules& r) {
     if (sub >= 0) {
         g.PlayerX = table.PrevX(sub);
         g.PlayerY = table.PrevY(sub);
-        if (g.NetGame == 0) Relocate(table, sub, g.PlayerX, g.PlayerY, 0, 0);
-        else Relocate(table, sub, g.PlayerX, g.PlayerY);
+        if (g.NetGame == 0)
+            Relocate(table, sub, g.PlayerX, g.PlayerY, 0, 0);
+        else
+            Relocate(table, sub, g.PlayerX, g.PlayerY);
     }
     r.show.MovedUnit(g, g.PlayerX, g.PlayerY);
     r.show.Wait(400);
@@ -103,7 +120,8 @@ void Animate(Rules& r) {
 
     const int w = g.Winner;
     if (w == kFirstWins || w == kFirstHit || w == kShipHitsMine) s.MovedUnit(g, fx, fy);
-    if (w == kSecondWins || w == kSecondHit || w == kMineHitsShip) s.EnemyOrMarker(g, r.settings, fx, fy);
+    if (w == kSecondWins || w == kSecondHit || w == kMineHitsShip)
+        s.EnemyOrMarker(g, r.settings, fx, fy);
 
     const bool firstMoved = g.SideToMove == kFirstSide;
     const bool network = g.NetGame == 1;
@@ -121,11 +139,15 @@ void Animate(Rules& r) {
     } else if (w == kSecondHit && !firstMoved && g.EnemyCode > 32) {
         MoveBack(g, false);
     } else if (w == kSecondHit && firstMoved && g.PlayerCode <= 8) {
-        if (network) MoveBack(g, true);
-        else SubmarineSlipsBack(r);
+        if (network)
+            MoveBack(g, true);
+        else
+            SubmarineSlipsBack(r);
     } else if (w == kFirstHit && !firstMoved && g.EnemyCode <= 32) {
-        if (network) MoveBack(g, false);
-        else if (r.computer) ApplyMove(r, r.computer->SubmarineRetreat(r), Meeting::Never);
+        if (network)
+            MoveBack(g, false);
+        else if (r.computer)
+            ApplyMove(r, r.computer->SubmarineRetreat(r), Meeting::Never);
     }
     s.TakeSnapshot();
 }
@@ -140,7 +162,9 @@ void SupportingFire(Rules& r) {
     r.show.Battle(g);
     const int message = 120 + g.dice.Next(20);
     r.show.ReportBox();
-    r.show.Write(12, 82, (g.Winner == kSecondWins ? g.EnemyName : g.PlayerName) + QStringLiteral(" - ") + T(r, message));
+    r.show.Write(12, 82,
+                 (g.Winner == kSecondWins ? g.EnemyName : g.PlayerName) + QStringLiteral(" - ") +
+                     T(r, message));
     r.show.Sound(QStringLiteral("crossfire"), true);
     r.show.Wait(1000);
 }
@@ -160,7 +184,8 @@ void Fight(Rules& r) {
     if (g.PlayerCode != 1) s.EnemyOrMarker(g, r.settings, g.EnemyX, g.EnemyY);
     FightNames(g, r.settings);
 
-    g.Winner = FightOutcome(g.PlayerCode, g.EnemyCode, g.PlayerStrength, g.EnemyStrength, g.DTransferred, g.NetGame);
+    g.Winner = FightOutcome(g.PlayerCode, g.EnemyCode, g.PlayerStrength, g.EnemyStrength,
+                            g.DTransferred, g.NetGame);
     ApplyOutcome(g);
     ReportOutcome(r);
     NoteFight(g);
@@ -169,8 +194,8 @@ void Fight(Rules& r) {
     if (g.Winner == kFirstHit && g.NetRole != 1) s.Sound(QStringLiteral("sonar"), true);
 
     // The computer's submarine that sank a ship may dive back to where it came from.
-    if (g.NetGame == 0 && g.EnemyCode >= 27 && g.EnemyCode <= 32 && g.Winner == kSecondWins && g.OpponentTurn == 1 &&
-        g.PlayerTurn == 0 && g.dice.Next(2) == 1) {
+    if (g.NetGame == 0 && g.EnemyCode >= 27 && g.EnemyCode <= 32 && g.Winner == kSecondWins &&
+        g.OpponentTurn == 1 && g.PlayerTurn == 0 && g.dice.Next(2) == 1) {
         const int sub = table.FindSide(g.EnemyCode, kSecondSide);
         if (sub >= 0) Relocate(table, sub, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY);
         g.EnemyX = g.OldEnemyX;
@@ -178,10 +203,13 @@ void Fight(Rules& r) {
     }
 
     // The radar aircraft's loss is not animated; a meeting the table does not know shows nothing.
-    if (g.PlayerCode == 1) s.Wait(1500);
-    else if (g.Winner != kNothing) Animate(r);
+    if (g.PlayerCode == 1)
+        s.Wait(1500);
+    else if (g.Winner != kNothing)
+        Animate(r);
 
-    if (g.SupportFire == 1 && (g.Winner == kFirstWins || g.Winner == kSecondWins)) SupportingFire(r);
+    if (g.SupportFire == 1 && (g.Winner == kFirstWins || g.Winner == kSecondWins))
+        SupportingFire(r);
 
     if (g.GameMode == 2 && ConvoyLost(g)) ConvoySunk(r);
 

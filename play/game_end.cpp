@@ -30,11 +30,13 @@ void DoTransfer(Rules& r) {
     QString message;
     if (g.Winner == kBothLost) {
         // Both units of the fight sank: each side whose flagship went down and may transfer.
-        if ((g.Gamestage == stage::kFirstSideWon || g.Gamestage == stage::kBothFlagshipsLost) && g.FlagTransferSecond == QLatin1Char('Y') && TransferFlag(g, false)) {
+        if ((g.Gamestage == stage::kFirstSideWon || g.Gamestage == stage::kBothFlagshipsLost) &&
+            g.FlagTransferSecond == QLatin1Char('Y') && TransferFlag(g, false)) {
             s.CarrierTakesFlag(g, false);
             message = r.texts.Text(g.Gamestage == stage::kBothFlagshipsLost ? 147 : 66);
         }
-        if ((g.Gamestage == stage::kSecondSideWon || g.Gamestage == stage::kBothFlagshipsLost) && g.FlagTransfer == QLatin1Char('Y') && TransferFlag(g, true)) {
+        if ((g.Gamestage == stage::kSecondSideWon || g.Gamestage == stage::kBothFlagshipsLost) &&
+            g.FlagTransfer == QLatin1Char('Y') && TransferFlag(g, true)) {
             s.CarrierTakesFlag(g, true);
             message = r.texts.Text(g.Gamestage == stage::kBothFlagshipsLost ? 147 : 65);
         }
@@ -63,26 +65,34 @@ void DoTransfer(Rules& r) {
 void EndOfFight(Rules& r) {
     Game& g = r.game;
     g.GameOver = 1;
-    if (g.Winner == kBothLost && g.Gamestage == stage::kFirstSideWon && g.EnemyCode == 45 && g.FlagTransferSecond == QLatin1Char('Y')) {
+    if (g.Winner == kBothLost && g.Gamestage == stage::kFirstSideWon && g.EnemyCode == 45 &&
+        g.FlagTransferSecond == QLatin1Char('Y')) {
         DoTransfer(r);
         g.FlagTransferSecond = QLatin1Char('N');
         g.DTransferred = 1;
     }
-    if (g.Winner == kBothLost && g.Gamestage == stage::kSecondSideWon && g.PlayerCode == 21 && g.FlagTransfer == QLatin1Char('Y')) {
+    if (g.Winner == kBothLost && g.Gamestage == stage::kSecondSideWon && g.PlayerCode == 21 &&
+        g.FlagTransfer == QLatin1Char('Y')) {
         DoTransfer(r);
         g.FlagTransfer = QLatin1Char('N');
         g.ETransferred = 1;
     }
     if (g.Winner == kBothLost && g.Gamestage == stage::kBothFlagshipsLost) {
-        const bool first = g.FlagTransfer == QLatin1Char('Y'), second = g.FlagTransferSecond == QLatin1Char('Y');
+        const bool first = g.FlagTransfer == QLatin1Char('Y'),
+                   second = g.FlagTransferSecond == QLatin1Char('Y');
         if (first || second) DoTransfer(r);
         g.FlagTransfer = g.FlagTransferSecond = QLatin1Char('N');
         g.ETransferred = g.DTransferred = 1;
-        if (second && !first) g.Winner = kSecondWins, g.Gamestage = stage::kSecondSideWon, g.GameOver = 1;
-        if (first && !second) g.Winner = kFirstWins, g.Gamestage = stage::kFirstSideWon, g.GameOver = 1;
-        if (!first && !second) g.Winner = kBothLost, g.Gamestage = stage::kBothFlagshipsLost, g.GameOver = 1;
+        if (second && !first)
+            g.Winner = kSecondWins, g.Gamestage = stage::kSecondSideWon, g.GameOver = 1;
+        if (first && !second)
+            g.Winner = kFirstWins, g.Gamestage = stage::kFirstSideWon, g.GameOver = 1;
+        if (!first && !second)
+            g.Winner = kBothLost, g.Gamestage = stage::kBothFlagshipsLost, g.GameOver = 1;
     }
-    if (g.Winner != kBothLost && g.Gamestage != stage::kBothFlagshipsLost && g.Loser == 21 && g.FlagTransfer == QLatin1Char('Y')) DoTransfer(r);
+    if (g.Winner != kBothLost && g.Gamestage != stage::kBothFlagshipsLost && g.Loser == 21 &&
+        g.FlagTransfer == QLatin1Char('Y'))
+        DoTransfer(r);
     if (g.Loser == 45 && g.FlagTransferSecond == QLatin1Char('Y')) DoTransfer(r);
     // The peer fights the deciding fight itself: it gets the step and the turn.
     if (g.NetGame == 1 && g.GameOver == 1) {

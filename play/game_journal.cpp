@@ -5,7 +5,8 @@
 
 namespace kvd {
 
-GameJournal::GameJournal(Files& files, QString programVersion) : files_(files), version_(std::move(programVersion)) {}
+GameJournal::GameJournal(Files& files, QString programVersion)
+    : files_(files), version_(std::move(programVersion)) {}
 
 void GameJournal::Begin(const Game& game, const Settings& settings) {
     record_ = BeginRecord(game, settings);
@@ -47,6 +48,8 @@ GameJournal::Saved GameJournal::Load(GameRecord& record, QString* error) const {
     return ReadRecord(lines, record, error) ? Saved::Readable : Saved::Damaged;
 }
 
-void GameJournal::Discard() { files_.Delete(kSaveFile); }
+void GameJournal::Discard() {
+    files_.Delete(kSaveFile);
+}
 
 }  // namespace kvd

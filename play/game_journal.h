@@ -15,7 +15,7 @@ class Game;
 // that ends takes its save with it. A network game is recorded, but not saved to be resumed.
 // Every decided battle's record is written as the last one, for its replay.
 class GameJournal {
-public:
+  public:
     GameJournal(Files& files, QString programVersion);
 
     static inline const QString kSaveFile = QStringLiteral("battle.kvr");
@@ -41,7 +41,7 @@ public:
     Saved Load(GameRecord& record, QString* error) const;
     void Discard();
 
-private:
+  private:
     void Save();
 
     Files& files_;

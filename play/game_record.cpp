@@ -8,8 +8,8 @@
 #include "core/language_texts.h"
 #include "core/unit_codes.h"
 #include "play/computer_turn.h"
-#include "play/rules.h"
 #include "play/repair.h"
+#include "play/rules.h"
 #include "play/selection.h"
 #include "play/showing.h"
 #include "play/turn.h"
@@ -27,9 +27,12 @@ struct SettingKey {
     const char* allowed;
 };
 constexpr SettingKey kSettingKeys[] = {
-    {"[HomeNavy]=", &Settings::HomeNavy, "EDUJ"},       {"[Language]=", &Settings::Language, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
-    {"[Reveal]=", &Settings::RevealOption, "YN"},       {"[FlagTransfer]=", &Settings::FlagTransfer, "YN"},
-    {"[Sound]=", &Settings::SoundOption, "YN"},         {"[ReconPlanes]=", &Settings::ReconPlanes, "01234"},
+    {"[HomeNavy]=", &Settings::HomeNavy, "EDUJ"},
+    {"[Language]=", &Settings::Language, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+    {"[Reveal]=", &Settings::RevealOption, "YN"},
+    {"[FlagTransfer]=", &Settings::FlagTransfer, "YN"},
+    {"[Sound]=", &Settings::SoundOption, "YN"},
+    {"[ReconPlanes]=", &Settings::ReconPlanes, "01234"},
     {"[AdditionalDamage]=", &Settings::AdditionalDamage, "YN"},
 };
 
@@ -47,7 +50,8 @@ constexpr MoveKind kAnswerKind[] = {MoveKind::Step, MoveKind::Attack, MoveKind::
 QString AnswerRecord(const Move& m) {
     const int kind = m.kind == MoveKind::Attack ? 1 : m.kind == MoveKind::Repair ? 2 : 0;
     QString line = kAnswer + kAnswerKinds[kind];
-    for (int n : {m.code, m.toColumn, m.toRow, m.fromColumn, m.fromRow}) line += QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    for (int n : {m.code, m.toColumn, m.toRow, m.fromColumn, m.fromRow})
+        line += QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
     return line;
 }
 
@@ -61,8 +65,10 @@ bool ReadAnswer(const QString& line, Move& m) {
         numbers[k] = line.mid(kAnswer.size() + 1 + 2 * k, 2).toInt(&ok);
         if (!ok || numbers[k] < 0) return false;
     }
-    m = Move{kSecondSide, numbers[0], numbers[3], numbers[4], numbers[1], numbers[2], kAnswerKind[kind]};
-    return SideOfCode(m.code) == m.side && OnBoard(m.fromColumn, m.fromRow) && OnBoard(m.toColumn, m.toRow);
+    m = Move{kSecondSide, numbers[0], numbers[3],       numbers[4],
+             numbers[1],  numbers[2], kAnswerKind[kind]};
+    return SideOfCode(m.code) == m.side && OnBoard(m.fromColumn, m.fromRow) &&
+           OnBoard(m.toColumn, m.toRow);
 }
 
 bool Printable(const QString& text) {
@@ -93,7 +99,8 @@ GameRecord BeginRecord(const Game& game, const Settings& settings) {
 }
 
 QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
-    QStringList lines{kTitle + QString::number(kRecordFormat), QStringLiteral("[Program]=") + programVersion};
+    QStringList lines{kTitle + QString::number(kRecordFormat),
+                      QStringLiteral("[Program]=") + programVersion};
     for (const SettingKey& k : kSettingKeys) lines << QLatin1String(k.key) + (r.settings.*k.member);
     lines << QStringLiteral("[MapName]=") + r.settings.MapName;
     if (AdmiralPlays(r.settings)) lines << QStringLiteral("[Opponent]=A");
@@ -104,9 +111,12 @@ QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
     for (const GameRecord::Played& played : r.moves) {
         const Move& m = played.move;
         if (played.draw > 0) lines << QStringLiteral("[Draw]=") + QString::number(played.draw);
-        if (m.kind == MoveKind::Pass) lines << QStringLiteral("[Pass]");
-        else if (m.kind == MoveKind::Repair) lines << RepairRecord(m);
-        else lines << MoveRecord(m);
+        if (m.kind == MoveKind::Pass)
+            lines << QStringLiteral("[Pass]");
+        else if (m.kind == MoveKind::Repair)
+            lines << RepairRecord(m);
+        else
+            lines << MoveRecord(m);
         lines << QStringLiteral("[Hash]=") + played.checksum;
         if (played.answer) lines << AnswerRecord(*played.answer);
     }
@@ -114,12 +124,15 @@ QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
 }
 
 bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
-    if (lines.isEmpty() || !lines[0].startsWith(kTitle)) return Fail(error, QStringLiteral("This is no game record of Korvald."));
+    if (lines.isEmpty() || !lines[0].startsWith(kTitle))
+        return Fail(error, QStringLiteral("This is no game record of Korvald."));
     bool number = false;
     const int format = lines[0].mid(kTitle.size()).toInt(&number);
-    if (!number || format < 1) return Fail(error, QStringLiteral("The record's first line is damaged."));
+    if (!number || format < 1)
+        return Fail(error, QStringLiteral("The record's first line is damaged."));
     if (format > kRecordFormat)
-        return Fail(error, QStringLiteral("The record was written by a newer version of Korvald (format %1; this version reads %2).")
+        return Fail(error, QStringLiteral("The record was written by a newer version of Korvald "
+                                          "(format %1; this version reads %2).")
                                .arg(format)
                                .arg(kRecordFormat));
     GameRecord r;
@@ -129,7 +142,8 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
     auto at = [](int i) { return QStringLiteral("line %1: ").arg(i + 1); };
     for (int i = 1; i < lines.size(); ++i) {
         const QString& line = lines[i];
-        if (line.size() > 8000 || !Printable(line)) return Fail(error, at(i) + QStringLiteral("it is not a line of text."));
+        if (line.size() > 8000 || !Printable(line))
+            return Fail(error, at(i) + QStringLiteral("it is not a line of text."));
         const bool moves = !r.moves.empty();
         if (line.startsWith(QLatin1String("[Program]="))) continue;
         bool setting = false;
@@ -137,7 +151,10 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
             if (!line.startsWith(QLatin1String(k.key))) continue;
             const QString value = line.mid(qsizetype(strlen(k.key)));
             if (value.size() != 1 || !QLatin1String(k.allowed).contains(value[0]))
-                return Fail(error, at(i) + QStringLiteral("the setting is none of %1.").arg(QLatin1String(k.allowed)));
+                return Fail(
+                    error,
+                    at(i) +
+                        QStringLiteral("the setting is none of %1.").arg(QLatin1String(k.allowed)));
             r.settings.*k.member = value[0];
             ++settingsSeen;
             setting = true;
@@ -150,32 +167,40 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
         } else if (line.startsWith(kAnswer)) {
             Move answer;
             if (!moves || r.moves.back().answer || !ReadAnswer(line, answer))
-                return Fail(error, at(i) + QStringLiteral("the computer's answer is damaged or out of place."));
+                return Fail(
+                    error,
+                    at(i) + QStringLiteral("the computer's answer is damaged or out of place."));
             r.moves.back().answer = answer;
         } else if (line.startsWith(QLatin1String("[MapName]="))) {
             r.settings.MapName = line.mid(10);
-            if (r.settings.MapName.isEmpty() || r.settings.MapName.size() > 40 || r.settings.MapName.contains(QLatin1Char('/')) ||
+            if (r.settings.MapName.isEmpty() || r.settings.MapName.size() > 40 ||
+                r.settings.MapName.contains(QLatin1Char('/')) ||
                 r.settings.MapName.contains(QLatin1Char('\\')))
                 return Fail(error, at(i) + QStringLiteral("the map's name is not a name."));
             mapName = true;
         } else if (line.startsWith(QLatin1String("[Map]="))) {
-            if (moves || r.mapLines.size() >= 200) return Fail(error, at(i) + QStringLiteral("a map line out of place."));
+            if (moves || r.mapLines.size() >= 200)
+                return Fail(error, at(i) + QStringLiteral("a map line out of place."));
             r.mapLines << line.mid(6);
         } else if (line.startsWith(QLatin1String("[Table]="))) {
-            if (moves || r.table.size() > kMaxUnitLines) return Fail(error, at(i) + QStringLiteral("a table line out of place."));
+            if (moves || r.table.size() > kMaxUnitLines)
+                return Fail(error, at(i) + QStringLiteral("a table line out of place."));
             r.table << line.mid(8);
         } else if (line.startsWith(QLatin1String("[Var]="))) {
-            if (moves || r.variables.size() >= 200) return Fail(error, at(i) + QStringLiteral("a variable out of place."));
+            if (moves || r.variables.size() >= 200)
+                return Fail(error, at(i) + QStringLiteral("a variable out of place."));
             r.variables << line.mid(6);
         } else if (line.startsWith(QLatin1String("[Dice]="))) {
             Dice check;
-            if (!check.SetState(line.mid(7).toStdString())) return Fail(error, at(i) + QStringLiteral("the dice are damaged."));
+            if (!check.SetState(line.mid(7).toStdString()))
+                return Fail(error, at(i) + QStringLiteral("the dice are damaged."));
             r.dice = line.mid(7);
             dice = true;
         } else if (line.startsWith(QLatin1String("[Draw]="))) {
             bool ok = false;
             draw = line.mid(7).toInt(&ok);
-            if (!ok || draw < 1 || draw > 10000) return Fail(error, at(i) + QStringLiteral("the draw is damaged."));
+            if (!ok || draw < 1 || draw > 10000)
+                return Fail(error, at(i) + QStringLiteral("the draw is damaged."));
         } else {
             // A move, then the checksum of the table after it.
             Move m;
@@ -185,8 +210,8 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
             } else if (line.startsWith(QLatin1String("[Move]="))) {
                 // Either side's, by its code: a network game's record holds both.
                 m = MoveOfRecord(line, SideOfCode(ReadNumber(line, 8, 2)));
-                if (m.kind == MoveKind::Pass || m.side.isNull() || !OnBoard(m.fromColumn, m.fromRow) ||
-                    !OnBoard(m.toColumn, m.toRow))
+                if (m.kind == MoveKind::Pass || m.side.isNull() ||
+                    !OnBoard(m.fromColumn, m.fromRow) || !OnBoard(m.toColumn, m.toRow))
                     return Fail(error, at(i) + QStringLiteral("the move is damaged."));
             } else if (line.startsWith(QLatin1String("[Repair]=")) && line.size() == 13) {
                 const int repairer = ReadNumber(line, 10, 2), target = ReadNumber(line, 12, 2);
@@ -196,15 +221,19 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
                 m.code = target;
                 m.kind = MoveKind::Repair;
             } else {
-                return Fail(error, at(i) + QStringLiteral("\"%1\" is no line of a record.").arg(line.left(30)));
+                return Fail(
+                    error,
+                    at(i) + QStringLiteral("\"%1\" is no line of a record.").arg(line.left(30)));
             }
-            if (i + 1 >= lines.size() || !lines[i + 1].startsWith(QLatin1String("[Hash]=")) || lines[i + 1].size() != 15)
+            if (i + 1 >= lines.size() || !lines[i + 1].startsWith(QLatin1String("[Hash]=")) ||
+                lines[i + 1].size() != 15)
                 return Fail(error, at(i) + QStringLiteral("the move has no checksum after it."));
             r.moves.push_back({m, lines[++i].mid(7), draw, std::nullopt});
             draw = 0;
         }
     }
-    if (settingsSeen != int(std::size(kSettingKeys)) || !mapName) return Fail(error, QStringLiteral("The record's settings are incomplete."));
+    if (settingsSeen != int(std::size(kSettingKeys)) || !mapName)
+        return Fail(error, QStringLiteral("The record's settings are incomplete."));
     if (!dice) return Fail(error, QStringLiteral("The record's dice are missing."));
     const QString fault = CheckFleetLines(QStringLiteral("the record's table"), r.table);
     if (!fault.isEmpty()) return Fail(error, fault);
@@ -220,15 +249,17 @@ bool StartFromRecord(const GameRecord& record, Game& game, Settings& settings, Q
     // planes setting, raised by one at set-up: the game takes the count from there, and the
     // setting is the player's again.
     Settings begun = record.settings;
-    const bool ownCount = std::any_of(record.variables.begin(), record.variables.end(),
-                                      [](const QString& v) { return v.startsWith(QLatin1String("PlaneAllowance=")); });
+    const bool ownCount = std::any_of(
+        record.variables.begin(), record.variables.end(),
+        [](const QString& v) { return v.startsWith(QLatin1String("PlaneAllowance=")); });
     if (!ownCount) {
         started.PlaneAllowance = begun.ReconPlanes;
         if (begun.ReconPlanes >= QLatin1Char('2') && begun.ReconPlanes <= QLatin1Char('4'))
             begun.ReconPlanes = QChar(begun.ReconPlanes.unicode() - 1);
     }
     if (!SetGameVariables(started, record.variables, error)) return false;
-    if (!started.dice.SetState(record.dice.toStdString())) return Fail(error, QStringLiteral("The record's dice are damaged."));
+    if (!started.dice.SetState(record.dice.toStdString()))
+        return Fail(error, QStringLiteral("The record's dice are damaged."));
     started.MemoPad.SetLines(record.mapLines);
     started.scratchpad.SetLines(record.table);
     game = started;
@@ -259,11 +290,14 @@ bool PlayFirstSideMove(Rules& r, const Move& m) {
     const Selection selection = SelectUnit(g, kFirstSide, from.x(), from.y());
     if (selection.line != unit) return false;
     const bool repair = g.RepairReady == 1 && g.RepairCellX == to.x() && g.RepairCellY == to.y();
-    if (m.kind == MoveKind::Repair ? !repair : !IsMarkedTarget(g, kFirstSide, to.x(), to.y())) return false;
+    if (m.kind == MoveKind::Repair ? !repair : !IsMarkedTarget(g, kFirstSide, to.x(), to.y()))
+        return false;
     g.ClickColumn = to.x();
     g.ClickRow = to.y();
-    if (m.kind == MoveKind::Repair) RepairRequest(r, kFirstSide);
-    else if (!SideStep(r, kFirstSide, to.x(), to.y())) return true;
+    if (m.kind == MoveKind::Repair)
+        RepairRequest(r, kFirstSide);
+    else if (!SideStep(r, kFirstSide, to.x(), to.y()))
+        return true;
     EndFirstSideMove(r);
     return true;
 }
@@ -275,11 +309,13 @@ bool PlayRecordedMove(Rules& r, const Move& m) {
     const QChar own = host ? kFirstSide : kSecondSide;
     if (m.side != own) {
         // The peer's repair is taken as it comes; its step is fought at its turn token.
-        if (m.kind == MoveKind::Repair) RepairUnit(g, SupplyShipOf(m.side), m.code);
+        if (m.kind == MoveKind::Repair)
+            RepairUnit(g, SupplyShipOf(m.side), m.code);
         else if (m.kind == MoveKind::Step) {
             ApplyPeersStep(r, m);
             TurnAfterPeer(r, !host, m.code);
-        } else return false;
+        } else
+            return false;
         return true;
     }
     const UnitTable& table = g.scratchpad;
@@ -294,7 +330,8 @@ bool PlayRecordedMove(Rules& r, const Move& m) {
         RepairRequest(r, own);
         return true;
     }
-    if (from != QPoint(m.fromColumn, m.fromRow) || !IsMarkedTarget(g, own, m.toColumn, m.toRow)) return false;
+    if (from != QPoint(m.fromColumn, m.fromRow) || !IsMarkedTarget(g, own, m.toColumn, m.toRow))
+        return false;
     if (SideStep(r, own, m.toColumn, m.toRow)) HandOverToPeer(r, host);
     return true;
 }
@@ -308,7 +345,8 @@ bool PlayRecorded(Rules& r, const GameRecord::Played& played) {
     return allowed;
 }
 
-bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer, int count, QString* error) {
+bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer,
+            int count, QString* error) {
     if (!StartFromRecord(record, game, settings, error)) return false;
     LanguageTexts texts;
     Showing nothing(false);
@@ -317,11 +355,17 @@ bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTu
     for (int k = 0; k < moves; ++k) {
         const GameRecord::Played& played = record.moves[size_t(k)];
         if (game.GameActive != 1 || game.GameOver != 0)
-            return Fail(error, QStringLiteral("Move %1 of the record comes after the end of the game.").arg(k + 1));
+            return Fail(error,
+                        QStringLiteral("Move %1 of the record comes after the end of the game.")
+                            .arg(k + 1));
         if (!PlayRecorded(rules, played))
-            return Fail(error, QStringLiteral("Move %1 of the record is not allowed by the rules.").arg(k + 1));
+            return Fail(
+                error,
+                QStringLiteral("Move %1 of the record is not allowed by the rules.").arg(k + 1));
         if (TableChecksum(game.scratchpad) != played.checksum)
-            return Fail(error, QStringLiteral("After move %1 the table differs from the record's.").arg(k + 1));
+            return Fail(
+                error,
+                QStringLiteral("After move %1 the table differs from the record's.").arg(k + 1));
     }
     return true;
 }

@@ -74,7 +74,7 @@ bool PlayRecorded(struct Rules& rules, const GameRecord::Played& played);
 // Plays a record's moves (the first `count`, or all when negative) on a game started from it,
 // with nothing shown. False at the first move the rules refuse or whose table differs from the
 // record's checksum, with the move's number in the reason.
-bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer, int count,
-            QString* error);
+bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer,
+            int count, QString* error);
 
 }  // namespace kvd

@@ -4,11 +4,13 @@
 
 namespace kvd {
 
-int SupplyShipOf(QChar side) { return side == kSecondSide ? 26 : 2; }
+int SupplyShipOf(QChar side) {
+    return side == kSecondSide ? 26 : 2;
+}
 
 QString MoveRecord(const Move& m) {
-    return QStringLiteral("[Move]=") + TwoDigits(m.code) + TwoDigits(m.toColumn) + TwoDigits(m.toRow) +
-           TwoDigits(m.fromColumn) + TwoDigits(m.fromRow);
+    return QStringLiteral("[Move]=") + TwoDigits(m.code) + TwoDigits(m.toColumn) +
+           TwoDigits(m.toRow) + TwoDigits(m.fromColumn) + TwoDigits(m.fromRow);
 }
 
 QString RepairRecord(const Move& m) {

@@ -6,7 +6,7 @@ namespace kvd {
 // What the turn rules ask of the multi-player window in a network game: handing the turn to
 // the peer, the last step of a game, the table sent again, the names, and the reset after it.
 class NetworkBoard {
-public:
+  public:
     // The longest line the commanders may send each other.
     static constexpr int kLongestChat = 60;
 

@@ -18,9 +18,12 @@ RadarScan Radar(const Game& game, int column, int row) {
         const Offset o = DirectionOffset(k);
         const int c = column + o.dc, r = row + o.dr;
         // The aircraft never blocks; land and the edge override units.
-        if (!OnBoard(c, r) || game.MemoPad.IsLand(c, r)) radar[k - 1] = QLatin1Char('X');
-        else if (const QChar side = table.OccupantSide(c, r); !side.isNull()) radar[k - 1] = side;
-        else radar[k - 1] = QChar(u'0' + k);
+        if (!OnBoard(c, r) || game.MemoPad.IsLand(c, r))
+            radar[k - 1] = QLatin1Char('X');
+        else if (const QChar side = table.OccupantSide(c, r); !side.isNull())
+            radar[k - 1] = side;
+        else
+            radar[k - 1] = QChar(u'0' + k);
     }
     return radar;
 }
@@ -31,7 +34,9 @@ bool HoldsUnitOf(const Game& game, QChar side, int column, int row) {
 
 bool CanIdentify(int firstSideCode, int secondSideCode) {
     const bool escort = firstSideCode >= 9 && firstSideCode <= 15;
-    if (escort) return (secondSideCode >= 26 && secondSideCode <= 46) || (secondSideCode >= 60 && secondSideCode <= 64);
+    if (escort)
+        return (secondSideCode >= 26 && secondSideCode <= 46) ||
+               (secondSideCode >= 60 && secondSideCode <= 64);
     return secondSideCode == 26 || secondSideCode >= 32;
 }
 
@@ -51,7 +56,8 @@ int RevealPass(Game& game, QChar seer, Sees sees) {
     for (const UnitPlace& s : seers)
         for (const UnitPlace& u : seen) {
             if (!sees(s.code, u.code)) continue;
-            if (qAbs(u.column - s.column) > 1 || qAbs(u.row - s.row) > 1) continue;  // the same cell counts too
+            if (qAbs(u.column - s.column) > 1 || qAbs(u.row - s.row) > 1)
+                continue;  // the same cell counts too
             table.SetRevealed(u.line, QLatin1Char('1'));
             ++game.RevealCount;
         }

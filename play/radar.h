@@ -10,7 +10,7 @@ class Game;
 // (never the radar aircraft), 'X' for land or off the board. Land and the edge override units.
 // A plain value: the rules scan often.
 class RadarScan {
-public:
+  public:
     QChar operator[](int index) const { return cells_[index]; }
     QChar& operator[](int index) { return cells_[index]; }
     const QChar* begin() const { return cells_; }
@@ -18,7 +18,7 @@ public:
     bool contains(QChar c) const;
     QString Text() const { return QString(cells_, 8); }
 
-private:
+  private:
     QChar cells_[8];
 };
 RadarScan Radar(const Game& game, int column, int row);

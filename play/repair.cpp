@@ -59,8 +59,12 @@ QString SupplyScan(Game& game, int selectedCode, int supplyCode, int column, int
 }
 }  // namespace
 
-QString RadarAux(Game& game, int column, int row) { return SupplyScan(game, game.PlayerCode, 2, column, row); }
+QString RadarAux(Game& game, int column, int row) {
+    return SupplyScan(game, game.PlayerCode, 2, column, row);
+}
 
-QString AxisRepairScan(Game& game, int column, int row) { return SupplyScan(game, game.EnemyCode, 26, column, row); }
+QString AxisRepairScan(Game& game, int column, int row) {
+    return SupplyScan(game, game.EnemyCode, 26, column, row);
+}
 
 }  // namespace kvd

@@ -16,8 +16,8 @@ struct RepairDone {
 };
 
 // The supply ship `repairerCode` repairs its neighbour `targetCode`: strength 2 to 7 goes up
-// one and a damaged unit is damaged no worse than '1'; strength 0 and 1 stay as they are but the repair counts; a
-// unit of 8 or 9 is not repaired. Each unit is repaired twice at most.
+// one and a damaged unit is damaged no worse than '1'; strength 0 and 1 stay as they are but the
+// repair counts; a unit of 8 or 9 is not repaired. Each unit is repaired twice at most.
 RepairDone RepairUnit(Game& game, int repairerCode, int targetCode);
 // The same, with its report line, hammers and pause noted for the board. Whether it repaired.
 bool Repair(Rules& rules, int repairerCode, int targetCode);

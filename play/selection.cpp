@@ -9,11 +9,18 @@ namespace kvd {
 
 Move SelectedUnitTo(const Game& g, QChar side, int column, int row, MoveKind kind) {
     const bool first = side == kFirstSide;
-    return Move{side, first ? g.PlayerCode : g.EnemyCode, first ? g.PlayerX : g.EnemyX, first ? g.PlayerY : g.EnemyY,
-                column, row, kind};
+    return Move{side,
+                first ? g.PlayerCode : g.EnemyCode,
+                first ? g.PlayerX : g.EnemyX,
+                first ? g.PlayerY : g.EnemyY,
+                column,
+                row,
+                kind};
 }
 
-QString CellText(int column, int row) { return TwoDigits(column) + TwoDigits(row); }
+QString CellText(int column, int row) {
+    return TwoDigits(column) + TwoDigits(row);
+}
 
 std::vector<QPoint> TargetsOf(const Game& game, QChar side, int column, int row) {
     std::vector<QPoint> targets;
@@ -37,7 +44,8 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
     const UnitTable& table = g.scratchpad;
     g.MoveTargets = Game::kNoMoveTargets;
     for (int i = 1; i < table.Count() && selection.line < 0; ++i)
-        if (table.Side(i) == side && table.Code(i) != 1 && table.PosX(i) == column && table.PosY(i) == row)
+        if (table.Side(i) == side && table.Code(i) != 1 && table.PosX(i) == column &&
+            table.PosY(i) == row)
             selection.line = i;
     if (selection.line < 0) {
         g.UnitSelected = 0;

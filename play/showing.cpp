@@ -19,9 +19,13 @@ void Showing::Wait(int ms) {
     if (recording_) Add(ShowStep::Wait).a = ms;
 }
 
-void Showing::Sound(const QString& name, bool wait) { AddSound(name, wait, false); }
+void Showing::Sound(const QString& name, bool wait) {
+    AddSound(name, wait, false);
+}
 
-void Showing::SoundAlways(const QString& name, bool wait) { AddSound(name, wait, true); }
+void Showing::SoundAlways(const QString& name, bool wait) {
+    AddSound(name, wait, true);
+}
 
 void Showing::AddSound(const QString& name, bool wait, bool always) {
     if (!recording_) return;
@@ -135,7 +139,8 @@ void Showing::EndOfGame() {
 }
 
 void Showing::Battle(const Game& game) {
-    if (recording_) Add(ShowStep::Battle).battle = std::make_shared<const BattleBand>(BattleBandOf(game));
+    if (recording_)
+        Add(ShowStep::Battle).battle = std::make_shared<const BattleBand>(BattleBandOf(game));
 }
 
 void Showing::MovedUnit(const Game& game, int column, int row) {
@@ -143,8 +148,10 @@ void Showing::MovedUnit(const Game& game, int column, int row) {
     const int code = game.PlayerCode;
     if (game.NetRole == 2) {
         // The joining board shows the host's unit as identified, a minefield as mines.
-        if (IsSupply(code) || IsWarship(code)) Picture(PictureOf::SecondSet, code, column, row);
-        else if (IsMinefield(code)) Picture(PictureOf::Minefield, code, column, row);
+        if (IsSupply(code) || IsWarship(code))
+            Picture(PictureOf::SecondSet, code, column, row);
+        else if (IsMinefield(code))
+            Picture(PictureOf::Minefield, code, column, row);
         return;
     }
     if (code != 1 && code != 3) Picture(PictureOf::FirstSet, code, column, row);
@@ -167,9 +174,12 @@ void Showing::SingleEnemy(const Game& game, const Settings& settings) {
     const int i = table.FindSide(code, kSecondSide);
     if (i < 0) return;
     const UnitKind kind = KindOfCode(code);
-    if (kind == UnitKind::Submarine || kind == UnitKind::Minefield || kind == UnitKind::None) return;
-    if (table.IsRevealed(i)) Picture(PictureOf::SecondSet, code, game.EnemyX, game.EnemyY);
-    else if (code != 26) Picture(PictureOf::EnemyFlag, code, game.EnemyX, game.EnemyY);
+    if (kind == UnitKind::Submarine || kind == UnitKind::Minefield || kind == UnitKind::None)
+        return;
+    if (table.IsRevealed(i))
+        Picture(PictureOf::SecondSet, code, game.EnemyX, game.EnemyY);
+    else if (code != 26)
+        Picture(PictureOf::EnemyFlag, code, game.EnemyX, game.EnemyY);
 }
 
 void Showing::EnemyOrMarker(const Game& game, const Settings& settings, int column, int row) {

@@ -16,15 +16,15 @@ struct Settings;
 // Which picture a step of the showing draws: a unit's from one of the picture sets, or a
 // marker. The board's view turns it into the picture it holds.
 enum class PictureOf {
-    FirstSet,    // the player's units (by code)
-    SecondSet,   // identified opposing units (by code)
-    JoiningOwn,  // the joining player's own units (by code)
-    FightFirst,  // a unit in a fight, from the first set (submarine slots 3 and 32 have none)
-    FightSecond, // the same from the second set
-    Minefield,   // the first set's minefield
-    EnemyFlag,   // the marker of an unidentified opponent
-    GreenBox,    // the cell marker
-    HammerBox,   // the supply ship that may be asked for a repair
+    FirstSet,     // the player's units (by code)
+    SecondSet,    // identified opposing units (by code)
+    JoiningOwn,   // the joining player's own units (by code)
+    FightFirst,   // a unit in a fight, from the first set (submarine slots 3 and 32 have none)
+    FightSecond,  // the same from the second set
+    Minefield,    // the first set's minefield
+    EnemyFlag,    // the marker of an unidentified opponent
+    GreenBox,     // the cell marker
+    HammerBox,    // the supply ship that may be asked for a repair
 };
 
 // The band picture below the board.
@@ -33,27 +33,27 @@ enum class BandOf { Menu, Dark };
 // One thing the board shows, hears or waits for while a move is shown.
 struct ShowStep {
     enum Kind {
-        Wait,             // a = ms
-        Sound,            // text = name, a = wait, b = whatever the sound setting says
-        Report,           // text, a = x %, b = left %, c = right %: the box, then text and the time
-        ReportBox,        // a = left %, b = right %
-        Write,            // a = x %, b = y %, text; c = the time follows the text
-        RestoreCell,      // cell
-        Picture,          // a = PictureOf, b = code, cell
-        Band,             // a = BandOf
-        TakeSnapshot,     // the board as shown becomes the snapshot
-        RedrawBoard,      // the snapshot back onto the board
-        Compose,          // the board composed anew from `lines`; a = turn view, b = the
-                          // identifications just made, c = the sweep may run, d = the aircraft flies
-        Paint,            // the snapshot and the band on the window; a = turn view, b = game active
-        Cursor,           // a = CursorShape
+        Wait,          // a = ms
+        Sound,         // text = name, a = wait, b = whatever the sound setting says
+        Report,        // text, a = x %, b = left %, c = right %: the box, then text and the time
+        ReportBox,     // a = left %, b = right %
+        Write,         // a = x %, b = y %, text; c = the time follows the text
+        RestoreCell,   // cell
+        Picture,       // a = PictureOf, b = code, cell
+        Band,          // a = BandOf
+        TakeSnapshot,  // the board as shown becomes the snapshot
+        RedrawBoard,   // the snapshot back onto the board
+        Compose,       // the board composed anew from `lines`; a = turn view, b = the
+                       // identifications just made, c = the sweep may run, d = the aircraft flies
+        Paint,         // the snapshot and the band on the window; a = turn view, b = game active
+        Cursor,        // a = CursorShape
         HideBoard,
-        AircraftShot,     // the radar aircraft blinks out in cell; a = it is over a ship
-        RepairHammers,    // the hammers over cell and cell2
-        CarrierTakesFlag, // a = the first side's, b = shown on the joining board
-        SendLastMove,     // the peer gets the step that ended the game
-        EndOfGame,        // the end-of-game window
-        Battle,           // the band's log and state as they stand now: `battle`
+        AircraftShot,      // the radar aircraft blinks out in cell; a = it is over a ship
+        RepairHammers,     // the hammers over cell and cell2
+        CarrierTakesFlag,  // a = the first side's, b = shown on the joining board
+        SendLastMove,      // the peer gets the step that ended the game
+        EndOfGame,         // the end-of-game window
+        Battle,            // the band's log and state as they stand now: `battle`
     };
     Kind kind = Wait;
     int a = 0, b = 0, c = 0, d = 0;
@@ -68,7 +68,7 @@ struct ShowStep {
 // with the same pictures, sounds and pauses. Where nobody looks (self-play, a search), nothing
 // is noted.
 class Showing {
-public:
+  public:
     explicit Showing(bool recording = true) : recording_(recording) {}
     bool Recording() const { return recording_; }
     const std::vector<ShowStep>& Steps() const { return steps_; }
@@ -111,7 +111,7 @@ public:
     // The same, but with the reveal setting off the anonymous marker stands in for ships.
     void EnemyOrMarker(const Game& game, const Settings& settings, int column, int row);
 
-private:
+  private:
     ShowStep& Add(ShowStep::Kind kind);
     void AddSound(const QString& name, bool wait, bool always);
     bool recording_;

@@ -3,6 +3,7 @@
 #include "core/game.h"
 #include "core/settings.h"
 #include "core/turn_view.h"
+#include "core/unit_codes.h"
 #include "play/apply_move.h"
 #include "play/battle_notes.h"
 #include "play/combat.h"
@@ -14,15 +15,16 @@
 #include "play/rules.h"
 #include "play/selection.h"
 #include "play/showing.h"
-#include "core/unit_codes.h"
 
 namespace kvd {
 
 void ComposeBoard(Rules& r) {
     Game& g = r.game;
     if (ViewOfTurn(g) != TurnView::None) {
-        if (g.NetRole == 2) RevealAllied(g);
-        else RevealEnemy(g);
+        if (g.NetRole == 2)
+            RevealAllied(g);
+        else
+            RevealEnemy(g);
         // The identifications are news only where the board shows them.
         if (r.settings.RevealOption == QLatin1Char('Y')) NoteIdentified(g, ViewerSide(g));
     }
@@ -37,7 +39,8 @@ bool SideStep(Rules& r, QChar side, int column, int row) {
     const bool first = side == kFirstSide;
     Move move = SelectedUnitTo(g, side, column, row, MoveKind::Step);
     const QChar other = first ? kSecondSide : kFirstSide;
-    move.kind = LastUnitOn(g.scratchpad, other, column, row) >= 0 ? MoveKind::Attack : MoveKind::Step;
+    move.kind =
+        LastUnitOn(g.scratchpad, other, column, row) >= 0 ? MoveKind::Attack : MoveKind::Step;
     if (g.NetGame == 1) g.MoveMessage = MoveRecord(move);
 
     s.Sound(QStringLiteral("Click"), true);
@@ -45,8 +48,10 @@ bool SideStep(Rules& r, QChar side, int column, int row) {
     ApplyMove(r, move, Meeting::Now, [&] {
         s.RedrawBoard();
         s.RestoreCell(move.fromColumn, move.fromRow);
-        if (first) s.MovedUnit(g, column, row);
-        else s.JoiningUnit(g, column, row);
+        if (first)
+            s.MovedUnit(g, column, row);
+        else
+            s.JoiningUnit(g, column, row);
     });
     if (g.GameOver == 1 || g.GameActive == 0) return false;
 
@@ -81,8 +86,10 @@ void HandOverToPeer(Rules& r, bool host) {
 }
 
 void ApplyPeersStep(Rules& r, const Move& move) {
-    if (move.side == kFirstSide) r.game.PlayerCode = move.code;
-    else r.game.EnemyCode = move.code;
+    if (move.side == kFirstSide)
+        r.game.PlayerCode = move.code;
+    else
+        r.game.EnemyCode = move.code;
     ApplyMove(r, move, Meeting::Later);
 }
 

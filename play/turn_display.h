@@ -11,7 +11,7 @@ class Showing;
 // rules noted, a report line, a sound, the pointer, and the board composed and shown. The board
 // implements it; a network game reaches the board only through it.
 class TurnDisplay {
-public:
+  public:
     virtual ~TurnDisplay() = default;
     // Plays what the rules noted, in order; false when it was cut short (the game was left or
     // the program closes).

@@ -30,7 +30,9 @@ void CanvasWindow::ResizeCanvas(int width, int height) {
     update();
 }
 
-void CanvasWindow::SetCanvasBackground(const QColor& colour) { background_ = colour; }
+void CanvasWindow::SetCanvasBackground(const QColor& colour) {
+    background_ = colour;
+}
 
 void CanvasWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);

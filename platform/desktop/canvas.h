@@ -8,7 +8,7 @@ namespace kvd {
 // at any time (rules draw straight "onto the window"); paintEvent only copies the picture
 // to the screen, so a repaint never recomposes anything. Tests read the canvas pixel by pixel.
 class CanvasWindow : public QWidget {
-public:
+  public:
     explicit CanvasWindow(QWidget* parent = nullptr);
 
     QImage& Canvas() { return canvas_; }
@@ -21,10 +21,10 @@ public:
     void CanvasChanged() { update(); }
     void CanvasChanged(const QRect& area) { update(area); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage canvas_;
     QColor background_ = Qt::black;
 };

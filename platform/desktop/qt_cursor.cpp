@@ -7,9 +7,15 @@ namespace kvd {
 void QtCursor::Set(QWidget* window, CursorShape shape) {
     if (!window) return;
     switch (shape) {
-        case CursorShape::Hidden: window->setCursor(Qt::BlankCursor); break;
-        case CursorShape::Arrow: window->setCursor(Qt::ArrowCursor); break;
-        case CursorShape::Hand: window->setCursor(Qt::PointingHandCursor); break;
+        case CursorShape::Hidden:
+            window->setCursor(Qt::BlankCursor);
+            break;
+        case CursorShape::Arrow:
+            window->setCursor(Qt::ArrowCursor);
+            break;
+        case CursorShape::Hand:
+            window->setCursor(Qt::PointingHandCursor);
+            break;
     }
 }
 

@@ -5,7 +5,7 @@ namespace kvd {
 
 // The mouse cursor of a Qt window.
 class QtCursor : public Cursor {
-public:
+  public:
     void Set(QWidget* window, CursorShape shape) override;
 };
 

@@ -9,15 +9,25 @@ namespace kvd {
 BoxAnswer QtMessageBoxes::Show(BoxKind kind, const QString& text, BoxButtons buttons) {
     QMessageBox::Icon icon = QMessageBox::Information;
     switch (kind) {
-        case BoxKind::Error: icon = QMessageBox::Critical; break;
-        case BoxKind::Warning: icon = QMessageBox::Warning; break;
-        case BoxKind::Confirmation: icon = QMessageBox::Question; break;
-        case BoxKind::Information: icon = QMessageBox::Information; break;
+        case BoxKind::Error:
+            icon = QMessageBox::Critical;
+            break;
+        case BoxKind::Warning:
+            icon = QMessageBox::Warning;
+            break;
+        case BoxKind::Confirmation:
+            icon = QMessageBox::Question;
+            break;
+        case BoxKind::Information:
+            icon = QMessageBox::Information;
+            break;
     }
     QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const auto standard = buttons == BoxButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
-                                                       : QMessageBox::StandardButtons(QMessageBox::Ok);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const auto standard = buttons == BoxButtons::YesNo
+                              ? (QMessageBox::Yes | QMessageBox::No)
+                              : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(icon, QStringLiteral("Korvald"), shown, standard, QApplication::activeWindow());
     // The buttons speak the game's language, not the desktop's.
     const BoxButtonTexts& words = ButtonTexts();

@@ -5,7 +5,7 @@ namespace kvd {
 
 // Modal Qt message boxes over the active window.
 class QtMessageBoxes : public MessageBoxes {
-public:
+  public:
     BoxAnswer Show(BoxKind kind, const QString& text, BoxButtons buttons) override;
 };
 

@@ -8,12 +8,12 @@ class QSoundEffect;
 namespace kvd {
 
 class QtSound : public Sound {
-public:
+  public:
     QtSound(const Resources& resources, Pacing& pacing);
     ~QtSound() override;
     void Play(const QString& name, bool wait) override;
 
-private:
+  private:
     const Resources& resources_;
     Pacing& pacing_;
     QHash<QString, QSoundEffect*> effects_;  // by upper-case name, owned

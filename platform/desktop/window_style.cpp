@@ -9,8 +9,12 @@
 
 namespace kvd {
 
-QColor MenuTextColour() { return BgrColor(10862545); }
-QColor MenuHoverColour() { return BgrColor(8508149); }
+QColor MenuTextColour() {
+    return BgrColor(10862545);
+}
+QColor MenuHoverColour() {
+    return BgrColor(8508149);
+}
 
 QPixmap PicturePixmap(const Resources& resources, const QString& name, const QSize& fallback) {
     Picture picture;
@@ -20,7 +24,9 @@ QPixmap PicturePixmap(const Resources& resources, const QString& name, const QSi
     return plain;
 }
 
-QString TextColourSheet(const QColor& colour) { return QStringLiteral("color: %1;").arg(colour.name()); }
+QString TextColourSheet(const QColor& colour) {
+    return QStringLiteral("color: %1;").arg(colour.name());
+}
 
 void PaintBlack(QWidget& window) {
     window.setAutoFillBackground(true);

@@ -1,11 +1,11 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "board/main_form.h"
 #include "campaign/camp_form.h"
 #include "campaign/winner_form.h"
-#include "board/main_form.h"
 #include "frontend/intro_form.h"
 #include "tests/app/program_fixture.h"
 #include "tools/selfplay/scripted_player.h"
@@ -43,8 +43,10 @@ TEST_F(Campaign, ThreeStagesThroughTheWindowsKeepTheTally) {
     for (int stage = 1; stage <= 3; ++stage) {
         SCOPED_TRACE(stage);
         ASSERT_EQ(game.GameMode, stage);
-        EXPECT_TRUE(northAtlantic.contains(program->State().settings.MapName)) << program->State().settings.MapName.toStdString();
-        EXPECT_EQ(game.scratchpad.UnitExists(1), stage == 3) << "the radar aircraft flies in the last stage only";
+        EXPECT_TRUE(northAtlantic.contains(program->State().settings.MapName))
+            << program->State().settings.MapName.toStdString();
+        EXPECT_EQ(game.scratchpad.UnitExists(1), stage == 3)
+            << "the radar aircraft flies in the last stage only";
         const int end = PlayToTheEnd();
         ASSERT_GE(end, 8);
         first += end == 8;
@@ -70,7 +72,8 @@ TEST_F(Campaign, AnAbandonedCampaignLeavesNoTally) {
     const int wins = program->TheGame().FirstSideWins + program->TheGame().SecondSideWins;
     program->Intro().EntryClick(Entry::StartGame);
     ASSERT_GE(PlayToTheEnd(), 8);
-    EXPECT_FALSE(program->Winner().Label10->isVisibleTo(&program->Winner())) << "a single game shows no tally";
+    EXPECT_FALSE(program->Winner().Label10->isVisibleTo(&program->Winner()))
+        << "a single game shows no tally";
     EXPECT_EQ(program->TheGame().FirstSideWins + program->TheGame().SecondSideWins, wins + 1)
         << "single games count on, only a new campaign starts the counters again";
 }

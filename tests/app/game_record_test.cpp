@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "core/game.h"
 #include "core/game_state.h"
@@ -101,12 +101,15 @@ TEST_F(Records, ABrokenOrNewerRecordIsRefusedWithAReason) {
 
 TEST(GameVariables, EveryVariableGoesOutAndComesBackAndNothingElseIsTaken) {
     kvd::Game game;
-    game.TurnCount = 77, game.HomePosition = 'B', game.EnemyName = "Prinz Eugen", game.CampaignRegion = 5;
+    game.TurnCount = 77, game.HomePosition = 'B', game.EnemyName = "Prinz Eugen",
+    game.CampaignRegion = 5;
     kvd::Game copy;
     QString error;
-    ASSERT_TRUE(kvd::SetGameVariables(copy, kvd::GameVariables(game), &error)) << error.toStdString();
+    ASSERT_TRUE(kvd::SetGameVariables(copy, kvd::GameVariables(game), &error))
+        << error.toStdString();
     EXPECT_EQ(kvd::GameVariables(copy), kvd::GameVariables(game));
-    for (const char* text : {"TurnCount=-1", "HomePosition=X", "CampaignRegion=9", "Nonsense=1", "GameMode"}) {
+    for (const char* text :
+         {"TurnCount=-1", "HomePosition=X", "CampaignRegion=9", "Nonsense=1", "GameMode"}) {
         const QString bad = QString::fromLatin1(text);
         QStringList lines = kvd::GameVariables(game);
         const QString name = bad.section('=', 0, 0);
@@ -145,7 +148,8 @@ TEST_F(Records, ASaveFromBeforeTheGameCountedItsAircraftResumesWithTheSameLaunch
         EXPECT_EQ(settings.ReconPlanes, QLatin1Char(c.setting));
         if (c.setting == '1') {  // the game as it was recorded
             kvd::ComputerOpponent computer;
-            EXPECT_TRUE(kvd::Replay(read, game, settings, &computer, -1, &error)) << error.toStdString();
+            EXPECT_TRUE(kvd::Replay(read, game, settings, &computer, -1, &error))
+                << error.toStdString();
         }
     }
     // A save of today keeps the game's count beside the setting as the player chose it.
@@ -182,10 +186,12 @@ TEST(AdmiralRecords, KeepTheAdmiralsMovesAndPlayAgainWithoutThinking) {
     ASSERT_TRUE(kvd::ReadRecord(lines, record, &error)) << error.toStdString();
     EXPECT_EQ(kvd::RecordLines(record, "0.1"), lines);
     EXPECT_TRUE(lines.contains("[Opponent]=A"));
-    const auto answered = std::count_if(record.moves.begin(), record.moves.end(), [](const auto& m) { return m.answer.has_value(); });
+    const auto answered = std::count_if(record.moves.begin(), record.moves.end(),
+                                        [](const auto& m) { return m.answer.has_value(); });
     EXPECT_GE(answered, int(record.moves.size()) - 1) << "every turn of the Admiral's is kept";
 
-    // Answers out of place or damaged are refused; a record of the standard opponent has neither line.
+    // Answers out of place or damaged are refused; a record of the standard opponent has neither
+    // line.
     QStringList broken = lines;
     broken.insert(broken.indexOf(QRegularExpression("^\\[Hash\\]=.*")) + 1, "[Answer]=S9999999999");
     EXPECT_FALSE(kvd::ReadRecord(broken, record, &error));

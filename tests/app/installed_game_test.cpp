@@ -1,5 +1,6 @@
 // The installed game: the shipped files stay as they were, and the player's settings, working
 // copies, unit table and maps live in the player's folder and survive a restart.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -8,11 +9,10 @@
 #include <QKeyEvent>
 #include <QMap>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "core/game.h"
 #include "board/main_form.h"
+#include "core/game.h"
 #include "frontend/intro_form.h"
 #include "frontend/options_form.h"
 #include "mapeditor/map_form.h"
@@ -27,7 +27,8 @@ struct InstalledGame : ::testing::Test {
         QDirIterator it(test::DataDir(), QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString from = it.next();
-            const QString to = shippedDir.path() + '/' + QDir(test::DataDir()).relativeFilePath(from);
+            const QString to =
+                shippedDir.path() + '/' + QDir(test::DataDir()).relativeFilePath(from);
             QDir().mkpath(QFileInfo(to).path());
             QFile::copy(from, to);
         }
@@ -44,10 +45,12 @@ struct InstalledGame : ::testing::Test {
     }
     QMap<QString, QByteArray> Snapshot() const {
         QMap<QString, QByteArray> all;
-        QDirIterator it(shippedDir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        QDirIterator it(shippedDir.path(), QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile file(it.next());
-            all[file.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+            all[file.fileName()] =
+                file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
         }
         return all;
     }
@@ -110,7 +113,8 @@ TEST_F(InstalledGame, AStoredMapIsThePlayersAndListedWithTheShippedOnes) {
     ASSERT_TRUE(editor.StoreButton->isEnabled());
     editor.StoreButton->click();
     editor.CloseButton->click();
-    EXPECT_TRUE(Owned("maps/GOZO.map").startsWith("[ProjName] =GOZO")) << Owned("maps/GOZO.map").left(40).toStdString();
+    EXPECT_TRUE(Owned("maps/GOZO.map").startsWith("[ProjName] =GOZO"))
+        << Owned("maps/GOZO.map").left(40).toStdString();
     EXPECT_EQ(Snapshot(), shipped);
 
     program.ShowOptions();

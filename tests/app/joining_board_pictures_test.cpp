@@ -9,13 +9,15 @@ using kvd::test::NetworkGameTest;
 namespace {
 
 // How many pixels of the board differ from the clean map with one picture drawn into a cell.
-int DifferingFromDrawn(const kvd::GamePictures& pictures, const kvd::Picture& sprite, const QRect& cell) {
+int DifferingFromDrawn(const kvd::GamePictures& pictures, const kvd::Picture& sprite,
+                       const QRect& cell) {
     QImage expected = pictures.CleanMap.Image();
     sprite.StretchDraw(expected, cell);
     const QImage& board = pictures.Snapshot.Image();
     int n = 0;
     for (int y = cell.top(); y <= cell.bottom(); ++y)
-        for (int x = cell.left(); x <= cell.right(); ++x) n += board.pixel(x, y) != expected.pixel(x, y);
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            n += board.pixel(x, y) != expected.pixel(x, y);
     return n;
 }
 
@@ -38,7 +40,8 @@ TEST_F(NetworkGameTest, TheJoiningBoardDrawsTheHostsShipsAsEnemies) {
 
     // The host's destroyer, identified, beside the joining player's destroyer; the rest far off.
     kvd::UnitTable table = joining.game().scratchpad;
-    const int host = table.FindSide(11, QLatin1Char('E')), own = table.FindSide(35, QLatin1Char('D'));
+    const int host = table.FindSide(11, QLatin1Char('E')),
+              own = table.FindSide(35, QLatin1Char('D'));
     ASSERT_GE(host, 0);
     ASSERT_GE(own, 0);
     for (int i = 1; i < table.Count(); ++i) table.SetPos(i, 9, 9);

@@ -47,7 +47,8 @@ TEST(GamesOnTheNetwork, AHostedGameIsListedOnTheJoinPanelAndAClickPicksIt) {
     ASSERT_TRUE(host.window().Announcer().Running());
 
     QListWidget& list = *joining.window().GameList;
-    ASSERT_TRUE(Until([&] { return list.count() == 1 && list.item(0)->flags() != Qt::NoItemFlags; }));
+    ASSERT_TRUE(
+        Until([&] { return list.count() == 1 && list.item(0)->flags() != Qt::NoItemFlags; }));
     const QString where = QStringLiteral("127.0.0.1:") + QString::number(port);
     EXPECT_EQ(list.item(0)->text(), QStringLiteral("Narvik - Alice, %1 - %2")
                                         .arg(joining.program->State().texts.Text(286), where));

@@ -1,13 +1,13 @@
 // A map made in the editor by clicks, found in the options window and played as a single game.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "core/game.h"
 #include "board/game_pictures.h"
 #include "board/main_form.h"
+#include "core/game.h"
 #include "frontend/options_form.h"
 #include "mapeditor/map_form.h"
 #include "play/radar.h"
@@ -32,8 +32,10 @@ TEST(MapRoundTrip, AStoredMapIsListedAndPlaysWithItsLandAndShips) {
     program.ShowMapMaker();
 
     auto press = [&](int column, int row) {
-        const QPoint at(TMapForm::kLeft + TMapForm::kCellWidth * column + 30, TMapForm::kTop + TMapForm::kCellHeight * row + 20);
-        QMouseEvent event(QEvent::MouseButtonPress, at, editor.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        const QPoint at(TMapForm::kLeft + TMapForm::kCellWidth * column + 30,
+                        TMapForm::kTop + TMapForm::kCellHeight * row + 20);
+        QMouseEvent event(QEvent::MouseButtonPress, at, editor.mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&editor, &event);
     };
     ASSERT_TRUE(editor.LoadPicture(t.Path("pictures/sea.jpg")));
@@ -52,7 +54,8 @@ TEST(MapRoundTrip, AStoredMapIsListedAndPlaysWithItsLandAndShips) {
         for (int i = 0; i < kEditorShipKinds[k].count; ++i, ++n) {
             const int column = n % 4, row = n / 4;
             press(column, row);
-            placed.push_back({kEditorShipKinds[k].codes[size_t(3 - kEditorShipKinds[k].count + i)], QPoint(column, row)});
+            placed.push_back({kEditorShipKinds[k].codes[size_t(3 - kEditorShipKinds[k].count + i)],
+                              QPoint(column, row)});
         }
     }
     ASSERT_TRUE(editor.ShipsConfirm->isEnabled());

@@ -1,11 +1,11 @@
 // The windows the main menu opens over itself: the handbook, the about window, and the language
 // the menu speaks when a language file is broken.
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "app/program.h"
 #include "board/main_form.h"
@@ -43,7 +43,8 @@ struct MenuWindowsTest : ::testing::Test {
         const QPointF at = QRectF(widget->rect()).center();
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
             QCoreApplication::sendEvent(widget, &event);
         }
     }
@@ -106,7 +107,8 @@ TEST_F(MenuWindowsTest, AMissingHandbookIsSaidNotShownBlank) {
     program->Intro().EntryClick(Entry::Help);
     EXPECT_FALSE(program->Help().isVisible());
     ASSERT_FALSE(BoxTexts().isEmpty());
-    EXPECT_TRUE(BoxTexts().last().contains("help/english/kvdhelp.htm")) << BoxTexts().last().toStdString();
+    EXPECT_TRUE(BoxTexts().last().contains("help/english/kvdhelp.htm"))
+        << BoxTexts().last().toStdString();
 }
 
 // While the about window is up, no entry of the menu behind it answers a click; Esc then closes
@@ -118,8 +120,8 @@ TEST_F(MenuWindowsTest, TheAboutWindowHoldsTheMenu) {
     Click(intro.EntryLabel(Entry::About));
     ASSERT_TRUE(program->About().isVisible());
     EXPECT_TRUE(program->About().isModal());
-    for (Entry entry : {Entry::StartGame, Entry::MultiPlayer, Entry::Campaign, Entry::MapMaker, Entry::Options,
-                        Entry::Help, Entry::Quit}) {
+    for (Entry entry : {Entry::StartGame, Entry::MultiPlayer, Entry::Campaign, Entry::MapMaker,
+                        Entry::Options, Entry::Help, Entry::Quit}) {
         SCOPED_TRACE(int(entry));
         Click(intro.EntryLabel(entry));
     }
@@ -156,7 +158,8 @@ TEST_F(MenuWindowsTest, ABrokenLanguageFileAtStartGivesTheOtherLanguage) {
     const Case cases[] = {
         {"English missing", 'E', "config/english.mes", {}, "Spiel starten"},
         {"English empty", 'E', "config/english.mes", "", "Spiel starten"},
-        {"English without words", 'E', "config/english.mes", "000\r\n001\r\n011\r\n", "Spiel starten"},
+        {"English without words", 'E', "config/english.mes", "000\r\n001\r\n011\r\n",
+         "Spiel starten"},
         {"German missing", 'D', "config/deutsch.mes", {}, "Start Game"},
         {"German empty", 'D', "config/deutsch.mes", "", "Start Game"},
         {"German without words", 'D', "config/deutsch.mes", "000Titel\r\n", "Start Game"},
@@ -212,7 +215,8 @@ TEST_F(MenuWindowsTest, MessageBoxesAnswerInTheLanguageOfTheGame) {
     }
 }
 
-// Cancel on the host panel or the join panel leads back to the first choice, not to an empty window.
+// Cancel on the host panel or the join panel leads back to the first choice, not to an empty
+// window.
 TEST_F(MenuWindowsTest, CancelInTheMultiPlayerWindowGivesTheFirstChoiceBack) {
     auto program = Make('D');
     kvd::TMPForm& window = program->MultiPlayer();
@@ -223,8 +227,10 @@ TEST_F(MenuWindowsTest, CancelInTheMultiPlayerWindowGivesTheFirstChoiceBack) {
         void (kvd::TMPForm::*cancel)();
         QWidget* panel;
     };
-    for (const Way& way : {Way{"host", &kvd::TMPForm::Label8Click, &kvd::TMPForm::Label7Click, window.SvrPanel},
-                           Way{"join", &kvd::TMPForm::Label9Click, &kvd::TMPForm::Label14Click, window.ClientPanel}}) {
+    for (const Way& way :
+         {Way{"host", &kvd::TMPForm::Label8Click, &kvd::TMPForm::Label7Click, window.SvrPanel},
+          Way{"join", &kvd::TMPForm::Label9Click, &kvd::TMPForm::Label14Click,
+              window.ClientPanel}}) {
         SCOPED_TRACE(way.what);
         (window.*way.open)();
         EXPECT_TRUE(way.panel->isVisible());

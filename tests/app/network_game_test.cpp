@@ -1,19 +1,19 @@
 // Two whole programs in one test process, one hosting and one joining over loopback: the
 // handshake, the table, a game played to its end by clicks on both boards, and both tables
 // kept equal after every turn.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "board/chat_line.h"
+#include "board/main_form.h"
 #include "campaign/winner_form.h"
 #include "core/game.h"
-#include "board/main_form.h"
 #include "frontend/intro_form.h"
 #include "net/mp_form.h"
 #include "net/rejoin_ticket.h"
-#include "board/chat_line.h"
 #include "net/table_hash.h"
 #include "play/game_journal.h"
 #include "play/game_record.h"
@@ -33,10 +33,12 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
     EXPECT_EQ(joining.window().Edit4->text(), "Loopback");
     EXPECT_EQ(joining.window().Edit5->text(), "Royal Navy");
     Start();
-    EXPECT_EQ(host.game().scratchpad.Lines(), joining.game().scratchpad.Lines()) << "the table arrives whole";
+    EXPECT_EQ(host.game().scratchpad.Lines(), joining.game().scratchpad.Lines())
+        << "the table arrives whole";
     EXPECT_EQ(host.game().NetRole, 1);
     EXPECT_EQ(joining.game().NetRole, 2);
-    EXPECT_EQ(host.game().scratchpad.FindSide(1, QLatin1Char('E')), -1) << "no radar aircraft in a network game";
+    EXPECT_EQ(host.game().scratchpad.FindSide(1, QLatin1Char('E')), -1)
+        << "no radar aircraft in a network game";
 
     int turns = 0, hostAttacks = 0, joiningAttacks = 0;
     Dice draw(7);
@@ -60,9 +62,11 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
     EXPECT_EQ(joiningEnd.AlliedLostNo->text(), hostEnd.AxisLostNo->text());
     EXPECT_EQ(joiningEnd.AxisLostNo->text(), hostEnd.AlliedLostNo->text());
     EXPECT_EQ(joiningEnd.AlliedTotal->text(), hostEnd.AxisTotal->text());
-    EXPECT_NE(hostEnd.AlliedLostNo->text(), hostEnd.AxisLostNo->text()) << "a game that tells the sides apart";
+    EXPECT_NE(hostEnd.AlliedLostNo->text(), hostEnd.AxisLostNo->text())
+        << "a game that tells the sides apart";
     EXPECT_TRUE(host.window().LastStatus().isEmpty()) << host.window().LastStatus().toStdString();
-    EXPECT_TRUE(joining.window().LastStatus().isEmpty()) << joining.window().LastStatus().toStdString();
+    EXPECT_TRUE(joining.window().LastStatus().isEmpty())
+        << joining.window().LastStatus().toStdString();
     // Each program wrote the game's record as it played it, and each plays again to its tables.
     for (Player* player : {&host, &joining}) {
         QStringList lines;
@@ -73,15 +77,18 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
         EXPECT_GE(int(record.moves.size()), turns);
         Game replayed;
         Settings settings;
-        EXPECT_TRUE(Replay(record, replayed, settings, nullptr, -1, &error)) << (player == &host ? "host: " : "joining: ") << error.toStdString();
+        EXPECT_TRUE(Replay(record, replayed, settings, nullptr, -1, &error))
+            << (player == &host ? "host: " : "joining: ") << error.toStdString();
         EXPECT_TRUE(replayed.scratchpad.Lines() == player->game().scratchpad.Lines());
-        EXPECT_FALSE(player->t.Folder().Exists(GameJournal::kSaveFile)) << "a network game is not resumed";
+        EXPECT_FALSE(player->t.Folder().Exists(GameJournal::kSaveFile))
+            << "a network game is not resumed";
         EXPECT_TRUE(player->program->Winner().Label9->isVisible()) << "and it may be watched again";
     }
     // Back to the menu, and a second game without a restart.
     host.program->Winner().Label8Click();
     joining.program->Winner().Label8Click();
-    EXPECT_FALSE(joining.t.Folder().Exists(RejoinTicket::kFile)) << "a decided game is not rejoined";
+    EXPECT_FALSE(joining.t.Folder().Exists(RejoinTicket::kFile))
+        << "a decided game is not rejoined";
     Connect();
     Start();
     PlayTurn(draw);
@@ -97,10 +104,12 @@ TEST_F(NetworkGameTest, APlayerWhoseProgramEndedRejoinsAndOnlyThatPlayer) {
     const QString code = host.window().GameCode();
     EXPECT_TRUE(RejoinTicket::IsCode(code));
     joining.program.reset();  // the joining program ends in the middle of the game
-    ASSERT_TRUE(Until([&] { return host.window().LastStatus() == host.program->State().texts.Text(290); }));
+    ASSERT_TRUE(
+        Until([&] { return host.window().LastStatus() == host.program->State().texts.Text(290); }));
 
     // A stranger, and a program with the wrong code, are turned away with a word why.
-    for (const QString& hello : {QStringLiteral("[Name]=Eve"), QStringLiteral("[Rejoin]=0000000X")}) {
+    for (const QString& hello :
+         {QStringLiteral("[Name]=Eve"), QStringLiteral("[Rejoin]=0000000X")}) {
         TSimpleTCPClient stranger;
         QByteArray heard;
         bool gone = false;
@@ -157,8 +166,10 @@ TEST_F(NetworkGameTest, TablesThatDriftApartAreSeenAndTheHostsTableSentAgain) {
     table.SetStrength(unit, table.Strength(unit) - 1);
     PlayTurn(draw);
     EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(150));
-    ASSERT_TRUE(Until([&] { return joining.window().State().NetStage == 3 && TableHash(joining.game().scratchpad) ==
-                                                                                   TableHash(host.game().scratchpad); }));
+    ASSERT_TRUE(Until([&] {
+        return joining.window().State().NetStage == 3 &&
+               TableHash(joining.game().scratchpad) == TableHash(host.game().scratchpad);
+    }));
     // The game goes on from the host's table.
     PlayTurn(draw);
     EXPECT_EQ(TableHash(joining.game().scratchpad), TableHash(host.game().scratchpad));
@@ -174,8 +185,10 @@ TEST_F(NetworkGameTest, F12SendsTheTableAgainBetweenTheHostsSteps) {
     QCoreApplication::sendEvent(&host.board(), &f12);
     QStringList texts;
     for (const auto& box : host.t.Boxes().Boxes()) texts << box.text;
-    EXPECT_EQ(texts, QStringList({host.program->State().texts.Text(141), host.program->State().texts.Text(142)}));
-    ASSERT_TRUE(Until([&] { return host.game().scratchpad.Lines() == joining.game().scratchpad.Lines(); }));
+    EXPECT_EQ(texts, QStringList({host.program->State().texts.Text(141),
+                                  host.program->State().texts.Text(142)}));
+    ASSERT_TRUE(
+        Until([&] { return host.game().scratchpad.Lines() == joining.game().scratchpad.Lines(); }));
     // Not while the joining player moves.
     PlayTurn(draw);
     host.t.Boxes().Clear();
@@ -195,8 +208,8 @@ TEST_F(NetworkGameTest, ALostPeerIsReportedAndThePlayerLeavesByTheQuitCorner) {
     host.t.Boxes().Script(BoxAnswer::Yes);
     const QRect band = host.board().Geometry().BottomBand();
     const QPoint corner = band.bottomRight() - QPoint(3, 3);
-    QMouseEvent press(QEvent::MouseButtonPress, corner, host.board().mapToGlobal(corner), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, corner, host.board().mapToGlobal(corner),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&host.board(), &press);
     EXPECT_EQ(host.game().GameActive, 0);
     EXPECT_EQ(host.game().NetGame, 0);
@@ -225,8 +238,10 @@ TEST_F(NetworkGameTest, ATurnStartFightsThePeersStepNotAnOldMeetingElsewhere) {
     QPoint fight(-1, -1), old(-1, -1);
     for (int r = 4; r <= 5; ++r)
         for (int c = 0; c < 9; ++c) {
-            if (fight.x() < 0 && free(c, r) && free(c + 1, r)) fight = QPoint(c, r);
-            else if (old.x() < 0 && free(c, r) && (r != fight.y() || c > fight.x() + 2)) old = QPoint(c, r);
+            if (fight.x() < 0 && free(c, r) && free(c + 1, r))
+                fight = QPoint(c, r);
+            else if (old.x() < 0 && free(c, r) && (r != fight.y() || c > fight.x() + 2))
+                old = QPoint(c, r);
         }
     ASSERT_GE(fight.x(), 0);
     ASSERT_GE(old.x(), 0);
@@ -240,13 +255,15 @@ TEST_F(NetworkGameTest, ATurnStartFightsThePeersStepNotAnOldMeetingElsewhere) {
         t.SetPos(t.FindSide(45, QLatin1Char('D')), old.x(), old.y());
     }
     host.board().PreDraw();
-    const int before = host.game().scratchpad.Strength(host.game().scratchpad.FindSide(45, QLatin1Char('D')));
+    const int before =
+        host.game().scratchpad.Strength(host.game().scratchpad.FindSide(45, QLatin1Char('D')));
     host.ClickCell(fight.x(), fight.y());
     host.ClickCell(fight.x() + 1, fight.y());
     ASSERT_TRUE(Until([&] { return JoiningReady(); }));
     EXPECT_EQ(TableHash(host.game().scratchpad), TableHash(joining.game().scratchpad));
     const UnitTable& t = joining.game().scratchpad;
-    EXPECT_EQ(t.Strength(t.FindSide(45, QLatin1Char('D'))), before) << "the old meeting is not fought again";
+    EXPECT_EQ(t.Strength(t.FindSide(45, QLatin1Char('D'))), before)
+        << "the old meeting is not fought again";
 }
 
 }  // namespace
@@ -270,8 +287,12 @@ TEST_F(NetworkGameTest, TheCommandersExchangeLinesOnTheirBoards) {
     line.setText(QStringLiteral("Again after this one?\tYes") + QString(80, QLatin1Char('!')));
     Key(line, Qt::Key_Return);
     EXPECT_FALSE(line.isVisible());
-    const QString said = QStringLiteral("Again after this one? Yes") + QString(35, QLatin1Char('!'));
-    ASSERT_TRUE(Until([&] { return joining.window().LastStatus() == joining.program->State().texts.Text(297) + "Alice: " + said + "  "; }));
+    const QString said =
+        QStringLiteral("Again after this one? Yes") + QString(35, QLatin1Char('!'));
+    ASSERT_TRUE(Until([&] {
+        return joining.window().LastStatus() ==
+               joining.program->State().texts.Text(297) + "Alice: " + said + "  ";
+    }));
     EXPECT_EQ(host.window().LastStatus(), "Alice: " + said + "  ");
     // Esc closes the line, not the program.
     Key(joining.board(), Qt::Key_Enter);

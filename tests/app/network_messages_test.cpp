@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "core/game.h"
 #include "board/main_form.h"
+#include "core/game.h"
 #include "net/mp_form.h"
 #include "net/table_hash.h"
 #include "play/selection.h"
@@ -45,7 +45,9 @@ struct JoiningProgram : Scripted {
 
     void SetUp() override {
         host.SetPort(port);
-        host.OnClientRead = [&](QObject*, TSimpleTCPClient*, const QByteArray& bytes) { received += bytes; };
+        host.OnClientRead = [&](QObject*, TSimpleTCPClient*, const QByteArray& bytes) {
+            received += bytes;
+        };
         host.OnClientDisconnected = [&](QObject*, TSimpleTCPClient*) { gone = true; };
         host.SetListen(true);
         window().ShowFullScreen();
@@ -67,8 +69,8 @@ struct JoiningProgram : Scripted {
     }
     void Greet() {
         // The whole greeting in one read: every message of it is handled.
-        SendLines({"[Game]=Narvik", "[Navy]=U", "[Name]=Alice", "[Mapz]=$ICELAND", "[Home]=T", "[Fire]=Y",
-                   "[Show]=N", "[Flag]=N", "[Stage]=2T"});
+        SendLines({"[Game]=Narvik", "[Navy]=U", "[Name]=Alice", "[Mapz]=$ICELAND", "[Home]=T",
+                   "[Fire]=Y", "[Show]=N", "[Flag]=N", "[Stage]=2T"});
         ASSERT_TRUE(Until([&] { return received.contains("[Stage]=2\r\n"); }));
     }
     void SendTableAndStart() {
@@ -110,11 +112,12 @@ TEST_F(JoiningProgram, TheGreetingSetsUpTheGameAndOnlyStageMessagesCountAfterIt)
 }
 
 TEST_F(JoiningProgram, GreetingValuesOutsideTheirLettersAreRefused) {
-    for (const char* bad : {"[Navy]=D", "[Navy]=", "[Home]=X", "[Fire]=maybe", "[Show]=1", "[Flag]=YY",
-                            "[Mapz]=../../etc/passwd", "[Mapz]=NOCHART"}) {
+    for (const char* bad : {"[Navy]=D", "[Navy]=", "[Home]=X", "[Fire]=maybe", "[Show]=1",
+                            "[Flag]=YY", "[Mapz]=../../etc/passwd", "[Mapz]=NOCHART"}) {
         SCOPED_TRACE(bad);
         SendLines({bad});
-        ASSERT_TRUE(Until([&] { return window().LastStatus().contains(QString::fromLatin1(bad)); }));
+        ASSERT_TRUE(
+            Until([&] { return window().LastStatus().contains(QString::fromLatin1(bad)); }));
     }
     const Settings& s = program->State().settings;
     EXPECT_EQ(s.HomeNavy, QLatin1Char('E'));
@@ -151,7 +154,8 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     ASSERT_FALSE(targets.empty());
     const QPoint to = targets.front();
     auto record = [](int code, int c, int r, int fc, int fr) {
-        return QStringLiteral("[Move]=") + TwoDigits(code) + TwoDigits(c) + TwoDigits(r) + TwoDigits(fc) + TwoDigits(fr);
+        return QStringLiteral("[Move]=") + TwoDigits(code) + TwoDigits(c) + TwoDigits(r) +
+               TwoDigits(fc) + TwoDigits(fr);
     };
     auto refused = [&](const QString& bad) {
         SCOPED_TRACE(bad.toStdString());
@@ -164,12 +168,21 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     // cell the unit is not on, onto a unit of its own side, a minefield under way, a repair of a
     // sound ship, a unit of the other side.
     const int mine = table.FindSide(23, host), own = table.FindSide(3, host);
-    QStringList bad = {"[Move]=05030204", "[Move]=0503020404x", "[Move]=0a03020404", "[Move]=05-3020404",
-                       "[Move]=9903020404", "[Repair]=0221x", "[Repair]=2645", "[Repair]=0221",
-                       record(5, x + (x < 8 ? 2 : -2), y, x, y), record(5, to.x(), to.y(), x == 0 ? 1 : x - 1, y),
+    QStringList bad = {"[Move]=05030204",
+                       "[Move]=0503020404x",
+                       "[Move]=0a03020404",
+                       "[Move]=05-3020404",
+                       "[Move]=9903020404",
+                       "[Repair]=0221x",
+                       "[Repair]=2645",
+                       "[Repair]=0221",
+                       record(5, x + (x < 8 ? 2 : -2), y, x, y),
+                       record(5, to.x(), to.y(), x == 0 ? 1 : x - 1, y),
                        record(29, to.x(), to.y(), x, y),
-                       record(23, table.PosX(mine), std::min(table.PosY(mine) + 1, 9), table.PosX(mine), table.PosY(mine))};
-    if (AreNeighbours(x, y, table.PosX(own), table.PosY(own))) bad << record(5, table.PosX(own), table.PosY(own), x, y);
+                       record(23, table.PosX(mine), std::min(table.PosY(mine) + 1, 9),
+                              table.PosX(mine), table.PosY(mine))};
+    if (AreNeighbours(x, y, table.PosX(own), table.PosY(own)))
+        bad << record(5, table.PosX(own), table.PosY(own), x, y);
     for (const QString& b : bad) refused(b);
 
     SendLines({record(5, to.x(), to.y(), x, y), "E 9 unit line at stage three is no unit line"});
@@ -188,7 +201,8 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     Settle();
     EXPECT_EQ(game().OpponentTurn, 0);
     SendLines({"EnemyGo"});
-    ASSERT_TRUE(Until([&] { return game().OpponentTurn == 1 && game().SideToMove == QLatin1Char('D'); }));
+    ASSERT_TRUE(
+        Until([&] { return game().OpponentTurn == 1 && game().SideToMove == QLatin1Char('D'); }));
     // Now the turn is this player's: the host's records and tokens wait for it to end.
     refused(record(5, next.front().x(), next.front().y(), to.x(), to.y()));
     refused(QStringLiteral("EnemyGo"));
@@ -242,8 +256,8 @@ TEST_F(HostingProgram, AKriegsmarineHostLeadsTheRoyalNavyAndGreetsInOrder) {
     QStringList keys;
     for (const QByteArray& m : messages)
         if (m.size() > 7) keys << QString::fromLatin1(m.left(7));
-    EXPECT_EQ(keys, QStringList({"[Game]=", "[Navy]=", "[Name]=", "[Mapz]=", "[Home]=", "[Fire]=", "[Show]=",
-                                 "[Flag]=", "[Code]=", "[Stage]"}));
+    EXPECT_EQ(keys, QStringList({"[Game]=", "[Navy]=", "[Name]=", "[Mapz]=", "[Home]=", "[Fire]=",
+                                 "[Show]=", "[Flag]=", "[Code]=", "[Stage]"}));
     EXPECT_TRUE(received.startsWith("[Game]=Narvik\r\n[Navy]=E\r\n[Name]=Alice\r\n"));
 
     // A second program that tries to join is turned away.
@@ -319,8 +333,9 @@ TEST_F(HostingProgram, APeerThatNeverSpeaksOrFallsSilentIsLetGoAndTheHostWaitsFo
 TEST_F(HostingProgram, EveryWayBackGivesTheFirstChoiceAndABadPortIsSaidSo) {
     TMPForm& w = window();
     auto firstChoice = [&] {
-        return w.StartPanel->isVisible() && w.StartPanel->pos() == QPoint(18, 170) && w.Label8->isVisible() &&
-               w.Label9->isVisible() && !w.SvrPanel->isVisible() && !w.ClientPanel->isVisible();
+        return w.StartPanel->isVisible() && w.StartPanel->pos() == QPoint(18, 170) &&
+               w.Label8->isVisible() && w.Label9->isVisible() && !w.SvrPanel->isVisible() &&
+               !w.ClientPanel->isVisible();
     };
     w.ShowFullScreen();
     EXPECT_TRUE(firstChoice());

@@ -1,13 +1,13 @@
 #pragma once
 // Two whole programs of one network game in a test, one hosting and one joining on loopback,
 // played by the scripted player on either side.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "core/game.h"
 #include "board/main_form.h"
+#include "core/game.h"
 #include "net/mp_form.h"
 #include "net/table_hash.h"
 #include "platform/random.h"
@@ -33,8 +33,8 @@ struct Player {
     TMainForm& board() { return program->Board(); }
     void ClickCell(int column, int row) {
         const QPoint at = board().Geometry().Cell(column, row).center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, board().mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, board().mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&board(), &press);
     }
     TestPlatform t;
@@ -53,7 +53,8 @@ struct NetworkGameTest : ::testing::Test {
         host.window().GameName->setText(QStringLiteral("Loopback"));
         host.window().ServerPortEdit->setText(QString::number(port));
         host.window().Label10Click();
-        ASSERT_TRUE(host.window().Server().Listen()) << host.window().SvrLogLabel->text().toStdString();
+        ASSERT_TRUE(host.window().Server().Listen())
+            << host.window().SvrLogLabel->text().toStdString();
 
         joining.window().ShowFullScreen();
         joining.window().Label9Click();
@@ -61,19 +62,24 @@ struct NetworkGameTest : ::testing::Test {
         joining.window().Edit1->setText(QStringLiteral("Bob"));
         joining.window().ClientPortEdit->setText(QString::number(port));
         joining.window().Label13Click();
-        ASSERT_TRUE(Until([&] { return host.window().State().NetStage == 3 && joining.window().State().NetStage == 2; }));
+        ASSERT_TRUE(Until([&] {
+            return host.window().State().NetStage == 3 && joining.window().State().NetStage == 2;
+        }));
     }
     void Start() {
         host.window().Label10Click();
-        ASSERT_TRUE(Until([&] { return joining.game().GameActive == 1 && host.game().GameActive == 1; }));
+        ASSERT_TRUE(
+            Until([&] { return joining.game().GameActive == 1 && host.game().GameActive == 1; }));
     }
     bool HostReady() {
         Game& g = host.game();
-        return g.GameActive == 1 && g.PlayerTurn == 1 && g.SideToMove == QLatin1Char('E') && !host.guard().Running();
+        return g.GameActive == 1 && g.PlayerTurn == 1 && g.SideToMove == QLatin1Char('E') &&
+               !host.guard().Running();
     }
     bool JoiningReady() {
         Game& g = joining.game();
-        return g.GameActive == 1 && g.OpponentTurn == 1 && g.SideToMove == QLatin1Char('D') && !joining.guard().Running();
+        return g.GameActive == 1 && g.OpponentTurn == 1 && g.SideToMove == QLatin1Char('D') &&
+               !joining.guard().Running();
     }
     bool BothOver() { return host.game().GameActive == 0 && joining.game().GameActive == 0; }
 
@@ -94,13 +100,16 @@ inline void NetworkGameTest::PlayTurn(Dice& draw, bool* hostMoved, bool* attacke
     for (int tries = 0; tries < 20 && (hostMoves ? HostReady() : JoiningReady()); ++tries) {
         const ScriptedMove choice = ChooseMove(mover.game(), draw, side, Approach::PressOn);
         ASSERT_NE(choice.kind, ScriptedMove::Pass) << "no unit can move";
-        if (attacked) *attacked = choice.kind == ScriptedMove::Step && HoldsUnitOf(mover.game(), other, choice.toColumn, choice.toRow);
+        if (attacked)
+            *attacked = choice.kind == ScriptedMove::Step &&
+                        HoldsUnitOf(mover.game(), other, choice.toColumn, choice.toRow);
         mover.ClickCell(choice.column, choice.row);
         ASSERT_EQ(mover.game().UnitSelected, 1);
         mover.ClickCell(choice.toColumn, choice.toRow);
         ASSERT_TRUE(Until([&] { return !mover.guard().Running(); }));
     }
-    ASSERT_TRUE(Until([&] { return BothOver() || (hostMoves ? JoiningReady() : HostReady()); })) << "the turn never passed";
+    ASSERT_TRUE(Until([&] { return BothOver() || (hostMoves ? JoiningReady() : HostReady()); }))
+        << "the turn never passed";
     if (!BothOver()) {
         ASSERT_EQ(TableHash(host.game().scratchpad), TableHash(joining.game().scratchpad));
     }

@@ -24,7 +24,8 @@ struct NetworkSoak : test::NetworkGameTest {
     // The raw bytes a misbehaving peer puts on the wire, past the game's own sending.
     void HostSends(const QByteArray& bytes) {
         TSimpleTCPServer& server = host.window().Server();
-        if (!server.Clients().empty()) server.SendBuffer(server.Clients().front().get(), bytes.constData(), int(bytes.size()));
+        if (!server.Clients().empty())
+            server.SendBuffer(server.Clients().front().get(), bytes.constData(), int(bytes.size()));
     }
     void JoiningSends(const QByteArray& bytes) { joining.window().Client().SendBuffer(bytes); }
 
@@ -46,17 +47,22 @@ struct NetworkSoak : test::NetworkGameTest {
                 HostSends("me]=Mallory\r\n");
                 JoiningSends("me]=Again\r\n");
                 return false;
-            case Mischief::Oversized: HostSends(QByteArray(6000, 'E')); return true;
-            case Mischief::Dropped: joining.window().Client().SetConnected(false); return true;
-            case Mischief::None: return false;
+            case Mischief::Oversized:
+                HostSends(QByteArray(6000, 'E'));
+                return true;
+            case Mischief::Dropped:
+                joining.window().Client().SetConnected(false);
+                return true;
+            case Mischief::None:
+                return false;
         }
         return false;
     }
     void LeaveByQuitCorner(Player& player) {
         player.t.Boxes().Script(BoxAnswer::Yes);
         const QPoint corner = player.board().Geometry().BottomBand().bottomRight() - QPoint(3, 3);
-        QMouseEvent press(QEvent::MouseButtonPress, corner, player.board().mapToGlobal(corner), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, corner, player.board().mapToGlobal(corner),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&player.board(), &press);
     }
 };
@@ -64,8 +70,8 @@ struct NetworkSoak : test::NetworkGameTest {
 TEST_F(NetworkSoak, GameAfterGameWithAPeerThatMisbehavesNowAndThen) {
     const char* wanted = std::getenv("KORVALD_SOAK_GAMES");
     const int games = wanted ? std::max(1, std::atoi(wanted)) : 4;
-    const Mischief kinds[] = {Mischief::Malformed, Mischief::Merged, Mischief::Split, Mischief::Oversized,
-                              Mischief::Dropped};
+    const Mischief kinds[] = {Mischief::Malformed, Mischief::Merged, Mischief::Split,
+                              Mischief::Oversized, Mischief::Dropped};
     int finished = 0, dropped = 0, abandoned = 0, mischiefs = 0, turnsInAll = 0;
     for (int game = 0; game < games; ++game) {
         SCOPED_TRACE(testing::Message() << "game " << game);
@@ -95,7 +101,9 @@ TEST_F(NetworkSoak, GameAfterGameWithAPeerThatMisbehavesNowAndThen) {
             LeaveByQuitCorner(host);
             EXPECT_EQ(host.game().GameActive, 0);
             const QString lost = joining.program->State().texts.Text(149);
-            ASSERT_TRUE(Until([&] { return joining.window().LastStatus() == lost && !joining.guard().Running(); }));
+            ASSERT_TRUE(Until([&] {
+                return joining.window().LastStatus() == lost && !joining.guard().Running();
+            }));
             LeaveByQuitCorner(joining);
             EXPECT_EQ(joining.game().GameActive, 0);
             ++abandoned;
@@ -104,8 +112,11 @@ TEST_F(NetworkSoak, GameAfterGameWithAPeerThatMisbehavesNowAndThen) {
         if (gone) {
             // Both sides see the connection go, and their players leave by the quit corner.
             const QString lost = host.program->State().texts.Text(149);
-            ASSERT_TRUE(Until([&] { return host.window().LastStatus() == lost && !host.guard().Running(); }));
-            ASSERT_TRUE(Until([&] { return joining.window().LastStatus() == lost && !joining.guard().Running(); }));
+            ASSERT_TRUE(Until(
+                [&] { return host.window().LastStatus() == lost && !host.guard().Running(); }));
+            ASSERT_TRUE(Until([&] {
+                return joining.window().LastStatus() == lost && !joining.guard().Running();
+            }));
             for (Player* player : {&host, &joining}) {
                 LeaveByQuitCorner(*player);
                 EXPECT_EQ(player->game().GameActive, 0);
@@ -130,8 +141,10 @@ TEST_F(NetworkSoak, GameAfterGameWithAPeerThatMisbehavesNowAndThen) {
     RecordProperty("dropped", dropped);
     RecordProperty("mischiefs", mischiefs);
     RecordProperty("turns", turnsInAll);
-    std::printf("soak: %d games, %d played to the end, %d dropped, %d given up, %d times misbehaved, %d turns\n",
-                games, finished, dropped, abandoned, mischiefs, turnsInAll);
+    std::printf(
+        "soak: %d games, %d played to the end, %d dropped, %d given up, %d times misbehaved, %d "
+        "turns\n",
+        games, finished, dropped, abandoned, mischiefs, turnsInAll);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "app/program.h"
@@ -31,8 +31,8 @@ struct ProgramFixture : ::testing::Test {
     void Click(int column, int row) {
         TMainForm& board = program->Board();
         const QPoint at = board.Geometry().Cell(column, row).center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, board.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, board.mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&board, &press);
     }
     TestPlatform t;

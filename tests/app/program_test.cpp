@@ -1,12 +1,12 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
-#include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "core/game.h"
 #include "board/main_form.h"
+#include "core/game.h"
 #include "frontend/about_form.h"
 #include "frontend/intro_form.h"
 #include "frontend/options_form.h"
@@ -36,7 +36,8 @@ struct ProgramTest : ::testing::Test {
     }
     int SoundsNamed(const QString& name) {
         int n = 0;
-        for (const auto& play : t.Sound().Plays()) n += play.name.compare(name, Qt::CaseInsensitive) == 0;
+        for (const auto& play : t.Sound().Plays())
+            n += play.name.compare(name, Qt::CaseInsensitive) == 0;
         return n;
     }
     kvd::test::TestPlatform t;
@@ -59,7 +60,9 @@ TEST_F(ProgramTest, AMissingGameFileEndsTheProgramAtActivation) {
     QFile::remove(t.Path("help/german/kvdhilfe.htm"));
     auto program = Make();
     EXPECT_TRUE(program->Intro().StartupFailed());
-    EXPECT_EQ(BoxTexts(), QStringList{"   An important game file is missing!    Please reinstall program...   "});
+    EXPECT_EQ(
+        BoxTexts(),
+        QStringList{"   An important game file is missing!    Please reinstall program...   "});
     EXPECT_EQ(ends, 0) << "the message comes first; the end follows at activation";
     program->Intro().FormActivate();
     EXPECT_EQ(ends, 1);
@@ -202,7 +205,8 @@ TEST_F(ProgramTest, ABuiltInMapWithoutItsChartGoesBackToTheMenu) {
     EXPECT_FALSE(program->Board().isVisible());
     EXPECT_TRUE(program->Intro().isVisible());
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
-    EXPECT_TRUE(BoxTexts()[0].contains("The picture of the map $ATLANTIS cannot be shown")) << BoxTexts()[0].toStdString();
+    EXPECT_TRUE(BoxTexts()[0].contains("The picture of the map $ATLANTIS cannot be shown"))
+        << BoxTexts()[0].toStdString();
     EXPECT_EQ(program->TheGame().GameActive, 0);
     EXPECT_EQ(program->ExitStatus(), 0);
 }
@@ -214,7 +218,8 @@ TEST_F(ProgramTest, EscWhileARuleWaitsEndsTheProgramAndStopsTheRule) {
     ASSERT_EQ(game.GameActive, 1);
     kvd::RuleGuard& guard = program->State().guard;
     kvd::RuleGuard::Scope rule(guard);
-    QCoreApplication::postEvent(&program->Board(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    QCoreApplication::postEvent(&program->Board(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     EXPECT_FALSE(guard.Delay(500)) << "the rule is told to stop";
     EXPECT_TRUE(program->Ended());
     EXPECT_FALSE(guard.Delay(500));

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "app/program.h"
 #include "board/main_form.h"
@@ -36,7 +36,8 @@ struct Replay : kvd::test::ProgramFixture {
 
 TEST_F(Replay, TheBattleJustEndedPlaysAgainForwardAndBack) {
     ASSERT_TRUE(PlayToTheEnd());
-    ASSERT_TRUE(program->Winner().Label9->isVisible()) << "the end-of-game window offers the replay";
+    ASSERT_TRUE(program->Winner().Label9->isVisible())
+        << "the end-of-game window offers the replay";
     const QStringList end = program->TheGame().scratchpad.Lines();
     program->Winner().Label9Click();
     kvd::Replayer& replay = program->Replays();
@@ -44,7 +45,8 @@ TEST_F(Replay, TheBattleJustEndedPlaysAgainForwardAndBack) {
     EXPECT_TRUE(program->Board().isVisible());
     EXPECT_TRUE(replay.Bar()->isVisible());
     EXPECT_EQ(replay.Shown(), 0);
-    // Forward shows each move with the game's own pictures and sounds; the tables follow the record.
+    // Forward shows each move with the game's own pictures and sounds; the tables follow the
+    // record.
     const size_t sounds = t.Sound().Plays().size();
     replay.Forward();
     replay.Forward();
@@ -105,9 +107,11 @@ TEST_F(Replay, ARecordThatDoesNotPlayToItsEndIsNotShownAtAll) {
     t.Folder().SaveLines("tampered.kvr", lines);
     program->Winner().hide();
     EXPECT_FALSE(program->StartReplay(t.Path("tampered.kvr")));
-    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("differs")) << t.Boxes().Boxes().back().text.toStdString();
+    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("differs"))
+        << t.Boxes().Boxes().back().text.toStdString();
     EXPECT_FALSE(program->Replays().Open());
-    EXPECT_TRUE(program->StartReplay(t.Path(kvd::GameJournal::kLastFile))) << "the record as written plays";
+    EXPECT_TRUE(program->StartReplay(t.Path(kvd::GameJournal::kLastFile)))
+        << "the record as written plays";
 }
 
 TEST_F(Replay, AFileThatIsNoRecordIsRefusedWithAReason) {

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "app/program.h"
 #include "board/main_form.h"
@@ -30,8 +30,9 @@ struct Resume : kvd::test::ProgramFixture {
     // What F3 writes, and what decides the next turn.
     QStringList State() {
         const kvd::Game& g = program->TheGame();
-        return g.scratchpad.Lines() + QStringList{QString::number(g.PlayerTurn), QString::number(g.GameMode),
-                                                  QString::number(g.TurnCount), QString::fromStdString(g.dice.State())};
+        return g.scratchpad.Lines() +
+               QStringList{QString::number(g.PlayerTurn), QString::number(g.GameMode),
+                           QString::number(g.TurnCount), QString::fromStdString(g.dice.State())};
     }
     kvd::Dice choices{5};
 };
@@ -47,7 +48,8 @@ TEST_F(Resume, StartGameOffersTheUnfinishedBattleAndYesRestoresItExactly) {
 
     Start().Intro().EntryClick(Entry::StartGame);
     ASSERT_FALSE(t.Boxes().Boxes().empty());
-    EXPECT_EQ(t.Boxes().Boxes().back().kind, kvd::BoxKind::Confirmation) << t.Boxes().Boxes().back().text.toStdString();
+    EXPECT_EQ(t.Boxes().Boxes().back().kind, kvd::BoxKind::Confirmation)
+        << t.Boxes().Boxes().back().text.toStdString();
     EXPECT_TRUE(State() == before);
     EXPECT_TRUE(program->Board().isVisible());
     // It goes on being kept, and is offered again after the next end.
@@ -68,7 +70,8 @@ TEST_F(Resume, NoDiscardsItAndADamagedSaveIsReportedAndDiscarded) {
     program.reset();
 
     QStringList lines;
-    ASSERT_TRUE(t.Folder().LoadLines(kvd::GameJournal::kSaveFile, lines)) << "the new battle is kept";
+    ASSERT_TRUE(t.Folder().LoadLines(kvd::GameJournal::kSaveFile, lines))
+        << "the new battle is kept";
     for (QString& line : lines)
         if (line.startsWith("[Table]=E")) line = "[Table]=E broken";
     t.Folder().SaveLines(kvd::GameJournal::kSaveFile, lines);
@@ -87,7 +90,8 @@ TEST_F(Resume, ACampaignResumesInItsStageWithItsTally) {
     // The first stage played out, then the second begun.
     for (int k = 0; k < 3000 && !program->Winner().isVisible(); ++k) Play(1);
     ASSERT_TRUE(program->Winner().isVisible());
-    EXPECT_FALSE(t.Folder().Exists(kvd::GameJournal::kSaveFile)) << "a decided battle leaves no save";
+    EXPECT_FALSE(t.Folder().Exists(kvd::GameJournal::kSaveFile))
+        << "a decided battle leaves no save";
     program->Winner().Label5Click();
     ASSERT_EQ(game.GameMode, 2);
     Play(4);

@@ -1,12 +1,12 @@
 // Every word a player reads in the menu and the windows it opens comes in the language chosen,
 // never in the other, and fits the box it stands in, on the small screen and the wide one.
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -48,11 +48,14 @@ struct Shown {
 
 std::vector<Shown> Collect(QWidget& window, const QRect& screen) {
     std::vector<Shown> shown;
-    auto add = [&](QWidget* w, const QString& text, int need, int width, int needHeight, int height) {
+    auto add = [&](QWidget* w, const QString& text, int need, int width, int needHeight,
+                   int height) {
         if (text.trimmed().isEmpty()) return;
         const QRect global(w->mapToGlobal(QPoint(0, 0)), w->size());
-        shown.push_back({text, w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                                         : w->objectName(),
+        shown.push_back({text,
+                         w->objectName().isEmpty()
+                             ? QString::fromLatin1(w->metaObject()->className())
+                             : w->objectName(),
                          need, width, needHeight, height, screen.contains(global)});
     };
     for (QWidget* w : window.findChildren<QWidget*>()) {
@@ -62,18 +65,18 @@ std::vector<Shown> Collect(QWidget& window, const QRect& screen) {
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->wordWrap() || !label->pixmap().isNull()) continue;
             const QRect inside = label->contentsRect();
-            add(label, label->text(), metrics.horizontalAdvance(label->text()), inside.width(), metrics.height(),
-                inside.height());
+            add(label, label->text(), metrics.horizontalAdvance(label->text()), inside.width(),
+                metrics.height(), inside.height());
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            add(button, button->text(), metrics.horizontalAdvance(button->text()) + 12, button->width(),
-                metrics.height(), button->height());
+            add(button, button->text(), metrics.horizontalAdvance(button->text()) + 12,
+                button->width(), metrics.height(), button->height());
         } else if (auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->isReadOnly()) {
-            add(edit, edit->text(), metrics.horizontalAdvance(edit->text()) + 8, edit->width(), metrics.height(),
-                edit->height());
+            add(edit, edit->text(), metrics.horizontalAdvance(edit->text()) + 8, edit->width(),
+                metrics.height(), edit->height());
         } else if (auto* box = qobject_cast<QComboBox*>(w)) {
             for (int k = 0; k < box->count(); ++k)  // the arrow takes the right end
-                add(box, box->itemText(k), metrics.horizontalAdvance(box->itemText(k)) + 36, box->width(),
-                    metrics.height(), box->height());
+                add(box, box->itemText(k), metrics.horizontalAdvance(box->itemText(k)) + 36,
+                    box->width(), metrics.height(), box->height());
         }
     }
     return shown;
@@ -100,7 +103,8 @@ struct WindowTextsTest : ::testing::Test {
         // Words of the other language that this one says differently: none may show.
         QSet<QString> foreign;
         for (qsizetype n = 1; n < other.size(); ++n)
-            if (!other[n].trimmed().isEmpty() && (n >= own.size() || own[n] != other[n])) foreign << other[n].trimmed();
+            if (!other[n].trimmed().isEmpty() && (n >= own.size() || own[n] != other[n]))
+                foreign << other[n].trimmed();
 
         kvd::Program program(t.Services());
         program.Start();
@@ -160,8 +164,10 @@ struct WindowTextsTest : ::testing::Test {
             int mode, stage;
             QChar navy;
         };
-        const End ends[] = {{"single game won", 0, 8, QLatin1Char('J')}, {"first battle", 1, 9, QLatin1Char('E')},
-                            {"convoy battle", 2, 8, QLatin1Char('U')}, {"campaign over", 3, 10, QLatin1Char('D')}};
+        const End ends[] = {{"single game won", 0, 8, QLatin1Char('J')},
+                            {"first battle", 1, 9, QLatin1Char('E')},
+                            {"convoy battle", 2, 8, QLatin1Char('U')},
+                            {"campaign over", 3, 10, QLatin1Char('D')}};
         for (const End& end : ends) {
             game.GameMode = end.mode;
             game.Gamestage = end.stage;

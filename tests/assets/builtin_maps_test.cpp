@@ -26,17 +26,18 @@ constexpr int kMaxLand = 18;
 constexpr int kFreeCellsPerBand = 35;
 
 // Every built-in map; the Pacific ones are set in region 'A', the others in 'E'.
-const QStringList kEuropeanMaps = {
-    "STANDARD", "IRELAND", "ICELAND", "CORK",    "LANDSEND", "FAROE",  "SKAGERRACK",
-    "SHETLAND", "STAVANGER", "BOME",  "CHANNEL", "PORTLAND", "WIGHT",  "PLYMOUTH",
-    "LISBON",   "MALTA",   "ALGIERS", "TUNIS",   "TRIPOLI"};
+const QStringList kEuropeanMaps = {"STANDARD", "IRELAND",    "ICELAND",  "CORK",      "LANDSEND",
+                                   "FAROE",    "SKAGERRACK", "SHETLAND", "STAVANGER", "BOME",
+                                   "CHANNEL",  "PORTLAND",   "WIGHT",    "PLYMOUTH",  "LISBON",
+                                   "MALTA",    "ALGIERS",    "TUNIS",    "TRIPOLI"};
 const QStringList kPacificMaps = {
-    "GUAM",        "HAWAII",      "EHAWAII",     "SHAWAII",     "MARSHALL",
-    "CAROLINE",    "BATAN",       "NSOLOMON",    "SSOLOMON",    "ESOLOMON",
-    "WSOLOMON",    "NPHILLIPINE", "SPHILLIPINE", "EPHILLIPINE", "WPHILLIPINE",
-    "NOKINAWA",    "SOKINAWA",    "NRYUKYU",     "SRYUKYU"};
+    "GUAM",        "HAWAII",   "EHAWAII",  "SHAWAII",  "MARSHALL",    "CAROLINE",    "BATAN",
+    "NSOLOMON",    "SSOLOMON", "ESOLOMON", "WSOLOMON", "NPHILLIPINE", "SPHILLIPINE", "EPHILLIPINE",
+    "WPHILLIPINE", "NOKINAWA", "SOKINAWA", "NRYUKYU",  "SRYUKYU"};
 
-QString MapsDir() { return kvd::test::DataDir() + QStringLiteral("/maps"); }
+QString MapsDir() {
+    return kvd::test::DataDir() + QStringLiteral("/maps");
+}
 
 // The map names as the game knows them ("$MALTA"), from the files in the source tree.
 QStringList ShippedMapNames() {
@@ -72,7 +73,7 @@ int FreeCellsInBand(const kvd::MapLines& map, bool columns, int first) {
 }
 
 class BuiltInMap : public ::testing::TestWithParam<std::string> {
-protected:
+  protected:
     void SetUp() override {
         QString error;
         ASSERT_TRUE(kvd::LoadMap(files_, Name(), map_, &error)) << error.toStdString();

@@ -34,13 +34,17 @@ constexpr double kCornerLand = 0.15;
 
 // The charts draw the land in sand and olive edged by a dark brown coast line, the sea, its
 // lagoons and surf in blues: a pixel is land when it is redder than it is blue.
-bool IsLandColour(QRgb pixel) { return qRed(pixel) > qBlue(pixel); }
+bool IsLandColour(QRgb pixel) {
+    return qRed(pixel) > qBlue(pixel);
+}
 // Neither clearly: the blend along a coast line.
-bool IsBetweenColours(QRgb pixel) { return qAbs(qRed(pixel) - qBlue(pixel)) < 24; }
+bool IsBetweenColours(QRgb pixel) {
+    return qAbs(qRed(pixel) - qBlue(pixel)) < 24;
+}
 
 // The land drawn on a board-sized picture.
 class DrawnLand {
-public:
+  public:
     explicit DrawnLand(const QImage& image) : land_(size_t(kWidth) * kHeight) {
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x) {
@@ -80,7 +84,7 @@ public:
         return double(land) / inside;
     }
 
-private:
+  private:
     std::vector<bool> land_;
     std::array<std::array<int, kBoard>, kBoard> pixels_{};      // [column][row]
     std::array<std::array<int, kBoard>, kBoard> landPixels_{};  // [column][row]
@@ -88,7 +92,9 @@ private:
 };
 
 QString CellName(int column, int row) {
-    return QStringLiteral("%1%2").arg(column, 2, 10, QLatin1Char('0')).arg(row, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1%2")
+        .arg(column, 2, 10, QLatin1Char('0'))
+        .arg(row, 2, 10, QLatin1Char('0'));
 }
 
 std::vector<std::string> ShippedMapParams() {
@@ -100,7 +106,7 @@ std::vector<std::string> ShippedMapParams() {
 }
 
 class ChartLand : public ::testing::TestWithParam<std::string> {
-protected:
+  protected:
     void SetUp() override {
         QString error;
         ASSERT_TRUE(kvd::LoadMap(files_, Name(), map_, &error)) << error.toStdString();

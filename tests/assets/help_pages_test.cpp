@@ -33,10 +33,10 @@ const HelpPage kPages[] = {
 
 // The sections of the handbook, in the order they appear; both languages use the same ids.
 const QStringList kSections = {
-    QStringLiteral("goal"),     QStringLiteral("menu"),     QStringLiteral("navies"),
-    QStringLiteral("moving"),   QStringLiteral("combat"),   QStringLiteral("radar"),
-    QStringLiteral("repair"),   QStringLiteral("support"),  QStringLiteral("campaign"),
-    QStringLiteral("network"),  QStringLiteral("editor"),   QStringLiteral("options"),
+    QStringLiteral("goal"),    QStringLiteral("menu"),    QStringLiteral("navies"),
+    QStringLiteral("moving"),  QStringLiteral("combat"),  QStringLiteral("radar"),
+    QStringLiteral("repair"),  QStringLiteral("support"), QStringLiteral("campaign"),
+    QStringLiteral("network"), QStringLiteral("editor"),  QStringLiteral("options"),
     QStringLiteral("keys"),
 };
 
@@ -83,9 +83,9 @@ QString Markup(QString html) {
 // description of the first fault.
 std::string NestingFault(const QString& html) {
     static const QSet<QString> kVoid = {
-        QStringLiteral("area"), QStringLiteral("base"),  QStringLiteral("br"),
-        QStringLiteral("col"),  QStringLiteral("embed"), QStringLiteral("hr"),
-        QStringLiteral("img"),  QStringLiteral("input"), QStringLiteral("link"),
+        QStringLiteral("area"), QStringLiteral("base"),   QStringLiteral("br"),
+        QStringLiteral("col"),  QStringLiteral("embed"),  QStringLiteral("hr"),
+        QStringLiteral("img"),  QStringLiteral("input"),  QStringLiteral("link"),
         QStringLiteral("meta"), QStringLiteral("source"), QStringLiteral("track"),
         QStringLiteral("wbr"),
     };
@@ -130,8 +130,9 @@ TEST(HelpPages, PagesAreValidUtf8AndDeclareIt) {
         const QString text = decoder(bytes);
         EXPECT_FALSE(decoder.hasError()) << page.path << " holds bytes that are not UTF-8";
         EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
-        const QRegularExpression charset(QStringLiteral("<meta\\s+charset\\s*=\\s*\"utf-8\"\\s*/?>"),
-                                         QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpression charset(
+            QStringLiteral("<meta\\s+charset\\s*=\\s*\"utf-8\"\\s*/?>"),
+            QRegularExpression::CaseInsensitiveOption);
         const auto declared = charset.match(text);
         ASSERT_TRUE(declared.hasMatch()) << "no <meta charset=\"utf-8\">";
         // A browser only honours the declaration within the first 1024 bytes.
@@ -179,7 +180,8 @@ TEST(HelpPages, BothLanguagesCoverEverySectionInOrder) {
     for (const HelpPage& page : kPages) {
         SCOPED_TRACE(page.language);
         const QStringList sections = SectionIds(ReadText(page));
-        EXPECT_EQ(sections, kSections) << "found: " << sections.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(sections, kSections)
+            << "found: " << sections.join(QLatin1Char(' ')).toStdString();
     }
 }
 
@@ -194,8 +196,8 @@ TEST(HelpPages, SectionsAreNotEmpty) {
             ASSERT_GT(end, start) << id.toStdString();
             QString text = html.mid(start, end - start);
             text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-            EXPECT_GT(text.simplified().size(), 300) << "section " << id.toStdString()
-                                                     << " says next to nothing";
+            EXPECT_GT(text.simplified().size(), 300)
+                << "section " << id.toStdString() << " says next to nothing";
         }
     }
 }
@@ -238,7 +240,8 @@ TEST(HelpPages, KeysOfTheBoardAreExplained) {
         const QString html = ReadText(page);
         const qsizetype start = html.indexOf(QStringLiteral("<section id=\"keys\""));
         ASSERT_GE(start, 0);
-        const QString keys = html.mid(start, html.indexOf(QStringLiteral("</section>"), start) - start);
+        const QString keys =
+            html.mid(start, html.indexOf(QStringLiteral("</section>"), start) - start);
         for (const char* key : {"<kbd>F1</kbd>", "<kbd>F2</kbd>", "<kbd>F3</kbd>", "<kbd>Esc</kbd>",
                                 "ShipLines.txt"}) {
             EXPECT_TRUE(keys.contains(QString::fromLatin1(key))) << key;

@@ -21,7 +21,8 @@ namespace {
 
 QImage LoadImage(const char* name) {
     kvd::Picture picture;
-    if (!kvd::LoadJPEGFromRes(kvd::Resources(), QString::fromLatin1(name), picture)) return QImage();
+    if (!kvd::LoadJPEGFromRes(kvd::Resources(), QString::fromLatin1(name), picture))
+        return QImage();
     return picture.Image().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -34,11 +35,10 @@ struct Place {
 // The winner window asks for every flag at 240 x 160, every badge at 200 x 200 and every ship
 // at 420 x 280; a picture of another size comes out stretched or blurred.
 const std::vector<Place> kPlaces = {
-    {"ENGFLAG", 240, 160},     {"GERFLAG", 240, 160},   {"USFLAG", 240, 160},
-    {"JAPFLAG", 240, 160},     {"BOTHLOSTFLAG", 240, 160},
-    {"RNEMBLEM", 200, 200},    {"GEREMBLEM", 200, 200}, {"USEMBLEM", 200, 200},
-    {"JAPEMBLEM", 200, 200},
-    {"KINGGEORGEV", 420, 280}, {"BISMARCK", 420, 280},  {"WASHINGTON", 420, 280},
+    {"ENGFLAG", 240, 160},     {"GERFLAG", 240, 160},       {"USFLAG", 240, 160},
+    {"JAPFLAG", 240, 160},     {"BOTHLOSTFLAG", 240, 160},  {"RNEMBLEM", 200, 200},
+    {"GEREMBLEM", 200, 200},   {"USEMBLEM", 200, 200},      {"JAPEMBLEM", 200, 200},
+    {"KINGGEORGEV", 420, 280}, {"BISMARCK", 420, 280},      {"WASHINGTON", 420, 280},
     {"YAMOTO", 420, 280},      {"BOTHLOSTIMAGE", 420, 280},
 };
 
@@ -47,13 +47,17 @@ const char* const kShips[] = {"KINGGEORGEV", "BISMARCK", "WASHINGTON", "YAMOTO"}
 // ---------------------------------------------------------------------------------------------
 // The flag: where its black and its white lie.
 
-bool IsBlack(QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) < 45; }
-bool IsWhite(QRgb c) { return std::min({qRed(c), qGreen(c), qBlue(c)}) > 190; }
+bool IsBlack(QRgb c) {
+    return std::max({qRed(c), qGreen(c), qBlue(c)}) < 45;
+}
+bool IsWhite(QRgb c) {
+    return std::min({qRed(c), qGreen(c), qBlue(c)}) > 190;
+}
 
 struct Marks {
     int count = 0;
-    double centreX = 0;  // as a share of the width
-    double centreY = 0;  // as a share of the height
+    double centreX = 0;   // as a share of the width
+    double centreY = 0;   // as a share of the height
     double lopsided = 0;  // share of the marks without a mirror image across the middle
     int nearEdges = 0;    // marks in the outer 15 % at the hoist and the fly
 };
@@ -87,7 +91,9 @@ Marks FindMarks(const QImage& flag, bool (*is)(QRgb)) {
 // ---------------------------------------------------------------------------------------------
 // The ships: the outline of what stands above the sea, read against the painted background.
 
-int Grey(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)); }
+int Grey(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y));
+}
 
 // The horizon is the row where the sky meets the sea: the strongest change from one row to the
 // next, looked for at the picture's sides, where no ship stands.
@@ -97,7 +103,8 @@ int FindHorizon(const QImage& image) {
     for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y) {
         int change = 0;
         for (int x = 0; x < 15; ++x)
-            for (int side : {x, w - 1 - x}) change += std::abs(Grey(image, side, y) - Grey(image, side, y - 1));
+            for (int side : {x, w - 1 - x})
+                change += std::abs(Grey(image, side, y) - Grey(image, side, y - 1));
         if (change > best) {
             best = change;
             horizon = y;
@@ -117,7 +124,8 @@ std::vector<int> Outline(const QImage& image) {
         for (int y = 4; y < base; ++y) {
             if (std::abs(y - horizon) <= 2) continue;
             const int g = Grey(image, x, y);
-            const int edge = std::max(std::abs(g - Grey(image, x, y - 1)), std::abs(g - Grey(image, x - 1, y)));
+            const int edge =
+                std::max(std::abs(g - Grey(image, x, y - 1)), std::abs(g - Grey(image, x - 1, y)));
             if (edge > 35) {
                 top = y;
                 break;
@@ -167,7 +175,8 @@ TEST(EndOfGameArt, EveryBattleshipHasItsOwnOutline) {
         const std::vector<int>& outline = outlines.back();
         // The ship is drawn whole and at full length: it stands over most of the picture's
         // width, clear of the frame at both ends.
-        const auto standing = std::count_if(outline.begin(), outline.end(), [](int h) { return h > 6; });
+        const auto standing =
+            std::count_if(outline.begin(), outline.end(), [](int h) { return h > 6; });
         EXPECT_GT(standing, long(outline.size() * 7 / 10));
         EXPECT_LE(*std::max_element(outline.begin(), outline.begin() + 4), 6);
         EXPECT_LE(*std::max_element(outline.end() - 4, outline.end()), 6);
@@ -182,7 +191,8 @@ TEST(EndOfGameArt, EveryBattleshipHasItsOwnOutline) {
             SCOPED_TRACE(std::string(kShips[a]) + " and " + kShips[b]);
             ASSERT_EQ(outlines[a].size(), outlines[b].size());
             int differing = 0;
-            for (size_t x = 0; x < outlines[a].size(); ++x) differing += std::abs(outlines[a][x] - outlines[b][x]) > 4;
+            for (size_t x = 0; x < outlines[a].size(); ++x)
+                differing += std::abs(outlines[a][x] - outlines[b][x]) > 4;
             EXPECT_GT(differing, int(outlines[a].size() * 3 / 10));
         }
 }

@@ -25,15 +25,14 @@ constexpr int kPanelWidth = 730;
 constexpr int kPanelHeight = 555;
 
 const std::vector<const char*> kEndOfGamePictures = {
-    "ENGFLAG",     "GERFLAG",  "USFLAG",     "JAPFLAG", "BOTHLOSTFLAG",
-    "RNEMBLEM",    "GEREMBLEM", "USEMBLEM",  "JAPEMBLEM",
-    "KINGGEORGEV", "BISMARCK", "WASHINGTON", "YAMOTO",  "BOTHLOSTIMAGE",
+    "ENGFLAG",  "GERFLAG",   "USFLAG",      "JAPFLAG",  "BOTHLOSTFLAG", "RNEMBLEM", "GEREMBLEM",
+    "USEMBLEM", "JAPEMBLEM", "KINGGEORGEV", "BISMARCK", "WASHINGTON",   "YAMOTO",   "BOTHLOSTIMAGE",
 };
 
 // The window's pictures, each drawn into a place of exactly this size.
 const std::vector<PictureSize> kWindowPictures = {
-    {"INTROSIGN", 478, 120},     {"INTROPICTURE", 616, 424},  {"MENUIMAGE", 1280, 205},
-    {"DARKIMAGE", 1280, 205},    {"MENURADARIMAGE", 1280, 205},
+    {"INTROSIGN", 478, 120},  {"INTROPICTURE", 616, 424},    {"MENUIMAGE", 1280, 205},
+    {"DARKIMAGE", 1280, 205}, {"MENURADARIMAGE", 1280, 205},
 };
 
 bool LoadPicture(const char* name, kvd::Picture& picture) {
@@ -85,10 +84,10 @@ struct SoundLength {
 
 // How long each sound may play: waiting sounds pace the game, so none runs long.
 const std::vector<SoundLength> kSounds = {
-    {"BELL", 800, 2000},      {"CLICK", 1, 99},          {"CROSSFIRE", 1000, 2500},
-    {"ENEMY", 600, 1600},     {"EXPLODE", 1000, 2500},   {"HAMMER", 600, 1600},
-    {"INTRO", 4000, 6000},    {"PLANE", 1400, 3000},     {"PLANEGUNS", 800, 2000},
-    {"RADAR", 600, 1600},     {"SHIPSHORN", 1000, 2500}, {"SONAR", 800, 2000},
+    {"BELL", 800, 2000},   {"CLICK", 1, 99},          {"CROSSFIRE", 1000, 2500},
+    {"ENEMY", 600, 1600},  {"EXPLODE", 1000, 2500},   {"HAMMER", 600, 1600},
+    {"INTRO", 4000, 6000}, {"PLANE", 1400, 3000},     {"PLANEGUNS", 800, 2000},
+    {"RADAR", 600, 1600},  {"SHIPSHORN", 1000, 2500}, {"SONAR", 800, 2000},
     {"XING", 1, 3999},
 };
 
@@ -108,7 +107,8 @@ TEST(ShippedPictures, EndOfGamePicturesFitThePanel) {
 
 TEST(ShippedPictures, FlagsAndEmblemsShareTheirSizes) {
     // The screen lays the winner's flag and emblem out by one size for every side.
-    const std::vector<const char*> flags = {"ENGFLAG", "GERFLAG", "USFLAG", "JAPFLAG", "BOTHLOSTFLAG"};
+    const std::vector<const char*> flags = {"ENGFLAG", "GERFLAG", "USFLAG", "JAPFLAG",
+                                            "BOTHLOSTFLAG"};
     const std::vector<const char*> emblems = {"RNEMBLEM", "GEREMBLEM", "USEMBLEM", "JAPEMBLEM"};
     const std::vector<const char*> ships = {"KINGGEORGEV", "BISMARCK", "WASHINGTON", "YAMOTO",
                                             "BOTHLOSTIMAGE"};

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -24,8 +24,8 @@ using kvd::ResourceKind;
 
 // The ship kinds; each has a first-set picture NAME and a second-set picture "D" + NAME.
 const char* const kShipKinds[] = {
-    "AUX",     "SUB",     "CORVETTE", "FRIGATE",   "DESTROYER", "LTCRUISER", "CRUISER",
-    "BATTLESHIP", "CARRIER", "TROOPER", "MERCHANT1", "MERCHANT2", "OILER",
+    "AUX",        "SUB",     "CORVETTE", "FRIGATE",   "DESTROYER", "LTCRUISER", "CRUISER",
+    "BATTLESHIP", "CARRIER", "TROOPER",  "MERCHANT1", "MERCHANT2", "OILER",
 };
 
 enum class Use {
@@ -86,10 +86,13 @@ QImage Stored(const QString& name) {
 bool IsArrow(const QImage& stored, int x, int y) {
     const QRgb pixel = stored.pixel(x, y);
     return std::abs(qRed(pixel) - 209) + std::abs(qGreen(pixel) - 191) +
-               std::abs(qBlue(pixel) - 165) < 30;
+               std::abs(qBlue(pixel) - 165) <
+           30;
 }
 
-bool IsKeyed(const QImage& keyed, int x, int y) { return qAlpha(keyed.pixel(x, y)) == 0; }
+bool IsKeyed(const QImage& keyed, int x, int y) {
+    return qAlpha(keyed.pixel(x, y)) == 0;
+}
 
 double KeyedShare(const QImage& keyed, const QRect& area) {
     int count = 0;
@@ -132,8 +135,7 @@ int HullBottom(const QImage& keyed) {
 int HullLength(const QImage& keyed) {
     const int bottom = HullBottom(keyed);
     int length = 0;
-    for (int y = bottom - 12; y <= bottom - 5; ++y)
-        length = std::max(length, LongestRun(keyed, y));
+    for (int y = bottom - 12; y <= bottom - 5; ++y) length = std::max(length, LongestRun(keyed, y));
     return length;
 }
 
@@ -185,8 +187,8 @@ TEST(Sprites, EveryNameIsEmbeddedInItsStoredSizeAndDepth) {
 
 TEST(Sprites, NamesResolveInAnyLetterCase) {
     const kvd::Resources resources;
-    for (const char* name : {"DBattleShip", "greenbox", "Jstars", "eFlag", "RadarScreen",
-                             "merchant2", "dSub"}) {
+    for (const char* name :
+         {"DBattleShip", "greenbox", "Jstars", "eFlag", "RadarScreen", "merchant2", "dSub"}) {
         SCOPED_TRACE(name);
         const QString upper = QString::fromLatin1(name).toUpper();
         ASSERT_TRUE(resources.Has(ResourceKind::Sprite, name));
@@ -220,8 +222,8 @@ TEST(Sprites, TransparentSpritesHaveAKeyedBackgroundAndSolidContent) {
             EXPECT_LT(share, 0.90);
         }
         if (sprite.use == Use::Unit) {
-            for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1),
-                                        QPoint(w - 1, h - 1)}) {
+            for (const QPoint corner :
+                 {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
                 EXPECT_TRUE(IsKeyed(keyed, corner.x(), corner.y()))
                     << "corner " << corner.x() << ", " << corner.y();
             }
@@ -252,7 +254,8 @@ TEST(Sprites, BothSetsLeaveTheEnsignCornerClear) {
             SCOPED_TRACE(name.toStdString());
             const QImage keyed = Keyed(name);
             ASSERT_FALSE(keyed.isNull());
-            const QRect corner = prefix.isEmpty() ? QRect(keyed.width() - 70, 0, 70, 40) : QRect(0, 0, 70, 40);
+            const QRect corner =
+                prefix.isEmpty() ? QRect(keyed.width() - 70, 0, 70, 40) : QRect(0, 0, 70, 40);
             EXPECT_GT(KeyedShare(keyed, corner), 0.95);
         }
     }
@@ -323,8 +326,8 @@ TEST(Sprites, EveryKindHasItsOwnSilhouette) {
 // each hull is clearly longer than the one before, in both sets, and a class is about as long
 // whichever navy it sails for.
 TEST(Sprites, WarshipHullsGrowClearlyLongerWithTheirClass) {
-    const char* const bySize[] = {"CORVETTE", "FRIGATE", "DESTROYER", "LTCRUISER", "CRUISER",
-                                  "BATTLESHIP"};
+    const char* const bySize[] = {"CORVETTE",  "FRIGATE", "DESTROYER",
+                                  "LTCRUISER", "CRUISER", "BATTLESHIP"};
     const int kClearlyLonger = 20;  // about 7 pixels in a cell of a 1024 x 768 board
     std::vector<int> first;
     for (const QString& prefix : {QString(), QStringLiteral("D")}) {
@@ -341,8 +344,10 @@ TEST(Sprites, WarshipHullsGrowClearlyLongerWithTheirClass) {
                     << "hardly longer than " << previousName.toStdString() << " (" << previous
                     << " against " << length << ")";
             }
-            if (prefix.isEmpty()) first.push_back(length);
-            else EXPECT_NEAR(length, first[i], 12) << "not as long as in the first set";
+            if (prefix.isEmpty())
+                first.push_back(length);
+            else
+                EXPECT_NEAR(length, first[i], 12) << "not as long as in the first set";
             previous = length;
             previousName = name;
         }
@@ -453,8 +458,8 @@ TEST(Sprites, RadarBeamPointsUpFromTheCentre) {
 TEST(Sprites, HomePositionFacesPointToTheirEdge) {
     struct Face {
         const char* name;
-        bool across;    // points left or right
-        bool forward;   // points right or down
+        bool across;   // points left or right
+        bool forward;  // points right or down
     };
     for (const Face& face : {Face{"LEFT", true, false}, Face{"RIGHT", true, true},
                              Face{"UP", false, false}, Face{"DOWN", false, true}}) {

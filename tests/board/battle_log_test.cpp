@@ -23,7 +23,8 @@ kvd::LanguageTexts Texts(const char* file) {
     kvd::LanguageTexts texts;
     QFile in(QStringLiteral(KORVALD_SOURCE_DIR "/data/config/") + QLatin1String(file));
     if (in.open(QIODevice::ReadOnly))
-        for (QByteArray line : in.readAll().split('\n')) texts.MessageList << QString::fromUtf8(line.replace('\r', ""));
+        for (QByteArray line : in.readAll().split('\n'))
+            texts.MessageList << QString::fromUtf8(line.replace('\r', ""));
     return texts;
 }
 
@@ -50,7 +51,8 @@ struct BandLog : ::testing::Test {
         const int i = t.Find(code), j = t.Find(target);
         kvd::TakeFighter(game, i);
         kvd::Rules rules{game, settings, english, shown};
-        kvd::ApplyMove(rules, {QChar(side), code, t.PosX(i), t.PosY(i), t.PosX(j), t.PosY(j), kvd::MoveKind::Attack});
+        kvd::ApplyMove(rules, {QChar(side), code, t.PosX(i), t.PosY(i), t.PosX(j), t.PosY(j),
+                               kvd::MoveKind::Attack});
     }
     std::vector<kvd::BattleLine> Told(const kvd::LanguageTexts& texts, int count = 5) {
         return kvd::BattleLogLines(kvd::BattleBandOf(game), texts, count);
@@ -65,7 +67,7 @@ TEST_F(BandLog, EveryFightIsToldWithWhoFoughtWhomAsEachSideKnowsIt) {
         char side;
         int mover, strength, target, targetStrength;
         int outcome;
-        const char* firstSideView;   // what the player of the first side reads
+        const char* firstSideView;  // what the player of the first side reads
         Tone firstSideTone;
         const char* secondSideView;  // what the joining player reads of the same fight
         int lostFirst, lostSecond;
@@ -86,8 +88,8 @@ TEST_F(BandLog, EveryFightIsToldWithWhoFoughtWhomAsEachSideKnowsIt) {
          "1: N21 (battleship) damaged by a minefield", 0, 0},
         {'D', 35, 5, 23, 5, kMineHitsShip, "1: N35 (destroyer) damaged by a minefield", Tone::Good,
          "1: N35 damaged by a minefield", 0, 0},
-        {'E', 21, 9, 45, 9, kBattleshipDuel, "1: N21 and N45 (battleship) exchange hits", Tone::Plain,
-         "1: N21 (battleship) and N45 exchange hits", 0, 0},
+        {'E', 21, 9, 45, 9, kBattleshipDuel, "1: N21 and N45 (battleship) exchange hits",
+         Tone::Plain, "1: N21 (battleship) and N45 exchange hits", 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.side << c.mover << " onto " << c.target);
@@ -145,7 +147,11 @@ TEST_F(BandLog, IdentificationsAreToldOnceAndOnlyOfWhatTheBoardShows) {
 TEST_F(BandLog, TheStateCountsTurnsOwnShipsAndTheEnemyAsFarAsItShows) {
     // Own: a destroyer, a submarine, a minefield (no ship); enemy: a cruiser, a submarine (never
     // seen), a minefield.
-    Units({{'E', 11, 5, 0, 0}, {'E', 4, 5, 0, 1}, {'E', 23, 5, 0, 2}, {'D', 43, 6, 9, 9}, {'D', 28, 5, 9, 8},
+    Units({{'E', 11, 5, 0, 0},
+           {'E', 4, 5, 0, 1},
+           {'E', 23, 5, 0, 2},
+           {'D', 43, 6, 9, 9},
+           {'D', 28, 5, 9, 8},
            {'D', 47, 5, 9, 7}});
     kvd::Rules rules{game, settings, english, shown};
     struct Computer : kvd::ComputerTurn {
@@ -161,7 +167,8 @@ TEST_F(BandLog, TheStateCountsTurnsOwnShipsAndTheEnemyAsFarAsItShows) {
     std::vector<kvd::BattleLine> state = kvd::BattleStateLines(band, english);
     QStringList texts;
     for (const auto& line : state) texts << line.text;
-    EXPECT_EQ(texts.join(QLatin1Char('|')).toStdString(), "Turn 3|Our ships: 2|Enemy in sight: 1|Enemy sunk: 0");
+    EXPECT_EQ(texts.join(QLatin1Char('|')).toStdString(),
+              "Turn 3|Our ships: 2|Enemy in sight: 1|Enemy sunk: 0");
     // The joining player's own side is the second.
     game.NetRole = 2;
     band = kvd::BattleBandOf(game);

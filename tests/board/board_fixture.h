@@ -1,14 +1,14 @@
 #pragma once
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
+#include "board/board_display.h"
+#include "board/game_pictures.h"
+#include "board/main_form.h"
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
-#include "board/board_display.h"
-#include "board/game_pictures.h"
 #include "core/game_setup.h"
-#include "board/main_form.h"
 #include "tests/support/test_platform.h"
 
 namespace kvd::test {
@@ -25,7 +25,10 @@ struct CountingFlow : ProgramFlow {
 struct CountingRules : BoardRules {
     int reveals = 0, sweeps = 0, clicks = 0, keys = 0, found = 0;
     std::function<void()> onClick;
-    int RevealEnemy() override { ++reveals; return found; }
+    int RevealEnemy() override {
+        ++reveals;
+        return found;
+    }
     void RadarFlacker() override { ++sweeps; }
     void FormMouseDown(Qt::MouseButton, QPoint) override {
         ++clicks;

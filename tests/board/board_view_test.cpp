@@ -53,7 +53,9 @@ TEST_F(BoardView, UnidentifiedEnemyShowsTheContactMarkerUntilIdentified) {
     for (QChar reveal : {QChar('Y'), QChar('N')}) {
         context.settings.RevealOption = reveal;
         Only({35}, 5, 5);
-        EXPECT_EQ(Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)), Cell(5, 5)), 0)
+        EXPECT_EQ(Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)),
+                            Cell(5, 5)),
+                  0)
             << "reveal " << reveal.toLatin1();
     }
     Table().SetRevealed(Table().Find(35), '1');
@@ -61,12 +63,17 @@ TEST_F(BoardView, UnidentifiedEnemyShowsTheContactMarkerUntilIdentified) {
     board->GetPositions(Table(), context.settings.ReconPlanes != '0');
     const kvd::Picture* destroyer = pictures.SecondSet.Find(kvd::UnitKind::Destroyer);
     ASSERT_NE(destroyer, nullptr);
-    EXPECT_EQ(Differing(Snap(), Expected(pictures.CleanMap, *destroyer, Cell(5, 5)), Cell(5, 5)), 0);
+    EXPECT_EQ(Differing(Snap(), Expected(pictures.CleanMap, *destroyer, Cell(5, 5)), Cell(5, 5)),
+              0);
     // The German destroyer picture is not the marker.
-    EXPECT_GT(Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)), Cell(5, 5)), 100);
+    EXPECT_GT(
+        Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)), Cell(5, 5)),
+        100);
     context.settings.RevealOption = 'N';
     board->GetPositions(Table(), context.settings.ReconPlanes != '0');
-    EXPECT_EQ(Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)), Cell(5, 5)), 0);
+    EXPECT_EQ(
+        Differing(Snap(), Expected(pictures.CleanMap, pictures.EnemyFlag, Cell(5, 5)), Cell(5, 5)),
+        0);
 }
 
 TEST_F(BoardView, EnemySubmarinesAndMinefieldsAreNeverDrawn) {
@@ -92,7 +99,8 @@ TEST_F(BoardView, RadarAircraftIsSmallOverItsCarrierAndLargeAlone) {
     // Over the carrier it sits in the top right: (x + 60, y) to (x + width, y + height - 50).
     // Units are drawn in table order, so the carrier's line, later, covers it where it is opaque.
     QImage expected = pictures.CleanMap.Image();
-    pictures.Jstars.StretchDraw(expected, QRect(cell.x() + 60, cell.y(), cell.width() - 60, cell.height() - 50));
+    pictures.Jstars.StretchDraw(
+        expected, QRect(cell.x() + 60, cell.y(), cell.width() - 60, cell.height() - 50));
     pictures.FirstSet.Find(kvd::UnitKind::Carrier)->StretchDraw(expected, cell);
     EXPECT_EQ(Differing(Snap(), expected, cell), 0);
     // Alone, it keeps a 20-pixel margin.
@@ -100,7 +108,9 @@ TEST_F(BoardView, RadarAircraftIsSmallOverItsCarrierAndLargeAlone) {
     expected = pictures.CleanMap.Image();
     pictures.Jstars.StretchDraw(expected, cell.adjusted(20, 20, -20, -20));
     EXPECT_EQ(Differing(Snap(), expected, cell), 0);
-    EXPECT_EQ(Differing(Snap(), pictures.CleanMap.Image(), QRect(cell.topLeft(), QSize(20, cell.height()))), 0);
+    EXPECT_EQ(Differing(Snap(), pictures.CleanMap.Image(),
+                        QRect(cell.topLeft(), QSize(20, cell.height()))),
+              0);
 }
 
 TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
@@ -182,4 +192,3 @@ TEST_F(SmallScreen, CellsFollowTheScreen) {
     EXPECT_EQ(board->Geometry().Cell(9, 9), QRect(720, 432, 80, 48));
     EXPECT_EQ(board->Canvas().size(), QSize(800, 600));
 }
-

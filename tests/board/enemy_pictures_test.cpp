@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QColor>
 #include <QImage>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <vector>
@@ -25,13 +25,14 @@ struct Navy {
     const char* flag;  // the opponent's flag
     bool ownSet;       // the opponent has pictures of its own (the "D" set)
 };
-const Navy kNavies[] = {{'E', "DFLAG", true}, {'D', "EFLAG", false}, {'U', "JFLAG", false}, {'J', "UFLAG", false}};
+const Navy kNavies[] = {
+    {'E', "DFLAG", true}, {'D', "EFLAG", false}, {'U', "JFLAG", false}, {'J', "UFLAG", false}};
 
 // Every kind the second set holds in some mode: warships, the carrier, and the convoy.
-const UnitKind kKinds[] = {UnitKind::Supply,      UnitKind::Submarine,    UnitKind::Corvette,
-                           UnitKind::Frigate,     UnitKind::Destroyer,    UnitKind::LightCruiser,
-                           UnitKind::HeavyCruiser, UnitKind::Battleship,  UnitKind::Carrier,
-                           UnitKind::Trooper,     UnitKind::Merchant1,    UnitKind::Merchant2,
+const UnitKind kKinds[] = {UnitKind::Supply,       UnitKind::Submarine,  UnitKind::Corvette,
+                           UnitKind::Frigate,      UnitKind::Destroyer,  UnitKind::LightCruiser,
+                           UnitKind::HeavyCruiser, UnitKind::Battleship, UnitKind::Carrier,
+                           UnitKind::Trooper,      UnitKind::Merchant1,  UnitKind::Merchant2,
                            UnitKind::Oiler};
 
 const QColor kDarkSea(20, 40, 90);
@@ -68,7 +69,8 @@ QImage InCell(const Picture& picture, const QColor& sea) {
 }
 
 int Distance(QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+           std::abs(qBlue(a) - qBlue(b));
 }
 
 // Of the cell's pixels where either picture shows something, the share that differs clearly.
@@ -109,12 +111,14 @@ QColor MeanColour(const Picture& picture) {
     for (int y = 0; y < kvd::kFlagCorner.height(); ++y)
         for (int x = 0; x < kvd::kFlagCorner.width(); ++x)
             if (picture.Image().pixel(x, y) != flag.Image().pixel(x, y))
-                return ::testing::AssertionFailure() << "(" << x << ", " << y << ") is not the flag's";
+                return ::testing::AssertionFailure()
+                       << "(" << x << ", " << y << ") is not the flag's";
     return ::testing::AssertionSuccess();
 }
 
 // Whether `picture` is `source`, turned left to right when `turned`, outside the flag corner.
-::testing::AssertionResult SourceOutsideTheFlag(const Picture& picture, const Picture& source, bool turned) {
+::testing::AssertionResult SourceOutsideTheFlag(const Picture& picture, const Picture& source,
+                                                bool turned) {
     const QImage& a = picture.Image();
     const QImage& b = source.Image();
     if (a.size() != b.size()) return ::testing::AssertionFailure() << "another size";
@@ -122,7 +126,8 @@ QColor MeanColour(const Picture& picture) {
         for (int x = 0; x < a.width(); ++x) {
             if (kvd::kFlagCorner.contains(x, y)) continue;
             if (a.pixel(x, y) != b.pixel(turned ? a.width() - 1 - x : x, y))
-                return ::testing::AssertionFailure() << "(" << x << ", " << y << ") is not the source's pixel";
+                return ::testing::AssertionFailure()
+                       << "(" << x << ", " << y << ") is not the source's pixel";
         }
     }
     return ::testing::AssertionSuccess();
@@ -151,8 +156,8 @@ TEST(EnemyPictures, TurnedWithTheFlagAndPlainlyUnlikeTheOwnShip) {
                 EXPECT_TRUE(CarriesFlag(*enemy, flag));
                 Picture source = Sprite(resources, navy.ownSet ? "D" + name : name, true);
                 if (!navy.ownSet) source.Tint(kvd::kEnemyTone, kvd::kEnemyTint);
-                // The Kriegsmarine's pictures are stored facing left and drawn as they are; borrowed
-                // ones are turned.
+                // The Kriegsmarine's pictures are stored facing left and drawn as they are;
+                // borrowed ones are turned.
                 EXPECT_TRUE(SourceOutsideTheFlag(*enemy, source, !navy.ownSet));
                 // Enemies are in a tone of their own, apart from the player's: the Kriegsmarine's
                 // drawn so, borrowed pictures tinted.
@@ -187,7 +192,8 @@ TEST(EnemyPictures, TheCarrierThatTakesTheFlagIsDrawnAsItsSide) {
                 kvd::GamePictures pictures = Loaded(resources, 0, navy.home);
                 const Picture ownBattleship = *InSet(pictures.FirstSet, UnitKind::Battleship);
                 const Picture enemyBattleship = *InSet(pictures.SecondSet, UnitKind::Battleship);
-                kvd::CarrierTakesTheFlag(pictures, resources, QLatin1Char(navy.home), firstSide, joiningBoard);
+                kvd::CarrierTakesTheFlag(pictures, resources, QLatin1Char(navy.home), firstSide,
+                                         joiningBoard);
                 const Picture* own = InSet(pictures.FirstSet, UnitKind::Battleship);
                 const Picture* enemy = InSet(pictures.SecondSet, UnitKind::Battleship);
                 ASSERT_TRUE(own && enemy);

@@ -76,11 +76,13 @@ struct PlayFixture : BoardFixture {
     }
     int Line(int code) { return Table().Find(code); }
     void SetStrength(int code, int strength) { Table().SetStrength(Line(code), strength); }
-    QPoint Centre(int column, int row) const { return board->Geometry().Cell(column, row).center(); }
+    QPoint Centre(int column, int row) const {
+        return board->Geometry().Cell(column, row).center();
+    }
     // A left click at a window position, as the mouse makes it.
     void Click(QPoint at) {
-        QMouseEvent press(QEvent::MouseButtonPress, at, board->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, board->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(board.get(), &press);
     }
     void ClickCell(int column, int row) { Click(Centre(column, row)); }

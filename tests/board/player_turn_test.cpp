@@ -3,9 +3,9 @@
 #include <QSet>
 #include <QTimer>
 
+#include "board/board_painter.h"
 #include "core/game.h"
 #include "core/language_texts.h"
-#include "board/board_painter.h"
 #include "play/combat.h"
 #include "tests/board/play_fixture.h"
 
@@ -19,7 +19,8 @@ struct Turn : PlayFixture {
     int PosY(int code) { return Table().PosY(Line(code)); }
     int Played(const QString& name) {
         int n = 0;
-        for (const auto& play : t.Sound().Plays()) n += play.name.compare(name, Qt::CaseInsensitive) == 0;
+        for (const auto& play : t.Sound().Plays())
+            n += play.name.compare(name, Qt::CaseInsensitive) == 0;
         return n;
     }
     // How many pixels of a cell differ from the clean map.
@@ -40,7 +41,8 @@ struct Turn : PlayFixture {
 TEST_F(Turn, ClicksOnGridLinesKeepTheLastCell) {
     const struct {
         int at, cell;  // a coordinate and the cell it gives; -1 keeps the previous one
-    } xs[] = {{0, 0}, {101, 0}, {102, -1}, {103, 1}, {204, -1}, {205, 2}, {918, -1}, {919, 9}, {1019, 9}, {1020, -1}},
+    } xs[] = {{0, 0},   {101, 0},  {102, -1}, {103, 1},  {204, -1},
+              {205, 2}, {918, -1}, {919, 9},  {1019, 9}, {1020, -1}},
       ys[] = {{0, 0}, {60, 0}, {61, -1}, {62, 1}, {609, 9}, {610, -1}, {700, -1}};
     for (const auto& x : xs) {
         game.ClickColumn = 7;
@@ -94,7 +96,8 @@ TEST_F(Turn, MinefieldsTheAircraftAndBoxedInUnitsGoNowhere) {
     EXPECT_EQ(game.UnitSelected, 0) << "the radar aircraft never answers a click";
     ClickCell(0, 0);
     EXPECT_EQ(game.UnitSelected, 1);
-    EXPECT_EQ(game.MoveTargets, QString(kvd::Game::kNoMoveTargets)) << "edge, land and own ships around it";
+    EXPECT_EQ(game.MoveTargets, QString(kvd::Game::kNoMoveTargets))
+        << "edge, land and own ships around it";
     ClickCell(3, 3);
     EXPECT_EQ(computer.turns, 0);
 }
@@ -253,7 +256,8 @@ TEST_F(Turn, ARevealTurnsTheRadarInItsScope) {
     ASSERT_FALSE(during.isNull());
     EXPECT_EQ(game.RevealCount, 1);
     EXPECT_EQ(Played("radar"), 1);
-    const QRect scope(QPoint(740, 660), QPoint(818, 736));  // 74 % to 80 % across, 86 % to 96 % down
+    const QRect scope(QPoint(740, 660),
+                      QPoint(818, 736));  // 74 % to 80 % across, 86 % to 96 % down
     QImage band = board->Canvas().copy();
     board->MenuRadarImage.StretchDraw(band, board->Geometry().BottomBand());
     int inScope = 0, outside = 0;
@@ -273,8 +277,10 @@ TEST_F(Turn, ARevealTurnsTheRadarInItsScope) {
         QPainter painter(&menu);
         painter.drawImage(state.topLeft(), board->Canvas().copy(state));
     }
-    EXPECT_EQ(board->Canvas().copy(board->Geometry().BottomBand()), menu.copy(board->Geometry().BottomBand()));
-    EXPECT_NE(during.copy(state), band.copy(state)) << "the battle's state is drawn over the sweep's band";
+    EXPECT_EQ(board->Canvas().copy(board->Geometry().BottomBand()),
+              menu.copy(board->Geometry().BottomBand()));
+    EXPECT_NE(during.copy(state), band.copy(state))
+        << "the battle's state is drawn over the sweep's band";
 }
 
 // The cell (0, 0) is no target of a unit far from it, on either board: unmarked slots of
@@ -331,7 +337,8 @@ TEST(BattleBand, HoldsFiveLogLinesOnEveryScreen) {
         using BoardFixture::BoardFixture;
         void TestBody() override {}
     };
-    for (const QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1280, 720), QSize(1280, 1024)}) {
+    for (const QSize size :
+         {QSize(800, 600), QSize(1024, 768), QSize(1280, 720), QSize(1280, 1024)}) {
         SCOPED_TRACE(testing::Message() << size.width() << " x " << size.height());
         Sized fixture(size.width(), size.height());
         fixture.MakeBoard();
@@ -360,7 +367,8 @@ TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
         const QRect cell = board->Geometry().Cell(column, row);
         int n = 0;
         for (int y = cell.top(); y <= cell.bottom(); ++y)
-            for (int x = cell.left(); x <= cell.right(); ++x) n += board->Canvas().pixelColor(x, y) == frame;
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                n += board->Canvas().pixelColor(x, y) == frame;
         return n;
     };
     auto pressH = [&] {

@@ -6,7 +6,9 @@
 // The tally over the three stages, and where each stage leads.
 TEST(CampaignRules, TheTallyAndTheStagesOfACampaign) {
     kvd::Game game;
-    game.scratchpad.SetLines({"header", QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          11")});
+    game.scratchpad.SetLines(
+        {"header",
+         QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          11")});
     game.FirstSideShips = 3;  // two lost
     game.SecondSideShips = 0;
     const struct {
@@ -15,7 +17,9 @@ TEST(CampaignRules, TheTallyAndTheStagesOfACampaign) {
         int firstWins, secondWins, lossesFirst;
         bool goesOn;
     } games[] = {
-        {1, 8, false, 1, 0, 2, true},  {2, 9, false, 1, 1, 4, true},   {3, 8, false, 2, 1, 6, false},
+        {1, 8, false, 1, 0, 2, true},
+        {2, 9, false, 1, 1, 4, true},
+        {3, 8, false, 2, 1, 6, false},
         {0, 9, true, 2, 1, 8, false},  // a joining program keeps no tally
     };
     for (const auto& g : games) {
@@ -28,8 +32,10 @@ TEST(CampaignRules, TheTallyAndTheStagesOfACampaign) {
         kvd::TallyTheGame(game);
         EXPECT_EQ(game.FirstSideWins, g.firstWins);
         EXPECT_EQ(game.SecondSideWins, g.secondWins);
-        EXPECT_EQ(game.CampaignLossesFirst, g.lossesFirst) << "the first stage starts afresh, then they add up";
-        EXPECT_EQ(game.GameOver == 1, !g.goesOn) << "a stage with one to follow is not over for good";
+        EXPECT_EQ(game.CampaignLossesFirst, g.lossesFirst)
+            << "the first stage starts afresh, then they add up";
+        EXPECT_EQ(game.GameOver == 1, !g.goesOn)
+            << "a stage with one to follow is not over for good";
         const int mode = game.GameMode;
         EXPECT_EQ(kvd::GoOnToNextStage(game), g.goesOn);
         EXPECT_EQ(game.GameMode, g.goesOn ? mode + 1 : 0);

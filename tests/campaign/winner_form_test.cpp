@@ -13,7 +13,8 @@ struct Winner : BoardFixture {
     void SetUp() override {
         t.WriteLines("config/english.mes", [] {
             QStringList lines;
-            for (int n = 0; n <= 148; ++n) lines << QStringLiteral("%1 text %1").arg(n, 3, 10, QChar('0'));
+            for (int n = 0; n <= 148; ++n)
+                lines << QStringLiteral("%1 text %1").arg(n, 3, 10, QChar('0'));
             return lines;
         }());
         context.texts.MessageList.clear();
@@ -31,7 +32,8 @@ struct Winner : BoardFixture {
         game.FirstSideShips = game.SecondSideShips = 20;
         QStringList lines{"header"};
         auto unit = [](QChar side, int code) {
-            QString line = QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
+            QString line = QStringLiteral(
+                "E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
             line[0] = side;
             kvd::WriteNumber(line, 69, 2, code);
             return line;
@@ -39,7 +41,7 @@ struct Winner : BoardFixture {
         for (int k = 0; k < firstLeft; ++k) lines << unit('E', 2 + k);
         for (int k = 0; k < secondLeft; ++k) lines << unit('D', 26 + k);
         for (int code : {23, 24, 25}) lines << unit('E', code);  // minefields are no ships
-        lines << unit('E', 1);                                     // nor is the radar aircraft
+        lines << unit('E', 1);                                   // nor is the radar aircraft
         game.scratchpad.SetLines(lines);
         form->ShowEndOfGame();
     }

@@ -29,20 +29,28 @@ const char* const kFleetFiles[] = {
 // The navy a file's second side belongs to.
 QChar OpponentOf(QChar navy) {
     switch (navy.toLatin1()) {
-        case 'E': return QLatin1Char('D');
-        case 'D': return QLatin1Char('E');
-        case 'U': return QLatin1Char('J');
-        case 'J': return QLatin1Char('U');
+        case 'E':
+            return QLatin1Char('D');
+        case 'D':
+            return QLatin1Char('E');
+        case 'U':
+            return QLatin1Char('J');
+        case 'J':
+            return QLatin1Char('U');
     }
     return QChar();
 }
 
-QChar HomeNavy(const QString& file) { return file.at(0); }
+QChar HomeNavy(const QString& file) {
+    return file.at(0);
+}
 // "", "1" or "2".
 QString Stage(const QString& file) {
     return file.mid(6, file.indexOf(QLatin1Char('.')) - 6);
 }
-bool IsConvoyFile(const QString& file) { return Stage(file) == QLatin1String("2"); }
+bool IsConvoyFile(const QString& file) {
+    return Stage(file) == QLatin1String("2");
+}
 
 QSet<int> CodeRange(int from, int to) {
     QSet<int> codes;
@@ -82,7 +90,7 @@ int AttackPriority(const UnitTable& table, int i) {
 }
 
 class ShippedFleetFile : public ::testing::TestWithParam<const char*> {
-protected:
+  protected:
     void SetUp() override {
         file_ = QString::fromLatin1(GetParam());
         ASSERT_TRUE(ReadFleet(file_, fleet_)) << "cannot open data/config/" << GetParam();
@@ -213,10 +221,11 @@ TEST_P(ShippedFleetFile, FlagshipsAndReportedCruisersCarryTheirNames) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllNavies, ShippedFleetFile, ::testing::ValuesIn(kFleetFiles),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             return QString::fromLatin1(info.param).section(QLatin1Char('.'), 0, 0).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    AllNavies, ShippedFleetFile, ::testing::ValuesIn(kFleetFiles),
+    [](const ::testing::TestParamInfo<const char*>& info) {
+        return QString::fromLatin1(info.param).section(QLatin1Char('.'), 0, 0).toStdString();
+    });
 
 // A hosted game loads the plain file of its navy and sends the table, header first; the
 // joining side takes a line as a fleet header by its leading "1" and a length over 50.

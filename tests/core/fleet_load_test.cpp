@@ -1,5 +1,5 @@
-#include <QDir>
 #include <gtest/gtest.h>
+#include <QDir>
 
 #include "core/fleet_file.h"
 #include "core/unit_table.h"
@@ -49,13 +49,15 @@ TEST(FleetFile, AMissingFleetIsReportedByName) {
 TEST(FleetFile, AWorkingCopyThatCannotBeMadeIsTheShipsFileFailure) {
     kvd::test::TestPlatform t;
     t.WriteLines("config/Jships.cfg", {"header"});
-    QDir().mkpath(t.Path("config/ships.cfg/stuck"));  // a folder in the way, not deletable as a file
+    QDir().mkpath(
+        t.Path("config/ships.cfg/stuck"));  // a folder in the way, not deletable as a file
     kvd::UnitTable table;
     QString error;
     EXPECT_EQ(kvd::LoadFleet(t.Folder(), "config\\Jships.cfg", table, &error),
               kvd::FleetLoad::CopyFailed);
-    EXPECT_EQ(error, "  I/O Operation failed with ships file!   \r\r   Closing down Game...  "
-                     "Please reinstall KVD!   ");
+    EXPECT_EQ(error,
+              "  I/O Operation failed with ships file!   \r\r   Closing down Game...  "
+              "Please reinstall KVD!   ");
 }
 
 TEST(FleetFile, MalformedLinesAreReportedWithFileAndLine) {

@@ -87,13 +87,15 @@ TEST_F(BoardFixture, RadarAircraftFollowsThePlanesSettingAndTheSettingStaysAsCho
             SCOPED_TRACE(std::string("setting ") + c.setting + ", game " + std::to_string(game_));
             context.settings.ReconPlanes = QLatin1Char(c.setting);
             ASSERT_TRUE(Start("Test"));
-            EXPECT_EQ(context.settings.ReconPlanes, QLatin1Char(c.setting)) << "playing never changes a setting";
+            EXPECT_EQ(context.settings.ReconPlanes, QLatin1Char(c.setting))
+                << "playing never changes a setting";
             const int plane = Table().Find(1);
             ASSERT_EQ(plane >= 0, c.aircraft > 0);
             if (plane < 0) continue;
             const int carrier = Table().Find(22);
             const QPoint at(Table().PosX(plane), Table().PosY(plane));
-            EXPECT_EQ(at, c.onCarrier ? QPoint(Table().PosX(carrier), Table().PosY(carrier)) : QPoint(4, 4));
+            EXPECT_EQ(at, c.onCarrier ? QPoint(Table().PosX(carrier), Table().PosY(carrier))
+                                      : QPoint(4, 4));
             // Shot down again and again: each loss while launches remain puts one more aircraft
             // on the carrier.
             int flown = 1;
@@ -128,7 +130,8 @@ TEST_F(BoardFixture, ASettingsFileWithoutThePlanesLineKeepsOneAircraftGameAfterG
         ASSERT_TRUE(Start("Test"));
         const int plane = Table().Find(1);
         ASSERT_GE(plane, 0);
-        EXPECT_EQ(QPoint(Table().PosX(plane), Table().PosY(plane)), QPoint(4, 4)) << "one aircraft, on its own cell";
+        EXPECT_EQ(QPoint(Table().PosX(plane), Table().PosY(plane)), QPoint(4, 4))
+            << "one aircraft, on its own cell";
         ASSERT_TRUE(kvd::LoadSettings(t.Folder(), context.settingsLines, context.settings));
         ASSERT_TRUE(kvd::SaveSettings(t.Folder(), context.settingsLines));
         EXPECT_EQ(context.settings.ReconPlanes, '1');
@@ -156,7 +159,8 @@ TEST_F(BoardFixture, UnitsAUserMapDoesNotPlaceAreDrawnInTheHomeBand) {
     // The editor places twenty ships; the fleet brings more (four more submarines, which the
     // fleet file puts along the left edge). On every home edge they start in the home band, on
     // open water and alone, as a fleet without presets does.
-    const int placedCodes[] = {2, 10, 9, 13, 14, 15, 11, 12, 16, 17, 18, 19, 20, 22, 21, 5, 6, 23, 24, 25};
+    const int placedCodes[] = {2,  10, 9,  13, 14, 15, 11, 12, 16, 17,
+                               18, 19, 20, 22, 21, 5,  6,  23, 24, 25};
     for (QChar home : QStringLiteral("LRTB")) {
         SCOPED_TRACE(home.toLatin1());
         const QRect band = kvd::HomeBand(home, 'E');
@@ -165,9 +169,12 @@ TEST_F(BoardFixture, UnitsAUserMapDoesNotPlaceAreDrawnInTheHomeBand) {
         int k = 0;
         for (int row = band.top(); row <= band.bottom(); ++row)
             for (int col = band.left(); col <= band.right(); ++col, ++k) {
-                const QString cell = QStringLiteral("%1%2").arg(col, 2, 10, QLatin1Char('0')).arg(row, 2, 10, QLatin1Char('0'));
+                const QString cell = QStringLiteral("%1%2")
+                                         .arg(col, 2, 10, QLatin1Char('0'))
+                                         .arg(row, 2, 10, QLatin1Char('0'));
                 if (k < 20) {
-                    entries << QStringLiteral("[%1]").arg(placedCodes[k], 2, 10, QLatin1Char('0')) + cell;
+                    entries << QStringLiteral("[%1]").arg(placedCodes[k], 2, 10, QLatin1Char('0')) +
+                                   cell;
                     presets[placedCodes[k]] = QPoint(col, row);
                 } else if (k < 23) {
                     entries << cell;  // land beside the presets, which the drawn units must miss
@@ -207,7 +214,10 @@ TEST_F(BoardFixture, AMapIsRefusedAtTheStartAndAtTheStoreByOneRule) {
         int k = 0;
         for (int row = band.top(); row <= band.bottom(); ++row)
             for (int col = band.left(); col <= band.right(); ++col)
-                if (k++ >= c.open) land << QStringLiteral("%1%2").arg(col, 2, 10, QLatin1Char('0')).arg(row, 2, 10, QLatin1Char('0'));
+                if (k++ >= c.open)
+                    land << QStringLiteral("%1%2")
+                                .arg(col, 2, 10, QLatin1Char('0'))
+                                .arg(row, 2, 10, QLatin1Char('0'));
         WriteMap("Crowded", 'T', land);
         kvd::MapLines map;
         ASSERT_TRUE(kvd::LoadMap(t.Folder(), "Crowded", map, nullptr));
@@ -224,7 +234,8 @@ TEST_F(BoardFixture, AUserMapNamesItsPictureFromTheProgramFolderOrWhole) {
     // The editor names a picture inside the program folder from there; older maps and
     // pictures elsewhere have the whole path.
     WritePicture("pictures/sea.jpg");
-    for (const QString& path : {QStringLiteral("pictures\\sea.jpg"), QStringLiteral("pictures/sea.jpg"), t.Path("pictures/sea.jpg")}) {
+    for (const QString& path : {QStringLiteral("pictures\\sea.jpg"),
+                                QStringLiteral("pictures/sea.jpg"), t.Path("pictures/sea.jpg")}) {
         SCOPED_TRACE(path.toStdString());
         WriteMap("Moved", 'L', {}, path);
         EXPECT_TRUE(Start("Moved"));
@@ -306,7 +317,8 @@ TEST_F(BoardFixture, BrokenMapsAndFleetsGoBackToTheMenu) {
 }
 
 TEST_F(BoardFixture, CampaignMapsAreDrawnFromTheRegion) {
-    for (const char* name : {"$GUAM", "$CAROLINE", "$MARSHALL", "$HAWAII", "$EHAWAII", "$SHAWAII", "$BATAN"})
+    for (const char* name :
+         {"$GUAM", "$CAROLINE", "$MARSHALL", "$HAWAII", "$EHAWAII", "$SHAWAII", "$BATAN"})
         WriteMap(name, 'T');
     game.CampaignRegion = 7;
     game.dice.Script({0, 5});

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "core/language_texts.h"
 #include "tests/support/test_platform.h"
@@ -47,7 +47,8 @@ TEST(LanguageTexts, SwitchReplacesTheWorkingCopy) {
     EXPECT_EQ(texts.Text(1), "Ja");
     ASSERT_EQ(kvd::SwitchLanguage(t.Folder(), 'E', texts), LanguageSwitch::Done);
     EXPECT_EQ(texts.Text(1), "Yes");
-    ASSERT_EQ(kvd::SwitchLanguage(t.Folder(), 'x', texts), LanguageSwitch::Done) << "anything but E is German";
+    ASSERT_EQ(kvd::SwitchLanguage(t.Folder(), 'x', texts), LanguageSwitch::Done)
+        << "anything but E is German";
     EXPECT_EQ(texts.Text(1), "Ja");
     EXPECT_EQ(t.ReadFile("config/message.mes"), t.ReadFile("config/deutsch.mes"));
 }
@@ -80,10 +81,13 @@ TEST(LanguageTexts, ABrokenLanguageFileGivesWayToTheOther) {
             kvd::test::TestPlatform t;
             t.WriteLines("config/english.mes", {"000", "001Yes"});
             t.WriteLines("config/deutsch.mes", {"000", "001Ja"});
-            if (b.missing) QFile::remove(t.Path(language.file));
-            else t.WriteFile(language.file, b.bytes);
+            if (b.missing)
+                QFile::remove(t.Path(language.file));
+            else
+                t.WriteFile(language.file, b.bytes);
             kvd::LanguageTexts texts;
-            EXPECT_EQ(kvd::SwitchLanguage(t.Folder(), language.chosen, texts), kvd::LanguageSwitch::OtherLanguage);
+            EXPECT_EQ(kvd::SwitchLanguage(t.Folder(), language.chosen, texts),
+                      kvd::LanguageSwitch::OtherLanguage);
             EXPECT_EQ(texts.Text(1), language.otherWord);
             EXPECT_EQ(t.ReadFile("config/message.mes"), t.ReadFile(language.other));
         }
@@ -117,8 +121,10 @@ TEST(LanguageTexts, ChangeGivesTheBoxesTheirWordsAndReportsAFallbackOnce) {
         english[n] = QStringLiteral("%1").arg(n, 3, 10, QChar('0'));
         german[n] = english[n];
     }
-    english[190] += "Yes", english[191] += "No", english[192] += "OK", english[193] += "German is broken";
-    german[190] += "Ja", german[191] += "Nein", german[192] += "Gut", german[194] += "Englisch ist kaputt";
+    english[190] += "Yes", english[191] += "No", english[192] += "OK",
+        english[193] += "German is broken";
+    german[190] += "Ja", german[191] += "Nein", german[192] += "Gut",
+        german[194] += "Englisch ist kaputt";
     t.WriteLines("config/english.mes", english);
     t.WriteLines("config/deutsch.mes", german);
     kvd::LanguageTexts texts;
@@ -153,7 +159,8 @@ TEST(LanguageTexts, AnOldFileWithoutTheNewWordsKeepsEnglishButtonsAndReports) {
     kvd::LanguageTexts texts;
     EXPECT_EQ(kvd::ChangeLanguage(t.Services(), 'D', texts), kvd::LanguageSwitch::OtherLanguage);
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
-    EXPECT_TRUE(t.Boxes().Boxes()[0].text.contains("deutsch.mes")) << t.Boxes().Boxes()[0].text.toStdString();
+    EXPECT_TRUE(t.Boxes().Boxes()[0].text.contains("deutsch.mes"))
+        << t.Boxes().Boxes()[0].text.toStdString();
     EXPECT_EQ(t.Boxes().Boxes()[0].captions, QStringList{"OK"});
     EXPECT_EQ(texts.TextOr(190, "Yes"), "Yes");
     EXPECT_EQ(texts.TextOr(1, "Choices"), "Options");
@@ -161,7 +168,8 @@ TEST(LanguageTexts, AnOldFileWithoutTheNewWordsKeepsEnglishButtonsAndReports) {
 
 TEST(LanguageTexts, CaptionChainGivesEachControlItsText) {
     kvd::LanguageTexts texts;
-    for (int n = 0; n < 20; ++n) texts.MessageList << QStringLiteral("%1text %2").arg(n, 3, 10, QChar('0')).arg(n);
+    for (int n = 0; n < 20; ++n)
+        texts.MessageList << QStringLiteral("%1text %2").arg(n, 3, 10, QChar('0')).arg(n);
     QStringList got;
     auto into = [&](int k) { return [&, k](const QString& s) { got[k] = s; }; };
     got = QStringList(3);

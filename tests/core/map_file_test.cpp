@@ -24,7 +24,13 @@ TEST(MapLines, HeaderValuesStartAtColumn13) {
 TEST(MapLines, OnlyFourCharacterEntriesAreLand) {
     kvd::MapLines map;
     QStringList lines = Header();
-    lines << "0307" << "#" << "[12]" << "[05]0102" << "0910" << "12345" << "ab12";
+    lines << "0307"
+          << "#"
+          << "[12]"
+          << "[05]0102"
+          << "0910"
+          << "12345"
+          << "ab12";
     map.SetLines(lines);
     EXPECT_TRUE(map.IsLand(3, 7));
     EXPECT_FALSE(map.IsLand(7, 3));
@@ -47,7 +53,11 @@ TEST(MapLines, HeaderOnlyMapHasNoLandAndNoPresets) {
 TEST(MapLines, PresetsAreEightCharacterBracketEntries) {
     kvd::MapLines map;
     QStringList lines = Header();
-    lines << "#" << "[21]0205" << "0304" << "[12]" << "[02]0009";
+    lines << "#"
+          << "[21]0205"
+          << "0304"
+          << "[12]"
+          << "[02]0009";
     map.SetLines(lines);
     EXPECT_TRUE(map.HasPresetLines());
     const auto presets = map.Presets();
@@ -58,7 +68,8 @@ TEST(MapLines, PresetsAreEightCharacterBracketEntries) {
     EXPECT_EQ(presets[1].cell, "0009");
     // "#" alone, and "[12]", are neither land nor preset.
     kvd::MapLines other;
-    other.SetLines(Header() << "#" << "[12]");
+    other.SetLines(Header() << "#"
+                            << "[12]");
     EXPECT_FALSE(other.IsLand(12, 0));
     EXPECT_TRUE(other.Presets().empty());
 }
@@ -66,7 +77,8 @@ TEST(MapLines, PresetsAreEightCharacterBracketEntries) {
 TEST(MapFile, OnlyAMissingHomeEdgeRefusesAMap) {
     // Entries of any other form are passed over by every reader: they neither refuse the map
     // nor make land or presets.
-    for (const char* entry : {"[12]", "ABCD", "9999", "[99]0000", "[45]0205", "[2x]0205", "0310", "junk entry", "#"}) {
+    for (const char* entry :
+         {"[12]", "ABCD", "9999", "[99]0000", "[45]0205", "[2x]0205", "0310", "junk entry", "#"}) {
         const QStringList lines = Header() << "0307" << entry;
         EXPECT_EQ(kvd::CheckMapLines(lines), "") << entry;
         kvd::MapLines map;

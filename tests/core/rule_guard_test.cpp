@@ -18,11 +18,13 @@ struct Guard : BoardFixture {
         rules.onClick = [this] { Table().SetPos(Table().Find(21), 5, 5); };
     }
     void PostClick(QPoint at) {
-        QCoreApplication::postEvent(board.get(), new QMouseEvent(QEvent::MouseButtonPress, at, board->mapToGlobal(at),
-                                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(
+            board.get(), new QMouseEvent(QEvent::MouseButtonPress, at, board->mapToGlobal(at),
+                                         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
     }
     void PostKey(int key) {
-        QCoreApplication::postEvent(board.get(), new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+        QCoreApplication::postEvent(board.get(),
+                                    new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
     }
     QPoint BoardCell() const { return board->Geometry().Cell(2, 3).center(); }
     QPoint QuitCorner() const { return {1020, 760}; }

@@ -7,10 +7,15 @@
 // Latin-1, a byte-order mark, a line after the settings.
 TEST(SettingsLines, UntouchedLinesKeepTheirBytes) {
     kvd::test::TestPlatform t;
-    const QByteArray comment = "; Einstellungen f\xFCr Korvald";  // Latin-1: one byte for the umlaut
-    const QByteArray extra = "Stra\xDF" "e";
+    const QByteArray comment =
+        "; Einstellungen f\xFCr Korvald";  // Latin-1: one byte for the umlaut
+    const QByteArray extra =
+        "Stra\xDF"
+        "e";
     for (const QByteArray& start : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
-        const QByteArray file = start + comment + "\r\nE\r\nE\r\n$STANDARD\r\nY\r\nY\r\nY\r\n1\r\nN\r\n" + extra + "\r\n";
+        const QByteArray file = start + comment +
+                                "\r\nE\r\nE\r\n$STANDARD\r\nY\r\nY\r\nY\r\n1\r\nN\r\n" + extra +
+                                "\r\n";
         t.WriteFile("config/last.cfg", file);
         kvd::SettingsLines lines;
         kvd::Settings s;
@@ -23,8 +28,11 @@ TEST(SettingsLines, UntouchedLinesKeepTheirBytes) {
         lines.SetLine(kvd::settings_line::kMapName, QString::fromUtf8("Übung"));
         ASSERT_TRUE(kvd::SaveSettings(t.Folder(), lines));
         QByteArray expected = file;
-        expected.replace("\r\nE\r\nE\r\n$STANDARD\r\n", "\r\nU\r\nE\r\n\xC3\x9C" "bung\r\n");
-        EXPECT_EQ(t.ReadFile("config/last.cfg"), expected) << "changed lines are UTF-8, the rest as read";
+        expected.replace("\r\nE\r\nE\r\n$STANDARD\r\n",
+                         "\r\nU\r\nE\r\n\xC3\x9C"
+                         "bung\r\n");
+        EXPECT_EQ(t.ReadFile("config/last.cfg"), expected)
+            << "changed lines are UTF-8, the rest as read";
 
         kvd::SettingsLines back;
         ASSERT_TRUE(kvd::LoadSettings(t.Folder(), back, s));
@@ -43,9 +51,11 @@ TEST(SettingsLines, AShortFileIsCompletedFromTheVariables) {
     ASSERT_TRUE(kvd::LoadSettings(t.Folder(), lines, s));
     EXPECT_EQ(s.HomeNavy, 'J');
     EXPECT_EQ(s.MapName, "$CORK");
-    EXPECT_EQ(lines.Lines(), (QStringList{"comment", "J", "D", "$CORK", "Y", "Y", "Y", "3", "N", "S"}));
+    EXPECT_EQ(lines.Lines(),
+              (QStringList{"comment", "J", "D", "$CORK", "Y", "Y", "Y", "3", "N", "S"}));
     ASSERT_TRUE(kvd::SaveSettings(t.Folder(), lines));
-    EXPECT_EQ(t.ReadFile("config/last.cfg"), "comment\r\nJ\r\nD\r\n$CORK\r\nY\r\nY\r\nY\r\n3\r\nN\r\nS\r\n");
+    EXPECT_EQ(t.ReadFile("config/last.cfg"),
+              "comment\r\nJ\r\nD\r\n$CORK\r\nY\r\nY\r\nY\r\n3\r\nN\r\nS\r\n");
 
     // An empty file still gets its comment line and the nine settings.
     t.WriteFile("config/last.cfg", "");

@@ -7,8 +7,10 @@ namespace {
 // A unit line laid out column by column; "not read" columns hold marks a rewrite must keep.
 QString Line(char side, int strength, const char* name, const char* kind, const char* prev,
              const char* pos, int code) {
-    QString line = QStringLiteral("%1a%2b0cdef4g5hi0jk0l%3").arg(QChar(side)).arg(strength).arg(
-        QString::fromLatin1(name).leftJustified(18, ' ', true));
+    QString line = QStringLiteral("%1a%2b0cdef4g5hi0jk0l%3")
+                       .arg(QChar(side))
+                       .arg(strength)
+                       .arg(QString::fromLatin1(name).leftJustified(18, ' ', true));
     line += QStringLiteral("0m") + QString::fromLatin1(kind).leftJustified(10, ' ', true);
     line += QString::fromLatin1(prev) + QStringLiteral("n") + QString::fromLatin1(pos);
     line += QStringLiteral("opqrstuvwx") + kvd::TwoDigits(code);
@@ -74,7 +76,8 @@ TEST(UnitTable, EmptyTableHasNoUnits) {
 TEST(UnitTable, FindScansBothSidesAndSkipsOtherLines) {
     kvd::UnitTable table;
     table.Append(Line('E', 5, "A", "k", "0000", "0101", 11));
-    table.Append(QStringLiteral("# a note line that is no unit ....................................35"));
+    table.Append(
+        QStringLiteral("# a note line that is no unit ....................................35"));
     table.Append(Line('D', 5, "B", "k", "0000", "0202", 35));
     EXPECT_EQ(table.Find(11), 1);
     EXPECT_EQ(table.Find(35), 3);
@@ -134,7 +137,7 @@ TEST(UnitTable, CutNameShrinksBlanks) {
 
 TEST(UnitTable, DirectionsAndNeighbours) {
     const int expected[9][2] = {{0, 0}, {-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                {1, 0},  {-1, 1},  {0, 1},  {1, 1}};
+                                {1, 0}, {-1, 1},  {0, 1},  {1, 1}};
     for (int d = 1; d <= 8; ++d) {
         const kvd::Offset o = kvd::DirectionOffset(d);
         EXPECT_EQ(o.dc, expected[d][0]) << d;
@@ -150,8 +153,8 @@ TEST(UnitTable, DirectionsAndNeighbours) {
 }
 
 TEST(UnitTable, CheckUnitLineNamesTheFault) {
-    const QString good = Line('E', 7, "Hood", "Admiral", "0102", "0903", 21)
-                             .replace(1, 1, " ").replace(3, 1, " ");
+    const QString good =
+        Line('E', 7, "Hood", "Admiral", "0102", "0903", 21).replace(1, 1, " ").replace(3, 1, " ");
     EXPECT_EQ(kvd::CheckUnitLine(good), "");
     QString noPriority = good;
     noPriority[11] = ' ';
@@ -181,8 +184,10 @@ TEST(UnitCodes, KindsAndSidesFollowTheCodeTable) {
     EXPECT_EQ(kvd::SideOfCode(60), 'D');
     for (int code : {0, 55, 59, 65, 99}) EXPECT_FALSE(kvd::IsValidCode(code)) << code;
     // Every second-side code is its first-side code's kind, 24 or 10 higher.
-    for (int code = 2; code <= 25; ++code) EXPECT_EQ(kvd::KindOfCode(code + 24), kvd::KindOfCode(code));
-    for (int code = 50; code <= 54; ++code) EXPECT_EQ(kvd::KindOfCode(code + 10), kvd::KindOfCode(code));
+    for (int code = 2; code <= 25; ++code)
+        EXPECT_EQ(kvd::KindOfCode(code + 24), kvd::KindOfCode(code));
+    for (int code = 50; code <= 54; ++code)
+        EXPECT_EQ(kvd::KindOfCode(code + 10), kvd::KindOfCode(code));
     EXPECT_EQ(kvd::KindOfCode(3), kvd::UnitKind::Submarine);
     EXPECT_EQ(kvd::KindOfCode(54), kvd::UnitKind::Merchant1);
     EXPECT_EQ(kvd::SpriteName(kvd::KindOfCode(44)), "CRUISER");
@@ -199,7 +204,8 @@ TEST(UnitTable, ParsedFieldsAndOccupantsStayInStepWithEveryWrite) {
     kvd::UnitTable table;
     QStringList lines{"header"};
     for (int code : {1, 2, 11, 21, 26, 35, 45}) {
-        QString line = QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0404          00");
+        QString line = QStringLiteral(
+            "E 5 0    3 5  0  0 Unit              0 Kind      0000 0404          00");
         if (code >= 26) line[0] = 'D';
         kvd::WriteNumber(line, 69, 2, code);
         lines << line;
@@ -223,7 +229,9 @@ TEST(UnitTable, ParsedFieldsAndOccupantsStayInStepWithEveryWrite) {
                 // The last unit in table order on the cell, the aircraft left out.
                 QChar last;
                 for (int i = 1; i < fresh.Count(); ++i)
-                    if (fresh.IsUnit(i) && fresh.Code(i) != 1 && fresh.PosX(i) == c && fresh.PosY(i) == r) last = fresh.Side(i);
+                    if (fresh.IsUnit(i) && fresh.Code(i) != 1 && fresh.PosX(i) == c &&
+                        fresh.PosY(i) == r)
+                        last = fresh.Side(i);
                 ASSERT_EQ(table.OccupantSide(c, r), last) << c << "," << r;
                 ASSERT_EQ(table.Holds('E', c, r) || table.Holds('D', c, r), !last.isNull());
             }

@@ -1,11 +1,11 @@
 // The handbook window on its own: the page of each language, its links, anchors and addresses,
 // and the pages it cannot show.
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <gtest/gtest.h>
 
 #include "core/context.h"
 #include "frontend/help_window.h"
@@ -37,9 +37,10 @@ TEST_F(HelpWindowTest, ShowsThePageOfEachLanguage) {
         const char* file;
         const char* words;
     };
-    for (const Case& c : {Case{'E', "help/english/kvdhelp.htm", "Sink the enemy flagship."},
-                          Case{'D', "help/german/kvdhilfe.htm", "Versenken Sie das feindliche Flaggschiff."},
-                          Case{'x', "help/german/kvdhilfe.htm", "Versenken Sie"}}) {
+    for (const Case& c :
+         {Case{'E', "help/english/kvdhelp.htm", "Sink the enemy flagship."},
+          Case{'D', "help/german/kvdhilfe.htm", "Versenken Sie das feindliche Flaggschiff."},
+          Case{'x', "help/german/kvdhilfe.htm", "Versenken Sie"}}) {
         SCOPED_TRACE(c.language);
         Open(c.language);
         EXPECT_TRUE(help->isVisible());
@@ -83,7 +84,8 @@ TEST_F(HelpWindowTest, PagesLinkToEachOtherAndAddressesGoToTheDesktop) {
     const QUrl before = help->Browser->source();
     help->FollowLink(QUrl("https://korvald.example/charts"));
     help->FollowLink(QUrl("mailto:captains@korvald.example"));
-    EXPECT_EQ(t.Shell().Opened(), (QStringList{"https://korvald.example/charts", "mailto:captains@korvald.example"}));
+    EXPECT_EQ(t.Shell().Opened(),
+              (QStringList{"https://korvald.example/charts", "mailto:captains@korvald.example"}));
     EXPECT_EQ(help->Browser->source(), before) << "the page stays";
 
     help->FollowLink(QUrl("gone.htm"));
@@ -98,12 +100,15 @@ TEST_F(HelpWindowTest, AMissingOrEmptyPageIsSaidAndNoWindowOpens) {
         bool remove;
         QByteArray bytes;
     };
-    for (const Case& c : {Case{"missing", true, {}}, Case{"empty", false, {}},
-                          Case{"no text", false, "<html><head><title>x</title></head><body> </body></html>"}}) {
+    for (const Case& c :
+         {Case{"missing", true, {}}, Case{"empty", false, {}},
+          Case{"no text", false, "<html><head><title>x</title></head><body> </body></html>"}}) {
         SCOPED_TRACE(c.what);
         t.Boxes().Clear();
-        if (c.remove) QFile::remove(t.Path("help/german/kvdhilfe.htm"));
-        else t.WriteFile("help/german/kvdhilfe.htm", c.bytes);
+        if (c.remove)
+            QFile::remove(t.Path("help/german/kvdhilfe.htm"));
+        else
+            t.WriteFile("help/german/kvdhilfe.htm", c.bytes);
         context.settings.Language = QLatin1Char('D');
         EXPECT_FALSE(help->ShowPage(nullptr));
         EXPECT_FALSE(help->isVisible());

@@ -27,56 +27,59 @@ const char* const kLanguageFiles[] = {"english.mes", "deutsch.mes"};
 
 // The numbers the game looks up. The others are spare, but still have a line.
 const std::vector<int> kUsedNumbers = [] {
-    std::vector<int> used = {1,  2,  3,  4,  5,  6,  8,  9,  10, 11, 12, 13, 14, 15, 16, 18, 19,
-                             20, 21, 22, 23, 32, 33, 63, 64, 72, 73, 74, 75, 76, 77, 78, 79, 80,
-                             81, 82, 111, 112, 113, 116, 117, 118, 119, 140, 141, 142, 143, 145,
-                             146, 147, 148, 149, 150, 151, 152, 153, 154, 155, 156, 157, 158,
-                             159, 160, 161, 162, 163};
-    for (int n = 34; n <= 57; ++n) used.push_back(n);   // reports, unit panel, end of game
-    for (int n = 59; n <= 62; ++n) used.push_back(n);   // score labels
-    for (int n = 65; n <= 71; ++n) if (n != 67) used.push_back(n);
-    for (int n = 83; n <= 103; ++n) used.push_back(n);  // regions, end of game, network
-    for (int n = 104; n <= 110; ++n) used.push_back(n); // network status lines
-    for (int n = 120; n <= 139; ++n) used.push_back(n); // remarks after extra damage
+    std::vector<int> used = {1,   2,   3,   4,   5,   6,   8,   9,   10,  11,  12,  13,  14,  15,
+                             16,  18,  19,  20,  21,  22,  23,  32,  33,  63,  64,  72,  73,  74,
+                             75,  76,  77,  78,  79,  80,  81,  82,  111, 112, 113, 116, 117, 118,
+                             119, 140, 141, 142, 143, 145, 146, 147, 148, 149, 150, 151, 152, 153,
+                             154, 155, 156, 157, 158, 159, 160, 161, 162, 163};
+    for (int n = 34; n <= 57; ++n) used.push_back(n);  // reports, unit panel, end of game
+    for (int n = 59; n <= 62; ++n) used.push_back(n);  // score labels
+    for (int n = 65; n <= 71; ++n)
+        if (n != 67) used.push_back(n);
+    for (int n = 83; n <= 103; ++n) used.push_back(n);   // regions, end of game, network
+    for (int n = 104; n <= 110; ++n) used.push_back(n);  // network status lines
+    for (int n = 120; n <= 139; ++n) used.push_back(n);  // remarks after extra damage
     for (int n = 190; n <= 219; ++n)
-        if (n != 209) used.push_back(n);                // boxes' buttons, help, about, front-end words
-    for (int n = 284; n <= 287; ++n) used.push_back(n); // the navies' names
+        if (n != 209) used.push_back(n);  // boxes' buttons, help, about, front-end words
+    for (int n = 284; n <= 287; ++n) used.push_back(n);  // the navies' names
     return used;
 }();
 
 // Texts that stand alone: captions, labels, list entries, status lines, the texts of message
 // boxes (the box adds its own blanks) and the remarks after extra damage.
 const std::vector<int> kStandAlone = [] {
-    std::vector<int> plain = {1,  2,  3,  4,  5,  6,  8,  9,  10, 11, 12, 13, 14, 15, 16, 18,
-                              19, 20, 21, 22, 33, 47, 48, 49, 50, 52, 53, 54, 55, 56, 57, 59,
-                              60, 61, 62, 63, 64, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78,
-                              79, 80, 81, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 116, 117,
-                              118, 119, 140, 141, 142, 153, 155, 156, 157, 158, 159, 162};
+    std::vector<int> plain = {1,   2,   3,   4,   5,   6,   8,   9,   10,  11,  12,  13,  14,
+                              15,  16,  18,  19,  20,  21,  22,  33,  47,  48,  49,  50,  52,
+                              53,  54,  55,  56,  57,  59,  60,  61,  62,  63,  64,  68,  69,
+                              70,  71,  72,  73,  74,  75,  76,  77,  78,  79,  80,  81,  104,
+                              105, 106, 107, 108, 109, 110, 111, 112, 113, 116, 117, 118, 119,
+                              140, 141, 142, 153, 155, 156, 157, 158, 159, 162};
     for (int n = 83; n <= 103; ++n) plain.push_back(n);
     for (int n = 120; n <= 139; ++n) plain.push_back(n);
-    for (int n : {190, 191, 192, 193, 194, 195, 196, 198, 200, 201, 202, 203, 204, 205, 206, 207, 210, 211, 284, 285, 286, 287})
+    for (int n : {190, 191, 192, 193, 194, 195, 196, 198, 200, 201, 202,
+                  203, 204, 205, 206, 207, 210, 211, 284, 285, 286, 287})
         plain.push_back(n);
     for (int n = 212; n <= 219; ++n) plain.push_back(n);
     return plain;
 }();
 
 // Texts that open a line and are followed directly by a name, a number or the time.
-const std::vector<int> kOpeners = {23, 34, 35, 42, 45, 51, 65, 66, 82, 143, 145, 146, 147, 148, 149, 150, 151, 152, 154, 160, 163,
-                                   197, 208};
+const std::vector<int> kOpeners = {23,  34,  35,  42,  45,  51,  65,  66,  82,  143, 145, 146,
+                                   147, 148, 149, 150, 151, 152, 154, 160, 163, 197, 208};
 
 // Entries of one list or one menu must differ from each other.
 const std::vector<std::vector<int>> kChoiceGroups = {
-    {15, 16},                             // yes, no
-    {63, 64},                             // on, off
-    {112, 113},                           // the two languages
-    {1, 2, 3, 8, 11, 12, 72, 73},         // main menu
-    {19, 20, 21, 83, 84, 85, 86, 87},     // campaign regions
-    {47, 48, 49, 50},                     // unit states
-    {53, 55, 68, 70},                     // winning navies
-    {59, 60, 61, 62},                     // score labels
-    {52, 93, 14},                         // end-of-game commands
-    {190, 191},                           // a box's yes and no
-    {195, 196, 198},                      // the help window's buttons
+    {15, 16},                          // yes, no
+    {63, 64},                          // on, off
+    {112, 113},                        // the two languages
+    {1, 2, 3, 8, 11, 12, 72, 73},      // main menu
+    {19, 20, 21, 83, 84, 85, 86, 87},  // campaign regions
+    {47, 48, 49, 50},                  // unit states
+    {53, 55, 68, 70},                  // winning navies
+    {59, 60, 61, 62},                  // score labels
+    {52, 93, 14},                      // end-of-game commands
+    {190, 191},                        // a box's yes and no
+    {195, 196, 198},                   // the help window's buttons
 };
 
 QStringList Load(const char* file) {
@@ -89,7 +92,9 @@ QString Text(const QStringList& lines, int n) {
     return n < lines.size() ? lines[n].mid(3) : QString();
 }
 
-std::string Show(const QString& text) { return ("[" + text + "]").toStdString(); }
+std::string Show(const QString& text) {
+    return ("[" + text + "]").toStdString();
+}
 
 // A line made of texts and inserted pieces (names, kinds, the time) reads as one line: no
 // blanks at either end, no doubled blanks, nothing stuck to an insert and no blank inside
@@ -210,18 +215,27 @@ TEST(MessageFiles, JoinedReportsReadAsOneLine) {
             QStringList inserts;
         };
         std::vector<Report> reports = {
-            {"enemy sunk", T(35) + enemy + T(36) + enemyKind + T(37) + time, {enemy, enemyKind, time}},
-            {"enemy sunk by our mines", T(35) + enemy + T(36) + enemyKind + T(38) + time,
+            {"enemy sunk",
+             T(35) + enemy + T(36) + enemyKind + T(37) + time,
              {enemy, enemyKind, time}},
-            {"own unit sunk", own + QStringLiteral(" (") + ownKind + T(37) + time, {own, ownKind, time}},
-            {"own unit on enemy mines", T(148) + own + T(36) + ownKind + T(38) + time, {own, ownKind, time}},
+            {"enemy sunk by our mines",
+             T(35) + enemy + T(36) + enemyKind + T(38) + time,
+             {enemy, enemyKind, time}},
+            {"own unit sunk",
+             own + QStringLiteral(" (") + ownKind + T(37) + time,
+             {own, ownKind, time}},
+            {"own unit on enemy mines",
+             T(148) + own + T(36) + ownKind + T(38) + time,
+             {own, ownKind, time}},
             {"both sunk", enemy + T(32) + own + T(39) + time, {enemy, own, time}},
             {"our submarine hits", T(23) + time, {time}},
             {"our minefield hits", T(40) + field + T(41) + time, {field, time}},
             {"enemy submarine hits", T(42) + own + T(43) + time, {own, time}},
-            {"enemy minefield hits", T(40) + field + QStringLiteral("\". ") + own + T(44) + time,
+            {"enemy minefield hits",
+             T(40) + field + QStringLiteral("\". ") + own + T(44) + time,
              {field, own, time}},
-            {"battleships hit each other", T(45) + own + QStringLiteral(" / ") + enemy + T(46) + time,
+            {"battleships hit each other",
+             T(45) + own + QStringLiteral(" / ") + enemy + T(46) + time,
              {own, enemy, time}},
             {"repair", T(34) + time, {time}},
             {"computer beaten", T(82) + time, {time}},
@@ -234,7 +248,8 @@ TEST(MessageFiles, JoinedReportsReadAsOneLine) {
             {"winning commander", T(143) + QStringLiteral("Nelson"), {QStringLiteral("Nelson")}},
         };
         for (int n = 120; n <= 139; ++n)
-            reports.push_back({"remark after extra damage", own + QStringLiteral(" - ") + T(n), {own}});
+            reports.push_back(
+                {"remark after extra damage", own + QStringLiteral(" - ") + T(n), {own}});
         for (const Report& r : reports) {
             SCOPED_TRACE(std::string(file) + " " + r.what);
             ExpectOneLine(r.line, r.inserts);
@@ -266,8 +281,14 @@ TEST(MessageFiles, ReportsFitTheStatusBand) {
             T(40) + field + QStringLiteral("\". ") + name + T(44) + time,
             // the battleships carry the flagship names of the fleets
             T(45) + QStringLiteral("King George V / Washington") + T(46) + time,
-            T(23) + time, T(34) + time, T(65) + time, T(66) + time, T(82) + time,
-            T(145) + time, T(146) + time, T(147) + time,
+            T(23) + time,
+            T(34) + time,
+            T(65) + time,
+            T(66) + time,
+            T(82) + time,
+            T(145) + time,
+            T(146) + time,
+            T(147) + time,
         };
         for (const QString& report : reports) {
             SCOPED_TRACE(std::string(file) + " " + Show(report));

@@ -1,15 +1,15 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "core/context.h"
 #include "core/game.h"
+#include "core/language_texts.h"
 #include "core/map_file.h"
 #include "core/settings.h"
-#include "core/language_texts.h"
 #include "frontend/options_form.h"
 #include "tests/support/test_platform.h"
 
@@ -17,12 +17,14 @@ namespace {
 
 QStringList Texts(const char* language) {
     QStringList lines;
-    for (int n = 0; n <= 148; ++n) lines << QStringLiteral("%1%2 %3").arg(n, 3, 10, QChar('0')).arg(language).arg(n);
+    for (int n = 0; n <= 148; ++n)
+        lines << QStringLiteral("%1%2 %3").arg(n, 3, 10, QChar('0')).arg(language).arg(n);
     return lines;
 }
 
 QStringList Map(const char* region) {
-    return {"[ProjName] =x", "[Map]      =x.jpg", "[Position] =L", QStringLiteral("[Location] =") + region};
+    return {"[ProjName] =x", "[Map]      =x.jpg", "[Position] =L",
+            QStringLiteral("[Location] =") + region};
 }
 
 // An options window over a program folder with two maps and both languages.
@@ -50,8 +52,8 @@ struct OptionsFixture : ::testing::Test {
         t.WriteLines("maps/$ICELAND.map", Map("E"));
         t.WriteLines("maps/$HAWAII.map", Map("A"));
         t.WriteLines("maps/baltic.MAP", Map("E"));
-        t.WriteLines("config/last.cfg", {"comment", "E keep", "E keep", "$ICELAND", "Y keep", "N keep",
-                                         "N keep", "2 keep", "Y keep", "after"});
+        t.WriteLines("config/last.cfg", {"comment", "E keep", "E keep", "$ICELAND", "Y keep",
+                                         "N keep", "N keep", "2 keep", "Y keep", "after"});
         ASSERT_TRUE(kvd::LoadSettings(t.Folder(), memo, settings));
         kvd::SwitchLanguage(t.Folder(), settings.Language, texts);
         form = std::make_unique<kvd::TOptions>(context, game);
@@ -277,7 +279,8 @@ TEST_F(OptionsFixture, EscLeavesWithoutSavingEvenAfterAFailedSubmit) {
 TEST_F(OptionsFixture, TheSubmitHoverLastsWhileTheMouseMovesOverIt) {
     const QString hover = QColor(245, 210, 129).name();
     auto moveOver = [&](QWidget* widget, QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &move);
     };
     form->Label8MouseEnter();

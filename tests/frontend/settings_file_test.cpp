@@ -4,9 +4,9 @@
 #include "tests/support/test_platform.h"
 
 namespace {
-const QStringList kLines{"; Korvald settings", "U navy: US Navy", "D  deutsch", "$HAWAII",
-                         "N reveal", "Y flag", "N sound", "3 planes", "Y damage", "extra line 9",
-                         "  extra line 10  "};
+const QStringList kLines{"; Korvald settings", "U navy: US Navy", "D  deutsch",       "$HAWAII",
+                         "N reveal",           "Y flag",          "N sound",          "3 planes",
+                         "Y damage",           "extra line 9",    "  extra line 10  "};
 }
 
 TEST(SettingsFile, LoadSetsTheVariablesFromTheFirstCharacters) {

@@ -1,16 +1,16 @@
 // The map editor driven as a player drives it: buttons clicked, cells pressed with the mouse,
 // and what it stores read back byte for byte.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
-#include <QSet>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "core/context.h"
 #include "core/language_texts.h"
@@ -41,11 +41,13 @@ struct Editor : ::testing::Test {
     } flow;
     // Presses the mouse on a window position.
     void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        QMouseEvent press(QEvent::MouseButtonPress, at, form.mapToGlobal(at), button, button, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, form.mapToGlobal(at), button, button,
+                          Qt::NoModifier);
         QCoreApplication::sendEvent(&form, &press);
     }
     void PressCell(int column, int row) {
-        Press(QPoint(TMapForm::kLeft + TMapForm::kCellWidth * column + 30, TMapForm::kTop + TMapForm::kCellHeight * row + 20));
+        Press(QPoint(TMapForm::kLeft + TMapForm::kCellWidth * column + 30,
+                     TMapForm::kTop + TMapForm::kCellHeight * row + 20));
     }
     // Picture, home edge and its confirm: the land step begins.
     void UpToLand(QChar edge) {
@@ -70,13 +72,19 @@ struct Editor : ::testing::Test {
 
 TEST(EditorRules, CellsCountFromTheGridAndAClickOnALineKeepsThePreviousCell) {
     // (coordinate, previous) -> cell, for the columns (origin 111, 67 wide).
-    const int cases[][3] = {{110, 5, 0}, {0, 5, 0}, {177, 5, 0}, {178, 5, 5}, {179, 5, 1},
-                            {244, 3, 1}, {245, 3, 3}, {246, 3, 2}, {111 + 67 * 9 + 1, 0, 9}, {779, 0, 9}, {781, 4, 4}};
-    for (const auto& c : cases) EXPECT_EQ(MapSheet::CellOf(c[0], 111, 67, c[1]), c[2]) << "x = " << c[0];
+    const int cases[][3] = {{110, 5, 0}, {0, 5, 0},   {177, 5, 0},
+                            {178, 5, 5}, {179, 5, 1}, {244, 3, 1},
+                            {245, 3, 3}, {246, 3, 2}, {111 + 67 * 9 + 1, 0, 9},
+                            {779, 0, 9}, {781, 4, 4}};
+    for (const auto& c : cases)
+        EXPECT_EQ(MapSheet::CellOf(c[0], 111, 67, c[1]), c[2]) << "x = " << c[0];
     for (QChar home : QStringLiteral("LRTB"))
         for (int cell = 0; cell < 100; ++cell) {
             const int c = cell % 10, r = cell / 10;
-            const bool expected = home == 'L' ? c <= 3 : home == 'R' ? c >= 6 : home == 'T' ? r <= 3 : r >= 6;
+            const bool expected = home == 'L'   ? c <= 3
+                                  : home == 'R' ? c >= 6
+                                  : home == 'T' ? r <= 3
+                                                : r >= 6;
             EXPECT_EQ(MapSheet::InHomeBand(home, c, r), expected) << home.toLatin1() << c << r;
         }
 }
@@ -86,9 +94,10 @@ TEST(EditorRules, EachKindWritesItsCodesInTurnAndUndoStartsAllAgain) {
     sheet.ResetCounters();
     QList<int> codes;
     for (size_t k = 0; k < kEditorShipKinds.size(); ++k)
-        for (int i = 0; i < kEditorShipKinds[k].count + 1; ++i) codes << sheet.PlaceShip(int(k), 0, i);
-    EXPECT_EQ(codes, QList<int>({2, 0, 10, 9, 0, 13, 14, 15, 0, 11, 12, 0, 16, 17, 18, 0, 19, 20, 0, 22, 0,
-                                 21, 0, 5, 6, 0, 23, 24, 25, 0}));
+        for (int i = 0; i < kEditorShipKinds[k].count + 1; ++i)
+            codes << sheet.PlaceShip(int(k), 0, i);
+    EXPECT_EQ(codes, QList<int>({2, 0,  10, 9, 0,  13, 14, 15, 0, 11, 12, 0,  16, 17, 18,
+                                 0, 19, 20, 0, 22, 0,  21, 0,  5, 6,  0,  23, 24, 25, 0}));
     EXPECT_TRUE(sheet.AllShipsPlaced());
     EXPECT_EQ(sheet.Lines()[4], "[02]0000");
     sheet.UndoShips();
@@ -98,13 +107,15 @@ TEST(EditorRules, EachKindWritesItsCodesInTurnAndUndoStartsAllAgain) {
     EXPECT_EQ(sheet.Counters(), (std::array<int, 10>{1, 2, 3, 2, 3, 2, 1, 1, 2, 3}));
     for (const char* name : {"STANDARD", "SKAGERRAK", "NSOLOMAN", "SRYUKYU", "$MINE", "$"})
         EXPECT_TRUE(MapSheet::Reserved(QString::fromLatin1(name))) << name;
-    for (const char* name : {"NORTHSEA", "STANDARD2", "MALTAX"}) EXPECT_FALSE(MapSheet::Reserved(QString::fromLatin1(name))) << name;
+    for (const char* name : {"NORTHSEA", "STANDARD2", "MALTAX"})
+        EXPECT_FALSE(MapSheet::Reserved(QString::fromLatin1(name))) << name;
 }
 
 TEST(EditorTexts, EveryTextIsThereInBothLanguagesAndTheJoinedOnesEndInABlank) {
     for (const char* file : {"english.mes", "deutsch.mes"}) {
         QStringList lines;
-        ASSERT_TRUE(Files(test::DataDir() + QStringLiteral("/config")).LoadLines(QString::fromLatin1(file), lines));
+        ASSERT_TRUE(Files(test::DataDir() + QStringLiteral("/config"))
+                        .LoadLines(QString::fromLatin1(file), lines));
         ASSERT_GE(lines.size(), 270) << file;
         for (int n = 230; n <= 269; ++n) {
             SCOPED_TRACE(std::string(file) + " " + std::to_string(n));
@@ -129,8 +140,9 @@ TEST_F(Editor, TheNorthSeaExampleIsStoredByteForByte) {
     form.StoreButton->click();
     EXPECT_EQ(BoxTexts(), QStringList({Text(80)}));
     // The picture lies in the program folder: named from there, so the folder may move.
-    const QByteArray expected = "[ProjName] =NORTHSEA\r\n[Map]      =pictures\\malta.jpg"
-                                "\r\n[Position] =T\r\n[Location] =E\r\n0307\r\n";
+    const QByteArray expected =
+        "[ProjName] =NORTHSEA\r\n[Map]      =pictures\\malta.jpg"
+        "\r\n[Position] =T\r\n[Location] =E\r\n0307\r\n";
     EXPECT_EQ(t.ReadFile("maps/NORTHSEA.map"), expected);
 }
 
@@ -182,18 +194,23 @@ TEST_F(Editor, TheGreenFrameGoesRoundExactlyTheCellsOfTheHomeBand) {
         // Along the middle of the band's breadth and of its length: the frame crosses just
         // inside the band's first and last cell, and nowhere in a cell outside it.
         for (int cell = 0; cell < 10; ++cell) {
-            const int x = TMapForm::kLeft + TMapForm::kCellWidth * cell, y = TMapForm::kTop + TMapForm::kCellHeight * cell;
-            auto band = [&](int c) { return c >= 0 && c <= 9 && MapSheet::InHomeBand(edges[e], c, c); };
+            const int x = TMapForm::kLeft + TMapForm::kCellWidth * cell,
+                      y = TMapForm::kTop + TMapForm::kCellHeight * cell;
+            auto band = [&](int c) {
+                return c >= 0 && c <= 9 && MapSheet::InHomeBand(edges[e], c, c);
+            };
             const bool first = band(cell) && !band(cell - 1), last = band(cell) && !band(cell + 1);
             if (e < 2) {  // the side bands run the height of the grid
                 const int mid = TMapForm::kTop + TMapForm::kCellHeight * 5 + 10;
                 EXPECT_EQ(green(x + 2, mid), first) << edges[e].toLatin1() << " column " << cell;
-                EXPECT_EQ(green(std::min(x + TMapForm::kCellWidth - 3, 779), mid), last) << edges[e].toLatin1() << " column " << cell;
+                EXPECT_EQ(green(std::min(x + TMapForm::kCellWidth - 3, 779), mid), last)
+                    << edges[e].toLatin1() << " column " << cell;
                 EXPECT_FALSE(green(x + 30, mid)) << edges[e].toLatin1() << " column " << cell;
             } else {
                 const int mid = TMapForm::kLeft + TMapForm::kCellWidth * 5 + 30;
                 EXPECT_EQ(green(mid, y + 2), first) << edges[e].toLatin1() << " row " << cell;
-                EXPECT_EQ(green(mid, y + TMapForm::kCellHeight - 3), last) << edges[e].toLatin1() << " row " << cell;
+                EXPECT_EQ(green(mid, y + TMapForm::kCellHeight - 3), last)
+                    << edges[e].toLatin1() << " row " << cell;
                 EXPECT_FALSE(green(mid, y + 20)) << edges[e].toLatin1() << " row " << cell;
             }
         }
@@ -289,7 +306,8 @@ TEST_F(Editor, AMapNoGameCouldStartOnIsNotStoredAndTheBoxSaysWhichEdge) {
     const struct {
         int firstColumn;
         int edgeText;  // the crowded band's edge
-    } cases[] = {{6, 261}, {0, 260}, {4, 0}};  // the home band (RIGHT), the opponent's (LEFT), the middle
+    } cases[] = {
+        {6, 261}, {0, 260}, {4, 0}};  // the home band (RIGHT), the opponent's (LEFT), the middle
     for (const auto& c : cases) {
         SCOPED_TRACE(c.firstColumn);
         form.FormShow();
@@ -318,7 +336,8 @@ TEST_F(Editor, ThePictureComesThroughTheOpenDialogAndTheStateOutlivesClosing) {
             QTimer::singleShot(20, answer);
             return;
         }
-        EXPECT_EQ(dialog->directory().absolutePath(), QDir(t.Folder().ProgramFolder()).absolutePath());
+        EXPECT_EQ(dialog->directory().absolutePath(),
+                  QDir(t.Folder().ProgramFolder()).absolutePath());
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         name->setText(QStringLiteral("pictures/malta.jpg"));
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -347,7 +366,8 @@ TEST_F(Editor, ThePictureComesThroughTheOpenDialogAndTheStateOutlivesClosing) {
     empty.fill(form.Shown().pixel(0, 0));
     EXPECT_EQ(form.Shown(), empty);
     EXPECT_TRUE(form.LoadButton->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{form.HomeButton, form.AddLand, form.StoreButton, form.Edit1})
+    for (QWidget* w : std::initializer_list<QWidget*>{form.HomeButton, form.AddLand,
+                                                      form.StoreButton, form.Edit1})
         EXPECT_FALSE(w->isEnabled());
     EXPECT_FALSE(form.AddLand->isChecked());
 }
@@ -369,15 +389,20 @@ TEST_F(Editor, EveryTextComesFromTheLanguageAndFitsItsBox) {
         for (QWidget* w : form.findChildren<QWidget*>()) {
             fromTexts(w->toolTip(), "hint");
             QString text;
-            if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
-            else if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
-            else if (auto* g = qobject_cast<QGroupBox*>(w)) fromTexts(g->title(), "group");
+            if (auto* b = qobject_cast<QAbstractButton*>(w))
+                text = b->text();
+            else if (auto* l = qobject_cast<QLabel*>(w))
+                text = l->text();
+            else if (auto* g = qobject_cast<QGroupBox*>(w))
+                fromTexts(g->title(), "group");
             if (text.isEmpty() || w == form.Title) continue;
             fromTexts(text, "control");
             ++shown;
-            // The whole text in its box (a tool button's inside its frame), in a font still readable.
+            // The whole text in its box (a tool button's inside its frame), in a font still
+            // readable.
             const auto* tool = qobject_cast<QToolButton*>(w);
-            const int needed = tool ? w->fontMetrics().horizontalAdvance(text) + 6 : w->sizeHint().width();
+            const int needed =
+                tool ? w->fontMetrics().horizontalAdvance(text) + 6 : w->sizeHint().width();
             EXPECT_LE(needed, w->width()) << text.toStdString();
             EXPECT_GE(QFontInfo(w->font()).pixelSize(), 8) << text.toStdString();
         }
@@ -387,7 +412,8 @@ TEST_F(Editor, EveryTextComesFromTheLanguageAndFitsItsBox) {
         for (int k = 0; k < form.ListBox1->count(); ++k) {
             const QString entry = form.ListBox1->item(k)->text();
             fromTexts(entry, "ship list");
-            EXPECT_LE(list.horizontalAdvance(entry), form.ListBox1->viewport()->width() - 4) << entry.toStdString();
+            EXPECT_LE(list.horizontalAdvance(entry), form.ListBox1->viewport()->width() - 4)
+                << entry.toStdString();
         }
         for (QAction* edge : form.HomeMenu->actions()) fromTexts(edge->text(), "home menu");
     }

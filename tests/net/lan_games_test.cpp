@@ -50,12 +50,26 @@ TEST(LanAnnouncement, OnlyASoundDatagramIsAGame) {
     EXPECT_EQ(back->game, QStringLiteral("a/b/c 1234567890"));
     EXPECT_EQ(back->commander, QStringLiteral("x/y"));
 
-    const char* const malformed[] = {"", "garbage", "KORVALD 1", "KORVALD 2|G|C|E|1234",
-        "KORVALD 1|G|C|E", "KORVALD 1|G|C|E|1234|", "KORVALD 1||C|E|1234", "KORVALD 1|G||E|1234",
-        "KORVALD 1|12345678901234567|C|E|1234", "KORVALD 1|G|C\tD|E|1234",
-        "KORVALD 1|G\xff\xfe|C|E|1234", "KORVALD 1|G|C|D|1234", "KORVALD 1|G|C|EU|1234",
-        "KORVALD 1|G|C|E|0", "KORVALD 1|G|C|E|65536", "KORVALD 1|G|C|E|-1", "KORVALD 1|G|C|E|+80",
-        "KORVALD 1|G|C|E|12a", "KORVALD 1|G|C|E|", "KORVALD 1|G|C|E|0000080"};
+    const char* const malformed[] = {"",
+                                     "garbage",
+                                     "KORVALD 1",
+                                     "KORVALD 2|G|C|E|1234",
+                                     "KORVALD 1|G|C|E",
+                                     "KORVALD 1|G|C|E|1234|",
+                                     "KORVALD 1||C|E|1234",
+                                     "KORVALD 1|G||E|1234",
+                                     "KORVALD 1|12345678901234567|C|E|1234",
+                                     "KORVALD 1|G|C\tD|E|1234",
+                                     "KORVALD 1|G\xff\xfe|C|E|1234",
+                                     "KORVALD 1|G|C|D|1234",
+                                     "KORVALD 1|G|C|EU|1234",
+                                     "KORVALD 1|G|C|E|0",
+                                     "KORVALD 1|G|C|E|65536",
+                                     "KORVALD 1|G|C|E|-1",
+                                     "KORVALD 1|G|C|E|+80",
+                                     "KORVALD 1|G|C|E|12a",
+                                     "KORVALD 1|G|C|E|",
+                                     "KORVALD 1|G|C|E|0000080"};
     for (const char* bad : malformed) EXPECT_FALSE(LanAnnouncement::Parse(bad)) << bad;
 }
 

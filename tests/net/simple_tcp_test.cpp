@@ -1,3 +1,8 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -5,12 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <functional>
-#include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "net/simple_tcp.h"
 #include "tests/support/loopback.h"
@@ -40,7 +40,9 @@ struct Loopback : ::testing::Test {
         client.OnRead = [&](QObject*, const QByteArray& bytes) { clientRead += bytes; };
         client.OnConnected = [&](QObject*) { ++connected; };
         client.OnDisconnected = [&](QObject*) { ++disconnected; };
-        client.OnError = [&](QObject*, int, int code, const QString& text) { errors.push_back({code, text}); };
+        client.OnError = [&](QObject*, int, int code, const QString& text) {
+            errors.push_back({code, text});
+        };
     }
 };
 
@@ -66,7 +68,8 @@ TEST_F(Loopback, ConnectSendBothWaysAndClose) {
     EXPECT_EQ(serverRead, QByteArray(20, 'a') + QByteArray(30, 'b'));
 
     const QByteArray reply = "[Stage]=1\r\n";
-    EXPECT_EQ(server.SendBuffer(server.Clients()[0].get(), reply.constData(), int(reply.size())), reply.size());
+    EXPECT_EQ(server.SendBuffer(server.Clients()[0].get(), reply.constData(), int(reply.size())),
+              reply.size());
     ASSERT_TRUE(Until([&] { return clientRead == reply; }));
 
     client.SetConnected(false);
@@ -142,9 +145,12 @@ TEST(SocketErrors, TheGamesNumbersAndTexts) {
     const struct {
         int system, code;
         const char* text;
-    } cases[] = {{ECONNREFUSED, 10061, "Connection refused"}, {ETIMEDOUT, 10060, "Connection timed out"},
-                 {ECONNRESET, 10054, "Connection reset by peer"}, {EADDRINUSE, 10048, "Address already in use"},
-                 {EHOSTUNREACH, 10065, "No route to host"}, {EFAULT, 10014, "Bad address"}};
+    } cases[] = {{ECONNREFUSED, 10061, "Connection refused"},
+                 {ETIMEDOUT, 10060, "Connection timed out"},
+                 {ECONNRESET, 10054, "Connection reset by peer"},
+                 {EADDRINUSE, 10048, "Address already in use"},
+                 {EHOSTUNREACH, 10065, "No route to host"},
+                 {EFAULT, 10014, "Bad address"}};
     for (const auto& c : cases) {
         EXPECT_EQ(kvd::TCustomSimpleSocket::ErrorCode(c.system), c.code);
         EXPECT_EQ(kvd::TCustomSimpleSocket::ErrorText(c.code), c.text);
@@ -188,7 +194,8 @@ struct Host : ::testing::Test {
     // take it, and leaves it non-blocking.
     int Join(int receiveBuffer = 0) {
         const int fd = socket(AF_INET, SOCK_STREAM, 0);
-        if (receiveBuffer) setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
+        if (receiveBuffer)
+            setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -209,7 +216,8 @@ struct Host : ::testing::Test {
 // Bytes that tell where they stand: a stream cut, reordered or doubled anywhere differs.
 QByteArray Numbered(int from, int count) {
     QByteArray bytes;
-    for (int i = from; i < from + count; ++i) bytes += QByteArray::number(i).rightJustified(7, '0') + ' ';
+    for (int i = from; i < from + count; ++i)
+        bytes += QByteArray::number(i).rightJustified(7, '0') + ' ';
     return bytes;
 }
 
@@ -228,10 +236,12 @@ TEST_F(Host, AResetOnOneJoinedConnectionEndsOnlyThatOne) {
         peers.erase(std::find(peers.begin(), peers.end(), killed));
         if (sendingAfter) {
             std::vector<int> results;
-            for (const auto& c : server.Clients()) results.push_back(server.SendBuffer(c.get(), "ping\r\n", 6));
+            for (const auto& c : server.Clients())
+                results.push_back(server.SendBuffer(c.get(), "ping\r\n", 6));
             EXPECT_EQ(results, (std::vector<int>{-1, 6}));
             EXPECT_EQ(server.Clients().size(), 2u) << "the failed one closes after the loop";
-            EXPECT_EQ(server.SendBuffer(server.Clients()[0].get(), "x", 1), -1) << "and takes nothing meanwhile";
+            EXPECT_EQ(server.SendBuffer(server.Clients()[0].get(), "x", 1), -1)
+                << "and takes nothing meanwhile";
         }
         ASSERT_TRUE(Until([&] { return gone == goneBefore + 1; }));
         EXPECT_TRUE(server.Listen());
@@ -266,12 +276,14 @@ TEST_F(Host, WhatTheSocketCannotTakeAtOnceFollowsInOrderUntilThePeerStopsReading
     EXPECT_GT(mostWaiting, 0) << "the system took only part at once";
     // The peer reads slowly: at most 4 KB each time round the event loop.
     QByteArray received;
-    ASSERT_TRUE(Until([&] {
-        char buffer[4096];
-        const ssize_t got = recv(peer, buffer, sizeof buffer, 0);
-        if (got > 0) received.append(buffer, got);
-        return received.size() >= sent.size();
-    }, 20000));
+    ASSERT_TRUE(Until(
+        [&] {
+            char buffer[4096];
+            const ssize_t got = recv(peer, buffer, sizeof buffer, 0);
+            if (got > 0) received.append(buffer, got);
+            return received.size() >= sent.size();
+        },
+        20000));
     EXPECT_TRUE(received == sent) << "every byte once, in order";
     EXPECT_EQ(server.Unsent(client->SocketHandle()), 0);
     EXPECT_TRUE(errors.empty());
@@ -279,7 +291,9 @@ TEST_F(Host, WhatTheSocketCannotTakeAtOnceFollowsInOrderUntilThePeerStopsReading
     // Now it reads no more: past the limit of unsent bytes it is taken for gone.
     const QByteArray bytes(64 * 1024, 'z');
     int last = 0, sends = 0;
-    while (sends < 200 && (last = server.SendBuffer(client, bytes.constData(), int(bytes.size()))) > 0) ++sends;
+    while (sends < 200 &&
+           (last = server.SendBuffer(client, bytes.constData(), int(bytes.size()))) > 0)
+        ++sends;
     EXPECT_EQ(last, -1);
     EXPECT_GE(sends * bytes.size(), kvd::TCustomSimpleSocket::kMostUnsent);
     EXPECT_EQ(errors, std::vector<int>{10055});
@@ -300,5 +314,6 @@ TEST_F(Host, AFloodIsReadInBoundedPieces) {
     ASSERT_TRUE(Until([&] { return read.size() >= flood.size(); }, 20000));
     EXPECT_TRUE(read == flood);
     EXPECT_GE(readSizes.size(), size_t(flood.size() / kvd::TCustomSimpleSocket::kLongestRead));
-    EXPECT_LE(*std::max_element(readSizes.begin(), readSizes.end()), kvd::TCustomSimpleSocket::kLongestRead);
+    EXPECT_LE(*std::max_element(readSizes.begin(), readSizes.end()),
+              kvd::TCustomSimpleSocket::kLongestRead);
 }

@@ -1,5 +1,5 @@
-#include <QLabel>
 #include <gtest/gtest.h>
+#include <QLabel>
 
 #include "net/status_line.h"
 #include "tests/support/loopback.h"

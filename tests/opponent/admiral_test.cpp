@@ -44,7 +44,9 @@ kvd::Game GameOf(const std::vector<Unit>& units, QChar flagTransfer = QLatin1Cha
 
 kvd::Move Decide(const kvd::Game& g, std::uint32_t seed, int worlds = 6) {
     const kvd::Settings settings;
-    return kvd::Admiral().Choose(kvd::ViewOf(g, settings, QLatin1Char('E')), seed, {worlds, 5000}).move;
+    return kvd::Admiral()
+        .Choose(kvd::ViewOf(g, settings, QLatin1Char('E')), seed, {worlds, 5000})
+        .move;
 }
 
 bool SameMove(const kvd::Move& a, const kvd::Move& b) {
@@ -53,7 +55,8 @@ bool SameMove(const kvd::Move& a, const kvd::Move& b) {
 
 // The first side's fleet of the fairness games: what it sees is the same in both.
 const std::vector<Unit> kOwn = {
-    {'E', 2, 2, 0, 5}, {'E', 11, 5, 3, 4}, {'E', 16, 6, 3, 6}, {'E', 21, 8, 1, 5}, {'E', 22, 7, 1, 3},
+    {'E', 2, 2, 0, 5},  {'E', 11, 5, 3, 4}, {'E', 16, 6, 3, 6},
+    {'E', 21, 8, 1, 5}, {'E', 22, 7, 1, 3},
 };
 
 }  // namespace
@@ -67,10 +70,20 @@ TEST(Admiral, HiddenFactsDoNotChangeItsMove) {
     // Seen alike: an identified cruiser, and anonymous contacts on the same cells; the one
     // beside the destroyer is the supply ship in one game (a prize) and the flagship in the
     // other (a death), and a submarine lies beside the flagship in one of them.
-    a.insert(a.end(), {{'D', 40, 6, 5, 5, true}, {'D', 26, 2, 4, 3}, {'D', 35, 5, 6, 2}, {'D', 45, 9, 9, 8},
-                       {'D', 27, 5, 2, 5}, {'D', 28, 5, 7, 7}, {'D', 47, 5, 2, 2}});
-    b.insert(b.end(), {{'D', 40, 6, 5, 5, true}, {'D', 45, 3, 4, 3}, {'D', 35, 1, 9, 8}, {'D', 26, 2, 6, 2},
-                       {'D', 27, 5, 9, 0}, {'D', 28, 5, 5, 9}, {'D', 47, 5, 4, 6}});
+    a.insert(a.end(), {{'D', 40, 6, 5, 5, true},
+                       {'D', 26, 2, 4, 3},
+                       {'D', 35, 5, 6, 2},
+                       {'D', 45, 9, 9, 8},
+                       {'D', 27, 5, 2, 5},
+                       {'D', 28, 5, 7, 7},
+                       {'D', 47, 5, 2, 2}});
+    b.insert(b.end(), {{'D', 40, 6, 5, 5, true},
+                       {'D', 45, 3, 4, 3},
+                       {'D', 35, 1, 9, 8},
+                       {'D', 26, 2, 6, 2},
+                       {'D', 27, 5, 9, 0},
+                       {'D', 28, 5, 5, 9},
+                       {'D', 47, 5, 4, 6}});
     kvd::Game first = GameOf(a), second = GameOf(b);
     first.dice.Seed(1);
     second.dice.Seed(999);
@@ -78,9 +91,9 @@ TEST(Admiral, HiddenFactsDoNotChangeItsMove) {
     second.scratchpad.SetRevealed(second.scratchpad.Find(27), QLatin1Char('1'));
     for (std::uint32_t seed : {1u, 2u, 77u, 4096u}) {
         const kvd::Move m1 = Decide(first, seed), m2 = Decide(second, seed);
-        EXPECT_TRUE(SameMove(m1, m2)) << "seed " << seed << ": unit " << m1.code << " to " << m1.toColumn << ","
-                                      << m1.toRow << " against unit " << m2.code << " to " << m2.toColumn << ","
-                                      << m2.toRow;
+        EXPECT_TRUE(SameMove(m1, m2))
+            << "seed " << seed << ": unit " << m1.code << " to " << m1.toColumn << "," << m1.toRow
+            << " against unit " << m2.code << " to " << m2.toColumn << "," << m2.toRow;
     }
 }
 
@@ -88,13 +101,15 @@ TEST(Admiral, HiddenFactsDoNotChangeItsMove) {
 TEST(Admiral, WithoutRevealNoContactIsKnown) {
     kvd::test::TestPlatform platform;
     std::vector<Unit> units = kOwn;
-    units.insert(units.end(), {{'D', 40, 6, 5, 5, true}, {'D', 45, 9, 8, 5, true}, {'D', 30, 5, 6, 6, true}});
+    units.insert(units.end(),
+                 {{'D', 40, 6, 5, 5, true}, {'D', 45, 9, 8, 5, true}, {'D', 30, 5, 6, 6, true}});
     kvd::Settings settings;
     for (QChar reveal : {QLatin1Char('Y'), QLatin1Char('N')}) {
         settings.RevealOption = reveal;
         const kvd::SideView view = kvd::ViewOf(GameOf(units), settings, QLatin1Char('E'));
         ASSERT_EQ(view.contacts.size(), 2u) << "the submarine is never drawn";
-        for (const kvd::Contact& c : view.contacts) EXPECT_EQ(c.code != 0, reveal == QLatin1Char('Y'));
+        for (const kvd::Contact& c : view.contacts)
+            EXPECT_EQ(c.code != 0, reveal == QLatin1Char('Y'));
         EXPECT_EQ(view.enemyAfloat, (std::vector<int>{30, 40, 45}));
     }
 }
@@ -104,13 +119,15 @@ TEST(Admiral, WithoutRevealNoContactIsKnown) {
 // units; what is farther off stays a contact.
 TEST(Admiral, SecondSideIdentifiesWhatIsBesideIt) {
     kvd::test::TestPlatform platform;
-    const kvd::Game g = GameOf({{'D', 45, 9, 5, 5}, {'D', 35, 5, 8, 8}, {'E', 16, 6, 6, 5}, {'E', 21, 8, 1, 1}});
+    const kvd::Game g =
+        GameOf({{'D', 45, 9, 5, 5}, {'D', 35, 5, 8, 8}, {'E', 16, 6, 6, 5}, {'E', 21, 8, 1, 1}});
     const kvd::SideView view = kvd::ViewOf(g, kvd::Settings(), QLatin1Char('D'));
     ASSERT_EQ(view.contacts.size(), 2u);
     EXPECT_EQ(view.contacts[0].code, 0) << "the flagship far off is a contact";
     EXPECT_EQ(view.contacts[1].code, 16);
     EXPECT_EQ(view.contacts[1].strength, 6);
-    EXPECT_FALSE(g.scratchpad.IsRevealed(g.scratchpad.Find(16))) << "the game itself is left as it was";
+    EXPECT_FALSE(g.scratchpad.IsRevealed(g.scratchpad.Find(16)))
+        << "the game itself is left as it was";
 }
 
 // The worlds the search plays in: every contact holds a unit on its cell, identified ones as
@@ -119,11 +136,17 @@ TEST(Admiral, SecondSideIdentifiesWhatIsBesideIt) {
 TEST(Admiral, DrawnWorldsAgreeWithTheBoard) {
     kvd::test::TestPlatform platform;
     std::vector<Unit> units = kOwn;
-    units.insert(units.end(), {{'D', 40, 4, 5, 5, true}, {'D', 45, 9, 8, 5}, {'D', 35, 5, 6, 2}, {'D', 26, 2, 9, 8},
-                               {'D', 27, 5, 4, 5}, {'D', 28, 5, 7, 7}, {'D', 47, 5, 2, 2}});
+    units.insert(units.end(), {{'D', 40, 4, 5, 5, true},
+                               {'D', 45, 9, 8, 5},
+                               {'D', 35, 5, 6, 2},
+                               {'D', 26, 2, 9, 8},
+                               {'D', 27, 5, 4, 5},
+                               {'D', 28, 5, 7, 7},
+                               {'D', 47, 5, 2, 2}});
     kvd::Game real = GameOf(units);
     kvd::MapLines map;
-    map.SetLines({"Test", "Picture.....", "Home....... L", "Region..... E", "0000", "0909", "0408"});
+    map.SetLines(
+        {"Test", "Picture.....", "Home....... L", "Region..... E", "0000", "0909", "0408"});
     real.MemoPad = map;
     const kvd::SideView view = kvd::ViewOf(real, kvd::Settings(), QLatin1Char('E'));
     kvd::Dice draw(5);
@@ -142,10 +165,12 @@ TEST(Admiral, DrawnWorldsAgreeWithTheBoard) {
             if (kvd::DrawnToOpponent(t.Code(i))) {
                 EXPECT_TRUE(view.ContactOn(x, y)) << "a drawn kind stands on a contact's cell";
             } else {
-                EXPECT_FALSE(view.ContactOn(x, y) || view.OwnOn(x, y)) << "a hidden unit on a cell the board shows taken";
+                EXPECT_FALSE(view.ContactOn(x, y) || view.OwnOn(x, y))
+                    << "a hidden unit on a cell the board shows taken";
             }
         }
-        EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end())) << "the enemy's lines by code, whatever the draw";
+        EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end()))
+            << "the enemy's lines by code, whatever the draw";
         EXPECT_EQ(codes, view.enemyAfloat);
     }
 }
@@ -164,7 +189,10 @@ TEST(Admiral, TakesTheFlagshipWhenItCan) {
         {19, 7, "a heavy cruiser on a damaged battleship"},
     };
     for (const Case& c : cases) {
-        std::vector<Unit> units = {{'E', 2, 2, 0, 9}, {'E', 22, 7, 0, 0}, {'E', 11, 5, 6, 1}, {'E', c.attacker, c.strength, 4, 4},
+        std::vector<Unit> units = {{'E', 2, 2, 0, 9},
+                                   {'E', 22, 7, 0, 0},
+                                   {'E', 11, 5, 6, 1},
+                                   {'E', c.attacker, c.strength, 4, 4},
                                    // The flagship, identified and worn down, beside the attacker...
                                    {'D', 45, 3, 5, 5, true},
                                    // ...and an easy prize elsewhere.
@@ -192,11 +220,15 @@ TEST(Admiral, DoesNotThrowAShipAway) {
         {2, 2, 33, 3, "the supply ship on a corvette"},
     };
     for (const Case& c : cases) {
-        const std::vector<Unit> units = {{'E', 21, 8, 0, 0}, {'E', 22, 7, 0, 2}, {'E', c.own, c.ownStrength, 4, 4},
-                                         {'D', 45, 9, 9, 9, true}, {'D', c.enemy, c.enemyStrength, 5, 4, true}};
+        const std::vector<Unit> units = {{'E', 21, 8, 0, 0},
+                                         {'E', 22, 7, 0, 2},
+                                         {'E', c.own, c.ownStrength, 4, 4},
+                                         {'D', 45, 9, 9, 9, true},
+                                         {'D', c.enemy, c.enemyStrength, 5, 4, true}};
         for (std::uint32_t seed : {1u, 2u, 3u}) {
             const kvd::Move m = Decide(GameOf(units), seed);
-            EXPECT_FALSE(m.code == c.own && m.toColumn == 5 && m.toRow == 4) << c.what << ", seed " << seed;
+            EXPECT_FALSE(m.code == c.own && m.toColumn == 5 && m.toRow == 4)
+                << c.what << ", seed " << seed;
         }
     }
 }
@@ -205,22 +237,28 @@ TEST(Admiral, DoesNotThrowAShipAway) {
 // units, and a repair only for a damaged ship beside the supply ship.
 TEST(Admiral, CandidatesFollowTheBoard) {
     kvd::test::TestPlatform platform;
-    std::vector<Unit> units = {{'E', 2, 2, 0, 0}, {'E', 11, 5, 1, 1}, {'E', 23, 5, 5, 5}, {'D', 35, 5, 2, 2}};
+    std::vector<Unit> units = {
+        {'E', 2, 2, 0, 0}, {'E', 11, 5, 1, 1}, {'E', 23, 5, 5, 5}, {'D', 35, 5, 2, 2}};
     kvd::Game g = GameOf(units);
     g.scratchpad.SetDamageState(g.scratchpad.Find(11), 1);
     kvd::MapLines map;
     map.SetLines({"Test", "Picture.....", "Home....... L", "Region..... E", "0100"});
     g.MemoPad = map;
-    const std::vector<kvd::Move> moves = kvd::CandidateMoves(kvd::ViewOf(g, kvd::Settings(), QLatin1Char('E')));
+    const std::vector<kvd::Move> moves =
+        kvd::CandidateMoves(kvd::ViewOf(g, kvd::Settings(), QLatin1Char('E')));
     int supplySteps = 0, destroyerSteps = 0, repairs = 0, attacks = 0;
     for (const kvd::Move& m : moves) {
         EXPECT_NE(m.code, 23) << "a minefield does not move";
-        if (m.kind == kvd::MoveKind::Repair) ++repairs;
-        else if (m.code == 2) ++supplySteps;
-        else ++destroyerSteps;
+        if (m.kind == kvd::MoveKind::Repair)
+            ++repairs;
+        else if (m.code == 2)
+            ++supplySteps;
+        else
+            ++destroyerSteps;
         attacks += m.kind == kvd::MoveKind::Attack;
     }
-    EXPECT_EQ(supplySteps, 1) << "the corner: land east, the destroyer south-east, only south is free";
+    EXPECT_EQ(supplySteps, 1)
+        << "the corner: land east, the destroyer south-east, only south is free";
     EXPECT_EQ(destroyerSteps, 6) << "eight neighbours but land and the supply ship";
     EXPECT_EQ(repairs, 1);
     EXPECT_EQ(attacks, 1);
@@ -237,15 +275,22 @@ TEST(Admiral, RemembersWhatItIdentified) {
         const char* what;
     };
     const Case cases[] = {
-        {{{'D', 45, 9, 6, 5}, {'D', 35, 5, 2, 8}}, 45, "it moved a cell, the one contact beside where it was"},
-        {{{'D', 45, 9, 6, 5}, {'D', 35, 5, 2, 8}, {'D', 26, 2, 9, 9}}, 45, "another contact far off"},
-        {{{'D', 45, 9, 6, 5}, {'D', 35, 5, 6, 4}}, 0, "it moved, and two contacts stand beside its cell"},
+        {{{'D', 45, 9, 6, 5}, {'D', 35, 5, 2, 8}},
+         45,
+         "it moved a cell, the one contact beside where it was"},
+        {{{'D', 45, 9, 6, 5}, {'D', 35, 5, 2, 8}, {'D', 26, 2, 9, 9}},
+         45,
+         "another contact far off"},
+        {{{'D', 45, 9, 6, 5}, {'D', 35, 5, 6, 4}},
+         0,
+         "it moved, and two contacts stand beside its cell"},
         {{{'D', 35, 5, 6, 5}}, 0, "it is sunk: what stands there now is another"},
     };
     for (const Case& c : cases) {
         kvd::ContactMemory memory;
         // Seen once: the flagship at (5, 5), identified; the destroyer far off.
-        kvd::SideView seen = kvd::ViewOf(GameOf({kOwn[0], {'D', 45, 9, 5, 5, true}, {'D', 35, 5, 2, 8}}), settings, 'E');
+        kvd::SideView seen = kvd::ViewOf(
+            GameOf({kOwn[0], {'D', 45, 9, 5, 5, true}, {'D', 35, 5, 2, 8}}), settings, 'E');
         memory.Recall(seen);
         std::vector<Unit> units{kOwn[0]};
         units.insert(units.end(), c.next.begin(), c.next.end());
@@ -264,7 +309,8 @@ TEST(Admiral, FollowsWhereUnseenSubmarinesMayBe) {
     kvd::test::TestPlatform platform;
     const kvd::Settings settings;
     auto view = [&](int contactColumn) {
-        kvd::Game g = GameOf({kOwn[0], kOwn[1], {'D', 35, 5, contactColumn, 0}, {'D', 27, 5, 9, 9}});
+        kvd::Game g =
+            GameOf({kOwn[0], kOwn[1], {'D', 35, 5, contactColumn, 0}, {'D', 27, 5, 9, 9}});
         g.HomePosition = QLatin1Char('L');  // the enemy's band: columns 6 to 9
         return kvd::ViewOf(g, settings, 'E');
     };
@@ -280,8 +326,7 @@ TEST(Admiral, FollowsWhereUnseenSubmarinesMayBe) {
         {9, 6},  // the start: the band
         {8, 6},  // the contact moved: no submarine did
         {8, 5},  // nothing seen moved: one may have come a column nearer
-        {8, 4},
-        {7, 4},
+        {8, 4}, {7, 4},
     };
     for (const auto& [column, west] : steps) {
         kvd::SideView v = view(column);
@@ -310,7 +355,8 @@ TEST(Admiral, LooksForTheSubmarineThatStruck) {
     for (const Case& c : cases) {
         kvd::ContactMemory memory;
         auto game = [&](int strength, int column) {
-            kvd::Game g = GameOf({kOwn[0], {'E', 16, strength, 2, 2}, {'D', 35, 5, column, 0}, {'D', 27, 5, 9, 9}});
+            kvd::Game g = GameOf(
+                {kOwn[0], {'E', 16, strength, 2, 2}, {'D', 35, 5, column, 0}, {'D', 27, 5, 9, 9}});
             g.HomePosition = QLatin1Char('L');
             return g;
         };
@@ -324,7 +370,8 @@ TEST(Admiral, LooksForTheSubmarineThatStruck) {
         for (int world = 0; world < 10; ++world) {
             const kvd::UnitTable& t = kvd::Determinize(now, draw).scratchpad;
             const int sub = t.Find(27);
-            EXPECT_TRUE(kvd::AreNeighbours(t.PosX(sub), t.PosY(sub), 2, 2)) << "outside the band, beside the cruiser";
+            EXPECT_TRUE(kvd::AreNeighbours(t.PosX(sub), t.PosY(sub), 2, 2))
+                << "outside the band, beside the cruiser";
         }
     }
 }

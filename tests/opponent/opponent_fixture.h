@@ -1,6 +1,6 @@
 #pragma once
-#include "opponent/computer_opponent.h"
 #include "board/show_player.h"
+#include "opponent/computer_opponent.h"
 #include "play/rules.h"
 #include "play/showing.h"
 #include "tests/board/play_fixture.h"

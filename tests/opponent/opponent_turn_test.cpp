@@ -57,7 +57,8 @@ TEST_F(Opponent, ASideThatCannotActGivesUp) {
 
 TEST_F(Opponent, TheOnlyUnitThatCanStepMovesEveryTurn) {
     Only({{21, 0, 0}, {43, 9, 9}, {45, 9, 0}});
-    game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0800", "0801", "0901"});  // 45 is shut in
+    game.MemoPad.SetLines(
+        {"a", "b", "[Position] =L", "d", "0800", "0801", "0901"});  // 45 is shut in
     game.LastEnemyCode = 43;
     ComputerTurn();
     EXPECT_NE(PosX(43) * 10 + PosY(43), 99) << "it moved although it moved last";
@@ -71,7 +72,8 @@ TEST_F(Opponent, MeetingsAreNeighboursNotCellMates) {
     ki->State().EnemyNews.clear();
     ki->BuildEngagements(game);
     QStringList meetings;
-    for (const QString& line : ki->State().EnemyNews) meetings << line.mid(64, 2) + "-" + line.mid(68, 2);
+    for (const QString& line : ki->State().EnemyNews)
+        meetings << line.mid(64, 2) + "-" + line.mid(68, 2);
     // The destroyer at (5, 4) meets 11 (south, diagonal to nothing) and 21 (west), in table
     // order; the cruiser at (6, 5) meets 11 but not 16 on its own cell, and 16, sharing its
     // cell with the cruiser, is met by no one: moving in would stack two of the opponent's.
@@ -95,7 +97,8 @@ TEST_F(Opponent, AvoidingUnitsEscapeByTheirList) {
         StartGame();
         Only(all);
         kvd::MoveChoice& moves = Moves();
-        game.EnemyCode = 35, game.OldEnemyX = 5, game.OldEnemyY = 5, game.PlayerX = 5, game.PlayerY = 4;
+        game.EnemyCode = 35, game.OldEnemyX = 5, game.OldEnemyY = 5, game.PlayerX = 5,
+        game.PlayerY = 4;
         Decide([&](kvd::Rules& rules) { moves.AvoidMove(rules); });
         EXPECT_EQ(PosX(35), c.column);
         EXPECT_EQ(PosY(35), c.row);

@@ -3,8 +3,8 @@
 #include "core/game.h"
 #include "opponent/opponent_state.h"
 #include "opponent/tactics.h"
-#include "tests/support/unit_line.h"
 #include "tests/support/test_platform.h"
+#include "tests/support/unit_line.h"
 
 namespace {
 struct Meeting : ::testing::Test {
@@ -82,14 +82,16 @@ TEST_F(Meeting, FightOrStepAway) {
 }
 
 TEST_F(Meeting, TheRingsSeeTwoCellsAway) {
-    game.scratchpad.SetLines({"header", Unit('E', 5, 5, 3, 3), Unit('E', 11, 5, 5, 1), Unit('E', 21, 5, 7, 5),
-                              Unit('E', 23, 5, 1, 5), Unit('E', 12, 5, 4, 4), Unit('E', 13, 5, 7, 3)});
+    game.scratchpad.SetLines({"header", Unit('E', 5, 5, 3, 3), Unit('E', 11, 5, 5, 1),
+                              Unit('E', 21, 5, 7, 5), Unit('E', 23, 5, 1, 5),
+                              Unit('E', 12, 5, 4, 4), Unit('E', 13, 5, 7, 3)});
     EXPECT_EQ(kvd::RadarPlus(game, 5, 3), "00B0000AB000000C");
     EXPECT_EQ(kvd::RadarPlus(game, 0, 0), QString(16, '0')) << "beyond the edge lies nothing";
     game.PlayerX = game.PlayerY = 5;
     const QString hunters = kvd::UbootRetract(game);
     EXPECT_EQ(hunters[0], 'H') << "the destroyer at (4, 4), north-west";
     EXPECT_EQ(hunters.mid(1, 7), "0000000");
-    EXPECT_EQ(hunters.mid(8), "0000H00000000000") << "the frigate two away; the destroyer at (5, 1) is too far";
+    EXPECT_EQ(hunters.mid(8), "0000H00000000000")
+        << "the frigate two away; the destroyer at (5, 1) is too far";
     EXPECT_EQ(game.SideToMove, 'D');
 }

@@ -1,7 +1,7 @@
 #include "platform/desktop/canvas.h"
 
-#include <QPainter>
 #include <gtest/gtest.h>
+#include <QPainter>
 
 #include "tests/platform/pixels.h"
 
@@ -46,7 +46,8 @@ TEST(CanvasWindow, ShowsTheCanvasPixels) {
 
     const QImage shown = window.grab().toImage();
     ASSERT_EQ(shown.size(), QSize(60, 40));
-    for (const QPoint p : {QPoint(0, 0), QPoint(49, 0), QPoint(0, 39), QPoint(49, 39), QPoint(23, 17)})
+    for (const QPoint p :
+         {QPoint(0, 0), QPoint(49, 0), QPoint(0, 39), QPoint(49, 39), QPoint(23, 17)})
         EXPECT_TRUE(PixelNear(shown, p.x(), p.y(), canvas.pixelColor(p)));
     EXPECT_TRUE(PixelNear(shown, 55, 20, Qt::black));
 

@@ -1,8 +1,8 @@
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <QDir>
+#include <QFile>
 
 #include "tests/support/test_platform.h"
 
@@ -43,7 +43,9 @@ TEST(Files, LoadsLinesWithAnyLineEnd) {
 
 TEST(Files, KeepsBlanksAndReadsUtf8OrLatin1) {
     TestPlatform t;
-    t.WriteFile("de.mes", "\xEF\xBB\xBF" "001Zerst\xC3\xB6rer  \r\n");
+    t.WriteFile("de.mes",
+                "\xEF\xBB\xBF"
+                "001Zerst\xC3\xB6rer  \r\n");
     t.WriteFile("old.mes", "001Zerst\xF6rer\r\n");  // Latin-1, as an old editor saves it
     QStringList lines;
     ASSERT_TRUE(t.Folder().LoadLines("de.mes", lines));
@@ -57,7 +59,8 @@ TEST(Files, SavesWithCrLfAndRoundTrips) {
     QDir().mkpath(t.Path("config"));
     const QStringList lines{"first", "  padded  ", "", QString::fromUtf8("Übung")};
     ASSERT_TRUE(t.Folder().SaveLines("config\\last.cfg", lines));
-    EXPECT_EQ(t.ReadFile("config/last.cfg"), QByteArray("first\r\n  padded  \r\n\r\n\xC3\x9C" "bung\r\n"));
+    EXPECT_EQ(t.ReadFile("config/last.cfg"), QByteArray("first\r\n  padded  \r\n\r\n\xC3\x9C"
+                                                        "bung\r\n"));
     QStringList back;
     ASSERT_TRUE(t.Folder().LoadLines("config\\LAST.cfg", back));
     EXPECT_EQ(back, lines);
@@ -73,7 +76,8 @@ TEST(Files, FailedSaveLeavesTheOldFileWhole) {
     small.rlim_cur = 16;
     const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
-    const bool ok = t.Folder().SaveLines("config\\last.cfg", QStringList(20, "a long settings line"));
+    const bool ok =
+        t.Folder().SaveLines("config\\last.cfg", QStringList(20, "a long settings line"));
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(ok);

@@ -1,11 +1,11 @@
 // The files of an installed game: shipped files that are never written and the player's folder.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "platform/files.h"
 
@@ -22,8 +22,12 @@ struct TwoRoots : ::testing::Test {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
     }
-    void Ship(const QString& relative, const QByteArray& bytes) { Write(shippedDir.path() + '/' + relative, bytes); }
-    void Own(const QString& relative, const QByteArray& bytes) { Write(UserPath() + '/' + relative, bytes); }
+    void Ship(const QString& relative, const QByteArray& bytes) {
+        Write(shippedDir.path() + '/' + relative, bytes);
+    }
+    void Own(const QString& relative, const QByteArray& bytes) {
+        Write(UserPath() + '/' + relative, bytes);
+    }
     QByteArray Read(const QString& path) const {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -32,7 +36,8 @@ struct TwoRoots : ::testing::Test {
     // Every shipped file with its bytes, to show the shipped folder is left as it was.
     QMap<QString, QByteArray> Shipped() const {
         QMap<QString, QByteArray> all;
-        QDirIterator it(shippedDir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        QDirIterator it(shippedDir.path(), QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             all[path] = Read(path);
@@ -187,7 +192,10 @@ TEST(UserDataFolder, FollowsXdgDataHome) {
     QTemporaryDir dir;
     qputenv("XDG_DATA_HOME", dir.path().toUtf8());
     EXPECT_EQ(UserDataFolder(), dir.path() + "/korvald");
-    if (had) qputenv("XDG_DATA_HOME", saved); else qunsetenv("XDG_DATA_HOME");
+    if (had)
+        qputenv("XDG_DATA_HOME", saved);
+    else
+        qunsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace

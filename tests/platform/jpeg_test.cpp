@@ -1,9 +1,9 @@
 #include "platform/jpeg.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <random>
 
 #include "tests/platform/pixels.h"
@@ -19,7 +19,9 @@ QByteArray ReadAll(const QString& path) {
     return file.readAll();
 }
 
-QByteArray TestMap() { return ReadAll(QStringLiteral(":/testassets/pictures/TESTMAP.jpg")); }
+QByteArray TestMap() {
+    return ReadAll(QStringLiteral(":/testassets/pictures/TESTMAP.jpg"));
+}
 
 // TESTMAP is 62 x 46 in four flat quadrants: red, green over blue, white. JPEG is lossy, so
 // colours are compared within a tolerance.
@@ -45,8 +47,8 @@ TEST(JpegDecode, QuadrantsComeOutInTheirColoursAndPlaces) {
     for (const Quadrant& q : quadrants) {
         // Corners and middle of each quadrant, a few pixels in from its edges: rows written
         // at the wrong stride would show the wrong colour at the far corners.
-        for (const QPoint p : {QPoint(2, 2), QPoint(28, 2), QPoint(15, 11), QPoint(2, 20),
-                               QPoint(28, 20)}) {
+        for (const QPoint p :
+             {QPoint(2, 2), QPoint(28, 2), QPoint(15, 11), QPoint(2, 20), QPoint(28, 20)}) {
             EXPECT_TRUE(PixelNear(image, q.left + p.x(), q.top + p.y(), q.colour, kTolerance))
                 << q.colour.name().toStdString();
         }

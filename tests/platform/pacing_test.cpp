@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "platform/pacing.h"
 
@@ -11,8 +11,8 @@ struct EventCounter {
     int handled = 0;
     void Post(int n) {
         for (int i = 0; i < n; ++i)
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [this] { ++handled; },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [this] { ++handled; }, Qt::QueuedConnection);
     }
 };
 }  // namespace
@@ -20,8 +20,10 @@ struct EventCounter {
 TEST(Pacing, ZeroDelayHandlesNoEventButWaitHandlesThem) {
     for (int kind = 0; kind < 2; ++kind) {
         std::unique_ptr<kvd::Pacing> pacing;
-        if (kind == 0) pacing = std::make_unique<kvd::RealPacing>();
-        else pacing = std::make_unique<kvd::VirtualPacing>();
+        if (kind == 0)
+            pacing = std::make_unique<kvd::RealPacing>();
+        else
+            pacing = std::make_unique<kvd::VirtualPacing>();
         EventCounter counter;
         counter.Post(1);
         pacing->Delay(0);
@@ -49,7 +51,8 @@ TEST(Pacing, RealDelayAcrossTheCounterWrapNeitherHangsNorOverruns) {
     // A tick counter 20 ms short of its wrap, moving with real time.
     QElapsedTimer real;
     real.start();
-    kvd::RealPacing pacing([&] { return std::uint32_t(0xFFFFFFFFu - 20u + std::uint32_t(real.elapsed())); });
+    kvd::RealPacing pacing(
+        [&] { return std::uint32_t(0xFFFFFFFFu - 20u + std::uint32_t(real.elapsed())); });
     QElapsedTimer clock;
     clock.start();
     pacing.Delay(60);
@@ -58,7 +61,8 @@ TEST(Pacing, RealDelayAcrossTheCounterWrapNeitherHangsNorOverruns) {
     // Also a counter near the signed limit.
     QElapsedTimer real2;
     real2.start();
-    kvd::RealPacing signedEdge([&] { return std::uint32_t(0x7FFFFFF0u + std::uint32_t(real2.elapsed())); });
+    kvd::RealPacing signedEdge(
+        [&] { return std::uint32_t(0x7FFFFFF0u + std::uint32_t(real2.elapsed())); });
     clock.restart();
     signedEdge.Delay(40);
     EXPECT_GE(clock.elapsed(), 40);

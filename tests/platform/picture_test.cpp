@@ -199,7 +199,8 @@ TEST(PictureMirror, TurnsLeftToRightAndKeepsItsKey) {
         next.setPixelColor(0, 3, Qt::red);
         sprite.Assign(next);
         EXPECT_TRUE(PixelNear(DrawnOnBlue(sprite), 1, 1, kSea));
-        EXPECT_TRUE(PixelNear(DrawnOnBlue(sprite), 0, 3, transparent ? QColor(Qt::blue) : QColor(Qt::red)));
+        EXPECT_TRUE(
+            PixelNear(DrawnOnBlue(sprite), 0, 3, transparent ? QColor(Qt::blue) : QColor(Qt::red)));
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <QColor>
 #include <QImage>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 namespace kvd::test {
 
@@ -11,9 +11,9 @@ namespace kvd::test {
 inline ::testing::AssertionResult PixelNear(const QImage& image, int x, int y,
                                             const QColor& expected, int tolerance = 0) {
     if (!image.valid(x, y)) {
-        return ::testing::AssertionFailure() << "(" << x << ", " << y << ") lies outside the "
-                                             << image.width() << " x " << image.height()
-                                             << " picture";
+        return ::testing::AssertionFailure()
+               << "(" << x << ", " << y << ") lies outside the " << image.width() << " x "
+               << image.height() << " picture";
     }
     const QColor actual = image.pixelColor(x, y);
     const bool near = std::abs(actual.red() - expected.red()) <= tolerance &&
@@ -21,9 +21,9 @@ inline ::testing::AssertionResult PixelNear(const QImage& image, int x, int y,
                       std::abs(actual.blue() - expected.blue()) <= tolerance;
     if (near) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
-           << "pixel (" << x << ", " << y << ") is rgb(" << actual.red() << ", "
-           << actual.green() << ", " << actual.blue() << "), expected rgb(" << expected.red()
-           << ", " << expected.green() << ", " << expected.blue() << ") within " << tolerance;
+           << "pixel (" << x << ", " << y << ") is rgb(" << actual.red() << ", " << actual.green()
+           << ", " << actual.blue() << "), expected rgb(" << expected.red() << ", "
+           << expected.green() << ", " << expected.blue() << ") within " << tolerance;
 }
 
 }  // namespace kvd::test

@@ -1,7 +1,7 @@
 #include "platform/resources.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 #include "platform/picture.h"
 #include "tests/platform/pixels.h"
@@ -25,7 +25,7 @@ QByteArray SourceFile(const QString& relative) {
 }
 
 class ResourcesTest : public ::testing::Test {
-protected:
+  protected:
     Resources resources{QStringLiteral(":/testassets")};
 };
 
@@ -59,8 +59,7 @@ TEST_F(ResourcesTest, UnknownNamesAndOtherKindsFindNothing) {
         QString name;
     };
     const Case cases[] = {
-        {ResourceKind::Sprite, "NOSUCHSHIP"},
-        {ResourceKind::Sprite, ""},
+        {ResourceKind::Sprite, "NOSUCHSHIP"},   {ResourceKind::Sprite, ""},
         {ResourceKind::Sprite, "TESTSHIP.bmp"},  // names are without the file type
         {ResourceKind::Picture, "TESTSHIP"},     // a sprite, not a picture
         {ResourceKind::Sound, "TESTMAP"},

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <set>
 #include <vector>
 
@@ -82,8 +82,8 @@ TEST(Random, TheDiceStateGoesOutAndComesBackAndNothingOutsideItsRangeIsTaken) {
     const std::string::size_type lastBlank = state.rfind(' ');
     const std::string words = state.substr(0, lastBlank);
     // A word over 32 bits, a position past the words, a word too few, a letter: all refused.
-    for (const std::string& bad : {"4294967296 " + state.substr(state.find(' ') + 1), words + " 625", words,
-                                   words + " 1x", std::string()}) {
+    for (const std::string& bad : {"4294967296 " + state.substr(state.find(' ') + 1),
+                                   words + " 625", words, words + " 1x", std::string()}) {
         kvd::Dice c(5);
         EXPECT_FALSE(c.SetState(bad));
         kvd::Dice d(5);
@@ -94,8 +94,10 @@ TEST(Random, TheDiceStateGoesOutAndComesBackAndNothingOutsideItsRangeIsTaken) {
 TEST(MessageBoxes, ScriptedBoxesRecordAndAnswer) {
     kvd::ScriptedMessageBoxes boxes;
     boxes.Script(kvd::BoxAnswer::No);
-    EXPECT_EQ(boxes.Show(kvd::BoxKind::Warning, "  region?  ", kvd::BoxButtons::YesNo), kvd::BoxAnswer::No);
-    EXPECT_EQ(boxes.Show(kvd::BoxKind::Warning, "again", kvd::BoxButtons::YesNo), kvd::BoxAnswer::Yes);
+    EXPECT_EQ(boxes.Show(kvd::BoxKind::Warning, "  region?  ", kvd::BoxButtons::YesNo),
+              kvd::BoxAnswer::No);
+    EXPECT_EQ(boxes.Show(kvd::BoxKind::Warning, "again", kvd::BoxButtons::YesNo),
+              kvd::BoxAnswer::Yes);
     EXPECT_EQ(boxes.Show(kvd::BoxKind::Error, "gone", kvd::BoxButtons::Ok), kvd::BoxAnswer::Ok);
     ASSERT_EQ(boxes.Boxes().size(), 3u);
     EXPECT_EQ(boxes.Boxes()[0].text, "  region?  ");

@@ -1,11 +1,11 @@
 #include "platform/sound.h"
 #include "platform/desktop/qt_sound.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 #include "platform/pacing.h"
 #include "platform/resources.h"
@@ -53,7 +53,9 @@ QByteArray Riff(const QByteArray& chunks) {
     return "RIFF" + Le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
 }
 
-TEST(WaveDuration, TestBeepIsItsLength) { EXPECT_EQ(WaveDurationMs(TestBeep()), kBeepMs); }
+TEST(WaveDuration, TestBeepIsItsLength) {
+    EXPECT_EQ(WaveDurationMs(TestBeep()), kBeepMs);
+}
 
 TEST(WaveDuration, LayoutsAndExtraChunks) {
     struct Case {
@@ -62,8 +64,8 @@ TEST(WaveDuration, LayoutsAndExtraChunks) {
         int ms;
     };
     const Case cases[] = {
-        {"8-bit stereo, one second", Riff(Chunk("fmt ", Fmt(1, 2, 11025, 8)) +
-                                          Chunk("data", QByteArray(2 * 11025, '\x80'))),
+        {"8-bit stereo, one second",
+         Riff(Chunk("fmt ", Fmt(1, 2, 11025, 8)) + Chunk("data", QByteArray(2 * 11025, '\x80'))),
          1000},
         {"unknown chunks of odd size around fmt",
          Riff(Chunk("LIST", "abcde") + Chunk("fmt ", Fmt(1, 1, 22050, 16)) +
@@ -102,7 +104,7 @@ TEST(WaveDuration, UnreadableDataIsZero) {
 }
 
 class SoundTest : public ::testing::Test {
-protected:
+  protected:
     Resources resources{QStringLiteral(":/testassets")};
     VirtualPacing pacing;
 };
@@ -149,7 +151,12 @@ TEST_F(SoundTest, QtSoundPacesTheGameWithoutAnAudioDevice) {
     // waits (a while at most) until the beep it asked for has loaded.
     QSoundEffect loaded;
     loaded.setSource(QUrl(QStringLiteral("qrc") + resources.Path(ResourceKind::Sound, "TESTBEEP")));
-    test::Until([&] { return loaded.status() != QSoundEffect::Loading && loaded.status() != QSoundEffect::Null; }, 3000);
+    test::Until(
+        [&] {
+            return loaded.status() != QSoundEffect::Loading &&
+                   loaded.status() != QSoundEffect::Null;
+        },
+        3000);
 }
 
 }  // namespace

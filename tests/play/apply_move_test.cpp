@@ -36,13 +36,20 @@ struct Moves : ::testing::Test {
     kvd::Move Step(char side, int code, int toColumn, int toRow) {
         const kvd::UnitTable& t = game.scratchpad;
         const int i = t.Find(code);
-        const kvd::Move move{QChar(side), code, t.PosX(i), t.PosY(i), toColumn, toRow, kvd::MoveKind::Step};
-        if (side == 'E') game.PlayerCode = code, game.PlayerStrength = t.Strength(i);
-        else game.EnemyCode = code, game.EnemyStrength = t.Strength(i);
+        const kvd::Move move{QChar(side), code,  t.PosX(i),          t.PosY(i),
+                             toColumn,    toRow, kvd::MoveKind::Step};
+        if (side == 'E')
+            game.PlayerCode = code, game.PlayerStrength = t.Strength(i);
+        else
+            game.EnemyCode = code, game.EnemyStrength = t.Strength(i);
         return move;
     }
-    QPoint Cell(int code) { return {game.scratchpad.PosX(Find(code)), game.scratchpad.PosY(Find(code))}; }
-    QPoint Prev(int code) { return {game.scratchpad.PrevX(Find(code)), game.scratchpad.PrevY(Find(code))}; }
+    QPoint Cell(int code) {
+        return {game.scratchpad.PosX(Find(code)), game.scratchpad.PosY(Find(code))};
+    }
+    QPoint Prev(int code) {
+        return {game.scratchpad.PrevX(Find(code)), game.scratchpad.PrevY(Find(code))};
+    }
     int Find(int code) { return game.scratchpad.Find(code); }
 };
 
@@ -56,14 +63,19 @@ TEST_F(Moves, AStepMovesTheUnitAndMeetsWhatStandsThere) {
         int outcome;  // -1: no fight
         bool moverLeft, targetLeft;
     } cases[] = {
-        {'E', 16, 5, 0, 0, -1, true, false},        {'E', 16, 5, 40, 3, kvd::outcome::kFirstWins, true, false},
-        {'E', 16, 3, 40, 5, kvd::outcome::kSecondWins, false, true}, {'D', 40, 5, 16, 3, kvd::outcome::kSecondWins, true, false},
+        {'E', 16, 5, 0, 0, -1, true, false},
+        {'E', 16, 5, 40, 3, kvd::outcome::kFirstWins, true, false},
+        {'E', 16, 3, 40, 5, kvd::outcome::kSecondWins, false, true},
+        {'D', 40, 5, 16, 3, kvd::outcome::kSecondWins, true, false},
         {'D', 40, 5, 0, 0, -1, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.side << c.mover << " onto " << c.target);
-        if (c.target) Units({{c.side, c.mover, c.strength, 4, 4}, {c.side == 'E' ? 'D' : 'E', c.target, c.targetStrength, 5, 4}});
-        else Units({{c.side, c.mover, c.strength, 4, 4}});
+        if (c.target)
+            Units({{c.side, c.mover, c.strength, 4, 4},
+                   {c.side == 'E' ? 'D' : 'E', c.target, c.targetStrength, 5, 4}});
+        else
+            Units({{c.side, c.mover, c.strength, 4, 4}});
         const kvd::MoveResult result = Apply(Step(c.side, c.mover, 5, 4));
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_EQ(result.met, c.target);
@@ -118,7 +130,8 @@ TEST_F(Moves, ARepairRequestAsksTheSidesSupplyShipAndAPassDoesNothing) {
         const QStringList before = game.scratchpad.Lines();
         EXPECT_FALSE(Apply(kvd::Move{QChar(side)}).repaired);
         EXPECT_EQ(game.scratchpad.Lines(), before) << "a pass";
-        EXPECT_TRUE(Apply(kvd::Move{QChar(side), ship, 5, 5, 4, 4, kvd::MoveKind::Repair}).repaired);
+        EXPECT_TRUE(
+            Apply(kvd::Move{QChar(side), ship, 5, 5, 4, 4, kvd::MoveKind::Repair}).repaired);
         EXPECT_EQ(game.scratchpad.Strength(Find(ship)), 4);
     }
 }
@@ -162,11 +175,13 @@ TEST_F(Moves, OnlyAMarkedTargetIsAStepAndTheTopLeftCellIsNoException) {
         game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0101"});  // land south-west
         const kvd::Selection selection = kvd::SelectUnit(game, QChar(side), 2, 0);
         ASSERT_EQ(selection.line, Find(supply));
-        EXPECT_EQ(selection.targets.size(), 4u) << "west, east, south, and the opposing unit south-east";
+        EXPECT_EQ(selection.targets.size(), 4u)
+            << "west, east, south, and the opposing unit south-east";
         EXPECT_FALSE(kvd::IsMarkedTarget(game, QChar(side), 0, 0));
         EXPECT_FALSE(kvd::IsMarkedTarget(game, QChar(side), 1, 1)) << "land";
         EXPECT_FALSE(kvd::IsMarkedTarget(game, QChar(side), 2, 0)) << "its own cell";
-        for (QPoint cell : selection.targets) EXPECT_TRUE(kvd::IsMarkedTarget(game, QChar(side), cell.x(), cell.y()));
+        for (QPoint cell : selection.targets)
+            EXPECT_TRUE(kvd::IsMarkedTarget(game, QChar(side), cell.x(), cell.y()));
         // A unit right beside the top-left cell may step there when it is free.
         Units({{side, supply, 2, 1, 0}});
         kvd::SelectUnit(game, QChar(side), 1, 0);
@@ -181,7 +196,9 @@ TEST(MoveRecords, TheWireFormOfAMove) {
     EXPECT_EQ(read.code, 35);
     EXPECT_EQ(QPoint(read.toColumn, read.toRow), QPoint(6, 3));
     EXPECT_EQ(QPoint(read.fromColumn, read.fromRow), QPoint(7, 2));
-    EXPECT_EQ(kvd::RepairRecord(kvd::Move{'E', 21, 0, 0, 0, 0, kvd::MoveKind::Repair}), "[Repair]=0221");
-    for (const char* broken : {"[Move]=35060307", "[Move]=35060307020", "[Mover]=3506030702", "[Move]=35x6030702"})
+    EXPECT_EQ(kvd::RepairRecord(kvd::Move{'E', 21, 0, 0, 0, 0, kvd::MoveKind::Repair}),
+              "[Repair]=0221");
+    for (const char* broken :
+         {"[Move]=35060307", "[Move]=35060307020", "[Mover]=3506030702", "[Move]=35x6030702"})
         EXPECT_EQ(kvd::MoveOfRecord(broken, 'D').kind, kvd::MoveKind::Pass) << broken;
 }

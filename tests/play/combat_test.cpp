@@ -21,27 +21,50 @@ std::vector<int> Fighters() {
     for (int c = 50; c <= 54; ++c) codes.push_back(c);
     return codes;
 }
-int SecondSide(int firstSideCode) { return firstSideCode >= 50 ? firstSideCode + 10 : firstSideCode + 24; }
-UnitKind Kind(int code) { return kvd::KindOfCode(code); }
-bool Escort(int code) { return kvd::CodeIn(kvd::FirstSideCode(code), 9, 15); }
-bool BigShip(int code) { return kvd::CodeIn(kvd::FirstSideCode(code), 16, 22); }
-bool Warship(int code) { return Escort(code) || BigShip(code); }
-bool Mines(int code) { return Kind(code) == UnitKind::Minefield; }
-bool Submarine(int code) { return Kind(code) == UnitKind::Submarine; }
+int SecondSide(int firstSideCode) {
+    return firstSideCode >= 50 ? firstSideCode + 10 : firstSideCode + 24;
+}
+UnitKind Kind(int code) {
+    return kvd::KindOfCode(code);
+}
+bool Escort(int code) {
+    return kvd::CodeIn(kvd::FirstSideCode(code), 9, 15);
+}
+bool BigShip(int code) {
+    return kvd::CodeIn(kvd::FirstSideCode(code), 16, 22);
+}
+bool Warship(int code) {
+    return Escort(code) || BigShip(code);
+}
+bool Mines(int code) {
+    return Kind(code) == UnitKind::Minefield;
+}
+bool Submarine(int code) {
+    return Kind(code) == UnitKind::Submarine;
+}
 // The same fight told from the other side.
 int Mirrored(int outcome) {
     switch (outcome) {
-        case kFirstWins: return kSecondWins;
-        case kSecondWins: return kFirstWins;
-        case kSecondHit: return kFirstHit;
-        case kFirstHit: return kSecondHit;
-        case kMineHitsShip: return kShipHitsMine;
-        case kShipHitsMine: return kMineHitsShip;
-        default: return outcome;
+        case kFirstWins:
+            return kSecondWins;
+        case kSecondWins:
+            return kFirstWins;
+        case kSecondHit:
+            return kFirstHit;
+        case kFirstHit:
+            return kSecondHit;
+        case kMineHitsShip:
+            return kShipHitsMine;
+        case kShipHitsMine:
+            return kMineHitsShip;
+        default:
+            return outcome;
     }
 }
 // A first-side unit of code p and strength ps meets a second-side unit of first-side code e.
-int Meet(int p, int ps, int e, int es) { return FightOutcome(p, SecondSide(e), ps, es, 0, 0); }
+int Meet(int p, int ps, int e, int es) {
+    return FightOutcome(p, SecondSide(e), ps, es, 0, 0);
+}
 
 }  // namespace
 
@@ -54,7 +77,8 @@ TEST(FightTable, AMeetingEndsAlikeFromEitherSideButForTheFirstSidesMinefields) {
             for (int sa = 0; sa <= 9; ++sa) {
                 for (int sb = 0; sb <= 9; ++sb) {
                     const int forward = Meet(a, sa, b, sb), backward = Mirrored(Meet(b, sb, a, sa));
-                    SCOPED_TRACE(testing::Message() << a << " (" << sa << ") against " << b << " (" << sb << ")");
+                    SCOPED_TRACE(testing::Message()
+                                 << a << " (" << sa << ") against " << b << " (" << sb << ")");
                     if (Escort(a) && Mines(b)) {
                         // An escort that steps onto mines goes down with them; a second-side
                         // escort of 5 or more that steps onto the first side's is only hit.
@@ -62,7 +86,8 @@ TEST(FightTable, AMeetingEndsAlikeFromEitherSideButForTheFirstSidesMinefields) {
                         ASSERT_EQ(Meet(b, sb, a, sa), sa < 5 ? kBothLost : kMineHitsShip);
                     } else if (kvd::IsConvoyCode(a) && Mines(b)) {
                         ASSERT_EQ(forward, kBothLost);
-                        ASSERT_EQ(Meet(b, sb, a, sa), kFirstWins) << "the first side's mines outlast a convoy ship";
+                        ASSERT_EQ(Meet(b, sb, a, sa), kFirstWins)
+                            << "the first side's mines outlast a convoy ship";
                     } else if (!(Mines(a) && (Escort(b) || kvd::IsConvoyCode(b)))) {
                         ASSERT_EQ(forward, backward);
                         ++compared;
@@ -86,11 +111,13 @@ TEST(FightTable, GunsDecideBetweenWarshipsElseOnlyTheLineOfFiveCounts) {
         for (int e : Fighters()) {
             for (int ps = 0; ps <= 9; ++ps) {
                 for (int es = 0; es <= 9; ++es) {
-                    SCOPED_TRACE(testing::Message() << p << " (" << ps << ") against " << e << " (" << es << ")");
+                    SCOPED_TRACE(testing::Message()
+                                 << p << " (" << ps << ") against " << e << " (" << es << ")");
                     const int got = Meet(p, ps, e, es);
                     if (Mines(p) && Mines(e)) continue;  // minefields never move, so never meet
                     if (Warship(p) && Warship(e)) {
-                        if (p == 21 && e == 21 && ps == es && ps >= 5) continue;  // the battleships' duel
+                        if (p == 21 && e == 21 && ps == es && ps >= 5)
+                            continue;  // the battleships' duel
                         ASSERT_EQ(got, ps > es ? kFirstWins : ps < es ? kSecondWins : kBothLost);
                     } else {
                         ASSERT_EQ(got, Meet(p, ps < 5 ? 0 : 9, e, es < 5 ? 0 : 9));
@@ -107,7 +134,8 @@ TEST(FightTable, EscortsSinkSubmarinesWhoeverStepsAndSubmarinesOnlyHitBigShipsOf
         for (int other : Fighters()) {
             for (int ss = 0; ss <= 9; ++ss) {
                 for (int os = 0; os <= 9; ++os) {
-                    SCOPED_TRACE(testing::Message() << "submarine " << sub << " (" << ss << "), " << other << " (" << os << ")");
+                    SCOPED_TRACE(testing::Message() << "submarine " << sub << " (" << ss << "), "
+                                                    << other << " (" << os << ")");
                     if (Escort(other)) {
                         ASSERT_EQ(Meet(sub, ss, other, os), kSecondWins);
                         ASSERT_EQ(Meet(other, os, sub, ss), kFirstWins);
@@ -116,7 +144,8 @@ TEST(FightTable, EscortsSinkSubmarinesWhoeverStepsAndSubmarinesOnlyHitBigShipsOf
                     } else if (Submarine(other) || Mines(other)) {
                         ASSERT_EQ(Meet(sub, ss, other, os), kBothLost);
                     } else {
-                        ASSERT_EQ(Meet(sub, ss, other, os), kFirstWins) << "supply and convoy ships are easy prey";
+                        ASSERT_EQ(Meet(sub, ss, other, os), kFirstWins)
+                            << "supply and convoy ships are easy prey";
                     }
                 }
             }
@@ -129,7 +158,8 @@ TEST(FightTable, MinefieldsTakeDownWhatRunsOntoThemButBigShipsOfFive) {
         for (int ship : Fighters()) {
             if (Mines(ship)) continue;
             for (int strength = 0; strength <= 9; ++strength) {
-                SCOPED_TRACE(testing::Message() << ship << " (" << strength << ") onto mines " << mines);
+                SCOPED_TRACE(testing::Message()
+                             << ship << " (" << strength << ") onto mines " << mines);
                 const int got = FightOutcome(ship, SecondSide(mines), strength, 5, 0, 0);
                 ASSERT_EQ(got, BigShip(ship) && strength >= 5 ? kShipHitsMine : kBothLost);
             }
@@ -159,7 +189,9 @@ TEST(FightTable, TheRadarAircraftMeetsOnlyTheCarrierThatHoldsTheFlag) {
         if (!kvd::IsValidCode(e) || kvd::SideOfCode(e) != QLatin1Char('D')) continue;
         for (int transferred : {0, 1}) {
             const int flagCarrier = transferred ? 45 : 46;
-            EXPECT_EQ(FightOutcome(1, e, 0, 9, transferred, 0), e == flagCarrier ? kSecondWins : kNothing) << e;
+            EXPECT_EQ(FightOutcome(1, e, 0, 9, transferred, 0),
+                      e == flagCarrier ? kSecondWins : kNothing)
+                << e;
             EXPECT_EQ(FightOutcome(1, e, 0, 9, transferred, 1), kNothing) << e;
         }
     }
@@ -192,7 +224,8 @@ struct Effects : ::testing::Test {
     kvd::Game game;
     kvd::Settings settings;
     QString Unit(QChar side, int code, int strength, int column, int row) {
-        QString line = QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
+        QString line = QStringLiteral(
+            "E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
         line[0] = side;
         kvd::UnitTable table;
         table.SetLines({"header", line});
@@ -203,8 +236,8 @@ struct Effects : ::testing::Test {
         return line.replace(68, 2, kvd::TwoDigits(code));
     }
     void Fight(int p, int ps, int e, int es) {
-        game.scratchpad.SetLines({"header", Unit('E', p, ps, 3, 3), Unit('D', e, es, 3, 3), Unit('E', 22, 7, 0, 0),
-                                  Unit('D', 46, 7, 9, 9)});
+        game.scratchpad.SetLines({"header", Unit('E', p, ps, 3, 3), Unit('D', e, es, 3, 3),
+                                  Unit('E', 22, 7, 0, 0), Unit('D', 46, 7, 9, 9)});
         game.PlayerCode = p, game.EnemyCode = e, game.PlayerStrength = ps, game.EnemyStrength = es;
         game.Winner = kvd::FightOutcome(p, e, ps, es, game.DTransferred, game.NetGame);
         game.Loser = game.Gamestage = 0;
@@ -304,9 +337,10 @@ TEST_F(Effects, HitsAndExtraDamageNeverGoBelowZero) {
 
 TEST_F(Effects, SupportFireNeedsADestroyerOrBiggerOfTheOtherSideNextToTheFight) {
     // The player's destroyer steps onto a cruiser at (3, 3); a second cruiser stands by.
-    game.scratchpad.SetLines({"header", Unit('E', 11, 5, 3, 3), Unit('D', 40, 5, 3, 3), Unit('D', 41, 5, 4, 4),
-                              Unit('D', 33, 5, 2, 2)});
-    game.PlayerCode = 11, game.EnemyCode = 40, game.PlayerX = game.PlayerY = 3, game.SideToMove = 'E';
+    game.scratchpad.SetLines({"header", Unit('E', 11, 5, 3, 3), Unit('D', 40, 5, 3, 3),
+                              Unit('D', 41, 5, 4, 4), Unit('D', 33, 5, 2, 2)});
+    game.PlayerCode = 11, game.EnemyCode = 40, game.PlayerX = game.PlayerY = 3,
+    game.SideToMove = 'E';
     game.PlayerTurn = 1;
     kvd::MultiCombat(game);
     EXPECT_EQ(game.SupportFire, 1);

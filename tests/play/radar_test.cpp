@@ -18,7 +18,8 @@ struct Sea : ::testing::Test {
     void Units(std::initializer_list<std::tuple<char, int, int, int>> units) {
         QStringList lines{"header"};
         for (const auto& [side, code, column, row] : units) {
-            QString line = QStringLiteral("E 5 1    3 5  0  0 Unit              0 Kind      0000 0000          00");
+            QString line = QStringLiteral(
+                "E 5 1    3 5  0  0 Unit              0 Kind      0000 0000          00");
             line[0] = QChar(side);
             kvd::WriteNumber(line, 55, 2, column);
             kvd::WriteNumber(line, 57, 2, row);
@@ -47,8 +48,15 @@ TEST_F(Sea, RadarSeesWaterUnitsLandAndTheEdge) {
 TEST_F(Sea, WhoIdentifiesWhom) {
     // A cruiser sees a minefield but not a submarine; a destroyer the submarine but not the
     // minefield; the radar aircraft what shares its cell.
-    Units({{'E', 16, 2, 2}, {'D', 27, 3, 3}, {'D', 47, 1, 1}, {'E', 11, 7, 7}, {'D', 28, 8, 8}, {'D', 48, 6, 6},
-           {'E', 1, 4, 8}, {'D', 40, 4, 8}, {'D', 41, 9, 0}});
+    Units({{'E', 16, 2, 2},
+           {'D', 27, 3, 3},
+           {'D', 47, 1, 1},
+           {'E', 11, 7, 7},
+           {'D', 28, 8, 8},
+           {'D', 48, 6, 6},
+           {'E', 1, 4, 8},
+           {'D', 40, 4, 8},
+           {'D', 41, 9, 0}});
     EXPECT_EQ(kvd::RevealEnemy(game), 3);
     EXPECT_FALSE(Revealed(27));
     EXPECT_TRUE(Revealed(47));
@@ -136,10 +144,12 @@ TEST_F(Sea, TheJoiningSideIdentifiesTheHostsUnitsByItsOwnRule) {
         bool identified;
     };
     const Case cases[] = {
-        {35, 5, true},   {33, 3, true},   {39, 22, true},  {35, 23, false},  // escorts: subs, not mines
-        {27, 5, false},  {32, 3, false},  {45, 5, false},                    // others: no submarines
-        {27, 2, true},   {40, 9, true},   {46, 23, true},  {26, 50, true},   // ... the rest they see
-        {47, 2, false},  {49, 21, false},                                    // minefields see nothing
+        {35, 5, true},   {33, 3, true},   {39, 22, true},
+        {35, 23, false},                                   // escorts: subs, not mines
+        {27, 5, false},  {32, 3, false},  {45, 5, false},  // others: no submarines
+        {27, 2, true},   {40, 9, true},   {46, 23, true},
+        {26, 50, true},                    // ... the rest they see
+        {47, 2, false},  {49, 21, false},  // minefields see nothing
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.seer << " sees " << c.seen);

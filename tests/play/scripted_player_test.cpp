@@ -1,7 +1,7 @@
 // The scripted player that plays the self-play games' first side and either side of the
 // network tests: the same position seen from the other side gets the same choice.
-#include <QPoint>
 #include <gtest/gtest.h>
+#include <QPoint>
 #include <vector>
 
 #include "core/game.h"
@@ -30,7 +30,10 @@ kvd::Game Position(const std::vector<Unit>& units, bool swapped) {
         const bool first = (u.side == 'E') != swapped;
         const int code = kvd::FirstSideCode(u.code);
         lines << kvd::test::UnitLine(first ? QLatin1Char('E') : QLatin1Char('D'),
-                                     first ? code : code >= 50 ? code + 10 : code + 24, u.strength, u.column, u.row);
+                                     first        ? code
+                                     : code >= 50 ? code + 10
+                                                  : code + 24,
+                                     u.strength, u.column, u.row);
     }
     kvd::Game game;
     game.scratchpad.SetLines(lines);
@@ -50,17 +53,41 @@ TEST(ScriptedPlayer, ChoosesAlikeForEitherSide) {
         int toColumn, toRow;  // -1: any free step
     } const cases[] = {
         {"a submarine hits the sound battleship, not the escort beside it",
-         {{'E', 5, 5, 4, 4}, {'D', 21, 7, 5, 4}, {'D', 9, 3, 3, 4}}, Approach::Wander, ScriptedMove::Step, 5, 4},
+         {{'E', 5, 5, 4, 4}, {'D', 21, 7, 5, 4}, {'D', 9, 3, 3, 4}},
+         Approach::Wander,
+         ScriptedMove::Step,
+         5,
+         4},
         {"a damaged ship beside the supply ship is repaired before any attack",
-         {{'E', 2, 2, 0, 0}, {'E', 16, 5, 1, 0, true}, {'D', 9, 2, 2, 0}}, Approach::Wander, ScriptedMove::Repair, 0, 0},
-        {"a wanderer leaves an even fight alone", {{'E', 11, 5, 4, 4}, {'D', 11, 5, 5, 4}}, Approach::Wander,
-         ScriptedMove::Step, -1, -1},
-        {"pressing on, it trades ship for ship", {{'E', 11, 5, 4, 4}, {'D', 11, 5, 5, 4}}, Approach::PressOn,
-         ScriptedMove::Step, 5, 4},
-        {"pressing on, it steps nearer the opposing ships", {{'E', 11, 5, 1, 1}, {'D', 11, 5, 8, 8}}, Approach::PressOn,
-         ScriptedMove::Step, 2, 2},
-        {"with nothing but minefields it passes", {{'E', 23, 5, 0, 0}, {'E', 24, 5, 1, 0}, {'D', 11, 5, 2, 0}},
-         Approach::PressOn, ScriptedMove::Pass, 0, 0},
+         {{'E', 2, 2, 0, 0}, {'E', 16, 5, 1, 0, true}, {'D', 9, 2, 2, 0}},
+         Approach::Wander,
+         ScriptedMove::Repair,
+         0,
+         0},
+        {"a wanderer leaves an even fight alone",
+         {{'E', 11, 5, 4, 4}, {'D', 11, 5, 5, 4}},
+         Approach::Wander,
+         ScriptedMove::Step,
+         -1,
+         -1},
+        {"pressing on, it trades ship for ship",
+         {{'E', 11, 5, 4, 4}, {'D', 11, 5, 5, 4}},
+         Approach::PressOn,
+         ScriptedMove::Step,
+         5,
+         4},
+        {"pressing on, it steps nearer the opposing ships",
+         {{'E', 11, 5, 1, 1}, {'D', 11, 5, 8, 8}},
+         Approach::PressOn,
+         ScriptedMove::Step,
+         2,
+         2},
+        {"with nothing but minefields it passes",
+         {{'E', 23, 5, 0, 0}, {'E', 24, 5, 1, 0}, {'D', 11, 5, 2, 0}},
+         Approach::PressOn,
+         ScriptedMove::Pass,
+         0,
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -68,14 +95,18 @@ TEST(ScriptedPlayer, ChoosesAlikeForEitherSide) {
             kvd::Dice firstDice(seed), secondDice(seed);
             const kvd::Game first = Position(c.units, false), second = Position(c.units, true);
             const ScriptedMove e = kvd::ChooseMove(first, firstDice, QLatin1Char('E'), c.approach);
-            const ScriptedMove d = kvd::ChooseMove(second, secondDice, QLatin1Char('D'), c.approach);
+            const ScriptedMove d =
+                kvd::ChooseMove(second, secondDice, QLatin1Char('D'), c.approach);
             ASSERT_EQ(e.kind, c.kind);
             EXPECT_EQ(d.kind, e.kind);
             EXPECT_EQ(QPoint(d.column, d.row), QPoint(e.column, e.row));
             EXPECT_EQ(QPoint(d.toColumn, d.toRow), QPoint(e.toColumn, e.toRow));
             if (c.kind == ScriptedMove::Pass) continue;
-            if (c.toColumn >= 0) EXPECT_EQ(QPoint(e.toColumn, e.toRow), QPoint(c.toColumn, c.toRow));
-            else EXPECT_FALSE(kvd::HoldsUnitOf(first, QLatin1Char('D'), e.toColumn, e.toRow)) << "no attack";
+            if (c.toColumn >= 0)
+                EXPECT_EQ(QPoint(e.toColumn, e.toRow), QPoint(c.toColumn, c.toRow));
+            else
+                EXPECT_FALSE(kvd::HoldsUnitOf(first, QLatin1Char('D'), e.toColumn, e.toRow))
+                    << "no attack";
         }
     }
 }

@@ -1,11 +1,11 @@
 #pragma once
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <functional>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "net/lan_settings.h"
 
@@ -25,7 +25,9 @@ inline quint16 FreePort(int type = SOCK_STREAM) {
 }
 
 // Games on the local network announced and heard on loopback only, on a port of the test's own.
-inline LanSettings LoopbackLan() { return {QStringLiteral("127.0.0.1"), FreePort(SOCK_DGRAM)}; }
+inline LanSettings LoopbackLan() {
+    return {QStringLiteral("127.0.0.1"), FreePort(SOCK_DGRAM)};
+}
 
 // Handles window events until the condition holds, or gives up after a while, so a broken
 // exchange fails the test instead of hanging it.

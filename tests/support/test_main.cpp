@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QEvent>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -9,7 +9,9 @@ namespace {
 // tests check is drawn into the windows' canvases and widgets; grab() and render() still paint
 // a window on demand, and a window that is shown is painted once.
 struct NoScreenUpdates : QObject {
-    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::UpdateRequest; }
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::UpdateRequest;
+    }
 };
 
 }  // namespace

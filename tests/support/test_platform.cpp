@@ -82,6 +82,8 @@ void TestPlatform::CopyData(const QString& relative) {
     if (source.open(QIODevice::ReadOnly)) WriteFile(relative, source.readAll());
 }
 
-QString DataDir() { return QStringLiteral(KORVALD_SOURCE_DIR "/data"); }
+QString DataDir() {
+    return QStringLiteral(KORVALD_SOURCE_DIR "/data");
+}
 
 }  // namespace kvd::test

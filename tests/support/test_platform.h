@@ -11,7 +11,7 @@ namespace kvd::test {
 // virtual time, scripted random and message boxes, recorded sounds, shell and cursor, and the
 // test resources embedded under :/testassets.
 class TestPlatform {
-public:
+  public:
     explicit TestPlatform(int screenWidth = 1024, int screenHeight = 768);
 
     Platform& Services() { return platform_; }
@@ -37,7 +37,7 @@ public:
     // Copies a file or folder of the source tree's data/ into the program folder.
     void CopyData(const QString& relative);
 
-private:
+  private:
     QTemporaryDir dir_;
     Platform platform_;
     FixedScreen* screen_;

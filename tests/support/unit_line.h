@@ -9,7 +9,8 @@ namespace kvd::test {
 // the rest as a fleet file would have it; the name, when given, takes the name column.
 inline QString UnitLine(QChar side, int code, int strength, int column, int row,
                         const QString& name = QStringLiteral("Unit")) {
-    QString line = QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
+    QString line =
+        QStringLiteral("E 5 0    3 5  0  0 Unit              0 Kind      0000 0000          00");
     line[0] = side;
     line.replace(19, 18, name.leftJustified(18, QLatin1Char(' '), true));
     WriteNumber(line, 3, 1, strength);

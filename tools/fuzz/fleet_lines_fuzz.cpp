@@ -29,8 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const int code = table.Code(i);
         FUZZ_CHECK(codes.insert(code).second);
         FUZZ_CHECK(kvd::SideOfCode(code) == table.Side(i));
-        FUZZ_CHECK(table.PosX(i) >= 0 && table.PosX(i) <= 9 && table.PosY(i) >= 0 && table.PosY(i) <= 9);
-        FUZZ_CHECK(table.Strength(i) >= 0 && table.DamageState(i) >= 0 && table.DamageState(i) <= 2);
+        FUZZ_CHECK(table.PosX(i) >= 0 && table.PosX(i) <= 9 && table.PosY(i) >= 0 &&
+                   table.PosY(i) <= 9);
+        FUZZ_CHECK(table.Strength(i) >= 0 && table.DamageState(i) >= 0 &&
+                   table.DamageState(i) <= 2);
         first = first || table.Side(i) == kFirstSide;
         second = second || table.Side(i) == kSecondSide;
         kvd::Radar(game, table.PosX(i), table.PosY(i));

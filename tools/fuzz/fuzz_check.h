@@ -5,12 +5,12 @@
 
 // What must hold after a reader has had its input: a broken promise ends the run with a
 // message, which the fuzzer keeps as a crash together with the input that caused it.
-#define FUZZ_CHECK(condition)                                                              \
-    do {                                                                                   \
-        if (!(condition)) {                                                                \
+#define FUZZ_CHECK(condition)                                                                   \
+    do {                                                                                        \
+        if (!(condition)) {                                                                     \
             std::fprintf(stderr, "%s:%d: does not hold: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                  \
-        }                                                                                  \
+            std::abort();                                                                       \
+        }                                                                                       \
     } while (0)
 
 inline QByteArray FuzzBytes(const uint8_t* data, size_t size) {

@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const kvd::Preset& preset : map.Presets()) {
         // Set-up reads the preset's cell as two numbers; they must be cells of the board.
         FUZZ_CHECK(preset.cell.size() == 4);
-        const int column = kvd::ReadNumber(preset.cell, 1, 2), row = kvd::ReadNumber(preset.cell, 3, 2);
+        const int column = kvd::ReadNumber(preset.cell, 1, 2),
+                  row = kvd::ReadNumber(preset.cell, 3, 2);
         FUZZ_CHECK(column >= 0 && column <= 9 && row >= 0 && row <= 9);
     }
     return 0;

@@ -15,7 +15,7 @@ namespace {
 
 // A game on the shipped fleet of the Royal Navy and the Kriegsmarine.
 kvd::Game& FleetGame() {
-    static kvd::Game& game = [] () -> kvd::Game& {
+    static kvd::Game& game = []() -> kvd::Game& {
         auto* made = new kvd::Game();
         kvd::Files files(QStringLiteral(KORVALD_SOURCE_DIR "/data"));
         QStringList lines;
@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QStringList messages;
     const uint8_t cuts = data[1];
     for (qsizetype at = 0, read = 0; at < stream.size(); ++read) {
-        const qsizetype length = std::min(stream.size() - at, qsizetype(1 + ((cuts >> (read % 6)) & 7) * (1 + data[0] % 64)));
+        const qsizetype length = std::min(
+            stream.size() - at, qsizetype(1 + ((cuts >> (read % 6)) & 7) * (1 + data[0] % 64)));
         reader.Feed(QByteArray::fromRawData(stream.constData() + at, length));
         at += length;
         QString message;
@@ -54,12 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // every line before it was handed over.
         FUZZ_CHECK(messages.size() <= expected.size());
         const qsizetype longLine = messages.size();
-        const qsizetype longest = longLine < expected.size() ? expected[longLine].size()
-                                                               : stream.size() - stream.lastIndexOf('\n') - 1;
+        const qsizetype longest = longLine < expected.size()
+                                      ? expected[longLine].size()
+                                      : stream.size() - stream.lastIndexOf('\n') - 1;
         FUZZ_CHECK(longest > kvd::MessageReader::kLongestLine);
     } else {
         FUZZ_CHECK(messages.size() == expected.size());
-        if (unfinished) FUZZ_CHECK(stream.size() - stream.lastIndexOf('\n') - 1 <= kvd::MessageReader::kLongestLine);
+        if (unfinished)
+            FUZZ_CHECK(stream.size() - stream.lastIndexOf('\n') - 1 <=
+                       kvd::MessageReader::kLongestLine);
     }
     for (qsizetype i = 0; i < messages.size(); ++i) {
         QByteArray line = expected[i];
@@ -78,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             FUZZ_CHECK(kvd::SideOfCode(code) == side);
             FUZZ_CHECK(game.scratchpad.FindSide(code, side) > 0);
             for (int k = 1; k < 5; k += 2)
-                FUZZ_CHECK(kvd::OnBoard(kvd::ReadNumber(message, 8 + 2 * k, 2), kvd::ReadNumber(message, 10 + 2 * k, 2)));
+                FUZZ_CHECK(kvd::OnBoard(kvd::ReadNumber(message, 8 + 2 * k, 2),
+                                        kvd::ReadNumber(message, 10 + 2 * k, 2)));
         }
     }
     return 0;

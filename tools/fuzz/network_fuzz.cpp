@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "app/program.h"
+#include "board/main_form.h"
 #include "campaign/winner_form.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
-#include "board/main_form.h"
 #include "net/message_reader.h"
 #include "net/mp_form.h"
 #include "platform/platform.h"
@@ -33,7 +33,8 @@ struct Harness {
         QDirIterator it(data, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString file = it.next();
-            const QString target = folder.path() + QLatin1Char('/') + QDir(data).relativeFilePath(file);
+            const QString target =
+                folder.path() + QLatin1Char('/') + QDir(data).relativeFilePath(file);
             QDir().mkpath(QFileInfo(target).path());
             QFile::copy(file, target);
         }
@@ -116,7 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const kvd::UnitTable& table = game.scratchpad;
     FUZZ_CHECK(table.Count() <= kvd::kMaxUnitLines + 1);
     for (int i = 1; i < table.Count(); ++i)
-        FUZZ_CHECK(table.Line(i).trimmed().isEmpty() || kvd::CheckUnitLine(table.Line(i)).isEmpty());
+        FUZZ_CHECK(table.Line(i).trimmed().isEmpty() ||
+                   kvd::CheckUnitLine(table.Line(i)).isEmpty());
     if (game.GameActive == 1) {
         FUZZ_CHECK(game.NetGame == 1);
         FUZZ_CHECK(kvd::CheckFleetLines(QStringLiteral("table"), table.Lines()).isEmpty() || host);

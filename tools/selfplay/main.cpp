@@ -1,7 +1,7 @@
 // The self-play simulator: plays whole games of the computer opponent against a simple
 // scripted player (or the Admiral on either side), headless, and prints one line about them.
-#include <QCoreApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 
@@ -18,30 +18,61 @@ bool Letter(const QString& value, const QString& allowed, QChar& out) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Plays Korvald against itself and counts the results."));
+    parser.setApplicationDescription(
+        QStringLiteral("Plays Korvald against itself and counts the results."));
     parser.addHelpOption();
-    const QCommandLineOption games(QStringLiteral("games"), QStringLiteral("Games to play."), QStringLiteral("N"), QStringLiteral("100"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of every draw."), QStringLiteral("S"), QStringLiteral("1"));
-    const QCommandLineOption mode(QStringLiteral("mode"), QStringLiteral("0 single game, 1 to 3 campaign stage."), QStringLiteral("0|1|2|3"), QStringLiteral("0"));
-    const QCommandLineOption campaign(QStringLiteral("campaign"), QStringLiteral("Whole campaigns of three stages in a region."), QStringLiteral("1..8"), QStringLiteral("0"));
-    const QCommandLineOption navy(QStringLiteral("navy"), QStringLiteral("The player's navy."), QStringLiteral("E|D|U|J"), QStringLiteral("E"));
-    const QCommandLineOption map(QStringLiteral("map"), QStringLiteral("Map of single games."), QStringLiteral("NAME"), QStringLiteral("$STANDARD"));
-    const QCommandLineOption planes(QStringLiteral("planes"), QStringLiteral("Reconnaissance planes."), QStringLiteral("0..3"), QStringLiteral("1"));
-    const QCommandLineOption reveal(QStringLiteral("reveal"), QStringLiteral("Reveal identified ships."), QStringLiteral("Y|N"), QStringLiteral("Y"));
-    const QCommandLineOption flag(QStringLiteral("flag"), QStringLiteral("Transfer the flag."), QStringLiteral("Y|N"), QStringLiteral("Y"));
-    const QCommandLineOption damage(QStringLiteral("damage"), QStringLiteral("Additional damage."), QStringLiteral("Y|N"), QStringLiteral("N"));
-    const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("Write each game's record into a folder."), QStringLiteral("DIR"));
-    const QCommandLineOption checkRecords(QStringLiteral("check-records"), QStringLiteral("Play every record of a folder again and count those that reproduce their tables."), QStringLiteral("DIR"));
-    const QCommandLineOption trace(QStringLiteral("trace"), QStringLiteral("A running checksum of the tables, a line per game, on stderr."));
-    const QCommandLineOption first(QStringLiteral("first"), QStringLiteral("The first side's player."), QStringLiteral("scripted|admiral"), QStringLiteral("scripted"));
-    const QCommandLineOption second(QStringLiteral("second"), QStringLiteral("The second side's player."), QStringLiteral("standard|admiral"), QStringLiteral("standard"));
-    const QCommandLineOption think(QStringLiteral("think"), QStringLiteral("The Admiral's time to think over a move."), QStringLiteral("MS"), QStringLiteral("250"));
-    parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage, trace, record, checkRecords, first, second, think});
+    const QCommandLineOption games(QStringLiteral("games"), QStringLiteral("Games to play."),
+                                   QStringLiteral("N"), QStringLiteral("100"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of every draw."),
+                                  QStringLiteral("S"), QStringLiteral("1"));
+    const QCommandLineOption mode(QStringLiteral("mode"),
+                                  QStringLiteral("0 single game, 1 to 3 campaign stage."),
+                                  QStringLiteral("0|1|2|3"), QStringLiteral("0"));
+    const QCommandLineOption campaign(
+        QStringLiteral("campaign"), QStringLiteral("Whole campaigns of three stages in a region."),
+        QStringLiteral("1..8"), QStringLiteral("0"));
+    const QCommandLineOption navy(QStringLiteral("navy"), QStringLiteral("The player's navy."),
+                                  QStringLiteral("E|D|U|J"), QStringLiteral("E"));
+    const QCommandLineOption map(QStringLiteral("map"), QStringLiteral("Map of single games."),
+                                 QStringLiteral("NAME"), QStringLiteral("$STANDARD"));
+    const QCommandLineOption planes(QStringLiteral("planes"),
+                                    QStringLiteral("Reconnaissance planes."),
+                                    QStringLiteral("0..3"), QStringLiteral("1"));
+    const QCommandLineOption reveal(QStringLiteral("reveal"),
+                                    QStringLiteral("Reveal identified ships."),
+                                    QStringLiteral("Y|N"), QStringLiteral("Y"));
+    const QCommandLineOption flag(QStringLiteral("flag"), QStringLiteral("Transfer the flag."),
+                                  QStringLiteral("Y|N"), QStringLiteral("Y"));
+    const QCommandLineOption damage(QStringLiteral("damage"), QStringLiteral("Additional damage."),
+                                    QStringLiteral("Y|N"), QStringLiteral("N"));
+    const QCommandLineOption record(QStringLiteral("record"),
+                                    QStringLiteral("Write each game's record into a folder."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption checkRecords(
+        QStringLiteral("check-records"),
+        QStringLiteral(
+            "Play every record of a folder again and count those that reproduce their tables."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QStringLiteral("A running checksum of the tables, a line per game, on stderr."));
+    const QCommandLineOption first(QStringLiteral("first"),
+                                   QStringLiteral("The first side's player."),
+                                   QStringLiteral("scripted|admiral"), QStringLiteral("scripted"));
+    const QCommandLineOption second(QStringLiteral("second"),
+                                    QStringLiteral("The second side's player."),
+                                    QStringLiteral("standard|admiral"), QStringLiteral("standard"));
+    const QCommandLineOption think(QStringLiteral("think"),
+                                   QStringLiteral("The Admiral's time to think over a move."),
+                                   QStringLiteral("MS"), QStringLiteral("250"));
+    parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage, trace,
+                       record, checkRecords, first, second, think});
     parser.process(app);
 
     if (parser.isSet(checkRecords)) {
         const kvd::RecordCheck check = kvd::CheckRecords(parser.value(checkRecords));
-        if (!check.firstFailure.isEmpty()) std::fprintf(stderr, "not reproduced: %s\n", qPrintable(check.firstFailure));
+        if (!check.firstFailure.isEmpty())
+            std::fprintf(stderr, "not reproduced: %s\n", qPrintable(check.firstFailure));
         std::fflush(stderr);
         std::printf("records %d, reproduced %d\n", check.records, check.reproduced);
         return check.records == check.reproduced ? 0 : 1;
@@ -63,8 +94,10 @@ int main(int argc, char** argv) {
     ok = ok && Letter(parser.value(flag), QStringLiteral("YN"), options.flag);
     ok = ok && Letter(parser.value(damage), QStringLiteral("YN"), options.damage);
     const QString firstPlayer = parser.value(first), secondPlayer = parser.value(second);
-    ok = ok && (firstPlayer == QLatin1String("scripted") || firstPlayer == QLatin1String("admiral"));
-    ok = ok && (secondPlayer == QLatin1String("standard") || secondPlayer == QLatin1String("admiral"));
+    ok =
+        ok && (firstPlayer == QLatin1String("scripted") || firstPlayer == QLatin1String("admiral"));
+    ok = ok &&
+         (secondPlayer == QLatin1String("standard") || secondPlayer == QLatin1String("admiral"));
     options.firstAdmiral = firstPlayer == QLatin1String("admiral");
     options.secondAdmiral = secondPlayer == QLatin1String("admiral");
     options.thinkMs = parser.value(think).toInt(&number);
@@ -73,7 +106,8 @@ int main(int argc, char** argv) {
     options.trace = parser.isSet(trace);
     options.recordFolder = parser.value(record);
     if (!options.recordFolder.isEmpty() && !QDir().mkpath(options.recordFolder)) {
-        std::fprintf(stderr, "korvald-selfplay: cannot make the folder %s\n", qPrintable(options.recordFolder));
+        std::fprintf(stderr, "korvald-selfplay: cannot make the folder %s\n",
+                     qPrintable(options.recordFolder));
         return 2;
     }
     if (!ok) {
@@ -92,8 +126,8 @@ int main(int argc, char** argv) {
     std::printf("%s\n", qPrintable(tally.Summary()));
     std::fflush(stdout);
     if (!tally.thinkMs.empty())
-        std::fprintf(stderr, "think median %.1f ms, longest %.1f ms, over %d moves\n", tally.ThinkMedian(),
-                     tally.ThinkLongest(), int(tally.thinkMs.size()));
+        std::fprintf(stderr, "think median %.1f ms, longest %.1f ms, over %d moves\n",
+                     tally.ThinkMedian(), tally.ThinkLongest(), int(tally.thinkMs.size()));
     if (options.campaign > 0) std::printf("%s\n", qPrintable(tally.CampaignSummary()));
     if (tally.violations > 0) {
         std::fprintf(stderr, "invariant broken: %s\n", qPrintable(tally.firstViolation));

@@ -17,7 +17,8 @@ namespace {
 // spent on a ship counts too). The table is written from the first side's view.
 bool Favoured(bool firstSide, int outcome) {
     using namespace outcome;
-    if (firstSide) return outcome == kFirstWins || outcome == kSecondHit || outcome == kMineHitsShip;
+    if (firstSide)
+        return outcome == kFirstWins || outcome == kSecondHit || outcome == kMineHitsShip;
     return outcome == kSecondWins || outcome == kFirstHit || outcome == kShipHitsMine;
 }
 
@@ -26,15 +27,19 @@ int Distance(const UnitTable& t, QChar other, int column, int row) {
     int distance = 100;
     for (int j = 1; j < t.Count(); ++j)
         if (t.Side(j) == other && IsShipCode(t.Code(j)))
-            distance = std::min(distance, std::max(std::abs(t.PosX(j) - column), std::abs(t.PosY(j) - row)));
+            distance = std::min(distance,
+                                std::max(std::abs(t.PosX(j) - column), std::abs(t.PosY(j) - row)));
     return distance;
 }
 
 // The steps that take their unit nearer an opposing ship; all of them when none does.
-std::vector<ScriptedMove> ClosingIn(const UnitTable& t, QChar other, const std::vector<ScriptedMove>& steps) {
+std::vector<ScriptedMove> ClosingIn(const UnitTable& t, QChar other,
+                                    const std::vector<ScriptedMove>& steps) {
     std::vector<ScriptedMove> closer;
     for (const ScriptedMove& step : steps)
-        if (Distance(t, other, step.toColumn, step.toRow) < Distance(t, other, step.column, step.row)) closer.push_back(step);
+        if (Distance(t, other, step.toColumn, step.toRow) <
+            Distance(t, other, step.column, step.row))
+            closer.push_back(step);
     return closer.empty() ? steps : closer;
 }
 }  // namespace
@@ -47,7 +52,9 @@ ScriptedMove ChooseMove(const Game& g, Dice& random, QChar side, Approach approa
     if (supply >= 0) {
         for (int i = 1; i < t.Count(); ++i) {
             const int code = FirstSideCode(t.Code(i));
-            if (t.Side(i) != side || !(IsSubmarine(code) || IsEscort(code) || IsCruiser(code)) || t.DamageState(i) == 0 || t.RepairCount(i) != 0) continue;
+            if (t.Side(i) != side || !(IsSubmarine(code) || IsEscort(code) || IsCruiser(code)) ||
+                t.DamageState(i) == 0 || t.RepairCount(i) != 0)
+                continue;
             if (!AreNeighbours(t.PosX(i), t.PosY(i), t.PosX(supply), t.PosY(supply))) continue;
             return {ScriptedMove::Repair, t.PosX(i), t.PosY(i), t.PosX(supply), t.PosY(supply)};
         }
@@ -55,7 +62,8 @@ ScriptedMove ChooseMove(const Game& g, Dice& random, QChar side, Approach approa
     std::vector<ScriptedMove> steps, attacks, trades;
     for (int i = 1; i < t.Count(); ++i) {
         const int code = t.Code(i);
-        if (t.Side(i) != side || FirstSideCode(code) < 2 || KindOfCode(code) == UnitKind::Minefield) continue;
+        if (t.Side(i) != side || FirstSideCode(code) < 2 || KindOfCode(code) == UnitKind::Minefield)
+            continue;
         const int x = t.PosX(i), y = t.PosY(i);
         const RadarScan radar = Radar(g, x, y);
         for (int k = 1; k <= 8; ++k) {
@@ -64,13 +72,16 @@ ScriptedMove ChooseMove(const Game& g, Dice& random, QChar side, Approach approa
             if (radar[k - 1] == QChar(u'0' + k)) steps.push_back(move);
             if (radar[k - 1] != other || HoldsUnitOf(g, side, move.toColumn, move.toRow)) continue;
             const int enemy = LastUnitOn(t, other, move.toColumn, move.toRow);
-            const int outcome = first ? FightOutcome(code, t.Code(enemy), t.Strength(i), t.Strength(enemy), g.DTransferred, 0)
-                                      : FightOutcome(t.Code(enemy), code, t.Strength(enemy), t.Strength(i), g.DTransferred, 0);
+            const int outcome = first ? FightOutcome(code, t.Code(enemy), t.Strength(i),
+                                                     t.Strength(enemy), g.DTransferred, 0)
+                                      : FightOutcome(t.Code(enemy), code, t.Strength(enemy),
+                                                     t.Strength(i), g.DTransferred, 0);
             if (Favoured(first, outcome)) attacks.push_back(move);
             if (outcome == outcome::kBothLost) trades.push_back(move);
         }
     }
-    if (attacks.empty() && approach == Approach::PressOn) steps = trades.empty() ? ClosingIn(t, other, steps) : trades;
+    if (attacks.empty() && approach == Approach::PressOn)
+        steps = trades.empty() ? ClosingIn(t, other, steps) : trades;
     const std::vector<ScriptedMove>& pool = attacks.empty() ? steps : attacks;
     if (pool.empty()) return {};
     ScriptedMove chosen = pool[size_t(random.Next(int(pool.size())))];

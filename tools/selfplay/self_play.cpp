@@ -17,9 +17,9 @@
 #include "opponent/contact_memory.h"
 #include "opponent/opponent_choice.h"
 #include "opponent/side_view.h"
+#include "play/game_record.h"
 #include "play/radar.h"
 #include "play/rules.h"
-#include "play/game_record.h"
 #include "play/selection.h"
 #include "play/turn.h"
 #include "tools/selfplay/scripted_player.h"
@@ -30,19 +30,21 @@ namespace {
 
 // Waits that take no time and handle nothing: nothing but the game runs here.
 class InstantPacing : public Pacing {
-public:
+  public:
     void Delay(int ms) override { elapsed_ += ms > 0 ? ms : 0; }
     void Wait(int ms) override { Delay(ms); }
     void Interrupt() override {}
     std::uint32_t TickCount() const override { return std::uint32_t(elapsed_); }
-    QDateTime Now() const override { return QDateTime(QDate(1942, 6, 4), QTime(9, 0)).addMSecs(elapsed_); }
+    QDateTime Now() const override {
+        return QDateTime(QDate(1942, 6, 4), QTime(9, 0)).addMSecs(elapsed_);
+    }
 
-private:
+  private:
     std::int64_t elapsed_ = 0;
 };
 
 class QuietBoxes : public MessageBoxes {
-public:
+  public:
     BoxAnswer Show(BoxKind, const QString& text, BoxButtons buttons) override {
         last = text;
         return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
@@ -73,7 +75,9 @@ struct SelfPlay::Hooks : ProgramFlow, SetupDisplay {
     // Nothing is shown, so no picture is loaded; the first composition's reveal pass is the
     // rules' all the same.
     void PrepareGamePictures(int, bool) override {}
-    bool LoadMapPicture(const QString&, const MapLines&, QString*, QString*) override { return true; }
+    bool LoadMapPicture(const QString&, const MapLines&, QString*, QString*) override {
+        return true;
+    }
     void FinishPictures() override {}
     void DropPictures() override {}
     void ShowBoard() override { RevealEnemy(*game); }
@@ -88,8 +92,9 @@ QString SelfPlayTally::Summary() const {
         for (double ms : thinkMs) sum += ms;
         think = QStringLiteral("average think %1 ms, ").arg(qRound(sum / double(thinkMs.size())));
     }
-    return QStringLiteral("games %1, first side won %2, second side won %3, both lost %4, unfinished %5, "
-                          "average turns %6, invariant violations %7, %8%9 games per second")
+    return QStringLiteral(
+               "games %1, first side won %2, second side won %3, both lost %4, unfinished %5, "
+               "average turns %6, invariant violations %7, %8%9 games per second")
         .arg(games)
         .arg(firstSideWon)
         .arg(secondSideWon)
@@ -110,8 +115,12 @@ double Nth(std::vector<double> values, double share) {
 }
 }  // namespace
 
-double SelfPlayTally::ThinkMedian() const { return Nth(thinkMs, 0.5); }
-double SelfPlayTally::ThinkLongest() const { return thinkMs.empty() ? 0 : *std::max_element(thinkMs.begin(), thinkMs.end()); }
+double SelfPlayTally::ThinkMedian() const {
+    return Nth(thinkMs, 0.5);
+}
+double SelfPlayTally::ThinkLongest() const {
+    return thinkMs.empty() ? 0 : *std::max_element(thinkMs.begin(), thinkMs.end());
+}
 
 QString SelfPlayTally::CampaignSummary() const {
     return QStringLiteral("campaigns %1, first side ahead %2, second side ahead %3, level %4")
@@ -142,7 +151,8 @@ SelfPlay::SelfPlay(const QString& dataFolder, const SelfPlayOptions& options)
     opponent_ = std::make_unique<ComputerOpponent>();
     memory_ = std::make_unique<ContactMemory>();
     if (options.secondAdmiral)
-        secondSide_ = std::make_unique<AdmiralTurn>(options.seed * 2246822519u + 1, AdmiralBudget(options));
+        secondSide_ =
+            std::make_unique<AdmiralTurn>(options.seed * 2246822519u + 1, AdmiralBudget(options));
     hooks_->game = game_.get();
     setup_->flow.Wire(*hooks_);
 }
@@ -163,8 +173,10 @@ bool SelfPlay::StartGame(int index) {
     Game& g = *game_;
     g.GameMode = options_.mode;
     const bool european = options_.navy == QLatin1Char('E') || options_.navy == QLatin1Char('D');
-    if (options_.campaign > 0) g.CampaignRegion = options_.campaign;
-    else g.CampaignRegion = options_.mode == 0 ? 0 : (european ? 1 : 5) + index % 4;
+    if (options_.campaign > 0)
+        g.CampaignRegion = options_.campaign;
+    else
+        g.CampaignRegion = options_.mode == 0 ? 0 : (european ? 1 : 5) + index % 4;
     hooks_->stage = 0;
     hooks_->setupFailed = false;
     if (!setup_->GameInit() || hooks_->setupFailed) {
@@ -217,14 +229,14 @@ void SelfPlay::PlayerMove() {
         // turn: the game's dice are not its to see.
         SideView view = ViewOf(g, context_->settings, QLatin1Char('E'));
         memory_->Recall(view);
-        const Thought thought = Admiral().Choose(view,
-                                                 options_.seed * 2654435761u + ++admiralMoves_,
-                                                 AdmiralBudget(options_));
+        const Thought thought = Admiral().Choose(
+            view, options_.seed * 2654435761u + ++admiralMoves_, AdmiralBudget(options_));
         if (tally_) tally_->thinkMs.push_back(thought.milliseconds);
         if (thought.move.kind != MoveKind::Pass) {
             const Move& m = thought.move;
-            scripted = ScriptedMove{m.kind == MoveKind::Repair ? ScriptedMove::Repair : ScriptedMove::Step,
-                                    m.fromColumn, m.fromRow, m.toColumn, m.toRow};
+            scripted =
+                ScriptedMove{m.kind == MoveKind::Repair ? ScriptedMove::Repair : ScriptedMove::Step,
+                             m.fromColumn, m.fromRow, m.toColumn, m.toRow};
         }
     } else {
         scripted = ChooseMove(g, g.dice);
@@ -234,9 +246,15 @@ void SelfPlay::PlayerMove() {
     if (scripted.kind != ScriptedMove::Pass) {
         const UnitTable& t = g.scratchpad;
         for (int i = 1; i < t.Count() && move.code == 0; ++i)
-            if (t.Side(i) == kFirstSide && t.Code(i) != 1 && t.PosX(i) == scripted.column && t.PosY(i) == scripted.row)
+            if (t.Side(i) == kFirstSide && t.Code(i) != 1 && t.PosX(i) == scripted.column &&
+                t.PosY(i) == scripted.row)
                 move.code = t.Code(i);
-        move = Move{kFirstSide, move.code, scripted.column, scripted.row, scripted.toColumn, scripted.toRow,
+        move = Move{kFirstSide,
+                    move.code,
+                    scripted.column,
+                    scripted.row,
+                    scripted.toColumn,
+                    scripted.toRow,
                     scripted.kind == ScriptedMove::Repair ? MoveKind::Repair : MoveKind::Step};
     }
     if (!PlayFirstSideMove(rules, move)) {
@@ -245,7 +263,8 @@ void SelfPlay::PlayerMove() {
         EndFirstSideMove(rules);
     }
     const std::optional<Move> answer = rules.computer->TakeAnswer();
-    if (record_) record_->moves.push_back({move, TableChecksum(g.scratchpad), scripted.drawn, answer});
+    if (record_)
+        record_->moves.push_back({move, TableChecksum(g.scratchpad), scripted.drawn, answer});
     if (g.GameActive == 0 && hooks_->stage == 0) {
         // The game has ended: the end-of-game window would show it now and keep the tally.
         hooks_->stage = g.Gamestage;
@@ -266,7 +285,8 @@ QString SelfPlay::CheckTable() const {
     for (int i = 1; i < t.Count(); ++i) {
         if (!t.IsUnit(i)) continue;
         const int code = t.Code(i);
-        if (code < 0 || t.Strength(i) < 0 || t.DamageState(i) < 0 || t.PrevX(i) < 0 || t.PrevY(i) < 0)
+        if (code < 0 || t.Strength(i) < 0 || t.DamageState(i) < 0 || t.PrevX(i) < 0 ||
+            t.PrevY(i) < 0)
             return fault(i, "a field is not digits");
         const int x = t.PosX(i), y = t.PosY(i);
         if (!OnBoard(x, y)) return fault(i, "off the board");
@@ -288,14 +308,21 @@ QString SelfPlay::CheckTable() const {
 
 void SelfPlay::WriteRecord(int index) {
     // One file a game; in a campaign one a stage.
-    const QString name = options_.campaign > 0 ? QStringLiteral("campaign-%1-stage-%2.kvr").arg(index + 1, 5, 10, QLatin1Char('0')).arg(game_->GameMode)
-                                               : QStringLiteral("game-%1.kvr").arg(index + 1, 5, 10, QLatin1Char('0'));
+    const QString name =
+        options_.campaign > 0
+            ? QStringLiteral("campaign-%1-stage-%2.kvr")
+                  .arg(index + 1, 5, 10, QLatin1Char('0'))
+                  .arg(game_->GameMode)
+            : QStringLiteral("game-%1.kvr").arg(index + 1, 5, 10, QLatin1Char('0'));
     QFile file(options_.recordFolder + QLatin1Char('/') + name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         std::fprintf(stderr, "korvald-selfplay: cannot write %s\n", qPrintable(file.fileName()));
         return;
     }
-    file.write(RecordLines(*record_, QStringLiteral(KORVALD_VERSION)).join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+    file.write(RecordLines(*record_, QStringLiteral(KORVALD_VERSION))
+                   .join(QStringLiteral("\r\n"))
+                   .toUtf8() +
+               "\r\n");
 }
 
 bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
@@ -306,10 +333,12 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
     const QString start = CheckTable();
     if (!start.isEmpty()) {
         ++tally.violations;
-        tally.firstViolation = QStringLiteral("seed %1, game %2, set-up: %3").arg(options_.seed).arg(index).arg(start);
+        tally.firstViolation =
+            QStringLiteral("seed %1, game %2, set-up: %3").arg(options_.seed).arg(index).arg(start);
         return true;
     }
-    if (!options_.recordFolder.isEmpty()) record_ = std::make_unique<GameRecord>(BeginRecord(g, context_->settings));
+    if (!options_.recordFolder.isEmpty())
+        record_ = std::make_unique<GameRecord>(BeginRecord(g, context_->settings));
     while (g.GameOver == 0 && g.GameActive == 1 && g.TurnCount < 2000) {
         PlayerMove();
         NoteSecondSideThought();
@@ -321,8 +350,11 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
         const QString fault = CheckTable();
         if (!fault.isEmpty()) {
             ++tally.violations;
-            tally.firstViolation =
-                QStringLiteral("seed %1, game %2, turn %3: %4").arg(options_.seed).arg(index).arg(g.TurnCount).arg(fault);
+            tally.firstViolation = QStringLiteral("seed %1, game %2, turn %3: %4")
+                                       .arg(options_.seed)
+                                       .arg(index)
+                                       .arg(g.TurnCount)
+                                       .arg(fault);
             return true;
         }
     }
@@ -332,11 +364,16 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
         record_.reset();
     }
     if (options_.trace)
-        std::fprintf(stderr, "game %d turns %d hash %016llx\n", index, g.TurnCount, (unsigned long long)trace_);
-    if (hooks_->stage == 8) ++tally.firstSideWon;
-    else if (hooks_->stage == 9) ++tally.secondSideWon;
-    else if (hooks_->stage == 10) ++tally.bothLost;
-    else ++tally.unfinished;
+        std::fprintf(stderr, "game %d turns %d hash %016llx\n", index, g.TurnCount,
+                     (unsigned long long)trace_);
+    if (hooks_->stage == 8)
+        ++tally.firstSideWon;
+    else if (hooks_->stage == 9)
+        ++tally.secondSideWon;
+    else if (hooks_->stage == 10)
+        ++tally.bothLost;
+    else
+        ++tally.unfinished;
     return true;
 }
 
@@ -354,7 +391,8 @@ bool SelfPlay::PlayCampaign(int index, SelfPlayTally& tally) {
     ++tally.campaigns;
     if (g.FirstSideWins > g.SecondSideWins) ++tally.firstSideAhead;
     if (g.SecondSideWins > g.FirstSideWins) ++tally.secondSideAhead;
-    tally.campaignLines << QStringLiteral("campaign %1 in region %2: games won %3 to %4, ships lost %5 to %6")
+    tally.campaignLines << QStringLiteral(
+                               "campaign %1 in region %2: games won %3 to %4, ships lost %5 to %6")
                                .arg(index + 1)
                                .arg(options_.campaign)
                                .arg(g.FirstSideWins)
@@ -369,7 +407,8 @@ bool SelfPlay::Run(SelfPlayTally& tally) {
     QElapsedTimer timer;
     timer.start();
     for (int index = 0; index < options_.games && tally.violations == 0; ++index) {
-        if (!(options_.campaign > 0 ? PlayCampaign(index, tally) : PlayOne(index, tally))) return false;
+        if (!(options_.campaign > 0 ? PlayCampaign(index, tally) : PlayOne(index, tally)))
+            return false;
     }
     tally.seconds = timer.nsecsElapsed() / 1e9;
     return true;
@@ -383,7 +422,8 @@ RecordCheck CheckRecords(const QString& folder) {
     RecordCheck check;
     // The record's settings say which opponent answered; the Admiral's answers are the record's.
     OpponentChoice computer(0, ThinkBudget{});
-    const QStringList names = QDir(folder).entryList({QStringLiteral("*.kvr")}, QDir::Files, QDir::Name);
+    const QStringList names =
+        QDir(folder).entryList({QStringLiteral("*.kvr")}, QDir::Files, QDir::Name);
     for (const QString& name : names) {
         ++check.records;
         QFile file(folder + QLatin1Char('/') + name);
@@ -391,8 +431,11 @@ RecordCheck CheckRecords(const QString& folder) {
         GameRecord record;
         Game game;
         Settings settings;
-        if (!file.open(QIODevice::ReadOnly)) error = QStringLiteral("cannot be read");
-        else if (ReadRecord(QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts), record, &error) &&
+        if (!file.open(QIODevice::ReadOnly))
+            error = QStringLiteral("cannot be read");
+        else if (ReadRecord(QString::fromUtf8(file.readAll())
+                                .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts),
+                            record, &error) &&
                  Replay(record, game, settings, &computer, -1, &error)) {
             ++check.reproduced;
             continue;

@@ -82,7 +82,7 @@ struct SelfPlayTally {
 // shown and waits that take no time. The first side is moved by a simple scripted player.
 // After every turn the unit table is checked.
 class SelfPlay {
-public:
+  public:
     // dataFolder: the game's program folder (config/ and maps/), copied to a scratch folder.
     SelfPlay(const QString& dataFolder, const SelfPlayOptions& options);
     ~SelfPlay();
@@ -97,7 +97,7 @@ public:
     void ComputerTurn();
     Game& TheGame() { return *game_; }
 
-private:
+  private:
     void NoteSecondSideThought();
     bool PlayOne(int index, SelfPlayTally& tally);
     bool PlayCampaign(int index, SelfPlayTally& tally);
@@ -117,7 +117,10 @@ private:
     SelfPlayTally* tally_ = nullptr;
     std::unique_ptr<ContactMemory> memory_;  // what the first-side Admiral remembers of the board
     std::uint32_t admiralMoves_ = 0;
-    int secondSideMovesNoted_ = 0;  // the second-side Admiral's moves whose think times are tallied  // the first-side Admiral's moves so far: each thinks from its own draw                  // the run's, for the Admiral's think times
+    int secondSideMovesNoted_ =
+        0;  // the second-side Admiral's moves whose think times are tallied  // the first-side
+            // Admiral's moves so far: each thinks from its own draw                  // the run's,
+            // for the Admiral's think times
     Showing nothingShown_{false};
     struct Hooks;
     std::unique_ptr<Hooks> hooks_;
