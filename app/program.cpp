@@ -12,6 +12,7 @@
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
 #include "core/settings.h"
+#include "core/text_ids.h"
 #include "frontend/about_form.h"
 #include "frontend/help_window.h"
 #include "frontend/intro_form.h"
@@ -131,8 +132,9 @@ bool Program::ResumeUnfinished() {
         case GameJournal::Saved::Damaged:
             break;
         case GameJournal::Saved::Readable: {
-            const QString question =
-                QStringLiteral("  ") + context_.texts.Text(153) + QStringLiteral("   ");
+            const QString question = QStringLiteral("  ") +
+                                     context_.texts.Text(text::kResumeUnfinished) +
+                                     QStringLiteral("   ");
             if (p.boxes->Show(BoxKind::Confirmation, question, BoxButtons::YesNo) !=
                 BoxAnswer::Yes) {
                 journal_->Discard();
@@ -156,7 +158,8 @@ bool Program::ResumeUnfinished() {
         }
     }
     p.boxes->Show(BoxKind::Error,
-                  QStringLiteral("   ") + context_.texts.Text(154) + error + QStringLiteral("   "),
+                  QStringLiteral("   ") + context_.texts.Text(text::kUnfinishedDiscarded) + error +
+                      QStringLiteral("   "),
                   BoxButtons::Ok);
     journal_->Discard();
     return false;
@@ -201,10 +204,11 @@ bool Program::StartReplay(const QString& path) {
 }
 
 bool Program::ReplayRefused(const QString& error) {
-    context_.platform.boxes->Show(
-        BoxKind::Error,
-        QStringLiteral("   ") + context_.texts.Text(163) + error + QStringLiteral("   "),
-        BoxButtons::Ok);
+    context_.platform.boxes->Show(BoxKind::Error,
+                                  QStringLiteral("   ") +
+                                      context_.texts.Text(text::kReplayImpossible) + error +
+                                      QStringLiteral("   "),
+                                  BoxButtons::Ok);
     return false;
 }
 

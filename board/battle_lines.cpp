@@ -1,6 +1,7 @@
 #include "board/battle_lines.h"
 
 #include "core/language_texts.h"
+#include "core/text_ids.h"
 #include "play/battle_notes.h"
 #include "play/combat.h"
 
@@ -125,10 +126,12 @@ struct Teller {
 std::vector<BattleLine> BattleStateLines(const BattleBand& band, const LanguageTexts& texts) {
     const int enemy = band.viewer == kFirstSide ? 1 : 0;
     return {
-        {texts.Text(144) + QLatin1Char(' ') + QString::number(band.log.turn), BattleLine::Plain},
-        {texts.Text(177) + QString::number(band.ownShips), BattleLine::Plain},
-        {texts.Text(178) + QString::number(band.enemyContacts), BattleLine::Plain},
-        {texts.Text(179) + QString::number(band.log.shipsLost[enemy]), BattleLine::Plain},
+        {texts.Text(text::kTurn) + QLatin1Char(' ') + QString::number(band.log.turn),
+         BattleLine::Plain},
+        {texts.Text(text::kOurShipsCount) + QString::number(band.ownShips), BattleLine::Plain},
+        {texts.Text(text::kEnemyInSight) + QString::number(band.enemyContacts), BattleLine::Plain},
+        {texts.Text(text::kEnemySunk) + QString::number(band.log.shipsLost[enemy]),
+         BattleLine::Plain},
     };
 }
 

@@ -10,6 +10,7 @@
 #include "board/unit_panel.h"
 #include "core/context.h"
 #include "core/game.h"
+#include "core/text_ids.h"
 #include "platform/platform.h"
 #include "play/game_journal.h"
 #include "play/radar.h"
@@ -170,7 +171,8 @@ void PlayerTurn::EndPlayerMove() {
 
 void PlayerTurn::QuitCorner() {
     paint_.Play(QStringLiteral("Click"), true);
-    const QString question = QStringLiteral("  ") + context_.texts.Text(22) + QStringLiteral("   ");
+    const QString question =
+        QStringLiteral("  ") + context_.texts.Text(text::kAbandonBattle) + QStringLiteral("   ");
     if (context_.platform.boxes->Show(BoxKind::Confirmation, question, BoxButtons::YesNo) !=
         BoxAnswer::Yes)
         return;
@@ -238,7 +240,8 @@ void PlayerTurn::FormKeyDown(int key) {
             if (game_.NetGame == 1 && game_.GameActive == 1)
                 board_.Chat().Open(
                     board_.LogBox(),
-                    context_.texts.TextOr(299, QStringLiteral("Message to the other commander:")),
+                    context_.texts.TextOr(text::kMessagePrompt,
+                                          QStringLiteral("Message to the other commander:")),
                     [this](const QString& text) { network->SendChat(text); });
             break;
         case Qt::Key_F12:

@@ -13,6 +13,7 @@
 #include "core/context.h"
 #include "core/game.h"
 #include "core/settings.h"
+#include "core/text_ids.h"
 #include "platform/platform.h"
 #include "play/rules.h"
 #include "play/showing.h"
@@ -190,11 +191,12 @@ void Replayer::SetFirstSideView(bool firstSide) {
 
 void Replayer::Caption() {
     const LanguageTexts& t = context_.texts;
-    back_->setText(t.Text(155));
+    back_->setText(t.Text(text::kBack));
     play_->setText(t.Text(playing_ ? 157 : 156));
-    forward_->setText(t.Text(158));
-    firstSideView_->setText(t.Text(159));
-    move_->setText(t.Text(160) + QString::number(shown_) + t.Text(161) + QString::number(Moves()));
+    forward_->setText(t.Text(text::kForward));
+    firstSideView_->setText(t.Text(text::kFirstSidesView));
+    move_->setText(t.Text(text::kMove) + QString::number(shown_) + t.Text(text::kOf) +
+                   QString::number(Moves()));
     back_->setEnabled(shown_ > 0);
     forward_->setEnabled(shown_ < Moves());
     bar_->adjustSize();

@@ -8,6 +8,7 @@
 #include "board/scene.h"
 #include "core/context.h"
 #include "core/game.h"
+#include "core/text_ids.h"
 #include "platform/colors.h"
 #include "platform/platform.h"
 #include "play/combat.h"
@@ -60,7 +61,7 @@ void DrawUnitPanel(Scene& s, int i) {
     const bool secret = IsMinefield(code) || IsSubmarine(code);
     const QString strength = secret ? QStringLiteral("XXX   ")
                                     : QString::number(table.Strength(i)) + QStringLiteral("     ");
-    PanelLine(s, 2, texts.Text(51) + strength);
+    PanelLine(s, 2, texts.Text(text::kStrength) + strength);
     int status = 47 + qBound(0, table.DamageState(i), 2);
     if ((code == 21 || code == 22 || code == 45 || code == 46) && table.RepairCount(i) > 2)
         status = 50;

@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "core/game_setup.h"
 #include "core/game_sound.h"
+#include "core/text_ids.h"
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
@@ -83,8 +84,8 @@ void TCampForm::FormShow() {
     const LanguageTexts& texts = context_.texts;
     const Screen& screen = *context_.platform.screen;
     setGeometry(0, 0, screen.Width(), screen.Height());
-    Label10->setText(texts.Text(14));
-    Label1->setText(texts.Text(18));
+    Label10->setText(texts.Text(text::kCancel));
+    Label1->setText(texts.Text(text::kCampaignTitle));
     for (int r = 0; r < 8; ++r) Regions[r]->setText(texts.Text(kRegions[r].message));
     Panel6->move((screen.Width() - kWidth) / 2, (screen.Height() - kHeight) / 2);
     hovered_ = -1;

@@ -9,6 +9,7 @@
 #include "core/game.h"
 #include "core/game_setup.h"
 #include "core/game_sound.h"
+#include "core/text_ids.h"
 #include "core/unit_codes.h"
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
@@ -145,10 +146,10 @@ void TWinnerForm::FormShow() {
     const bool network = g.NetGame == 1;
     CommanderLabel->setVisible(network && g.Gamestage != stage::kBothFlagshipsLost);
     const bool campaign = g.GameMode >= 1 && g.GameMode <= 3;
-    Label10->setText(texts.Text(98));
-    Label12->setText(texts.Text(97));
+    Label10->setText(texts.Text(text::kAlliedNavy));
+    Label12->setText(texts.Text(text::kEnemyNavy));
     for (QLabel* total : {TotalLabel1, TotalLabel2})
-        total->setText(texts.TextOr(211, QStringLiteral("Campaign:")));
+        total->setText(texts.TextOr(text::kCampaignTotal, QStringLiteral("Campaign:")));
     for (QLabel* tally : {Label10, Label11, Label12, Label13}) tally->setVisible(campaign);
 
     const bool campaignLosses = g.GameMode == 3;
@@ -158,18 +159,18 @@ void TWinnerForm::FormShow() {
     // its record is the program's last.kvr).
     const bool replay = !goingOn && flow->ReplayAvailable();
     Label5->setGeometry(20, 516, goingOn || replay ? 345 : 690, 34);
-    Label9->setText(texts.Text(162));
+    Label9->setText(texts.Text(text::kWatchReplay));
     Label9->setVisible(replay);
     switch (g.GameMode) {
         case 1:
         case 2:
             Label6->setText(texts.Text(g.GameMode == 1 ? 88 : 89));
-            Label5->setText(texts.Text(93));
-            Label8->setText(texts.Text(14));
+            Label5->setText(texts.Text(text::kNextBattle));
+            Label8->setText(texts.Text(text::kCancel));
             Label8->show();
             break;
         default:
-            Label5->setText(texts.Text(52));
+            Label5->setText(texts.Text(text::kReturnToMainMenu));
             Label8->hide();
             for (QLabel* total : {TotalLabel1, TotalLabel2, TotalL1, TotalL2})
                 total->setVisible(campaignLosses);
@@ -184,14 +185,18 @@ void TWinnerForm::FormShow() {
     TallyTheGame(g);
     if (g.Gamestage == stage::kFirstSideWon) {
         ShowNavy(firstSideNavy);
-        if (network) CommanderLabel->setText(texts.Text(143) + this->network->Commander(true));
+        if (network)
+            CommanderLabel->setText(texts.Text(text::kVictoriousCommander) +
+                                    this->network->Commander(true));
     } else if (g.Gamestage == stage::kSecondSideWon) {
         ShowNavy(OpposingNavy(firstSideNavy));
-        if (network) CommanderLabel->setText(texts.Text(143) + this->network->Commander(false));
+        if (network)
+            CommanderLabel->setText(texts.Text(text::kVictoriousCommander) +
+                                    this->network->Commander(false));
     } else {
         const Resources& resources = *context_.platform.resources;
-        NavyWinsLabel->setText(texts.Text(57));
-        ShipsNameLabel->setText(texts.Text(92));
+        NavyWinsLabel->setText(texts.Text(text::kNobodyWins));
+        ShipsNameLabel->setText(texts.Text(text::kBothFlagshipsLost));
         WinnerFlag->setPixmap(
             PicturePixmap(resources, QStringLiteral("BOTHLOSTFLAG"), QSize(240, 160)));
         WInnerImage->setPixmap(
@@ -201,10 +206,10 @@ void TWinnerForm::FormShow() {
 
     const int secondLost = ShipsLost(g, kSecondSide), firstLost = ShipsLost(g, kFirstSide);
 
-    Label1->setText(texts.Text(59));
-    Label2->setText(texts.Text(61));
-    Label3->setText(texts.Text(60));
-    Label4->setText(texts.Text(62));
+    Label1->setText(texts.Text(text::kEnemyShips));
+    Label2->setText(texts.Text(text::kEnemyLosses));
+    Label3->setText(texts.Text(text::kOwnShips));
+    Label4->setText(texts.Text(text::kOwnLosses));
     // "Own" is the side this board played: the joining player's is the second.
     AxisLostNo->setNum(joining ? firstLost : secondLost);
     AlliedLostNo->setNum(joining ? secondLost : firstLost);

@@ -1,12 +1,12 @@
 #include "core/navy.h"
 
 #include "core/language_texts.h"
+#include "core/text_ids.h"
 
 namespace kvd {
 
 namespace {
 // The navies' names, in the order of kNavyLetters, with their English for an old language file.
-constexpr int kNavyNameText = 284;
 const char* const kEnglishNames[] = {"Royal Navy", "Kriegsmarine", "US Navy", "Japanese Navy"};
 }  // namespace
 
@@ -25,7 +25,7 @@ QChar OpposingNavy(QChar navy) {
 
 QString NavyName(QChar navy, const LanguageTexts& texts) {
     const int k = std::max(0, int(kNavyLetters.indexOf(navy)));
-    return texts.TextOr(kNavyNameText + k, QString::fromLatin1(kEnglishNames[k]));
+    return texts.TextOr(text::kFirstNavyName + k, QString::fromLatin1(kEnglishNames[k]));
 }
 
 }  // namespace kvd

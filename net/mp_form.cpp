@@ -11,6 +11,7 @@
 #include "core/game.h"
 #include "core/game_setup.h"
 #include "core/game_sound.h"
+#include "core/text_ids.h"
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
@@ -18,12 +19,6 @@ namespace kvd {
 
 namespace {
 constexpr int kLabelPixels = 24;
-
-// Words of the window beyond its numbered captions, with their English for an old language file.
-constexpr int kLogStatusText = 206;
-constexpr int kErrorText = 208;
-constexpr int kPortText = 210;
-constexpr int kBadPortText = 298;
 
 QString Framed(int before, const QString& text, int after) {
     return QString(before, QLatin1Char(' ')) + text + QString(after, QLatin1Char(' '));
@@ -62,15 +57,17 @@ TMPForm::TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& 
         // Silent too long, or never said who it is: the connection is closed like any other.
         TSimpleTCPClient* silent = candidate_ ? candidate_ : player_;
         Status(context_.texts.TextOr(
-            294, QStringLiteral(
-                     "The other program has been silent too long - the connection is closed. ")));
+            text::kPeerSilent,
+            QStringLiteral(
+                "The other program has been silent too long - the connection is closed. ")));
         if (silent) QTimer::singleShot(0, this, [this, silent] { server_->Disconnect(silent); });
     };
     clientWatch_.beat = [this] { Send2Server(QStringLiteral("[Beat]"), 0); };
     clientWatch_.gone = [this] {
         Status(context_.texts.TextOr(
-            294, QStringLiteral(
-                     "The other program has been silent too long - the connection is closed. ")));
+            text::kPeerSilent,
+            QStringLiteral(
+                "The other program has been silent too long - the connection is closed. ")));
         QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
     };
 }
@@ -293,7 +290,7 @@ void TMPForm::Caption(QLabel* label, int message) {
 }
 
 QString TMPForm::LogStatus() const {
-    return context_.texts.TextOr(kLogStatusText, QStringLiteral("Log Status"));
+    return context_.texts.TextOr(text::kLogStatus, QStringLiteral("Log Status"));
 }
 
 QString TMPForm::ErrorLine(int code, const QString& error) const {
@@ -305,7 +302,7 @@ QString TMPForm::ErrorLine(int code, const QString& error) const {
     const auto known = kErrorTexts.find(code);
     const QString words =
         known == kErrorTexts.end() ? error : context_.texts.TextOr(known->second, error);
-    return context_.texts.TextOr(kErrorText, QStringLiteral("ERROR: ")) + words;
+    return context_.texts.TextOr(text::kErrorPrefix, QStringLiteral("ERROR: ")) + words;
 }
 
 void TMPForm::ClickSound() {
@@ -336,11 +333,12 @@ void TMPForm::Label8Click() {
     Caption(Label6, 117);
     Caption(Label15, 118);
     Caption(Label26, 97);
-    Caption(ServerPortLab, kPortText);
+    Caption(ServerPortLab, text::kPort);
 
     // A hosted game is led by the Allies.
     if (s.HomeNavy == QLatin1Char('D') || s.HomeNavy == QLatin1Char('J')) {
-        p.boxes->Show(BoxKind::Warning, Framed(2, context_.texts.Text(103), 3), BoxButtons::Ok);
+        p.boxes->Show(BoxKind::Warning,
+                      Framed(2, context_.texts.Text(text::kHostLeadsTheAllies), 3), BoxButtons::Ok);
         s.HomeNavy = QLatin1Char('E');
         context_.settingsLines.SetChar(settings_line::kHomeNavy, QLatin1Char('E'));
     }
@@ -375,19 +373,20 @@ void TMPForm::Label10Click() {
     Game& g = game_;
     if (state_.NetStage < 3) {
         if (GameName->text().isEmpty() || AlliedName->text().isEmpty()) {
-            context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.Text(100), 2),
-                                          BoxButtons::Ok);
+            context_.platform.boxes->Show(
+                BoxKind::Error, Framed(3, context_.texts.Text(text::kGameAndPlayerNameMissing), 2),
+                BoxButtons::Ok);
             return;
         }
         const quint16 port = PortOf(ServerPortEdit);
         if (port == 0) {
             context_.platform.boxes->Show(
                 BoxKind::Error,
-                Framed(
-                    3,
-                    context_.texts.TextOr(
-                        kBadPortText, QStringLiteral("The port must be a number from 1 to 65535.")),
-                    2),
+                Framed(3,
+                       context_.texts.TextOr(
+                           text::kBadPort,
+                           QStringLiteral("The port must be a number from 1 to 65535.")),
+                       2),
                 BoxButtons::Ok);
             return;
         }
@@ -398,7 +397,7 @@ void TMPForm::Label10Click() {
         } catch (const SocketRefusal& refusal) {
             svrStatus_->Say(ErrorLine(0, QString::fromLatin1(refusal.what())));
         }
-        svrStatus_->Set(context_.texts.Text(105));
+        svrStatus_->Set(context_.texts.Text(text::kWaitingForOpponent));
         // The code a joining player who loses the connection comes back with.
         state_.GameCode = QString::number(QRandomGenerator::system()->generate(), 16)
                               .toUpper()
@@ -417,7 +416,7 @@ void TMPForm::Label10Click() {
     g.NetRole = 1;
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     Label10->hide();
-    svrStatus_->Set(context_.texts.Text(119));
+    svrStatus_->Set(context_.texts.Text(text::kGameStarting));
     if (network_.NetGameInit(false))
         hide();
     else
@@ -439,7 +438,7 @@ void TMPForm::Label9Click() {
     Caption(Label21, 118);
     Caption(Label17, 116);
     Caption(Label22, 98);
-    Caption(Label12, kPortText);
+    Caption(Label12, text::kPort);
     Caption(Label18, 94);
     Caption(Label19, 14);
     game_.scratchpad.Clear();
@@ -452,18 +451,20 @@ void TMPForm::Label9Click() {
 
 void TMPForm::Label13Click() {
     if (ClientIP->text().isEmpty() || Edit1->text().isEmpty()) {
-        context_.platform.boxes->Show(BoxKind::Error, Framed(3, context_.texts.Text(102), 2),
-                                      BoxButtons::Ok);
+        context_.platform.boxes->Show(
+            BoxKind::Error, Framed(3, context_.texts.Text(text::kAddressAndNameMissing), 2),
+            BoxButtons::Ok);
         return;
     }
     const quint16 port = PortOf(ClientPortEdit);
     if (port == 0) {
         context_.platform.boxes->Show(
             BoxKind::Error,
-            Framed(3,
-                   context_.texts.TextOr(
-                       kBadPortText, QStringLiteral("The port must be a number from 1 to 65535.")),
-                   2),
+            Framed(
+                3,
+                context_.texts.TextOr(text::kBadPort,
+                                      QStringLiteral("The port must be a number from 1 to 65535.")),
+                2),
             BoxButtons::Ok);
         rejoining_ = false;
         return;

@@ -4,18 +4,12 @@
 
 #include "core/context.h"
 #include "core/navy.h"
+#include "core/text_ids.h"
 #include "net/mp_form.h"
 #include "net/rejoin_ticket.h"
 #include "platform/platform.h"
 
 namespace kvd {
-
-namespace {
-// The words of the offers, with their English for an old language file.
-constexpr int kHeardGameText = 280;
-constexpr int kNoGameHeardText = 283;
-constexpr int kRejoinText = 295;
-}  // namespace
 
 void TMPForm::ShowHeardGames() {
     const LanguageTexts& texts = context_.texts;
@@ -24,7 +18,7 @@ void TMPForm::ShowHeardGames() {
         const LanAnnouncement& g = heard.announced;
         const QString navy = NavyName(g.navy, texts);
         const QString where = heard.address + QLatin1Char(':') + QString::number(g.port);
-        const QString line = texts.TextOr(kHeardGameText, QStringLiteral("%1 - %2, %3 - %4"));
+        const QString line = texts.TextOr(text::kHeardGame, QStringLiteral("%1 - %2, %3 - %4"));
         auto* item = new QListWidgetItem(line.arg(g.game, g.commander, navy, where), GameList);
         item->setData(Qt::UserRole, heard.address);
         item->setData(Qt::UserRole + 1, g.port);
@@ -32,7 +26,7 @@ void TMPForm::ShowHeardGames() {
     // An empty list says what it is for.
     if (GameList->count() == 0) {
         auto* none = new QListWidgetItem(
-            texts.TextOr(kNoGameHeardText,
+            texts.TextOr(text::kNoGameHeard,
                          QStringLiteral("No game heard on the local network yet.")),
             GameList);
         none->setFlags(Qt::NoItemFlags);
@@ -49,7 +43,7 @@ void TMPForm::OfferRejoin() {
     const std::optional<RejoinTicket> ticket = RejoinTicket::Load(*context_.platform.files);
     Label23->setVisible(ticket.has_value());
     if (ticket)
-        Label23->setText(context_.texts.TextOr(kRejoinText, QStringLiteral("Rejoin")) +
+        Label23->setText(context_.texts.TextOr(text::kRejoin, QStringLiteral("Rejoin")) +
                          QStringLiteral("  ") + ticket->game + QStringLiteral(" (") + ticket->host +
                          QLatin1Char(':') + QString::number(ticket->port) + QLatin1Char(')'));
 }

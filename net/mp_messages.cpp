@@ -7,6 +7,7 @@
 #include "core/game.h"
 #include "core/map_file.h"
 #include "core/navy.h"
+#include "core/text_ids.h"
 #include "core/unit_codes.h"
 #include "net/chat_message.h"
 #include "net/mp_form.h"
@@ -24,14 +25,6 @@ const QString kBusy = QStringLiteral("[Busy]=");
 
 // Why a host turns a connection away, as "[Busy]=" carries it.
 enum TurnedAway { kGameFull = 1, kNotThePlayer = 2 };
-// The words of the window's status lines about connections, with their English for an old
-// language file.
-constexpr int kWaitsForRejoinText = 290;
-constexpr int kTurnedAwayText = 291;
-constexpr int kFullText = 292;
-constexpr int kNotThePlayerText = 293;
-constexpr int kSilentText = 294;
-constexpr int kRejoinedText = 296;
 
 // The letter after a greeting key, when it is one of the letters that key may carry.
 bool LetterOf(const QString& message, const QString& allowed, QChar& letter) {
@@ -85,7 +78,8 @@ void TMPForm::ServerAccept(TSimpleTCPClient* client, bool&) {
         candidate_ = client;
     else {
         player_ = client;
-        svrStatus_->Say(context_.texts.TextOr(207, QStringLiteral("Client Accepted")));
+        svrStatus_->Say(
+            context_.texts.TextOr(text::kClientAccepted, QStringLiteral("Client Accepted")));
     }
 }
 
@@ -93,7 +87,7 @@ void TMPForm::ServerClientConnected(TSimpleTCPClient* client) {
     if (client != player_ && client != candidate_) return TurnAway(client, kGameFull);
     hostWatch_.Start(false);
     if (client == candidate_) return;
-    svrStatus_->Say(context_.texts.Text(106));
+    svrStatus_->Say(context_.texts.Text(text::kOpponentConnected));
     if (state_.NetStage == 0) Greetings2Client();
 }
 
@@ -101,7 +95,7 @@ void TMPForm::TurnAway(TSimpleTCPClient* client, int reason) {
     const QByteArray words = Framed(kBusy + QString::number(reason));
     server_->SendBuffer(client, words.constData(), int(words.size()));
     Status(context_.texts.TextOr(
-        kTurnedAwayText, QStringLiteral("Another program tried to join and was turned away. ")));
+        text::kTurnedAway, QStringLiteral("Another program tried to join and was turned away. ")));
     // Closed a moment later, so the words reach it before the connection ends.
     QPointer<TSimpleTCPClient> gone(client);
     QTimer::singleShot(300, this, [this, gone] {
@@ -119,7 +113,7 @@ void TMPForm::ServerClientDisconnected(TSimpleTCPClient* client) {
     if (client != player_) return;  // one turned away
     player_ = nullptr;
     hostWatch_.Stop();
-    svrStatus_->Say(context_.texts.Text(108));
+    svrStatus_->Say(context_.texts.Text(text::kConnectionLost));
     if (game_.GameActive == 0 && game_.NetRole == 1) {
         // Gone before the game began: the next program to join is greeted afresh.
         state_.NetStage = 0;
@@ -138,7 +132,7 @@ void TMPForm::ServerError(const QString& line) {
 }
 
 void TMPForm::ClientConnected() {
-    cltStatus_->Say(context_.texts.Text(107));
+    cltStatus_->Say(context_.texts.Text(text::kConnectedToHost));
     ShowPanel(AlliedPanel, true);
     AlliedPanel->setGeometry(16, 152, 473, 130);
     Label23->hide();
@@ -150,7 +144,7 @@ void TMPForm::ClientConnected() {
 void TMPForm::ClientDisconnected() {
     clientReader_.Clear();
     clientWatch_.Stop();
-    cltStatus_->Say(context_.texts.Text(108));
+    cltStatus_->Say(context_.texts.Text(text::kConnectionLost));
     if (game_.GameActive == 0) {
         // Gone before the game began: connecting is offered again.
         ShowPanel(AlliedPanel, false);
@@ -173,12 +167,12 @@ void TMPForm::ConnectionLost() {
     if (game_.NetGame != 1 || game_.GameActive != 1) return;
     if (game_.NetRole == 1) {
         Status(context_.texts.TextOr(
-            kWaitsForRejoinText,
+            text::kPlayerLostWaiting,
             QStringLiteral("Connection to the other commander lost - the game waits for them to "
                            "rejoin, or leave by the corner bottom right. ")));
         network_.PeerGone();
     } else {
-        Status(context_.texts.Text(149));
+        Status(context_.texts.Text(text::kPeerLost));
     }
     display_.SetCursor(CursorShape::Arrow);
 }
@@ -188,7 +182,7 @@ void TMPForm::ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes
     MessageReader& reader = serverReaders_[client];
     reader.Feed(bytes);
     if (reader.Overflowed()) {
-        Status(context_.texts.Text(152));
+        Status(context_.texts.Text(text::kLineTooLong));
         // The connection is dropped once its read event is over.
         QTimer::singleShot(0, this, [this, client] { server_->Disconnect(client); });
         return;
@@ -199,7 +193,7 @@ void TMPForm::ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes
 void TMPForm::ClientRead(const QByteArray& bytes) {
     clientReader_.Feed(bytes);
     if (clientReader_.Overflowed()) {
-        Status(context_.texts.Text(152));
+        Status(context_.texts.Text(text::kLineTooLong));
         clientReader_.Clear();
         QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
         return;
@@ -253,7 +247,7 @@ void TMPForm::HostMessageFrom(TSimpleTCPClient* client, const QString& message) 
         candidate_ = nullptr;
         hostWatch_.Stop();
         Status(context_.texts.TextOr(
-            kTurnedAwayText,
+            text::kTurnedAway,
             QStringLiteral("Another program tried to join and was turned away. ")));
         return TurnAway(client, kNotThePlayer);
     }
@@ -271,7 +265,7 @@ void TMPForm::HostMessage(const QString& message) {
         if (message.startsWith(kName)) AxisName->setText(message.mid(7, 16));
         if (message.startsWith(kStage) && message.size() >= 9 && message[8] == QLatin1Char('2')) {
             state_.NetStage = 3;
-            svrStatus_->Say(context_.texts.Text(109));
+            svrStatus_->Say(context_.texts.Text(text::kOpponentReady));
             Caption(Label10, 110);
             Label10->show();
         }
@@ -298,11 +292,11 @@ void TMPForm::JoiningMessage(const QString& message) {
             cltStatus_->Say(
                 notThePlayer
                     ? context_.texts.TextOr(
-                          kNotThePlayerText,
+                          text::kNotThePlayer,
                           QStringLiteral(
                               "The host waits for the commander who left its game, and no other. "))
                     : context_.texts.TextOr(
-                          kFullText,
+                          text::kGameFull,
                           QStringLiteral("The host already has its second commander. ")));
         } else if (message.startsWith(QLatin1String("[Navy]="))) {
             if (!LetterOf(message, QStringLiteral("EU"), letter)) return Refused(message);
@@ -333,7 +327,7 @@ void TMPForm::JoiningMessage(const QString& message) {
                    message[8] == QLatin1Char('2')) {
             state_.NetStage = 2;
             network_.BeginTable();
-            cltStatus_->Say(context_.texts.Text(104));  // the host starts the game
+            cltStatus_->Say(context_.texts.Text(text::kPleaseWait));  // the host starts the game
             Send2Server(QStringLiteral("[Stage]=2"));
         }
         return;
@@ -385,13 +379,13 @@ void TMPForm::ResumeJoinedGame(const QString& message) {
     }
     hide();
     if (!network_.Resume(message)) return Refused(message);
-    Status(context_.texts.TextOr(kRejoinedText, QStringLiteral("Rejoined - the game goes on. ")));
+    Status(context_.texts.TextOr(text::kRejoined, QStringLiteral("Rejoined - the game goes on. ")));
 }
 
 void TMPForm::Rejoined() {
     // The game as the host keeps it, and whose turn it is; no click of the host's meanwhile.
     RuleGuard::Scope sending(context_.guard);
-    Status(context_.texts.TextOr(kRejoinedText, QStringLiteral("Rejoined - the game goes on. ")));
+    Status(context_.texts.TextOr(text::kRejoined, QStringLiteral("Rejoined - the game goes on. ")));
     Greetings2Client(true);
     if (player_ && network_.SendTable()) Send2Client(network_.ResumeMessage());
 }
@@ -420,7 +414,7 @@ void TMPForm::ShowChat(const QString& message) {
     const QString text = ChatText(message.mid(kChatKey.size()));
     if (text.isEmpty()) return;
     const QString from = Commander(game_.NetRole != 1);
-    Status(context_.texts.TextOr(297, QStringLiteral("Message from ")) +
+    Status(context_.texts.TextOr(text::kMessageFrom, QStringLiteral("Message from ")) +
            (from.isEmpty() ? QStringLiteral("?") : from) + QStringLiteral(": ") + text +
            QStringLiteral("  "));
 }
@@ -431,11 +425,12 @@ void TMPForm::SendRepair(int repairerCode, int targetCode) {
 
 void TMPForm::ResendTable() {
     Platform& p = context_.platform;
-    p.boxes->Show(BoxKind::Information, context_.texts.Text(141), BoxButtons::Ok);
+    p.boxes->Show(BoxKind::Information, context_.texts.Text(text::kTableWillBeSent),
+                  BoxButtons::Ok);
     display_.SetCursor(CursorShape::Hidden);
     if (!network_.ResendTable()) return;
     display_.SetCursor(CursorShape::Arrow);
-    p.boxes->Show(BoxKind::Information, context_.texts.Text(142), BoxButtons::Ok);
+    p.boxes->Show(BoxKind::Information, context_.texts.Text(text::kTableSent), BoxButtons::Ok);
 }
 
 }  // namespace kvd

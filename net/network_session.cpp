@@ -4,6 +4,7 @@
 #include "core/fleet_file.h"
 #include "core/game.h"
 #include "core/game_setup.h"
+#include "core/text_ids.h"
 #include "core/unit_codes.h"
 #include "net/message_reader.h"
 #include "net/net_state.h"
@@ -132,7 +133,7 @@ void NetworkSession::Wake(bool joining) {
 
 void NetworkSession::Refused(const QString& message) {
     // The text a peer sent, cut short for a status line.
-    status(context_.texts.Text(151) + message.left(40) + QStringLiteral(" "));
+    status(context_.texts.Text(text::kNotUnderstood) + message.left(40) + QStringLiteral(" "));
 }
 
 void NetworkSession::BeginTable() {
@@ -161,7 +162,7 @@ bool NetworkSession::TableComplete() {
     state_.NetStage = 3;
     if (!fault.isEmpty()) {
         // The table in hand stays; the host may send it again (F12).
-        status(context_.texts.Text(151) + fault + QStringLiteral(" "));
+        status(context_.texts.Text(text::kNotUnderstood) + fault + QStringLiteral(" "));
         incoming_.clear();
         tableReady_ = false;
         return false;
@@ -238,7 +239,7 @@ void NetworkSession::TurnToken(bool host) {
 }
 
 void NetworkSession::Drifted(bool host) {
-    status(context_.texts.Text(150));
+    status(context_.texts.Text(text::kTablesDrifted));
     // The host's table is the one both go on with; the joining program sees the host's
     // check after its own next step.
     if (host) ResendTable();

@@ -2,6 +2,7 @@
 
 #include "core/game.h"
 #include "core/language_texts.h"
+#include "core/text_ids.h"
 #include "play/combat.h"
 #include "play/rules.h"
 #include "play/showing.h"
@@ -43,13 +44,13 @@ void DoTransfer(Rules& r) {
     } else if (g.Loser == 45 || g.Loser == 46) {
         TransferFlag(g, false);
         s.CarrierTakesFlag(g, false);
-        message = r.texts.Text(66);
+        message = r.texts.Text(text::kEnemyFlagPassed);
         g.FlagTransferSecond = QLatin1Char('N');
         g.DTransferred = 1;
     } else if (g.Loser == 21 || g.Loser == 22) {
         TransferFlag(g, true);
         s.CarrierTakesFlag(g, true);
-        message = r.texts.Text(65);
+        message = r.texts.Text(text::kOurFlagPassed);
         g.FlagTransfer = QLatin1Char('N');
         g.ETransferred = 1;
     }
@@ -107,7 +108,7 @@ void EndOfFight(Rules& r) {
 }
 
 void ConvoySunk(Rules& r) {
-    r.show.Report(r.texts.Text(145), 15);
+    r.show.Report(r.texts.Text(text::kConvoySunk), 15);
     r.show.Sound(QStringLiteral("click"), true);
     r.show.Wait(1000);
     r.game.Gamestage = stage::kSecondSideWon;
@@ -115,7 +116,7 @@ void ConvoySunk(Rules& r) {
 }
 
 void ConvoyBoxedIn(Rules& r) {
-    r.show.Report(r.texts.Text(146), 15, 12, 95);
+    r.show.Report(r.texts.Text(text::kConvoyBoxedIn), 15, 12, 95);
     r.show.Sound(QStringLiteral("click"), true);
     r.show.Wait(2000);
     r.game.Gamestage = stage::kSecondSideWon;
@@ -124,7 +125,7 @@ void ConvoyBoxedIn(Rules& r) {
 }
 
 void OpponentGivesUp(Rules& r) {
-    r.show.Report(r.texts.Text(82));
+    r.show.Report(r.texts.Text(text::kEnemyFleetBeaten));
     r.show.Sound(QStringLiteral("click"), true);
     r.show.Wait(4000);
     r.game.Gamestage = stage::kFirstSideWon;

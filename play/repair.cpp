@@ -2,6 +2,7 @@
 
 #include "core/game.h"
 #include "core/language_texts.h"
+#include "core/text_ids.h"
 #include "core/unit_codes.h"
 #include "play/battle_notes.h"
 #include "play/rules.h"
@@ -34,7 +35,7 @@ bool Repair(Rules& r, int repairerCode, int targetCode) {
     if (!done.repaired) return false;
     NoteRepair(r.game, targetCode);
     r.show.Battle(r.game);
-    r.show.Report(r.texts.Text(34), 15, 12, 95);
+    r.show.Report(r.texts.Text(text::kSupplyShipRepaired), 15, 12, 95);
     r.show.Sound(QStringLiteral("hammer"), false);
     r.show.RepairHammers(done.repairer, done.target);
     r.show.Wait(500);
