@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/fleet_file.h"
+#include "core/navy.h"
 #include "core/unit_codes.h"
 #include "core/unit_table.h"
 #include "tests/support/test_platform.h"
@@ -25,21 +26,6 @@ const char* const kFleetFiles[] = {
     "Eships.cfg", "Eships1.cfg", "Eships2.cfg", "Dships.cfg", "Dships1.cfg", "Dships2.cfg",
     "Uships.cfg", "Uships1.cfg", "Uships2.cfg", "Jships.cfg", "Jships1.cfg", "Jships2.cfg",
 };
-
-// The navy a file's second side belongs to.
-QChar OpponentOf(QChar navy) {
-    switch (navy.toLatin1()) {
-        case 'E':
-            return QLatin1Char('D');
-        case 'D':
-            return QLatin1Char('E');
-        case 'U':
-            return QLatin1Char('J');
-        case 'J':
-            return QLatin1Char('U');
-    }
-    return QChar();
-}
 
 QChar HomeNavy(const QString& file) {
     return file.at(0);
@@ -99,7 +85,7 @@ class ShippedFleetFile : public ::testing::TestWithParam<const char*> {
 
     // The navy whose ships a side letter of this file holds.
     QChar NavyOfSide(QChar side) const {
-        return side == QLatin1Char('E') ? HomeNavy(file_) : OpponentOf(HomeNavy(file_));
+        return side == QLatin1Char('E') ? HomeNavy(file_) : OpposingNavy(HomeNavy(file_));
     }
 
     QString file_;
@@ -246,7 +232,7 @@ TEST(ShippedFleetFiles, HostedGameFilesCarryTheNetworkHeader) {
 TEST(ShippedFleetFiles, EachNavyMirrorsIntoItsOpponentsFile) {
     for (const char* name : kFleetFiles) {
         const QString file = QString::fromLatin1(name);
-        const QString mirrorFile = OpponentOf(HomeNavy(file)) + file.mid(1);
+        const QString mirrorFile = OpposingNavy(HomeNavy(file)) + file.mid(1);
         SCOPED_TRACE(file.toStdString() + " against " + mirrorFile.toStdString());
         LoadedFleet home, mirror;
         ASSERT_TRUE(ReadFleet(file, home));
