@@ -28,6 +28,8 @@ const Picture* SpriteForCode(const PictureSet& set, int code) {
 }
 
 const Picture* JoiningOwnSprite(const PictureSet& set, int code) {
+    // The joining player's last three submarines (codes 30 to 32) have no picture on its board,
+    // as the fleets have always been shown.
     if (code >= 30 && code <= 32) return nullptr;
     return set.Find(KindOfCode(code));
 }

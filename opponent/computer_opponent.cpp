@@ -93,7 +93,7 @@ void FinishSecondSideMove(Rules& r) {
     Game& g = r.game;
     const bool fightSankOrSpent = g.Winner == 1 || g.Winner == 3 || g.Winner == 7;
     if (!fightSankOrSpent && g.Gamestage < 12) {
-        const bool sub = g.EnemyCode >= 27 && g.EnemyCode <= 32;
+        const bool sub = IsSubmarine(g.EnemyCode);
         if (r.settings.RevealOption == QLatin1Char('N')) {
             if (!sub && g.EnemyCode >= 26)
                 r.show.Picture(PictureOf::EnemyFlag, g.EnemyCode, g.EnemyX, g.EnemyY);
@@ -156,7 +156,7 @@ void ComputerOpponent::BuildEngagements(const Game& game) {
         return false;
     };
     for (const UnitPlace& d : second) {
-        if (d.code >= 47 || d.code <= 25) continue;
+        if (IsMinefield(d.code) || IsConvoyCode(d.code)) continue;
         for (const UnitPlace& e : first) {
             if (e.code < 2 || !AreNeighbours(d.column, d.row, e.column, e.row) || shared(e))
                 continue;
@@ -170,7 +170,7 @@ void ComputerOpponent::BuildEngagements(const Game& game) {
 void ComputerOpponent::Attack(Rules& r) {
     Game& g = r.game;
     Showing& s = r.show;
-    const bool marked = g.EnemyCode == 26 || g.EnemyCode > 32;
+    const bool marked = !IsSubmarine(g.EnemyCode);
     if (marked) {
         s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
         s.Wait(200);

@@ -179,7 +179,7 @@ Move MoveChoice::SteerStep(Rules& r) {
         steer();
     }
     if ((code == 27 || code == 28) && g.GameMode == 2) {
-        lastFirstSide([](int c) { return c > 49; });
+        lastFirstSide([](int c) { return IsConvoyCode(c); });
         steer();
     }
     if (IsSubmarine(code) && code != 27 && code != 28) {
@@ -191,7 +191,9 @@ Move MoveChoice::SteerStep(Rules& r) {
         lastFirstSide([](int c) { return IsSubmarine(c) && c != 3; });
         steer();
     }
-    if (code == 26 || code == 33 || code == 34 || code == 39 || code > 59) {
+    // The supply ship, the corvettes, the last frigate (code 39) and the convoy keep to the
+    // flagship.
+    if (IsSupply(code) || IsKind(code, UnitKind::Corvette) || code == 39 || IsConvoyCode(code)) {
         const int own = table.FindSide(45, kSecondSide);
         if (own >= 0) tc = table.PosX(own), tr = table.PosY(own);
         steer();
@@ -200,7 +202,7 @@ Move MoveChoice::SteerStep(Rules& r) {
 
     if (g.SubRetreat == 1) s.Wait(1000);
     if (Pings(code)) s.Sound(QStringLiteral("sonar"), true);
-    if (code == 26 || code > 32) {
+    if (!IsSubmarine(code)) {
         s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
         s.Wait(600);
     }
@@ -243,7 +245,7 @@ void MoveChoice::AvoidMove(Rules& r) {
     Showing& s = r.show;
     state_.AvoidFlag = 1;
     const int code = g.EnemyCode;
-    if (code == 26 || code > 32) {
+    if (!IsSubmarine(code)) {
         s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
         s.Wait(700);
     }

@@ -35,11 +35,11 @@ void ReportOutcome(Rules& r) {
             s.Report(g.PlayerName + QStringLiteral(" (") + g.PlayerKindName + T(r, 37));
             break;
         case kBothLost:
-            if (g.EnemyCode >= 47 && g.EnemyCode <= 49) {
+            if (IsMinefield(g.EnemyCode)) {
                 s.Report(T(r, 148) + g.PlayerName + T(r, 36) + g.PlayerKindName + T(r, 38), 15);
                 break;
             }
-            if (g.PlayerCode >= 23 && g.PlayerCode <= 25)
+            if (IsMinefield(g.PlayerCode))
                 s.Report(T(r, 35) + g.EnemyName + T(r, 36) + g.EnemyType + T(r, 38));
             s.Report(g.EnemyName + T(r, 32) + g.PlayerName + T(r, 39));
             break;
@@ -134,16 +134,16 @@ void Animate(Rules& r) {
             g.EnemyY = g.OldEnemyY;
             s.SingleEnemy(g, r.settings);
         }
-    } else if (w == kFirstHit && firstMoved && g.PlayerCode > 8) {
+    } else if (w == kFirstHit && firstMoved && !IsSubmarine(g.PlayerCode)) {
         MoveBack(g, true);
-    } else if (w == kSecondHit && !firstMoved && g.EnemyCode > 32) {
+    } else if (w == kSecondHit && !firstMoved && !IsSubmarine(g.EnemyCode)) {
         MoveBack(g, false);
-    } else if (w == kSecondHit && firstMoved && g.PlayerCode <= 8) {
+    } else if (w == kSecondHit && firstMoved && IsSubmarine(g.PlayerCode)) {
         if (network)
             MoveBack(g, true);
         else
             SubmarineSlipsBack(r);
-    } else if (w == kFirstHit && !firstMoved && g.EnemyCode <= 32) {
+    } else if (w == kFirstHit && !firstMoved && IsSubmarine(g.EnemyCode)) {
         if (network)
             MoveBack(g, false);
         else if (r.computer)
@@ -194,7 +194,7 @@ void Fight(Rules& r) {
     if (g.Winner == kFirstHit && g.NetRole != 1) s.Sound(QStringLiteral("sonar"), true);
 
     // The computer's submarine that sank a ship may dive back to where it came from.
-    if (g.NetGame == 0 && g.EnemyCode >= 27 && g.EnemyCode <= 32 && g.Winner == kSecondWins &&
+    if (g.NetGame == 0 && IsSubmarine(g.EnemyCode) && g.Winner == kSecondWins &&
         g.OpponentTurn == 1 && g.PlayerTurn == 0 && g.dice.Next(2) == 1) {
         const int sub = table.FindSide(g.EnemyCode, kSecondSide);
         if (sub >= 0) Relocate(table, sub, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY);

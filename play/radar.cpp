@@ -67,12 +67,14 @@ int RevealPass(Game& game, QChar seer, Sees sees) {
 
 int RevealEnemy(Game& game) {
     // Minefields and convoy ships look out for nobody.
-    return RevealPass(game, kFirstSide, [](int e, int d) { return e < 23 && CanIdentify(e, d); });
+    return RevealPass(game, kFirstSide, [](int e, int d) {
+        return !IsMinefield(e) && !IsConvoyCode(e) && CanIdentify(e, d);
+    });
 }
 
 int RevealAllied(Game& game) {
     return RevealPass(game, kSecondSide, [](int d, int e) {
-        if (d >= 47) return false;
+        if (IsMinefield(d) || IsConvoyCode(d)) return false;
         // Escorts make out every ship and submarine; the others every surface unit.
         return IsEscort(d) ? IsSupply(e) || IsSubmarine(e) || IsWarship(e)
                            : IsSupply(e) || IsWarship(e) || IsMinefield(e) || IsConvoyCode(e);

@@ -185,7 +185,8 @@ void Showing::SingleEnemy(const Game& game, const Settings& settings) {
 void Showing::EnemyOrMarker(const Game& game, const Settings& settings, int column, int row) {
     if (!recording_) return;
     const int code = game.EnemyCode;
-    const bool ship = code == 26 || (code >= 33 && code <= 48) || (code >= 60 && code <= 64);
+    // Every unit the computer moves but a submarine.
+    const bool ship = SideOfCode(code) == kSecondSide && !IsSubmarine(code);
     if (settings.RevealOption == QLatin1Char('N') && game.NetRole != 2) {
         if (ship) Picture(PictureOf::EnemyFlag, code, column, row);
         return;
