@@ -91,11 +91,15 @@ void ComputerOpponent::RunKI(Rules& r) {
 
 void FinishSecondSideMove(Rules& r) {
     Game& g = r.game;
-    const bool fightSankOrSpent = g.Winner == 1 || g.Winner == 3 || g.Winner == 7;
+    using namespace outcome;
+    const bool fightSankOrSpent =
+        g.Winner == kFirstWins || g.Winner == kBothLost || g.Winner == kShipHitsMine;
     if (!fightSankOrSpent && g.Gamestage < 12) {
         const bool sub = IsSubmarine(g.EnemyCode);
         if (r.settings.RevealOption == QLatin1Char('N')) {
-            if (!sub && g.EnemyCode >= 26)
+            // Any code from the second side's first on, also "none" (99): the marker goes where
+            // the last unit stood, as it always has.
+            if (!sub && g.EnemyCode >= kSecondSupplyCode)
                 r.show.Picture(PictureOf::EnemyFlag, g.EnemyCode, g.EnemyX, g.EnemyY);
         } else {
             r.show.SingleEnemy(g, r.settings);
