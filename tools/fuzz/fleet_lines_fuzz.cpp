@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 1; i < table.Count(); ++i) {
         // Blank lines may stand between the units; every scan passes over them.
         if (table.Line(i).trimmed().isEmpty()) {
-            FUZZ_CHECK(table.Side(i) != kFirstSide && table.Side(i) != kSecondSide);
+            FUZZ_CHECK(table.Side(i) != kvd::kFirstSide && table.Side(i) != kvd::kSecondSide);
             continue;
         }
         FUZZ_CHECK(kvd::CheckUnitLine(table.Line(i)).isEmpty());
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                    table.PosY(i) <= 9);
         FUZZ_CHECK(table.Strength(i) >= 0 && table.DamageState(i) >= 0 &&
                    table.DamageState(i) <= 2);
-        first = first || table.Side(i) == kFirstSide;
-        second = second || table.Side(i) == kSecondSide;
+        first = first || table.Side(i) == kvd::kFirstSide;
+        second = second || table.Side(i) == kvd::kSecondSide;
         kvd::Radar(game, table.PosX(i), table.PosY(i));
     }
     FUZZ_CHECK(first && second);
