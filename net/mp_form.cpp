@@ -24,12 +24,6 @@ QString Framed(int before, const QString& text, int after) {
     return QString(before, QLatin1Char(' ')) + text + QString(after, QLatin1Char(' '));
 }
 
-// A port typed by the player; 0 when the text is no port.
-quint16 PortOf(const QLineEdit* edit) {
-    bool ok = false;
-    const uint port = edit->text().trimmed().toUInt(&ok);
-    return ok && port >= 1 && port <= 65535 ? quint16(port) : 0;
-}
 }  // namespace
 
 TMPForm::TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& setup,
@@ -53,21 +47,21 @@ TMPForm::TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& 
     svrStatus_ = std::make_unique<StatusLine>(SvrLogLabel);
     cltStatus_ = std::make_unique<StatusLine>(CltLogLabel);
     hostWatch_.beat = [this] { Send2Client(QStringLiteral("[Beat]"), 0); };
-    hostWatch_.gone = [this] {
-        // Silent too long, or never said who it is: the connection is closed like any other.
-        TSimpleTCPClient* silent = candidate_ ? candidate_ : player_;
+    // Silent too long, or never said who it is: the connection is closed like any other.
+    auto saySilent = [this] {
         Status(context_.texts.TextOr(
             text::kPeerSilent,
             QStringLiteral(
                 "The other program has been silent too long - the connection is closed. ")));
+    };
+    hostWatch_.gone = [this, saySilent] {
+        TSimpleTCPClient* silent = candidate_ ? candidate_ : player_;
+        saySilent();
         if (silent) QTimer::singleShot(0, this, [this, silent] { server_->Disconnect(silent); });
     };
     clientWatch_.beat = [this] { Send2Server(QStringLiteral("[Beat]"), 0); };
-    clientWatch_.gone = [this] {
-        Status(context_.texts.TextOr(
-            text::kPeerSilent,
-            QStringLiteral(
-                "The other program has been silent too long - the connection is closed. ")));
+    clientWatch_.gone = [this, saySilent] {
+        saySilent();
         QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
     };
 }
@@ -309,6 +303,20 @@ void TMPForm::ClickSound() {
     PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), false);
 }
 
+quint16 TMPForm::TypedPort(const QLineEdit* edit) {
+    bool ok = false;
+    const uint port = edit->text().trimmed().toUInt(&ok);
+    if (ok && port >= 1 && port <= 65535) return quint16(port);
+    context_.platform.boxes->Show(
+        BoxKind::Error,
+        Framed(3,
+               context_.texts.TextOr(text::kBadPort,
+                                     QStringLiteral("The port must be a number from 1 to 65535.")),
+               2),
+        BoxButtons::Ok);
+    return 0;
+}
+
 bool TMPForm::Busy() const {
     return context_.guard.Running();
 }
@@ -378,18 +386,8 @@ void TMPForm::Label10Click() {
                 BoxButtons::Ok);
             return;
         }
-        const quint16 port = PortOf(ServerPortEdit);
-        if (port == 0) {
-            context_.platform.boxes->Show(
-                BoxKind::Error,
-                Framed(3,
-                       context_.texts.TextOr(
-                           text::kBadPort,
-                           QStringLiteral("The port must be a number from 1 to 65535.")),
-                       2),
-                BoxButtons::Ok);
-            return;
-        }
+        const quint16 port = TypedPort(ServerPortEdit);
+        if (port == 0) return;
         g.NetRole = 1;
         Label10->hide();
         try {
@@ -456,16 +454,8 @@ void TMPForm::Label13Click() {
             BoxButtons::Ok);
         return;
     }
-    const quint16 port = PortOf(ClientPortEdit);
+    const quint16 port = TypedPort(ClientPortEdit);
     if (port == 0) {
-        context_.platform.boxes->Show(
-            BoxKind::Error,
-            Framed(
-                3,
-                context_.texts.TextOr(text::kBadPort,
-                                      QStringLiteral("The port must be a number from 1 to 65535.")),
-                2),
-            BoxButtons::Ok);
         rejoining_ = false;
         return;
     }

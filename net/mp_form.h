@@ -129,6 +129,8 @@ class TMPForm : public QWidget, public NetworkBoard {
     QString LogStatus() const;
     QString ErrorLine(int code, const QString& error) const;
     void ClickSound();
+    // The port typed in an edit; 0, after a box saying so, when the text is no port.
+    quint16 TypedPort(const QLineEdit* edit);
     void NetworkReset();
     void CentreBackPanel();
     void CloseToMenu();

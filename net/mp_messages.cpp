@@ -246,9 +246,6 @@ void TMPForm::HostMessageFrom(TSimpleTCPClient* client, const QString& message) 
         }
         candidate_ = nullptr;
         hostWatch_.Stop();
-        Status(context_.texts.TextOr(
-            text::kTurnedAway,
-            QStringLiteral("Another program tried to join and was turned away. ")));
         return TurnAway(client, kNotThePlayer);
     }
     if (client != player_) return;
