@@ -151,7 +151,7 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
 
 void PlayerTurn::RepairClick() {
     const QChar side = Side();
-    const int target = side == kFirstSide ? game_.PlayerCode : game_.EnemyCode;
+    const int target = game_.FighterOf(side).Code;
     const bool network = game_.NetGame == 1;
     // In a network game the turn goes on after a repair; against the computer it ends.
     if (!DecideAndShow([&](Rules& rules) {

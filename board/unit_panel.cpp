@@ -48,14 +48,15 @@ void DrawUnitPanel(Scene& s, int i) {
     // The joining player's units are the second side's: its names and kinds as the fleet file
     // has them, and its own flagship slots.
     const bool joining = g.NetRole == 2;
-    QString name = joining ? g.EnemyName : g.PlayerName;
+    const Fighter& own = joining ? g.Enemy : g.Player;
+    QString name = own.Name;
     if (code == 20 && settings.HomeNavy == QLatin1Char('E'))
         name = QStringLiteral("HMS Prince Of Wales");
     if (code == 44 && joining && settings.HomeNavy == QLatin1Char('D'))
         name = QStringLiteral("HMS Prince Of Wales");
     PanelLine(s, 0, name);
     const QString german = joining ? QString() : GermanKindName(code, g);
-    const QString kind = joining ? g.EnemyType : g.PlayerKindName;
+    const QString& kind = own.KindName;
     PanelLine(s, 1, settings.Language == QLatin1Char('D') && !german.isEmpty() ? german : kind);
     // Minefields and submarines keep their strength to themselves.
     const bool secret = IsMinefield(code) || IsSubmarine(code);

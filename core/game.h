@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "core/battle_log.h"
+#include "core/fighter.h"
 #include "core/map_file.h"
 #include "core/unit_table.h"
 #include "platform/random.h"
@@ -52,22 +53,10 @@ class Game {
     int ClickColumn = 0;  // the cell of the last left click on the board
     int ClickRow = 0;
     int UnitSelected = 0;  // 1 while a first-side unit is selected and its targets are marked
-    int PlayerCode = 0;    // the first-side unit of the current step or fight
-    QString PlayerName;
-    QString PlayerKindName;
-    int PlayerX = 0;
-    int PlayerY = 0;
-    int OldPlayerX = 0;
-    int OldPlayerY = 0;
-    int PlayerStrength = 0;
-    int EnemyCode = 0;  // the second-side unit of the current step or fight; 99 none
-    QString EnemyName;
-    QString EnemyType;
-    int EnemyX = 0;
-    int EnemyY = 0;
-    int OldEnemyX = 0;
-    int OldEnemyY = 0;
-    int EnemyStrength = 0;
+    Fighter Player;        // the first-side unit of the current step or fight
+    Fighter Enemy;         // the second-side unit of the current step or fight; Code 99 none
+    Fighter& FighterOf(QChar side) { return side == kFirstSide ? Player : Enemy; }
+    const Fighter& FighterOf(QChar side) const { return side == kFirstSide ? Player : Enemy; }
     // The selected unit's eight target cells "CCRR", one slot a direction, blank-separated.
     QString MoveTargets = kNoMoveTargets;
     int RepairReady = 0;  // 1 when a click on the supply ship asks it for a repair

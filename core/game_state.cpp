@@ -8,21 +8,35 @@ namespace kvd {
 
 namespace {
 
+// Where a variable lives: a member of the game, or a field of one of its two fighters.
+template <typename T>
+struct Place {
+    constexpr Place(T Game::*member) : member(member) {}
+    constexpr Place(Fighter Game::*fighter, T Fighter::*field) : fighter(fighter), field(field) {}
+    template <typename G>
+    auto& In(G& game) const {
+        return member ? game.*member : (game.*fighter).*field;
+    }
+    T Game::*member = nullptr;
+    Fighter Game::*fighter = nullptr;
+    T Fighter::*field = nullptr;
+};
+
 struct Number {
     const char* name;
-    int Game::*member;
+    Place<int> place;
     int low, high;
 };
 struct Letter {
     const char* name;
-    QChar Game::*member;
+    Place<QChar> place;
     const char* allowed;
     // Saves made before the variable was kept lack it; it then keeps the value it had.
     bool optional = false;
 };
 struct Text {
     const char* name;
-    QString Game::*member;
+    Place<QString> place;
     int longest;
 };
 
@@ -39,18 +53,18 @@ constexpr Number kNumbers[] = {
     {"ClickColumn", &Game::ClickColumn, 0, 9},
     {"ClickRow", &Game::ClickRow, 0, 9},
     {"UnitSelected", &Game::UnitSelected, 0, 1},
-    {"PlayerCode", &Game::PlayerCode, 0, 99},
-    {"PlayerX", &Game::PlayerX, -1, 99},
-    {"PlayerY", &Game::PlayerY, -1, 99},
-    {"OldPlayerX", &Game::OldPlayerX, -1, 99},
-    {"OldPlayerY", &Game::OldPlayerY, -1, 99},
-    {"PlayerStrength", &Game::PlayerStrength, -1, 9},
-    {"EnemyCode", &Game::EnemyCode, 0, 99},
-    {"EnemyX", &Game::EnemyX, -1, 99},
-    {"EnemyY", &Game::EnemyY, -1, 99},
-    {"OldEnemyX", &Game::OldEnemyX, -1, 99},
-    {"OldEnemyY", &Game::OldEnemyY, -1, 99},
-    {"EnemyStrength", &Game::EnemyStrength, -1, 9},
+    {"PlayerCode", {&Game::Player, &Fighter::Code}, 0, 99},
+    {"PlayerX", {&Game::Player, &Fighter::X}, -1, 99},
+    {"PlayerY", {&Game::Player, &Fighter::Y}, -1, 99},
+    {"OldPlayerX", {&Game::Player, &Fighter::OldX}, -1, 99},
+    {"OldPlayerY", {&Game::Player, &Fighter::OldY}, -1, 99},
+    {"PlayerStrength", {&Game::Player, &Fighter::Strength}, -1, 9},
+    {"EnemyCode", {&Game::Enemy, &Fighter::Code}, 0, 99},
+    {"EnemyX", {&Game::Enemy, &Fighter::X}, -1, 99},
+    {"EnemyY", {&Game::Enemy, &Fighter::Y}, -1, 99},
+    {"OldEnemyX", {&Game::Enemy, &Fighter::OldX}, -1, 99},
+    {"OldEnemyY", {&Game::Enemy, &Fighter::OldY}, -1, 99},
+    {"EnemyStrength", {&Game::Enemy, &Fighter::Strength}, -1, 9},
     {"RepairReady", &Game::RepairReady, 0, 1},
     {"RepairCellX", &Game::RepairCellX, -1, 99},
     {"RepairCellY", &Game::RepairCellY, -1, 99},
@@ -82,9 +96,12 @@ constexpr Letter kLetters[] = {
     {"PlaneAllowance", &Game::PlaneAllowance, "0123456789", true},
 };
 constexpr Text kTexts[] = {
-    {"PlayerName", &Game::PlayerName, 18},   {"PlayerKindName", &Game::PlayerKindName, 18},
-    {"EnemyName", &Game::EnemyName, 18},     {"EnemyType", &Game::EnemyType, 18},
-    {"MoveTargets", &Game::MoveTargets, 39}, {"MoveMessage", &Game::MoveMessage, 24},
+    {"PlayerName", {&Game::Player, &Fighter::Name}, 18},
+    {"PlayerKindName", {&Game::Player, &Fighter::KindName}, 18},
+    {"EnemyName", {&Game::Enemy, &Fighter::Name}, 18},
+    {"EnemyType", {&Game::Enemy, &Fighter::KindName}, 18},
+    {"MoveTargets", &Game::MoveTargets, 39},
+    {"MoveMessage", &Game::MoveMessage, 24},
 };
 
 }  // namespace
@@ -92,11 +109,11 @@ constexpr Text kTexts[] = {
 QStringList GameVariables(const Game& game) {
     QStringList lines;
     for (const Number& n : kNumbers)
-        lines << QLatin1String(n.name) + QLatin1Char('=') + QString::number(game.*n.member);
+        lines << QLatin1String(n.name) + QLatin1Char('=') + QString::number(n.place.In(game));
     for (const Letter& l : kLetters)
-        lines << QLatin1String(l.name) + QLatin1Char('=') + (game.*l.member);
+        lines << QLatin1String(l.name) + QLatin1Char('=') + (l.place.In(game));
     for (const Text& t : kTexts)
-        lines << QLatin1String(t.name) + QLatin1Char('=') + (game.*t.member);
+        lines << QLatin1String(t.name) + QLatin1Char('=') + (t.place.In(game));
     return lines;
 }
 
@@ -123,7 +140,7 @@ bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
                                 .arg(name)
                                 .arg(n.low)
                                 .arg(n.high));
-            set.*n.member = v;
+            n.place.In(set) = v;
             known = true;
         }
         for (const Letter& l : kLetters) {
@@ -131,7 +148,7 @@ bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
             if (value.size() != 1 || !QLatin1String(l.allowed).contains(value[0]))
                 return fail(
                     QStringLiteral("%1 is not one of %2").arg(name, QLatin1String(l.allowed)));
-            set.*l.member = value[0];
+            l.place.In(set) = value[0];
             known = true;
         }
         for (const Text& t : kTexts) {
@@ -142,7 +159,7 @@ bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
             for (QChar c : value)
                 if (!c.isPrint())
                     return fail(QStringLiteral("%1 holds a character that is not text").arg(name));
-            set.*t.member = value;
+            t.place.In(set) = value;
             known = true;
         }
         if (!known)

@@ -55,7 +55,7 @@ void AdmiralTurn::RunKI(Rules& r) {
     Game& g = r.game;
     if (g.GameOver == 1 || g.GameActive == 0) return;
     g.SubRetreat = 0;
-    g.EnemyCode = 99;
+    g.Enemy.Code = 99;
     g.TurnCount += 1;
     ShootAtTheAircraft(r);
     if (g.GameOver == 1 || g.GameActive == 0) return;

@@ -44,7 +44,7 @@ void ComputerOpponent::RunKI(Rules& r) {
     if (g.GameOver == 1 || g.GameActive == 0) return;
     state_ = OpponentState();
     g.SubRetreat = 0;
-    g.EnemyCode = 99;
+    g.Enemy.Code = 99;
     g.TurnCount += 1;
 
     const int able = CountCodes(g, QLatin1Char('D'), 26, 46);
@@ -58,11 +58,11 @@ void ComputerOpponent::RunKI(Rules& r) {
 
     state_.EnemyConcern = EnemyConcern(g);
     state_.EnemyAggression = EnemyAggression(g);
-    g.EnemyX = g.EnemyY = g.PlayerX = g.PlayerY = 0;
-    g.OldEnemyX = g.OldEnemyY = g.OldPlayerX = g.OldPlayerY = 0;
-    g.EnemyName.clear();
-    g.EnemyType.clear();
-    g.EnemyCode = g.PlayerCode = 99;
+    g.Enemy.X = g.Enemy.Y = g.Player.X = g.Player.Y = 0;
+    g.Enemy.OldX = g.Enemy.OldY = g.Player.OldX = g.Player.OldY = 0;
+    g.Enemy.Name.clear();
+    g.Enemy.KindName.clear();
+    g.Enemy.Code = g.Player.Code = 99;
     g.SideToMove = kSecondSide;
 
     BuildEngagements(g);
@@ -86,7 +86,7 @@ void ComputerOpponent::RunKI(Rules& r) {
     }
 
     FinishSecondSideMove(r);
-    g.LastEnemyCode = g.EnemyCode;
+    g.LastEnemyCode = g.Enemy.Code;
 }
 
 void FinishSecondSideMove(Rules& r) {
@@ -95,12 +95,12 @@ void FinishSecondSideMove(Rules& r) {
     const bool fightSankOrSpent =
         g.Winner == kFirstWins || g.Winner == kBothLost || g.Winner == kShipHitsMine;
     if (!fightSankOrSpent && g.Gamestage < 12) {
-        const bool sub = IsSubmarine(g.EnemyCode);
+        const bool sub = IsSubmarine(g.Enemy.Code);
         if (r.settings.RevealOption == QLatin1Char('N')) {
             // Any code from the second side's first on, also "none" (99): the marker goes where
             // the last unit stood, as it always has.
-            if (!sub && g.EnemyCode >= kSecondSupplyCode)
-                r.show.Picture(PictureOf::EnemyFlag, g.EnemyCode, g.EnemyX, g.EnemyY);
+            if (!sub && g.Enemy.Code >= kSecondSupplyCode)
+                r.show.Picture(PictureOf::EnemyFlag, g.Enemy.Code, g.Enemy.X, g.Enemy.Y);
         } else {
             r.show.SingleEnemy(g, r.settings);
         }
@@ -121,30 +121,30 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
     UnitTable& table = g.scratchpad;
     const int plane = table.Find(1);
     if (plane < 0) return;
-    g.PlayerX = table.PosX(plane);
-    g.PlayerY = table.PosY(plane);
-    g.PlayerName = CutName(table.UnitName(plane));
-    g.PlayerKindName = CutName(table.KindName(plane));
-    g.PlayerCode = 1;
+    g.Player.X = table.PosX(plane);
+    g.Player.Y = table.PosY(plane);
+    g.Player.Name = CutName(table.UnitName(plane));
+    g.Player.KindName = CutName(table.KindName(plane));
+    g.Player.Code = 1;
     int hits = 0;
     int shooterX = 0, shooterY = 0;
     const int flagship = g.DTransferred == 0 ? 46 : 45;
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != kSecondSide || table.Code(i) != flagship) continue;
         hits = 0;
-        g.EnemyX = shooterX = table.PosX(i);
-        g.EnemyY = shooterY = table.PosY(i);
-        g.EnemyName = CutName(table.UnitName(i));
-        g.EnemyType = CutName(table.KindName(i));
-        g.EnemyCode = flagship;
-        if (g.EnemyX == g.PlayerX && g.EnemyY == g.PlayerY) hits = 1;
-        if (AreNeighbours(g.PlayerX, g.PlayerY, g.EnemyX, g.EnemyY)) ++hits;
+        g.Enemy.X = shooterX = table.PosX(i);
+        g.Enemy.Y = shooterY = table.PosY(i);
+        g.Enemy.Name = CutName(table.UnitName(i));
+        g.Enemy.KindName = CutName(table.KindName(i));
+        g.Enemy.Code = flagship;
+        if (g.Enemy.X == g.Player.X && g.Enemy.Y == g.Player.Y) hits = 1;
+        if (AreNeighbours(g.Player.X, g.Player.Y, g.Enemy.X, g.Enemy.Y)) ++hits;
     }
     if (hits == 0) return;
-    r.show.AircraftShot(g, g.PlayerX, g.PlayerY);
+    r.show.AircraftShot(g, g.Player.X, g.Player.Y);
     r.show.Wait(100);
     ApplyMove(
-        r, Move{kSecondSide, flagship, shooterX, shooterY, g.PlayerX, g.PlayerY, MoveKind::Shot});
+        r, Move{kSecondSide, flagship, shooterX, shooterY, g.Player.X, g.Player.Y, MoveKind::Shot});
 }
 
 void ComputerOpponent::BuildEngagements(const Game& game) {
@@ -174,19 +174,19 @@ void ComputerOpponent::BuildEngagements(const Game& game) {
 void ComputerOpponent::Attack(Rules& r) {
     Game& g = r.game;
     Showing& s = r.show;
-    const bool marked = !IsSubmarine(g.EnemyCode);
+    const bool marked = !IsSubmarine(g.Enemy.Code);
     if (marked) {
-        s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
+        s.Picture(PictureOf::GreenBox, 0, g.Enemy.OldX, g.Enemy.OldY);
         s.Wait(200);
     }
     if (r.settings.RevealOption == QLatin1Char('N')) {
-        if (marked) s.Picture(PictureOf::EnemyFlag, g.EnemyCode, g.OldEnemyX, g.OldEnemyY);
+        if (marked) s.Picture(PictureOf::EnemyFlag, g.Enemy.Code, g.Enemy.OldX, g.Enemy.OldY);
     } else {
         s.SingleEnemy(g, r.settings);
     }
     s.Wait(500);
-    if (marked) s.RestoreCell(g.OldEnemyX, g.OldEnemyY);
-    ApplyMove(r, Move{kSecondSide, g.EnemyCode, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY,
+    if (marked) s.RestoreCell(g.Enemy.OldX, g.Enemy.OldY);
+    ApplyMove(r, Move{kSecondSide, g.Enemy.Code, g.Enemy.OldX, g.Enemy.OldY, g.Enemy.X, g.Enemy.Y,
                       MoveKind::Attack});
 }
 

@@ -186,7 +186,7 @@ Game Determinize(const SideView& v, Dice& draw) {
     g.GameActive = 1;
     g.GameOver = 0;
     g.Winner = 99;
-    g.EnemyCode = g.PlayerCode = 99;
+    g.Enemy.Code = g.Player.Code = 99;
     g.PlayerTurn = v.side == kFirstSide ? 1 : 0;
     g.OpponentTurn = 1 - g.PlayerTurn;
     g.SideToMove = v.side;

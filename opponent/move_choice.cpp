@@ -137,7 +137,8 @@ void MoveChoice::RandomSelection(Rules& r) {
     int index = n < 2 ? 0 : game.dice.Next(n);
     if (index > 0) --index;
     if (group != kHeavy) r.show.Wait(10);
-    if (index < state_.EnemyNews.size()) game.EnemyCode = ReadNumber(state_.EnemyNews[index], 2, 2);
+    if (index < state_.EnemyNews.size())
+        game.Enemy.Code = ReadNumber(state_.EnemyNews[index], 2, 2);
 }
 
 Move MoveChoice::SteerStep(Rules& r) {
@@ -151,14 +152,14 @@ Move MoveChoice::SteerStep(Rules& r) {
         if (table.Side(i) == kFirstSide && table.Code(i) == 21)
             tc = table.PosX(i), tr = table.PosY(i);
 
-    const int unit = table.FindSide(g.EnemyCode, kSecondSide);
+    const int unit = table.FindSide(g.Enemy.Code, kSecondSide);
     if (unit < 0) return Move{kSecondSide};  // no unit picked: the table stays as it is
-    const int code = g.EnemyCode;
-    g.OldEnemyX = g.EnemyX = table.PosX(unit);
-    g.OldEnemyY = g.EnemyY = table.PosY(unit);
-    g.EnemyName = CutName(table.UnitName(unit));
-    g.EnemyType = CutName(table.KindName(unit));
-    g.EnemyStrength = table.Strength(unit);
+    const int code = g.Enemy.Code;
+    g.Enemy.OldX = g.Enemy.X = table.PosX(unit);
+    g.Enemy.OldY = g.Enemy.Y = table.PosY(unit);
+    g.Enemy.Name = CutName(table.UnitName(unit));
+    g.Enemy.KindName = CutName(table.KindName(unit));
+    g.Enemy.Strength = table.Strength(unit);
 
     // The last first-side unit in table order whose code fits, as a goal.
     auto lastFirstSide = [&](auto fits) {
@@ -167,7 +168,7 @@ Move MoveChoice::SteerStep(Rules& r) {
                 tc = table.PosX(i), tr = table.PosY(i);
     };
     auto steer = [&] {
-        const int heading = HeadingToward(g.EnemyX, g.EnemyY, tc, tr);
+        const int heading = HeadingToward(g.Enemy.X, g.Enemy.Y, tc, tr);
         if (heading > 0) table.SetHeading(unit, heading);
     };
     if (IsWarship(code)) steer();
@@ -203,20 +204,20 @@ Move MoveChoice::SteerStep(Rules& r) {
     if (g.SubRetreat == 1) s.Wait(1000);
     if (Pings(code)) s.Sound(QStringLiteral("sonar"), true);
     if (!IsSubmarine(code)) {
-        s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
+        s.Picture(PictureOf::GreenBox, 0, g.Enemy.OldX, g.Enemy.OldY);
         s.Wait(600);
     }
-    const RadarScan radar = Radar(g, g.EnemyX, g.EnemyY);
+    const RadarScan radar = Radar(g, g.Enemy.X, g.Enemy.Y);
     const int h = state_.EnemyHeading;
     if (h >= 1 && h <= 8 && !Free(radar, h)) NextBestMove(g);
     if (state_.EnemyHeading >= 1 && state_.EnemyHeading <= 8) {
         const Offset o = DirectionOffset(state_.EnemyHeading);
-        g.EnemyX += o.dc;
-        g.EnemyY += o.dr;
+        g.Enemy.X += o.dc;
+        g.Enemy.Y += o.dr;
     }
 
     if (g.SubRetreat == 0) {
-        const QString ring = RadarPlus(g, g.OldEnemyX, g.OldEnemyY);
+        const QString ring = RadarPlus(g, g.Enemy.OldX, g.Enemy.OldY);
         int threats = 0;
         for (QChar c : ring) {
             if (IsMajorWarship(code)) threats += c == QLatin1Char('A');
@@ -233,32 +234,33 @@ Move MoveChoice::SteerStep(Rules& r) {
         // Escorts near the unit it damaged send the submarine back where it came from.
         if (UbootRetract(g).contains(QLatin1Char('H'))) {
             const int line = table.FindSide(code, kSecondSide);
-            g.EnemyX = table.PrevX(line);
-            g.EnemyY = table.PrevY(line);
+            g.Enemy.X = table.PrevX(line);
+            g.Enemy.Y = table.PrevY(line);
         }
     }
-    return Move{kSecondSide, code, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY, MoveKind::Step};
+    return Move{kSecondSide, code,      g.Enemy.OldX,  g.Enemy.OldY,
+                g.Enemy.X,   g.Enemy.Y, MoveKind::Step};
 }
 
 void MoveChoice::AvoidMove(Rules& r) {
     Game& g = r.game;
     Showing& s = r.show;
     state_.AvoidFlag = 1;
-    const int code = g.EnemyCode;
+    const int code = g.Enemy.Code;
     if (!IsSubmarine(code)) {
-        s.Picture(PictureOf::GreenBox, 0, g.OldEnemyX, g.OldEnemyY);
+        s.Picture(PictureOf::GreenBox, 0, g.Enemy.OldX, g.Enemy.OldY);
         s.Wait(700);
     }
-    const RadarScan radar = Radar(g, g.OldEnemyX, g.OldEnemyY);
+    const RadarScan radar = Radar(g, g.Enemy.OldX, g.Enemy.OldY);
     if (HighestFree(radar) == 0) {
         state_.AvoidFlag = 0;
         state_.EnemyNews.clear();
-        g.EnemyCode = 99;
+        g.Enemy.Code = 99;
         state_.AvoidFailed = 1;
         return;
     }
     state_.EnemyHeading = 0;
-    for (QChar d : EscapeList(g.PlayerX, g.PlayerY, g.OldEnemyX, g.OldEnemyY)) {
+    for (QChar d : EscapeList(g.Player.X, g.Player.Y, g.Enemy.OldX, g.Enemy.OldY)) {
         if (Free(radar, d.digitValue())) {
             state_.EnemyHeading = d.digitValue();
             break;
@@ -266,8 +268,9 @@ void MoveChoice::AvoidMove(Rules& r) {
     }
     if (state_.EnemyHeading == 0) NextBestMove(g);
     const Offset o = DirectionOffset(state_.EnemyHeading);
-    const Move move{QLatin1Char('D'),   code,          g.OldEnemyX, g.OldEnemyY, g.OldEnemyX + o.dc,
-                    g.OldEnemyY + o.dr, MoveKind::Step};
+    const Move move{
+        QLatin1Char('D'),    code,          g.Enemy.OldX, g.Enemy.OldY, g.Enemy.OldX + o.dc,
+        g.Enemy.OldY + o.dr, MoveKind::Step};
     ApplyMove(r, move, Meeting::Now, [&] {
         s.RestoreCell(move.fromColumn, move.fromRow);
         s.Wait(200);
@@ -276,27 +279,27 @@ void MoveChoice::AvoidMove(Rules& r) {
         s.Sound(QStringLiteral("sonar"), true);
         return;
     }
-    s.EnemyOrMarker(g, r.settings, g.EnemyX, g.EnemyY);
+    s.EnemyOrMarker(g, r.settings, g.Enemy.X, g.Enemy.Y);
 }
 
 void MoveChoice::NextBestMove(Game& g) {
     const bool avoiding = state_.AvoidFlag == 1;
     const RadarScan radar =
-        Radar(g, avoiding ? g.OldEnemyX : g.EnemyX, avoiding ? g.OldEnemyY : g.EnemyY);
+        Radar(g, avoiding ? g.Enemy.OldX : g.Enemy.X, avoiding ? g.Enemy.OldY : g.Enemy.Y);
     int& heading = state_.EnemyHeading;
     if (heading < 0 || heading > 8) {
         if (HighestFree(radar) > 0) heading = HighestFree(radar);
     } else {
         heading = 0;
         if (state_.ThreatMode == 1) {
-            const QString ring = RadarPlus(g, g.OldEnemyX, g.OldEnemyY);
+            const QString ring = RadarPlus(g, g.Enemy.OldX, g.Enemy.OldY);
             for (int slot = 1; slot <= 16; ++slot)
                 if (ring[slot - 1] != QLatin1Char('0')) heading = ThreatResponse(slot);
         }
         if (heading == 0) heading = HighestFree(radar);
     }
     UnitTable& table = g.scratchpad;
-    const int line = table.FindSide(g.EnemyCode, kSecondSide);
+    const int line = table.FindSide(g.Enemy.Code, kSecondSide);
     if (line >= 0) table.SetChar(line, col::kHeading, QString::number(heading).at(0));
 }
 

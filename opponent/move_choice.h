@@ -29,9 +29,9 @@ class MoveChoice {
 
     // Marks every acting unit free or boxed in; the number of units that can step.
     int CanMove(Game& game);
-    // Picks the unit to move into EnemyCode (or none).
+    // Picks the unit to move into Enemy.Code (or none).
     void RandomSelection(Rules& rules);
-    // Steers EnemyCode toward its kind's goal: its step (a Pass when no unit was picked).
+    // Steers Enemy.Code toward its kind's goal: its step (a Pass when no unit was picked).
     Move SteerStep(Rules& rules);
     // Steps the engaged unit away from the player's unit, or gives up (AvoidFailed).
     void AvoidMove(Rules& rules);

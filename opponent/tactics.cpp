@@ -47,7 +47,7 @@ QString UbootRetract(Game& game) {
     const UnitTable& table = game.scratchpad;
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != kFirstSide) continue;
-        const int dc = table.PosX(i) - game.PlayerX, dr = table.PosY(i) - game.PlayerY;
+        const int dc = table.PosX(i) - game.Player.X, dr = table.PosY(i) - game.Player.Y;
         int k = DirectionTo(0, 0, dc, dr) - 1;
         if (k < 0) {
             k = RingSlot(dc, dr);
@@ -140,28 +140,28 @@ void BattleStations(Game& g, OpponentState& state, Dice& random) {
     if (news.isEmpty()) return;
     const QString chosen = news.first();
     news.clear();
-    g.EnemyCode = ReadNumber(chosen, col::kAttackerCode, 2);
-    g.PlayerCode = ReadNumber(chosen, col::kCode, 2);
-    g.EnemyX = g.PlayerX = ReadNumber(chosen, col::kPosX, 2);
-    g.EnemyY = g.PlayerY = ReadNumber(chosen, col::kPosY, 2);
-    g.PlayerStrength = ReadNumber(chosen, col::kStrength, 1);
+    g.Enemy.Code = ReadNumber(chosen, col::kAttackerCode, 2);
+    g.Player.Code = ReadNumber(chosen, col::kCode, 2);
+    g.Enemy.X = g.Player.X = ReadNumber(chosen, col::kPosX, 2);
+    g.Enemy.Y = g.Player.Y = ReadNumber(chosen, col::kPosY, 2);
+    g.Player.Strength = ReadNumber(chosen, col::kStrength, 1);
 
     const UnitTable& table = g.scratchpad;
-    const int attacker = table.FindSide(g.EnemyCode, kSecondSide);
+    const int attacker = table.FindSide(g.Enemy.Code, kSecondSide);
     if (attacker >= 0) {
-        g.EnemyStrength = table.Strength(attacker);
+        g.Enemy.Strength = table.Strength(attacker);
         state.EnemyHeading = table.Heading(attacker);
-        g.OldEnemyX = table.PosX(attacker);
-        g.OldEnemyY = table.PosY(attacker);
+        g.Enemy.OldX = table.PosX(attacker);
+        g.Enemy.OldY = table.PosY(attacker);
     }
-    if (g.EnemyCode == 26) state.AvoidFlag = 1;
+    if (g.Enemy.Code == 26) state.AvoidFlag = 1;
     if (state.AvoidFlag == 0)
         state.AvoidFlag =
-            Fights(g.EnemyCode, g.PlayerCode, g.PlayerStrength, g.EnemyStrength) ? 0 : 1;
+            Fights(g.Enemy.Code, g.Player.Code, g.Player.Strength, g.Enemy.Strength) ? 0 : 1;
     if (state.AvoidFlag == 0 && attacker >= 0) {
-        g.EnemyName = CutName(table.UnitName(attacker));
-        g.EnemyType = CutName(table.KindName(attacker));
-        g.EnemyStrength = table.Strength(attacker);
+        g.Enemy.Name = CutName(table.UnitName(attacker));
+        g.Enemy.KindName = CutName(table.KindName(attacker));
+        g.Enemy.Strength = table.Strength(attacker);
     }
 }
 

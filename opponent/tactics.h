@@ -10,7 +10,7 @@ struct OpponentState;
 // The threat ring around a cell: the sixteen cells two away, row by row from the top left,
 // each '0' or the kind of first-side unit there: 'A' submarine, 'B' escort, 'C' big ship.
 QString RadarPlus(const Game& game, int column, int row);
-// The hunter ring around the player's unit PlayerX/PlayerY: its eight neighbours in
+// The hunter ring around the player's unit Player.X/Player.Y: its eight neighbours in
 // direction order, then the sixteen cells two away; 'H' where a first-side escort stands.
 QString UbootRetract(Game& game);
 
@@ -21,7 +21,7 @@ int PriorityRule(int attacker, int target, Dice& random);
 bool Fights(int attacker, int target, int playerStrength, int enemyStrength);
 
 // Chooses one meeting from the engagement list, leaves it in the fight variables (the attacker
-// from OldEnemyX/Y onto its target at EnemyX/Y) and decides fight or avoid (AvoidFlag 1).
+// from Enemy.OldX/Y onto its target at Enemy.X/Y) and decides fight or avoid (AvoidFlag 1).
 void BattleStations(Game& game, OpponentState& state, Dice& random);
 
 }  // namespace kvd

@@ -80,13 +80,9 @@ MoveResult ApplyMove(Rules& r, const Move& m, Meeting meeting,
         if (line >= 0) Relocate(table, line, m.toColumn, m.toRow);
         return Result(g, false, 0);
     }
-    if (m.side == kFirstSide) {
-        g.OldPlayerX = m.fromColumn, g.OldPlayerY = m.fromRow;
-        g.PlayerX = m.toColumn, g.PlayerY = m.toRow;
-    } else {
-        g.OldEnemyX = m.fromColumn, g.OldEnemyY = m.fromRow;
-        g.EnemyX = m.toColumn, g.EnemyY = m.toRow;
-    }
+    Fighter& mover = g.FighterOf(m.side);
+    mover.OldX = m.fromColumn, mover.OldY = m.fromRow;
+    mover.X = m.toColumn, mover.Y = m.toRow;
     if (line >= 0) Relocate(table, line, m.toColumn, m.toRow, m.fromColumn, m.fromRow);
     g.SideToMove = m.side;
     if (afterStep) afterStep();

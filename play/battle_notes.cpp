@@ -33,13 +33,13 @@ void NoteFight(Game& g) {
     LogEntry entry;
     entry.kind = LogEntry::Fight;
     entry.outcome = g.Winner;
-    entry.first = Unit(g, g.PlayerCode, g.PlayerName);
-    entry.second = Unit(g, g.EnemyCode, g.EnemyName);
+    entry.first = Unit(g, g.Player.Code, g.Player.Name);
+    entry.second = Unit(g, g.Enemy.Code, g.Enemy.Name);
     g.battleLog.Add(std::move(entry));
-    if (g.Winner == kFirstWins || g.Winner == kBothLost) Lost(g, g.EnemyCode);
-    if (g.Winner == kSecondWins || g.Winner == kBothLost) Lost(g, g.PlayerCode);
+    if (g.Winner == kFirstWins || g.Winner == kBothLost) Lost(g, g.Enemy.Code);
+    if (g.Winner == kSecondWins || g.Winner == kBothLost) Lost(g, g.Player.Code);
     // A fight identifies the opposing ship as well as a radar would.
-    for (int code : {g.PlayerCode, g.EnemyCode})
+    for (int code : {g.Player.Code, g.Enemy.Code})
         if (IsValidCode(code)) g.battleLog.identified.set(code);
 }
 
@@ -65,7 +65,7 @@ void NoteEscortFire(Game& g, bool secondSideWon) {
     LogEntry entry;
     entry.kind = LogEntry::EscortFire;
     entry.first =
-        secondSideWon ? Unit(g, g.EnemyCode, g.EnemyName) : Unit(g, g.PlayerCode, g.PlayerName);
+        secondSideWon ? Unit(g, g.Enemy.Code, g.Enemy.Name) : Unit(g, g.Player.Code, g.Player.Name);
     g.battleLog.Add(std::move(entry));
 }
 

@@ -66,45 +66,38 @@ int LastUnitOn(const UnitTable& table, QChar side, int column, int row) {
 void TakeFighter(Game& g, int line) {
     const UnitTable& table = g.scratchpad;
     const int column = table.PosX(line), row = table.PosY(line);
-    const QString name = CutName(table.UnitName(line)), kind = CutName(table.KindName(line));
-    if (table.Side(line) == kFirstSide) {
-        g.PlayerX = g.OldPlayerX = column;
-        g.PlayerY = g.OldPlayerY = row;
-        g.PlayerName = name;
-        g.PlayerKindName = kind;
-        g.PlayerCode = table.Code(line);
-        g.PlayerStrength = table.Strength(line);
-    } else {
-        g.EnemyX = g.OldEnemyX = column;
-        g.EnemyY = g.OldEnemyY = row;
-        g.EnemyName = name;
-        g.EnemyType = kind;
-        g.EnemyCode = table.Code(line);
-        g.EnemyStrength = table.Strength(line);
-    }
+    Fighter& f = g.FighterOf(table.Side(line));
+    f.Code = table.Code(line);
+    f.Name = CutName(table.UnitName(line));
+    f.KindName = CutName(table.KindName(line));
+    f.X = f.OldX = column;
+    f.Y = f.OldY = row;
+    f.Strength = table.Strength(line);
 }
 
 void MultiCombat(Game& g) {
     g.SupportFire = 0;
-    if (IsSubmarine(g.PlayerCode) || IsSubmarine(g.EnemyCode)) return;
+    if (IsSubmarine(g.Player.Code) || IsSubmarine(g.Enemy.Code)) return;
     const bool joining = g.NetRole == 2;
     const bool firstSideTurn = g.PlayerTurn == 1;
     // Small ships fight alone: the mover's own side must bring a destroyer or bigger.
     if (!joining &&
-        ((firstSideTurn && g.PlayerCode <= 10) || (!firstSideTurn && g.EnemyCode <= 34)))
+        ((firstSideTurn && g.Player.Code <= 10) || (!firstSideTurn && g.Enemy.Code <= 34)))
         return;
-    if (joining && ((firstSideTurn && g.EnemyCode <= 34) || (!firstSideTurn && g.PlayerCode <= 10)))
+    if (joining &&
+        ((firstSideTurn && g.Enemy.Code <= 34) || (!firstSideTurn && g.Player.Code <= 10)))
         return;
     const UnitTable& table = g.scratchpad;
     int supporters = 0;
     for (int i = 1; i < table.Count(); ++i) {
         const int code = table.Code(i);
         if (g.SideToMove == kSecondSide && table.Side(i) == kFirstSide && GivesSupportFire(code) &&
-            code != g.PlayerCode && AreNeighbours(table.PosX(i), table.PosY(i), g.EnemyX, g.EnemyY))
+            code != g.Player.Code &&
+            AreNeighbours(table.PosX(i), table.PosY(i), g.Enemy.X, g.Enemy.Y))
             ++supporters;
-        if (g.SideToMove == kFirstSide && GivesSupportFire(g.PlayerCode) &&
-            table.Side(i) == kSecondSide && GivesSupportFire(code) && code != g.EnemyCode &&
-            AreNeighbours(table.PosX(i), table.PosY(i), g.PlayerX, g.PlayerY))
+        if (g.SideToMove == kFirstSide && GivesSupportFire(g.Player.Code) &&
+            table.Side(i) == kSecondSide && GivesSupportFire(code) && code != g.Enemy.Code &&
+            AreNeighbours(table.PosX(i), table.PosY(i), g.Player.X, g.Player.Y))
             ++supporters;
     }
     if (supporters > 0) g.SupportFire = 1;
@@ -153,24 +146,24 @@ QString GermanKindName(int code, const Game& g) {
 
 void FightNames(Game& g, const Settings& s) {
     if (s.Language == QLatin1Char('D')) {
-        const QString player = GermanKindName(g.PlayerCode, g),
-                      enemy = GermanKindName(g.EnemyCode, g);
-        if (!player.isEmpty()) g.PlayerKindName = player;
-        if (!enemy.isEmpty()) g.EnemyType = enemy;
+        const QString player = GermanKindName(g.Player.Code, g),
+                      enemy = GermanKindName(g.Enemy.Code, g);
+        if (!player.isEmpty()) g.Player.KindName = player;
+        if (!enemy.isEmpty()) g.Enemy.KindName = enemy;
     }
     const QChar navy = s.HomeNavy;
     const bool host = g.NetRole == 0 || g.NetRole == 1, joining = g.NetRole == 2;
-    if (g.PlayerCode == 20) {
+    if (g.Player.Code == 20) {
         if ((navy == QLatin1Char('E') && host) || (navy == QLatin1Char('D') && joining))
-            g.PlayerName = QStringLiteral("Prince Of Wales");
+            g.Player.Name = QStringLiteral("Prince Of Wales");
         if ((navy == QLatin1Char('U') && g.NetRole == 0) || (navy == QLatin1Char('J') && joining))
-            g.PlayerName = QStringLiteral("Indianapolis");
+            g.Player.Name = QStringLiteral("Indianapolis");
     }
-    if (g.EnemyCode == 44) {
+    if (g.Enemy.Code == 44) {
         if ((navy == QLatin1Char('D') && host) || (navy == QLatin1Char('E') && joining))
-            g.EnemyName = QStringLiteral("Prince Of Wales");
+            g.Enemy.Name = QStringLiteral("Prince Of Wales");
         if ((navy == QLatin1Char('J') && g.NetRole == 0) || (navy == QLatin1Char('U') && joining))
-            g.EnemyName = QStringLiteral("Indianapolis");
+            g.Enemy.Name = QStringLiteral("Indianapolis");
     }
 }
 
@@ -207,51 +200,51 @@ void ApplyOutcome(Game& g) {
     UnitTable& table = g.scratchpad;
     switch (g.Winner) {
         case kFirstWins:
-            RemoveCode(table, g.EnemyCode);
-            g.Loser = g.EnemyCode;
-            if (g.EnemyCode == 45) g.Gamestage = stage::kFirstSideWon;
-            if (g.EnemyCode == 46) g.FlagTransferSecond = QLatin1Char('N');
+            RemoveCode(table, g.Enemy.Code);
+            g.Loser = g.Enemy.Code;
+            if (g.Enemy.Code == 45) g.Gamestage = stage::kFirstSideWon;
+            if (g.Enemy.Code == 46) g.FlagTransferSecond = QLatin1Char('N');
             break;
         case kSecondWins:
-            g.Loser = g.PlayerCode;
-            if (g.PlayerCode == 1) {
+            g.Loser = g.Player.Code;
+            if (g.Player.Code == 1) {
                 AircraftLost(g);
                 break;
             }
-            RemoveCode(table, g.PlayerCode);
-            if (g.PlayerCode == 21) g.Gamestage = stage::kSecondSideWon;
-            if (g.PlayerCode == 22) g.FlagTransfer = QLatin1Char('N');
+            RemoveCode(table, g.Player.Code);
+            if (g.Player.Code == 21) g.Gamestage = stage::kSecondSideWon;
+            if (g.Player.Code == 22) g.FlagTransfer = QLatin1Char('N');
             break;
         case kBothLost:
-            RemoveCode(table, g.PlayerCode);
-            RemoveCode(table, g.EnemyCode);
-            if (g.EnemyCode == 45 && g.PlayerCode != 21) g.Gamestage = stage::kFirstSideWon;
-            if (g.PlayerCode == 21 && g.EnemyCode != 45) g.Gamestage = stage::kSecondSideWon;
-            if (g.PlayerCode == 21 && g.EnemyCode == 45) g.Gamestage = stage::kBothFlagshipsLost;
-            if (g.PlayerCode == 22) g.FlagTransfer = QLatin1Char('N');
-            if (g.EnemyCode == 46) g.FlagTransferSecond = QLatin1Char('N');
+            RemoveCode(table, g.Player.Code);
+            RemoveCode(table, g.Enemy.Code);
+            if (g.Enemy.Code == 45 && g.Player.Code != 21) g.Gamestage = stage::kFirstSideWon;
+            if (g.Player.Code == 21 && g.Enemy.Code != 45) g.Gamestage = stage::kSecondSideWon;
+            if (g.Player.Code == 21 && g.Enemy.Code == 45) g.Gamestage = stage::kBothFlagshipsLost;
+            if (g.Player.Code == 22) g.FlagTransfer = QLatin1Char('N');
+            if (g.Enemy.Code == 46) g.FlagTransferSecond = QLatin1Char('N');
             break;
         case kSecondHit:
-            HitUnit(table, table.Find(g.EnemyCode));
+            HitUnit(table, table.Find(g.Enemy.Code));
             g.SubRetreat = 1;
             break;
         case kMineHitsShip:
-            RemoveCode(table, g.PlayerCode);
-            HitUnit(table, table.Find(g.EnemyCode));
-            g.Loser = g.PlayerCode;
+            RemoveCode(table, g.Player.Code);
+            HitUnit(table, table.Find(g.Enemy.Code));
+            g.Loser = g.Player.Code;
             break;
         case kFirstHit:
-            HitUnit(table, table.Find(g.PlayerCode));
+            HitUnit(table, table.Find(g.Player.Code));
             g.SubRetreat = 1;
             break;
         case kShipHitsMine:
-            RemoveCode(table, g.EnemyCode);
-            HitUnit(table, table.Find(g.PlayerCode));
-            g.Loser = g.EnemyCode;
+            RemoveCode(table, g.Enemy.Code);
+            HitUnit(table, table.Find(g.Player.Code));
+            g.Loser = g.Enemy.Code;
             break;
         case kBattleshipDuel:
-            HitUnit(table, table.Find(g.PlayerCode));
-            HitUnit(table, table.Find(g.EnemyCode));
+            HitUnit(table, table.Find(g.Player.Code));
+            HitUnit(table, table.Find(g.Enemy.Code));
             break;
         default:
             break;
@@ -260,9 +253,9 @@ void ApplyOutcome(Game& g) {
 
 void ExtraDamage(Game& g) {
     // The winner: the opposing unit after outcome 2, the player's after outcome 1.
-    const bool enemyWon = g.Winner == outcome::kSecondWins;
-    const int code = enemyWon ? g.EnemyCode : g.PlayerCode;
-    int& strength = enemyWon ? g.EnemyStrength : g.PlayerStrength;
+    Fighter& winner = g.Winner == outcome::kSecondWins ? g.Enemy : g.Player;
+    const int code = winner.Code;
+    int& strength = winner.Strength;
     UnitTable& table = g.scratchpad;
     const int i = table.Find(code);
     if (i < 0) return;

@@ -29,8 +29,7 @@ int FightOutcome(int playerCode, int enemyCode, int playerStrength, int enemyStr
 // The last line of a side's unit standing on a cell (the radar aircraft too), or -1.
 int LastUnitOn(const UnitTable& table, QChar side, int column, int row);
 // A unit meets a fight: its line's cell (also as its old cell), whole name, kind,
-// code and strength become the fight variables of its side (Player... for the first side,
-// Enemy... for the second).
+// code and strength become its side's fighter.
 void TakeFighter(Game& game, int line);
 
 // Supporting ships before a fight (Additional Damage on): SupportFire is set when a ship of

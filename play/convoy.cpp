@@ -34,28 +34,28 @@ bool ConvoyStep(Rules& r) {
         pick = g.dice.Next(int(candidates.size()));
         r.show.Wait(10);
     }
-    g.PlayerCode = candidates[size_t(pick)];
+    g.Player.Code = candidates[size_t(pick)];
 
     const int guide = table.FindSide(21, kFirstSide);
     const int gx = guide >= 0 ? table.PosX(guide) : 0, gy = guide >= 0 ? table.PosY(guide) : 0;
-    const int ship = table.Find(g.PlayerCode);
-    g.OldPlayerX = g.PlayerX = table.PosX(ship);
-    g.OldPlayerY = g.PlayerY = table.PosY(ship);
-    g.PlayerName = CutName(table.UnitName(ship));
-    g.PlayerKindName = CutName(table.KindName(ship));
+    const int ship = table.Find(g.Player.Code);
+    g.Player.OldX = g.Player.X = table.PosX(ship);
+    g.Player.OldY = g.Player.Y = table.PosY(ship);
+    g.Player.Name = CutName(table.UnitName(ship));
+    g.Player.KindName = CutName(table.KindName(ship));
     const int heading =
-        DirectionTo(g.PlayerX, g.PlayerY, g.PlayerX + (gx > g.PlayerX) - (gx < g.PlayerX),
-                    g.PlayerY + (gy > g.PlayerY) - (gy < g.PlayerY));
+        DirectionTo(g.Player.X, g.Player.Y, g.Player.X + (gx > g.Player.X) - (gx < g.Player.X),
+                    g.Player.Y + (gy > g.Player.Y) - (gy < g.Player.Y));
     if (heading > 0) table.SetHeading(ship, heading);
     const int course = table.Heading(ship);
 
-    const RadarScan radar = Radar(g, g.PlayerX, g.PlayerY);
+    const RadarScan radar = Radar(g, g.Player.X, g.Player.Y);
     if (course < 1 || course > 8 || !radar[course - 1].isDigit()) return true;  // it stays
-    r.show.Picture(PictureOf::GreenBox, 0, g.PlayerX, g.PlayerY);
+    r.show.Picture(PictureOf::GreenBox, 0, g.Player.X, g.Player.Y);
     r.show.Wait(600);
     const Offset o = DirectionOffset(course);
-    const Move move{QLatin1Char('E'), g.PlayerCode,     g.PlayerX,     g.PlayerY,
-                    g.PlayerX + o.dc, g.PlayerY + o.dr, MoveKind::Step};
+    const Move move{QLatin1Char('E'),  g.Player.Code,     g.Player.X,    g.Player.Y,
+                    g.Player.X + o.dc, g.Player.Y + o.dr, MoveKind::Step};
     ApplyMove(r, move, Meeting::Now, [&] {
         r.show.RestoreCell(move.fromColumn, move.fromRow);
         r.show.MovedUnit(g, move.toColumn, move.toRow);

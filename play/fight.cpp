@@ -29,34 +29,34 @@ void ReportOutcome(Rules& r) {
     if (!s.Recording()) return;
     switch (g.Winner) {
         case kFirstWins:
-            s.Report(T(r, 35) + g.EnemyName + T(r, 36) + g.EnemyType + T(r, 37));
+            s.Report(T(r, 35) + g.Enemy.Name + T(r, 36) + g.Enemy.KindName + T(r, 37));
             break;
         case kSecondWins:
-            s.Report(g.PlayerName + QStringLiteral(" (") + g.PlayerKindName + T(r, 37));
+            s.Report(g.Player.Name + QStringLiteral(" (") + g.Player.KindName + T(r, 37));
             break;
         case kBothLost:
-            if (IsMinefield(g.EnemyCode)) {
-                s.Report(T(r, 148) + g.PlayerName + T(r, 36) + g.PlayerKindName + T(r, 38), 15);
+            if (IsMinefield(g.Enemy.Code)) {
+                s.Report(T(r, 148) + g.Player.Name + T(r, 36) + g.Player.KindName + T(r, 38), 15);
                 break;
             }
-            if (IsMinefield(g.PlayerCode))
-                s.Report(T(r, 35) + g.EnemyName + T(r, 36) + g.EnemyType + T(r, 38));
-            s.Report(g.EnemyName + T(r, 32) + g.PlayerName + T(r, 39));
+            if (IsMinefield(g.Player.Code))
+                s.Report(T(r, 35) + g.Enemy.Name + T(r, 36) + g.Enemy.KindName + T(r, 38));
+            s.Report(g.Enemy.Name + T(r, 32) + g.Player.Name + T(r, 39));
             break;
         case kSecondHit:
             s.Report(T(r, 23));
             break;
         case kMineHitsShip:
-            s.Report(T(r, 40) + g.PlayerName + T(r, 41));
+            s.Report(T(r, 40) + g.Player.Name + T(r, 41));
             break;
         case kFirstHit:
-            s.Report(T(r, 42) + g.PlayerName + T(r, 43));
+            s.Report(T(r, 42) + g.Player.Name + T(r, 43));
             break;
         case kShipHitsMine:
-            s.Report(T(r, 40) + g.EnemyName + QStringLiteral("\". ") + g.PlayerName + T(r, 44));
+            s.Report(T(r, 40) + g.Enemy.Name + QStringLiteral("\". ") + g.Player.Name + T(r, 44));
             break;
         case kBattleshipDuel:
-            s.Report(T(r, 45) + g.PlayerName + QStringLiteral(" / ") + g.EnemyName + T(r, 46));
+            s.Report(T(r, 45) + g.Player.Name + QStringLiteral(" / ") + g.Enemy.Name + T(r, 46));
             break;
         default:
             break;
@@ -66,28 +66,25 @@ void ReportOutcome(Rules& r) {
 // The mover goes back to the cell it came from.
 void MoveBack(Game& g, bool firstSide) {
     UnitTable& table = g.scratchpad;
-    const int i = table.Find(firstSide ? g.PlayerCode : g.EnemyCode);
-    if (i < 0) return;
-    if (firstSide)
-        Relocate(table, i, g.OldPlayerX, g.OldPlayerY);
-    else
-        Relocate(table, i, g.OldEnemyX, g.OldEnemyY);
+    const Fighter& mover = firstSide ? g.Player : g.Enemy;
+    const int i = table.Find(mover.Code);
+    if (i >= 0) Relocate(table, i, mover.OldX, mover.OldY);
 }
 
 // The player's submarine slips back to its previous cell after damaging a big ship.
 void SubmarineSlipsBack(Rules& r) {
     Game& g = r.game;
     UnitTable& table = g.scratchpad;
-    const int sub = table.FindSide(g.PlayerCode, kFirstSide);
+    const int sub = table.FindSide(g.Player.Code, kFirstSide);
     if (sub >= 0) {
-        g.PlayerX = table.PrevX(sub);
-        g.PlayerY = table.PrevY(sub);
+        g.Player.X = table.PrevX(sub);
+        g.Player.Y = table.PrevY(sub);
         if (g.NetGame == 0)
-            Relocate(table, sub, g.PlayerX, g.PlayerY, 0, 0);
+            Relocate(table, sub, g.Player.X, g.Player.Y, 0, 0);
         else
-            Relocate(table, sub, g.PlayerX, g.PlayerY);
+            Relocate(table, sub, g.Player.X, g.Player.Y);
     }
-    r.show.MovedUnit(g, g.PlayerX, g.PlayerY);
+    r.show.MovedUnit(g, g.Player.X, g.Player.Y);
     r.show.Wait(400);
     g.SubRetreat = 0;
 }
@@ -97,23 +94,23 @@ void SubmarineSlipsBack(Rules& r) {
 void Animate(Rules& r) {
     Game& g = r.game;
     Showing& s = r.show;
-    const int fx = g.PlayerX, fy = g.PlayerY;
+    const int fx = g.Player.X, fy = g.Player.Y;
     // A fight shows the opposing unit as it is, identified or not. The joining board draws the
     // host's units from the second set, its own from the first.
     const bool joining = g.NetRole == 2;
     const PictureOf own = joining ? PictureOf::FightSecond : PictureOf::FightFirst;
     const PictureOf theirs = joining ? PictureOf::FightFirst : PictureOf::FightSecond;
     s.RestoreCell(fx, fy);
-    s.RestoreCell(g.EnemyX, g.EnemyY);
+    s.RestoreCell(g.Enemy.X, g.Enemy.Y);
     s.Sound(QStringLiteral("explode"), false);
     s.Wait(100);
     for (int k = 0; k < 4 && s.Recording(); ++k) {
         s.RestoreCell(fx, fy);
-        s.Picture(own, g.PlayerCode, fx, fy);
+        s.Picture(own, g.Player.Code, fx, fy);
         s.Wait(200);
         s.RestoreCell(fx, fy);
         s.Wait(100);
-        s.Picture(theirs, g.EnemyCode, fx, fy);
+        s.Picture(theirs, g.Enemy.Code, fx, fy);
         s.Wait(200);
     }
     s.RestoreCell(fx, fy);
@@ -128,22 +125,22 @@ void Animate(Rules& r) {
     if (w == kBattleshipDuel) {
         MoveBack(g, firstMoved);
         if (firstMoved) {
-            s.MovedUnit(g, g.OldPlayerX, g.OldPlayerY);
+            s.MovedUnit(g, g.Player.OldX, g.Player.OldY);
         } else {
-            g.EnemyX = g.OldEnemyX;
-            g.EnemyY = g.OldEnemyY;
+            g.Enemy.X = g.Enemy.OldX;
+            g.Enemy.Y = g.Enemy.OldY;
             s.SingleEnemy(g, r.settings);
         }
-    } else if (w == kFirstHit && firstMoved && !IsSubmarine(g.PlayerCode)) {
+    } else if (w == kFirstHit && firstMoved && !IsSubmarine(g.Player.Code)) {
         MoveBack(g, true);
-    } else if (w == kSecondHit && !firstMoved && !IsSubmarine(g.EnemyCode)) {
+    } else if (w == kSecondHit && !firstMoved && !IsSubmarine(g.Enemy.Code)) {
         MoveBack(g, false);
-    } else if (w == kSecondHit && firstMoved && IsSubmarine(g.PlayerCode)) {
+    } else if (w == kSecondHit && firstMoved && IsSubmarine(g.Player.Code)) {
         if (network)
             MoveBack(g, true);
         else
             SubmarineSlipsBack(r);
-    } else if (w == kFirstHit && !firstMoved && IsSubmarine(g.EnemyCode)) {
+    } else if (w == kFirstHit && !firstMoved && IsSubmarine(g.Enemy.Code)) {
         if (network)
             MoveBack(g, false);
         else if (r.computer)
@@ -163,7 +160,7 @@ void SupportingFire(Rules& r) {
     const int message = 120 + g.dice.Next(20);
     r.show.ReportBox();
     r.show.Write(12, 82,
-                 (g.Winner == kSecondWins ? g.EnemyName : g.PlayerName) + QStringLiteral(" - ") +
+                 (g.Winner == kSecondWins ? g.Enemy.Name : g.Player.Name) + QStringLiteral(" - ") +
                      T(r, message));
     r.show.Sound(QStringLiteral("crossfire"), true);
     r.show.Wait(1000);
@@ -177,14 +174,14 @@ void Fight(Rules& r) {
     Showing& s = r.show;
 
     g.Winner = g.Loser = g.Gamestage = stage::kOn;
-    const int player = table.Find(g.PlayerCode), enemy = table.Find(g.EnemyCode);
-    if (player >= 0) g.OldPlayerX = table.PrevX(player), g.OldPlayerY = table.PrevY(player);
-    if (enemy >= 0) g.OldEnemyX = table.PrevX(enemy), g.OldEnemyY = table.PrevY(enemy);
+    const int player = table.Find(g.Player.Code), enemy = table.Find(g.Enemy.Code);
+    if (player >= 0) g.Player.OldX = table.PrevX(player), g.Player.OldY = table.PrevY(player);
+    if (enemy >= 0) g.Enemy.OldX = table.PrevX(enemy), g.Enemy.OldY = table.PrevY(enemy);
 
-    if (g.PlayerCode != 1) s.EnemyOrMarker(g, r.settings, g.EnemyX, g.EnemyY);
+    if (g.Player.Code != 1) s.EnemyOrMarker(g, r.settings, g.Enemy.X, g.Enemy.Y);
     FightNames(g, r.settings);
 
-    g.Winner = FightOutcome(g.PlayerCode, g.EnemyCode, g.PlayerStrength, g.EnemyStrength,
+    g.Winner = FightOutcome(g.Player.Code, g.Enemy.Code, g.Player.Strength, g.Enemy.Strength,
                             g.DTransferred, g.NetGame);
     ApplyOutcome(g);
     ReportOutcome(r);
@@ -194,16 +191,16 @@ void Fight(Rules& r) {
     if (g.Winner == kFirstHit && g.NetRole != 1) s.Sound(QStringLiteral("sonar"), true);
 
     // The computer's submarine that sank a ship may dive back to where it came from.
-    if (g.NetGame == 0 && IsSubmarine(g.EnemyCode) && g.Winner == kSecondWins &&
+    if (g.NetGame == 0 && IsSubmarine(g.Enemy.Code) && g.Winner == kSecondWins &&
         g.OpponentTurn == 1 && g.PlayerTurn == 0 && g.dice.Next(2) == 1) {
-        const int sub = table.FindSide(g.EnemyCode, kSecondSide);
-        if (sub >= 0) Relocate(table, sub, g.OldEnemyX, g.OldEnemyY, g.EnemyX, g.EnemyY);
-        g.EnemyX = g.OldEnemyX;
-        g.EnemyY = g.OldEnemyY;
+        const int sub = table.FindSide(g.Enemy.Code, kSecondSide);
+        if (sub >= 0) Relocate(table, sub, g.Enemy.OldX, g.Enemy.OldY, g.Enemy.X, g.Enemy.Y);
+        g.Enemy.X = g.Enemy.OldX;
+        g.Enemy.Y = g.Enemy.OldY;
     }
 
     // The radar aircraft's loss is not animated; a meeting the table does not know shows nothing.
-    if (g.PlayerCode == 1)
+    if (g.Player.Code == 1)
         s.Wait(1500);
     else if (g.Winner != kNothing)
         Animate(r);

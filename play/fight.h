@@ -4,7 +4,7 @@ namespace kvd {
 
 struct Rules;
 
-// The fight of the current pair (PlayerCode against EnemyCode, SideToMove the side that
+// The fight of the current pair (Player.Code against Enemy.Code, SideToMove the side that
 // moved): the outcome and its effects on the table, the moves back and retreats, supporting
 // fire, the convoy check, and the end of the game with the flag transfers. Its report line,
 // animation, sounds and pauses are noted for the board.

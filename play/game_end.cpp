@@ -66,13 +66,13 @@ void DoTransfer(Rules& r) {
 void EndOfFight(Rules& r) {
     Game& g = r.game;
     g.GameOver = 1;
-    if (g.Winner == kBothLost && g.Gamestage == stage::kFirstSideWon && g.EnemyCode == 45 &&
+    if (g.Winner == kBothLost && g.Gamestage == stage::kFirstSideWon && g.Enemy.Code == 45 &&
         g.FlagTransferSecond == QLatin1Char('Y')) {
         DoTransfer(r);
         g.FlagTransferSecond = QLatin1Char('N');
         g.DTransferred = 1;
     }
-    if (g.Winner == kBothLost && g.Gamestage == stage::kSecondSideWon && g.PlayerCode == 21 &&
+    if (g.Winner == kBothLost && g.Gamestage == stage::kSecondSideWon && g.Player.Code == 21 &&
         g.FlagTransfer == QLatin1Char('Y')) {
         DoTransfer(r);
         g.FlagTransfer = QLatin1Char('N');

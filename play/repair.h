@@ -22,11 +22,11 @@ RepairDone RepairUnit(Game& game, int repairerCode, int targetCode);
 // The same, with its report line, hammers and pause noted for the board. Whether it repaired.
 bool Repair(Rules& rules, int repairerCode, int targetCode);
 
-// The repair scan for the selected unit PlayerCode at (column, row): when it is damaged and
+// The repair scan for the selected unit Player.Code at (column, row): when it is damaged and
 // never repaired, RepairCellX/Y become the first side's supply ship's cell and each direction
 // in which the supply ship is a neighbour reads 'A'; otherwise "12345678".
 QString RadarAux(Game& game, int column, int row);
-// The joining player's mirror for its selected unit EnemyCode and its supply ship 26.
+// The joining player's mirror for its selected unit Enemy.Code and its supply ship 26.
 QString AxisRepairScan(Game& game, int column, int row);
 
 }  // namespace kvd

@@ -2,20 +2,15 @@
 
 #include "core/game.h"
 #include "core/unit_codes.h"
+#include "play/combat.h"
 #include "play/radar.h"
 #include "play/repair.h"
 
 namespace kvd {
 
 Move SelectedUnitTo(const Game& g, QChar side, int column, int row, MoveKind kind) {
-    const bool first = side == kFirstSide;
-    return Move{side,
-                first ? g.PlayerCode : g.EnemyCode,
-                first ? g.PlayerX : g.EnemyX,
-                first ? g.PlayerY : g.EnemyY,
-                column,
-                row,
-                kind};
+    const Fighter& f = g.FighterOf(side);
+    return Move{side, f.Code, f.X, f.Y, column, row, kind};
 }
 
 QString CellText(int column, int row) {
@@ -56,17 +51,8 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
     const int code = table.Code(unit);
     const bool first = side == kFirstSide;
     g.UnitSelected = 1;
-    const QString name = CutName(table.UnitName(unit)), kind = CutName(table.KindName(unit));
+    TakeFighter(g, unit);
     const int x = table.PosX(unit), y = table.PosY(unit);
-    if (first) {
-        g.PlayerCode = code, g.PlayerName = name, g.PlayerKindName = kind;
-        g.PlayerX = g.OldPlayerX = x, g.PlayerY = g.OldPlayerY = y;
-        g.PlayerStrength = table.Strength(unit);
-    } else {
-        g.EnemyCode = code, g.EnemyName = name, g.EnemyType = kind;
-        g.EnemyX = g.OldEnemyX = x, g.EnemyY = g.OldEnemyY = y;
-        g.EnemyStrength = table.Strength(unit);
-    }
     const int damage = table.DamageState(unit);
     g.RepairReady = FirstSideCode(code) <= 20 && (damage == 1 || damage == 2) ? 1 : 0;
     if (KindOfCode(code) == UnitKind::Minefield) {
@@ -88,8 +74,7 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
 
 bool IsMarkedTarget(const Game& g, QChar side, int column, int row) {
     if (g.UnitSelected != 1) return false;
-    const bool first = side == kFirstSide;
-    const int x = first ? g.PlayerX : g.EnemyX, y = first ? g.PlayerY : g.EnemyY;
+    const int x = g.FighterOf(side).X, y = g.FighterOf(side).Y;
     const int k = DirectionTo(x, y, column, row);
     if (k == 0 || g.MoveTargets.mid(5 * k - 5, 4) != CellText(column, row)) return false;
     for (QPoint cell : TargetsOf(g, side, x, y))

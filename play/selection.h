@@ -22,8 +22,8 @@ struct Selection {
 };
 
 // A click of the side's player on a cell: its unit there (not the radar aircraft) becomes the
-// selected one, with its fight variables (PlayerCode... for the first side, EnemyCode... for
-// the second), its targets in MoveTargets, and whether a click on its supply ship asks for a
+// selected one and its side's fighter (Player for the first side, Enemy for the
+// second), its targets in MoveTargets, and whether a click on its supply ship asks for a
 // repair (RepairReady, RepairCellX/Y). No unit there drops the selection.
 Selection SelectUnit(Game& game, QChar side, int column, int row);
 
@@ -31,7 +31,7 @@ Selection SelectUnit(Game& game, QChar side, int column, int row);
 // targets and the slot of MoveTargets for that direction holds it.
 bool IsMarkedTarget(const Game& game, QChar side, int column, int row);
 
-// A move of the side's selected unit (PlayerCode... or EnemyCode...) to (column, row).
+// A move of the side's selected unit (its side's fighter) to (column, row).
 Move SelectedUnitTo(const Game& game, QChar side, int column, int row, MoveKind kind);
 
 // Whether the side's player could make this move on the game as it stands, as the board would

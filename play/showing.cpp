@@ -145,7 +145,7 @@ void Showing::Battle(const Game& game) {
 
 void Showing::MovedUnit(const Game& game, int column, int row) {
     if (!recording_) return;
-    const int code = game.PlayerCode;
+    const int code = game.Player.Code;
     if (game.NetRole == 2) {
         // The joining board shows the host's unit as identified, a minefield as mines.
         if (IsSupply(code) || IsWarship(code))
@@ -158,15 +158,15 @@ void Showing::MovedUnit(const Game& game, int column, int row) {
 }
 
 void Showing::JoiningUnit(const Game& game, int column, int row) {
-    Picture(PictureOf::JoiningOwn, game.EnemyCode, column, row);
+    Picture(PictureOf::JoiningOwn, game.Enemy.Code, column, row);
 }
 
 void Showing::SingleEnemy(const Game& game, const Settings& settings) {
     if (!recording_) return;
-    const int code = game.EnemyCode;
+    const int code = game.Enemy.Code;
     if (game.NetRole == 2) {
         // On the joining board the second side is the player's own.
-        Picture(PictureOf::JoiningOwn, code, game.EnemyX, game.EnemyY);
+        Picture(PictureOf::JoiningOwn, code, game.Enemy.X, game.Enemy.Y);
         return;
     }
     if (settings.RevealOption != QLatin1Char('Y')) return;
@@ -177,14 +177,14 @@ void Showing::SingleEnemy(const Game& game, const Settings& settings) {
     if (kind == UnitKind::Submarine || kind == UnitKind::Minefield || kind == UnitKind::None)
         return;
     if (table.IsRevealed(i))
-        Picture(PictureOf::SecondSet, code, game.EnemyX, game.EnemyY);
+        Picture(PictureOf::SecondSet, code, game.Enemy.X, game.Enemy.Y);
     else if (code != 26)
-        Picture(PictureOf::EnemyFlag, code, game.EnemyX, game.EnemyY);
+        Picture(PictureOf::EnemyFlag, code, game.Enemy.X, game.Enemy.Y);
 }
 
 void Showing::EnemyOrMarker(const Game& game, const Settings& settings, int column, int row) {
     if (!recording_) return;
-    const int code = game.EnemyCode;
+    const int code = game.Enemy.Code;
     // Every unit the computer moves but a submarine.
     const bool ship = SideOfCode(code) == kSecondSide && !IsSubmarine(code);
     if (settings.RevealOption == QLatin1Char('N') && game.NetRole != 2) {

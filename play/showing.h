@@ -101,12 +101,12 @@ class Showing {
     void Battle(const Game& game);
 
     // The units as the board draws them in a single cell.
-    // The player's unit PlayerCode; on the joining board the host's unit as identified.
+    // The player's unit Player.Code; on the joining board the host's unit as identified.
     void MovedUnit(const Game& game, int column, int row);
-    // The joining player's own unit EnemyCode.
+    // The joining player's own unit Enemy.Code.
     void JoiningUnit(const Game& game, int column, int row);
-    // The opposing unit EnemyCode in its cell EnemyX, EnemyY as the player may see it; on the
-    // joining board the player's own unit EnemyCode.
+    // The opposing unit Enemy.Code in its cell Enemy.X, Enemy.Y as the player may see it; on the
+    // joining board the player's own unit Enemy.Code.
     void SingleEnemy(const Game& game, const Settings& settings);
     // The same, but with the reveal setting off the anonymous marker stands in for ships.
     void EnemyOrMarker(const Game& game, const Settings& settings, int column, int row);

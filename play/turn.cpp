@@ -87,9 +87,9 @@ void HandOverToPeer(Rules& r, bool host) {
 
 void ApplyPeersStep(Rules& r, const Move& move) {
     if (move.side == kFirstSide)
-        r.game.PlayerCode = move.code;
+        r.game.Player.Code = move.code;
     else
-        r.game.EnemyCode = move.code;
+        r.game.Enemy.Code = move.code;
     ApplyMove(r, move, Meeting::Later);
 }
 
@@ -117,8 +117,8 @@ void TurnAfterPeer(Rules& r, bool joining, int peerMovedCode) {
     if (!joining) NoteTurnOver(g);
     g.Winner = 99;
     g.SubRetreat = 0;
-    g.EnemyCode = 99;
-    g.PlayerCode = 99;
+    g.Enemy.Code = 99;
+    g.Player.Code = 99;
     g.UnitSelected = 0;
     g.RepairReady = 0;
     // The joining player's turn is the opponent's.

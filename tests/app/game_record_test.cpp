@@ -101,7 +101,7 @@ TEST_F(Records, ABrokenOrNewerRecordIsRefusedWithAReason) {
 
 TEST(GameVariables, EveryVariableGoesOutAndComesBackAndNothingElseIsTaken) {
     kvd::Game game;
-    game.TurnCount = 77, game.HomePosition = 'B', game.EnemyName = "Prinz Eugen",
+    game.TurnCount = 77, game.HomePosition = 'B', game.Enemy.Name = "Prinz Eugen",
     game.CampaignRegion = 5;
     kvd::Game copy;
     QString error;

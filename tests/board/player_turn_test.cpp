@@ -61,7 +61,7 @@ TEST_F(Turn, AWholeTurnByMouseSelectsStepsFightsAndHandsOver) {
     SetStrength(37, 4);
     ClickCell(3, 3);
     EXPECT_EQ(game.UnitSelected, 1);
-    EXPECT_EQ(game.PlayerCode, 11);
+    EXPECT_EQ(game.Player.Code, 11);
     EXPECT_EQ(game.MoveTargets, "0202 0302 0402 0203 0403 0204 0304 0404");
     EXPECT_GT(Drawn(4, 4), 100) << "the target cell is marked";
 
@@ -90,7 +90,7 @@ TEST_F(Turn, MinefieldsTheAircraftAndBoxedInUnitsGoNowhere) {
     Only({{23, 2, 2}, {1, 5, 5}, {11, 0, 0}, {12, 1, 0}, {21, 0, 1}, {45, 9, 9}});
     game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0101"});
     ClickCell(2, 2);
-    EXPECT_EQ(game.PlayerCode, 23);
+    EXPECT_EQ(game.Player.Code, 23);
     EXPECT_EQ(game.UnitSelected, 0) << "a minefield shows its panel but cannot move";
     ClickCell(5, 5);
     EXPECT_EQ(game.UnitSelected, 0) << "the radar aircraft never answers a click";

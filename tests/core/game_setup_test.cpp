@@ -101,7 +101,7 @@ TEST_F(BoardFixture, RadarAircraftFollowsThePlanesSettingAndTheSettingStaysAsCho
             int flown = 1;
             while (Table().UnitExists(1) && flown < 10) {
                 game.Winner = kvd::outcome::kSecondWins;
-                game.PlayerCode = 1;
+                game.Player.Code = 1;
                 kvd::ApplyOutcome(game);
                 if (!Table().UnitExists(1)) break;
                 ++flown;

@@ -97,8 +97,8 @@ TEST_F(Opponent, AvoidingUnitsEscapeByTheirList) {
         StartGame();
         Only(all);
         kvd::MoveChoice& moves = Moves();
-        game.EnemyCode = 35, game.OldEnemyX = 5, game.OldEnemyY = 5, game.PlayerX = 5,
-        game.PlayerY = 4;
+        game.Enemy.Code = 35, game.Enemy.OldX = 5, game.Enemy.OldY = 5, game.Player.X = 5,
+        game.Player.Y = 4;
         Decide([&](kvd::Rules& rules) { moves.AvoidMove(rules); });
         EXPECT_EQ(PosX(35), c.column);
         EXPECT_EQ(PosY(35), c.row);
@@ -112,7 +112,7 @@ TEST_F(Opponent, BlockedHeadingsTakeTheHighestFreeDirection) {
     Only({{21, 0, 0}, {40, 5, 5}, {36, 4, 5}, {37, 6, 5}, {38, 4, 6}, {39, 6, 6}, {33, 6, 4}});
     game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0404"});
     kvd::MoveChoice& moves = Moves();
-    game.EnemyCode = 40;
+    game.Enemy.Code = 40;
     Decide([&](kvd::Rules& rules) { kvd::ApplyMove(rules, moves.SteerStep(rules)); });
     EXPECT_EQ(PosX(40), 5);
     EXPECT_EQ(PosY(40), 6) << "south, the higher of north and south";
@@ -135,11 +135,11 @@ TEST_F(Opponent, TheFirstCandidateIsTwiceAsLikelyAndTheLastNeverDrawn) {
     int picked = 0;
     const int draws = 3000;
     for (int k = 0; k < draws; ++k) {
-        game.EnemyCode = 99;
+        game.Enemy.Code = 99;
         game.LastEnemyCode = 0;
         Decide([&](kvd::Rules& rules) { moves.RandomSelection(rules); });
-        picked += game.EnemyCode == 33;
-        ASSERT_TRUE(game.EnemyCode == 33 || game.EnemyCode == 99);
+        picked += game.Enemy.Code == 33;
+        ASSERT_TRUE(game.Enemy.Code == 33 || game.Enemy.Code == 99);
     }
     EXPECT_NEAR(double(picked) / draws, 2.0 / 3.0, 0.03);
     // Aggression above 4 overrides the escorts with the heavy group.
@@ -150,9 +150,9 @@ TEST_F(Opponent, TheFirstCandidateIsTwiceAsLikelyAndTheLastNeverDrawn) {
     heavy.CanMove(game);
     state.EnemyConcern = 3, state.EnemyAggression = 5;
     for (int k = 0; k < 50; ++k) {
-        game.EnemyCode = 99;
+        game.Enemy.Code = 99;
         Decide([&](kvd::Rules& rules) { heavy.RandomSelection(rules); });
-        ASSERT_EQ(game.EnemyCode, 43);
+        ASSERT_EQ(game.Enemy.Code, 43);
     }
 }
 

@@ -33,7 +33,7 @@ struct Meeting : ::testing::Test {
         }
         game.scratchpad.SetLines(lines);
         kvd::BattleStations(game, state, game.dice);
-        return game.PlayerCode;
+        return game.Player.Code;
     }
 };
 }  // namespace
@@ -87,7 +87,7 @@ TEST_F(Meeting, TheRingsSeeTwoCellsAway) {
                               Unit('E', 12, 5, 4, 4), Unit('E', 13, 5, 7, 3)});
     EXPECT_EQ(kvd::RadarPlus(game, 5, 3), "00B0000AB000000C");
     EXPECT_EQ(kvd::RadarPlus(game, 0, 0), QString(16, '0')) << "beyond the edge lies nothing";
-    game.PlayerX = game.PlayerY = 5;
+    game.Player.X = game.Player.Y = 5;
     const QString hunters = kvd::UbootRetract(game);
     EXPECT_EQ(hunters[0], 'H') << "the destroyer at (4, 4), north-west";
     EXPECT_EQ(hunters.mid(1, 7), "0000000");

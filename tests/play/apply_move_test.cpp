@@ -39,9 +39,9 @@ struct Moves : ::testing::Test {
         const kvd::Move move{QChar(side), code,  t.PosX(i),          t.PosY(i),
                              toColumn,    toRow, kvd::MoveKind::Step};
         if (side == 'E')
-            game.PlayerCode = code, game.PlayerStrength = t.Strength(i);
+            game.Player.Code = code, game.Player.Strength = t.Strength(i);
         else
-            game.EnemyCode = code, game.EnemyStrength = t.Strength(i);
+            game.Enemy.Code = code, game.Enemy.Strength = t.Strength(i);
         return move;
     }
     QPoint Cell(int code) {
@@ -116,7 +116,7 @@ TEST_F(Moves, TheRadarAircraftFliesOverShipsAndOnlyGunsReachIt) {
     // An opposing ship stepping under it meets nothing.
     EXPECT_EQ(Apply(Step('D', 40, 4, 4)).outcome, -1);
     // The carrier's guns shoot it down: nobody moves.
-    game.PlayerCode = 1, game.EnemyCode = 46, game.PlayerX = 4, game.PlayerY = 4;
+    game.Player.Code = 1, game.Enemy.Code = 46, game.Player.X = 4, game.Player.Y = 4;
     const kvd::MoveResult shot = Apply(kvd::Move{'D', 46, 3, 4, 4, 4, kvd::MoveKind::Shot});
     EXPECT_EQ(shot.outcome, kvd::outcome::kSecondWins);
     EXPECT_EQ(Find(1), -1) << "no launch left";

@@ -238,7 +238,8 @@ struct Effects : ::testing::Test {
     void Fight(int p, int ps, int e, int es) {
         game.scratchpad.SetLines({"header", Unit('E', p, ps, 3, 3), Unit('D', e, es, 3, 3),
                                   Unit('E', 22, 7, 0, 0), Unit('D', 46, 7, 9, 9)});
-        game.PlayerCode = p, game.EnemyCode = e, game.PlayerStrength = ps, game.EnemyStrength = es;
+        game.Player.Code = p, game.Enemy.Code = e, game.Player.Strength = ps,
+        game.Enemy.Strength = es;
         game.Winner = kvd::FightOutcome(p, e, ps, es, game.DTransferred, game.NetGame);
         game.Loser = game.Gamestage = 0;
         kvd::ApplyOutcome(game);
@@ -327,19 +328,19 @@ TEST_F(Effects, HitsAndExtraDamageNeverGoBelowZero) {
         EXPECT_EQ(table.Strength(1), strength >= 3 ? strength - 2 : strength);
         EXPECT_EQ(table.DamageState(1), 2);
     }
-    game.PlayerCode = 11;
+    game.Player.Code = 11;
     game.Winner = 1;
     table.SetStrength(1, 0);
     kvd::ExtraDamage(game);
     EXPECT_EQ(table.Line(1).mid(2, 1), "0") << "no minus sign in the strength column";
-    EXPECT_EQ(game.PlayerStrength, 0);
+    EXPECT_EQ(game.Player.Strength, 0);
 }
 
 TEST_F(Effects, SupportFireNeedsADestroyerOrBiggerOfTheOtherSideNextToTheFight) {
     // The player's destroyer steps onto a cruiser at (3, 3); a second cruiser stands by.
     game.scratchpad.SetLines({"header", Unit('E', 11, 5, 3, 3), Unit('D', 40, 5, 3, 3),
                               Unit('D', 41, 5, 4, 4), Unit('D', 33, 5, 2, 2)});
-    game.PlayerCode = 11, game.EnemyCode = 40, game.PlayerX = game.PlayerY = 3,
+    game.Player.Code = 11, game.Enemy.Code = 40, game.Player.X = game.Player.Y = 3,
     game.SideToMove = 'E';
     game.PlayerTurn = 1;
     kvd::MultiCombat(game);
@@ -348,7 +349,7 @@ TEST_F(Effects, SupportFireNeedsADestroyerOrBiggerOfTheOtherSideNextToTheFight) 
     kvd::MultiCombat(game);
     EXPECT_EQ(game.SupportFire, 0);
     game.scratchpad.SetPos(3, 4, 4);
-    game.PlayerCode = 10;  // a corvette fights alone
+    game.Player.Code = 10;  // a corvette fights alone
     kvd::MultiCombat(game);
     EXPECT_EQ(game.SupportFire, 0);
 }

@@ -129,7 +129,7 @@ TEST_F(Sea, RepairsAreLimitedToTwoANeighbourAndTheWeak) {
     // The repair scan finds the supply ship for a damaged, never repaired unit.
     table.SetRepairCount(destroyer, 0);
     table.SetDamageState(destroyer, 1);
-    game.PlayerCode = 12;
+    game.Player.Code = 12;
     EXPECT_EQ(kvd::RadarAux(game, 4, 5), "1A345678");
     EXPECT_EQ(game.RepairCellX, 4);
     EXPECT_EQ(game.RepairCellY, 4);
@@ -169,7 +169,7 @@ TEST_F(Sea, TheJoiningRepairScanLooksForItsOwnSupplyShip) {
     Units({{'E', 2, 4, 4}, {'D', 26, 6, 6}, {'D', 36, 5, 5}});
     kvd::UnitTable& table = game.scratchpad;
     table.SetDamageState(table.Find(36), 2);
-    game.EnemyCode = 36;
+    game.Enemy.Code = 36;
     EXPECT_EQ(kvd::AxisRepairScan(game, 5, 5), "1234567A") << "its own supply ship, not the host's";
     EXPECT_EQ(game.RepairCellX, 6);
     table.SetRepairCount(table.Find(36), 1);
