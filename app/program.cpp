@@ -54,8 +54,8 @@ Program::Program(Platform& platform) : context_(platform) {
     replayer_->onClosed = [this] {
         // The stored settings again, as after a game; back to the menu.
         LoadSettings(*context_.platform.files, context_.settingsLines, context_.settings);
-        game_.GameActive = 0;
-        game_.NetGame = 0;  // a network game's replay leaves no network game behind
+        game_.GameActive = false;
+        game_.NetGame = false;  // a network game's replay leaves no network game behind
         game_.NetRole = 0;
         board_->hide();
         BackToMenu();
@@ -150,7 +150,7 @@ bool Program::ResumeUnfinished() {
             KeepPlayersChoices(settings, context_.settings);
             context_.settings = settings;
             if (!display_->ShowResumedGame(&error)) {
-                game_.GameActive = 0;
+                game_.GameActive = false;
                 break;
             }
             journal_->Continue(record);

@@ -29,7 +29,7 @@ void BM_AdmiralMove(benchmark::State& state) {
         benchmark::DoNotOptimize(thought.move.code);
         state.PauseTiming();
         play.ComputerTurn();
-        if (++turns == 15 || play.TheGame().GameActive == 0) {
+        if (++turns == 15 || !play.TheGame().GameActive) {
             play.StartGame(++game);
             turns = 0;
         }

@@ -20,7 +20,7 @@ void BM_ComputerTurn(benchmark::State& state) {
     }
     for (auto _ : state) {
         play.ComputerTurn();
-        if (++turns == 20 || play.TheGame().GameActive == 0) {
+        if (++turns == 20 || !play.TheGame().GameActive) {
             state.PauseTiming();
             play.StartGame(++game);
             turns = 0;

@@ -91,7 +91,7 @@ int TMainForm::LogLines() const {
 }
 
 void TMainForm::DrawBattle() {
-    if (!battle_ || game_.GameActive == 0) return;
+    if (!battle_ || !game_.GameActive) return;
     QPainter painter(&Canvas());
     painter.setFont(BandFont(font(), geometry_.height));
     const LanguageTexts& texts = context_.texts;

@@ -100,9 +100,9 @@ bool BoardDisplay::ShowResumedGame(QString* error) {
         return false;
     }
     const Resources& resources = *context_.platform.resources;
-    if (game_.ETransferred == 1)
+    if (game_.ETransferred)
         CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, true, false);
-    if (game_.DTransferred == 1)
+    if (game_.DTransferred)
         CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, false, false);
     FinishPictures();
     board_.ShowBoard();

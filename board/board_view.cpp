@@ -105,7 +105,7 @@ void TMainForm::GetJoiningPositions(const UnitTable& table) {
 void TMainForm::PreDraw() {
     const TurnView view = ViewOfTurn(game_);
     const int found = view == TurnView::None ? 0 : rules->RevealEnemy();
-    ComposeView(game_.scratchpad, view, found, game_.SweepAllowed == 1,
+    ComposeView(game_.scratchpad, view, found, game_.SweepAllowed,
                 game_.PlaneAllowance != QLatin1Char('0'));
 }
 
@@ -130,7 +130,7 @@ void TMainForm::ComposeView(const UnitTable& table, TurnView view, int found, bo
 }
 
 void TMainForm::FormPaint() {
-    PaintView(ViewOfTurn(game_), game_.GameActive == 1);
+    PaintView(ViewOfTurn(game_), game_.GameActive);
 }
 
 void TMainForm::PaintView(TurnView view, bool gameActive) {

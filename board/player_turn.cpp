@@ -52,7 +52,7 @@ bool PlayerTurn::DecideAndShow(Fn fn) {
 }
 
 std::optional<Move> PlayerTurn::ComputersAnswer() {
-    return game_.NetGame == 0 && computer.Wired() ? computer->TakeAnswer() : std::nullopt;
+    return !game_.NetGame && computer.Wired() ? computer->TakeAnswer() : std::nullopt;
 }
 
 QChar PlayerTurn::Side() const {
@@ -91,9 +91,9 @@ void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
     Game& g = game_;
     // The joining player's program keeps the turn flags from the host's point of view.
     const QChar side = Side();
-    const bool ownTurn = side == kFirstSide ? g.PlayerTurn == 1 : g.OpponentTurn == 1;
-    if (ownTurn && g.GameActive == 1 && OnBoard(position)) {
-        if (g.RepairReady == 1 && g.ClickColumn == g.RepairCellX && g.ClickRow == g.RepairCellY) {
+    const bool ownTurn = side == kFirstSide ? g.PlayerTurn : g.OpponentTurn;
+    if (ownTurn && g.GameActive && OnBoard(position)) {
+        if (g.RepairReady && g.ClickColumn == g.RepairCellX && g.ClickRow == g.RepairCellY) {
             RepairClick();
         } else if (IsMarkedTarget(g, side, g.ClickColumn, g.ClickRow)) {
             MoveSelectedUnit(g.ClickColumn, g.ClickRow);
@@ -101,7 +101,7 @@ void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
             SelectUnit();
         }
     }
-    if (board_.Geometry().InQuitCorner(position) && g.GameActive == 1) QuitCorner();
+    if (board_.Geometry().InQuitCorner(position) && g.GameActive) QuitCorner();
 }
 
 void PlayerTurn::SelectUnit() {
@@ -152,7 +152,7 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
 void PlayerTurn::RepairClick() {
     const QChar side = Side();
     const int target = game_.FighterOf(side).Code;
-    const bool network = game_.NetGame == 1;
+    const bool network = game_.NetGame;
     // In a network game the turn goes on after a repair; against the computer it ends.
     if (!DecideAndShow([&](Rules& rules) {
             RepairRequest(rules, side);
@@ -178,14 +178,14 @@ void PlayerTurn::QuitCorner() {
         return;
     Game& g = game_;
     endOfGame->Closedown();
-    g.GameOver = 1;
-    g.UnitSelected = 0;
+    g.GameOver = true;
+    g.UnitSelected = false;
     g.CampaignRegion = 0;
     g.Winner = 0;
-    if (g.NetGame == 1) network->ResetConnection();
+    if (g.NetGame) network->ResetConnection();
     g.NetRole = 0;
-    g.NetGame = 0;
-    g.GameActive = 0;
+    g.NetGame = false;
+    g.GameActive = false;
     // A fight or a turn being shown underneath stops where it is.
     context_.guard.LeaveGame();
     board_.hide();
@@ -195,11 +195,11 @@ void PlayerTurn::QuitCorner() {
 void PlayerTurn::ShowHint() {
     Game& g = game_;
     const QChar side = Side();
-    const bool ownTurn = side == kFirstSide ? g.PlayerTurn == 1 : g.OpponentTurn == 1;
-    if (!ownTurn || g.GameActive != 1 || g.GameOver == 1) return;
+    const bool ownTurn = side == kFirstSide ? g.PlayerTurn : g.OpponentTurn;
+    if (!ownTurn || !g.GameActive || g.GameOver) return;
     const std::optional<Move> move = hint->Suggest(g, context_.settings, side);
     // The game may have been left while the hint was thought over.
-    if (!move || move->kind == MoveKind::Pass || g.GameActive != 1) return;
+    if (!move || move->kind == MoveKind::Pass || !g.GameActive) return;
     // Without a selection, the frames are all the board marks, and a click starts afresh.
     kvd::SelectUnit(g, side, -1, -1);
     paint_.RedrawBoard();
@@ -237,7 +237,7 @@ void PlayerTurn::FormKeyDown(int key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             // A word to the other commander, at any time of a network game.
-            if (game_.NetGame == 1 && game_.GameActive == 1)
+            if (game_.NetGame && game_.GameActive)
                 board_.Chat().Open(
                     board_.LogBox(),
                     context_.texts.TextOr(text::kMessagePrompt,
@@ -246,7 +246,7 @@ void PlayerTurn::FormKeyDown(int key) {
             break;
         case Qt::Key_F12:
             // The host sends the whole table again, between its own steps.
-            if (game_.NetRole == 1 && game_.PlayerTurn == 1 && game_.OpponentTurn == 0)
+            if (game_.NetRole == 1 && game_.PlayerTurn && !game_.OpponentTurn)
                 network->ResendTable();
             break;
         default:

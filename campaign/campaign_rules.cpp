@@ -16,8 +16,8 @@ int ShipsLost(const Game& game, QChar side) {
 
 void TallyTheGame(Game& g) {
     if (g.GameMode != 1 && g.GameMode != 2) {
-        g.GameActive = 0;
-        g.GameOver = 1;
+        g.GameActive = false;
+        g.GameOver = true;
     }
     // The joining program of a network game keeps no tally: its table is the second side's.
     const bool joining = g.NetRole == 2;
@@ -31,8 +31,8 @@ void TallyTheGame(Game& g) {
 bool GoOnToNextStage(Game& g) {
     if (g.GameMode == 3) g.GameMode = 0;  // the campaign is over
     if (g.GameMode != 1 && g.GameMode != 2) {
-        g.GameActive = 0;
-        g.GameOver = 1;
+        g.GameActive = false;
+        g.GameOver = true;
         return false;
     }
     g.GameMode += 1;

@@ -143,7 +143,7 @@ void TWinnerForm::FormShow() {
     hovered_ = 0;
     Hover(0);
 
-    const bool network = g.NetGame == 1;
+    const bool network = g.NetGame;
     CommanderLabel->setVisible(network && g.Gamestage != stage::kBothFlagshipsLost);
     const bool campaign = g.GameMode >= 1 && g.GameMode <= 3;
     Label10->setText(texts.Text(text::kAlliedNavy));
@@ -228,8 +228,8 @@ void TWinnerForm::Closedown() {
 }
 
 void TWinnerForm::LeaveWindow() {
-    if (game_.NetGame == 1) network->ResetConnection();
-    game_.NetGame = 0;
+    if (game_.NetGame) network->ResetConnection();
+    game_.NetGame = false;
     game_.NetRole = 0;
     hide();
 }
@@ -250,7 +250,7 @@ void TWinnerForm::Label5Click() {
 void TWinnerForm::Label8Click() {
     Closedown();
     game_.GameMode = 0;
-    game_.GameOver = 1;
+    game_.GameOver = true;
     LeaveWindow();
     flow->BackToMenu();
 }

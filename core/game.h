@@ -34,7 +34,7 @@ class Game {
     int GameMode = 0;        // 0 single game, 1 to 3 the campaign stages (2 the convoy escort)
     int CampaignRegion = 0;  // 1 to 8 during a campaign
     int NetRole = 0;         // 0 no network game, 1 hosting, 2 joining
-    int NetGame = 0;         // 1 during a network game
+    bool NetGame = false;    // set during a network game
     QChar HasPresets = QLatin1Char('N');    // the user map places the first side itself
     QChar HomePosition = QLatin1Char('L');  // the map's home edge: L, R, T or B
     int FirstSideShips = 0;  // ships counted at set-up (not the aircraft, not minefields)
@@ -52,20 +52,21 @@ class Game {
     // --- The turn: the click, the selected unit and the unit it meets ---
     int ClickColumn = 0;  // the cell of the last left click on the board
     int ClickRow = 0;
-    int UnitSelected = 0;  // 1 while a first-side unit is selected and its targets are marked
-    Fighter Player;        // the first-side unit of the current step or fight
-    Fighter Enemy;         // the second-side unit of the current step or fight; Code 99 none
+    // Set while a first-side unit is selected and its targets are marked.
+    bool UnitSelected = false;
+    Fighter Player;  // the first-side unit of the current step or fight
+    Fighter Enemy;   // the second-side unit of the current step or fight; Code 99 none
     Fighter& FighterOf(QChar side) { return side == kFirstSide ? Player : Enemy; }
     const Fighter& FighterOf(QChar side) const { return side == kFirstSide ? Player : Enemy; }
     // The selected unit's eight target cells "CCRR", one slot a direction, blank-separated.
     QString MoveTargets = kNoMoveTargets;
-    int RepairReady = 0;  // 1 when a click on the supply ship asks it for a repair
-    int RepairCellX = 0;  // where the repair scan last found the supply ship; not reset
+    bool RepairReady = false;  // set when a click on the supply ship asks it for a repair
+    int RepairCellX = 0;       // where the repair scan last found the supply ship; not reset
     int RepairCellY = 0;
-    int PlayerTurn = 1;             // 1 while the first side may act
-    int OpponentTurn = 0;           // 1 while the other side acts
-    int GameActive = 0;             // 1 from set-up until the game ends or is left
-    int GameOver = 0;               // 1 once the game has ended: no further step is taken
+    bool PlayerTurn = true;         // set while the first side may act
+    bool OpponentTurn = false;      // set while the other side acts
+    bool GameActive = false;        // set from set-up until the game ends or is left
+    bool GameOver = false;          // set once the game has ended: no further step is taken
     QChar SideToMove = kFirstSide;  // the side of the unit making the current step
     int TurnCount = 0;              // computer turns played in this game
 
@@ -73,17 +74,17 @@ class Game {
     int Winner = 0;              // outcome of the last fight; 99 at the end of a turn
     int Loser = 0;               // code of the unit the last fight sank
     int Gamestage = stage::kOn;  // how the battle stands: one of the stage:: values
-    int SupportFire = 0;         // the coming fight's winner may take a point of extra damage
-    int SubRetreat = 0;          // a first-side submarine slipped away in the last fight
+    bool SupportFire = false;    // the coming fight's winner may take a point of extra damage
+    bool SubRetreat = false;     // a first-side submarine slipped away in the last fight
     QChar FlagTransfer = QLatin1Char('Y');        // the first side may still transfer its flag
     QChar FlagTransferSecond = QLatin1Char('N');  // the second side may
-    int ETransferred = 0;  // the first side's carrier has taken over the flag (now code 21)
-    int DTransferred = 0;  // the second side's (now code 45)
-    QString MoveMessage;   // the record of this program's last step, for the network peer
+    bool ETransferred = false;  // the first side's carrier has taken over the flag (now code 21)
+    bool DTransferred = false;  // the second side's (now code 45)
+    QString MoveMessage;        // the record of this program's last step, for the network peer
 
     // --- The board view ---
-    int RevealCount = 0;   // identifications made by the last reveal pass
-    int SweepAllowed = 1;  // the radar sweep may run after the board is composed
+    int RevealCount = 0;       // identifications made by the last reveal pass
+    bool SweepAllowed = true;  // the radar sweep may run after the board is composed
 
     // --- What the band tells of the battle: the last things that happened, the turn, the losses
     // ---

@@ -42,7 +42,7 @@ GameSetup::GameSetup(Game& game, Context& context, SetupDisplay& display)
     : game_(game), context_(context), display_(display) {}
 
 bool GameSetup::Fail(const QString& message) {
-    game_.GameActive = 0;
+    game_.GameActive = false;
     context_.platform.boxes->Show(BoxKind::Error, QStringLiteral("   ") + message + kBackToMenu,
                                   BoxButtons::Ok);
     display_.DropPictures();
@@ -84,8 +84,8 @@ bool GameSetup::GameInit() {
 void GameSetup::ResetVariables() {
     Game& g = game_;
     Settings& s = context_.settings;
-    g.GameActive = 1;
-    g.GameOver = 0;
+    g.GameActive = true;
+    g.GameOver = false;
     g.Gamestage = stage::kOn;
     g.HasPresets = QLatin1Char('N');
     g.Winner = 0;
@@ -97,17 +97,17 @@ void GameSetup::ResetVariables() {
         g.FlagTransfer = context_.settingsLines.First(settings_line::kFlagTransfer);
     if (g.FlagTransfer == QLatin1Char('Y')) {
         g.FlagTransferSecond = QLatin1Char('Y');
-        g.ETransferred = 0;
-        g.DTransferred = 0;
+        g.ETransferred = false;
+        g.DTransferred = false;
     } else if (g.FlagTransfer == QLatin1Char('N')) {
         g.FlagTransferSecond = QLatin1Char('N');
     }
 
-    if (g.NetGame == 0) g.NetRole = 0;
-    g.UnitSelected = 0;
-    g.PlayerTurn = 1;
-    g.OpponentTurn = 0;
-    g.SweepAllowed = 1;
+    if (!g.NetGame) g.NetRole = 0;
+    g.UnitSelected = false;
+    g.PlayerTurn = true;
+    g.OpponentTurn = false;
+    g.SweepAllowed = true;
     context_.platform.random->Seed(g.dice);
     g.TurnCount = 0;
     g.battleLog = {};
@@ -169,7 +169,7 @@ bool GameSetup::LoadFleetOfGame() {
         case FleetLoad::CopyFailed:
             break;
     }
-    game_.GameActive = 0;
+    game_.GameActive = false;
     p.boxes->Show(BoxKind::Error, kShipsFileFailure, BoxButtons::Ok);
     flow->EndProgram();
     return false;
@@ -180,8 +180,7 @@ void GameSetup::KeepOnlyUnitsOfThisGame() {
     Settings& s = context_.settings;
     UnitTable& table = g.scratchpad;
     // The radar aircraft flies only against the computer, with reveal on and planes to fly.
-    if (g.PlaneAllowance == QLatin1Char('0') || g.NetGame == 1 ||
-        s.RevealOption == QLatin1Char('N')) {
+    if (g.PlaneAllowance == QLatin1Char('0') || g.NetGame || s.RevealOption == QLatin1Char('N')) {
         const int plane = table.FindSide(1, kFirstSide);
         if (plane >= 0) table.Remove(plane);
     } else {
@@ -191,7 +190,7 @@ void GameSetup::KeepOnlyUnitsOfThisGame() {
     if (g.PlaneAllowance >= QLatin1Char('1') && g.PlaneAllowance <= QLatin1Char('3'))
         g.PlaneAllowance = QChar(g.PlaneAllowance.unicode() + 1);
     // A single game is played without the sixth submarine.
-    if (g.NetGame == 0 && g.GameMode == 0) {
+    if (!g.NetGame && g.GameMode == 0) {
         const int sub = table.Find(6);
         if (sub >= 0) table.Remove(sub);
     }
@@ -231,21 +230,21 @@ void GameSetup::NetworkGameVariables(bool joining) {
         if (kNavyLetters.contains(s.HomeNavy)) s.HomeNavy = OpposingNavy(s.HomeNavy);
     }
     g.GameMode = 0;
-    g.GameActive = 1;
-    g.GameOver = 0;
+    g.GameActive = true;
+    g.GameOver = false;
     g.Gamestage = stage::kOn;
     g.Winner = 0;
-    g.NetGame = 1;
+    g.NetGame = true;
     g.FlagTransfer = s.FlagTransfer;
     g.FlagTransferSecond = s.FlagTransfer == QLatin1Char('Y') ? QLatin1Char('Y') : QLatin1Char('N');
-    g.ETransferred = 0;
-    g.DTransferred = 0;
-    g.SupportFire = 0;
-    g.SweepAllowed = 1;
-    g.UnitSelected = 0;
-    g.RepairReady = 0;
-    g.PlayerTurn = 1;
-    g.OpponentTurn = 0;
+    g.ETransferred = false;
+    g.DTransferred = false;
+    g.SupportFire = false;
+    g.SweepAllowed = true;
+    g.UnitSelected = false;
+    g.RepairReady = false;
+    g.PlayerTurn = true;
+    g.OpponentTurn = false;
     g.SideToMove = kFirstSide;  // the host moves first, on both programs
     g.MoveMessage.clear();
     p.random->Seed(g.dice);
@@ -285,7 +284,7 @@ void LaunchReconPlane(Game& game) {
     if (game.PlaneAllowance.digitValue() < game.PlaneLaunches) return;
     UnitTable& table = game.scratchpad;
     const int plane = table.FindSide(1, kFirstSide);
-    const int carrier = table.FindSide(game.ETransferred == 0 ? 22 : 21, kFirstSide);
+    const int carrier = table.FindSide(!game.ETransferred ? 22 : 21, kFirstSide);
     if (plane < 0 || carrier < 0) return;
     table.SetPos(plane, table.PosX(carrier), table.PosY(carrier));
 }

@@ -11,6 +11,7 @@ namespace {
 // Where a variable lives: a member of the game, or a field of one of its two fighters.
 template <typename T>
 struct Place {
+    constexpr Place() = default;
     constexpr Place(T Game::*member) : member(member) {}
     constexpr Place(Fighter Game::*fighter, T Fighter::*field) : fighter(fighter), field(field) {}
     template <typename G>
@@ -22,11 +23,16 @@ struct Place {
     T Fighter::*field = nullptr;
 };
 
+// A number in a range, or a flag kept as 0 or 1.
 struct Number {
     const char* name;
     Place<int> place;
     int low, high;
+    Place<bool> flag = {};
 };
+constexpr Number Flag(const char* name, bool Game::*member) {
+    return Number{name, {}, 0, 1, member};
+}
 struct Letter {
     const char* name;
     Place<QChar> place;
@@ -44,7 +50,7 @@ constexpr Number kNumbers[] = {
     {"GameMode", &Game::GameMode, 0, 3},
     {"CampaignRegion", &Game::CampaignRegion, 0, 8},
     {"NetRole", &Game::NetRole, 0, 2},
-    {"NetGame", &Game::NetGame, 0, 1},
+    Flag("NetGame", &Game::NetGame),
     {"FirstSideShips", &Game::FirstSideShips, 0, 127},
     {"SecondSideShips", &Game::SecondSideShips, 0, 127},
     {"PlaneLaunches", &Game::PlaneLaunches, 0, 9},
@@ -52,7 +58,7 @@ constexpr Number kNumbers[] = {
     {"LastEnemyCode", &Game::LastEnemyCode, 0, 99},
     {"ClickColumn", &Game::ClickColumn, 0, 9},
     {"ClickRow", &Game::ClickRow, 0, 9},
-    {"UnitSelected", &Game::UnitSelected, 0, 1},
+    Flag("UnitSelected", &Game::UnitSelected),
     {"PlayerCode", {&Game::Player, &Fighter::Code}, 0, 99},
     {"PlayerX", {&Game::Player, &Fighter::X}, -1, 99},
     {"PlayerY", {&Game::Player, &Fighter::Y}, -1, 99},
@@ -65,23 +71,23 @@ constexpr Number kNumbers[] = {
     {"OldEnemyX", {&Game::Enemy, &Fighter::OldX}, -1, 99},
     {"OldEnemyY", {&Game::Enemy, &Fighter::OldY}, -1, 99},
     {"EnemyStrength", {&Game::Enemy, &Fighter::Strength}, -1, 9},
-    {"RepairReady", &Game::RepairReady, 0, 1},
+    Flag("RepairReady", &Game::RepairReady),
     {"RepairCellX", &Game::RepairCellX, -1, 99},
     {"RepairCellY", &Game::RepairCellY, -1, 99},
-    {"PlayerTurn", &Game::PlayerTurn, 0, 1},
-    {"OpponentTurn", &Game::OpponentTurn, 0, 1},
-    {"GameActive", &Game::GameActive, 0, 1},
-    {"GameOver", &Game::GameOver, 0, 1},
+    Flag("PlayerTurn", &Game::PlayerTurn),
+    Flag("OpponentTurn", &Game::OpponentTurn),
+    Flag("GameActive", &Game::GameActive),
+    Flag("GameOver", &Game::GameOver),
     {"TurnCount", &Game::TurnCount, 0, 100000000},
     {"Winner", &Game::Winner, 0, 99},
     {"Looser", &Game::Loser, 0, 99},
     {"Gamestage", &Game::Gamestage, 0, 12},
-    {"SupportFire", &Game::SupportFire, 0, 1},
-    {"SubRetreat", &Game::SubRetreat, 0, 1},
-    {"ETransfered", &Game::ETransferred, 0, 1},
-    {"DTransfered", &Game::DTransferred, 0, 1},
+    Flag("SupportFire", &Game::SupportFire),
+    Flag("SubRetreat", &Game::SubRetreat),
+    Flag("ETransfered", &Game::ETransferred),
+    Flag("DTransfered", &Game::DTransferred),
     {"RevealCount", &Game::RevealCount, 0, 100000},
-    {"SweepAllowed", &Game::SweepAllowed, 0, 1},
+    Flag("SweepAllowed", &Game::SweepAllowed),
     {"FirstSideWins", &Game::FirstSideWins, 0, 100000000},
     {"SecondSideWins", &Game::SecondSideWins, 0, 100000000},
     {"CampaignLossesFirst", &Game::CampaignLossesFirst, 0, 100000000},
@@ -109,7 +115,8 @@ constexpr Text kTexts[] = {
 QStringList GameVariables(const Game& game) {
     QStringList lines;
     for (const Number& n : kNumbers)
-        lines << QLatin1String(n.name) + QLatin1Char('=') + QString::number(n.place.In(game));
+        lines << QLatin1String(n.name) + QLatin1Char('=') +
+                     QString::number(n.flag.member ? int(n.flag.In(game)) : n.place.In(game));
     for (const Letter& l : kLetters)
         lines << QLatin1String(l.name) + QLatin1Char('=') + (l.place.In(game));
     for (const Text& t : kTexts)
@@ -140,7 +147,10 @@ bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
                                 .arg(name)
                                 .arg(n.low)
                                 .arg(n.high));
-            n.place.In(set) = v;
+            if (n.flag.member)
+                n.flag.In(set) = v == 1;
+            else
+                n.place.In(set) = v;
             known = true;
         }
         for (const Letter& l : kLetters) {

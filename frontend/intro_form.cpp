@@ -268,7 +268,7 @@ void TIntroForm::EntryClick(Entry entry) {
             g.GameMode = 0;
             g.CampaignRegion = 0;
             g.NetRole = 0;
-            g.NetGame = 0;
+            g.NetGame = false;
             p.cursor->Set(this, CursorShape::Hidden);
             if (startupFailed_) {
                 End();

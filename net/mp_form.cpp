@@ -325,7 +325,7 @@ void TMPForm::Label8Click() {
     Game& g = game_;
     Settings& s = context_.settings;
     Platform& p = context_.platform;
-    g.NetGame = 1;
+    g.NetGame = true;
     ShowPanel(ClientPanel, false);
     ShowPanel(StartPanel, false);
     ShowPanel(SvrPanel, true);
@@ -410,7 +410,7 @@ void TMPForm::Label10Click() {
         return;
     }
     announcer_.Stop();
-    g.NetGame = 1;
+    g.NetGame = true;
     g.NetRole = 1;
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     Label10->hide();
@@ -422,7 +422,7 @@ void TMPForm::Label10Click() {
 }
 
 void TMPForm::Label9Click() {
-    game_.NetGame = 1;
+    game_.NetGame = true;
     ShowPanel(SvrPanel, false);
     ShowPanel(StartPanel, false);
     ShowPanel(AlliedPanel, false);
@@ -487,7 +487,7 @@ void TMPForm::CloseToMenu() {
 
 void TMPForm::Label1Click() {
     ClickSound();
-    game_.GameOver = 1;
+    game_.GameOver = true;
     game_.scratchpad.Clear();
     if (game_.NetRole == 1) setup_.DropPictures();
     game_.MemoPad.Clear();
@@ -522,8 +522,8 @@ void TMPForm::Label19Click() {
 
 void TMPForm::Escape() {
     // The connection stays open: the player may come back to it.
-    game_.GameOver = 1;
-    game_.NetGame = 0;
+    game_.GameOver = true;
+    game_.NetGame = false;
     svrStatus_->Set(LogStatus());
     CloseToMenu();
 }
@@ -550,7 +550,7 @@ void TMPForm::ResetConnection() {
     Label10->show();
     CentreBackPanel();
     StartPanel->move(18, 170);
-    game_.NetGame = 0;
+    game_.NetGame = false;
 }
 
 QString TMPForm::Commander(bool firstSide) const {

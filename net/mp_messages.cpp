@@ -39,7 +39,7 @@ bool LetterOf(const QString& message, const QString& allowed, QChar& letter) {
 bool TMPForm::Send2Server(const QString& text, int pauseMs) {
     client_->SendBuffer(Framed(text));
     return pauseMs == 0 ||
-           (game_.GameActive == 1 ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
+           (game_.GameActive ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
 }
 
 bool TMPForm::Send2Client(const QString& text, int pauseMs) {
@@ -47,7 +47,7 @@ bool TMPForm::Send2Client(const QString& text, int pauseMs) {
     const QByteArray bytes = Framed(text);
     if (player_) server_->SendBuffer(player_, bytes.constData(), int(bytes.size()));
     return pauseMs == 0 ||
-           (game_.GameActive == 1 ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
+           (game_.GameActive ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
 }
 
 void TMPForm::Greetings2Client(bool rejoin) {
@@ -74,7 +74,7 @@ void TMPForm::ServerAccept(TSimpleTCPClient* client, bool&) {
     // One joining program plays the game. Another is told so before it is let go; during a game
     // whose player is gone, a new connection may be that player coming back.
     if (player_ || candidate_) return;
-    if (game_.NetGame == 1 && game_.GameActive == 1)
+    if (game_.NetGame && game_.GameActive)
         candidate_ = client;
     else {
         player_ = client;
@@ -114,7 +114,7 @@ void TMPForm::ServerClientDisconnected(TSimpleTCPClient* client) {
     player_ = nullptr;
     hostWatch_.Stop();
     svrStatus_->Say(context_.texts.Text(text::kConnectionLost));
-    if (game_.GameActive == 0 && game_.NetRole == 1) {
+    if (!game_.GameActive && game_.NetRole == 1) {
         // Gone before the game began: the next program to join is greeted afresh.
         state_.NetStage = 0;
         ShowPanel(AxisPanel, false);
@@ -128,7 +128,7 @@ void TMPForm::ServerError(const QString& line) {
     svrStatus_->Say(line);
     // The listener itself failed (an accepted connection's error only ends that connection):
     // Start is offered again before a game, and a game under way hears of it on the board.
-    if (!server_->Listen() && game_.GameActive == 0 && state_.NetStage < 3) Label10->show();
+    if (!server_->Listen() && !game_.GameActive && state_.NetStage < 3) Label10->show();
 }
 
 void TMPForm::ClientConnected() {
@@ -145,7 +145,7 @@ void TMPForm::ClientDisconnected() {
     clientReader_.Clear();
     clientWatch_.Stop();
     cltStatus_->Say(context_.texts.Text(text::kConnectionLost));
-    if (game_.GameActive == 0) {
+    if (!game_.GameActive) {
         // Gone before the game began: connecting is offered again.
         ShowPanel(AlliedPanel, false);
         Label13->show();
@@ -157,14 +157,14 @@ void TMPForm::ClientDisconnected() {
 void TMPForm::ClientError(const QString& line) {
     cltStatus_->Say(line);
     Label13->show();
-    if (game_.GameActive == 0) OfferRejoin();
+    if (!game_.GameActive) OfferRejoin();
     ConnectionLost();
 }
 
 void TMPForm::ConnectionLost() {
     // Nothing can come from a peer that is gone: the player leaves through the quit corner,
     // and needs the pointer to find it. The host keeps the game for its player to come back to.
-    if (game_.NetGame != 1 || game_.GameActive != 1) return;
+    if (!game_.NetGame || !game_.GameActive) return;
     if (game_.NetRole == 1) {
         Status(context_.texts.TextOr(
             text::kPlayerLostWaiting,
@@ -223,7 +223,7 @@ void TMPForm::Deliver(MessageReader& reader, TSimpleTCPClient* client) {
 
 void TMPForm::Status(const QString& text) {
     lastStatus_ = text;
-    if (game_.NetGame == 1 && game_.GameActive == 1 && display_.Shown())
+    if (game_.NetGame && game_.GameActive && display_.Shown())
         network_.Report(text);
     else
         PanelStatus().Say(text);
@@ -268,7 +268,7 @@ void TMPForm::HostMessage(const QString& message) {
         }
         return;
     }
-    if (state_.NetStage != 3 || game_.NetGame != 1) return;
+    if (state_.NetStage != 3 || !game_.NetGame) return;
     network_.GameMessage(message, true);
 }
 
@@ -353,7 +353,7 @@ void TMPForm::JoiningMessage(const QString& message) {
 }
 
 void TMPForm::StartJoinedGame() {
-    if (game_.GameActive == 1 || !network_.TableReady()) return;
+    if (game_.GameActive || !network_.TableReady()) return;
     game_.NetRole = 2;
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     if (!network_.NetGameInit(true)) {
@@ -367,7 +367,7 @@ void TMPForm::StartJoinedGame() {
 }
 
 void TMPForm::ResumeJoinedGame(const QString& message) {
-    if (game_.GameActive == 1 || !network_.TableReady() || !rejoining_) return Refused(message);
+    if (game_.GameActive || !network_.TableReady() || !rejoining_) return Refused(message);
     rejoining_ = false;
     game_.NetRole = 2;
     if (!network_.NetGameInit(true)) {

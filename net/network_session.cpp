@@ -59,7 +59,7 @@ bool NetworkSession::NetGameInit(bool joining) {
     // The joining program loads the map the host named; the host loaded its own at Host.
     const QChar announced = g.HomePosition;
     if (joining && !setup_.LoadNetworkMap(&error)) {
-        g.GameActive = 0;
+        g.GameActive = false;
         p.boxes->Show(BoxKind::Error, QStringLiteral("   ") + error + QStringLiteral("   "),
                       BoxButtons::Ok);
         return false;
@@ -70,7 +70,7 @@ bool NetworkSession::NetGameInit(bool joining) {
 
     if (!joining) {
         if (!setup_.PlaceNetworkFleets(&error)) {
-            g.GameActive = 0;
+            g.GameActive = false;
             p.boxes->Show(BoxKind::Error, QStringLiteral("   ") + error + QStringLiteral("   "),
                           BoxButtons::Ok);
             return false;
@@ -113,7 +113,7 @@ void NetworkSession::HandOver(bool host) {
     if (host) display_.Sound(QStringLiteral("Enemy"), true);
     if (!SendMove(host ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"))) return;
     if (!host) display_.Sound(QStringLiteral("Enemy"), true);
-    if (g.GameOver != 1 && g.GameActive != 0) display_.SetCursor(CursorShape::Hidden);
+    if (!g.GameOver && g.GameActive) display_.SetCursor(CursorShape::Hidden);
 }
 
 void NetworkSession::SendLastMove() {
@@ -123,7 +123,7 @@ void NetworkSession::SendLastMove() {
 void NetworkSession::Wake(bool joining) {
     Game& g = game_;
     // A token that comes after the game has ended starts nothing.
-    if (g.GameOver == 1 || g.GameActive == 0) return;
+    if (g.GameOver || !g.GameActive) return;
     DecideAndShow([&](Rules& rules) {
         TurnAfterPeer(rules, joining, state_.LastMovedCode);
         if (journal && pendingPeerMove_) journal->Played(*pendingPeerMove_, g);
@@ -170,14 +170,14 @@ bool NetworkSession::TableComplete() {
     game_.scratchpad.SetLines(incoming_);
     incoming_.clear();
     tableReady_ = true;
-    if (game_.NetGame == 1 && game_.GameActive == 1) display_.Redraw();
+    if (game_.NetGame && game_.GameActive) display_.Redraw();
     return true;
 }
 
 bool NetworkSession::PeersTurn(bool host) const {
     const Game& g = game_;
-    // The same turn values on both programs: PlayerTurn is 1 while the hosting player acts.
-    return g.GameActive == 1 && g.GameOver == 0 && g.PlayerTurn == (host ? 0 : 1);
+    // The same turn values on both programs: PlayerTurn is set while the hosting player acts.
+    return g.GameActive && !g.GameOver && g.PlayerTurn == (host ? 0 : 1);
 }
 
 bool NetworkSession::GameMessage(const QString& message, bool host) {
@@ -185,7 +185,7 @@ bool NetworkSession::GameMessage(const QString& message, bool host) {
     if (message == (host ? QLatin1String("PlayerGo") : QLatin1String("EnemyGo"))) {
         // A token out of turn would start this program's turn twice; after the end of the game
         // one starts nothing either way.
-        if (game_.GameOver == 1 || game_.GameActive == 0) return true;
+        if (game_.GameOver || !game_.GameActive) return true;
         if (!PeersTurn(host))
             Refused(message);
         else
@@ -202,7 +202,7 @@ bool NetworkSession::GameMessage(const QString& message, bool host) {
 
 void NetworkSession::ApplyPeersRecord(const QString& message, QChar senderSide) {
     Game& g = game_;
-    if (g.GameActive == 0 || g.GameOver == 1) return;
+    if (!g.GameActive || g.GameOver) return;
     // The peer moves in its own turn, one step after any repairs, as its board would let it.
     const bool host = senderSide == kSecondSide;
     if (!PeersTurn(host) || pendingPeerMove_) return Refused(message);
@@ -231,11 +231,11 @@ void NetworkSession::ApplyPeersRecord(const QString& message, QChar senderSide) 
 
 void NetworkSession::TurnToken(bool host) {
     Game& g = game_;
-    if (g.GameActive == 0 || g.GameOver == 1) return;
+    if (!g.GameActive || g.GameOver) return;
     RuleGuard::Scope running(context_.guard);
     if (!context_.guard.Delay(1000)) return;
     Wake(!host);
-    if (g.GameActive == 1 && g.GameOver == 0 && !TablesAgree()) Drifted(host);
+    if (g.GameActive && !g.GameOver && !TablesAgree()) Drifted(host);
 }
 
 void NetworkSession::Drifted(bool host) {
@@ -252,7 +252,7 @@ void NetworkSession::PeerGone() {
 
 QString NetworkSession::ResumeMessage() const {
     const Game& g = game_;
-    return QStringLiteral("[Resume]=") + (g.PlayerTurn == 1 ? kFirstSide : kSecondSide) +
+    return QStringLiteral("[Resume]=") + (g.PlayerTurn ? kFirstSide : kSecondSide) +
            QString::number(g.ETransferred ? 1 : 0) + QString::number(g.DTransferred ? 1 : 0) +
            QString::number(g.battleLog.turn);
 }
@@ -271,8 +271,8 @@ bool NetworkSession::Resume(const QString& message) {
     g.battleLog.turn = turns;
     if (side == kSecondSide) {
         // The joining player's turn: its board takes clicks at once.
-        g.PlayerTurn = 0;
-        g.OpponentTurn = 1;
+        g.PlayerTurn = false;
+        g.OpponentTurn = true;
         g.SideToMove = kSecondSide;
         display_.SetCursor(CursorShape::Arrow);
     }

@@ -22,7 +22,7 @@ bool PlaySecondSideMove(Rules& r, const Move& m) {
     // The mover's fight variables, as the opponent's turn sets them before a step.
     TakeFighter(g, line);
     ApplyMove(r, m);
-    if (g.GameOver == 1 || g.GameActive == 0) return true;
+    if (g.GameOver || !g.GameActive) return true;
     FinishSecondSideMove(r);
     return true;
 }
@@ -53,12 +53,12 @@ Thought AdmiralTurn::Think(const SideView& view, std::uint32_t seed) const {
 
 void AdmiralTurn::RunKI(Rules& r) {
     Game& g = r.game;
-    if (g.GameOver == 1 || g.GameActive == 0) return;
-    g.SubRetreat = 0;
+    if (g.GameOver || !g.GameActive) return;
+    g.SubRetreat = false;
     g.Enemy.Code = 99;
     g.TurnCount += 1;
     ShootAtTheAircraft(r);
-    if (g.GameOver == 1 || g.GameActive == 0) return;
+    if (g.GameOver || !g.GameActive) return;
     SideView view = ViewOf(g, r.settings, QLatin1Char('D'));
     // A new game: nothing of the last one is remembered.
     if (g.TurnCount == 1) memory_.Forget();
@@ -72,7 +72,7 @@ void AdmiralTurn::RunKI(Rules& r) {
         // Each turn thinks from its own draw of the seed, so a game plays the same on every run.
         last_ = Think(view, seed_ ^ (std::uint32_t(g.TurnCount) * 2654435761u));
         // The game was left while it thought.
-        if (g.GameOver == 1 || g.GameActive == 0) return;
+        if (g.GameOver || !g.GameActive) return;
     }
     ++moves_;
     if (last_.move.kind == MoveKind::Pass) {

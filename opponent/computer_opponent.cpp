@@ -41,9 +41,9 @@ int EnemyAggression(const Game& g) {
 
 void ComputerOpponent::RunKI(Rules& r) {
     Game& g = r.game;
-    if (g.GameOver == 1 || g.GameActive == 0) return;
+    if (g.GameOver || !g.GameActive) return;
     state_ = OpponentState();
-    g.SubRetreat = 0;
+    g.SubRetreat = false;
     g.Enemy.Code = 99;
     g.TurnCount += 1;
 
@@ -75,7 +75,7 @@ void ComputerOpponent::RunKI(Rules& r) {
             moves_.AvoidMove(r);
         } else {
             Attack(r);
-            if (g.GameOver == 1 || g.GameActive == 0) return;
+            if (g.GameOver || !g.GameActive) return;
         }
     }
     if (state_.AvoidFailed == 1) {
@@ -106,9 +106,9 @@ void FinishSecondSideMove(Rules& r) {
         }
         // The first two campaign stages compose nothing here and give the opponent no repairs.
         if (g.GameMode != 1 && g.GameMode != 2) {
-            g.SweepAllowed = 0;
+            g.SweepAllowed = false;
             ComposeBoard(r);
-            g.SweepAllowed = 1;
+            g.SweepAllowed = true;
             Repair(r, 26, 45);
             Repair(r, 26, 46);
         }
@@ -117,7 +117,7 @@ void FinishSecondSideMove(Rules& r) {
 
 void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
     Game& g = r.game;
-    if (r.settings.RevealOption == QLatin1Char('N') || g.NetRole != 0 || g.NetGame != 0) return;
+    if (r.settings.RevealOption == QLatin1Char('N') || g.NetRole != 0 || g.NetGame) return;
     UnitTable& table = g.scratchpad;
     const int plane = table.Find(1);
     if (plane < 0) return;
@@ -128,7 +128,7 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
     g.Player.Code = 1;
     int hits = 0;
     int shooterX = 0, shooterY = 0;
-    const int flagship = g.DTransferred == 0 ? 46 : 45;
+    const int flagship = !g.DTransferred ? 46 : 45;
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != kSecondSide || table.Code(i) != flagship) continue;
         hits = 0;

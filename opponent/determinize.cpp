@@ -183,12 +183,12 @@ Game Determinize(const SideView& v, Dice& draw) {
     g.FlagTransferSecond = v.flagTransferSecond;
     g.ETransferred = v.eTransferred;
     g.DTransferred = v.dTransferred;
-    g.GameActive = 1;
-    g.GameOver = 0;
+    g.GameActive = true;
+    g.GameOver = false;
     g.Winner = 99;
     g.Enemy.Code = g.Player.Code = 99;
-    g.PlayerTurn = v.side == kFirstSide ? 1 : 0;
-    g.OpponentTurn = 1 - g.PlayerTurn;
+    g.PlayerTurn = v.side == kFirstSide;
+    g.OpponentTurn = !g.PlayerTurn;
     g.SideToMove = v.side;
     return g;
 }

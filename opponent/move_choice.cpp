@@ -175,7 +175,7 @@ Move MoveChoice::SteerStep(Rules& r) {
     // The first two submarines hunt the carrier (the flagship once it carries the flag), or the
     // convoy; the others the flagship.
     if ((code == 27 || code == 28) && g.GameMode != 2) {
-        const int flagship = g.ETransferred == 0 ? kFirstCarrierCode : kFirstFlagshipCode;
+        const int flagship = !g.ETransferred ? kFirstCarrierCode : kFirstFlagshipCode;
         lastFirstSide([&](int c) { return c == flagship; });
         steer();
     }
@@ -201,7 +201,7 @@ Move MoveChoice::SteerStep(Rules& r) {
     }
     state_.EnemyHeading = table.Heading(unit);
 
-    if (g.SubRetreat == 1) s.Wait(1000);
+    if (g.SubRetreat) s.Wait(1000);
     if (Pings(code)) s.Sound(QStringLiteral("sonar"), true);
     if (!IsSubmarine(code)) {
         s.Picture(PictureOf::GreenBox, 0, g.Enemy.OldX, g.Enemy.OldY);
@@ -216,7 +216,7 @@ Move MoveChoice::SteerStep(Rules& r) {
         g.Enemy.Y += o.dr;
     }
 
-    if (g.SubRetreat == 0) {
+    if (!g.SubRetreat) {
         const QString ring = RadarPlus(g, g.Enemy.OldX, g.Enemy.OldY);
         int threats = 0;
         for (QChar c : ring) {

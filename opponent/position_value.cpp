@@ -97,7 +97,7 @@ double MeetingGain(const Game& g, int first, int second) {
                UnitWorth(t.Code(line), t.Strength(line) - 2);
     };
     switch (FightOutcome(t.Code(first), t.Code(second), t.Strength(first), t.Strength(second),
-                         g.DTransferred, 0)) {
+                         g.DTransferred, false)) {
         case kFirstWins:
             return secondWorth;
         case kSecondWins:

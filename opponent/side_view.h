@@ -52,7 +52,7 @@ struct SideView {
     int patrolWaypoint = 1;
     int turnCount = 0;
     QChar flagTransfer = QLatin1Char('Y'), flagTransferSecond = QLatin1Char('N');
-    int eTransferred = 0, dTransferred = 0;
+    bool eTransferred = false, dTransferred = false;
 
     // Where the player's memory of the game allows an unseen submarine or minefield of the
     // enemy's to be, one flag a cell (row by row); empty: anywhere.

@@ -16,9 +16,9 @@ MoveResult Result(const Game& g, bool fought, int met) {
     if (fought) {
         r.outcome = g.Winner;
         r.sunk = g.Loser;
-        r.flagTransferred = g.ETransferred == 1 || g.DTransferred == 1;
+        r.flagTransferred = g.ETransferred || g.DTransferred;
     }
-    r.gameOver = g.GameOver == 1 || g.GameActive == 0;
+    r.gameOver = g.GameOver || !g.GameActive;
     return r;
 }
 
@@ -87,7 +87,7 @@ MoveResult ApplyMove(Rules& r, const Move& m, Meeting meeting,
     g.SideToMove = m.side;
     if (afterStep) afterStep();
     if (meeting != Meeting::Now) return Result(g, false, 0);
-    g.SubRetreat = 0;
+    g.SubRetreat = false;
     // A unit that stays where it is meets nobody, though an opposing unit may share its cell
     // after a fight that came to nothing.
     if (m.Stays()) return Result(g, false, 0);

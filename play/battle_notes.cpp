@@ -13,8 +13,7 @@ using namespace outcome;
 // A flagship code on a side whose carrier has taken over the flag is that carrier.
 LoggedUnit Unit(const Game& g, int code, const QString& name) {
     UnitKind kind = KindOfCode(code);
-    if ((code == 21 && g.ETransferred == 1) || (code == 45 && g.DTransferred == 1))
-        kind = UnitKind::Carrier;
+    if ((code == 21 && g.ETransferred) || (code == 45 && g.DTransferred)) kind = UnitKind::Carrier;
     return LoggedUnit{code, SideOfCode(code), name, kind};
 }
 

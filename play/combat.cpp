@@ -16,11 +16,11 @@ int Compare(int playerStrength, int enemyStrength) {
 }
 }  // namespace
 
-int FightOutcome(int p, int e, int ps, int es, int dTransferred, int netGame) {
+int FightOutcome(int p, int e, int ps, int es, bool dTransferred, bool netGame) {
     using namespace outcome;
     if (p == kReconPlaneCode) {
-        const int flagCarrier = dTransferred == 0 ? kSecondCarrierCode : kSecondFlagshipCode;
-        return netGame == 0 && e == flagCarrier ? kSecondWins : kNothing;
+        const int flagCarrier = !dTransferred ? kSecondCarrierCode : kSecondFlagshipCode;
+        return !netGame && e == flagCarrier ? kSecondWins : kNothing;
     }
     if (IsSupply(p) || IsConvoyCode(p))
         return IsSupply(e) || IsMinefield(e) || IsConvoyCode(e) ? kBothLost : kSecondWins;
@@ -76,10 +76,10 @@ void TakeFighter(Game& g, int line) {
 }
 
 void MultiCombat(Game& g) {
-    g.SupportFire = 0;
+    g.SupportFire = false;
     if (IsSubmarine(g.Player.Code) || IsSubmarine(g.Enemy.Code)) return;
     const bool joining = g.NetRole == 2;
-    const bool firstSideTurn = g.PlayerTurn == 1;
+    const bool firstSideTurn = g.PlayerTurn;
     // Small ships fight alone: the mover's own side must bring a destroyer or bigger.
     if (!joining &&
         ((firstSideTurn && g.Player.Code <= 10) || (!firstSideTurn && g.Enemy.Code <= 34)))
@@ -100,7 +100,7 @@ void MultiCombat(Game& g) {
             AreNeighbours(table.PosX(i), table.PosY(i), g.Player.X, g.Player.Y))
             ++supporters;
     }
-    if (supporters > 0) g.SupportFire = 1;
+    if (supporters > 0) g.SupportFire = true;
 }
 
 QString GermanKindName(int code, const Game& g) {
@@ -121,7 +121,7 @@ QString GermanKindName(int code, const Game& g) {
         case UnitKind::HeavyCruiser:
             return QStringLiteral("Gr. Kreuzer");
         case UnitKind::Battleship: {
-            const bool transferred = second ? g.DTransferred == 1 : g.ETransferred == 1;
+            const bool transferred = second ? g.DTransferred : g.ETransferred;
             return transferred ? QStringLiteral("Flugzeugträger")
                                : QStringLiteral("Schlachtschiff");
         }
@@ -184,7 +184,7 @@ void RemoveCode(UnitTable& table, int code) {
 // The radar aircraft goes back onto its carrier while launches remain; else it is gone.
 void AircraftLost(Game& g) {
     UnitTable& table = g.scratchpad;
-    const bool carrier = table.UnitExists(g.ETransferred == 0 ? 22 : 21);
+    const bool carrier = table.UnitExists(!g.ETransferred ? 22 : 21);
     if (g.PlaneAllowance != QLatin1Char('0') && carrier &&
         g.PlaneAllowance.digitValue() != g.PlaneLaunches) {
         LaunchReconPlane(g);
@@ -226,7 +226,7 @@ void ApplyOutcome(Game& g) {
             break;
         case kSecondHit:
             HitUnit(table, table.Find(g.Enemy.Code));
-            g.SubRetreat = 1;
+            g.SubRetreat = true;
             break;
         case kMineHitsShip:
             RemoveCode(table, g.Player.Code);
@@ -235,7 +235,7 @@ void ApplyOutcome(Game& g) {
             break;
         case kFirstHit:
             HitUnit(table, table.Find(g.Player.Code));
-            g.SubRetreat = 1;
+            g.SubRetreat = true;
             break;
         case kShipHitsMine:
             RemoveCode(table, g.Enemy.Code);

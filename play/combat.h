@@ -24,7 +24,7 @@ constexpr int kBattleshipDuel = 11;  // both battleships hit
 // The outcome of a first-side unit meeting a second-side one, by kinds and strengths.
 // dTransferred: the second side's carrier carries its flag (the radar aircraft's target).
 int FightOutcome(int playerCode, int enemyCode, int playerStrength, int enemyStrength,
-                 int dTransferred, int netGame);
+                 bool dTransferred, bool netGame);
 
 // The last line of a side's unit standing on a cell (the radar aircraft too), or -1.
 int LastUnitOn(const UnitTable& table, QChar side, int column, int row);

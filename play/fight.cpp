@@ -79,14 +79,14 @@ void SubmarineSlipsBack(Rules& r) {
     if (sub >= 0) {
         g.Player.X = table.PrevX(sub);
         g.Player.Y = table.PrevY(sub);
-        if (g.NetGame == 0)
+        if (!g.NetGame)
             Relocate(table, sub, g.Player.X, g.Player.Y, 0, 0);
         else
             Relocate(table, sub, g.Player.X, g.Player.Y);
     }
     r.show.MovedUnit(g, g.Player.X, g.Player.Y);
     r.show.Wait(400);
-    g.SubRetreat = 0;
+    g.SubRetreat = false;
 }
 
 // The two units flash in turn over the fight cell, then the survivor stands there; the moves
@@ -121,7 +121,7 @@ void Animate(Rules& r) {
         s.EnemyOrMarker(g, r.settings, fx, fy);
 
     const bool firstMoved = g.SideToMove == kFirstSide;
-    const bool network = g.NetGame == 1;
+    const bool network = g.NetGame;
     if (w == kBattleshipDuel) {
         MoveBack(g, firstMoved);
         if (firstMoved) {
@@ -152,7 +152,7 @@ void Animate(Rules& r) {
 // The winner of the fight may lose a point to the escorts around it.
 void SupportingFire(Rules& r) {
     Game& g = r.game;
-    if (g.NetGame == 0 && g.dice.Next(2) != 0) return;
+    if (!g.NetGame && g.dice.Next(2) != 0) return;
     r.show.Wait(1500);
     ExtraDamage(g);
     NoteEscortFire(g, g.Winner == kSecondWins);
@@ -191,8 +191,8 @@ void Fight(Rules& r) {
     if (g.Winner == kFirstHit && g.NetRole != 1) s.Sound(QStringLiteral("sonar"), true);
 
     // The computer's submarine that sank a ship may dive back to where it came from.
-    if (g.NetGame == 0 && IsSubmarine(g.Enemy.Code) && g.Winner == kSecondWins &&
-        g.OpponentTurn == 1 && g.PlayerTurn == 0 && g.dice.Next(2) == 1) {
+    if (!g.NetGame && IsSubmarine(g.Enemy.Code) && g.Winner == kSecondWins && g.OpponentTurn &&
+        !g.PlayerTurn && g.dice.Next(2) == 1) {
         const int sub = table.FindSide(g.Enemy.Code, kSecondSide);
         if (sub >= 0) Relocate(table, sub, g.Enemy.OldX, g.Enemy.OldY, g.Enemy.X, g.Enemy.Y);
         g.Enemy.X = g.Enemy.OldX;
@@ -205,14 +205,13 @@ void Fight(Rules& r) {
     else if (g.Winner != kNothing)
         Animate(r);
 
-    if (g.SupportFire == 1 && (g.Winner == kFirstWins || g.Winner == kSecondWins))
-        SupportingFire(r);
+    if (g.SupportFire && (g.Winner == kFirstWins || g.Winner == kSecondWins)) SupportingFire(r);
 
     if (g.GameMode == 2 && ConvoyLost(g)) ConvoySunk(r);
 
     if (g.Gamestage < stage::kEnded) s.Wait(1500);
     if (g.Gamestage >= stage::kEnded) EndOfFight(r);
-    if (g.NetGame == 1 && g.GameActive == 1) ComposeBoard(r);
+    if (g.NetGame && g.GameActive) ComposeBoard(r);
 }
 
 }  // namespace kvd

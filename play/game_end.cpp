@@ -16,7 +16,7 @@ using namespace outcome;
 
 // The game is taken off the board and the end-of-game window shows it.
 void GameEnds(Rules& r) {
-    r.game.GameActive = 0;
+    r.game.GameActive = false;
     r.show.HideBoard();
     r.show.EndOfGame();
 }
@@ -46,16 +46,16 @@ void DoTransfer(Rules& r) {
         s.CarrierTakesFlag(g, false);
         message = r.texts.Text(text::kEnemyFlagPassed);
         g.FlagTransferSecond = QLatin1Char('N');
-        g.DTransferred = 1;
+        g.DTransferred = true;
     } else if (g.Loser == 21 || g.Loser == 22) {
         TransferFlag(g, true);
         s.CarrierTakesFlag(g, true);
         message = r.texts.Text(text::kOurFlagPassed);
         g.FlagTransfer = QLatin1Char('N');
-        g.ETransferred = 1;
+        g.ETransferred = true;
     }
     s.Write(12, 82, message, true);
-    g.GameOver = 0;
+    g.GameOver = false;
     s.Battle(g);
     s.Sound(QStringLiteral("shipshorn"), true);
     s.Wait(1000);
@@ -65,43 +65,43 @@ void DoTransfer(Rules& r) {
 
 void EndOfFight(Rules& r) {
     Game& g = r.game;
-    g.GameOver = 1;
+    g.GameOver = true;
     if (g.Winner == kBothLost && g.Gamestage == stage::kFirstSideWon && g.Enemy.Code == 45 &&
         g.FlagTransferSecond == QLatin1Char('Y')) {
         DoTransfer(r);
         g.FlagTransferSecond = QLatin1Char('N');
-        g.DTransferred = 1;
+        g.DTransferred = true;
     }
     if (g.Winner == kBothLost && g.Gamestage == stage::kSecondSideWon && g.Player.Code == 21 &&
         g.FlagTransfer == QLatin1Char('Y')) {
         DoTransfer(r);
         g.FlagTransfer = QLatin1Char('N');
-        g.ETransferred = 1;
+        g.ETransferred = true;
     }
     if (g.Winner == kBothLost && g.Gamestage == stage::kBothFlagshipsLost) {
         const bool first = g.FlagTransfer == QLatin1Char('Y'),
                    second = g.FlagTransferSecond == QLatin1Char('Y');
         if (first || second) DoTransfer(r);
         g.FlagTransfer = g.FlagTransferSecond = QLatin1Char('N');
-        g.ETransferred = g.DTransferred = 1;
+        g.ETransferred = g.DTransferred = true;
         if (second && !first)
-            g.Winner = kSecondWins, g.Gamestage = stage::kSecondSideWon, g.GameOver = 1;
+            g.Winner = kSecondWins, g.Gamestage = stage::kSecondSideWon, g.GameOver = true;
         if (first && !second)
-            g.Winner = kFirstWins, g.Gamestage = stage::kFirstSideWon, g.GameOver = 1;
+            g.Winner = kFirstWins, g.Gamestage = stage::kFirstSideWon, g.GameOver = true;
         if (!first && !second)
-            g.Winner = kBothLost, g.Gamestage = stage::kBothFlagshipsLost, g.GameOver = 1;
+            g.Winner = kBothLost, g.Gamestage = stage::kBothFlagshipsLost, g.GameOver = true;
     }
     if (g.Winner != kBothLost && g.Gamestage != stage::kBothFlagshipsLost && g.Loser == 21 &&
         g.FlagTransfer == QLatin1Char('Y'))
         DoTransfer(r);
     if (g.Loser == 45 && g.FlagTransferSecond == QLatin1Char('Y')) DoTransfer(r);
     // The peer fights the deciding fight itself: it gets the step and the turn.
-    if (g.NetGame == 1 && g.GameOver == 1) {
+    if (g.NetGame && g.GameOver) {
         r.show.SendLastMove();
         ComposeBoard(r);
     }
     r.show.Wait(1000);
-    if (g.GameOver == 1) {
+    if (g.GameOver) {
         r.show.Cursor(CursorShape::Arrow);
         GameEnds(r);
     }
@@ -129,7 +129,7 @@ void OpponentGivesUp(Rules& r) {
     r.show.Sound(QStringLiteral("click"), true);
     r.show.Wait(4000);
     r.game.Gamestage = stage::kFirstSideWon;
-    r.game.GameOver = 1;
+    r.game.GameOver = true;
     GameEnds(r);
 }
 

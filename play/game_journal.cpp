@@ -10,7 +10,7 @@ GameJournal::GameJournal(Files& files, QString programVersion)
 
 void GameJournal::Begin(const Game& game, const Settings& settings) {
     record_ = BeginRecord(game, settings);
-    if (game.NetGame == 0) Save();
+    if (!game.NetGame) Save();
 }
 
 void GameJournal::Continue(const GameRecord& record) {
@@ -21,8 +21,8 @@ void GameJournal::Continue(const GameRecord& record) {
 void GameJournal::Played(const Move& move, const Game& game, std::optional<Move> answer) {
     if (!record_) return;
     record_->moves.push_back({move, TableChecksum(game.scratchpad), 0, answer});
-    const bool network = game.NetGame == 1;
-    if (game.GameActive == 0 || game.GameOver == 1) {
+    const bool network = game.NetGame;
+    if (!game.GameActive || game.GameOver) {
         // The battle is decided: nothing is left to resume, and it can be watched again.
         files_.SaveLines(kLastFile, RecordLines(*record_, version_));
         last_ = std::move(record_);

@@ -289,7 +289,7 @@ bool PlayFirstSideMove(Rules& r, const Move& m) {
     g.ClickRow = from.y();
     const Selection selection = SelectUnit(g, kFirstSide, from.x(), from.y());
     if (selection.line != unit) return false;
-    const bool repair = g.RepairReady == 1 && g.RepairCellX == to.x() && g.RepairCellY == to.y();
+    const bool repair = g.RepairReady && g.RepairCellX == to.x() && g.RepairCellY == to.y();
     if (m.kind == MoveKind::Repair ? !repair : !IsMarkedTarget(g, kFirstSide, to.x(), to.y()))
         return false;
     g.ClickColumn = to.x();
@@ -304,7 +304,7 @@ bool PlayFirstSideMove(Rules& r, const Move& m) {
 
 bool PlayRecordedMove(Rules& r, const Move& m) {
     Game& g = r.game;
-    if (g.NetGame == 0) return PlayFirstSideMove(r, m);
+    if (!g.NetGame) return PlayFirstSideMove(r, m);
     const bool host = g.NetRole != 2;
     const QChar own = host ? kFirstSide : kSecondSide;
     if (m.side != own) {
@@ -326,7 +326,7 @@ bool PlayRecordedMove(Rules& r, const Move& m) {
     g.ClickRow = from.y();
     if (SelectUnit(g, own, from.x(), from.y()).line != unit) return false;
     if (m.kind == MoveKind::Repair) {
-        if (g.RepairReady != 1) return false;
+        if (!g.RepairReady) return false;
         RepairRequest(r, own);
         return true;
     }
@@ -354,7 +354,7 @@ bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTu
     const int moves = count < 0 ? int(record.moves.size()) : qMin(count, int(record.moves.size()));
     for (int k = 0; k < moves; ++k) {
         const GameRecord::Played& played = record.moves[size_t(k)];
-        if (game.GameActive != 1 || game.GameOver != 0)
+        if (!game.GameActive || game.GameOver)
             return Fail(error,
                         QStringLiteral("Move %1 of the record comes after the end of the game.")
                             .arg(k + 1));

@@ -43,21 +43,21 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
             table.PosY(i) == row)
             selection.line = i;
     if (selection.line < 0) {
-        g.UnitSelected = 0;
-        g.RepairReady = 0;
+        g.UnitSelected = false;
+        g.RepairReady = false;
         return selection;
     }
     const int unit = selection.line;
     const int code = table.Code(unit);
     const bool first = side == kFirstSide;
-    g.UnitSelected = 1;
+    g.UnitSelected = true;
     TakeFighter(g, unit);
     const int x = table.PosX(unit), y = table.PosY(unit);
     const int damage = table.DamageState(unit);
-    g.RepairReady = FirstSideCode(code) <= 20 && (damage == 1 || damage == 2) ? 1 : 0;
+    g.RepairReady = FirstSideCode(code) <= 20 && (damage == 1 || damage == 2);
     if (KindOfCode(code) == UnitKind::Minefield) {
         selection.minefield = true;
-        g.UnitSelected = 0;
+        g.UnitSelected = false;
         return selection;
     }
     selection.targets = TargetsOf(g, side, x, y);
@@ -65,7 +65,7 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
         const int k = DirectionTo(x, y, cell.x(), cell.y());
         g.MoveTargets.replace(5 * k - 5, 4, CellText(cell.x(), cell.y()));
     }
-    if (g.RepairReady == 1) {
+    if (g.RepairReady) {
         const QString scan = first ? RadarAux(g, x, y) : AxisRepairScan(g, x, y);
         selection.repairMarker = scan.contains(QLatin1Char('A'));
     }
@@ -73,7 +73,7 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
 }
 
 bool IsMarkedTarget(const Game& g, QChar side, int column, int row) {
-    if (g.UnitSelected != 1) return false;
+    if (!g.UnitSelected) return false;
     const int x = g.FighterOf(side).X, y = g.FighterOf(side).Y;
     const int k = DirectionTo(x, y, column, row);
     if (k == 0 || g.MoveTargets.mid(5 * k - 5, 4) != CellText(column, row)) return false;

@@ -90,7 +90,7 @@ void Showing::Compose(const Game& game) {
     s.lines = game.scratchpad.Lines();
     s.a = int(ViewOfTurn(game));
     s.b = game.RevealCount;
-    s.c = game.SweepAllowed == 1;
+    s.c = game.SweepAllowed;
     s.d = game.PlaneAllowance != QLatin1Char('0');
 }
 
@@ -98,7 +98,7 @@ void Showing::Paint(const Game& game) {
     if (!recording_) return;
     ShowStep& s = Add(ShowStep::Paint);
     s.a = int(ViewOfTurn(game));
-    s.b = game.GameActive == 1;
+    s.b = game.GameActive;
 }
 
 void Showing::Cursor(CursorShape shape) {

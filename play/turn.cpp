@@ -41,7 +41,7 @@ bool SideStep(Rules& r, QChar side, int column, int row) {
     const QChar other = first ? kSecondSide : kFirstSide;
     move.kind =
         LastUnitOn(g.scratchpad, other, column, row) >= 0 ? MoveKind::Attack : MoveKind::Step;
-    if (g.NetGame == 1) g.MoveMessage = MoveRecord(move);
+    if (g.NetGame) g.MoveMessage = MoveRecord(move);
 
     s.Sound(QStringLiteral("Click"), true);
     s.Cursor(CursorShape::Hidden);
@@ -53,13 +53,13 @@ bool SideStep(Rules& r, QChar side, int column, int row) {
         else
             s.JoiningUnit(g, column, row);
     });
-    if (g.GameOver == 1 || g.GameActive == 0) return false;
+    if (g.GameOver || !g.GameActive) return false;
 
     if (g.NetRole == 0) ComposeBoard(r);
     const int supply = SupplyShipOf(side), flagship = first ? 21 : 45;
     Repair(r, supply, flagship);
     Repair(r, supply, flagship + 1);
-    if (first && g.NetGame == 0 && g.GameMode == 2 && !ConvoyStep(r)) return false;
+    if (first && !g.NetGame && g.GameMode == 2 && !ConvoyStep(r)) return false;
     if (first) s.Cursor(CursorShape::Arrow);
     return true;
 }
@@ -70,18 +70,18 @@ void RepairRequest(Rules& r, QChar side) {
     // Asking the supply ship ends the selection, whether or not it could repair.
     r.show.RedrawBoard();
     ApplyMove(r, move);
-    g.RepairReady = 0;
+    g.RepairReady = false;
 }
 
 void HandOverToPeer(Rules& r, bool host) {
     Game& g = r.game;
-    g.SupportFire = 0;
+    g.SupportFire = false;
     if (!host) NoteTurnOver(g);
     r.show.Cursor(CursorShape::Hidden);
-    g.PlayerTurn = host ? 0 : 1;
-    g.OpponentTurn = host ? 1 : 0;
-    g.UnitSelected = 0;
-    g.RepairReady = 0;
+    g.PlayerTurn = !host;
+    g.OpponentTurn = host;
+    g.UnitSelected = false;
+    g.RepairReady = false;
     ComposeBoard(r);
 }
 
@@ -116,14 +116,14 @@ void TurnAfterPeer(Rules& r, bool joining, int peerMovedCode) {
     Showing& show = r.show;
     if (!joining) NoteTurnOver(g);
     g.Winner = 99;
-    g.SubRetreat = 0;
+    g.SubRetreat = false;
     g.Enemy.Code = 99;
     g.Player.Code = 99;
-    g.UnitSelected = 0;
-    g.RepairReady = 0;
+    g.UnitSelected = false;
+    g.RepairReady = false;
     // The joining player's turn is the opponent's.
-    g.PlayerTurn = joining ? 0 : 1;
-    g.OpponentTurn = joining ? 1 : 0;
+    g.PlayerTurn = !joining;
+    g.OpponentTurn = joining;
     ComposeBoard(r);
     // The peer's submarine moved: the sonar pings, whatever the sound setting says.
     const int firstSub = joining ? 3 : 27;
@@ -133,7 +133,7 @@ void TurnAfterPeer(Rules& r, bool joining, int peerMovedCode) {
     }
     if (joining) show.Sound(QStringLiteral("click"), false);
     MeetPeersStep(r, peerMovedCode);
-    if (g.GameOver == 1 || g.GameActive == 0) return;
+    if (g.GameOver || !g.GameActive) return;
     // The peer's supply ship repairs its flagships, as the peer's own step did.
     const int supply = joining ? 2 : 26, flagship = joining ? 21 : 45;
     Repair(r, supply, flagship);
@@ -148,23 +148,23 @@ void EndFirstSideMove(Rules& r) {
     Game& g = r.game;
     Showing& s = r.show;
     s.Cursor(CursorShape::Hidden);
-    g.PlayerTurn = 0;
-    g.OpponentTurn = 1;
+    g.PlayerTurn = false;
+    g.OpponentTurn = true;
     s.Band(BandOf::Dark);
     s.Sound(QStringLiteral("Enemy"), true);
     s.Wait(1000);
 
     if (r.computer) r.computer->RunKI(r);
-    if (g.GameOver == 1 || g.GameActive == 0) return;
+    if (g.GameOver || !g.GameActive) return;
     NoteTurnOver(g);
 
-    g.PlayerTurn = 1;
-    g.OpponentTurn = 0;
-    if (g.NetGame == 0) ApplyMove(r, PatrolStep(g));
-    g.SweepAllowed = 1;
+    g.PlayerTurn = true;
+    g.OpponentTurn = false;
+    if (!g.NetGame) ApplyMove(r, PatrolStep(g));
+    g.SweepAllowed = true;
     ComposeBoard(r);
-    g.UnitSelected = 0;
-    g.RepairReady = 0;  // the selection it belonged to is gone with the turn
+    g.UnitSelected = false;
+    g.RepairReady = false;  // the selection it belonged to is gone with the turn
     g.Winner = 99;
     s.Sound(QStringLiteral("click"), false);
     s.Cursor(CursorShape::Arrow);

@@ -102,14 +102,16 @@ TEST_F(Records, ABrokenOrNewerRecordIsRefusedWithAReason) {
 TEST(GameVariables, EveryVariableGoesOutAndComesBackAndNothingElseIsTaken) {
     kvd::Game game;
     game.TurnCount = 77, game.HomePosition = 'B', game.Enemy.Name = "Prinz Eugen",
-    game.CampaignRegion = 5;
+    game.CampaignRegion = 5, game.Player.OldY = 4, game.GameOver = true, game.SweepAllowed = false;
     kvd::Game copy;
     QString error;
     ASSERT_TRUE(kvd::SetGameVariables(copy, kvd::GameVariables(game), &error))
         << error.toStdString();
     EXPECT_EQ(kvd::GameVariables(copy), kvd::GameVariables(game));
-    for (const char* text :
-         {"TurnCount=-1", "HomePosition=X", "CampaignRegion=9", "Nonsense=1", "GameMode"}) {
+    EXPECT_TRUE(copy.GameOver && !copy.SweepAllowed && copy.Player.OldY == 4);
+    EXPECT_TRUE(kvd::GameVariables(game).contains("GameOver=1")) << "flags are kept as 0 or 1";
+    for (const char* text : {"TurnCount=-1", "HomePosition=X", "CampaignRegion=9", "GameOver=2",
+                             "Nonsense=1", "GameMode"}) {
         const QString bad = QString::fromLatin1(text);
         QStringList lines = kvd::GameVariables(game);
         const QString name = bad.section('=', 0, 0);

@@ -80,7 +80,7 @@ TEST_F(InstalledGame, SettingsAndWorkingCopiesGoToThePlayersFolderAndSurviveARes
         EXPECT_NE(Owned("config/last.cfg"), shipped[shippedDir.path() + "/config/last.cfg"]);
 
         program.Intro().EntryClick(TIntroForm::Entry::StartGame);
-        ASSERT_EQ(program.TheGame().GameActive, 1) << BoxTexts().join("|").toStdString();
+        ASSERT_TRUE(program.TheGame().GameActive) << BoxTexts().join("|").toStdString();
         EXPECT_FALSE(Owned("config/ships.cfg").isEmpty());
         QKeyEvent f3(QEvent::KeyPress, Qt::Key_F3, Qt::NoModifier);
         QCoreApplication::sendEvent(&program.Board(), &f3);

@@ -76,7 +76,7 @@ TEST(MapRoundTrip, AStoredMapIsListedAndPlaysWithItsLandAndShips) {
 
     program.StartGame();
     Game& game = program.TheGame();
-    ASSERT_EQ(game.GameActive, 1) << t.Boxes().Boxes().size();
+    ASSERT_TRUE(game.GameActive) << t.Boxes().Boxes().size();
     const UnitTable& table = game.scratchpad;
     for (const auto& [code, cell] : placed) {
         const int line = table.FindSide(code, QLatin1Char('E'));

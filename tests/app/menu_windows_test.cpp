@@ -131,7 +131,7 @@ TEST_F(MenuWindowsTest, TheAboutWindowHoldsTheMenu) {
     EXPECT_FALSE(program->MapEditor().isVisible());
     EXPECT_FALSE(program->Options().isVisible());
     EXPECT_FALSE(program->Help().isVisible());
-    EXPECT_EQ(program->TheGame().GameActive, 0);
+    EXPECT_FALSE(program->TheGame().GameActive);
     EXPECT_EQ(ends, 0);
 
     Esc(&program->About());

@@ -123,7 +123,7 @@ TEST_F(NetworkGameTest, APlayerWhoseProgramEndedRejoinsAndOnlyThatPlayer) {
         EXPECT_EQ(heard, "[Busy]=2\r\n");
         EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(291));
     }
-    EXPECT_EQ(host.game().GameActive, 1);
+    EXPECT_TRUE(host.game().GameActive);
 
     // The program starts again and offers the game it left.
     joining.program = std::make_unique<Program>(joining.t.Services());
@@ -211,8 +211,8 @@ TEST_F(NetworkGameTest, ALostPeerIsReportedAndThePlayerLeavesByTheQuitCorner) {
     QMouseEvent press(QEvent::MouseButtonPress, corner, host.board().mapToGlobal(corner),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&host.board(), &press);
-    EXPECT_EQ(host.game().GameActive, 0);
-    EXPECT_EQ(host.game().NetGame, 0);
+    EXPECT_FALSE(host.game().GameActive);
+    EXPECT_FALSE(host.game().NetGame);
     EXPECT_FALSE(host.window().Server().Listen());
     EXPECT_TRUE(host.program->Intro().isVisible());
 }
@@ -299,7 +299,7 @@ TEST_F(NetworkGameTest, TheCommandersExchangeLinesOnTheirBoards) {
     ASSERT_TRUE(joining.board().Chat().isVisible());
     Key(joining.board().Chat(), Qt::Key_Escape);
     EXPECT_FALSE(joining.board().Chat().isVisible());
-    EXPECT_EQ(joining.game().GameActive, 1);
+    EXPECT_TRUE(joining.game().GameActive);
     EXPECT_TRUE(joining.board().isVisible());
     Dice draw(3);
     PlayTurn(draw);

@@ -76,7 +76,7 @@ struct JoiningProgram : Scripted {
     void SendTableAndStart() {
         SendLines(Fleet("Uships.cfg"));
         SendLines({"[Stage]=3", "StartGame"});
-        ASSERT_TRUE(Until([&] { return game().GameActive == 1; }));
+        ASSERT_TRUE(Until([&] { return game().GameActive; }));
     }
 };
 
@@ -108,7 +108,7 @@ TEST_F(JoiningProgram, TheGreetingSetsUpTheGameAndOnlyStageMessagesCountAfterIt)
     EXPECT_EQ(game().NetRole, 2);
     EXPECT_EQ(s.HomeNavy, QLatin1Char('J')) << "the joining program fights the host's navy";
     EXPECT_TRUE(program->Board().isVisible());
-    EXPECT_EQ(game().PlayerTurn, 1) << "the host moves first";
+    EXPECT_TRUE(game().PlayerTurn) << "the host moves first";
 }
 
 TEST_F(JoiningProgram, GreetingValuesOutsideTheirLettersAreRefused) {
@@ -139,7 +139,7 @@ TEST_F(JoiningProgram, ATableThatIsNotATableIsNotTaken) {
     SendLines({"[Stage]=3", "StartGame"});
     ASSERT_TRUE(Until([&] { return window().State().NetStage == 3; }));
     Settle();
-    EXPECT_EQ(game().GameActive, 0) << "a game is never started on a broken table";
+    EXPECT_FALSE(game().GameActive) << "a game is never started on a broken table";
     EXPECT_FALSE(window().LastStatus().isEmpty());
 }
 
@@ -199,10 +199,10 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
 
     SendLines({"EnemyGo!", "EnemyGo "});  // not the turn token
     Settle();
-    EXPECT_EQ(game().OpponentTurn, 0);
+    EXPECT_FALSE(game().OpponentTurn);
     SendLines({"EnemyGo"});
     ASSERT_TRUE(
-        Until([&] { return game().OpponentTurn == 1 && game().SideToMove == QLatin1Char('D'); }));
+        Until([&] { return game().OpponentTurn && game().SideToMove == QLatin1Char('D'); }));
     // Now the turn is this player's: the host's records and tokens wait for it to end.
     refused(record(5, next.front().x(), next.front().y(), to.x(), to.y()));
     refused(QStringLiteral("EnemyGo"));

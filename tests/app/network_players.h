@@ -68,20 +68,19 @@ struct NetworkGameTest : ::testing::Test {
     }
     void Start() {
         host.window().Label10Click();
-        ASSERT_TRUE(
-            Until([&] { return joining.game().GameActive == 1 && host.game().GameActive == 1; }));
+        ASSERT_TRUE(Until([&] { return joining.game().GameActive && host.game().GameActive; }));
     }
     bool HostReady() {
         Game& g = host.game();
-        return g.GameActive == 1 && g.PlayerTurn == 1 && g.SideToMove == QLatin1Char('E') &&
+        return g.GameActive && g.PlayerTurn && g.SideToMove == QLatin1Char('E') &&
                !host.guard().Running();
     }
     bool JoiningReady() {
         Game& g = joining.game();
-        return g.GameActive == 1 && g.OpponentTurn == 1 && g.SideToMove == QLatin1Char('D') &&
+        return g.GameActive && g.OpponentTurn && g.SideToMove == QLatin1Char('D') &&
                !joining.guard().Running();
     }
-    bool BothOver() { return host.game().GameActive == 0 && joining.game().GameActive == 0; }
+    bool BothOver() { return !host.game().GameActive && !joining.game().GameActive; }
 
     // One turn of the side to move, by the scripted player's clicks on its board, and the wait
     // until the other side may move (or the game is over); then both tables must be the same.
@@ -104,7 +103,7 @@ inline void NetworkGameTest::PlayTurn(Dice& draw, bool* hostMoved, bool* attacke
             *attacked = choice.kind == ScriptedMove::Step &&
                         HoldsUnitOf(mover.game(), other, choice.toColumn, choice.toRow);
         mover.ClickCell(choice.column, choice.row);
-        ASSERT_EQ(mover.game().UnitSelected, 1);
+        ASSERT_TRUE(mover.game().UnitSelected);
         mover.ClickCell(choice.toColumn, choice.toRow);
         ASSERT_TRUE(Until([&] { return !mover.guard().Running(); }));
     }

@@ -99,13 +99,13 @@ TEST_F(NetworkSoak, GameAfterGameWithAPeerThatMisbehavesNowAndThen) {
             // Two simple players can circle each other for ever: the host gives up, which
             // ends the game on both sides as a lost connection does.
             LeaveByQuitCorner(host);
-            EXPECT_EQ(host.game().GameActive, 0);
+            EXPECT_FALSE(host.game().GameActive);
             const QString lost = joining.program->State().texts.Text(149);
             ASSERT_TRUE(Until([&] {
                 return joining.window().LastStatus() == lost && !joining.guard().Running();
             }));
             LeaveByQuitCorner(joining);
-            EXPECT_EQ(joining.game().GameActive, 0);
+            EXPECT_FALSE(joining.game().GameActive);
             ++abandoned;
             continue;
         }
@@ -119,8 +119,8 @@ TEST_F(NetworkSoak, GameAfterGameWithAPeerThatMisbehavesNowAndThen) {
             }));
             for (Player* player : {&host, &joining}) {
                 LeaveByQuitCorner(*player);
-                EXPECT_EQ(player->game().GameActive, 0);
-                EXPECT_EQ(player->game().NetGame, 0);
+                EXPECT_FALSE(player->game().GameActive);
+                EXPECT_FALSE(player->game().NetGame);
                 EXPECT_TRUE(player->program->Intro().isVisible());
             }
             EXPECT_FALSE(host.window().Server().Listen());

@@ -145,7 +145,7 @@ TEST_F(ProgramTest, StartGameShowsTheBoard) {
     program->Intro().FormActivate();
     program->Intro().EntryClick(Entry::StartGame);
     EXPECT_TRUE(program->Board().isVisible());
-    EXPECT_EQ(program->TheGame().GameActive, 1);
+    EXPECT_TRUE(program->TheGame().GameActive);
     EXPECT_EQ(program->TheGame().GameMode, 0);
     EXPECT_GT(program->TheGame().scratchpad.Count(), 40);
     EXPECT_TRUE(t.Boxes().Boxes().empty()) << BoxTexts().join("|").toStdString();
@@ -207,7 +207,7 @@ TEST_F(ProgramTest, ABuiltInMapWithoutItsChartGoesBackToTheMenu) {
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
     EXPECT_TRUE(BoxTexts()[0].contains("The picture of the map $ATLANTIS cannot be shown"))
         << BoxTexts()[0].toStdString();
-    EXPECT_EQ(program->TheGame().GameActive, 0);
+    EXPECT_FALSE(program->TheGame().GameActive);
     EXPECT_EQ(program->ExitStatus(), 0);
 }
 
@@ -215,7 +215,7 @@ TEST_F(ProgramTest, EscWhileARuleWaitsEndsTheProgramAndStopsTheRule) {
     auto program = Make();
     program->Intro().EntryClick(Entry::StartGame);
     kvd::Game& game = program->TheGame();
-    ASSERT_EQ(game.GameActive, 1);
+    ASSERT_TRUE(game.GameActive);
     kvd::RuleGuard& guard = program->State().guard;
     kvd::RuleGuard::Scope rule(guard);
     QCoreApplication::postEvent(&program->Board(),

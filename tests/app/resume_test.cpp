@@ -20,7 +20,7 @@ using Entry = kvd::TIntroForm::Entry;
 struct Resume : kvd::test::ProgramFixture {
     void Play(int moves) {
         kvd::Game& game = program->TheGame();
-        for (int k = 0; k < moves && game.GameActive == 1; ++k) {
+        for (int k = 0; k < moves && game.GameActive; ++k) {
             // A person's choices: the game's own dice are not touched.
             const kvd::ScriptedMove choice = kvd::ChooseMove(game, choices);
             Click(choice.column, choice.row);
@@ -42,7 +42,7 @@ struct Resume : kvd::test::ProgramFixture {
 TEST_F(Resume, StartGameOffersTheUnfinishedBattleAndYesRestoresItExactly) {
     Start().Intro().EntryClick(Entry::StartGame);
     Play(6);
-    ASSERT_EQ(program->TheGame().GameActive, 1);
+    ASSERT_TRUE(program->TheGame().GameActive);
     const QStringList before = State();
     program.reset();  // the program ends without a word, as a kill ends it
 
@@ -79,7 +79,7 @@ TEST_F(Resume, NoDiscardsItAndADamagedSaveIsReportedAndDiscarded) {
     Start().Intro().EntryClick(Entry::StartGame);
     ASSERT_EQ(t.Boxes().Boxes().size(), boxes + 1);
     EXPECT_EQ(t.Boxes().Boxes().back().kind, kvd::BoxKind::Error);
-    EXPECT_EQ(program->TheGame().GameActive, 1) << "a new battle starts instead";
+    EXPECT_TRUE(program->TheGame().GameActive) << "a new battle starts instead";
     EXPECT_EQ(program->TheGame().TurnCount, 0);
 }
 

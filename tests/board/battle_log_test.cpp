@@ -43,7 +43,7 @@ struct BandLog : ::testing::Test {
                                          QStringLiteral("N%1").arg(code, 2, 10, QLatin1Char('0')));
         game = kvd::Game();
         game.scratchpad.SetLines(lines);
-        game.GameActive = 1;
+        game.GameActive = true;
     }
     // The unit of the code, chosen as a selection chooses it, steps onto the cell of another.
     void Attack(char side, int code, int target) {
@@ -116,7 +116,7 @@ TEST_F(BandLog, EveryFightIsToldWithWhoFoughtWhomAsEachSideKnowsIt) {
 TEST_F(BandLog, IdentificationsAreToldOnceAndOnlyOfWhatTheBoardShows) {
     // A destroyer beside an opposing cruiser and a submarine, which it also finds.
     Units({{'E', 11, 5, 4, 4}, {'D', 43, 6, 5, 4}, {'D', 28, 5, 4, 5}, {'D', 35, 5, 9, 9}});
-    game.PlayerTurn = 1;
+    game.PlayerTurn = true;
     kvd::Rules rules{game, settings, english, shown};
     kvd::ComposeBoard(rules);
     kvd::ComposeBoard(rules);
@@ -133,7 +133,7 @@ TEST_F(BandLog, IdentificationsAreToldOnceAndOnlyOfWhatTheBoardShows) {
 
     // With the reveal setting off the board never shows who a contact is, so neither does the log.
     Units({{'E', 11, 5, 4, 4}, {'D', 43, 6, 5, 4}, {'D', 36, 6, 3, 4}});
-    game.PlayerTurn = 1;
+    game.PlayerTurn = true;
     settings.RevealOption = 'N';
     kvd::ComposeBoard(rules);
     EXPECT_TRUE(Told(english).empty());

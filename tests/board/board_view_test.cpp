@@ -126,8 +126,8 @@ TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
     EXPECT_EQ(Differing(canvas, band, board->Geometry().BottomBand()), 0);
 
     // The computer's turn shows the dark band and hides the cursor.
-    game.PlayerTurn = 0;
-    game.OpponentTurn = 1;
+    game.PlayerTurn = false;
+    game.OpponentTurn = true;
     board->FormPaint();
     QImage dark = board->Canvas();
     board->DarkImage.StretchDraw(dark, board->Geometry().BottomBand());
@@ -138,9 +138,9 @@ TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
 
     // After the game a paint request leaves the window as it is.
     const QImage before = board->Canvas().copy();
-    game.GameActive = 0;
-    game.PlayerTurn = 1;
-    game.OpponentTurn = 0;
+    game.GameActive = false;
+    game.PlayerTurn = true;
+    game.OpponentTurn = false;
     Table().SetPos(Table().Find(21), 5, 5);
     board->GetPositions(Table(), context.settings.ReconPlanes != '0');
     board->FormPaint();
@@ -155,7 +155,7 @@ TEST_F(BoardView, PreDrawRunsTheRevealPassAndTheSweep) {
     rules.found = 2;
     board->PreDraw();
     EXPECT_EQ(rules.sweeps, 1);
-    game.SweepAllowed = 0;
+    game.SweepAllowed = false;
     board->PreDraw();
     EXPECT_EQ(rules.sweeps, 1);
     game.NetRole = 2;  // the joining program's board asks the rules for its own reveal pass

@@ -60,7 +60,7 @@ TEST_F(Turn, AWholeTurnByMouseSelectsStepsFightsAndHandsOver) {
     Only({{11, 3, 3}, {37, 4, 4}, {21, 0, 0}, {45, 9, 9}});
     SetStrength(37, 4);
     ClickCell(3, 3);
-    EXPECT_EQ(game.UnitSelected, 1);
+    EXPECT_TRUE(game.UnitSelected);
     EXPECT_EQ(game.Player.Code, 11);
     EXPECT_EQ(game.MoveTargets, "0202 0302 0402 0203 0403 0204 0304 0404");
     EXPECT_GT(Drawn(4, 4), 100) << "the target cell is marked";
@@ -71,8 +71,8 @@ TEST_F(Turn, AWholeTurnByMouseSelectsStepsFightsAndHandsOver) {
     EXPECT_EQ(Table().PrevX(Line(11)), 3);
     EXPECT_EQ(game.Winner, 99) << "the turn is over";
     EXPECT_EQ(computer.turns, 1);
-    EXPECT_EQ(game.PlayerTurn, 1);
-    EXPECT_EQ(game.UnitSelected, 0);
+    EXPECT_TRUE(game.PlayerTurn);
+    EXPECT_FALSE(game.UnitSelected);
     EXPECT_EQ(Played("explode"), 1);
     EXPECT_EQ(Played("Enemy"), 1);
     // The board shows the destroyer where it went, and nothing where it came from.
@@ -82,7 +82,7 @@ TEST_F(Turn, AWholeTurnByMouseSelectsStepsFightsAndHandsOver) {
     // A click on an unmarked cell only drops the selection.
     ClickCell(4, 4);
     ClickCell(8, 8);
-    EXPECT_EQ(game.UnitSelected, 0);
+    EXPECT_FALSE(game.UnitSelected);
     EXPECT_EQ(computer.turns, 1);
 }
 
@@ -91,11 +91,11 @@ TEST_F(Turn, MinefieldsTheAircraftAndBoxedInUnitsGoNowhere) {
     game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0101"});
     ClickCell(2, 2);
     EXPECT_EQ(game.Player.Code, 23);
-    EXPECT_EQ(game.UnitSelected, 0) << "a minefield shows its panel but cannot move";
+    EXPECT_FALSE(game.UnitSelected) << "a minefield shows its panel but cannot move";
     ClickCell(5, 5);
-    EXPECT_EQ(game.UnitSelected, 0) << "the radar aircraft never answers a click";
+    EXPECT_FALSE(game.UnitSelected) << "the radar aircraft never answers a click";
     ClickCell(0, 0);
-    EXPECT_EQ(game.UnitSelected, 1);
+    EXPECT_TRUE(game.UnitSelected);
     EXPECT_EQ(game.MoveTargets, QString(kvd::Game::kNoMoveTargets))
         << "edge, land and own ships around it";
     ClickCell(3, 3);
@@ -106,7 +106,7 @@ TEST_F(Turn, TheSupplyShipClickEndsTheMoveEvenOutOfReach) {
     Only({{11, 0, 0}, {2, 5, 5}, {21, 0, 9}, {45, 9, 9}});
     Table().SetDamageState(Line(11), 1);
     ClickCell(0, 0);
-    EXPECT_EQ(game.RepairReady, 1);
+    EXPECT_TRUE(game.RepairReady);
     EXPECT_EQ(game.RepairCellX, 5);
     ClickCell(5, 5);
     EXPECT_EQ(computer.turns, 1);
@@ -135,7 +135,7 @@ TEST_F(Turn, HitShipsGoBackAndSubmarinesSlipAway) {
     EXPECT_EQ(Table().DamageState(Line(45)), 1);
     EXPECT_EQ(PosX(5), 6);
     EXPECT_EQ(Table().PrevX(Line(5)), 0) << "after slipping away its previous cell reads 0, 0";
-    EXPECT_EQ(game.SubRetreat, 0);
+    EXPECT_FALSE(game.SubRetreat);
 }
 
 TEST_F(Turn, TheFlagPassesToTheCarrierOnceThenTheGameEnds) {
@@ -152,13 +152,13 @@ TEST_F(Turn, TheFlagPassesToTheCarrierOnceThenTheGameEnds) {
         if (transfer == 'N') {
             EXPECT_EQ(end.shown, 1);
             EXPECT_EQ(end.stageShown, 8);
-            EXPECT_EQ(game.GameActive, 0);
+            EXPECT_FALSE(game.GameActive);
             EXPECT_FALSE(board->isVisible());
             continue;
         }
         EXPECT_EQ(end.shown, 0) << "the carrier takes over";
-        EXPECT_EQ(game.GameOver, 0);
-        EXPECT_EQ(game.DTransferred, 1);
+        EXPECT_FALSE(game.GameOver);
+        EXPECT_TRUE(game.DTransferred);
         EXPECT_FALSE(Table().UnitExists(46));
         ASSERT_TRUE(Table().UnitExists(45));
         EXPECT_EQ(PosX(45), 5);
@@ -208,11 +208,11 @@ TEST_F(Turn, TheQuitCornerAsksFirst) {
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
     EXPECT_EQ(t.Boxes().Boxes()[0].kind, kvd::BoxKind::Confirmation);
     EXPECT_EQ(BoxTexts()[0], "  " + context.texts.Text(22) + "   ");
-    EXPECT_EQ(game.GameActive, 1);
+    EXPECT_TRUE(game.GameActive);
     Click(QPoint(1000, 740));
     EXPECT_EQ(end.closed, 1);
-    EXPECT_EQ(game.GameActive, 0);
-    EXPECT_EQ(game.GameOver, 1);
+    EXPECT_FALSE(game.GameActive);
+    EXPECT_TRUE(game.GameOver);
     EXPECT_EQ(flow.backToMenu, 1);
     EXPECT_FALSE(board->isVisible());
 }
@@ -294,14 +294,14 @@ TEST_F(Turn, AClickOnTheTopLeftCellMovesNothingFromAfar) {
         SCOPED_TRACE(b.netRole == 2 ? "the joining board" : "the host's board");
         StartGame();
         game.NetRole = b.netRole;
-        if (b.netRole == 2) game.PlayerTurn = 0, game.OpponentTurn = 1;
+        if (b.netRole == 2) game.PlayerTurn = false, game.OpponentTurn = true;
         Only({{b.supply, 2, 0}, {b.own, 0, 0}, {b.enemy, 9, 9}, {21, 5, 9}, {45, 9, 5}});
         ClickCell(2, 0);
-        ASSERT_EQ(game.UnitSelected, 1);
+        ASSERT_TRUE(game.UnitSelected);
         ClickCell(0, 0);
         EXPECT_EQ(PosX(b.supply), 2) << "the supply ship stays";
         EXPECT_EQ(PosX(b.own), 0) << "nothing is stacked on the unit there";
-        EXPECT_EQ(game.UnitSelected, 1) << "the unit at (0, 0) is selected instead";
+        EXPECT_TRUE(game.UnitSelected) << "the unit at (0, 0) is selected instead";
         ClickCell(1, 0);
         EXPECT_EQ(PosX(b.own), 1) << "a marked cell still takes the step";
     }
@@ -376,7 +376,7 @@ TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
         QCoreApplication::sendEvent(board.get(), &h);
     };
     ClickCell(0, 0);
-    ASSERT_EQ(game.UnitSelected, 1);
+    ASSERT_TRUE(game.UnitSelected);
 
     pressH();
     EXPECT_EQ(hint.asked, 1);
@@ -384,7 +384,7 @@ TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
     EXPECT_GT(framed(3, 3), 100) << "the unit";
     EXPECT_GT(framed(4, 4), 100) << "its target";
     EXPECT_EQ(framed(0, 0) + framed(5, 5), 0);
-    EXPECT_EQ(game.UnitSelected, 0) << "the hint stands alone on the board";
+    EXPECT_FALSE(game.UnitSelected) << "the hint stands alone on the board";
 
     // A click anywhere, off the board too, takes the frames away.
     Click(QPoint(500, 700));
@@ -392,10 +392,10 @@ TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
     EXPECT_FALSE(turn->HintShown());
 
     // Not the player's turn, or the game over: nothing is asked or drawn.
-    game.PlayerTurn = 0;
+    game.PlayerTurn = false;
     pressH();
-    game.PlayerTurn = 1;
-    game.GameOver = 1;
+    game.PlayerTurn = true;
+    game.GameOver = true;
     pressH();
     EXPECT_EQ(hint.asked, 1);
     EXPECT_EQ(framed(3, 3), 0);

@@ -27,15 +27,14 @@ TEST(CampaignRules, TheTallyAndTheStagesOfACampaign) {
         game.GameMode = g.mode;
         game.Gamestage = g.stage;
         game.NetRole = g.joining ? 2 : 0;
-        game.GameActive = 1;
-        game.GameOver = 0;
+        game.GameActive = true;
+        game.GameOver = false;
         kvd::TallyTheGame(game);
         EXPECT_EQ(game.FirstSideWins, g.firstWins);
         EXPECT_EQ(game.SecondSideWins, g.secondWins);
         EXPECT_EQ(game.CampaignLossesFirst, g.lossesFirst)
             << "the first stage starts afresh, then they add up";
-        EXPECT_EQ(game.GameOver == 1, !g.goesOn)
-            << "a stage with one to follow is not over for good";
+        EXPECT_EQ(game.GameOver, !g.goesOn) << "a stage with one to follow is not over for good";
         const int mode = game.GameMode;
         EXPECT_EQ(kvd::GoOnToNextStage(game), g.goesOn);
         EXPECT_EQ(game.GameMode, g.goesOn ? mode + 1 : 0);

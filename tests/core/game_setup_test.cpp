@@ -268,7 +268,7 @@ TEST_F(BoardFixture, ShipsAreCountedWithoutMinesAndAircraft) {
     EXPECT_EQ(game.FirstSideShips, e);
     EXPECT_EQ(game.SecondSideShips, d);
     EXPECT_EQ(e, 20) << "21 ships in the file, less the sixth submarine";
-    EXPECT_EQ(game.GameActive, 1);
+    EXPECT_TRUE(game.GameActive);
     EXPECT_GE(game.PatrolWaypoint, 1);
     EXPECT_LE(game.PatrolWaypoint, 5);
 }
@@ -277,7 +277,7 @@ TEST_F(BoardFixture, BrokenMapsAndFleetsGoBackToTheMenu) {
     MakeBoard();
     EXPECT_FALSE(Start("Nowhere"));
     EXPECT_EQ(flow.backToMenu, 1);
-    EXPECT_EQ(game.GameActive, 0);
+    EXPECT_FALSE(game.GameActive);
     EXPECT_FALSE(board->isVisible());
     EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("maps/Nowhere.map"));
 

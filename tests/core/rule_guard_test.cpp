@@ -86,7 +86,7 @@ TEST_F(Guard, WaitsStopOnceTheGameIsLeftOrTheProgramCloses) {
     EXPECT_TRUE(context.guard.Delay(100));
     const auto waited = pacing.Elapsed();
 
-    game.GameActive = 0;  // a game that ended by its rules still shows its end
+    game.GameActive = false;  // a game that ended by its rules still shows its end
     EXPECT_TRUE(context.guard.Delay(100));
     const auto ended = pacing.Elapsed();
     context.guard.LeaveGame();  // the game was left from an event handler

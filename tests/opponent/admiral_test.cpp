@@ -35,7 +35,7 @@ kvd::Game GameOf(const std::vector<Unit>& units, QChar flagTransfer = QLatin1Cha
             lines << line;
         }
     g.scratchpad.SetLines(lines);
-    g.GameActive = 1;
+    g.GameActive = true;
     g.Winner = 99;
     g.FlagTransfer = flagTransfer;
     g.FlagTransferSecond = flagTransfer;

@@ -18,8 +18,8 @@ struct Choice : PlayFixture {
         Only({{21, 0, 0}, {45, 9, 9}, {35, 9, 5}});
     }
     void ComputerTurn() {
-        game.PlayerTurn = 0;
-        game.OpponentTurn = 1;
+        game.PlayerTurn = false;
+        game.OpponentTurn = true;
         kvd::Showing show;
         kvd::Rules rules{game, context.settings, context.texts, show, &choice};
         choice.RunKI(rules);

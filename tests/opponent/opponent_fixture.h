@@ -26,8 +26,8 @@ struct OpponentFixture : PlayFixture {
     }
     // The opponent's turn as the end of the player's move starts it.
     void ComputerTurn() {
-        game.PlayerTurn = 0;
-        game.OpponentTurn = 1;
+        game.PlayerTurn = false;
+        game.OpponentTurn = true;
         Decide([&](Rules& rules) { ki->RunKI(rules); });
     }
 };

@@ -44,7 +44,7 @@ TEST_F(Opponent, ASideThatCannotActGivesUp) {
     ComputerTurn();
     EXPECT_EQ(end.shown, 1) << "only minefields left";
     EXPECT_EQ(end.stageShown, 8);
-    EXPECT_EQ(game.GameOver, 1);
+    EXPECT_TRUE(game.GameOver);
 
     StartAgainstTheComputer();
     end.shown = 0;

@@ -26,7 +26,7 @@ struct Moves : ::testing::Test {
         for (const auto& [side, code, strength, column, row] : units)
             lines << kvd::test::UnitLine(QChar(side), code, strength, column, row);
         game.scratchpad.SetLines(lines);
-        game.GameActive = 1;
+        game.GameActive = true;
     }
     kvd::MoveResult Apply(const kvd::Move& move, kvd::Meeting meeting = kvd::Meeting::Now) {
         kvd::Rules rules{game, settings, texts, shown};

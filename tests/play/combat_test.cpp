@@ -63,7 +63,7 @@ int Mirrored(int outcome) {
 }
 // A first-side unit of code p and strength ps meets a second-side unit of first-side code e.
 int Meet(int p, int ps, int e, int es) {
-    return FightOutcome(p, SecondSide(e), ps, es, 0, 0);
+    return FightOutcome(p, SecondSide(e), ps, es, false, false);
 }
 
 }  // namespace
@@ -160,7 +160,7 @@ TEST(FightTable, MinefieldsTakeDownWhatRunsOntoThemButBigShipsOfFive) {
             for (int strength = 0; strength <= 9; ++strength) {
                 SCOPED_TRACE(testing::Message()
                              << ship << " (" << strength << ") onto mines " << mines);
-                const int got = FightOutcome(ship, SecondSide(mines), strength, 5, 0, 0);
+                const int got = FightOutcome(ship, SecondSide(mines), strength, 5, false, false);
                 ASSERT_EQ(got, BigShip(ship) && strength >= 5 ? kShipHitsMine : kBothLost);
             }
         }
@@ -187,12 +187,12 @@ TEST(FightTable, TheBattleshipsDuelAtEqualStrengthWhereOtherShipsSinkTogether) {
 TEST(FightTable, TheRadarAircraftMeetsOnlyTheCarrierThatHoldsTheFlag) {
     for (int e = 26; e <= 64; ++e) {
         if (!kvd::IsValidCode(e) || kvd::SideOfCode(e) != QLatin1Char('D')) continue;
-        for (int transferred : {0, 1}) {
+        for (bool transferred : {false, true}) {
             const int flagCarrier = transferred ? 45 : 46;
-            EXPECT_EQ(FightOutcome(1, e, 0, 9, transferred, 0),
+            EXPECT_EQ(FightOutcome(1, e, 0, 9, transferred, false),
                       e == flagCarrier ? kSecondWins : kNothing)
                 << e;
-            EXPECT_EQ(FightOutcome(1, e, 0, 9, transferred, 1), kNothing) << e;
+            EXPECT_EQ(FightOutcome(1, e, 0, 9, transferred, true), kNothing) << e;
         }
     }
 }
@@ -264,7 +264,7 @@ TEST_F(Effects, LossesHitsAndTheEndOfTheGame) {
     EXPECT_EQ(game.Winner, 6);
     EXPECT_EQ(Strength(16), 3);
     EXPECT_EQ(Damage(16), 1);
-    EXPECT_EQ(game.SubRetreat, 1);
+    EXPECT_TRUE(game.SubRetreat);
 
     Fight(5, 5, 45, 4);  // a submarine against a weakened battleship
     EXPECT_EQ(game.Winner, 1);
@@ -342,14 +342,14 @@ TEST_F(Effects, SupportFireNeedsADestroyerOrBiggerOfTheOtherSideNextToTheFight) 
                               Unit('D', 41, 5, 4, 4), Unit('D', 33, 5, 2, 2)});
     game.Player.Code = 11, game.Enemy.Code = 40, game.Player.X = game.Player.Y = 3,
     game.SideToMove = 'E';
-    game.PlayerTurn = 1;
+    game.PlayerTurn = true;
     kvd::MultiCombat(game);
-    EXPECT_EQ(game.SupportFire, 1);
+    EXPECT_TRUE(game.SupportFire);
     game.scratchpad.SetPos(3, 6, 6);  // only the corvette is near
     kvd::MultiCombat(game);
-    EXPECT_EQ(game.SupportFire, 0);
+    EXPECT_FALSE(game.SupportFire);
     game.scratchpad.SetPos(3, 4, 4);
     game.Player.Code = 10;  // a corvette fights alone
     kvd::MultiCombat(game);
-    EXPECT_EQ(game.SupportFire, 0);
+    EXPECT_FALSE(game.SupportFire);
 }

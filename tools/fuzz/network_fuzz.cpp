@@ -56,9 +56,9 @@ struct Harness {
     // Back to the window's first choice, with no game running.
     void Reset() {
         kvd::Game& game = program->TheGame();
-        if (game.GameActive == 1 || program->Board().isVisible()) {
-            game.GameActive = 0;
-            game.GameOver = 1;
+        if (game.GameActive || program->Board().isVisible()) {
+            game.GameActive = false;
+            game.GameOver = true;
             program->Board().hide();
         }
         program->Winner().hide();
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         while (reader.Next(message)) {
             // The host's own player may press Start once the peer has answered the greeting.
             if (host && message == QLatin1String("#start")) {
-                if (window.State().NetStage == 3 && game.GameActive == 0) window.Label10Click();
+                if (window.State().NetStage == 3 && !game.GameActive) window.Label10Click();
                 continue;
             }
             host ? window.HostMessage(message) : window.JoiningMessage(message);
@@ -119,8 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 1; i < table.Count(); ++i)
         FUZZ_CHECK(table.Line(i).trimmed().isEmpty() ||
                    kvd::CheckUnitLine(table.Line(i)).isEmpty());
-    if (game.GameActive == 1) {
-        FUZZ_CHECK(game.NetGame == 1);
+    if (game.GameActive) {
+        FUZZ_CHECK(game.NetGame);
         FUZZ_CHECK(kvd::CheckFleetLines(QStringLiteral("table"), table.Lines()).isEmpty() || host);
     }
     return 0;

@@ -73,9 +73,9 @@ ScriptedMove ChooseMove(const Game& g, Dice& random, QChar side, Approach approa
             if (radar[k - 1] != other || HoldsUnitOf(g, side, move.toColumn, move.toRow)) continue;
             const int enemy = LastUnitOn(t, other, move.toColumn, move.toRow);
             const int outcome = first ? FightOutcome(code, t.Code(enemy), t.Strength(i),
-                                                     t.Strength(enemy), g.DTransferred, 0)
+                                                     t.Strength(enemy), g.DTransferred, false)
                                       : FightOutcome(t.Code(enemy), code, t.Strength(enemy),
-                                                     t.Strength(i), g.DTransferred, 0);
+                                                     t.Strength(i), g.DTransferred, false);
             if (Favoured(first, outcome)) attacks.push_back(move);
             if (outcome == outcome::kBothLost) trades.push_back(move);
         }

@@ -193,11 +193,11 @@ Rules SelfPlay::TheRules() {
 
 void SelfPlay::ComputerTurn() {
     Rules rules = TheRules();
-    game_->PlayerTurn = 0;
-    game_->OpponentTurn = 1;
+    game_->PlayerTurn = false;
+    game_->OpponentTurn = true;
     rules.computer->RunKI(rules);
-    game_->PlayerTurn = 1;
-    game_->OpponentTurn = 0;
+    game_->PlayerTurn = true;
+    game_->OpponentTurn = false;
     NoteSecondSideThought();
 }
 
@@ -265,11 +265,11 @@ void SelfPlay::PlayerMove() {
     const std::optional<Move> answer = rules.computer->TakeAnswer();
     if (record_)
         record_->moves.push_back({move, TableChecksum(g.scratchpad), scripted.drawn, answer});
-    if (g.GameActive == 0 && hooks_->stage == 0) {
+    if (!g.GameActive && hooks_->stage == 0) {
         // The game has ended: the end-of-game window would show it now and keep the tally.
         hooks_->stage = g.Gamestage;
         TallyTheGame(g);
-        g.GameOver = 1;
+        g.GameOver = true;
     }
 }
 
@@ -339,7 +339,7 @@ bool SelfPlay::PlayOne(int index, SelfPlayTally& tally) {
     }
     if (!options_.recordFolder.isEmpty())
         record_ = std::make_unique<GameRecord>(BeginRecord(g, context_->settings));
-    while (g.GameOver == 0 && g.GameActive == 1 && g.TurnCount < 2000) {
+    while (!g.GameOver && g.GameActive && g.TurnCount < 2000) {
         PlayerMove();
         NoteSecondSideThought();
         if (options_.trace) {
