@@ -55,7 +55,7 @@ class Game {
     // Set while a first-side unit is selected and its targets are marked.
     bool UnitSelected = false;
     Fighter Player;  // the first-side unit of the current step or fight
-    Fighter Enemy;   // the second-side unit of the current step or fight; Code 99 none
+    Fighter Enemy;   // the second-side unit of the current step or fight; Code kNoUnit none
     Fighter& FighterOf(QChar side) { return side == kFirstSide ? Player : Enemy; }
     const Fighter& FighterOf(QChar side) const { return side == kFirstSide ? Player : Enemy; }
     // The selected unit's eight target cells "CCRR", one slot a direction, blank-separated.
@@ -71,7 +71,7 @@ class Game {
     int TurnCount = 0;              // computer turns played in this game
 
     // --- The fight and the flag ---
-    int Winner = 0;              // outcome of the last fight; 99 at the end of a turn
+    int Winner = 0;              // outcome of the last fight (play/combat.h)
     int Loser = 0;               // code of the unit the last fight sank
     int Gamestage = stage::kOn;  // how the battle stands: one of the stage:: values
     bool SupportFire = false;    // the coming fight's winner may take a point of extra damage

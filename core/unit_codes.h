@@ -33,6 +33,8 @@ constexpr int kReconPlaneCode = 1;
 constexpr int kFirstSupplyCode = 2, kSecondSupplyCode = 26;
 constexpr int kFirstFlagshipCode = 21, kFirstCarrierCode = 22;
 constexpr int kSecondFlagshipCode = 45, kSecondCarrierCode = 46;
+// No unit: what a fighter's code or the computer's last mover holds between steps.
+constexpr int kNoUnit = 99;
 
 // A code within low to high, both included.
 inline bool CodeIn(int code, int low, int high) {

@@ -310,7 +310,7 @@ void TMapForm::FormShow() {
     // The map starts afresh, and its picture with it: the land and ships of the last one are
     // not left standing over an empty map. The language may have changed meanwhile.
     StartAfresh();
-    EditorStep = 0;
+    EditorStep = Step::LoadPicture;
     OnlyLoading();
     Relabel();
 }
@@ -347,7 +347,7 @@ void TMapForm::LoadClick() {
     dialog.setObjectName(QStringLiteral("OpenDialog"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         LoadPicture(dialog.selectedFiles().first());
-    EditorStep = 1;
+    EditorStep = Step::ChooseHome;
 }
 
 bool TMapForm::LoadPicture(const QString& path) {
@@ -437,7 +437,7 @@ void TMapForm::HomeConfirmClick() {
     for (QWidget* w :
          std::initializer_list<QWidget*>{AddLand, UndoLand, LandConfirm, StoreButton, Edit1})
         w->setEnabled(true);
-    EditorStep = 2;
+    EditorStep = Step::DrawLand;
     context_.platform.cursor->Set(this, CursorShape::Hand);
 }
 
@@ -454,7 +454,7 @@ void TMapForm::UndoLandClick() {
 }
 
 void TMapForm::LandConfirmClick() {
-    EditorStep = 3;
+    EditorStep = Step::PlaceShips;
     for (QWidget* w : std::initializer_list<QWidget*>{AddLand, LandConfirm, UndoLand, UndoShips})
         w->setEnabled(false);
     for (QWidget* w : std::initializer_list<QWidget*>{EnableShips, StoreButton, Edit1})
@@ -470,8 +470,8 @@ void TMapForm::DrawCell(const QString& sprite, int x, int y, bool transparent) {
 }
 
 void TMapForm::MapMouseDown(Qt::MouseButton button, QPoint at) {
-    if (at.y() < 66 || EditorStep == 1 || EditorStep == 99) return;
-    if (EditorStep == 2 && AddLand->isChecked()) sheet_.LandCount = sheet_.CountLand();
+    if (at.y() < 66 || EditorStep == Step::ChooseHome || EditorStep == Step::Finished) return;
+    if (EditorStep == Step::DrawLand && AddLand->isChecked()) sheet_.LandCount = sheet_.CountLand();
     // Too much land: every click says so, in every step, until the map is cleared.
     if (sheet_.LandCount > MapSheet::kMaxLand) {
         Fail(Text(kTooMuchLand));
@@ -481,12 +481,12 @@ void TMapForm::MapMouseDown(Qt::MouseButton button, QPoint at) {
     row_ = MapSheet::CellOf(at.y(), kTop, kCellHeight, row_);
     if (button != Qt::LeftButton) return;
     const int c = column_, r = row_;
-    if (EditorStep == 2 && AddLand->isChecked()) {
+    if (EditorStep == Step::DrawLand && AddLand->isChecked()) {
         UndoLand->setEnabled(true);
         if (!sheet_.AddLand(c, r)) return;
         DrawCell(QStringLiteral("LANDMARK"), kLeft + kCellWidth * c, kTop + kCellHeight * r, true);
         WorkImage = screen_;
-    } else if (EditorStep == 2 && UndoLand->isChecked()) {
+    } else if (EditorStep == Step::DrawLand && UndoLand->isChecked()) {
         if (sheet_.LandCount == 0) {
             steps_->setExclusive(false);
             UndoLand->setChecked(false);
@@ -497,7 +497,7 @@ void TMapForm::MapMouseDown(Qt::MouseButton button, QPoint at) {
         const QRect cell(kLeft + kCellWidth * c, kTop + kCellHeight * r, kCellWidth, kCellHeight);
         QPainter(&screen_).drawImage(cell, BaseImage, cell);
         WorkImage = screen_;
-    } else if (EditorStep == 3 && EnableShips->isChecked()) {
+    } else if (EditorStep == Step::PlaceShips && EnableShips->isChecked()) {
         UndoShips->setEnabled(true);
         if (sheet_.HasShip(c, r) || !MapSheet::InHomeBand(EditorHome, c, r)) return;
         const int kind = ListBox1->currentRow();
@@ -519,7 +519,8 @@ void TMapForm::mousePressEvent(QMouseEvent* event) {
 }
 
 void TMapForm::mouseMoveEvent(QMouseEvent*) {
-    if (EditorStep == 2 || EditorStep == 3) context_.platform.cursor->Set(this, CursorShape::Hand);
+    if (EditorStep == Step::DrawLand || EditorStep == Step::PlaceShips)
+        context_.platform.cursor->Set(this, CursorShape::Hand);
 }
 
 // --- Ships ---
@@ -534,7 +535,7 @@ void TMapForm::EnableClick() {
 
 void TMapForm::UndoShipsClick() {
     context_.platform.cursor->Set(this, CursorShape::Hand);
-    if (UndoShips->isChecked() && EditorStep == 3) {
+    if (UndoShips->isChecked() && EditorStep == Step::PlaceShips) {
         sheet_.UndoShips();
         ListBox1->setCurrentRow(0);
         ShowCounters();
@@ -549,7 +550,7 @@ void TMapForm::ShipsConfirmClick() {
     UndoShips->setEnabled(false);
     ShipsConfirm->setEnabled(false);
     StoreButton->setEnabled(true);
-    EditorStep = 99;
+    EditorStep = Step::Finished;
 }
 
 // --- Store and clear ---

@@ -56,7 +56,9 @@ class TMapForm : public QWidget {
     void MapMouseDown(Qt::MouseButton button, QPoint at);
 
     const MapSheet& Sheet() const { return sheet_; }
-    int EditorStep = 0;
+    // Where the making of a map stands: each step opens the next.
+    enum class Step { LoadPicture, ChooseHome, DrawLand, PlaceShips, Finished };
+    Step EditorStep = Step::LoadPicture;
     QChar EditorHome = QLatin1Char('L');
     QString PicturePath;
     const QImage& Shown() const { return screen_; }

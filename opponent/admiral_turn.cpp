@@ -55,7 +55,7 @@ void AdmiralTurn::RunKI(Rules& r) {
     Game& g = r.game;
     if (g.GameOver || !g.GameActive) return;
     g.SubRetreat = false;
-    g.Enemy.Code = 99;
+    g.Enemy.Code = kNoUnit;
     g.TurnCount += 1;
     ShootAtTheAircraft(r);
     if (g.GameOver || !g.GameActive) return;

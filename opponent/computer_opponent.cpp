@@ -2,6 +2,7 @@
 
 #include "core/game.h"
 #include "core/settings.h"
+#include "core/unit_codes.h"
 #include "opponent/tactics.h"
 #include "play/apply_move.h"
 #include "play/combat.h"
@@ -14,28 +15,39 @@
 namespace kvd {
 
 namespace {
-int CountCodes(const Game& game, QChar side, int low, int high) {
+template <typename Is>
+int CountUnits(const Game& game, QChar side, Is is) {
     const UnitTable& table = game.scratchpad;
     int n = 0;
-    for (int i = 1; i < table.Count(); ++i) {
-        const int code = table.Code(i);
-        n += table.Side(i) == side && code >= low && code <= high;
-    }
+    for (int i = 1; i < table.Count(); ++i) n += table.Side(i) == side && is(table.Code(i));
     return n;
+}
+// Heavy cruisers and the capital ships.
+bool IsHeavyShip(int code) {
+    return IsKind(code, UnitKind::HeavyCruiser) || IsCapitalShip(code);
+}
+// The small ships of the first side: its supply ship and submarines.
+bool IsSupplyOrSubmarine(int code) {
+    return IsSupply(code) || IsSubmarine(code);
+}
+// A fighting ship of the battle's own fleet: no minefield, no convoy ship, not the aircraft.
+bool IsFleetShip(int code) {
+    return IsShipCode(code) && !IsConvoyCode(code);
 }
 }  // namespace
 
 int EnemyConcern(const Game& g) {
-    const int supply = CountCodes(g, QLatin1Char('D'), 26, 26);
-    const int subs = CountCodes(g, QLatin1Char('D'), 27, 32);
-    const int heavy = CountCodes(g, QLatin1Char('D'), 43, 46);
+    const int supply = CountUnits(g, kSecondSide, IsSupply);
+    const int subs = CountUnits(g, kSecondSide, IsSubmarine);
+    const int heavy = CountUnits(g, kSecondSide, IsHeavyShip);
     return (supply == 0) + (subs < 2) + (subs == 0) + (heavy < 4) + (heavy < 3);
 }
 
 int EnemyAggression(const Game& g) {
-    auto count = [&](int low, int high) { return CountCodes(g, QLatin1Char('E'), low, high); };
-    const int aircraft = count(1, 1), small = count(2, 8), big = count(19, 22),
-              battleship = count(21, 21);
+    auto count = [&](auto is) { return CountUnits(g, kFirstSide, is); };
+    const int aircraft = count([](int c) { return c == kReconPlaneCode; });
+    const int small = count(IsSupplyOrSubmarine), big = count(IsHeavyShip);
+    const int battleship = count([](int c) { return IsKind(c, UnitKind::Battleship); });
     return (aircraft == 0) + (small < 2) + (small == 0) + (big < 4) + (big < 3) + (battleship == 1);
 }
 
@@ -44,16 +56,16 @@ void ComputerOpponent::RunKI(Rules& r) {
     if (g.GameOver || !g.GameActive) return;
     state_ = OpponentState();
     g.SubRetreat = false;
-    g.Enemy.Code = 99;
+    g.Enemy.Code = kNoUnit;
     g.TurnCount += 1;
 
-    const int able = CountCodes(g, QLatin1Char('D'), 26, 46);
+    const int able = CountUnits(g, kSecondSide, IsFleetShip);
     const int free = moves_.CanMove(g);
     if (able == 0 || free == 0) {
         OpponentGivesUp(r);
         return;
     }
-    if (free == 1) g.LastEnemyCode = 99;
+    if (free == 1) g.LastEnemyCode = kNoUnit;
     ShootAtTheAircraft(r);
 
     state_.EnemyConcern = EnemyConcern(g);
@@ -62,7 +74,7 @@ void ComputerOpponent::RunKI(Rules& r) {
     g.Enemy.OldX = g.Enemy.OldY = g.Player.OldX = g.Player.OldY = 0;
     g.Enemy.Name.clear();
     g.Enemy.KindName.clear();
-    g.Enemy.Code = g.Player.Code = 99;
+    g.Enemy.Code = g.Player.Code = kNoUnit;
     g.SideToMove = kSecondSide;
 
     BuildEngagements(g);
@@ -94,10 +106,11 @@ void FinishSecondSideMove(Rules& r) {
     using namespace outcome;
     const bool fightSankOrSpent =
         g.Winner == kFirstWins || g.Winner == kBothLost || g.Winner == kShipHitsMine;
+    // (Every stage the game sets is below 12: the mark is made after the last fight too.)
     if (!fightSankOrSpent && g.Gamestage < 12) {
         const bool sub = IsSubmarine(g.Enemy.Code);
         if (r.settings.RevealOption == QLatin1Char('N')) {
-            // Any code from the second side's first on, also "none" (99): the marker goes where
+            // Any code from the second side's first on, also kNoUnit: the marker goes where
             // the last unit stood, as it always has.
             if (!sub && g.Enemy.Code >= kSecondSupplyCode)
                 r.show.Picture(PictureOf::EnemyFlag, g.Enemy.Code, g.Enemy.X, g.Enemy.Y);

@@ -7,6 +7,7 @@
 #include "core/unit_codes.h"
 #include "opponent/side_view.h"
 #include "platform/random.h"
+#include "play/combat.h"
 
 namespace kvd {
 
@@ -185,8 +186,8 @@ Game Determinize(const SideView& v, Dice& draw) {
     g.DTransferred = v.dTransferred;
     g.GameActive = true;
     g.GameOver = false;
-    g.Winner = 99;
-    g.Enemy.Code = g.Player.Code = 99;
+    g.Winner = outcome::kTurnOver;
+    g.Enemy.Code = g.Player.Code = kNoUnit;
     g.PlayerTurn = v.side == kFirstSide;
     g.OpponentTurn = !g.PlayerTurn;
     g.SideToMove = v.side;

@@ -255,7 +255,7 @@ void MoveChoice::AvoidMove(Rules& r) {
     if (HighestFree(radar) == 0) {
         state_.AvoidFlag = 0;
         state_.EnemyNews.clear();
-        g.Enemy.Code = 99;
+        g.Enemy.Code = kNoUnit;
         state_.AvoidFailed = 1;
         return;
     }

@@ -139,7 +139,8 @@ double PositionValue(const Game& g, QChar side) {
 
     // Side by side: the mover's best chance, and every threat it leaves standing.
     double bestChance = 0, threats = 0;
-    std::vector<int> nearest(size_t(t.Count()), 99);
+    constexpr int kOutOfReach = 99;  // no unit it can beat
+    std::vector<int> nearest(size_t(t.Count()), kOutOfReach);
     for (int e : firsts) {
         for (int d : seconds) {
             const double gain = sign * MeetingGain(g, e, d);
@@ -157,7 +158,7 @@ double PositionValue(const Game& g, QChar side) {
     for (int mover : first ? firsts : seconds) {
         const UnitKind kind = KindOfCode(t.Code(mover));
         if (kind == UnitKind::Battleship || kind == UnitKind::Supply ||
-            nearest[size_t(mover)] == 99)
+            nearest[size_t(mover)] == kOutOfReach)
             continue;
         approach -= std::min(nearest[size_t(mover)], 9);
     }

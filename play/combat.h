@@ -19,6 +19,7 @@ constexpr int kMineHitsShip = 5;     // a first-side minefield is spent on a sec
 constexpr int kFirstHit = 6;         // a second-side submarine damages a big ship
 constexpr int kShipHitsMine = 7;     // a second-side minefield is spent on a first-side ship
 constexpr int kBattleshipDuel = 11;  // both battleships hit
+constexpr int kTurnOver = 99;        // no fight since the last turn ended
 }  // namespace outcome
 
 // The outcome of a first-side unit meeting a second-side one, by kinds and strengths.

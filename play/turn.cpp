@@ -115,10 +115,10 @@ void TurnAfterPeer(Rules& r, bool joining, int peerMovedCode) {
     Game& g = r.game;
     Showing& show = r.show;
     if (!joining) NoteTurnOver(g);
-    g.Winner = 99;
+    g.Winner = outcome::kTurnOver;
     g.SubRetreat = false;
-    g.Enemy.Code = 99;
-    g.Player.Code = 99;
+    g.Enemy.Code = kNoUnit;
+    g.Player.Code = kNoUnit;
     g.UnitSelected = false;
     g.RepairReady = false;
     // The joining player's turn is the opponent's.
@@ -165,7 +165,7 @@ void EndFirstSideMove(Rules& r) {
     ComposeBoard(r);
     g.UnitSelected = false;
     g.RepairReady = false;  // the selection it belonged to is gone with the turn
-    g.Winner = 99;
+    g.Winner = outcome::kTurnOver;
     s.Sound(QStringLiteral("click"), false);
     s.Cursor(CursorShape::Arrow);
 }

@@ -56,7 +56,7 @@ struct Editor : ::testing::Test {
         const QString edges = QStringLiteral("LRTB");
         form.HomeMenu->actions()[edges.indexOf(edge)]->trigger();
         form.HomeConfirm->click();
-        ASSERT_EQ(form.EditorStep, 2);
+        ASSERT_EQ(form.EditorStep, kvd::TMapForm::Step::DrawLand);
     }
     QStringList BoxTexts() {
         QStringList texts;
@@ -180,7 +180,8 @@ TEST_F(Editor, EighteenLandCellsAreAllAndTheLimitHoldsInEveryStepUntilClearAll) 
     form.ClearAllClick();
     EXPECT_EQ(form.Sheet().Lines().size(), 4);
     EXPECT_TRUE(form.PicturePath.isEmpty());
-    EXPECT_EQ(form.EditorStep, 3) << "the step stays: a picture is loaded again to start over";
+    EXPECT_EQ(form.EditorStep, kvd::TMapForm::Step::PlaceShips)
+        << "the step stays: a picture is loaded again to start over";
     EXPECT_TRUE(form.LoadButton->isEnabled());
 }
 
@@ -290,7 +291,7 @@ TEST_F(Editor, ReservedNamesEmptyNamesBadPicturesAndAFullDiskChangeNothing) {
     form.StoreButton->click();
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
     EXPECT_EQ(t.Boxes().Boxes()[0].kind, BoxKind::Error);
-    EXPECT_EQ(form.EditorStep, 2);
+    EXPECT_EQ(form.EditorStep, kvd::TMapForm::Step::DrawLand);
 
     // No maps folder at all (deleted by hand): storing makes it.
     QFile::remove(t.Path("maps"));
@@ -345,7 +346,7 @@ TEST_F(Editor, ThePictureComesThroughTheOpenDialogAndTheStateOutlivesClosing) {
     };
     QTimer::singleShot(20, answer);
     form.LoadButton->click();
-    EXPECT_EQ(form.EditorStep, 1);
+    EXPECT_EQ(form.EditorStep, kvd::TMapForm::Step::ChooseHome);
     EXPECT_EQ(QFileInfo(form.PicturePath).fileName(), "malta.jpg");
     EXPECT_FALSE(form.LoadButton->isEnabled());
     form.HomeButton->click();
@@ -360,7 +361,7 @@ TEST_F(Editor, ThePictureComesThroughTheOpenDialogAndTheStateOutlivesClosing) {
     form.ShowCentred();
     // A new map on an empty picture: no land of the last one left over an empty map.
     EXPECT_EQ(form.Sheet().Lines().size(), 4);
-    EXPECT_EQ(form.EditorStep, 0);
+    EXPECT_EQ(form.EditorStep, kvd::TMapForm::Step::LoadPicture);
     EXPECT_TRUE(form.PicturePath.isEmpty());
     QImage empty(form.Shown().size(), form.Shown().format());
     empty.fill(form.Shown().pixel(0, 0));
