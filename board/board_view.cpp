@@ -96,7 +96,8 @@ void TMainForm::GetJoiningPositions(const UnitTable& table) {
     }
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != kSecondSide) continue;
-        if (const Picture* sprite = JoiningOwnSprite(p.FirstSet, table.Code(i)))
+        if (const Picture* sprite =
+                SpriteForCode(p.FirstSet, table.Code(i), SpriteBoard::JoiningOwn))
             sprite->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));
     }
     pictures_.Snapshot.Assign(std::move(board));

@@ -22,16 +22,12 @@ Picture* PictureSet::Find(UnitKind kind) {
     return it == pictures_.end() ? nullptr : &it->second;
 }
 
-const Picture* SpriteForCode(const PictureSet& set, int code) {
-    if (code == 3) return nullptr;  // the first submarine slot has no picture on the board
-    return set.Find(KindOfCode(code));
+bool DrawnWithoutPicture(int code, SpriteBoard board) {
+    return code == 3 || (board == SpriteBoard::JoiningOwn && code >= 30 && code <= 32);
 }
 
-const Picture* JoiningOwnSprite(const PictureSet& set, int code) {
-    // The joining player's last three submarines (codes 30 to 32) have no picture on its board,
-    // as the fleets have always been shown.
-    if (code >= 30 && code <= 32) return nullptr;
-    return set.Find(KindOfCode(code));
+const Picture* SpriteForCode(const PictureSet& set, int code, SpriteBoard board) {
+    return DrawnWithoutPicture(code, board) ? nullptr : set.Find(KindOfCode(code));
 }
 
 }  // namespace kvd

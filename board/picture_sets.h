@@ -26,10 +26,13 @@ class PictureSet {
     std::map<UnitKind, Picture> pictures_;
 };
 
-// The picture a unit code is drawn with from a set: submarines 3 have none; the rest by kind.
-const Picture* SpriteForCode(const PictureSet& set, int code);
-// The picture the joining player's own unit is drawn with: the first set by kind, but the last
-// three submarine slots (30 to 32) have none.
-const Picture* JoiningOwnSprite(const PictureSet& set, int code);
+// The boards a unit is drawn on: every board, or the joining player's own units on its board.
+enum class SpriteBoard { Any, JoiningOwn };
+// Whether a unit is drawn without a picture, as the fleets have always been shown: the first
+// submarine slot (code 3) on every board, and the joining player's last three submarine slots
+// (30 to 32) on its own board.
+bool DrawnWithoutPicture(int code, SpriteBoard board);
+// The picture a unit code is drawn with from a set: by its kind, or none.
+const Picture* SpriteForCode(const PictureSet& set, int code, SpriteBoard board = SpriteBoard::Any);
 
 }  // namespace kvd

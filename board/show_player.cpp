@@ -19,7 +19,7 @@ const Picture* ShowPlayer::PictureFor(PictureOf picture, int code) {
         case PictureOf::SecondSet:
             return SpriteForCode(pictures_.SecondSet, code);
         case PictureOf::JoiningOwn:
-            return JoiningOwnSprite(pictures_.FirstSet, code);
+            return SpriteForCode(pictures_.FirstSet, code, SpriteBoard::JoiningOwn);
         case PictureOf::FightFirst:
             return FightPicture(pictures_, false, code);
         case PictureOf::FightSecond:

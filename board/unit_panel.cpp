@@ -77,8 +77,9 @@ void DrawUnitPanel(Scene& s, int i) {
         painter.setBrush(BgrColor(kPictureBox));
         painter.drawRect(box);
     }
-    const Picture* picture = joining ? JoiningOwnSprite(s.pictures.FirstSet, code)
-                                     : SpriteForCode(s.pictures.FirstSet, code);
+    const Picture* picture = joining
+                                 ? SpriteForCode(s.pictures.FirstSet, code, SpriteBoard::JoiningOwn)
+                                 : SpriteForCode(s.pictures.FirstSet, code);
     s.paint.DrawInRect(picture, box.adjusted(1, 1, 0, 0));
 }
 

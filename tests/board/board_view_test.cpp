@@ -91,6 +91,24 @@ TEST_F(BoardView, EnemySubmarinesAndMinefieldsAreNeverDrawn) {
     EXPECT_EQ(Differing(Snap(), pictures.CleanMap.Image(), Cell(4, 4)), 0);
 }
 
+// Every unit is drawn with its kind's picture from either set, but the few slots the fleets
+// have always shown bare; the joining player's own last submarines only on its
+// own board.
+TEST_F(BoardView, EveryCodeHasItsKindsPictureButTheBareSlots) {
+    using kvd::SpriteBoard;
+    for (int code = 1; code <= 64; ++code) {
+        if (!kvd::IsValidCode(code)) continue;
+        for (const kvd::PictureSet* set : {&pictures.FirstSet, &pictures.SecondSet}) {
+            const kvd::Picture* kind = set->Find(kvd::KindOfCode(code));
+            EXPECT_EQ(kvd::SpriteForCode(*set, code), code == 3 ? nullptr : kind) << code;
+            const bool bareOnJoining = code == 3 || (code >= 30 && code <= 32);
+            EXPECT_EQ(kvd::SpriteForCode(*set, code, SpriteBoard::JoiningOwn),
+                      bareOnJoining ? nullptr : kind)
+                << code;
+        }
+    }
+}
+
 TEST_F(BoardView, RadarAircraftIsSmallOverItsCarrierAndLargeAlone) {
     context.settings.ReconPlanes = '2';
     ASSERT_TRUE(Start("Test"));
