@@ -33,11 +33,11 @@ bool HoldsUnitOf(const Game& game, QChar side, int column, int row) {
 }
 
 bool CanIdentify(int firstSideCode, int secondSideCode) {
-    const bool escort = firstSideCode >= 9 && firstSideCode <= 15;
-    if (escort)
-        return (secondSideCode >= 26 && secondSideCode <= 46) ||
-               (secondSideCode >= 60 && secondSideCode <= 64);
-    return secondSideCode == 26 || secondSideCode >= 32;
+    if (IsEscort(firstSideCode))
+        return IsShipCode(secondSideCode) && SideOfCode(secondSideCode) == kSecondSide;
+    // Every code from 32 on: the last submarine slot and the minefields are seen too, as the
+    // reveal has always been.
+    return secondSideCode == kSecondSupplyCode || secondSideCode >= 32;
 }
 
 namespace {

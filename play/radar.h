@@ -26,8 +26,9 @@ RadarScan Radar(const Game& game, int column, int row);
 // Whether a unit of this side (never the radar aircraft) stands on a cell.
 bool HoldsUnitOf(const Game& game, QChar side, int column, int row);
 
-// Whether a first-side unit can identify a second-side one: escorts (9 to 15) see everything
-// but minefields, submarines included; every other unit everything but submarines.
+// Whether a first-side unit can identify a second-side one: escorts see every ship,
+// submarines included, but no minefield; every other unit sees the supply ship and everything
+// from code 32 on, but the other submarines.
 bool CanIdentify(int firstSideCode, int secondSideCode);
 
 // Marks anew which second-side units are identified: those on or next to the cell of a

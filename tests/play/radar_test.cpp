@@ -71,8 +71,15 @@ TEST_F(Sea, WhoIdentifiesWhom) {
     // Convoy ships and minefields identify nothing.
     Units({{'E', 23, 2, 2}, {'E', 50, 5, 5}, {'D', 40, 2, 3}, {'D', 41, 5, 6}});
     EXPECT_EQ(kvd::RevealEnemy(game), 0);
-    EXPECT_EQ(kvd::CanIdentify(9, 27), true);
-    EXPECT_EQ(kvd::CanIdentify(2, 32), true);
+    // The edges of who sees what: escorts (9 to 15) every ship, the others the supply ship and
+    // every code from 32 on.
+    for (int escort : {9, 15})
+        for (int seen : {26, 27, 46, 47, 64})
+            EXPECT_EQ(kvd::CanIdentify(escort, seen), seen != 47) << escort << " " << seen;
+    for (int other : {2, 8, 16, 22})
+        for (int seen : {26, 27, 31, 32, 47, 64})
+            EXPECT_EQ(kvd::CanIdentify(other, seen), seen != 27 && seen != 31)
+                << other << " " << seen;
 }
 
 namespace {
