@@ -1,5 +1,6 @@
 #include "board/battle_lines.h"
 
+#include "core/kind_words.h"
 #include "core/language_texts.h"
 #include "core/text_ids.h"
 #include "play/battle_notes.h"
@@ -10,40 +11,6 @@ namespace kvd {
 namespace {
 
 using namespace outcome;
-
-// The text of a kind's common name; 0 for a unit that is known by its name alone.
-int KindText(UnitKind kind) {
-    switch (kind) {
-        case UnitKind::Supply:
-            return 180;
-        case UnitKind::Submarine:
-            return 181;
-        case UnitKind::Corvette:
-            return 182;
-        case UnitKind::Destroyer:
-            return 183;
-        case UnitKind::Frigate:
-            return 184;
-        case UnitKind::LightCruiser:
-            return 185;
-        case UnitKind::HeavyCruiser:
-            return 186;
-        case UnitKind::Battleship:
-            return 187;
-        case UnitKind::Carrier:
-            return 188;
-        case UnitKind::Trooper:
-        case UnitKind::Merchant1:
-        case UnitKind::Merchant2:
-        case UnitKind::Oiler:
-            return 189;
-        case UnitKind::None:
-        case UnitKind::ReconPlane:
-        case UnitKind::Minefield:
-            break;
-    }
-    return 0;
-}
 
 struct Teller {
     const BattleBand& band;
@@ -58,11 +25,11 @@ struct Teller {
     }
 
     QString Name(const LoggedUnit& unit) const {
-        if (unit.kind == UnitKind::Minefield) return T(176);
+        if (unit.kind == UnitKind::Minefield) return T(text::kLogMinefield);
         const bool own = unit.side == band.viewer;
         // Nobody sees the opposing submarine that fired, only its torpedoes.
-        if (!own && unit.kind == UnitKind::Submarine) return T(175);
-        const int kind = KindText(unit.kind);
+        if (!own && unit.kind == UnitKind::Submarine) return T(text::kLogUnknownSubmarine);
+        const int kind = KindNameText(unit.kind);
         if (own || kind == 0) return unit.name;
         return unit.name + QStringLiteral(" (") + T(kind) + QLatin1Char(')');
     }
@@ -80,21 +47,25 @@ struct Teller {
         const LoggedUnit &first = e.first, &second = e.second;
         switch (e.outcome) {
             case kFirstWins:
-                return Befell(164, second, first);
+                return Befell(text::kLogSunk, second, first);
             case kSecondWins:
-                return Befell(first.code == 1 ? 169 : 164, first, second);
+                return Befell(first.code == 1 ? text::kLogAircraftDown : text::kLogSunk, first,
+                              second);
             case kBothLost:
-                if (second.kind == UnitKind::Minefield) return Befell(166, first, second);
-                if (first.kind == UnitKind::Minefield) return Befell(166, second, first);
-                return {Fill(165, Name(first), Name(second)), BattleLine::Plain};
+                if (second.kind == UnitKind::Minefield)
+                    return Befell(text::kLogMinefieldSank, first, second);
+                if (first.kind == UnitKind::Minefield)
+                    return Befell(text::kLogMinefieldSank, second, first);
+                return {Fill(text::kLogBothLost, Name(first), Name(second)), BattleLine::Plain};
             case kSecondHit:
             case kMineHitsShip:
-                return Befell(167, second, first);
+                return Befell(text::kLogDamaged, second, first);
             case kFirstHit:
             case kShipHitsMine:
-                return Befell(167, first, second);
+                return Befell(text::kLogDamaged, first, second);
             case kBattleshipDuel:
-                return {Fill(168, Name(first), Name(second)), BattleLine::Plain};
+                return {Fill(text::kLogBattleshipsHit, Name(first), Name(second)),
+                        BattleLine::Plain};
             default:
                 return {};
         }
@@ -106,16 +77,18 @@ struct Teller {
             case LogEntry::Fight:
                 return Fight(e);
             case LogEntry::Repair:
-                return {Fill(170, Name(e.first)), own ? BattleLine::Good : BattleLine::Bad};
+                return {Fill(text::kLogRepaired, Name(e.first)),
+                        own ? BattleLine::Good : BattleLine::Bad};
             case LogEntry::FlagTransfer:
-                return {Fill(171, Name(e.first)), BattleLine::Plain};
+                return {Fill(text::kLogFlagTaken, Name(e.first)), BattleLine::Plain};
             case LogEntry::Identified: {
-                QString text = Fill(172, Name(e.first));
-                if (e.more > 0 && !text.isEmpty()) text += Fill(173, QString::number(e.more));
+                QString text = Fill(text::kLogIdentified, Name(e.first));
+                if (e.more > 0 && !text.isEmpty())
+                    text += Fill(text::kLogIdentifiedMore, QString::number(e.more));
                 return {text, BattleLine::Plain};
             }
             case LogEntry::EscortFire:
-                return {Fill(174, Name(e.first)), LossOf(e.first)};
+                return {Fill(text::kLogEscortFire, Name(e.first)), LossOf(e.first)};
         }
         return {};
     }

@@ -4,6 +4,7 @@
 
 #include "core/game.h"
 #include "core/game_setup.h"
+#include "core/kind_words.h"
 #include "core/settings.h"
 #include "core/unit_codes.h"
 
@@ -105,43 +106,13 @@ void MultiCombat(Game& g) {
 
 QString GermanKindName(int code, const Game& g) {
     const bool second = SideOfCode(code) == kSecondSide;
-    switch (KindOfCode(code)) {
-        case UnitKind::Supply:
-            return QStringLiteral("Versorgungsschiff");
-        case UnitKind::Submarine:
-            return QStringLiteral("U-Boot");
-        case UnitKind::Corvette:
-            return QStringLiteral("Korvette");
-        case UnitKind::Destroyer:
-            return QStringLiteral("Zerstörer");
-        case UnitKind::Frigate:
-            return QStringLiteral("Fregatte");
-        case UnitKind::LightCruiser:
-            return QStringLiteral("Kl. Kreuzer");
-        case UnitKind::HeavyCruiser:
-            return QStringLiteral("Gr. Kreuzer");
-        case UnitKind::Battleship: {
-            const bool transferred = second ? g.DTransferred : g.ETransferred;
-            return transferred ? QStringLiteral("Flugzeugträger")
-                               : QStringLiteral("Schlachtschiff");
-        }
-        case UnitKind::Carrier:
-            return QStringLiteral("Flugzeugträger");
-        case UnitKind::Minefield:
-            return QStringLiteral("Minen");
-        // The opponent's convoy keeps its fleet-file names.
-        case UnitKind::Trooper:
-            return second ? QString() : QStringLiteral("Truppentransporter");
-        case UnitKind::Oiler:
-            return second ? QString() : QStringLiteral("Öltransporter");
-        case UnitKind::Merchant1:
-        case UnitKind::Merchant2:
-            return second ? QString() : QStringLiteral("Frachter");
-        case UnitKind::ReconPlane:
-        case UnitKind::None:
-            break;
-    }
-    return {};
+    const UnitKind kind = KindOfCode(code);
+    // The battleship's code passes to the carrier that takes the flag over.
+    if (kind == UnitKind::Battleship && (second ? g.DTransferred : g.ETransferred))
+        return GermanKindName(UnitKind::Carrier);
+    // The opponent's convoy keeps its fleet-file names.
+    if (second && IsConvoyCode(code)) return {};
+    return GermanKindName(kind);
 }
 
 void FightNames(Game& g, const Settings& s) {

@@ -3,6 +3,7 @@
 #include "core/game.h"
 #include "core/language_texts.h"
 #include "core/settings.h"
+#include "core/text_ids.h"
 #include "play/apply_move.h"
 #include "play/battle_notes.h"
 #include "play/combat.h"
@@ -29,34 +30,45 @@ void ReportOutcome(Rules& r) {
     if (!s.Recording()) return;
     switch (g.Winner) {
         case kFirstWins:
-            s.Report(T(r, 35) + g.Enemy.Name + T(r, 36) + g.Enemy.KindName + T(r, 37));
+            s.Report(T(r, text::kReportSunk) + g.Enemy.Name + T(r, text::kReportKindOpens) +
+                     g.Enemy.KindName + T(r, text::kReportSunkEnd));
             break;
         case kSecondWins:
-            s.Report(g.Player.Name + QStringLiteral(" (") + g.Player.KindName + T(r, 37));
+            s.Report(g.Player.Name + QStringLiteral(" (") + g.Player.KindName +
+                     T(r, text::kReportSunkEnd));
             break;
         case kBothLost:
             if (IsMinefield(g.Enemy.Code)) {
-                s.Report(T(r, 148) + g.Player.Name + T(r, 36) + g.Player.KindName + T(r, 38), 15);
+                s.Report(T(r, text::kReportOurShipMined) + g.Player.Name +
+                             T(r, text::kReportKindOpens) + g.Player.KindName +
+                             T(r, text::kReportMinedEnd),
+                         15);
                 break;
             }
             if (IsMinefield(g.Player.Code))
-                s.Report(T(r, 35) + g.Enemy.Name + T(r, 36) + g.Enemy.KindName + T(r, 38));
-            s.Report(g.Enemy.Name + T(r, 32) + g.Player.Name + T(r, 39));
+                s.Report(T(r, text::kReportSunk) + g.Enemy.Name + T(r, text::kReportKindOpens) +
+                         g.Enemy.KindName + T(r, text::kReportMinedEnd));
+            s.Report(g.Enemy.Name + T(r, text::kReportBothLost) + g.Player.Name +
+                     T(r, text::kReportBothLostEnd));
             break;
         case kSecondHit:
-            s.Report(T(r, 23));
+            s.Report(T(r, text::kReportOurSubmarineHit));
             break;
         case kMineHitsShip:
-            s.Report(T(r, 40) + g.Player.Name + T(r, 41));
+            s.Report(T(r, text::kReportMinefield) + g.Player.Name +
+                     T(r, text::kReportOurMineHitEnd));
             break;
         case kFirstHit:
-            s.Report(T(r, 42) + g.Player.Name + T(r, 43));
+            s.Report(T(r, text::kReportEnemySubmarineHit) + g.Player.Name +
+                     T(r, text::kReportEnemySubmarineHitEnd));
             break;
         case kShipHitsMine:
-            s.Report(T(r, 40) + g.Enemy.Name + QStringLiteral("\". ") + g.Player.Name + T(r, 44));
+            s.Report(T(r, text::kReportMinefield) + g.Enemy.Name + QStringLiteral("\". ") +
+                     g.Player.Name + T(r, text::kReportEnemyMineHitEnd));
             break;
         case kBattleshipDuel:
-            s.Report(T(r, 45) + g.Player.Name + QStringLiteral(" / ") + g.Enemy.Name + T(r, 46));
+            s.Report(T(r, text::kReportBattleshipsHit) + g.Player.Name + QStringLiteral(" / ") +
+                     g.Enemy.Name + T(r, text::kReportBattleshipsHitEnd));
             break;
         default:
             break;
