@@ -25,7 +25,7 @@ void BM_AdmiralMove(benchmark::State& state) {
     std::uint32_t seed = 1;
     for (auto _ : state) {
         const kvd::Thought thought = kvd::Admiral().Choose(
-            kvd::ViewOf(play.TheGame(), settings, QLatin1Char('E')), ++seed, budget);
+            kvd::ViewOf(play.TheGame(), settings, kvd::kFirstSide), ++seed, budget);
         benchmark::DoNotOptimize(thought.move.code);
         state.PauseTiming();
         play.ComputerTurn();

@@ -69,7 +69,7 @@ struct BenchBoard {
         // Half the opposing fleet identified, as in the middle of a game.
         kvd::UnitTable& table = game->scratchpad;
         for (int i = 1; i < table.Count(); i += 2)
-            if (table.Side(i) == 'D') table.SetRevealed(i, '1');
+            if (table.Side(i) == kvd::kSecondSide) table.SetRevealed(i, '1');
     }
 };
 

@@ -76,12 +76,11 @@ bool PlaceFleets(Game& game, bool presets, QChar* crowded) {
         if (crowded) *crowded = side;
         return false;
     };
-    if (!PlaceInBand(game, QLatin1Char('D'), true, [](int) { return true; }))
-        return full(QLatin1Char('D'));
+    if (!PlaceInBand(game, kSecondSide, true, [](int) { return true; })) return full(kSecondSide);
     std::vector<bool> placed(size_t(game.scratchpad.Count()), false);
     if (presets) ApplyPresets(game, placed);
-    if (!PlaceInBand(game, QLatin1Char('E'), false, [&](int i) { return !placed[size_t(i)]; }))
-        return full(QLatin1Char('E'));
+    if (!PlaceInBand(game, kFirstSide, false, [&](int i) { return !placed[size_t(i)]; }))
+        return full(kFirstSide);
     return true;
 }
 

@@ -3,8 +3,8 @@
 namespace kvd {
 
 QChar SideOfCode(int code) {
-    if ((code >= 1 && code <= 25) || (code >= 50 && code <= 54)) return QLatin1Char('E');
-    if ((code >= 26 && code <= 49) || (code >= 60 && code <= 64)) return QLatin1Char('D');
+    if ((code >= 1 && code <= 25) || (code >= 50 && code <= 54)) return kFirstSide;
+    if ((code >= 26 && code <= 49) || (code >= 60 && code <= 64)) return kSecondSide;
     return QChar();
 }
 

@@ -238,7 +238,7 @@ QString CutName(const QString& name) {
 }
 
 QString CheckUnitLine(const QString& line) {
-    if (line.isEmpty() || (line[0] != QLatin1Char('E') && line[0] != QLatin1Char('D')))
+    if (line.isEmpty() || (line[0] != kFirstSide && line[0] != kSecondSide))
         return QStringLiteral("no side letter E or D in column 1");
     if (line.size() < kUnitLineLength)
         return QStringLiteral("%1 characters, a unit line has at least %2")

@@ -59,7 +59,7 @@ void AdmiralTurn::RunKI(Rules& r) {
     g.TurnCount += 1;
     ShootAtTheAircraft(r);
     if (g.GameOver || !g.GameActive) return;
-    SideView view = ViewOf(g, r.settings, QLatin1Char('D'));
+    SideView view = ViewOf(g, r.settings, kSecondSide);
     // A new game: nothing of the last one is remembered.
     if (g.TurnCount == 1) memory_.Forget();
     // Its memory learns from every turn, a recorded one too, so a resumed game thinks on as

@@ -51,7 +51,7 @@ void ContactMemory::FollowHidden(SideView& v) {
     if (!started_) {
         // The enemy's home band, unless a map places its fleet itself.
         const QRect band = HomeBand(v.homePosition, v.Enemy());
-        const bool placedByMap = v.hasPresets == QLatin1Char('Y') && v.Enemy() == QLatin1Char('E');
+        const bool placedByMap = v.hasPresets == QLatin1Char('Y') && v.Enemy() == kFirstSide;
         submarines_.assign(kCells, 0);
         for (int i = 0; i < kCells; ++i)
             submarines_[size_t(i)] =

@@ -89,8 +89,7 @@ int MoveChoice::CanMove(Game& game) {
         const RadarScan radar = Radar(game, table.PosX(i), table.PosY(i));
         bool free = false;
         for (QChar c : radar)
-            free =
-                free || (c != QLatin1Char('D') && c != QLatin1Char('E') && c != QLatin1Char('X'));
+            free = free || (c != kSecondSide && c != kFirstSide && c != QLatin1Char('X'));
         table.SetBlocked(i, free ? QLatin1Char('0') : QLatin1Char('X'));
     }
     int count = 0;
@@ -269,7 +268,7 @@ void MoveChoice::AvoidMove(Rules& r) {
     if (state_.EnemyHeading == 0) NextBestMove(g);
     const Offset o = DirectionOffset(state_.EnemyHeading);
     const Move move{
-        QLatin1Char('D'),    code,          g.Enemy.OldX, g.Enemy.OldY, g.Enemy.OldX + o.dc,
+        kSecondSide,         code,          g.Enemy.OldX, g.Enemy.OldY, g.Enemy.OldX + o.dc,
         g.Enemy.OldY + o.dr, MoveKind::Step};
     ApplyMove(r, move, Meeting::Now, [&] {
         s.RestoreCell(move.fromColumn, move.fromRow);

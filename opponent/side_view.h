@@ -34,7 +34,7 @@ struct Contact {
 // Unknown: the kinds and strengths of unidentified contacts, and every opposing submarine and
 // minefield (never drawn, wherever they are).
 struct SideView {
-    QChar side = QLatin1Char('E');
+    QChar side = kFirstSide;
     QString header;                 // the table's line 0
     QStringList own;                // the side's own unit lines, in table order
     std::vector<Contact> contacts;  // ordered by cell, so the table's order tells nothing

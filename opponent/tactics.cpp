@@ -113,9 +113,7 @@ bool Fights(int a, int t, int playerStrength, int enemyStrength) {
 
 void BattleStations(Game& g, OpponentState& state, Dice& random) {
     QStringList& news = state.EnemyNews;
-    auto usable = [](const QString& line) {
-        return line.size() > 51 && line[0] == QLatin1Char('E');
-    };
+    auto usable = [](const QString& line) { return line.size() > 51 && line[0] == kFirstSide; };
     if (news.size() >= 2) {
         int best = -1, bestDigit = 10;
         for (QString& line : news) {

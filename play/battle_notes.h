@@ -33,7 +33,7 @@ QChar ViewerSide(const Game& game);
 // What the band tells of the battle at one moment: the log, and the state as the viewer knows it.
 struct BattleBand {
     BattleLog log;
-    QChar viewer = QLatin1Char('E');
+    QChar viewer = kFirstSide;
     int ownShips = 0;       // the viewer's ships afloat
     int enemyContacts = 0;  // the other side's ships the viewer has on the board
 };

@@ -54,7 +54,7 @@ bool ConvoyStep(Rules& r) {
     r.show.Picture(PictureOf::GreenBox, 0, g.Player.X, g.Player.Y);
     r.show.Wait(600);
     const Offset o = DirectionOffset(course);
-    const Move move{QLatin1Char('E'),  g.Player.Code,     g.Player.X,    g.Player.Y,
+    const Move move{kFirstSide,        g.Player.Code,     g.Player.X,    g.Player.Y,
                     g.Player.X + o.dc, g.Player.Y + o.dr, MoveKind::Step};
     ApplyMove(r, move, Meeting::Now, [&] {
         r.show.RestoreCell(move.fromColumn, move.fromRow);

@@ -204,7 +204,7 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
         } else {
             // A move, then the checksum of the table after it.
             Move m;
-            m.side = QLatin1Char('E');
+            m.side = kFirstSide;
             if (line == QLatin1String("[Pass]")) {
                 m.kind = MoveKind::Pass;
             } else if (line.startsWith(QLatin1String("[Move]="))) {

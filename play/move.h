@@ -2,6 +2,8 @@
 #include <QChar>
 #include <QString>
 
+#include "core/side.h"
+
 namespace kvd {
 
 // What a side does in one move.
@@ -17,7 +19,7 @@ enum class MoveKind {
 // computer, the peer's record, a self-play player. For a repair the unit is the one repaired
 // and the target cell is its supply ship's; for a shot, the target cell is the aircraft's.
 struct Move {
-    QChar side = QLatin1Char('E');
+    QChar side = kFirstSide;
     int code = 0;
     int fromColumn = 0, fromRow = 0;
     int toColumn = 0, toRow = 0;

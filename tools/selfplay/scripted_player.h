@@ -1,6 +1,8 @@
 #pragma once
 #include <QChar>
 
+#include "core/side.h"
+
 namespace kvd {
 
 class Game;
@@ -20,7 +22,7 @@ struct ScriptedMove {
 // on: an attack that trades ship for ship, else a step that takes its unit nearer an opposing
 // ship, so that two such players meet and finish a game soon.
 enum class Approach { Wander, PressOn };
-ScriptedMove ChooseMove(const Game& game, Dice& random, QChar side = QLatin1Char('E'),
+ScriptedMove ChooseMove(const Game& game, Dice& random, QChar side = kFirstSide,
                         Approach approach = Approach::Wander);
 
 }  // namespace kvd

@@ -227,7 +227,7 @@ void SelfPlay::PlayerMove() {
     if (options_.firstAdmiral) {
         // The Admiral thinks from the first side's board, with a draw of its own for each
         // turn: the game's dice are not its to see.
-        SideView view = ViewOf(g, context_->settings, QLatin1Char('E'));
+        SideView view = ViewOf(g, context_->settings, kFirstSide);
         memory_->Recall(view);
         const Thought thought = Admiral().Choose(
             view, options_.seed * 2654435761u + ++admiralMoves_, AdmiralBudget(options_));
@@ -242,7 +242,7 @@ void SelfPlay::PlayerMove() {
         scripted = ChooseMove(g, g.dice);
     }
     // The scripted choice as the board turns clicks into a move: the unit on the first cell.
-    Move move{QLatin1Char('E')};
+    Move move{kFirstSide};
     if (scripted.kind != ScriptedMove::Pass) {
         const UnitTable& t = g.scratchpad;
         for (int i = 1; i < t.Count() && move.code == 0; ++i)
