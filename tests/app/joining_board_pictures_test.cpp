@@ -40,8 +40,8 @@ TEST_F(NetworkGameTest, TheJoiningBoardDrawsTheHostsShipsAsEnemies) {
 
     // The host's destroyer, identified, beside the joining player's destroyer; the rest far off.
     kvd::UnitTable table = joining.game().scratchpad;
-    const int host = table.FindSide(11, QLatin1Char('E')),
-              own = table.FindSide(35, QLatin1Char('D'));
+    const int host = table.FindSide(11, kvd::kFirstSide),
+              own = table.FindSide(35, kvd::kSecondSide);
     ASSERT_GE(host, 0);
     ASSERT_GE(own, 0);
     for (int i = 1; i < table.Count(); ++i) table.SetPos(i, 9, 9);

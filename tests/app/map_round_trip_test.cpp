@@ -79,7 +79,7 @@ TEST(MapRoundTrip, AStoredMapIsListedAndPlaysWithItsLandAndShips) {
     ASSERT_TRUE(game.GameActive) << t.Boxes().Boxes().size();
     const UnitTable& table = game.scratchpad;
     for (const auto& [code, cell] : placed) {
-        const int line = table.FindSide(code, QLatin1Char('E'));
+        const int line = table.FindSide(code, kvd::kFirstSide);
         if (line < 0) continue;  // the single game leaves out the sixth submarine
         EXPECT_EQ(QPoint(table.PosX(line), table.PosY(line)), cell) << "code " << code;
     }

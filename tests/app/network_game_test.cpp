@@ -37,7 +37,7 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
         << "the table arrives whole";
     EXPECT_EQ(host.game().NetRole, 1);
     EXPECT_EQ(joining.game().NetRole, 2);
-    EXPECT_EQ(host.game().scratchpad.FindSide(1, QLatin1Char('E')), -1)
+    EXPECT_EQ(host.game().scratchpad.FindSide(1, kvd::kFirstSide), -1)
         << "no radar aircraft in a network game";
 
     int turns = 0, hostAttacks = 0, joiningAttacks = 0;
@@ -162,7 +162,7 @@ TEST_F(NetworkGameTest, TablesThatDriftApartAreSeenAndTheHostsTableSentAgain) {
     PlayTurn(draw);
     // Something the messages did not carry: the joining program's table differs.
     UnitTable& table = joining.game().scratchpad;
-    const int unit = table.FindSide(45, QLatin1Char('D'));
+    const int unit = table.FindSide(45, kvd::kSecondSide);
     table.SetStrength(unit, table.Strength(unit) - 1);
     PlayTurn(draw);
     EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(150));
@@ -249,20 +249,20 @@ TEST_F(NetworkGameTest, ATurnStartFightsThePeersStepNotAnOldMeetingElsewhere) {
     // cell with the battleship from an earlier meeting that came to nothing.
     for (Player* player : {&host, &joining}) {
         UnitTable& t = player->game().scratchpad;
-        t.SetPos(t.FindSide(19, QLatin1Char('E')), fight.x(), fight.y());
-        t.SetPos(t.FindSide(35, QLatin1Char('D')), fight.x() + 1, fight.y());
-        t.SetPos(t.FindSide(4, QLatin1Char('E')), old.x(), old.y());
-        t.SetPos(t.FindSide(45, QLatin1Char('D')), old.x(), old.y());
+        t.SetPos(t.FindSide(19, kvd::kFirstSide), fight.x(), fight.y());
+        t.SetPos(t.FindSide(35, kvd::kSecondSide), fight.x() + 1, fight.y());
+        t.SetPos(t.FindSide(4, kvd::kFirstSide), old.x(), old.y());
+        t.SetPos(t.FindSide(45, kvd::kSecondSide), old.x(), old.y());
     }
     host.board().PreDraw();
     const int before =
-        host.game().scratchpad.Strength(host.game().scratchpad.FindSide(45, QLatin1Char('D')));
+        host.game().scratchpad.Strength(host.game().scratchpad.FindSide(45, kvd::kSecondSide));
     host.ClickCell(fight.x(), fight.y());
     host.ClickCell(fight.x() + 1, fight.y());
     ASSERT_TRUE(Until([&] { return JoiningReady(); }));
     EXPECT_EQ(TableHash(host.game().scratchpad), TableHash(joining.game().scratchpad));
     const UnitTable& t = joining.game().scratchpad;
-    EXPECT_EQ(t.Strength(t.FindSide(45, QLatin1Char('D'))), before)
+    EXPECT_EQ(t.Strength(t.FindSide(45, kvd::kSecondSide)), before)
         << "the old meeting is not fought again";
 }
 

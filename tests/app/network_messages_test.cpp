@@ -147,7 +147,7 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     Greet();
     SendTableAndStart();
     UnitTable& table = game().scratchpad;
-    const QChar host = QLatin1Char('E');
+    const QChar host = kvd::kFirstSide;
     const int five = table.FindSide(5, host);
     const int x = table.PosX(five), y = table.PosY(five);
     const std::vector<QPoint> targets = TargetsOf(game(), host, x, y);
@@ -202,11 +202,11 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     EXPECT_FALSE(game().OpponentTurn);
     SendLines({"EnemyGo"});
     ASSERT_TRUE(
-        Until([&] { return game().OpponentTurn && game().SideToMove == QLatin1Char('D'); }));
+        Until([&] { return game().OpponentTurn && game().SideToMove == kvd::kSecondSide; }));
     // Now the turn is this player's: the host's records and tokens wait for it to end.
     refused(record(5, next.front().x(), next.front().y(), to.x(), to.y()));
     refused(QStringLiteral("EnemyGo"));
-    EXPECT_EQ(game().SideToMove, QLatin1Char('D'));
+    EXPECT_EQ(game().SideToMove, kvd::kSecondSide);
 }
 
 TEST_F(JoiningProgram, AHostThatDropsBeforeTheGreetingLeavesConnectOffered) {

@@ -72,12 +72,12 @@ struct NetworkGameTest : ::testing::Test {
     }
     bool HostReady() {
         Game& g = host.game();
-        return g.GameActive && g.PlayerTurn && g.SideToMove == QLatin1Char('E') &&
+        return g.GameActive && g.PlayerTurn && g.SideToMove == kvd::kFirstSide &&
                !host.guard().Running();
     }
     bool JoiningReady() {
         Game& g = joining.game();
-        return g.GameActive && g.OpponentTurn && g.SideToMove == QLatin1Char('D') &&
+        return g.GameActive && g.OpponentTurn && g.SideToMove == kvd::kSecondSide &&
                !joining.guard().Running();
     }
     bool BothOver() { return !host.game().GameActive && !joining.game().GameActive; }
@@ -91,8 +91,8 @@ inline void NetworkGameTest::PlayTurn(Dice& draw, bool* hostMoved, bool* attacke
     const bool hostMoves = HostReady();
     ASSERT_TRUE(hostMoves || JoiningReady()) << "nobody may move";
     Player& mover = hostMoves ? host : joining;
-    const QChar side = hostMoves ? QLatin1Char('E') : QLatin1Char('D');
-    const QChar other = hostMoves ? QLatin1Char('D') : QLatin1Char('E');
+    const QChar side = hostMoves ? kvd::kFirstSide : kvd::kSecondSide;
+    const QChar other = kvd::OtherSide(side);
     if (hostMoved) *hostMoved = hostMoves;
     // A repair leaves the turn with the same side, and a step the rules refuse does nothing:
     // the player chooses again, a few times at most.

@@ -46,7 +46,7 @@ QSet<int> CodeRange(int from, int to) {
 
 // The codes each side of a file must bring, exactly.
 QSet<int> ExpectedCodes(QChar side, bool convoy) {
-    if (side == QLatin1Char('E')) {
+    if (side == kvd::kFirstSide) {
         if (!convoy) return CodeRange(1, 25);
         return CodeRange(1, 21) | CodeRange(23, 25) | CodeRange(50, 54);
     }
@@ -126,7 +126,7 @@ TEST_P(ShippedFleetFile, EachSideBringsExactlyItsCodes) {
         EXPECT_EQ(SideOfCode(t.Code(i)), t.Side(i)) << "code " << t.Code(i);
         codes[t.Side(i)].append(t.Code(i));
     }
-    for (QChar side : {QLatin1Char('E'), QLatin1Char('D')}) {
+    for (QChar side : {kvd::kFirstSide, kvd::kSecondSide}) {
         SCOPED_TRACE(std::string("side ") + side.toLatin1());
         const QList<int>& list = codes.value(side);
         const QSet<int> set(list.begin(), list.end());
@@ -161,8 +161,8 @@ TEST_P(ShippedFleetFile, UnitsStartUndamagedUnidentifiedAndInPlace) {
         cells[t.Side(i)].insert(cell);
         headings[t.Side(i)].insert(t.Heading(i));
     }
-    EXPECT_GT(headings.value(QLatin1Char('E')).size(), 1) << "every first-side unit faces one way";
-    EXPECT_GT(headings.value(QLatin1Char('D')).size(), 1) << "every second-side unit faces one way";
+    EXPECT_GT(headings.value(kvd::kFirstSide).size(), 1) << "every first-side unit faces one way";
+    EXPECT_GT(headings.value(kvd::kSecondSide).size(), 1) << "every second-side unit faces one way";
 }
 
 TEST_P(ShippedFleetFile, NamesAndKindsAreFilledAndUniquePerSide) {
@@ -193,14 +193,14 @@ TEST_P(ShippedFleetFile, FlagshipsAndReportedCruisersCarryTheirNames) {
         {QLatin1Char('E'), QStringLiteral("Prince Of Wales")},
         {QLatin1Char('U'), QStringLiteral("Indianapolis")},
     };
-    for (QChar side : {QLatin1Char('E'), QLatin1Char('D')}) {
+    for (QChar side : {kvd::kFirstSide, kvd::kSecondSide}) {
         const QChar navy = NavyOfSide(side);
         SCOPED_TRACE(std::string("side ") + side.toLatin1() + ", navy " + navy.toLatin1());
-        const int battleship = t.FindSide(side == QLatin1Char('E') ? 21 : 45, side);
+        const int battleship = t.FindSide(side == kvd::kFirstSide ? 21 : 45, side);
         ASSERT_GE(battleship, 0);
         EXPECT_EQ(CutName(t.UnitName(battleship)), battleships.value(navy));
         if (secondHeavyCruisers.contains(navy)) {
-            const int cruiser = t.FindSide(side == QLatin1Char('E') ? 20 : 44, side);
+            const int cruiser = t.FindSide(side == kvd::kFirstSide ? 20 : 44, side);
             ASSERT_GE(cruiser, 0);
             EXPECT_EQ(CutName(t.UnitName(cruiser)), secondHeavyCruisers.value(navy));
         }
@@ -243,16 +243,16 @@ TEST(ShippedFleetFiles, EachNavyMirrorsIntoItsOpponentsFile) {
         int homeUnits = 0;
         int mirrorUnits = 0;
         for (int i = 1; i < m.Count(); ++i)
-            if (m.Side(i) == QLatin1Char('D')) ++mirrorUnits;
+            if (m.Side(i) == kvd::kSecondSide) ++mirrorUnits;
         for (int i = 1; i < h.Count(); ++i) {
-            if (h.Side(i) != QLatin1Char('E')) continue;
+            if (h.Side(i) != kvd::kFirstSide) continue;
             const int code = h.Code(i);
             // The radar aircraft flies for the first side only.
             if (KindOfCode(code) == UnitKind::ReconPlane) continue;
             ++homeUnits;
             const int mirrorCode = code + (IsConvoyCode(code) ? 10 : 24);
             SCOPED_TRACE("code " + std::to_string(code));
-            const int j = m.FindSide(mirrorCode, QLatin1Char('D'));
+            const int j = m.FindSide(mirrorCode, kvd::kSecondSide);
             ASSERT_GE(j, 0) << "no unit " << mirrorCode << " on the second side";
             EXPECT_EQ(FirstSideCode(m.Code(j)), code);
             EXPECT_EQ(m.UnitName(j), h.UnitName(i));

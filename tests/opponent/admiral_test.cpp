@@ -27,7 +27,7 @@ kvd::Game GameOf(const std::vector<Unit>& units, QChar flagTransfer = QLatin1Cha
     kvd::Game g;
     QStringList lines{QStringLiteral("ScratchPad........")};
     // The first side's lines first, as every table has them.
-    for (QChar side : {QLatin1Char('E'), QLatin1Char('D')})
+    for (QChar side : {kvd::kFirstSide, kvd::kSecondSide})
         for (const Unit& u : units) {
             if (u.side != side) continue;
             QString line = UnitLine(u.side, u.code, u.strength, u.column, u.row);
@@ -45,7 +45,7 @@ kvd::Game GameOf(const std::vector<Unit>& units, QChar flagTransfer = QLatin1Cha
 kvd::Move Decide(const kvd::Game& g, std::uint32_t seed, int worlds = 6) {
     const kvd::Settings settings;
     return kvd::Admiral()
-        .Choose(kvd::ViewOf(g, settings, QLatin1Char('E')), seed, {worlds, 5000})
+        .Choose(kvd::ViewOf(g, settings, kvd::kFirstSide), seed, {worlds, 5000})
         .move;
 }
 
@@ -106,7 +106,7 @@ TEST(Admiral, WithoutRevealNoContactIsKnown) {
     kvd::Settings settings;
     for (QChar reveal : {QLatin1Char('Y'), QLatin1Char('N')}) {
         settings.RevealOption = reveal;
-        const kvd::SideView view = kvd::ViewOf(GameOf(units), settings, QLatin1Char('E'));
+        const kvd::SideView view = kvd::ViewOf(GameOf(units), settings, kvd::kFirstSide);
         ASSERT_EQ(view.contacts.size(), 2u) << "the submarine is never drawn";
         for (const kvd::Contact& c : view.contacts)
             EXPECT_EQ(c.code != 0, reveal == QLatin1Char('Y'));
@@ -121,7 +121,7 @@ TEST(Admiral, SecondSideIdentifiesWhatIsBesideIt) {
     kvd::test::TestPlatform platform;
     const kvd::Game g =
         GameOf({{'D', 45, 9, 5, 5}, {'D', 35, 5, 8, 8}, {'E', 16, 6, 6, 5}, {'E', 21, 8, 1, 1}});
-    const kvd::SideView view = kvd::ViewOf(g, kvd::Settings(), QLatin1Char('D'));
+    const kvd::SideView view = kvd::ViewOf(g, kvd::Settings(), kvd::kSecondSide);
     ASSERT_EQ(view.contacts.size(), 2u);
     EXPECT_EQ(view.contacts[0].code, 0) << "the flagship far off is a contact";
     EXPECT_EQ(view.contacts[1].code, 16);
@@ -148,14 +148,14 @@ TEST(Admiral, DrawnWorldsAgreeWithTheBoard) {
     map.SetLines(
         {"Test", "Picture.....", "Home....... L", "Region..... E", "0000", "0909", "0408"});
     real.MemoPad = map;
-    const kvd::SideView view = kvd::ViewOf(real, kvd::Settings(), QLatin1Char('E'));
+    const kvd::SideView view = kvd::ViewOf(real, kvd::Settings(), kvd::kFirstSide);
     kvd::Dice draw(5);
     for (int world = 0; world < 40; ++world) {
         const kvd::Game g = kvd::Determinize(view, draw);
         const kvd::UnitTable& t = g.scratchpad;
         std::vector<int> codes;
         for (int i = 1; i < t.Count(); ++i) {
-            if (t.Side(i) == QLatin1Char('E')) continue;
+            if (t.Side(i) == kvd::kFirstSide) continue;
             codes.push_back(t.Code(i));
             const int x = t.PosX(i), y = t.PosY(i);
             EXPECT_FALSE(map.IsLand(x, y)) << "unit " << t.Code(i) << " on land";
@@ -245,7 +245,7 @@ TEST(Admiral, CandidatesFollowTheBoard) {
     map.SetLines({"Test", "Picture.....", "Home....... L", "Region..... E", "0100"});
     g.MemoPad = map;
     const std::vector<kvd::Move> moves =
-        kvd::CandidateMoves(kvd::ViewOf(g, kvd::Settings(), QLatin1Char('E')));
+        kvd::CandidateMoves(kvd::ViewOf(g, kvd::Settings(), kvd::kFirstSide));
     int supplySteps = 0, destroyerSteps = 0, repairs = 0, attacks = 0;
     for (const kvd::Move& m : moves) {
         EXPECT_NE(m.code, 23) << "a minefield does not move";

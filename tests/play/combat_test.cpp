@@ -186,7 +186,7 @@ TEST(FightTable, TheBattleshipsDuelAtEqualStrengthWhereOtherShipsSinkTogether) {
 // even after it took the flagship's code, and in a network game the aircraft never meets it.
 TEST(FightTable, TheRadarAircraftMeetsOnlyTheCarrierThatHoldsTheFlag) {
     for (int e = 26; e <= 64; ++e) {
-        if (!kvd::IsValidCode(e) || kvd::SideOfCode(e) != QLatin1Char('D')) continue;
+        if (!kvd::IsValidCode(e) || kvd::SideOfCode(e) != kvd::kSecondSide) continue;
         for (bool transferred : {false, true}) {
             const int flagCarrier = transferred ? 45 : 46;
             EXPECT_EQ(FightOutcome(1, e, 0, 9, transferred, false),

@@ -29,7 +29,7 @@ kvd::Game Position(const std::vector<Unit>& units, bool swapped) {
     for (const Unit& u : units) {
         const bool first = (u.side == 'E') != swapped;
         const int code = kvd::FirstSideCode(u.code);
-        lines << kvd::test::UnitLine(first ? QLatin1Char('E') : QLatin1Char('D'),
+        lines << kvd::test::UnitLine(first ? kvd::kFirstSide : kvd::kSecondSide,
                                      first        ? code
                                      : code >= 50 ? code + 10
                                                   : code + 24,
@@ -94,9 +94,9 @@ TEST(ScriptedPlayer, ChoosesAlikeForEitherSide) {
         for (int seed = 1; seed <= 5; ++seed) {
             kvd::Dice firstDice(seed), secondDice(seed);
             const kvd::Game first = Position(c.units, false), second = Position(c.units, true);
-            const ScriptedMove e = kvd::ChooseMove(first, firstDice, QLatin1Char('E'), c.approach);
+            const ScriptedMove e = kvd::ChooseMove(first, firstDice, kvd::kFirstSide, c.approach);
             const ScriptedMove d =
-                kvd::ChooseMove(second, secondDice, QLatin1Char('D'), c.approach);
+                kvd::ChooseMove(second, secondDice, kvd::kSecondSide, c.approach);
             ASSERT_EQ(e.kind, c.kind);
             EXPECT_EQ(d.kind, e.kind);
             EXPECT_EQ(QPoint(d.column, d.row), QPoint(e.column, e.row));
@@ -105,7 +105,7 @@ TEST(ScriptedPlayer, ChoosesAlikeForEitherSide) {
             if (c.toColumn >= 0)
                 EXPECT_EQ(QPoint(e.toColumn, e.toRow), QPoint(c.toColumn, c.toRow));
             else
-                EXPECT_FALSE(kvd::HoldsUnitOf(first, QLatin1Char('D'), e.toColumn, e.toRow))
+                EXPECT_FALSE(kvd::HoldsUnitOf(first, kvd::kSecondSide, e.toColumn, e.toRow))
                     << "no attack";
         }
     }
