@@ -22,7 +22,7 @@ struct Replay : kvd::test::ProgramFixture {
     bool PlayToTheEnd() {
         program->Intro().EntryClick(Entry::StartGame);
         kvd::Game& game = program->TheGame();
-        kvd::Dice choices(3);
+        kvd::Dice choices(4);  // a short battle: it ends in a few dozen moves
         for (int k = 0; k < 3000 && !program->Winner().isVisible(); ++k) {
             const kvd::ScriptedMove choice = kvd::ChooseMove(game, choices);
             Click(choice.column, choice.row);
