@@ -48,6 +48,10 @@ bool IsConvoyCode(int code) {
     return code >= 50 && IsValidCode(code);
 }
 
+bool IsFleetShip(int code) {
+    return IsShipCode(code) && !IsConvoyCode(code);
+}
+
 bool IsKind(int code, UnitKind kind) {
     return KindOfCode(code) == kind;
 }

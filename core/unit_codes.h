@@ -52,6 +52,8 @@ int FirstSideCode(int code);
 // Ships are every unit but the radar aircraft and the minefields.
 bool IsShipCode(int code);
 bool IsConvoyCode(int code);
+// A ship of the battle fleets: every ship but the convoy's.
+bool IsFleetShip(int code);
 
 // Kinds and groups of kinds by code, on either side: what a rule means where it asks what a unit
 // is. (A few rules single out some codes of a kind; they say why where they do.)

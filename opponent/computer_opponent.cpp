@@ -30,10 +30,6 @@ bool IsHeavyShip(int code) {
 bool IsSupplyOrSubmarine(int code) {
     return IsSupply(code) || IsSubmarine(code);
 }
-// A fighting ship of the battle's own fleet: no minefield, no convoy ship, not the aircraft.
-bool IsFleetShip(int code) {
-    return IsShipCode(code) && !IsConvoyCode(code);
-}
 }  // namespace
 
 int EnemyConcern(const Game& g) {
@@ -175,7 +171,8 @@ void ComputerOpponent::BuildEngagements(const Game& game) {
     for (const UnitPlace& d : second) {
         if (IsMinefield(d.code) || IsConvoyCode(d.code)) continue;
         for (const UnitPlace& e : first) {
-            if (e.code < 2 || !AreNeighbours(d.column, d.row, e.column, e.row) || shared(e))
+            if (e.code == kReconPlaneCode || !AreNeighbours(d.column, d.row, e.column, e.row) ||
+                shared(e))
                 continue;
             QString line = table.Line(e.line);
             WriteNumber(line, col::kAttackerCode, 2, d.code);

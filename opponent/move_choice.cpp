@@ -94,7 +94,7 @@ int MoveChoice::CanMove(Game& game) {
     }
     int count = 0;
     for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == kSecondSide && table.Code(i) < 47 &&
+        if (table.Side(i) == kSecondSide && IsFleetShip(table.Code(i)) &&
             table.Blocked(i) == QLatin1Char('0'))
             ++count;
     return count;

@@ -237,7 +237,7 @@ void ExtraDamage(Game& g) {
 bool ConvoyLost(const Game& g) {
     const UnitTable& table = g.scratchpad;
     for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == kFirstSide && table.Code(i) >= 50) return false;
+        if (table.Side(i) == kFirstSide && IsConvoyCode(table.Code(i))) return false;
     return true;
 }
 

@@ -16,7 +16,7 @@ bool ConvoyStep(Rules& r) {
     UnitTable& table = g.scratchpad;
     std::vector<int> candidates;
     for (int i = 1; i < table.Count(); ++i) {
-        if (table.Side(i) != kFirstSide || table.Code(i) < 50) continue;
+        if (table.Side(i) != kFirstSide || !IsConvoyCode(table.Code(i))) continue;
         const RadarScan radar = Radar(g, table.PosX(i), table.PosY(i));
         for (QChar c : radar)
             if (c.isDigit()) {

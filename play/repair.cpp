@@ -61,11 +61,11 @@ QString SupplyScan(Game& game, int selectedCode, int supplyCode, int column, int
 }  // namespace
 
 QString RadarAux(Game& game, int column, int row) {
-    return SupplyScan(game, game.Player.Code, 2, column, row);
+    return SupplyScan(game, game.Player.Code, kFirstSupplyCode, column, row);
 }
 
 QString AxisRepairScan(Game& game, int column, int row) {
-    return SupplyScan(game, game.Enemy.Code, 26, column, row);
+    return SupplyScan(game, game.Enemy.Code, kSecondSupplyCode, column, row);
 }
 
 }  // namespace kvd

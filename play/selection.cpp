@@ -8,6 +8,14 @@
 
 namespace kvd {
 
+namespace {
+// The supply ship repairs every ship up to the cruisers; the capital ships, the minefields and
+// the convoy go without.
+bool MayAskForRepair(int code) {
+    return IsSupply(code) || IsSubmarine(code) || IsEscort(code) || IsCruiser(code);
+}
+}  // namespace
+
 Move SelectedUnitTo(const Game& g, QChar side, int column, int row, MoveKind kind) {
     const Fighter& f = g.FighterOf(side);
     return Move{side, f.Code, f.X, f.Y, column, row, kind};
@@ -54,7 +62,7 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
     TakeFighter(g, unit);
     const int x = table.PosX(unit), y = table.PosY(unit);
     const int damage = table.DamageState(unit);
-    g.RepairReady = FirstSideCode(code) <= 20 && (damage == 1 || damage == 2);
+    g.RepairReady = MayAskForRepair(code) && (damage == 1 || damage == 2);
     if (KindOfCode(code) == UnitKind::Minefield) {
         selection.minefield = true;
         g.UnitSelected = false;

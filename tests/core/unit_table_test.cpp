@@ -196,6 +196,20 @@ TEST(UnitCodes, KindsAndSidesFollowTheCodeTable) {
     EXPECT_FALSE(kvd::IsShipCode(48));
     EXPECT_TRUE(kvd::IsShipCode(26));
     EXPECT_TRUE(kvd::IsShipCode(64));
+    // The kind groups the rules ask for, by the fleets' code slots, on both sides.
+    for (int code = 1; code <= 64; ++code) {
+        if (!kvd::IsValidCode(code)) continue;
+        const int slot = kvd::FirstSideCode(code);
+        auto in = [slot](int low, int high) { return slot >= low && slot <= high; };
+        EXPECT_EQ(kvd::IsSubmarine(code), in(3, 8)) << code;
+        EXPECT_EQ(kvd::IsEscort(code), in(9, 15)) << code;
+        EXPECT_EQ(kvd::IsCruiser(code), in(16, 20)) << code;
+        EXPECT_EQ(kvd::IsCapitalShip(code), in(21, 22)) << code;
+        EXPECT_EQ(kvd::IsMinefield(code), in(23, 25)) << code;
+        EXPECT_EQ(kvd::GivesSupportFire(code), in(11, 22)) << code;
+        EXPECT_EQ(kvd::IsFleetShip(code), in(2, 22)) << code;
+        EXPECT_EQ(kvd::IsConvoyCode(code), in(50, 54)) << code;
+    }
 }
 
 // The parsed fields and the cells' occupants follow every kind of write, as a fresh reading of

@@ -62,8 +62,7 @@ ScriptedMove ChooseMove(const Game& g, Dice& random, QChar side, Approach approa
     std::vector<ScriptedMove> steps, attacks, trades;
     for (int i = 1; i < t.Count(); ++i) {
         const int code = t.Code(i);
-        if (t.Side(i) != side || FirstSideCode(code) < 2 || KindOfCode(code) == UnitKind::Minefield)
-            continue;
+        if (t.Side(i) != side || code == kReconPlaneCode || IsMinefield(code)) continue;
         const int x = t.PosX(i), y = t.PosY(i);
         const RadarScan radar = Radar(g, x, y);
         for (int k = 1; k <= 8; ++k) {
