@@ -56,7 +56,7 @@ Program::Program(Platform& platform) : context_(platform) {
         LoadSettings(*context_.platform.files, context_.settingsLines, context_.settings);
         game_.GameActive = false;
         game_.NetGame = false;  // a network game's replay leaves no network game behind
-        game_.NetRole = 0;
+        game_.NetRole = net_role::kNone;
         board_->hide();
         BackToMenu();
     };

@@ -25,7 +25,7 @@ QImage CleanFrame(Picture& snapshot, const QImage& clean) {
 }  // namespace
 
 void TMainForm::GetPositions(const UnitTable& table, bool planes) {
-    if (game_.NetRole == 2) {
+    if (game_.NetRole == net_role::kJoining) {
         GetJoiningPositions(table);
         return;
     }
@@ -126,7 +126,7 @@ void TMainForm::ComposeView(const UnitTable& table, TurnView view, int found, bo
     if (found > 0 && sweepAllowed) rules->RadarFlacker();
     if (waiting)
         cursor.Set(this, CursorShape::Hidden);
-    else if (game_.NetRole == 2)
+    else if (game_.NetRole == net_role::kJoining)
         cursor.Set(this, CursorShape::Arrow);  // the joining player's turn begins
 }
 

@@ -56,11 +56,11 @@ std::optional<Move> PlayerTurn::ComputersAnswer() {
 }
 
 QChar PlayerTurn::Side() const {
-    return game_.NetRole == 2 ? kSecondSide : kFirstSide;
+    return game_.NetRole == net_role::kJoining ? kSecondSide : kFirstSide;
 }
 
 int PlayerTurn::RevealEnemy() {
-    return game_.NetRole == 2 ? RevealAllied(game_) : kvd::RevealEnemy(game_);
+    return game_.NetRole == net_role::kJoining ? RevealAllied(game_) : kvd::RevealEnemy(game_);
 }
 
 void PlayerTurn::RadarFlacker() {
@@ -137,16 +137,16 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
     bool goesOn = false;
     if (!DecideAndShow([&](Rules& rules) {
             goesOn = SideStep(rules, side, column, row);
-            if (goesOn && game_.NetRole == 0) EndFirstSideMove(rules);
-            if (journal && (game_.NetRole == 0 || !goesOn))
+            if (goesOn && game_.NetRole == net_role::kNone) EndFirstSideMove(rules);
+            if (journal && (game_.NetRole == net_role::kNone || !goesOn))
                 journal->Played(move, game_, ComputersAnswer());
         }))
         return;
     if (!goesOn) return;
-    if (game_.NetRole == 1) network->PlayerSleep();
-    if (game_.NetRole == 2) network->ClientSleep();
+    if (game_.NetRole == net_role::kHosting) network->PlayerSleep();
+    if (game_.NetRole == net_role::kJoining) network->ClientSleep();
     // A network game's step is kept once the turn has gone to the peer, as its replay makes it.
-    if (journal && game_.NetRole != 0) journal->Played(move, game_);
+    if (journal && game_.NetRole != net_role::kNone) journal->Played(move, game_);
 }
 
 void PlayerTurn::RepairClick() {
@@ -183,7 +183,7 @@ void PlayerTurn::QuitCorner() {
     g.CampaignRegion = 0;
     g.Winner = 0;
     if (g.NetGame) network->ResetConnection();
-    g.NetRole = 0;
+    g.NetRole = net_role::kNone;
     g.NetGame = false;
     g.GameActive = false;
     // A fight or a turn being shown underneath stops where it is.
@@ -246,7 +246,7 @@ void PlayerTurn::FormKeyDown(int key) {
             break;
         case Qt::Key_F12:
             // The host sends the whole table again, between its own steps.
-            if (game_.NetRole == 1 && game_.PlayerTurn && !game_.OpponentTurn)
+            if (game_.NetRole == net_role::kHosting && game_.PlayerTurn && !game_.OpponentTurn)
                 network->ResendTable();
             break;
         default:

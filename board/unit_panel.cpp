@@ -47,7 +47,7 @@ void DrawUnitPanel(Scene& s, int i) {
 
     // The joining player's units are the second side's: its names and kinds as the fleet file
     // has them, and its own flagship slots.
-    const bool joining = g.NetRole == 2;
+    const bool joining = g.NetRole == net_role::kJoining;
     const Fighter& own = joining ? g.Enemy : g.Player;
     QString name = own.Name;
     if (code == 20 && settings.HomeNavy == QLatin1Char('E'))

@@ -95,7 +95,7 @@ void TCampForm::FormShow() {
 
 void TCampForm::RegionClick(int region) {
     game_.CampaignRegion = region;
-    game_.GameMode = 1;
+    game_.GameMode = mode::kFirstStage;
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     PlaySound(context_.platform, context_.settings, QStringLiteral("Bell"), false);
     hovered_ = 0;
@@ -108,7 +108,7 @@ void TCampForm::Label10Click() {
     PlaySound(context_.platform, context_.settings, QStringLiteral("Click"), true);
     hide();
     game_.CampaignRegion = 0;
-    game_.GameMode = 0;
+    game_.GameMode = mode::kSingleGame;
     flow->BackToMenu();
 }
 

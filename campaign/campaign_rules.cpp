@@ -15,22 +15,22 @@ int ShipsLost(const Game& game, QChar side) {
 }
 
 void TallyTheGame(Game& g) {
-    if (g.GameMode != 1 && g.GameMode != 2) {
+    if (g.GameMode != mode::kFirstStage && g.GameMode != mode::kConvoyStage) {
         g.GameActive = false;
         g.GameOver = true;
     }
     // The joining program of a network game keeps no tally: its table is the second side's.
-    const bool joining = g.NetRole == 2;
+    const bool joining = g.NetRole == net_role::kJoining;
     if (g.Gamestage == stage::kFirstSideWon && !joining) ++g.FirstSideWins;
     if (g.Gamestage == stage::kSecondSideWon && !joining) ++g.SecondSideWins;
-    if (g.GameMode == 1) g.CampaignLossesFirst = g.CampaignLossesSecond = 0;
+    if (g.GameMode == mode::kFirstStage) g.CampaignLossesFirst = g.CampaignLossesSecond = 0;
     g.CampaignLossesFirst += ShipsLost(g, kFirstSide);
     g.CampaignLossesSecond += ShipsLost(g, kSecondSide);
 }
 
 bool GoOnToNextStage(Game& g) {
-    if (g.GameMode == 3) g.GameMode = 0;  // the campaign is over
-    if (g.GameMode != 1 && g.GameMode != 2) {
+    if (g.GameMode == mode::kLastStage) g.GameMode = mode::kSingleGame;  // the campaign is over
+    if (g.GameMode != mode::kFirstStage && g.GameMode != mode::kConvoyStage) {
         g.GameActive = false;
         g.GameOver = true;
         return false;

@@ -145,15 +145,15 @@ void TWinnerForm::FormShow() {
 
     const bool network = g.NetGame;
     CommanderLabel->setVisible(network && g.Gamestage != stage::kBothFlagshipsLost);
-    const bool campaign = g.GameMode >= 1 && g.GameMode <= 3;
+    const bool campaign = g.GameMode >= mode::kFirstStage && g.GameMode <= mode::kLastStage;
     Label10->setText(texts.Text(text::kAlliedNavy));
     Label12->setText(texts.Text(text::kEnemyNavy));
     for (QLabel* total : {TotalLabel1, TotalLabel2})
         total->setText(texts.TextOr(text::kCampaignTotal, QStringLiteral("Campaign:")));
     for (QLabel* tally : {Label10, Label11, Label12, Label13}) tally->setVisible(campaign);
 
-    const bool campaignLosses = g.GameMode == 3;
-    const bool goingOn = g.GameMode == 1 || g.GameMode == 2;
+    const bool campaignLosses = g.GameMode == mode::kLastStage;
+    const bool goingOn = g.GameMode == mode::kFirstStage || g.GameMode == mode::kConvoyStage;
     // One command alone stands in the middle; two share the row. A single or network game, or a
     // campaign's last battle, may be watched again (a stage with one to follow leads on instead;
     // its record is the program's last.kvr).
@@ -164,7 +164,7 @@ void TWinnerForm::FormShow() {
     switch (g.GameMode) {
         case 1:
         case 2:
-            Label6->setText(texts.Text(g.GameMode == 1 ? 88 : 89));
+            Label6->setText(texts.Text(g.GameMode == mode::kFirstStage ? 88 : 89));
             Label5->setText(texts.Text(text::kNextBattle));
             Label8->setText(texts.Text(text::kCancel));
             Label8->show();
@@ -179,7 +179,7 @@ void TWinnerForm::FormShow() {
     }
 
     // The winning navy: the home navy is the first side's on this board.
-    const bool joining = g.NetRole == 2;
+    const bool joining = g.NetRole == net_role::kJoining;
     const QChar home = context_.settings.HomeNavy;
     const QChar firstSideNavy = joining ? OpposingNavy(home) : home;
     TallyTheGame(g);
@@ -230,7 +230,7 @@ void TWinnerForm::Closedown() {
 void TWinnerForm::LeaveWindow() {
     if (game_.NetGame) network->ResetConnection();
     game_.NetGame = false;
-    game_.NetRole = 0;
+    game_.NetRole = net_role::kNone;
     hide();
 }
 
@@ -249,7 +249,7 @@ void TWinnerForm::Label5Click() {
 
 void TWinnerForm::Label8Click() {
     Closedown();
-    game_.GameMode = 0;
+    game_.GameMode = mode::kSingleGame;
     game_.GameOver = true;
     LeaveWindow();
     flow->BackToMenu();

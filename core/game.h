@@ -24,6 +24,21 @@ constexpr int kBothFlagshipsLost = 10;
 constexpr int kEnded = kFirstSideWon;
 }  // namespace stage
 
+// Who this program is in a network game (the numbers are the ones saves hold).
+namespace net_role {
+constexpr int kNone = 0;
+constexpr int kHosting = 1;
+constexpr int kJoining = 2;
+}  // namespace net_role
+
+// A single game, or the campaign's stage (the numbers are the ones saves hold).
+namespace mode {
+constexpr int kSingleGame = 0;
+constexpr int kFirstStage = 1;
+constexpr int kConvoyStage = 2;  // the convoy escort
+constexpr int kLastStage = 3;
+}  // namespace mode
+
 class Game {
   public:
     UnitTable scratchpad;  // every unit of both sides, line 0 the header
@@ -31,10 +46,10 @@ class Game {
     Dice dice;             // every draw of the rules, the scripted first side's included
 
     // --- How the game was started, and its map and fleets ---
-    int GameMode = 0;        // 0 single game, 1 to 3 the campaign stages (2 the convoy escort)
-    int CampaignRegion = 0;  // 1 to 8 during a campaign
-    int NetRole = 0;         // 0 no network game, 1 hosting, 2 joining
-    bool NetGame = false;    // set during a network game
+    int GameMode = mode::kSingleGame;       // one of the mode:: values
+    int CampaignRegion = 0;                 // 1 to 8 during a campaign
+    int NetRole = net_role::kNone;          // one of the net_role:: values
+    bool NetGame = false;                   // set during a network game
     QChar HasPresets = QLatin1Char('N');    // the user map places the first side itself
     QChar HomePosition = QLatin1Char('L');  // the map's home edge: L, R, T or B
     int FirstSideShips = 0;  // ships counted at set-up (not the aircraft, not minefields)

@@ -63,7 +63,7 @@ bool GameSetup::GameInit() {
     // A new set of pictures for this navy and mode.
     display_.PrepareGamePictures(g.GameMode, false);
 
-    if (g.GameMode != 0) {
+    if (g.GameMode != mode::kSingleGame) {
         if (!PickCampaignMap()) return false;
     } else if (!LoadMapAndPicture(true)) {
         return false;
@@ -89,11 +89,12 @@ void GameSetup::ResetVariables() {
     g.Gamestage = stage::kOn;
     g.HasPresets = QLatin1Char('N');
     g.Winner = 0;
-    if (g.NetRole < 2) g.SideToMove = kFirstSide;
+    if (g.NetRole != net_role::kJoining) g.SideToMove = kFirstSide;
 
     // The last campaign stage plays with the stored flag setting again.
     g.FlagTransfer = s.FlagTransfer;
-    if (g.GameMode == 3 && !context_.settingsLines.First(settings_line::kFlagTransfer).isNull())
+    if (g.GameMode == mode::kLastStage &&
+        !context_.settingsLines.First(settings_line::kFlagTransfer).isNull())
         g.FlagTransfer = context_.settingsLines.First(settings_line::kFlagTransfer);
     if (g.FlagTransfer == QLatin1Char('Y')) {
         g.FlagTransferSecond = QLatin1Char('Y');
@@ -103,7 +104,7 @@ void GameSetup::ResetVariables() {
         g.FlagTransferSecond = QLatin1Char('N');
     }
 
-    if (!g.NetGame) g.NetRole = 0;
+    if (!g.NetGame) g.NetRole = net_role::kNone;
     g.UnitSelected = false;
     g.PlayerTurn = true;
     g.OpponentTurn = false;
@@ -116,12 +117,12 @@ void GameSetup::ResetVariables() {
 
     // The first campaign stage starts the tally; the first two stages fly no aircraft, and
     // the convoy escort transfers no flag.
-    if (g.GameMode == 1) {
+    if (g.GameMode == mode::kFirstStage) {
         g.FirstSideWins = 0;
         g.SecondSideWins = 0;
         g.PlaneAllowance = QLatin1Char('0');
     }
-    if (g.GameMode == 2) {
+    if (g.GameMode == mode::kConvoyStage) {
         g.FlagTransfer = QLatin1Char('N');
         g.FlagTransferSecond = QLatin1Char('N');
         g.PlaneAllowance = QLatin1Char('0');
@@ -190,7 +191,7 @@ void GameSetup::KeepOnlyUnitsOfThisGame() {
     if (g.PlaneAllowance >= QLatin1Char('1') && g.PlaneAllowance <= QLatin1Char('3'))
         g.PlaneAllowance = QChar(g.PlaneAllowance.unicode() + 1);
     // A single game is played without the sixth submarine.
-    if (!g.NetGame && g.GameMode == 0) {
+    if (!g.NetGame && g.GameMode == mode::kSingleGame) {
         const int sub = table.Find(6);
         if (sub >= 0) table.Remove(sub);
     }
@@ -229,7 +230,7 @@ void GameSetup::NetworkGameVariables(bool joining) {
         // The joining program plays the navy the host's navy fights.
         if (kNavyLetters.contains(s.HomeNavy)) s.HomeNavy = OpposingNavy(s.HomeNavy);
     }
-    g.GameMode = 0;
+    g.GameMode = mode::kSingleGame;
     g.GameActive = true;
     g.GameOver = false;
     g.Gamestage = stage::kOn;

@@ -265,9 +265,9 @@ void TIntroForm::EntryClick(Entry entry) {
     Game& g = game_;
     switch (entry) {
         case StartGame:
-            g.GameMode = 0;
+            g.GameMode = mode::kSingleGame;
             g.CampaignRegion = 0;
-            g.NetRole = 0;
+            g.NetRole = net_role::kNone;
             g.NetGame = false;
             p.cursor->Set(this, CursorShape::Hidden);
             if (startupFailed_) {
@@ -279,12 +279,12 @@ void TIntroForm::EntryClick(Entry entry) {
             menu->StartGame();
             break;
         case MultiPlayer:
-            g.GameMode = 0;
+            g.GameMode = mode::kSingleGame;
             ResetEntryColours();
             menu->ShowMultiPlayer();
             break;
         case Campaign:
-            g.NetRole = 0;
+            g.NetRole = net_role::kNone;
             SetEntryColour(StartGame, false);
             setEnabled(false);  // until the campaign window gives the menu back
             menu->ShowCampaign();

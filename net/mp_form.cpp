@@ -41,7 +41,8 @@ TMPForm::TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& 
     BuildLayout();
     WireSockets();
     network_.send = [this](const QString& message, int pauseMs) {
-        return game_.NetRole == 1 ? Send2Client(message, pauseMs) : Send2Server(message, pauseMs);
+        return game_.NetRole == net_role::kHosting ? Send2Client(message, pauseMs)
+                                                   : Send2Server(message, pauseMs);
     };
     network_.status = [this](const QString& text) { Status(text); };
     svrStatus_ = std::make_unique<StatusLine>(SvrLogLabel);
@@ -72,7 +73,7 @@ void TMPForm::SetPeerTimes(const PeerWatch::Times& times) {
 }
 
 StatusLine& TMPForm::PanelStatus() {
-    return game_.NetRole == 2 ? *cltStatus_ : *svrStatus_;
+    return game_.NetRole == net_role::kJoining ? *cltStatus_ : *svrStatus_;
 }
 
 TMPForm::~TMPForm() = default;
@@ -264,7 +265,7 @@ void TMPForm::FormShow() {
     ShowPanel(ClientPanel, false);
     ShowPanel(SvrPanel, false);
     heard_.Stop();
-    game_.NetRole = 0;
+    game_.NetRole = net_role::kNone;
 }
 
 void TMPForm::CentreBackPanel() {
@@ -372,7 +373,7 @@ void TMPForm::Label8Click() {
         FormShow();
         return;
     }
-    g.NetRole = 1;
+    g.NetRole = net_role::kHosting;
 }
 
 void TMPForm::Label10Click() {
@@ -388,7 +389,7 @@ void TMPForm::Label10Click() {
         }
         const quint16 port = TypedPort(ServerPortEdit);
         if (port == 0) return;
-        g.NetRole = 1;
+        g.NetRole = net_role::kHosting;
         Label10->hide();
         try {
             server_->SetPort(port);
@@ -411,7 +412,7 @@ void TMPForm::Label10Click() {
     }
     announcer_.Stop();
     g.NetGame = true;
-    g.NetRole = 1;
+    g.NetRole = net_role::kHosting;
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     Label10->hide();
     svrStatus_->Set(context_.texts.Text(text::kGameStarting));
@@ -440,7 +441,7 @@ void TMPForm::Label9Click() {
     Caption(Label18, 94);
     Caption(Label19, 14);
     game_.scratchpad.Clear();
-    game_.NetRole = 2;
+    game_.NetRole = net_role::kJoining;
     // The games on the local network are heard while the join panel is open.
     heard_.Start(lan_);
     ShowHeardGames();
@@ -459,7 +460,7 @@ void TMPForm::Label13Click() {
         rejoining_ = false;
         return;
     }
-    game_.NetRole = 2;
+    game_.NetRole = net_role::kJoining;
     Label13->hide();
     Label23->hide();
     outBox->setFocus();
@@ -475,7 +476,7 @@ void TMPForm::Label13Click() {
 void TMPForm::NetworkReset() {
     // The shorter reset after a game, and the first choice's state of the labels.
     ResetConnection();
-    game_.NetRole = 0;
+    game_.NetRole = net_role::kNone;
     svrStatus_->Set(LogStatus());
     Label10->setStyleSheet(TextColourSheet(MenuTextColour()));
 }
@@ -489,7 +490,7 @@ void TMPForm::Label1Click() {
     ClickSound();
     game_.GameOver = true;
     game_.scratchpad.Clear();
-    if (game_.NetRole == 1) setup_.DropPictures();
+    if (game_.NetRole == net_role::kHosting) setup_.DropPictures();
     game_.MemoPad.Clear();
     NetworkReset();
     CloseToMenu();
@@ -530,7 +531,7 @@ void TMPForm::Escape() {
 
 void TMPForm::ResetConnection() {
     // A decided game leaves nothing to rejoin; one left on the way may be taken up again.
-    if (game_.NetRole == 2 && game_.Gamestage >= stage::kEnded)
+    if (game_.NetRole == net_role::kJoining && game_.Gamestage >= stage::kEnded)
         RejoinTicket::Forget(*context_.platform.files);
     state_ = NetState();
     hostWatch_.Stop();
@@ -554,7 +555,7 @@ void TMPForm::ResetConnection() {
 }
 
 QString TMPForm::Commander(bool firstSide) const {
-    if (game_.NetRole == 2) return firstSide ? Edit3->text() : Edit1->text();
+    if (game_.NetRole == net_role::kJoining) return firstSide ? Edit3->text() : Edit1->text();
     return firstSide ? AlliedName->text() : AxisName->text();
 }
 

@@ -114,7 +114,7 @@ void TMPForm::ServerClientDisconnected(TSimpleTCPClient* client) {
     player_ = nullptr;
     hostWatch_.Stop();
     svrStatus_->Say(context_.texts.Text(text::kConnectionLost));
-    if (!game_.GameActive && game_.NetRole == 1) {
+    if (!game_.GameActive && game_.NetRole == net_role::kHosting) {
         // Gone before the game began: the next program to join is greeted afresh.
         state_.NetStage = 0;
         ShowPanel(AxisPanel, false);
@@ -165,7 +165,7 @@ void TMPForm::ConnectionLost() {
     // Nothing can come from a peer that is gone: the player leaves through the quit corner,
     // and needs the pointer to find it. The host keeps the game for its player to come back to.
     if (!game_.NetGame || !game_.GameActive) return;
-    if (game_.NetRole == 1) {
+    if (game_.NetRole == net_role::kHosting) {
         Status(context_.texts.TextOr(
             text::kPlayerLostWaiting,
             QStringLiteral("Connection to the other commander lost - the game waits for them to "
@@ -354,7 +354,7 @@ void TMPForm::JoiningMessage(const QString& message) {
 
 void TMPForm::StartJoinedGame() {
     if (game_.GameActive || !network_.TableReady()) return;
-    game_.NetRole = 2;
+    game_.NetRole = net_role::kJoining;
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     if (!network_.NetGameInit(true)) {
         context_.platform.cursor->Set(this, CursorShape::Arrow);
@@ -369,7 +369,7 @@ void TMPForm::StartJoinedGame() {
 void TMPForm::ResumeJoinedGame(const QString& message) {
     if (game_.GameActive || !network_.TableReady() || !rejoining_) return Refused(message);
     rejoining_ = false;
-    game_.NetRole = 2;
+    game_.NetRole = net_role::kJoining;
     if (!network_.NetGameInit(true)) {
         context_.platform.cursor->Set(this, CursorShape::Arrow);
         return;
@@ -402,15 +402,17 @@ void TMPForm::SendLastMove() {
 void TMPForm::SendChat(const QString& typed) {
     const QString text = ChatText(typed);
     if (text.isEmpty()) return;
-    (game_.NetRole == 1 ? Send2Client(kChatKey + text, 0) : Send2Server(kChatKey + text, 0));
+    (game_.NetRole == net_role::kHosting ? Send2Client(kChatKey + text, 0)
+                                         : Send2Server(kChatKey + text, 0));
     // The player's own words stand in the report line too, so the talk can be followed.
-    Status(Commander(game_.NetRole == 1) + QStringLiteral(": ") + text + QStringLiteral("  "));
+    Status(Commander(game_.NetRole == net_role::kHosting) + QStringLiteral(": ") + text +
+           QStringLiteral("  "));
 }
 
 void TMPForm::ShowChat(const QString& message) {
     const QString text = ChatText(message.mid(kChatKey.size()));
     if (text.isEmpty()) return;
-    const QString from = Commander(game_.NetRole != 1);
+    const QString from = Commander(game_.NetRole != net_role::kHosting);
     Status(context_.texts.TextOr(text::kMessageFrom, QStringLiteral("Message from ")) +
            (from.isEmpty() ? QStringLiteral("?") : from) + QStringLiteral(": ") + text +
            QStringLiteral("  "));

@@ -54,7 +54,7 @@ bool NetworkSession::NetGameInit(bool joining) {
     context_.guard.EnterGame();
     Game& g = game_;
     Platform& p = context_.platform;
-    g.NetRole = joining ? 2 : 1;
+    g.NetRole = joining ? net_role::kJoining : net_role::kHosting;
     QString error;
     // The joining program loads the map the host named; the host loaded its own at Host.
     const QChar announced = g.HomePosition;
@@ -117,7 +117,8 @@ void NetworkSession::HandOver(bool host) {
 }
 
 void NetworkSession::SendLastMove() {
-    SendMove(game_.NetRole == 1 ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"));
+    SendMove(game_.NetRole == net_role::kHosting ? QStringLiteral("EnemyGo")
+                                                 : QStringLiteral("PlayerGo"));
 }
 
 void NetworkSession::Wake(bool joining) {
@@ -246,7 +247,7 @@ void NetworkSession::Drifted(bool host) {
 }
 
 void NetworkSession::PeerGone() {
-    const bool host = game_.NetRole == 1;
+    const bool host = game_.NetRole == net_role::kHosting;
     if (pendingPeerMove_ && PeersTurn(host)) TurnToken(host);
 }
 

@@ -79,16 +79,16 @@ void ComputerOpponent::RunKI(Rules& r) {
         ApplyMove(r, moves_.SteerStep(r));
     } else {
         BattleStations(g, state_, g.dice);
-        if (state_.AvoidFlag == 1) {
+        if (state_.AvoidFlag) {
             moves_.AvoidMove(r);
         } else {
             Attack(r);
             if (g.GameOver || !g.GameActive) return;
         }
     }
-    if (state_.AvoidFailed == 1) {
+    if (state_.AvoidFailed) {
         // The unit to step away was boxed in: another one moves instead.
-        state_.AvoidFailed = 0;
+        state_.AvoidFailed = false;
         moves_.RandomSelection(r);
         ApplyMove(r, moves_.SteerStep(r));
     }
@@ -114,7 +114,7 @@ void FinishSecondSideMove(Rules& r) {
             r.show.SingleEnemy(g, r.settings);
         }
         // The first two campaign stages compose nothing here and give the opponent no repairs.
-        if (g.GameMode != 1 && g.GameMode != 2) {
+        if (g.GameMode != mode::kFirstStage && g.GameMode != mode::kConvoyStage) {
             g.SweepAllowed = false;
             ComposeBoard(r);
             g.SweepAllowed = true;
@@ -126,7 +126,8 @@ void FinishSecondSideMove(Rules& r) {
 
 void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
     Game& g = r.game;
-    if (r.settings.RevealOption == QLatin1Char('N') || g.NetRole != 0 || g.NetGame) return;
+    if (r.settings.RevealOption == QLatin1Char('N') || g.NetRole != net_role::kNone || g.NetGame)
+        return;
     UnitTable& table = g.scratchpad;
     const int plane = table.Find(1);
     if (plane < 0) return;

@@ -144,7 +144,7 @@ Move MoveChoice::SteerStep(Rules& r) {
     Game& g = r.game;
     UnitTable& table = g.scratchpad;
     Showing& s = r.show;
-    state_.AvoidFlag = 0;
+    state_.AvoidFlag = false;
     int tc = 0, tr = 0;
     g.SideToMove = kSecondSide;
     for (int i = 1; i < table.Count(); ++i)
@@ -173,12 +173,12 @@ Move MoveChoice::SteerStep(Rules& r) {
     if (IsWarship(code)) steer();
     // The first two submarines hunt the carrier (the flagship once it carries the flag), or the
     // convoy; the others the flagship.
-    if ((code == 27 || code == 28) && g.GameMode != 2) {
+    if ((code == 27 || code == 28) && g.GameMode != mode::kConvoyStage) {
         const int flagship = !g.ETransferred ? kFirstCarrierCode : kFirstFlagshipCode;
         lastFirstSide([&](int c) { return c == flagship; });
         steer();
     }
-    if ((code == 27 || code == 28) && g.GameMode == 2) {
+    if ((code == 27 || code == 28) && g.GameMode == mode::kConvoyStage) {
         lastFirstSide([](int c) { return IsConvoyCode(c); });
         steer();
     }
@@ -225,9 +225,9 @@ Move MoveChoice::SteerStep(Rules& r) {
             if (IsEscort(code)) threats += c == QLatin1Char('C');
         }
         if (threats > 0) {
-            state_.ThreatMode = 1;
+            state_.ThreatMode = true;
             NextBestMove(g);
-            state_.ThreatMode = 0;
+            state_.ThreatMode = false;
         }
     } else {
         // Escorts near the unit it damaged send the submarine back where it came from.
@@ -244,7 +244,7 @@ Move MoveChoice::SteerStep(Rules& r) {
 void MoveChoice::AvoidMove(Rules& r) {
     Game& g = r.game;
     Showing& s = r.show;
-    state_.AvoidFlag = 1;
+    state_.AvoidFlag = true;
     const int code = g.Enemy.Code;
     if (!IsSubmarine(code)) {
         s.Picture(PictureOf::GreenBox, 0, g.Enemy.OldX, g.Enemy.OldY);
@@ -252,10 +252,10 @@ void MoveChoice::AvoidMove(Rules& r) {
     }
     const RadarScan radar = Radar(g, g.Enemy.OldX, g.Enemy.OldY);
     if (HighestFree(radar) == 0) {
-        state_.AvoidFlag = 0;
+        state_.AvoidFlag = false;
         state_.EnemyNews.clear();
         g.Enemy.Code = kNoUnit;
-        state_.AvoidFailed = 1;
+        state_.AvoidFailed = true;
         return;
     }
     state_.EnemyHeading = 0;
@@ -282,7 +282,7 @@ void MoveChoice::AvoidMove(Rules& r) {
 }
 
 void MoveChoice::NextBestMove(Game& g) {
-    const bool avoiding = state_.AvoidFlag == 1;
+    const bool avoiding = state_.AvoidFlag;
     const RadarScan radar =
         Radar(g, avoiding ? g.Enemy.OldX : g.Enemy.X, avoiding ? g.Enemy.OldY : g.Enemy.Y);
     int& heading = state_.EnemyHeading;
@@ -290,7 +290,7 @@ void MoveChoice::NextBestMove(Game& g) {
         if (HighestFree(radar) > 0) heading = HighestFree(radar);
     } else {
         heading = 0;
-        if (state_.ThreatMode == 1) {
+        if (state_.ThreatMode) {
             const QString ring = RadarPlus(g, g.Enemy.OldX, g.Enemy.OldY);
             for (int slot = 1; slot <= 16; ++slot)
                 if (ring[slot - 1] != QLatin1Char('0')) heading = ThreatResponse(slot);

@@ -152,11 +152,10 @@ void BattleStations(Game& g, OpponentState& state, Dice& random) {
         g.Enemy.OldX = table.PosX(attacker);
         g.Enemy.OldY = table.PosY(attacker);
     }
-    if (g.Enemy.Code == 26) state.AvoidFlag = 1;
-    if (state.AvoidFlag == 0)
-        state.AvoidFlag =
-            Fights(g.Enemy.Code, g.Player.Code, g.Player.Strength, g.Enemy.Strength) ? 0 : 1;
-    if (state.AvoidFlag == 0 && attacker >= 0) {
+    if (g.Enemy.Code == kSecondSupplyCode) state.AvoidFlag = true;
+    if (!state.AvoidFlag)
+        state.AvoidFlag = !Fights(g.Enemy.Code, g.Player.Code, g.Player.Strength, g.Enemy.Strength);
+    if (!state.AvoidFlag && attacker >= 0) {
         g.Enemy.Name = CutName(table.UnitName(attacker));
         g.Enemy.KindName = CutName(table.KindName(attacker));
         g.Enemy.Strength = table.Strength(attacker);

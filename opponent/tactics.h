@@ -21,7 +21,7 @@ int PriorityRule(int attacker, int target, Dice& random);
 bool Fights(int attacker, int target, int playerStrength, int enemyStrength);
 
 // Chooses one meeting from the engagement list, leaves it in the fight variables (the attacker
-// from Enemy.OldX/Y onto its target at Enemy.X/Y) and decides fight or avoid (AvoidFlag 1).
+// from Enemy.OldX/Y onto its target at Enemy.X/Y) and decides fight or avoid (AvoidFlag).
 void BattleStations(Game& game, OpponentState& state, Dice& random);
 
 }  // namespace kvd

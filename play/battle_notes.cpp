@@ -93,7 +93,7 @@ void NoteTurnOver(Game& g) {
 }
 
 QChar ViewerSide(const Game& g) {
-    return g.NetRole == 2 ? kSecondSide : kFirstSide;
+    return g.NetRole == net_role::kJoining ? kSecondSide : kFirstSide;
 }
 
 BattleBand BattleBandOf(const Game& g) {

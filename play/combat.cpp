@@ -79,7 +79,7 @@ void TakeFighter(Game& g, int line) {
 void MultiCombat(Game& g) {
     g.SupportFire = false;
     if (IsSubmarine(g.Player.Code) || IsSubmarine(g.Enemy.Code)) return;
-    const bool joining = g.NetRole == 2;
+    const bool joining = g.NetRole == net_role::kJoining;
     const bool firstSideTurn = g.PlayerTurn;
     // Small ships fight alone: the mover's own side must bring a destroyer or bigger.
     if (!joining &&
@@ -123,17 +123,20 @@ void FightNames(Game& g, const Settings& s) {
         if (!enemy.isEmpty()) g.Enemy.KindName = enemy;
     }
     const QChar navy = s.HomeNavy;
-    const bool host = g.NetRole == 0 || g.NetRole == 1, joining = g.NetRole == 2;
+    const bool host = g.NetRole == net_role::kNone || g.NetRole == net_role::kHosting,
+               joining = g.NetRole == net_role::kJoining;
     if (g.Player.Code == 20) {
         if ((navy == QLatin1Char('E') && host) || (navy == QLatin1Char('D') && joining))
             g.Player.Name = QStringLiteral("Prince Of Wales");
-        if ((navy == QLatin1Char('U') && g.NetRole == 0) || (navy == QLatin1Char('J') && joining))
+        if ((navy == QLatin1Char('U') && g.NetRole == net_role::kNone) ||
+            (navy == QLatin1Char('J') && joining))
             g.Player.Name = QStringLiteral("Indianapolis");
     }
     if (g.Enemy.Code == 44) {
         if ((navy == QLatin1Char('D') && host) || (navy == QLatin1Char('E') && joining))
             g.Enemy.Name = QStringLiteral("Prince Of Wales");
-        if ((navy == QLatin1Char('J') && g.NetRole == 0) || (navy == QLatin1Char('U') && joining))
+        if ((navy == QLatin1Char('J') && g.NetRole == net_role::kNone) ||
+            (navy == QLatin1Char('U') && joining))
             g.Enemy.Name = QStringLiteral("Indianapolis");
     }
 }

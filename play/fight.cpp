@@ -109,7 +109,7 @@ void Animate(Rules& r) {
     const int fx = g.Player.X, fy = g.Player.Y;
     // A fight shows the opposing unit as it is, identified or not. The joining board draws the
     // host's units from the second set, its own from the first.
-    const bool joining = g.NetRole == 2;
+    const bool joining = g.NetRole == net_role::kJoining;
     const PictureOf own = joining ? PictureOf::FightSecond : PictureOf::FightFirst;
     const PictureOf theirs = joining ? PictureOf::FightFirst : PictureOf::FightSecond;
     s.RestoreCell(fx, fy);
@@ -199,8 +199,10 @@ void Fight(Rules& r) {
     ReportOutcome(r);
     NoteFight(g);
     s.Battle(g);
-    if (g.Winner == kSecondHit && g.NetRole != 2) s.Sound(QStringLiteral("sonar"), true);
-    if (g.Winner == kFirstHit && g.NetRole != 1) s.Sound(QStringLiteral("sonar"), true);
+    if (g.Winner == kSecondHit && g.NetRole != net_role::kJoining)
+        s.Sound(QStringLiteral("sonar"), true);
+    if (g.Winner == kFirstHit && g.NetRole != net_role::kHosting)
+        s.Sound(QStringLiteral("sonar"), true);
 
     // The computer's submarine that sank a ship may dive back to where it came from.
     if (!g.NetGame && IsSubmarine(g.Enemy.Code) && g.Winner == kSecondWins && g.OpponentTurn &&
@@ -219,7 +221,7 @@ void Fight(Rules& r) {
 
     if (g.SupportFire && (g.Winner == kFirstWins || g.Winner == kSecondWins)) SupportingFire(r);
 
-    if (g.GameMode == 2 && ConvoyLost(g)) ConvoySunk(r);
+    if (g.GameMode == mode::kConvoyStage && ConvoyLost(g)) ConvoySunk(r);
 
     if (g.Gamestage < stage::kEnded) s.Wait(1500);
     if (g.Gamestage >= stage::kEnded) EndOfFight(r);

@@ -305,7 +305,7 @@ bool PlayFirstSideMove(Rules& r, const Move& m) {
 bool PlayRecordedMove(Rules& r, const Move& m) {
     Game& g = r.game;
     if (!g.NetGame) return PlayFirstSideMove(r, m);
-    const bool host = g.NetRole != 2;
+    const bool host = g.NetRole != net_role::kJoining;
     const QChar own = host ? kFirstSide : kSecondSide;
     if (m.side != own) {
         // The peer's repair is taken as it comes; its step is fought at its turn token.

@@ -127,7 +127,7 @@ void Showing::CarrierTakesFlag(const Game& game, bool firstSide) {
     if (!recording_) return;
     ShowStep& s = Add(ShowStep::CarrierTakesFlag);
     s.a = firstSide;
-    s.b = game.NetRole == 2;
+    s.b = game.NetRole == net_role::kJoining;
 }
 
 void Showing::SendLastMove() {
@@ -146,7 +146,7 @@ void Showing::Battle(const Game& game) {
 void Showing::MovedUnit(const Game& game, int column, int row) {
     if (!recording_) return;
     const int code = game.Player.Code;
-    if (game.NetRole == 2) {
+    if (game.NetRole == net_role::kJoining) {
         // The joining board shows the host's unit as identified, a minefield as mines.
         if (IsSupply(code) || IsWarship(code))
             Picture(PictureOf::SecondSet, code, column, row);
@@ -164,7 +164,7 @@ void Showing::JoiningUnit(const Game& game, int column, int row) {
 void Showing::SingleEnemy(const Game& game, const Settings& settings) {
     if (!recording_) return;
     const int code = game.Enemy.Code;
-    if (game.NetRole == 2) {
+    if (game.NetRole == net_role::kJoining) {
         // On the joining board the second side is the player's own.
         Picture(PictureOf::JoiningOwn, code, game.Enemy.X, game.Enemy.Y);
         return;
@@ -187,7 +187,7 @@ void Showing::EnemyOrMarker(const Game& game, const Settings& settings, int colu
     const int code = game.Enemy.Code;
     // Every unit the computer moves but a submarine.
     const bool ship = SideOfCode(code) == kSecondSide && !IsSubmarine(code);
-    if (settings.RevealOption == QLatin1Char('N') && game.NetRole != 2) {
+    if (settings.RevealOption == QLatin1Char('N') && game.NetRole != net_role::kJoining) {
         if (ship) Picture(PictureOf::EnemyFlag, code, column, row);
         return;
     }

@@ -21,7 +21,7 @@ namespace kvd {
 void ComposeBoard(Rules& r) {
     Game& g = r.game;
     if (ViewOfTurn(g) != TurnView::None) {
-        if (g.NetRole == 2)
+        if (g.NetRole == net_role::kJoining)
             RevealAllied(g);
         else
             RevealEnemy(g);
@@ -55,11 +55,11 @@ bool SideStep(Rules& r, QChar side, int column, int row) {
     });
     if (g.GameOver || !g.GameActive) return false;
 
-    if (g.NetRole == 0) ComposeBoard(r);
+    if (g.NetRole == net_role::kNone) ComposeBoard(r);
     const int supply = SupplyShipOf(side), flagship = first ? 21 : 45;
     Repair(r, supply, flagship);
     Repair(r, supply, flagship + 1);
-    if (first && !g.NetGame && g.GameMode == 2 && !ConvoyStep(r)) return false;
+    if (first && !g.NetGame && g.GameMode == mode::kConvoyStage && !ConvoyStep(r)) return false;
     if (first) s.Cursor(CursorShape::Arrow);
     return true;
 }

@@ -103,7 +103,7 @@ TEST_F(BandLog, EveryFightIsToldWithWhoFoughtWhomAsEachSideKnowsIt) {
         EXPECT_EQ(lines[0].tone, c.firstSideTone);
         EXPECT_EQ(game.battleLog.shipsLost[0], c.lostFirst);
         EXPECT_EQ(game.battleLog.shipsLost[1], c.lostSecond);
-        game.NetRole = 2;
+        game.NetRole = kvd::net_role::kJoining;
         lines = Told(english);
         EXPECT_EQ(lines[0].text.toStdString(), c.secondSideView);
         const Tone mirrored = c.firstSideTone == Tone::Good  ? Tone::Bad
@@ -170,7 +170,7 @@ TEST_F(BandLog, TheStateCountsTurnsOwnShipsAndTheEnemyAsFarAsItShows) {
     EXPECT_EQ(texts.join(QLatin1Char('|')).toStdString(),
               "Turn 3|Our ships: 2|Enemy in sight: 1|Enemy sunk: 0");
     // The joining player's own side is the second.
-    game.NetRole = 2;
+    game.NetRole = kvd::net_role::kJoining;
     band = kvd::BattleBandOf(game);
     EXPECT_EQ(band.ownShips, 2);
     EXPECT_EQ(band.enemyContacts, 1);

@@ -176,7 +176,8 @@ TEST_F(BoardView, PreDrawRunsTheRevealPassAndTheSweep) {
     game.SweepAllowed = false;
     board->PreDraw();
     EXPECT_EQ(rules.sweeps, 1);
-    game.NetRole = 2;  // the joining program's board asks the rules for its own reveal pass
+    game.NetRole = kvd::net_role::kJoining;  // the joining program's board asks the rules for its
+                                             // own reveal pass
     board->PreDraw();
     EXPECT_EQ(rules.reveals, 4);
 }

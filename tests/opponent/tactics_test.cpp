@@ -46,11 +46,11 @@ TEST_F(Meeting, ThePriorityRulesPickTheMeeting) {
     EXPECT_EQ(kvd::PriorityRule(46, 21, random), 5);
     EXPECT_EQ(kvd::PriorityRule(46, 11, random), 4);
     EXPECT_EQ(Choose(46, 7, {{21, 8}, {11, 7}}), 11);
-    EXPECT_EQ(state.AvoidFlag, 0) << "the carrier fights a destroyer no stronger than itself";
+    EXPECT_FALSE(state.AvoidFlag) << "the carrier fights a destroyer no stronger than itself";
     EXPECT_EQ(game.scratchpad.PosX(1), 5) << "and moves onto it";
     EXPECT_EQ(game.scratchpad.PrevX(1), 5);
     EXPECT_EQ(Choose(46, 7, {{21, 8}, {11, 8}}), 11);
-    EXPECT_EQ(state.AvoidFlag, 1);
+    EXPECT_TRUE(state.AvoidFlag);
     EXPECT_EQ(kvd::PriorityRule(45, 19, random), 2) << "rule 20 gives 1, rule 21 then 2";
     EXPECT_EQ(kvd::PriorityRule(45, 50, random), 7) << "any attacker against a convoy ship";
     EXPECT_EQ(kvd::PriorityRule(26, 11, random), 8);
@@ -65,17 +65,17 @@ TEST_F(Meeting, ThePriorityRulesPickTheMeeting) {
 
 TEST_F(Meeting, FightOrStepAway) {
     Choose(28, 5, {{11, 5}});
-    EXPECT_EQ(state.AvoidFlag, 1) << "a submarine avoids a destroyer";
+    EXPECT_TRUE(state.AvoidFlag) << "a submarine avoids a destroyer";
     Choose(28, 5, {{22, 9}});
-    EXPECT_EQ(state.AvoidFlag, 0) << "and attacks a carrier";
+    EXPECT_FALSE(state.AvoidFlag) << "and attacks a carrier";
     Choose(43, 5, {{16, 6}});
-    EXPECT_EQ(state.AvoidFlag, 1);
+    EXPECT_TRUE(state.AvoidFlag);
     Choose(43, 9, {{5, 1}});
-    EXPECT_EQ(state.AvoidFlag, 1) << "big ships never go for submarines";
+    EXPECT_TRUE(state.AvoidFlag) << "big ships never go for submarines";
     Choose(26, 9, {{50, 1}});
-    EXPECT_EQ(state.AvoidFlag, 1) << "the supply ship always steps away";
+    EXPECT_TRUE(state.AvoidFlag) << "the supply ship always steps away";
     Choose(35, 3, {{4, 9}});
-    EXPECT_EQ(state.AvoidFlag, 0) << "escorts hunt submarines whatever the strengths";
+    EXPECT_FALSE(state.AvoidFlag) << "escorts hunt submarines whatever the strengths";
     for (int a : {33, 39, 40, 46})
         for (int ps = 0; ps <= 9; ++ps)
             EXPECT_EQ(kvd::Fights(a, 16, ps, 5), ps <= 5) << a << " " << ps;

@@ -63,7 +63,7 @@ struct Harness {
         }
         program->Winner().hide();
         window().ResetConnection();
-        game.NetRole = 0;
+        game.NetRole = kvd::net_role::kNone;
         static_cast<kvd::ScriptedMessageBoxes&>(*platform.boxes).Clear();
     }
     kvd::TMPForm& window() { return program->MultiPlayer(); }
