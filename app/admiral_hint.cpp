@@ -6,7 +6,7 @@
 
 namespace kvd {
 
-std::optional<Move> AdmiralHint::Suggest(const Game& game, const Settings& settings, QChar side) {
+std::optional<Move> AdmiralHint::Suggest(const Game& game, const Settings& settings, Side side) {
     const SideView view = ViewOf(game, settings, side);
     // One seed a turn: pressing H again in the same turn frames the same move.
     const std::uint32_t seed = 0x48494E54u ^ (std::uint32_t(game.TurnCount) * 2654435761u);

@@ -14,7 +14,7 @@ class AdmiralHint : public MoveHint {
     // pause: the game's wait, while the Admiral thinks aside (see ThinkAside).
     AdmiralHint(ThinkBudget budget, std::function<bool(int ms)> pause)
         : budget_(budget), pause_(std::move(pause)) {}
-    std::optional<Move> Suggest(const Game& game, const Settings& settings, QChar side) override;
+    std::optional<Move> Suggest(const Game& game, const Settings& settings, Side side) override;
 
   private:
     Admiral admiral_;

@@ -14,7 +14,7 @@ struct Settings;
 class MoveHint {
   public:
     virtual ~MoveHint() = default;
-    virtual std::optional<Move> Suggest(const Game& game, const Settings& settings, QChar side) = 0;
+    virtual std::optional<Move> Suggest(const Game& game, const Settings& settings, Side side) = 0;
 };
 
 }  // namespace kvd

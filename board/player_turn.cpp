@@ -55,7 +55,7 @@ std::optional<Move> PlayerTurn::ComputersAnswer() {
     return !game_.NetGame && computer.Wired() ? computer->TakeAnswer() : std::nullopt;
 }
 
-QChar PlayerTurn::Side() const {
+kvd::Side PlayerTurn::Side() const {
     return game_.NetRole == net_role::kJoining ? kSecondSide : kFirstSide;
 }
 
@@ -90,7 +90,7 @@ void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
     if (button != Qt::LeftButton) return;
     Game& g = game_;
     // The joining player's program keeps the turn flags from the host's point of view.
-    const QChar side = Side();
+    const kvd::Side side = Side();
     const bool ownTurn = side == kFirstSide ? g.PlayerTurn : g.OpponentTurn;
     if (ownTurn && g.GameActive && OnBoard(position)) {
         if (g.RepairReady && g.ClickColumn == g.RepairCellX && g.ClickRow == g.RepairCellY) {
@@ -132,7 +132,7 @@ void PlayerTurn::SelectUnit() {
 }
 
 void PlayerTurn::MoveSelectedUnit(int column, int row) {
-    const QChar side = Side();
+    const kvd::Side side = Side();
     const Move move = SelectedUnitTo(game_, side, column, row, MoveKind::Step);
     bool goesOn = false;
     if (!DecideAndShow([&](Rules& rules) {
@@ -150,7 +150,7 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
 }
 
 void PlayerTurn::RepairClick() {
-    const QChar side = Side();
+    const kvd::Side side = Side();
     const int target = game_.FighterOf(side).Code;
     const bool network = game_.NetGame;
     // In a network game the turn goes on after a repair; against the computer it ends.
@@ -194,7 +194,7 @@ void PlayerTurn::QuitCorner() {
 
 void PlayerTurn::ShowHint() {
     Game& g = game_;
-    const QChar side = Side();
+    const kvd::Side side = Side();
     const bool ownTurn = side == kFirstSide ? g.PlayerTurn : g.OpponentTurn;
     if (!ownTurn || !g.GameActive || g.GameOver) return;
     const std::optional<Move> move = hint->Suggest(g, context_.settings, side);

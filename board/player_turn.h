@@ -62,7 +62,7 @@ class PlayerTurn : public BoardRules {
     GameJournal* journal = nullptr;
 
   private:
-    QChar Side() const;
+    kvd::Side Side() const;
     // The computer's move that answered the player's, for the record, where it keeps one.
     std::optional<Move> ComputersAnswer();
     bool OnBoard(QPoint position) const;

@@ -5,7 +5,7 @@
 
 namespace kvd {
 
-int ShipsLost(const Game& game, QChar side) {
+int ShipsLost(const Game& game, Side side) {
     // Ships left, not lines: the radar aircraft and spent minefields are no losses.
     const UnitTable& table = game.scratchpad;
     int left = 0;

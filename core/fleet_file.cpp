@@ -36,7 +36,7 @@ QString CheckFleetLines(const QString& name, const QStringList& lines) {
         if (!fault.isEmpty())
             return QStringLiteral("%1, line %2: %3.").arg(fileName).arg(i + 1).arg(fault);
         codes.insert(code);
-        (line[0] == kFirstSide ? firstSide : secondSide)++;
+        (SideOfLetter(line[0]) == kFirstSide ? firstSide : secondSide)++;
     }
     // A game needs both fleets; a file cut short after its header would give an empty sea.
     if (firstSide == 0)

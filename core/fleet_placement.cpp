@@ -9,7 +9,7 @@
 
 namespace kvd {
 
-QRect HomeBand(QChar homePosition, QChar side) {
+QRect HomeBand(QChar homePosition, Side side) {
     const bool first = side == kFirstSide;
     switch (homePosition.unicode()) {
         case 'L':
@@ -25,7 +25,7 @@ QRect HomeBand(QChar homePosition, QChar side) {
     }
 }
 
-bool PlaceInBand(Game& game, QChar side, bool writePrev, const std::function<bool(int)>& place) {
+bool PlaceInBand(Game& game, Side side, bool writePrev, const std::function<bool(int)>& place) {
     UnitTable& table = game.scratchpad;
     const QRect band = HomeBand(game.HomePosition, side);
     // Every unit of the side counts where it stands now, the ones still to be drawn too.
@@ -71,8 +71,8 @@ void ApplyPresets(Game& game, std::vector<bool>& placed) {
 }
 }  // namespace
 
-bool PlaceFleets(Game& game, bool presets, QChar* crowded) {
-    auto full = [&](QChar side) {
+bool PlaceFleets(Game& game, bool presets, Side* crowded) {
+    auto full = [&](Side side) {
         if (crowded) *crowded = side;
         return false;
     };
@@ -84,7 +84,7 @@ bool PlaceFleets(Game& game, bool presets, QChar* crowded) {
     return true;
 }
 
-bool MapLeavesRoom(const MapLines& map, const UnitTable& fleet, QChar* crowded) {
+bool MapLeavesRoom(const MapLines& map, const UnitTable& fleet, Side* crowded) {
     // Whether a band has room does not hang on the draws: each unit drawn takes one free cell
     // and gives back the cell it stood on, whichever cell it draws. Any dice serve.
     Game trial;
@@ -101,7 +101,7 @@ QChar CrowdedEdge(const Files& files, const MapLines& map) {
         if (!files.LoadLines(file, lines) || !CheckFleetLines(file, lines).isEmpty()) continue;
         UnitTable fleet;
         fleet.SetLines(lines);
-        QChar side;
+        Side side = kFirstSide;
         if (MapLeavesRoom(map, fleet, &side)) continue;
         const QChar home = map.HomePosition();
         if (side == kFirstSide) return home;

@@ -71,19 +71,19 @@ class Game {
     bool UnitSelected = false;
     Fighter Player;  // the first-side unit of the current step or fight
     Fighter Enemy;   // the second-side unit of the current step or fight; Code kNoUnit none
-    Fighter& FighterOf(QChar side) { return side == kFirstSide ? Player : Enemy; }
-    const Fighter& FighterOf(QChar side) const { return side == kFirstSide ? Player : Enemy; }
+    Fighter& FighterOf(Side side) { return side == kFirstSide ? Player : Enemy; }
+    const Fighter& FighterOf(Side side) const { return side == kFirstSide ? Player : Enemy; }
     // The selected unit's eight target cells "CCRR", one slot a direction, blank-separated.
     QString MoveTargets = kNoMoveTargets;
     bool RepairReady = false;  // set when a click on the supply ship asks it for a repair
     int RepairCellX = 0;       // where the repair scan last found the supply ship; not reset
     int RepairCellY = 0;
-    bool PlayerTurn = true;         // set while the first side may act
-    bool OpponentTurn = false;      // set while the other side acts
-    bool GameActive = false;        // set from set-up until the game ends or is left
-    bool GameOver = false;          // set once the game has ended: no further step is taken
-    QChar SideToMove = kFirstSide;  // the side of the unit making the current step
-    int TurnCount = 0;              // computer turns played in this game
+    bool PlayerTurn = true;        // set while the first side may act
+    bool OpponentTurn = false;     // set while the other side acts
+    bool GameActive = false;       // set from set-up until the game ends or is left
+    bool GameOver = false;         // set once the game has ended: no further step is taken
+    Side SideToMove = kFirstSide;  // the side of the unit making the current step
+    int TurnCount = 0;             // computer turns played in this game
 
     // --- The fight and the flag ---
     int Winner = 0;              // outcome of the last fight (play/combat.h)

@@ -33,12 +33,14 @@ struct Number {
 constexpr Number Flag(const char* name, bool Game::*member) {
     return Number{name, {}, 0, 1, member};
 }
+// A letter from a set, or a side kept as its letter.
 struct Letter {
     const char* name;
     Place<QChar> place;
     const char* allowed;
     // Saves made before the variable was kept lack it; it then keeps the value it had.
     bool optional = false;
+    Place<Side> side = {};
 };
 struct Text {
     const char* name;
@@ -96,7 +98,7 @@ constexpr Number kNumbers[] = {
 constexpr Letter kLetters[] = {
     {"HasPresets", &Game::HasPresets, "YN"},
     {"HomePosition", &Game::HomePosition, "LRTB"},
-    {"SideToMove", &Game::SideToMove, "ED"},
+    {"SideToMove", {}, "ED", false, &Game::SideToMove},
     {"FlagTransfer", &Game::FlagTransfer, "YN"},
     {"FlagTransferSecond", &Game::FlagTransferSecond, "YN"},
     {"PlaneAllowance", &Game::PlaneAllowance, "0123456789", true},
@@ -118,7 +120,8 @@ QStringList GameVariables(const Game& game) {
         lines << QLatin1String(n.name) + QLatin1Char('=') +
                      QString::number(n.flag.member ? int(n.flag.In(game)) : n.place.In(game));
     for (const Letter& l : kLetters)
-        lines << QLatin1String(l.name) + QLatin1Char('=') + (l.place.In(game));
+        lines << QLatin1String(l.name) + QLatin1Char('=') +
+                     (l.side.member ? QChar(SideLetter(l.side.In(game))) : l.place.In(game));
     for (const Text& t : kTexts)
         lines << QLatin1String(t.name) + QLatin1Char('=') + (t.place.In(game));
     return lines;
@@ -158,7 +161,10 @@ bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
             if (value.size() != 1 || !QLatin1String(l.allowed).contains(value[0]))
                 return fail(
                     QStringLiteral("%1 is not one of %2").arg(name, QLatin1String(l.allowed)));
-            l.place.In(set) = value[0];
+            if (l.side.member)
+                l.side.In(set) = *SideOfLetter(value[0]);
+            else
+                l.place.In(set) = value[0];
             known = true;
         }
         for (const Text& t : kTexts) {

@@ -2,14 +2,14 @@
 
 namespace kvd {
 
-QChar SideOfCode(int code) {
+std::optional<Side> SideOfCode(int code) {
     if ((code >= 1 && code <= 25) || (code >= 50 && code <= 54)) return kFirstSide;
     if ((code >= 26 && code <= 49) || (code >= 60 && code <= 64)) return kSecondSide;
-    return QChar();
+    return std::nullopt;
 }
 
 bool IsValidCode(int code) {
-    return !SideOfCode(code).isNull();
+    return SideOfCode(code).has_value();
 }
 
 int FirstSideCode(int code) {

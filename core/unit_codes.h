@@ -41,9 +41,9 @@ inline bool CodeIn(int code, int low, int high) {
     return code >= low && code <= high;
 }
 
-// The side a code belongs to: 'E' for 1-25 and 50-54, 'D' for 26-49 and 60-64, a null
-// character for any other number.
-QChar SideOfCode(int code);
+// The side a code belongs to: the first for 1-25 and 50-54, the second for 26-49 and 60-64,
+// none for any other number.
+std::optional<Side> SideOfCode(int code);
 bool IsValidCode(int code);
 UnitKind KindOfCode(int code);
 // The first-side code of the same unit slot (26 gives 2, 60 gives 50); the code itself on the

@@ -33,7 +33,7 @@ void WriteNumber(QString& line, int column, int width, int value) {
     }
 }
 
-std::vector<UnitPlace> UnitsOf(const UnitTable& table, QChar side) {
+std::vector<UnitPlace> UnitsOf(const UnitTable& table, Side side) {
     std::vector<UnitPlace> units;
     units.reserve(size_t(table.Count()));
     for (int i = 1; i < table.Count(); ++i)
@@ -60,7 +60,7 @@ QChar CharAt(const QString& line, int column) {
 
 UnitTable::Fields UnitTable::Parse(const QString& line) {
     Fields f;
-    f.side = line.isEmpty() ? QChar() : line[0];
+    f.side = line.isEmpty() ? std::nullopt : SideOfLetter(line[0]);
     f.blocked = CharAt(line, col::kBlocked);
     f.revealed = CharAt(line, col::kRevealed);
     f.strength = ReadNumber(line, col::kStrength, 1);
@@ -117,9 +117,7 @@ const UnitTable::Cell* UnitTable::Occupant(int column, int row) const {
         for (size_t i = 1; i < fields_.size(); ++i) {
             const Fields& f = fields_[i];
             const bool first = f.side == kFirstSide;
-            if ((!first && f.side != kSecondSide) || (first && f.code == 1) ||
-                !OnBoard(f.posX, f.posY))
-                continue;
+            if (!f.side || (first && f.code == 1) || !OnBoard(f.posX, f.posY)) continue;
             Cell& cell = cells_[size_t(f.posY * kBoardSize + f.posX)];
             cell.last = f.side;
             (first ? cell.first : cell.second) = true;
@@ -128,15 +126,15 @@ const UnitTable::Cell* UnitTable::Occupant(int column, int row) const {
     return &cells_[size_t(row * kBoardSize + column)];
 }
 
-QChar UnitTable::OccupantSide(int column, int row) const {
+std::optional<kvd::Side> UnitTable::OccupantSide(int column, int row) const {
     const Cell* cell = Occupant(column, row);
-    return cell ? cell->last : QChar();
+    return cell ? cell->last : std::nullopt;
 }
 
-bool UnitTable::Holds(QChar side, int column, int row) const {
+bool UnitTable::Holds(kvd::Side side, int column, int row) const {
     const Cell* cell = Occupant(column, row);
     if (!cell) return false;
-    return side == kFirstSide ? cell->first : side == kSecondSide && cell->second;
+    return side == kFirstSide ? cell->first : cell->second;
 }
 
 void UnitTable::SetLines(const QStringList& lines) {
@@ -206,7 +204,7 @@ int UnitTable::Find(int code) const {
     return found;
 }
 
-int UnitTable::FindSide(int code, QChar side) const {
+int UnitTable::FindSide(int code, kvd::Side side) const {
     int found = -1;
     for (int i = 1; i < Count(); ++i)
         if (Side(i) == side && Code(i) == code) found = i;
@@ -238,7 +236,7 @@ QString CutName(const QString& name) {
 }
 
 QString CheckUnitLine(const QString& line) {
-    if (line.isEmpty() || (line[0] != kFirstSide && line[0] != kSecondSide))
+    if (line.isEmpty() || !SideOfLetter(line[0]))
         return QStringLiteral("no side letter E or D in column 1");
     if (line.size() < kUnitLineLength)
         return QStringLiteral("%1 characters, a unit line has at least %2")
@@ -279,7 +277,7 @@ QString CheckUnitLine(const QString& line) {
             return QStringLiteral("the cell in column %1 is off the board").arg(column);
     }
     const int code = ReadNumber(line, col::kCode, 2);
-    if (SideOfCode(code) != line[0])
+    if (SideOfCode(code) != SideOfLetter(line[0]))
         return QStringLiteral("unit code %1 is not a code of side %2").arg(code).arg(line[0]);
     return {};
 }

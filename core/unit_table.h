@@ -57,12 +57,9 @@ class UnitTable {
     const QStringList& Lines() const { return lines_; }
     void SetLines(const QStringList& lines);
 
-    // A unit line starts with a side letter; scans skip any other line.
-    QChar Side(int i) const { return fields_[size_t(i)].side; }
-    bool IsUnit(int i) const {
-        const QChar side = Side(i);
-        return side == kFirstSide || side == kSecondSide;
-    }
+    // A unit line starts with a side letter; scans skip any other line (it has no side).
+    std::optional<kvd::Side> Side(int i) const { return fields_[size_t(i)].side; }
+    bool IsUnit(int i) const { return Side(i).has_value(); }
 
     int Strength(int i) const { return fields_[size_t(i)].strength; }
     int DamageState(int i) const { return fields_[size_t(i)].damage; }
@@ -93,7 +90,7 @@ class UnitTable {
     // Index of the unit line with this code (scanning the whole table; codes are unique), or
     // -1. FindSide also requires the side letter.
     int Find(int code) const;
-    int FindSide(int code, QChar side) const;
+    int FindSide(int code, kvd::Side side) const;
     // Index of the first unit line standing on a cell, or -1.
     bool UnitExists(int code) const { return Find(code) >= 0; }
     // Units of either side, other than `code`, on the cell of the unit with that code
@@ -101,15 +98,16 @@ class UnitTable {
     int CountCellMates(int code) const;
 
     // Who stands on a cell, the radar aircraft left out (it flies above the ships): the side of
-    // the last such unit in table order (a null character for none, or off the board), and
+    // the last such unit in table order (none for an empty cell, or off the board), and
     // whether a unit of a side is there.
-    QChar OccupantSide(int column, int row) const;
-    bool Holds(QChar side, int column, int row) const;
+    std::optional<kvd::Side> OccupantSide(int column, int row) const;
+    bool Holds(kvd::Side side, int column, int row) const;
 
   private:
     // A line's fields as the accessors give them.
     struct Fields {
-        QChar side, blocked, revealed;
+        std::optional<kvd::Side> side;
+        QChar blocked, revealed;
         int strength, damage, heading, repairs, prevX, prevY, posX, posY, code;
     };
     static Fields Parse(const QString& line);
@@ -125,7 +123,7 @@ class UnitTable {
 
     // The cells' occupants, made afresh on the first look after a change.
     struct Cell {
-        QChar last;
+        std::optional<kvd::Side> last;
         bool first = false, second = false;
     };
     const Cell* Occupant(int column, int row) const;
@@ -144,7 +142,7 @@ struct UnitPlace {
     int row;
 };
 // The unit lines of a side, in table order.
-std::vector<UnitPlace> UnitsOf(const UnitTable& table, QChar side);
+std::vector<UnitPlace> UnitsOf(const UnitTable& table, Side side);
 
 // The header a table holds before any game.
 inline const QString kEmptyTableHeader = QStringLiteral("ScratchPad........");

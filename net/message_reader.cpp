@@ -49,7 +49,7 @@ QByteArray Framed(const QString& message) {
     return message.toLatin1() + "\r\n";
 }
 
-bool ValidMoveRecord(const QString& record, const Game& game, QChar senderSide) {
+bool ValidMoveRecord(const QString& record, const Game& game, Side senderSide) {
     if (record.size() != 17 || !record.startsWith(QLatin1String("[Move]="))) return false;
     int numbers[5];
     for (int k = 0; k < 5; ++k) {

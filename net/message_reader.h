@@ -3,6 +3,8 @@
 #include <QString>
 #include <deque>
 
+#include "core/side.h"
+
 namespace kvd {
 
 class Game;
@@ -33,6 +35,6 @@ QByteArray Framed(const QString& message);
 
 // Whether a move record from the peer may be applied: "[Move]=" and five two-digit numbers,
 // a unit of the sender's side that is in the table, and both cells on the board.
-bool ValidMoveRecord(const QString& record, const Game& game, QChar senderSide);
+bool ValidMoveRecord(const QString& record, const Game& game, Side senderSide);
 
 }  // namespace kvd

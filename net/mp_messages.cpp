@@ -331,7 +331,7 @@ void TMPForm::JoiningMessage(const QString& message) {
     }
     if (state_.NetStage == 2) {
         const QChar first = message.isEmpty() ? QChar() : message[0];
-        if (first == kFirstSide || first == kSecondSide || first == QLatin1Char('1'))
+        if (SideOfLetter(first) || first == QLatin1Char('1'))
             network_.TableLine(message);
         else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 &&
                  message[8] == QLatin1Char('3'))

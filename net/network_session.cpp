@@ -182,7 +182,7 @@ bool NetworkSession::PeersTurn(bool host) const {
 }
 
 bool NetworkSession::GameMessage(const QString& message, bool host) {
-    const QChar peer = host ? kSecondSide : kFirstSide;
+    const Side peer = host ? kSecondSide : kFirstSide;
     if (message == (host ? QLatin1String("PlayerGo") : QLatin1String("EnemyGo"))) {
         // A token out of turn would start this program's turn twice; after the end of the game
         // one starts nothing either way.
@@ -201,7 +201,7 @@ bool NetworkSession::GameMessage(const QString& message, bool host) {
     return true;
 }
 
-void NetworkSession::ApplyPeersRecord(const QString& message, QChar senderSide) {
+void NetworkSession::ApplyPeersRecord(const QString& message, Side senderSide) {
     Game& g = game_;
     if (!g.GameActive || g.GameOver) return;
     // The peer moves in its own turn, one step after any repairs, as its board would let it.
@@ -253,7 +253,7 @@ void NetworkSession::PeerGone() {
 
 QString NetworkSession::ResumeMessage() const {
     const Game& g = game_;
-    return QStringLiteral("[Resume]=") + (g.PlayerTurn ? kFirstSide : kSecondSide) +
+    return QStringLiteral("[Resume]=") + SideLetter(g.PlayerTurn ? kFirstSide : kSecondSide) +
            QString::number(g.ETransferred ? 1 : 0) + QString::number(g.DTransferred ? 1 : 0) +
            QString::number(g.battleLog.turn);
 }
@@ -262,9 +262,9 @@ bool NetworkSession::Resume(const QString& message) {
     Game& g = game_;
     bool ok = false;
     const int turns = message.mid(12).toInt(&ok);
-    const QChar side = message.size() > 9 ? message[9] : QChar();
-    if (message.size() < 13 || message.size() > 20 || !ok || turns < 0 ||
-        (side != kFirstSide && side != kSecondSide) ||
+    const std::optional<Side> side =
+        message.size() > 9 ? SideOfLetter(message[9]) : std::optional<Side>();
+    if (message.size() < 13 || message.size() > 20 || !ok || turns < 0 || !side ||
         !QStringLiteral("01").contains(message[10]) || !QStringLiteral("01").contains(message[11]))
         return false;
     g.ETransferred = message[10] == QLatin1Char('1');

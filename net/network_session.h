@@ -85,7 +85,7 @@ class NetworkSession {
     // Whether the turn is the peer's (the host's peer is the joining player).
     bool PeersTurn(bool host) const;
     // The peer's "[Move]=" or "[Repair]=" record.
-    void ApplyPeersRecord(const QString& message, QChar senderSide);
+    void ApplyPeersRecord(const QString& message, Side senderSide);
     // The peer's turn token has come: this program's turn starts, and the tables are compared.
     void TurnToken(bool host);
     // Whether the tables still agree after the peer's step and this program's fight.

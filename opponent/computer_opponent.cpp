@@ -16,7 +16,7 @@ namespace kvd {
 
 namespace {
 template <typename Is>
-int CountUnits(const Game& game, QChar side, Is is) {
+int CountUnits(const Game& game, Side side, Is is) {
     const UnitTable& table = game.scratchpad;
     int n = 0;
     for (int i = 1; i < table.Count(); ++i) n += table.Side(i) == side && is(table.Code(i));

@@ -39,10 +39,10 @@ int UsualStrength(int code) {
     }
 }
 
-QString PlacedUnitLine(QChar side, int code, int strength, int column, int row, bool identified) {
+QString PlacedUnitLine(Side side, int code, int strength, int column, int row, bool identified) {
     QString line =
         QStringLiteral("E 5 0    3 5  0  0 Contact           0 Unknown   0000 0000          00");
-    line[0] = side;
+    line[0] = SideLetter(side);
     WriteNumber(line, col::kStrength, 1, strength);
     WriteNumber(line, col::kPrevX, 2, column);
     WriteNumber(line, col::kPrevY, 2, row);
@@ -66,7 +66,7 @@ void Shuffle(std::vector<T>& items, Dice& draw) {
 }  // namespace
 
 Game Determinize(const SideView& v, Dice& draw) {
-    const QChar enemy = v.Enemy();
+    const Side enemy = v.Enemy();
     // The kinds the unidentified contacts may be, and the hidden units: what is afloat and
     // not already identified on the board.
     std::vector<int> drawnKinds, hidden;

@@ -18,7 +18,7 @@ struct SideView;
 Game Determinize(const SideView& view, Dice& draw);
 
 // A unit line as a fleet file writes one, for a unit placed by the search.
-QString PlacedUnitLine(QChar side, int code, int strength, int column, int row, bool identified);
+QString PlacedUnitLine(Side side, int code, int strength, int column, int row, bool identified);
 
 // The strength a unit of this code starts with in the game's fleets (what an unidentified one
 // is taken to have).

@@ -88,8 +88,7 @@ int MoveChoice::CanMove(Game& game) {
             continue;
         const RadarScan radar = Radar(game, table.PosX(i), table.PosY(i));
         bool free = false;
-        for (QChar c : radar)
-            free = free || (c != kSecondSide && c != kFirstSide && c != QLatin1Char('X'));
+        for (QChar c : radar) free = free || (!SideOfLetter(c) && c != QLatin1Char('X'));
         table.SetBlocked(i, free ? QLatin1Char('0') : QLatin1Char('X'));
     }
     int count = 0;

@@ -117,7 +117,7 @@ double MeetingGain(const Game& g, int first, int second) {
     }
 }
 
-double PositionValue(const Game& g, QChar side) {
+double PositionValue(const Game& g, Side side) {
     const bool first = side == kFirstSide;
     const double sign = first ? 1 : -1;
     // Gamestage 8: the first side has won, 9 the second, 10 both flagships are lost.

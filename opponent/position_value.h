@@ -1,6 +1,8 @@
 #pragma once
 #include <QChar>
 
+#include "core/side.h"
+
 namespace kvd {
 
 class Game;
@@ -11,7 +13,7 @@ class Game;
 // next, so the best of its own chances counts more than the enemy's threats), and last how
 // close its fighting ships are to enemies they can beat, so a quiet board still has a way
 // forward.
-double PositionValue(const Game& game, QChar side);
+double PositionValue(const Game& game, Side side);
 
 // The worth of a unit afloat: its kind's, plus its strength.
 double UnitWorth(int code, int strength);

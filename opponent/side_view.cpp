@@ -23,7 +23,7 @@ bool SideView::OwnOn(int column, int row) const {
     return false;
 }
 
-SideView ViewOf(const Game& game, const Settings& settings, QChar side) {
+SideView ViewOf(const Game& game, const Settings& settings, Side side) {
     // The second side's board identifies as the joining player's does, by its own units'
     // radar, whether or not anybody looks at it: in a game against the computer nothing else
     // marks the first side's units identified. The first side's marks are its board's own.

@@ -34,7 +34,7 @@ struct Contact {
 // Unknown: the kinds and strengths of unidentified contacts, and every opposing submarine and
 // minefield (never drawn, wherever they are).
 struct SideView {
-    QChar side = kFirstSide;
+    Side side = kFirstSide;
     QString header;                 // the table's line 0
     QStringList own;                // the side's own unit lines, in table order
     std::vector<Contact> contacts;  // ordered by cell, so the table's order tells nothing
@@ -61,7 +61,7 @@ struct SideView {
     // strength in a turn in which no contact was seen to move.
     std::vector<int> submarineStruck;
 
-    QChar Enemy() const { return OtherSide(side); }
+    Side Enemy() const { return OtherSide(side); }
     // Whether a contact stands on a cell, and the side's own unit (not the radar aircraft).
     bool ContactOn(int column, int row) const;
     bool OwnOn(int column, int row) const;
@@ -69,6 +69,6 @@ struct SideView {
 
 // The view of the side's player of a game. It reads the opposing units' lines only for what
 // the board draws of them.
-SideView ViewOf(const Game& game, const Settings& settings, QChar side);
+SideView ViewOf(const Game& game, const Settings& settings, Side side);
 
 }  // namespace kvd

@@ -113,7 +113,9 @@ bool Fights(int a, int t, int playerStrength, int enemyStrength) {
 
 void BattleStations(Game& g, OpponentState& state, Dice& random) {
     QStringList& news = state.EnemyNews;
-    auto usable = [](const QString& line) { return line.size() > 51 && line[0] == kFirstSide; };
+    auto usable = [](const QString& line) {
+        return line.size() > 51 && SideOfLetter(line[0]) == kFirstSide;
+    };
     if (news.size() >= 2) {
         int best = -1, bestDigit = 10;
         for (QString& line : news) {

@@ -24,9 +24,9 @@ MoveResult Result(const Game& g, bool fought, int met) {
 
 // The opposing unit a step onto a cell meets: the last one there in table order. The radar
 // aircraft flies above the sea and is met by no step; only a flagship's guns reach it.
-int MetOn(const Game& g, QChar moverSide, int column, int row) {
+int MetOn(const Game& g, Side moverSide, int column, int row) {
     const UnitTable& table = g.scratchpad;
-    const QChar other = OtherSide(moverSide);
+    const Side other = OtherSide(moverSide);
     int found = -1;
     for (int i = 1; i < table.Count(); ++i)
         if (table.Side(i) == other && table.Code(i) != 1 && table.PosX(i) == column &&
@@ -45,7 +45,7 @@ void Relocate(UnitTable& table, int line, int column, int row, int prevColumn, i
     table.SetPrev(line, prevColumn, prevRow);
 }
 
-void Meet(Rules& r, QChar moverSide, int column, int row) {
+void Meet(Rules& r, Side moverSide, int column, int row) {
     Game& g = r.game;
     const int met = MetOn(g, moverSide, column, row);
     if (met < 0) return;

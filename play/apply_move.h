@@ -35,7 +35,7 @@ MoveResult ApplyMove(Rules& rules, const Move& move, Meeting meeting = Meeting::
 
 // The fight a unit's step leads to: the last opposing unit on its cell, if any, is met.
 // The mover's fight variables are set already.
-void Meet(Rules& rules, QChar moverSide, int column, int row);
+void Meet(Rules& rules, Side moverSide, int column, int row);
 
 // A unit put back or on by what a fight makes of a move (a move back, a retreat, a dive): its
 // cell, and its previous cell where given.

@@ -14,7 +14,7 @@ using namespace outcome;
 LoggedUnit Unit(const Game& g, int code, const QString& name) {
     UnitKind kind = KindOfCode(code);
     if ((code == 21 && g.ETransferred) || (code == 45 && g.DTransferred)) kind = UnitKind::Carrier;
-    return LoggedUnit{code, SideOfCode(code), name, kind};
+    return LoggedUnit{code, SideOfCode(code).value_or(kFirstSide), name, kind};
 }
 
 LoggedUnit UnitOfLine(const Game& g, int line) {
@@ -68,7 +68,7 @@ void NoteEscortFire(Game& g, bool secondSideWon) {
     g.battleLog.Add(std::move(entry));
 }
 
-void NoteIdentified(Game& g, QChar seer) {
+void NoteIdentified(Game& g, Side seer) {
     const UnitTable& table = g.scratchpad;
     BattleLog& log = g.battleLog;
     LogEntry entry;
@@ -92,7 +92,7 @@ void NoteTurnOver(Game& g) {
     ++g.battleLog.turn;
 }
 
-QChar ViewerSide(const Game& g) {
+Side ViewerSide(const Game& g) {
     return g.NetRole == net_role::kJoining ? kSecondSide : kFirstSide;
 }
 
@@ -100,13 +100,13 @@ BattleBand BattleBandOf(const Game& g) {
     BattleBand band;
     band.log = g.battleLog;
     band.viewer = ViewerSide(g);
-    const QChar other = OtherSide(band.viewer);
+    const Side other = OtherSide(band.viewer);
     band.ownShips = ShipsOf(g, band.viewer);
     band.enemyContacts = ContactsOf(g, other);
     return band;
 }
 
-int ShipsOf(const Game& g, QChar side) {
+int ShipsOf(const Game& g, Side side) {
     const UnitTable& table = g.scratchpad;
     int ships = 0;
     for (int i = 1; i < table.Count(); ++i)
@@ -114,7 +114,7 @@ int ShipsOf(const Game& g, QChar side) {
     return ships;
 }
 
-int ContactsOf(const Game& g, QChar side) {
+int ContactsOf(const Game& g, Side side) {
     const UnitTable& table = g.scratchpad;
     int contacts = 0;
     for (int i = 1; i < table.Count(); ++i) {

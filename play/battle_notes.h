@@ -22,27 +22,27 @@ void NoteFlagTransfer(Game& game, int line);
 // The winner of the last fight took a hit from the escorts around it.
 void NoteEscortFire(Game& game, bool secondSideWon);
 // The units of the other side that the seer's reveal pass has just identified for the first time.
-void NoteIdentified(Game& game, QChar seer);
+void NoteIdentified(Game& game, Side seer);
 // A turn is over: the second side has answered the first side's move.
 void NoteTurnOver(Game& game);
 
 // The side whose player this program shows the battle to: the joining player's program shows the
 // second side's, every other the first side's.
-QChar ViewerSide(const Game& game);
+Side ViewerSide(const Game& game);
 
 // What the band tells of the battle at one moment: the log, and the state as the viewer knows it.
 struct BattleBand {
     BattleLog log;
-    QChar viewer = kFirstSide;
+    Side viewer = kFirstSide;
     int ownShips = 0;       // the viewer's ships afloat
     int enemyContacts = 0;  // the other side's ships the viewer has on the board
 };
 BattleBand BattleBandOf(const Game& game);
 
 // Ships a side has on the table (the radar aircraft and minefields are no ships).
-int ShipsOf(const Game& game, QChar side);
+int ShipsOf(const Game& game, Side side);
 // Ships of the side the viewer sees as contacts on the board, identified or not (submarines
 // never show).
-int ContactsOf(const Game& game, QChar side);
+int ContactsOf(const Game& game, Side side);
 
 }  // namespace kvd

@@ -57,7 +57,7 @@ int FightOutcome(int p, int e, int ps, int es, bool dTransferred, bool netGame) 
     return kNothing;  // code 3, and anything the table does not know
 }
 
-int LastUnitOn(const UnitTable& table, QChar side, int column, int row) {
+int LastUnitOn(const UnitTable& table, Side side, int column, int row) {
     int found = -1;
     for (int i = 1; i < table.Count(); ++i)
         if (table.Side(i) == side && table.PosX(i) == column && table.PosY(i) == row) found = i;
@@ -67,7 +67,7 @@ int LastUnitOn(const UnitTable& table, QChar side, int column, int row) {
 void TakeFighter(Game& g, int line) {
     const UnitTable& table = g.scratchpad;
     const int column = table.PosX(line), row = table.PosY(line);
-    Fighter& f = g.FighterOf(table.Side(line));
+    Fighter& f = g.FighterOf(table.Side(line).value_or(kSecondSide));
     f.Code = table.Code(line);
     f.Name = CutName(table.UnitName(line));
     f.KindName = CutName(table.KindName(line));

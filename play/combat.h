@@ -2,6 +2,8 @@
 #include <QChar>
 #include <QString>
 
+#include "core/side.h"
+
 namespace kvd {
 
 class Game;
@@ -28,7 +30,7 @@ int FightOutcome(int playerCode, int enemyCode, int playerStrength, int enemyStr
                  bool dTransferred, bool netGame);
 
 // The last line of a side's unit standing on a cell (the radar aircraft too), or -1.
-int LastUnitOn(const UnitTable& table, QChar side, int column, int row);
+int LastUnitOn(const UnitTable& table, Side side, int column, int row);
 // A unit meets a fight: its line's cell (also as its old cell), whole name, kind,
 // code and strength become its side's fighter.
 void TakeFighter(Game& game, int line);

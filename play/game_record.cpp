@@ -209,15 +209,17 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
                 m.kind = MoveKind::Pass;
             } else if (line.startsWith(QLatin1String("[Move]="))) {
                 // Either side's, by its code: a network game's record holds both.
-                m = MoveOfRecord(line, SideOfCode(ReadNumber(line, 8, 2)));
-                if (m.kind == MoveKind::Pass || m.side.isNull() ||
-                    !OnBoard(m.fromColumn, m.fromRow) || !OnBoard(m.toColumn, m.toRow))
+                const std::optional<Side> side = SideOfCode(ReadNumber(line, 8, 2));
+                if (side) m = MoveOfRecord(line, *side);
+                if (!side || m.kind == MoveKind::Pass || !OnBoard(m.fromColumn, m.fromRow) ||
+                    !OnBoard(m.toColumn, m.toRow))
                     return Fail(error, at(i) + QStringLiteral("the move is damaged."));
             } else if (line.startsWith(QLatin1String("[Repair]=")) && line.size() == 13) {
                 const int repairer = ReadNumber(line, 10, 2), target = ReadNumber(line, 12, 2);
-                m.side = SideOfCode(target);
-                if (m.side.isNull() || repairer != SupplyShipOf(m.side))
+                const std::optional<Side> side = SideOfCode(target);
+                if (!side || repairer != SupplyShipOf(*side))
                     return Fail(error, at(i) + QStringLiteral("the repair is damaged."));
+                m.side = *side;
                 m.code = target;
                 m.kind = MoveKind::Repair;
             } else {
@@ -306,7 +308,7 @@ bool PlayRecordedMove(Rules& r, const Move& m) {
     Game& g = r.game;
     if (!g.NetGame) return PlayFirstSideMove(r, m);
     const bool host = g.NetRole != net_role::kJoining;
-    const QChar own = host ? kFirstSide : kSecondSide;
+    const Side own = host ? kFirstSide : kSecondSide;
     if (m.side != own) {
         // The peer's repair is taken as it comes; its step is fought at its turn token.
         if (m.kind == MoveKind::Repair)

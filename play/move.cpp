@@ -4,7 +4,7 @@
 
 namespace kvd {
 
-int SupplyShipOf(QChar side) {
+int SupplyShipOf(Side side) {
     return side == kSecondSide ? 26 : 2;
 }
 
@@ -17,7 +17,7 @@ QString RepairRecord(const Move& m) {
     return QStringLiteral("[Repair]=") + TwoDigits(SupplyShipOf(m.side)) + TwoDigits(m.code);
 }
 
-Move MoveOfRecord(const QString& record, QChar side) {
+Move MoveOfRecord(const QString& record, Side side) {
     Move m;
     m.side = side;
     if (record.size() != 17 || !record.startsWith(QLatin1String("[Move]="))) return m;

@@ -19,7 +19,7 @@ enum class MoveKind {
 // computer, the peer's record, a self-play player. For a repair the unit is the one repaired
 // and the target cell is its supply ship's; for a shot, the target cell is the aircraft's.
 struct Move {
-    QChar side = kFirstSide;
+    Side side = kFirstSide;
     int code = 0;
     int fromColumn = 0, fromRow = 0;
     int toColumn = 0, toRow = 0;
@@ -29,7 +29,7 @@ struct Move {
 };
 
 // The supply ship of a side.
-int SupplyShipOf(QChar side);
+int SupplyShipOf(Side side);
 
 // The records the network peer gets: "[Move]=" with the code, the cell and the cell it came
 // from, two digits each; "[Repair]=" with the supply ship's and the repaired unit's codes.
@@ -37,6 +37,6 @@ QString MoveRecord(const Move& move);
 QString RepairRecord(const Move& move);
 // The move of a "[Move]=" record, unchecked (see ValidMoveRecord); kind Pass when the record
 // is not one.
-Move MoveOfRecord(const QString& record, QChar side);
+Move MoveOfRecord(const QString& record, Side side);
 
 }  // namespace kvd

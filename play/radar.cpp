@@ -20,15 +20,15 @@ RadarScan Radar(const Game& game, int column, int row) {
         // The aircraft never blocks; land and the edge override units.
         if (!OnBoard(c, r) || game.MemoPad.IsLand(c, r))
             radar[k - 1] = QLatin1Char('X');
-        else if (const QChar side = table.OccupantSide(c, r); !side.isNull())
-            radar[k - 1] = side;
+        else if (const std::optional<Side> side = table.OccupantSide(c, r))
+            radar[k - 1] = SideLetter(*side);
         else
             radar[k - 1] = QChar(u'0' + k);
     }
     return radar;
 }
 
-bool HoldsUnitOf(const Game& game, QChar side, int column, int row) {
+bool HoldsUnitOf(const Game& game, Side side, int column, int row) {
     return game.scratchpad.Holds(side, column, row);
 }
 
@@ -45,9 +45,9 @@ namespace {
 // to their cell that they can see. Returns the identifications made (a unit seen by two
 // counts twice).
 template <class Sees>
-int RevealPass(Game& game, QChar seer, Sees sees) {
+int RevealPass(Game& game, Side seer, Sees sees) {
     UnitTable& table = game.scratchpad;
-    const QChar seenSide = OtherSide(seer);
+    const Side seenSide = OtherSide(seer);
     const std::vector<UnitPlace> seers = UnitsOf(table, seer);
     const std::vector<UnitPlace> seen = UnitsOf(table, seenSide);
     for (const UnitPlace& u : seen)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include "core/side.h"
 
 namespace kvd {
 
@@ -24,7 +25,7 @@ class RadarScan {
 RadarScan Radar(const Game& game, int column, int row);
 
 // Whether a unit of this side (never the radar aircraft) stands on a cell.
-bool HoldsUnitOf(const Game& game, QChar side, int column, int row);
+bool HoldsUnitOf(const Game& game, Side side, int column, int row);
 
 // Whether a first-side unit can identify a second-side one: escorts see every ship,
 // submarines included, but no minefield; every other unit sees the supply ship and everything

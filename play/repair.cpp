@@ -46,8 +46,8 @@ namespace {
 QString SupplyScan(Game& game, int selectedCode, int supplyCode, int column, int row) {
     QString result = QStringLiteral("12345678");
     UnitTable& table = game.scratchpad;
-    const QChar side = SideOfCode(selectedCode);
-    const int unit = table.FindSide(selectedCode, side);
+    const std::optional<Side> side = SideOfCode(selectedCode);
+    const int unit = side ? table.FindSide(selectedCode, *side) : -1;
     if (unit < 0 || table.DamageState(unit) == 0 || table.RepairCount(unit) != 0) return result;
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != side || table.Code(i) != supplyCode) continue;

@@ -16,7 +16,7 @@ bool MayAskForRepair(int code) {
 }
 }  // namespace
 
-Move SelectedUnitTo(const Game& g, QChar side, int column, int row, MoveKind kind) {
+Move SelectedUnitTo(const Game& g, Side side, int column, int row, MoveKind kind) {
     const Fighter& f = g.FighterOf(side);
     return Move{side, f.Code, f.X, f.Y, column, row, kind};
 }
@@ -25,10 +25,10 @@ QString CellText(int column, int row) {
     return TwoDigits(column) + TwoDigits(row);
 }
 
-std::vector<QPoint> TargetsOf(const Game& game, QChar side, int column, int row) {
+std::vector<QPoint> TargetsOf(const Game& game, Side side, int column, int row) {
     std::vector<QPoint> targets;
     const RadarScan radar = Radar(game, column, row);
-    const QChar other = OtherSide(side);
+    const QChar other = SideLetter(OtherSide(side));
     for (int k = 1; k <= 8; ++k) {
         const QChar c = radar[k - 1];
         if (c != QChar(u'0' + k) && c != other) continue;
@@ -42,7 +42,7 @@ std::vector<QPoint> TargetsOf(const Game& game, QChar side, int column, int row)
     return targets;
 }
 
-Selection SelectUnit(Game& g, QChar side, int column, int row) {
+Selection SelectUnit(Game& g, Side side, int column, int row) {
     Selection selection;
     const UnitTable& table = g.scratchpad;
     g.MoveTargets = Game::kNoMoveTargets;
@@ -80,7 +80,7 @@ Selection SelectUnit(Game& g, QChar side, int column, int row) {
     return selection;
 }
 
-bool IsMarkedTarget(const Game& g, QChar side, int column, int row) {
+bool IsMarkedTarget(const Game& g, Side side, int column, int row) {
     if (!g.UnitSelected) return false;
     const int x = g.FighterOf(side).X, y = g.FighterOf(side).Y;
     const int k = DirectionTo(x, y, column, row);
@@ -91,7 +91,7 @@ bool IsMarkedTarget(const Game& g, QChar side, int column, int row) {
 }
 
 bool MoveAllowed(const Game& game, const Move& move) {
-    const QChar side = move.side;
+    const Side side = move.side;
     if (side != kFirstSide && side != kSecondSide) return false;
     const UnitTable& table = game.scratchpad;
     const int unit = table.FindSide(move.code, side);

@@ -11,7 +11,7 @@ class Game;
 
 // The cells a unit of a side may step to from (column, row): free water, or an opposing unit
 // that does not share its cell with a unit of the mover's side.
-std::vector<QPoint> TargetsOf(const Game& game, QChar side, int column, int row);
+std::vector<QPoint> TargetsOf(const Game& game, Side side, int column, int row);
 
 // What a click on a cell selected.
 struct Selection {
@@ -25,14 +25,14 @@ struct Selection {
 // selected one and its side's fighter (Player for the first side, Enemy for the
 // second), its targets in MoveTargets, and whether a click on its supply ship asks for a
 // repair (RepairReady, RepairCellX/Y). No unit there drops the selection.
-Selection SelectUnit(Game& game, QChar side, int column, int row);
+Selection SelectUnit(Game& game, Side side, int column, int row);
 
 // Whether a click on (column, row) steps the side's selected unit there: the cell is one of its
 // targets and the slot of MoveTargets for that direction holds it.
-bool IsMarkedTarget(const Game& game, QChar side, int column, int row);
+bool IsMarkedTarget(const Game& game, Side side, int column, int row);
 
 // A move of the side's selected unit (its side's fighter) to (column, row).
-Move SelectedUnitTo(const Game& game, QChar side, int column, int row, MoveKind kind);
+Move SelectedUnitTo(const Game& game, Side side, int column, int row, MoveKind kind);
 
 // Whether the side's player could make this move on the game as it stands, as the board would
 // offer it to a click: the unit stands on the cell the move leaves and may move, and the cell it

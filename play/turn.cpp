@@ -33,12 +33,12 @@ void ComposeBoard(Rules& r) {
     r.show.Battle(g);
 }
 
-bool SideStep(Rules& r, QChar side, int column, int row) {
+bool SideStep(Rules& r, Side side, int column, int row) {
     Game& g = r.game;
     Showing& s = r.show;
     const bool first = side == kFirstSide;
     Move move = SelectedUnitTo(g, side, column, row, MoveKind::Step);
-    const QChar other = first ? kSecondSide : kFirstSide;
+    const Side other = first ? kSecondSide : kFirstSide;
     move.kind =
         LastUnitOn(g.scratchpad, other, column, row) >= 0 ? MoveKind::Attack : MoveKind::Step;
     if (g.NetGame) g.MoveMessage = MoveRecord(move);
@@ -64,7 +64,7 @@ bool SideStep(Rules& r, QChar side, int column, int row) {
     return true;
 }
 
-void RepairRequest(Rules& r, QChar side) {
+void RepairRequest(Rules& r, Side side) {
     Game& g = r.game;
     const Move move = SelectedUnitTo(g, side, g.RepairCellX, g.RepairCellY, MoveKind::Repair);
     // Asking the supply ship ends the selection, whether or not it could repair.
@@ -100,14 +100,13 @@ namespace {
 void MeetPeersStep(Rules& r, int movedCode) {
     Game& g = r.game;
     const UnitTable& table = g.scratchpad;
-    const QChar side = SideOfCode(movedCode);
-    const int moved = table.FindSide(movedCode, side);
+    const std::optional<Side> side = SideOfCode(movedCode);
+    const int moved = side ? table.FindSide(movedCode, *side) : -1;
     if (moved < 0) return;
     const int column = table.PosX(moved), row = table.PosY(moved);
-    const QChar other = OtherSide(side);
-    if (LastUnitOn(table, other, column, row) < 0) return;
+    if (LastUnitOn(table, OtherSide(*side), column, row) < 0) return;
     TakeFighter(g, moved);
-    Meet(r, side, column, row);
+    Meet(r, *side, column, row);
 }
 }  // namespace
 

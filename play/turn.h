@@ -1,5 +1,6 @@
 #pragma once
 #include <QChar>
+#include "core/side.h"
 
 namespace kvd {
 
@@ -12,10 +13,10 @@ void ComposeBoard(Rules& rules);
 // The side's selected unit steps to (column, row): the step, the fight it leads to, the board
 // composed in a single game, the supply ship mending its flagships, and in the convoy stage a
 // convoy ship's step. False when the game has ended on the way.
-bool SideStep(Rules& rules, QChar side, int column, int row);
+bool SideStep(Rules& rules, Side side, int column, int row);
 
 // The side's selected unit asks the supply ship beside it for a repair.
-void RepairRequest(Rules& rules, QChar side);
+void RepairRequest(Rules& rules, Side side);
 
 // In a network game this program's step is done: the turn goes to the peer. The turn flags
 // are the host's view on both programs.

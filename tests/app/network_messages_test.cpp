@@ -147,7 +147,7 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     Greet();
     SendTableAndStart();
     UnitTable& table = game().scratchpad;
-    const QChar host = kvd::kFirstSide;
+    const Side host = kvd::kFirstSide;
     const int five = table.FindSide(5, host);
     const int x = table.PosX(five), y = table.PosY(five);
     const std::vector<QPoint> targets = TargetsOf(game(), host, x, y);

@@ -91,8 +91,8 @@ inline void NetworkGameTest::PlayTurn(Dice& draw, bool* hostMoved, bool* attacke
     const bool hostMoves = HostReady();
     ASSERT_TRUE(hostMoves || JoiningReady()) << "nobody may move";
     Player& mover = hostMoves ? host : joining;
-    const QChar side = hostMoves ? kvd::kFirstSide : kvd::kSecondSide;
-    const QChar other = kvd::OtherSide(side);
+    const kvd::Side side = hostMoves ? kvd::kFirstSide : kvd::kSecondSide;
+    const Side other = kvd::OtherSide(side);
     if (hostMoved) *hostMoved = hostMoves;
     // A repair leaves the turn with the same side, and a step the rules refuse does nothing:
     // the player chooses again, a few times at most.

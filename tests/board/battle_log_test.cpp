@@ -51,8 +51,8 @@ struct BandLog : ::testing::Test {
         const int i = t.Find(code), j = t.Find(target);
         kvd::TakeFighter(game, i);
         kvd::Rules rules{game, settings, english, shown};
-        kvd::ApplyMove(rules, {QChar(side), code, t.PosX(i), t.PosY(i), t.PosX(j), t.PosY(j),
-                               kvd::MoveKind::Attack});
+        kvd::ApplyMove(rules, {kvd::test::SideOf(side), code, t.PosX(i), t.PosY(i), t.PosX(j),
+                               t.PosY(j), kvd::MoveKind::Attack});
     }
     std::vector<kvd::BattleLine> Told(const kvd::LanguageTexts& texts, int count = 5) {
         return kvd::BattleLogLines(kvd::BattleBandOf(game), texts, count);

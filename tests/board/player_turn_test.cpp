@@ -354,10 +354,11 @@ TEST(BattleBand, HoldsFiveLogLinesOnEveryScreen) {
 TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
     struct Hint : kvd::MoveHint {
         int asked = 0;
-        QChar side;
-        std::optional<kvd::Move> Suggest(const kvd::Game&, const kvd::Settings&, QChar s) override {
+        kvd::Side side = kvd::kSecondSide;
+        std::optional<kvd::Move> Suggest(const kvd::Game&, const kvd::Settings&,
+                                         kvd::Side s) override {
             ++asked, side = s;
-            return kvd::Move{'E', 11, 3, 3, 4, 4, kvd::MoveKind::Step};
+            return kvd::Move{kvd::kFirstSide, 11, 3, 3, 4, 4, kvd::MoveKind::Step};
         }
     } hint;
     turn->hint.Wire(hint);
@@ -380,7 +381,7 @@ TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
 
     pressH();
     EXPECT_EQ(hint.asked, 1);
-    EXPECT_EQ(hint.side, 'E');
+    EXPECT_EQ(hint.side, kvd::kFirstSide);
     EXPECT_GT(framed(3, 3), 100) << "the unit";
     EXPECT_GT(framed(4, 4), 100) << "its target";
     EXPECT_EQ(framed(0, 0) + framed(5, 5), 0);

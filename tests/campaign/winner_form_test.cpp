@@ -90,7 +90,7 @@ TEST_F(Winner, LossesCountShipsNotLines) {
     EXPECT_EQ(form->AlliedLostNo->text(), "6");
     EXPECT_EQ(form->AxisLostNo->text(), "1");
     EXPECT_EQ(form->AlliedTotal->text(), "20");
-    EXPECT_EQ(kvd::ShipsLost(game, 'E'), 6);
+    EXPECT_EQ(kvd::ShipsLost(game, kvd::kFirstSide), 6);
 }
 
 TEST_F(Winner, NobodyWinsHidesTheEmblemUntilANavyWinsAgain) {

@@ -45,7 +45,7 @@ QSet<int> CodeRange(int from, int to) {
 }
 
 // The codes each side of a file must bring, exactly.
-QSet<int> ExpectedCodes(QChar side, bool convoy) {
+QSet<int> ExpectedCodes(Side side, bool convoy) {
     if (side == kvd::kFirstSide) {
         if (!convoy) return CodeRange(1, 25);
         return CodeRange(1, 21) | CodeRange(23, 25) | CodeRange(50, 54);
@@ -84,8 +84,8 @@ class ShippedFleetFile : public ::testing::TestWithParam<const char*> {
     }
 
     // The navy whose ships a side letter of this file holds.
-    QChar NavyOfSide(QChar side) const {
-        return side == QLatin1Char('E') ? HomeNavy(file_) : OpposingNavy(HomeNavy(file_));
+    QChar NavyOfSide(Side side) const {
+        return side == kFirstSide ? HomeNavy(file_) : OpposingNavy(HomeNavy(file_));
     }
 
     QString file_;
@@ -121,13 +121,13 @@ TEST_P(ShippedFleetFile, PassesTheLoaderCheckLineByLine) {
 
 TEST_P(ShippedFleetFile, EachSideBringsExactlyItsCodes) {
     const UnitTable& t = fleet_.table;
-    QMap<QChar, QList<int>> codes;
+    QMap<Side, QList<int>> codes;
     for (int i = 1; i < t.Count(); ++i) {
         EXPECT_EQ(SideOfCode(t.Code(i)), t.Side(i)) << "code " << t.Code(i);
-        codes[t.Side(i)].append(t.Code(i));
+        codes[*t.Side(i)].append(t.Code(i));
     }
-    for (QChar side : {kvd::kFirstSide, kvd::kSecondSide}) {
-        SCOPED_TRACE(std::string("side ") + side.toLatin1());
+    for (Side side : {kvd::kFirstSide, kvd::kSecondSide}) {
+        SCOPED_TRACE(std::string("side ") + SideLetter(side).toLatin1());
         const QList<int>& list = codes.value(side);
         const QSet<int> set(list.begin(), list.end());
         EXPECT_EQ(set.size(), list.size()) << "a code appears twice";
@@ -137,8 +137,8 @@ TEST_P(ShippedFleetFile, EachSideBringsExactlyItsCodes) {
 
 TEST_P(ShippedFleetFile, UnitsStartUndamagedUnidentifiedAndInPlace) {
     const UnitTable& t = fleet_.table;
-    QMap<QChar, QSet<int>> cells;
-    QMap<QChar, QSet<int>> headings;
+    QMap<Side, QSet<int>> cells;
+    QMap<Side, QSet<int>> headings;
     for (int i = 1; i < t.Count(); ++i) {
         SCOPED_TRACE(t.Line(i).toStdString());
         const int code = t.Code(i);
@@ -157,9 +157,9 @@ TEST_P(ShippedFleetFile, UnitsStartUndamagedUnidentifiedAndInPlace) {
             EXPECT_EQ(t.PosY(i), 4);
         }
         const int cell = t.PosX(i) * kBoardSize + t.PosY(i);
-        EXPECT_FALSE(cells[t.Side(i)].contains(cell)) << "two units of a side share a cell";
-        cells[t.Side(i)].insert(cell);
-        headings[t.Side(i)].insert(t.Heading(i));
+        EXPECT_FALSE(cells[*t.Side(i)].contains(cell)) << "two units of a side share a cell";
+        cells[*t.Side(i)].insert(cell);
+        headings[*t.Side(i)].insert(t.Heading(i));
     }
     EXPECT_GT(headings.value(kvd::kFirstSide).size(), 1) << "every first-side unit faces one way";
     EXPECT_GT(headings.value(kvd::kSecondSide).size(), 1) << "every second-side unit faces one way";
@@ -167,7 +167,7 @@ TEST_P(ShippedFleetFile, UnitsStartUndamagedUnidentifiedAndInPlace) {
 
 TEST_P(ShippedFleetFile, NamesAndKindsAreFilledAndUniquePerSide) {
     const UnitTable& t = fleet_.table;
-    QMap<QChar, QSet<QString>> names;
+    QMap<Side, QSet<QString>> names;
     for (int i = 1; i < t.Count(); ++i) {
         SCOPED_TRACE(t.Line(i).toStdString());
         const QString name = CutName(t.UnitName(i));
@@ -175,8 +175,8 @@ TEST_P(ShippedFleetFile, NamesAndKindsAreFilledAndUniquePerSide) {
         EXPECT_FALSE(CutName(t.KindName(i)).isEmpty());
         EXPECT_FALSE(t.UnitName(i).startsWith(QLatin1Char(' '))) << "name not left-aligned";
         EXPECT_FALSE(t.KindName(i).startsWith(QLatin1Char(' '))) << "kind not left-aligned";
-        EXPECT_FALSE(names[t.Side(i)].contains(name)) << "name used twice on a side";
-        names[t.Side(i)].insert(name);
+        EXPECT_FALSE(names[*t.Side(i)].contains(name)) << "name used twice on a side";
+        names[*t.Side(i)].insert(name);
     }
 }
 
@@ -193,9 +193,10 @@ TEST_P(ShippedFleetFile, FlagshipsAndReportedCruisersCarryTheirNames) {
         {QLatin1Char('E'), QStringLiteral("Prince Of Wales")},
         {QLatin1Char('U'), QStringLiteral("Indianapolis")},
     };
-    for (QChar side : {kvd::kFirstSide, kvd::kSecondSide}) {
+    for (Side side : {kvd::kFirstSide, kvd::kSecondSide}) {
         const QChar navy = NavyOfSide(side);
-        SCOPED_TRACE(std::string("side ") + side.toLatin1() + ", navy " + navy.toLatin1());
+        SCOPED_TRACE(std::string("side ") + SideLetter(side).toLatin1() + ", navy " +
+                     navy.toLatin1());
         const int battleship = t.FindSide(side == kvd::kFirstSide ? 21 : 45, side);
         ASSERT_GE(battleship, 0);
         EXPECT_EQ(CutName(t.UnitName(battleship)), battleships.value(navy));

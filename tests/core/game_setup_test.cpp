@@ -12,7 +12,8 @@ using kvd::test::BoardFixture;
 
 namespace {
 // The cells of a side's units, checking none is shared.
-void ExpectPlacedIn(const kvd::UnitTable& table, QChar side, QRect band, const kvd::MapLines& map) {
+void ExpectPlacedIn(const kvd::UnitTable& table, kvd::Side side, QRect band,
+                    const kvd::MapLines& map) {
     std::set<std::pair<int, int>> cells;
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != side || table.Code(i) == 1) continue;
@@ -38,8 +39,8 @@ TEST_F(BoardFixture, EachSideStartsInItsBandOffLandAndAlone) {
         // Land in both bands, so a placement that ignores it shows up.
         WriteMap("Test", c.home, {"0000", "0101", "0909", "0808", "0300", "0609", "0202", "0707"});
         ASSERT_TRUE(Start("Test"));
-        ExpectPlacedIn(Table(), 'E', c.first, game.MemoPad);
-        ExpectPlacedIn(Table(), 'D', c.second, game.MemoPad);
+        ExpectPlacedIn(Table(), kvd::kFirstSide, c.first, game.MemoPad);
+        ExpectPlacedIn(Table(), kvd::kSecondSide, c.second, game.MemoPad);
         EXPECT_EQ(game.HomePosition, c.home);
     }
 }
@@ -52,7 +53,7 @@ TEST_F(BoardFixture, SecondSidePreviousCellIsItsCellFirstSideKeepsTheFleetFiles)
     t.Folder().LoadLines("config\\Eships.cfg", lines);
     file.SetLines(lines);
     for (int i = 1; i < Table().Count(); ++i) {
-        if (Table().Side(i) == 'D') {
+        if (Table().Side(i) == kvd::kSecondSide) {
             EXPECT_EQ(Table().PrevX(i), Table().PosX(i));
             EXPECT_EQ(Table().PrevY(i), Table().PosY(i));
         } else {
@@ -152,7 +153,7 @@ TEST_F(BoardFixture, PresetsApplyOnlyOnUserMaps) {
     WriteMap("$STANDARD", 'L', {"[21]0305", "[02]0009"});
     ASSERT_TRUE(Start("$STANDARD"));
     EXPECT_EQ(game.HasPresets, 'N');
-    ExpectPlacedIn(Table(), 'E', {0, 0, 4, 10}, game.MemoPad);
+    ExpectPlacedIn(Table(), kvd::kFirstSide, {0, 0, 4, 10}, game.MemoPad);
 }
 
 TEST_F(BoardFixture, UnitsAUserMapDoesNotPlaceAreDrawnInTheHomeBand) {
@@ -163,7 +164,7 @@ TEST_F(BoardFixture, UnitsAUserMapDoesNotPlaceAreDrawnInTheHomeBand) {
                                18, 19, 20, 22, 21, 5,  6,  23, 24, 25};
     for (QChar home : QStringLiteral("LRTB")) {
         SCOPED_TRACE(home.toLatin1());
-        const QRect band = kvd::HomeBand(home, 'E');
+        const QRect band = kvd::HomeBand(home, kvd::kFirstSide);
         QStringList entries;
         std::map<int, QPoint> presets;
         int k = 0;
@@ -189,8 +190,9 @@ TEST_F(BoardFixture, UnitsAUserMapDoesNotPlaceAreDrawnInTheHomeBand) {
             ASSERT_GE(i, 0) << code;
             EXPECT_EQ(QPoint(Table().PosX(i), Table().PosY(i)), at) << code;
         }
-        ExpectPlacedIn(Table(), 'E', band, game.MemoPad);
-        ExpectPlacedIn(Table(), 'D', kvd::HomeBand(home, 'D'), game.MemoPad);
+        ExpectPlacedIn(Table(), kvd::kFirstSide, band, game.MemoPad);
+        ExpectPlacedIn(Table(), kvd::kSecondSide, kvd::HomeBand(home, kvd::kSecondSide),
+                       game.MemoPad);
     }
 }
 
@@ -203,12 +205,15 @@ TEST_F(BoardFixture, AMapIsRefusedAtTheStartAndAtTheStoreByOneRule) {
     ASSERT_TRUE(t.Folder().LoadLines("config\\Eships.cfg", lines));
     fleet.SetLines(lines);
     const struct {
-        char side;
+        kvd::Side side;
         int open;
         bool starts;
-    } cases[] = {{'E', 24, true}, {'E', 23, false}, {'D', 24, true}, {'D', 23, false}};
+    } cases[] = {{kvd::kFirstSide, 24, true},
+                 {kvd::kFirstSide, 23, false},
+                 {kvd::kSecondSide, 24, true},
+                 {kvd::kSecondSide, 23, false}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(1, c.side) + " " + std::to_string(c.open));
+        SCOPED_TRACE(std::to_string(int(c.side)) + " " + std::to_string(c.open));
         const QRect band = kvd::HomeBand('T', c.side);
         QStringList land;
         int k = 0;
@@ -221,10 +226,10 @@ TEST_F(BoardFixture, AMapIsRefusedAtTheStartAndAtTheStoreByOneRule) {
         WriteMap("Crowded", 'T', land);
         kvd::MapLines map;
         ASSERT_TRUE(kvd::LoadMap(t.Folder(), "Crowded", map, nullptr));
-        QChar crowded;
+        kvd::Side crowded = OtherSide(c.side);
         EXPECT_EQ(kvd::MapLeavesRoom(map, fleet, &crowded), c.starts);
         if (!c.starts) {
-            EXPECT_EQ(crowded, QLatin1Char(c.side));
+            EXPECT_EQ(crowded, c.side);
         }
         EXPECT_EQ(Start("Crowded"), c.starts);
     }
@@ -263,7 +268,7 @@ TEST_F(BoardFixture, ShipsAreCountedWithoutMinesAndAircraft) {
     int e = 0, d = 0;
     for (int i = 1; i < Table().Count(); ++i) {
         if (!kvd::IsShipCode(Table().Code(i))) continue;
-        (Table().Side(i) == 'E' ? e : d)++;
+        (Table().Side(i) == kvd::kFirstSide ? e : d)++;
     }
     EXPECT_EQ(game.FirstSideShips, e);
     EXPECT_EQ(game.SecondSideShips, d);

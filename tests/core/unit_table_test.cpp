@@ -22,7 +22,7 @@ TEST(UnitTable, FieldsReadFromTheirColumns) {
     kvd::UnitTable table;
     table.Append(Line('E', 7, "HMS  Hood", "Admiral", "0102", "0903", 21));
     ASSERT_EQ(table.Line(1).size(), kvd::kUnitLineLength);
-    EXPECT_EQ(table.Side(1), 'E');
+    EXPECT_EQ(table.Side(1), kvd::kFirstSide);
     EXPECT_EQ(table.Strength(1), 7);
     EXPECT_EQ(table.DamageState(1), 0);
     EXPECT_EQ(table.Heading(1), 4);
@@ -81,8 +81,8 @@ TEST(UnitTable, FindScansBothSidesAndSkipsOtherLines) {
     table.Append(Line('D', 5, "B", "k", "0000", "0202", 35));
     EXPECT_EQ(table.Find(11), 1);
     EXPECT_EQ(table.Find(35), 3);
-    EXPECT_EQ(table.FindSide(35, 'E'), -1);
-    EXPECT_EQ(table.FindSide(35, 'D'), 3);
+    EXPECT_EQ(table.FindSide(35, kvd::kFirstSide), -1);
+    EXPECT_EQ(table.FindSide(35, kvd::kSecondSide), 3);
     // Removing a line moves the later ones up one index.
     table.Remove(1);
     EXPECT_EQ(table.Find(35), 2);
@@ -176,12 +176,12 @@ TEST(UnitTable, CheckUnitLineNamesTheFault) {
 }
 
 TEST(UnitCodes, KindsAndSidesFollowTheCodeTable) {
-    EXPECT_EQ(kvd::SideOfCode(1), 'E');
-    EXPECT_EQ(kvd::SideOfCode(25), 'E');
-    EXPECT_EQ(kvd::SideOfCode(26), 'D');
-    EXPECT_EQ(kvd::SideOfCode(49), 'D');
-    EXPECT_EQ(kvd::SideOfCode(54), 'E');
-    EXPECT_EQ(kvd::SideOfCode(60), 'D');
+    EXPECT_EQ(kvd::SideOfCode(1), kvd::kFirstSide);
+    EXPECT_EQ(kvd::SideOfCode(25), kvd::kFirstSide);
+    EXPECT_EQ(kvd::SideOfCode(26), kvd::kSecondSide);
+    EXPECT_EQ(kvd::SideOfCode(49), kvd::kSecondSide);
+    EXPECT_EQ(kvd::SideOfCode(54), kvd::kFirstSide);
+    EXPECT_EQ(kvd::SideOfCode(60), kvd::kSecondSide);
     for (int code : {0, 55, 59, 65, 99}) EXPECT_FALSE(kvd::IsValidCode(code)) << code;
     // Every second-side code is its first-side code's kind, 24 or 10 higher.
     for (int code = 2; code <= 25; ++code)
@@ -241,13 +241,14 @@ TEST(UnitTable, ParsedFieldsAndOccupantsStayInStepWithEveryWrite) {
         for (int c = 0; c < kvd::kBoardSize; ++c)
             for (int r = 0; r < kvd::kBoardSize; ++r) {
                 // The last unit in table order on the cell, the aircraft left out.
-                QChar last;
+                std::optional<kvd::Side> last;
                 for (int i = 1; i < fresh.Count(); ++i)
                     if (fresh.IsUnit(i) && fresh.Code(i) != 1 && fresh.PosX(i) == c &&
                         fresh.PosY(i) == r)
                         last = fresh.Side(i);
                 ASSERT_EQ(table.OccupantSide(c, r), last) << c << "," << r;
-                ASSERT_EQ(table.Holds('E', c, r) || table.Holds('D', c, r), !last.isNull());
+                ASSERT_EQ(table.Holds(kvd::kFirstSide, c, r) || table.Holds(kvd::kSecondSide, c, r),
+                          last.has_value());
             }
     };
     check("loading");
@@ -264,6 +265,6 @@ TEST(UnitTable, ParsedFieldsAndOccupantsStayInStepWithEveryWrite) {
     check("a line cut short");
     table.Append(lines[3]);
     check("a line added");
-    EXPECT_TRUE(table.OccupantSide(-1, 4).isNull());
-    EXPECT_TRUE(table.OccupantSide(4, 10).isNull());
+    EXPECT_FALSE(table.OccupantSide(-1, 4));
+    EXPECT_FALSE(table.OccupantSide(4, 10));
 }

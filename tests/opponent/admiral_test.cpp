@@ -17,7 +17,7 @@ namespace {
 using kvd::test::UnitLine;
 
 struct Unit {
-    QChar side;
+    QChar side;  // the table's letter
     int code, strength, column, row;
     bool identified = false;
 };
@@ -27,9 +27,9 @@ kvd::Game GameOf(const std::vector<Unit>& units, QChar flagTransfer = QLatin1Cha
     kvd::Game g;
     QStringList lines{QStringLiteral("ScratchPad........")};
     // The first side's lines first, as every table has them.
-    for (QChar side : {kvd::kFirstSide, kvd::kSecondSide})
+    for (kvd::Side side : {kvd::kFirstSide, kvd::kSecondSide})
         for (const Unit& u : units) {
-            if (u.side != side) continue;
+            if (u.side != kvd::SideLetter(side)) continue;
             QString line = UnitLine(u.side, u.code, u.strength, u.column, u.row);
             line[kvd::col::kRevealed - 1] = u.identified ? QLatin1Char('1') : QLatin1Char('0');
             lines << line;
@@ -289,12 +289,13 @@ TEST(Admiral, RemembersWhatItIdentified) {
     for (const Case& c : cases) {
         kvd::ContactMemory memory;
         // Seen once: the flagship at (5, 5), identified; the destroyer far off.
-        kvd::SideView seen = kvd::ViewOf(
-            GameOf({kOwn[0], {'D', 45, 9, 5, 5, true}, {'D', 35, 5, 2, 8}}), settings, 'E');
+        kvd::SideView seen =
+            kvd::ViewOf(GameOf({kOwn[0], {'D', 45, 9, 5, 5, true}, {'D', 35, 5, 2, 8}}), settings,
+                        kvd::kFirstSide);
         memory.Recall(seen);
         std::vector<Unit> units{kOwn[0]};
         units.insert(units.end(), c.next.begin(), c.next.end());
-        kvd::SideView now = kvd::ViewOf(GameOf(units), settings, 'E');
+        kvd::SideView now = kvd::ViewOf(GameOf(units), settings, kvd::kFirstSide);
         memory.Recall(now);
         int code = 0;
         for (const kvd::Contact& contact : now.contacts)
@@ -312,7 +313,7 @@ TEST(Admiral, FollowsWhereUnseenSubmarinesMayBe) {
         kvd::Game g =
             GameOf({kOwn[0], kOwn[1], {'D', 35, 5, contactColumn, 0}, {'D', 27, 5, 9, 9}});
         g.HomePosition = QLatin1Char('L');  // the enemy's band: columns 6 to 9
-        return kvd::ViewOf(g, settings, 'E');
+        return kvd::ViewOf(g, settings, kvd::kFirstSide);
     };
     auto westmost = [](const kvd::SideView& v) {
         int west = 10;
@@ -360,9 +361,10 @@ TEST(Admiral, LooksForTheSubmarineThatStruck) {
             g.HomePosition = QLatin1Char('L');
             return g;
         };
-        kvd::SideView before = kvd::ViewOf(game(6, 9), settings, 'E');
+        kvd::SideView before = kvd::ViewOf(game(6, 9), settings, kvd::kFirstSide);
         memory.Recall(before);
-        kvd::SideView now = kvd::ViewOf(game(c.cruiserStrength, c.contactColumn), settings, 'E');
+        kvd::SideView now =
+            kvd::ViewOf(game(c.cruiserStrength, c.contactColumn), settings, kvd::kFirstSide);
         memory.Recall(now);
         ASSERT_EQ(now.submarineStruck.size(), c.struck ? 1u : 0u) << c.what;
         if (!c.struck) continue;

@@ -44,7 +44,7 @@ TEST_F(Choice, TheGamesOpponentSettingDecidesWhoAnswersAndTheRecordKeepsTheAdmir
     EXPECT_GT(choice.Admiral().LastThought().worlds, 0);
     const std::optional<kvd::Move> answer = choice.TakeAnswer();
     ASSERT_TRUE(answer);
-    EXPECT_EQ(answer->side, 'D');
+    EXPECT_EQ(answer->side, kvd::kSecondSide);
     EXPECT_EQ(Table().PosX(Line(answer->code)), answer->toColumn);
     EXPECT_FALSE(choice.TakeAnswer()) << "handed over once";
     const QStringList after = Table().Lines();

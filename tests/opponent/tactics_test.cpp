@@ -93,5 +93,5 @@ TEST_F(Meeting, TheRingsSeeTwoCellsAway) {
     EXPECT_EQ(hunters.mid(1, 7), "0000000");
     EXPECT_EQ(hunters.mid(8), "0000H00000000000")
         << "the frigate two away; the destroyer at (5, 1) is too far";
-    EXPECT_EQ(game.SideToMove, 'D');
+    EXPECT_EQ(game.SideToMove, kvd::kSecondSide);
 }

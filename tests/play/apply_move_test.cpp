@@ -36,8 +36,8 @@ struct Moves : ::testing::Test {
     kvd::Move Step(char side, int code, int toColumn, int toRow) {
         const kvd::UnitTable& t = game.scratchpad;
         const int i = t.Find(code);
-        const kvd::Move move{QChar(side), code,  t.PosX(i),          t.PosY(i),
-                             toColumn,    toRow, kvd::MoveKind::Step};
+        const kvd::Move move{kvd::test::SideOf(side), code, t.PosX(i), t.PosY(i), toColumn, toRow,
+                             kvd::MoveKind::Step};
         if (side == 'E')
             game.Player.Code = code, game.Player.Strength = t.Strength(i);
         else
@@ -79,7 +79,7 @@ TEST_F(Moves, AStepMovesTheUnitAndMeetsWhatStandsThere) {
         const kvd::MoveResult result = Apply(Step(c.side, c.mover, 5, 4));
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_EQ(result.met, c.target);
-        EXPECT_EQ(game.SideToMove, QChar(c.side));
+        EXPECT_EQ(game.SideToMove, kvd::test::SideOf(c.side));
         EXPECT_EQ(Find(c.mover) >= 0, c.moverLeft);
         if (c.target) {
             EXPECT_EQ(Find(c.target) >= 0, c.targetLeft);
@@ -109,7 +109,7 @@ TEST_F(Moves, WhenTheMeetingComes) {
 TEST_F(Moves, TheRadarAircraftFliesOverShipsAndOnlyGunsReachIt) {
     Units({{'E', 1, 0, 3, 3}, {'E', 22, 7, 0, 0}, {'D', 40, 5, 5, 5}, {'D', 46, 7, 3, 4}});
     // Its patrol step keeps no previous cell and meets the ship below.
-    Apply(kvd::Move{'E', 1, 3, 3, 4, 4, kvd::MoveKind::Step});
+    Apply(kvd::Move{kvd::kFirstSide, 1, 3, 3, 4, 4, kvd::MoveKind::Step});
     EXPECT_EQ(Cell(1), QPoint(4, 4));
     EXPECT_EQ(Prev(1), QPoint(3, 3)) << "as the fleet placed it";
     EXPECT_GE(Find(40), 0);
@@ -117,7 +117,8 @@ TEST_F(Moves, TheRadarAircraftFliesOverShipsAndOnlyGunsReachIt) {
     EXPECT_EQ(Apply(Step('D', 40, 4, 4)).outcome, -1);
     // The carrier's guns shoot it down: nobody moves.
     game.Player.Code = 1, game.Enemy.Code = 46, game.Player.X = 4, game.Player.Y = 4;
-    const kvd::MoveResult shot = Apply(kvd::Move{'D', 46, 3, 4, 4, 4, kvd::MoveKind::Shot});
+    const kvd::MoveResult shot =
+        Apply(kvd::Move{kvd::kSecondSide, 46, 3, 4, 4, 4, kvd::MoveKind::Shot});
     EXPECT_EQ(shot.outcome, kvd::outcome::kSecondWins);
     EXPECT_EQ(Find(1), -1) << "no launch left";
     EXPECT_EQ(Cell(46), QPoint(3, 4));
@@ -128,10 +129,11 @@ TEST_F(Moves, ARepairRequestAsksTheSidesSupplyShipAndAPassDoesNothing) {
         const int supply = side == 'E' ? 2 : 26, ship = side == 'E' ? 16 : 40;
         Units({{side, supply, 2, 4, 4}, {side, ship, 3, 5, 5}});
         const QStringList before = game.scratchpad.Lines();
-        EXPECT_FALSE(Apply(kvd::Move{QChar(side)}).repaired);
+        EXPECT_FALSE(Apply(kvd::Move{kvd::test::SideOf(side)}).repaired);
         EXPECT_EQ(game.scratchpad.Lines(), before) << "a pass";
         EXPECT_TRUE(
-            Apply(kvd::Move{QChar(side), ship, 5, 5, 4, 4, kvd::MoveKind::Repair}).repaired);
+            Apply(kvd::Move{kvd::test::SideOf(side), ship, 5, 5, 4, 4, kvd::MoveKind::Repair})
+                .repaired);
         EXPECT_EQ(game.scratchpad.Strength(Find(ship)), 4);
     }
 }
@@ -159,7 +161,7 @@ TEST_F(Moves, ACopyOfAGamePlaysOnApart) {
     game.dice = kvd::Dice(3);
     kvd::Game copy = game;
     kvd::Rules rules{copy, settings, texts, shown};
-    kvd::ApplyMove(rules, kvd::Move{'E', 16, 4, 4, 5, 4, kvd::MoveKind::Step});
+    kvd::ApplyMove(rules, kvd::Move{kvd::kFirstSide, 16, 4, 4, 5, 4, kvd::MoveKind::Step});
     EXPECT_EQ(Cell(16), QPoint(4, 4)) << "the original stays";
     EXPECT_EQ(copy.scratchpad.PosX(copy.scratchpad.Find(16)), 5);
     EXPECT_EQ(copy.dice.Next(1000), game.dice.Next(1000)) << "both draw on from the same point";
@@ -173,32 +175,32 @@ TEST_F(Moves, OnlyAMarkedTargetIsAStepAndTheTopLeftCellIsNoException) {
         const int supply = side == 'E' ? 2 : 26;
         Units({{side, supply, 2, 2, 0}, {side == 'E' ? 'D' : 'E', side == 'E' ? 40 : 16, 5, 3, 1}});
         game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0101"});  // land south-west
-        const kvd::Selection selection = kvd::SelectUnit(game, QChar(side), 2, 0);
+        const kvd::Selection selection = kvd::SelectUnit(game, kvd::test::SideOf(side), 2, 0);
         ASSERT_EQ(selection.line, Find(supply));
         EXPECT_EQ(selection.targets.size(), 4u)
             << "west, east, south, and the opposing unit south-east";
-        EXPECT_FALSE(kvd::IsMarkedTarget(game, QChar(side), 0, 0));
-        EXPECT_FALSE(kvd::IsMarkedTarget(game, QChar(side), 1, 1)) << "land";
-        EXPECT_FALSE(kvd::IsMarkedTarget(game, QChar(side), 2, 0)) << "its own cell";
+        EXPECT_FALSE(kvd::IsMarkedTarget(game, kvd::test::SideOf(side), 0, 0));
+        EXPECT_FALSE(kvd::IsMarkedTarget(game, kvd::test::SideOf(side), 1, 1)) << "land";
+        EXPECT_FALSE(kvd::IsMarkedTarget(game, kvd::test::SideOf(side), 2, 0)) << "its own cell";
         for (QPoint cell : selection.targets)
-            EXPECT_TRUE(kvd::IsMarkedTarget(game, QChar(side), cell.x(), cell.y()));
+            EXPECT_TRUE(kvd::IsMarkedTarget(game, kvd::test::SideOf(side), cell.x(), cell.y()));
         // A unit right beside the top-left cell may step there when it is free.
         Units({{side, supply, 2, 1, 0}});
-        kvd::SelectUnit(game, QChar(side), 1, 0);
-        EXPECT_TRUE(kvd::IsMarkedTarget(game, QChar(side), 0, 0));
+        kvd::SelectUnit(game, kvd::test::SideOf(side), 1, 0);
+        EXPECT_TRUE(kvd::IsMarkedTarget(game, kvd::test::SideOf(side), 0, 0));
     }
 }
 
 TEST(MoveRecords, TheWireFormOfAMove) {
-    const kvd::Move step{'D', 35, 7, 2, 6, 3, kvd::MoveKind::Step};
+    const kvd::Move step{kvd::kSecondSide, 35, 7, 2, 6, 3, kvd::MoveKind::Step};
     EXPECT_EQ(kvd::MoveRecord(step), "[Move]=3506030702");
-    const kvd::Move read = kvd::MoveOfRecord(kvd::MoveRecord(step), 'D');
+    const kvd::Move read = kvd::MoveOfRecord(kvd::MoveRecord(step), kvd::kSecondSide);
     EXPECT_EQ(read.code, 35);
     EXPECT_EQ(QPoint(read.toColumn, read.toRow), QPoint(6, 3));
     EXPECT_EQ(QPoint(read.fromColumn, read.fromRow), QPoint(7, 2));
-    EXPECT_EQ(kvd::RepairRecord(kvd::Move{'E', 21, 0, 0, 0, 0, kvd::MoveKind::Repair}),
+    EXPECT_EQ(kvd::RepairRecord(kvd::Move{kvd::kFirstSide, 21, 0, 0, 0, 0, kvd::MoveKind::Repair}),
               "[Repair]=0221");
     for (const char* broken :
          {"[Move]=35060307", "[Move]=35060307020", "[Mover]=3506030702", "[Move]=35x6030702"})
-        EXPECT_EQ(kvd::MoveOfRecord(broken, 'D').kind, kvd::MoveKind::Pass) << broken;
+        EXPECT_EQ(kvd::MoveOfRecord(broken, kvd::kSecondSide).kind, kvd::MoveKind::Pass) << broken;
 }

@@ -341,7 +341,7 @@ TEST_F(Effects, SupportFireNeedsADestroyerOrBiggerOfTheOtherSideNextToTheFight) 
     game.scratchpad.SetLines({"header", Unit('E', 11, 5, 3, 3), Unit('D', 40, 5, 3, 3),
                               Unit('D', 41, 5, 4, 4), Unit('D', 33, 5, 2, 2)});
     game.Player.Code = 11, game.Enemy.Code = 40, game.Player.X = game.Player.Y = 3,
-    game.SideToMove = 'E';
+    game.SideToMove = kvd::kFirstSide;
     game.PlayerTurn = true;
     kvd::MultiCombat(game);
     EXPECT_TRUE(game.SupportFire);

@@ -29,7 +29,7 @@ kvd::Game Position(const std::vector<Unit>& units, bool swapped) {
     for (const Unit& u : units) {
         const bool first = (u.side == 'E') != swapped;
         const int code = kvd::FirstSideCode(u.code);
-        lines << kvd::test::UnitLine(first ? kvd::kFirstSide : kvd::kSecondSide,
+        lines << kvd::test::UnitLine(kvd::SideLetter(first ? kvd::kFirstSide : kvd::kSecondSide),
                                      first        ? code
                                      : code >= 50 ? code + 10
                                                   : code + 24,

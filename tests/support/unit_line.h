@@ -5,8 +5,13 @@
 
 namespace kvd::test {
 
-// A unit table line as a test wants it: side, code, strength and cell (its previous cell too),
-// the rest as a fleet file would have it; the name, when given, takes the name column.
+// A unit table line as a test wants it: side letter, code, strength and cell (its previous cell
+// too), the rest as a fleet file would have it; the name, when given, takes the name column. The
+// side a table letter stands for, as the tests' rows write it.
+inline Side SideOf(char letter) {
+    return *SideOfLetter(QLatin1Char(letter));
+}
+
 inline QString UnitLine(QChar side, int code, int strength, int column, int row,
                         const QString& name = QStringLiteral("Unit")) {
     QString line =

@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // the board.
     const kvd::Game& game = FleetGame();
     for (const QString& message : messages) {
-        for (QChar side : {kvd::kFirstSide, kvd::kSecondSide}) {
+        for (kvd::Side side : {kvd::kFirstSide, kvd::kSecondSide}) {
             if (!kvd::ValidMoveRecord(message, game, side)) continue;
             const int code = kvd::ReadNumber(message, 8, 2);
             FUZZ_CHECK(kvd::SideOfCode(code) == side);

@@ -23,7 +23,7 @@ bool Favoured(bool firstSide, int outcome) {
 }
 
 // King's steps from a cell to the nearest opposing ship, or a long way when it has none.
-int Distance(const UnitTable& t, QChar other, int column, int row) {
+int Distance(const UnitTable& t, Side other, int column, int row) {
     int distance = 100;
     for (int j = 1; j < t.Count(); ++j)
         if (t.Side(j) == other && IsShipCode(t.Code(j)))
@@ -33,7 +33,7 @@ int Distance(const UnitTable& t, QChar other, int column, int row) {
 }
 
 // The steps that take their unit nearer an opposing ship; all of them when none does.
-std::vector<ScriptedMove> ClosingIn(const UnitTable& t, QChar other,
+std::vector<ScriptedMove> ClosingIn(const UnitTable& t, Side other,
                                     const std::vector<ScriptedMove>& steps) {
     std::vector<ScriptedMove> closer;
     for (const ScriptedMove& step : steps)
@@ -44,10 +44,10 @@ std::vector<ScriptedMove> ClosingIn(const UnitTable& t, QChar other,
 }
 }  // namespace
 
-ScriptedMove ChooseMove(const Game& g, Dice& random, QChar side, Approach approach) {
+ScriptedMove ChooseMove(const Game& g, Dice& random, Side side, Approach approach) {
     const UnitTable& t = g.scratchpad;
     const bool first = side == kFirstSide;
-    const QChar other = OtherSide(side);
+    const Side other = OtherSide(side);
     const int supply = t.FindSide(first ? kFirstSupplyCode : kSecondSupplyCode, side);
     if (supply >= 0) {
         for (int i = 1; i < t.Count(); ++i) {
@@ -69,7 +69,9 @@ ScriptedMove ChooseMove(const Game& g, Dice& random, QChar side, Approach approa
             const Offset o = DirectionOffset(k);
             const ScriptedMove move{ScriptedMove::Step, x, y, x + o.dc, y + o.dr};
             if (radar[k - 1] == QChar(u'0' + k)) steps.push_back(move);
-            if (radar[k - 1] != other || HoldsUnitOf(g, side, move.toColumn, move.toRow)) continue;
+            if (radar[k - 1] != SideLetter(other) ||
+                HoldsUnitOf(g, side, move.toColumn, move.toRow))
+                continue;
             const int enemy = LastUnitOn(t, other, move.toColumn, move.toRow);
             const int outcome = first ? FightOutcome(code, t.Code(enemy), t.Strength(i),
                                                      t.Strength(enemy), g.DTransferred, false)

@@ -22,7 +22,7 @@ struct ScriptedMove {
 // on: an attack that trades ship for ship, else a step that takes its unit nearer an opposing
 // ship, so that two such players meet and finish a game soon.
 enum class Approach { Wander, PressOn };
-ScriptedMove ChooseMove(const Game& game, Dice& random, QChar side = kFirstSide,
+ScriptedMove ChooseMove(const Game& game, Dice& random, Side side = kFirstSide,
                         Approach approach = Approach::Wander);
 
 }  // namespace kvd
