@@ -7,10 +7,7 @@ namespace kvd {
 
 int ShipsLost(const Game& game, Side side) {
     // Ships left, not lines: the radar aircraft and spent minefields are no losses.
-    const UnitTable& table = game.scratchpad;
-    int left = 0;
-    for (int i = 1; i < table.Count(); ++i)
-        left += table.Side(i) == side && IsShipCode(table.Code(i));
+    const int left = CountUnits(game.scratchpad, side, IsShipCode);
     return (side == kFirstSide ? game.FirstSideShips : game.SecondSideShips) - left;
 }
 

@@ -143,6 +143,13 @@ struct UnitPlace {
 };
 // The unit lines of a side, in table order.
 std::vector<UnitPlace> UnitsOf(const UnitTable& table, Side side);
+// How many units of a side have a code `is` picks.
+template <typename Is>
+int CountUnits(const UnitTable& table, Side side, Is is) {
+    int n = 0;
+    for (int i = 1; i < table.Count(); ++i) n += table.Side(i) == side && is(table.Code(i));
+    return n;
+}
 
 // The header a table holds before any game.
 inline const QString kEmptyTableHeader = QStringLiteral("ScratchPad........");

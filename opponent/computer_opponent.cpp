@@ -15,13 +15,6 @@
 namespace kvd {
 
 namespace {
-template <typename Is>
-int CountUnits(const Game& game, Side side, Is is) {
-    const UnitTable& table = game.scratchpad;
-    int n = 0;
-    for (int i = 1; i < table.Count(); ++i) n += table.Side(i) == side && is(table.Code(i));
-    return n;
-}
 // Heavy cruisers and the capital ships.
 bool IsHeavyShip(int code) {
     return IsKind(code, UnitKind::HeavyCruiser) || IsCapitalShip(code);
@@ -33,14 +26,14 @@ bool IsSupplyOrSubmarine(int code) {
 }  // namespace
 
 int EnemyConcern(const Game& g) {
-    const int supply = CountUnits(g, kSecondSide, IsSupply);
-    const int subs = CountUnits(g, kSecondSide, IsSubmarine);
-    const int heavy = CountUnits(g, kSecondSide, IsHeavyShip);
+    const int supply = CountUnits(g.scratchpad, kSecondSide, IsSupply);
+    const int subs = CountUnits(g.scratchpad, kSecondSide, IsSubmarine);
+    const int heavy = CountUnits(g.scratchpad, kSecondSide, IsHeavyShip);
     return (supply == 0) + (subs < 2) + (subs == 0) + (heavy < 4) + (heavy < 3);
 }
 
 int EnemyAggression(const Game& g) {
-    auto count = [&](auto is) { return CountUnits(g, kFirstSide, is); };
+    auto count = [&](auto is) { return CountUnits(g.scratchpad, kFirstSide, is); };
     const int aircraft = count([](int c) { return c == kReconPlaneCode; });
     const int small = count(IsSupplyOrSubmarine), big = count(IsHeavyShip);
     const int battleship = count([](int c) { return IsKind(c, UnitKind::Battleship); });
@@ -55,7 +48,7 @@ void ComputerOpponent::RunKI(Rules& r) {
     g.Enemy.Code = kNoUnit;
     g.TurnCount += 1;
 
-    const int able = CountUnits(g, kSecondSide, IsFleetShip);
+    const int able = CountUnits(g.scratchpad, kSecondSide, IsFleetShip);
     const int free = moves_.CanMove(g);
     if (able == 0 || free == 0) {
         OpponentGivesUp(r);

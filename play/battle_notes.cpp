@@ -107,21 +107,12 @@ BattleBand BattleBandOf(const Game& g) {
 }
 
 int ShipsOf(const Game& g, Side side) {
-    const UnitTable& table = g.scratchpad;
-    int ships = 0;
-    for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == side && IsShipCode(table.Code(i))) ++ships;
-    return ships;
+    return CountUnits(g.scratchpad, side, IsShipCode);
 }
 
 int ContactsOf(const Game& g, Side side) {
-    const UnitTable& table = g.scratchpad;
-    int contacts = 0;
-    for (int i = 1; i < table.Count(); ++i) {
-        const int code = table.Code(i);
-        if (table.Side(i) == side && IsShipCode(code) && DrawnToOpponent(code)) ++contacts;
-    }
-    return contacts;
+    return CountUnits(g.scratchpad, side,
+                      [](int code) { return IsShipCode(code) && DrawnToOpponent(code); });
 }
 
 }  // namespace kvd

@@ -1,11 +1,12 @@
 #include "play/move.h"
 
+#include "core/unit_codes.h"
 #include "core/unit_table.h"
 
 namespace kvd {
 
 int SupplyShipOf(Side side) {
-    return side == kSecondSide ? 26 : 2;
+    return side == kSecondSide ? kSecondSupplyCode : kFirstSupplyCode;
 }
 
 QString MoveRecord(const Move& m) {

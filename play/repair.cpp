@@ -60,6 +60,10 @@ QString SupplyScan(Game& game, int selectedCode, int supplyCode, int column, int
 }
 }  // namespace
 
+bool MayAskForRepair(int code) {
+    return IsSupply(code) || IsSubmarine(code) || IsEscort(code) || IsCruiser(code);
+}
+
 QString RadarAux(Game& game, int column, int row) {
     return SupplyScan(game, game.Player.Code, kFirstSupplyCode, column, row);
 }

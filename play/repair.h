@@ -15,6 +15,10 @@ struct RepairDone {
     QPoint target;
 };
 
+// Whether a unit may ask its supply ship for a repair: every ship up to the cruisers; the capital
+// ships, the minefields and the convoy go without.
+bool MayAskForRepair(int code);
+
 // The supply ship `repairerCode` repairs its neighbour `targetCode`: strength 2 to 7 goes up
 // one and a damaged unit is damaged no worse than '1'; strength 0 and 1 stay as they are but the
 // repair counts; a unit of 8 or 9 is not repaired. Each unit is repaired twice at most.

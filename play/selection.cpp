@@ -8,14 +8,6 @@
 
 namespace kvd {
 
-namespace {
-// The supply ship repairs every ship up to the cruisers; the capital ships, the minefields and
-// the convoy go without.
-bool MayAskForRepair(int code) {
-    return IsSupply(code) || IsSubmarine(code) || IsEscort(code) || IsCruiser(code);
-}
-}  // namespace
-
 Move SelectedUnitTo(const Game& g, Side side, int column, int row, MoveKind kind) {
     const Fighter& f = g.FighterOf(side);
     return Move{side, f.Code, f.X, f.Y, column, row, kind};

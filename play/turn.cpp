@@ -134,9 +134,9 @@ void TurnAfterPeer(Rules& r, bool joining, int peerMovedCode) {
     MeetPeersStep(r, peerMovedCode);
     if (g.GameOver || !g.GameActive) return;
     // The peer's supply ship repairs its flagships, as the peer's own step did.
-    const int supply = joining ? 2 : 26, flagship = joining ? 21 : 45;
-    Repair(r, supply, flagship);
-    Repair(r, supply, flagship + 1);
+    const int supply = SupplyShipOf(joining ? kFirstSide : kSecondSide);
+    Repair(r, supply, joining ? kFirstFlagshipCode : kSecondFlagshipCode);
+    Repair(r, supply, joining ? kFirstCarrierCode : kSecondCarrierCode);
     show.Paint(g);
     show.Cursor(CursorShape::Arrow);
     if (!joining) show.Sound(QStringLiteral("click"), false);

@@ -8,7 +8,9 @@
 #include "core/unit_codes.h"
 #include "platform/random.h"
 #include "play/combat.h"
-#include "play/radar.h"
+#include "play/move.h"
+#include "play/repair.h"
+#include "play/selection.h"
 
 namespace kvd {
 
@@ -48,12 +50,11 @@ ScriptedMove ChooseMove(const Game& g, Dice& random, Side side, Approach approac
     const UnitTable& t = g.scratchpad;
     const bool first = side == kFirstSide;
     const Side other = OtherSide(side);
-    const int supply = t.FindSide(first ? kFirstSupplyCode : kSecondSupplyCode, side);
+    const int supply = t.FindSide(SupplyShipOf(side), side);
     if (supply >= 0) {
         for (int i = 1; i < t.Count(); ++i) {
-            const int code = FirstSideCode(t.Code(i));
-            if (t.Side(i) != side || !(IsSubmarine(code) || IsEscort(code) || IsCruiser(code)) ||
-                t.DamageState(i) == 0 || t.RepairCount(i) != 0)
+            if (t.Side(i) != side || !MayAskForRepair(t.Code(i)) || t.DamageState(i) == 0 ||
+                t.RepairCount(i) != 0)
                 continue;
             if (!AreNeighbours(t.PosX(i), t.PosY(i), t.PosX(supply), t.PosY(supply))) continue;
             return {ScriptedMove::Repair, t.PosX(i), t.PosY(i), t.PosX(supply), t.PosY(supply)};
@@ -64,15 +65,14 @@ ScriptedMove ChooseMove(const Game& g, Dice& random, Side side, Approach approac
         const int code = t.Code(i);
         if (t.Side(i) != side || code == kReconPlaneCode || IsMinefield(code)) continue;
         const int x = t.PosX(i), y = t.PosY(i);
-        const RadarScan radar = Radar(g, x, y);
-        for (int k = 1; k <= 8; ++k) {
-            const Offset o = DirectionOffset(k);
-            const ScriptedMove move{ScriptedMove::Step, x, y, x + o.dc, y + o.dr};
-            if (radar[k - 1] == QChar(u'0' + k)) steps.push_back(move);
-            if (radar[k - 1] != SideLetter(other) ||
-                HoldsUnitOf(g, side, move.toColumn, move.toRow))
+        // The cells the board would offer this unit: open water, or an opposing unit to meet.
+        for (QPoint cell : TargetsOf(g, side, x, y)) {
+            const ScriptedMove move{ScriptedMove::Step, x, y, cell.x(), cell.y()};
+            if (t.OccupantSide(cell.x(), cell.y()) != other) {
+                steps.push_back(move);
                 continue;
-            const int enemy = LastUnitOn(t, other, move.toColumn, move.toRow);
+            }
+            const int enemy = LastUnitOn(t, other, cell.x(), cell.y());
             const int outcome = first ? FightOutcome(code, t.Code(enemy), t.Strength(i),
                                                      t.Strength(enemy), g.DTransferred, false)
                                       : FightOutcome(t.Code(enemy), code, t.Strength(enemy),
