@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "core/unit_codes.h"
 #include "core/unit_table.h"
 
@@ -209,6 +211,16 @@ TEST(UnitCodes, KindsAndSidesFollowTheCodeTable) {
         EXPECT_EQ(kvd::GivesSupportFire(code), in(11, 22)) << code;
         EXPECT_EQ(kvd::IsFleetShip(code), in(2, 22)) << code;
         EXPECT_EQ(kvd::IsConvoyCode(code), in(50, 54)) << code;
+    }
+    // A number read from a corrupt line may be anything: outside the table it is no unit at all.
+    for (int code : {-1, -99, 100, 155, 1000, INT_MIN, INT_MAX}) {
+        EXPECT_FALSE(kvd::IsValidCode(code)) << code;
+        EXPECT_EQ(kvd::SideOfCode(code), std::nullopt) << code;
+        EXPECT_EQ(kvd::KindOfCode(code), kvd::UnitKind::None) << code;
+        EXPECT_EQ(kvd::FirstSideCode(code), 0) << code;
+        EXPECT_FALSE(kvd::IsShipCode(code) || kvd::IsConvoyCode(code) || kvd::IsWarship(code) ||
+                     kvd::GivesSupportFire(code) || kvd::IsFleetShip(code))
+            << code;
     }
 }
 
