@@ -49,10 +49,6 @@ void MapLines::SetLines(const QStringList& lines) {
     }
 }
 
-bool MapLines::IsLand(int column, int row) const {
-    return OnBoard(column, row) && land_[size_t(row * 10 + column)];
-}
-
 bool MapLines::HasPresetLines() const {
     for (int i = 1; i < lines_.size(); ++i)
         if (IsPresetForm(lines_[i])) return true;

@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+#include "core/unit_table.h"
+
 namespace kvd {
 
 class Files;
@@ -33,7 +35,9 @@ class MapLines {
 
     // A cell is land when any line after line 0 is exactly four characters, does not begin
     // with "[", and reads as that column and row.
-    bool IsLand(int column, int row) const;
+    bool IsLand(int column, int row) const {
+        return OnBoard(column, row) && land_[size_t(row * 10 + column)];
+    }
     // Any line after line 0 with "[" in column 1 and "]" in column 4.
     bool HasPresetLines() const;
     // The well-formed preset entries, in file order.

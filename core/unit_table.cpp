@@ -76,7 +76,7 @@ UnitTable::Fields UnitTable::Parse(const QString& line) {
 }
 
 void UnitTable::ReparseAll() {
-    cells_.clear();
+    cellsStale_ = true;
     fields_.clear();
     fields_.reserve(size_t(lines_.size()));
     for (const QString& line : lines_) fields_.push_back(Parse(line));
@@ -85,7 +85,7 @@ void UnitTable::ReparseAll() {
 void UnitTable::Clear() {
     lines_.clear();
     fields_.clear();
-    cells_.clear();
+    cellsStale_ = true;
 }
 
 void UnitTable::Reset() {
@@ -101,40 +101,26 @@ void UnitTable::SetLine(int i, const QString& line) {
 void UnitTable::Append(const QString& line) {
     lines_.append(line);
     fields_.push_back(Parse(line));
-    cells_.clear();
+    cellsStale_ = true;
 }
 
 void UnitTable::Remove(int i) {
     lines_.removeAt(i);
     fields_.erase(fields_.begin() + i);
-    cells_.clear();
+    cellsStale_ = true;
 }
 
-const UnitTable::Cell* UnitTable::Occupant(int column, int row) const {
-    if (!OnBoard(column, row)) return nullptr;
-    if (cells_.empty()) {
-        cells_.resize(size_t(kBoardSize * kBoardSize));
-        for (size_t i = 1; i < fields_.size(); ++i) {
-            const Fields& f = fields_[i];
-            const bool first = f.side == kFirstSide;
-            if (!f.side || (first && f.code == 1) || !OnBoard(f.posX, f.posY)) continue;
-            Cell& cell = cells_[size_t(f.posY * kBoardSize + f.posX)];
-            cell.last = f.side;
-            (first ? cell.first : cell.second) = true;
-        }
+void UnitTable::MakeCells() const {
+    cells_.fill(Cell{});
+    for (size_t i = 1; i < fields_.size(); ++i) {
+        const Fields& f = fields_[i];
+        const bool first = f.side == kFirstSide;
+        if (!f.side || (first && f.code == kReconPlaneCode) || !OnBoard(f.posX, f.posY)) continue;
+        Cell& cell = cells_[size_t(f.posY * kBoardSize + f.posX)];
+        cell.last = f.side;
+        (first ? cell.first : cell.second) = true;
     }
-    return &cells_[size_t(row * kBoardSize + column)];
-}
-
-std::optional<kvd::Side> UnitTable::OccupantSide(int column, int row) const {
-    const Cell* cell = Occupant(column, row);
-    return cell ? cell->last : std::nullopt;
-}
-
-bool UnitTable::Holds(kvd::Side side, int column, int row) const {
-    const Cell* cell = Occupant(column, row);
-    if (!cell) return false;
-    return side == kFirstSide ? cell->first : cell->second;
+    cellsStale_ = false;
 }
 
 void UnitTable::SetLines(const QStringList& lines) {
@@ -148,18 +134,38 @@ QString UnitTable::UnitName(int i) const {
 QString UnitTable::KindName(int i) const {
     return lines_[i].mid(col::kKindName - 1, col::kKindNameWidth);
 }
+QString UnitTable::ShownName(int i) const {
+    return CutName(QStringView(lines_[i]).mid(col::kName - 1, col::kNameWidth));
+}
+QString UnitTable::ShownKindName(int i) const {
+    return CutName(QStringView(lines_[i]).mid(col::kKindName - 1, col::kKindNameWidth));
+}
+
+// Most writes of a turn rewrite what a field already holds, and a table's lines are shared
+// with its copies until one is written: a field that holds the number already is left alone.
+// (A parsed field equals a value from 0 up only where its digits are that value's.)
+void UnitTable::SetNumber(int i, int column, int width, int value, int Fields::*field) {
+    Fields& f = fields_[size_t(i)];
+    if (value >= 0 && f.*field == value) return;
+    QString& line = lines_[i];
+    const bool whole = line.size() >= column - 1 + width;
+    WriteNumber(line, column, width, value);
+    if (!whole) {
+        Reparse(i);  // padded: the blanks may stand where other fields were missing
+        return;
+    }
+    f.*field = ReadNumber(line, column, width);
+    if (field == &Fields::posX || field == &Fields::posY) cellsStale_ = true;
+}
 
 void UnitTable::SetStrength(int i, int strength) {
-    WriteNumber(lines_[i], col::kStrength, 1, strength);
-    Reparse(i);
+    SetNumber(i, col::kStrength, 1, strength, &Fields::strength);
 }
 void UnitTable::SetDamageState(int i, int state) {
-    WriteNumber(lines_[i], col::kDamageState, 1, state);
-    Reparse(i);
+    SetNumber(i, col::kDamageState, 1, state, &Fields::damage);
 }
 void UnitTable::SetHeading(int i, int heading) {
-    WriteNumber(lines_[i], col::kHeading, 1, heading);
-    Reparse(i);
+    SetNumber(i, col::kHeading, 1, heading, &Fields::heading);
 }
 void UnitTable::SetBlocked(int i, QChar c) {
     SetChar(i, col::kBlocked, c);
@@ -168,20 +174,19 @@ void UnitTable::SetRevealed(int i, QChar c) {
     SetChar(i, col::kRevealed, c);
 }
 void UnitTable::SetRepairCount(int i, int count) {
-    WriteNumber(lines_[i], col::kRepairCount, 1, count);
-    Reparse(i);
+    SetNumber(i, col::kRepairCount, 1, count, &Fields::repairs);
 }
 void UnitTable::SetPrev(int i, int column, int row) {
-    WriteNumber(lines_[i], col::kPrevX, 2, column);
-    WriteNumber(lines_[i], col::kPrevY, 2, row);
-    Reparse(i);
+    SetNumber(i, col::kPrevX, 2, column, &Fields::prevX);
+    SetNumber(i, col::kPrevY, 2, row, &Fields::prevY);
 }
 void UnitTable::SetPos(int i, int column, int row) {
-    WriteNumber(lines_[i], col::kPosX, 2, column);
-    WriteNumber(lines_[i], col::kPosY, 2, row);
-    Reparse(i);
+    SetNumber(i, col::kPosX, 2, column, &Fields::posX);
+    SetNumber(i, col::kPosY, 2, row, &Fields::posY);
 }
 void UnitTable::SetChar(int i, int column, QChar c) {
+    const QString& now = lines_.at(i);
+    if (column >= 1 && column <= now.size() && now.at(column - 1) == c) return;
     QString& line = lines_[i];
     const bool padded = line.size() < column;
     PadTo(line, column);
@@ -221,7 +226,7 @@ int UnitTable::CountCellMates(int code) const {
     return mates;
 }
 
-QString CutName(const QString& name) {
+QString CutName(QStringView name) {
     QString out;
     out.reserve(name.size());
     for (qsizetype k = 0; k < name.size(); ++k) {
@@ -280,28 +285,6 @@ QString CheckUnitLine(const QString& line) {
     if (SideOfCode(code) != SideOfLetter(line[0]))
         return QStringLiteral("unit code %1 is not a code of side %2").arg(code).arg(line[0]);
     return {};
-}
-
-Offset DirectionOffset(int direction) {
-    static const Offset offsets[9] = {{0, 0}, {-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                      {1, 0}, {-1, 1},  {0, 1},  {1, 1}};
-    return direction >= 1 && direction <= 8 ? offsets[direction] : Offset{0, 0};
-}
-
-int DirectionTo(int fromColumn, int fromRow, int toColumn, int toRow) {
-    const int dc = toColumn - fromColumn, dr = toRow - fromRow;
-    if (dc < -1 || dc > 1 || dr < -1 || dr > 1) return 0;
-    static constexpr int kDirections[3][3] = {{1, 2, 3}, {4, 0, 5}, {6, 7, 8}};
-    return kDirections[dr + 1][dc + 1];
-}
-
-bool AreNeighbours(int column1, int row1, int column2, int row2) {
-    return std::abs(column1 - column2) <= 1 && std::abs(row1 - row2) <= 1 &&
-           !(column1 == column2 && row1 == row2);
-}
-
-bool OnBoard(int column, int row) {
-    return column >= 0 && column < kBoardSize && row >= 0 && row < kBoardSize;
 }
 
 }  // namespace kvd

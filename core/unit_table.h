@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 #include "core/side.h"
 
@@ -31,6 +32,33 @@ constexpr int kCode = 69;
 constexpr int kUnitLineLength = 70;
 constexpr int kMaxUnitLines = 127;
 constexpr int kBoardSize = 10;
+
+// Directions '1' to '8' number the neighbour cells: 1 NW, 2 N, 3 NE, 4 W, 5 E, 6 SW, 7 S, 8 SE.
+struct Offset {
+    int dc;
+    int dr;
+};
+// The offset of a direction code 1 to 8 ({0, 0} for any other number).
+constexpr Offset DirectionOffset(int direction) {
+    constexpr Offset kOffsets[9] = {{0, 0}, {-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                    {1, 0}, {-1, 1},  {0, 1},  {1, 1}};
+    return direction >= 1 && direction <= 8 ? kOffsets[direction] : Offset{0, 0};
+}
+// The direction code from one cell to a neighbour cell, or 0 when they are not neighbours.
+constexpr int DirectionTo(int fromColumn, int fromRow, int toColumn, int toRow) {
+    const int dc = toColumn - fromColumn, dr = toRow - fromRow;
+    if (dc < -1 || dc > 1 || dr < -1 || dr > 1) return 0;
+    constexpr int kDirections[3][3] = {{1, 2, 3}, {4, 0, 5}, {6, 7, 8}};
+    return kDirections[dr + 1][dc + 1];
+}
+// Columns and rows differ by at most one and the cells are not the same.
+constexpr bool AreNeighbours(int column1, int row1, int column2, int row2) {
+    const int dc = column1 - column2, dr = row1 - row2;
+    return dc >= -1 && dc <= 1 && dr >= -1 && dr <= 1 && (dc != 0 || dr != 0);
+}
+constexpr bool OnBoard(int column, int row) {
+    return column >= 0 && column < kBoardSize && row >= 0 && row < kBoardSize;
+}
 
 // The table of every unit of both sides: fixed-width text lines, line 0 a header. The lines
 // are the storage and the file and wire form; the accessors read and write single fields so
@@ -70,6 +98,9 @@ class UnitTable {
     QString UnitName(int i) const;  // all 18 characters, padded
     int RepairCount(int i) const { return fields_[size_t(i)].repairs; }
     QString KindName(int i) const;  // all 10 characters, padded
+    // The name and the kind's name as they are shown (see CutName).
+    QString ShownName(int i) const;
+    QString ShownKindName(int i) const;
     int PrevX(int i) const { return fields_[size_t(i)].prevX; }
     int PrevY(int i) const { return fields_[size_t(i)].prevY; }
     int PosX(int i) const { return fields_[size_t(i)].posX; }
@@ -100,8 +131,14 @@ class UnitTable {
     // Who stands on a cell, the radar aircraft left out (it flies above the ships): the side of
     // the last such unit in table order (none for an empty cell, or off the board), and
     // whether a unit of a side is there.
-    std::optional<kvd::Side> OccupantSide(int column, int row) const;
-    bool Holds(kvd::Side side, int column, int row) const;
+    std::optional<kvd::Side> OccupantSide(int column, int row) const {
+        const Cell* cell = Occupant(column, row);
+        return cell ? cell->last : std::nullopt;
+    }
+    bool Holds(kvd::Side side, int column, int row) const {
+        const Cell* cell = Occupant(column, row);
+        return cell && (side == kFirstSide ? cell->first : cell->second);
+    }
 
   private:
     // A line's fields as the accessors give them.
@@ -111,13 +148,14 @@ class UnitTable {
         int strength, damage, heading, repairs, prevX, prevY, posX, posY, code;
     };
     static Fields Parse(const QString& line);
+    void SetNumber(int i, int column, int width, int value, int Fields::*field);
     void Reparse(int i) {
         Fields& f = fields_[size_t(i)];
         const Fields was = f;
         f = Parse(lines_[i]);
         // Only who stands where makes the occupants stale.
         if (f.side != was.side || f.code != was.code || f.posX != was.posX || f.posY != was.posY)
-            cells_.clear();
+            cellsStale_ = true;
     }
     void ReparseAll();
 
@@ -126,11 +164,18 @@ class UnitTable {
         std::optional<kvd::Side> last;
         bool first = false, second = false;
     };
-    const Cell* Occupant(int column, int row) const;
+    const Cell* Occupant(int column, int row) const {
+        if (!OnBoard(column, row)) return nullptr;
+        if (cellsStale_) MakeCells();
+        return &cells_[size_t(row * kBoardSize + column)];
+    }
+    void MakeCells() const;
 
     QStringList lines_;
-    std::vector<Fields> fields_;       // one a line, in step with lines_
-    mutable std::vector<Cell> cells_;  // kBoardSize * kBoardSize once made; empty when stale
+    std::vector<Fields> fields_;  // one a line, in step with lines_
+    // Made afresh on the first look after a change (so a copy of the table costs no allocation).
+    mutable std::array<Cell, kBoardSize * kBoardSize> cells_{};
+    mutable bool cellsStale_ = true;
 };
 
 // A unit of one side with its code and cell, read once for rules that pair every unit of
@@ -164,24 +209,14 @@ QString TwoDigits(int value);
 
 // A padded name field as it is shown: NULs go, runs of blanks shrink to one, a blank at the
 // end goes. "HMS  Hood         " gives "HMS Hood".
-QString CutName(const QString& name);
+QString CutName(QStringView name);
+inline QString CutName(const QString& name) {
+    return CutName(QStringView(name));
+}
 
 // Why a line cannot be a unit line of a fleet file (an empty text when it can): a side letter
 // in column 1, at least 70 characters, digits in every column the game reads as a number,
 // and a code from the code table on the side its letter names.
 QString CheckUnitLine(const QString& line);
-
-// Directions '1' to '8' number the neighbour cells: 1 NW, 2 N, 3 NE, 4 W, 5 E, 6 SW, 7 S, 8 SE.
-struct Offset {
-    int dc;
-    int dr;
-};
-// The offset of a direction code 1 to 8 ({0, 0} for any other number).
-Offset DirectionOffset(int direction);
-// The direction code from one cell to a neighbour cell, or 0 when they are not neighbours.
-int DirectionTo(int fromColumn, int fromRow, int toColumn, int toRow);
-// Columns and rows differ by at most one and the cells are not the same.
-bool AreNeighbours(int column1, int row1, int column2, int row2);
-bool OnBoard(int column, int row);
 
 }  // namespace kvd

@@ -126,8 +126,8 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
     if (plane < 0) return;
     g.Player.X = table.PosX(plane);
     g.Player.Y = table.PosY(plane);
-    g.Player.Name = CutName(table.UnitName(plane));
-    g.Player.KindName = CutName(table.KindName(plane));
+    g.Player.Name = table.ShownName(plane);
+    g.Player.KindName = table.ShownKindName(plane);
     g.Player.Code = 1;
     int hits = 0;
     int shooterX = 0, shooterY = 0;
@@ -137,8 +137,8 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
         hits = 0;
         g.Enemy.X = shooterX = table.PosX(i);
         g.Enemy.Y = shooterY = table.PosY(i);
-        g.Enemy.Name = CutName(table.UnitName(i));
-        g.Enemy.KindName = CutName(table.KindName(i));
+        g.Enemy.Name = table.ShownName(i);
+        g.Enemy.KindName = table.ShownKindName(i);
         g.Enemy.Code = flagship;
         if (g.Enemy.X == g.Player.X && g.Enemy.Y == g.Player.Y) hits = 1;
         if (AreNeighbours(g.Player.X, g.Player.Y, g.Enemy.X, g.Enemy.Y)) ++hits;

@@ -155,8 +155,8 @@ Move MoveChoice::SteerStep(Rules& r) {
     const int code = g.Enemy.Code;
     g.Enemy.OldX = g.Enemy.X = table.PosX(unit);
     g.Enemy.OldY = g.Enemy.Y = table.PosY(unit);
-    g.Enemy.Name = CutName(table.UnitName(unit));
-    g.Enemy.KindName = CutName(table.KindName(unit));
+    g.Enemy.Name = table.ShownName(unit);
+    g.Enemy.KindName = table.ShownKindName(unit);
     g.Enemy.Strength = table.Strength(unit);
 
     // The last first-side unit in table order whose code fits, as a goal.

@@ -158,8 +158,8 @@ void BattleStations(Game& g, OpponentState& state, Dice& random) {
     if (!state.AvoidFlag)
         state.AvoidFlag = !Fights(g.Enemy.Code, g.Player.Code, g.Player.Strength, g.Enemy.Strength);
     if (!state.AvoidFlag && attacker >= 0) {
-        g.Enemy.Name = CutName(table.UnitName(attacker));
-        g.Enemy.KindName = CutName(table.KindName(attacker));
+        g.Enemy.Name = table.ShownName(attacker);
+        g.Enemy.KindName = table.ShownKindName(attacker);
         g.Enemy.Strength = table.Strength(attacker);
     }
 }

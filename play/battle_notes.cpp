@@ -18,7 +18,7 @@ LoggedUnit Unit(const Game& g, int code, const QString& name) {
 }
 
 LoggedUnit UnitOfLine(const Game& g, int line) {
-    return Unit(g, g.scratchpad.Code(line), CutName(g.scratchpad.UnitName(line)));
+    return Unit(g, g.scratchpad.Code(line), g.scratchpad.ShownName(line));
 }
 
 void Lost(Game& g, int code) {

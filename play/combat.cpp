@@ -69,8 +69,8 @@ void TakeFighter(Game& g, int line) {
     const int column = table.PosX(line), row = table.PosY(line);
     Fighter& f = g.FighterOf(table.Side(line).value_or(kSecondSide));
     f.Code = table.Code(line);
-    f.Name = CutName(table.UnitName(line));
-    f.KindName = CutName(table.KindName(line));
+    f.Name = table.ShownName(line);
+    f.KindName = table.ShownKindName(line);
     f.X = f.OldX = column;
     f.Y = f.OldY = row;
     f.Strength = table.Strength(line);

@@ -41,8 +41,8 @@ bool ConvoyStep(Rules& r) {
     const int ship = table.Find(g.Player.Code);
     g.Player.OldX = g.Player.X = table.PosX(ship);
     g.Player.OldY = g.Player.Y = table.PosY(ship);
-    g.Player.Name = CutName(table.UnitName(ship));
-    g.Player.KindName = CutName(table.KindName(ship));
+    g.Player.Name = table.ShownName(ship);
+    g.Player.KindName = table.ShownKindName(ship);
     const int heading =
         DirectionTo(g.Player.X, g.Player.Y, g.Player.X + (gx > g.Player.X) - (gx < g.Player.X),
                     g.Player.Y + (gy > g.Player.Y) - (gy < g.Player.Y));

@@ -1,5 +1,8 @@
 #include "play/radar.h"
 
+#include <array>
+#include <cstdint>
+
 #include "core/game.h"
 #include "core/unit_codes.h"
 
@@ -32,53 +35,60 @@ bool HoldsUnitOf(const Game& game, Side side, int column, int row) {
     return game.scratchpad.Holds(side, column, row);
 }
 
-bool CanIdentify(int firstSideCode, int secondSideCode) {
-    if (IsEscort(firstSideCode))
-        return IsShipCode(secondSideCode) && SideOfCode(secondSideCode) == kSecondSide;
-    // Every code from 32 on: the last submarine slot and the minefields are seen too, as the
-    // reveal has always been.
-    return secondSideCode == kSecondSupplyCode || secondSideCode >= 32;
-}
-
 namespace {
-// One side's units mark which units of the other side they have identified: those on or next
-// to their cell that they can see. Returns the identifications made (a unit seen by two
-// counts twice).
-template <class Sees>
-int RevealPass(Game& game, Side seer, Sees sees) {
+// One side's lookouts (every unit but its minefields and convoy ships) mark which units of the
+// other side they have identified: those on or next to their cell that they can see. What a
+// lookout sees depends only on whether it is an escort, so each cell counts the escorts and the
+// other lookouts that watch it, and every unit then reads its own cell. Returns the
+// identifications made (a unit seen by two counts twice).
+template <class EscortSees, class OtherSees>
+int RevealPass(Game& game, Side seer, EscortSees escortSees, OtherSees otherSees) {
     UnitTable& table = game.scratchpad;
+    // The board with a margin of one cell all round, so a lookout on the edge stamps its nine
+    // cells without a bounds check.
+    constexpr int kWide = kBoardSize + 2;
+    constexpr int kAround[9] = {-kWide - 1, -kWide, -kWide + 1, -1, 0, 1,
+                                kWide - 1,  kWide,  kWide + 1};
+    auto at = [](int column, int row) { return size_t((row + 1) * kWide + column + 1); };
+    std::array<std::int16_t, kWide * kWide> escorts{}, others{};
+    for (int i = 1; i < table.Count(); ++i) {
+        const int code = table.Code(i), column = table.PosX(i), row = table.PosY(i);
+        if (table.Side(i) != seer || IsMinefield(code) || IsConvoyCode(code) ||
+            !OnBoard(column, row))
+            continue;
+        std::int16_t* watch = (IsEscort(code) ? escorts : others).data() + at(column, row);
+        for (int d : kAround) ++watch[d];
+    }
     const Side seenSide = OtherSide(seer);
-    const std::vector<UnitPlace> seers = UnitsOf(table, seer);
-    const std::vector<UnitPlace> seen = UnitsOf(table, seenSide);
-    for (const UnitPlace& u : seen)
-        if (table.IsRevealed(u.line)) table.SetRevealed(u.line, QLatin1Char('0'));
     game.RevealCount = 0;
-    for (const UnitPlace& s : seers)
-        for (const UnitPlace& u : seen) {
-            if (!sees(s.code, u.code)) continue;
-            if (qAbs(u.column - s.column) > 1 || qAbs(u.row - s.row) > 1)
-                continue;  // the same cell counts too
-            table.SetRevealed(u.line, QLatin1Char('1'));
-            ++game.RevealCount;
-        }
+    for (int i = 1; i < table.Count(); ++i) {
+        if (table.Side(i) != seenSide) continue;
+        const int code = table.Code(i), column = table.PosX(i), row = table.PosY(i);
+        int seenBy = 0;
+        if (OnBoard(column, row))
+            seenBy = (escortSees(code) ? escorts[at(column, row)] : 0) +
+                     (otherSees(code) ? others[at(column, row)] : 0);
+        game.RevealCount += seenBy;
+        // Only a mark that changes is written: the table's lines are shared with its copies.
+        if (seenBy > 0 ? !table.IsRevealed(i) : table.IsRevealed(i))
+            table.SetRevealed(i, QLatin1Char(seenBy > 0 ? '1' : '0'));
+    }
     return game.RevealCount;
 }
 }  // namespace
 
 int RevealEnemy(Game& game) {
-    // Minefields and convoy ships look out for nobody.
-    return RevealPass(game, kFirstSide, [](int e, int d) {
-        return !IsMinefield(e) && !IsConvoyCode(e) && CanIdentify(e, d);
-    });
+    return RevealPass(game, kFirstSide, EscortIdentifies, LookoutIdentifies);
 }
 
 int RevealAllied(Game& game) {
-    return RevealPass(game, kSecondSide, [](int d, int e) {
-        if (IsMinefield(d) || IsConvoyCode(d)) return false;
-        // Escorts make out every ship and submarine; the others every surface unit.
-        return IsEscort(d) ? IsSupply(e) || IsSubmarine(e) || IsWarship(e)
-                           : IsSupply(e) || IsWarship(e) || IsMinefield(e) || IsConvoyCode(e);
-    });
+    // Escorts make out every ship and submarine; the others every surface unit.
+    return RevealPass(
+        game, kSecondSide,
+        [](int code) { return IsSupply(code) || IsSubmarine(code) || IsWarship(code); },
+        [](int code) {
+            return IsSupply(code) || IsWarship(code) || IsMinefield(code) || IsConvoyCode(code);
+        });
 }
 
 }  // namespace kvd

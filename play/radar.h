@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include "core/side.h"
+#include "core/unit_codes.h"
 
 namespace kvd {
 
@@ -27,10 +28,20 @@ RadarScan Radar(const Game& game, int column, int row);
 // Whether a unit of this side (never the radar aircraft) stands on a cell.
 bool HoldsUnitOf(const Game& game, Side side, int column, int row);
 
-// Whether a first-side unit can identify a second-side one: escorts see every ship,
-// submarines included, but no minefield; every other unit sees the supply ship and everything
-// from code 32 on, but the other submarines.
-bool CanIdentify(int firstSideCode, int secondSideCode);
+// What a first-side lookout identifies of the second side's units: an escort every ship,
+// submarines included, but no minefield; every other lookout the supply ship and everything
+// from code 32 on (the last submarine slot and the minefields too, as the reveal has always
+// been), but the other submarines.
+constexpr bool EscortIdentifies(int secondSideCode) {
+    return IsShipCode(secondSideCode) && SideOfCode(secondSideCode) == kSecondSide;
+}
+constexpr bool LookoutIdentifies(int secondSideCode) {
+    return secondSideCode == kSecondSupplyCode || secondSideCode >= 32;
+}
+constexpr bool CanIdentify(int firstSideCode, int secondSideCode) {
+    return IsEscort(firstSideCode) ? EscortIdentifies(secondSideCode)
+                                   : LookoutIdentifies(secondSideCode);
+}
 
 // Marks anew which second-side units are identified: those on or next to the cell of a
 // first-side unit (not a minefield or convoy ship) that can identify them. Returns RevealCount,

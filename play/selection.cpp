@@ -13,12 +13,8 @@ Move SelectedUnitTo(const Game& g, Side side, int column, int row, MoveKind kind
     return Move{side, f.Code, f.X, f.Y, column, row, kind};
 }
 
-QString CellText(int column, int row) {
-    return TwoDigits(column) + TwoDigits(row);
-}
-
-std::vector<QPoint> TargetsOf(const Game& game, Side side, int column, int row) {
-    std::vector<QPoint> targets;
+Targets TargetsOf(const Game& game, Side side, int column, int row) {
+    Targets targets;
     const RadarScan radar = Radar(game, column, row);
     const QChar other = SideLetter(OtherSide(side));
     for (int k = 1; k <= 8; ++k) {
@@ -63,7 +59,8 @@ Selection SelectUnit(Game& g, Side side, int column, int row) {
     selection.targets = TargetsOf(g, side, x, y);
     for (QPoint cell : selection.targets) {
         const int k = DirectionTo(x, y, cell.x(), cell.y());
-        g.MoveTargets.replace(5 * k - 5, 4, CellText(cell.x(), cell.y()));
+        WriteNumber(g.MoveTargets, 5 * k - 4, 2, cell.x());
+        WriteNumber(g.MoveTargets, 5 * k - 2, 2, cell.y());
     }
     if (g.RepairReady) {
         const QString scan = first ? RadarAux(g, x, y) : AxisRepairScan(g, x, y);
@@ -76,7 +73,9 @@ bool IsMarkedTarget(const Game& g, Side side, int column, int row) {
     if (!g.UnitSelected) return false;
     const int x = g.FighterOf(side).X, y = g.FighterOf(side).Y;
     const int k = DirectionTo(x, y, column, row);
-    if (k == 0 || g.MoveTargets.mid(5 * k - 5, 4) != CellText(column, row)) return false;
+    if (k == 0 || ReadNumber(g.MoveTargets, 5 * k - 4, 2) != column ||
+        ReadNumber(g.MoveTargets, 5 * k - 2, 2) != row)
+        return false;
     for (QPoint cell : TargetsOf(g, side, x, y))
         if (cell == QPoint(column, row)) return true;
     return false;

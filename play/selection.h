@@ -1,7 +1,7 @@
 #pragma once
 #include <QChar>
 #include <QPoint>
-#include <vector>
+#include <array>
 
 #include "play/move.h"
 
@@ -9,15 +9,32 @@ namespace kvd {
 
 class Game;
 
+// The cells a unit may step to: at most its eight neighbours, in direction order. A plain value
+// that needs no allocation, since the players ask for every unit's targets every turn.
+class Targets {
+  public:
+    void push_back(QPoint cell) { cells_[size_t(count_++)] = cell; }
+    size_t size() const { return size_t(count_); }
+    bool empty() const { return count_ == 0; }
+    const QPoint& front() const { return cells_[0]; }
+    const QPoint& operator[](size_t i) const { return cells_[i]; }
+    const QPoint* begin() const { return cells_.data(); }
+    const QPoint* end() const { return cells_.data() + count_; }
+
+  private:
+    std::array<QPoint, 8> cells_;
+    int count_ = 0;
+};
+
 // The cells a unit of a side may step to from (column, row): free water, or an opposing unit
 // that does not share its cell with a unit of the mover's side.
-std::vector<QPoint> TargetsOf(const Game& game, Side side, int column, int row);
+Targets TargetsOf(const Game& game, Side side, int column, int row);
 
 // What a click on a cell selected.
 struct Selection {
     int line = -1;                // the unit selected, -1 none
     bool minefield = false;       // shown, but it cannot move
-    std::vector<QPoint> targets;  // the cells it may step to
+    Targets targets;              // the cells it may step to
     bool repairMarker = false;    // its supply ship beside it may be asked for a repair
 };
 
@@ -39,8 +56,5 @@ Move SelectedUnitTo(const Game& game, Side side, int column, int row, MoveKind k
 // goes to is one of its targets; or, for a repair, the unit named is damaged and its supply ship
 // beside it may be asked. What the peer of a network game sends is held to this.
 bool MoveAllowed(const Game& game, const Move& move);
-
-// MoveTargets' text for a cell, "CCRR".
-QString CellText(int column, int row);
 
 }  // namespace kvd

@@ -150,7 +150,7 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     const Side host = kvd::kFirstSide;
     const int five = table.FindSide(5, host);
     const int x = table.PosX(five), y = table.PosY(five);
-    const std::vector<QPoint> targets = TargetsOf(game(), host, x, y);
+    const kvd::Targets targets = TargetsOf(game(), host, x, y);
     ASSERT_FALSE(targets.empty());
     const QPoint to = targets.front();
     auto record = [](int code, int c, int r, int fc, int fr) {
@@ -193,7 +193,7 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     Settle();
     EXPECT_EQ(table.Count(), Fleet("Uships.cfg").size());
     // One step a turn.
-    const std::vector<QPoint> next = TargetsOf(game(), host, to.x(), to.y());
+    const kvd::Targets next = TargetsOf(game(), host, to.x(), to.y());
     ASSERT_FALSE(next.empty());
     refused(record(5, next.front().x(), next.front().y(), to.x(), to.y()));
 
