@@ -43,7 +43,7 @@ std::vector<UnitPlace> UnitsOf(const UnitTable& table, Side side) {
 }
 
 QString TwoDigits(int value) {
-    QString text;
+    QString text(2, QLatin1Char('0'));
     WriteNumber(text, 1, 2, value);
     return text;
 }
@@ -76,7 +76,7 @@ UnitTable::Fields UnitTable::Parse(const QString& line) {
 }
 
 void UnitTable::ReparseAll() {
-    cellsStale_ = true;
+    MarkStale();
     fields_.clear();
     fields_.reserve(size_t(lines_.size()));
     for (const QString& line : lines_) fields_.push_back(Parse(line));
@@ -85,7 +85,7 @@ void UnitTable::ReparseAll() {
 void UnitTable::Clear() {
     lines_.clear();
     fields_.clear();
-    cellsStale_ = true;
+    MarkStale();
 }
 
 void UnitTable::Reset() {
@@ -101,13 +101,13 @@ void UnitTable::SetLine(int i, const QString& line) {
 void UnitTable::Append(const QString& line) {
     lines_.append(line);
     fields_.push_back(Parse(line));
-    cellsStale_ = true;
+    MarkStale();
 }
 
 void UnitTable::Remove(int i) {
     lines_.removeAt(i);
     fields_.erase(fields_.begin() + i);
-    cellsStale_ = true;
+    MarkStale();
 }
 
 void UnitTable::MakeCells() const {
@@ -201,7 +201,7 @@ void UnitTable::SetChar(int i, int column, QChar c) {
         Reparse(i);
 }
 
-int UnitTable::Find(int code) const {
+int UnitTable::FindByScan(int code) const {
     // The whole table is scanned, as every rule does; codes are unique, so this is the one line.
     int found = -1;
     for (int i = 1; i < Count(); ++i)
@@ -209,11 +209,21 @@ int UnitTable::Find(int code) const {
     return found;
 }
 
-int UnitTable::FindSide(int code, kvd::Side side) const {
+int UnitTable::FindSideByScan(int code, kvd::Side side) const {
     int found = -1;
     for (int i = 1; i < Count(); ++i)
         if (Side(i) == side && Code(i) == code) found = i;
     return found;
+}
+
+void UnitTable::MakeCodeIndex() const {
+    for (auto& side : lineOf_) side.fill(-1);
+    for (size_t i = 1; i < fields_.size(); ++i) {
+        const Fields& f = fields_[i];
+        if (f.side && IsIndexedCode(f.code))
+            lineOf_[*f.side == kFirstSide ? 0 : 1][size_t(f.code)] = int(i);
+    }
+    codesStale_ = false;
 }
 
 int UnitTable::CountCellMates(int code) const {
@@ -227,16 +237,20 @@ int UnitTable::CountCellMates(int code) const {
 }
 
 QString CutName(QStringView name) {
-    QString out;
-    out.reserve(name.size());
+    // Written into one buffer of the name's size: the fights and the battle log ask for names
+    // on every turn.
+    QString out(name.size(), Qt::Uninitialized);
+    QChar* to = out.data();
+    qsizetype n = 0;
     for (qsizetype k = 0; k < name.size(); ++k) {
         const QChar c = name[k];
         if (c.isNull()) continue;
         if (c == QLatin1Char(' ') && k + 1 < name.size() && name[k + 1] == QLatin1Char(' '))
             continue;
-        out += c;
+        to[n++] = c;
     }
-    if (out.endsWith(QLatin1Char(' '))) out.chop(1);
+    if (n > 0 && to[n - 1] == QLatin1Char(' ')) --n;
+    out.truncate(n);
     return out;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <vector>
 #include "core/side.h"
 
@@ -120,8 +122,16 @@ class UnitTable {
 
     // Index of the unit line with this code (scanning the whole table; codes are unique), or
     // -1. FindSide also requires the side letter.
-    int Find(int code) const;
-    int FindSide(int code, kvd::Side side) const;
+    int Find(int code) const {
+        if (!IsIndexedCode(code)) return FindByScan(code);
+        if (codesStale_) MakeCodeIndex();
+        return std::max(lineOf_[0][size_t(code)], lineOf_[1][size_t(code)]);
+    }
+    int FindSide(int code, kvd::Side side) const {
+        if (!IsIndexedCode(code)) return FindSideByScan(code, side);
+        if (codesStale_) MakeCodeIndex();
+        return lineOf_[side == kFirstSide ? 0 : 1][size_t(code)];
+    }
     // Index of the first unit line standing on a cell, or -1.
     bool UnitExists(int code) const { return Find(code) >= 0; }
     // Units of either side, other than `code`, on the cell of the unit with that code
@@ -156,7 +166,9 @@ class UnitTable {
         // Only who stands where makes the occupants stale.
         if (f.side != was.side || f.code != was.code || f.posX != was.posX || f.posY != was.posY)
             cellsStale_ = true;
+        if (f.side != was.side || f.code != was.code) codesStale_ = true;
     }
+    void MarkStale() { cellsStale_ = codesStale_ = true; }
     void ReparseAll();
 
     // The cells' occupants, made afresh on the first look after a change.
@@ -176,6 +188,17 @@ class UnitTable {
     // Made afresh on the first look after a change (so a copy of the table costs no allocation).
     mutable std::array<Cell, kBoardSize * kBoardSize> cells_{};
     mutable bool cellsStale_ = true;
+
+    // The line of each code on each side (-1 none; the last such line, as a scan finds it),
+    // made afresh on the first look after a unit's side or code changed or a line came or went.
+    // The rules look units up by code many times a turn.
+    static constexpr int kIndexedCodes = 100;
+    static constexpr bool IsIndexedCode(int code) { return code >= 0 && code < kIndexedCodes; }
+    void MakeCodeIndex() const;
+    int FindByScan(int code) const;
+    int FindSideByScan(int code, kvd::Side side) const;
+    mutable std::array<std::array<int, kIndexedCodes>, 2> lineOf_{};
+    mutable bool codesStale_ = true;
 };
 
 // A unit of one side with its code and cell, read once for rules that pair every unit of

@@ -1,5 +1,7 @@
 #include "opponent/computer_opponent.h"
 
+#include <array>
+
 #include "core/game.h"
 #include "core/settings.h"
 #include "core/unit_codes.h"
@@ -153,23 +155,32 @@ void ComputerOpponent::ShootAtTheAircraft(Rules& r) {
 void ComputerOpponent::BuildEngagements(const Game& game) {
     const UnitTable& table = game.scratchpad;
     const std::vector<UnitPlace> first = UnitsOf(table, kFirstSide);
-    const std::vector<UnitPlace> second = UnitsOf(table, kSecondSide);
-    // A player's unit that already shares its cell with one of the opponent's (a submarine
-    // that attacked it and could not get away) is not met again: an attacker moving in would
-    // put two of the opponent's units on one cell.
-    auto shared = [&](const UnitPlace& e) {
-        for (const UnitPlace& d : second)
-            if (d.column == e.column && d.row == e.row) return true;
-        return false;
-    };
-    for (const UnitPlace& d : second) {
-        if (IsMinefield(d.code) || IsConvoyCode(d.code)) continue;
+    // Most of the computer's units have none of the player's beside them: a board with a margin
+    // of one cell all round marks the cells next to the player's units, so those units are
+    // passed over with one look.
+    constexpr int kWide = kBoardSize + 2;
+    std::array<bool, kWide * kWide> beside{};
+    for (const UnitPlace& e : first) {
+        if (e.code == kReconPlaneCode || !OnBoard(e.column, e.row)) continue;
+        for (int k = 1; k <= 8; ++k) {
+            const Offset o = DirectionOffset(k);
+            beside[size_t((e.row + o.dr + 1) * kWide + e.column + o.dc + 1)] = true;
+        }
+    }
+    for (int i = 1; i < table.Count(); ++i) {
+        const int code = table.Code(i), column = table.PosX(i), row = table.PosY(i);
+        if (table.Side(i) != kSecondSide || IsMinefield(code) || IsConvoyCode(code) ||
+            (OnBoard(column, row) && !beside[size_t((row + 1) * kWide + column + 1)]))
+            continue;
         for (const UnitPlace& e : first) {
-            if (e.code == kReconPlaneCode || !AreNeighbours(d.column, d.row, e.column, e.row) ||
-                shared(e))
+            // A player's unit that already shares its cell with one of the opponent's (a
+            // submarine that attacked it and could not get away) is not met again: an attacker
+            // moving in would put two of the opponent's units on one cell.
+            if (e.code == kReconPlaneCode || !AreNeighbours(column, row, e.column, e.row) ||
+                table.Holds(kSecondSide, e.column, e.row))
                 continue;
             QString line = table.Line(e.line);
-            WriteNumber(line, col::kAttackerCode, 2, d.code);
+            WriteNumber(line, col::kAttackerCode, 2, code);
             state_.EnemyNews << line;
         }
     }

@@ -86,9 +86,7 @@ int MoveChoice::CanMove(Game& game) {
         if (table.Side(i) != kSecondSide ||
             !(IsSupply(code) || IsSubmarine(code) || IsWarship(code)))
             continue;
-        const RadarScan radar = Radar(game, table.PosX(i), table.PosY(i));
-        bool free = false;
-        for (QChar c : radar) free = free || (!SideOfLetter(c) && c != QLatin1Char('X'));
+        const bool free = HasOpenWaterBeside(game, table.PosX(i), table.PosY(i));
         table.SetBlocked(i, free ? QLatin1Char('0') : QLatin1Char('X'));
     }
     int count = 0;
@@ -127,8 +125,10 @@ void MoveChoice::RandomSelection(Rules& r) {
         if (table.Side(i) != kSecondSide || !Offered(group, code) || code == game.LastEnemyCode)
             continue;
         ++n;
-        if (table.Blocked(i) != QLatin1Char('X'))
-            state_.EnemyNews << QStringLiteral("R") + TwoDigits(code);
+        if (table.Blocked(i) == QLatin1Char('X')) continue;
+        QString entry = QStringLiteral("R00");
+        WriteNumber(entry, 2, 2, code);
+        state_.EnemyNews << entry;
     }
     // The first entry is twice as likely as the others, the last is never drawn, and a draw
     // past the list moves nothing: this is how the computer has always chosen.

@@ -31,6 +31,16 @@ RadarScan Radar(const Game& game, int column, int row) {
     return radar;
 }
 
+bool HasOpenWaterBeside(const Game& game, int column, int row) {
+    for (int k = 1; k <= 8; ++k) {
+        const Offset o = DirectionOffset(k);
+        const int c = column + o.dc, r = row + o.dr;
+        if (OnBoard(c, r) && !game.MemoPad.IsLand(c, r) && !game.scratchpad.OccupantSide(c, r))
+            return true;
+    }
+    return false;
+}
+
 bool HoldsUnitOf(const Game& game, Side side, int column, int row) {
     return game.scratchpad.Holds(side, column, row);
 }

@@ -24,6 +24,9 @@ class RadarScan {
     QChar cells_[8];
 };
 RadarScan Radar(const Game& game, int column, int row);
+// Whether the radar scan of a cell shows any free water (a direction's digit): it stops at the
+// first, as most cells have some.
+bool HasOpenWaterBeside(const Game& game, int column, int row);
 
 // Whether a unit of this side (never the radar aircraft) stands on a cell.
 bool HoldsUnitOf(const Game& game, Side side, int column, int row);

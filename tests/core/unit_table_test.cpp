@@ -262,6 +262,18 @@ TEST(UnitTable, ParsedFieldsAndOccupantsStayInStepWithEveryWrite) {
                 ASSERT_EQ(table.Holds(kvd::kFirstSide, c, r) || table.Holds(kvd::kSecondSide, c, r),
                           last.has_value());
             }
+        // Look-ups by code answer as a scan of the lines does: the last line with the code.
+        for (int code = -2; code <= 100; ++code) {
+            int any = -1, first = -1, second = -1;
+            for (int i = 1; i < fresh.Count(); ++i) {
+                if (!fresh.IsUnit(i) || fresh.Code(i) != code) continue;
+                any = i;
+                (fresh.Side(i) == kvd::kFirstSide ? first : second) = i;
+            }
+            ASSERT_EQ(table.Find(code), any) << code;
+            ASSERT_EQ(table.FindSide(code, kvd::kFirstSide), first) << code;
+            ASSERT_EQ(table.FindSide(code, kvd::kSecondSide), second) << code;
+        }
     };
     check("loading");
     table.SetPos(3, 5, 5);
@@ -277,6 +289,17 @@ TEST(UnitTable, ParsedFieldsAndOccupantsStayInStepWithEveryWrite) {
     check("a line cut short");
     table.Append(lines[3]);
     check("a line added");
+    table.SetPos(1, 7, 8);
+    check("a short line written again");
+    table.Append(QString(lines[5]).replace(0, 1, "E"));  // a corrupt line: code 35 as side E
+    check("a code on both sides");
+    table.SetPos(2, 7, 8);  // the same cell again leaves the line as it is
+    table.SetStrength(2, 12);
+    table.SetRepairCount(3, -3);
+    table.SetChar(3, kvd::col::kSide, 'X');
+    check("values that do not fit, and a side letter gone");
+    EXPECT_EQ(table.Strength(2), 2);
+    EXPECT_EQ(table.RepairCount(3), 0);
     EXPECT_FALSE(table.OccupantSide(-1, 4));
     EXPECT_FALSE(table.OccupantSide(4, 10));
 }

@@ -24,23 +24,24 @@ bool Favoured(bool firstSide, int outcome) {
     return outcome == kSecondWins || outcome == kFirstHit || outcome == kShipHitsMine;
 }
 
-// King's steps from a cell to the nearest opposing ship, or a long way when it has none.
-int Distance(const UnitTable& t, Side other, int column, int row) {
+// King's steps from a cell to the nearest of the opposing ships, or a long way when there is none.
+int Distance(const std::vector<QPoint>& ships, int column, int row) {
     int distance = 100;
-    for (int j = 1; j < t.Count(); ++j)
-        if (t.Side(j) == other && IsShipCode(t.Code(j)))
-            distance = std::min(distance,
-                                std::max(std::abs(t.PosX(j) - column), std::abs(t.PosY(j) - row)));
+    for (QPoint ship : ships)
+        distance =
+            std::min(distance, std::max(std::abs(ship.x() - column), std::abs(ship.y() - row)));
     return distance;
 }
 
 // The steps that take their unit nearer an opposing ship; all of them when none does.
 std::vector<ScriptedMove> ClosingIn(const UnitTable& t, Side other,
                                     const std::vector<ScriptedMove>& steps) {
+    std::vector<QPoint> ships;
+    for (int j = 1; j < t.Count(); ++j)
+        if (t.Side(j) == other && IsShipCode(t.Code(j))) ships.push_back(QPoint(t.PosX(j), t.PosY(j)));
     std::vector<ScriptedMove> closer;
     for (const ScriptedMove& step : steps)
-        if (Distance(t, other, step.toColumn, step.toRow) <
-            Distance(t, other, step.column, step.row))
+        if (Distance(ships, step.toColumn, step.toRow) < Distance(ships, step.column, step.row))
             closer.push_back(step);
     return closer.empty() ? steps : closer;
 }
