@@ -5,7 +5,8 @@
 #   tools/install-deps.sh            what ./run.sh and ./test.sh need
 #   tools/install-deps.sh --checks   also clang with its sanitizer and fuzzer runtimes, for the
 #                                    checked build and the fuzz targets, and clang-format for
-#                                    the house format (.ci/run)
+#                                    the house format, and valgrind for the instruction
+#                                    budget (.ci/run)
 set -euo pipefail
 
 packages=(
@@ -16,7 +17,7 @@ packages=(
     xvfb xauth fonts-dejavu-core
 )
 if [ "${1:-}" = "--checks" ]; then
-    packages+=(clang libclang-rt-dev llvm clang-format)
+    packages+=(clang libclang-rt-dev llvm clang-format valgrind)
 fi
 
 missing=()

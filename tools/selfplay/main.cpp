@@ -65,8 +65,13 @@ int main(int argc, char** argv) {
     const QCommandLineOption think(QStringLiteral("think"),
                                    QStringLiteral("The Admiral's time to think over a move."),
                                    QStringLiteral("MS"), QStringLiteral("250"));
+    const QCommandLineOption worlds(
+        QStringLiteral("worlds"),
+        QStringLiteral("The Admiral's worlds a move, with no time limit, in place of --think: a "
+                       "search that counts its work rather than timing it, for measuring."),
+        QStringLiteral("N"), QStringLiteral("0"));
     parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage, trace,
-                       record, checkRecords, first, second, think});
+                       record, checkRecords, first, second, think, worlds});
     parser.process(app);
 
     if (parser.isSet(checkRecords)) {
@@ -102,6 +107,8 @@ int main(int argc, char** argv) {
     options.secondAdmiral = secondPlayer == QLatin1String("admiral");
     options.thinkMs = parser.value(think).toInt(&number);
     ok = ok && number && options.thinkMs >= 1 && options.thinkMs <= 1000;
+    options.worlds = parser.value(worlds).toInt(&number);
+    ok = ok && number && options.worlds >= 0 && options.worlds <= 50;
     options.map = parser.value(map);
     options.trace = parser.isSet(trace);
     options.recordFolder = parser.value(record);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "campaign/campaign_rules.h"
 #include "core/game_setup.h"
@@ -217,6 +218,12 @@ ThinkBudget AdmiralBudget(const SelfPlayOptions& options) {
     ThinkBudget budget;
     budget.milliseconds = options.thinkMs;
     budget.worlds = std::max(1, options.thinkMs / kThinkMsPerWorld);
+    if (options.worlds > 0) {
+        // Counted, not timed: however slow the machine (or the tool counting its work), every
+        // move plays out its worlds.
+        budget.worlds = options.worlds;
+        budget.milliseconds = std::numeric_limits<int>::max();
+    }
     return budget;
 }
 

@@ -44,6 +44,8 @@ struct SelfPlayOptions {
     bool firstAdmiral = false;
     bool secondAdmiral = false;
     int thinkMs = 250;
+    // Worlds a move with no time limit, in place of thinkMs (0: from thinkMs).
+    int worlds = 0;
 };
 
 // The Admiral's budget for a move from the time to think the options give it. One world of the
