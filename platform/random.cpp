@@ -1,5 +1,6 @@
 #include "platform/random.h"
 
+#include <algorithm>
 #include <chrono>
 #include <sstream>
 
@@ -23,25 +24,35 @@ std::string Dice::State() const {
 }
 
 bool Dice::SetState(const std::string& state) {
-    // Exactly a state: 624 words of 32 bits and a position within them, nothing else. Anything
-    // more would put the generator outside its own range, or read past its words.
-    std::istringstream in(state);
-    std::ostringstream checked;
-    std::string number;
+    // Exactly a state: 624 words of 32 bits and a position within them, blanks between, nothing
+    // else. Anything more would put the generator outside its own range, or read past its
+    // words. Read by hand, since a record's replay reads a state for every game it checks.
+    std::string checked;
+    checked.reserve(state.size());
     int count = 0;
-    while (in >> number) {
-        if (number.size() > 10 || number.find_first_not_of("0123456789") != std::string::npos)
-            return false;
-        const unsigned long long value = std::stoull(number);
+    for (size_t at = 0; at < state.size();) {
+        if (state[at] == ' ') {
+            ++at;
+            continue;
+        }
+        const size_t end = std::min(state.find(' ', at), state.size());
+        if (end - at > 10) return false;
+        unsigned long long value = 0;
+        for (size_t k = at; k < end; ++k) {
+            if (state[k] < '0' || state[k] > '9') return false;
+            value = value * 10 + unsigned(state[k] - '0');
+        }
         const bool position = count == int(std::mt19937::state_size);
-        if (value > (position ? std::mt19937::state_size : 0xFFFFFFFFull)) return false;
-        checked << (count ? " " : "") << value;
+        if (count > int(std::mt19937::state_size) ||
+            value > (position ? std::mt19937::state_size : 0xFFFFFFFFull))
+            return false;
+        if (count) checked += ' ';
+        checked += std::to_string(value);
         ++count;
+        at = end;
     }
     if (count != int(std::mt19937::state_size) + 1) return false;
-    for (char c : state)
-        if (c != ' ' && (c < '0' || c > '9')) return false;
-    std::istringstream words(checked.str());
+    std::istringstream words(checked);
     std::mt19937 engine;
     words >> engine;
     if (words.fail()) return false;

@@ -79,6 +79,12 @@ TEST(Random, TheDiceStateGoesOutAndComesBackAndNothingOutsideItsRangeIsTaken) {
     ASSERT_TRUE(b.SetState(a.State()));
     for (int i = 0; i < 20; ++i) EXPECT_EQ(a.Next(1000), b.Next(1000));
     std::string state = a.State();
+    // Blanks around and between the words are only blanks.
+    std::string spaced = " " + state + " ";
+    spaced.insert(spaced.find(' ', 3), " ");
+    kvd::Dice e;
+    ASSERT_TRUE(e.SetState(spaced));
+    EXPECT_EQ(e.State(), state);
     const std::string::size_type lastBlank = state.rfind(' ');
     const std::string words = state.substr(0, lastBlank);
     // A word over 32 bits, a position past the words, a word too few, a letter: all refused.
