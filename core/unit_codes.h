@@ -51,13 +51,13 @@ namespace code_table {
 
 // The groups of kinds the rules ask about, one bit each.
 enum Group : std::uint16_t {
-    kShip = 1 << 0,          // every unit but the radar aircraft and the minefields
-    kConvoy = 1 << 1,        // the convoy's ships (50-54, 60-64)
-    kEscort = 1 << 2,        // corvettes, destroyers and frigates
-    kCruiser = 1 << 3,       // light and heavy cruisers
-    kCapital = 1 << 4,       // the battleship and the carrier
-    kSupportFire = 1 << 5,   // destroyers and every surface warship after them
-    kHiddenToFoe = 1 << 6,   // submarines and minefields: never drawn on the other side's board
+    kShip = 1 << 0,         // every unit but the radar aircraft and the minefields
+    kConvoy = 1 << 1,       // the convoy's ships (50-54, 60-64)
+    kEscort = 1 << 2,       // corvettes, destroyers and frigates
+    kCruiser = 1 << 3,      // light and heavy cruisers
+    kCapital = 1 << 4,      // the battleship and the carrier
+    kSupportFire = 1 << 5,  // destroyers and every surface warship after them
+    kHiddenToFoe = 1 << 6,  // submarines and minefields: never drawn on the other side's board
 };
 
 struct Entry {
@@ -209,8 +209,7 @@ constexpr bool IsMajorWarship(int code) {
 }
 // Escorts and major warships: every fighting surface ship.
 constexpr bool IsWarship(int code) {
-    return code_table::In(code,
-                          code_table::kEscort | code_table::kCruiser | code_table::kCapital);
+    return code_table::In(code, code_table::kEscort | code_table::kCruiser | code_table::kCapital);
 }
 // The ships that give supporting fire: destroyers and every surface warship after them in the
 // fleet's order (frigates, cruisers, capital ships); corvettes do not.

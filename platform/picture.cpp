@@ -139,8 +139,8 @@ void StretchImage(QImage& target, const QRect& rect, const QImage& image) {
     if (target.isNull() || image.isNull() || rect.isEmpty()) return;
     // An opaque picture of the rectangle's own size in the target's format is a copy of its
     // rows: the board is put on the window so every step, and a painter costs it twice over.
-    if (rect.size() == image.size() && image.format() == target.format() &&
-        image.depth() >= 8 && !image.hasAlphaChannel() && target.rect().contains(rect)) {
+    if (rect.size() == image.size() && image.format() == target.format() && image.depth() >= 8 &&
+        !image.hasAlphaChannel() && target.rect().contains(rect)) {
         const size_t bytes = size_t(image.width()) * size_t(image.depth() / 8);
         const size_t offset = size_t(rect.x()) * size_t(image.depth() / 8);
         for (int y = 0; y < rect.height(); ++y)

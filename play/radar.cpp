@@ -57,8 +57,8 @@ int RevealPass(Game& game, Side seer, EscortSees escortSees, OtherSees otherSees
     // The board with a margin of one cell all round, so a lookout on the edge stamps its nine
     // cells without a bounds check.
     constexpr int kWide = kBoardSize + 2;
-    constexpr int kAround[9] = {-kWide - 1, -kWide, -kWide + 1, -1, 0, 1,
-                                kWide - 1,  kWide,  kWide + 1};
+    constexpr int kAround[9] = {-kWide - 1, -kWide,    -kWide + 1, -1,       0,
+                                1,          kWide - 1, kWide,      kWide + 1};
     auto at = [](int column, int row) { return size_t((row + 1) * kWide + column + 1); };
     std::array<std::int16_t, kWide * kWide> escorts{}, others{};
     for (int i = 1; i < table.Count(); ++i) {

@@ -32,10 +32,10 @@ Targets TargetsOf(const Game& game, Side side, int column, int row);
 
 // What a click on a cell selected.
 struct Selection {
-    int line = -1;                // the unit selected, -1 none
-    bool minefield = false;       // shown, but it cannot move
-    Targets targets;              // the cells it may step to
-    bool repairMarker = false;    // its supply ship beside it may be asked for a repair
+    int line = -1;              // the unit selected, -1 none
+    bool minefield = false;     // shown, but it cannot move
+    Targets targets;            // the cells it may step to
+    bool repairMarker = false;  // its supply ship beside it may be asked for a repair
 };
 
 // A click of the side's player on a cell: its unit there (not the radar aircraft) becomes the

@@ -38,7 +38,8 @@ std::vector<ScriptedMove> ClosingIn(const UnitTable& t, Side other,
                                     const std::vector<ScriptedMove>& steps) {
     std::vector<QPoint> ships;
     for (int j = 1; j < t.Count(); ++j)
-        if (t.Side(j) == other && IsShipCode(t.Code(j))) ships.push_back(QPoint(t.PosX(j), t.PosY(j)));
+        if (t.Side(j) == other && IsShipCode(t.Code(j)))
+            ships.push_back(QPoint(t.PosX(j), t.PosY(j)));
     std::vector<ScriptedMove> closer;
     for (const ScriptedMove& step : steps)
         if (Distance(ships, step.toColumn, step.toRow) < Distance(ships, step.column, step.row))
