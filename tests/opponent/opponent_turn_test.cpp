@@ -84,6 +84,26 @@ TEST_F(Opponent, MeetingsAreNeighboursNotCellMates) {
     EXPECT_EQ(ki->State().EnemyNews.size(), 3) << "16 alone on its cell is a meeting again";
 }
 
+TEST_F(Opponent, MeetingsReachTheCornersAndNeverTheAircraft) {
+    // Units in two corners and on an edge; the radar aircraft beside a destroyer is no meeting,
+    // and a unit with nobody beside it (40) meets nobody.
+    Only({{21, 0, 0},
+          {11, 9, 9},
+          {12, 0, 5},
+          {1, 4, 9},
+          {35, 1, 1},
+          {36, 8, 8},
+          {37, 1, 4},
+          {33, 4, 8},
+          {40, 5, 2}});
+    ki->State().EnemyNews.clear();
+    ki->BuildEngagements(game);
+    QStringList meetings;
+    for (const QString& line : ki->State().EnemyNews)
+        meetings << line.mid(64, 2) + "-" + line.mid(68, 2);
+    EXPECT_EQ(meetings, (QStringList{"35-21", "36-11", "37-12"}));
+}
+
 TEST_F(Opponent, AvoidingUnitsEscapeByTheirList) {
     // The player's unit straight north: south first, then south-west, south-east.
     const struct {

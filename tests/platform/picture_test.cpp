@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "tests/platform/pixels.h"
 
 namespace kvd {
@@ -75,6 +77,30 @@ TEST(PictureCreate, IsOpaqueAndFilledEvenAfterTransparency) {
     const QImage drawn = DrawnOnBlue(picture);
     EXPECT_TRUE(PixelNear(drawn, 0, 2, Qt::green));
     EXPECT_TRUE(PixelNear(drawn, 4, 0, Qt::green));
+}
+
+// A picture drawn at its own size is what a painter would draw, pixel for pixel: at an offset,
+// in the target's corner, partly outside it, and with a colour key that must let the target
+// show through.
+TEST(PictureStretch, AtItsOwnSizeIsThePaintersDrawing) {
+    QImage noise(37, 23, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, qRgb((x * 37 + y) & 255, (y * 91) & 255, (x * y) & 255));
+    for (bool keyed : {false, true}) {
+        Picture picture(noise);
+        picture.SetTransparent(keyed);
+        for (const QRect& rect : {QRect(5, 7, 37, 23), QRect(0, 0, 37, 23), QRect(43, 47, 37, 23),
+                                  QRect(60, 50, 37, 23)}) {
+            QImage drawn = Filled(80, 70, Qt::darkGreen), painted = drawn;
+            picture.StretchDraw(drawn, rect);
+            {
+                QPainter painter(&painted);
+                painter.drawImage(rect, picture.Image());
+            }
+            EXPECT_EQ(drawn, painted) << keyed << " at " << rect.x() << "," << rect.y();
+        }
+    }
 }
 
 TEST(PictureStretch, FillsExactlyTheRectangle) {

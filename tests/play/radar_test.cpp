@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <random>
+
 #include "core/game.h"
 #include "core/language_texts.h"
 #include "core/settings.h"
@@ -80,6 +84,77 @@ TEST_F(Sea, WhoIdentifiesWhom) {
         for (int seen : {26, 27, 31, 32, 47, 64})
             EXPECT_EQ(kvd::CanIdentify(other, seen), seen != 27 && seen != 31)
                 << other << " " << seen;
+}
+
+// The reveal counts each cell's lookouts once; what it marks must be what every lookout, pair by
+// pair, would mark. Random fleets crowd the board, its edges and corners included, and both
+// passes (the host's and the joining player's) are held to the pairs.
+TEST_F(Sea, TheRevealMarksWhatEveryPairOfLookoutAndUnitWould) {
+    std::mt19937 draw(5);
+    auto cell = [&] { return int(draw() % 10); };
+    auto near = [](int c1, int r1, int c2, int r2) {
+        return std::abs(c1 - c2) <= 1 && std::abs(r1 - r2) <= 1;
+    };
+    auto looksOut = [](int code) { return !kvd::IsMinefield(code) && !kvd::IsConvoyCode(code); };
+    auto alliedSees = [](int d, int e) {
+        return kvd::IsEscort(d) ? kvd::IsSupply(e) || kvd::IsSubmarine(e) || kvd::IsWarship(e)
+                                : kvd::IsSupply(e) || kvd::IsWarship(e) || kvd::IsMinefield(e) ||
+                                      kvd::IsConvoyCode(e);
+    };
+    for (int round = 0; round < 200; ++round) {
+        QStringList lines{"header"};
+        std::vector<std::tuple<kvd::Side, int, int, int>> units;
+        for (int code : {1,  2,  3,  9,  11, 13, 16, 19, 21, 22, 23, 50, 51,
+                         26, 27, 32, 33, 35, 37, 40, 43, 45, 46, 47, 60, 63}) {
+            // Corners and edges come up often: half the cells are drawn from the rim.
+            int column = cell(), row = cell();
+            if (draw() % 2) (draw() % 2 ? column : row) = draw() % 2 ? 0 : 9;
+            units.emplace_back(*kvd::SideOfCode(code), code, column, row);
+        }
+        for (const auto& [side, code, column, row] : units) {
+            QString line = QStringLiteral(
+                "E 5 1    3 5  0  0 Unit              0 Kind      0000 0000          00");
+            line[0] = kvd::SideLetter(side);
+            kvd::WriteNumber(line, 55, 2, column);
+            kvd::WriteNumber(line, 57, 2, row);
+            kvd::WriteNumber(line, 69, 2, code);
+            lines << line;
+        }
+        for (bool allied : {false, true}) {
+            game.scratchpad.SetLines(lines);
+            const kvd::Side seer = allied ? kvd::kSecondSide : kvd::kFirstSide;
+            int pairs = 0;
+            std::map<int, bool> seen;
+            for (const auto& [side, code, column, row] : units) {
+                if (side == seer) continue;
+                seen[code] = false;
+                for (const auto& [s, lookout, c, r] : units) {
+                    if (s != seer || !looksOut(lookout) || !near(c, r, column, row)) continue;
+                    const bool sees =
+                        allied ? alliedSees(lookout, code) : kvd::CanIdentify(lookout, code);
+                    pairs += sees;
+                    seen[code] = seen[code] || sees;
+                }
+            }
+            ASSERT_EQ(allied ? kvd::RevealAllied(game) : kvd::RevealEnemy(game), pairs)
+                << round << (allied ? " allied" : "");
+            for (const auto& [code, marked] : seen)
+                ASSERT_EQ(Revealed(code), marked) << round << " code " << code;
+        }
+    }
+}
+
+// The computer asks only whether a unit has open water beside it: the answer is the radar's.
+TEST_F(Sea, OpenWaterBesideIsWhatTheRadarShows) {
+    Units({{'E', 11, 0, 0}, {'D', 35, 1, 0}, {'E', 1, 0, 1}, {'D', 36, 9, 9}, {'E', 12, 8, 8}});
+    game.MemoPad.SetLines({"a", "b", "[Position] =L", "d", "0101", "0908", "0405", "0505"});
+    for (int c = 0; c < 10; ++c)
+        for (int r = 0; r < 10; ++r) {
+            const QString radar = kvd::Radar(game, c, r).Text();
+            const bool digit =
+                std::any_of(radar.begin(), radar.end(), [](QChar x) { return x.isDigit(); });
+            EXPECT_EQ(kvd::HasOpenWaterBeside(game, c, r), digit) << c << "," << r;
+        }
 }
 
 namespace {
