@@ -111,14 +111,14 @@ void UnitTable::Remove(int i) {
 }
 
 void UnitTable::MakeCells() const {
-    cells_.fill(Cell{});
+    cells_.fill(0);
     for (size_t i = 1; i < fields_.size(); ++i) {
         const Fields& f = fields_[i];
         const bool first = f.side == kFirstSide;
         if (!f.side || (first && f.code == kReconPlaneCode) || !OnBoard(f.posX, f.posY)) continue;
         Cell& cell = cells_[size_t(f.posY * kBoardSize + f.posX)];
-        cell.last = f.side;
-        (first ? cell.first : cell.second) = true;
+        cell = Cell((cell & (kFirstThere | kSecondThere)) |
+                    (first ? kFirstThere | kLastFirst : kSecondThere | kLastSecond));
     }
     cellsStale_ = false;
 }

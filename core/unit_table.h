@@ -143,11 +143,12 @@ class UnitTable {
     // whether a unit of a side is there.
     std::optional<kvd::Side> OccupantSide(int column, int row) const {
         const Cell* cell = Occupant(column, row);
-        return cell ? cell->last : std::nullopt;
+        if (!cell || !(*cell & (kLastFirst | kLastSecond))) return std::nullopt;
+        return (*cell & kLastFirst) ? kFirstSide : kSecondSide;
     }
     bool Holds(kvd::Side side, int column, int row) const {
         const Cell* cell = Occupant(column, row);
-        return cell && (side == kFirstSide ? cell->first : cell->second);
+        return cell && (*cell & (side == kFirstSide ? kFirstThere : kSecondThere));
     }
 
   private:
@@ -172,10 +173,15 @@ class UnitTable {
     void ReparseAll();
 
     // The cells' occupants, made afresh on the first look after a change.
-    struct Cell {
-        std::optional<kvd::Side> last;
-        bool first = false, second = false;
+    // A cell is one byte, so clearing the board is one small fill: whether a unit of each side
+    // is there, and the side of the last in table order.
+    enum CellBits : std::uint8_t {
+        kFirstThere = 1,
+        kSecondThere = 2,
+        kLastFirst = 4,
+        kLastSecond = 8
     };
+    using Cell = std::uint8_t;
     const Cell* Occupant(int column, int row) const {
         if (!OnBoard(column, row)) return nullptr;
         if (cellsStale_) MakeCells();

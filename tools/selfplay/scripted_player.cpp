@@ -63,6 +63,7 @@ ScriptedMove ChooseMove(const Game& g, Dice& random, Side side, Approach approac
         }
     }
     std::vector<ScriptedMove> steps, attacks, trades;
+    steps.reserve(size_t(8 * t.Count()));  // every unit's eight cells at most: no regrowing
     for (int i = 1; i < t.Count(); ++i) {
         const int code = t.Code(i);
         if (t.Side(i) != side || code == kReconPlaneCode || IsMinefield(code)) continue;
