@@ -100,6 +100,24 @@ void BM_PreDrawAndPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_PreDrawAndPaint)->Unit(benchmark::kMicrosecond);
 
+// A step and its picture: one unit moves to the next cell and back, and the board is composed
+// and put on the window, as every step of a game does.
+void BM_StepAndPaint(benchmark::State& state) {
+    kvd::TMainForm& board = *Board().board;
+    kvd::UnitTable& table = Board().game->scratchpad;
+    const int unit = table.Find(11);
+    const int column = table.PosX(unit), row = table.PosY(unit);
+    int steps = 0;
+    for (auto _ : state) {
+        table.SetPos(unit, column + (++steps % 2 == 0 ? 0 : (column < 9 ? 1 : -1)), row);
+        board.PreDraw();
+        board.FormPaint();
+        benchmark::DoNotOptimize(board.Canvas().constBits());
+    }
+    table.SetPos(unit, column, row);
+}
+BENCHMARK(BM_StepAndPaint)->Unit(benchmark::kMicrosecond);
+
 // The yardstick: one plain copy of a frame of the board's size.
 void BM_PlainFrameCopy(benchmark::State& state) {
     const QImage& clean = Board().pictures.CleanMap.Image();

@@ -64,14 +64,19 @@ QRect TMainForm::StateBox() const {
 }
 
 void TMainForm::DrawBand(const Picture& band) {
+    const bool boardAsLeft = Canvas().cacheKey() == canvasAfterSnapshot_;
     band.StretchDraw(Canvas(), geometry_.BottomBand());
     DrawBattle();
+    // The band lies below the board: the board area still shows the snapshot as it did.
+    if (boardAsLeft) canvasAfterSnapshot_ = Canvas().cacheKey();
 }
 
 void TMainForm::ShowBattle(std::shared_ptr<const BattleBand> battle) {
     battle_ = std::move(battle);
     if (!isVisible()) return;
+    const bool boardAsLeft = Canvas().cacheKey() == canvasAfterSnapshot_;
     DrawBattle();
+    if (boardAsLeft) canvasAfterSnapshot_ = Canvas().cacheKey();
     CanvasChanged(LogBox().adjusted(0, 0, 1, 1));
     CanvasChanged(StateBox().adjusted(0, 0, 1, 1));
 }
@@ -93,6 +98,7 @@ int TMainForm::LogLines() const {
 void TMainForm::DrawBattle() {
     if (!battle_ || !game_.GameActive) return;
     QPainter painter(&Canvas());
+    painter.setClipRect(geometry_.BottomBand());  // never over the board
     painter.setFont(BandFont(font(), geometry_.height));
     const LanguageTexts& texts = context_.texts;
     // The log's box shows once there is something to tell.

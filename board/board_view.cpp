@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "board/cell_composition.h"
 #include "board/game_pictures.h"
 #include "board/main_form.h"
 #include "core/context.h"
@@ -33,8 +34,8 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
     const GamePictures& p = pictures_;
     const bool reveal = s.RevealOption == QLatin1Char('Y');
 
-    // The clean map is the background stretched over the board area: the snapshot starts as it.
-    QImage board = CleanFrame(pictures_.Snapshot, p.CleanMap.Image());
+    CellComposition& board = nextComposition_;
+    board.Clear();
     const int planeMates = planes ? table.CountCellMates(1) : 0;
     const int cw = geometry_.cellWidth, ch = geometry_.cellHeight;
 
@@ -48,11 +49,11 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
             // Over a ship it sits small in the cell's top right; alone it fills most of the cell.
             const QRect rect = planeMates > 0 ? QRect(x + 60, y, cw - 60, ch - 50)
                                               : QRect(x + 20, y + 20, cw - 40, ch - 40);
-            p.Jstars.StretchDraw(board, rect);
+            board.Add(table.PosX(i), table.PosY(i), p.Jstars, rect);
             continue;
         }
         if (const Picture* sprite = SpriteForCode(p.FirstSet, code))
-            sprite->StretchDraw(board, cell);
+            board.Add(table.PosX(i), table.PosY(i), *sprite, cell);
     }
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != kSecondSide) continue;
@@ -63,7 +64,9 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
             const Picture* picture = kind == UnitKind::Minefield ? p.FirstSet.Find(kind)
                                                                  : SpriteForCode(p.SecondSet, code);
             if (!picture && kind == UnitKind::Submarine) picture = p.SecondSet.Find(kind);
-            if (picture) picture->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));
+            if (picture)
+                board.Add(table.PosX(i), table.PosY(i), *picture,
+                          geometry_.Cell(table.PosX(i), table.PosY(i)));
             continue;
         }
         // Opposing submarines and minefields are never shown.
@@ -72,15 +75,16 @@ void TMainForm::GetPositions(const UnitTable& table, bool planes) {
         const QRect cell = geometry_.Cell(table.PosX(i), table.PosY(i));
         const Picture* picture = &p.EnemyFlag;
         if (reveal && table.IsRevealed(i)) picture = SpriteForCode(p.SecondSet, code);
-        if (picture) picture->StretchDraw(board, cell);
+        if (picture) board.Add(table.PosX(i), table.PosY(i), *picture, cell);
     }
-    pictures_.Snapshot.Assign(std::move(board));
+    ComposeCells();
 }
 
 void TMainForm::GetJoiningPositions(const UnitTable& table) {
     const GamePictures& p = pictures_;
     const bool reveal = context_.settings.RevealOption == QLatin1Char('Y');
-    QImage board = CleanFrame(pictures_.Snapshot, p.CleanMap.Image());
+    CellComposition& board = nextComposition_;
+    board.Clear();
     // The host's units: markers, or their pictures once identified; submarines never show.
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != kFirstSide) continue;
@@ -92,15 +96,50 @@ void TMainForm::GetJoiningPositions(const UnitTable& table) {
         } else if (IsSupply(code) || IsWarship(code)) {
             picture = table.IsRevealed(i) ? SpriteForCode(p.SecondSet, code) : &p.EnemyFlag;
         }
-        if (picture) picture->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));
+        if (picture)
+            board.Add(table.PosX(i), table.PosY(i), *picture,
+                      geometry_.Cell(table.PosX(i), table.PosY(i)));
     }
     for (int i = 1; i < table.Count(); ++i) {
         if (table.Side(i) != kSecondSide) continue;
         if (const Picture* sprite =
                 SpriteForCode(p.FirstSet, table.Code(i), SpriteBoard::JoiningOwn))
-            sprite->StretchDraw(board, geometry_.Cell(table.PosX(i), table.PosY(i)));
+            board.Add(table.PosX(i), table.PosY(i), *sprite,
+                      geometry_.Cell(table.PosX(i), table.PosY(i)));
+    }
+    ComposeCells();
+}
+
+void TMainForm::ComposeCells() {
+    CellComposition& next = nextComposition_;
+    next.Finish();
+    const QImage& clean = pictures_.CleanMap.Image();
+    const QImage& was = pictures_.Snapshot.Image();
+    // Only the cells drawn differently are drawn again, onto the snapshot as the last
+    // composition left it; anything else that changed the snapshot or the map, or a drawing off
+    // the cells, composes the whole board afresh on the clean map.
+    const bool byCells = composed_ && next.ByCells() && lastComposition_.ByCells() &&
+                         was.cacheKey() == composedKey_ && clean.cacheKey() == composedClean_ &&
+                         was.size() == clean.size() && was.format() == clean.format();
+    const qint64 from = composedKey_;
+    QImage board = byCells ? pictures_.Snapshot.Take() : CleanFrame(pictures_.Snapshot, clean);
+    redrawn_.clear();
+    for (int cell = 0; cell < CellComposition::kCells; ++cell) {
+        if (byCells) {
+            if (next.SameCell(lastComposition_, cell)) continue;
+            const QRect rect = geometry_.Cell(cell % kBoardSize, cell / kBoardSize);
+            CopyPixels(board, clean, rect);
+            redrawn_.push_back(rect);
+        }
+        for (const CellComposition::Drawing* d = next.begin(cell); d != next.end(cell); ++d)
+            d->picture->StretchDraw(board, d->rect);
     }
     pictures_.Snapshot.Assign(std::move(board));
+    composedFrom_ = byCells ? from : 0;
+    composedKey_ = pictures_.Snapshot.Image().cacheKey();
+    composedClean_ = clean.cacheKey();
+    composed_ = true;
+    std::swap(lastComposition_, nextComposition_);
 }
 
 void TMainForm::PreDraw() {
@@ -143,10 +182,18 @@ void TMainForm::PaintView(TurnView view, bool gameActive) {
 }
 
 void TMainForm::ShowSnapshot() {
-    // The board area shows the snapshot already when neither has changed since it was put there.
+    // The board area shows the snapshot already when neither has changed since it was put there;
+    // when only the cells of the last composition changed, only they are put there.
     const qint64 snapshot = pictures_.Snapshot.Image().cacheKey();
-    if (snapshot == shownSnapshot_ && Canvas().cacheKey() == canvasAfterSnapshot_) return;
-    pictures_.Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
+    const bool canvasAsLeft = Canvas().cacheKey() == canvasAfterSnapshot_;
+    if (snapshot == shownSnapshot_ && canvasAsLeft) return;
+    if (canvasAsLeft && snapshot == composedKey_ && composedFrom_ != 0 &&
+        shownSnapshot_ == composedFrom_ && geometry_.BoardArea().topLeft() == QPoint(0, 0) &&
+        pictures_.Snapshot.Image().format() == Canvas().format()) {
+        for (const QRect& rect : redrawn_) CopyPixels(Canvas(), pictures_.Snapshot.Image(), rect);
+    } else {
+        pictures_.Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
+    }
     shownSnapshot_ = snapshot;
     canvasAfterSnapshot_ = Canvas().cacheKey();
 }

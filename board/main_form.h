@@ -1,9 +1,11 @@
 #pragma once
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "board/board_geometry.h"
 #include "board/board_rules.h"
+#include "board/cell_composition.h"
 #include "core/program_flow.h"
 #include "core/turn_view.h"
 #include "core/upward_call.h"
@@ -104,6 +106,16 @@ class TMainForm : public CanvasWindow {
     // The snapshot last put on the window, and the window's pixels right after it was.
     qint64 shownSnapshot_ = 0;
     qint64 canvasAfterSnapshot_ = 0;
+
+    // Draws what GetPositions gathered into the snapshot: the cells drawn differently from the
+    // last composition, or the whole board where that cannot be told.
+    void ComposeCells();
+    CellComposition nextComposition_, lastComposition_;
+    bool composed_ = false;
+    qint64 composedKey_ = 0;      // the snapshot as the last composition left it
+    qint64 composedFrom_ = 0;     // the snapshot it was drawn over, cell by cell (0: afresh)
+    qint64 composedClean_ = 0;    // the clean map it was drawn on
+    std::vector<QRect> redrawn_;  // the cells it drew again
 };
 
 }  // namespace kvd

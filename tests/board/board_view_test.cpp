@@ -1,4 +1,5 @@
 #include <QPainter>
+#include <random>
 
 #include "platform/resources.h"
 #include "tests/board/board_fixture.h"
@@ -163,6 +164,40 @@ TEST_F(BoardView, PaintShowsSnapshotAndBandOnlyWhileTheGameIsActive) {
     board->GetPositions(Table(), context.settings.ReconPlanes != '0');
     board->FormPaint();
     EXPECT_EQ(Differing(board->Canvas(), before, QRect(QPoint(0, 0), before.size())), 0);
+}
+
+// A step redraws only the cells it changed, on the snapshot and on the window; the board must
+// look exactly as if it had been composed afresh, through moves, identifications, a unit gone,
+// the aircraft, a replay's whole fleets, a picture loaded anew and drawing over the window.
+TEST_F(BoardView, ABoardRedrawnCellByCellIsTheBoardComposedAfresh) {
+    context.settings.ReconPlanes = '2';
+    std::mt19937 draw(3);
+    const QRect area = board->Geometry().BoardArea();
+    for (int step = 0; step < 40; ++step) {
+        SCOPED_TRACE(step);
+        const int line = 1 + int(draw() % unsigned(Table().Count() - 1));
+        Table().SetPos(line, int(draw() % 10), int(draw() % 10));
+        if (Table().Side(line) == kvd::kSecondSide)
+            Table().SetRevealed(line, draw() % 2 ? '1' : '0');
+        if (step == 10) Table().Remove(line);
+        if (step == 20) board->showBothFleets = true;
+        if (step == 25) pictures.EnemyFlag.Tint(Qt::red, 50);
+        if (step == 30) board->showBothFleets = false;
+        if (step == 35) {
+            QPainter painter(&board->Canvas());
+            painter.fillRect(Cell(4, 4), Qt::magenta);
+        }
+        board->GetPositions(Table(), true);
+        board->ShowSnapshot();
+        board->DrawBand(board->MenuImage);  // the band below the board, as every paint draws it
+        const QImage byCells = Snap().copy();
+        ASSERT_EQ(Differing(board->Canvas(), byCells, area), 0);
+        if (step % 8 != 7) continue;
+        pictures.Snapshot.Assign(Snap().copy());  // not the snapshot the board drew last
+        board->GetPositions(Table(), true);
+        ASSERT_EQ(Differing(Snap(), byCells, QRect(QPoint(0, 0), byCells.size())), 0);
+        board->ShowSnapshot();
+    }
 }
 
 TEST_F(BoardView, PreDrawRunsTheRevealPassAndTheSweep) {
