@@ -37,6 +37,15 @@ void PanelLine(Scene& s, int k, const QString& text) {
 }
 }  // namespace
 
+QString StrengthText(int code, int strength, bool joining) {
+    // Minefields keep their strength to themselves, and so do the submarines but one slot of
+    // each fleet: the host's first submarine (3) shows it, and the joining player's last three
+    // (30 to 32) do, as the panel has always shown them.
+    const bool secret =
+        IsMinefield(code) || (IsSubmarine(code) && (joining ? code <= 29 : code != 3));
+    return secret ? QStringLiteral("XXX   ") : QString::number(strength) + QStringLiteral("     ");
+}
+
 void DrawUnitPanel(Scene& s, int i) {
     if (!s.paint.Seen()) return;
     const Game& g = s.game;
@@ -58,11 +67,7 @@ void DrawUnitPanel(Scene& s, int i) {
     const QString german = joining ? QString() : GermanKindName(code, g);
     const QString& kind = own.KindName;
     PanelLine(s, 1, settings.Language == QLatin1Char('D') && !german.isEmpty() ? german : kind);
-    // Minefields and submarines keep their strength to themselves.
-    const bool secret = IsMinefield(code) || IsSubmarine(code);
-    const QString strength = secret ? QStringLiteral("XXX   ")
-                                    : QString::number(table.Strength(i)) + QStringLiteral("     ");
-    PanelLine(s, 2, texts.Text(text::kStrength) + strength);
+    PanelLine(s, 2, texts.Text(text::kStrength) + StrengthText(code, table.Strength(i), joining));
     int status = 47 + qBound(0, table.DamageState(i), 2);
     if ((code == 21 || code == 22 || code == 45 || code == 46) && table.RepairCount(i) > 2)
         status = 50;

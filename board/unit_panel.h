@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 namespace kvd {
 
@@ -8,5 +9,8 @@ struct Scene;
 // strength, state, and its picture in a framed box, in the band's left part (the battle's log
 // and state take the rest).
 void DrawUnitPanel(Scene& scene, int index);
+// The panel's strength text for a unit of the player's own side: the strength digit and five
+// blanks, or "XXX   " where the unit keeps it to itself.
+QString StrengthText(int code, int strength, bool joining);
 
 }  // namespace kvd

@@ -2,6 +2,7 @@
 
 #include "core/navy.h"
 
+#include "core/built_in_maps.h"
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/fleet_placement.h"
@@ -15,21 +16,6 @@ namespace kvd {
 namespace {
 
 const QString kBackToMenu = QStringLiteral("   \r\r   Back to the main menu...   ");
-
-// The campaign maps of each region, in the order a draw picks them.
-const QStringList& RegionMaps(int region) {
-    static const QStringList maps[8] = {
-        {"$ICELAND", "$IRELAND", "$CORK", "$LANDSEND"},
-        {"$FAROE", "$SKAGERRACK", "$SHETLAND", "$STAVANGER", "$BOME"},
-        {"$CHANNEL", "$LANDSEND", "$PLYMOUTH", "$WIGHT", "$PORTLAND"},
-        {"$MALTA", "$ALGIERS", "$TUNIS", "$TRIPOLI", "$LISBON"},
-        {"$NSOLOMON", "$SSOLOMON", "$ESOLOMON", "$WSOLOMON"},
-        {"$NPHILLIPINE", "$SPHILLIPINE", "$EPHILLIPINE", "$WPHILLIPINE"},
-        {"$GUAM", "$CAROLINE", "$MARSHALL", "$HAWAII", "$EHAWAII", "$SHAWAII", "$BATAN"},
-        {"$NOKINAWA", "$SOKINAWA", "$NRYUKYU", "$SRYUKYU"},
-    };
-    return maps[region - 1];
-}
 
 QString PictureFailure(const QString& mapName, const QString& picture, const QString& reason) {
     return QStringLiteral("The picture of the map %1 cannot be shown:   \r   %2 (%3)")
@@ -148,7 +134,7 @@ bool GameSetup::LoadMapAndPicture(bool usePresets) {
 bool GameSetup::PickCampaignMap() {
     const int region = game_.CampaignRegion;
     // Outside a region (no campaign menu behind it) the map the settings name is played.
-    if (region >= 1 && region <= 8) {
+    if (region >= 1 && region <= kRegions) {
         const QStringList& maps = RegionMaps(region);
         const int draw = game_.dice.Next(int(maps.size()));
         if (!context_.guard.Delay(region >= 7 ? 50 : 10)) return false;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/built_in_maps.h"
 #include "core/fleet_placement.h"
 #include "core/unit_table.h"
 
@@ -109,15 +110,8 @@ QStringList MapSheet::Stored(const QString& name, const QString& picturePath, QC
 }
 
 bool MapSheet::Reserved(const QString& name) {
-    static const QStringList reserved = {
-        "STANDARD",    "IRELAND",     "ICELAND",     "CORK",        "LANDSEND", "FAROE",
-        "SKAGERRAK",   "SHETLAND",    "STAVANGER",   "BOME",        "CHANNEL",  "PORTLAND",
-        "WIGHT",       "PLYMOUTH",    "LISBON",      "MALTA",       "ALGIERS",  "TUNIS",
-        "TRIPOLI",     "GUAM",        "HAWAII",      "EHAWAII",     "SHAWAII",  "MARSHALL",
-        "CAROLINE",    "BATAN",       "NSOLOMAN",    "SSOLOMAN",    "ESOLOMAN", "WSOLOMAN",
-        "NPHILLIPINE", "SPHILLIPINE", "EPHILLIPINE", "WPHILLIPINE", "NOKINAWA", "SOKINAWA",
-        "NRYUKYU",     "SRYUKYU"};
-    return name.startsWith(QLatin1Char('$')) || reserved.contains(name);
+    // The built-in maps' names, with and without their "$", and any name starting with "$".
+    return name.startsWith(QLatin1Char('$')) || BuiltInMaps().contains(QLatin1Char('$') + name);
 }
 
 QString MapSheet::PictureEntry(const QString& picture, const QStringList& folders) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+
+#include "core/built_in_maps.h"
 #include "core/map_file.h"
 #include "tests/support/test_platform.h"
 
@@ -125,4 +128,18 @@ TEST(MapFile, MapListAndRegion) {
     EXPECT_FALSE(kvd::IsBuiltInMap("pacific"));
     EXPECT_EQ(kvd::BuiltInPictureName("$ICELAND"), "ICELAND");
     EXPECT_EQ(kvd::MapFileName("$CORK"), "maps\\$CORK.map");
+}
+
+// The built-in maps the game knows by name are exactly the maps shipped with their own chart.
+TEST(BuiltInMaps, AreTheShippedMapsEachOnce) {
+    QStringList shipped = QDir(kvd::test::DataDir() + QStringLiteral("/maps"))
+                              .entryList({QStringLiteral("$*.map")}, QDir::Files);
+    for (QString& file : shipped) file.chop(4);
+    QStringList known = kvd::BuiltInMaps();
+    known.sort();
+    shipped.sort();
+    EXPECT_EQ(known, shipped);
+    for (int region = 1; region <= kvd::kRegions; ++region)
+        for (const QString& map : kvd::RegionMaps(region))
+            EXPECT_TRUE(shipped.contains(map)) << region << " " << map.toStdString();
 }

@@ -1,7 +1,9 @@
 // The map editor driven as a player drives it: buttons clicked, cells pressed with the mouse,
 // and what it stores read back byte for byte.
 #include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -105,9 +107,15 @@ TEST(EditorRules, EachKindWritesItsCodesInTurnAndUndoStartsAllAgain) {
     EXPECT_EQ(sheet.Lines().size(), 24);
     EXPECT_EQ(sheet.Lines().mid(4), QStringList(20, QStringLiteral("#")));
     EXPECT_EQ(sheet.Counters(), (std::array<int, 10>{1, 2, 3, 2, 3, 2, 1, 1, 2, 3}));
-    for (const char* name : {"STANDARD", "SKAGERRAK", "NSOLOMAN", "SRYUKYU", "$MINE", "$"})
+    // Every map shipped with its own chart keeps its name, and so does any "$" name.
+    const QStringList shipped = QDir(test::DataDir() + QStringLiteral("/maps"))
+                                    .entryList({QStringLiteral("$*.map")}, QDir::Files);
+    ASSERT_EQ(shipped.size(), 38);
+    for (const QString& file : shipped)
+        EXPECT_TRUE(MapSheet::Reserved(file.mid(1).chopped(4))) << file.toStdString();
+    for (const char* name : {"$MINE", "$"})
         EXPECT_TRUE(MapSheet::Reserved(QString::fromLatin1(name))) << name;
-    for (const char* name : {"NORTHSEA", "STANDARD2", "MALTAX"})
+    for (const char* name : {"NORTHSEA", "STANDARD2", "MALTAX", "SKAGERRAK", "NSOLOMAN"})
         EXPECT_FALSE(MapSheet::Reserved(QString::fromLatin1(name))) << name;
 }
 
