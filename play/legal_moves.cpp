@@ -1,0 +1,90 @@
+#include "play/legal_moves.h"
+
+#include <array>
+
+#include "core/game.h"
+#include "core/unit_codes.h"
+#include "play/repair.h"
+#include "play/selection.h"
+
+namespace kvd {
+
+namespace {
+
+// Whether a unit of a side can be selected by a click on its cell: it is on the board, it is not
+// the radar aircraft, and no unit of its side (but the aircraft) stands before it in the table
+// on that cell.
+bool Selectable(const UnitTable& t, Side side, int line) {
+    const int code = t.Code(line), column = t.PosX(line), row = t.PosY(line);
+    if (t.Side(line) != side || code == kReconPlaneCode || !OnBoard(column, row)) return false;
+    for (int i = 1; i < line; ++i)
+        if (t.Side(i) == side && t.Code(i) != kReconPlaneCode && t.PosX(i) == column &&
+            t.PosY(i) == row)
+            return false;
+    return true;
+}
+
+// Whether a unit may ask its side's supply ship (the line `supply`, or -1) for a repair.
+bool MayBeRepaired(const UnitTable& t, int line, int supply) {
+    const int damage = t.DamageState(line);
+    return supply >= 0 && MayAskForRepair(t.Code(line)) && (damage == 1 || damage == 2) &&
+           t.RepairCount(line) == 0 &&
+           DirectionTo(t.PosX(line), t.PosY(line), t.PosX(supply), t.PosY(supply)) > 0;
+}
+
+MoveKind StepKind(const UnitTable& t, Side side, int column, int row) {
+    return t.OccupantSide(column, row) == OtherSide(side) ? MoveKind::Attack : MoveKind::Step;
+}
+
+}  // namespace
+
+std::vector<Move> LegalMoves(const Game& game, Side side) {
+    const UnitTable& t = game.scratchpad;
+    std::vector<Move> moves;
+    moves.reserve(size_t(t.Count()) * 4);
+    // The first unit of the side on each cell, as a click would select it.
+    std::array<int, kBoardSize * kBoardSize> first;
+    first.fill(0);
+    for (int i = 1; i < t.Count(); ++i) {
+        const int column = t.PosX(i), row = t.PosY(i);
+        if (t.Side(i) != side || t.Code(i) == kReconPlaneCode || !OnBoard(column, row)) continue;
+        int& onCell = first[size_t(row * kBoardSize + column)];
+        if (onCell == 0) onCell = i;
+    }
+    const int supply = t.FindSide(SupplyShipOf(side), side);
+    for (int i = 1; i < t.Count(); ++i) {
+        const int code = t.Code(i), column = t.PosX(i), row = t.PosY(i);
+        if (t.Side(i) != side || code == kReconPlaneCode || !OnBoard(column, row) ||
+            first[size_t(row * kBoardSize + column)] != i || IsMinefield(code))
+            continue;
+        for (QPoint cell : TargetsOf(game, side, column, row))
+            moves.push_back(Move{side, code, column, row, cell.x(), cell.y(),
+                                 StepKind(t, side, cell.x(), cell.y())});
+        if (MayBeRepaired(t, i, supply))
+            moves.push_back(
+                Move{side, code, column, row, t.PosX(supply), t.PosY(supply), MoveKind::Repair});
+    }
+    return moves;
+}
+
+bool IsLegal(const Game& game, const Move& move) {
+    const UnitTable& t = game.scratchpad;
+    const int unit = t.FindSide(move.code, move.side);
+    if (unit < 0 || !Selectable(t, move.side, unit) || IsMinefield(move.code)) return false;
+    switch (move.kind) {
+        case MoveKind::Repair:
+            return MayBeRepaired(t, unit, t.FindSide(SupplyShipOf(move.side), move.side));
+        case MoveKind::Step:
+        case MoveKind::Attack:
+            break;
+        case MoveKind::Shot:
+        case MoveKind::Pass:
+            return false;
+    }
+    if (t.PosX(unit) != move.fromColumn || t.PosY(unit) != move.fromRow) return false;
+    for (QPoint cell : TargetsOf(game, move.side, move.fromColumn, move.fromRow))
+        if (cell == QPoint(move.toColumn, move.toRow)) return true;
+    return false;
+}
+
+}  // namespace kvd
