@@ -217,12 +217,22 @@ struct UnitPlace {
 };
 // The unit lines of a side, in table order.
 std::vector<UnitPlace> UnitsOf(const UnitTable& table, Side side);
+// How many units of a side have a code each `is` picks, in one reading of the table.
+template <typename... Is>
+std::array<int, sizeof...(Is)> CountUnitsBy(const UnitTable& table, Side side, Is... is) {
+    std::array<int, sizeof...(Is)> n{};
+    for (int i = 1; i < table.Count(); ++i) {
+        if (table.Side(i) != side) continue;
+        const int code = table.Code(i);
+        size_t k = 0;
+        ((n[k++] += is(code)), ...);
+    }
+    return n;
+}
 // How many units of a side have a code `is` picks.
 template <typename Is>
 int CountUnits(const UnitTable& table, Side side, Is is) {
-    int n = 0;
-    for (int i = 1; i < table.Count(); ++i) n += table.Side(i) == side && is(table.Code(i));
-    return n;
+    return CountUnitsBy(table, side, is)[0];
 }
 
 // The header a table holds before any game.

@@ -13,9 +13,9 @@
 #include "play/apply_move.h"
 #include "play/combat.h"
 #include "play/game_journal.h"
+#include "play/legal_moves.h"
 #include "play/repair.h"
 #include "play/rules.h"
-#include "play/selection.h"
 #include "play/showing.h"
 #include "play/turn.h"
 
@@ -212,7 +212,7 @@ void NetworkSession::ApplyPeersRecord(const QString& message, Side senderSide) {
         const int repairer = ReadNumber(message, 10, 2), target = ReadNumber(message, 12, 2);
         const Move repair{senderSide, target, 0, 0, 0, 0, MoveKind::Repair};
         if (message.size() != 13 || repairer != SupplyShipOf(senderSide) ||
-            SideOfCode(target) != senderSide || !MoveAllowed(g, repair))
+            SideOfCode(target) != senderSide || !IsLegal(g, repair))
             return Refused(message);
         RepairUnit(g, repairer, target);
         if (journal) journal->Played(repair, g);
@@ -220,7 +220,7 @@ void NetworkSession::ApplyPeersRecord(const QString& message, Side senderSide) {
     }
     if (!ValidMoveRecord(message, g, senderSide)) return Refused(message);
     const Move move = MoveOfRecord(message, senderSide);
-    if (!MoveAllowed(g, move)) return Refused(message);
+    if (!IsLegal(g, move)) return Refused(message);
     Showing none(false);
     Rules rules{game_, context_.settings, context_.texts, none};
     state_.LastMovedCode = move.code;

@@ -13,6 +13,7 @@
 #include "opponent/side_view.h"
 #include "platform/random.h"
 #include "play/game_record.h"
+#include "play/legal_moves.h"
 #include "play/rules.h"
 #include "play/selection.h"
 #include "play/showing.h"
@@ -28,28 +29,15 @@ constexpr double kJitter = 0.01;
 }  // namespace
 
 std::vector<Move> CandidateMoves(const SideView& v) {
-    // The board's own selection, on a world drawn from the view: every cell it offers is open
+    // The side's legal moves on a world drawn from the view: every cell its board offers is open
     // water or an opposing unit, and a unit the viewer cannot see is a target either way, so
-    // which world it is does not change the moves.
+    // which world it is does not change the moves. Where it sees a contact is an attack.
     Dice anyDraw(0);
-    Game world = Determinize(v, anyDraw);
-    std::vector<Move> moves;
-    const UnitTable& t = world.scratchpad;
-    for (int i = 1; i < t.Count(); ++i) {
-        // The radar aircraft flies its patrol by itself.
-        if (!t.IsUnit(i) || t.Side(i) != v.side || t.Code(i) == 1) continue;
-        const int code = t.Code(i), x = t.PosX(i), y = t.PosY(i);
-        const Selection selection = SelectUnit(world, v.side, x, y);
-        if (selection.line != i || selection.minefield) continue;
-        for (QPoint cell : selection.targets) {
-            const MoveKind step =
-                v.ContactOn(cell.x(), cell.y()) ? MoveKind::Attack : MoveKind::Step;
-            moves.push_back(Move{v.side, code, x, y, cell.x(), cell.y(), step});
-        }
-        if (selection.repairMarker)
-            moves.push_back(
-                Move{v.side, code, x, y, world.RepairCellX, world.RepairCellY, MoveKind::Repair});
-    }
+    const Game world = Determinize(v, anyDraw);
+    std::vector<Move> moves = LegalMoves(world, v.side);
+    for (Move& m : moves)
+        if (m.kind != MoveKind::Repair)
+            m.kind = v.ContactOn(m.toColumn, m.toRow) ? MoveKind::Attack : MoveKind::Step;
     return moves;
 }
 

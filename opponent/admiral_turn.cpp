@@ -9,6 +9,7 @@
 #include "play/apply_move.h"
 #include "play/combat.h"
 #include "play/game_end.h"
+#include "play/legal_moves.h"
 #include "play/rules.h"
 
 namespace kvd {
@@ -66,8 +67,18 @@ void AdmiralTurn::RunKI(Rules& r) {
     // the game it continues would have.
     memory_.Recall(view);
     if (follow_) {
-        last_ = Thought{*follow_};
+        // A kept answer is played only where the side could have made it: a step its board
+        // offers, or a pass where it offers nothing.
+        const Move kept = *follow_;
         follow_.reset();
+        const bool legal =
+            kept.side == kSecondSide &&
+            (kept.kind == MoveKind::Pass ? LegalMoves(g, kSecondSide).empty() : IsLegal(g, kept));
+        if (!legal) {
+            refused_ = true;
+            return;
+        }
+        last_ = Thought{kept};
     } else {
         // Each turn thinks from its own draw of the seed, so a game plays the same on every run.
         last_ = Think(view, seed_ ^ (std::uint32_t(g.TurnCount) * 2654435761u));

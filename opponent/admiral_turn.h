@@ -24,7 +24,11 @@ class AdmiralTurn : public ComputerOpponent {
     AdmiralTurn(std::uint32_t seed, ThinkBudget budget) : seed_(seed), budget_(budget) {}
     void RunKI(Rules& rules) override;
     std::optional<Move> TakeAnswer() override;
-    void FollowAnswer(const std::optional<Move>& answer) override { follow_ = answer; }
+    void FollowAnswer(const std::optional<Move>& answer) override {
+        follow_ = answer;
+        refused_ = false;
+    }
+    bool AnswerRefused() const override { return refused_; }
     const Thought& LastThought() const { return last_; }
     // The moves it has chosen so far.
     int Moves() const { return moves_; }
@@ -45,6 +49,7 @@ class AdmiralTurn : public ComputerOpponent {
     Thought last_;
     int moves_ = 0;
     std::optional<Move> answer_, follow_;
+    bool refused_ = false;
 };
 
 // Thinks over `view` on a thread of its own while `pause` waits, a few milliseconds at a time,

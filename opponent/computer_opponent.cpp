@@ -28,17 +28,15 @@ bool IsSupplyOrSubmarine(int code) {
 }  // namespace
 
 int EnemyConcern(const Game& g) {
-    const int supply = CountUnits(g.scratchpad, kSecondSide, IsSupply);
-    const int subs = CountUnits(g.scratchpad, kSecondSide, IsSubmarine);
-    const int heavy = CountUnits(g.scratchpad, kSecondSide, IsHeavyShip);
+    const auto [supply, subs, heavy] =
+        CountUnitsBy(g.scratchpad, kSecondSide, IsSupply, IsSubmarine, IsHeavyShip);
     return (supply == 0) + (subs < 2) + (subs == 0) + (heavy < 4) + (heavy < 3);
 }
 
 int EnemyAggression(const Game& g) {
-    auto count = [&](auto is) { return CountUnits(g.scratchpad, kFirstSide, is); };
-    const int aircraft = count([](int c) { return c == kReconPlaneCode; });
-    const int small = count(IsSupplyOrSubmarine), big = count(IsHeavyShip);
-    const int battleship = count([](int c) { return IsKind(c, UnitKind::Battleship); });
+    const auto [aircraft, small, big, battleship] = CountUnitsBy(
+        g.scratchpad, kFirstSide, [](int c) { return c == kReconPlaneCode; }, IsSupplyOrSubmarine,
+        IsHeavyShip, [](int c) { return IsKind(c, UnitKind::Battleship); });
     return (aircraft == 0) + (small < 2) + (small == 0) + (big < 4) + (big < 3) + (battleship == 1);
 }
 

@@ -23,6 +23,9 @@ class ComputerTurn {
     // A record played again: the move the record kept for the next turn, played instead of
     // choosing anew; none to choose as usual.
     virtual void FollowAnswer(const std::optional<Move>& /*answer*/) {}
+    // Whether the answer it was given to follow was no move its side could make then (a record
+    // that lies): the turn then played nothing, and the record is refused.
+    virtual bool AnswerRefused() const { return false; }
 };
 
 }  // namespace kvd

@@ -8,6 +8,7 @@
 #include "core/language_texts.h"
 #include "core/unit_codes.h"
 #include "play/computer_turn.h"
+#include "play/legal_moves.h"
 #include "play/repair.h"
 #include "play/rules.h"
 #include "play/selection.h"
@@ -271,35 +272,26 @@ bool StartFromRecord(const GameRecord& record, Game& game, Settings& settings, Q
 
 bool PlayFirstSideMove(Rules& r, const Move& m) {
     Game& g = r.game;
-    const UnitTable& table = g.scratchpad;
     if (m.kind == MoveKind::Pass) {
         EndFirstSideMove(r);
         return true;
     }
-    const int unit = table.FindSide(m.code, kFirstSide);
-    if (m.side != kFirstSide || unit < 0) return false;
+    if (m.side != kFirstSide || !IsLegal(g, m)) return false;
     // The clicks: first on the unit, then on its target, or on the supply ship beside it.
-    QPoint from(table.PosX(unit), table.PosY(unit)), to(m.toColumn, m.toRow);
+    const UnitTable& table = g.scratchpad;
+    const int unit = table.FindSide(m.code, kFirstSide);
+    g.ClickColumn = table.PosX(unit);
+    g.ClickRow = table.PosY(unit);
+    SelectUnit(g, kFirstSide, g.ClickColumn, g.ClickRow);
     if (m.kind == MoveKind::Repair) {
-        const int supply = table.FindSide(SupplyShipOf(m.side), m.side);
-        if (supply < 0) return false;
-        to = QPoint(table.PosX(supply), table.PosY(supply));
-    } else if (from != QPoint(m.fromColumn, m.fromRow)) {
-        return false;
-    }
-    g.ClickColumn = from.x();
-    g.ClickRow = from.y();
-    const Selection selection = SelectUnit(g, kFirstSide, from.x(), from.y());
-    if (selection.line != unit) return false;
-    const bool repair = g.RepairReady && g.RepairCellX == to.x() && g.RepairCellY == to.y();
-    if (m.kind == MoveKind::Repair ? !repair : !IsMarkedTarget(g, kFirstSide, to.x(), to.y()))
-        return false;
-    g.ClickColumn = to.x();
-    g.ClickRow = to.y();
-    if (m.kind == MoveKind::Repair)
+        g.ClickColumn = g.RepairCellX;
+        g.ClickRow = g.RepairCellY;
         RepairRequest(r, kFirstSide);
-    else if (!SideStep(r, kFirstSide, to.x(), to.y()))
-        return true;
+    } else {
+        g.ClickColumn = m.toColumn;
+        g.ClickRow = m.toRow;
+        if (!SideStep(r, kFirstSide, m.toColumn, m.toRow)) return true;
+    }
     EndFirstSideMove(r);
     return true;
 }
@@ -309,31 +301,27 @@ bool PlayRecordedMove(Rules& r, const Move& m) {
     if (!g.NetGame) return PlayFirstSideMove(r, m);
     const bool host = g.NetRole != net_role::kJoining;
     const Side own = host ? kFirstSide : kSecondSide;
+    // Either side's move is held to what its board would have offered at that point.
+    if ((m.kind != MoveKind::Step && m.kind != MoveKind::Repair) || !IsLegal(g, m)) return false;
     if (m.side != own) {
         // The peer's repair is taken as it comes; its step is fought at its turn token.
-        if (m.kind == MoveKind::Repair)
+        if (m.kind == MoveKind::Repair) {
             RepairUnit(g, SupplyShipOf(m.side), m.code);
-        else if (m.kind == MoveKind::Step) {
+        } else {
             ApplyPeersStep(r, m);
             TurnAfterPeer(r, !host, m.code);
-        } else
-            return false;
+        }
         return true;
     }
     const UnitTable& table = g.scratchpad;
     const int unit = table.FindSide(m.code, own);
-    if (unit < 0 || (m.kind != MoveKind::Step && m.kind != MoveKind::Repair)) return false;
-    const QPoint from(table.PosX(unit), table.PosY(unit));
-    g.ClickColumn = from.x();
-    g.ClickRow = from.y();
-    if (SelectUnit(g, own, from.x(), from.y()).line != unit) return false;
+    g.ClickColumn = table.PosX(unit);
+    g.ClickRow = table.PosY(unit);
+    SelectUnit(g, own, g.ClickColumn, g.ClickRow);
     if (m.kind == MoveKind::Repair) {
-        if (!g.RepairReady) return false;
         RepairRequest(r, own);
         return true;
     }
-    if (from != QPoint(m.fromColumn, m.fromRow) || !IsMarkedTarget(g, own, m.toColumn, m.toRow))
-        return false;
     if (SideStep(r, own, m.toColumn, m.toRow)) HandOverToPeer(r, host);
     return true;
 }
@@ -341,7 +329,8 @@ bool PlayRecordedMove(Rules& r, const Move& m) {
 bool PlayRecorded(Rules& r, const GameRecord::Played& played) {
     if (played.draw > 0) r.game.dice.Next(played.draw);
     if (r.computer) r.computer->FollowAnswer(played.answer);
-    const bool allowed = PlayRecordedMove(r, played.move);
+    const bool allowed =
+        PlayRecordedMove(r, played.move) && !(r.computer && r.computer->AnswerRefused());
     // An answer the game did not come to (it ended first) is not kept for the next move.
     if (r.computer) r.computer->FollowAnswer(std::nullopt);
     return allowed;

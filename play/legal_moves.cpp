@@ -32,34 +32,27 @@ bool MayBeRepaired(const UnitTable& t, int line, int supply) {
            DirectionTo(t.PosX(line), t.PosY(line), t.PosX(supply), t.PosY(supply)) > 0;
 }
 
-MoveKind StepKind(const UnitTable& t, Side side, int column, int row) {
-    return t.OccupantSide(column, row) == OtherSide(side) ? MoveKind::Attack : MoveKind::Step;
-}
-
 }  // namespace
 
 std::vector<Move> LegalMoves(const Game& game, Side side) {
     const UnitTable& t = game.scratchpad;
     std::vector<Move> moves;
-    moves.reserve(size_t(t.Count()) * 4);
-    // The first unit of the side on each cell, as a click would select it.
-    std::array<int, kBoardSize * kBoardSize> first;
-    first.fill(0);
-    for (int i = 1; i < t.Count(); ++i) {
-        const int column = t.PosX(i), row = t.PosY(i);
-        if (t.Side(i) != side || t.Code(i) == kReconPlaneCode || !OnBoard(column, row)) continue;
-        int& onCell = first[size_t(row * kBoardSize + column)];
-        if (onCell == 0) onCell = i;
-    }
+    moves.reserve(64);
+    // A click selects the first unit of the side on a cell (a minefield too): the table is
+    // read in order, so a cell already taken has its unit.
+    std::array<bool, kBoardSize * kBoardSize> taken{};
     const int supply = t.FindSide(SupplyShipOf(side), side);
     for (int i = 1; i < t.Count(); ++i) {
         const int code = t.Code(i), column = t.PosX(i), row = t.PosY(i);
-        if (t.Side(i) != side || code == kReconPlaneCode || !OnBoard(column, row) ||
-            first[size_t(row * kBoardSize + column)] != i || IsMinefield(code))
-            continue;
-        for (QPoint cell : TargetsOf(game, side, column, row))
-            moves.push_back(Move{side, code, column, row, cell.x(), cell.y(),
-                                 StepKind(t, side, cell.x(), cell.y())});
+        if (t.Side(i) != side || code == kReconPlaneCode || !OnBoard(column, row)) continue;
+        bool& onCell = taken[size_t(row * kBoardSize + column)];
+        if (onCell) continue;
+        onCell = true;
+        if (IsMinefield(code)) continue;
+        const Targets targets = TargetsOf(game, side, column, row);
+        for (size_t k = 0; k < targets.size(); ++k)
+            moves.push_back(Move{side, code, column, row, targets[k].x(), targets[k].y(),
+                                 targets.Opposed(k) ? MoveKind::Attack : MoveKind::Step});
         if (MayBeRepaired(t, i, supply))
             moves.push_back(
                 Move{side, code, column, row, t.PosX(supply), t.PosY(supply), MoveKind::Repair});

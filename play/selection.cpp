@@ -3,7 +3,7 @@
 #include "core/game.h"
 #include "core/unit_codes.h"
 #include "play/combat.h"
-#include "play/radar.h"
+#include "play/legal_moves.h"
 #include "play/repair.h"
 
 namespace kvd {
@@ -14,18 +14,24 @@ Move SelectedUnitTo(const Game& g, Side side, int column, int row, MoveKind kind
 }
 
 Targets TargetsOf(const Game& game, Side side, int column, int row) {
+    // What the radar scan of the cell shows, read straight from the board: open water (its
+    // direction's digit), or an opposing unit as the last unit there (its side's letter).
     Targets targets;
-    const RadarScan radar = Radar(game, column, row);
-    const QChar other = SideLetter(OtherSide(side));
+    const UnitTable& table = game.scratchpad;
+    const Side other = OtherSide(side);
     for (int k = 1; k <= 8; ++k) {
-        const QChar c = radar[k - 1];
-        if (c != QChar(u'0' + k) && c != other) continue;
         const Offset o = DirectionOffset(k);
         const int toColumn = column + o.dc, toRow = row + o.dr;
+        if (!OnBoard(toColumn, toRow) || game.MemoPad.IsLand(toColumn, toRow)) continue;
+        const std::optional<Side> there = table.OccupantSide(toColumn, toRow);
+        if (!there) {
+            targets.push_back(QPoint(toColumn, toRow), false);
+            continue;
+        }
         // An opposing unit that shares a cell with one of the mover's own (a fight that came to
         // nothing) is out of reach: stepping in would stack two units of one side.
-        if (c == other && HoldsUnitOf(game, side, toColumn, toRow)) continue;
-        targets.push_back(QPoint(toColumn, toRow));
+        if (*there == other && !table.Holds(side, toColumn, toRow))
+            targets.push_back(QPoint(toColumn, toRow), true);
     }
     return targets;
 }
@@ -76,27 +82,7 @@ bool IsMarkedTarget(const Game& g, Side side, int column, int row) {
     if (k == 0 || ReadNumber(g.MoveTargets, 5 * k - 4, 2) != column ||
         ReadNumber(g.MoveTargets, 5 * k - 2, 2) != row)
         return false;
-    for (QPoint cell : TargetsOf(g, side, x, y))
-        if (cell == QPoint(column, row)) return true;
-    return false;
-}
-
-bool MoveAllowed(const Game& game, const Move& move) {
-    const Side side = move.side;
-    if (side != kFirstSide && side != kSecondSide) return false;
-    const UnitTable& table = game.scratchpad;
-    const int unit = table.FindSide(move.code, side);
-    if (unit < 0) return false;
-    // The selection writes the fight variables: it is tried on a copy.
-    Game trial = game;
-    if (move.kind == MoveKind::Repair) {
-        const Selection s = SelectUnit(trial, side, table.PosX(unit), table.PosY(unit));
-        return s.line == unit && s.repairMarker;
-    }
-    if (move.kind != MoveKind::Step && move.kind != MoveKind::Attack) return false;
-    if (table.PosX(unit) != move.fromColumn || table.PosY(unit) != move.fromRow) return false;
-    const Selection s = SelectUnit(trial, side, move.fromColumn, move.fromRow);
-    return s.line == unit && !s.minefield && IsMarkedTarget(trial, side, move.toColumn, move.toRow);
+    return IsLegal(g, SelectedUnitTo(g, side, column, row, MoveKind::Step));
 }
 
 }  // namespace kvd

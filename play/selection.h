@@ -13,7 +13,12 @@ class Game;
 // that needs no allocation, since the players ask for every unit's targets every turn.
 class Targets {
   public:
-    void push_back(QPoint cell) { cells_[size_t(count_++)] = cell; }
+    void push_back(QPoint cell, bool opposed = false) {
+        opposed_ |= opposed << count_;
+        cells_[size_t(count_++)] = cell;
+    }
+    // Whether the i-th cell holds an opposing unit (a step there is an attack).
+    bool Opposed(size_t i) const { return (opposed_ >> i) & 1; }
     size_t size() const { return size_t(count_); }
     bool empty() const { return count_ == 0; }
     const QPoint& front() const { return cells_[0]; }
@@ -24,6 +29,7 @@ class Targets {
   private:
     std::array<QPoint, 8> cells_;
     int count_ = 0;
+    unsigned opposed_ = 0;
 };
 
 // The cells a unit of a side may step to from (column, row): free water, or an opposing unit
@@ -44,17 +50,11 @@ struct Selection {
 // repair (RepairReady, RepairCellX/Y). No unit there drops the selection.
 Selection SelectUnit(Game& game, Side side, int column, int row);
 
-// Whether a click on (column, row) steps the side's selected unit there: the cell is one of its
-// targets and the slot of MoveTargets for that direction holds it.
+// Whether a click on (column, row) steps the side's selected unit there: the slot of MoveTargets
+// for that direction holds the cell, and the step is a legal move.
 bool IsMarkedTarget(const Game& game, Side side, int column, int row);
 
 // A move of the side's selected unit (its side's fighter) to (column, row).
 Move SelectedUnitTo(const Game& game, Side side, int column, int row, MoveKind kind);
-
-// Whether the side's player could make this move on the game as it stands, as the board would
-// offer it to a click: the unit stands on the cell the move leaves and may move, and the cell it
-// goes to is one of its targets; or, for a repair, the unit named is damaged and its supply ship
-// beside it may be asked. What the peer of a network game sends is held to this.
-bool MoveAllowed(const Game& game, const Move& move);
 
 }  // namespace kvd

@@ -1,5 +1,6 @@
 #include "tools/selfplay/scripted_player.h"
 
+#include <QPoint>
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
@@ -8,9 +9,8 @@
 #include "core/unit_codes.h"
 #include "platform/random.h"
 #include "play/combat.h"
+#include "play/legal_moves.h"
 #include "play/move.h"
-#include "play/repair.h"
-#include "play/selection.h"
 
 namespace kvd {
 
@@ -52,37 +52,27 @@ ScriptedMove ChooseMove(const Game& g, Dice& random, Side side, Approach approac
     const UnitTable& t = g.scratchpad;
     const bool first = side == kFirstSide;
     const Side other = OtherSide(side);
-    const int supply = t.FindSide(SupplyShipOf(side), side);
-    if (supply >= 0) {
-        for (int i = 1; i < t.Count(); ++i) {
-            if (t.Side(i) != side || !MayAskForRepair(t.Code(i)) || t.DamageState(i) == 0 ||
-                t.RepairCount(i) != 0)
-                continue;
-            if (!AreNeighbours(t.PosX(i), t.PosY(i), t.PosX(supply), t.PosY(supply))) continue;
-            return {ScriptedMove::Repair, t.PosX(i), t.PosY(i), t.PosX(supply), t.PosY(supply)};
-        }
-    }
+    const std::vector<Move> legal = LegalMoves(g, side);
+    // A repair first, for the first unit in table order that may ask for one.
+    for (const Move& m : legal)
+        if (m.kind == MoveKind::Repair)
+            return {ScriptedMove::Repair, m.fromColumn, m.fromRow, m.toColumn, m.toRow};
     std::vector<ScriptedMove> steps, attacks, trades;
-    steps.reserve(size_t(8 * t.Count()));  // every unit's eight cells at most: no regrowing
-    for (int i = 1; i < t.Count(); ++i) {
-        const int code = t.Code(i);
-        if (t.Side(i) != side || code == kReconPlaneCode || IsMinefield(code)) continue;
-        const int x = t.PosX(i), y = t.PosY(i);
-        // The cells the board would offer this unit: open water, or an opposing unit to meet.
-        for (QPoint cell : TargetsOf(g, side, x, y)) {
-            const ScriptedMove move{ScriptedMove::Step, x, y, cell.x(), cell.y()};
-            if (t.OccupantSide(cell.x(), cell.y()) != other) {
-                steps.push_back(move);
-                continue;
-            }
-            const int enemy = LastUnitOn(t, other, cell.x(), cell.y());
-            const int outcome = first ? FightOutcome(code, t.Code(enemy), t.Strength(i),
-                                                     t.Strength(enemy), g.DTransferred, false)
-                                      : FightOutcome(t.Code(enemy), code, t.Strength(enemy),
-                                                     t.Strength(i), g.DTransferred, false);
-            if (Favoured(first, outcome)) attacks.push_back(move);
-            if (outcome == outcome::kBothLost) trades.push_back(move);
+    steps.reserve(legal.size());
+    for (const Move& m : legal) {
+        const ScriptedMove move{ScriptedMove::Step, m.fromColumn, m.fromRow, m.toColumn, m.toRow};
+        if (m.kind != MoveKind::Attack) {
+            steps.push_back(move);
+            continue;
         }
+        const int i = t.FindSide(m.code, side);
+        const int enemy = LastUnitOn(t, other, m.toColumn, m.toRow);
+        const int outcome = first ? FightOutcome(m.code, t.Code(enemy), t.Strength(i),
+                                                 t.Strength(enemy), g.DTransferred, false)
+                                  : FightOutcome(t.Code(enemy), m.code, t.Strength(enemy),
+                                                 t.Strength(i), g.DTransferred, false);
+        if (Favoured(first, outcome)) attacks.push_back(move);
+        if (outcome == outcome::kBothLost) trades.push_back(move);
     }
     if (attacks.empty() && approach == Approach::PressOn)
         steps = trades.empty() ? ClosingIn(t, other, steps) : trades;
