@@ -20,6 +20,7 @@ namespace kvd {
 namespace {
 
 const QString kTitle = QStringLiteral("Korvald game record ");
+const QString kEnd = QStringLiteral("[End]");
 
 // The settings a record keeps, with the letters each may hold.
 struct SettingKey {
@@ -121,6 +122,7 @@ QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
         lines << QStringLiteral("[Hash]=") + played.checksum;
         if (played.answer) lines << AnswerRecord(*played.answer);
     }
+    lines << kEnd;
     return lines;
 }
 
@@ -136,12 +138,18 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
                                           "(format %1; this version reads %2).")
                                .arg(format)
                                .arg(kRecordFormat));
+    qsizetype end = lines.size();
+    if (format >= 2) {
+        if (lines.last() != kEnd)
+            return Fail(error, QStringLiteral("The record is cut short: its end is missing."));
+        --end;
+    }
     GameRecord r;
     int settingsSeen = 0;
     bool mapName = false, dice = false;
     int draw = 0;  // a draw before the next move
     auto at = [](int i) { return QStringLiteral("line %1: ").arg(i + 1); };
-    for (int i = 1; i < lines.size(); ++i) {
+    for (int i = 1; i < end; ++i) {
         const QString& line = lines[i];
         if (line.size() > 8000 || !Printable(line))
             return Fail(error, at(i) + QStringLiteral("it is not a line of text."));
@@ -228,7 +236,7 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
                     error,
                     at(i) + QStringLiteral("\"%1\" is no line of a record.").arg(line.left(30)));
             }
-            if (i + 1 >= lines.size() || !lines[i + 1].startsWith(QLatin1String("[Hash]=")) ||
+            if (i + 1 >= end || !lines[i + 1].startsWith(QLatin1String("[Hash]=")) ||
                 lines[i + 1].size() != 15)
                 return Fail(error, at(i) + QStringLiteral("the move has no checksum after it."));
             r.moves.push_back({m, lines[++i].mid(7), draw, std::nullopt});

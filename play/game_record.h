@@ -42,8 +42,10 @@ struct GameRecord {
     std::vector<Played> moves;
 };
 
-// The record's format; a record of a higher number is refused.
-constexpr int kRecordFormat = 1;
+// The record's format; a record of a higher number is refused. From format 2 on a record ends
+// with an end mark, so one cut short anywhere (a save the disk could not finish) is refused; a
+// record of format 1, written before, has none and is read as it stands.
+constexpr int kRecordFormat = 2;
 
 // A record of a game as it stands now, with no move yet.
 GameRecord BeginRecord(const Game& game, const Settings& settings);

@@ -6,7 +6,10 @@
 
 #include "core/game.h"
 #include "core/game_state.h"
+#include "core/unit_codes.h"
+#include "opponent/admiral_turn.h"
 #include "opponent/computer_opponent.h"
+#include "platform/files.h"
 #include "play/game_record.h"
 #include "tools/selfplay/self_play.h"
 
@@ -63,7 +66,7 @@ TEST_F(Records, ABrokenOrNewerRecordIsRefusedWithAReason) {
         return error;
     };
     QStringList newer = good;
-    newer[0] = "Korvald game record 2";
+    newer[0] = "Korvald game record 3";
     EXPECT_TRUE(refused(newer, "newer").contains("newer version"));
     refused({}, "empty");
     refused(QStringList{"Korvald settings"} + good.mid(1), "another file");
@@ -97,6 +100,129 @@ TEST_F(Records, ABrokenOrNewerRecordIsRefusedWithAReason) {
     kvd::ComputerOpponent computer;
     EXPECT_FALSE(kvd::Replay(record, game, settings, &computer, -1, &error));
     EXPECT_TRUE(error.contains("move 1")) << error.toStdString();
+}
+
+namespace {
+
+// The first-side move line of a record, its unit's code and its cells.
+struct MoveLine {
+    int index = -1, code = 0, toX = 0, toY = 0, fromX = 0, fromY = 0;
+};
+MoveLine FirstMove(const QStringList& lines) {
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& l = lines[i];
+        if (!l.startsWith("[Move]=")) continue;
+        const int code = l.mid(7, 2).toInt();
+        if (kvd::SideOfCode(code) != kvd::kFirstSide) continue;
+        return {i,
+                code,
+                l.mid(9, 2).toInt(),
+                l.mid(11, 2).toInt(),
+                l.mid(13, 2).toInt(),
+                l.mid(15, 2).toInt()};
+    }
+    return {};
+}
+QString MoveText(int code, int toX, int toY, int fromX, int fromY) {
+    return QStringLiteral("[Move]=%1%2%3%4%5")
+        .arg(code, 2, 10, QChar('0'))
+        .arg(toX, 2, 10, QChar('0'))
+        .arg(toY, 2, 10, QChar('0'))
+        .arg(fromX, 2, 10, QChar('0'))
+        .arg(fromY, 2, 10, QChar('0'));
+}
+// The cell a unit stands on in the record's opening table.
+QPoint OpeningCell(const QStringList& lines, int code) {
+    for (const QString& l : lines)
+        if (l.startsWith("[Table]=") && l.size() >= 8 + 70 && l.mid(8 + 68, 2).toInt() == code)
+            return {l.mid(8 + 54, 2).toInt(), l.mid(8 + 56, 2).toInt()};
+    return {-1, -1};
+}
+
+}  // namespace
+
+// A record cannot lie: a move its board would never have offered is refused at its number, before
+// the game is shown, whatever table the record claims it led to.
+TEST_F(Records, AMoveNoBoardWouldOfferIsRefusedAtItsNumber) {
+    const QStringList good = Record("game-00001.kvr");
+    const MoveLine first = FirstMove(good);
+    ASSERT_GE(first.index, 0);
+    const int moveNumber =
+        int(good.mid(0, first.index).filter(QRegularExpression("^\\[(Move|Repair|Pass)")).size()) +
+        1;
+    const QPoint mines = OpeningCell(good, 23);
+    const QPoint destroyer = OpeningCell(good, 35);
+    ASSERT_GE(mines.x(), 0);
+    ASSERT_GE(destroyer.x(), 0);
+    const int jumpX = first.fromX >= 2 ? first.fromX - 2 : first.fromX + 2;
+    const struct {
+        const char* what;
+        QString line;
+    } forged[] = {
+        {"a two-cell jump", MoveText(first.code, jumpX, first.fromY, first.fromX, first.fromY)},
+        {"a minefield moving",
+         MoveText(23, mines.x() > 0 ? mines.x() - 1 : 1, mines.y(), mines.x(), mines.y())},
+        {"the other side's unit, out of its turn",
+         MoveText(35, destroyer.x() > 0 ? destroyer.x() - 1 : 1, destroyer.y(), destroyer.x(),
+                  destroyer.y())},
+        {"a unit from a cell it is not on",
+         MoveText(first.code, first.toX, first.toY, first.fromX == 0 ? 1 : 0, first.fromY)},
+    };
+    for (const auto& f : forged) {
+        SCOPED_TRACE(f.what);
+        QStringList lines = good;
+        lines[first.index] = f.line;
+        kvd::GameRecord record;
+        QString error;
+        ASSERT_TRUE(kvd::ReadRecord(lines, record, &error)) << error.toStdString();
+        kvd::Game game;
+        kvd::Settings settings;
+        kvd::ComputerOpponent computer;
+        EXPECT_FALSE(kvd::Replay(record, game, settings, &computer, -1, &error));
+        EXPECT_EQ(
+            error,
+            QStringLiteral("Move %1 of the record is not allowed by the rules.").arg(moveNumber))
+            << error.toStdString();
+    }
+    // The check of a folder of records counts the lying one out.
+    QStringList lines = good;
+    lines[first.index] = forged[0].line;
+    QFile out(folder.path() + "/game-00001.kvr");
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(lines.join("\r\n").toUtf8() + "\r\n");
+    out.close();
+    const kvd::RecordCheck check = kvd::CheckRecords(folder.path());
+    EXPECT_EQ(check.records, 3);
+    EXPECT_EQ(check.reproduced, 2);
+    EXPECT_TRUE(check.firstFailure.contains("not allowed")) << check.firstFailure.toStdString();
+}
+
+// A record cut short at any byte is refused, or is the whole record (only its last line end
+// went): it never reads as a shorter game.
+TEST_F(Records, ARecordCutAtAnyByteIsRefusedOrWhole) {
+    kvd::GameRecord whole;
+    QString error;
+    ASSERT_TRUE(kvd::ReadRecord(Record("game-00003.kvr"), whole, &error));
+    whole.moves.resize(4);  // a short game keeps the run short: every byte is tried
+    const QStringList lines = kvd::RecordLines(whole, "0.1");
+    const QByteArray text = lines.join("\r\n").toUtf8() + "\r\n";
+    int read = 0;
+    for (qsizetype cut = 0; cut < text.size(); ++cut) {
+        // The lines as the program reads a file of that many bytes.
+        const QStringList loaded = kvd::DecodeLines(text.left(cut));
+        kvd::GameRecord record;
+        if (!kvd::ReadRecord(loaded, record, &error)) continue;
+        ++read;
+        EXPECT_EQ(kvd::RecordLines(record, "0.1"), lines) << "cut at byte " << cut;
+    }
+    EXPECT_LE(read, 2) << "only the cuts in the last line's end";
+    // A record written before the end mark was kept is read as it stands.
+    QStringList older = lines;
+    older[0] = "Korvald game record 1";
+    older.removeLast();
+    kvd::GameRecord record;
+    EXPECT_TRUE(kvd::ReadRecord(older, record, &error)) << error.toStdString();
+    EXPECT_EQ(record.moves.size(), 4u);
 }
 
 TEST(GameVariables, EveryVariableGoesOutAndComesBackAndNothingElseIsTaken) {
@@ -200,4 +326,21 @@ TEST(AdmiralRecords, KeepTheAdmiralsMovesAndPlayAgainWithoutThinking) {
     broken = lines;
     broken.replace(broken.indexOf("[Opponent]=A"), "[Opponent]=X");
     EXPECT_FALSE(kvd::ReadRecord(broken, record, &error));
+
+    // A kept answer its board would never have offered (a step of two cells) is not played: the
+    // record is refused at that move.
+    QStringList lying = lines;
+    const int answer = int(lying.indexOf(QRegularExpression("^\\[Answer\\]=S.*")));
+    ASSERT_GE(answer, 0);
+    QString& jump = lying[answer];  // kind, code, to, from
+    const int fromX = jump.mid(16, 2).toInt();
+    jump.replace(12, 4,
+                 QStringLiteral("%1").arg(fromX >= 2 ? fromX - 2 : fromX + 2, 2, 10, QChar('0')) +
+                     jump.mid(18, 2));
+    ASSERT_TRUE(kvd::ReadRecord(lying, record, &error)) << error.toStdString();
+    kvd::Game game;
+    kvd::Settings settings;
+    kvd::AdmiralTurn admiral(1, kvd::ThinkBudget{});
+    EXPECT_FALSE(kvd::Replay(record, game, settings, &admiral, -1, &error));
+    EXPECT_TRUE(error.contains("not allowed")) << error.toStdString();
 }

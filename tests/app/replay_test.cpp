@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QRegularExpression>
 
 #include "app/program.h"
 #include "board/main_form.h"
@@ -108,6 +109,21 @@ TEST_F(Replay, ARecordThatDoesNotPlayToItsEndIsNotShownAtAll) {
     program->Winner().hide();
     EXPECT_FALSE(program->StartReplay(t.Path("tampered.kvr")));
     EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("differs"))
+        << t.Boxes().Boxes().back().text.toStdString();
+    EXPECT_FALSE(program->Replays().Open());
+    // A step no board would have offered, whatever table the record claims after it.
+    QStringList lying;
+    ASSERT_TRUE(t.Folder().LoadLines(kvd::GameJournal::kLastFile, lying));
+    const int move = int(lying.indexOf(QRegularExpression("^\\[Move\\]=0.*")));
+    ASSERT_GE(move, 0);
+    QString& jump = lying[move];
+    const int fromX = jump.mid(13, 2).toInt();
+    jump.replace(9, 4,
+                 QStringLiteral("%1").arg(fromX >= 2 ? fromX - 2 : fromX + 2, 2, 10, QChar('0')) +
+                     jump.mid(15, 2));
+    t.Folder().SaveLines("lying.kvr", lying);
+    EXPECT_FALSE(program->StartReplay(t.Path("lying.kvr")));
+    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("not allowed"))
         << t.Boxes().Boxes().back().text.toStdString();
     EXPECT_FALSE(program->Replays().Open());
     EXPECT_TRUE(program->StartReplay(t.Path(kvd::GameJournal::kLastFile)))

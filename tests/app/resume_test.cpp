@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QRegularExpression>
 
 #include "app/program.h"
 #include "board/main_form.h"
@@ -81,6 +82,34 @@ TEST_F(Resume, NoDiscardsItAndADamagedSaveIsReportedAndDiscarded) {
     EXPECT_EQ(t.Boxes().Boxes().back().kind, kvd::BoxKind::Error);
     EXPECT_TRUE(program->TheGame().GameActive) << "a new battle starts instead";
     EXPECT_EQ(program->TheGame().TurnCount, 0);
+}
+
+// A save whose move no board would have offered (a unit jumping two cells), or one cut short,
+// is reported and discarded: the battle does not resume where the save claims.
+TEST_F(Resume, ASaveThatLiesOrIsCutShortIsReportedAndDiscarded) {
+    Start().Intro().EntryClick(Entry::StartGame);
+    Play(3);
+    program.reset();
+    QStringList saved;
+    ASSERT_TRUE(t.Folder().LoadLines(kvd::GameJournal::kSaveFile, saved));
+    const int move = int(saved.indexOf(QRegularExpression("^\\[Move\\]=0.*")));
+    ASSERT_GE(move, 0) << "the first side's first step";
+    QString jump = saved[move];
+    const int fromX = jump.mid(13, 2).toInt();
+    jump.replace(9, 2,
+                 QStringLiteral("%1").arg(fromX >= 2 ? fromX - 2 : fromX + 2, 2, 10, QChar('0')));
+    jump.replace(11, 2, jump.mid(15, 2));
+    QStringList lying = saved;
+    lying[move] = jump;
+    for (const QStringList& lines : {lying, saved.mid(0, saved.size() - 1)}) {
+        t.Folder().SaveLines(kvd::GameJournal::kSaveFile, lines);
+        const size_t boxes = t.Boxes().Boxes().size();
+        Start().Intro().EntryClick(Entry::StartGame);
+        ASSERT_GE(t.Boxes().Boxes().size(), boxes + 1);
+        EXPECT_EQ(t.Boxes().Boxes().back().kind, kvd::BoxKind::Error);
+        EXPECT_EQ(program->TheGame().TurnCount, 0) << "a new battle starts instead";
+        program.reset();
+    }
 }
 
 TEST_F(Resume, ACampaignResumesInItsStageWithItsTally) {
