@@ -8,7 +8,7 @@
 #include "core/unit_codes.h"
 #include "net/message_reader.h"
 #include "net/net_state.h"
-#include "net/table_hash.h"
+#include "core/table_hash.h"
 #include "platform/platform.h"
 #include "play/apply_move.h"
 #include "play/combat.h"

@@ -20,7 +20,7 @@ void GameJournal::Continue(const GameRecord& record) {
 
 void GameJournal::Played(const Move& move, const Game& game, std::optional<Move> answer) {
     if (!record_) return;
-    record_->moves.push_back({move, TableChecksum(game.scratchpad), 0, answer});
+    record_->moves.push_back({move, RecordChecksum(record_->format, game.scratchpad), 0, answer});
     const bool network = game.NetGame;
     if (!game.GameActive || game.GameOver) {
         // The battle is decided: nothing is left to resume, and it can be watched again.

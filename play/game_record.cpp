@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "core/game_state.h"
 #include "core/language_texts.h"
+#include "core/table_hash.h"
 #include "core/unit_codes.h"
 #include "play/computer_turn.h"
 #include "play/legal_moves.h"
@@ -81,7 +82,9 @@ bool Printable(const QString& text) {
 
 }  // namespace
 
-QString TableChecksum(const UnitTable& table) {
+QString RecordChecksum(int format, const UnitTable& table) {
+    if (format >= 2) return TableHash(table);
+    // Format 1: every line and every column, eight upper-case hexadecimal digits.
     quint32 h = 2166136261u;
     for (const QString& line : table.Lines()) {
         for (QChar c : line) h = (h ^ c.unicode()) * 16777619u;
@@ -101,7 +104,7 @@ GameRecord BeginRecord(const Game& game, const Settings& settings) {
 }
 
 QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
-    QStringList lines{kTitle + QString::number(kRecordFormat),
+    QStringList lines{kTitle + QString::number(r.format),
                       QStringLiteral("[Program]=") + programVersion};
     for (const SettingKey& k : kSettingKeys) lines << QLatin1String(k.key) + (r.settings.*k.member);
     lines << QStringLiteral("[MapName]=") + r.settings.MapName;
@@ -122,7 +125,7 @@ QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
         lines << QStringLiteral("[Hash]=") + played.checksum;
         if (played.answer) lines << AnswerRecord(*played.answer);
     }
-    lines << kEnd;
+    if (r.format >= 2) lines << kEnd;
     return lines;
 }
 
@@ -145,6 +148,7 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
         --end;
     }
     GameRecord r;
+    r.format = format;
     int settingsSeen = 0;
     bool mapName = false, dice = false;
     int draw = 0;  // a draw before the next move
@@ -361,7 +365,7 @@ bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTu
             return Fail(
                 error,
                 QStringLiteral("Move %1 of the record is not allowed by the rules.").arg(k + 1));
-        if (TableChecksum(game.scratchpad) != played.checksum)
+        if (RecordChecksum(record.format, game.scratchpad) != played.checksum)
             return Fail(
                 error,
                 QStringLiteral("After move %1 the table differs from the record's.").arg(k + 1));

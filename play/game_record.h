@@ -14,6 +14,14 @@ class ComputerTurn;
 class Game;
 class UnitTable;
 
+// The record's format; a record of a higher number is refused. From format 2 on a record ends
+// with an end mark, so one cut short anywhere (a save the disk could not finish) is refused, and
+// its checksums are the table's as both programs of a network game hold it (TableHash: what
+// each side has identified left out, since that is its own view). A record of format 1, written
+// before, has no end mark and checksums over every column, and is read, resumed and written
+// again as it stands.
+constexpr int kRecordFormat = 2;
+
 // A game as a text: how it stood when it began (the settings, the map's lines, the unit table,
 // every game variable and the state of its dice) and then the first side's moves, each with a
 // checksum of the table once the computer has answered it. Applying the moves to the game as
@@ -40,17 +48,13 @@ struct GameRecord {
     QStringList variables;
     QString dice;
     std::vector<Played> moves;
+    int format = kRecordFormat;  // the format it was written in, kept when written again
 };
-
-// The record's format; a record of a higher number is refused. From format 2 on a record ends
-// with an end mark, so one cut short anywhere (a save the disk could not finish) is refused; a
-// record of format 1, written before, has none and is read as it stands.
-constexpr int kRecordFormat = 2;
 
 // A record of a game as it stands now, with no move yet.
 GameRecord BeginRecord(const Game& game, const Settings& settings);
-// The table's checksum as a record keeps it: eight hexadecimal digits over every line.
-QString TableChecksum(const UnitTable& table);
+// The table's checksum as a record of the format keeps it after each move.
+QString RecordChecksum(int format, const UnitTable& table);
 
 QStringList RecordLines(const GameRecord& record, const QString& programVersion);
 // False, with a reason a player can read, for a record that is broken or from a newer version;

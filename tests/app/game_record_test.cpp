@@ -52,7 +52,7 @@ TEST_F(Records, EveryRecordedGamePlaysAgainToTheSameTables) {
     kvd::Settings settings;
     kvd::ComputerOpponent computer;
     ASSERT_TRUE(kvd::Replay(record, game, settings, &computer, 5, &error)) << error.toStdString();
-    EXPECT_EQ(kvd::TableChecksum(game.scratchpad), record.moves[4].checksum);
+    EXPECT_EQ(kvd::RecordChecksum(record.format, game.scratchpad), record.moves[4].checksum);
 }
 
 TEST_F(Records, ABrokenOrNewerRecordIsRefusedWithAReason) {
@@ -223,6 +223,26 @@ TEST_F(Records, ARecordCutAtAnyByteIsRefusedOrWhole) {
     kvd::GameRecord record;
     EXPECT_TRUE(kvd::ReadRecord(older, record, &error)) << error.toStdString();
     EXPECT_EQ(record.moves.size(), 4u);
+}
+
+// A record written before records had an end mark and left the identifications out of their
+// checksums (an earlier build's, kept as it was written) still plays to its end, and is written
+// again as it came.
+TEST(OlderRecords, PlayAgainAndAreWrittenAsTheyCame) {
+    QFile file(QStringLiteral(KORVALD_TESTDATA_DIR "/records/format-1.kvr"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = kvd::DecodeLines(file.readAll());
+    ASSERT_EQ(lines.first(), "Korvald game record 1");
+    kvd::GameRecord record;
+    QString error;
+    ASSERT_TRUE(kvd::ReadRecord(lines, record, &error)) << error.toStdString();
+    EXPECT_EQ(record.format, 1);
+    EXPECT_GT(record.moves.size(), 50u);
+    kvd::Game game;
+    kvd::Settings settings;
+    kvd::ComputerOpponent computer;
+    EXPECT_TRUE(kvd::Replay(record, game, settings, &computer, -1, &error)) << error.toStdString();
+    EXPECT_EQ(kvd::RecordLines(record, "0.1"), lines);
 }
 
 TEST(GameVariables, EveryVariableGoesOutAndComesBackAndNothingElseIsTaken) {

@@ -14,7 +14,7 @@
 #include "frontend/intro_form.h"
 #include "net/mp_form.h"
 #include "net/rejoin_ticket.h"
-#include "net/table_hash.h"
+#include "core/table_hash.h"
 #include "play/game_journal.h"
 #include "play/game_record.h"
 #include "tests/app/network_players.h"

@@ -6,7 +6,7 @@
 #include "board/main_form.h"
 #include "core/game.h"
 #include "net/mp_form.h"
-#include "net/table_hash.h"
+#include "core/table_hash.h"
 #include "play/selection.h"
 #include "tests/app/network_players.h"
 

@@ -9,7 +9,7 @@
 #include "board/main_form.h"
 #include "core/game.h"
 #include "net/mp_form.h"
-#include "net/table_hash.h"
+#include "core/table_hash.h"
 #include "platform/random.h"
 #include "play/radar.h"
 #include "tests/support/loopback.h"

@@ -7,7 +7,7 @@
 
 #include "campaign/winner_form.h"
 #include "frontend/intro_form.h"
-#include "net/table_hash.h"
+#include "core/table_hash.h"
 #include "tests/app/network_players.h"
 
 namespace kvd {

@@ -271,7 +271,8 @@ void SelfPlay::PlayerMove() {
     }
     const std::optional<Move> answer = rules.computer->TakeAnswer();
     if (record_)
-        record_->moves.push_back({move, TableChecksum(g.scratchpad), scripted.drawn, answer});
+        record_->moves.push_back(
+            {move, RecordChecksum(record_->format, g.scratchpad), scripted.drawn, answer});
     if (!g.GameActive && hooks_->stage == 0) {
         // The game has ended: the end-of-game window would show it now and keep the tally.
         hooks_->stage = g.Gamestage;
