@@ -5,8 +5,8 @@
 #include "app/program.h"
 #include "board/main_form.h"
 #include "core/game.h"
-#include "net/mp_form.h"
 #include "core/table_hash.h"
+#include "net/mp_form.h"
 #include "play/selection.h"
 #include "tests/app/network_players.h"
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "campaign/winner_form.h"
-#include "frontend/intro_form.h"
 #include "core/table_hash.h"
+#include "frontend/intro_form.h"
 #include "tests/app/network_players.h"
 
 namespace kvd {
