@@ -214,7 +214,10 @@ void NetworkSession::ApplyPeersRecord(const QString& message, Side senderSide) {
         if (message.size() != 13 || repairer != SupplyShipOf(senderSide) ||
             SideOfCode(target) != senderSide || !IsLegal(g, repair))
             return Refused(message);
-        RepairUnit(g, repairer, target);
+        // Through the move function, as every move: the repair is in this program's log too.
+        Showing none(false);
+        Rules rules{game_, context_.settings, context_.texts, none};
+        ApplyMove(rules, repair);
         if (journal) journal->Played(repair, g);
         return;
     }

@@ -8,6 +8,7 @@
 #include "core/language_texts.h"
 #include "core/table_hash.h"
 #include "core/unit_codes.h"
+#include "play/apply_move.h"
 #include "play/computer_turn.h"
 #include "play/legal_moves.h"
 #include "play/repair.h"
@@ -318,7 +319,7 @@ bool PlayRecordedMove(Rules& r, const Move& m) {
     if (m.side != own) {
         // The peer's repair is taken as it comes; its step is fought at its turn token.
         if (m.kind == MoveKind::Repair) {
-            RepairUnit(g, SupplyShipOf(m.side), m.code);
+            ApplyMove(r, m);
         } else {
             ApplyPeersStep(r, m);
             TurnAfterPeer(r, !host, m.code);

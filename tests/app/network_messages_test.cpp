@@ -209,6 +209,27 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     EXPECT_EQ(game().SideToMove, kvd::kSecondSide);
 }
 
+// The host's repair is a move like any other: the joining program mends the ship and its
+// battle log tells it.
+TEST_F(JoiningProgram, TheHostsRepairIsInThisProgramsLogToo) {
+    Greet();
+    SendTableAndStart();
+    UnitTable& table = game().scratchpad;
+    const int supply = table.FindSide(2, kvd::kFirstSide),
+              five = table.FindSide(5, kvd::kFirstSide);
+    // Both programs' tables as the host's would stand: submarine 5 damaged beside the supply ship.
+    const int x = table.PosX(supply), y = table.PosY(supply);
+    table.SetPos(five, x < 9 ? x + 1 : x - 1, y);
+    table.SetStrength(five, 3);
+    table.SetDamageState(five, 1);
+    const int logged = game().battleLog.Size();
+    SendLines({"[Repair]=0205"});
+    ASSERT_TRUE(Until([&] { return table.RepairCount(five) == 1; }));
+    EXPECT_EQ(table.Strength(five), 4);
+    ASSERT_EQ(game().battleLog.Size(), logged + 1);
+    EXPECT_EQ(game().battleLog.Newest(0).kind, LogEntry::Repair);
+}
+
 TEST_F(JoiningProgram, AHostThatDropsBeforeTheGreetingLeavesConnectOffered) {
     ASSERT_FALSE(window().Label13->isVisible());
     host.Disconnect(host.Clients().front().get());
