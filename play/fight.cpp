@@ -101,9 +101,9 @@ void SubmarineSlipsBack(Rules& r) {
     g.SubRetreat = false;
 }
 
-// The two units flash in turn over the fight cell, then the survivor stands there; the moves
-// back and retreats the outcome calls for.
-void Animate(Rules& r) {
+// The two units flash in turn over the fight cell, then the survivor stands there. It shows
+// only: the moves the outcome calls for are the rules' (MovesAfterFight).
+void ShowFight(Rules& r) {
     Game& g = r.game;
     Showing& s = r.show;
     const int fx = g.Player.X, fy = g.Player.Y;
@@ -131,7 +131,13 @@ void Animate(Rules& r) {
     if (w == kFirstWins || w == kFirstHit || w == kShipHitsMine) s.MovedUnit(g, fx, fy);
     if (w == kSecondWins || w == kSecondHit || w == kMineHitsShip)
         s.EnemyOrMarker(g, r.settings, fx, fy);
+}
 
+// The moves back and retreats the outcome of a fight calls for, each shown as it is made.
+void MovesAfterFight(Rules& r) {
+    Game& g = r.game;
+    Showing& s = r.show;
+    const int w = g.Winner;
     const bool firstMoved = g.SideToMove == kFirstSide;
     const bool network = g.NetGame;
     if (w == kBattleshipDuel) {
@@ -216,8 +222,10 @@ void Fight(Rules& r) {
     // The radar aircraft's loss is not animated; a meeting the table does not know shows nothing.
     if (g.Player.Code == 1)
         s.Wait(1500);
-    else if (g.Winner != kNothing)
-        Animate(r);
+    else if (g.Winner != kNothing) {
+        ShowFight(r);
+        MovesAfterFight(r);
+    }
 
     if (g.SupportFire && (g.Winner == kFirstWins || g.Winner == kSecondWins)) SupportingFire(r);
 
