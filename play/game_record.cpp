@@ -53,24 +53,15 @@ constexpr MoveKind kAnswerKind[] = {MoveKind::Step, MoveKind::Attack, MoveKind::
 
 QString AnswerRecord(const Move& m) {
     const int kind = m.kind == MoveKind::Attack ? 1 : m.kind == MoveKind::Repair ? 2 : 0;
-    QString line = kAnswer + kAnswerKinds[kind];
-    for (int n : {m.code, m.toColumn, m.toRow, m.fromColumn, m.fromRow})
-        line += QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-    return line;
+    return kAnswer + kAnswerKinds[kind] + MoveDigits(m);
 }
 
 bool ReadAnswer(const QString& line, Move& m) {
     if (line.size() != kAnswer.size() + 11) return false;
     const int kind = kAnswerKinds.indexOf(line[kAnswer.size()]);
-    if (kind < 0) return false;
-    int numbers[5];
-    for (int k = 0; k < 5; ++k) {
-        bool ok = false;
-        numbers[k] = line.mid(kAnswer.size() + 1 + 2 * k, 2).toInt(&ok);
-        if (!ok || numbers[k] < 0) return false;
-    }
-    m = Move{kSecondSide, numbers[0], numbers[3],       numbers[4],
-             numbers[1],  numbers[2], kAnswerKind[kind]};
+    if (kind < 0 || !ReadMoveDigits(line, int(kAnswer.size()) + 1, m)) return false;
+    m.side = kSecondSide;
+    m.kind = kAnswerKind[kind];
     return SideOfCode(m.code) == m.side && OnBoard(m.fromColumn, m.fromRow) &&
            OnBoard(m.toColumn, m.toRow);
 }

@@ -9,9 +9,25 @@ int SupplyShipOf(Side side) {
     return side == kSecondSide ? kSecondSupplyCode : kFirstSupplyCode;
 }
 
+QString MoveDigits(const Move& m) {
+    return TwoDigits(m.code) + TwoDigits(m.toColumn) + TwoDigits(m.toRow) +
+           TwoDigits(m.fromColumn) + TwoDigits(m.fromRow);
+}
+
+bool ReadMoveDigits(const QString& text, int at, Move& m) {
+    int numbers[5];
+    for (int k = 0; k < 5; ++k)
+        if ((numbers[k] = ReadNumber(text, at + 1 + 2 * k, 2)) < 0) return false;
+    m.code = numbers[0];
+    m.toColumn = numbers[1];
+    m.toRow = numbers[2];
+    m.fromColumn = numbers[3];
+    m.fromRow = numbers[4];
+    return true;
+}
+
 QString MoveRecord(const Move& m) {
-    return QStringLiteral("[Move]=") + TwoDigits(m.code) + TwoDigits(m.toColumn) +
-           TwoDigits(m.toRow) + TwoDigits(m.fromColumn) + TwoDigits(m.fromRow);
+    return QStringLiteral("[Move]=") + MoveDigits(m);
 }
 
 QString RepairRecord(const Move& m) {
@@ -21,15 +37,9 @@ QString RepairRecord(const Move& m) {
 Move MoveOfRecord(const QString& record, Side side) {
     Move m;
     m.side = side;
-    if (record.size() != 17 || !record.startsWith(QLatin1String("[Move]="))) return m;
-    int numbers[5];
-    for (int k = 0; k < 5; ++k)
-        if ((numbers[k] = ReadNumber(record, 8 + 2 * k, 2)) < 0) return m;
-    m.code = numbers[0];
-    m.toColumn = numbers[1];
-    m.toRow = numbers[2];
-    m.fromColumn = numbers[3];
-    m.fromRow = numbers[4];
+    if (record.size() != 17 || !record.startsWith(QLatin1String("[Move]=")) ||
+        !ReadMoveDigits(record, 7, m))
+        return Move{side};
     m.kind = MoveKind::Step;
     return m;
 }

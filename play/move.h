@@ -31,6 +31,12 @@ struct Move {
 // The supply ship of a side.
 int SupplyShipOf(Side side);
 
+// A move's unit and cells as every record writes them: the code, the cell it goes to and the
+// cell it comes from, two digits each; and read back from a 0-based position of a text (false
+// unless all ten are digits; the kind and side are left as they are).
+QString MoveDigits(const Move& move);
+bool ReadMoveDigits(const QString& text, int at, Move& move);
+
 // The records the network peer gets: "[Move]=" with the code, the cell and the cell it came
 // from, two digits each; "[Repair]=" with the supply ship's and the repaired unit's codes.
 QString MoveRecord(const Move& move);
