@@ -72,6 +72,84 @@ bool Printable(const QString& text) {
     return true;
 }
 
+// A line of the record's settings (a setting's key, the opponent or the map's name) into the
+// settings: nothing when the line is none of them, else why it is damaged (empty when it is not).
+std::optional<QString> ReadSetting(const QString& line, Settings& settings, int& settingsSeen,
+                                   bool& mapName) {
+    for (const SettingKey& k : kSettingKeys) {
+        if (!line.startsWith(QLatin1String(k.key))) continue;
+        const QString value = line.mid(qsizetype(strlen(k.key)));
+        if (value.size() != 1 || !QLatin1String(k.allowed).contains(value[0]))
+            return QStringLiteral("the setting is none of %1.").arg(QLatin1String(k.allowed));
+        settings.*k.member = value[0];
+        ++settingsSeen;
+        return QString();
+    }
+    if (line.startsWith(QLatin1String("[Opponent]="))) {
+        if (line.size() != 12 || (line[11] != QLatin1Char('S') && line[11] != QLatin1Char('A')))
+            return QStringLiteral("the opponent is none of SA.");
+        settings.Opponent = line[11];
+        return QString();
+    }
+    if (line.startsWith(QLatin1String("[MapName]="))) {
+        settings.MapName = line.mid(10);
+        if (settings.MapName.isEmpty() || settings.MapName.size() > 40 ||
+            settings.MapName.contains(QLatin1Char('/')) ||
+            settings.MapName.contains(QLatin1Char('\\')))
+            return QStringLiteral("the map's name is not a name.");
+        mapName = true;
+        return QString();
+    }
+    return std::nullopt;
+}
+
+// A move's line (a pass, a step of either side, a repair) into m; why it is damaged, or empty.
+QString ReadMoveLine(const QString& line, Move& m) {
+    m = Move{kFirstSide};
+    if (line == QLatin1String("[Pass]")) return QString();
+    if (line.startsWith(QLatin1String("[Move]="))) {
+        // Either side's, by its code: a network game's record holds both.
+        const std::optional<Side> side = SideOfCode(ReadNumber(line, 8, 2));
+        if (side) m = MoveOfRecord(line, *side);
+        if (!side || m.kind == MoveKind::Pass || !OnBoard(m.fromColumn, m.fromRow) ||
+            !OnBoard(m.toColumn, m.toRow))
+            return QStringLiteral("the move is damaged.");
+        return QString();
+    }
+    if (line.startsWith(QLatin1String("[Repair]=")) && line.size() == 13) {
+        const int repairer = ReadNumber(line, 10, 2), target = ReadNumber(line, 12, 2);
+        const std::optional<Side> side = SideOfCode(target);
+        if (!side || repairer != SupplyShipOf(*side))
+            return QStringLiteral("the repair is damaged.");
+        m = Move{*side, target, 0, 0, 0, 0, MoveKind::Repair};
+        return QString();
+    }
+    return QStringLiteral("\"%1\" is no line of a record.").arg(line.left(30));
+}
+
+// The format a record's first line names, where this version reads it and the record is whole
+// (ends with its end mark, from format 2 on); 0, with the reason, where not.
+int RecordFormat(const QStringList& lines, QString* error) {
+    auto refused = [error](const QString& why) {
+        Fail(error, why);
+        return 0;
+    };
+    if (lines.isEmpty() || !lines[0].startsWith(kTitle))
+        return refused(QStringLiteral("This is no game record of Korvald."));
+    bool number = false;
+    const int format = lines[0].mid(kTitle.size()).toInt(&number);
+    if (!number || format < 1)
+        return refused(QStringLiteral("The record's first line is damaged."));
+    if (format > kRecordFormat)
+        return refused(QStringLiteral("The record was written by a newer version of Korvald "
+                                      "(format %1; this version reads %2).")
+                           .arg(format)
+                           .arg(kRecordFormat));
+    if (format >= 2 && lines.last() != kEnd)
+        return refused(QStringLiteral("The record is cut short: its end is missing."));
+    return format;
+}
+
 }  // namespace
 
 QString RecordChecksum(int format, const UnitTable& table) {
@@ -122,23 +200,9 @@ QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
 }
 
 bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
-    if (lines.isEmpty() || !lines[0].startsWith(kTitle))
-        return Fail(error, QStringLiteral("This is no game record of Korvald."));
-    bool number = false;
-    const int format = lines[0].mid(kTitle.size()).toInt(&number);
-    if (!number || format < 1)
-        return Fail(error, QStringLiteral("The record's first line is damaged."));
-    if (format > kRecordFormat)
-        return Fail(error, QStringLiteral("The record was written by a newer version of Korvald "
-                                          "(format %1; this version reads %2).")
-                               .arg(format)
-                               .arg(kRecordFormat));
-    qsizetype end = lines.size();
-    if (format >= 2) {
-        if (lines.last() != kEnd)
-            return Fail(error, QStringLiteral("The record is cut short: its end is missing."));
-        --end;
-    }
+    const int format = RecordFormat(lines, error);
+    if (format == 0) return false;
+    const qsizetype end = format >= 2 ? lines.size() - 1 : lines.size();  // the end mark left out
     GameRecord r;
     r.format = format;
     int settingsSeen = 0;
@@ -151,38 +215,16 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
             return Fail(error, at(i) + QStringLiteral("it is not a line of text."));
         const bool moves = !r.moves.empty();
         if (line.startsWith(QLatin1String("[Program]="))) continue;
-        bool setting = false;
-        for (const SettingKey& k : kSettingKeys) {
-            if (!line.startsWith(QLatin1String(k.key))) continue;
-            const QString value = line.mid(qsizetype(strlen(k.key)));
-            if (value.size() != 1 || !QLatin1String(k.allowed).contains(value[0]))
-                return Fail(
-                    error,
-                    at(i) +
-                        QStringLiteral("the setting is none of %1.").arg(QLatin1String(k.allowed)));
-            r.settings.*k.member = value[0];
-            ++settingsSeen;
-            setting = true;
-        }
+        const std::optional<QString> setting = ReadSetting(line, r.settings, settingsSeen, mapName);
+        if (setting && !setting->isEmpty()) return Fail(error, at(i) + *setting);
         if (setting) continue;
-        if (line.startsWith(QLatin1String("[Opponent]="))) {
-            if (line.size() != 12 || (line[11] != QLatin1Char('S') && line[11] != QLatin1Char('A')))
-                return Fail(error, at(i) + QStringLiteral("the opponent is none of SA."));
-            r.settings.Opponent = line[11];
-        } else if (line.startsWith(kAnswer)) {
+        if (line.startsWith(kAnswer)) {
             Move answer;
             if (!moves || r.moves.back().answer || !ReadAnswer(line, answer))
                 return Fail(
                     error,
                     at(i) + QStringLiteral("the computer's answer is damaged or out of place."));
             r.moves.back().answer = answer;
-        } else if (line.startsWith(QLatin1String("[MapName]="))) {
-            r.settings.MapName = line.mid(10);
-            if (r.settings.MapName.isEmpty() || r.settings.MapName.size() > 40 ||
-                r.settings.MapName.contains(QLatin1Char('/')) ||
-                r.settings.MapName.contains(QLatin1Char('\\')))
-                return Fail(error, at(i) + QStringLiteral("the map's name is not a name."));
-            mapName = true;
         } else if (line.startsWith(QLatin1String("[Map]="))) {
             if (moves || r.mapLines.size() >= 200)
                 return Fail(error, at(i) + QStringLiteral("a map line out of place."));
@@ -209,29 +251,8 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
         } else {
             // A move, then the checksum of the table after it.
             Move m;
-            m.side = kFirstSide;
-            if (line == QLatin1String("[Pass]")) {
-                m.kind = MoveKind::Pass;
-            } else if (line.startsWith(QLatin1String("[Move]="))) {
-                // Either side's, by its code: a network game's record holds both.
-                const std::optional<Side> side = SideOfCode(ReadNumber(line, 8, 2));
-                if (side) m = MoveOfRecord(line, *side);
-                if (!side || m.kind == MoveKind::Pass || !OnBoard(m.fromColumn, m.fromRow) ||
-                    !OnBoard(m.toColumn, m.toRow))
-                    return Fail(error, at(i) + QStringLiteral("the move is damaged."));
-            } else if (line.startsWith(QLatin1String("[Repair]=")) && line.size() == 13) {
-                const int repairer = ReadNumber(line, 10, 2), target = ReadNumber(line, 12, 2);
-                const std::optional<Side> side = SideOfCode(target);
-                if (!side || repairer != SupplyShipOf(*side))
-                    return Fail(error, at(i) + QStringLiteral("the repair is damaged."));
-                m.side = *side;
-                m.code = target;
-                m.kind = MoveKind::Repair;
-            } else {
-                return Fail(
-                    error,
-                    at(i) + QStringLiteral("\"%1\" is no line of a record.").arg(line.left(30)));
-            }
+            const QString damaged = ReadMoveLine(line, m);
+            if (!damaged.isEmpty()) return Fail(error, at(i) + damaged);
             if (i + 1 >= end || !lines[i + 1].startsWith(QLatin1String("[Hash]=")) ||
                 lines[i + 1].size() != 15)
                 return Fail(error, at(i) + QStringLiteral("the move has no checksum after it."));
