@@ -12,6 +12,7 @@
 #include "platform/jpeg.h"
 #include "platform/platform.h"
 #include "play/game_journal.h"
+#include "play/radar.h"
 #include "play/showing.h"
 
 namespace kvd {
@@ -88,6 +89,7 @@ void BoardDisplay::DropPictures() {
 }
 
 void BoardDisplay::ShowBoard() {
+    RevealSeen(game_);  // a new game: what its first board shows identified
     board_.ShowBoard();
     if (journal) journal->Begin(game_, context_.settings);
 }
@@ -105,6 +107,7 @@ bool BoardDisplay::ShowResumedGame(QString* error) {
     if (game_.DTransferred)
         CarrierTakesTheFlag(pictures_, resources, context_.settings.HomeNavy, false, false);
     FinishPictures();
+    RevealSeen(game_);
     board_.ShowBoard();
     return true;
 }

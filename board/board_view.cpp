@@ -144,7 +144,9 @@ void TMainForm::ComposeCells() {
 
 void TMainForm::PreDraw() {
     const TurnView view = ViewOfTurn(game_);
-    const int found = view == TurnView::None ? 0 : rules->RevealEnemy();
+    // What can be seen is the rules' to mark; the board draws it, and sweeps the radar over the
+    // identifications they made last.
+    const int found = view == TurnView::None ? 0 : game_.RevealCount;
     ComposeView(game_.scratchpad, view, found, game_.SweepAllowed,
                 game_.PlaneAllowance != QLatin1Char('0'));
 }

@@ -59,10 +59,6 @@ kvd::Side PlayerTurn::Side() const {
     return game_.NetRole == net_role::kJoining ? kSecondSide : kFirstSide;
 }
 
-int PlayerTurn::RevealEnemy() {
-    return game_.NetRole == net_role::kJoining ? RevealAllied(game_) : kvd::RevealEnemy(game_);
-}
-
 void PlayerTurn::RadarFlacker() {
     kvd::RadarFlacker(paint_);
 }

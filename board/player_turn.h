@@ -28,7 +28,6 @@ class PlayerTurn : public BoardRules {
                BoardDisplay& display);
 
     // The board's calls.
-    int RevealEnemy() override;
     void RadarFlacker() override;
     void FormMouseDown(Qt::MouseButton button, QPoint position) override;
     void FormKeyDown(int key) override;

@@ -14,6 +14,7 @@
 #include "play/combat.h"
 #include "play/game_journal.h"
 #include "play/legal_moves.h"
+#include "play/radar.h"
 #include "play/repair.h"
 #include "play/rules.h"
 #include "play/showing.h"
@@ -171,6 +172,7 @@ bool NetworkSession::TableComplete() {
     game_.scratchpad.SetLines(incoming_);
     incoming_.clear();
     tableReady_ = true;
+    RevealSeen(game_);  // the table as the host has it: what this side sees on it
     if (game_.NetGame && game_.GameActive) display_.Redraw();
     return true;
 }

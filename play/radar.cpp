@@ -91,6 +91,10 @@ int RevealEnemy(Game& game) {
     return RevealPass(game, kFirstSide, EscortIdentifies, LookoutIdentifies);
 }
 
+int RevealSeen(Game& game) {
+    return game.NetRole == net_role::kJoining ? RevealAllied(game) : RevealEnemy(game);
+}
+
 int RevealAllied(Game& game) {
     // Escorts make out every ship and submarine; the others every surface unit.
     return RevealPass(

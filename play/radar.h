@@ -56,4 +56,10 @@ int RevealEnemy(Game& game);
 // sees the supply ship and codes 9 and above. Returns RevealCount.
 int RevealAllied(Game& game);
 
+// The reveal pass of the side this program's player plays: the joining player's mirror in a
+// network game's joining program, the first side's everywhere else. The rules run it whenever
+// they change what can be seen (a step, a fight, a new or resumed game, a table from the host);
+// the board only draws what it marked.
+int RevealSeen(Game& game);
+
 }  // namespace kvd

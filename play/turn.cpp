@@ -21,10 +21,7 @@ namespace kvd {
 void ComposeBoard(Rules& r) {
     Game& g = r.game;
     if (ViewOfTurn(g) != TurnView::None) {
-        if (g.NetRole == net_role::kJoining)
-            RevealAllied(g);
-        else
-            RevealEnemy(g);
+        RevealSeen(g);
         // The identifications are news only where the board shows them.
         if (r.settings.RevealOption == QLatin1Char('Y')) NoteIdentified(g, ViewerSide(g));
     }

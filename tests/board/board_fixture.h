@@ -21,14 +21,10 @@ struct CountingFlow : ProgramFlow {
     void HideMenu() override {}
 };
 
-// Turn rules that identify nothing and count what the board passes on.
+// Turn rules that count what the board passes on.
 struct CountingRules : BoardRules {
-    int reveals = 0, sweeps = 0, clicks = 0, keys = 0, found = 0;
+    int sweeps = 0, clicks = 0, keys = 0;
     std::function<void()> onClick;
-    int RevealEnemy() override {
-        ++reveals;
-        return found;
-    }
     void RadarFlacker() override { ++sweeps; }
     void FormMouseDown(Qt::MouseButton, QPoint) override {
         ++clicks;

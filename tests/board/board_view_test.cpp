@@ -200,21 +200,25 @@ TEST_F(BoardView, ABoardRedrawnCellByCellIsTheBoardComposedAfresh) {
     }
 }
 
-TEST_F(BoardView, PreDrawRunsTheRevealPassAndTheSweep) {
-    rules.reveals = rules.sweeps = 0;
+// The board draws what the rules marked and runs no rule itself: a redraw changes no mark, and
+// the radar sweeps over the identifications the rules made last, where the sweep is allowed.
+TEST_F(BoardView, ARedrawShowsTheRulesMarksAndSweepsOverTheirIdentifications) {
+    kvd::UnitTable& table = Table();
+    const int enemy = table.FindSide(35, kvd::kSecondSide),
+              own = table.FindSide(11, kvd::kFirstSide);
+    table.SetPos(enemy, table.PosX(own) + (table.PosX(own) < 9 ? 1 : -1), table.PosY(own));
+    const QStringList before = table.Lines();
+    rules.sweeps = 0;
+    game.RevealCount = 0;
     board->PreDraw();
-    EXPECT_EQ(rules.reveals, 1);
+    EXPECT_EQ(table.Lines(), before) << "an enemy beside a destroyer, and no rule ran";
     EXPECT_EQ(rules.sweeps, 0) << "nothing found: no sweep";
-    rules.found = 2;
+    game.RevealCount = 2;
     board->PreDraw();
     EXPECT_EQ(rules.sweeps, 1);
     game.SweepAllowed = false;
     board->PreDraw();
     EXPECT_EQ(rules.sweeps, 1);
-    game.NetRole = kvd::net_role::kJoining;  // the joining program's board asks the rules for its
-                                             // own reveal pass
-    board->PreDraw();
-    EXPECT_EQ(rules.reveals, 4);
 }
 
 TEST_F(BoardView, RotationTurnsTheRadarPictureClockwise) {

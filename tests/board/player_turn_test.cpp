@@ -7,6 +7,7 @@
 #include "core/game.h"
 #include "core/language_texts.h"
 #include "play/combat.h"
+#include "play/radar.h"
 #include "tests/board/play_fixture.h"
 
 using kvd::test::PlayFixture;
@@ -252,6 +253,7 @@ TEST_F(Turn, ARevealTurnsTheRadarInItsScope) {
     QImage during;
     QTimer::singleShot(0, [&] { during = board->Canvas().copy(); });
     t.Sound().Clear();
+    kvd::RevealSeen(game);  // the rules mark what the step showed; the board then draws it
     board->PreDraw();
     ASSERT_FALSE(during.isNull());
     EXPECT_EQ(game.RevealCount, 1);
