@@ -266,14 +266,21 @@ void GameSetup::CountShips() {
     }
 }
 
-void LaunchReconPlane(Game& game) {
+std::optional<QPoint> CountReconPlaneLaunch(Game& game) {
     game.PlaneLaunches += 1;
-    if (game.PlaneAllowance.digitValue() < game.PlaneLaunches) return;
-    UnitTable& table = game.scratchpad;
-    const int plane = table.FindSide(1, kFirstSide);
-    const int carrier = table.FindSide(!game.ETransferred ? 22 : 21, kFirstSide);
-    if (plane < 0 || carrier < 0) return;
-    table.SetPos(plane, table.PosX(carrier), table.PosY(carrier));
+    if (game.PlaneAllowance.digitValue() < game.PlaneLaunches) return std::nullopt;
+    const UnitTable& table = game.scratchpad;
+    const int plane = table.FindSide(kReconPlaneCode, kFirstSide);
+    const int carrier =
+        table.FindSide(!game.ETransferred ? kFirstCarrierCode : kFirstFlagshipCode, kFirstSide);
+    if (plane < 0 || carrier < 0) return std::nullopt;
+    return QPoint(table.PosX(carrier), table.PosY(carrier));
+}
+
+void LaunchReconPlane(Game& game) {
+    if (const std::optional<QPoint> cell = CountReconPlaneLaunch(game))
+        game.scratchpad.SetPos(game.scratchpad.FindSide(kReconPlaneCode, kFirstSide), cell->x(),
+                               cell->y());
 }
 
 }  // namespace kvd

@@ -1,5 +1,7 @@
 #pragma once
+#include <QPoint>
 #include <QString>
+#include <optional>
 
 #include "core/program_flow.h"
 #include "core/upward_call.h"
@@ -56,8 +58,12 @@ class GameSetup {
     SetupDisplay& display_;
 };
 
-// Counts a launch of the radar aircraft and puts it on its carrier while the game's allowance
-// has room for it (set-up, and the fight that shoots it down).
+// Counts a launch of the radar aircraft and tells the cell it takes off from, its carrier's (the
+// flagship's once the flag has passed), while the game's allowance has room for it and both are
+// there; none where not.
+std::optional<QPoint> CountReconPlaneLaunch(Game& game);
+// The launch at set-up: counted, and the aircraft put on its carrier. (The fight that shoots it
+// down flies the next one there through the move function.)
 void LaunchReconPlane(Game& game);
 
 }  // namespace kvd

@@ -45,6 +45,13 @@ void Relocate(UnitTable& table, int line, int column, int row, int prevColumn, i
     table.SetPrev(line, prevColumn, prevRow);
 }
 
+void FlyAircraft(Game& g, const Move& m) {
+    // The radar aircraft flies over ships and land alike and keeps no previous cell.
+    UnitTable& table = g.scratchpad;
+    const int line = table.FindSide(kReconPlaneCode, kFirstSide);
+    if (line >= 0) Relocate(table, line, m.toColumn, m.toRow);
+}
+
 void Meet(Rules& r, Side moverSide, int column, int row) {
     Game& g = r.game;
     const int met = MetOn(g, moverSide, column, row);
@@ -74,12 +81,11 @@ MoveResult ApplyMove(Rules& r, const Move& m, Meeting meeting,
         case MoveKind::Attack:
             break;
     }
-    const int line = table.FindSide(m.code, m.side);
-    if (m.code == 1) {
-        // The radar aircraft flies its patrol over ships and land alike and keeps no previous cell.
-        if (line >= 0) Relocate(table, line, m.toColumn, m.toRow);
+    if (m.code == kReconPlaneCode) {
+        FlyAircraft(g, m);
         return Result(g, false, 0);
     }
+    const int line = table.FindSide(m.code, m.side);
     Fighter& mover = g.FighterOf(m.side);
     mover.OldX = m.fromColumn, mover.OldY = m.fromRow;
     mover.X = m.toColumn, mover.Y = m.toRow;

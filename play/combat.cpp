@@ -1,5 +1,6 @@
 #include "play/combat.h"
 
+#include "play/apply_move.h"
 #include "play/battle_notes.h"
 
 #include "core/game.h"
@@ -161,7 +162,10 @@ void AircraftLost(Game& g) {
     const bool carrier = table.UnitExists(!g.ETransferred ? 22 : 21);
     if (g.PlaneAllowance != QLatin1Char('0') && carrier &&
         g.PlaneAllowance.digitValue() != g.PlaneLaunches) {
-        LaunchReconPlane(g);
+        const int plane = table.FindSide(kReconPlaneCode, kFirstSide);
+        if (const std::optional<QPoint> cell = CountReconPlaneLaunch(g); cell && plane >= 0)
+            FlyAircraft(g, Move{kFirstSide, kReconPlaneCode, table.PosX(plane), table.PosY(plane),
+                                cell->x(), cell->y(), MoveKind::Step});
         return;
     }
     RemoveCode(table, 1);
