@@ -13,77 +13,68 @@ bool Letter(const QString& value, const QString& allowed, QChar& out) {
     out = value[0];
     return true;
 }
-}  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Plays Korvald against itself and counts the results."));
-    parser.addHelpOption();
-    const QCommandLineOption games(QStringLiteral("games"), QStringLiteral("Games to play."),
-                                   QStringLiteral("N"), QStringLiteral("100"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of every draw."),
-                                  QStringLiteral("S"), QStringLiteral("1"));
-    const QCommandLineOption mode(QStringLiteral("mode"),
+// The simulator's options, and the games they ask for.
+struct CommandLine {
+    const QCommandLineOption games{QStringLiteral("games"), QStringLiteral("Games to play."),
+                                   QStringLiteral("N"), QStringLiteral("100")};
+    const QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("Seed of every draw."),
+                                  QStringLiteral("S"), QStringLiteral("1")};
+    const QCommandLineOption mode{QStringLiteral("mode"),
                                   QStringLiteral("0 single game, 1 to 3 campaign stage."),
-                                  QStringLiteral("0|1|2|3"), QStringLiteral("0"));
-    const QCommandLineOption campaign(
+                                  QStringLiteral("0|1|2|3"), QStringLiteral("0")};
+    const QCommandLineOption campaign{
         QStringLiteral("campaign"), QStringLiteral("Whole campaigns of three stages in a region."),
-        QStringLiteral("1..8"), QStringLiteral("0"));
-    const QCommandLineOption navy(QStringLiteral("navy"), QStringLiteral("The player's navy."),
-                                  QStringLiteral("E|D|U|J"), QStringLiteral("E"));
-    const QCommandLineOption map(QStringLiteral("map"), QStringLiteral("Map of single games."),
-                                 QStringLiteral("NAME"), QStringLiteral("$STANDARD"));
-    const QCommandLineOption planes(QStringLiteral("planes"),
+        QStringLiteral("1..8"), QStringLiteral("0")};
+    const QCommandLineOption navy{QStringLiteral("navy"), QStringLiteral("The player's navy."),
+                                  QStringLiteral("E|D|U|J"), QStringLiteral("E")};
+    const QCommandLineOption map{QStringLiteral("map"), QStringLiteral("Map of single games."),
+                                 QStringLiteral("NAME"), QStringLiteral("$STANDARD")};
+    const QCommandLineOption planes{QStringLiteral("planes"),
                                     QStringLiteral("Reconnaissance planes."),
-                                    QStringLiteral("0..3"), QStringLiteral("1"));
-    const QCommandLineOption reveal(QStringLiteral("reveal"),
+                                    QStringLiteral("0..3"), QStringLiteral("1")};
+    const QCommandLineOption reveal{QStringLiteral("reveal"),
                                     QStringLiteral("Reveal identified ships."),
-                                    QStringLiteral("Y|N"), QStringLiteral("Y"));
-    const QCommandLineOption flag(QStringLiteral("flag"), QStringLiteral("Transfer the flag."),
-                                  QStringLiteral("Y|N"), QStringLiteral("Y"));
-    const QCommandLineOption damage(QStringLiteral("damage"), QStringLiteral("Additional damage."),
-                                    QStringLiteral("Y|N"), QStringLiteral("N"));
-    const QCommandLineOption record(QStringLiteral("record"),
+                                    QStringLiteral("Y|N"), QStringLiteral("Y")};
+    const QCommandLineOption flag{QStringLiteral("flag"), QStringLiteral("Transfer the flag."),
+                                  QStringLiteral("Y|N"), QStringLiteral("Y")};
+    const QCommandLineOption damage{QStringLiteral("damage"), QStringLiteral("Additional damage."),
+                                    QStringLiteral("Y|N"), QStringLiteral("N")};
+    const QCommandLineOption record{QStringLiteral("record"),
                                     QStringLiteral("Write each game's record into a folder."),
-                                    QStringLiteral("DIR"));
-    const QCommandLineOption checkRecords(
+                                    QStringLiteral("DIR")};
+    const QCommandLineOption checkRecords{
         QStringLiteral("check-records"),
         QStringLiteral(
             "Play every record of a folder again and count those that reproduce their tables."),
-        QStringLiteral("DIR"));
-    const QCommandLineOption trace(
+        QStringLiteral("DIR")};
+    const QCommandLineOption trace{
         QStringLiteral("trace"),
-        QStringLiteral("A running checksum of the tables, a line per game, on stderr."));
-    const QCommandLineOption first(QStringLiteral("first"),
+        QStringLiteral("A running checksum of the tables, a line per game, on stderr.")};
+    const QCommandLineOption first{QStringLiteral("first"),
                                    QStringLiteral("The first side's player."),
-                                   QStringLiteral("scripted|admiral"), QStringLiteral("scripted"));
-    const QCommandLineOption second(QStringLiteral("second"),
+                                   QStringLiteral("scripted|admiral"), QStringLiteral("scripted")};
+    const QCommandLineOption second{QStringLiteral("second"),
                                     QStringLiteral("The second side's player."),
-                                    QStringLiteral("standard|admiral"), QStringLiteral("standard"));
-    const QCommandLineOption think(QStringLiteral("think"),
+                                    QStringLiteral("standard|admiral"), QStringLiteral("standard")};
+    const QCommandLineOption think{QStringLiteral("think"),
                                    QStringLiteral("The Admiral's time to think over a move."),
-                                   QStringLiteral("MS"), QStringLiteral("250"));
-    const QCommandLineOption worlds(
+                                   QStringLiteral("MS"), QStringLiteral("250")};
+    const QCommandLineOption worlds{
         QStringLiteral("worlds"),
         QStringLiteral("The Admiral's worlds a move, with no time limit, in place of --think: a "
                        "search that counts its work rather than timing it, for measuring."),
-        QStringLiteral("N"), QStringLiteral("0"));
-    parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage, trace,
-                       record, checkRecords, first, second, think, worlds});
-    parser.process(app);
+        QStringLiteral("N"), QStringLiteral("0")};
 
-    if (parser.isSet(checkRecords)) {
-        const kvd::RecordCheck check = kvd::CheckRecords(parser.value(checkRecords));
-        if (!check.firstFailure.isEmpty())
-            std::fprintf(stderr, "not reproduced: %s\n", qPrintable(check.firstFailure));
-        std::fflush(stderr);
-        std::printf("records %d, reproduced %d\n", check.records, check.reproduced);
-        return check.records == check.reproduced ? 0 : 1;
+    void AddTo(QCommandLineParser& parser) const {
+        parser.addOptions({games, seed, mode, campaign, navy, map, planes, reveal, flag, damage,
+                           trace, record, checkRecords, first, second, think, worlds});
     }
+    // The options of the games; false for a value out of range.
+    bool Read(const QCommandLineParser& parser, kvd::SelfPlayOptions& options) const;
+};
 
-    kvd::SelfPlayOptions options;
+bool CommandLine::Read(const QCommandLineParser& parser, kvd::SelfPlayOptions& options) const {
     bool ok = true, number = false;
     options.games = parser.value(games).toInt(&number);
     ok = ok && number && options.games > 0;
@@ -112,6 +103,32 @@ int main(int argc, char** argv) {
     options.map = parser.value(map);
     options.trace = parser.isSet(trace);
     options.recordFolder = parser.value(record);
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plays Korvald against itself and counts the results."));
+    parser.addHelpOption();
+    const CommandLine command;
+    command.AddTo(parser);
+    parser.process(app);
+
+    if (parser.isSet(command.checkRecords)) {
+        const kvd::RecordCheck check = kvd::CheckRecords(parser.value(command.checkRecords));
+        if (!check.firstFailure.isEmpty())
+            std::fprintf(stderr, "not reproduced: %s\n", qPrintable(check.firstFailure));
+        std::fflush(stderr);
+        std::printf("records %d, reproduced %d\n", check.records, check.reproduced);
+        return check.records == check.reproduced ? 0 : 1;
+    }
+
+    kvd::SelfPlayOptions options;
+    const bool ok = command.Read(parser, options);
     if (!options.recordFolder.isEmpty() && !QDir().mkpath(options.recordFolder)) {
         std::fprintf(stderr, "korvald-selfplay: cannot make the folder %s\n",
                      qPrintable(options.recordFolder));
