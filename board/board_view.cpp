@@ -128,7 +128,7 @@ void TMainForm::ComposeCells() {
         if (byCells) {
             if (next.SameCell(lastComposition_, cell)) continue;
             const QRect rect = geometry_.Cell(cell % kBoardSize, cell / kBoardSize);
-            CopyPixels(board, clean, rect);
+            CopyPixels(board, rect.topLeft(), clean, rect);
             redrawn_.push_back(rect);
         }
         for (const CellComposition::Drawing* d = next.begin(cell); d != next.end(cell); ++d)
@@ -190,9 +190,11 @@ void TMainForm::ShowSnapshot() {
     const bool canvasAsLeft = Canvas().cacheKey() == canvasAfterSnapshot_;
     if (snapshot == shownSnapshot_ && canvasAsLeft) return;
     if (canvasAsLeft && snapshot == composedKey_ && composedFrom_ != 0 &&
-        shownSnapshot_ == composedFrom_ && geometry_.BoardArea().topLeft() == QPoint(0, 0) &&
+        shownSnapshot_ == composedFrom_ &&
         pictures_.Snapshot.Image().format() == Canvas().format()) {
-        for (const QRect& rect : redrawn_) CopyPixels(Canvas(), pictures_.Snapshot.Image(), rect);
+        for (const QRect& rect : redrawn_)
+            CopyPixels(Canvas(), geometry_.BoardArea().topLeft() + rect.topLeft(),
+                       pictures_.Snapshot.Image(), rect);
     } else {
         pictures_.Snapshot.StretchDraw(Canvas(), geometry_.BoardArea());
     }

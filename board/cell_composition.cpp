@@ -1,7 +1,5 @@
 #include "board/cell_composition.h"
 
-#include <cstring>
-
 #include "platform/picture.h"
 
 namespace kvd {
@@ -35,15 +33,6 @@ bool CellComposition::SameCell(const CellComposition& other, int cell) const {
     for (; a != end(cell); ++a, ++b)
         if (a->picture != b->picture || a->key != b->key || a->rect != b->rect) return false;
     return true;
-}
-
-void CopyPixels(QImage& to, const QImage& from, const QRect& rect) {
-    const QRect r = rect & to.rect() & from.rect();
-    if (r.isEmpty() || to.format() != from.format() || to.depth() < 8) return;
-    const size_t pixel = size_t(to.depth() / 8);
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        std::memcpy(to.scanLine(y) + size_t(r.x()) * pixel,
-                    from.constScanLine(y) + size_t(r.x()) * pixel, size_t(r.width()) * pixel);
 }
 
 }  // namespace kvd

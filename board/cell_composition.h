@@ -1,5 +1,4 @@
 #pragma once
-#include <QImage>
 #include <QRect>
 #include <array>
 #include <vector>
@@ -44,9 +43,5 @@ class CellComposition {
     std::array<int, kCells + 1> start_{};
     bool byCells_ = true;
 };
-
-// Copies the pixels of a rectangle from one picture into the same rectangle of another of the
-// same format (each clipped to both pictures).
-void CopyPixels(QImage& to, const QImage& from, const QRect& rect);
 
 }  // namespace kvd

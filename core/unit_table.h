@@ -120,8 +120,8 @@ class UnitTable {
     // Writes one character at a 1-based column (padding a short line).
     void SetChar(int i, int column, QChar c);
 
-    // Index of the unit line with this code (scanning the whole table; codes are unique), or
-    // -1. FindSide also requires the side letter.
+    // Index of the unit line with this code (the last such line, as a scan of the table finds
+    // it; codes are unique), or -1. FindSide also requires the side letter.
     int Find(int code) const {
         if (!IsIndexedCode(code)) return FindByScan(code);
         if (codesStale_) MakeCodeIndex();

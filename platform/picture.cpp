@@ -141,15 +141,23 @@ void StretchImage(QImage& target, const QRect& rect, const QImage& image) {
     // rows: the board is put on the window so every step, and a painter costs it twice over.
     if (rect.size() == image.size() && image.format() == target.format() && image.depth() >= 8 &&
         !image.hasAlphaChannel() && target.rect().contains(rect)) {
-        const size_t bytes = size_t(image.width()) * size_t(image.depth() / 8);
-        const size_t offset = size_t(rect.x()) * size_t(image.depth() / 8);
-        for (int y = 0; y < rect.height(); ++y)
-            std::memcpy(target.scanLine(rect.y() + y) + offset, image.constScanLine(y), bytes);
+        CopyPixels(target, rect.topLeft(), image, image.rect());
         return;
     }
     QPainter painter(&target);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect, image);
+}
+
+void CopyPixels(QImage& to, QPoint at, const QImage& from, const QRect& source) {
+    // The part of source that lies in `from` and lands in `to`.
+    const QPoint shift = at - source.topLeft();
+    const QRect part = source & from.rect() & to.rect().translated(-shift);
+    if (part.isEmpty() || to.format() != from.format() || to.depth() < 8) return;
+    const size_t pixel = size_t(to.depth() / 8);
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        std::memcpy(to.scanLine(y + shift.y()) + size_t(part.x() + shift.x()) * pixel,
+                    from.constScanLine(y) + size_t(part.x()) * pixel, size_t(part.width()) * pixel);
 }
 
 }  // namespace kvd

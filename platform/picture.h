@@ -58,5 +58,8 @@ class Picture {
 
 // Stretches image into rect of target (smoothly), with its alpha.
 void StretchImage(QImage& target, const QRect& rect, const QImage& image);
+// Copies the pixels of `source` in `from` into `to`, its top-left at `at`, row by row: both
+// pictures of one format of whole bytes a pixel; clipped to both.
+void CopyPixels(QImage& to, QPoint at, const QImage& from, const QRect& source);
 
 }  // namespace kvd

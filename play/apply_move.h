@@ -38,10 +38,10 @@ MoveResult ApplyMove(Rules& rules, const Move& move, Meeting meeting = Meeting::
 // The mover's fight variables are set already.
 void Meet(Rules& rules, Side moverSide, int column, int row);
 
-// A unit put back or on by what a fight makes of a move (a move back, a retreat, a dive): its
-// cell, and its previous cell where given.
 // The radar aircraft's move: its patrol step, or its launch from the carrier after a loss.
 void FlyAircraft(Game& game, const Move& move);
+// A unit put back or on by what a fight makes of a move (a move back, a retreat, a dive): its
+// cell, and its previous cell where given.
 void Relocate(UnitTable& table, int line, int column, int row);
 void Relocate(UnitTable& table, int line, int column, int row, int prevColumn, int prevRow);
 

@@ -79,8 +79,8 @@ int RevealPass(Game& game, Side seer, EscortSees escortSees, OtherSees otherSees
             seenBy = (escortSees(code) ? escorts[at(column, row)] : 0) +
                      (otherSees(code) ? others[at(column, row)] : 0);
         game.RevealCount += seenBy;
-        // Only a mark that changes is written: the table's lines are shared with its copies.
-        if (seenBy > 0 ? !table.IsRevealed(i) : table.IsRevealed(i))
+        // A unit unseen loses its mark; one that holds no mark of either kind keeps what it holds.
+        if (seenBy > 0 || table.IsRevealed(i))
             table.SetRevealed(i, QLatin1Char(seenBy > 0 ? '1' : '0'));
     }
     return game.RevealCount;

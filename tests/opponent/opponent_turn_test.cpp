@@ -19,6 +19,15 @@ struct Opponent : OpponentFixture {
         return *moves;
     }
     std::unique_ptr<kvd::MoveChoice> moves;
+    // The meetings the computer finds, as "attacker-met" codes in the order it lists them.
+    QStringList Meetings() {
+        ki->State().EnemyNews.clear();
+        ki->BuildEngagements(game);
+        QStringList meetings;
+        for (const QString& line : ki->State().EnemyNews)
+            meetings << line.mid(64, 2) + "-" + line.mid(68, 2);
+        return meetings;
+    }
 };
 
 }  // namespace
@@ -69,19 +78,13 @@ TEST_F(Opponent, TheOnlyUnitThatCanStepMovesEveryTurn) {
 
 TEST_F(Opponent, MeetingsAreNeighboursNotCellMates) {
     Only({{21, 4, 4}, {11, 5, 5}, {16, 6, 5}, {35, 5, 4}, {40, 6, 5}});
-    ki->State().EnemyNews.clear();
-    ki->BuildEngagements(game);
-    QStringList meetings;
-    for (const QString& line : ki->State().EnemyNews)
-        meetings << line.mid(64, 2) + "-" + line.mid(68, 2);
+    const QStringList meetings = Meetings();
     // The destroyer at (5, 4) meets 11 (south, diagonal to nothing) and 21 (west), in table
     // order; the cruiser at (6, 5) meets 11 but not 16 on its own cell, and 16, sharing its
     // cell with the cruiser, is met by no one: moving in would stack two of the opponent's.
     EXPECT_EQ(meetings, (QStringList{"35-11", "35-21", "40-11"}));
     Table().SetPos(Line(40), 7, 7);
-    ki->State().EnemyNews.clear();
-    ki->BuildEngagements(game);
-    EXPECT_EQ(ki->State().EnemyNews.size(), 3) << "16 alone on its cell is a meeting again";
+    EXPECT_EQ(Meetings().size(), 3) << "16 alone on its cell is a meeting again";
 }
 
 TEST_F(Opponent, MeetingsReachTheCornersAndNeverTheAircraft) {
@@ -96,12 +99,7 @@ TEST_F(Opponent, MeetingsReachTheCornersAndNeverTheAircraft) {
           {37, 1, 4},
           {33, 4, 8},
           {40, 5, 2}});
-    ki->State().EnemyNews.clear();
-    ki->BuildEngagements(game);
-    QStringList meetings;
-    for (const QString& line : ki->State().EnemyNews)
-        meetings << line.mid(64, 2) + "-" + line.mid(68, 2);
-    EXPECT_EQ(meetings, (QStringList{"35-21", "36-11", "37-12"}));
+    EXPECT_EQ(Meetings(), (QStringList{"35-21", "36-11", "37-12"}));
 }
 
 TEST_F(Opponent, AvoidingUnitsEscapeByTheirList) {
