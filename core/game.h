@@ -98,7 +98,14 @@ class Game {
     QString MoveMessage;        // the record of this program's last step, for the network peer
 
     // --- The board view ---
-    int RevealCount = 0;       // identifications made by the last reveal pass
+    int RevealCount = 0;  // identifications made by the last reveal pass
+    // What the last reveal pass read and found, so a pass over an unchanged table is skipped
+    // (the table's revision, the seeing side, the pass's RevealCount).
+    struct RevealMemo {
+        std::uint64_t revision = 0;
+        Side seer = kFirstSide;
+        int count = 0;
+    } lastReveal;
     bool SweepAllowed = true;  // the radar sweep may run after the board is composed
 
     // --- What the band tells of the battle: the last things that happened, the turn, the losses

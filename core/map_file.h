@@ -38,6 +38,8 @@ class MapLines {
     bool IsLand(int column, int row) const {
         return OnBoard(column, row) && land_[size_t(row * 10 + column)];
     }
+    // Every cell's land at once (row * 10 + column), for a scan of many cells.
+    const std::array<bool, 100>& Land() const { return land_; }
     // Any line after line 0 with "[" in column 1 and "]" in column 4.
     bool HasPresetLines() const;
     // The well-formed preset entries, in file order.

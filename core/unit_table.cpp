@@ -1,5 +1,6 @@
 #include "core/unit_table.h"
 
+#include <atomic>
 #include <cstdlib>
 
 #include "core/unit_codes.h"
@@ -27,8 +28,9 @@ void WriteNumber(QString& line, int column, int width, int value) {
     // A value that does not fit keeps its lowest digits; a negative value is written as 0.
     if (value < 0) value = 0;
     PadTo(line, column - 1 + width);
+    QChar* digits = line.data() + column - 1;  // one detach, not one a digit
     for (int k = width - 1; k >= 0; --k) {
-        line[column - 1 + k] = QChar(u'0' + value % 10);
+        digits[k] = QChar(u'0' + value % 10);
         value /= 10;
     }
 }
@@ -75,7 +77,13 @@ UnitTable::Fields UnitTable::Parse(const QString& line) {
     return f;
 }
 
+void UnitTable::Touch() {
+    static std::atomic<std::uint64_t> revisions{0};
+    revision_ = revisions.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 void UnitTable::ReparseAll() {
+    Touch();
     MarkStale();
     fields_.clear();
     fields_.reserve(size_t(lines_.size()));
@@ -85,6 +93,7 @@ void UnitTable::ReparseAll() {
 void UnitTable::Clear() {
     lines_.clear();
     fields_.clear();
+    Touch();
     MarkStale();
 }
 
@@ -95,18 +104,21 @@ void UnitTable::Reset() {
 
 void UnitTable::SetLine(int i, const QString& line) {
     lines_[i] = line;
+    Touch();
     Reparse(i);
 }
 
 void UnitTable::Append(const QString& line) {
     lines_.append(line);
     fields_.push_back(Parse(line));
+    Touch();
     MarkStale();
 }
 
 void UnitTable::Remove(int i) {
     lines_.removeAt(i);
     fields_.erase(fields_.begin() + i);
+    Touch();
     MarkStale();
 }
 
@@ -147,6 +159,7 @@ QString UnitTable::ShownKindName(int i) const {
 void UnitTable::SetNumber(int i, int column, int width, int value, int Fields::*field) {
     Fields& f = fields_[size_t(i)];
     if (value >= 0 && f.*field == value) return;
+    Touch();
     QString& line = lines_[i];
     const bool whole = line.size() >= column - 1 + width;
     WriteNumber(line, column, width, value);
@@ -187,6 +200,7 @@ void UnitTable::SetPos(int i, int column, int row) {
 void UnitTable::SetChar(int i, int column, QChar c) {
     const QString& now = lines_.at(i);
     if (column >= 1 && column <= now.size() && now.at(column - 1) == c) return;
+    Touch();
     QString& line = lines_[i];
     const bool padded = line.size() < column;
     PadTo(line, column);

@@ -120,6 +120,10 @@ class UnitTable {
     // Writes one character at a 1-based column (padding a short line).
     void SetChar(int i, int column, QChar c);
 
+    // Changes with every change of any line (0 for a table never written): a rule that reads
+    // the whole table can tell that it has not changed since it last read it.
+    std::uint64_t Revision() const { return revision_; }
+
     // Index of the unit line with this code (the last such line, as a scan of the table finds
     // it; codes are unique), or -1. FindSide also requires the side letter.
     int Find(int code) const {
@@ -143,12 +147,26 @@ class UnitTable {
     // whether a unit of a side is there.
     std::optional<kvd::Side> OccupantSide(int column, int row) const {
         const Cell* cell = Occupant(column, row);
-        if (!cell || !(*cell & (kLastFirst | kLastSecond))) return std::nullopt;
-        return (*cell & kLastFirst) ? kFirstSide : kSecondSide;
+        if (!cell) return std::nullopt;
+        return LastSideOn(*cell);
     }
     bool Holds(kvd::Side side, int column, int row) const {
         const Cell* cell = Occupant(column, row);
-        return cell && (*cell & (side == kFirstSide ? kFirstThere : kSecondThere));
+        return cell && HoldsOn(*cell, side);
+    }
+    // The same questions for a scan of many cells: the occupants of every cell at once
+    // (row * kBoardSize + column), read once and asked per cell.
+    using Cell = std::uint8_t;
+    const std::array<Cell, kBoardSize * kBoardSize>& Occupants() const {
+        if (cellsStale_) MakeCells();
+        return cells_;
+    }
+    static std::optional<kvd::Side> LastSideOn(Cell cell) {
+        if (!(cell & (kLastFirst | kLastSecond))) return std::nullopt;
+        return (cell & kLastFirst) ? kFirstSide : kSecondSide;
+    }
+    static bool HoldsOn(Cell cell, kvd::Side side) {
+        return cell & (side == kFirstSide ? kFirstThere : kSecondThere);
     }
 
   private:
@@ -181,13 +199,16 @@ class UnitTable {
         kLastFirst = 4,
         kLastSecond = 8
     };
-    using Cell = std::uint8_t;
     const Cell* Occupant(int column, int row) const {
         if (!OnBoard(column, row)) return nullptr;
         if (cellsStale_) MakeCells();
         return &cells_[size_t(row * kBoardSize + column)];
     }
     void MakeCells() const;
+    // Every change of a line gives the table a revision number never given before, so two
+    // tables with one revision are one table and its unchanged copy.
+    void Touch();
+    std::uint64_t revision_ = 0;
 
     QStringList lines_;
     std::vector<Fields> fields_;  // one a line, in step with lines_

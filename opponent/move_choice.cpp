@@ -1,5 +1,7 @@
 #include "opponent/move_choice.h"
 
+#include <array>
+
 #include "core/game.h"
 #include "core/unit_codes.h"
 #include "opponent/opponent_state.h"
@@ -119,24 +121,23 @@ void MoveChoice::RandomSelection(Rules& r) {
     if (state_.EnemyAggression > 4 && counts[kHeavy] > 0) group = kHeavy;
 
     state_.EnemyNews.clear();
-    int n = 0;
+    // The units of the group that may move, in table order; the blocked ones still count.
+    std::array<int, 100> offered{};
+    int n = 0, free = 0;
     for (int i = 0; i < table.Count(); ++i) {
         const int code = table.Code(i);
         if (table.Side(i) != kSecondSide || !Offered(group, code) || code == game.LastEnemyCode)
             continue;
         ++n;
         if (table.Blocked(i) == QLatin1Char('X')) continue;
-        QString entry = QStringLiteral("R00");
-        WriteNumber(entry, 2, 2, code);
-        state_.EnemyNews << entry;
+        if (free < int(offered.size())) offered[size_t(free++)] = code;
     }
     // The first entry is twice as likely as the others, the last is never drawn, and a draw
     // past the list moves nothing: this is how the computer has always chosen.
     int index = n < 2 ? 0 : game.dice.Next(n);
     if (index > 0) --index;
     if (group != kHeavy) r.show.Wait(10);
-    if (index < state_.EnemyNews.size())
-        game.Enemy.Code = ReadNumber(state_.EnemyNews[index], 2, 2);
+    if (index < free) game.Enemy.Code = offered[size_t(index)];
 }
 
 Move MoveChoice::SteerStep(Rules& r) {

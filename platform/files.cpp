@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -54,14 +55,15 @@ QString Files::ResolveIn(const QString& root, const QString& name) {
         if (matching && part != QLatin1String(".") && part != QLatin1String("..") &&
             !QFileInfo::exists(resolved + part)) {
             matching = false;
-            const QStringList entries =
-                QDir(resolved).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-            for (const QString& entry : entries) {
-                if (entry.compare(part, Qt::CaseInsensitive) == 0) {
-                    actual = entry;
-                    matching = true;
-                    break;
-                }
+            // The folder's names are read, not sorted; of two that differ only in case the
+            // one first in a case-sensitive order wins, as in a sorted listing.
+            QDirIterator entries(resolved, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            while (entries.hasNext()) {
+                entries.next();
+                const QString entry = entries.fileName();
+                if (entry.compare(part, Qt::CaseInsensitive) != 0) continue;
+                if (!matching || entry < actual) actual = entry;
+                matching = true;
             }
         }
         resolved += actual;
@@ -86,20 +88,31 @@ bool Files::Copy(const QString& from, const QString& to) {
     return QFile::copy(Resolve(from), target);
 }
 
-QList<QByteArray> SplitLines(const QByteArray& bytes) {
-    QList<QByteArray> lines;
+namespace {
+// Calls `line(start, length)` for every line of a file's bytes, after a UTF-8 mark if there is
+// one: lines end at CR, LF or CR LF, and a last line without an end counts too. Neither a UTF-8
+// sequence nor a Latin-1 character holds a CR or LF byte, so the bytes are cut before they are
+// decoded.
+template <class Line>
+void ForEachLine(const QByteArray& bytes, Line line) {
     const qsizetype from = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    // Neither a UTF-8 sequence nor a Latin-1 character holds a CR or LF byte, so the bytes
-    // are cut before they are decoded.
+    const char* data = bytes.constData();
     qsizetype start = from;
     for (qsizetype i = from; i < bytes.size(); ++i) {
-        const char c = bytes[i];
+        const char c = data[i];
         if (c != '\n' && c != '\r') continue;
-        lines << bytes.mid(start, i - start);
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        line(start, i - start);
+        if (c == '\r' && i + 1 < bytes.size() && data[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < bytes.size()) lines << bytes.mid(start);
+    if (start < bytes.size()) line(start, bytes.size() - start);
+}
+}  // namespace
+
+QList<QByteArray> SplitLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    ForEachLine(bytes,
+                [&](qsizetype start, qsizetype length) { lines << bytes.mid(start, length); });
     return lines;
 }
 
@@ -127,7 +140,14 @@ bool Files::LoadBytes(const QString& name, QByteArray& bytes) const {
 
 QStringList DecodeLines(const QByteArray& bytes) {
     QStringList lines;
-    for (const QByteArray& line : SplitLines(bytes)) lines << DecodeLine(line);
+    // Plain ASCII, as every shipped file is, reads the same in UTF-8 and Latin-1: each line is
+    // taken straight from the bytes.
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    ForEachLine(bytes, [&](qsizetype start, qsizetype length) {
+        lines << (ascii ? QString::fromLatin1(bytes.constData() + start, length)
+                        : DecodeLine(bytes.mid(start, length)));
+    });
     return lines;
 }
 

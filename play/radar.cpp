@@ -32,11 +32,14 @@ RadarScan Radar(const Game& game, int column, int row) {
 }
 
 bool HasOpenWaterBeside(const Game& game, int column, int row) {
+    const auto& occupants = game.scratchpad.Occupants();
+    const auto& land = game.MemoPad.Land();
     for (int k = 1; k <= 8; ++k) {
         const Offset o = DirectionOffset(k);
         const int c = column + o.dc, r = row + o.dr;
-        if (OnBoard(c, r) && !game.MemoPad.IsLand(c, r) && !game.scratchpad.OccupantSide(c, r))
-            return true;
+        if (!OnBoard(c, r)) continue;
+        const size_t at = size_t(r * kBoardSize + c);
+        if (!land[at] && !UnitTable::LastSideOn(occupants[at])) return true;
     }
     return false;
 }
@@ -54,6 +57,10 @@ namespace {
 template <class EscortSees, class OtherSees>
 int RevealPass(Game& game, Side seer, EscortSees escortSees, OtherSees otherSees) {
     UnitTable& table = game.scratchpad;
+    // Nothing has changed since the same pass ran: it would mark what it marked then.
+    const Game::RevealMemo& last = game.lastReveal;
+    if (table.Revision() != 0 && last.revision == table.Revision() && last.seer == seer)
+        return game.RevealCount = last.count;
     // The board with a margin of one cell all round, so a lookout on the edge stamps its nine
     // cells without a bounds check.
     constexpr int kWide = kBoardSize + 2;
@@ -83,12 +90,16 @@ int RevealPass(Game& game, Side seer, EscortSees escortSees, OtherSees otherSees
         if (seenBy > 0 || table.IsRevealed(i))
             table.SetRevealed(i, QLatin1Char(seenBy > 0 ? '1' : '0'));
     }
+    game.lastReveal = {table.Revision(), seer, game.RevealCount};
     return game.RevealCount;
 }
 }  // namespace
 
 int RevealEnemy(Game& game) {
-    return RevealPass(game, kFirstSide, EscortIdentifies, LookoutIdentifies);
+    // Lambdas, not the functions' addresses, so the pass is made with the questions inlined.
+    return RevealPass(
+        game, kFirstSide, [](int code) { return EscortIdentifies(code); },
+        [](int code) { return LookoutIdentifies(code); });
 }
 
 int RevealSeen(Game& game) {

@@ -17,20 +17,23 @@ Targets TargetsOf(const Game& game, Side side, int column, int row) {
     // What the radar scan of the cell shows, read straight from the board: open water (its
     // direction's digit), or an opposing unit as the last unit there (its side's letter).
     Targets targets;
-    const UnitTable& table = game.scratchpad;
     const Side other = OtherSide(side);
+    const auto& occupants = game.scratchpad.Occupants();
+    const auto& land = game.MemoPad.Land();
     for (int k = 1; k <= 8; ++k) {
         const Offset o = DirectionOffset(k);
         const int toColumn = column + o.dc, toRow = row + o.dr;
-        if (!OnBoard(toColumn, toRow) || game.MemoPad.IsLand(toColumn, toRow)) continue;
-        const std::optional<Side> there = table.OccupantSide(toColumn, toRow);
+        if (!OnBoard(toColumn, toRow)) continue;
+        const size_t at = size_t(toRow * kBoardSize + toColumn);
+        if (land[at]) continue;
+        const std::optional<Side> there = UnitTable::LastSideOn(occupants[at]);
         if (!there) {
             targets.push_back(QPoint(toColumn, toRow), false);
             continue;
         }
         // An opposing unit that shares a cell with one of the mover's own (a fight that came to
         // nothing) is out of reach: stepping in would stack two units of one side.
-        if (*there == other && !table.Holds(side, toColumn, toRow))
+        if (*there == other && !UnitTable::HoldsOn(occupants[at], side))
             targets.push_back(QPoint(toColumn, toRow), true);
     }
     return targets;

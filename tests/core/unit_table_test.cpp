@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
+#include <string_view>
 
 #include "core/unit_codes.h"
 #include "core/unit_table.h"
@@ -302,4 +304,47 @@ TEST(UnitTable, ParsedFieldsAndOccupantsStayInStepWithEveryWrite) {
     EXPECT_EQ(table.RepairCount(3), 0);
     EXPECT_FALSE(table.OccupantSide(-1, 4));
     EXPECT_FALSE(table.OccupantSide(4, 10));
+}
+
+// A rule that reads the whole table may skip its work while the revision stands: every write
+// that changes a line moves it, a write of what is there already does not, and a copy keeps
+// its original's revision only until one of the two is written.
+TEST(UnitTable, TheRevisionMovesWithEveryChangeAndOnlyThen) {
+    kvd::UnitTable table;
+    table.SetLines({"header", Line('E', 5, "Hood", "Cruiser", "0101", "0202", 11),
+                    Line('D', 7, "Emden", "Cruiser", "0303", "0404", 35)});
+    const std::pair<const char*, std::function<void(kvd::UnitTable&)>> writes[] = {
+        {"strength", [](kvd::UnitTable& t) { t.SetStrength(1, 3); }},
+        {"damage", [](kvd::UnitTable& t) { t.SetDamageState(1, 2); }},
+        {"heading", [](kvd::UnitTable& t) { t.SetHeading(2, 6); }},
+        {"blocked", [](kvd::UnitTable& t) { t.SetBlocked(2, 'X'); }},
+        {"revealed", [](kvd::UnitTable& t) { t.SetRevealed(2, '1'); }},
+        {"repairs", [](kvd::UnitTable& t) { t.SetRepairCount(1, 1); }},
+        {"previous cell", [](kvd::UnitTable& t) { t.SetPrev(1, 9, 9); }},
+        {"cell", [](kvd::UnitTable& t) { t.SetPos(1, 3, 4); }},
+        {"a character", [](kvd::UnitTable& t) { t.SetChar(1, 20, 'Q'); }},
+        {"a line", [](kvd::UnitTable& t) { t.SetLine(2, t.Line(2).left(60)); }},
+        {"a line added", [](kvd::UnitTable& t) { t.Append(t.Line(1)); }},
+        {"a line gone", [](kvd::UnitTable& t) { t.Remove(t.Count() - 1); }},
+        {"all lines", [](kvd::UnitTable& t) { t.SetLines(t.Lines()); }},
+        {"emptied", [](kvd::UnitTable& t) { t.Reset(); }},
+    };
+    for (const auto& [what, write] : writes) {
+        SCOPED_TRACE(what);
+        const std::uint64_t before = table.Revision();
+        kvd::UnitTable copy = table;
+        EXPECT_EQ(copy.Revision(), before);
+        write(table);
+        EXPECT_NE(table.Revision(), before);
+        // The same write again changes nothing, so the revision stands (the line ops aside,
+        // which always change the table's lines or their count).
+        const std::uint64_t after = table.Revision();
+        if (std::string_view(what).find("line") == std::string_view::npos &&
+            std::string_view(what) != "emptied") {
+            write(table);
+            EXPECT_EQ(table.Revision(), after);
+        }
+        write(copy);
+        EXPECT_NE(copy.Revision(), table.Revision()) << "two tables never share a revision";
+    }
 }

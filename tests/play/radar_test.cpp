@@ -257,3 +257,28 @@ TEST_F(Sea, TheJoiningRepairScanLooksForItsOwnSupplyShip) {
     table.SetRepairCount(table.Find(36), 1);
     EXPECT_EQ(kvd::AxisRepairScan(game, 5, 5), "12345678") << "repaired before";
 }
+
+// The reveal skips a pass over a table unchanged since its last one, and only then: a mark
+// another rule set in between, a step, or the other side seeing are all read afresh.
+TEST_F(Sea, TheRevealReadsEveryChangeSinceItsLastPass) {
+    Units({{'E', 11, 4, 4}, {'D', 35, 5, 5}, {'D', 40, 8, 8}});
+    EXPECT_EQ(kvd::RevealEnemy(game), 1);
+    EXPECT_TRUE(Revealed(35));
+    EXPECT_EQ(kvd::RevealEnemy(game), 1) << "nothing changed";
+    EXPECT_EQ(game.scratchpad.Revision(), game.lastReveal.revision);
+
+    kvd::UnitTable& t = game.scratchpad;
+    t.SetRevealed(t.Find(40), '1');  // marked by a fight
+    EXPECT_EQ(kvd::RevealEnemy(game), 1);
+    EXPECT_FALSE(Revealed(40)) << "out of sight again";
+
+    t.SetPos(t.Find(11), 7, 7);
+    EXPECT_EQ(kvd::RevealEnemy(game), 1);
+    EXPECT_TRUE(Revealed(40));
+    EXPECT_FALSE(Revealed(35));
+
+    game.RevealCount = 99;  // a resumed game's count, over a table read before
+    EXPECT_EQ(kvd::RevealEnemy(game), 1) << "the count is the pass's own";
+    EXPECT_EQ(kvd::RevealAllied(game), 1) << "the other side's pass is its own";
+    EXPECT_TRUE(Revealed(11));
+}
