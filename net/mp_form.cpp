@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <map>
 
-#include <QRandomGenerator>
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
@@ -47,27 +46,24 @@ TMPForm::TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& 
     network_.status = [this](const QString& text) { Status(text); };
     svrStatus_ = std::make_unique<StatusLine>(SvrLogLabel);
     cltStatus_ = std::make_unique<StatusLine>(CltLogLabel);
+    // A game nothing can announce can still be joined by the address the panel shows.
+    announcer_.OnCarriedChange = [this](bool carried) {
+        if (!carried) svrStatus_->Say(context_.texts.Text(text::kNotAnnounced));
+    };
     hostWatch_.beat = [this] { Send2Client(QStringLiteral("[Beat]"), 0); };
-    // Silent too long, or never said who it is: the connection is closed like any other.
-    auto saySilent = [this] {
-        Status(context_.texts.TextOr(
+    clientWatch_.beat = [this] { Send2Server(QStringLiteral("[Beat]"), 0); };
+    // Silent too long: the connection is closed like any other, and the line says why.
+    hostWatch_.gone = clientWatch_.gone = [this] {
+        CloseFor(context_.texts.TextOr(
             text::kPeerSilent,
             QStringLiteral(
                 "The other program has been silent too long - the connection is closed. ")));
     };
-    hostWatch_.gone = [this, saySilent] {
-        TSimpleTCPClient* silent = candidate_ ? candidate_ : player_;
-        saySilent();
-        if (silent) QTimer::singleShot(0, this, [this, silent] { server_->Disconnect(silent); });
-    };
-    clientWatch_.beat = [this] { Send2Server(QStringLiteral("[Beat]"), 0); };
-    clientWatch_.gone = [this, saySilent] {
-        saySilent();
-        QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
-    };
+    connect(&claimTimer_, &QTimer::timeout, this, [this] { ClaimsOverdue(); });
 }
 
 void TMPForm::SetPeerTimes(const PeerWatch::Times& times) {
+    peerTimes_ = times;
     hostWatch_.SetTimes(times);
     clientWatch_.SetTimes(times);
 }
@@ -208,9 +204,6 @@ void TMPForm::WireSockets() {
     server_->SetPort(1234);
     client_->SetHost(QStringLiteral("127.0.0.1"));
     client_->SetPort(1234);
-    server_->OnAccept = [this](QObject*, TSimpleTCPClient* c, bool& accept) {
-        ServerAccept(c, accept);
-    };
     server_->OnClientConnected = [this](QObject*, TSimpleTCPClient* c) {
         ServerClientConnected(c);
     };
@@ -397,10 +390,8 @@ void TMPForm::Label10Click() {
             svrStatus_->Say(ErrorLine(0, QString::fromLatin1(refusal.what())));
         }
         svrStatus_->Set(context_.texts.Text(text::kWaitingForOpponent));
-        // The code a joining player who loses the connection comes back with.
-        state_.GameCode = QString::number(QRandomGenerator::system()->generate(), 16)
-                              .toUpper()
-                              .rightJustified(8, QLatin1Char('0'));
+        // The player is given the game's code once it is seated, and nobody else.
+        state_.GameCode.clear();
         server_->SetListen(true);
         // The port was taken or refused: Start is offered again.
         if (!server_->Listen()) Label10->show();
@@ -449,6 +440,11 @@ void TMPForm::Label9Click() {
 }
 
 void TMPForm::Label13Click() {
+    rejoining_ = false;
+    ConnectToHost();
+}
+
+void TMPForm::ConnectToHost() {
     if (ClientIP->text().isEmpty() || Edit1->text().isEmpty()) {
         context_.platform.boxes->Show(
             BoxKind::Error, Framed(3, context_.texts.Text(text::kAddressAndNameMissing), 2),
@@ -460,6 +456,8 @@ void TMPForm::Label13Click() {
         rejoining_ = false;
         return;
     }
+    linked_ = false;
+    closeReason_.clear();
     game_.NetRole = net_role::kJoining;
     Label13->hide();
     Label23->hide();
@@ -536,8 +534,11 @@ void TMPForm::ResetConnection() {
     state_ = NetState();
     hostWatch_.Stop();
     clientWatch_.Stop();
-    player_ = candidate_ = nullptr;
+    player_ = nullptr;
+    claims_.clear();
+    claimTimer_.stop();
     rejoining_ = false;
+    closeReason_.clear();
     network_.BeginTable();
     announcer_.Stop();
     heard_.Stop();

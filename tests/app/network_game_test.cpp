@@ -133,7 +133,8 @@ TEST_F(NetworkGameTest, APlayerWhoseProgramEndedRejoinsAndOnlyThatPlayer) {
     ASSERT_TRUE(w.Label23->isVisible());
     EXPECT_TRUE(w.Label23->text().contains("Loopback"));
     w.Label23Click();
-    ASSERT_TRUE(Until([&] { return JoiningReady(); }, 20000));
+    ASSERT_TRUE(Until([&] { return JoiningReady(); }, 20000))
+        << w.LastStatus().toStdString() << " | " << host.window().LastStatus().toStdString();
     EXPECT_EQ(TableHash(joining.game().scratchpad), TableHash(host.game().scratchpad));
     EXPECT_EQ(joining.game().battleLog.turn, host.game().battleLog.turn);
     EXPECT_GT(host.game().battleLog.turn, 1);
