@@ -209,6 +209,44 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     EXPECT_EQ(game().SideToMove, kvd::kSecondSide);
 }
 
+// The turn passes only with a step, and only while the host is there to take the answer.
+TEST_F(JoiningProgram, ATokenWithoutAStepIsNoTurnAndALostHostsBoardTakesNoStep) {
+    Greet();
+    SendTableAndStart();
+    SendLines({"EnemyGo"});
+    ASSERT_TRUE(Until([&] { return window().LastStatus().contains(QStringLiteral("EnemyGo")); }));
+    Settle();
+    EXPECT_FALSE(game().OpponentTurn) << "the board never offers a turn without a step";
+
+    UnitTable& table = game().scratchpad;
+    const int five = table.FindSide(5, kvd::kFirstSide);
+    const int x = table.PosX(five), y = table.PosY(five);
+    const QPoint to = TargetsOf(game(), kvd::kFirstSide, x, y).front();
+    SendLines({QStringLiteral("[Move]=05") + TwoDigits(to.x()) + TwoDigits(to.y()) + TwoDigits(x) +
+                   TwoDigits(y),
+               "EnemyGo"});
+    ASSERT_TRUE(Until([&] { return game().OpponentTurn && !me.guard().Running(); }));
+
+    // The host is gone: the player's click moves nothing, so nothing is undone on rejoining.
+    host.Disconnect(host.Clients().front().get());
+    ASSERT_TRUE(Until([&] { return !window().Client().Connected(); }));
+    ASSERT_TRUE(Until([&] { return window().LastStatus().contains(Text(149)); }));
+    const kvd::Side own = kvd::kSecondSide;
+    bool tried = false;
+    for (int line = 1; line < table.Count() && !tried; ++line) {
+        if (table.Side(line) != own) continue;
+        const kvd::Targets targets = TargetsOf(game(), own, table.PosX(line), table.PosY(line));
+        if (targets.empty()) continue;
+        const QStringList before = table.Lines();
+        me.ClickCell(table.PosX(line), table.PosY(line));
+        me.ClickCell(targets.front().x(), targets.front().y());
+        Settle();
+        EXPECT_EQ(table.Lines(), before);
+        tried = true;
+    }
+    EXPECT_TRUE(tried);
+}
+
 // The host's repair is a move like any other: the joining program mends the ship and its
 // battle log tells it.
 TEST_F(JoiningProgram, TheHostsRepairIsInThisProgramsLogToo) {
