@@ -121,7 +121,14 @@ class TMPForm : public QWidget, public NetworkBoard {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    // The panels and controls (mp_layout.cpp).
     void BuildLayout();
+    void BuildStartAndHostPanels();
+    void BuildJoinPanel();
+    QWidget* MakePanel(QWidget* parent, int w, int h, const char* name);
+    QLabel* MakeLabel(QWidget* parent, const QString& caption, int x, int y, int w,
+                      bool clickable = false);
+    QLineEdit* MakeEdit(QWidget* parent, int x, int y, int w, bool readOnly, int maxLength = 32767);
     void WireSockets();
     void Hover(QLabel* label);
     void HoverEnd(QWidget* panel);
