@@ -46,6 +46,7 @@ void BoardPainter::ReportBox(int leftPercent, int rightPercent) {
     const int top = WorkHeight(screen, 81), bottom = WorkHeight(screen, 84);
     const QRect box(QPoint(X(leftPercent), top), QPoint(X(rightPercent) - 1, bottom - 1));
     painter.drawRect(box);
+    reportBox_ = box.adjusted(1, 1, -1, -1);
     Changed(box.adjusted(0, 0, 1, 1));
 }
 
@@ -59,8 +60,16 @@ void BoardPainter::Write(int xPercent, int yPercent, const QString& text) {
     painter.setPen(Qt::white);
     const QFontMetrics metrics(font);
     const QPoint at(X(xPercent), WorkHeight(screen, yPercent));
-    painter.drawText(at + QPoint(0, metrics.ascent()), text);
-    Changed(QRect(at, QSize(metrics.horizontalAdvance(text) + 2, metrics.height())));
+    QString shown = text;
+    QRect drawn(at, QSize(metrics.horizontalAdvance(text) + 2, metrics.height()));
+    if (reportBox_.contains(at)) {
+        // A report longer than its box would run over the band and stay there.
+        shown = metrics.elidedText(text, Qt::ElideRight, reportBox_.right() - at.x() - 2);
+        painter.setClipRect(reportBox_);
+        drawn = drawn.intersected(reportBox_);
+    }
+    painter.drawText(at + QPoint(0, metrics.ascent()), shown);
+    Changed(drawn);
 }
 
 void BoardPainter::Report(const QString& text, int xPercent, int leftPercent, int rightPercent) {

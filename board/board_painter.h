@@ -25,7 +25,8 @@ class BoardPainter {
     // The report box: black with a white frame from x = left % to right % of the width,
     // between 81 % and 84 % of the height.
     void ReportBox(int leftPercent = 8, int rightPercent = 97);
-    // White text with its top at `yPercent` of the height.
+    // White text with its top at `yPercent` of the height. Text that starts inside the report
+    // box stays inside it: what does not fit is cut, ending in an ellipsis.
     void Write(int xPercent, int yPercent, const QString& text);
     // A whole report line: the box, then the text followed by the date and time.
     void Report(const QString& text, int xPercent = 12, int leftPercent = 8, int rightPercent = 97);
@@ -66,6 +67,7 @@ class BoardPainter {
     GamePictures& pictures_;
     Context& context_;
     int speed_ = 1;
+    QRect reportBox_;  // the inside of the last report box drawn
 };
 
 // The colour of the suggested move's frames: cyan, apart from every other mark of the board

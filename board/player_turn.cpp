@@ -130,19 +130,23 @@ void PlayerTurn::SelectUnit() {
 void PlayerTurn::MoveSelectedUnit(int column, int row) {
     const kvd::Side side = Side();
     const Move move = SelectedUnitTo(game_, side, column, row, MoveKind::Step);
+    const bool networked = game_.NetRole != net_role::kNone;
     bool goesOn = false;
     if (!DecideAndShow([&](Rules& rules) {
             goesOn = SideStep(rules, side, column, row);
-            if (goesOn && game_.NetRole == net_role::kNone) EndFirstSideMove(rules);
-            if (journal && (game_.NetRole == net_role::kNone || !goesOn))
-                journal->Played(move, game_, ComputersAnswer());
+            if (goesOn && !networked) EndFirstSideMove(rules);
+            if (journal && (!networked || !goesOn)) journal->Played(move, game_, ComputersAnswer());
+            // The peer has the step before this program shows or plays a sound for it.
+            if (!networked) return;
+            if (goesOn && game_.NetRole == net_role::kHosting) network->PlayerSleep(rules);
+            if (goesOn && game_.NetRole == net_role::kJoining) network->ClientSleep(rules);
+            if (!goesOn && rules.show.TakeSendLastMove()) network->SendLastMove();
         }))
         return;
-    if (!goesOn) return;
-    if (game_.NetRole == net_role::kHosting) network->PlayerSleep();
-    if (game_.NetRole == net_role::kJoining) network->ClientSleep();
+    if (!goesOn || !networked) return;
+    network->HandedOver();
     // A network game's step is kept once the turn has gone to the peer, as its replay makes it.
-    if (journal && game_.NetRole != net_role::kNone) journal->Played(move, game_);
+    if (journal) journal->Played(move, game_);
 }
 
 void PlayerTurn::RepairClick() {

@@ -127,6 +127,11 @@ constexpr int kRejoined = 296;
 constexpr int kMessageFrom = 297;
 constexpr int kBadPort = 298;
 constexpr int kMessagePrompt = 299;
+constexpr int kSaidNothingHost = 300;
+constexpr int kSaidNothing = 301;
+constexpr int kOtherGame = 302;
+constexpr int kOtherGameHost = 303;
+constexpr int kNotAnnounced = 304;
 }  // namespace text
 
 }  // namespace kvd

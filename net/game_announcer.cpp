@@ -1,8 +1,6 @@
 #include "net/game_announcer.h"
 
 #include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <net/if.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -11,15 +9,9 @@ namespace kvd {
 
 bool IsBroadcast(quint32 address) {
     if (address == htonl(INADDR_BROADCAST)) return true;
-    ifaddrs* interfaces = nullptr;
-    if (getifaddrs(&interfaces) != 0) return false;
-    bool found = false;
-    for (ifaddrs* i = interfaces; i && !found; i = i->ifa_next)
-        found = (i->ifa_flags & IFF_BROADCAST) && i->ifa_broadaddr &&
-                i->ifa_broadaddr->sa_family == AF_INET &&
-                reinterpret_cast<sockaddr_in*>(i->ifa_broadaddr)->sin_addr.s_addr == address;
-    freeifaddrs(interfaces);
-    return found;
+    for (const LanInterface& i : MachineInterfaces())
+        if (i.broadcast == address) return true;
+    return false;
 }
 
 GameAnnouncer::GameAnnouncer(int intervalMs) {
@@ -28,6 +20,7 @@ GameAnnouncer::GameAnnouncer(int intervalMs) {
 }
 
 GameAnnouncer::~GameAnnouncer() {
+    OnCarriedChange = nullptr;  // it goes quietly with its owner
     Stop();
 }
 
@@ -38,14 +31,15 @@ void GameAnnouncer::Start(const LanSettings& where, const LanAnnouncement& game)
         return;
     const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) return;
-    if (IsBroadcast(address.s_addr)) {
+    if (where.address == LanSettings::kWholeNetwork || IsBroadcast(address.s_addr)) {
         const int on = 1;
         setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
     }
     socket_ = fd;
-    address_ = address.s_addr;
+    where_ = where;
     port_ = where.port;
     datagram_ = game.Encode();
+    carried_ = true;  // until a round finds nothing to carry it
     Announce();
     timer_.start();
 }
@@ -57,15 +51,33 @@ void GameAnnouncer::Stop() {
     socket_ = -1;
 }
 
+std::vector<quint32> GameAnnouncer::Targets() const {
+    if (where_.address != LanSettings::kWholeNetwork) {
+        in_addr address{};
+        inet_pton(AF_INET, where_.address.toLatin1().constData(), &address);
+        return {address.s_addr};
+    }
+    return AnnouncementTargets(where_.interfaces ? where_.interfaces() : MachineInterfaces(),
+                               where_.limitedRoutes && where_.limitedRoutes());
+}
+
 void GameAnnouncer::Announce() {
     if (socket_ == -1) return;
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_addr.s_addr = address_;
-    to.sin_port = htons(port_);
-    if (::sendto(socket_, datagram_.constData(), size_t(datagram_.size()), 0,
-                 reinterpret_cast<sockaddr*>(&to), sizeof to) == datagram_.size())
+    bool carried = false;
+    for (const quint32 target : Targets()) {
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_addr.s_addr = target;
+        to.sin_port = htons(port_);
+        if (::sendto(socket_, datagram_.constData(), size_t(datagram_.size()), 0,
+                     reinterpret_cast<sockaddr*>(&to), sizeof to) != datagram_.size())
+            continue;
         ++sent_;
+        carried = true;
+    }
+    if (carried == carried_) return;
+    carried_ = carried;
+    if (OnCarriedChange) OnCarriedChange(carried);
 }
 
 }  // namespace kvd

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include "net/shown_name.h"
+
 namespace kvd {
 
 namespace {
@@ -16,12 +18,16 @@ QString CleanName(const QString& name) {
     return clean;
 }
 
-bool SoundName(const QString& name) {
-    if (name.isEmpty() || name.size() > LanAnnouncement::kLongestName) return false;
-    for (const QChar c : name)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QChar::ReplacementCharacter)
-            return false;
-    return true;
+// A name as it is shown: control and direction characters taken out; nothing when that leaves
+// no name, or the name was too long to be one.
+std::optional<QString> SoundName(const QByteArray& bytes) {
+    const QString name = QString::fromUtf8(bytes);
+    // Bytes that are no UTF-8 are no name.
+    if (name.size() > LanAnnouncement::kLongestName || name.contains(QChar::ReplacementCharacter))
+        return std::nullopt;
+    const QString shown = ShownName(name, LanAnnouncement::kLongestName);
+    if (shown.isEmpty()) return std::nullopt;
+    return shown;
 }
 
 }  // namespace
@@ -36,9 +42,10 @@ std::optional<LanAnnouncement> LanAnnouncement::Parse(const QByteArray& datagram
     const QList<QByteArray> fields = datagram.split('|');
     if (fields.size() != 5 || fields[0] != kTag) return std::nullopt;
     LanAnnouncement game;
-    game.game = QString::fromUtf8(fields[1]);
-    game.commander = QString::fromUtf8(fields[2]);
-    if (!SoundName(game.game) || !SoundName(game.commander)) return std::nullopt;
+    const std::optional<QString> name = SoundName(fields[1]), commander = SoundName(fields[2]);
+    if (!name || !commander) return std::nullopt;
+    game.game = *name;
+    game.commander = *commander;
     if (fields[3] != "E" && fields[3] != "U") return std::nullopt;
     game.navy = QLatin1Char(fields[3][0]);
     const QByteArray& port = fields[4];

@@ -7,6 +7,7 @@
 
 #include <QSocketNotifier>
 #include <algorithm>
+#include <map>
 
 namespace kvd {
 
@@ -90,9 +91,30 @@ void LanGames::Heard(const QString& address, const LanAnnouncement& game) {
         Changed();
         return;
     }
+    const auto room = RoomFor(address);
+    if (room != games_.end()) games_.erase(room);
     if (int(games_.size()) >= kMostGames) return;
     games_.push_back({address, game, now});
     Changed();
+}
+
+std::vector<LanGame>::iterator LanGames::RoomFor(const QString& address) {
+    std::map<QString, int> counts;
+    for (const LanGame& g : games_) ++counts[g.address];
+    QString from = address;
+    if (counts[address] < kMostFromOne) {
+        if (int(games_.size()) < kMostGames) return games_.end();
+        // The list is full: the sender that holds the most makes room, if it holds more than
+        // the newcomer would.
+        for (const auto& [sender, count] : counts)
+            if (count > counts[from]) from = sender;
+        if (counts[from] <= counts[address] + 1) return games_.end();
+    }
+    auto stalest = games_.end();
+    for (auto it = games_.begin(); it != games_.end(); ++it)
+        if (it->address == from && (stalest == games_.end() || it->heardMs < stalest->heardMs))
+            stalest = it;
+    return stalest;
 }
 
 void LanGames::Expire() {

@@ -24,10 +24,14 @@ struct LanGame {
 // on one machine both hear), takes every sound announcement and ignores anything else, and
 // keeps a list of the games, each until it has not been heard for the expiry time. A flood of
 // datagrams costs a bounded amount of work each event, and the list holds at most kMostGames.
+// When it is full, a new game takes the place of the stalest game of the sender with the most
+// games, and one sender holds at most kMostFromOne: a flood of games from one address never
+// pushes out another address's game.
 class LanGames : public QObject {
   public:
     static constexpr int kExpiry = 6000;
     static constexpr int kMostGames = 32;
+    static constexpr int kMostFromOne = 4;
     // The most datagrams read in one event; the notifier raises the next for the rest.
     static constexpr int kMostAtOnce = 64;
 
@@ -47,6 +51,8 @@ class LanGames : public QObject {
   private:
     void Readable();
     void Heard(const QString& address, const LanAnnouncement& game);
+    // The game that makes room for a new one from `address`; games_.end() when none need.
+    std::vector<LanGame>::iterator RoomFor(const QString& address);
     void Expire();
     void Changed();
 

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <map>
 
-#include <QRandomGenerator>
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
@@ -18,7 +17,6 @@
 namespace kvd {
 
 namespace {
-constexpr int kLabelPixels = 24;
 
 QString Framed(int before, const QString& text, int after) {
     return QString(before, QLatin1Char(' ')) + text + QString(after, QLatin1Char(' '));
@@ -47,27 +45,24 @@ TMPForm::TMPForm(Context& context, Game& game, TurnDisplay& display, GameSetup& 
     network_.status = [this](const QString& text) { Status(text); };
     svrStatus_ = std::make_unique<StatusLine>(SvrLogLabel);
     cltStatus_ = std::make_unique<StatusLine>(CltLogLabel);
+    // A game nothing can announce can still be joined by the address the panel shows.
+    announcer_.OnCarriedChange = [this](bool carried) {
+        if (!carried) svrStatus_->Say(context_.texts.Text(text::kNotAnnounced));
+    };
     hostWatch_.beat = [this] { Send2Client(QStringLiteral("[Beat]"), 0); };
-    // Silent too long, or never said who it is: the connection is closed like any other.
-    auto saySilent = [this] {
-        Status(context_.texts.TextOr(
+    clientWatch_.beat = [this] { Send2Server(QStringLiteral("[Beat]"), 0); };
+    // Silent too long: the connection is closed like any other, and the line says why.
+    hostWatch_.gone = clientWatch_.gone = [this] {
+        CloseFor(context_.texts.TextOr(
             text::kPeerSilent,
             QStringLiteral(
                 "The other program has been silent too long - the connection is closed. ")));
     };
-    hostWatch_.gone = [this, saySilent] {
-        TSimpleTCPClient* silent = candidate_ ? candidate_ : player_;
-        saySilent();
-        if (silent) QTimer::singleShot(0, this, [this, silent] { server_->Disconnect(silent); });
-    };
-    clientWatch_.beat = [this] { Send2Server(QStringLiteral("[Beat]"), 0); };
-    clientWatch_.gone = [this, saySilent] {
-        saySilent();
-        QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
-    };
+    connect(&claimTimer_, &QTimer::timeout, this, [this] { ClaimsOverdue(); });
 }
 
 void TMPForm::SetPeerTimes(const PeerWatch::Times& times) {
+    peerTimes_ = times;
     hostWatch_.SetTimes(times);
     clientWatch_.SetTimes(times);
 }
@@ -78,139 +73,10 @@ StatusLine& TMPForm::PanelStatus() {
 
 TMPForm::~TMPForm() = default;
 
-void TMPForm::BuildLayout() {
-    const QString text = MenuTextColour().name();
-    auto panel = [&](QWidget* parent, int w, int h, const char* name) {
-        auto* p = new QWidget(parent);
-        p->setObjectName(QString::fromLatin1(name));
-        p->resize(w, h);
-        p->setMouseTracking(true);
-        p->installEventFilter(this);
-        p->setAttribute(Qt::WA_StyledBackground, true);
-        p->setStyleSheet(
-            QStringLiteral("#%1 { background: black; }").arg(QString::fromLatin1(name)));
-        return p;
-    };
-    auto label = [&](QWidget* parent, const QString& caption, int x, int y, int w,
-                     bool clickable = false) {
-        auto* l = new QLabel(caption, parent);
-        l->setGeometry(x, y, w, 34);
-        l->setTextFormat(Qt::PlainText);
-        l->setFont(context_.platform.fonts->TitleFont(kLabelPixels));
-        l->setStyleSheet(TextColourSheet(MenuTextColour()));
-        l->setMouseTracking(true);
-        if (clickable) {
-            l->installEventFilter(this);
-            l->setCursor(Qt::PointingHandCursor);
-            clickable_.push_back(l);
-        }
-        return l;
-    };
-    auto edit = [&](QWidget* parent, int x, int y, int w, bool readOnly, int maxLength = 32767) {
-        auto* e = new QLineEdit(parent);
-        e->setGeometry(x, y + 3, w, 28);
-        e->setReadOnly(readOnly);
-        e->setMaxLength(maxLength);
-        QFont font = e->font();
-        font.setPixelSize(16);
-        e->setFont(font);
-        e->setStyleSheet(
-            QStringLiteral("QLineEdit { color: %1; background: #101418; border: 1px solid %1; "
-                           "padding-left: 4px; }")
-                .arg(text));
-        return e;
-    };
-
-    BackPanel = panel(this, 604, 500, "BackPanel");
-    BackPanel->setStyleSheet(
-        QStringLiteral("#BackPanel { background: black; border: 1px solid %1; }").arg(text));
-    Label4 = label(BackPanel, QStringLiteral("Multi-Player"), 0, 24, 604);
-    Label4->setFont(context_.platform.fonts->TitleFont(44));
-    Label4->setGeometry(0, 20, 604, 60);
-    Label4->setAlignment(Qt::AlignCenter);
-    MainPanel = panel(BackPanel, 545, 361, "MainPanel");
-    MainPanel->move(30, 110);
-
-    StartPanel = panel(MainPanel, 509, 170, "StartPanel");
-    Label8 = label(StartPanel, QStringLiteral("Host"), 0, 4, 509, true);
-    Label9 = label(StartPanel, QStringLiteral("Join"), 0, 58, 509, true);
-    Label1 = label(StartPanel, QStringLiteral("Cancel"), 0, 112, 509, true);
-    for (QLabel* l : {Label8, Label9, Label1}) l->setAlignment(Qt::AlignCenter);
-
-    SvrPanel = panel(MainPanel, 527, 343, "SvrPanel");
-    Label2 = label(SvrPanel, QStringLiteral("Server IP Address  :"), 10, 6, 250);
-    ServerIP = edit(SvrPanel, 270, 6, 230, true);
-    Label3 = label(SvrPanel, QStringLiteral("Enter Name :"), 10, 42, 250);
-    AlliedName = edit(SvrPanel, 270, 42, 230, false, 16);
-    Label15 = label(SvrPanel, QStringLiteral("Multi-Player Game :"), 10, 78, 250);
-    GameName = edit(SvrPanel, 270, 78, 230, false, 16);
-    ServerPortLab = label(SvrPanel, QStringLiteral("Port :"), 10, 114, 250);
-    ServerPortEdit = edit(SvrPanel, 270, 114, 90, false, 5);
-    ServerPortEdit->setText(QStringLiteral("1234"));
-    SvrLogLabel = label(SvrPanel, QStringLiteral("Log Status"), 10, 152, 507);
-    AxisPanel = panel(SvrPanel, 490, 80, "AxisPanel");
-    Label6 = label(AxisPanel, QStringLiteral("Enemy Commander:"), 2, 4, 250);
-    AxisName = edit(AxisPanel, 262, 4, 220, true);
-    Label26 = label(AxisPanel, QStringLiteral("Enemy Navy:"), 2, 42, 250);
-    Edit6 = edit(AxisPanel, 262, 42, 220, true);
-    Label10 = label(SvrPanel, QStringLiteral("Start "), 30, 295, 240, true);
-    Label7 = label(SvrPanel, QStringLiteral("Cancel"), 300, 295, 200, true);
-
-    ClientPanel = panel(MainPanel, 527, 343, "ClientPanel");
-    Label5 = label(ClientPanel, QStringLiteral("Server IP Address :"), 10, 6, 250);
-    ClientIP = edit(ClientPanel, 270, 6, 230, false, 16);
-    Label11 = label(ClientPanel, QStringLiteral("Axis Commander name :"), 10, 42, 250);
-    Edit1 = edit(ClientPanel, 270, 42, 230, false, 16);
-    Label12 = label(ClientPanel, QStringLiteral("Port :"), 10, 78, 250);
-    ClientPortEdit = edit(ClientPanel, 270, 78, 90, false, 5);
-    ClientPortEdit->setText(QStringLiteral("1234"));
-    CltLogLabel = label(ClientPanel, QStringLiteral("Log Status"), 10, 112, 507);
-    // The games heard on the local network, where the host's greeting shows once connected.
-    GameList = new QListWidget(ClientPanel);
-    GameList->setGeometry(16, 160, 473, 88);
-    GameList->setFocusPolicy(Qt::NoFocus);
-    QFont listFont = GameList->font();
-    listFont.setPixelSize(16);
-    GameList->setFont(listFont);
-    GameList->setStyleSheet(
-        QStringLiteral("QListWidget { color: %1; background: #101418; border: 1px solid %1; } "
-                       "QListWidget::item:selected { color: black; background: %1; }")
-            .arg(text));
-    connect(GameList, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { PickHeardGame(item); });
-    AlliedPanel = panel(ClientPanel, 473, 130, "AlliedPanel");
-    Label21 = label(AlliedPanel, QStringLiteral("Multi-Player Game :"), 2, 0, 240);
-    Edit4 = edit(AlliedPanel, 250, 0, 215, true, 16);
-    Label17 = label(AlliedPanel, QStringLiteral("Allied Commander :"), 2, 32, 240);
-    Edit3 = edit(AlliedPanel, 250, 32, 215, true, 16);
-    Label22 = label(AlliedPanel, QStringLiteral("Allied Navy :"), 2, 64, 240);
-    Edit5 = edit(AlliedPanel, 250, 64, 215, true, 16);
-    Label18 = label(AlliedPanel, QStringLiteral("Join"), 30, 96, 180, true);
-    Label19 = label(AlliedPanel, QStringLiteral("Cancel"), 260, 96, 180, true);
-    Label23 = label(ClientPanel, QStringLiteral("Rejoin"), 30, 252, 470, true);
-    Label13 = label(ClientPanel, QStringLiteral("Connect"), 30, 295, 240, true);
-    Label14 = label(ClientPanel, QStringLiteral("Cancel"), 300, 295, 200, true);
-
-    // The status lines speak in a smaller type, two lines of it, so a long message is read whole.
-    for (QLabel* log : {SvrLogLabel, CltLogLabel}) {
-        QFont font = AlliedName->font();
-        font.setPixelSize(15);
-        log->setFont(font);
-        log->resize(log->width(), 44);
-    }
-
-    // The focus rests off screen, so no edit takes the keys meant for the window.
-    outBox = new QLineEdit(this);
-    outBox->setGeometry(-999, -999, 10, 10);
-}
-
 void TMPForm::WireSockets() {
     server_->SetPort(1234);
     client_->SetHost(QStringLiteral("127.0.0.1"));
     client_->SetPort(1234);
-    server_->OnAccept = [this](QObject*, TSimpleTCPClient* c, bool& accept) {
-        ServerAccept(c, accept);
-    };
     server_->OnClientConnected = [this](QObject*, TSimpleTCPClient* c) {
         ServerClientConnected(c);
     };
@@ -397,10 +263,8 @@ void TMPForm::Label10Click() {
             svrStatus_->Say(ErrorLine(0, QString::fromLatin1(refusal.what())));
         }
         svrStatus_->Set(context_.texts.Text(text::kWaitingForOpponent));
-        // The code a joining player who loses the connection comes back with.
-        state_.GameCode = QString::number(QRandomGenerator::system()->generate(), 16)
-                              .toUpper()
-                              .rightJustified(8, QLatin1Char('0'));
+        // The player is given the game's code once it is seated, and nobody else.
+        state_.GameCode.clear();
         server_->SetListen(true);
         // The port was taken or refused: Start is offered again.
         if (!server_->Listen()) Label10->show();
@@ -449,6 +313,11 @@ void TMPForm::Label9Click() {
 }
 
 void TMPForm::Label13Click() {
+    rejoining_ = false;
+    ConnectToHost();
+}
+
+void TMPForm::ConnectToHost() {
     if (ClientIP->text().isEmpty() || Edit1->text().isEmpty()) {
         context_.platform.boxes->Show(
             BoxKind::Error, Framed(3, context_.texts.Text(text::kAddressAndNameMissing), 2),
@@ -460,6 +329,8 @@ void TMPForm::Label13Click() {
         rejoining_ = false;
         return;
     }
+    linked_ = false;
+    closeReason_.clear();
     game_.NetRole = net_role::kJoining;
     Label13->hide();
     Label23->hide();
@@ -536,8 +407,11 @@ void TMPForm::ResetConnection() {
     state_ = NetState();
     hostWatch_.Stop();
     clientWatch_.Stop();
-    player_ = candidate_ = nullptr;
+    player_ = nullptr;
+    claims_.clear();
+    claimTimer_.stop();
     rejoining_ = false;
+    closeReason_.clear();
     network_.BeginTable();
     announcer_.Stop();
     heard_.Stop();

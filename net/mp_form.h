@@ -1,7 +1,9 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -58,8 +60,9 @@ class TMPForm : public QWidget, public NetworkBoard {
     const QString& GameCode() const { return state_.GameCode; }
 
     // NetworkBoard
-    void PlayerSleep() override;
-    void ClientSleep() override;
+    void PlayerSleep(Rules& rules) override;
+    void ClientSleep(Rules& rules) override;
+    void HandedOver() override;
     void SendLastMove() override;
     void SendRepair(int repairerCode, int targetCode) override;
     void SendChat(const QString& text) override;
@@ -118,7 +121,14 @@ class TMPForm : public QWidget, public NetworkBoard {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    // The panels and controls (mp_layout.cpp).
     void BuildLayout();
+    void BuildStartAndHostPanels();
+    void BuildJoinPanel();
+    QWidget* MakePanel(QWidget* parent, int w, int h, const char* name);
+    QLabel* MakeLabel(QWidget* parent, const QString& caption, int x, int y, int w,
+                      bool clickable = false);
+    QLineEdit* MakeEdit(QWidget* parent, int x, int y, int w, bool readOnly, int maxLength = 32767);
     void WireSockets();
     void Hover(QLabel* label);
     void HoverEnd(QWidget* panel);
@@ -138,8 +148,9 @@ class TMPForm : public QWidget, public NetworkBoard {
     void ShowHeardGames();
     void PickHeardGame(QListWidgetItem* item);
 
+    void ConnectToHost();
+
     // The socket events.
-    void ServerAccept(TSimpleTCPClient* client, bool& accept);
     void ServerClientConnected(TSimpleTCPClient* client);
     void ServerClientDisconnected(TSimpleTCPClient* client);
     void ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes);
@@ -149,15 +160,31 @@ class TMPForm : public QWidget, public NetworkBoard {
     void ClientRead(const QByteArray& bytes);
     void ClientError(const QString& line);
 
+    // Who sits in the joining player's seat (mp_seat.cpp). A connection is a claim until it
+    // has said who it is; a claim that says nothing in time is turned away.
+    bool IsClaim(const TSimpleTCPClient* client) const;
+    void DropClaim(const TSimpleTCPClient* client);
+    void ClaimsOverdue();
+    // The first program to introduce itself before a game takes the seat and is greeted.
+    void Seat(TSimpleTCPClient* client, const QString& hello);
+    // The player who left proved the game's code: the seat is its again.
+    void Reseat(TSimpleTCPClient* client);
+
     // The messages (mp_messages.cpp).
-    void Greetings2Client(bool rejoin = false);
+    void Greetings2Client();
     void Deliver(MessageReader& reader, TSimpleTCPClient* client);
     // A message from one of the host's connections: the player's, or one that may be it.
     void HostMessageFrom(TSimpleTCPClient* client, const QString& message);
     void StartJoinedGame();
+    // Why a host turns a connection away, as "[Busy]=" carries it.
+    enum TurnedAway { kGameFull = 1, kNotThePlayer = 2, kSaidNothing = 3, kOtherGame = 4 };
     // A connection the host does not play with: told why ("[Busy]=" and a reason digit), then
     // closed once the words are on their way.
     void TurnAway(TSimpleTCPClient* client, int reason);
+    // The joining program hears why the host turned it away.
+    void HeardBusy(const QString& reason);
+    // Rejoin found the host playing another game: it is not joined, and the ticket is dropped.
+    void RejoinRefused();
     // The joining player has come back with the game's code: the game and whose turn it is.
     void Rejoined();
     // The host's "[Resume]=": the joining program takes the game up again.
@@ -167,6 +194,10 @@ class TMPForm : public QWidget, public NetworkBoard {
     // The status line of the panel in use.
     StatusLine& PanelStatus();
     void Refused(const QString& message);
+    // The connection is closed for a reason the player is told with it.
+    void CloseFor(const QString& reason);
+    // The connection has closed: said once, with its reason, when the socket has told it.
+    void LostSoon();
     void ConnectionLost();
     // A line of the other commander's: in the report line during a game, the panel's before.
     void ShowChat(const QString& message);
@@ -182,9 +213,20 @@ class TMPForm : public QWidget, public NetworkBoard {
     std::unique_ptr<TSimpleTCPServer> server_;
     std::unique_ptr<TSimpleTCPClient> client_;
     std::map<TSimpleTCPClient*, MessageReader> serverReaders_;
-    // The host's one joining program, and a connection that may be it coming back.
+    // The host's one joining program, and the connections that have not yet said who they are.
+    static constexpr int kMostClaims = 8;
+    struct Claim {
+        TSimpleTCPClient* client;
+        QElapsedTimer opened;
+    };
     TSimpleTCPClient* player_ = nullptr;
-    TSimpleTCPClient* candidate_ = nullptr;
+    std::vector<Claim> claims_;
+    QTimer claimTimer_;
+    PeerWatch::Times peerTimes_;
+    // Why the connection is closing, for the line that says it was lost.
+    QString closeReason_;
+    bool lostPending_ = false;
+    bool linked_ = false;  // the joining program's connection was open
     PeerWatch hostWatch_, clientWatch_;
     std::unique_ptr<StatusLine> svrStatus_, cltStatus_;
     bool rejoining_ = false;

@@ -56,7 +56,7 @@ void TMPForm::Label23Click() {
     Edit1->setText(ticket->name);
     state_.GameCode = ticket->code;
     rejoining_ = true;
-    Label13Click();
+    ConnectToHost();
 }
 
 }  // namespace kvd

@@ -12,6 +12,7 @@
 #include "net/chat_message.h"
 #include "net/mp_form.h"
 #include "net/rejoin_ticket.h"
+#include "net/shown_name.h"
 #include "platform/platform.h"
 
 namespace kvd {
@@ -22,9 +23,6 @@ const QString kStage = QStringLiteral("[Stage]");
 const QString kBeat = QStringLiteral("[Beat]");
 const QString kRejoin = QStringLiteral("[Rejoin]=");
 const QString kBusy = QStringLiteral("[Busy]=");
-
-// Why a host turns a connection away, as "[Busy]=" carries it.
-enum TurnedAway { kGameFull = 1, kNotThePlayer = 2 };
 
 // The letter after a greeting key, when it is one of the letters that key may carry.
 bool LetterOf(const QString& message, const QString& allowed, QChar& letter) {
@@ -50,7 +48,7 @@ bool TMPForm::Send2Client(const QString& text, int pauseMs) {
            (game_.GameActive ? context_.guard.Delay(pauseMs) : context_.guard.Pause(pauseMs));
 }
 
-void TMPForm::Greetings2Client(bool rejoin) {
+void TMPForm::Greetings2Client() {
     const Settings& s = context_.settings;
     const QStringList greeting = {QStringLiteral("[Game]=") + GameName->text(),
                                   QStringLiteral("[Navy]=") + s.HomeNavy,
@@ -62,67 +60,11 @@ void TMPForm::Greetings2Client(bool rejoin) {
                                   QStringLiteral("[Flag]=") + s.FlagTransfer,
                                   QStringLiteral("[Code]=") + state_.GameCode,
                                   QStringLiteral("[Stage]=2") + game_.HomePosition};
-    for (const QString& message : greeting) {
-        if (state_.NetStage >= 3 && !rejoin) return;
-        if (!Send2Client(message)) return;
-    }
+    // Each message is a line of its own: the greeting goes out at once.
+    for (const QString& message : greeting) Send2Client(message, 0);
 }
 
 // --- Socket events ---
-
-void TMPForm::ServerAccept(TSimpleTCPClient* client, bool&) {
-    // One joining program plays the game. Another is told so before it is let go; during a game
-    // whose player is gone, a new connection may be that player coming back.
-    if (player_ || candidate_) return;
-    if (game_.NetGame && game_.GameActive)
-        candidate_ = client;
-    else {
-        player_ = client;
-        svrStatus_->Say(
-            context_.texts.TextOr(text::kClientAccepted, QStringLiteral("Client Accepted")));
-    }
-}
-
-void TMPForm::ServerClientConnected(TSimpleTCPClient* client) {
-    if (client != player_ && client != candidate_) return TurnAway(client, kGameFull);
-    hostWatch_.Start(false);
-    if (client == candidate_) return;
-    svrStatus_->Say(context_.texts.Text(text::kOpponentConnected));
-    if (state_.NetStage == 0) Greetings2Client();
-}
-
-void TMPForm::TurnAway(TSimpleTCPClient* client, int reason) {
-    const QByteArray words = Framed(kBusy + QString::number(reason));
-    server_->SendBuffer(client, words.constData(), int(words.size()));
-    Status(context_.texts.TextOr(
-        text::kTurnedAway, QStringLiteral("Another program tried to join and was turned away. ")));
-    // Closed a moment later, so the words reach it before the connection ends.
-    QPointer<TSimpleTCPClient> gone(client);
-    QTimer::singleShot(300, this, [this, gone] {
-        if (gone) server_->Disconnect(gone.data());
-    });
-}
-
-void TMPForm::ServerClientDisconnected(TSimpleTCPClient* client) {
-    serverReaders_.erase(client);
-    if (client == candidate_) {
-        candidate_ = nullptr;
-        hostWatch_.Stop();
-        return;
-    }
-    if (client != player_) return;  // one turned away
-    player_ = nullptr;
-    hostWatch_.Stop();
-    svrStatus_->Say(context_.texts.Text(text::kConnectionLost));
-    if (!game_.GameActive && game_.NetRole == net_role::kHosting) {
-        // Gone before the game began: the next program to join is greeted afresh.
-        state_.NetStage = 0;
-        ShowPanel(AxisPanel, false);
-        AxisName->clear();
-        Label10->hide();
-    }
-    ConnectionLost();
-}
 
 void TMPForm::ServerError(const QString& line) {
     svrStatus_->Say(line);
@@ -136,6 +78,7 @@ void TMPForm::ClientConnected() {
     ShowPanel(AlliedPanel, true);
     AlliedPanel->setGeometry(16, 152, 473, 130);
     Label23->hide();
+    linked_ = true;
     clientWatch_.Start(true);
     // A player coming back names the game instead of introducing itself.
     Send2Server(rejoining_ ? kRejoin + state_.GameCode : kName + Edit1->text(), 0);
@@ -144,71 +87,103 @@ void TMPForm::ClientConnected() {
 void TMPForm::ClientDisconnected() {
     clientReader_.Clear();
     clientWatch_.Stop();
-    cltStatus_->Say(context_.texts.Text(text::kConnectionLost));
     if (!game_.GameActive) {
         // Gone before the game began: connecting is offered again.
         ShowPanel(AlliedPanel, false);
         Label13->show();
         OfferRejoin();
     }
-    ConnectionLost();
+    LostSoon();
 }
 
 void TMPForm::ClientError(const QString& line) {
-    cltStatus_->Say(line);
+    closeReason_ = line;
     Label13->show();
     if (!game_.GameActive) OfferRejoin();
-    ConnectionLost();
+    LostSoon();
+}
+
+void TMPForm::LostSoon() {
+    // A socket tells its error just after the close it caused: the line that says the
+    // connection is lost waits for it, so the reason stands in it.
+    if (lostPending_) return;
+    lostPending_ = true;
+    QTimer::singleShot(0, this, [this] { ConnectionLost(); });
+}
+
+void TMPForm::CloseFor(const QString& reason) {
+    closeReason_ = reason;
+    if (game_.NetRole == net_role::kHosting) {
+        QPointer<TSimpleTCPClient> player(player_);
+        // Dropped once the read event that found the fault is over.
+        QTimer::singleShot(0, this, [this, player] {
+            if (player) server_->Disconnect(player.data());
+        });
+    } else {
+        clientReader_.Clear();
+        QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
+    }
 }
 
 void TMPForm::ConnectionLost() {
+    lostPending_ = false;
+    const QString reason = std::exchange(closeReason_, QString()).trimmed();
+    const bool wasLinked = std::exchange(linked_, false);
+    const QString lost = context_.texts.Text(text::kConnectionLost);
+    const QString why = QStringLiteral(" (") + reason + QStringLiteral(") ");
+    // A connection that never opened was not lost: its reason is all there is to say.
+    if (reason.isEmpty())
+        PanelStatus().Say(lost);
+    else
+        PanelStatus().Say(wasLinked || game_.NetRole == net_role::kHosting ? lost + why : reason);
+    lastStatus_ = reason.isEmpty() ? lost : reason;
     // Nothing can come from a peer that is gone: the player leaves through the quit corner,
     // and needs the pointer to find it. The host keeps the game for its player to come back to.
     if (!game_.NetGame || !game_.GameActive) return;
+    const QString said = reason.isEmpty() ? QString() : reason + QStringLiteral(" - ");
     if (game_.NetRole == net_role::kHosting) {
-        Status(context_.texts.TextOr(
-            text::kPlayerLostWaiting,
-            QStringLiteral("Connection to the other commander lost - the game waits for them to "
-                           "rejoin, or leave by the corner bottom right. ")));
+        Status(said + context_.texts.TextOr(text::kPlayerLostWaiting,
+                                            QStringLiteral("Connection to the other commander "
+                                                           "lost - the game waits for them to "
+                                                           "rejoin, or leave by the corner bottom "
+                                                           "right. ")));
         network_.PeerGone();
     } else {
-        Status(context_.texts.Text(text::kPeerLost));
+        // Without the host the joining board takes no step: one taken now would be undone when
+        // the player rejoins.
+        game_.OpponentTurn = false;
+        game_.UnitSelected = false;
+        Status(said + context_.texts.Text(text::kPeerLost));
     }
     display_.SetCursor(CursorShape::Arrow);
 }
 
 void TMPForm::ServerClientRead(TSimpleTCPClient* client, const QByteArray& bytes) {
-    if (client != player_ && client != candidate_) return;  // one being turned away
+    if (client != player_ && !IsClaim(client)) return;  // one being turned away
     MessageReader& reader = serverReaders_[client];
     reader.Feed(bytes);
     if (reader.Overflowed()) {
-        Status(context_.texts.Text(text::kLineTooLong));
-        // The connection is dropped once its read event is over.
-        QTimer::singleShot(0, this, [this, client] { server_->Disconnect(client); });
-        return;
+        if (client != player_) return TurnAway(client, kNotThePlayer);
+        return CloseFor(context_.texts.Text(text::kLineTooLong));
     }
     Deliver(reader, client);
 }
 
 void TMPForm::ClientRead(const QByteArray& bytes) {
     clientReader_.Feed(bytes);
-    if (clientReader_.Overflowed()) {
-        Status(context_.texts.Text(text::kLineTooLong));
-        clientReader_.Clear();
-        QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
-        return;
-    }
+    if (clientReader_.Overflowed()) return CloseFor(context_.texts.Text(text::kLineTooLong));
     Deliver(clientReader_, nullptr);
 }
 
 void TMPForm::Deliver(MessageReader& reader, TSimpleTCPClient* client) {
     // Each message waits for a running rule (a fight, a turn) to finish, in the order they came;
     // a beat only says the peer is there, at once.
-    PeerWatch& watch = client ? hostWatch_ : clientWatch_;
+    // Only the seated player is watched; another connection has its own short time to speak.
+    PeerWatch* watch = !client ? &clientWatch_ : client == player_ ? &hostWatch_ : nullptr;
     QStringList messages;
     QString message;
     while (reader.Next(message)) {
-        watch.Heard(message == kBeat);
+        if (watch) watch->Heard(message == kBeat);
         if (message != kBeat) messages << message;
     }
     QPointer<TSimpleTCPClient> from(client);
@@ -235,31 +210,13 @@ void TMPForm::Refused(const QString& message) {
 
 // --- Messages at the host ---
 
-void TMPForm::HostMessageFrom(TSimpleTCPClient* client, const QString& message) {
-    if (client == candidate_) {
-        // Only the player who left may take its place, and only with the game's code.
-        if (message == kRejoin + state_.GameCode && !state_.GameCode.isEmpty()) {
-            player_ = candidate_;
-            candidate_ = nullptr;
-            hostWatch_.Introduced();
-            return Rejoined();
-        }
-        candidate_ = nullptr;
-        hostWatch_.Stop();
-        return TurnAway(client, kNotThePlayer);
-    }
-    if (client != player_) return;
-    if (message.startsWith(kName) || message.startsWith(kRejoin)) hostWatch_.Introduced();
-    HostMessage(message);
-}
-
 void TMPForm::HostMessage(const QString& message) {
     if (message.startsWith(kChatKey)) return ShowChat(message);
     if (state_.NetStage < 2) {
         Edit6->setText(NavyName(OpposingNavy(context_.settings.HomeNavy), context_.texts));
         ShowPanel(AxisPanel, true);
         AxisPanel->setGeometry(8, 200, 490, 80);
-        if (message.startsWith(kName)) AxisName->setText(message.mid(7, 16));
+        if (message.startsWith(kName)) AxisName->setText(ShownName(message.mid(7)));
         if (message.startsWith(kStage) && message.size() >= 9 && message[8] == QLatin1Char('2')) {
             state_.NetStage = 3;
             svrStatus_->Say(context_.texts.Text(text::kOpponentReady));
@@ -280,27 +237,22 @@ void TMPForm::JoiningMessage(const QString& message) {
     if (state_.NetStage < 2) {
         QChar letter;
         if (message.startsWith(QLatin1String("[Game]=")))
-            Edit4->setText(message.mid(7, 16));
+            Edit4->setText(ShownName(message.mid(7)));
         else if (message.startsWith(QLatin1String("[Code]="))) {
-            if (!RejoinTicket::IsCode(message.mid(7))) return Refused(message);
-            state_.GameCode = message.mid(7);
+            const QString code = message.mid(7);
+            if (!RejoinTicket::IsCode(code)) return Refused(message);
+            // A host that greets a returning player with another code plays another game.
+            if (rejoining_ && !RejoinTicket::SameCode(code, state_.GameCode))
+                return RejoinRefused();
+            state_.GameCode = code;
         } else if (message.startsWith(kBusy)) {
-            const bool notThePlayer = message == kBusy + QString::number(kNotThePlayer);
-            cltStatus_->Say(
-                notThePlayer
-                    ? context_.texts.TextOr(
-                          text::kNotThePlayer,
-                          QStringLiteral(
-                              "The host waits for the commander who left its game, and no other. "))
-                    : context_.texts.TextOr(
-                          text::kGameFull,
-                          QStringLiteral("The host already has its second commander. ")));
+            HeardBusy(message.mid(kBusy.size()));
         } else if (message.startsWith(QLatin1String("[Navy]="))) {
             if (!LetterOf(message, QStringLiteral("EU"), letter)) return Refused(message);
             s.HomeNavy = letter;
             Edit5->setText(NavyName(letter, context_.texts));
         } else if (message.startsWith(kName))
-            Edit3->setText(message.mid(7, 16));
+            Edit3->setText(ShownName(message.mid(7)));
         else if (message.startsWith(QLatin1String("[Mapz]="))) {
             // Only a built-in map can be played by both; a name of another kind is not taken.
             const QString map = message.mid(7);
@@ -325,7 +277,7 @@ void TMPForm::JoiningMessage(const QString& message) {
             state_.NetStage = 2;
             network_.BeginTable();
             cltStatus_->Say(context_.texts.Text(text::kPleaseWait));  // the host starts the game
-            Send2Server(QStringLiteral("[Stage]=2"));
+            Send2Server(QStringLiteral("[Stage]=2"), 0);
         }
         return;
     }
@@ -342,6 +294,8 @@ void TMPForm::JoiningMessage(const QString& message) {
         StartJoinedGame();
     else if (message.startsWith(QLatin1String("[Resume]=")))
         ResumeJoinedGame(message);
+    else if (rejoining_ && !game_.GameActive && network_.ResumeLogLine(message))
+        return;
     else if (message.startsWith(QLatin1String("[Stage]=")) && message.size() >= 9 &&
              message[8] == QLatin1Char('2')) {
         // The host sends its table again; it replaces this one once it is all here.
@@ -350,6 +304,28 @@ void TMPForm::JoiningMessage(const QString& message) {
     } else {
         network_.GameMessage(message, false);
     }
+}
+
+void TMPForm::HeardBusy(const QString& reason) {
+    // The host says why it turned this program away; the line that the connection is lost
+    // keeps the reason.
+    const int why = reason.toInt();
+    const int line = why == kNotThePlayer  ? text::kNotThePlayer
+                     : why == kSaidNothing ? text::kSaidNothing
+                     : why == kOtherGame   ? text::kOtherGame
+                                           : text::kGameFull;
+    if (why == kOtherGame && rejoining_) return RejoinRefused();
+    closeReason_ = context_.texts.Text(line);
+    cltStatus_->Say(closeReason_);
+}
+
+void TMPForm::RejoinRefused() {
+    // The game left is gone: nothing is joined in its place unless the player connects anew.
+    rejoining_ = false;
+    RejoinTicket::Forget(*context_.platform.files);
+    closeReason_ = context_.texts.Text(text::kOtherGame);
+    cltStatus_->Say(closeReason_);
+    QTimer::singleShot(0, this, [this] { client_->SetConnected(false); });
 }
 
 void TMPForm::StartJoinedGame() {
@@ -383,17 +359,22 @@ void TMPForm::Rejoined() {
     // The game as the host keeps it, and whose turn it is; no click of the host's meanwhile.
     RuleGuard::Scope sending(context_.guard);
     Status(context_.texts.TextOr(text::kRejoined, QStringLiteral("Rejoined - the game goes on. ")));
-    Greetings2Client(true);
-    if (player_ && network_.SendTable()) Send2Client(network_.ResumeMessage());
+    Greetings2Client();
+    if (!player_ || !network_.SendTable()) return;
+    for (const QString& line : network_.ResumeLog()) Send2Client(line, 0);
+    Send2Client(network_.ResumeMessage(), 0);
 }
 
 // --- The hand-overs the board asks for ---
 
-void TMPForm::PlayerSleep() {
-    network_.PlayerSleep();
+void TMPForm::PlayerSleep(Rules& rules) {
+    network_.HandOver(rules, true);
 }
-void TMPForm::ClientSleep() {
-    network_.ClientSleep();
+void TMPForm::ClientSleep(Rules& rules) {
+    network_.HandOver(rules, false);
+}
+void TMPForm::HandedOver() {
+    network_.HandedOver();
 }
 void TMPForm::SendLastMove() {
     network_.SendLastMove();

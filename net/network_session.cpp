@@ -1,5 +1,7 @@
 #include "net/network_session.h"
 
+#include <utility>
+
 #include "core/context.h"
 #include "core/fleet_file.h"
 #include "core/game.h"
@@ -7,6 +9,7 @@
 #include "core/table_hash.h"
 #include "core/text_ids.h"
 #include "core/unit_codes.h"
+#include "net/battle_log_message.h"
 #include "net/message_reader.h"
 #include "net/net_state.h"
 #include "platform/platform.h"
@@ -77,7 +80,7 @@ bool NetworkSession::NetGameInit(bool joining) {
             return false;
         }
         state_.NetStage = 3;
-        if (!SendTable() || !send(QStringLiteral("StartGame"), 200)) return false;
+        if (!SendTable() || !send(QStringLiteral("StartGame"), 0)) return false;
     }
     setup_.FinishSetup();
     if (!joining && !context_.guard.Delay(1000)) return false;
@@ -88,32 +91,27 @@ bool NetworkSession::NetGameInit(bool joining) {
 }
 
 bool NetworkSession::SendTable() {
+    // Each line ends the message it is, so the table goes out as fast as the socket takes it.
     const UnitTable& table = game_.scratchpad;
     for (int i = 0; i < table.Count(); ++i)
-        if (table.Line(i).size() > 50 && !send(table.Line(i), 200)) return false;
-    return send(QStringLiteral("[Stage]=3"), 200);
+        if (table.Line(i).size() > 50 && !send(table.Line(i), 0)) return false;
+    return send(QStringLiteral("[Stage]=3"), 0);
 }
 
 bool NetworkSession::SendMove(const QString& token) {
     return send(game_.MoveMessage, 0) &&
-           send(QStringLiteral("[Hash]=") + TableHash(game_.scratchpad), 100) && send(token, 200);
+           send(QStringLiteral("[Hash]=") + TableHash(game_.scratchpad), 0) && send(token, 0);
 }
 
-void NetworkSession::PlayerSleep() {
-    HandOver(true);
+void NetworkSession::HandOver(Rules& rules, bool host) {
+    // The turn passes in the rules' order: decided, sent, and only then shown and heard.
+    HandOverToPeer(rules, host);
+    SendMove(host ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"));
 }
 
-void NetworkSession::ClientSleep() {
-    HandOver(false);
-}
-
-void NetworkSession::HandOver(bool host) {
+void NetworkSession::HandedOver() {
     Game& g = game_;
-    if (!DecideAndShow([&](Rules& rules) { HandOverToPeer(rules, host); })) return;
-    // The host announces the other side's turn before it sends, the joining program after.
-    if (host) display_.Sound(QStringLiteral("Enemy"), true);
-    if (!SendMove(host ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"))) return;
-    if (!host) display_.Sound(QStringLiteral("Enemy"), true);
+    display_.Sound(QStringLiteral("Enemy"), true);
     if (!g.GameOver && g.GameActive) display_.SetCursor(CursorShape::Hidden);
 }
 
@@ -189,7 +187,8 @@ bool NetworkSession::GameMessage(const QString& message, bool host) {
         // A token out of turn would start this program's turn twice; after the end of the game
         // one starts nothing either way.
         if (game_.GameOver || !game_.GameActive) return true;
-        if (!PeersTurn(host))
+        // The board never offers a turn without a step: a token alone is no turn.
+        if (!PeersTurn(host) || !pendingPeerMove_)
             Refused(message);
         else
             TurnToken(host);
@@ -274,6 +273,7 @@ bool NetworkSession::Resume(const QString& message) {
         return false;
     g.ETransferred = message[10] == QLatin1Char('1');
     g.DTransferred = message[11] == QLatin1Char('1');
+    if (std::exchange(resumeLogCame_, false)) g.battleLog = std::exchange(resumeLog_, {});
     g.battleLog.turn = turns;
     if (side == kSecondSide) {
         // The joining player's turn: its board takes clicks at once.
@@ -282,16 +282,35 @@ bool NetworkSession::Resume(const QString& message) {
         g.SideToMove = kSecondSide;
         display_.SetCursor(CursorShape::Arrow);
     }
+    // The band tells the battle as the host has it, from the start.
+    DecideAndShow([&](Rules& rules) { rules.show.Battle(g); });
     display_.Redraw();
     return true;
 }
 
+QStringList NetworkSession::ResumeLog() const {
+    return BattleLogMessages(game_.battleLog);
+}
+
+bool NetworkSession::ResumeLogLine(const QString& message) {
+    if (!message.startsWith(QLatin1String("[Battle]=")) &&
+        !message.startsWith(QLatin1String("[Logged]=")))
+        return false;
+    if (message.startsWith(QLatin1String("[Battle]="))) resumeLog_ = {};
+    if (!TakeBattleLogMessage(message, resumeLog_)) {
+        Refused(message);
+        return true;
+    }
+    resumeLogCame_ = true;
+    return true;
+}
+
 bool NetworkSession::ResendTable() {
-    return send(QStringLiteral("[Stage]=2"), 200) && SendTable();
+    return send(QStringLiteral("[Stage]=2"), 0) && SendTable();
 }
 
 void NetworkSession::SendRepair(int repairerCode, int targetCode) {
-    send(QStringLiteral("[Repair]=") + TwoDigits(repairerCode) + TwoDigits(targetCode), 200);
+    send(QStringLiteral("[Repair]=") + TwoDigits(repairerCode) + TwoDigits(targetCode), 0);
 }
 
 bool NetworkSession::TablesAgree() {

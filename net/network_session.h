@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/battle_log.h"
 #include "play/move.h"
 
 #include "play/turn_display.h"
@@ -53,9 +54,11 @@ class NetworkSession {
     // is none of these.
     bool GameMessage(const QString& message, bool host);
 
-    // The hand-overs: the move record, the checksum of this table, the turn token.
-    void PlayerSleep();
-    void ClientSleep();
+    // The hand-over after this player's step, decided into what the step shows: the move
+    // record, the checksum of this table and the turn token go out at once.
+    void HandOver(Rules& rules, bool host);
+    // The step and the hand-over have been shown: the other side's turn is announced.
+    void HandedOver();
     // A fight ended the game: the peer gets the step and the turn, so it fights it too.
     void SendLastMove();
     // This player's supply ship was asked for a repair: the peer's table must see it too.
@@ -71,8 +74,12 @@ class NetworkSession {
     // is in.
     QString ResumeMessage() const;
     // The joining program takes the host's word over once its game is set up again on the
-    // host's table. False when the message is not one.
+    // host's table, with the battle's log that came before it. False when the message is not one.
     bool Resume(const QString& message);
+    // The host's words to a joining player who comes back, before "[Resume]=": the battle's log.
+    QStringList ResumeLog() const;
+    // One of them, kept for the game being taken up again; false when it is none or not sound.
+    bool ResumeLogLine(const QString& message);
 
     // A line in the board's report box.
     void Report(const QString& text) { display_.Report(text); }
@@ -95,7 +102,6 @@ class NetworkSession {
     bool SendMove(const QString& token);
     template <class Fn>
     bool DecideAndShow(Fn fn);
-    void HandOver(bool host);
     void Wake(bool joining);
 
     Game& game_;
@@ -107,6 +113,8 @@ class NetworkSession {
     bool incomingBroken_ = false;  // a line of the table on its way was refused
     bool tableReady_ = false;
     std::optional<Move> pendingPeerMove_;  // the peer's step until its turn token comes
+    BattleLog resumeLog_;                  // the host's log for the game taken up again
+    bool resumeLogCame_ = false;
 };
 
 }  // namespace kvd

@@ -1,16 +1,36 @@
 #include "net/rejoin_ticket.h"
 
+#include <QRandomGenerator>
 #include <QStringList>
+#include <algorithm>
 
 #include "platform/files.h"
 
 namespace kvd {
 
 bool RejoinTicket::IsCode(const QString& text) {
-    if (text.size() != 8) return false;
+    if (text.size() < 8 || text.size() > 32) return false;
     for (QChar c : text)
         if (!c.isDigit() && !(c >= QLatin1Char('A') && c <= QLatin1Char('F'))) return false;
     return true;
+}
+
+QString RejoinTicket::NewCode() {
+    const quint64 bits = QRandomGenerator::system()->generate64();
+    return QString::number(bits, 16).toUpper().rightJustified(16, QLatin1Char('0'));
+}
+
+bool RejoinTicket::SameCode(const QString& offered, const QString& kept) {
+    if (kept.isEmpty()) return false;
+    // Every character of the longer is looked at, whatever the first difference.
+    const qsizetype n = std::max(offered.size(), kept.size());
+    unsigned difference = unsigned(offered.size() ^ kept.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned a = i < offered.size() ? offered[i].unicode() : 0u;
+        const unsigned b = i < kept.size() ? kept[i].unicode() : 0u;
+        difference |= a ^ b;
+    }
+    return difference == 0;
 }
 
 std::optional<RejoinTicket> RejoinTicket::Load(const Files& files) {

@@ -18,8 +18,13 @@ struct RejoinTicket {
     QString name;
     QString game;
 
-    // Whether text is a game code: eight hex digits.
+    // Whether text is a game code: 8 to 32 upper-case hex digits (a host gives 16).
     static bool IsCode(const QString& text);
+    // A new code for the player a host has just seated, from the system's random source.
+    static QString NewCode();
+    // Whether a code a connection offers is the one kept; the time it takes does not tell how
+    // much of it was right.
+    static bool SameCode(const QString& offered, const QString& kept);
     // The ticket kept, when there is a sound one.
     static std::optional<RejoinTicket> Load(const Files& files);
     bool Save(Files& files) const;

@@ -3,6 +3,8 @@
 
 namespace kvd {
 
+struct Rules;
+
 // What the turn rules ask of the multi-player window in a network game: handing the turn to
 // the peer, the last step of a game, the table sent again, the names, and the reset after it.
 class NetworkBoard {
@@ -11,10 +13,13 @@ class NetworkBoard {
     static constexpr int kLongestChat = 60;
 
     virtual ~NetworkBoard() = default;
-    // The hosting player's step is done: the move record and the turn go to the joining player.
-    virtual void PlayerSleep() = 0;
-    // The joining player's step is done: the move record and the turn go back to the host.
-    virtual void ClientSleep() = 0;
+    // The hosting player's step is decided: the hand-over joins what the step shows, and the
+    // move record and the turn go to the joining player before any of it is shown or heard.
+    virtual void PlayerSleep(Rules& rules) = 0;
+    // The joining player's step is decided: the same, the turn going back to the host.
+    virtual void ClientSleep(Rules& rules) = 0;
+    // The step and the hand-over have been shown: what follows them on this program.
+    virtual void HandedOver() = 0;
     // A fight has ended the game: the peer gets the step and the turn, so it fights it too.
     virtual void SendLastMove() = 0;
     // A supply ship was asked for a repair (which the peer's table must see too).

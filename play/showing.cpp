@@ -1,5 +1,7 @@
 #include "play/showing.h"
 
+#include <algorithm>
+
 #include "play/battle_notes.h"
 
 #include "core/game.h"
@@ -132,6 +134,14 @@ void Showing::CarrierTakesFlag(const Game& game, bool firstSide) {
 
 void Showing::SendLastMove() {
     if (recording_) Add(ShowStep::SendLastMove);
+}
+
+bool Showing::TakeSendLastMove() {
+    const auto sends = [](const ShowStep& step) { return step.kind == ShowStep::SendLastMove; };
+    const auto gone = std::remove_if(steps_.begin(), steps_.end(), sends);
+    const bool found = gone != steps_.end();
+    steps_.erase(gone, steps_.end());
+    return found;
 }
 
 void Showing::EndOfGame() {

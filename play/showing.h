@@ -96,6 +96,9 @@ class Showing {
     void RepairHammers(QPoint repairer, QPoint target);
     void CarrierTakesFlag(const Game& game, bool firstSide);
     void SendLastMove();
+    // Takes the step that sends the deciding step out of what is to be shown, so it can be sent
+    // before the fight is shown; whether there was one.
+    bool TakeSendLastMove();
     void EndOfGame();
     // The band's log and the state of the battle as the game has them now.
     void Battle(const Game& game);

@@ -499,6 +499,26 @@ MESSAGES = [
      "The port must be a number from 1 to 65535.", "Der Port muss eine Zahl von 1 bis 65535 sein."),
     (299, "board, prompt of the line for a message to the other commander (Enter sends, Esc closes)",
      "Message to the other commander:", "Nachricht an den anderen Kommandanten:"),
+    (300, "network game, host's status line when a connection said nothing in time and was let go:"
+          " 300 + <time>",
+     "A program connected and said nothing in time - it was let go. ",
+     "Ein Programm hat sich verbunden und nichts gesagt - es wurde getrennt. "),
+    (301, "multi-player join panel, status line: the host let this program go, it said nothing in time",
+     "The host let this program go: it said nothing in time. ",
+     "Der Gastgeber hat dieses Programm getrennt: es hat sich nicht rechtzeitig gemeldet. "),
+    (302, "multi-player join panel, status line: Rejoin found the host playing another game, or none",
+     "The host does not play the game you left any more, so Rejoin is refused. Connect joins its new game. ",
+     "Der Gastgeber spielt das verlassene Spiel nicht mehr, daher wird es nicht fortgesetzt. Verbinden tritt"
+     " seinem neuen Spiel bei. "),
+    (303, "network game, host's status line when a program asked to rejoin a game this host does not"
+          " play: 303 + <time>",
+     "A program asked to rejoin a game this host does not play and was turned away. ",
+     "Ein Programm wollte in ein Spiel zurück, das dieser Gastgeber nicht spielt, und wurde abgewiesen. "),
+    (304, "multi-player host panel, status line: nothing on this machine can carry the game's"
+          " announcement to the local network",
+     "The game is not announced on the local network; the other player can still join by this address. ",
+     "Das Spiel wird im lokalen Netz nicht angekündigt; der andere Spieler kann trotzdem über diese"
+     " Adresse beitreten. "),
 ]
 
 

@@ -106,6 +106,12 @@ TEST_F(NetworkGameTest, APlayerWhoseProgramEndedRejoinsAndOnlyThatPlayer) {
     joining.program.reset();  // the joining program ends in the middle of the game
     ASSERT_TRUE(
         Until([&] { return host.window().LastStatus() == host.program->State().texts.Text(290); }));
+    // Something the band tells: the player's log is the host's when it comes back.
+    LogEntry repaired;
+    repaired.kind = LogEntry::Repair;
+    repaired.turn = host.game().battleLog.turn;
+    repaired.first = {45, kvd::kSecondSide, QStringLiteral("Bismarck"), UnitKind::Battleship};
+    host.game().battleLog.Add(repaired);
 
     // A stranger, and a program with the wrong code, are turned away with a word why.
     for (const QString& hello :
@@ -133,10 +139,22 @@ TEST_F(NetworkGameTest, APlayerWhoseProgramEndedRejoinsAndOnlyThatPlayer) {
     ASSERT_TRUE(w.Label23->isVisible());
     EXPECT_TRUE(w.Label23->text().contains("Loopback"));
     w.Label23Click();
-    ASSERT_TRUE(Until([&] { return JoiningReady(); }, 20000));
+    ASSERT_TRUE(Until([&] { return JoiningReady(); }, 20000))
+        << w.LastStatus().toStdString() << " | " << host.window().LastStatus().toStdString();
     EXPECT_EQ(TableHash(joining.game().scratchpad), TableHash(host.game().scratchpad));
-    EXPECT_EQ(joining.game().battleLog.turn, host.game().battleLog.turn);
-    EXPECT_GT(host.game().battleLog.turn, 1);
+    // The band tells the battle as it stood: its turn, its log and its losses.
+    const BattleLog& kept = host.game().battleLog;
+    const BattleLog& back = joining.game().battleLog;
+    EXPECT_EQ(back.turn, kept.turn);
+    EXPECT_GT(kept.turn, 1);
+    ASSERT_EQ(back.Size(), kept.Size());
+    ASSERT_GT(kept.Size(), 0);
+    for (int k = 0; k < kept.Size(); ++k) {
+        EXPECT_EQ(back.Newest(k).kind, kept.Newest(k).kind);
+        EXPECT_EQ(back.Newest(k).first.name, kept.Newest(k).first.name);
+        EXPECT_EQ(back.Newest(k).second.code, kept.Newest(k).second.code);
+    }
+    EXPECT_EQ(back.identified, kept.identified);
     EXPECT_EQ(w.Edit3->text(), "Alice");
     for (int k = 0; k < 4; ++k) PlayTurn(draw);
     // The rejoined program's record starts where it came back, and plays again to its table.
@@ -303,6 +321,146 @@ TEST_F(NetworkGameTest, TheCommandersExchangeLinesOnTheirBoards) {
     EXPECT_TRUE(joining.board().isVisible());
     Dice draw(3);
     PlayTurn(draw);
+}
+
+}  // namespace
+}  // namespace kvd
+
+namespace kvd {
+namespace {
+
+// A program of the test's that connects to the host and says only what it is told to.
+struct Prober {
+    TSimpleTCPClient socket;
+    QByteArray heard;
+    bool gone = false;
+    Prober(quint16 port, const QByteArray& hello) {
+        socket.OnRead = [this](QObject*, const QByteArray& bytes) { heard += bytes; };
+        socket.OnDisconnected = [this](QObject*) { gone = true; };
+        socket.OnConnected = [this, hello](QObject*) {
+            if (!hello.isEmpty()) socket.SendBuffer(hello + "\r\n");
+        };
+        socket.SetHost(QStringLiteral("127.0.0.1"));
+        socket.SetPort(port);
+        socket.SetConnected(true);
+    }
+};
+
+TEST_F(NetworkGameTest, AConnectionThatSaysNothingLearnsNothingAndCannotTakeThePlayersPlace) {
+    host.window().SetPeerTimes({5000, 15000, 300});
+    host.window().ShowFullScreen();
+    host.window().Label8Click();
+    host.window().AlliedName->setText(QStringLiteral("Alice"));
+    host.window().GameName->setText(QStringLiteral("Loopback"));
+    host.window().ServerPortEdit->setText(QString::number(port));
+    host.window().Label10Click();
+    // Connected before anybody, silent: it hears only that it is let go.
+    Prober silent(port, {});
+    ASSERT_TRUE(Until([&] { return silent.gone; }));
+    EXPECT_EQ(silent.heard, "[Busy]=3\r\n");
+    EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(300));
+
+    joining.window().ShowFullScreen();
+    joining.window().Label9Click();
+    joining.window().ClientIP->setText(QStringLiteral("127.0.0.1"));
+    joining.window().Edit1->setText(QStringLiteral("Bob"));
+    joining.window().ClientPortEdit->setText(QString::number(port));
+    joining.window().Label13Click();
+    ASSERT_TRUE(Until([&] { return host.window().State().NetStage == 3; }));
+    Start();
+    Dice draw(3);
+    PlayTurn(draw);
+    const QString code = host.window().GameCode();
+    EXPECT_EQ(joining.window().GameCode(), code) << "the seated player has the code";
+    joining.program.reset();
+    ASSERT_TRUE(Until([&] {
+        return host.window().LastStatus().contains(host.program->State().texts.Text(290).trimmed());
+    }));
+    // Whatever it could say now, it never heard the code: it is not the player.
+    Prober guess(port, "[Rejoin]=" + QByteArray(16, '0'));
+    ASSERT_TRUE(Until([&] { return guess.gone; }));
+    EXPECT_EQ(guess.heard, "[Busy]=2\r\n");
+    EXPECT_FALSE(guess.heard.contains(code.toLatin1()));
+    EXPECT_TRUE(host.game().GameActive);
+}
+
+TEST_F(NetworkGameTest, ThePlayerGetsBackInWhileAnotherProgramReconnectsWithoutEnd) {
+    Connect();
+    Start();
+    Dice draw(9);
+    for (int k = 0; k < 2; ++k) PlayTurn(draw);
+    joining.program.reset();
+    ASSERT_TRUE(Until([&] { return host.window().Server().Clients().empty(); }));
+
+    // A loop that connects again the moment it is let go, silent or with a wrong word.
+    std::vector<std::unique_ptr<Prober>> loop;
+    int opened = 0;
+    auto keepKnocking = [&] {
+        std::erase_if(loop, [](const auto& p) { return p->gone; });
+        while (loop.size() < 12 && opened < 2000) {
+            loop.push_back(std::make_unique<Prober>(
+                port, opened % 2 ? QByteArray() : QByteArray("[Name]=Mallory")));
+            ++opened;
+        }
+    };
+    keepKnocking();
+    Until(
+        [&] {
+            keepKnocking();
+            return false;
+        },
+        1000);
+    EXPECT_GT(opened, 12) << "the loop goes round";
+
+    joining.program = std::make_unique<Program>(joining.t.Services());
+    TMPForm& w = joining.window();
+    w.ShowFullScreen();
+    w.Label9Click();
+    w.Label23Click();
+    EXPECT_TRUE(Until(
+        [&] {
+            keepKnocking();
+            return JoiningReady() || HostReady();
+        },
+        5000))
+        << w.LastStatus().toStdString();
+    loop.clear();
+    ASSERT_TRUE(Until(
+        [&] { return TableHash(joining.game().scratchpad) == TableHash(host.game().scratchpad); }));
+    PlayTurn(draw);
+}
+
+TEST_F(NetworkGameTest, RejoinFindingTheHostInAnotherGameSaysSoAndJoinsNothing) {
+    Connect();
+    Start();
+    Dice draw(4);
+    PlayTurn(draw);
+    joining.program.reset();
+    // The host leaves its game and opens a new one on the same port.
+    host.program.reset();
+    host.program = std::make_unique<Program>(host.t.Services());
+    host.program->MultiPlayer().Lan() = test::LoopbackLan();
+    host.window().ShowFullScreen();
+    host.window().Label8Click();
+    host.window().AlliedName->setText(QStringLiteral("Carol"));
+    host.window().GameName->setText(QStringLiteral("Other"));
+    host.window().ServerPortEdit->setText(QString::number(port));
+    host.window().Label10Click();
+    ASSERT_TRUE(host.window().Server().Listen());
+
+    joining.program = std::make_unique<Program>(joining.t.Services());
+    TMPForm& w = joining.window();
+    w.ShowFullScreen();
+    w.Label9Click();
+    w.Label23Click();
+    const QString other = joining.program->State().texts.Text(302);
+    ASSERT_TRUE(Until([&] { return w.LastStatus().contains(other.trimmed()); }))
+        << w.LastStatus().toStdString();
+    EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(303));
+    EXPECT_LT(w.State().NetStage, 2) << "no new game was joined in its place";
+    EXPECT_FALSE(joining.game().GameActive);
+    EXPECT_FALSE(joining.t.Folder().Exists(RejoinTicket::kFile));
+    EXPECT_TRUE(host.window().AxisName->text().isEmpty());
 }
 
 }  // namespace

@@ -209,6 +209,44 @@ TEST_F(JoiningProgram, TheHostsRecordsAreHeldToTheRulesAndToItsTurn) {
     EXPECT_EQ(game().SideToMove, kvd::kSecondSide);
 }
 
+// The turn passes only with a step, and only while the host is there to take the answer.
+TEST_F(JoiningProgram, ATokenWithoutAStepIsNoTurnAndALostHostsBoardTakesNoStep) {
+    Greet();
+    SendTableAndStart();
+    SendLines({"EnemyGo"});
+    ASSERT_TRUE(Until([&] { return window().LastStatus().contains(QStringLiteral("EnemyGo")); }));
+    Settle();
+    EXPECT_FALSE(game().OpponentTurn) << "the board never offers a turn without a step";
+
+    UnitTable& table = game().scratchpad;
+    const int five = table.FindSide(5, kvd::kFirstSide);
+    const int x = table.PosX(five), y = table.PosY(five);
+    const QPoint to = TargetsOf(game(), kvd::kFirstSide, x, y).front();
+    SendLines({QStringLiteral("[Move]=05") + TwoDigits(to.x()) + TwoDigits(to.y()) + TwoDigits(x) +
+                   TwoDigits(y),
+               "EnemyGo"});
+    ASSERT_TRUE(Until([&] { return game().OpponentTurn && !me.guard().Running(); }));
+
+    // The host is gone: the player's click moves nothing, so nothing is undone on rejoining.
+    host.Disconnect(host.Clients().front().get());
+    ASSERT_TRUE(Until([&] { return !window().Client().Connected(); }));
+    ASSERT_TRUE(Until([&] { return window().LastStatus().contains(Text(149)); }));
+    const kvd::Side own = kvd::kSecondSide;
+    bool tried = false;
+    for (int line = 1; line < table.Count() && !tried; ++line) {
+        if (table.Side(line) != own) continue;
+        const kvd::Targets targets = TargetsOf(game(), own, table.PosX(line), table.PosY(line));
+        if (targets.empty()) continue;
+        const QStringList before = table.Lines();
+        me.ClickCell(table.PosX(line), table.PosY(line));
+        me.ClickCell(targets.front().x(), targets.front().y());
+        Settle();
+        EXPECT_EQ(table.Lines(), before);
+        tried = true;
+    }
+    EXPECT_TRUE(tried);
+}
+
 // The host's repair is a move like any other: the joining program mends the ship and its
 // battle log tells it.
 TEST_F(JoiningProgram, TheHostsRepairIsInThisProgramsLogToo) {
@@ -243,7 +281,9 @@ TEST_F(JoiningProgram, ALineWithoutEndIsCutOffWithTheConnection) {
     SendTableAndStart();
     Send(QByteArray(5000, 'E'));
     ASSERT_TRUE(Until([&] { return gone; }));
-    ASSERT_TRUE(Until([&] { return window().LastStatus() == Text(149); }));
+    // The line says both why the connection closed and what the player may do now.
+    ASSERT_TRUE(Until([&] { return window().LastStatus().contains(Text(149)); }));
+    EXPECT_TRUE(window().LastStatus().contains(Text(152).trimmed()));
     EXPECT_FALSE(window().Client().Connected());
 }
 
@@ -263,8 +303,13 @@ struct HostingProgram : Scripted {
         peer.SetHost(QStringLiteral("127.0.0.1"));
         peer.SetPort(port);
         peer.OnRead = [&](QObject*, const QByteArray& bytes) { received += bytes; };
+        // A joining program says who it is as soon as it is connected.
+        peer.OnConnected = [&](QObject*) {
+            if (introduce) peer.SendBuffer(QByteArray("[Name]=Eve\r\n"));
+        };
         peer.SetConnected(true);
     }
+    bool introduce = true;
 };
 
 TEST_F(HostingProgram, AKriegsmarineHostLeadsTheRoyalNavyAndGreetsInOrder) {
@@ -284,11 +329,15 @@ TEST_F(HostingProgram, AKriegsmarineHostLeadsTheRoyalNavyAndGreetsInOrder) {
     // A second program that tries to join is turned away.
     TSimpleTCPClient second;
     bool secondGone = false;
+    QByteArray secondHeard;
     second.OnDisconnected = [&](QObject*) { secondGone = true; };
+    second.OnRead = [&](QObject*, const QByteArray& bytes) { secondHeard += bytes; };
+    second.OnConnected = [&](QObject*) { second.SendBuffer(QByteArray("[Name]=Mallory\r\n")); };
     second.SetHost(QStringLiteral("127.0.0.1"));
     second.SetPort(port);
     second.SetConnected(true);
     ASSERT_TRUE(Until([&] { return secondGone; }));
+    EXPECT_EQ(secondHeard, "[Busy]=1\r\n") << "nothing of the game, only why";
     EXPECT_EQ(window().Server().Clients().size(), 1u);
 
     peer.SendBuffer(QByteArray("[Name]=Eve\r\n[Stage]=2\r\n"));
@@ -318,26 +367,31 @@ TEST_F(HostingProgram, ALineWithoutEndDropsTheJoiningProgram) {
     ASSERT_TRUE(Until([&] { return received.contains("[Stage]=2"); }));
     peer.SendBuffer(QByteArray(5000, 'D'));
     ASSERT_TRUE(Until([&] { return dropped; }));
-    EXPECT_EQ(window().LastStatus(), Text(152));
+    EXPECT_TRUE(window().LastStatus().contains(Text(152).trimmed()));
     EXPECT_TRUE(window().Server().Listen()) << "the host waits for another";
 }
 
 TEST_F(HostingProgram, APeerThatNeverSpeaksOrFallsSilentIsLetGoAndTheHostWaitsForAnother) {
     window().SetPeerTimes({50, 400, 400});
+    introduce = false;
     Host(QLatin1Char('E'));
     bool dropped = false;
     peer.OnDisconnected = [&](QObject*) { dropped = true; };
-    // Connected, greeted, and never a word back.
+    // Connected and never a word: not greeted, and let go with the reason on both sides.
+    EXPECT_FALSE(received.contains("[Game]="));
     ASSERT_TRUE(Until([&] { return dropped; }));
-    EXPECT_EQ(window().LastStatus(), Text(294));
+    EXPECT_EQ(received, "[Busy]=3\r\n");
+    EXPECT_EQ(window().LastStatus(), Text(300));
     // Introduced and beating, then silent: the host beats all along, and lets it go.
     dropped = false;
     received.clear();
+    introduce = true;
     peer.SetConnected(true);
     ASSERT_TRUE(Until([&] { return received.contains("[Stage]=2"); }));
-    peer.SendBuffer(QByteArray("[Name]=Eve\r\n[Beat]\r\n"));
+    peer.SendBuffer(QByteArray("[Beat]\r\n"));
     ASSERT_TRUE(Until([&] { return received.contains("[Beat]\r\n"); }));
     ASSERT_TRUE(Until([&] { return dropped; }));
+    EXPECT_TRUE(window().LastStatus().contains(Text(294).trimmed()));
     EXPECT_TRUE(window().Server().Listen()) << "the host waits for another";
     // A peer that beats stays, however long it takes.
     dropped = false;

@@ -1,7 +1,9 @@
 #include <QPainter>
 #include <random>
 
+#include "board/board_painter.h"
 #include "platform/resources.h"
+#include "platform/screen.h"
 #include "tests/board/board_fixture.h"
 
 using kvd::test::BoardFixture;
@@ -249,4 +251,23 @@ TEST_F(SmallScreen, CellsFollowTheScreen) {
     EXPECT_EQ(board->Geometry().boardHeight, 480);
     EXPECT_EQ(board->Geometry().Cell(9, 9), QRect(720, 432, 80, 48));
     EXPECT_EQ(board->Canvas().size(), QSize(800, 600));
+}
+
+TEST_F(BoardView, AReportLongerThanItsBoxStaysInsideIt) {
+    board->FormPaint();
+    kvd::BoardPainter& paint = display->Painter();
+    const int top = kvd::WorkHeight(*t.Services().screen, 81),
+              bottom = kvd::WorkHeight(*t.Services().screen, 84);
+    const QRect beyond(QPoint(paint.X(40) + 1, top - 2),
+                       QPoint(board->Canvas().width() - 1, bottom + 20));
+    const QImage before = board->Canvas().copy();
+    paint.Report(QString(400, QLatin1Char('W')), 12, 8, 40);
+    EXPECT_EQ(Differing(board->Canvas(), before, beyond), 0) << "nothing drawn past the box";
+    // A shorter line after it leaves nothing of the long one in the box.
+    paint.Report(QStringLiteral("W"), 12, 8, 40);
+    const QImage shortOnly = board->Canvas().copy();
+    board->FormPaint();
+    paint.Report(QStringLiteral("W"), 12, 8, 40);
+    const QRect box(QPoint(paint.X(8), top), QPoint(paint.X(40) - 1, bottom - 1));
+    EXPECT_EQ(Differing(board->Canvas(), shortOnly, box), 0);
 }

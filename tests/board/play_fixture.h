@@ -27,8 +27,9 @@ struct PlayFixture : BoardFixture {
     } end;
     struct Network : NetworkBoard {
         int playerSleeps = 0, clientSleeps = 0, lastMoves = 0, resends = 0, repairs = 0;
-        void PlayerSleep() override { ++playerSleeps; }
-        void ClientSleep() override { ++clientSleeps; }
+        void PlayerSleep(Rules&) override { ++playerSleeps; }
+        void ClientSleep(Rules&) override { ++clientSleeps; }
+        void HandedOver() override {}
         void SendLastMove() override { ++lastMoves; }
         void ResendTable() override { ++resends; }
         void SendRepair(int, int) override { ++repairs; }

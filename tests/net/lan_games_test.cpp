@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include "net/game_announcer.h"
+#include "net/lan_interfaces.h"
 #include "tests/support/loopback.h"
 
 namespace kvd {
@@ -24,6 +25,14 @@ LanSettings Loopback(quint16 port) {
 
 struct Stranger {
     int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK, 0);
+    Stranger() = default;
+    // Sends from another loopback address (all of 127.0.0.0/8 is this machine).
+    explicit Stranger(const char* from) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        inet_pton(AF_INET, from, &address.sin_addr);
+        bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    }
     ~Stranger() { ::close(fd); }
     void Send(quint16 port, const QByteArray& bytes) const {
         sockaddr_in to{};
@@ -59,7 +68,6 @@ TEST(LanAnnouncement, OnlyASoundDatagramIsAGame) {
                                      "KORVALD 1||C|E|1234",
                                      "KORVALD 1|G||E|1234",
                                      "KORVALD 1|12345678901234567|C|E|1234",
-                                     "KORVALD 1|G|C\tD|E|1234",
                                      "KORVALD 1|G\xff\xfe|C|E|1234",
                                      "KORVALD 1|G|C|D|1234",
                                      "KORVALD 1|G|C|EU|1234",
@@ -71,6 +79,15 @@ TEST(LanAnnouncement, OnlyASoundDatagramIsAGame) {
                                      "KORVALD 1|G|C|E|",
                                      "KORVALD 1|G|C|E|0000080"};
     for (const char* bad : malformed) EXPECT_FALSE(LanAnnouncement::Parse(bad)) << bad;
+
+    // Control characters and the marks that turn the direction of text are taken out of the
+    // names shown; a name of nothing else is no name.
+    const auto stripped =
+        LanAnnouncement::Parse(QStringLiteral("KORVALD 1|Nar\u202Evik|C\tD\u2066|E|1234").toUtf8());
+    ASSERT_TRUE(stripped);
+    EXPECT_EQ(stripped->game, QStringLiteral("Narvik"));
+    EXPECT_EQ(stripped->commander, QStringLiteral("CD"));
+    EXPECT_FALSE(LanAnnouncement::Parse(QStringLiteral("KORVALD 1|\u200F|C|E|1").toUtf8()));
 }
 
 TEST(LanGames, AnAnnouncedGameIsListedUntilItFallsSilent) {
@@ -124,14 +141,62 @@ TEST(LanGames, GarbageAndFloodsCostLittleAndListAtMostTheBound) {
     ASSERT_EQ(heard.Games().size(), 1u);
     EXPECT_EQ(heard.Games()[0].announced.game, QStringLiteral("Sentinel"));
 
-    // A flood of games, each on its own port: the list stops at its bound.
-    for (int port = 1; port <= 500; ++port)
-        stranger.Send(heard.Port(), "KORVALD 1|Flood|Eve|U|" + QByteArray::number(port));
+    // A flood of games from another address, each on its own port: that sender keeps its few
+    // freshest, and the game heard first from elsewhere stays.
+    const Stranger flood("127.0.0.2");
+    for (int port = 1; port <= 500; ++port) {
+        flood.Send(heard.Port(), "KORVALD 1|Flood|Eve|U|" + QByteArray::number(port));
+        // Now and then a moment to read, so the socket's buffer never drops the last ones.
+        if (port % 50 == 0) Until([] { return false; }, 5);
+    }
+    ASSERT_TRUE(Until([&] {
+        return heard.Games().size() == 1u + LanGames::kMostFromOne &&
+               heard.Games().back().announced.port == 500;
+    }));
+    EXPECT_EQ(heard.Games()[0].announced.game, QStringLiteral("Sentinel"));
+    for (size_t k = 1; k < heard.Games().size(); ++k)
+        EXPECT_GT(heard.Games()[k].announced.port, 500 - LanGames::kMostFromOne);
+
+    // Many senders: the list stops at its bound, and the games already heard stay.
+    std::vector<std::unique_ptr<Stranger>> many;
+    for (int k = 10; k < 10 + LanGames::kMostGames; ++k) {
+        many.push_back(std::make_unique<Stranger>(("127.0.1." + std::to_string(k)).c_str()));
+        many.back()->Send(heard.Port(), "KORVALD 1|Many|Eve|U|77");
+    }
     ASSERT_TRUE(Until([&] { return int(heard.Games().size()) == LanGames::kMostGames; }));
     Until([] { return false; }, 50);
     EXPECT_EQ(int(heard.Games().size()), LanGames::kMostGames);
-    EXPECT_EQ(heard.Games()[0].announced.game, QStringLiteral("Sentinel"))
-        << "the first heard stay";
+    EXPECT_EQ(heard.Games()[0].announced.game, QStringLiteral("Sentinel"));
+}
+
+TEST(GameAnnouncer, TheWholeNetworkIsEveryInterfaceThatIsUpAndRoutedBroadcast) {
+    const quint32 home = htonl(0xC0A801FF), lab = htonl(0x0A0000FF), down = htonl(0xAC1000FF);
+    const std::vector<LanInterface> interfaces = {
+        {QStringLiteral("lo"), true, true, std::nullopt},
+        {QStringLiteral("eth0"), true, false, home},
+        {QStringLiteral("wlan0"), false, false, down},
+        {QStringLiteral("tun0"), true, false, std::nullopt},
+        {QStringLiteral("eth1"), true, false, lab},
+        {QStringLiteral("eth1:0"), true, false, lab},
+    };
+    EXPECT_EQ(AnnouncementTargets(interfaces, false), (std::vector<quint32>{home, lab}));
+    EXPECT_EQ(AnnouncementTargets(interfaces, true),
+              (std::vector<quint32>{home, lab, htonl(INADDR_BROADCAST)}));
+    EXPECT_TRUE(AnnouncementTargets({interfaces[0], interfaces[2]}, false).empty());
+
+    // Nothing to carry it: nothing is sent, and the announcer says so.
+    LanSettings nowhere;
+    nowhere.interfaces = [] { return std::vector<LanInterface>{}; };
+    nowhere.limitedRoutes = [] { return false; };
+    GameAnnouncer announcer(20);
+    std::vector<bool> told;
+    announcer.OnCarriedChange = [&](bool carried) { told.push_back(carried); };
+    announcer.Start(nowhere, {QStringLiteral("G"), QStringLiteral("C"), QLatin1Char('E'), 1});
+    EXPECT_FALSE(announcer.Carried());
+    EXPECT_EQ(told, std::vector<bool>{false});
+    Until([] { return false; }, 60);
+    EXPECT_EQ(announcer.Sent(), 0);
+    EXPECT_EQ(told, std::vector<bool>{false}) << "said once, not every round";
 }
 
 }  // namespace
