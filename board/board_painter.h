@@ -1,7 +1,9 @@
 #pragma once
 #include <QColor>
+#include <QDateTime>
 #include <QRect>
 #include <QString>
+#include <optional>
 
 namespace kvd {
 
@@ -30,6 +32,11 @@ class BoardPainter {
     // A whole report line: the box, then the text followed by the date and time.
     void Report(const QString& text, int xPercent = 12, int leftPercent = 8, int rightPercent = 97);
     QString Now() const;
+    // The time report lines end with: a replay shows its battle's own, not the watching's. An
+    // invalid time is the clock's again; a replay of a record without one shows none.
+    void SetClock(std::optional<QDateTime> fixed) { clock_ = std::move(fixed); }
+    // The text of the last report line, without its time.
+    const QString& LastReport() const { return lastReport_; }
 
     // Wipes a cell back to the clean map.
     void RestoreCell(int column, int row);
@@ -66,6 +73,8 @@ class BoardPainter {
     GamePictures& pictures_;
     Context& context_;
     int speed_ = 1;
+    QString lastReport_;
+    std::optional<QDateTime> clock_;
 };
 
 // The colour of the suggested move's frames: cyan, apart from every other mark of the board

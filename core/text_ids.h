@@ -127,6 +127,12 @@ constexpr int kRejoined = 296;
 constexpr int kMessageFrom = 297;
 constexpr int kBadPort = 298;
 constexpr int kMessagePrompt = 299;
+constexpr int kSaveFailing = 330;
+constexpr int kLeftUnsaved = 331;
+constexpr int kDamagedKept = 332;
+constexpr int kDamagedNotKept = 333;
+constexpr int kNoMapName = 334;
+constexpr int kScreenNotScaled = 335;
 }  // namespace text
 
 }  // namespace kvd

@@ -67,9 +67,10 @@ MESSAGES = [
     (31, "not shown by the game", "Flagship", "Flaggschiff"),
     (32, "fight report, both units lost: <enemy name> + 32 + <our name> + 39 + <time>",
      " and ", " und "),
-    (33, "start-up: error box when the screen is too narrow or too wide",
-     "This game needs a screen 800 to 1280 pixels wide!",
-     "Dieses Spiel braucht einen Bildschirm von 800 bis 1280 Pixeln Breite!"),
+    (33, "start-up: error box when the screen is too narrow (a wider one is scaled): %1 x %2"
+         " the screen's size",
+     "Korvald needs a screen at least 800 pixels wide; this one is %1 x %2.",
+     "Korvald braucht einen Bildschirm von mindestens 800 Pixeln Breite; dieser hat %1 x %2."),
     (34, "repair report: 34 + <time>",
      "The supply ship has repaired a damaged ship at ",
      "Reparatur durch das Versorgungsschiff abgeschlossen am "),
@@ -330,9 +331,9 @@ MESSAGES = [
      "%1 vom Versorgungsschiff repariert"),
     (171, "band log: the carrier carries the flag now: %1 the carrier", "%1 takes over the flag",
      "%1 übernimmt die Flagge"),
-    (172, "band log: units identified: %1 the first of them (then 173)", "Identified: %1", "Erkannt: %1"),
-    (173, "band log: after 172 when more units were identified: %1 how many more", " and %1 more",
-     " und %1 weitere"),
+    (172, "band log: units identified: %1 all of them, joined by \", \" and 173 before the last",
+     "Identified: %1", "Erkannt: %1"),
+    (173, "band log: in 172, before the last of the units identified", " and ", " und "),
     (174, "band log: a fight's winner hit by the escorts' fire: %1 the unit", "%1 hit by the escorts' fire",
      "%1 vom Feuer des Geleitschutzes getroffen"),
     (175, "band log: an opposing submarine, whose name nobody knows", "a submarine", "ein U-Boot"),
@@ -499,6 +500,29 @@ MESSAGES = [
      "The port must be a number from 1 to 65535.", "Der Port muss eine Zahl von 1 bis 65535 sein."),
     (299, "board, prompt of the line for a message to the other commander (Enter sends, Esc closes)",
      "Message to the other commander:", "Nachricht an den anderen Kommandanten:"),
+    (330, "board, report line once when the battle cannot be saved: 330 + <time>; %1 the"
+          " file, %2 the system's reason",
+     "Cannot save the battle to %1 (%2) - trying again after every move. ",
+     "Die Schlacht kann nicht in %1 gespeichert werden (%2) - neuer Versuch nach jedem Zug. "),
+    (331, "warning box when a battle is left while its save cannot be written: %1 the file,"
+          " %2 the system's reason",
+     "The battle could not be saved to %1 (%2). The save there does not hold the latest moves.",
+     "Die Schlacht konnte nicht in %1 gespeichert werden (%2). Die Sicherung dort enthält die"
+     " letzten Züge nicht."),
+    (332, "error box after 154 + <reason>, when the damaged save was kept: %1 the file",
+     "It is kept as %1.", "Sie bleibt als %1 erhalten."),
+    (333, "error box after 154 + <reason>, when the damaged save could not be kept",
+     "It could not be kept aside.", "Sie konnte nicht beiseitegelegt werden."),
+    (334, "start-up, warning box when the settings file names no map that could be: %1 what"
+          " it names, %2 the standard map",
+     "The settings name \"%1\", which is not the name of a map. %2 is played instead.",
+     "Die Einstellungen nennen \"%1\", das ist kein Kartenname. Gespielt wird %2."),
+    (335, "start-up: error box when the screen is wider than the game can lay out on (it scales"
+          " itself to wider displays, so only a scaling that failed shows it): %1 x %2 the size",
+     "Korvald lays out on a screen 800 to 1280 pixels wide and could not scale itself to this"
+     " one (%1 x %2).",
+     "Korvald braucht einen Bildschirm von 800 bis 1280 Pixeln Breite und konnte sich diesem"
+     " (%1 x %2) nicht anpassen."),
 ]
 
 

@@ -85,16 +85,30 @@ TEST_F(ProgramTest, MissingLanguageFileCannotBeCopied) {
 struct WideScreen : ProgramTest {
     WideScreen() : ProgramTest(1282, 1024) {}
 };
+struct NarrowScreen : ProgramTest {
+    NarrowScreen() : ProgramTest(640, 480) {}
+};
 struct LogicalScreen : ProgramTest {
     LogicalScreen() : ProgramTest(1280, 1024) {}
 };
 
-TEST_F(WideScreen, ScreensWiderThan1281AreRefusedWithMessage33) {
+TEST_F(WideScreen, ScreensWiderThan1281AreRefusedWithTheirSize) {
     auto program = Make();
     EXPECT_TRUE(program->Intro().StartupFailed());
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
-    EXPECT_EQ(BoxTexts()[0], "  " + program->State().texts.Text(33) + "   ");
-    EXPECT_FALSE(program->State().texts.Text(33).isEmpty());
+    EXPECT_EQ(BoxTexts()[0], "  " + program->State().texts.Text(335).arg(1282).arg(1024) + "   ");
+    EXPECT_TRUE(BoxTexts()[0].contains("Korvald"));
+}
+
+// The box says what the screen needs, and what this one is: a wider one would do, as the game
+// scales itself to it.
+TEST_F(NarrowScreen, IsRefusedWithWhatTheGameNeeds) {
+    auto program = Make();
+    EXPECT_TRUE(program->Intro().StartupFailed());
+    ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
+    EXPECT_TRUE(BoxTexts()[0].contains("Korvald needs a screen at least 800 pixels wide"))
+        << BoxTexts()[0].toStdString();
+    EXPECT_TRUE(BoxTexts()[0].contains("640 x 480"));
 }
 
 TEST_F(LogicalScreen, A1280ScreenPasses) {

@@ -3,9 +3,11 @@
 #include <QSet>
 #include <QTimer>
 
+#include "board/battle_lines.h"
 #include "board/board_painter.h"
 #include "core/game.h"
 #include "core/language_texts.h"
+#include "play/battle_notes.h"
 #include "play/combat.h"
 #include "play/radar.h"
 #include "tests/board/play_fixture.h"
@@ -351,6 +353,45 @@ TEST(BattleBand, HoldsFiveLogLinesOnEveryScreen) {
         EXPECT_GT(fixture.board->StateBox().left(), scopeRight);
         EXPECT_TRUE(fixture.board->Geometry().BottomBand().contains(fixture.board->LogBox()));
     }
+}
+
+// A log line longer than its box reads whole: it goes on in the rows below, every ship of an
+// identification named.
+TEST_F(Turn, ALongLogLineWrapsAndNamesEveryShip) {
+    kvd::SwitchLanguage(t.Folder(), 'E', context.texts);
+    Only({{11, 3, 3}, {21, 0, 0}, {45, 9, 9}});
+    const QRect box = board->LogBox();
+    // The rows of the box that hold text (anything but its black ground and white frame).
+    auto rowsWithText = [&] {
+        int rows = 0;
+        for (int y = box.top() + 2; y < box.bottom() - 1; ++y) {
+            bool text = false;
+            for (int x = box.left() + 2; x < box.right() - 1 && !text; ++x)
+                text = board->Canvas().pixelColor(x, y) != Qt::black;
+            rows += text;
+        }
+        return rows;
+    };
+    kvd::BattleBand band = kvd::BattleBandOf(game);
+    kvd::LogEntry seen;
+    seen.kind = kvd::LogEntry::Identified;
+    seen.first = {43, kvd::kSecondSide, QStringLiteral("Admiral Hipper"), kvd::UnitKind::None};
+    board->ShowBattle(std::make_shared<const kvd::BattleBand>(band));
+    band.log.Add(seen);
+    board->ShowBattle(std::make_shared<const kvd::BattleBand>(band));
+    const int oneRow = rowsWithText();
+    ASSERT_GT(oneRow, 0);
+    band.log = {};
+    for (const char* name : {"Emden", "Karlsruhe", "Koenigsberg", "Leipzig", "Nuernberg"})
+        seen.others.push_back({44, kvd::kSecondSide, QLatin1String(name), kvd::UnitKind::None});
+    seen.more = int(seen.others.size());
+    band.log.Add(seen);
+    board->ShowBattle(std::make_shared<const kvd::BattleBand>(band));
+    const std::vector<kvd::BattleLine> told = kvd::BattleLogLines(band, context.texts, 5);
+    ASSERT_EQ(told.size(), 1u);
+    for (const char* name : {"Emden", "Karlsruhe", "Koenigsberg", "Leipzig", "Nuernberg"})
+        EXPECT_TRUE(told[0].text.contains(QLatin1String(name))) << told[0].text.toStdString();
+    EXPECT_GT(rowsWithText(), oneRow * 3 / 2) << "the line goes on in a second row";
 }
 
 TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
