@@ -38,7 +38,7 @@ Program::Program(Platform& platform) : context_(platform) {
     opponent_ =
         std::make_unique<OpponentChoice>(std::uint32_t(admiralSeed.Next(1 << 30)), ThinkBudget{});
     opponent_->Admiral().pause = pause;
-    hint_ = std::make_unique<AdmiralHint>(ThinkBudget{}, pause);
+    hint_ = std::make_unique<AdmiralHint>(ThinkBudget{}, pause, context_.texts);
     winner_ = std::make_unique<TWinnerForm>(context_, game_, *setup_);
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);

@@ -1,13 +1,19 @@
 #include "frontend/help_window.h"
 
+#include "frontend/fight_chart.h"
+
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextDocument>
+#include <functional>
 
 #include "core/context.h"
+#include "core/fleet_file.h"
+#include "core/game.h"
 #include "core/help_pages.h"
+#include "core/unit_table.h"
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
@@ -90,8 +96,12 @@ class HelpBrowser : public QTextBrowser {
                                               QRegularExpression::CaseInsensitiveOption |
                                                   QRegularExpression::DotMatchesEverythingOption);
         html.remove(style);
+        if (chart && html.contains(kFightChartMark)) html.replace(kFightChartMark, chart());
         return html;
     }
+
+    // The chart of what beats what, made when a page asks for it.
+    std::function<QString()> chart;
 };
 }  // namespace
 
@@ -135,7 +145,16 @@ void THelpWindow::BuildLayout() {
     ContentsButton = button();
     CloseButton = button();
 
-    Browser = new HelpBrowser(this);
+    auto* browser = new HelpBrowser(this);
+    browser->chart = [this] {
+        UnitTable fleet;
+        QStringList lines;
+        context_.platform.files->LoadLines(
+            FleetFileName(mode::kSingleGame, context_.settings.HomeNavy), lines);
+        fleet.SetLines(lines);
+        return FightChartHtml(fleet, context_.texts);
+    };
+    Browser = browser;
     Browser->setFrameShape(QFrame::NoFrame);
     Browser->document()->setDefaultStyleSheet(QString::fromLatin1(kPageStyle));
     Browser->document()->setDocumentMargin(20);

@@ -523,6 +523,29 @@ MESSAGES = [
      " one (%1 x %2).",
      "Korvald braucht einen Bildschirm von 800 bis 1280 Pixeln Breite und konnte sich diesem"
      " (%1 x %2) nicht anpassen."),
+    (336, "handbook, chart of what beats what: the corner cell", "Your ship (strength) / enemy",
+     "Ihr Schiff (Stärke) / Feind"),
+    (337, "handbook chart: a minefield, as a row or column", "minefield", "Minenfeld"),
+    (338, "handbook chart: your ship sinks the enemy's", "sinks it", "versenkt ihn"),
+    (339, "handbook chart: your ship is sunk", "is sunk", "wird versenkt"),
+    (340, "handbook chart: both ships sink", "both sink", "beide sinken"),
+    (341, "handbook chart: your ship damages the enemy's", "damages it", "beschädigt ihn"),
+    (342, "handbook chart: your ship is damaged", "is damaged", "wird beschädigt"),
+    (343, "handbook chart: both ships are damaged", "both damaged", "beide beschädigt"),
+    (344, "board, the hint's reason: a fight the table wins: %1 the own kind, %2 the enemy's",
+     "wins: %1 beats %2", "gewinnt: %1 schlägt %2"),
+    (345, "board, the hint's reason: away from an unseen submarine: %1 the ship it struck",
+     "threat: a submarine has struck beside %1", "Gefahr: ein U-Boot hat neben %1 zugeschlagen"),
+    (346, "board, the hint's reason: out of reach of a contact: %1 its kind, %2 the own kind",
+     "threat: %1 beats %2", "Gefahr: %1 schlägt %2"),
+    (347, "board, the hint's reason: a repair: %1 the ship", "repair: %1",
+     "Reparatur: %1"),
+    (348, "board, the hint's reason: a step onto an unidentified contact: %1 the ship",
+     "attack: %1 meets an unknown contact", "Angriff: %1 trifft auf einen unbekannten Kontakt"),
+    (349, "board, the hint's reason otherwise: %1 the ship", "closing in: %1 toward the enemy",
+     "Annäherung: %1 auf den Feind zu"),
+    (350, "board, report line of the hint (its unit and target framed): 350 + <time>; %1 the"
+          " reason (344 to 349)", "Hint - %1 ", "Rat - %1 "),
 ]
 
 

@@ -111,6 +111,21 @@ TEST_F(NarrowScreen, IsRefusedWithWhatTheGameNeeds) {
     EXPECT_TRUE(BoxTexts()[0].contains("640 x 480"));
 }
 
+// A map line that is no map name is said once at the start, cut to fit its box, and the
+// standard map is played.
+TEST_F(ProgramTest, ASettingsMapThatIsNoNameIsSaidAndTheStandardMapPlays) {
+    QStringList lines;
+    ASSERT_TRUE(t.Folder().LoadLines(kvd::kSettingsFile, lines));
+    lines[kvd::settings_line::kMapName] = "maps/../../etc/" + QString(5000, QChar('x'));
+    ASSERT_TRUE(t.Folder().SaveLines(kvd::kSettingsFile, lines));
+    auto program = Make();
+    EXPECT_FALSE(program->Intro().StartupFailed());
+    ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
+    EXPECT_EQ(t.Boxes().Boxes()[0].kind, kvd::BoxKind::Warning);
+    EXPECT_TRUE(BoxTexts()[0].contains("STANDARD")) << BoxTexts()[0].left(200).toStdString();
+    EXPECT_EQ(program->State().settings.MapName, "$STANDARD");
+}
+
 TEST_F(LogicalScreen, A1280ScreenPasses) {
     auto program = Make();
     EXPECT_FALSE(program->Intro().StartupFailed());

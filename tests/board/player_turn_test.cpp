@@ -403,6 +403,7 @@ TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
             ++asked, side = s;
             return kvd::Move{kvd::kFirstSide, 11, 3, 3, 4, 4, kvd::MoveKind::Step};
         }
+        QString Reason() const override { return QStringLiteral("closing in: N11"); }
     } hint;
     turn->hint.Wire(hint);
     Only({{11, 3, 3}, {21, 0, 0}, {45, 9, 9}});
@@ -429,6 +430,8 @@ TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
     EXPECT_GT(framed(4, 4), 100) << "its target";
     EXPECT_EQ(framed(0, 0) + framed(5, 5), 0);
     EXPECT_FALSE(game.UnitSelected) << "the hint stands alone on the board";
+    EXPECT_TRUE(display->Painter().LastReport().contains("closing in: N11"))
+        << "the report line says why";
 
     // A click anywhere, off the board too, takes the frames away.
     Click(QPoint(500, 700));
