@@ -100,8 +100,7 @@ void BoardDisplay::TellSaveTrouble() {
     if (!journal || !board_.isVisible()) return;
     if (const auto trouble = journal->TakeNews())
         paint_.Report(
-            context_.texts
-                .TextOr(text::kSaveFailing, QStringLiteral("Cannot save the battle to %1 (%2)."))
+            context_.texts.TextOr(text::kSaveFailing, QStringLiteral("Not saved: %1 (%2). "))
                 .arg(trouble->file, trouble->reason));
 }
 

@@ -84,23 +84,28 @@ QString FightChartHtml(const UnitTable& fleet, const LanguageTexts& texts) {
         if (const auto enemy = UnitOfKind(fleet, kSecondSide, kind.kind))
             columns.push_back({&kind, *enemy});
     }
-    QString html = QStringLiteral("<table class=\"fight\"><thead><tr><th class=\"rowhead\">") +
-                   Escaped(texts.Text(text::kChartCorner)) + QStringLiteral("</th>");
-    for (const auto& [kind, unit] : columns)
-        html += QStringLiteral("<th>%1 (%2)</th>")
-                    .arg(Escaped(texts.Text(kind->name)))
+    // Eleven columns: every cell in a smaller hand, and a kind's name kept on its line, so no
+    // word breaks on a narrow screen.
+    const QString small = QStringLiteral(" style=\"font-size: 12px\"");
+    const QString kind = QStringLiteral(" style=\"font-size: 12px; white-space: nowrap\"");
+    QString html = QStringLiteral("<table class=\"fight\"><thead><tr><th class=\"rowhead\"") +
+                   small + QLatin1Char('>') + Escaped(texts.Text(text::kChartCorner)) +
+                   QStringLiteral("</th>");
+    for (const auto& [chartered, unit] : columns)
+        html += QStringLiteral("<th%1>%2<br>(%3)</th>")
+                    .arg(small, Escaped(texts.Text(chartered->name)))
                     .arg(unit.strength);
     html += QStringLiteral("</tr></thead><tbody>");
-    for (const auto& [kind, own] : rows) {
-        html += QStringLiteral("<tr><td class=\"rowhead\">%1 (%2)</td>")
-                    .arg(Escaped(texts.Text(kind->name)))
+    for (const auto& [chartered, own] : rows) {
+        html += QStringLiteral("<tr><td class=\"rowhead\"%1>%2 (%3)</td>")
+                    .arg(kind, Escaped(texts.Text(chartered->name)))
                     .arg(own.strength);
         for (const auto& [other, enemy] : columns) {
             const auto [words, tone] = Cell(
                 FightOutcome(own.code, enemy.code, own.strength, enemy.strength, false, false));
-            html += words == 0 ? QStringLiteral("<td>&ndash;</td>")
-                               : QStringLiteral("<td class=\"%1\">%2</td>")
-                                     .arg(QLatin1String(tone), Escaped(texts.Text(words)));
+            html += words == 0 ? QStringLiteral("<td%1>&ndash;</td>").arg(small)
+                               : QStringLiteral("<td class=\"%1\"%2>%3</td>")
+                                     .arg(QLatin1String(tone), small, Escaped(texts.Text(words)));
         }
         html += QStringLiteral("</tr>");
     }

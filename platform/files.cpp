@@ -151,9 +151,20 @@ bool Files::SaveLines(const QString& name, const QStringList& lines, QString* wh
 bool Files::SaveBytes(const QString& name, const QByteArray& bytes, QString* why) {
     // Written beside the target and renamed over it only when complete.
     // Unbuffered, so a short write (a full disk) shows here and not as a silently cut file.
-    QSaveFile file(WritePath(name));
+    const QString path = WritePath(name);
+    QSaveFile file(path);
     const auto failed = [&] {
-        if (why) *why = file.errorString();
+        // Said short, in the words of the file's place; the system's own words name the whole
+        // path again.
+        const QFileInfo target(path), folder(target.path());
+        if (!why)
+            return false;
+        else if (target.exists() && !target.isWritable())
+            *why = QStringLiteral("read-only");
+        else if (!folder.isWritable())
+            *why = QStringLiteral("folder not writable");
+        else
+            *why = file.errorString();
         return false;
     };
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed();

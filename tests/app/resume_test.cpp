@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <csignal>
@@ -12,6 +13,7 @@
 #include "app/program.h"
 #include "board/board_display.h"
 #include "board/main_form.h"
+#include "board/replayer.h"
 #include "campaign/camp_form.h"
 #include "campaign/winner_form.h"
 #include "frontend/intro_form.h"
@@ -187,6 +189,17 @@ TEST_F(Resume, ACampaignResumesInItsStageWithItsTally) {
     ASSERT_TRUE(program->Winner().isVisible());
     EXPECT_FALSE(t.Folder().Exists(kvd::GameJournal::kSaveFile))
         << "a decided battle leaves no save";
+    // A stage with one to follow may be watched again too, and the window comes back after it
+    // with its tally counted once.
+    ASSERT_TRUE(program->Winner().Label9->isVisible());
+    const int tally = game.FirstSideWins + 10 * game.SecondSideWins;
+    program->Winner().Label9Click();
+    ASSERT_TRUE(program->Replays().Open());
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&program->Board(), &esc);
+    ASSERT_TRUE(program->Winner().isVisible());
+    EXPECT_EQ(game.FirstSideWins + 10 * game.SecondSideWins, tally);
+    EXPECT_EQ(game.GameMode, 1);
     program->Winner().Label5Click();
     ASSERT_EQ(game.GameMode, 2);
     Play(4);

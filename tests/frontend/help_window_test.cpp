@@ -160,8 +160,8 @@ TEST_F(HelpWindowTest, TheChartOfWhatBeatsWhatIsTheRulesOwn) {
         return at < 0 ? QString() : rows.value(at + 1 + column);
     };
     // Columns: supply ship, submarine, corvette, ...
-    EXPECT_EQ(cell("Unterseeboot|U-Boot", 0), "versenkt ihn");
+    EXPECT_EQ(cell("U-Boot", 0), "versenkt");
     EXPECT_EQ(cell("U-Boot", 1), "beide sinken");
-    EXPECT_EQ(cell("U-Boot", 2), "wird versenkt");
-    EXPECT_EQ(cell("Korvette", 1), "versenkt ihn");
+    EXPECT_EQ(cell("U-Boot", 2), "sinkt");
+    EXPECT_EQ(cell("Korvette", 1), "versenkt");
 }
