@@ -99,6 +99,14 @@ TEST_F(Replay, TheReplayFinishesItsStoryAndGoesBackWhereItCameFrom) {
     EXPECT_EQ(band->log.Newest(0).turn, ended.battleLog.Newest(0).turn);
     EXPECT_EQ(band->log.Newest(0).first.code, ended.battleLog.Newest(0).first.code);
     EXPECT_EQ(band->log.Newest(0).second.code, ended.battleLog.Newest(0).second.code);
+    // And the band shows them: the log's and the state's boxes stand black on the lit band.
+    for (const QRect box : {program->Board().LogBox(), program->Board().StateBox()}) {
+        const QImage shown = program->Board().Canvas().copy(box.adjusted(2, 2, -2, -2));
+        int black = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) black += shown.pixelColor(x, y) == Qt::black;
+        EXPECT_GT(black, shown.width() * shown.height() / 2) << "the band went dark at the end";
+    }
     EXPECT_TRUE(program->Display().Painter().Now().contains("1941"))
         << program->Display().Painter().Now().toStdString();
     // Esc leaves the replay for the end-of-game window, as it was.
