@@ -181,8 +181,16 @@ void THelpWindow::Relabel() {
     label(BackButton, kBackText, "Back");
     label(ContentsButton, kContentsText, "Contents");
     label(CloseButton, kCloseText, "Close");
+    FitTitle();
+}
+
+void THelpWindow::FitTitle() {
+    // A title wider than its room in the bar is cut with an ellipsis, never in mid-letter.
     const QString title = Browser->documentTitle();
-    TitleLabel->setText(!title.isEmpty() ? title : texts.Text(kHelpText));
+    const QString whole = !title.isEmpty() ? title : context_.texts.Text(kHelpText);
+    TitleLabel->setText(
+        QFontMetrics(TitleLabel->font()).elidedText(whole, Qt::ElideRight, TitleLabel->width()));
+    TitleLabel->setToolTip(whole);
 }
 
 void THelpWindow::resizeEvent(QResizeEvent* event) {
@@ -196,6 +204,7 @@ void THelpWindow::resizeEvent(QResizeEvent* event) {
         x -= kGap;
     }
     TitleLabel->setGeometry(16, 0, qMax(0, x - 16), kBarHeight);
+    FitTitle();
     Browser->setGeometry(0, kBarHeight, width(), qMax(0, height() - kBarHeight));
 }
 

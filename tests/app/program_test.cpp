@@ -234,7 +234,7 @@ TEST_F(ProgramTest, ABuiltInMapWithoutItsChartGoesBackToTheMenu) {
     EXPECT_FALSE(program->Board().isVisible());
     EXPECT_TRUE(program->Intro().isVisible());
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
-    EXPECT_TRUE(BoxTexts()[0].contains("The picture of the map $ATLANTIS cannot be shown"))
+    EXPECT_TRUE(BoxTexts()[0].contains("The picture of the map ATLANTIS cannot be shown"))
         << BoxTexts()[0].toStdString();
     EXPECT_FALSE(program->TheGame().GameActive);
     EXPECT_EQ(program->ExitStatus(), 0);
