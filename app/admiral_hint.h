@@ -5,6 +5,10 @@
 #include "opponent/admiral.h"
 
 namespace kvd {
+struct LanguageTexts;
+}
+
+namespace kvd {
 
 // The board's H key answered by the Admiral: it thinks from the player's own board, as it
 // would over its own move, and the board frames what it would play. It remembers nothing
@@ -12,14 +16,17 @@ namespace kvd {
 class AdmiralHint : public MoveHint {
   public:
     // pause: the game's wait, while the Admiral thinks aside (see ThinkAside).
-    AdmiralHint(ThinkBudget budget, std::function<bool(int ms)> pause)
-        : budget_(budget), pause_(std::move(pause)) {}
+    AdmiralHint(ThinkBudget budget, std::function<bool(int ms)> pause, const LanguageTexts& texts)
+        : budget_(budget), pause_(std::move(pause)), texts_(texts) {}
     std::optional<Move> Suggest(const Game& game, const Settings& settings, Side side) override;
+    QString Reason() const override { return reason_; }
 
   private:
     Admiral admiral_;
     ThinkBudget budget_;
     std::function<bool(int ms)> pause_;
+    const LanguageTexts& texts_;
+    QString reason_;
 };
 
 }  // namespace kvd

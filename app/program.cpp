@@ -1,7 +1,6 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QFile>
 
 #include "app/admiral_hint.h"
 #include "board/board_display.h"
@@ -23,6 +22,7 @@
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 #include "play/game_journal.h"
+#include "play/record_file.h"
 
 namespace kvd {
 
@@ -38,7 +38,7 @@ Program::Program(Platform& platform) : context_(platform) {
     opponent_ =
         std::make_unique<OpponentChoice>(std::uint32_t(admiralSeed.Next(1 << 30)), ThinkBudget{});
     opponent_->Admiral().pause = pause;
-    hint_ = std::make_unique<AdmiralHint>(ThinkBudget{}, pause);
+    hint_ = std::make_unique<AdmiralHint>(ThinkBudget{}, pause, context_.texts);
     winner_ = std::make_unique<TWinnerForm>(context_, game_, *setup_);
     options_ = std::make_unique<TOptions>(context_, game_);
     about_ = std::make_unique<TAboutForm>(context_);
@@ -51,15 +51,7 @@ Program::Program(Platform& platform) : context_(platform) {
     display_->journal = journal_.get();
     replayer_ =
         std::make_unique<Replayer>(*board_, game_, context_, pictures_, *display_, *opponent_);
-    replayer_->onClosed = [this] {
-        // The stored settings again, as after a game; back to the menu.
-        LoadSettings(*context_.platform.files, context_.settingsLines, context_.settings);
-        game_.GameActive = false;
-        game_.NetGame = false;  // a network game's replay leaves no network game behind
-        game_.NetRole = net_role::kNone;
-        board_->hide();
-        BackToMenu();
-    };
+    replayer_->onClosed = [this] { ReplayClosed(); };
     playerTurn_->journal = journal_.get();
     multiPlayer_->Network().journal = journal_.get();
     Wire();
@@ -107,6 +99,7 @@ int Program::ExitStatus() const {
 
 void Program::BackToMenu() {
     if (ended_) return;
+    TellUnsaved();
     intro_->setEnabled(true);
     intro_->show();
     TakeKeyboard(*intro_);
@@ -114,31 +107,58 @@ void Program::BackToMenu() {
     context_.platform.cursor->Set(intro_.get(), CursorShape::Arrow);
 }
 
+void Program::TellUnsaved() {
+    const auto trouble = journal_->TakeTrouble();
+    if (!trouble) return;
+    context_.platform.boxes->Show(
+        BoxKind::Warning,
+        QStringLiteral("   ") +
+            context_.texts
+                .TextOr(text::kLeftUnsaved, QStringLiteral("The battle could not be saved to %1 "
+                                                           "(%2)."))
+                .arg(trouble->file, trouble->reason) +
+            QStringLiteral("   "),
+        BoxButtons::Ok);
+}
+
 void Program::HideMenu() {
     intro_->hide();
 }
 
 void Program::StartGame() {
-    if (!ResumeUnfinished()) setup_->GameInit();
+    switch (ResumeUnfinished()) {
+        case Unfinished::None:
+            setup_->GameInit();
+            break;
+        case Unfinished::Resumed:
+            break;
+        case Unfinished::NotNow:
+            BackToMenu();
+            break;
+    }
 }
 
-bool Program::ResumeUnfinished() {
+Program::Unfinished Program::ResumeUnfinished() {
     Platform& p = context_.platform;
     GameRecord record;
     QString error;
     switch (journal_->Load(record, &error)) {
         case GameJournal::Saved::None:
-            return false;
+            return Unfinished::None;
         case GameJournal::Saved::Damaged:
             break;
         case GameJournal::Saved::Readable: {
             const QString question = QStringLiteral("  ") +
                                      context_.texts.Text(text::kResumeUnfinished) +
                                      QStringLiteral("   ");
-            if (p.boxes->Show(BoxKind::Confirmation, question, BoxButtons::YesNo) !=
-                BoxAnswer::Yes) {
-                journal_->Discard();
-                return false;
+            switch (p.boxes->Show(BoxKind::Confirmation, question, BoxButtons::YesNo)) {
+                case BoxAnswer::Yes:
+                    break;
+                case BoxAnswer::No:
+                    journal_->Discard();
+                    return Unfinished::None;
+                default:
+                    return Unfinished::NotNow;
             }
             // The battle is played again, unseen, up to its last move.
             Game resumed;
@@ -154,21 +174,38 @@ bool Program::ResumeUnfinished() {
                 break;
             }
             journal_->Continue(record);
-            return true;
+            display_->TellSaveTrouble();
+            return Unfinished::Resumed;
         }
     }
+    // Kept for a look at what went wrong before the next battle writes over it.
+    const QString kept = journal_->PutAside();
+    const QString where =
+        kept.isEmpty()
+            ? context_.texts.TextOr(text::kDamagedNotKept,
+                                    QStringLiteral("It could not be kept aside."))
+            : context_.texts.TextOr(text::kDamagedKept, QStringLiteral("It is kept as %1."))
+                  .arg(kept);
     p.boxes->Show(BoxKind::Error,
                   QStringLiteral("   ") + context_.texts.Text(text::kUnfinishedDiscarded) + error +
-                      QStringLiteral("   "),
+                      QStringLiteral("\r\r   ") + where + QStringLiteral("   "),
                   BoxButtons::Ok);
     journal_->Discard();
-    return false;
+    return Unfinished::None;
 }
 void Program::ShowMultiPlayer() {
     multiPlayer_->ShowFullScreen();
 }
 void Program::ShowCampaign() {
-    if (ResumeUnfinished()) return;
+    switch (ResumeUnfinished()) {
+        case Unfinished::None:
+            break;
+        case Unfinished::Resumed:
+            return;
+        case Unfinished::NotNow:
+            BackToMenu();
+            return;
+    }
     const Screen& screen = *context_.platform.screen;
     campaign_->setGeometry(0, 0, screen.Width(), screen.Height());
     campaign_->showFullScreen();
@@ -195,11 +232,9 @@ bool Program::OpenReplay(const GameRecord& record) {
 }
 
 bool Program::StartReplay(const QString& path) {
-    QFile file(path);
     GameRecord record;
-    QString error = QStringLiteral("the file cannot be read.");
-    if (file.open(QIODevice::ReadOnly) && ReadRecord(DecodeLines(file.readAll()), record, &error))
-        return OpenReplay(record);
+    QString error;
+    if (LoadRecordFile(path, record, &error)) return OpenReplay(record);
     return ReplayRefused(error);
 }
 
@@ -217,7 +252,29 @@ bool Program::ReplayAvailable() const {
 }
 
 void Program::WatchReplay() {
-    if (const GameRecord* last = journal_->LastRecord()) OpenReplay(*last);
+    const GameRecord* last = journal_->LastRecord();
+    if (!last) return;
+    // The battle as it ended comes back with its end-of-game window after the replay.
+    endedBattle_ = game_;
+    if (!OpenReplay(*last)) ReplayClosed();
+}
+
+void Program::ReplayClosed() {
+    // The stored settings again, as after a game.
+    LoadSettings(*context_.platform.files, context_.settingsLines, context_.settings);
+    board_->hide();
+    if (endedBattle_) {
+        game_ = *endedBattle_;
+        endedBattle_.reset();
+        winner_->ShowAgain();
+        return;
+    }
+    game_.GameActive = false;
+    game_.NetGame = false;  // a network game's replay leaves no network game behind
+    game_.NetRole = net_role::kNone;
+    // A replay the program began with leads to the menu, not to the intro.
+    intro_->SkipIntro();
+    BackToMenu();
 }
 
 void Program::Start() {
@@ -228,6 +285,7 @@ void Program::Start() {
 
 void Program::EndProgram() {
     if (ended_) return;
+    TellUnsaved();
     ended_ = true;
     // A rule waiting in the middle of a fight or a turn stops instead of drawing on.
     context_.guard.Close();

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "board/game_pictures.h"
 #include "core/context.h"
@@ -71,6 +72,7 @@ class Program : public ProgramFlow, public MenuTargets, public HelpPages {
     Context& State() { return context_; }
     Game& TheGame() { return game_; }
     GameJournal& Journal() { return *journal_; }
+    BoardDisplay& Display() { return *display_; }
     GamePictures& Pictures() { return pictures_; }
     TIntroForm& Intro() { return *intro_; }
     TMainForm& Board() { return *board_; }
@@ -87,10 +89,16 @@ class Program : public ProgramFlow, public MenuTargets, public HelpPages {
 
   private:
     void Wire();
-    // Start Game and Campaign first offer the battle the program left unfinished: true when it
-    // was resumed. A damaged save is reported and discarded.
-    bool ResumeUnfinished();
+    // Start Game and Campaign first offer the battle the program left unfinished. No discards
+    // it and a new one begins; a question put away (Esc) keeps it and goes back to the menu. A
+    // damaged save is reported, kept aside and discarded.
+    enum class Unfinished { None, Resumed, NotNow };
+    Unfinished ResumeUnfinished();
+    // A battle left while its save cannot be written: said in a box, naming the file and why.
+    void TellUnsaved();
     bool OpenReplay(const GameRecord& record);
+    // Back to where the replay was asked for: the end-of-game window, or the menu.
+    void ReplayClosed();
     // The replay's error box with the reason; false.
     bool ReplayRefused(const QString& error);
 
@@ -114,6 +122,8 @@ class Program : public ProgramFlow, public MenuTargets, public HelpPages {
     std::unique_ptr<PlayerTurn> playerTurn_;
     std::unique_ptr<GameJournal> journal_;
     std::unique_ptr<Replayer> replayer_;
+    // The battle whose end-of-game window asked for the replay, while it runs.
+    std::optional<Game> endedBattle_;
 };
 
 }  // namespace kvd

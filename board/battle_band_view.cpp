@@ -36,7 +36,27 @@ QRect BandBox(const BoardGeometry& g, int leftPercent, int rightPercent) {
                  QPoint(g.width * rightPercent / 100 - 1, g.height * 996 / 1000 - 1));
 }
 
-// White-framed black box with lines of text; as many lines as fit.
+// A line cut into rows of the width at its blanks, so it reads whole in the box; a word wider
+// than a row alone is cut with an ellipsis.
+QStringList Rows(const QString& text, const QFontMetrics& metrics, int width, int indent) {
+    QStringList rows;
+    QString row;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        const int room = rows.isEmpty() ? width : width - indent;
+        const QString longer = row.isEmpty() ? word : row + QLatin1Char(' ') + word;
+        if (row.isEmpty() || metrics.horizontalAdvance(longer) <= room) {
+            row = longer;
+            continue;
+        }
+        rows << metrics.elidedText(row, Qt::ElideRight, room);
+        row = word;
+    }
+    rows << metrics.elidedText(row, Qt::ElideRight, rows.isEmpty() ? width : width - indent);
+    return rows;
+}
+
+// White-framed black box with lines of text, each over as many rows as it needs (the rows after
+// its first indented); as many rows as fit.
 void DrawLines(QPainter& painter, const QRect& box, const std::vector<BattleLine>& lines,
                int ruleAfter) {
     painter.setPen(Qt::white);
@@ -45,13 +65,18 @@ void DrawLines(QPainter& painter, const QRect& box, const std::vector<BattleLine
     const QFontMetrics metrics(painter.font());
     const int pad = Padding(box);
     const QRect inner = box.adjusted(pad + 3, pad, -pad - 3, -pad);
+    const int indent = metrics.averageCharWidth() * 2;
     int y = inner.top();
-    for (size_t k = 0; k < lines.size() && y + metrics.height() <= inner.bottom() + 1; ++k) {
+    for (size_t k = 0; k < lines.size(); ++k) {
         painter.setPen(ruleAfter > 0 && int(k) < ruleAfter ? QColor(235, 225, 180)
                                                            : ToneColour(lines[k].tone));
-        painter.drawText(QPoint(inner.left(), y + metrics.ascent()),
-                         metrics.elidedText(lines[k].text, Qt::ElideRight, inner.width()));
-        y += metrics.height();
+        const QStringList rows = Rows(lines[k].text, metrics, inner.width(), indent);
+        for (int r = 0; r < rows.size(); ++r) {
+            if (y + metrics.height() > inner.bottom() + 1) return;
+            painter.drawText(QPoint(inner.left() + (r > 0 ? indent : 0), y + metrics.ascent()),
+                             rows[r]);
+            y += metrics.height();
+        }
     }
 }
 }  // namespace
@@ -96,7 +121,8 @@ int TMainForm::LogLines() const {
 }
 
 void TMainForm::DrawBattle() {
-    if (!battle_ || !game_.GameActive) return;
+    // A decided battle keeps its band while the board still shows it (a replay's last move).
+    if (!battle_ || (!game_.GameActive && !game_.GameOver)) return;
     QPainter painter(&Canvas());
     painter.setClipRect(geometry_.BottomBand());  // never over the board
     painter.setFont(BandFont(font(), geometry_.height));

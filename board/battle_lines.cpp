@@ -82,10 +82,14 @@ struct Teller {
             case LogEntry::FlagTransfer:
                 return {Fill(text::kLogFlagTaken, Name(e.first)), BattleLine::Plain};
             case LogEntry::Identified: {
-                QString text = Fill(text::kLogIdentified, Name(e.first));
-                if (e.more > 0 && !text.isEmpty())
-                    text += Fill(text::kLogIdentifiedMore, QString::number(e.more));
-                return {text, BattleLine::Plain};
+                // Every ship by its name: the line wraps in the log's box as far as it needs.
+                QString names = Name(e.first);
+                for (size_t k = 0; k < e.others.size(); ++k)
+                    names += (k + 1 == e.others.size()
+                                  ? texts.TextOr(text::kLogIdentifiedMore, QStringLiteral(" and "))
+                                  : QStringLiteral(", ")) +
+                             Name(e.others[k]);
+                return {Fill(text::kLogIdentified, names), BattleLine::Plain};
             }
             case LogEntry::EscortFire:
                 return {Fill(text::kLogEscortFire, Name(e.first)), LossOf(e.first)};

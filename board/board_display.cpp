@@ -9,6 +9,7 @@
 #include "core/context.h"
 #include "core/game.h"
 #include "core/map_file.h"
+#include "core/text_ids.h"
 #include "platform/jpeg.h"
 #include "platform/platform.h"
 #include "play/game_journal.h"
@@ -91,7 +92,16 @@ void BoardDisplay::DropPictures() {
 void BoardDisplay::ShowBoard() {
     RevealSeen(game_);  // a new game: what its first board shows identified
     board_.ShowBoard();
-    if (journal) journal->Begin(game_, context_.settings);
+    if (journal) journal->Begin(game_, context_.settings, context_.platform.pacing->Now());
+    TellSaveTrouble();
+}
+
+void BoardDisplay::TellSaveTrouble() {
+    if (!journal || !board_.isVisible()) return;
+    if (const auto trouble = journal->TakeNews())
+        paint_.Report(
+            context_.texts.TextOr(text::kSaveFailing, QStringLiteral("Not saved: %1 (%2). "))
+                .arg(trouble->file, trouble->reason));
 }
 
 bool BoardDisplay::ShowResumedGame(QString* error) {
@@ -117,8 +127,10 @@ void BoardDisplay::HideBoard() {
 }
 
 bool BoardDisplay::Show(const Showing& show) {
-    return player_.Play(show.Steps(), endOfGame.Wired() ? &*endOfGame : nullptr,
-                        network.Wired() ? &*network : nullptr);
+    const bool played = player_.Play(show.Steps(), endOfGame.Wired() ? &*endOfGame : nullptr,
+                                     network.Wired() ? &*network : nullptr);
+    if (played) TellSaveTrouble();
+    return played;
 }
 
 void BoardDisplay::Report(const QString& text) {

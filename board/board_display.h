@@ -49,6 +49,9 @@ class BoardDisplay : public SetupDisplay, public TurnDisplay {
     UpwardCall<EndOfGame> endOfGame{"the board to the end-of-game window"};
     UpwardCall<NetworkBoard> network{"the board to the multi-player window"};
 
+    // A save that has just begun to fail, said in the report line.
+    void TellSaveTrouble();
+
   private:
     TMainForm& board_;
     Game& game_;

@@ -73,11 +73,23 @@ void BoardPainter::Write(int xPercent, int yPercent, const QString& text) {
 }
 
 void BoardPainter::Report(const QString& text, int xPercent, int leftPercent, int rightPercent) {
+    lastReport_ = text;
     ReportBox(leftPercent, rightPercent);
-    Write(xPercent, 82, text + Now());
+    // A line longer than its box (a long file name in it) gives up its middle, never the time.
+    const Screen& screen = *context_.platform.screen;
+    QFont font;
+    font.setPixelSize(qMax(11, screen.Height() * 17 / 1000));
+    const QFontMetrics metrics(font);
+    const QString now = Now();
+    const int room =
+        X(rightPercent) - X(xPercent) - metrics.horizontalAdvance(now) - metrics.averageCharWidth();
+    Write(xPercent, 82, metrics.elidedText(text, Qt::ElideMiddle, qMax(0, room)) + now);
 }
 
 QString BoardPainter::Now() const {
+    if (clock_)
+        return clock_->isValid() ? QLocale::system().toString(*clock_, QLocale::ShortFormat)
+                                 : QString();
     return QLocale::system().toString(context_.platform.pacing->Now(), QLocale::ShortFormat);
 }
 

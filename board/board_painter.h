@@ -1,7 +1,9 @@
 #pragma once
 #include <QColor>
+#include <QDateTime>
 #include <QRect>
 #include <QString>
+#include <optional>
 
 namespace kvd {
 
@@ -31,6 +33,11 @@ class BoardPainter {
     // A whole report line: the box, then the text followed by the date and time.
     void Report(const QString& text, int xPercent = 12, int leftPercent = 8, int rightPercent = 97);
     QString Now() const;
+    // The time report lines end with: a replay shows its battle's own, not the watching's. An
+    // invalid time is the clock's again; a replay of a record without one shows none.
+    void SetClock(std::optional<QDateTime> fixed) { clock_ = std::move(fixed); }
+    // The text of the last report line, without its time.
+    const QString& LastReport() const { return lastReport_; }
 
     // Wipes a cell back to the clean map.
     void RestoreCell(int column, int row);
@@ -68,6 +75,8 @@ class BoardPainter {
     Context& context_;
     int speed_ = 1;
     QRect reportBox_;  // the inside of the last report box drawn
+    QString lastReport_;
+    std::optional<QDateTime> clock_;
 };
 
 // The colour of the suggested move's frames: cyan, apart from every other mark of the board

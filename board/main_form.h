@@ -47,6 +47,8 @@ class TMainForm : public CanvasWindow {
     // The battle's state and log as the rules last noted them for the board: kept, and drawn
     // over the band whenever the band is drawn, so they outlast report lines and the sweep.
     void ShowBattle(std::shared_ptr<const BattleBand> battle);
+    // The log and state the band shows now.
+    const BattleBand* Battle() const { return battle_.get(); }
     // Where the battle's log and its state stand in the band: left and right of the radar scope.
     QRect LogBox() const;
     QRect StateBox() const;

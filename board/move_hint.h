@@ -1,5 +1,6 @@
 #pragma once
 #include <QChar>
+#include <QString>
 #include <optional>
 
 #include "play/move.h"
@@ -15,6 +16,8 @@ class MoveHint {
   public:
     virtual ~MoveHint() = default;
     virtual std::optional<Move> Suggest(const Game& game, const Settings& settings, Side side) = 0;
+    // Why the last suggestion, in a few words in the game's language; empty when not told.
+    virtual QString Reason() const { return {}; }
 };
 
 }  // namespace kvd

@@ -207,6 +207,11 @@ void PlayerTurn::ShowHint() {
     paint_.DrawBand(board_.MenuImage);
     paint_.DrawHintFrame(move->fromColumn, move->fromRow);
     paint_.DrawHintFrame(move->toColumn, move->toRow);
+    // Why, in the report line: the frames show the move, not the reason.
+    const QString reason = hint->Reason();
+    if (!reason.isEmpty())
+        paint_.Report(
+            context_.texts.TextOr(text::kHintLine, QStringLiteral("Hint: %1 ")).arg(reason));
     hintShown_ = true;
 }
 

@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "board/board_display.h"
@@ -103,6 +105,8 @@ bool Replayer::Open(const GameRecord& record, QString* error) {
     running_.emplace(context_.guard);
     context_.guard.EnterGame();
     board_.showBothFleets = true;
+    // The reports tell the battle's time, not the watching's.
+    display_.Painter().SetClock(record.began);
     if (!ShowAt(0, error)) {
         Close();
         return false;
@@ -123,7 +127,11 @@ void Replayer::Close() {
     timer_.stop();
     bar_->hide();
     board_.showBothFleets = false;
+    hurry_ = false;
+    leaving_ = false;
+    stepsAhead_ = 0;
     display_.Painter().SetSpeed(1);
+    display_.Painter().SetClock(std::nullopt);
     // The record's settings leave with it: the next game is played with the player's own.
     context_.settings = players_;
     running_.reset();
@@ -140,7 +148,13 @@ bool Replayer::ShowAt(int move, QString* error) {
 }
 
 void Replayer::Forward() {
-    if (busy_ || !Open() || shown_ >= Moves()) return;
+    if (!Open() || shown_ >= Moves()) return;
+    if (busy_) {
+        // A click while a move is shown: the move hurries to its end, and the next one follows.
+        Hurry(true);
+        stepsAhead_ = qMin(stepsAhead_ + 1, Moves() - shown_ - 1);
+        return;
+    }
     busy_ = true;
     Showing show;
     Rules rules{game_, context_.settings, context_.texts, show, &computer_};
@@ -153,10 +167,32 @@ void Replayer::Forward() {
         if (step.kind != ShowStep::HideBoard && step.kind != ShowStep::EndOfGame &&
             step.kind != ShowStep::SendLastMove && step.kind != ShowStep::Cursor)
             steps.push_back(step);
+    if (game_.GameOver || !game_.GameActive) {
+        // The last move: its fight goes into the log and the state, and the band is lit again,
+        // where the game would have gone on to its end-of-game window.
+        Showing end;
+        end.Band(BandOf::Menu);
+        end.Battle(game_);
+        for (ShowStep& step : end.Take()) steps.push_back(std::move(step));
+    }
     ShowPlayer(board_, display_.Painter(), context_, pictures_).Play(steps, nullptr, nullptr);
     busy_ = false;
-    // The board was left while the move was shown.
-    if (!board_.isVisible()) Close();
+    Hurry(false);
+    // The board was left while the move was shown, or the replay is to be.
+    if (!board_.isVisible() || leaving_) {
+        leaving_ = false;
+        Close();
+        return;
+    }
+    if (stepsAhead_ > 0 && Open()) {
+        --stepsAhead_;
+        Forward();
+    }
+}
+
+void Replayer::Hurry(bool on) {
+    hurry_ = on;
+    display_.Painter().SetSpeed(on ? 64 : speed_->currentData().toInt());
 }
 
 void Replayer::Back() {
@@ -179,7 +215,7 @@ void Replayer::PlayOrPause() {
 }
 
 void Replayer::SetSpeed(int factor) {
-    display_.Painter().SetSpeed(factor);
+    if (!hurry_) display_.Painter().SetSpeed(factor);
 }
 
 void Replayer::SetFirstSideView(bool firstSide) {
@@ -203,9 +239,33 @@ void Replayer::Caption() {
 }
 
 bool Replayer::eventFilter(QObject* watched, QEvent* event) {
-    // Leaving the board (the quit corner, the program's end) leaves the replay.
-    if (watched == &board_ && event->type() == QEvent::Hide && Open() && !busy_) Close();
+    if (watched != &board_ || !Open()) return QObject::eventFilter(watched, event);
+    // Esc and the quit corner leave the replay, without a question: there is no battle to lose.
+    const bool esc = event->type() == QEvent::KeyPress &&
+                     static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    const bool corner =
+        event->type() == QEvent::MouseButtonPress &&
+        board_.Geometry().InQuitCorner(static_cast<QMouseEvent*>(event)->position().toPoint());
+    if (esc || corner) {
+        LeaveSoon();
+        return true;
+    }
+    // Leaving the board (the program's end) leaves the replay.
+    if (event->type() == QEvent::Hide && !busy_) Close();
     return QObject::eventFilter(watched, event);
+}
+
+void Replayer::LeaveSoon() {
+    // A move being shown stops first: the guard ends its waits, and the replay closes after.
+    playing_ = false;
+    timer_.stop();
+    stepsAhead_ = 0;
+    if (!busy_) {
+        Close();
+        return;
+    }
+    leaving_ = true;
+    Hurry(true);
 }
 
 }  // namespace kvd

@@ -26,7 +26,7 @@ struct GamePictures;
 // moves one after another or stops them, goes one move forward (with the fights' reports,
 // pictures and sounds as in the game, quicker at a higher speed) or one back, and shows both
 // fleets whole or the board as the first side's player saw it. The board takes no clicks
-// meanwhile; the quit corner and Esc leave as in a game.
+// meanwhile; the quit corner and Esc leave the replay for where it was asked for.
 class Replayer : public QObject {
   public:
     Replayer(TMainForm& board, Game& game, Context& context, GamePictures& pictures,
@@ -61,6 +61,10 @@ class Replayer : public QObject {
     void BuildBar();
     bool ShowAt(int move, QString* error);
     void Caption();
+    // Shows the rest of the move being shown at once (or again at the chosen speed).
+    void Hurry(bool on);
+    // Leaves once no move is being shown.
+    void LeaveSoon();
 
     TMainForm& board_;
     Game& game_;
@@ -73,6 +77,9 @@ class Replayer : public QObject {
     int shown_ = 0;
     bool busy_ = false;
     bool playing_ = false;
+    bool hurry_ = false;
+    bool leaving_ = false;
+    int stepsAhead_ = 0;  // Forward clicks while a move was shown, each a move to follow
     QTimer timer_;
     std::optional<RuleGuard::Scope> running_;  // the board takes no clicks while a replay runs
     QWidget* bar_ = nullptr;

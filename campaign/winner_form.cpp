@@ -119,6 +119,12 @@ void TWinnerForm::ShowEndOfGame() {
     TakeKeyboard(*this);
 }
 
+void TWinnerForm::ShowAgain() {
+    setEnabled(true);
+    showFullScreen();
+    TakeKeyboard(*this);
+}
+
 void TWinnerForm::ShowNavy(QChar navy) {
     const LanguageTexts& texts = context_.texts;
     const Resources& resources = *context_.platform.resources;
@@ -154,11 +160,17 @@ void TWinnerForm::FormShow() {
 
     const bool campaignLosses = g.GameMode == mode::kLastStage;
     const bool goingOn = g.GameMode == mode::kFirstStage || g.GameMode == mode::kConvoyStage;
-    // One command alone stands in the middle; two share the row. A single or network game, or a
-    // campaign's last battle, may be watched again (a stage with one to follow leads on instead;
-    // its record is the program's last.kvr).
-    const bool replay = !goingOn && flow->ReplayAvailable();
-    Label5->setGeometry(20, 516, goingOn || replay ? 345 : 690, 34);
+    // One command alone stands in the middle; two or three share the row. Every decided battle
+    // may be watched again, a campaign's stage with one to follow too.
+    const bool replay = flow->ReplayAvailable();
+    const int commands = 1 + (goingOn ? 1 : 0) + (replay ? 1 : 0);
+    const int width = 690 / commands;
+    Label5->setGeometry(20, 516, width, 34);
+    Label9->setGeometry(20 + width, 516, width, 34);
+    Label8->setGeometry(20 + (commands - 1) * width, 516, width, 34);
+    // Three in a row take a smaller hand, so "Wiederholung ansehen" fits its third.
+    for (QLabel* command : {Label5, Label8, Label9})
+        command->setFont(context_.platform.fonts->TitleFont(commands == 3 ? 21 : 28));
     Label9->setText(texts.Text(text::kWatchReplay));
     Label9->setVisible(replay);
     switch (g.GameMode) {

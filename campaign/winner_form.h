@@ -25,6 +25,8 @@ class TWinnerForm : public QWidget, public EndOfGame {
     // Frees the game's pictures and reads the stored settings again; writes nothing.
     void Closedown() override;
 
+    // The window as it was left for the replay, its tallies counted once.
+    void ShowAgain();
     // Fills the window from the game (its show event).
     void FormShow();
     // Back to the main menu, or on to the next campaign stage.

@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <bitset>
+#include <vector>
 
 #include "core/unit_codes.h"
 
@@ -27,6 +28,7 @@ struct LogEntry {
     LoggedUnit first;   // a fight's first-side unit; the unit the other kinds are about
     LoggedUnit second;  // a fight's second-side unit
     int more = 0;       // Identified: how many more units were identified with `first`
+    std::vector<LoggedUnit> others;  // Identified: those units, in the table's order
 };
 
 // The battle so far as the band tells it: the last things that happened, the turn, and the ships

@@ -14,7 +14,8 @@ inline const QString kShipsWorkingCopy = QStringLiteral("config\\ships.cfg");
 // Shown (error box, OK) when the fleet file cannot be copied to the working copy; the game
 // then ends.
 inline const QString kShipsFileFailure = QStringLiteral(
-    "  I/O Operation failed with ships file!   \r\r   Closing down Game...  Please reinstall KVD!  "
+    "  I/O Operation failed with ships file!   \r\r   Closing down Game...  Please reinstall "
+    "Korvald!  "
     " ");
 
 // The fleet file of a game: "config\" + navy letter + "ships" + stage + ".cfg". Mode 1 and 2

@@ -7,6 +7,7 @@
 #include "core/fleet_file.h"
 #include "core/fleet_placement.h"
 #include "core/game.h"
+#include "core/map_file.h"
 #include "core/setup_display.h"
 #include "core/unit_codes.h"
 #include "platform/platform.h"
@@ -19,7 +20,7 @@ const QString kBackToMenu = QStringLiteral("   \r\r   Back to the main menu...  
 
 QString PictureFailure(const QString& mapName, const QString& picture, const QString& reason) {
     return QStringLiteral("The picture of the map %1 cannot be shown:   \r   %2 (%3)")
-        .arg(mapName, picture, reason);
+        .arg(ShownMapName(mapName), picture, reason);
 }
 
 }  // namespace
@@ -60,7 +61,7 @@ bool GameSetup::GameInit() {
     // presets when a user map has them, the units they leave out drawn in the home band.
     if (!PlaceFleets(g, g.HasPresets == QLatin1Char('Y')))
         return Fail(QStringLiteral("The map %1 leaves no room in a home band for every unit.")
-                        .arg(context_.settings.MapName));
+                        .arg(ShownMapName(context_.settings.MapName)));
     KeepOnlyUnitsOfThisGame();
     FinishSetup();
     display_.ShowBoard();
@@ -247,7 +248,7 @@ bool GameSetup::PlaceNetworkFleets(QString* error) {
     if (!PlaceFleets(game_, false)) {
         if (error)
             *error = QStringLiteral("The map %1 leaves no room in a home band for every unit.")
-                         .arg(context_.settings.MapName);
+                         .arg(ShownMapName(context_.settings.MapName));
         return false;
     }
     const int plane = table.FindSide(1, kFirstSide);

@@ -17,18 +17,19 @@ inline const QString kTextsWorkingCopy = QStringLiteral("config\\message.mes");
 // Shown when the language file cannot be copied at start-up; the program then ends.
 inline const QString kLanguageFailureAtStart = QStringLiteral(
     "   I/O Operation failed with language file!   \r\r    Closing down Game...  Please reinstall "
-    "KVD!  ");
+    "Korvald!  ");
 // Shown when the copy fails on a language change in the options; the game goes on.
 inline const QString kLanguageFailureOnChange = QStringLiteral(
-    "   I/O Operation failed with language file!   \r\r    Please restart KVD or reinstall...!  ");
+    "   I/O Operation failed with language file!   \r\r    Please restart Korvald or reinstall...! "
+    " ");
 // Neither language file holds a single text: at start-up the program ends, since it would have
 // no words at all; on a change in the options the texts stay as they were.
 inline const QString kNoLanguageAtStart = QStringLiteral(
     "   Both language files are missing or empty!   \r\r    Closing down Game...  Please reinstall "
-    "KVD!  ");
+    "Korvald!  ");
 inline const QString kNoLanguageOnChange = QStringLiteral(
     "   Both language files are missing or empty!   \r\r    The texts stay as they were. Please "
-    "reinstall KVD!  ");
+    "reinstall Korvald!  ");
 
 // Texts of the game's own that the language files hold besides those of the windows.
 namespace text {

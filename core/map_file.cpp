@@ -1,5 +1,7 @@
 #include "core/map_file.h"
 
+#include <algorithm>
+
 #include "core/unit_codes.h"
 #include "core/unit_table.h"
 #include "platform/files.h"
@@ -71,6 +73,16 @@ QString MapFileName(const QString& mapName) {
     return QStringLiteral("maps\\") + mapName + QStringLiteral(".map");
 }
 
+bool IsMapName(const QString& mapName) {
+    const QStringView name = IsBuiltInMap(mapName) ? QStringView(mapName).mid(1) : mapName;
+    if (name.isEmpty() || name.size() > 40) return false;
+    return std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); });
+}
+
+QString ShownMapName(const QString& mapName) {
+    return IsBuiltInMap(mapName) ? mapName.mid(1) : mapName;
+}
+
 bool IsBuiltInMap(const QString& mapName) {
     return mapName.startsWith(QLatin1Char('$'));
 }
@@ -93,6 +105,11 @@ QString CheckMapLines(const QStringList& lines) {
 
 bool LoadMap(const Files& files, const QString& mapName, MapLines& map, QString* error) {
     map.Clear();
+    if (!IsMapName(mapName)) {
+        if (error)
+            *error = QStringLiteral("\"%1\" is not the name of a map.").arg(mapName.left(60));
+        return false;
+    }
     const QString fileName = MapFileName(mapName);
     const QString shown = ShownPath(fileName);
     QStringList lines;
@@ -113,7 +130,7 @@ bool LoadMap(const Files& files, const QString& mapName, MapLines& map, QString*
 QStringList MapList(const Files& files) {
     QStringList names;
     for (const QString& file : files.List(QStringLiteral("maps"), QStringLiteral("*.MAP")))
-        names << file.left(file.size() - 4);
+        if (IsMapName(file.left(file.size() - 4))) names << file.left(file.size() - 4);
     return names;
 }
 

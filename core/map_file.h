@@ -53,6 +53,13 @@ class MapLines {
 
 // "maps\" + name + ".map"
 QString MapFileName(const QString& mapName);
+// A map is named, never pointed at: letters and digits (a built-in one "$" first), up to 40 of
+// them, so its file is always one in the maps folder.
+bool IsMapName(const QString& mapName);
+// The map played when the settings name none that could be: the standard one.
+inline const QString kStandardMap = QStringLiteral("$STANDARD");
+// A map's name as a player reads it: a built-in one without its "$" ("ICELAND").
+QString ShownMapName(const QString& mapName);
 // Built-in maps are named with a leading "$"; their picture is the built-in picture of the
 // name without it.
 bool IsBuiltInMap(const QString& mapName);
@@ -70,7 +77,7 @@ QString CheckMapLines(const QStringList& lines);
 bool LoadMap(const Files& files, const QString& mapName, MapLines& map, QString* error);
 
 // The map list: every "maps\*.map" (letter case ignored) without its last four characters,
-// in alphabetical order.
+// in alphabetical order; a file whose name is no map name is left out.
 QStringList MapList(const Files& files);
 
 // Column 13 of line 3 of a map file; a null character when it cannot be read.

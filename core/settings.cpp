@@ -1,5 +1,7 @@
 #include "core/settings.h"
 
+#include "core/map_file.h"
+
 #include "platform/files.h"
 
 namespace kvd {
@@ -70,11 +72,18 @@ QByteArray SettingsLines::Serialized() const {
     return bytes;
 }
 
+QString MapNameOf(const SettingsLines& lines) {
+    const QString line =
+        lines.size() > settings_line::kMapName ? lines[settings_line::kMapName] : QString();
+    return IsMapName(line) ? line : kStandardMap;
+}
+
 void ApplySettingsLines(const SettingsLines& lines, Settings& settings) {
     for (const LetterLine& l : kLetterLines)
         if (!lines.First(l.line).isNull()) settings.*l.variable = lines.First(l.line);
-    if (!lines.First(settings_line::kMapName).isNull())
-        settings.MapName = lines[settings_line::kMapName];
+    if (!lines.First(settings_line::kMapName).isNull()) settings.MapName = MapNameOf(lines);
+    // The texts of a letter other than 'E' are German: so is everything else then.
+    if (settings.Language != QLatin1Char('E')) settings.Language = QLatin1Char('D');
     settings.Opponent = lines.First(settings_line::kOpponent) == QLatin1Char('A')
                             ? QLatin1Char('A')
                             : QLatin1Char('S');

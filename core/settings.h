@@ -86,9 +86,14 @@ class SettingsLines {
     bool byteOrderMark_ = false;
 };
 
+// The map the settings line names; the standard map when the line is no map name (a path, a
+// name grown by a fault), which is never opened.
+QString MapNameOf(const SettingsLines& lines);
 // Sets the variables from the settings lines. A line that is missing, or empty, leaves its
-// variable as it was. A letter the setting does not know is taken as it stands: the options
-// window then selects nothing for it, and the rules read it as they read any other. The
+// variable as it was. A language other than English is German, and a map line that is no map
+// name means the standard map. Any other letter the setting does not know is taken as it
+// stands: the options window then selects nothing for it, and the rules read it as they read
+// any other. The
 // opponent is the exception: only an 'A' asks for the Admiral, and any other line, or none,
 // means the standard opponent.
 void ApplySettingsLines(const SettingsLines& lines, Settings& settings);

@@ -132,6 +132,27 @@ constexpr int kSaidNothing = 301;
 constexpr int kOtherGame = 302;
 constexpr int kOtherGameHost = 303;
 constexpr int kNotAnnounced = 304;
+constexpr int kSaveFailing = 330;
+constexpr int kLeftUnsaved = 331;
+constexpr int kDamagedKept = 332;
+constexpr int kDamagedNotKept = 333;
+constexpr int kNoMapName = 334;
+constexpr int kScreenNotScaled = 335;
+constexpr int kChartCorner = 336;
+constexpr int kChartMinefield = 337;
+constexpr int kChartSinks = 338;
+constexpr int kChartSunk = 339;
+constexpr int kChartBothSunk = 340;
+constexpr int kChartDamages = 341;
+constexpr int kChartDamaged = 342;
+constexpr int kChartBothDamaged = 343;
+constexpr int kHintWins = 344;
+constexpr int kHintSubmarineStruck = 345;
+constexpr int kHintThreat = 346;
+constexpr int kHintRepair = 347;
+constexpr int kHintUnknownContact = 348;
+constexpr int kHintCloser = 349;
+constexpr int kHintLine = 350;
 }  // namespace text
 
 }  // namespace kvd

@@ -1,13 +1,19 @@
 #include "frontend/help_window.h"
 
+#include "frontend/fight_chart.h"
+
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextDocument>
+#include <functional>
 
 #include "core/context.h"
+#include "core/fleet_file.h"
+#include "core/game.h"
 #include "core/help_pages.h"
+#include "core/unit_table.h"
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
 
@@ -90,8 +96,12 @@ class HelpBrowser : public QTextBrowser {
                                               QRegularExpression::CaseInsensitiveOption |
                                                   QRegularExpression::DotMatchesEverythingOption);
         html.remove(style);
+        if (chart && html.contains(kFightChartMark)) html.replace(kFightChartMark, chart());
         return html;
     }
+
+    // The chart of what beats what, made when a page asks for it.
+    std::function<QString()> chart;
 };
 }  // namespace
 
@@ -135,7 +145,16 @@ void THelpWindow::BuildLayout() {
     ContentsButton = button();
     CloseButton = button();
 
-    Browser = new HelpBrowser(this);
+    auto* browser = new HelpBrowser(this);
+    browser->chart = [this] {
+        UnitTable fleet;
+        QStringList lines;
+        context_.platform.files->LoadLines(
+            FleetFileName(mode::kSingleGame, context_.settings.HomeNavy), lines);
+        fleet.SetLines(lines);
+        return FightChartHtml(fleet, context_.texts);
+    };
+    Browser = browser;
     Browser->setFrameShape(QFrame::NoFrame);
     Browser->document()->setDefaultStyleSheet(QString::fromLatin1(kPageStyle));
     Browser->document()->setDocumentMargin(20);
@@ -162,8 +181,16 @@ void THelpWindow::Relabel() {
     label(BackButton, kBackText, "Back");
     label(ContentsButton, kContentsText, "Contents");
     label(CloseButton, kCloseText, "Close");
+    FitTitle();
+}
+
+void THelpWindow::FitTitle() {
+    // A title wider than its room in the bar is cut with an ellipsis, never in mid-letter.
     const QString title = Browser->documentTitle();
-    TitleLabel->setText(!title.isEmpty() ? title : texts.Text(kHelpText));
+    const QString whole = !title.isEmpty() ? title : context_.texts.Text(kHelpText);
+    TitleLabel->setText(
+        QFontMetrics(TitleLabel->font()).elidedText(whole, Qt::ElideRight, TitleLabel->width()));
+    TitleLabel->setToolTip(whole);
 }
 
 void THelpWindow::resizeEvent(QResizeEvent* event) {
@@ -177,6 +204,7 @@ void THelpWindow::resizeEvent(QResizeEvent* event) {
         x -= kGap;
     }
     TitleLabel->setGeometry(16, 0, qMax(0, x - 16), kBarHeight);
+    FitTitle();
     Browser->setGeometry(0, kBarHeight, width(), qMax(0, height() - kBarHeight));
 }
 

@@ -46,6 +46,8 @@ class THelpWindow : public QWidget {
     // Shows a page file of the program folder; false after a box when it cannot be shown.
     bool Open(const QString& file, const QString& fragment);
     void Missing(const QString& file);
+    // The page's title in the bar, as much of it as fits.
+    void FitTitle();
 
     Context& context_;
     QWidget* bar_ = nullptr;

@@ -7,6 +7,8 @@
 #include "core/context.h"
 #include "core/game.h"
 #include "core/game_sound.h"
+#include "core/map_file.h"
+#include "core/text_ids.h"
 #include "platform/desktop/window_style.h"
 #include "platform/picture.h"
 #include "platform/platform.h"
@@ -172,10 +174,30 @@ void TIntroForm::FormCreate() {
                 break;
         }
     }
+    if (!startupFailed_) TellBadMapName();
     if (width < 799 || width > 1281) {
-        context_.texts.MO(33, 1);
-        Fail(QStringLiteral("  ") + context_.texts.Msg1 + QStringLiteral("   "), BoxKind::Error);
+        // Too narrow, or too wide where the display could not be scaled to the game.
+        const QString needs =
+            context_.texts.Text(width < 799 ? text::kScreenTooWide : text::kScreenNotScaled);
+        Fail(QStringLiteral("  ") + needs.arg(width).arg(height) + QStringLiteral("   "),
+             BoxKind::Error);
     }
+}
+
+void TIntroForm::TellBadMapName() {
+    const SettingsLines& lines = context_.settingsLines;
+    if (lines.size() <= settings_line::kMapName) return;
+    const QString named = lines[settings_line::kMapName];
+    if (named.isEmpty() || IsMapName(named)) return;
+    context_.platform.boxes->Show(
+        BoxKind::Warning,
+        QStringLiteral("   ") +
+            context_.texts
+                .TextOr(text::kNoMapName,
+                        QStringLiteral("\"%1\" is not the name of a map. %2 is played instead."))
+                .arg(named, ShownMapName(kStandardMap)) +
+            QStringLiteral("   "),
+        BoxButtons::Ok);
 }
 
 void TIntroForm::showEvent(QShowEvent* event) {
@@ -214,9 +236,14 @@ void TIntroForm::FormActivate() {
     titleImage_->setPixmap(PicturePixmap(*p.resources, QStringLiteral("TITLE2"), QSize(600, 120)));
     p.pacing->Wait(8000);
     if (ending_) return;
+    SkipIntro();
+}
+
+void TIntroForm::SkipIntro() {
+    Platform& p = context_.platform;
     introFrame_->move(-999, introFrame_->y());
     titleImage_->move(-999, titleImage_->y());
-    menuPanel_->move((width - 650) / 2, (height - 590) / 2);
+    menuPanel_->move((p.screen->Width() - 650) / 2, (p.screen->Height() - 590) / 2);
     introFrame_->setPixmap(QPixmap());
     titleImage_->setPixmap(QPixmap());
     introPlayed_ = true;

@@ -37,6 +37,8 @@ class TIntroForm : public QWidget {
 
     bool StartupFailed() const { return startupFailed_; }
     bool IntroPlayed() const { return introPlayed_; }
+    // The menu at once, as after the intro: the program began with something else (a replay).
+    void SkipIntro();
     QLabel* EntryLabel(Entry entry) const { return entries_[entry]; }
     QWidget* MenuPanel() const { return menuPanel_; }
     QWidget* IntroSign() const { return introSign_; }
@@ -59,6 +61,8 @@ class TIntroForm : public QWidget {
     void ResetEntryColours();
     void End();
     void Fail(const QString& text, BoxKind kind);
+    // The settings name no map that could be played: said once, and the standard map is played.
+    void TellBadMapName();
 
     Context& context_;
     Game& game_;

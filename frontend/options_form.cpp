@@ -185,8 +185,11 @@ void TOptions::FormShow() {
     settings_.MapName = mapName;
 
     MapList->clear();
-    MapList->addItems(kvd::MapList(*platform_.files));
-    const int map = MapList->findText(mapNameCopy_, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // The list reads as names; each entry keeps its file's name to play.
+    for (const QString& name : kvd::MapList(*platform_.files))
+        MapList->addItem(ShownMapName(name), name);
+    const int map =
+        MapList->findData(mapNameCopy_, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
     MapList->setCurrentIndex(map >= 0 ? map : (MapList->count() > 0 ? 0 : -1));
     SelectFromVariables();
     SetSubmitColour(false);
@@ -209,7 +212,7 @@ void TOptions::NavyListChange() {
 }
 
 void TOptions::MapListChange() {
-    settings_.MapName = MapList->currentText();
+    settings_.MapName = MapList->currentData().toString();
     if (settings_.MapName.isEmpty()) settings_.MapName = QStringLiteral("Standard");
     mapNameCopy_ = settings_.MapName;
     SetSettingLine(lines_, settings_line::kMapName, settings_.MapName);
@@ -279,7 +282,7 @@ void TOptions::Label8Click() {
             QStringLiteral("Please reinstall the maps or make one in the Map Maker."));
         return;
     }
-    settings_.MapName = MapList->currentText();
+    settings_.MapName = MapList->currentData().toString();
     QString error;
     if (!LoadMap(*platform_.files, settings_.MapName, boardMap_, &error)) {
         platform_.boxes->Show(BoxKind::Error, QStringLiteral("   %1   ").arg(error),

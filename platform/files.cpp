@@ -159,25 +159,46 @@ bool Files::LoadLines(const QString& name, QStringList& lines) const {
     return true;
 }
 
-bool Files::SaveLines(const QString& name, const QStringList& lines) {
+bool Files::SaveLines(const QString& name, const QStringList& lines, QString* why) {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";
     }
-    return SaveBytes(name, bytes);
+    return SaveBytes(name, bytes, why);
 }
 
-bool Files::SaveBytes(const QString& name, const QByteArray& bytes) {
+bool Files::SaveBytes(const QString& name, const QByteArray& bytes, QString* why) {
     // Written beside the target and renamed over it only when complete.
     // Unbuffered, so a short write (a full disk) shows here and not as a silently cut file.
-    QSaveFile file(WritePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
+    const QString path = WritePath(name);
+    QSaveFile file(path);
+    const auto failed = [&] {
+        // Said short, in the words of the file's place; the system's own words name the whole
+        // path again.
+        const QFileInfo target(path), folder(target.path());
+        if (!why)
+            return false;
+        else if (target.exists() && !target.isWritable())
+            *why = QStringLiteral("read-only");
+        else if (!folder.isWritable())
+            *why = QStringLiteral("folder not writable");
+        else
+            *why = file.errorString();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed();
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
+        const bool result = failed();
+        file.cancelWriting();
+        return result;
     }
-    return file.commit();
+    return file.commit() || failed();
+}
+
+qint64 Files::Size(const QString& name) const {
+    const QFileInfo info(Resolve(name));
+    return info.isFile() ? info.size() : -1;
 }
 
 QStringList Files::List(const QString& folder, const QString& mask) const {

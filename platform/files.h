@@ -45,13 +45,18 @@ class Files {
     // False when the file cannot be read (lines are then left empty).
     bool LoadLines(const QString& name, QStringList& lines) const;
     // Writes lines, each ending in CR LF. The file is replaced only once the whole text is
-    // written, so a full disk or a crash never leaves a truncated file. False on failure.
-    bool SaveLines(const QString& name, const QStringList& lines);
+    // written, so a full disk or a crash never leaves a truncated file. False on failure, with
+    // the system's reason in `why` when asked.
+    bool SaveLines(const QString& name, const QStringList& lines, QString* why = nullptr);
 
     // A file's bytes as they are; false when it cannot be read (bytes are then left empty).
     bool LoadBytes(const QString& name, QByteArray& bytes) const;
-    // Writes bytes, replacing the file only once they are all written. False on failure.
-    bool SaveBytes(const QString& name, const QByteArray& bytes);
+    // Writes bytes, replacing the file only once they are all written. False on failure, with
+    // the system's reason in `why` when asked.
+    bool SaveBytes(const QString& name, const QByteArray& bytes, QString* why = nullptr);
+    // A file's size in bytes, -1 when there is no such file: what a reader looks at before it
+    // takes the whole file into memory.
+    qint64 Size(const QString& name) const;
 
     // The names of the files in a folder that match a mask such as "*.MAP" (letter case
     // ignored), sorted alphabetically without regard to case.

@@ -8,7 +8,9 @@ namespace kvd {
 
 enum class BoxKind { Error, Warning, Confirmation, Information };
 enum class BoxButtons { Ok, YesNo };
-enum class BoxAnswer { Ok, Yes, No };
+// Dismissed: a question put away without an answer (Esc, the window closed), which is neither
+// Yes nor No.
+enum class BoxAnswer { Ok, Yes, No, Dismissed };
 
 // The words on the buttons of a message box, in the language the game speaks. English until the
 // language texts are loaded, so the failures of a start-up still have readable buttons.
@@ -33,6 +35,11 @@ class MessageBoxes {
   private:
     BoxButtonTexts buttonTexts_;
 };
+
+// A box's text as it fits on a screen: a word too long to wrap (a name or path read from a
+// file) keeps its start and end around an ellipsis, and a text longer than any message is cut
+// with one.
+QString FittedBoxText(const QString& text);
 
 // Records every box and answers from a script; unscripted boxes answer Ok or Yes.
 class ScriptedMessageBoxes : public MessageBoxes {

@@ -57,6 +57,8 @@ class VirtualPacing : public Pacing {
     int Interrupts() const { return interrupts_; }
     std::uint32_t TickCount() const override { return tick_; }
     QDateTime Now() const override;
+    // The date and time from now on, the waits counting on from there.
+    void SetNow(const QDateTime& now) { startTime_ = now.addMSecs(-elapsed_); }
 
     // Total milliseconds waited so far, and the number of waits.
     std::int64_t Elapsed() const { return elapsed_; }

@@ -81,7 +81,10 @@ void NoteIdentified(Game& g, Side seer) {
             continue;
         if (!DrawnToOpponent(code)) continue;
         log.identified.set(code);
-        if (found++ == 0) entry.first = UnitOfLine(g, i);
+        if (found++ == 0)
+            entry.first = UnitOfLine(g, i);
+        else
+            entry.others.push_back(UnitOfLine(g, i));
     }
     if (found == 0) return;
     entry.more = found - 1;

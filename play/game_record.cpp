@@ -178,6 +178,7 @@ QStringList RecordLines(const GameRecord& r, const QString& programVersion) {
                       QStringLiteral("[Program]=") + programVersion};
     for (const SettingKey& k : kSettingKeys) lines << QLatin1String(k.key) + (r.settings.*k.member);
     lines << QStringLiteral("[MapName]=") + r.settings.MapName;
+    if (r.began.isValid()) lines << QStringLiteral("[Began]=") + r.began.toString(Qt::ISODate);
     if (AdmiralPlays(r.settings)) lines << QStringLiteral("[Opponent]=A");
     for (const QString& line : r.mapLines) lines << QStringLiteral("[Map]=") + line;
     for (const QString& line : r.table) lines << QStringLiteral("[Table]=") + line;
@@ -215,6 +216,10 @@ bool ReadRecord(const QStringList& lines, GameRecord& out, QString* error) {
             return Fail(error, at(i) + QStringLiteral("it is not a line of text."));
         const bool moves = !r.moves.empty();
         if (line.startsWith(QLatin1String("[Program]="))) continue;
+        if (line.startsWith(QLatin1String("[Began]="))) {
+            r.began = QDateTime::fromString(line.mid(8), Qt::ISODate);
+            continue;
+        }
         const std::optional<QString> setting = ReadSetting(line, r.settings, settingsSeen, mapName);
         if (setting && !setting->isEmpty()) return Fail(error, at(i) + *setting);
         if (setting) continue;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -48,6 +49,9 @@ struct GameRecord {
     QStringList variables;
     QString dice;
     std::vector<Played> moves;
+    // When the battle began, as its reports told the time ("[Began]="); a record from before
+    // the line has none.
+    QDateTime began;
     int format = kRecordFormat;  // the format it was written in, kept when written again
 };
 

@@ -67,9 +67,10 @@ MESSAGES = [
     (31, "not shown by the game", "Flagship", "Flaggschiff"),
     (32, "fight report, both units lost: <enemy name> + 32 + <our name> + 39 + <time>",
      " and ", " und "),
-    (33, "start-up: error box when the screen is too narrow or too wide",
-     "This game needs a screen 800 to 1280 pixels wide!",
-     "Dieses Spiel braucht einen Bildschirm von 800 bis 1280 Pixeln Breite!"),
+    (33, "start-up: error box when the screen is too narrow (a wider one is scaled): %1 x %2"
+         " the screen's size",
+     "Korvald needs a screen at least 800 pixels wide; this one is %1 x %2.",
+     "Korvald braucht einen Bildschirm von mindestens 800 Pixeln Breite; dieser hat %1 x %2."),
     (34, "repair report: 34 + <time>",
      "The supply ship has repaired a damaged ship at ",
      "Reparatur durch das Versorgungsschiff abgeschlossen am "),
@@ -330,9 +331,9 @@ MESSAGES = [
      "%1 vom Versorgungsschiff repariert"),
     (171, "band log: the carrier carries the flag now: %1 the carrier", "%1 takes over the flag",
      "%1 übernimmt die Flagge"),
-    (172, "band log: units identified: %1 the first of them (then 173)", "Identified: %1", "Erkannt: %1"),
-    (173, "band log: after 172 when more units were identified: %1 how many more", " and %1 more",
-     " und %1 weitere"),
+    (172, "band log: units identified: %1 all of them, joined by \", \" and 173 before the last",
+     "Identified: %1", "Erkannt: %1"),
+    (173, "band log: in 172, before the last of the units identified", " and ", " und "),
     (174, "band log: a fight's winner hit by the escorts' fire: %1 the unit", "%1 hit by the escorts' fire",
      "%1 vom Feuer des Geleitschutzes getroffen"),
     (175, "band log: an opposing submarine, whose name nobody knows", "a submarine", "ein U-Boot"),
@@ -519,6 +520,52 @@ MESSAGES = [
      "The game is not announced on the local network; the other player can still join by this address. ",
      "Das Spiel wird im lokalen Netz nicht angekündigt; der andere Spieler kann trotzdem über diese"
      " Adresse beitreten. "),
+    (330, "board, report line once when the battle cannot be saved: 330 + <time>; %1 the"
+          " file, %2 the system's reason",
+     "Not saved: %1 (%2) - tried again after every move. ",
+     "Nicht gespeichert: %1 (%2) - neuer Versuch nach jedem Zug. "),
+    (331, "warning box when a battle is left while its save cannot be written: %1 the file,"
+          " %2 the system's reason",
+     "The battle could not be saved to %1 (%2). The save there does not hold the latest moves.",
+     "Die Schlacht konnte nicht in %1 gespeichert werden (%2). Die Sicherung dort enthält die"
+     " letzten Züge nicht."),
+    (332, "error box after 154 + <reason>, when the damaged save was kept: %1 the file",
+     "It is kept as %1.", "Sie bleibt als %1 erhalten."),
+    (333, "error box after 154 + <reason>, when the damaged save could not be kept",
+     "It could not be kept aside.", "Sie konnte nicht beiseitegelegt werden."),
+    (334, "start-up, warning box when the settings file names no map that could be: %1 what"
+          " it names, %2 the standard map",
+     "The settings name \"%1\", which is not the name of a map. %2 is played instead.",
+     "Die Einstellungen nennen \"%1\", das ist kein Kartenname. Gespielt wird %2."),
+    (335, "start-up: error box when the screen is wider than the game can lay out on (it scales"
+          " itself to wider displays, so only a scaling that failed shows it): %1 x %2 the size",
+     "Korvald lays out on a screen 800 to 1280 pixels wide and could not scale itself to this"
+     " one (%1 x %2).",
+     "Korvald braucht einen Bildschirm von 800 bis 1280 Pixeln Breite und konnte sich diesem"
+     " (%1 x %2) nicht anpassen."),
+    (336, "handbook, chart of what beats what: the corner cell", "Your ship (strength) / enemy",
+     "Ihr Schiff (Stärke) / Feind"),
+    (337, "handbook chart: a minefield, as a row or column", "minefield", "Minenfeld"),
+    (338, "handbook chart: your ship sinks the enemy's", "sinks", "versenkt"),
+    (339, "handbook chart: your ship is sunk", "sunk", "sinkt"),
+    (340, "handbook chart: both ships sink", "both sunk", "beide sinken"),
+    (341, "handbook chart: your ship damages the enemy's", "hits", "trifft"),
+    (342, "handbook chart: your ship is damaged", "hit", "getroffen"),
+    (343, "handbook chart: both ships are damaged", "both hit", "beide getroffen"),
+    (344, "board, the hint's reason: a fight the table wins: %1 the own kind, %2 the enemy's",
+     "wins: %1 beats %2", "gewinnt: %1 schlägt %2"),
+    (345, "board, the hint's reason: away from an unseen submarine: %1 the ship it struck",
+     "threat: a submarine has struck beside %1", "Gefahr: ein U-Boot hat neben %1 zugeschlagen"),
+    (346, "board, the hint's reason: out of reach of a contact: %1 its kind, %2 the own kind",
+     "threat: %1 beats %2", "Gefahr: %1 schlägt %2"),
+    (347, "board, the hint's reason: a repair: %1 the ship", "repair: %1",
+     "Reparatur: %1"),
+    (348, "board, the hint's reason: a step onto an unidentified contact: %1 the ship",
+     "attack: %1 meets an unknown contact", "Angriff: %1 trifft auf einen unbekannten Kontakt"),
+    (349, "board, the hint's reason otherwise: %1 the ship", "closing in: %1 toward the enemy",
+     "Annäherung: %1 auf den Feind zu"),
+    (350, "board, report line of the hint (its unit and target framed): 350 + <time>; %1 the"
+          " reason (344 to 349)", "Hint - %1 ", "Rat - %1 "),
 ]
 
 

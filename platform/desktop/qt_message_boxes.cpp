@@ -22,7 +22,7 @@ BoxAnswer QtMessageBoxes::Show(BoxKind kind, const QString& text, BoxButtons but
             icon = QMessageBox::Information;
             break;
     }
-    QString shown = text;
+    QString shown = FittedBoxText(text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const auto standard = buttons == BoxButtons::YesNo
@@ -34,16 +34,23 @@ BoxAnswer QtMessageBoxes::Show(BoxKind kind, const QString& text, BoxButtons but
     if (buttons == BoxButtons::YesNo) {
         box.button(QMessageBox::Yes)->setText(words.yes);
         box.button(QMessageBox::No)->setText(words.no);
-        // Enter answers Yes.
+        // Enter answers Yes. Esc or closing the box answers neither: a hidden button takes
+        // them, so a question put away is not taken for No.
         box.setDefaultButton(QMessageBox::Yes);
+        QPushButton* away = box.addButton(QMessageBox::Cancel);
+        away->hide();
+        box.setEscapeButton(away);
     } else {
         box.button(QMessageBox::Ok)->setText(words.ok);
     }
     // The game's windows may hide the cursor; a message box always needs one.
     box.setCursor(Qt::ArrowCursor);
-    const int result = box.exec();
+    box.exec();
     if (buttons == BoxButtons::Ok) return BoxAnswer::Ok;
-    return result == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
+    QAbstractButton* clicked = box.clickedButton();
+    if (clicked == box.button(QMessageBox::Yes)) return BoxAnswer::Yes;
+    if (clicked == box.button(QMessageBox::No)) return BoxAnswer::No;
+    return BoxAnswer::Dismissed;
 }
 
 }  // namespace kvd

@@ -120,7 +120,8 @@ TEST_F(InstalledGame, AStoredMapIsThePlayersAndListedWithTheShippedOnes) {
     program.ShowOptions();
     const QComboBox* list = program.Options().MapList;
     EXPECT_GE(list->findText(QStringLiteral("GOZO")), 0);
-    EXPECT_GE(list->findText(QStringLiteral("$CHANNEL")), 0);
+    EXPECT_GE(list->findText(QStringLiteral("CHANNEL")), 0) << "read without its \"$\"";
+    EXPECT_GE(list->findData(QStringLiteral("$CHANNEL")), 0);
     EXPECT_EQ(list->count(), 39);
 }
 

@@ -85,16 +85,45 @@ TEST_F(ProgramTest, MissingLanguageFileCannotBeCopied) {
 struct WideScreen : ProgramTest {
     WideScreen() : ProgramTest(1282, 1024) {}
 };
+struct NarrowScreen : ProgramTest {
+    NarrowScreen() : ProgramTest(640, 480) {}
+};
 struct LogicalScreen : ProgramTest {
     LogicalScreen() : ProgramTest(1280, 1024) {}
 };
 
-TEST_F(WideScreen, ScreensWiderThan1281AreRefusedWithMessage33) {
+TEST_F(WideScreen, ScreensWiderThan1281AreRefusedWithTheirSize) {
     auto program = Make();
     EXPECT_TRUE(program->Intro().StartupFailed());
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
-    EXPECT_EQ(BoxTexts()[0], "  " + program->State().texts.Text(33) + "   ");
-    EXPECT_FALSE(program->State().texts.Text(33).isEmpty());
+    EXPECT_EQ(BoxTexts()[0], "  " + program->State().texts.Text(335).arg(1282).arg(1024) + "   ");
+    EXPECT_TRUE(BoxTexts()[0].contains("Korvald"));
+}
+
+// The box says what the screen needs, and what this one is: a wider one would do, as the game
+// scales itself to it.
+TEST_F(NarrowScreen, IsRefusedWithWhatTheGameNeeds) {
+    auto program = Make();
+    EXPECT_TRUE(program->Intro().StartupFailed());
+    ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
+    EXPECT_TRUE(BoxTexts()[0].contains("Korvald needs a screen at least 800 pixels wide"))
+        << BoxTexts()[0].toStdString();
+    EXPECT_TRUE(BoxTexts()[0].contains("640 x 480"));
+}
+
+// A map line that is no map name is said once at the start, cut to fit its box, and the
+// standard map is played.
+TEST_F(ProgramTest, ASettingsMapThatIsNoNameIsSaidAndTheStandardMapPlays) {
+    QStringList lines;
+    ASSERT_TRUE(t.Folder().LoadLines(kvd::kSettingsFile, lines));
+    lines[kvd::settings_line::kMapName] = "maps/../../etc/" + QString(5000, QChar('x'));
+    ASSERT_TRUE(t.Folder().SaveLines(kvd::kSettingsFile, lines));
+    auto program = Make();
+    EXPECT_FALSE(program->Intro().StartupFailed());
+    ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
+    EXPECT_EQ(t.Boxes().Boxes()[0].kind, kvd::BoxKind::Warning);
+    EXPECT_TRUE(BoxTexts()[0].contains("STANDARD")) << BoxTexts()[0].left(200).toStdString();
+    EXPECT_EQ(program->State().settings.MapName, "$STANDARD");
 }
 
 TEST_F(LogicalScreen, A1280ScreenPasses) {
@@ -205,7 +234,7 @@ TEST_F(ProgramTest, ABuiltInMapWithoutItsChartGoesBackToTheMenu) {
     EXPECT_FALSE(program->Board().isVisible());
     EXPECT_TRUE(program->Intro().isVisible());
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);
-    EXPECT_TRUE(BoxTexts()[0].contains("The picture of the map $ATLANTIS cannot be shown"))
+    EXPECT_TRUE(BoxTexts()[0].contains("The picture of the map ATLANTIS cannot be shown"))
         << BoxTexts()[0].toStdString();
     EXPECT_FALSE(program->TheGame().GameActive);
     EXPECT_EQ(program->ExitStatus(), 0);

@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include "app/program.h"
+#include "board/board_display.h"
 #include "board/main_form.h"
 #include "board/replayer.h"
 #include "campaign/winner_form.h"
 #include "frontend/intro_form.h"
+#include "play/battle_notes.h"
 #include "play/game_journal.h"
 #include "play/game_record.h"
+#include "play/record_file.h"
 #include "tests/app/program_fixture.h"
 #include "tools/selfplay/scripted_player.h"
 
@@ -69,7 +75,84 @@ TEST_F(Replay, TheBattleJustEndedPlaysAgainForwardAndBack) {
     EXPECT_FALSE(program->Winner().isVisible()) << "a replay ends on the board";
     replay.Close();
     EXPECT_FALSE(program->Board().isVisible());
+    EXPECT_TRUE(program->Winner().isVisible()) << "back where the replay was asked for";
+}
+
+// The replay tells the whole battle: its last fight reaches the band's log and state, whose
+// band is lit again; the report lines tell the battle's own time; a click during a move's
+// pictures is not lost; Esc goes back to the end-of-game window, its tally counted once.
+TEST_F(Replay, TheReplayFinishesItsStoryAndGoesBackWhereItCameFrom) {
+    t.Pacing().SetNow(QDateTime(QDate(1941, 5, 24), QTime(6, 0)));
+    ASSERT_TRUE(PlayToTheEnd());
+    const kvd::Game ended = program->TheGame();
+    const int lastLogged = ended.battleLog.Size();
+    ASSERT_GT(lastLogged, 0);
+    t.Pacing().SetNow(QDateTime(QDate(2026, 1, 1), QTime(12, 0)));
+    program->Winner().Label9Click();
+    kvd::Replayer& replay = program->Replays();
+    ASSERT_TRUE(replay.Open());
+    replay.SetSpeed(8);
+    while (replay.Shown() < replay.Moves()) replay.Forward();
+    const kvd::BattleBand* band = program->Board().Battle();
+    ASSERT_NE(band, nullptr);
+    EXPECT_EQ(band->log.Size(), lastLogged) << "the last move's fight is in the log";
+    EXPECT_EQ(band->log.Newest(0).turn, ended.battleLog.Newest(0).turn);
+    EXPECT_EQ(band->log.Newest(0).first.code, ended.battleLog.Newest(0).first.code);
+    EXPECT_EQ(band->log.Newest(0).second.code, ended.battleLog.Newest(0).second.code);
+    // And the band shows them: the log's and the state's boxes stand black on the lit band.
+    for (const QRect box : {program->Board().LogBox(), program->Board().StateBox()}) {
+        const QImage shown = program->Board().Canvas().copy(box.adjusted(2, 2, -2, -2));
+        int black = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) black += shown.pixelColor(x, y) == Qt::black;
+        EXPECT_GT(black, shown.width() * shown.height() / 2) << "the band went dark at the end";
+    }
+    EXPECT_TRUE(program->Display().Painter().Now().contains("1941"))
+        << program->Display().Painter().Now().toStdString();
+    // Esc leaves the replay for the end-of-game window, as it was.
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&program->Board(), &esc);
+    EXPECT_FALSE(program->Ended());
+    EXPECT_FALSE(replay.Open());
+    EXPECT_TRUE(program->Winner().isVisible());
+    EXPECT_EQ(program->TheGame().FirstSideWins, ended.FirstSideWins);
+    EXPECT_EQ(program->TheGame().SecondSideWins, ended.SecondSideWins);
+    EXPECT_FALSE(program->Display().Painter().Now().contains("1941")) << "the clock is back";
+
+    // A click on Forward while a move's pictures show: the move ends, then the next one shows.
+    program->Winner().Label9Click();
+    ASSERT_TRUE(replay.Open());
+    int clicked = -1;
+    QTimer::singleShot(0, [&] {
+        clicked = replay.Shown();
+        replay.Forward();
+    });
+    replay.Forward();  // its waits let the click in
+    EXPECT_EQ(clicked, 1) << "clicked while the first move was shown";
+    EXPECT_EQ(replay.Shown(), 2) << "and the click was not lost";
+    replay.Close();
+}
+
+// A replay the program began with (korvald --replay FILE) leads to the menu, without the intro.
+TEST_F(Replay, AReplayFromTheCommandLineLeadsToTheMenuWithoutTheIntro) {
+    ASSERT_TRUE(PlayToTheEnd());
+    program->Winner().Label5Click();
+    program.reset();
+    Start();  // as main() makes it: the replay before the first activation
+    ASSERT_TRUE(program->StartReplay(t.Path(kvd::GameJournal::kLastFile)));
+    const size_t sounds = t.Sound().Plays().size();
+    const QRect band = program->Board().Geometry().BottomBand();
+    const QPoint corner = band.bottomRight() - QPoint(3, 3);
+    QMouseEvent press(QEvent::MouseButtonPress, corner, program->Board().mapToGlobal(corner),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    const size_t boxes = t.Boxes().Boxes().size();
+    QCoreApplication::sendEvent(&program->Board(), &press);
+    EXPECT_EQ(t.Boxes().Boxes().size(), boxes) << "no question: no battle is lost";
+    EXPECT_FALSE(program->Replays().Open());
     EXPECT_TRUE(program->Intro().isVisible());
+    EXPECT_TRUE(program->Intro().IntroPlayed());
+    program->Intro().FormActivate();
+    EXPECT_EQ(t.Sound().Plays().size(), sounds) << "the intro's sounds do not play";
 }
 
 TEST_F(Replay, PlaysWithTheRecordsSettingsButThePlayersLanguageAndGivesThePlayersBack) {
@@ -137,4 +220,54 @@ TEST_F(Replay, AFileThatIsNoRecordIsRefusedWithAReason) {
     EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("newer version"));
     EXPECT_FALSE(program->StartReplay(t.Path("missing.kvr")));
     EXPECT_FALSE(program->Board().isVisible());
+}
+
+namespace {
+// The most memory the process has held since the last reset, in kB; 0 where the system does
+// not tell.
+long PeakKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ')[0].toLong();
+    return 0;
+}
+void ResetPeak() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly)) clear.write("5");
+}
+}  // namespace
+
+// A file far larger than any battle's record (a wrong file given to --replay, a save grown by a
+// fault) is refused before it is read: memory does not grow by the file.
+TEST_F(Replay, ARecordLargerThanAnyBattleIsRefusedUnread) {
+    ASSERT_TRUE(PlayToTheEnd());
+    QStringList lines;
+    ASSERT_TRUE(t.Folder().LoadLines(kvd::GameJournal::kLastFile, lines));
+    const int first = int(lines.indexOf(QRegularExpression("^\\[Move\\]=.*")));
+    ASSERT_GE(first, 0);
+    const QStringList move = lines.mid(first, 2);
+    QStringList huge = lines.mid(0, first);
+    for (qsizetype size = 0; size < 2 * 1024 * 1024; size += move.join("\r\n").size() + 2)
+        huge << move;
+    huge << lines.back();
+    t.WriteLines("huge.kvr", huge);
+    program->Winner().hide();
+    ResetPeak();
+    const long before = PeakKb();
+    EXPECT_FALSE(program->StartReplay(t.Path("huge.kvr")));
+    if (before > 0) EXPECT_LT(PeakKb() - before, 1024) << "the file was read into memory";
+    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("larger"))
+        << t.Boxes().Boxes().back().text.toStdString();
+    // Under the size, but with more moves than any battle lasts.
+    QStringList many = lines.mid(0, first);
+    for (int k = 0; k <= kvd::kMaxRecordMoves; ++k) many << move;
+    many << lines.back();
+    t.WriteLines("many.kvr", many);
+    EXPECT_FALSE(program->StartReplay(t.Path("many.kvr")));
+    EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("moves"))
+        << t.Boxes().Boxes().back().text.toStdString();
+    // A device that never ends is read no further than a record's worth.
+    EXPECT_FALSE(program->StartReplay(QStringLiteral("/dev/zero")));
+    EXPECT_FALSE(program->Replays().Open());
 }

@@ -141,7 +141,8 @@ TEST_F(BandLog, IdentificationsAreToldOnceAndOnlyOfWhatTheBoardShows) {
     kvd::ComposeBoard(rules);
     lines = Told(english);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].text.toStdString(), "1: Identified: N43 (heavy cruiser) and 1 more");
+    EXPECT_EQ(lines[0].text.toStdString(),
+              "1: Identified: N43 (heavy cruiser) and N36 (destroyer)");
 }
 
 TEST_F(BandLog, TheStateCountsTurnsOwnShipsAndTheEnemyAsFarAsItShows) {

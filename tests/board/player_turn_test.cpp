@@ -3,9 +3,11 @@
 #include <QSet>
 #include <QTimer>
 
+#include "board/battle_lines.h"
 #include "board/board_painter.h"
 #include "core/game.h"
 #include "core/language_texts.h"
+#include "play/battle_notes.h"
 #include "play/combat.h"
 #include "play/radar.h"
 #include "tests/board/play_fixture.h"
@@ -353,6 +355,45 @@ TEST(BattleBand, HoldsFiveLogLinesOnEveryScreen) {
     }
 }
 
+// A log line longer than its box reads whole: it goes on in the rows below, every ship of an
+// identification named.
+TEST_F(Turn, ALongLogLineWrapsAndNamesEveryShip) {
+    kvd::SwitchLanguage(t.Folder(), 'E', context.texts);
+    Only({{11, 3, 3}, {21, 0, 0}, {45, 9, 9}});
+    const QRect box = board->LogBox();
+    // The rows of the box that hold text (anything but its black ground and white frame).
+    auto rowsWithText = [&] {
+        int rows = 0;
+        for (int y = box.top() + 2; y < box.bottom() - 1; ++y) {
+            bool text = false;
+            for (int x = box.left() + 2; x < box.right() - 1 && !text; ++x)
+                text = board->Canvas().pixelColor(x, y) != Qt::black;
+            rows += text;
+        }
+        return rows;
+    };
+    kvd::BattleBand band = kvd::BattleBandOf(game);
+    kvd::LogEntry seen;
+    seen.kind = kvd::LogEntry::Identified;
+    seen.first = {43, kvd::kSecondSide, QStringLiteral("Admiral Hipper"), kvd::UnitKind::None};
+    board->ShowBattle(std::make_shared<const kvd::BattleBand>(band));
+    band.log.Add(seen);
+    board->ShowBattle(std::make_shared<const kvd::BattleBand>(band));
+    const int oneRow = rowsWithText();
+    ASSERT_GT(oneRow, 0);
+    band.log = {};
+    for (const char* name : {"Emden", "Karlsruhe", "Koenigsberg", "Leipzig", "Nuernberg"})
+        seen.others.push_back({44, kvd::kSecondSide, QLatin1String(name), kvd::UnitKind::None});
+    seen.more = int(seen.others.size());
+    band.log.Add(seen);
+    board->ShowBattle(std::make_shared<const kvd::BattleBand>(band));
+    const std::vector<kvd::BattleLine> told = kvd::BattleLogLines(band, context.texts, 5);
+    ASSERT_EQ(told.size(), 1u);
+    for (const char* name : {"Emden", "Karlsruhe", "Koenigsberg", "Leipzig", "Nuernberg"})
+        EXPECT_TRUE(told[0].text.contains(QLatin1String(name))) << told[0].text.toStdString();
+    EXPECT_GT(rowsWithText(), oneRow * 3 / 2) << "the line goes on in a second row";
+}
+
 TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
     struct Hint : kvd::MoveHint {
         int asked = 0;
@@ -362,6 +403,7 @@ TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
             ++asked, side = s;
             return kvd::Move{kvd::kFirstSide, 11, 3, 3, 4, 4, kvd::MoveKind::Step};
         }
+        QString Reason() const override { return QStringLiteral("closing in: N11"); }
     } hint;
     turn->hint.Wire(hint);
     Only({{11, 3, 3}, {21, 0, 0}, {45, 9, 9}});
@@ -388,6 +430,8 @@ TEST_F(Turn, HFramesTheSuggestedMoveUntilTheNextClick) {
     EXPECT_GT(framed(4, 4), 100) << "its target";
     EXPECT_EQ(framed(0, 0) + framed(5, 5), 0);
     EXPECT_FALSE(game.UnitSelected) << "the hint stands alone on the board";
+    EXPECT_TRUE(display->Painter().LastReport().contains("closing in: N11"))
+        << "the report line says why";
 
     // A click anywhere, off the board too, takes the frames away.
     Click(QPoint(500, 700));

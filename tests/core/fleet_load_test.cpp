@@ -57,7 +57,7 @@ TEST(FleetFile, AWorkingCopyThatCannotBeMadeIsTheShipsFileFailure) {
               kvd::FleetLoad::CopyFailed);
     EXPECT_EQ(error,
               "  I/O Operation failed with ships file!   \r\r   Closing down Game...  "
-              "Please reinstall KVD!   ");
+              "Please reinstall Korvald!   ");
 }
 
 TEST(FleetFile, MalformedLinesAreReportedWithFileAndLine) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/map_file.h"
 #include "core/settings.h"
 #include "tests/support/test_platform.h"
 
@@ -62,4 +63,32 @@ TEST(SettingsLines, AShortFileIsCompletedFromTheVariables) {
     ASSERT_TRUE(kvd::LoadSettings(t.Folder(), lines, s));
     EXPECT_EQ(lines.size(), 10);
     EXPECT_EQ(lines[3], "$CORK");
+}
+
+// A settings file is the player's to edit: a language letter the game does not know speaks
+// German everywhere, as its texts do; a map line that is a path (or no name at all) is never
+// opened, the standard map stands in.
+TEST(SettingsLines, AnUnknownLanguageIsGermanAndAMapIsANameNeverAPath) {
+    for (const QString& map :
+         {QStringLiteral("maps/../../etc/passwd.map"), QStringLiteral("..\\secret"),
+          QStringLiteral("/etc/passwd"), QStringLiteral("$"), QString(5000, QLatin1Char('A'))}) {
+        kvd::Settings settings;
+        kvd::ApplySettingsLines(QStringList{"Korvald", "E", "x", map}, settings);
+        EXPECT_EQ(settings.Language, QLatin1Char('D'));
+        EXPECT_EQ(settings.MapName, kvd::kStandardMap) << map.left(40).toStdString();
+        kvd::test::TestPlatform t;
+        t.WriteFile("etc/passwd.map", "[ProjName] =X\r\n");
+        kvd::MapLines lines;
+        QString error;
+        EXPECT_FALSE(kvd::LoadMap(t.Folder(), map, lines, &error));
+        EXPECT_LT(error.size(), 200);
+    }
+    kvd::Settings settings;
+    kvd::ApplySettingsLines(QStringList{"Korvald", "E", "E", "$ICELAND"}, settings);
+    EXPECT_EQ(settings.Language, QLatin1Char('E'));
+    EXPECT_EQ(settings.MapName, QStringLiteral("$ICELAND"));
+    kvd::ApplySettingsLines(QStringList{"Korvald", "E", "E", "Baltic2"}, settings);
+    EXPECT_EQ(settings.MapName, QStringLiteral("Baltic2"));
+    EXPECT_EQ(kvd::ShownMapName(QStringLiteral("$ICELAND")), QStringLiteral("ICELAND"));
+    EXPECT_EQ(kvd::ShownMapName(QStringLiteral("Baltic2")), QStringLiteral("Baltic2"));
 }

@@ -5,9 +5,14 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTextDocument>
 
 #include "core/context.h"
+#include "core/language_texts.h"
+#include "core/unit_table.h"
+#include "frontend/fight_chart.h"
 #include "frontend/help_window.h"
 #include "tests/support/test_platform.h"
 
@@ -126,4 +131,37 @@ TEST_F(HelpWindowTest, EscAndTheCloseButtonClose) {
     Open('E');
     help->CloseButton->click();
     EXPECT_FALSE(help->isVisible());
+}
+
+// The handbook's chart of what beats what is the fight rules' own, in the page's language: each
+// kind shown by a unit that fights (the first side's first submarine meets nobody), at its
+// starting strength.
+TEST_F(HelpWindowTest, TheChartOfWhatBeatsWhatIsTheRulesOwn) {
+    t.CopyData("config");
+    for (const char language : {'E', 'D'}) {
+        SCOPED_TRACE(language);
+        kvd::SwitchLanguage(t.Folder(), QLatin1Char(language), context.texts);
+        Open(language);
+        const QString page = help->Browser->toPlainText();
+        EXPECT_TRUE(page.contains(context.texts.Text(336))) << "the chart is on the page";
+        EXPECT_FALSE(page.contains(QStringLiteral("fight-chart")));
+    }
+    kvd::UnitTable fleet;
+    QStringList lines;
+    ASSERT_TRUE(t.Folder().LoadLines(QStringLiteral("config/Eships.cfg"), lines));
+    fleet.SetLines(lines);
+    // The rows, cell by cell, as the text of the table.
+    QTextDocument chart;
+    chart.setHtml(kvd::FightChartHtml(fleet, context.texts));
+    QStringList rows = chart.toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    auto cell = [&](const QString& row, int column) {
+        // A kind names its column in the head first, its row after.
+        const int at = int(rows.lastIndexOf(QRegularExpression("^(" + row + ") \\(\\d+\\)$")));
+        return at < 0 ? QString() : rows.value(at + 1 + column);
+    };
+    // Columns: supply ship, submarine, corvette, ...
+    EXPECT_EQ(cell("U-Boot", 0), "versenkt");
+    EXPECT_EQ(cell("U-Boot", 1), "beide sinken");
+    EXPECT_EQ(cell("U-Boot", 2), "sinkt");
+    EXPECT_EQ(cell("Korvette", 1), "versenkt");
 }

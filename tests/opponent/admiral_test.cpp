@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "core/game.h"
+#include "core/language_texts.h"
 #include "core/unit_codes.h"
 #include "opponent/admiral.h"
 #include "opponent/contact_memory.h"
 #include "opponent/determinize.h"
+#include "opponent/hint_reason.h"
 #include "opponent/side_view.h"
 #include "platform/random.h"
 #include "tests/support/test_platform.h"
@@ -376,4 +378,33 @@ TEST(Admiral, LooksForTheSubmarineThatStruck) {
                 << "outside the band, beside the cruiser";
         }
     }
+}
+
+// The hint says why in a few words, from what the side's board shows: a fight the table wins, a
+// ship taken away from where an unseen submarine struck or from a contact that beats it, or the
+// way toward the enemy.
+TEST(Admiral, TheHintsReasonNamesTheFightTheThreatOrTheWay) {
+    kvd::LanguageTexts english;
+    kvd::test::TestPlatform t;
+    t.CopyData("config");
+    kvd::SwitchLanguage(t.Folder(), QLatin1Char('E'), english);
+    const kvd::Game g = GameOf({{'E', 21, 9, 0, 0},
+                                {'E', 11, 5, 3, 3},
+                                {'E', 20, 7, 6, 6},
+                                {'D', 45, 9, 9, 9},
+                                {'D', 33, 3, 4, 4, true},
+                                {'D', 43, 8, 7, 7, true}});
+    const kvd::Settings settings;
+    kvd::SideView view = kvd::ViewOf(g, settings, kvd::kFirstSide);
+    const auto reason = [&](int code, int fromC, int fromR, int toC, int toR,
+                            kvd::MoveKind kind = kvd::MoveKind::Step) {
+        return kvd::HintReason(view, {kvd::kFirstSide, code, fromC, fromR, toC, toR, kind}, english)
+            .toStdString();
+    };
+    EXPECT_EQ(reason(11, 3, 3, 4, 4, kvd::MoveKind::Attack), "wins: destroyer beats corvette");
+    EXPECT_EQ(reason(20, 6, 6, 5, 5), "threat: heavy cruiser beats heavy cruiser");
+    EXPECT_EQ(reason(11, 3, 3, 2, 3).rfind("closing in: ", 0), 0u);
+    view.submarineStruck = {3 * 10 + 3};  // beside the destroyer's cell, (3, 3)
+    EXPECT_EQ(reason(11, 3, 3, 2, 2).rfind("threat: a submarine has struck beside ", 0), 0u)
+        << reason(11, 3, 3, 2, 2);
 }
