@@ -109,8 +109,10 @@ void UnitTable::SetLine(int i, const QString& line) {
 }
 
 void UnitTable::Append(const QString& line) {
+    // Parsed first: `line` may be one of this table's own lines, which the append can move.
+    const Fields parsed = Parse(line);
     lines_.append(line);
-    fields_.push_back(Parse(line));
+    fields_.push_back(parsed);
     Touch();
     MarkStale();
 }
