@@ -348,24 +348,14 @@ struct Prober {
 
 TEST_F(NetworkGameTest, AConnectionThatSaysNothingLearnsNothingAndCannotTakeThePlayersPlace) {
     host.window().SetPeerTimes({5000, 15000, 300});
-    host.window().ShowFullScreen();
-    host.window().Label8Click();
-    host.window().AlliedName->setText(QStringLiteral("Alice"));
-    host.window().GameName->setText(QStringLiteral("Loopback"));
-    host.window().ServerPortEdit->setText(QString::number(port));
-    host.window().Label10Click();
+    OpenGame();
     // Connected before anybody, silent: it hears only that it is let go.
     Prober silent(port, {});
     ASSERT_TRUE(Until([&] { return silent.gone; }));
     EXPECT_EQ(silent.heard, "[Busy]=3\r\n");
     EXPECT_EQ(host.window().LastStatus(), host.program->State().texts.Text(300));
 
-    joining.window().ShowFullScreen();
-    joining.window().Label9Click();
-    joining.window().ClientIP->setText(QStringLiteral("127.0.0.1"));
-    joining.window().Edit1->setText(QStringLiteral("Bob"));
-    joining.window().ClientPortEdit->setText(QString::number(port));
-    joining.window().Label13Click();
+    JoinGame();
     ASSERT_TRUE(Until([&] { return host.window().State().NetStage == 3; }));
     Start();
     Dice draw(3);
@@ -440,13 +430,7 @@ TEST_F(NetworkGameTest, RejoinFindingTheHostInAnotherGameSaysSoAndJoinsNothing) 
     host.program.reset();
     host.program = std::make_unique<Program>(host.t.Services());
     host.program->MultiPlayer().Lan() = test::LoopbackLan();
-    host.window().ShowFullScreen();
-    host.window().Label8Click();
-    host.window().AlliedName->setText(QStringLiteral("Carol"));
-    host.window().GameName->setText(QStringLiteral("Other"));
-    host.window().ServerPortEdit->setText(QString::number(port));
-    host.window().Label10Click();
-    ASSERT_TRUE(host.window().Server().Listen());
+    OpenGame(QStringLiteral("Carol"), QStringLiteral("Other"));
 
     joining.program = std::make_unique<Program>(joining.t.Services());
     TMPForm& w = joining.window();

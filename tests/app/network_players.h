@@ -46,22 +46,30 @@ struct NetworkGameTest : ::testing::Test {
     Player host, joining;
     quint16 port = FreePort();
 
-    void Connect() {
+    // The host opens a game on the port, by its panel.
+    void OpenGame(const QString& name = QStringLiteral("Alice"),
+                  const QString& game = QStringLiteral("Loopback")) {
         host.window().ShowFullScreen();
         host.window().Label8Click();
-        host.window().AlliedName->setText(QStringLiteral("Alice"));
-        host.window().GameName->setText(QStringLiteral("Loopback"));
+        host.window().AlliedName->setText(name);
+        host.window().GameName->setText(game);
         host.window().ServerPortEdit->setText(QString::number(port));
         host.window().Label10Click();
         ASSERT_TRUE(host.window().Server().Listen())
             << host.window().SvrLogLabel->text().toStdString();
-
+    }
+    // The joining player connects to it, by its panel.
+    void JoinGame() {
         joining.window().ShowFullScreen();
         joining.window().Label9Click();
         joining.window().ClientIP->setText(QStringLiteral("127.0.0.1"));
         joining.window().Edit1->setText(QStringLiteral("Bob"));
         joining.window().ClientPortEdit->setText(QString::number(port));
         joining.window().Label13Click();
+    }
+    void Connect() {
+        OpenGame();
+        JoinGame();
         ASSERT_TRUE(Until([&] {
             return host.window().State().NetStage == 3 && joining.window().State().NetStage == 2;
         }));
