@@ -68,7 +68,6 @@ void Program::Wire() {
     about_->flow.Wire(*this);
     multiPlayer_->flow.Wire(*this);
     display_->endOfGame.Wire(*winner_);
-    display_->network.Wire(*multiPlayer_);
     mapEditor_->flow.Wire(*this);
     mapEditor_->help.Wire(*this);
     campaign_->flow.Wire(*this);
@@ -84,13 +83,12 @@ void Program::Wire() {
     playerTurn_->hint.Wire(*hint_);
 
     // A call left unwired would otherwise surface only when a player first needs it.
-    RequireWired({&intro_->menu,          &intro_->flow,           &intro_->help,
-                  &mapEditor_->help,      &options_->flow,         &about_->flow,
-                  &multiPlayer_->flow,    &display_->endOfGame,    &display_->network,
-                  &campaign_->flow,       &mapEditor_->flow,       &winner_->flow,
-                  &board_->flow,          &board_->rules,          &setup_->flow,
-                  &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
-                  &playerTurn_->flow,     &playerTurn_->hint,      &winner_->network});
+    RequireWired(
+        {&intro_->menu,         &intro_->flow,      &intro_->help,          &mapEditor_->help,
+         &options_->flow,       &about_->flow,      &multiPlayer_->flow,    &display_->endOfGame,
+         &campaign_->flow,      &mapEditor_->flow,  &winner_->flow,         &board_->flow,
+         &board_->rules,        &setup_->flow,      &playerTurn_->computer, &playerTurn_->endOfGame,
+         &playerTurn_->network, &playerTurn_->flow, &playerTurn_->hint,     &winner_->network});
 }
 
 int Program::ExitStatus() const {

@@ -127,8 +127,7 @@ void BoardDisplay::HideBoard() {
 }
 
 bool BoardDisplay::Show(const Showing& show) {
-    const bool played = player_.Play(show.Steps(), endOfGame.Wired() ? &*endOfGame : nullptr,
-                                     network.Wired() ? &*network : nullptr);
+    const bool played = player_.Play(show.Steps(), endOfGame.Wired() ? &*endOfGame : nullptr);
     if (played) TellSaveTrouble();
     return played;
 }

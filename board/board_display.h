@@ -4,7 +4,6 @@
 #include "core/setup_display.h"
 #include "core/upward_call.h"
 #include "play/end_of_game.h"
-#include "play/network_board.h"
 #include "play/turn_display.h"
 
 namespace kvd {
@@ -45,9 +44,8 @@ class BoardDisplay : public SetupDisplay, public TurnDisplay {
     // Where a single game shown after its set-up is kept (none in a test that needs none).
     GameJournal* journal = nullptr;
 
-    // What a shown end of a game and a game's last step in a network game call on.
+    // What a shown end of a game calls on.
     UpwardCall<EndOfGame> endOfGame{"the board to the end-of-game window"};
-    UpwardCall<NetworkBoard> network{"the board to the multi-player window"};
 
     // A save that has just begun to fail, said in the report line.
     void TellSaveTrouble();

@@ -137,10 +137,7 @@ void PlayerTurn::MoveSelectedUnit(int column, int row) {
             if (goesOn && !networked) EndFirstSideMove(rules);
             if (journal && (!networked || !goesOn)) journal->Played(move, game_, ComputersAnswer());
             // The peer has the step before this program shows or plays a sound for it.
-            if (!networked) return;
-            if (goesOn && game_.NetRole == net_role::kHosting) network->PlayerSleep(rules);
-            if (goesOn && game_.NetRole == net_role::kJoining) network->ClientSleep(rules);
-            if (!goesOn && rules.show.TakeSendLastMove()) network->SendLastMove();
+            if (networked) network->SendMove(rules, move);
         }))
         return;
     if (!goesOn || !networked) return;
@@ -155,14 +152,13 @@ void PlayerTurn::RepairClick() {
     const bool network = game_.NetGame;
     // In a network game the turn goes on after a repair; against the computer it ends.
     if (!DecideAndShow([&](Rules& rules) {
+            const Move repair{side, target, 0, 0, 0, 0, MoveKind::Repair};
             RepairRequest(rules, side);
+            if (network) this->network->SendMove(rules, repair);
             if (!network) EndFirstSideMove(rules);
-            if (journal)
-                journal->Played(Move{side, target, 0, 0, 0, 0, MoveKind::Repair}, game_,
-                                ComputersAnswer());
+            if (journal) journal->Played(repair, game_, ComputersAnswer());
         }))
         return;
-    if (network) this->network->SendRepair(SupplyShipOf(side), target);
 }
 
 void PlayerTurn::EndPlayerMove() {

@@ -165,7 +165,7 @@ void Replayer::Forward() {
     std::vector<ShowStep> steps;
     for (const ShowStep& step : show.Steps())
         if (step.kind != ShowStep::HideBoard && step.kind != ShowStep::EndOfGame &&
-            step.kind != ShowStep::SendLastMove && step.kind != ShowStep::Cursor)
+            step.kind != ShowStep::Cursor)
             steps.push_back(step);
     if (game_.GameOver || !game_.GameActive) {
         // The last move: its fight goes into the log and the state, and the band is lit again,
@@ -175,7 +175,7 @@ void Replayer::Forward() {
         end.Battle(game_);
         for (ShowStep& step : end.Take()) steps.push_back(std::move(step));
     }
-    ShowPlayer(board_, display_.Painter(), context_, pictures_).Play(steps, nullptr, nullptr);
+    ShowPlayer(board_, display_.Painter(), context_, pictures_).Play(steps, nullptr);
     busy_ = false;
     Hurry(false);
     // The board was left while the move was shown, or the replay is to be.

@@ -8,7 +8,6 @@
 #include "core/context.h"
 #include "core/unit_table.h"
 #include "play/end_of_game.h"
-#include "play/network_board.h"
 
 namespace kvd {
 
@@ -36,14 +35,13 @@ const Picture* ShowPlayer::PictureFor(PictureOf picture, int code) {
     return nullptr;
 }
 
-bool ShowPlayer::Play(const std::vector<ShowStep>& steps, EndOfGame* endOfGame,
-                      NetworkBoard* network) {
+bool ShowPlayer::Play(const std::vector<ShowStep>& steps, EndOfGame* endOfGame) {
     for (const ShowStep& step : steps)
-        if (!PlayStep(step, endOfGame, network)) return false;
+        if (!PlayStep(step, endOfGame)) return false;
     return true;
 }
 
-bool ShowPlayer::PlayStep(const ShowStep& s, EndOfGame* endOfGame, NetworkBoard* network) {
+bool ShowPlayer::PlayStep(const ShowStep& s, EndOfGame* endOfGame) {
     Platform& platform = context_.platform;
     switch (s.kind) {
         case ShowStep::Wait:
@@ -100,9 +98,6 @@ bool ShowPlayer::PlayStep(const ShowStep& s, EndOfGame* endOfGame, NetworkBoard*
         case ShowStep::CarrierTakesFlag:
             CarrierTakesTheFlag(pictures_, *platform.resources, context_.settings.HomeNavy, s.a,
                                 s.b);
-            break;
-        case ShowStep::SendLastMove:
-            if (network) network->SendLastMove();
             break;
         case ShowStep::Battle:
             board_.ShowBattle(s.battle);

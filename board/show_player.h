@@ -8,7 +8,6 @@ namespace kvd {
 class BoardPainter;
 class Picture;
 class EndOfGame;
-class NetworkBoard;
 class TMainForm;
 struct Context;
 struct GamePictures;
@@ -21,10 +20,10 @@ class ShowPlayer {
         : board_(board), paint_(paint), context_(context), pictures_(pictures) {}
 
     // False when the playing was cut short.
-    bool Play(const std::vector<ShowStep>& steps, EndOfGame* endOfGame, NetworkBoard* network);
+    bool Play(const std::vector<ShowStep>& steps, EndOfGame* endOfGame);
 
   private:
-    bool PlayStep(const ShowStep& step, EndOfGame* endOfGame, NetworkBoard* network);
+    bool PlayStep(const ShowStep& step, EndOfGame* endOfGame);
     const Picture* PictureFor(PictureOf picture, int code);
 
     TMainForm& board_;

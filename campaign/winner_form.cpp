@@ -194,7 +194,6 @@ void TWinnerForm::FormShow() {
     const bool joining = g.NetRole == net_role::kJoining;
     const QChar home = context_.settings.HomeNavy;
     const QChar firstSideNavy = joining ? OpposingNavy(home) : home;
-    TallyTheGame(g);
     if (g.Gamestage == stage::kFirstSideWon) {
         ShowNavy(firstSideNavy);
         if (network)

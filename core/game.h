@@ -95,7 +95,6 @@ class Game {
     QChar FlagTransferSecond = QLatin1Char('N');  // the second side may
     bool ETransferred = false;  // the first side's carrier has taken over the flag (now code 21)
     bool DTransferred = false;  // the second side's (now code 45)
-    QString MoveMessage;        // the record of this program's last step, for the network peer
 
     // --- The board view ---
     int RevealCount = 0;  // identifications made by the last reveal pass

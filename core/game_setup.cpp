@@ -234,7 +234,6 @@ void GameSetup::NetworkGameVariables(bool joining) {
     g.PlayerTurn = true;
     g.OpponentTurn = false;
     g.SideToMove = kFirstSide;  // the host moves first, on both programs
-    g.MoveMessage.clear();
     p.random->Seed(g.dice);
     g.TurnCount = 0;
     g.battleLog = {};

@@ -109,7 +109,6 @@ constexpr Text kTexts[] = {
     {"EnemyName", {&Game::Enemy, &Fighter::Name}, 18},
     {"EnemyType", {&Game::Enemy, &Fighter::KindName}, 18},
     {"MoveTargets", &Game::MoveTargets, 39},
-    {"MoveMessage", &Game::MoveMessage, 24},
 };
 
 }  // namespace
@@ -130,6 +129,7 @@ QStringList GameVariables(const Game& game) {
 bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
     Game set = game;
     QSet<QString> seen;
+    qsizetype retired = 0;
     auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
@@ -140,6 +140,14 @@ bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
         const QString name = line.left(equals), value = line.mid(equals + 1);
         if (seen.contains(name))
             return fail(QStringLiteral("%1 is given twice").arg(name.left(40)));
+        // Records of earlier versions kept the last step sent to the peer; it is read past.
+        if (name == QLatin1String("MoveMessage")) {
+            if (value.size() > 24)
+                return fail(QStringLiteral("%1 is longer than 24 characters").arg(name));
+            seen.insert(name);
+            ++retired;
+            continue;
+        }
         bool known = false;
         for (const Number& n : kNumbers) {
             if (name != QLatin1String(n.name)) continue;
@@ -186,7 +194,7 @@ bool SetGameVariables(Game& game, const QStringList& lines, QString* error) {
     for (const Letter& l : kLetters)
         if (l.optional && !seen.contains(QLatin1String(l.name))) --all;
     for (const Letter& l : kLetters) required -= l.optional;
-    if (seen.size() != all)
+    if (seen.size() - retired != all)
         return fail(QStringLiteral("%1 of the game's %2 variables are missing")
                         .arg(all - seen.size())
                         .arg(required));

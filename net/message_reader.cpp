@@ -49,17 +49,4 @@ QByteArray Framed(const QString& message) {
     return message.toLatin1() + "\r\n";
 }
 
-bool ValidMoveRecord(const QString& record, const Game& game, Side senderSide) {
-    if (record.size() != 17 || !record.startsWith(QLatin1String("[Move]="))) return false;
-    int numbers[5];
-    for (int k = 0; k < 5; ++k) {
-        numbers[k] = ReadNumber(record, 8 + 2 * k, 2);
-        if (numbers[k] < 0) return false;
-    }
-    const int code = numbers[0];
-    if (SideOfCode(code) != senderSide || game.scratchpad.FindSide(code, senderSide) < 0)
-        return false;
-    return OnBoard(numbers[1], numbers[2]) && OnBoard(numbers[3], numbers[4]);
-}
-
 }  // namespace kvd

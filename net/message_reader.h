@@ -33,8 +33,4 @@ class MessageReader {
 // A message as it goes on the wire: its text and the line end.
 QByteArray Framed(const QString& message);
 
-// Whether a move record from the peer may be applied: "[Move]=" and five two-digit numbers,
-// a unit of the sender's side that is in the table, and both cells on the board.
-bool ValidMoveRecord(const QString& record, const Game& game, Side senderSide);
-
 }  // namespace kvd

@@ -60,11 +60,8 @@ class TMPForm : public QWidget, public NetworkBoard {
     const QString& GameCode() const { return state_.GameCode; }
 
     // NetworkBoard
-    void PlayerSleep(Rules& rules) override;
-    void ClientSleep(Rules& rules) override;
+    void SendMove(Rules& rules, const Move& move) override;
     void HandedOver() override;
-    void SendLastMove() override;
-    void SendRepair(int repairerCode, int targetCode) override;
     void SendChat(const QString& text) override;
     void ResendTable() override;
     QString Commander(bool firstSide) const override;

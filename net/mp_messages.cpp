@@ -367,17 +367,11 @@ void TMPForm::Rejoined() {
 
 // --- The hand-overs the board asks for ---
 
-void TMPForm::PlayerSleep(Rules& rules) {
-    network_.HandOver(rules, true);
-}
-void TMPForm::ClientSleep(Rules& rules) {
-    network_.HandOver(rules, false);
+void TMPForm::SendMove(Rules& rules, const Move& move) {
+    network_.SendMove(rules, move);
 }
 void TMPForm::HandedOver() {
     network_.HandedOver();
-}
-void TMPForm::SendLastMove() {
-    network_.SendLastMove();
 }
 
 void TMPForm::SendChat(const QString& typed) {
@@ -397,10 +391,6 @@ void TMPForm::ShowChat(const QString& message) {
     Status(context_.texts.TextOr(text::kMessageFrom, QStringLiteral("Message from ")) +
            (from.isEmpty() ? QStringLiteral("?") : from) + QStringLiteral(": ") + text +
            QStringLiteral("  "));
-}
-
-void TMPForm::SendRepair(int repairerCode, int targetCode) {
-    network_.SendRepair(repairerCode, targetCode);
 }
 
 void TMPForm::ResendTable() {

@@ -98,26 +98,25 @@ bool NetworkSession::SendTable() {
     return send(QStringLiteral("[Stage]=3"), 0);
 }
 
-bool NetworkSession::SendMove(const QString& token) {
-    return send(game_.MoveMessage, 0) &&
-           send(QStringLiteral("[Hash]=") + TableHash(game_.scratchpad), 0) && send(token, 0);
-}
-
-void NetworkSession::HandOver(Rules& rules, bool host) {
-    // The turn passes in the rules' order: decided, sent, and only then shown and heard.
-    HandOverToPeer(rules, host);
-    SendMove(host ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"));
+void NetworkSession::SendMove(Rules& rules, const Move& move) {
+    Game& g = game_;
+    // A repair leaves the turn where it is: the peer's table takes it, and nothing else goes.
+    if (move.kind == MoveKind::Repair) {
+        send(PeerRecord(move), 0);
+        return;
+    }
+    // The turn passes in the rules' order: decided, sent, and only then shown and heard. A step
+    // that ended the game goes with the turn too, so the peer fights the deciding fight itself.
+    const bool host = g.NetRole == net_role::kHosting;
+    if (g.GameActive && !g.GameOver) HandOverToPeer(rules, host);
+    send(PeerRecord(move), 0) && send(QStringLiteral("[Hash]=") + TableHash(g.scratchpad), 0) &&
+        send(host ? QStringLiteral("EnemyGo") : QStringLiteral("PlayerGo"), 0);
 }
 
 void NetworkSession::HandedOver() {
     Game& g = game_;
     display_.Sound(QStringLiteral("Enemy"), true);
     if (!g.GameOver && g.GameActive) display_.SetCursor(CursorShape::Hidden);
-}
-
-void NetworkSession::SendLastMove() {
-    SendMove(game_.NetRole == net_role::kHosting ? QStringLiteral("EnemyGo")
-                                                 : QStringLiteral("PlayerGo"));
 }
 
 void NetworkSession::Wake(bool joining) {
@@ -208,25 +207,16 @@ void NetworkSession::ApplyPeersRecord(const QString& message, Side senderSide) {
     // The peer moves in its own turn, one step after any repairs, as its board would let it.
     const bool host = senderSide == kSecondSide;
     if (!PeersTurn(host) || pendingPeerMove_) return Refused(message);
-    if (message.startsWith(QLatin1String("[Repair]="))) {
-        // "[Repair]=" and the supply ship's and the repaired unit's codes, two digits each.
-        const int repairer = ReadNumber(message, 10, 2), target = ReadNumber(message, 12, 2);
-        const Move repair{senderSide, target, 0, 0, 0, 0, MoveKind::Repair};
-        if (message.size() != 13 || repairer != SupplyShipOf(senderSide) ||
-            SideOfCode(target) != senderSide || !IsLegal(g, repair))
-            return Refused(message);
-        // Through the move function, as every move: the repair is in this program's log too.
-        Showing none(false);
-        Rules rules{game_, context_.settings, context_.texts, none};
-        ApplyMove(rules, repair);
-        if (journal) journal->Played(repair, g);
-        return;
-    }
-    if (!ValidMoveRecord(message, g, senderSide)) return Refused(message);
-    const Move move = MoveOfRecord(message, senderSide);
-    if (!IsLegal(g, move)) return Refused(message);
+    const Move move = MoveOfPeerRecord(message, senderSide);
+    if (move.kind == MoveKind::Pass || !IsLegal(g, move)) return Refused(message);
     Showing none(false);
     Rules rules{game_, context_.settings, context_.texts, none};
+    if (move.kind == MoveKind::Repair) {
+        // Through the move function, as every move: the repair is in this program's log too.
+        ApplyMove(rules, move);
+        if (journal) journal->Played(move, g);
+        return;
+    }
     state_.LastMovedCode = move.code;
     // The fight the step leads to is fought when the peer's turn token comes; the record takes
     // the step then.
@@ -307,10 +297,6 @@ bool NetworkSession::ResumeLogLine(const QString& message) {
 
 bool NetworkSession::ResendTable() {
     return send(QStringLiteral("[Stage]=2"), 0) && SendTable();
-}
-
-void NetworkSession::SendRepair(int repairerCode, int targetCode) {
-    send(QStringLiteral("[Repair]=") + TwoDigits(repairerCode) + TwoDigits(targetCode), 0);
 }
 
 bool NetworkSession::TablesAgree() {

@@ -54,15 +54,12 @@ class NetworkSession {
     // is none of these.
     bool GameMessage(const QString& message, bool host);
 
-    // The hand-over after this player's step, decided into what the step shows: the move
-    // record, the checksum of this table and the turn token go out at once.
-    void HandOver(Rules& rules, bool host);
+    // This player's move is decided: the one place a move leaves for the peer, before anything
+    // of it is shown or heard. A repair goes alone; a step goes with this table's checksum and
+    // the turn token, the hand-over decided into what the step shows while the game goes on.
+    void SendMove(Rules& rules, const Move& move);
     // The step and the hand-over have been shown: the other side's turn is announced.
     void HandedOver();
-    // A fight ended the game: the peer gets the step and the turn, so it fights it too.
-    void SendLastMove();
-    // This player's supply ship was asked for a repair: the peer's table must see it too.
-    void SendRepair(int repairerCode, int targetCode);
     // The host sends its whole table again. False when the rule had to stop.
     bool ResendTable();
 
@@ -99,7 +96,6 @@ class NetworkSession {
     // False when they have drifted apart (the host then sends its table again).
     bool TablesAgree();
     void Drifted(bool host);
-    bool SendMove(const QString& token);
     template <class Fn>
     bool DecideAndShow(Fn fn);
     void Wake(bool joining);

@@ -1,5 +1,6 @@
 #include "play/game_end.h"
 
+#include "campaign/campaign_rules.h"
 #include "core/game.h"
 #include "core/language_texts.h"
 #include "core/text_ids.h"
@@ -14,9 +15,15 @@ namespace {
 
 using namespace outcome;
 
-// The game is taken off the board and the end-of-game window shows it.
-void GameEnds(Rules& r) {
-    r.game.GameActive = false;
+// The one place a game is decided: its result, the flags every door checks, the campaign's
+// tally, all in the rules' order; the board is then taken away and the end-of-game window shows
+// what was decided, whether or not the showing runs to its end.
+void GameEnds(Rules& r, int gamestage) {
+    Game& g = r.game;
+    g.Gamestage = gamestage;
+    g.GameOver = true;
+    g.GameActive = false;
+    TallyTheGame(g);
     r.show.HideBoard();
     r.show.EndOfGame();
 }
@@ -95,15 +102,12 @@ void EndOfFight(Rules& r) {
         g.FlagTransfer == QLatin1Char('Y'))
         DoTransfer(r);
     if (g.Loser == 45 && g.FlagTransferSecond == QLatin1Char('Y')) DoTransfer(r);
-    // The peer fights the deciding fight itself: it gets the step and the turn.
-    if (g.NetGame && g.GameOver) {
-        r.show.SendLastMove();
-        ComposeBoard(r);
-    }
+    // The peer fights the deciding fight itself: the player's turn sends it the step.
+    if (g.NetGame && g.GameOver) ComposeBoard(r);
     r.show.Wait(1000);
     if (g.GameOver) {
         r.show.Cursor(CursorShape::Arrow);
-        GameEnds(r);
+        GameEnds(r, g.Gamestage);
     }
 }
 
@@ -119,18 +123,15 @@ void ConvoyBoxedIn(Rules& r) {
     r.show.Report(r.texts.Text(text::kConvoyBoxedIn), 15, 12, 95);
     r.show.Sound(QStringLiteral("click"), true);
     r.show.Wait(2000);
-    r.game.Gamestage = stage::kSecondSideWon;
     r.game.Winner = kSecondWins;
-    GameEnds(r);
+    GameEnds(r, stage::kSecondSideWon);
 }
 
 void OpponentGivesUp(Rules& r) {
     r.show.Report(r.texts.Text(text::kEnemyFleetBeaten));
     r.show.Sound(QStringLiteral("click"), true);
     r.show.Wait(4000);
-    r.game.Gamestage = stage::kFirstSideWon;
-    r.game.GameOver = true;
-    GameEnds(r);
+    GameEnds(r, stage::kFirstSideWon);
 }
 
 }  // namespace kvd

@@ -107,21 +107,15 @@ std::optional<QString> ReadSetting(const QString& line, Settings& settings, int&
 QString ReadMoveLine(const QString& line, Move& m) {
     m = Move{kFirstSide};
     if (line == QLatin1String("[Pass]")) return QString();
-    if (line.startsWith(QLatin1String("[Move]="))) {
-        // Either side's, by its code: a network game's record holds both.
-        const std::optional<Side> side = SideOfCode(ReadNumber(line, 8, 2));
-        if (side) m = MoveOfRecord(line, *side);
-        if (!side || m.kind == MoveKind::Pass || !OnBoard(m.fromColumn, m.fromRow) ||
-            !OnBoard(m.toColumn, m.toRow))
-            return QStringLiteral("the move is damaged.");
-        return QString();
-    }
-    if (line.startsWith(QLatin1String("[Repair]=")) && line.size() == 13) {
-        const int repairer = ReadNumber(line, 10, 2), target = ReadNumber(line, 12, 2);
-        const std::optional<Side> side = SideOfCode(target);
-        if (!side || repairer != SupplyShipOf(*side))
-            return QStringLiteral("the repair is damaged.");
-        m = Move{*side, target, 0, 0, 0, 0, MoveKind::Repair};
+    // Either side's, by the unit's code: a network game's record holds both.
+    const bool step = line.startsWith(QLatin1String("[Move]="));
+    if (step || line.startsWith(QLatin1String("[Repair]="))) {
+        const std::optional<Side> side = SideOfCode(ReadNumber(line, step ? 8 : 12, 2));
+        if (side) m = MoveOfPeerRecord(line, *side);
+        if (!side || m.kind == MoveKind::Pass ||
+            (step && (!OnBoard(m.fromColumn, m.fromRow) || !OnBoard(m.toColumn, m.toRow))))
+            return step ? QStringLiteral("the move is damaged.")
+                        : QStringLiteral("the repair is damaged.");
         return QString();
     }
     return QStringLiteral("\"%1\" is no line of a record.").arg(line.left(30));

@@ -34,9 +34,20 @@ QString RepairRecord(const Move& m) {
     return QStringLiteral("[Repair]=") + TwoDigits(SupplyShipOf(m.side)) + TwoDigits(m.code);
 }
 
-Move MoveOfRecord(const QString& record, Side side) {
+QString PeerRecord(const Move& m) {
+    return m.kind == MoveKind::Repair ? RepairRecord(m) : MoveRecord(m);
+}
+
+Move MoveOfPeerRecord(const QString& record, Side side) {
     Move m;
     m.side = side;
+    if (record.size() == 13 && record.startsWith(QLatin1String("[Repair]="))) {
+        const int supply = ReadNumber(record, 10, 2), target = ReadNumber(record, 12, 2);
+        if (supply != SupplyShipOf(side) || target < 0) return Move{side};
+        m.code = target;
+        m.kind = MoveKind::Repair;
+        return m;
+    }
     if (record.size() != 17 || !record.startsWith(QLatin1String("[Move]=")) ||
         !ReadMoveDigits(record, 7, m))
         return Move{side};

@@ -39,10 +39,12 @@ bool ReadMoveDigits(const QString& text, int at, Move& move);
 
 // The records the network peer gets: "[Move]=" with the code, the cell and the cell it came
 // from, two digits each; "[Repair]=" with the supply ship's and the repaired unit's codes.
+// PeerRecord writes the one a move needs; MoveOfPeerRecord reads either back as a move of the
+// sending side, unchecked against the game (IsLegal decides that): kind Pass when the record is
+// neither, or names another side's supply ship.
 QString MoveRecord(const Move& move);
 QString RepairRecord(const Move& move);
-// The move of a "[Move]=" record, unchecked (see ValidMoveRecord); kind Pass when the record
-// is not one.
-Move MoveOfRecord(const QString& record, Side side);
+QString PeerRecord(const Move& move);
+Move MoveOfPeerRecord(const QString& record, Side side);
 
 }  // namespace kvd

@@ -3,6 +3,7 @@
 
 namespace kvd {
 
+struct Move;
 struct Rules;
 
 // What the turn rules ask of the multi-player window in a network game: handing the turn to
@@ -13,17 +14,12 @@ class NetworkBoard {
     static constexpr int kLongestChat = 60;
 
     virtual ~NetworkBoard() = default;
-    // The hosting player's step is decided: the hand-over joins what the step shows, and the
-    // move record and the turn go to the joining player before any of it is shown or heard.
-    virtual void PlayerSleep(Rules& rules) = 0;
-    // The joining player's step is decided: the same, the turn going back to the host.
-    virtual void ClientSleep(Rules& rules) = 0;
+    // This player's move (a step or a repair) is decided: the peer gets it before any of it is
+    // shown or heard. After a step the turn goes to the peer, the hand-over joining what the
+    // step shows; a step that ended the game goes too, so the peer fights the deciding fight.
+    virtual void SendMove(Rules& rules, const Move& move) = 0;
     // The step and the hand-over have been shown: what follows them on this program.
     virtual void HandedOver() = 0;
-    // A fight has ended the game: the peer gets the step and the turn, so it fights it too.
-    virtual void SendLastMove() = 0;
-    // A supply ship was asked for a repair (which the peer's table must see too).
-    virtual void SendRepair(int repairerCode, int targetCode) = 0;
     // A line of the player's to the other commander.
     virtual void SendChat(const QString& text) = 0;
     // The hosting player asks for the whole table to be sent to the joining player again.

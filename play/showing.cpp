@@ -132,18 +132,6 @@ void Showing::CarrierTakesFlag(const Game& game, bool firstSide) {
     s.b = game.NetRole == net_role::kJoining;
 }
 
-void Showing::SendLastMove() {
-    if (recording_) Add(ShowStep::SendLastMove);
-}
-
-bool Showing::TakeSendLastMove() {
-    const auto sends = [](const ShowStep& step) { return step.kind == ShowStep::SendLastMove; };
-    const auto gone = std::remove_if(steps_.begin(), steps_.end(), sends);
-    const bool found = gone != steps_.end();
-    steps_.erase(gone, steps_.end());
-    return found;
-}
-
 void Showing::EndOfGame() {
     if (recording_) Add(ShowStep::EndOfGame);
 }

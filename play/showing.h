@@ -51,7 +51,6 @@ struct ShowStep {
         AircraftShot,      // the radar aircraft blinks out in cell; a = it is over a ship
         RepairHammers,     // the hammers over cell and cell2
         CarrierTakesFlag,  // a = the first side's, b = shown on the joining board
-        SendLastMove,      // the peer gets the step that ended the game
         EndOfGame,         // the end-of-game window
         Battle,            // the band's log and state as they stand now: `battle`
     };
@@ -95,10 +94,6 @@ class Showing {
     void AircraftShot(const Game& game, int column, int row);
     void RepairHammers(QPoint repairer, QPoint target);
     void CarrierTakesFlag(const Game& game, bool firstSide);
-    void SendLastMove();
-    // Takes the step that sends the deciding step out of what is to be shown, so it can be sent
-    // before the fight is shown; whether there was one.
-    bool TakeSendLastMove();
     void EndOfGame();
     // The band's log and the state of the battle as the game has them now.
     void Battle(const Game& game);

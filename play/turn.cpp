@@ -38,7 +38,6 @@ bool SideStep(Rules& r, Side side, int column, int row) {
     const Side other = first ? kSecondSide : kFirstSide;
     move.kind =
         LastUnitOn(g.scratchpad, other, column, row) >= 0 ? MoveKind::Attack : MoveKind::Step;
-    if (g.NetGame) g.MoveMessage = MoveRecord(move);
 
     s.Sound(QStringLiteral("Click"), true);
     s.Cursor(CursorShape::Hidden);

@@ -26,13 +26,9 @@ struct PlayFixture : BoardFixture {
         void Closedown() override { ++closed; }
     } end;
     struct Network : NetworkBoard {
-        int playerSleeps = 0, clientSleeps = 0, lastMoves = 0, resends = 0, repairs = 0;
-        void PlayerSleep(Rules&) override { ++playerSleeps; }
-        void ClientSleep(Rules&) override { ++clientSleeps; }
+        void SendMove(Rules&, const Move&) override {}
         void HandedOver() override {}
-        void SendLastMove() override { ++lastMoves; }
-        void ResendTable() override { ++resends; }
-        void SendRepair(int, int) override { ++repairs; }
+        void ResendTable() override {}
         void SendChat(const QString&) override {}
         QString Commander(bool) const override { return {}; }
         void ResetConnection() override {}
@@ -45,7 +41,6 @@ struct PlayFixture : BoardFixture {
         MakeBoard();
         turn = std::make_unique<PlayerTurn>(game, context, pictures, *board, *display);
         display->endOfGame.Wire(end);
-        display->network.Wire(network);
         board->rules.Wire(*turn);
         turn->computer.Wire(computer);
         turn->endOfGame.Wire(end);

@@ -43,6 +43,7 @@ struct Winner : BoardFixture {
         for (int code : {23, 24, 25}) lines << unit('E', code);  // minefields are no ships
         lines << unit('E', 1);                                   // nor is the radar aircraft
         game.scratchpad.SetLines(lines);
+        kvd::TallyTheGame(game);  // as the rules do when they decide the game
         form->ShowEndOfGame();
     }
     QImage Picture(QLabel* label) { return label->pixmap().toImage(); }

@@ -39,17 +39,3 @@ TEST(MessageReader, AnEndlessLineGivesUpTheConnection) {
     reader.Feed(kvd::Framed("StartGame"));
     EXPECT_EQ(Drain(reader), QStringList{"StartGame"});
 }
-
-TEST(MessageReader, OnlySoundMoveRecordsAreApplied) {
-    kvd::test::TestPlatform t;
-    kvd::Game game;
-    game.scratchpad.SetLines(
-        {"header", "D 5 0    3 5  0  0 Hans Lody         0 Typ 1934A 0404 0505          35",
-         "E 5 0    3 5  0  0 Cossack           0 Tribal    0101 0101          11"});
-    EXPECT_TRUE(kvd::ValidMoveRecord("[Move]=3505060505", game, kvd::kSecondSide));
-    for (const char* bad : {"[Move]=350506050", "[Move]=3505060505x", "[Move]=35a5060505",
-                            "[Move]=3510060505", "[Move]=3505060599", "[Move]=1105060505",
-                            "[Move]=3605060505", "[Mave]=3505060505", "[Move]=-505060505"})
-        EXPECT_FALSE(kvd::ValidMoveRecord(bad, game, kvd::kSecondSide)) << bad;
-    EXPECT_TRUE(kvd::ValidMoveRecord("[Move]=1101020101", game, kvd::kFirstSide));
-}

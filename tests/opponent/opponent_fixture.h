@@ -22,7 +22,7 @@ struct OpponentFixture : PlayFixture {
         Rules rules{game, context.settings, context.texts, show, ki.get()};
         fn(rules);
         BoardPainter painter(*board, pictures, context);
-        ShowPlayer(*board, painter, context, pictures).Play(show.Steps(), &end, nullptr);
+        ShowPlayer(*board, painter, context, pictures).Play(show.Steps(), &end);
     }
     // The opponent's turn as the end of the player's move starts it.
     void ComputerTurn() {

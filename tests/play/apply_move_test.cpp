@@ -193,14 +193,27 @@ TEST_F(Moves, OnlyAMarkedTargetIsAStepAndTheTopLeftCellIsNoException) {
 
 TEST(MoveRecords, TheWireFormOfAMove) {
     const kvd::Move step{kvd::kSecondSide, 35, 7, 2, 6, 3, kvd::MoveKind::Step};
-    EXPECT_EQ(kvd::MoveRecord(step), "[Move]=3506030702");
-    const kvd::Move read = kvd::MoveOfRecord(kvd::MoveRecord(step), kvd::kSecondSide);
+    EXPECT_EQ(kvd::PeerRecord(step), "[Move]=3506030702");
+    const kvd::Move read = kvd::MoveOfPeerRecord(kvd::PeerRecord(step), kvd::kSecondSide);
+    EXPECT_EQ(read.kind, kvd::MoveKind::Step);
     EXPECT_EQ(read.code, 35);
     EXPECT_EQ(QPoint(read.toColumn, read.toRow), QPoint(6, 3));
     EXPECT_EQ(QPoint(read.fromColumn, read.fromRow), QPoint(7, 2));
-    EXPECT_EQ(kvd::RepairRecord(kvd::Move{kvd::kFirstSide, 21, 0, 0, 0, 0, kvd::MoveKind::Repair}),
-              "[Repair]=0221");
+    // A repair names the side's own supply ship and the unit repaired.
+    for (const kvd::Side side : {kvd::kFirstSide, kvd::kSecondSide}) {
+        const int target = side == kvd::kFirstSide ? 21 : 45;
+        const kvd::Move repair{side, target, 0, 0, 0, 0, kvd::MoveKind::Repair};
+        const QString record = kvd::PeerRecord(repair);
+        EXPECT_EQ(record, side == kvd::kFirstSide ? "[Repair]=0221" : "[Repair]=2645");
+        const kvd::Move back = kvd::MoveOfPeerRecord(record, side);
+        EXPECT_EQ(back.kind, kvd::MoveKind::Repair);
+        EXPECT_EQ(back.code, target);
+        // The other side's supply ship is not this side's to ask.
+        EXPECT_EQ(kvd::MoveOfPeerRecord(record, kvd::OtherSide(side)).kind, kvd::MoveKind::Pass);
+    }
     for (const char* broken :
-         {"[Move]=35060307", "[Move]=35060307020", "[Mover]=3506030702", "[Move]=35x6030702"})
-        EXPECT_EQ(kvd::MoveOfRecord(broken, kvd::kSecondSide).kind, kvd::MoveKind::Pass) << broken;
+         {"[Move]=35060307", "[Move]=35060307020", "[Mover]=3506030702", "[Move]=35x6030702",
+          "[Move]=-505060505", "[Repair]=026", "[Repair]=02211", "[Repair]=02x1", "[Repair]=2645"})
+        EXPECT_EQ(kvd::MoveOfPeerRecord(broken, kvd::kFirstSide).kind, kvd::MoveKind::Pass)
+            << broken;
 }

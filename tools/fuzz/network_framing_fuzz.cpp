@@ -3,12 +3,16 @@
 // the cuts, and a record the check lets through names a unit of the sender on board cells.
 // Cheap enough for millions of inputs; network_fuzz takes the same bytes through the whole
 // exchange of a running program.
+#include <algorithm>
+
 #include "core/fleet_file.h"
 #include "core/game.h"
 #include "core/unit_codes.h"
 #include "net/message_reader.h"
 #include "platform/files.h"
 #include "platform/pacing.h"
+#include "play/legal_moves.h"
+#include "play/move.h"
 #include "tools/fuzz/fuzz_check.h"
 
 namespace {
@@ -72,18 +76,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(kvd::Framed(messages[i]) == line + "\r\n");
     }
 
-    // A move record let through can be applied: its unit is the sender's and both cells are on
-    // the board.
+    // A record the rules let through can be applied: its unit is the sender's, both cells are
+    // on the board, and it is one of the moves the sender's board offers.
     const kvd::Game& game = FleetGame();
     for (const QString& message : messages) {
         for (kvd::Side side : {kvd::kFirstSide, kvd::kSecondSide}) {
-            if (!kvd::ValidMoveRecord(message, game, side)) continue;
-            const int code = kvd::ReadNumber(message, 8, 2);
-            FUZZ_CHECK(kvd::SideOfCode(code) == side);
-            FUZZ_CHECK(game.scratchpad.FindSide(code, side) > 0);
-            for (int k = 1; k < 5; k += 2)
-                FUZZ_CHECK(kvd::OnBoard(kvd::ReadNumber(message, 8 + 2 * k, 2),
-                                        kvd::ReadNumber(message, 10 + 2 * k, 2)));
+            const kvd::Move move = kvd::MoveOfPeerRecord(message, side);
+            if (move.kind == kvd::MoveKind::Pass || !kvd::IsLegal(game, move)) continue;
+            FUZZ_CHECK(kvd::SideOfCode(move.code) == side);
+            FUZZ_CHECK(game.scratchpad.FindSide(move.code, side) > 0);
+            if (move.kind == kvd::MoveKind::Repair) continue;
+            FUZZ_CHECK(kvd::OnBoard(move.fromColumn, move.fromRow));
+            FUZZ_CHECK(kvd::OnBoard(move.toColumn, move.toRow));
+            const std::vector<kvd::Move> legal = kvd::LegalMoves(game, side);
+            FUZZ_CHECK(std::any_of(legal.begin(), legal.end(), [&](const kvd::Move& m) {
+                return m.code == move.code && m.toColumn == move.toColumn && m.toRow == move.toRow;
+            }));
         }
     }
     return 0;

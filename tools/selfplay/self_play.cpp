@@ -274,10 +274,8 @@ void SelfPlay::PlayerMove() {
         record_->moves.push_back(
             {move, RecordChecksum(record_->format, g.scratchpad), scripted.drawn, answer});
     if (!g.GameActive && hooks_->stage == 0) {
-        // The game has ended: the end-of-game window would show it now and keep the tally.
+        // The game has ended, and the rules have kept the tally.
         hooks_->stage = g.Gamestage;
-        TallyTheGame(g);
-        g.GameOver = true;
     }
 }
 
