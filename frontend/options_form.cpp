@@ -121,7 +121,10 @@ void TOptions::BuildLayout() {
     FlagBox->addItems({QString(), QString()});
     OpponentBox = list(top + 8 * step);
     OpponentBox->addItems({QStringLiteral("Standard"), QStringLiteral("Admiral")});
+    ConnectLists();
+}
 
+void TOptions::ConnectLists() {
     // Only a player's pick changes a setting; selecting entries while filling does not.
     connect(NavyList, &QComboBox::activated, this, [this] { NavyListChange(); });
     connect(MapList, &QComboBox::activated, this, [this] { MapListChange(); });

@@ -79,6 +79,7 @@ class TOptions : public QWidget {
 
   private:
     void BuildLayout();
+    void ConnectLists();
     void SelectFromVariables();
     void SetSubmitColour(bool hover);
     // Loads the texts of the chosen language, saying in a box what went wrong on the way.

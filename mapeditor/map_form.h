@@ -84,6 +84,11 @@ class TMapForm : public QWidget {
 
     // Where the map area starts and how big a cell is.
     static constexpr int kLeft = 111, kTop = 131, kCellWidth = 67, kCellHeight = 48;
+    // The window's size and its background (a Windows colour value, blue-green-red).
+    static constexpr int kWidth = 780, kHeight = 611;
+    static constexpr quint32 kBackground = 10862545;
+    // The edges a home may lie on, in the home menu's order.
+    static inline const QString kEdges = QStringLiteral("LRTB");
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -92,7 +97,12 @@ class TMapForm : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The controls, laid out as the editor has always had them: the title and tool band along
+    // the top, the three steps down the left; then each button wired to its click.
     void BuildLayout();
+    void BuildToolBand();
+    void BuildStepPanel();
+    void ConnectButtons();
     QToolButton* Button(QRect where, bool step);
     // Every text from the language texts, each control's font fitted to its box.
     void Relabel();
