@@ -19,18 +19,16 @@
 namespace kvd {
 
 namespace {
-// A user's picture gets the faint cell grid the built-in charts carry, so the cells show on
-// every map.
-QImage WithCellGrid(const QImage& picture) {
-    QImage gridded = picture.convertToFormat(QImage::Format_RGB32);
-    QPainter painter(&gridded);
-    painter.setPen(QPen(QColor(255, 255, 255, 70), 1));
-    const int w = gridded.width(), h = gridded.height();
+// The faint cell grid over every map, drawn on the board as the screen shows it, one pixel wide
+// on the cells' edges: a grid in the chart itself would be stretched with it and blur.
+void DrawCellGrid(QImage& board, const BoardGeometry& geometry) {
+    QPainter painter(&board);
+    painter.setPen(QPen(QColor(255, 255, 255, 61), 0));
+    const int right = 10 * geometry.cellWidth - 1, bottom = 10 * geometry.cellHeight - 1;
     for (int k = 1; k <= 9; ++k) {
-        painter.drawLine(w * k / 10, 0, w * k / 10, h - 1);
-        painter.drawLine(0, h * k / 10, w - 1, h * k / 10);
+        painter.drawLine(k * geometry.cellWidth, 0, k * geometry.cellWidth, bottom);
+        painter.drawLine(0, k * geometry.cellHeight, right, k * geometry.cellHeight);
     }
-    return gridded;
 }
 }  // namespace
 
@@ -70,7 +68,7 @@ bool BoardDisplay::LoadMapPicture(const QString& mapName, const MapLines& map, Q
             *shown = ShownPath(path);
             return false;
         }
-        picture.Assign(WithCellGrid(image));
+        picture.Assign(image);
     }
     pictures_.SetMap(picture);
     return true;
@@ -82,6 +80,7 @@ void BoardDisplay::FinishPictures() {
     pictures_.CleanMap.Create(geometry.width, geometry.boardHeight);
     QImage clean = pictures_.CleanMap.Image();
     pictures_.Background.StretchDraw(clean, geometry.BoardArea());
+    DrawCellGrid(clean, geometry);
     pictures_.CleanMap.Assign(std::move(clean));
 }
 

@@ -165,8 +165,10 @@ make_map() {
             \( closed.png -morphology EdgeIn Disk:1.5 -blur 0x0.7 \) -composite sea.png
     fi
 
-    # Sea, land through the shape, coastline, then the faint board grid. On an atoll the wide
-    # coast pen goes under the bold islets, so only its outer rim shows.
+    # Sea, land through the shape, coastline. On an atoll the wide coast pen goes under the bold
+    # islets, so only its outer rim shows. The game draws the cell grid itself, at the screen's
+    # own size; the land cells are read off the chart with the faint grid the charts first
+    # carried, so the maps come out as they always have.
     local grid=() i layers
     for i in 1 2 3 4 5 6 7 8 9; do
         grid+=(-draw "$(awk -v i="$i" 'BEGIN { printf "line %.1f,0 %.1f,768", i * 102.4, i * 102.4 }')")
@@ -178,11 +180,13 @@ make_map() {
         layers=(sea.png land.png \( shape.png -colorspace gray -negate \) -composite coast_alpha.png -composite)
     fi
     "$magick" "${layers[@]}" \
-        -fill none -stroke "$GRID" -strokewidth 1 "${grid[@]}" \
         -resize '1024x768!' -quality 90 -sampling-factor 2x2 -strip picture.jpg
+    "$magick" "${layers[@]}" \
+        -fill none -stroke "$GRID" -strokewidth 1 "${grid[@]}" \
+        -resize '1024x768!' -quality 90 -sampling-factor 2x2 -strip gridded.jpg
 
-    # The land cells, read off the picture as the game will show it.
-    "$magick" picture.jpg -depth 8 picture.ppm
+    # The land cells, read off the picture as the game shows it under its grid.
+    "$magick" gridded.jpg -depth 8 picture.ppm
     python3 "$helper" write picture.ppm "$name" "$region" "$share" "$marks" "$lon" "$lat" \
         "$width" "map.txt"
 

@@ -85,10 +85,17 @@ TEST(MapRoundTrip, AStoredMapIsListedAndPlaysWithItsLandAndShips) {
     }
     EXPECT_EQ(Radar(game, 5, 4)[6], 'X') << "the land cell south of (5, 4)";
     EXPECT_EQ(Radar(game, 5, 4)[4], 'X') << "and the one east";
-    // The user's chart carries the faint grid: a grid line is lighter than the sea beside it.
-    const QImage background = program.Pictures().Background.Image();
-    const QColor line = background.pixelColor(102, 30), water = background.pixelColor(95, 30);
-    EXPECT_GT(line.lightness(), water.lightness() + 10);
+    // The board draws the faint grid over every chart, the user's too, one screen pixel wide on
+    // the cells' edges: lighter than the sea on both sides, which look alike.
+    const QImage board = program.Pictures().CleanMap.Image();
+    for (const int k : {1, 5, 9}) {
+        const int x = k * (board.width() / 10);
+        SCOPED_TRACE(x);
+        const QColor line = board.pixelColor(x, 30), left = board.pixelColor(x - 1, 30),
+                     right = board.pixelColor(x + 1, 30);
+        EXPECT_GT(line.lightness(), left.lightness() + 10);
+        EXPECT_NEAR(left.lightness(), right.lightness(), 4);
+    }
 }
 
 }  // namespace
