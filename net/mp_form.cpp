@@ -131,7 +131,7 @@ void TMPForm::FormShow() {
     ShowPanel(ClientPanel, false);
     ShowPanel(SvrPanel, false);
     heard_.Stop();
-    game_.NetRole = net_role::kNone;
+    network_.ClearSeat();
 }
 
 void TMPForm::CentreBackPanel() {
@@ -189,10 +189,9 @@ bool TMPForm::Busy() const {
 }
 
 void TMPForm::Label8Click() {
-    Game& g = game_;
     Settings& s = context_.settings;
     Platform& p = context_.platform;
-    g.NetGame = true;
+    network_.TakeSeat(net_role::kNone);
     ShowPanel(ClientPanel, false);
     ShowPanel(StartPanel, false);
     ShowPanel(SvrPanel, true);
@@ -219,7 +218,7 @@ void TMPForm::Label8Click() {
     }
 
     QString error;
-    switch (LoadFleet(*p.files, FleetFileName(0, s.HomeNavy), g.scratchpad, &error)) {
+    switch (network_.LoadHostsFleet(&error)) {
         case FleetLoad::Ok:
             break;
         case FleetLoad::CopyFailed:
@@ -239,13 +238,12 @@ void TMPForm::Label8Click() {
         FormShow();
         return;
     }
-    g.NetRole = net_role::kHosting;
+    network_.TakeSeat(net_role::kHosting);
 }
 
 void TMPForm::Label10Click() {
     outBox->setFocus();
     ClickSound();
-    Game& g = game_;
     if (state_.NetStage < 3) {
         if (GameName->text().isEmpty() || AlliedName->text().isEmpty()) {
             context_.platform.boxes->Show(
@@ -255,7 +253,7 @@ void TMPForm::Label10Click() {
         }
         const quint16 port = TypedPort(ServerPortEdit);
         if (port == 0) return;
-        g.NetRole = net_role::kHosting;
+        network_.TakeSeat(net_role::kHosting);
         Label10->hide();
         try {
             server_->SetPort(port);
@@ -275,8 +273,7 @@ void TMPForm::Label10Click() {
         return;
     }
     announcer_.Stop();
-    g.NetGame = true;
-    g.NetRole = net_role::kHosting;
+    network_.TakeSeat(net_role::kHosting);
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     Label10->hide();
     svrStatus_->Set(context_.texts.Text(text::kGameStarting));
@@ -287,7 +284,6 @@ void TMPForm::Label10Click() {
 }
 
 void TMPForm::Label9Click() {
-    game_.NetGame = true;
     ShowPanel(SvrPanel, false);
     ShowPanel(StartPanel, false);
     ShowPanel(AlliedPanel, false);
@@ -304,8 +300,8 @@ void TMPForm::Label9Click() {
     Caption(Label12, text::kPort);
     Caption(Label18, 94);
     Caption(Label19, 14);
-    game_.scratchpad.Clear();
-    game_.NetRole = net_role::kJoining;
+    network_.TakeSeat(net_role::kJoining);
+    network_.AwaitHostsTable();
     // The games on the local network are heard while the join panel is open.
     heard_.Start(lan_);
     ShowHeardGames();
@@ -331,7 +327,7 @@ void TMPForm::ConnectToHost() {
     }
     linked_ = false;
     closeReason_.clear();
-    game_.NetRole = net_role::kJoining;
+    network_.TakeSeat(net_role::kJoining);
     Label13->hide();
     Label23->hide();
     outBox->setFocus();
@@ -347,7 +343,6 @@ void TMPForm::ConnectToHost() {
 void TMPForm::NetworkReset() {
     // The shorter reset after a game, and the first choice's state of the labels.
     ResetConnection();
-    game_.NetRole = net_role::kNone;
     svrStatus_->Set(LogStatus());
     Label10->setStyleSheet(TextColourSheet(MenuTextColour()));
 }
@@ -359,10 +354,8 @@ void TMPForm::CloseToMenu() {
 
 void TMPForm::Label1Click() {
     ClickSound();
-    game_.GameOver = true;
-    game_.scratchpad.Clear();
     if (game_.NetRole == net_role::kHosting) setup_.DropPictures();
-    game_.MemoPad.Clear();
+    network_.Abandon();
     NetworkReset();
     CloseToMenu();
 }
@@ -394,8 +387,7 @@ void TMPForm::Label19Click() {
 
 void TMPForm::Escape() {
     // The connection stays open: the player may come back to it.
-    game_.GameOver = true;
-    game_.NetGame = false;
+    network_.StepAway();
     svrStatus_->Set(LogStatus());
     CloseToMenu();
 }
@@ -425,7 +417,7 @@ void TMPForm::ResetConnection() {
     Label10->show();
     CentreBackPanel();
     StartPanel->move(18, 170);
-    game_.NetGame = false;
+    network_.LeaveNetworkGame();
 }
 
 QString TMPForm::Commander(bool firstSide) const {

@@ -147,14 +147,10 @@ void TMPForm::ConnectionLost() {
                                                            "lost - the game waits for them to "
                                                            "rejoin, or leave by the corner bottom "
                                                            "right. ")));
-        network_.PeerGone();
     } else {
-        // Without the host the joining board takes no step: one taken now would be undone when
-        // the player rejoins.
-        game_.OpponentTurn = false;
-        game_.UnitSelected = false;
         Status(said + context_.texts.Text(text::kPeerLost));
     }
+    network_.PeerGone();
     display_.SetCursor(CursorShape::Arrow);
 }
 
@@ -262,7 +258,7 @@ void TMPForm::JoiningMessage(const QString& message) {
             s.MapName = map;
         } else if (message.startsWith(QLatin1String("[Home]="))) {
             if (!LetterOf(message, QStringLiteral("LRTB"), letter)) return Refused(message);
-            game_.HomePosition = letter;
+            network_.TakeHostsHome(letter);
         } else if (message.startsWith(QLatin1String("[Fire]="))) {
             if (!LetterOf(message, QStringLiteral("YN"), letter)) return Refused(message);
             s.AdditionalDamage = letter;
@@ -330,7 +326,7 @@ void TMPForm::RejoinRefused() {
 
 void TMPForm::StartJoinedGame() {
     if (game_.GameActive || !network_.TableReady()) return;
-    game_.NetRole = net_role::kJoining;
+    network_.TakeSeat(net_role::kJoining);
     context_.platform.cursor->Set(this, CursorShape::Hidden);
     if (!network_.NetGameInit(true)) {
         context_.platform.cursor->Set(this, CursorShape::Arrow);
@@ -345,7 +341,7 @@ void TMPForm::StartJoinedGame() {
 void TMPForm::ResumeJoinedGame(const QString& message) {
     if (game_.GameActive || !network_.TableReady() || !rejoining_) return Refused(message);
     rejoining_ = false;
-    game_.NetRole = net_role::kJoining;
+    network_.TakeSeat(net_role::kJoining);
     if (!network_.NetGameInit(true)) {
         context_.platform.cursor->Set(this, CursorShape::Arrow);
         return;

@@ -241,8 +241,51 @@ void NetworkSession::Drifted(bool host) {
 }
 
 void NetworkSession::PeerGone() {
-    const bool host = game_.NetRole == net_role::kHosting;
-    if (pendingPeerMove_ && PeersTurn(host)) TurnToken(host);
+    Game& g = game_;
+    if (g.NetRole != net_role::kHosting) {
+        g.OpponentTurn = false;
+        g.UnitSelected = false;
+        return;
+    }
+    if (pendingPeerMove_ && PeersTurn(true)) TurnToken(true);
+}
+
+void NetworkSession::TakeSeat(int role) {
+    game_.NetGame = true;
+    game_.NetRole = role;
+}
+
+void NetworkSession::AwaitHostsTable() {
+    game_.scratchpad.Clear();
+}
+
+void NetworkSession::ClearSeat() {
+    game_.NetRole = net_role::kNone;
+}
+
+void NetworkSession::LeaveNetworkGame() {
+    game_.NetRole = net_role::kNone;
+    game_.NetGame = false;
+}
+
+void NetworkSession::StepAway() {
+    game_.GameOver = true;
+    game_.NetGame = false;
+}
+
+void NetworkSession::Abandon() {
+    game_.GameOver = true;
+    game_.scratchpad.Clear();
+    game_.MemoPad.Clear();
+}
+
+FleetLoad NetworkSession::LoadHostsFleet(QString* error) {
+    return LoadFleet(*context_.platform.files, FleetFileName(0, context_.settings.HomeNavy),
+                     game_.scratchpad, error);
+}
+
+void NetworkSession::TakeHostsHome(QChar edge) {
+    game_.HomePosition = edge;
 }
 
 QString NetworkSession::ResumeMessage() const {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/battle_log.h"
+#include "core/fleet_file.h"
 #include "play/move.h"
 
 #include "play/turn_display.h"
@@ -63,9 +64,29 @@ class NetworkSession {
     // The host sends its whole table again. False when the rule had to stop.
     bool ResendTable();
 
-    // The peer's connection is lost. A step it sent without its turn token is taken as made:
-    // the turn comes to this program, which fights what the step met.
+    // The peer's connection is lost. On the host, a step the joining player sent without its
+    // turn token is taken as made: the turn comes to this program, which fights what the step
+    // met. Without the host the joining board takes no step: one taken now would be undone when
+    // the player rejoins.
     void PeerGone();
+
+    // What the multi-player window's panels ask of the game; the window writes no field of it.
+    // A network game is being set up with this program in the given seat (net_role).
+    void TakeSeat(int role);
+    // The joining panel waits for the host's table: the one in hand is no longer this game's.
+    void AwaitHostsTable();
+    // The first choice is open again: no seat is taken yet.
+    void ClearSeat();
+    // The network game is over or abandoned before it began: no seat, no network game.
+    void LeaveNetworkGame();
+    // The player leaves the window for the menu, the connection kept for coming back.
+    void StepAway();
+    // The player gives the game up from the window: nothing of it is kept.
+    void Abandon();
+    // The host's greeting names the edge its fleet starts on.
+    void TakeHostsHome(QChar edge);
+    // The host's fleet file for its home navy, into the table.
+    FleetLoad LoadHostsFleet(QString* error);
     // The host's word to a joining player who comes back: "[Resume]=", whose turn it is ('E' or
     // 'D'), whether each side's flag has passed to its carrier (two digits) and the turn the battle
     // is in.

@@ -256,7 +256,9 @@ TEST_F(Replay, ARecordLargerThanAnyBattleIsRefusedUnread) {
     ResetPeak();
     const long before = PeakKb();
     EXPECT_FALSE(program->StartReplay(t.Path("huge.kvr")));
-    if (before > 0) EXPECT_LT(PeakKb() - before, 1024) << "the file was read into memory";
+    if (before > 0) {
+        EXPECT_LT(PeakKb() - before, 1024) << "the file was read into memory";
+    }
     EXPECT_TRUE(t.Boxes().Boxes().back().text.contains("larger"))
         << t.Boxes().Boxes().back().text.toStdString();
     // Under the size, but with more moves than any battle lasts.

@@ -291,7 +291,7 @@ TEST_F(Resume, EscOnTheResumeQuestionKeepsTheSave) {
 // A save that cannot be read is moved aside before the new battle writes over it, the last one
 // kept, and the box says where.
 TEST_F(Resume, ADamagedSaveIsKeptAsideAndTheBoxSaysWhere) {
-    for (const QByteArray damaged :
+    for (const QByteArray& damaged :
          {QByteArray("[Korvald]\r\nnonsense\r\n"), QByteArray("cut short \x01\x02\x03")}) {
         t.WriteFile(kvd::GameJournal::kSaveFile, damaged);
         t.Boxes().Clear();
