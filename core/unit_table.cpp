@@ -125,7 +125,7 @@ void UnitTable::Remove(int i) {
 }
 
 void UnitTable::MakeCells() const {
-    cells_.fill(0);
+    cells_.fill(Cell(0));
     for (size_t i = 1; i < fields_.size(); ++i) {
         const Fields& f = fields_[i];
         const bool first = f.side == kFirstSide;

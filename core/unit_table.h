@@ -40,18 +40,20 @@ struct Offset {
     int dc;
     int dr;
 };
+// The tables live at namespace scope: one inside a function may be built on the stack at every
+// call, and these are asked for every neighbour of every unit, every turn.
+inline constexpr Offset kDirectionOffsets[9] = {{0, 0}, {-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                                {1, 0}, {-1, 1},  {0, 1},  {1, 1}};
+inline constexpr int kDirectionCodes[3][3] = {{1, 2, 3}, {4, 0, 5}, {6, 7, 8}};
 // The offset of a direction code 1 to 8 ({0, 0} for any other number).
 constexpr Offset DirectionOffset(int direction) {
-    constexpr Offset kOffsets[9] = {{0, 0}, {-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                    {1, 0}, {-1, 1},  {0, 1},  {1, 1}};
-    return direction >= 1 && direction <= 8 ? kOffsets[direction] : Offset{0, 0};
+    return direction >= 1 && direction <= 8 ? kDirectionOffsets[direction] : Offset{0, 0};
 }
 // The direction code from one cell to a neighbour cell, or 0 when they are not neighbours.
 constexpr int DirectionTo(int fromColumn, int fromRow, int toColumn, int toRow) {
     const int dc = toColumn - fromColumn, dr = toRow - fromRow;
     if (dc < -1 || dc > 1 || dr < -1 || dr > 1) return 0;
-    constexpr int kDirections[3][3] = {{1, 2, 3}, {4, 0, 5}, {6, 7, 8}};
-    return kDirections[dr + 1][dc + 1];
+    return kDirectionCodes[dr + 1][dc + 1];
 }
 // Columns and rows differ by at most one and the cells are not the same.
 constexpr bool AreNeighbours(int column1, int row1, int column2, int row2) {

@@ -49,10 +49,10 @@ std::vector<Move> LegalMoves(const Game& game, Side side) {
         if (onCell) continue;
         onCell = true;
         if (IsMinefield(code)) continue;
-        const Targets targets = TargetsOf(game, side, column, row);
-        for (size_t k = 0; k < targets.size(); ++k)
-            moves.push_back(Move{side, code, column, row, targets[k].x(), targets[k].y(),
-                                 targets.Opposed(k) ? MoveKind::Attack : MoveKind::Step});
+        ForEachTarget(game, side, column, row, [&](int toColumn, int toRow, bool opposed) {
+            moves.push_back(Move{side, code, column, row, toColumn, toRow,
+                                 opposed ? MoveKind::Attack : MoveKind::Step});
+        });
         if (MayBeRepaired(t, i, supply))
             moves.push_back(
                 Move{side, code, column, row, t.PosX(supply), t.PosY(supply), MoveKind::Repair});

@@ -1,5 +1,7 @@
 #include "play/selection.h"
 
+#include <algorithm>
+
 #include "core/game.h"
 #include "core/unit_codes.h"
 #include "play/combat.h"
@@ -14,35 +16,23 @@ Move SelectedUnitTo(const Game& g, Side side, int column, int row, MoveKind kind
 }
 
 Targets TargetsOf(const Game& game, Side side, int column, int row) {
-    // What the radar scan of the cell shows, read straight from the board: open water (its
-    // direction's digit), or an opposing unit as the last unit there (its side's letter).
     Targets targets;
-    const Side other = OtherSide(side);
-    const auto& occupants = game.scratchpad.Occupants();
-    const auto& land = game.MemoPad.Land();
-    for (int k = 1; k <= 8; ++k) {
-        const Offset o = DirectionOffset(k);
-        const int toColumn = column + o.dc, toRow = row + o.dr;
-        if (!OnBoard(toColumn, toRow)) continue;
-        const size_t at = size_t(toRow * kBoardSize + toColumn);
-        if (land[at]) continue;
-        const std::optional<Side> there = UnitTable::LastSideOn(occupants[at]);
-        if (!there) {
-            targets.push_back(QPoint(toColumn, toRow), false);
-            continue;
-        }
-        // An opposing unit that shares a cell with one of the mover's own (a fight that came to
-        // nothing) is out of reach: stepping in would stack two units of one side.
-        if (*there == other && !UnitTable::HoldsOn(occupants[at], side))
-            targets.push_back(QPoint(toColumn, toRow), true);
-    }
+    ForEachTarget(game, side, column, row, [&](int toColumn, int toRow, bool opposed) {
+        targets.push_back(QPoint(toColumn, toRow), opposed);
+    });
     return targets;
 }
 
 Selection SelectUnit(Game& g, Side side, int column, int row) {
     Selection selection;
     const UnitTable& table = g.scratchpad;
-    g.MoveTargets = Game::kNoMoveTargets;
+    // Written over in place: a selection is made for every move of every player, and taking the
+    // shared empty text would cost a fresh copy at the first target written.
+    if (g.MoveTargets.size() == Game::kNoMoveTargets.size())
+        std::copy(Game::kNoMoveTargets.cbegin(), Game::kNoMoveTargets.cend(),
+                  g.MoveTargets.begin());
+    else
+        g.MoveTargets = Game::kNoMoveTargets;
     for (int i = 1; i < table.Count() && selection.line < 0; ++i)
         if (table.Side(i) == side && table.Code(i) != 1 && table.PosX(i) == column &&
             table.PosY(i) == row)

@@ -3,11 +3,10 @@
 #include <QPoint>
 #include <array>
 
+#include "core/game.h"
 #include "play/move.h"
 
 namespace kvd {
-
-class Game;
 
 // The cells a unit may step to: at most its eight neighbours, in direction order. A plain value
 // that needs no allocation, since the players ask for every unit's targets every turn.
@@ -35,6 +34,32 @@ class Targets {
 // The cells a unit of a side may step to from (column, row): free water, or an opposing unit
 // that does not share its cell with a unit of the mover's side.
 Targets TargetsOf(const Game& game, Side side, int column, int row);
+
+// The same cells, each handed to reach(toColumn, toRow, opposed) in direction order, for a scan
+// of every unit that keeps no list. What the radar scan of the cell shows, read straight from
+// the board: open water, or an opposing unit as the last unit there.
+template <class Reach>
+void ForEachTarget(const Game& game, Side side, int column, int row, Reach reach) {
+    const Side other = OtherSide(side);
+    const auto& occupants = game.scratchpad.Occupants();
+    const auto& land = game.MemoPad.Land();
+    for (int k = 1; k <= 8; ++k) {
+        const Offset o = DirectionOffset(k);
+        const int toColumn = column + o.dc, toRow = row + o.dr;
+        if (!OnBoard(toColumn, toRow)) continue;
+        const size_t at = size_t(toRow * kBoardSize + toColumn);
+        if (land[at]) continue;
+        const UnitTable::Cell cell = occupants[at];
+        const std::optional<Side> there = UnitTable::LastSideOn(cell);
+        if (!there) {
+            reach(toColumn, toRow, false);
+            continue;
+        }
+        // An opposing unit that shares a cell with one of the mover's own (a fight that came to
+        // nothing) is out of reach: stepping in would stack two units of one side.
+        if (*there == other && !UnitTable::HoldsOn(cell, side)) reach(toColumn, toRow, true);
+    }
+}
 
 // What a click on a cell selected.
 struct Selection {
