@@ -51,11 +51,15 @@ void BoardPainter::ReportBox(int leftPercent, int rightPercent) {
 }
 
 void BoardPainter::Write(int xPercent, int yPercent, const QString& text) {
+    Write(xPercent, yPercent, text, 0);
+}
+
+void BoardPainter::Write(int xPercent, int yPercent, const QString& text, int pixels) {
     if (!Seen()) return;
     const Screen& screen = *context_.platform.screen;
     QPainter painter(&board_.Canvas());
     QFont font = painter.font();
-    font.setPixelSize(qMax(11, screen.Height() * 17 / 1000));
+    font.setPixelSize(pixels > 0 ? pixels : qMax(11, screen.Height() * 17 / 1000));
     painter.setFont(font);
     painter.setPen(Qt::white);
     const QFontMetrics metrics(font);
@@ -75,15 +79,23 @@ void BoardPainter::Write(int xPercent, int yPercent, const QString& text) {
 void BoardPainter::Report(const QString& text, int xPercent, int leftPercent, int rightPercent) {
     lastReport_ = text;
     ReportBox(leftPercent, rightPercent);
-    // A line longer than its box (a long file name in it) gives up its middle, never the time.
+    // A line longer than its box is written smaller, down to two thirds of the size, so the
+    // whole of it is read; only one longer still (a long file name in it) gives up its middle,
+    // never the time.
     const Screen& screen = *context_.platform.screen;
-    QFont font;
-    font.setPixelSize(qMax(11, screen.Height() * 17 / 1000));
-    const QFontMetrics metrics(font);
+    const int size = qMax(11, screen.Height() * 17 / 1000), smallest = qMax(10, size * 2 / 3);
     const QString now = Now();
-    const int room =
-        X(rightPercent) - X(xPercent) - metrics.horizontalAdvance(now) - metrics.averageCharWidth();
-    Write(xPercent, 82, metrics.elidedText(text, Qt::ElideMiddle, qMax(0, room)) + now);
+    QFont font;
+    int pixels = size, room = 0;
+    for (;; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        room = X(rightPercent) - X(xPercent) - metrics.horizontalAdvance(now) -
+               metrics.averageCharWidth();
+        if (metrics.horizontalAdvance(text) <= room || pixels <= smallest) break;
+    }
+    const QFontMetrics metrics(font);
+    Write(xPercent, 82, metrics.elidedText(text, Qt::ElideMiddle, qMax(0, room)) + now, pixels);
 }
 
 QString BoardPainter::Now() const {

@@ -30,6 +30,8 @@ class BoardPainter {
     // White text with its top at `yPercent` of the height. Text that starts inside the report
     // box stays inside it: what does not fit is cut, ending in an ellipsis.
     void Write(int xPercent, int yPercent, const QString& text);
+    // The same in a font of `pixels` (0: the report's own size for this screen).
+    void Write(int xPercent, int yPercent, const QString& text, int pixels);
     // A whole report line: the box, then the text followed by the date and time.
     void Report(const QString& text, int xPercent = 12, int leftPercent = 8, int rightPercent = 97);
     QString Now() const;

@@ -4,6 +4,10 @@ namespace kvd {
 
 void BattleLog::Add(LogEntry entry) {
     entry.turn = turn;
+    Keep(std::move(entry));
+}
+
+void BattleLog::Keep(LogEntry entry) {
     ring_[next_] = std::move(entry);
     next_ = (next_ + 1) % kKept;
     if (size_ < kKept) ++size_;

@@ -37,7 +37,10 @@ class BattleLog {
   public:
     static constexpr int kKept = 8;
 
+    // An entry of the turn being played.
     void Add(LogEntry entry);
+    // An entry told again as it was (a log sent to a player who comes back), its turn kept.
+    void Keep(LogEntry entry);
     int Size() const { return size_; }
     // The k-th newest entry, 0 the newest.
     const LogEntry& Newest(int k) const;

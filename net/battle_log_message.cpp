@@ -80,7 +80,8 @@ bool TakeBattleLogMessage(const QString& message, BattleLog& log) {
         }
         log.shipsLost[0] = first;
         log.shipsLost[1] = second;
-        log.identified = identified;
+        // The host's identifications are its own board's: this board tells its own again as
+        // its reveal finds them.
         return true;
     }
     if (!message.startsWith(kLogged)) return false;
@@ -95,7 +96,9 @@ bool TakeBattleLogMessage(const QString& message, BattleLog& log) {
         !ReadUnit(fields, 4, e.first) || !ReadUnit(fields, 8, e.second))
         return false;
     e.kind = LogEntry::Kind(kind);
-    log.Add(e);
+    // What the host's board identified is not what this board did: those entries stay home.
+    if (e.kind == LogEntry::Identified) return true;
+    log.Keep(e);
     return true;
 }
 

@@ -12,7 +12,9 @@ namespace kvd {
 QStringList BattleLogMessages(const BattleLog& log);
 
 // One of those lines taken into `log`; false for a line that is not one, or not sound. Names
-// are taken only as they may be shown.
+// are taken only as they may be shown, each entry with its own turn. What the host's board
+// identified (the set and its entries) is checked but not taken: the joining board's own
+// reveal tells what it sees.
 bool TakeBattleLogMessage(const QString& message, BattleLog& log);
 
 }  // namespace kvd

@@ -327,6 +327,8 @@ void TMPForm::ConnectToHost() {
     }
     linked_ = false;
     closeReason_.clear();
+    // A new connection is greeted afresh, whatever the last one had come to.
+    state_.NetStage = 0;
     network_.TakeSeat(net_role::kJoining);
     Label13->hide();
     Label23->hide();
@@ -464,8 +466,8 @@ void TMPForm::Clicked(QLabel* label) {
         Label10Click();
     else if (label == Label7)
         Label7Click();
-    else if (label == Label13 || label == Label18)
-        Label13Click();
+    else if (label == Label13 || (label == Label18 && !linked_))
+        Label13Click();  // the greeting's Join connects as Connect does, unless it is linked
     else if (label == Label14)
         Label14Click();
     else if (label == Label19)

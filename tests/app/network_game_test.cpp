@@ -447,5 +447,31 @@ TEST_F(NetworkGameTest, RejoinFindingTheHostInAnotherGameSaysSoAndJoinsNothing) 
     EXPECT_TRUE(host.window().AxisName->text().isEmpty());
 }
 
+// The greeting's Join on a joining program that is already linked keeps the link, and a program
+// that connects again is greeted afresh: either way the host is offered the start, and the game
+// starts.
+TEST_F(NetworkGameTest, JoinAgainOrConnectAgainNeverStrandsTheSetUp) {
+    Connect();
+    QLabel* join = joining.window().Label18;
+    ASSERT_TRUE(join->isVisibleTo(&joining.window()));
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, QPointF(4, 4), join->mapToGlobal(QPointF(4, 4)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(join, &click);
+    }
+    Until([] { return false; }, 200);  // time for a reconnect, were one begun
+    EXPECT_EQ(joining.window().State().NetStage, 2) << "still linked, nothing sent again";
+    EXPECT_EQ(host.window().State().NetStage, 3);
+
+    // Connecting again drops the link; the host greets the new connection as the first.
+    joining.window().Label13Click();
+    ASSERT_TRUE(Until([&] {
+        return host.window().State().NetStage == 3 && joining.window().State().NetStage == 2 &&
+               host.window().Label10->isVisibleTo(&host.window());
+    }));
+    Start();
+}
+
 }  // namespace
 }  // namespace kvd
