@@ -109,7 +109,6 @@ void MeetPeersStep(Rules& r, int movedCode) {
 void TurnAfterPeer(Rules& r, bool joining, int peerMovedCode) {
     Game& g = r.game;
     Showing& show = r.show;
-    if (!joining) NoteTurnOver(g);
     g.Winner = outcome::kTurnOver;
     g.SubRetreat = false;
     g.Enemy.Code = kNoUnit;
@@ -128,6 +127,8 @@ void TurnAfterPeer(Rules& r, bool joining, int peerMovedCode) {
     }
     if (joining) show.Sound(QStringLiteral("click"), false);
     MeetPeersStep(r, peerMovedCode);
+    // The joining player's step and its fight close the turn, on the host as on its own board.
+    if (!joining) NoteTurnOver(g);
     if (g.GameOver || !g.GameActive) return;
     // The peer's supply ship repairs its flagships, as the peer's own step did.
     const int supply = SupplyShipOf(joining ? kFirstSide : kSecondSide);

@@ -123,6 +123,14 @@ inline void NetworkGameTest::PlayTurn(Dice& draw, bool* hostMoved, bool* attacke
             return TableHash(host.game().scratchpad) == TableHash(joining.game().scratchpad);
         }));
     }
+    // Both logs count the turns alike and put the newest fight in the same one.
+    if (!BothOver()) EXPECT_EQ(host.game().battleLog.turn, joining.game().battleLog.turn);
+    auto newestFight = [](const Game& g) {
+        for (int k = 0; k < g.battleLog.Size(); ++k)
+            if (g.battleLog.Newest(k).kind == LogEntry::Fight) return g.battleLog.Newest(k).turn;
+        return 0;
+    };
+    EXPECT_EQ(newestFight(host.game()), newestFight(joining.game()));
 }
 
 }  // namespace kvd::test
