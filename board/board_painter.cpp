@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <QPainter>
+#include <QPainterPath>
+#include <cmath>
 
 #include "board/game_pictures.h"
 #include "board/main_form.h"
@@ -143,6 +145,40 @@ void BoardPainter::DrawHintFrame(int column, int row) {
     painter.drawRect(cell.adjusted(width / 2 + 1, width / 2 + 1, -width / 2 - 2, -width / 2 - 2));
     painter.setPen(QPen(HintFrameColour(), width));
     painter.drawRect(cell.adjusted(width / 2 + 1, width / 2 + 1, -width / 2 - 2, -width / 2 - 2));
+    Changed(cell);
+}
+
+void BoardPainter::DrawTargetFrame(int column, int row) {
+    if (!Seen()) return;
+    const QRect cell = Cell(column, row);
+    // Three rounded rings, dark outside, light inside, in the proportions of the frame the game
+    // has always shown (291 by 118 units a cell); every edge falls on a whole pixel.
+    struct Ring {
+        int left, top, side, band, radius;
+        QColor colour;
+    };
+    static const Ring kRings[] = {{0, 0, 10, 6, 8, QColor(24, 110, 40)},
+                                  {2, 1, 6, 4, 7, QColor(60, 220, 80)},
+                                  {4, 2, 3, 2, 6, QColor(150, 255, 150)}};
+    const double sx = cell.width() / 291.0, sy = cell.height() / 118.0;
+    // Each edge where its place in those units falls, so the rings keep their order.
+    auto across = [&](int units) { return int(std::lround(units * sx)); };
+    auto down = [&](int units) { return int(std::lround(units * sy)); };
+    QPainter painter(&board_.Canvas());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    for (const Ring& r : kRings) {
+        const int x0 = across(r.left), y0 = down(r.top);
+        const int x1 = qMax(x0 + 1, across(r.left + r.side)),
+                  y1 = qMax(y0 + 1, down(r.top + r.band));
+        const QRect outer = cell.adjusted(x0, y0, -x0, -y0);
+        QPainterPath ring;
+        ring.setFillRule(Qt::OddEvenFill);
+        ring.addRoundedRect(QRectF(outer), r.radius * sx, r.radius * sy);
+        ring.addRect(QRectF(cell.adjusted(x1, y1, -x1, -y1)));
+        painter.setBrush(r.colour);
+        painter.drawPath(ring);
+    }
     Changed(cell);
 }
 

@@ -51,6 +51,9 @@ class BoardPainter {
     void DrawBand(const Picture& picture);
     // The suggested move's frame around a cell, in the hint's colour.
     void DrawHintFrame(int column, int row);
+    // The green frame of a cell the selected unit may step to, drawn at the screen's own pixels
+    // (a picture stretched to the cell would blur its lines on a scaled screen).
+    void DrawTargetFrame(int column, int row);
 
     // The board snapshot taken from what the window shows, and put back onto it.
     void TakeSnapshot();

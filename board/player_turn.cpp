@@ -114,8 +114,7 @@ void PlayerTurn::SelectUnit() {
     DrawUnitPanel(scene_, selection.line);
     paint_.Play(QStringLiteral("Click"), true);
     // A minefield shows its panel but cannot move.
-    for (QPoint cell : selection.targets)
-        paint_.DrawInCell(&pictures_.GreenBox, cell.x(), cell.y());
+    for (QPoint cell : selection.targets) paint_.DrawTargetFrame(cell.x(), cell.y());
     if (selection.repairMarker) {
         // The supply ship's cell shows the repair marker when it can be asked.
         Picture hammer;

@@ -65,7 +65,10 @@ bool ShowPlayer::PlayStep(const ShowStep& s, EndOfGame* endOfGame) {
             paint_.RestoreCell(s.cell.x(), s.cell.y());
             break;
         case ShowStep::Picture:
-            paint_.DrawInCell(PictureFor(PictureOf(s.a), s.b), s.cell.x(), s.cell.y());
+            if (PictureOf(s.a) == PictureOf::GreenBox)
+                paint_.DrawTargetFrame(s.cell.x(), s.cell.y());
+            else
+                paint_.DrawInCell(PictureFor(PictureOf(s.a), s.b), s.cell.x(), s.cell.y());
             break;
         case ShowStep::Band:
             paint_.DrawBand(BandOf(s.a) == BandOf::Dark ? board_.DarkImage : board_.MenuImage);

@@ -271,3 +271,38 @@ TEST_F(BoardView, AReportLongerThanItsBoxStaysInsideIt) {
     const QRect box(QPoint(paint.X(8), top), QPoint(paint.X(40) - 1, bottom - 1));
     EXPECT_EQ(Differing(board->Canvas(), shortOnly, box), 0);
 }
+
+struct WideScreen : BoardFixture {
+    WideScreen() : BoardFixture(1920, 1080) {}
+    void SetUp() override {
+        WriteMap("Test", 'L');
+        ASSERT_TRUE(Start("Test"));
+    }
+};
+
+// On a screen the charts are stretched to, a target's frame is drawn at the screen's pixels: a
+// line across its side meets the frame's own colours or the sea, never a blend of the two.
+TEST_F(WideScreen, TargetFramesAreDrawnAtTheScreensOwnPixels) {
+    board->FormPaint();
+    kvd::BoardPainter& paint = display->Painter();
+    const QRect cell = board->Geometry().Cell(3, 4);
+    const QImage before = board->Canvas().copy();
+    paint.DrawTargetFrame(3, 4);
+    const QImage& after = board->Canvas();
+    const QSet<QRgb> rings{qRgb(24, 110, 40), qRgb(60, 220, 80), qRgb(150, 255, 150)};
+    const int y = cell.center().y(), x = cell.center().x();
+    int framed = 0;
+    for (int k = 0; k < cell.width() / 6; ++k) {
+        for (const QPoint at : {QPoint(cell.left() + k, y), QPoint(cell.right() - k, y)}) {
+            const QRgb now = after.pixel(at);
+            EXPECT_TRUE(rings.contains(now) || now == before.pixel(at)) << at.x();
+            framed += rings.contains(now);
+        }
+    }
+    for (int k = 0; k < cell.height() / 6; ++k) {
+        const QPoint at(x, cell.top() + k);
+        EXPECT_TRUE(rings.contains(after.pixel(at)) || after.pixel(at) == before.pixel(at)) << k;
+    }
+    EXPECT_GE(framed, 6) << "both sides framed, a few pixels thick";
+    EXPECT_EQ(after.pixel(cell.center()), before.pixel(cell.center())) << "the middle stays clear";
+}
