@@ -153,6 +153,17 @@ constexpr int kHintRepair = 347;
 constexpr int kHintUnknownContact = 348;
 constexpr int kHintCloser = 349;
 constexpr int kHintLine = 350;
+constexpr int kForecast = 370;
+constexpr int kForecastSunk = 371;
+constexpr int kForecastBothSunk = 372;
+constexpr int kForecastHit = 373;
+constexpr int kForecastNothing = 374;
+constexpr int kForecastChance = 375;
+constexpr int kForecastOr = 376;
+constexpr int kForecastUnknown = 377;
+constexpr int kForecastWon = 378;
+constexpr int kForecastLost = 379;
+constexpr int kForecastDrawn = 380;
 }  // namespace text
 
 }  // namespace kvd

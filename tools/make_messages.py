@@ -566,6 +566,24 @@ MESSAGES = [
      "Annäherung: %1 auf den Feind zu"),
     (350, "board, report line of the hint (its unit and target framed): 350 + <time>; %1 the"
           " reason (344 to 349)", "Hint - %1 ", "Rat - %1 "),
+    (370, "board, the band while a step onto an identified enemy is pointed at: %1 the own ship,"
+          " %2 its strength, %3 the enemy ship, %4 its strength, %5 the outcome (371 to 380, or"
+          " 375 joined by 376)",
+     "%1 (%2) against %3 (%4): %5", "%1 (%2) gegen %3 (%4): %5"),
+    (371, "fight forecast, part of 370: %1 the ship", "%1 is sunk", "%1 sinkt"),
+    (372, "fight forecast, part of 370", "both are sunk", "beide sinken"),
+    (373, "fight forecast, part of 370: %1 the ship, %2 its strength afterwards",
+     "%1 down to %2", "%1 nur noch %2"),
+    (374, "fight forecast, part of 370", "nothing happens", "nichts geschieht"),
+    (375, "fight forecast, where a coin decides: %1 one outcome, %2 its chance",
+     "%1 (%2 in 100)", "%1 (%2 zu 100)"),
+    (376, "fight forecast, between two outcomes (375)", " or ", " oder "),
+    (377, "board, the band while a step onto an unidentified contact is pointed at: %1 the own"
+          " ship", "%1 against an unknown ship", "%1 gegen ein unbekanntes Schiff"),
+    (378, "fight forecast, part of 370", "the battle is won", "die Schlacht ist gewonnen"),
+    (379, "fight forecast, part of 370", "the battle is lost", "die Schlacht ist verloren"),
+    (380, "fight forecast, part of 370: both flagships lost", "the battle ends drawn",
+     "die Schlacht endet unentschieden"),
 ]
 
 
