@@ -272,7 +272,8 @@ void PlayerTurn::PointAt(int column, int row) {
     forecastText_ =
         ForecastText(ForecastFight(game_, context_.settings, move), context_.texts, side);
     if (forecastText_.isEmpty()) return;
-    forecast_.Show(paint_.ReportArea(), [&] {
+    // The box's frame is drawn on its edge: a pixel further right and down than its area.
+    forecast_.Show(paint_.ReportArea().adjusted(0, 0, 1, 1), [&] {
         paint_.ReportBox();
         paint_.Write(12, 82, forecastText_);
     });

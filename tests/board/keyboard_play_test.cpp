@@ -123,7 +123,7 @@ TEST_F(Keys, TheCursorAndTheForecastComeOffTheBoardWithoutATrace) {
     Table().SetRevealed(Line(40), QLatin1Char('1'));
     SetStrength(11, 5);
     SetStrength(40, 5);
-    const QRect report = display->Painter().ReportArea();
+    const QRect report = board->Geometry().BottomBand();
     const QRect cell = board->Geometry().Cell(4, 4);
     ClickCell(3, 3);
     const QImage band = Area(report);
