@@ -74,6 +74,12 @@ void Program::Wire() {
     campaign_->flow.Wire(*this);
     winner_->flow.Wire(*this);
     winner_->network.Wire(*multiPlayer_);
+    winner_->courseOfLastBattle = [this]() -> std::optional<BattleCourse> {
+        const GameRecord* last = journal_->LastRecord();
+        if (!last) return std::nullopt;
+        QString error;
+        return CourseOf(*last, opponent_.get(), &error);
+    };
     board_->flow.Wire(*this);
     board_->rules.Wire(*playerTurn_);
     setup_->flow.Wire(*this);

@@ -2,8 +2,10 @@
 
 #include "core/navy.h"
 
+#include <QBuffer>
 #include <QMouseEvent>
 
+#include "campaign/battle_chart.h"
 #include "campaign/campaign_rules.h"
 #include "core/context.h"
 #include "core/game.h"
@@ -110,6 +112,60 @@ void TWinnerForm::BuildLayout() {
         command->installEventFilter(this);
     }
     for (QLabel* name : {ShipsNameLabel, CommanderLabel}) name->installEventFilter(this);
+
+    ChartImage = new QLabel(this);
+    SaveChartLabel = new QLabel(this);
+    QFont small = SaveChartLabel->font();
+    small.setPixelSize(12);
+    SaveChartLabel->setFont(small);
+    SaveChartLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SaveChartLabel->setCursor(Qt::PointingHandCursor);
+    SaveChartLabel->installEventFilter(this);
+}
+
+void TWinnerForm::ShowChart(QChar firstSideNavy) {
+    const std::optional<BattleCourse> course =
+        courseOfLastBattle ? courseOfLastBattle() : std::nullopt;
+    ChartImage->setVisible(course.has_value());
+    SaveChartLabel->setVisible(course.has_value());
+    chart_ = QImage();
+    if (!course) return;
+    // Under the panel where the screen leaves room, else over the lower half of the picture.
+    const QPoint panel = Panel1->pos();
+    const int below = height() - (panel.y() + kPanelHeight) - 8;
+    const QRect area =
+        below >= 70 ? QRect(panel.x(), panel.y() + kPanelHeight + 4, kPanelWidth, qMin(below, 160))
+                    : QRect(panel.x() + 290, panel.y() + 244, 420, 140);
+    const LanguageTexts& texts = context_.texts;
+    const ChartWords words{
+        NavyName(firstSideNavy, texts), NavyName(OpposingNavy(firstSideNavy), texts),
+        texts.TextOr(text::kChartCapitalSunk, QStringLiteral("capital ship sunk")),
+        texts.TextOr(text::kChartFlagPassed, QStringLiteral("flag passed")),
+        texts.TextOr(text::kChartTurns, QStringLiteral("turns"))};
+    chart_ = DrawBattleChart(*course, area.size(), words);
+    ChartImage->setGeometry(area);
+    ChartImage->setPixmap(QPixmap::fromImage(chart_));
+    ChartImage->raise();
+    SaveChartLabel->setGeometry(area.right() - 250, area.top() + 2, 246, 16);
+    SaveChartLabel->setStyleSheet(TextColourSheet(MenuTextColour()));
+    SaveChartLabel->setText(texts.TextOr(text::kSaveChart, QStringLiteral("Save chart")));
+    SaveChartLabel->raise();
+}
+
+void TWinnerForm::SaveChartClick() {
+    if (chart_.isNull()) return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    chart_.save(&buffer, "PNG");
+    QString why;
+    Files& files = *context_.platform.files;
+    const LanguageTexts& texts = context_.texts;
+    // Beside the record of the battle, which the game keeps as its last one.
+    SaveChartLabel->setText(
+        files.SaveBytes(kChartFile, png, &why)
+            ? texts.TextOr(text::kChartSaved, QStringLiteral("Saved as %1")).arg(kChartFile)
+            : texts.TextOr(text::kChartNotSaved, QStringLiteral("Not saved: %1")).arg(why));
 }
 
 void TWinnerForm::ShowEndOfGame() {
@@ -216,6 +272,7 @@ void TWinnerForm::FormShow() {
         WinnerEmblem->move(-1000, WinnerEmblem->y());  // no navy to show
     }
 
+    ShowChart(firstSideNavy);
     const int secondLost = ShipsLost(g, kSecondSide), firstLost = ShipsLost(g, kFirstSide);
 
     Label1->setText(texts.Text(text::kEnemyShips));
@@ -293,6 +350,7 @@ bool TWinnerForm::eventFilter(QObject* watched, QEvent* event) {
         if (go) Label5Click();
         if (watched == Label8) Label8Click();
         if (watched == Label9) Label9Click();
+        if (watched == SaveChartLabel) SaveChartClick();
     }
     if (event->type() == QEvent::Enter) {
         if (watched == Label5) Hover(5);

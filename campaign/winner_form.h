@@ -1,9 +1,13 @@
 #pragma once
+#include <QImage>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 #include "core/program_flow.h"
 #include "core/upward_call.h"
+#include "play/battle_course.h"
 #include "play/end_of_game.h"
 #include "play/network_board.h"
 
@@ -49,6 +53,15 @@ class TWinnerForm : public QWidget, public EndOfGame {
            *TotalLabel2 = nullptr, *TotalL2 = nullptr;
     QLabel *Label5 = nullptr, *Label8 = nullptr, *Label9 = nullptr;
 
+    // The battle's course as a chart under the panel (over the ship's picture where the screen
+    // has no room below), and the command that writes it beside the battle's record.
+    QLabel *ChartImage = nullptr, *SaveChartLabel = nullptr;
+    void SaveChartClick();
+    static inline const QString kChartFile = QStringLiteral("last.png");
+    // The course of the battle just ended, from its record; none when there is no record.
+    std::function<std::optional<BattleCourse>()> courseOfLastBattle;
+    const QImage& Chart() const { return chart_; }
+
     UpwardCall<ProgramFlow> flow{"the end-of-game window to the program"};
     UpwardCall<NetworkBoard> network{"the end-of-game window to the multi-player window"};
 
@@ -60,12 +73,14 @@ class TWinnerForm : public QWidget, public EndOfGame {
     void BuildLayout();
     void ShowNavy(QChar navy);
     void LeaveWindow();
+    void ShowChart(QChar firstSideNavy);
 
     Context& context_;
     Game& game_;
     GameSetup& setup_;
     QPoint emblemHome_;
     int hovered_ = 0;
+    QImage chart_;
 };
 
 }  // namespace kvd

@@ -164,6 +164,12 @@ constexpr int kForecastUnknown = 377;
 constexpr int kForecastWon = 378;
 constexpr int kForecastLost = 379;
 constexpr int kForecastDrawn = 380;
+constexpr int kChartCapitalSunk = 381;
+constexpr int kChartFlagPassed = 382;
+constexpr int kChartTurns = 383;
+constexpr int kSaveChart = 384;
+constexpr int kChartSaved = 385;
+constexpr int kChartNotSaved = 386;
 }  // namespace text
 
 }  // namespace kvd

@@ -584,6 +584,17 @@ MESSAGES = [
     (379, "fight forecast, part of 370", "the battle is lost", "die Schlacht ist verloren"),
     (380, "fight forecast, part of 370: both flagships lost", "the battle ends drawn",
      "die Schlacht endet unentschieden"),
+    (381, "end-of-game chart, legend: the mark of a battleship or carrier sunk",
+     "capital ship sunk", "Großkampfschiff versenkt"),
+    (382, "end-of-game chart, legend: the mark of a carrier taking over the flag",
+     "flag passed", "Flagge übergeben"),
+    (383, "end-of-game chart: under the turn numbers", "turns", "Runden"),
+    (384, "end-of-game window: command over the chart that writes it as a picture",
+     "Save chart", "Diagramm speichern"),
+    (385, "end-of-game window, after 384: %1 the picture's file", "Saved as %1",
+     "Gespeichert als %1"),
+    (386, "end-of-game window, after 384 when the picture could not be written: %1 the reason",
+     "Not saved: %1", "Nicht gespeichert: %1"),
 ]
 
 

@@ -1,0 +1,139 @@
+#include "campaign/battle_chart.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <functional>
+
+namespace kvd {
+
+namespace {
+constexpr int kLeft = 30, kRight = 8, kTop = 36, kBottom = 18;
+const QColor kBackground(12, 20, 34);
+const QColor kRule(90, 100, 120);
+const QColor kWords(220, 214, 190);
+
+// A cross for a capital ship lost, a pennant for a flag passed, centred on a point.
+void DrawMark(QPainter& p, BattleCourse::Mark::Kind kind, QPoint at, int size,
+              const QColor& colour) {
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(colour);
+    if (kind == BattleCourse::Mark::CapitalSunk) {
+        const int a = size / 2, t = qMax(2, size / 5);
+        QPainterPath cross;
+        cross.addRect(at.x() - a, at.y() - t, 2 * a, 2 * t);
+        cross.addRect(at.x() - t, at.y() - a, 2 * t, 2 * a);
+        p.drawPath(cross.simplified());
+        return;
+    }
+    const QPoint top(at.x() - size / 3, at.y() - size / 2);
+    p.drawLine(top, QPoint(top.x(), at.y() + size / 2));
+    const QPoint flag[3] = {top, QPoint(top.x() + size, top.y() + size / 4),
+                            QPoint(top.x(), top.y() + size / 2)};
+    p.drawPolygon(flag, 3);
+}
+
+// The legend along the top: the two navies' colours, then the two marks.
+void DrawLegend(QPainter& p, QSize size, const ChartWords& words) {
+    const QFontMetrics m(p.font());
+    int x = kLeft;
+    const int y = 4, box = m.height() - 4;
+    const auto item = [&](const QString& text, const std::function<void(QPoint)>& glyph) {
+        glyph(QPoint(x + box / 2, y + m.height() / 2));
+        x += box + 4;
+        p.setPen(kWords);
+        p.drawText(QPoint(x, y + m.ascent()), text);
+        x += m.horizontalAdvance(text) + 14;
+    };
+    for (const Side side : {kFirstSide, kSecondSide})
+        item(side == kFirstSide ? words.first : words.second, [&](QPoint c) {
+            p.fillRect(QRect(c.x() - box / 2, c.y() - box / 2, box, box), ChartColour(side));
+        });
+    item(words.capitalSunk, [&](QPoint c) {
+        DrawMark(p, BattleCourse::Mark::CapitalSunk, c, box, QColor(240, 240, 240));
+    });
+    item(words.flagTransfer, [&](QPoint c) {
+        DrawMark(p, BattleCourse::Mark::FlagTransfer, c, box, QColor(240, 240, 240));
+    });
+    Q_UNUSED(size);
+}
+}  // namespace
+
+QColor ChartColour(Side side) {
+    return side == kFirstSide ? QColor(120, 170, 230) : QColor(225, 110, 90);
+}
+
+QPoint MarkCentre(QSize size, int turns, int turn, int nth) {
+    const QRect slot = TurnSlot(size, turns, turn);
+    return QPoint(slot.center().x() + nth * (kMarkSize + 1), kTop - kMarkSize / 2 - 2);
+}
+
+QRect ChartPlot(QSize size) {
+    return QRect(QPoint(kLeft, kTop), QPoint(size.width() - kRight - 1, size.height() - kBottom));
+}
+
+QRect TurnSlot(QSize size, int turns, int turn) {
+    const QRect plot = ChartPlot(size);
+    const int count = qMax(1, turns + 1);
+    const int left = plot.left() + plot.width() * turn / count;
+    const int right = plot.left() + plot.width() * (turn + 1) / count;
+    return QRect(QPoint(left, plot.top()), QPoint(right - 1, plot.bottom()));
+}
+
+QImage DrawBattleChart(const BattleCourse& course, QSize size, const ChartWords& words) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kBackground);
+    QPainter p(&image);
+    QFont font = p.font();
+    font.setPixelSize(qBound(9, size.height() / 12, 13));
+    p.setFont(font);
+    DrawLegend(p, size, words);
+    const QRect plot = ChartPlot(size);
+    int most = 1;
+    for (const auto& afloat : course.afloat) most = std::max({most, afloat[0], afloat[1]});
+    // The scale: a rule and its number at the most ships and at half of them.
+    p.setPen(kRule);
+    for (const int n : {most, most / 2}) {
+        const int y = plot.bottom() - plot.height() * n / most;
+        p.drawLine(plot.left(), y, plot.right(), y);
+        p.setPen(kWords);
+        p.drawText(QRect(0, y - 8, kLeft - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(n));
+        p.setPen(kRule);
+    }
+    p.drawLine(plot.bottomLeft(), plot.bottomRight());
+    const int turns = course.Turns();
+    for (int t = 0; t <= turns; ++t) {
+        const QRect slot = TurnSlot(size, turns, t);
+        const int gap = slot.width() >= 6 ? 1 : 0;
+        const int half = slot.width() / 2;
+        for (int s = 0; s < 2; ++s) {
+            const int h = plot.height() * course.afloat[size_t(t)][size_t(s)] / most;
+            const QRect bar(slot.left() + s * half, plot.bottom() - h + 1, half - gap, h);
+            p.fillRect(bar, ChartColour(s == 0 ? kFirstSide : kSecondSide));
+        }
+    }
+    // Turn numbers under the plot, as many as have room.
+    p.setPen(kWords);
+    const QFontMetrics m(font);
+    const int every = qMax(
+        1, (m.horizontalAdvance(QStringLiteral("000")) + 6) * (turns + 1) / qMax(1, plot.width()));
+    for (int t = 0; t <= turns; t += every)
+        p.drawText(
+            QRect(TurnSlot(size, turns, t).center().x() - 20, plot.bottom() + 2, 40, kBottom - 2),
+            Qt::AlignHCenter | Qt::AlignTop, QString::number(t));
+    p.drawText(QRect(plot.right() - 200, plot.bottom() + 2, 200, kBottom - 2),
+               Qt::AlignRight | Qt::AlignTop, words.turns);
+    // The marks stand just over the plot above their turn's slot, side by side where a turn
+    // has more than one (a flagship lost and its flag passed on).
+    std::vector<int> stacked(size_t(turns) + 1, 0);
+    for (const BattleCourse::Mark& mark : course.marks) {
+        if (mark.turn < 0 || mark.turn > turns) continue;
+        const int next = stacked[size_t(mark.turn)]++;
+        DrawMark(p, mark.kind, MarkCentre(size, turns, mark.turn, next), kMarkSize,
+                 ChartColour(mark.side));
+    }
+    return image;
+}
+
+}  // namespace kvd
