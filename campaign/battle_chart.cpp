@@ -1,35 +1,37 @@
 #include "campaign/battle_chart.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <functional>
 
 namespace kvd {
 
 namespace {
-constexpr int kLeft = 30, kRight = 8, kTop = 36, kBottom = 18;
+constexpr int kLeft = 30, kRight = 8, kTop = 38, kBottom = 18;
 const QColor kBackground(12, 20, 34);
 const QColor kRule(90, 100, 120);
 const QColor kWords(220, 214, 190);
 
-// A cross for a capital ship lost, a pennant for a flag passed, centred on a point.
+// A cross for a capital ship lost, a pennant for a flag passed, centred on a point: the
+// colour over a black rim, so a mark stands out on the dark ground and beside the bars.
 void DrawMark(QPainter& p, BattleCourse::Mark::Kind kind, QPoint at, int size,
               const QColor& colour) {
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(colour);
+    const int a = size / 2;
     if (kind == BattleCourse::Mark::CapitalSunk) {
-        const int a = size / 2, t = qMax(2, size / 5);
-        QPainterPath cross;
-        cross.addRect(at.x() - a, at.y() - t, 2 * a, 2 * t);
-        cross.addRect(at.x() - t, at.y() - a, 2 * t, 2 * a);
-        p.drawPath(cross.simplified());
+        for (const auto& [ink, grow] : {std::pair{QColor(Qt::black), 2}, std::pair{colour, 0}}) {
+            const int t = qMax(1, size / 6) + grow / 2;
+            p.fillRect(QRect(at.x() - a - grow / 2, at.y() - t, 2 * a + grow, 2 * t + 1), ink);
+            p.fillRect(QRect(at.x() - t, at.y() - a - grow / 2, 2 * t + 1, 2 * a + grow), ink);
+        }
         return;
     }
-    const QPoint top(at.x() - size / 3, at.y() - size / 2);
-    p.drawLine(top, QPoint(top.x(), at.y() + size / 2));
-    const QPoint flag[3] = {top, QPoint(top.x() + size, top.y() + size / 4),
-                            QPoint(top.x(), top.y() + size / 2)};
+    const int pole = at.x() - a + 1;
+    p.fillRect(QRect(pole - 1, at.y() - a, 3, size + 1), Qt::black);
+    p.fillRect(QRect(pole, at.y() - a, 1, size + 1), colour);
+    const QPoint flag[3] = {QPoint(pole + 1, at.y() - a), QPoint(at.x() + a, at.y() - a / 2),
+                            QPoint(pole + 1, at.y())};
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(colour);
     p.drawPolygon(flag, 3);
 }
 
@@ -37,7 +39,7 @@ void DrawMark(QPainter& p, BattleCourse::Mark::Kind kind, QPoint at, int size,
 void DrawLegend(QPainter& p, QSize size, const ChartWords& words) {
     const QFontMetrics m(p.font());
     int x = kLeft;
-    const int y = 4, box = m.height() - 4;
+    const int y = 4, box = qMax(kMarkSize, m.height() - 2);
     const auto item = [&](const QString& text, const std::function<void(QPoint)>& glyph) {
         glyph(QPoint(x + box / 2, y + m.height() / 2));
         x += box + 4;
@@ -118,12 +120,18 @@ QImage DrawBattleChart(const BattleCourse& course, QSize size, const ChartWords&
     const QFontMetrics m(font);
     const int every = qMax(
         1, (m.horizontalAdvance(QStringLiteral("000")) + 6) * (turns + 1) / qMax(1, plot.width()));
-    for (int t = 0; t <= turns; t += every)
-        p.drawText(
-            QRect(TurnSlot(size, turns, t).center().x() - 20, plot.bottom() + 2, 40, kBottom - 2),
-            Qt::AlignHCenter | Qt::AlignTop, QString::number(t));
-    p.drawText(QRect(plot.right() - 200, plot.bottom() + 2, 200, kBottom - 2),
-               Qt::AlignRight | Qt::AlignTop, words.turns);
+    // The word for the axis at its right end; a number that would run into it is left out.
+    const int wordWidth = m.horizontalAdvance(words.turns);
+    const QRect word(plot.right() - wordWidth, plot.bottom() + 2, wordWidth + 1, kBottom - 2);
+    p.drawText(word, Qt::AlignRight | Qt::AlignTop, words.turns);
+    for (int t = 0; t <= turns; t += every) {
+        const QString number = QString::number(t);
+        const int w = m.horizontalAdvance(number);
+        const QRect at(TurnSlot(size, turns, t).center().x() - w / 2, plot.bottom() + 2, w,
+                       kBottom - 2);
+        if (!at.adjusted(-4, 0, 4, 0).intersects(word))
+            p.drawText(at, Qt::AlignHCenter | Qt::AlignTop, number);
+    }
     // The marks stand just over the plot above their turn's slot, side by side where a turn
     // has more than one (a flagship lost and its flag passed on).
     std::vector<int> stacked(size_t(turns) + 1, 0);

@@ -18,7 +18,7 @@ struct ChartWords {
 QRect ChartPlot(QSize size);
 QRect TurnSlot(QSize size, int turns, int turn);
 // Where the nth mark of a turn stands, over the plot.
-constexpr int kMarkSize = 10;
+constexpr int kMarkSize = 12;
 QPoint MarkCentre(QSize size, int turns, int turn, int nth);
 
 // The battle's course as the end-of-game window shows it and its picture keeps it: ships afloat
