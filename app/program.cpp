@@ -8,14 +8,17 @@
 #include "board/player_turn.h"
 #include "board/replayer.h"
 #include "campaign/camp_form.h"
+#include "campaign/campaign_rules.h"
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
+#include "core/navy.h"
 #include "core/settings.h"
 #include "core/text_ids.h"
 #include "frontend/about_form.h"
 #include "frontend/help_window.h"
 #include "frontend/intro_form.h"
 #include "frontend/options_form.h"
+#include "frontend/service_form.h"
 #include "mapeditor/map_form.h"
 #include "net/mp_form.h"
 #include "opponent/opponent_choice.h"
@@ -45,6 +48,7 @@ Program::Program(Platform& platform) : context_(platform) {
     help_ = std::make_unique<THelpWindow>(context_);
     mapEditor_ = std::make_unique<TMapForm>(context_);
     campaign_ = std::make_unique<TCampForm>(context_, game_, *setup_);
+    service_ = std::make_unique<TServiceForm>(context_);
     multiPlayer_ = std::make_unique<TMPForm>(context_, game_, *display_, *setup_);
     playerTurn_ = std::make_unique<PlayerTurn>(game_, context_, pictures_, *board_, *display_);
     journal_ = std::make_unique<GameJournal>(*platform.files, QStringLiteral(KORVALD_VERSION));
@@ -74,6 +78,11 @@ void Program::Wire() {
     campaign_->flow.Wire(*this);
     winner_->flow.Wire(*this);
     winner_->network.Wire(*multiPlayer_);
+    winner_->battleDecided = [this] { NoteInServiceRecord(); };
+    service_->flow.Wire(*this);
+    service_->watchReplay = [this](const QString& file) {
+        if (!StartReplay(context_.platform.files->Resolve(file))) BackToMenu();
+    };
     winner_->courseOfLastBattle = [this]() -> std::optional<BattleCourse> {
         const GameRecord* last = journal_->LastRecord();
         if (!last) return std::nullopt;
@@ -96,7 +105,8 @@ void Program::Wire() {
                   &campaign_->flow,       &mapEditor_->flow,       &winner_->flow,
                   &board_->flow,          &board_->rules,          &setup_->flow,
                   &playerTurn_->computer, &playerTurn_->endOfGame, &playerTurn_->network,
-                  &playerTurn_->flow,     &playerTurn_->hint,      &winner_->network});
+                  &playerTurn_->flow,     &playerTurn_->hint,      &winner_->network,
+                  &service_->flow});
 }
 
 int Program::ExitStatus() const {
@@ -225,6 +235,34 @@ void Program::ShowOptions() {
 void Program::ShowAbout() {
     about_->ShowCentred();
 }
+void Program::ShowServiceRecord() {
+    service_->FormShow();
+}
+
+void Program::NoteInServiceRecord() {
+    const Game& g = game_;
+    const Settings& settings = context_.settings;
+    const bool joining = g.NetRole == net_role::kJoining;
+    const Side own = joining ? kSecondSide : kFirstSide;
+    ServiceEntry entry;
+    entry.date = context_.platform.pacing->Now();
+    entry.map = settings.MapName;
+    entry.navy = joining ? OpposingNavy(settings.HomeNavy) : settings.HomeNavy;
+    entry.opponent = g.NetGame ? multiPlayer_->Commander(joining) : QString(settings.Opponent);
+    if (entry.opponent.trimmed().isEmpty()) entry.opponent = QStringLiteral("?");
+    const int ownWin = own == kFirstSide ? stage::kFirstSideWon : stage::kSecondSideWon;
+    entry.result = g.Gamestage == ownWin                      ? ServiceEntry::Won
+                   : g.Gamestage == stage::kBothFlagshipsLost ? ServiceEntry::Drawn
+                                                              : ServiceEntry::Lost;
+    entry.turns = g.battleLog.turn;
+    entry.ownLost = ShipsLost(g, own);
+    entry.enemyLost = ShipsLost(g, OtherSide(own));
+    entry.stage = g.GameMode;
+    const GameRecord* last = journal_->LastRecord();
+    ServiceRecord(*context_.platform.files)
+        .Add(entry, last ? RecordLines(*last, QStringLiteral(KORVALD_VERSION)) : QStringList());
+}
+
 void Program::ShowHelp() {
     QWidget* asking = QApplication::activeWindow();
     help_->ShowPage(asking ? asking : intro_.get());

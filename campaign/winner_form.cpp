@@ -170,6 +170,7 @@ void TWinnerForm::SaveChartClick() {
 
 void TWinnerForm::ShowEndOfGame() {
     FormShow();
+    if (battleDecided) battleDecided();
     setEnabled(true);
     showFullScreen();
     TakeKeyboard(*this);

@@ -60,6 +60,8 @@ class TWinnerForm : public QWidget, public EndOfGame {
     static inline const QString kChartFile = QStringLiteral("last.png");
     // The course of the battle just ended, from its record; none when there is no record.
     std::function<std::optional<BattleCourse>()> courseOfLastBattle;
+    // Told once for every battle that ends here (not for the window shown again after a replay).
+    std::function<void()> battleDecided;
     const QImage& Chart() const { return chart_; }
 
     UpwardCall<ProgramFlow> flow{"the end-of-game window to the program"};

@@ -170,6 +170,15 @@ constexpr int kChartTurns = 383;
 constexpr int kSaveChart = 384;
 constexpr int kChartSaved = 385;
 constexpr int kChartNotSaved = 386;
+constexpr int kServiceRecord = 387;
+constexpr int kServiceSummary = 388;
+constexpr int kServiceTally = 389;
+constexpr int kServiceLast = 390;
+constexpr int kServiceDamaged = 391;
+constexpr int kServiceRow = 392;
+constexpr int kServiceWon = 393;
+constexpr int kServiceLost = 394;
+constexpr int kServiceDrawn = 395;
 }  // namespace text
 
 }  // namespace kvd

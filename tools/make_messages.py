@@ -24,7 +24,8 @@ TITLES = {
     "deutsch.mes": "Korvald deutsche Texte",
 }
 
-# (number, role, English, German)
+# (number, role, English, German). One table of every text, longer than a file of code is let
+# grow: it is data, and a number is handed out in one place only when all of them are here.
 MESSAGES = [
     (1, "main menu entry: options", "Options", "Optionen"),
     (2, "main menu entry: quit the program", "Quit", "Beenden"),
@@ -595,6 +596,26 @@ MESSAGES = [
      "Gespeichert als %1"),
     (386, "end-of-game window, after 384 when the picture could not be written: %1 the reason",
      "Not saved: %1", "Nicht gespeichert: %1"),
+    (387, "main menu entry and the service record window's title", "Service Record",
+     "Dienstbuch"),
+    (388, "service record: the totals: %1 battles, %2 won, %3 lost, %4 drawn, %5 the percentage"
+          " won, %6 campaign stages won",
+     "%1 battles: %2 won, %3 lost, %4 drawn (%5% won); campaign stages won: %6",
+     "%1 Schlachten: %2 gewonnen, %3 verloren, %4 unentschieden (%5% gewonnen); gewonnene"
+     " Feldzugsschlachten: %6"),
+    (389, "service record, a line by commander or by map: %1 the name, %2 won, %3 battles, %4"
+          " the percentage", "%1: %2 of %3 won (%4%)", "%1: %2 von %3 gewonnen (%4%)"),
+    (390, "service record: heading of the list of battles", "Last battles", "Letzte Schlachten"),
+    (391, "service record, heading in place of 390 when the file was damaged and moved aside",
+     "The record was damaged; it is kept as service.txt.damaged.",
+     "Das Dienstbuch war beschädigt; es liegt nun als service.txt.damaged bereit."),
+    (392, "service record, a battle: %1 the date, %2 the map, %3 the own navy, %4 the opponent,"
+          " %5 the result (393 to 395), %6 the turns, %7 own ships lost, %8 enemy ships sunk",
+     "%1  %2, %3 against %4: %5 in %6 turns, %7 lost, %8 sunk",
+     "%1  %2, %3 gegen %4: %5 in %6 Runden, %7 verloren, %8 versenkt"),
+    (393, "service record, a battle's result", "won", "gewonnen"),
+    (394, "service record, a battle's result", "lost", "verloren"),
+    (395, "service record, a battle's result", "drawn", "unentschieden"),
 ]
 
 
