@@ -66,8 +66,8 @@ void TServiceForm::BuildLayout() {
     ByMap = label(370, 80, 340, 5 * kRowHeight, 13);
     ListHeading = label(20, 168, 690, 18, 14);
     for (int k = 0; k < ServiceRecord::kReplaysKept; ++k) {
-        Rows.push_back(label(20, 188 + k * kRowHeight, 560, kRowHeight, 12));
-        QLabel* watch = label(585, 188 + k * kRowHeight, 125, kRowHeight, 12);
+        Rows.push_back(label(20, 188 + k * kRowHeight, 585, kRowHeight, 12));
+        QLabel* watch = label(610, 188 + k * kRowHeight, 100, kRowHeight, 12);
         watch->setAlignment(Qt::AlignRight | Qt::AlignTop);
         watch->setCursor(Qt::PointingHandCursor);
         watch->installEventFilter(this);
@@ -96,8 +96,9 @@ QString TServiceForm::RowText(const ServiceEntry& e) const {
     return texts
         .TextOr(text::kServiceRow,
                 QStringLiteral("%1  %2, %3 against %4: %5 in %6 turns, %7 lost, %8 sunk"))
-        .arg(QLocale::system().toString(e.date.toLocalTime(), QLocale::ShortFormat), map,
-             NavyName(e.navy, texts), OpponentName(e.opponent),
+        .arg(QLocale::system().toString(e.date.toLocalTime().date(), QLocale::ShortFormat) +
+                 e.date.toLocalTime().toString(QStringLiteral(" HH:mm")),
+             map, NavyName(e.navy, texts), OpponentName(e.opponent),
              texts.TextOr(results[e.result], QLatin1String(english[e.result])),
              QString::number(e.turns), QString::number(e.ownLost), QString::number(e.enemyLost));
 }
@@ -134,7 +135,10 @@ void TServiceForm::FormShow() {
         shown_.resize(ServiceRecord::kReplaysKept);
     for (size_t k = 0; k < Rows.size(); ++k) {
         const bool used = k < shown_.size();
-        Rows[k]->setText(used ? RowText(shown_[k]) : QString());
+        // A long map or commander name gives up the line's end, never its start.
+        Rows[k]->setText(used ? Rows[k]->fontMetrics().elidedText(RowText(shown_[k]),
+                                                                  Qt::ElideRight, Rows[k]->width())
+                              : QString());
         const bool kept = used && !shown_[k].record.isEmpty() && files.Exists(shown_[k].record);
         Watch[k]->setText(kept ? texts.Text(text::kWatchReplay) : QString());
         Watch[k]->setVisible(kept);
