@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include "core/service_record.h"
 
 #include "app/program.h"
 #include "board/chat_line.h"
