@@ -84,8 +84,9 @@ std::vector<ServiceEntry> ServiceRecord::Read(bool* damaged) {
     }
     if (whole) return entries;
     if (damaged) *damaged = true;
+    // The damaged file is only written over once it is kept aside.
     files_.Delete(kDamagedFile);
-    files_.Copy(kFile, kDamagedFile);
+    if (!files_.Copy(kFile, kDamagedFile)) return entries;
     QStringList fresh{kHeader};
     for (const ServiceEntry& entry : entries) fresh << LineOf(entry);
     files_.SaveLines(kFile, fresh);
