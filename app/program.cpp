@@ -316,8 +316,17 @@ void Program::ReplayClosed() {
     game_.GameActive = false;
     game_.NetGame = false;  // a network game's replay leaves no network game behind
     game_.NetRole = net_role::kNone;
-    // A replay the program began with leads to the menu, not to the intro.
+    // A replay the program began with leads to the menu, not to the intro: through the end of
+    // the battle when it was watched to the end.
     intro_->SkipIntro();
+    if (replayer_->Moves() > 0 && replayer_->Shown() == replayer_->Moves() &&
+        game_.Gamestage >= stage::kEnded && !ended_) {
+        QString error;
+        // The window names the navies as the battle had them; the menu reads the player's back.
+        context_.settings.HomeNavy = replayer_->Record().settings.HomeNavy;
+        winner_->ShowReplayEnd(CourseOf(replayer_->Record(), opponent_.get(), &error));
+        return;
+    }
     BackToMenu();
 }
 

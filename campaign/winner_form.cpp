@@ -123,9 +123,16 @@ void TWinnerForm::BuildLayout() {
     SaveChartLabel->installEventFilter(this);
 }
 
-void TWinnerForm::ShowChart(QChar firstSideNavy) {
-    const std::optional<BattleCourse> course =
-        courseOfLastBattle ? courseOfLastBattle() : std::nullopt;
+void TWinnerForm::ShowReplayEnd(std::optional<BattleCourse> course) {
+    replayEnd_ = true;
+    replayCourse_ = std::move(course);
+    FormShow();
+    setEnabled(true);
+    showFullScreen();
+    TakeKeyboard(*this);
+}
+
+void TWinnerForm::ShowChart(QChar firstSideNavy, const std::optional<BattleCourse>& course) {
     ChartImage->setVisible(course.has_value());
     SaveChartLabel->setVisible(course.has_value());
     chart_ = QImage();
@@ -169,6 +176,7 @@ void TWinnerForm::SaveChartClick() {
 }
 
 void TWinnerForm::ShowEndOfGame() {
+    replayEnd_ = false;
     FormShow();
     if (battleDecided) battleDecided();
     setEnabled(true);
@@ -208,18 +216,20 @@ void TWinnerForm::FormShow() {
 
     const bool network = g.NetGame;
     CommanderLabel->setVisible(network && g.Gamestage != stage::kBothFlagshipsLost);
-    const bool campaign = g.GameMode >= mode::kFirstStage && g.GameMode <= mode::kLastStage;
+    // A replay's end is told as a single game's: no stage follows it, nothing is counted.
+    const int gameMode = replayEnd_ ? int(mode::kSingleGame) : g.GameMode;
+    const bool campaign = gameMode >= mode::kFirstStage && gameMode <= mode::kLastStage;
     Label10->setText(texts.Text(text::kAlliedNavy));
     Label12->setText(texts.Text(text::kEnemyNavy));
     for (QLabel* total : {TotalLabel1, TotalLabel2})
         total->setText(texts.TextOr(text::kCampaignTotal, QStringLiteral("Campaign:")));
     for (QLabel* tally : {Label10, Label11, Label12, Label13}) tally->setVisible(campaign);
 
-    const bool campaignLosses = g.GameMode == mode::kLastStage;
-    const bool goingOn = g.GameMode == mode::kFirstStage || g.GameMode == mode::kConvoyStage;
+    const bool campaignLosses = gameMode == mode::kLastStage;
+    const bool goingOn = gameMode == mode::kFirstStage || gameMode == mode::kConvoyStage;
     // One command alone stands in the middle; two or three share the row. Every decided battle
     // may be watched again, a campaign's stage with one to follow too.
-    const bool replay = flow->ReplayAvailable();
+    const bool replay = !replayEnd_ && flow->ReplayAvailable();
     const int commands = 1 + (goingOn ? 1 : 0) + (replay ? 1 : 0);
     const int width = 690 / commands;
     Label5->setGeometry(20, 516, width, 34);
@@ -230,10 +240,10 @@ void TWinnerForm::FormShow() {
         command->setFont(context_.platform.fonts->TitleFont(commands == 3 ? 21 : 28));
     Label9->setText(texts.Text(text::kWatchReplay));
     Label9->setVisible(replay);
-    switch (g.GameMode) {
+    switch (gameMode) {
         case 1:
         case 2:
-            Label6->setText(texts.Text(g.GameMode == mode::kFirstStage ? 88 : 89));
+            Label6->setText(texts.Text(gameMode == mode::kFirstStage ? 88 : 89));
             Label5->setText(texts.Text(text::kNextBattle));
             Label8->setText(texts.Text(text::kCancel));
             Label8->show();
@@ -251,7 +261,7 @@ void TWinnerForm::FormShow() {
     const bool joining = g.NetRole == net_role::kJoining;
     const QChar home = context_.settings.HomeNavy;
     const QChar firstSideNavy = joining ? OpposingNavy(home) : home;
-    TallyTheGame(g);
+    if (!replayEnd_) TallyTheGame(g);
     if (g.Gamestage == stage::kFirstSideWon) {
         ShowNavy(firstSideNavy);
         if (network)
@@ -273,7 +283,9 @@ void TWinnerForm::FormShow() {
         WinnerEmblem->move(-1000, WinnerEmblem->y());  // no navy to show
     }
 
-    ShowChart(firstSideNavy);
+    ShowChart(firstSideNavy, replayEnd_           ? replayCourse_
+                             : courseOfLastBattle ? courseOfLastBattle()
+                                                  : std::nullopt);
     const int secondLost = ShipsLost(g, kSecondSide), firstLost = ShipsLost(g, kFirstSide);
 
     Label1->setText(texts.Text(text::kEnemyShips));
@@ -307,6 +319,11 @@ void TWinnerForm::LeaveWindow() {
 void TWinnerForm::Label5Click() {
     // The stored settings come back first; the next stage then takes its own.
     Closedown();
+    if (replayEnd_) {
+        LeaveWindow();
+        flow->BackToMenu();
+        return;
+    }
     if (GoOnToNextStage(game_)) {
         context_.platform.cursor->Set(this, CursorShape::Hidden);
         LeaveWindow();

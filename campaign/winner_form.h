@@ -31,6 +31,9 @@ class TWinnerForm : public QWidget, public EndOfGame {
 
     // The window as it was left for the replay, its tallies counted once.
     void ShowAgain();
+    // The end of a replay watched from the menu or the command line: the battle's end as this
+    // window tells it, with its chart, and the way back to the menu; nothing is counted.
+    void ShowReplayEnd(std::optional<BattleCourse> course);
     // Fills the window from the game (its show event).
     void FormShow();
     // Back to the main menu, or on to the next campaign stage.
@@ -75,7 +78,7 @@ class TWinnerForm : public QWidget, public EndOfGame {
     void BuildLayout();
     void ShowNavy(QChar navy);
     void LeaveWindow();
-    void ShowChart(QChar firstSideNavy);
+    void ShowChart(QChar firstSideNavy, const std::optional<BattleCourse>& course);
 
     Context& context_;
     Game& game_;
@@ -83,6 +86,8 @@ class TWinnerForm : public QWidget, public EndOfGame {
     QPoint emblemHome_;
     int hovered_ = 0;
     QImage chart_;
+    bool replayEnd_ = false;  // shown for a replay's end, not a battle just fought
+    std::optional<BattleCourse> replayCourse_;
 };
 
 }  // namespace kvd

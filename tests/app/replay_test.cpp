@@ -304,6 +304,18 @@ TEST_F(Replay, EveryDecidedBattleGoesIntoTheServiceRecordWithItsReplay) {
     ASSERT_TRUE(book.Watch[0]->isVisible());
     EXPECT_FALSE(book.Watch[1]->isVisible());
     book.WatchClick(0);
-    EXPECT_TRUE(program->Replays().Open());
+    kvd::Replayer& replay = program->Replays();
+    EXPECT_TRUE(replay.Open());
     EXPECT_FALSE(book.isVisible());
+    // Watched to its end, it closes on the battle's end window with its chart, which counts
+    // nothing again and leads back to the menu.
+    while (replay.Shown() < replay.Moves()) replay.Forward();
+    replay.Close();
+    kvd::TWinnerForm& end = program->Winner();
+    ASSERT_TRUE(end.isVisible());
+    EXPECT_FALSE(end.ChartImage->isHidden());
+    EXPECT_FALSE(end.Label9->isVisible()) << "no replay of the replay";
+    end.Label5Click();
+    EXPECT_TRUE(program->Intro().isVisible());
+    EXPECT_EQ(service.Read().size(), 1u);
 }
