@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 #include <map>
@@ -25,9 +26,14 @@ struct BattleChart : ::testing::Test {
         options.seed = 5;
         options.damage = 'Y';
         options.recordFolder = folder->path();
+        const QFileInfo service(QStringLiteral(KORVALD_PROGRAM_DIR "/service.txt"));
+        const auto before = std::pair(service.exists(), service.lastModified());
         kvd::SelfPlay play(QStringLiteral(KORVALD_PROGRAM_DIR), options);
         kvd::SelfPlayTally tally;
         ASSERT_TRUE(play.Run(tally));
+        // The simulator's battles are nobody's service.
+        const QFileInfo after(service.filePath());
+        EXPECT_EQ(std::pair(after.exists(), after.lastModified()), before);
     }
     static void TearDownTestSuite() { folder.reset(); }
     kvd::GameRecord Record(int game) {
