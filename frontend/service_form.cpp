@@ -12,7 +12,7 @@
 namespace kvd {
 
 namespace {
-constexpr int kPanelWidth = 730, kPanelHeight = 560, kRowHeight = 16;
+constexpr int kPanelWidth = 730, kPanelHeight = 560, kRowHeight = 15;
 
 QString Tally(const QString& name, const ServiceTally& t, const LanguageTexts& texts) {
     return texts.TextOr(text::kServiceTally, QStringLiteral("%1: %2 of %3 won (%4%)"))
@@ -61,19 +61,21 @@ void TServiceForm::BuildLayout() {
     Title = label(20, 8, 690, 42, 0);
     Title->setFont(fonts.TitleFont(32));
     Title->setAlignment(Qt::AlignCenter);
-    Summary = label(20, 54, 690, 20, 15);
-    ByCommander = label(20, 80, 330, 5 * kRowHeight, 13);
-    ByMap = label(370, 80, 340, 5 * kRowHeight, 13);
-    ListHeading = label(20, 168, 690, 18, 14);
+    // The totals may take two lines in a longer language.
+    Summary = label(20, 52, 690, 38, 14);
+    Summary->setWordWrap(true);
+    ByCommander = label(20, 94, 330, 80, 13);
+    ByMap = label(370, 94, 340, 80, 13);
+    ListHeading = label(20, 178, 690, 18, 14);
     for (int k = 0; k < ServiceRecord::kReplaysKept; ++k) {
-        Rows.push_back(label(20, 188 + k * kRowHeight, 585, kRowHeight, 12));
-        QLabel* watch = label(610, 188 + k * kRowHeight, 100, kRowHeight, 12);
+        Rows.push_back(label(20, 198 + k * kRowHeight, 585, kRowHeight, 12));
+        QLabel* watch = label(610, 198 + k * kRowHeight, 100, kRowHeight, 12);
         watch->setAlignment(Qt::AlignRight | Qt::AlignTop);
         watch->setCursor(Qt::PointingHandCursor);
         watch->installEventFilter(this);
         Watch.push_back(watch);
     }
-    Back = label(20, 516, 690, 36, 0);
+    Back = label(20, 518, 690, 36, 0);
     Back->setFont(fonts.TitleFont(28));
     Back->setAlignment(Qt::AlignCenter);
     Back->setCursor(Qt::PointingHandCursor);
@@ -133,14 +135,20 @@ void TServiceForm::FormShow() {
     shown_.assign(entries.rbegin(), entries.rend());
     if (int(shown_.size()) > ServiceRecord::kReplaysKept)
         shown_.resize(ServiceRecord::kReplaysKept);
+    // The replay's command takes the room its words need, the battle's line the rest.
+    const QString watchText = texts.Text(text::kWatchReplay);
+    const int watchWidth = Watch.front()->fontMetrics().horizontalAdvance(watchText) + 6;
     for (size_t k = 0; k < Rows.size(); ++k) {
         const bool used = k < shown_.size();
+        const bool kept = used && !shown_[k].record.isEmpty() && files.Exists(shown_[k].record);
+        const int y = Rows[k]->y();
+        Rows[k]->setGeometry(20, y, kPanelWidth - 40 - (kept ? watchWidth + 10 : 0), kRowHeight);
+        Watch[k]->setGeometry(kPanelWidth - 20 - watchWidth, y, watchWidth, kRowHeight);
         // A long map or commander name gives up the line's end, never its start.
         Rows[k]->setText(used ? Rows[k]->fontMetrics().elidedText(RowText(shown_[k]),
                                                                   Qt::ElideRight, Rows[k]->width())
                               : QString());
-        const bool kept = used && !shown_[k].record.isEmpty() && files.Exists(shown_[k].record);
-        Watch[k]->setText(kept ? texts.Text(text::kWatchReplay) : QString());
+        Watch[k]->setText(kept ? watchText : QString());
         Watch[k]->setVisible(kept);
     }
     Back->setText(texts.Text(text::kReturnToMainMenu));
