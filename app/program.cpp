@@ -258,6 +258,10 @@ void Program::NoteInServiceRecord() {
     entry.ownLost = ShipsLost(g, own);
     entry.enemyLost = ShipsLost(g, OtherSide(own));
     entry.stage = g.GameMode;
+    // The campaign's tally has counted its last stage already: best of three.
+    if (g.GameMode == mode::kLastStage)
+        entry.campaign = g.FirstSideWins > g.SecondSideWins ? ServiceEntry::CampaignWon
+                                                            : ServiceEntry::CampaignLost;
     const GameRecord* last = journal_->LastRecord();
     ServiceRecord(*context_.platform.files)
         .Add(entry, last ? RecordLines(*last, QStringLiteral(KORVALD_VERSION)) : QStringList());

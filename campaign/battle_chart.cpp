@@ -36,8 +36,21 @@ void DrawMark(QPainter& p, BattleCourse::Mark::Kind kind, QPoint at, int size,
 }
 
 // The legend along the top: the two navies' colours, then the two marks.
+// The legend along the top: the two navies' colours, then the two marks; in a smaller hand
+// where the chart is narrow, so it keeps within it.
 void DrawLegend(QPainter& p, QSize size, const ChartWords& words) {
-    const QFontMetrics m(p.font());
+    const QStringList texts{words.first, words.second, words.capitalSunk, words.flagTransfer};
+    QFont font = p.font();
+    for (; font.pixelSize() > 8; font.setPixelSize(font.pixelSize() - 1)) {
+        const QFontMetrics m(font);
+        int width = kLeft;
+        for (const QString& text : texts)
+            width += qMax(kMarkSize, m.height() - 2) + 4 + m.horizontalAdvance(text) + 14;
+        if (width <= size.width()) break;
+    }
+    p.save();
+    p.setFont(font);
+    const QFontMetrics m(font);
     int x = kLeft;
     const int y = 4, box = qMax(kMarkSize, m.height() - 2);
     const auto item = [&](const QString& text, const std::function<void(QPoint)>& glyph) {
@@ -57,7 +70,7 @@ void DrawLegend(QPainter& p, QSize size, const ChartWords& words) {
     item(words.flagTransfer, [&](QPoint c) {
         DrawMark(p, BattleCourse::Mark::FlagTransfer, c, box, QColor(240, 240, 240));
     });
-    Q_UNUSED(size);
+    p.restore();
 }
 }  // namespace
 
@@ -66,8 +79,11 @@ QColor ChartColour(Side side) {
 }
 
 QPoint MarkCentre(QSize size, int turns, int turn, int nth) {
+    // Side by side to the right, or to the left where the chart ends.
     const QRect slot = TurnSlot(size, turns, turn);
-    return QPoint(slot.center().x() + nth * (kMarkSize + 1), kTop - kMarkSize / 2 - 2);
+    const int offset = nth * (kMarkSize + 1);
+    const bool room = slot.center().x() + offset + kMarkSize / 2 < size.width() - 1;
+    return QPoint(slot.center().x() + (room ? offset : -offset), kTop - kMarkSize / 2 - 2);
 }
 
 QRect ChartPlot(QSize size) {

@@ -153,10 +153,21 @@ void TWinnerForm::ShowChart(QChar firstSideNavy, const std::optional<BattleCours
     ChartImage->setGeometry(area);
     ChartImage->setPixmap(QPixmap::fromImage(chart_));
     ChartImage->raise();
-    SaveChartLabel->setGeometry(area.right() - 250, area.top() + 2, 246, 16);
-    SaveChartLabel->setStyleSheet(TextColourSheet(MenuTextColour()));
+    chartArea_ = area;
+    SaveChartLabel->setStyleSheet(TextColourSheet(MenuTextColour()) +
+                                  QStringLiteral(" background: black; padding: 0 3px;"));
     SaveChartLabel->setText(texts.TextOr(text::kSaveChart, QStringLiteral("Save chart")));
+    PlaceSaveChart();
     SaveChartLabel->raise();
+}
+
+void TWinnerForm::PlaceSaveChart() {
+    // Over the legend's right end, or just above a chart whose legend takes its whole width.
+    const QSize fit = SaveChartLabel->sizeHint();
+    const bool wide = chartArea_.width() >= kPanelWidth;
+    SaveChartLabel->setGeometry(chartArea_.right() - fit.width() - 2,
+                                wide ? chartArea_.top() + 2 : chartArea_.top() - fit.height(),
+                                fit.width(), fit.height());
 }
 
 void TWinnerForm::SaveChartClick() {
@@ -173,6 +184,7 @@ void TWinnerForm::SaveChartClick() {
         files.SaveBytes(kChartFile, png, &why)
             ? texts.TextOr(text::kChartSaved, QStringLiteral("Saved as %1")).arg(kChartFile)
             : texts.TextOr(text::kChartNotSaved, QStringLiteral("Not saved: %1")).arg(why));
+    PlaceSaveChart();
 }
 
 void TWinnerForm::ShowEndOfGame() {

@@ -79,6 +79,7 @@ class TWinnerForm : public QWidget, public EndOfGame {
     void ShowNavy(QChar navy);
     void LeaveWindow();
     void ShowChart(QChar firstSideNavy, const std::optional<BattleCourse>& course);
+    void PlaceSaveChart();
 
     Context& context_;
     Game& game_;
@@ -86,6 +87,7 @@ class TWinnerForm : public QWidget, public EndOfGame {
     QPoint emblemHome_;
     int hovered_ = 0;
     QImage chart_;
+    QRect chartArea_;
     bool replayEnd_ = false;  // shown for a replay's end, not a battle just fought
     std::optional<BattleCourse> replayCourse_;
 };

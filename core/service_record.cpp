@@ -7,7 +7,8 @@ namespace kvd {
 namespace {
 const QString kHeader = QStringLiteral("Korvald service record 1");
 constexpr QChar kSeparator = QLatin1Char('\t');
-constexpr int kFields = 10;
+constexpr int kFields = 11;
+const QString kCampaigns = QStringLiteral("-WL");
 
 // A name as a line can hold it: no separator, no line break.
 QString Clean(QString text) {
@@ -41,7 +42,8 @@ QString ServiceRecord::LineOf(const ServiceEntry& e) {
                        QString::number(e.ownLost),
                        QString::number(e.enemyLost),
                        QString::number(e.stage),
-                       Clean(e.record)}
+                       Clean(e.record),
+                       QString(kCampaigns[e.campaign])}
         .join(kSeparator);
 }
 
@@ -51,10 +53,11 @@ bool ServiceRecord::EntryOf(const QString& line, ServiceEntry& e) {
     e.date = QDateTime::fromString(f[0], Qt::ISODate);
     const QString results = QStringLiteral("WLD");
     const int result = f[4].size() == 1 ? int(results.indexOf(f[4][0])) : -1;
+    const int campaign = f[10].size() == 1 ? int(kCampaigns.indexOf(f[10][0])) : -1;
     int stage = 0;
     if (!e.date.isValid() || f[1].isEmpty() || f[2].size() != 1 || f[3].isEmpty() || result < 0 ||
         !Number(f[5], 0, 100000, e.turns) || !Number(f[6], 0, 99, e.ownLost) ||
-        !Number(f[7], 0, 99, e.enemyLost) || !Number(f[8], 0, 3, stage))
+        !Number(f[7], 0, 99, e.enemyLost) || !Number(f[8], 0, 3, stage) || campaign < 0)
         return false;
     e.map = f[1];
     e.navy = f[2][0];
@@ -62,6 +65,7 @@ bool ServiceRecord::EntryOf(const QString& line, ServiceEntry& e) {
     e.result = ServiceEntry::Result(result);
     e.stage = stage;
     e.record = f[9];
+    e.campaign = ServiceEntry::Campaign(campaign);
     return true;
 }
 
@@ -120,7 +124,8 @@ ServiceTotals TotalsOf(const std::vector<ServiceEntry>& entries) {
         totals.all.Count(e.result);
         totals.byOpponent[e.opponent].Count(e.result);
         totals.byMap[e.map].Count(e.result);
-        if (e.stage > 0 && e.result == ServiceEntry::Won) ++totals.campaignStagesWon;
+        totals.campaignsFought += e.campaign != ServiceEntry::NoCampaign;
+        totals.campaignsWon += e.campaign == ServiceEntry::CampaignWon;
     }
     return totals;
 }

@@ -19,7 +19,10 @@ struct ServiceEntry {
     Result result = Won;
     int turns = 0;
     int ownLost = 0, enemyLost = 0;
-    int stage = 0;   // 0 a single game, 1 to 3 the campaign's stage
+    int stage = 0;  // 0 a single game, 1 to 3 the campaign's stage
+    // After a campaign's last stage, whether the campaign was won (best of three).
+    enum Campaign { NoCampaign, CampaignWon, CampaignLost };
+    Campaign campaign = NoCampaign;
     QString record;  // the file its replay is kept in, empty when none was
 };
 
@@ -63,7 +66,7 @@ class ServiceRecord {
 struct ServiceTotals {
     ServiceTally all;
     std::map<QString, ServiceTally> byOpponent, byMap;
-    int campaignStagesWon = 0;
+    int campaignsFought = 0, campaignsWon = 0;
 };
 ServiceTotals TotalsOf(const std::vector<ServiceEntry>& entries);
 

@@ -115,13 +115,14 @@ void TServiceForm::FormShow() {
     Title->setText(texts.TextOr(text::kServiceRecord, QStringLiteral("Service Record")));
     Summary->setText(
         texts
-            .TextOr(text::kServiceSummary,
-                    QStringLiteral("%1 battles: %2 won, %3 lost, %4 drawn (%5% won); campaign "
-                                   "stages won: %6"))
+            .TextOr(
+                text::kServiceSummary,
+                QStringLiteral("%1 battles: %2 won, %3 lost, %4 drawn (%5% won); campaigns won: %6 "
+                               "of %7"))
             .arg(QString::number(totals.all.battles), QString::number(totals.all.won),
                  QString::number(totals.all.lost), QString::number(totals.all.drawn),
-                 QString::number(totals.all.WinPercent()),
-                 QString::number(totals.campaignStagesWon)));
+                 QString::number(totals.all.WinPercent()), QString::number(totals.campaignsWon),
+                 QString::number(totals.campaignsFought)));
     ByCommander->setText(TallyLines(
         totals.byOpponent, 5, [this](const QString& o) { return OpponentName(o); }, texts));
     ByMap->setText(TallyLines(

@@ -599,10 +599,10 @@ MESSAGES = [
     (387, "main menu entry and the service record window's title", "Service Record",
      "Dienstbuch"),
     (388, "service record: the totals: %1 battles, %2 won, %3 lost, %4 drawn, %5 the percentage"
-          " won, %6 campaign stages won",
-     "%1 battles: %2 won, %3 lost, %4 drawn (%5% won); campaign stages won: %6",
+          " won, %6 campaigns won, %7 campaigns fought to their end",
+     "%1 battles: %2 won, %3 lost, %4 drawn (%5% won); campaigns won: %6 of %7",
      "%1 Schlachten: %2 gewonnen, %3 verloren, %4 unentschieden (%5% gewonnen); gewonnene"
-     " Feldzugsschlachten: %6"),
+     " Feldzüge: %6 von %7"),
     (389, "service record, a line by commander or by map: %1 the name, %2 won, %3 battles, %4"
           " the percentage", "%1: %2 of %3 won (%4%)", "%1: %2 von %3 gewonnen (%4%)"),
     (390, "service record: heading of the list of battles", "Last battles", "Letzte Schlachten"),

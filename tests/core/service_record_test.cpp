@@ -29,6 +29,8 @@ struct Service : ::testing::Test {
         e.ownLost = n % 5;
         e.enemyLost = n % 9;
         e.stage = n % 4;
+        if (e.stage == 3)
+            e.campaign = n % 8 == 3 ? ServiceEntry::CampaignLost : ServiceEntry::CampaignWon;
         return e;
     }
     QByteArray Bytes(const QString& name) {
@@ -47,18 +49,19 @@ TEST_F(Service, CountsAHundredBattlesAndKeepsTheLastReplays) {
     const std::vector<ServiceEntry> read = record.Read(&damaged);
     EXPECT_FALSE(damaged);
     ASSERT_EQ(read.size(), 100u);
-    int won = 0, lost = 0, drawn = 0, stagesWon = 0;
+    int won = 0, lost = 0, drawn = 0, campaignsWon = 0, campaigns = 0;
     for (int n = 1; n <= 100; ++n) {
         const ServiceEntry e = Battle(n), &r = read[size_t(n - 1)];
         won += e.result == ServiceEntry::Won;
         lost += e.result == ServiceEntry::Lost;
         drawn += e.result == ServiceEntry::Drawn;
-        stagesWon += e.stage > 0 && e.result == ServiceEntry::Won;
+        campaigns += e.campaign != ServiceEntry::NoCampaign;
+        campaignsWon += e.campaign == ServiceEntry::CampaignWon;
         EXPECT_EQ(r.date, e.date);
         EXPECT_EQ(r.map, e.map);
         EXPECT_EQ(r.opponent, n % 2 ? "A" : "Jack Tar");
-        EXPECT_EQ(std::tie(r.result, r.turns, r.ownLost, r.enemyLost, r.stage),
-                  std::tie(e.result, e.turns, e.ownLost, e.enemyLost, e.stage));
+        EXPECT_EQ(std::tie(r.result, r.turns, r.ownLost, r.enemyLost, r.stage, r.campaign),
+                  std::tie(e.result, e.turns, e.ownLost, e.enemyLost, e.stage, e.campaign));
         // Only the last twenty keep their replay.
         EXPECT_EQ(files.Exists(r.record), n > 80) << n;
     }
@@ -67,7 +70,10 @@ TEST_F(Service, CountsAHundredBattlesAndKeepsTheLastReplays) {
     EXPECT_EQ(std::tie(totals.all.won, totals.all.lost, totals.all.drawn),
               std::tie(won, lost, drawn));
     EXPECT_EQ(totals.all.won + totals.all.lost + totals.all.drawn, 100);
-    EXPECT_EQ(totals.campaignStagesWon, stagesWon);
+    EXPECT_EQ(std::tie(totals.campaignsWon, totals.campaignsFought),
+              std::tie(campaignsWon, campaigns));
+    EXPECT_GT(campaignsWon, 0);
+    EXPECT_GT(campaigns, campaignsWon);
     EXPECT_EQ(totals.byOpponent.at("A").battles, 50);
     EXPECT_EQ(totals.byOpponent.at("Jack Tar").battles, 50);
     EXPECT_EQ(totals.byMap.at("$STANDARD").battles + totals.byMap.at("$MALTA").battles +
