@@ -11,7 +11,6 @@
 #include "campaign/campaign_rules.h"
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
-#include "core/navy.h"
 #include "core/settings.h"
 #include "core/text_ids.h"
 #include "frontend/about_form.h"
@@ -247,7 +246,8 @@ void Program::NoteInServiceRecord() {
     ServiceEntry entry;
     entry.date = context_.platform.pacing->Now();
     entry.map = settings.MapName;
-    entry.navy = joining ? OpposingNavy(settings.HomeNavy) : settings.HomeNavy;
+    // The home navy is this program's own side's, the joining program's too.
+    entry.navy = settings.HomeNavy;
     entry.opponent = g.NetGame ? multiPlayer_->Commander(joining) : QString(settings.Opponent);
     if (entry.opponent.trimmed().isEmpty()) entry.opponent = QStringLiteral("?");
     const int ownWin = own == kFirstSide ? stage::kFirstSideWon : stage::kSecondSideWon;
