@@ -83,7 +83,7 @@ void Program::Wire() {
         if (!StartReplay(context_.platform.files->Resolve(file))) BackToMenu();
     };
     winner_->courseOfLastBattle = [this]() -> std::optional<BattleCourse> {
-        const GameRecord* last = journal_->LastRecord();
+        const GameRecord* last = DecidedRecord();
         if (!last) return std::nullopt;
         QString error;
         return CourseOf(*last, opponent_.get(), &error);
@@ -238,6 +238,16 @@ void Program::ShowServiceRecord() {
     service_->FormShow();
 }
 
+const GameRecord* Program::DecidedRecord() const {
+    // The journal's last record is this battle's when it ends where the battle stands; a battle
+    // the journal could not keep must not be charted or kept with another one's record.
+    const GameRecord* last = journal_->LastRecord();
+    if (!last || last->moves.empty() ||
+        last->moves.back().checksum != RecordChecksum(last->format, game_.scratchpad))
+        return nullptr;
+    return last;
+}
+
 void Program::NoteInServiceRecord() {
     const Game& g = game_;
     const Settings& settings = context_.settings;
@@ -262,7 +272,7 @@ void Program::NoteInServiceRecord() {
     if (g.GameMode == mode::kLastStage)
         entry.campaign = g.FirstSideWins > g.SecondSideWins ? ServiceEntry::CampaignWon
                                                             : ServiceEntry::CampaignLost;
-    const GameRecord* last = journal_->LastRecord();
+    const GameRecord* last = DecidedRecord();
     ServiceRecord(*context_.platform.files)
         .Add(entry, last ? RecordLines(*last, QStringLiteral(KORVALD_VERSION)) : QStringList());
 }

@@ -104,6 +104,8 @@ class Program : public ProgramFlow, public MenuTargets, public HelpPages {
     void ReplayClosed();
     // A battle has been decided: a line in the player's service record, with its replay.
     void NoteInServiceRecord();
+    // The record of the battle that has just been decided, if the journal kept it.
+    const GameRecord* DecidedRecord() const;
     // The replay's error box with the reason; false.
     bool ReplayRefused(const QString& error);
 
