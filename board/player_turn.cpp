@@ -88,9 +88,11 @@ void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
     TakeMarksOff();
     DropHint();
     ClickToCell(position);
-    if (button == Qt::LeftButton && OnBoard(position))
-        CellPressed(game_.ClickColumn, game_.ClickRow);
-    if (board_.Geometry().InQuitCorner(position) && game_.GameActive) QuitCorner();
+    // The board answers only to the left button.
+    if (button == Qt::LeftButton) {
+        if (OnBoard(position)) CellPressed(game_.ClickColumn, game_.ClickRow);
+        if (board_.Geometry().InQuitCorner(position) && game_.GameActive) QuitCorner();
+    }
     PutMarksBack();
 }
 
