@@ -8,6 +8,7 @@
 #include "board/player_turn.h"
 #include "board/replayer.h"
 #include "campaign/camp_form.h"
+#include "campaign/campaign_rules.h"
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
 #include "core/settings.h"
@@ -16,6 +17,7 @@
 #include "frontend/help_window.h"
 #include "frontend/intro_form.h"
 #include "frontend/options_form.h"
+#include "frontend/service_form.h"
 #include "mapeditor/map_form.h"
 #include "net/mp_form.h"
 #include "opponent/opponent_choice.h"
@@ -45,6 +47,7 @@ Program::Program(Platform& platform) : context_(platform) {
     help_ = std::make_unique<THelpWindow>(context_);
     mapEditor_ = std::make_unique<TMapForm>(context_);
     campaign_ = std::make_unique<TCampForm>(context_, game_, *setup_);
+    service_ = std::make_unique<TServiceForm>(context_);
     multiPlayer_ = std::make_unique<TMPForm>(context_, game_, *display_, *setup_);
     playerTurn_ = std::make_unique<PlayerTurn>(game_, context_, pictures_, *board_, *display_);
     journal_ = std::make_unique<GameJournal>(*platform.files, QStringLiteral(KORVALD_VERSION));
@@ -73,6 +76,17 @@ void Program::Wire() {
     campaign_->flow.Wire(*this);
     winner_->flow.Wire(*this);
     winner_->network.Wire(*multiPlayer_);
+    winner_->battleDecided = [this] { NoteInServiceRecord(); };
+    service_->flow.Wire(*this);
+    service_->watchReplay = [this](const QString& file) {
+        if (!StartReplay(context_.platform.files->Resolve(file))) BackToMenu();
+    };
+    winner_->courseOfLastBattle = [this]() -> std::optional<BattleCourse> {
+        const GameRecord* last = DecidedRecord();
+        if (!last) return std::nullopt;
+        QString error;
+        return CourseOf(*last, opponent_.get(), &error);
+    };
     board_->flow.Wire(*this);
     board_->rules.Wire(*playerTurn_);
     setup_->flow.Wire(*this);
@@ -83,12 +97,13 @@ void Program::Wire() {
     playerTurn_->hint.Wire(*hint_);
 
     // A call left unwired would otherwise surface only when a player first needs it.
-    RequireWired(
-        {&intro_->menu,         &intro_->flow,      &intro_->help,          &mapEditor_->help,
-         &options_->flow,       &about_->flow,      &multiPlayer_->flow,    &display_->endOfGame,
-         &campaign_->flow,      &mapEditor_->flow,  &winner_->flow,         &board_->flow,
-         &board_->rules,        &setup_->flow,      &playerTurn_->computer, &playerTurn_->endOfGame,
-         &playerTurn_->network, &playerTurn_->flow, &playerTurn_->hint,     &winner_->network});
+    RequireWired({&intro_->menu,           &intro_->flow,         &intro_->help,
+                  &mapEditor_->help,       &options_->flow,       &about_->flow,
+                  &multiPlayer_->flow,     &display_->endOfGame,  &campaign_->flow,
+                  &mapEditor_->flow,       &winner_->flow,        &board_->flow,
+                  &board_->rules,          &setup_->flow,         &playerTurn_->computer,
+                  &playerTurn_->endOfGame, &playerTurn_->network, &playerTurn_->flow,
+                  &playerTurn_->hint,      &winner_->network,     &service_->flow});
 }
 
 int Program::ExitStatus() const {
@@ -217,6 +232,49 @@ void Program::ShowOptions() {
 void Program::ShowAbout() {
     about_->ShowCentred();
 }
+void Program::ShowServiceRecord() {
+    service_->FormShow();
+}
+
+const GameRecord* Program::DecidedRecord() const {
+    // The journal's last record is this battle's when it ends where the battle stands; a battle
+    // the journal could not keep must not be charted or kept with another one's record.
+    const GameRecord* last = journal_->LastRecord();
+    if (!last || last->moves.empty() ||
+        last->moves.back().checksum != RecordChecksum(last->format, game_.scratchpad))
+        return nullptr;
+    return last;
+}
+
+void Program::NoteInServiceRecord() {
+    const Game& g = game_;
+    const Settings& settings = context_.settings;
+    const bool joining = g.NetRole == net_role::kJoining;
+    const Side own = joining ? kSecondSide : kFirstSide;
+    ServiceEntry entry;
+    entry.date = context_.platform.pacing->Now();
+    entry.map = settings.MapName;
+    // The home navy is this program's own side's, the joining program's too.
+    entry.navy = settings.HomeNavy;
+    entry.opponent = g.NetGame ? multiPlayer_->Commander(joining) : QString(settings.Opponent);
+    if (entry.opponent.trimmed().isEmpty()) entry.opponent = QStringLiteral("?");
+    const int ownWin = own == kFirstSide ? stage::kFirstSideWon : stage::kSecondSideWon;
+    entry.result = g.Gamestage == ownWin                      ? ServiceEntry::Won
+                   : g.Gamestage == stage::kBothFlagshipsLost ? ServiceEntry::Drawn
+                                                              : ServiceEntry::Lost;
+    entry.turns = g.battleLog.turn;
+    entry.ownLost = ShipsLost(g, own);
+    entry.enemyLost = ShipsLost(g, OtherSide(own));
+    entry.stage = g.GameMode;
+    // The campaign's tally has counted its last stage already: best of three.
+    if (g.GameMode == mode::kLastStage)
+        entry.campaign = g.FirstSideWins > g.SecondSideWins ? ServiceEntry::CampaignWon
+                                                            : ServiceEntry::CampaignLost;
+    const GameRecord* last = DecidedRecord();
+    ServiceRecord(*context_.platform.files)
+        .Add(entry, last ? RecordLines(*last, QStringLiteral(KORVALD_VERSION)) : QStringList());
+}
+
 void Program::ShowHelp() {
     QWidget* asking = QApplication::activeWindow();
     help_->ShowPage(asking ? asking : intro_.get());
@@ -270,8 +328,17 @@ void Program::ReplayClosed() {
     game_.GameActive = false;
     game_.NetGame = false;  // a network game's replay leaves no network game behind
     game_.NetRole = net_role::kNone;
-    // A replay the program began with leads to the menu, not to the intro.
+    // A replay the program began with leads to the menu, not to the intro: through the end of
+    // the battle when it was watched to the end.
     intro_->SkipIntro();
+    if (replayer_->Moves() > 0 && replayer_->Shown() == replayer_->Moves() &&
+        game_.Gamestage >= stage::kEnded && !ended_) {
+        QString error;
+        // The window names the navies as the battle had them; the menu reads the player's back.
+        context_.settings.HomeNavy = replayer_->Record().settings.HomeNavy;
+        winner_->ShowReplayEnd(CourseOf(replayer_->Record(), opponent_.get(), &error));
+        return;
+    }
     BackToMenu();
 }
 

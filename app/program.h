@@ -29,6 +29,7 @@ class THelpWindow;
 class TMPForm;
 class TMapForm;
 class TCampForm;
+class TServiceForm;
 
 // The program: the shared state, the game, and its ten windows, created in a fixed order and
 // kept for the whole run, wired to each other. It answers the windows' calls to the program as
@@ -66,6 +67,7 @@ class Program : public ProgramFlow, public MenuTargets, public HelpPages {
     void ShowMapMaker() override;
     void ShowOptions() override;
     void ShowAbout() override;
+    void ShowServiceRecord() override;
     // HelpPages: the handbook over the window that asks, the menu or the map editor.
     void ShowHelp() override;
 
@@ -83,6 +85,7 @@ class Program : public ProgramFlow, public MenuTargets, public HelpPages {
     TMapForm& MapEditor() { return *mapEditor_; }
     TCampForm& CampaignMenu() { return *campaign_; }
     TWinnerForm& Winner() { return *winner_; }
+    TServiceForm& ServiceBook() { return *service_; }
     Replayer& Replays() { return *replayer_; }
     // The computer opponent of single and campaign games, the standard one or the Admiral.
     OpponentChoice& Opponent() { return *opponent_; }
@@ -99,6 +102,10 @@ class Program : public ProgramFlow, public MenuTargets, public HelpPages {
     bool OpenReplay(const GameRecord& record);
     // Back to where the replay was asked for: the end-of-game window, or the menu.
     void ReplayClosed();
+    // A battle has been decided: a line in the player's service record, with its replay.
+    void NoteInServiceRecord();
+    // The record of the battle that has just been decided, if the journal kept it.
+    const GameRecord* DecidedRecord() const;
     // The replay's error box with the reason; false.
     bool ReplayRefused(const QString& error);
 
@@ -118,6 +125,7 @@ class Program : public ProgramFlow, public MenuTargets, public HelpPages {
     std::unique_ptr<TMPForm> multiPlayer_;
     std::unique_ptr<TMapForm> mapEditor_;
     std::unique_ptr<TCampForm> campaign_;
+    std::unique_ptr<TServiceForm> service_;
     std::unique_ptr<GameSetup> setup_;
     std::unique_ptr<PlayerTurn> playerTurn_;
     std::unique_ptr<GameJournal> journal_;

@@ -39,14 +39,18 @@ bool BoardPainter::Seen() const {
     return board_.isVisible();
 }
 
-void BoardPainter::ReportBox(int leftPercent, int rightPercent) {
+QRect BoardPainter::ReportArea(int leftPercent, int rightPercent) const {
     const Screen& screen = *context_.platform.screen;
+    const int top = WorkHeight(screen, 81), bottom = WorkHeight(screen, 84);
+    return QRect(QPoint(X(leftPercent), top), QPoint(X(rightPercent) - 1, bottom - 1));
+}
+
+void BoardPainter::ReportBox(int leftPercent, int rightPercent) {
     if (!Seen()) return;
     QPainter painter(&board_.Canvas());
     painter.setPen(Qt::white);
     painter.setBrush(Qt::black);
-    const int top = WorkHeight(screen, 81), bottom = WorkHeight(screen, 84);
-    const QRect box(QPoint(X(leftPercent), top), QPoint(X(rightPercent) - 1, bottom - 1));
+    const QRect box = ReportArea(leftPercent, rightPercent);
     painter.drawRect(box);
     reportBox_ = box.adjusted(1, 1, -1, -1);
     Changed(box.adjusted(0, 0, 1, 1));
@@ -134,17 +138,17 @@ void BoardPainter::DrawBand(const Picture& picture) {
     Changed(board_.Geometry().BottomBand());
 }
 
-void BoardPainter::DrawHintFrame(int column, int row) {
+void BoardPainter::DrawFrame(int column, int row, const QColor& rim, int rimWidth,
+                             const QColor& line, int width, int inset) {
     if (!Seen()) return;
     const QRect cell = Cell(column, row);
+    const QRect frame = cell.adjusted(inset, inset, -inset - 1, -inset - 1);
     QPainter painter(&board_.Canvas());
-    // A dark rim outside a bright one, so the frame stands out on sea and land alike.
-    const int width = qMax(3, cell.width() / 16);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(0, 40, 60), width + 2));
-    painter.drawRect(cell.adjusted(width / 2 + 1, width / 2 + 1, -width / 2 - 2, -width / 2 - 2));
-    painter.setPen(QPen(HintFrameColour(), width));
-    painter.drawRect(cell.adjusted(width / 2 + 1, width / 2 + 1, -width / 2 - 2, -width / 2 - 2));
+    painter.setPen(QPen(rim, rimWidth));
+    painter.drawRect(frame);
+    painter.setPen(QPen(line, width));
+    painter.drawRect(frame);
     Changed(cell);
 }
 
@@ -180,6 +184,30 @@ void BoardPainter::DrawTargetFrame(int column, int row) {
         painter.drawPath(ring);
     }
     Changed(cell);
+}
+
+void BoardPainter::DrawHintFrame(int column, int row) {
+    // A dark rim outside a bright one, so the frame stands out on sea and land alike.
+    const int width = qMax(3, Cell(column, row).width() / 16);
+    DrawFrame(column, row, QColor(0, 40, 60), width + 2, HintFrameColour(), width, width / 2 + 1);
+}
+
+QImage BoardPainter::Grab(const QRect& area) const {
+    return board_.Canvas().copy(area);
+}
+
+void BoardPainter::PutBack(const QImage& pixels, QPoint at) {
+    if (!Seen() || pixels.isNull()) return;
+    QPainter painter(&board_.Canvas());
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(at, pixels);
+    Changed(QRect(at, pixels.size()));
+}
+
+void BoardPainter::DrawCursorFrame(int column, int row) {
+    // Black outside and inside a white line: one of the three stands out on any ground.
+    const int width = qMax(2, Cell(column, row).width() / 24);
+    DrawFrame(column, row, Qt::black, 3 * width, Qt::white, width, 3 * width / 2);
 }
 
 void BoardPainter::TakeSnapshot() {

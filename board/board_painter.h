@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QDateTime>
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <optional>
@@ -27,6 +28,7 @@ class BoardPainter {
     // The report box: black with a white frame from x = left % to right % of the width,
     // between 81 % and 84 % of the height.
     void ReportBox(int leftPercent = 8, int rightPercent = 97);
+    QRect ReportArea(int leftPercent = 8, int rightPercent = 97) const;
     // White text with its top at `yPercent` of the height. Text that starts inside the report
     // box stays inside it: what does not fit is cut, ending in an ellipsis.
     void Write(int xPercent, int yPercent, const QString& text);
@@ -55,6 +57,14 @@ class BoardPainter {
     // (a picture stretched to the cell would blur its lines on a scaled screen).
     void DrawTargetFrame(int column, int row);
 
+    // What the window shows in an area, and a copy of it put back (for marks drawn over the
+    // board for a moment: the keyboard's cursor, the fight forecast).
+    QImage Grab(const QRect& area) const;
+    void PutBack(const QImage& pixels, QPoint at);
+    // The keyboard's cell cursor: a white frame inside a black one, seen on water, land and
+    // every navy's pictures.
+    void DrawCursorFrame(int column, int row);
+
     // The board snapshot taken from what the window shows, and put back onto it.
     void TakeSnapshot();
     void RedrawBoard();
@@ -74,6 +84,9 @@ class BoardPainter {
 
   private:
     void Changed(const QRect& area);
+    // A frame inside a cell, `inset` from its edge: a rim, and a line over the rim's middle.
+    void DrawFrame(int column, int row, const QColor& rim, int rimWidth, const QColor& line,
+                   int width, int inset);
 
     TMainForm& board_;
     GamePictures& pictures_;

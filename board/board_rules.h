@@ -15,6 +15,8 @@ class BoardRules {
     virtual void FormMouseDown(Qt::MouseButton button, QPoint position) = 0;
     // A key of the board window other than Esc.
     virtual void FormKeyDown(int key) = 0;
+    // The pointer moved over the board window (no button needed).
+    virtual void FormMouseMove(QPoint) {}
 };
 
 }  // namespace kvd

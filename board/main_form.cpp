@@ -1,6 +1,7 @@
 #include "board/main_form.h"
 
 #include "board/chat_line.h"
+#include "board/keyboard_cursor.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,6 +24,8 @@ TMainForm::TMainForm(Context& context, Game& game, GamePictures& pictures, QWidg
     setWindowTitle(QStringLiteral("Korvald"));
     setWindowFlag(Qt::FramelessWindowHint);
     setFocusPolicy(Qt::StrongFocus);
+    // The fight forecast follows the pointer.
+    setMouseTracking(true);
     SetCanvasBackground(BgrColor(kBoardBackground));
     FormCreate();
 }
@@ -73,6 +76,12 @@ void TMainForm::mousePressEvent(QMouseEvent* event) {
     rules->FormMouseDown(event->button(), position);
 }
 
+void TMainForm::mouseMoveEvent(QMouseEvent* event) {
+    if (context_.guard.Running()) return;
+    RuleGuard::Scope running(context_.guard);
+    rules->FormMouseMove(event->position().toPoint());
+}
+
 void TMainForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         flow->EndProgram();
@@ -80,7 +89,8 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
     }
     if (context_.guard.Running()) return;
     RuleGuard::Scope running(context_.guard);
-    rules->FormKeyDown(event->key());
+    rules->FormKeyDown(
+        KeypadAsDirection(event->key(), event->modifiers().testFlag(Qt::KeypadModifier)));
 }
 
 }  // namespace kvd

@@ -89,6 +89,9 @@ class TMainForm : public CanvasWindow {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    // Tab and Shift+Tab go through the own units, never through the window's controls.
+    bool focusNextPrevChild(bool) override { return false; }
 
   private:
     void FitToScreen();

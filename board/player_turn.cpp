@@ -12,7 +12,9 @@
 #include "core/game.h"
 #include "core/text_ids.h"
 #include "platform/platform.h"
+#include "play/fight_forecast.h"
 #include "play/game_journal.h"
+#include "play/legal_moves.h"
 #include "play/radar.h"
 #include "play/rules.h"
 #include "play/selection.h"
@@ -40,7 +42,9 @@ PlayerTurn::PlayerTurn(Game& game, Context& context, GamePictures& pictures, TMa
       board_(board),
       display_(display),
       paint_(display.Painter()),
-      scene_{game, context, pictures, paint_} {}
+      scene_{game, context, pictures, paint_},
+      cursor_(paint_),
+      forecast_(paint_) {}
 
 template <class Fn>
 bool PlayerTurn::DecideAndShow(Fn fn) {
@@ -57,6 +61,11 @@ std::optional<Move> PlayerTurn::ComputersAnswer() {
 
 kvd::Side PlayerTurn::Side() const {
     return game_.NetRole == net_role::kJoining ? kSecondSide : kFirstSide;
+}
+
+bool PlayerTurn::OwnTurn() const {
+    // The joining player's program keeps the turn flags from the host's point of view.
+    return (Side() == kFirstSide ? game_.PlayerTurn : game_.OpponentTurn) && game_.GameActive;
 }
 
 void PlayerTurn::RadarFlacker() {
@@ -76,28 +85,37 @@ bool PlayerTurn::OnBoard(QPoint position) const {
 }
 
 void PlayerTurn::FormMouseDown(Qt::MouseButton button, QPoint position) {
-    if (hintShown_) {
-        // Any click takes the hint's frames away.
-        hintShown_ = false;
-        paint_.RedrawBoard();
-        board_.FormPaint();
-    }
+    TakeMarksOff();
+    DropHint();
     ClickToCell(position);
-    if (button != Qt::LeftButton) return;
-    Game& g = game_;
-    // The joining player's program keeps the turn flags from the host's point of view.
-    const kvd::Side side = Side();
-    const bool ownTurn = side == kFirstSide ? g.PlayerTurn : g.OpponentTurn;
-    if (ownTurn && g.GameActive && OnBoard(position)) {
-        if (g.RepairReady && g.ClickColumn == g.RepairCellX && g.ClickRow == g.RepairCellY) {
-            RepairClick();
-        } else if (IsMarkedTarget(g, side, g.ClickColumn, g.ClickRow)) {
-            MoveSelectedUnit(g.ClickColumn, g.ClickRow);
-        } else {
-            SelectUnit();
-        }
+    // The board answers only to the left button.
+    if (button == Qt::LeftButton) {
+        if (OnBoard(position)) CellPressed(game_.ClickColumn, game_.ClickRow);
+        if (board_.Geometry().InQuitCorner(position) && game_.GameActive) QuitCorner();
     }
-    if (board_.Geometry().InQuitCorner(position) && g.GameActive) QuitCorner();
+    PutMarksBack();
+}
+
+void PlayerTurn::DropHint() {
+    if (!hintShown_) return;
+    // Any click, or any key that acts, takes the hint's frames away.
+    hintShown_ = false;
+    paint_.RedrawBoard();
+    board_.FormPaint();
+}
+
+void PlayerTurn::CellPressed(int column, int row) {
+    Game& g = game_;
+    if (!OwnTurn()) return;
+    g.ClickColumn = column;
+    g.ClickRow = row;
+    if (g.RepairReady && column == g.RepairCellX && row == g.RepairCellY) {
+        RepairClick();
+    } else if (IsMarkedTarget(g, Side(), column, row)) {
+        MoveSelectedUnit(column, row);
+    } else {
+        SelectUnit();
+    }
 }
 
 void PlayerTurn::SelectUnit() {
@@ -214,7 +232,119 @@ void PlayerTurn::SaveShipLines() {
     context_.platform.files->SaveLines(QStringLiteral("ShipLines.txt"), game_.scratchpad.Lines());
 }
 
+void PlayerTurn::TakeMarksOff() {
+    forecast_.Clear();
+    forecastText_.clear();
+    forecastCell_ = QPoint(-1, -1);
+    cursor_.Hide();
+}
+
+void PlayerTurn::PutMarksBack() {
+    // The cursor shows only while the keys may act: the board is the peer's or the computer's
+    // otherwise, and its showing must not take the cursor into a snapshot.
+    if (!OwnTurn() || !board_.isVisible()) return;
+    cursor_.Redraw();
+    if (cursor_.Active()) PointAt(cursor_.Cell().x(), cursor_.Cell().y());
+}
+
+void PlayerTurn::FormMouseMove(QPoint position) {
+    const BoardGeometry& geometry = board_.Geometry();
+    const int column = CellIndex(position.x(), geometry.cellWidth);
+    const int row = CellIndex(position.y(), geometry.cellHeight);
+    if (!OnBoard(position) || column < 0 || row < 0) {
+        if (!cursor_.Active()) PointAt(-1, -1);
+        return;
+    }
+    PointAt(column, row);
+}
+
+void PlayerTurn::PointAt(int column, int row) {
+    if (QPoint(column, row) == forecastCell_) return;
+    forecast_.Clear();
+    forecastText_.clear();
+    forecastCell_ = QPoint(column, row);
+    const kvd::Side side = Side();
+    if (!OwnTurn() || !IsMarkedTarget(game_, side, column, row)) return;
+    const Move move = SelectedUnitTo(game_, side, column, row, MoveKind::Step);
+    forecastText_ =
+        ForecastText(ForecastFight(game_, context_.settings, move), context_.texts, side);
+    if (forecastText_.isEmpty()) return;
+    // The box's frame is drawn on its edge: a pixel further right and down than its area.
+    forecast_.Show(paint_.ReportArea().adjusted(0, 0, 1, 1), [&] {
+        paint_.ReportBox();
+        paint_.Write(12, 82, forecastText_);
+    });
+}
+
+bool PlayerTurn::PlayKey(int key) {
+    const QPoint step = CursorStep(key);
+    const bool chatKey = game_.NetGame && (key == Qt::Key_Return || key == Qt::Key_Enter);
+    const bool acts = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
+                      key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_R ||
+                      key == Qt::Key_Backspace;
+    if (step.isNull() && (!acts || chatKey)) return false;
+    TakeMarksOff();
+    if (!step.isNull()) {
+        // The first key shows the cursor where the selected unit stands (or the top left),
+        // the next ones move it.
+        if (cursor_.Active())
+            cursor_.Step(step);
+        else if (game_.UnitSelected)
+            cursor_.MoveTo(game_.FighterOf(Side()).X, game_.FighterOf(Side()).Y);
+        else
+            cursor_.MoveTo(0, 0);
+    } else if (OwnTurn()) {
+        DropHint();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            NextUnit(key == Qt::Key_Tab);
+        else if (key == Qt::Key_R)
+            RepairKey();
+        else if (key == Qt::Key_Backspace)
+            DropSelection();
+        else
+            CellPressed(cursor_.Cell().x(), cursor_.Cell().y());
+    }
+    PutMarksBack();
+    return true;
+}
+
+void PlayerTurn::NextUnit(bool forward) {
+    const kvd::Side side = Side();
+    std::vector<Move> movers;
+    for (const Move& move : LegalMoves(game_, side))
+        if (movers.empty() || movers.back().code != move.code) movers.push_back(move);
+    if (movers.empty()) return;
+    const int selected = game_.UnitSelected ? game_.FighterOf(side).Code : 0;
+    const int count = int(movers.size());
+    int at = forward ? 0 : count - 1;
+    for (int k = 0; k < count; ++k)
+        if (movers[size_t(k)].code == selected) at = (k + (forward ? 1 : count - 1)) % count;
+    const Move& next = movers[size_t(at)];
+    cursor_.MoveTo(next.fromColumn, next.fromRow);
+    game_.ClickColumn = next.fromColumn;
+    game_.ClickRow = next.fromRow;
+    SelectUnit();
+}
+
+void PlayerTurn::RepairKey() {
+    Game& g = game_;
+    const kvd::Side side = Side();
+    if (!g.UnitSelected || !g.RepairReady) return;
+    const Fighter& unit = g.FighterOf(side);
+    const Move repair{side,          unit.Code,     unit.X,          unit.Y,
+                      g.RepairCellX, g.RepairCellY, MoveKind::Repair};
+    if (IsLegal(g, repair)) RepairClick();
+}
+
+void PlayerTurn::DropSelection() {
+    kvd::SelectUnit(game_, Side(), -1, -1);
+    paint_.RedrawBoard();
+    board_.FormPaint();
+    paint_.DrawBand(board_.MenuImage);
+}
+
 void PlayerTurn::FormKeyDown(int key) {
+    if (PlayKey(key)) return;
     switch (key) {
         case Qt::Key_F1:
             // The game vanishes from the screen until F2.
@@ -232,7 +362,9 @@ void PlayerTurn::FormKeyDown(int key) {
             SaveShipLines();
             break;
         case Qt::Key_H:
+            TakeMarksOff();
             ShowHint();
+            PutMarksBack();
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -2,7 +2,9 @@
 #include <QChar>
 
 #include "board/board_rules.h"
+#include "board/keyboard_cursor.h"
 #include "board/move_hint.h"
+#include "board/passing_mark.h"
 #include "board/scene.h"
 #include "core/program_flow.h"
 #include "core/upward_call.h"
@@ -31,6 +33,7 @@ class PlayerTurn : public BoardRules {
     void RadarFlacker() override;
     void FormMouseDown(Qt::MouseButton button, QPoint position) override;
     void FormKeyDown(int key) override;
+    void FormMouseMove(QPoint position) override;
 
     // The cell of a click: ClickColumn and ClickRow, each left as it was when the click lies
     // on a grid line or beyond the last cell.
@@ -51,6 +54,11 @@ class PlayerTurn : public BoardRules {
     // until the next click. The selection is dropped, so the board shows only the hint.
     void ShowHint();
     bool HintShown() const { return hintShown_; }
+    // The band's forecast of the fight a step of the selected unit onto (column, row) would
+    // lead to, while it is one of its marked targets; off anywhere else.
+    void PointAt(int column, int row);
+    const QString& Forecast() const { return forecastText_; }
+    const KeyboardCursor& KeyCursor() const { return cursor_; }
 
     UpwardCall<ComputerTurn> computer{"the player's turn to the computer opponent"};
     UpwardCall<EndOfGame> endOfGame{"the player's turn to the end-of-game window"};
@@ -62,6 +70,20 @@ class PlayerTurn : public BoardRules {
 
   private:
     kvd::Side Side() const;
+    bool OwnTurn() const;
+    // A left click's or the cursor's action on a cell of the board during the own turn: the
+    // repair, the step onto a marked target, or the selection of what stands there.
+    void CellPressed(int column, int row);
+    // The keys of keyboard play; false for any other key.
+    bool PlayKey(int key);
+    // Tab and Shift+Tab: the next (or previous) own unit that may move, selected.
+    void NextUnit(bool forward);
+    void RepairKey();
+    void DropHint();
+    void DropSelection();
+    // The cursor and the forecast off the board while something else draws, and back after.
+    void TakeMarksOff();
+    void PutMarksBack();
     // The computer's move that answered the player's, for the record, where it keeps one.
     std::optional<Move> ComputersAnswer();
     bool OnBoard(QPoint position) const;
@@ -78,6 +100,10 @@ class PlayerTurn : public BoardRules {
     BoardPainter& paint_;
     Scene scene_;
     bool hintShown_ = false;
+    KeyboardCursor cursor_;
+    PassingMark forecast_;
+    QString forecastText_;
+    QPoint forecastCell_{-1, -1};
 };
 
 }  // namespace kvd

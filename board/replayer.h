@@ -48,6 +48,7 @@ class Replayer : public QObject {
 
     int Shown() const { return shown_; }
     int Moves() const { return int(record_.moves.size()); }
+    const GameRecord& Record() const { return record_; }
     bool Playing() const { return playing_; }
     QWidget* Bar() const { return bar_; }
 

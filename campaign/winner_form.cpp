@@ -2,8 +2,10 @@
 
 #include "core/navy.h"
 
+#include <QBuffer>
 #include <QMouseEvent>
 
+#include "campaign/battle_chart.h"
 #include "campaign/campaign_rules.h"
 #include "core/context.h"
 #include "core/game.h"
@@ -110,10 +112,85 @@ void TWinnerForm::BuildLayout() {
         command->installEventFilter(this);
     }
     for (QLabel* name : {ShipsNameLabel, CommanderLabel}) name->installEventFilter(this);
+
+    ChartImage = new QLabel(this);
+    SaveChartLabel = new QLabel(this);
+    QFont small = SaveChartLabel->font();
+    small.setPixelSize(12);
+    SaveChartLabel->setFont(small);
+    SaveChartLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SaveChartLabel->setCursor(Qt::PointingHandCursor);
+    SaveChartLabel->installEventFilter(this);
+}
+
+void TWinnerForm::ShowReplayEnd(std::optional<BattleCourse> course) {
+    replayEnd_ = true;
+    replayCourse_ = std::move(course);
+    FormShow();
+    setEnabled(true);
+    showFullScreen();
+    TakeKeyboard(*this);
+}
+
+void TWinnerForm::ShowChart(QChar firstSideNavy, const std::optional<BattleCourse>& course) {
+    ChartImage->setVisible(course.has_value());
+    SaveChartLabel->setVisible(course.has_value());
+    chart_ = QImage();
+    if (!course) return;
+    // Under the panel where the screen leaves room, else over the lower half of the picture.
+    const QPoint panel = Panel1->pos();
+    const int below = height() - (panel.y() + kPanelHeight) - 8;
+    const QRect area =
+        below >= 70 ? QRect(panel.x(), panel.y() + kPanelHeight + 4, kPanelWidth, qMin(below, 160))
+                    : QRect(panel.x() + 290, panel.y() + 244, 420, 140);
+    const LanguageTexts& texts = context_.texts;
+    const ChartWords words{
+        NavyName(firstSideNavy, texts), NavyName(OpposingNavy(firstSideNavy), texts),
+        texts.TextOr(text::kChartCapitalSunk, QStringLiteral("capital ship sunk")),
+        texts.TextOr(text::kChartFlagPassed, QStringLiteral("flag passed")),
+        texts.TextOr(text::kChartTurns, QStringLiteral("turns"))};
+    chart_ = DrawBattleChart(*course, area.size(), words);
+    ChartImage->setGeometry(area);
+    ChartImage->setPixmap(QPixmap::fromImage(chart_));
+    ChartImage->raise();
+    chartArea_ = area;
+    SaveChartLabel->setStyleSheet(TextColourSheet(MenuTextColour()) +
+                                  QStringLiteral(" background: black; padding: 0 3px;"));
+    SaveChartLabel->setText(texts.TextOr(text::kSaveChart, QStringLiteral("Save chart")));
+    PlaceSaveChart();
+    SaveChartLabel->raise();
+}
+
+void TWinnerForm::PlaceSaveChart() {
+    // Over the legend's right end, or just above a chart whose legend takes its whole width.
+    const QSize fit = SaveChartLabel->sizeHint();
+    const bool wide = chartArea_.width() >= kPanelWidth;
+    SaveChartLabel->setGeometry(chartArea_.right() - fit.width() - 2,
+                                wide ? chartArea_.top() + 2 : chartArea_.top() - fit.height(),
+                                fit.width(), fit.height());
+}
+
+void TWinnerForm::SaveChartClick() {
+    if (chart_.isNull()) return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    chart_.save(&buffer, "PNG");
+    QString why;
+    Files& files = *context_.platform.files;
+    const LanguageTexts& texts = context_.texts;
+    // Beside the record of the battle, which the game keeps as its last one.
+    SaveChartLabel->setText(
+        files.SaveBytes(kChartFile, png, &why)
+            ? texts.TextOr(text::kChartSaved, QStringLiteral("Saved as %1")).arg(kChartFile)
+            : texts.TextOr(text::kChartNotSaved, QStringLiteral("Not saved: %1")).arg(why));
+    PlaceSaveChart();
 }
 
 void TWinnerForm::ShowEndOfGame() {
+    replayEnd_ = false;
     FormShow();
+    if (battleDecided) battleDecided();
     setEnabled(true);
     showFullScreen();
     TakeKeyboard(*this);
@@ -151,18 +228,20 @@ void TWinnerForm::FormShow() {
 
     const bool network = g.NetGame;
     CommanderLabel->setVisible(network && g.Gamestage != stage::kBothFlagshipsLost);
-    const bool campaign = g.GameMode >= mode::kFirstStage && g.GameMode <= mode::kLastStage;
+    // A replay's end is told as a single game's: no stage follows it, nothing is counted.
+    const int gameMode = replayEnd_ ? int(mode::kSingleGame) : g.GameMode;
+    const bool campaign = gameMode >= mode::kFirstStage && gameMode <= mode::kLastStage;
     Label10->setText(texts.Text(text::kAlliedNavy));
     Label12->setText(texts.Text(text::kEnemyNavy));
     for (QLabel* total : {TotalLabel1, TotalLabel2})
         total->setText(texts.TextOr(text::kCampaignTotal, QStringLiteral("Campaign:")));
     for (QLabel* tally : {Label10, Label11, Label12, Label13}) tally->setVisible(campaign);
 
-    const bool campaignLosses = g.GameMode == mode::kLastStage;
-    const bool goingOn = g.GameMode == mode::kFirstStage || g.GameMode == mode::kConvoyStage;
+    const bool campaignLosses = gameMode == mode::kLastStage;
+    const bool goingOn = gameMode == mode::kFirstStage || gameMode == mode::kConvoyStage;
     // One command alone stands in the middle; two or three share the row. Every decided battle
     // may be watched again, a campaign's stage with one to follow too.
-    const bool replay = flow->ReplayAvailable();
+    const bool replay = !replayEnd_ && flow->ReplayAvailable();
     const int commands = 1 + (goingOn ? 1 : 0) + (replay ? 1 : 0);
     const int width = 690 / commands;
     Label5->setGeometry(20, 516, width, 34);
@@ -173,10 +252,10 @@ void TWinnerForm::FormShow() {
         command->setFont(context_.platform.fonts->TitleFont(commands == 3 ? 21 : 28));
     Label9->setText(texts.Text(text::kWatchReplay));
     Label9->setVisible(replay);
-    switch (g.GameMode) {
+    switch (gameMode) {
         case 1:
         case 2:
-            Label6->setText(texts.Text(g.GameMode == mode::kFirstStage ? 88 : 89));
+            Label6->setText(texts.Text(gameMode == mode::kFirstStage ? 88 : 89));
             Label5->setText(texts.Text(text::kNextBattle));
             Label8->setText(texts.Text(text::kCancel));
             Label8->show();
@@ -215,6 +294,9 @@ void TWinnerForm::FormShow() {
         WinnerEmblem->move(-1000, WinnerEmblem->y());  // no navy to show
     }
 
+    ShowChart(firstSideNavy, replayEnd_           ? replayCourse_
+                             : courseOfLastBattle ? courseOfLastBattle()
+                                                  : std::nullopt);
     const int secondLost = ShipsLost(g, kSecondSide), firstLost = ShipsLost(g, kFirstSide);
 
     Label1->setText(texts.Text(text::kEnemyShips));
@@ -248,6 +330,11 @@ void TWinnerForm::LeaveWindow() {
 void TWinnerForm::Label5Click() {
     // The stored settings come back first; the next stage then takes its own.
     Closedown();
+    if (replayEnd_) {
+        LeaveWindow();
+        flow->BackToMenu();
+        return;
+    }
     if (GoOnToNextStage(game_)) {
         context_.platform.cursor->Set(this, CursorShape::Hidden);
         LeaveWindow();
@@ -292,6 +379,7 @@ bool TWinnerForm::eventFilter(QObject* watched, QEvent* event) {
         if (go) Label5Click();
         if (watched == Label8) Label8Click();
         if (watched == Label9) Label9Click();
+        if (watched == SaveChartLabel) SaveChartClick();
     }
     if (event->type() == QEvent::Enter) {
         if (watched == Label5) Hover(5);

@@ -1,9 +1,13 @@
 #pragma once
+#include <QImage>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 #include "core/program_flow.h"
 #include "core/upward_call.h"
+#include "play/battle_course.h"
 #include "play/end_of_game.h"
 #include "play/network_board.h"
 
@@ -27,6 +31,9 @@ class TWinnerForm : public QWidget, public EndOfGame {
 
     // The window as it was left for the replay, its tallies counted once.
     void ShowAgain();
+    // The end of a replay watched from the menu or the command line: the battle's end as this
+    // window tells it, with its chart, and the way back to the menu; nothing is counted.
+    void ShowReplayEnd(std::optional<BattleCourse> course);
     // Fills the window from the game (its show event).
     void FormShow();
     // Back to the main menu, or on to the next campaign stage.
@@ -49,6 +56,17 @@ class TWinnerForm : public QWidget, public EndOfGame {
            *TotalLabel2 = nullptr, *TotalL2 = nullptr;
     QLabel *Label5 = nullptr, *Label8 = nullptr, *Label9 = nullptr;
 
+    // The battle's course as a chart under the panel (over the ship's picture where the screen
+    // has no room below), and the command that writes it beside the battle's record.
+    QLabel *ChartImage = nullptr, *SaveChartLabel = nullptr;
+    void SaveChartClick();
+    static inline const QString kChartFile = QStringLiteral("last.png");
+    // The course of the battle just ended, from its record; none when there is no record.
+    std::function<std::optional<BattleCourse>()> courseOfLastBattle;
+    // Told once for every battle that ends here (not for the window shown again after a replay).
+    std::function<void()> battleDecided;
+    const QImage& Chart() const { return chart_; }
+
     UpwardCall<ProgramFlow> flow{"the end-of-game window to the program"};
     UpwardCall<NetworkBoard> network{"the end-of-game window to the multi-player window"};
 
@@ -60,12 +78,18 @@ class TWinnerForm : public QWidget, public EndOfGame {
     void BuildLayout();
     void ShowNavy(QChar navy);
     void LeaveWindow();
+    void ShowChart(QChar firstSideNavy, const std::optional<BattleCourse>& course);
+    void PlaceSaveChart();
 
     Context& context_;
     Game& game_;
     GameSetup& setup_;
     QPoint emblemHome_;
     int hovered_ = 0;
+    QImage chart_;
+    QRect chartArea_;
+    bool replayEnd_ = false;  // shown for a replay's end, not a battle just fought
+    std::optional<BattleCourse> replayCourse_;
 };
 
 }  // namespace kvd

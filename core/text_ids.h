@@ -153,6 +153,32 @@ constexpr int kHintRepair = 347;
 constexpr int kHintUnknownContact = 348;
 constexpr int kHintCloser = 349;
 constexpr int kHintLine = 350;
+constexpr int kForecast = 370;
+constexpr int kForecastSunk = 371;
+constexpr int kForecastBothSunk = 372;
+constexpr int kForecastHit = 373;
+constexpr int kForecastNothing = 374;
+constexpr int kForecastChance = 375;
+constexpr int kForecastOr = 376;
+constexpr int kForecastUnknown = 377;
+constexpr int kForecastWon = 378;
+constexpr int kForecastLost = 379;
+constexpr int kForecastDrawn = 380;
+constexpr int kChartCapitalSunk = 381;
+constexpr int kChartFlagPassed = 382;
+constexpr int kChartTurns = 383;
+constexpr int kSaveChart = 384;
+constexpr int kChartSaved = 385;
+constexpr int kChartNotSaved = 386;
+constexpr int kServiceRecord = 387;
+constexpr int kServiceSummary = 388;
+constexpr int kServiceTally = 389;
+constexpr int kServiceLast = 390;
+constexpr int kServiceDamaged = 391;
+constexpr int kServiceRow = 392;
+constexpr int kServiceWon = 393;
+constexpr int kServiceLost = 394;
+constexpr int kServiceDrawn = 395;
 }  // namespace text
 
 }  // namespace kvd

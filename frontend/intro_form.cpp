@@ -104,16 +104,22 @@ void TIntroForm::BuildPanels() {
         {Campaign, 0, 2, "Campaign"},
         {MapMaker, 1, 0, "Map Maker"},
         {Options, 1, 1, "Options"},
+        {ServiceRecord, 1, 2, "Service Record"},
         {About, 2, 0, "About"},
         {Help, 2, 1, "Help"},
         {Quit, 2, 2, "Quit"},
     };
     for (const Place& place : places) {
         auto* label = new QLabel(QString::fromLatin1(place.text), columns_[place.column]);
-        const int y = place.column == 1 ? 26 + place.slot * 56 : 6 + place.slot * 56;
-        label->setGeometry(0, y, columnWidth[place.column], 48);
+        // The middle column's two entries stand between the others' rows, the service record
+        // under them in a smaller hand.
+        const bool service = place.entry == ServiceRecord;
+        const int y = service             ? 132
+                      : place.column == 1 ? 26 + place.slot * 56
+                                          : 6 + place.slot * 56;
+        label->setGeometry(0, y, columnWidth[place.column], service ? 36 : 48);
         label->setAlignment(Qt::AlignCenter);
-        label->setFont(fonts.TitleFont(33));
+        label->setFont(fonts.TitleFont(service ? 24 : 33));
         label->setCursor(Qt::PointingHandCursor);
         label->installEventFilter(this);
         entries_[place.entry] = label;
@@ -260,6 +266,8 @@ void TIntroForm::FormShow() {
                                   {8, set(MapMaker)},
                                   {73, set(About)},
                                   {72, set(Campaign)}});
+    entries_[ServiceRecord]->setText(
+        context_.texts.TextOr(text::kServiceRecord, QStringLiteral("Service Record")));
 }
 
 void TIntroForm::SetEntryColour(Entry entry, bool hover) {
@@ -330,6 +338,12 @@ void TIntroForm::EntryClick(Entry entry) {
             PlaySound(p, context_.settings, QStringLiteral("Click"), false);
             ResetEntryColours();
             help->ShowHelp();
+            break;
+        case ServiceRecord:
+            PlaySound(p, context_.settings, QStringLiteral("Click"), false);
+            ResetEntryColours();
+            setEnabled(false);  // until the service record gives the menu back
+            menu->ShowServiceRecord();
             break;
         case About:
             // The about window has the keyboard until it closes; the menu waits behind it.

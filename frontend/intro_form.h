@@ -29,7 +29,18 @@ class TIntroForm : public QWidget {
     void FormShow();
 
     // The menu entries, in the order the menu relabels them.
-    enum Entry { StartGame, Help, Quit, Options, MultiPlayer, MapMaker, About, Campaign, kEntries };
+    enum Entry {
+        StartGame,
+        Help,
+        Quit,
+        Options,
+        MultiPlayer,
+        MapMaker,
+        About,
+        Campaign,
+        ServiceRecord,
+        kEntries
+    };
     void EntryClick(Entry entry);
     void EntryHover(Entry entry);
     // The mouse is over a column panel, not an entry.

@@ -12,6 +12,7 @@ class MenuTargets {
     virtual void ShowMapMaker() = 0;
     virtual void ShowOptions() = 0;
     virtual void ShowAbout() = 0;
+    virtual void ShowServiceRecord() {}
 };
 
 }  // namespace kvd

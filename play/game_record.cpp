@@ -361,8 +361,9 @@ bool PlayRecorded(Rules& r, const GameRecord::Played& played) {
 }
 
 bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer,
-            int count, QString* error) {
+            int count, QString* error, const std::function<void(const Game&, int)>& each) {
     if (!StartFromRecord(record, game, settings, error)) return false;
+    if (each) each(game, 0);
     LanguageTexts texts;
     Showing nothing(false);
     Rules rules{game, settings, texts, nothing, computer};
@@ -381,6 +382,7 @@ bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTu
             return Fail(
                 error,
                 QStringLiteral("After move %1 the table differs from the record's.").arg(k + 1));
+        if (each) each(game, k + 1);
     }
     return true;
 }

@@ -84,7 +84,9 @@ bool PlayRecorded(struct Rules& rules, const GameRecord::Played& played);
 // Plays a record's moves (the first `count`, or all when negative) on a game started from it,
 // with nothing shown. False at the first move the rules refuse or whose table differs from the
 // record's checksum, with the move's number in the reason.
+// Each game, when given, is looked at as the record began it (move 0) and after each move.
 bool Replay(const GameRecord& record, Game& game, Settings& settings, ComputerTurn* computer,
-            int count, QString* error);
+            int count, QString* error,
+            const std::function<void(const Game& game, int move)>& each = {});
 
 }  // namespace kvd

@@ -24,7 +24,8 @@ TITLES = {
     "deutsch.mes": "Korvald deutsche Texte",
 }
 
-# (number, role, English, German)
+# (number, role, English, German). One table of every text, longer than a file of code is let
+# grow: it is data, and a number is handed out in one place only when all of them are here.
 MESSAGES = [
     (1, "main menu entry: options", "Options", "Optionen"),
     (2, "main menu entry: quit the program", "Quit", "Beenden"),
@@ -566,6 +567,55 @@ MESSAGES = [
      "Annäherung: %1 auf den Feind zu"),
     (350, "board, report line of the hint (its unit and target framed): 350 + <time>; %1 the"
           " reason (344 to 349)", "Hint - %1 ", "Rat - %1 "),
+    (370, "board, the band while a step onto an identified enemy is pointed at: %1 the own ship,"
+          " %2 its strength, %3 the enemy ship, %4 its strength, %5 the outcome (371 to 380, or"
+          " 375 joined by 376)",
+     "%1 (%2) against %3 (%4): %5", "%1 (%2) gegen %3 (%4): %5"),
+    (371, "fight forecast, part of 370: %1 the ship", "%1 is sunk", "%1 sinkt"),
+    (372, "fight forecast, part of 370", "both are sunk", "beide sinken"),
+    (373, "fight forecast, part of 370: %1 the ship, %2 its strength afterwards",
+     "%1 down to %2", "%1 nur noch %2"),
+    (374, "fight forecast, part of 370", "nothing happens", "nichts geschieht"),
+    (375, "fight forecast, where a coin decides: %1 one outcome, %2 its chance",
+     "%1 (%2 in 100)", "%1 (%2 zu 100)"),
+    (376, "fight forecast, between two outcomes (375)", " or ", " oder "),
+    (377, "board, the band while a step onto an unidentified contact is pointed at: %1 the own"
+          " ship", "%1 against an unknown ship", "%1 gegen ein unbekanntes Schiff"),
+    (378, "fight forecast, part of 370", "the battle is won", "die Schlacht ist gewonnen"),
+    (379, "fight forecast, part of 370", "the battle is lost", "die Schlacht ist verloren"),
+    (380, "fight forecast, part of 370: both flagships lost", "the battle ends drawn",
+     "die Schlacht endet unentschieden"),
+    (381, "end-of-game chart, legend: the mark of a battleship or carrier sunk",
+     "capital ship sunk", "Großkampfschiff versenkt"),
+    (382, "end-of-game chart, legend: the mark of a carrier taking over the flag",
+     "flag passed", "Flagge übergeben"),
+    (383, "end-of-game chart: under the turn numbers", "turns", "Runden"),
+    (384, "end-of-game window: command over the chart that writes it as a picture",
+     "Save chart", "Diagramm speichern"),
+    (385, "end-of-game window, after 384: %1 the picture's file", "Saved as %1",
+     "Gespeichert als %1"),
+    (386, "end-of-game window, after 384 when the picture could not be written: %1 the reason",
+     "Not saved: %1", "Nicht gespeichert: %1"),
+    (387, "main menu entry and the service record window's title", "Service Record",
+     "Dienstbuch"),
+    (388, "service record: the totals: %1 battles, %2 won, %3 lost, %4 drawn, %5 the percentage"
+          " won, %6 campaigns won, %7 campaigns fought to their end",
+     "%1 battles: %2 won, %3 lost, %4 drawn (%5% won); campaigns won: %6 of %7",
+     "%1 Schlachten: %2 gewonnen, %3 verloren, %4 unentschieden (%5% gewonnen); gewonnene"
+     " Feldzüge: %6 von %7"),
+    (389, "service record, a line by commander or by map: %1 the name, %2 won, %3 battles, %4"
+          " the percentage", "%1: %2 of %3 won (%4%)", "%1: %2 von %3 gewonnen (%4%)"),
+    (390, "service record: heading of the list of battles", "Last battles", "Letzte Schlachten"),
+    (391, "service record, heading in place of 390 when the file was damaged and moved aside",
+     "The record was damaged; it is kept as service.txt.damaged.",
+     "Das Dienstbuch war beschädigt; es liegt nun als service.txt.damaged bereit."),
+    (392, "service record, a battle: %1 the date, %2 the map, %3 the own navy, %4 the opponent,"
+          " %5 the result (393 to 395), %6 the turns, %7 own ships lost, %8 enemy ships sunk",
+     "%1  %2, %3 against %4: %5 in %6 turns, %7 lost, %8 sunk",
+     "%1  %2, %3 gegen %4: %5 in %6 Runden, %7 verloren, %8 versenkt"),
+    (393, "service record, a battle's result", "won", "gewonnen"),
+    (394, "service record, a battle's result", "lost", "verloren"),
+    (395, "service record, a battle's result", "drawn", "unentschieden"),
 ]
 
 

@@ -6,6 +6,7 @@
 #include "board/main_form.h"
 #include "campaign/camp_form.h"
 #include "campaign/winner_form.h"
+#include "core/service_record.h"
 #include "frontend/intro_form.h"
 #include "tests/app/program_fixture.h"
 #include "tools/selfplay/scripted_player.h"
@@ -17,11 +18,14 @@ using Entry = kvd::TIntroForm::Entry;
 // A whole program on a small screen, its first side moved by the self-play player's clicks.
 struct Campaign : kvd::test::ProgramFixture {
     Campaign() : ProgramFixture(800, 600) { Start(); }
+    kvd::Dice choices{4};
     // Plays the first side until the end-of-game window shows; the game's Gamestage.
     int PlayToTheEnd() {
         kvd::Game& game = program->TheGame();
         for (int move = 0; move < 3000 && !program->Winner().isVisible(); ++move) {
-            const kvd::ScriptedMove choice = kvd::ChooseMove(game, game.dice);
+            // The player's choices come from dice of their own, so the game's record holds the
+            // whole game and plays again (for its chart).
+            const kvd::ScriptedMove choice = kvd::ChooseMove(game, choices);
             if (choice.kind == kvd::ScriptedMove::Pass) return -1;
             Click(choice.column, choice.row);
             Click(choice.toColumn, choice.toRow);
@@ -55,8 +59,20 @@ TEST_F(Campaign, ThreeStagesThroughTheWindowsKeepTheTally) {
         EXPECT_EQ(winner.Label11->text().toInt(), first);
         EXPECT_EQ(winner.Label13->text().toInt(), second);
         EXPECT_EQ(winner.TotalL2->text().toInt(), game.CampaignLossesFirst);
+        // No room under the panel on this screen: the chart lies over the ship's picture.
+        EXPECT_FALSE(winner.ChartImage->isHidden());
+        EXPECT_TRUE(winner.WInnerImage->geometry()
+                        .translated(winner.Panel1->pos())
+                        .contains(winner.ChartImage->geometry()));
         winner.Label5Click();
     }
+    // Each stage is a line of the service record, and the last one tells the campaign.
+    const std::vector<kvd::ServiceEntry> service = kvd::ServiceRecord(t.Folder()).Read();
+    ASSERT_EQ(service.size(), 3u);
+    for (int stage = 1; stage <= 3; ++stage) EXPECT_EQ(service[size_t(stage - 1)].stage, stage);
+    EXPECT_EQ(service[2].campaign,
+              first > second ? kvd::ServiceEntry::CampaignWon : kvd::ServiceEntry::CampaignLost);
+    EXPECT_EQ(service[0].campaign, kvd::ServiceEntry::NoCampaign);
     EXPECT_EQ(game.GameMode, 0);
     EXPECT_TRUE(program->Intro().isVisible());
     EXPECT_TRUE(program->Intro().isEnabled());

@@ -2,6 +2,7 @@
 // handshake, the table, a game played to its end by clicks on both boards, and both tables
 // kept equal after every turn.
 #include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include "board/main_form.h"
 #include "campaign/winner_form.h"
 #include "core/game.h"
+#include "core/service_record.h"
 #include "core/table_hash.h"
 #include "frontend/intro_form.h"
 #include "net/mp_form.h"
@@ -83,6 +85,16 @@ TEST_F(NetworkGameTest, TwoProgramsPlayAGameToItsEndWithEqualTables) {
         EXPECT_FALSE(player->t.Folder().Exists(GameJournal::kSaveFile))
             << "a network game is not resumed";
         EXPECT_TRUE(player->program->Winner().Label9->isVisible()) << "and it may be watched again";
+        // Both programs chart the battle and keep it in their service records, each as its side
+        // fought it.
+        EXPECT_FALSE(player->program->Winner().ChartImage->isHidden());
+        EXPECT_FALSE(player->program->Winner().Chart().isNull());
+        const std::vector<kvd::ServiceEntry> service =
+            kvd::ServiceRecord(player->t.Folder()).Read();
+        ASSERT_EQ(service.size(), 1u);
+        const bool hostWon = host.game().Gamestage == kvd::stage::kFirstSideWon;
+        EXPECT_EQ(service[0].result == kvd::ServiceEntry::Won, (player == &host) == hostWon);
+        EXPECT_FALSE(service[0].opponent == "S" || service[0].opponent == "A");
     }
     // Back to the menu, and a second game without a restart.
     host.program->Winner().Label8Click();

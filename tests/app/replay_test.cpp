@@ -11,7 +11,9 @@
 #include "board/main_form.h"
 #include "board/replayer.h"
 #include "campaign/winner_form.h"
+#include "core/service_record.h"
 #include "frontend/intro_form.h"
+#include "frontend/service_form.h"
 #include "play/battle_notes.h"
 #include "play/game_journal.h"
 #include "play/game_record.h"
@@ -272,4 +274,50 @@ TEST_F(Replay, ARecordLargerThanAnyBattleIsRefusedUnread) {
     // A device that never ends is read no further than a record's worth.
     EXPECT_FALSE(program->StartReplay(QStringLiteral("/dev/zero")));
     EXPECT_FALSE(program->Replays().Open());
+}
+
+TEST_F(Replay, EveryDecidedBattleGoesIntoTheServiceRecordWithItsReplay) {
+    ASSERT_TRUE(PlayToTheEnd());
+    kvd::ServiceRecord service(t.Folder());
+    const std::vector<kvd::ServiceEntry> entries = service.Read();
+    ASSERT_EQ(entries.size(), 1u);
+    const kvd::ServiceEntry& e = entries.front();
+    const kvd::Game& game = program->TheGame();
+    EXPECT_EQ(e.result, game.Gamestage == kvd::stage::kFirstSideWon ? kvd::ServiceEntry::Won
+                                                                    : kvd::ServiceEntry::Lost);
+    EXPECT_EQ(e.turns, game.battleLog.turn);
+    EXPECT_EQ(e.opponent, "S");
+    EXPECT_EQ(e.map, "$STANDARD");
+    ASSERT_TRUE(t.Folder().Exists(e.record));
+    // Shown again after its replay, the window counts the battle once.
+    program->Winner().Label9Click();
+    program->Replays().Close();
+    ASSERT_TRUE(program->Winner().isVisible());
+    EXPECT_EQ(service.Read().size(), 1u);
+    program->Winner().Label5Click();
+    // The menu's entry shows it, and its replay plays from the kept record.
+    program->Intro().EntryClick(Entry::ServiceRecord);
+    kvd::TServiceForm& book = program->ServiceBook();
+    ASSERT_TRUE(book.isVisible());
+    EXPECT_TRUE(book.Summary->text().startsWith("1 battles: "))
+        << book.Summary->text().toStdString();
+    EXPECT_TRUE(book.ByCommander->text().startsWith("Standard: "))
+        << book.ByCommander->text().toStdString();
+    ASSERT_TRUE(book.Watch[0]->isVisible());
+    EXPECT_FALSE(book.Watch[1]->isVisible());
+    book.WatchClick(0);
+    kvd::Replayer& replay = program->Replays();
+    EXPECT_TRUE(replay.Open());
+    EXPECT_FALSE(book.isVisible());
+    // Watched to its end, it closes on the battle's end window with its chart, which counts
+    // nothing again and leads back to the menu.
+    while (replay.Shown() < replay.Moves()) replay.Forward();
+    replay.Close();
+    kvd::TWinnerForm& end = program->Winner();
+    ASSERT_TRUE(end.isVisible());
+    EXPECT_FALSE(end.ChartImage->isHidden());
+    EXPECT_FALSE(end.Label9->isVisible()) << "no replay of the replay";
+    end.Label5Click();
+    EXPECT_TRUE(program->Intro().isVisible());
+    EXPECT_EQ(service.Read().size(), 1u);
 }

@@ -206,6 +206,11 @@ TEST_F(Turn, SupportingFireCanCostTheWinnerAPoint) {
 
 TEST_F(Turn, TheQuitCornerAsksFirst) {
     Only({{21, 3, 3}, {45, 9, 9}});
+    // The right button asks nothing.
+    QMouseEvent right(QEvent::MouseButtonPress, QPointF(1000, 740), QPointF(1000, 740),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(board.get(), &right);
+    EXPECT_TRUE(t.Boxes().Boxes().empty());
     t.Boxes().Script(kvd::BoxAnswer::No);
     Click(QPoint(1000, 740));
     ASSERT_EQ(t.Boxes().Boxes().size(), 1u);

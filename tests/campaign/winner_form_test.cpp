@@ -1,4 +1,6 @@
+#include <QCoreApplication>
 #include <QFile>
+#include <QMouseEvent>
 
 #include "campaign/campaign_rules.h"
 #include "campaign/winner_form.h"
@@ -135,4 +137,27 @@ TEST_F(Winner, TheCampaignTallyRunsOverThreeStages) {
     EXPECT_EQ(flow.backToMenu, 1);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(pictures.FirstSet.Empty()) << "the game's pictures are freed";
+}
+
+TEST_F(Winner, TheChartShowsTheBattleAndIsSavedBesideItsRecord) {
+    // No record, no chart.
+    Ended(0, kvd::stage::kFirstSideWon);
+    EXPECT_TRUE(form->ChartImage->isHidden());
+    kvd::BattleCourse course;
+    course.afloat = {{20, 20}, {20, 19}, {18, 17}};
+    course.marks = {{kvd::BattleCourse::Mark::CapitalSunk, 2, kvd::kSecondSide, "Bismarck"}};
+    form->courseOfLastBattle = [&] { return std::optional(course); };
+    Ended(0, kvd::stage::kFirstSideWon);
+    ASSERT_FALSE(form->ChartImage->isHidden());
+    EXPECT_EQ(form->ChartImage->pixmap().toImage().size(), form->Chart().size());
+    // On a 1024 x 768 screen it stands under the panel, in the panel's width.
+    EXPECT_EQ(form->ChartImage->width(), form->Panel1->width());
+    EXPECT_GE(form->ChartImage->y(), form->Panel1->geometry().bottom());
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form->SaveChartLabel, &release);
+    QByteArray png;
+    ASSERT_TRUE(t.Folder().LoadBytes(kvd::TWinnerForm::kChartFile, png));
+    EXPECT_EQ(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32), form->Chart());
+    EXPECT_EQ(form->SaveChartLabel->text(), "Saved as last.png");
 }
