@@ -218,7 +218,6 @@ void TWinnerForm::ShowNavy(QChar navy) {
 
 void TWinnerForm::FormShow() {
     Game& g = game_;
-    const LanguageTexts& texts = context_.texts;
     const Screen& screen = *context_.platform.screen;
     setGeometry(0, 0, screen.Width(), screen.Height());
     context_.platform.cursor->Set(this, CursorShape::Arrow);
@@ -226,10 +225,18 @@ void TWinnerForm::FormShow() {
     hovered_ = 0;
     Hover(0);
 
-    const bool network = g.NetGame;
-    CommanderLabel->setVisible(network && g.Gamestage != stage::kBothFlagshipsLost);
+    CommanderLabel->setVisible(g.NetGame && g.Gamestage != stage::kBothFlagshipsLost);
     // A replay's end is told as a single game's: no stage follows it, nothing is counted.
-    const int gameMode = replayEnd_ ? int(mode::kSingleGame) : g.GameMode;
+    ShowCommands(replayEnd_ ? int(mode::kSingleGame) : g.GameMode);
+    const QChar firstSideNavy = ShowWinner();
+    ShowChart(firstSideNavy, replayEnd_           ? replayCourse_
+                             : courseOfLastBattle ? courseOfLastBattle()
+                                                  : std::nullopt);
+    ShowLosses();
+}
+
+void TWinnerForm::ShowCommands(int gameMode) {
+    const LanguageTexts& texts = context_.texts;
     const bool campaign = gameMode >= mode::kFirstStage && gameMode <= mode::kLastStage;
     Label10->setText(texts.Text(text::kAlliedNavy));
     Label12->setText(texts.Text(text::kEnemyNavy));
@@ -268,7 +275,12 @@ void TWinnerForm::FormShow() {
             Label6->setText(texts.Text(campaignLosses ? 90 : 140));
             break;
     }
+}
 
+QChar TWinnerForm::ShowWinner() {
+    const Game& g = game_;
+    const LanguageTexts& texts = context_.texts;
+    const bool network = g.NetGame;
     // The winning navy: the home navy is the first side's on this board.
     const bool joining = g.NetRole == net_role::kJoining;
     const QChar home = context_.settings.HomeNavy;
@@ -293,10 +305,13 @@ void TWinnerForm::FormShow() {
             PicturePixmap(resources, QStringLiteral("BOTHLOSTIMAGE"), QSize(420, 280)));
         WinnerEmblem->move(-1000, WinnerEmblem->y());  // no navy to show
     }
+    return firstSideNavy;
+}
 
-    ShowChart(firstSideNavy, replayEnd_           ? replayCourse_
-                             : courseOfLastBattle ? courseOfLastBattle()
-                                                  : std::nullopt);
+void TWinnerForm::ShowLosses() {
+    const Game& g = game_;
+    const LanguageTexts& texts = context_.texts;
+    const bool joining = g.NetRole == net_role::kJoining;
     const int secondLost = ShipsLost(g, kSecondSide), firstLost = ShipsLost(g, kFirstSide);
 
     Label1->setText(texts.Text(text::kEnemyShips));

@@ -75,6 +75,12 @@ class TWinnerForm : public QWidget, public EndOfGame {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // FormShow's parts: the campaign's tallies and the commands under them for the game's mode;
+    // the winning navy's flag, emblem and picture (the first side's navy on this board is
+    // returned); the ships and losses of both sides.
+    void ShowCommands(int gameMode);
+    QChar ShowWinner();
+    void ShowLosses();
     void BuildLayout();
     void ShowNavy(QChar navy);
     void LeaveWindow();

@@ -82,7 +82,11 @@ void TIntroForm::BuildPanels() {
     picture->setScaledContents(true);
     picture->setStyleSheet(QStringLiteral("border: 3px solid %1;").arg(Colour()));
     picture->setPixmap(PicturePixmap(resources, QStringLiteral("MENUPICTURE"), QSize(561, 300)));
+    BuildMenuEntries();
+}
 
+void TIntroForm::BuildMenuEntries() {
+    Fonts& fonts = *context_.platform.fonts;
     // Three columns: Start Game, Multi-Player, Campaign | Map Maker, Options | About, Help, Quit.
     const int columnTop = 404, columnHeight = 170;
     const int columnX[3] = {14, 224, 430}, columnWidth[3] = {206, 202, 197};

@@ -66,6 +66,8 @@ class TIntroForm : public QWidget {
 
   private:
     void BuildPanels();
+    // The menu's entries in their three columns.
+    void BuildMenuEntries();
     void MoveOffScreen(QWidget* widget);
     void CentreIntroSign();
     void SetEntryColour(Entry entry, bool hover);
