@@ -145,12 +145,7 @@ Move MoveChoice::SteerStep(Rules& r) {
     UnitTable& table = g.scratchpad;
     Showing& s = r.show;
     state_.AvoidFlag = false;
-    int tc = 0, tr = 0;
     g.SideToMove = kSecondSide;
-    for (int i = 1; i < table.Count(); ++i)
-        if (table.Side(i) == kFirstSide && table.Code(i) == 21)
-            tc = table.PosX(i), tr = table.PosY(i);
-
     const int unit = table.FindSide(g.Enemy.Code, kSecondSide);
     if (unit < 0) return Move{kSecondSide};  // no unit picked: the table stays as it is
     const int code = g.Enemy.Code;
@@ -159,6 +154,43 @@ Move MoveChoice::SteerStep(Rules& r) {
     g.Enemy.Name = table.ShownName(unit);
     g.Enemy.KindName = table.ShownKindName(unit);
     g.Enemy.Strength = table.Strength(unit);
+    HeadForGoal(g, unit);
+    state_.EnemyHeading = table.Heading(unit);
+
+    if (g.SubRetreat) s.Wait(1000);
+    if (Pings(code)) s.Sound(QStringLiteral("sonar"), true);
+    if (!IsSubmarine(code)) {
+        s.Picture(PictureOf::GreenBox, 0, g.Enemy.OldX, g.Enemy.OldY);
+        s.Wait(600);
+    }
+    const RadarScan radar = Radar(g, g.Enemy.X, g.Enemy.Y);
+    const int h = state_.EnemyHeading;
+    if (h >= 1 && h <= 8 && !Free(radar, h)) NextBestMove(g);
+    if (state_.EnemyHeading >= 1 && state_.EnemyHeading <= 8) {
+        const Offset o = DirectionOffset(state_.EnemyHeading);
+        g.Enemy.X += o.dc;
+        g.Enemy.Y += o.dr;
+    }
+    if (!g.SubRetreat) {
+        TurnFromThreats(g, code);
+    } else if (UbootRetract(g).contains(QLatin1Char('H'))) {
+        // Escorts near the unit it damaged send the submarine back where it came from.
+        const int line = table.FindSide(code, kSecondSide);
+        g.Enemy.X = table.PrevX(line);
+        g.Enemy.Y = table.PrevY(line);
+    }
+    return Move{kSecondSide, code,      g.Enemy.OldX,  g.Enemy.OldY,
+                g.Enemy.X,   g.Enemy.Y, MoveKind::Step};
+}
+
+void MoveChoice::HeadForGoal(Game& g, int unit) {
+    UnitTable& table = g.scratchpad;
+    const int code = table.Code(unit);
+    // The first side's battleship is the goal where no other is found.
+    int tc = 0, tr = 0;
+    for (int i = 1; i < table.Count(); ++i)
+        if (table.Side(i) == kFirstSide && table.Code(i) == 21)
+            tc = table.PosX(i), tr = table.PosY(i);
 
     // The last first-side unit in table order whose code fits, as a goal.
     auto lastFirstSide = [&](auto fits) {
@@ -198,47 +230,22 @@ Move MoveChoice::SteerStep(Rules& r) {
         if (own >= 0) tc = table.PosX(own), tr = table.PosY(own);
         steer();
     }
-    state_.EnemyHeading = table.Heading(unit);
+}
 
-    if (g.SubRetreat) s.Wait(1000);
-    if (Pings(code)) s.Sound(QStringLiteral("sonar"), true);
-    if (!IsSubmarine(code)) {
-        s.Picture(PictureOf::GreenBox, 0, g.Enemy.OldX, g.Enemy.OldY);
-        s.Wait(600);
+void MoveChoice::TurnFromThreats(Game& g, int code) {
+    // What the two rings around the cell it leaves hold that this kind of unit fears.
+    const QString ring = RadarPlus(g, g.Enemy.OldX, g.Enemy.OldY);
+    int threats = 0;
+    for (QChar c : ring) {
+        if (IsMajorWarship(code)) threats += c == QLatin1Char('A');
+        if (IsSubmarine(code)) threats += c == QLatin1Char('B');
+        if (code == kSecondSupplyCode) threats += c != QLatin1Char('0');
+        if (IsEscort(code)) threats += c == QLatin1Char('C');
     }
-    const RadarScan radar = Radar(g, g.Enemy.X, g.Enemy.Y);
-    const int h = state_.EnemyHeading;
-    if (h >= 1 && h <= 8 && !Free(radar, h)) NextBestMove(g);
-    if (state_.EnemyHeading >= 1 && state_.EnemyHeading <= 8) {
-        const Offset o = DirectionOffset(state_.EnemyHeading);
-        g.Enemy.X += o.dc;
-        g.Enemy.Y += o.dr;
-    }
-
-    if (!g.SubRetreat) {
-        const QString ring = RadarPlus(g, g.Enemy.OldX, g.Enemy.OldY);
-        int threats = 0;
-        for (QChar c : ring) {
-            if (IsMajorWarship(code)) threats += c == QLatin1Char('A');
-            if (IsSubmarine(code)) threats += c == QLatin1Char('B');
-            if (code == kSecondSupplyCode) threats += c != QLatin1Char('0');
-            if (IsEscort(code)) threats += c == QLatin1Char('C');
-        }
-        if (threats > 0) {
-            state_.ThreatMode = true;
-            NextBestMove(g);
-            state_.ThreatMode = false;
-        }
-    } else {
-        // Escorts near the unit it damaged send the submarine back where it came from.
-        if (UbootRetract(g).contains(QLatin1Char('H'))) {
-            const int line = table.FindSide(code, kSecondSide);
-            g.Enemy.X = table.PrevX(line);
-            g.Enemy.Y = table.PrevY(line);
-        }
-    }
-    return Move{kSecondSide, code,      g.Enemy.OldX,  g.Enemy.OldY,
-                g.Enemy.X,   g.Enemy.Y, MoveKind::Step};
+    if (threats == 0) return;
+    state_.ThreatMode = true;
+    NextBestMove(g);
+    state_.ThreatMode = false;
 }
 
 void MoveChoice::AvoidMove(Rules& r) {

@@ -39,6 +39,12 @@ class MoveChoice {
     void NextBestMove(Game& game);
 
   private:
+    // SteerStep's parts: the heading of the unit on `unit`'s line toward what its kind hunts or
+    // keeps to; and, after the step is chosen, another way when the cell it leaves has what it
+    // fears within two rings.
+    void HeadForGoal(Game& game, int unit);
+    void TurnFromThreats(Game& game, int code);
+
     OpponentState& state_;
 };
 
