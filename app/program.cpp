@@ -8,7 +8,6 @@
 #include "board/player_turn.h"
 #include "board/replayer.h"
 #include "campaign/camp_form.h"
-#include "campaign/campaign_rules.h"
 #include "campaign/winner_form.h"
 #include "core/game_setup.h"
 #include "core/settings.h"
@@ -23,6 +22,7 @@
 #include "opponent/opponent_choice.h"
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
+#include "play/campaign_tally.h"
 #include "play/game_journal.h"
 #include "play/record_file.h"
 

@@ -7,6 +7,7 @@
 
 #include "campaign/battle_chart.h"
 #include "campaign/campaign_rules.h"
+#include "play/campaign_tally.h"
 #include "core/context.h"
 #include "core/game.h"
 #include "core/game_setup.h"

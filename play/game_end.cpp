@@ -1,9 +1,9 @@
 #include "play/game_end.h"
 
-#include "campaign/campaign_rules.h"
 #include "core/game.h"
 #include "core/language_texts.h"
 #include "core/text_ids.h"
+#include "play/campaign_tally.h"
 #include "play/combat.h"
 #include "play/rules.h"
 #include "play/showing.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "campaign/campaign_rules.h"
+#include "play/campaign_tally.h"
 #include "core/game.h"
 
 // The tally over the three stages, and where each stage leads.

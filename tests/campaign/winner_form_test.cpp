@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QMouseEvent>
 
-#include "campaign/campaign_rules.h"
+#include "play/campaign_tally.h"
 #include "campaign/winner_form.h"
 #include "tests/board/board_fixture.h"
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "campaign/campaign_rules.h"
+#include "play/campaign_tally.h"
 #include "core/game_setup.h"
 #include "core/setup_display.h"
 #include "opponent/admiral.h"
