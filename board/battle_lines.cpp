@@ -34,6 +34,15 @@ struct Teller {
         return unit.name + QStringLiteral(" (") + T(kind) + QLatin1Char(')');
     }
 
+    // A unit nobody fought: an opposing one by its name only once the viewer has identified it.
+    QString Seen(const LoggedUnit& unit) const {
+        const bool identified = unit.code >= 0 && size_t(unit.code) < band.log.identified.size() &&
+                                band.log.identified[size_t(unit.code)];
+        if (unit.side != band.viewer && !identified)
+            return texts.TextOr(text::kLogUnknownShip, QStringLiteral("an enemy ship"));
+        return Name(unit);
+    }
+
     BattleLine::Tone LossOf(const LoggedUnit& unit) const {
         return unit.side == band.viewer ? BattleLine::Bad : BattleLine::Good;
     }
@@ -77,10 +86,10 @@ struct Teller {
             case LogEntry::Fight:
                 return Fight(e);
             case LogEntry::Repair:
-                return {Fill(text::kLogRepaired, Name(e.first)),
+                return {Fill(text::kLogRepaired, Seen(e.first)),
                         own ? BattleLine::Good : BattleLine::Bad};
             case LogEntry::FlagTransfer:
-                return {Fill(text::kLogFlagTaken, Name(e.first)), BattleLine::Plain};
+                return {Fill(text::kLogFlagTaken, Seen(e.first)), BattleLine::Plain};
             case LogEntry::Identified: {
                 // Every ship by its name: the line wraps in the log's box as far as it needs.
                 QString names = Name(e.first);

@@ -7,7 +7,6 @@
 
 #include "campaign/battle_chart.h"
 #include "campaign/campaign_rules.h"
-#include "play/campaign_tally.h"
 #include "core/context.h"
 #include "core/game.h"
 #include "core/game_setup.h"
@@ -16,6 +15,7 @@
 #include "core/unit_codes.h"
 #include "platform/desktop/window_style.h"
 #include "platform/platform.h"
+#include "play/campaign_tally.h"
 
 namespace kvd {
 

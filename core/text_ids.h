@@ -91,6 +91,7 @@ constexpr int kLogIdentifiedMore = 173;
 constexpr int kLogEscortFire = 174;
 constexpr int kLogUnknownSubmarine = 175;
 constexpr int kLogMinefield = 176;
+constexpr int kLogUnknownShip = 351;
 constexpr int kOurShipsCount = 177;
 constexpr int kEnemyInSight = 178;
 constexpr int kEnemySunk = 179;

@@ -567,6 +567,8 @@ MESSAGES = [
      "Annäherung: %1 auf den Feind zu"),
     (350, "board, report line of the hint (its unit and target framed): 350 + <time>; %1 the"
           " reason (344 to 349)", "Hint - %1 ", "Rat - %1 "),
+    (351, "band log: an opposing ship the player has not identified (repaired, or taking over the"
+          " flag)", "an enemy ship", "ein feindliches Schiff"),
     (370, "board, the band while a step onto an identified enemy is pointed at: %1 the own ship,"
           " %2 its strength, %3 the enemy ship, %4 its strength, %5 the outcome (371 to 380, or"
           " 375 joined by 376)",

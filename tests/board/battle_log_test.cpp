@@ -191,3 +191,23 @@ TEST_F(BandLog, KeepsTheNewestEntriesNewestFirstInEitherLanguage) {
     EXPECT_EQ(lines.back().text.toStdString(), "4: N21 repaired by the supply ship");
     EXPECT_EQ(Told(german, 1)[0].text, QStringLiteral("11: N21 vom Versorgungsschiff repariert"));
 }
+
+// A repair or a carrier taking the flag names an opposing ship only once the viewer has
+// identified it; its own ships always by name.
+TEST_F(BandLog, AnOpposingShipNobodyIdentifiedIsRepairedNameless) {
+    Units({{'E', 21, 9, 4, 4}, {'E', 2, 5, 3, 4}, {'D', 45, 9, 8, 8}, {'D', 26, 5, 8, 7}});
+    kvd::NoteRepair(game, 45);
+    kvd::NoteFlagTransfer(game, game.scratchpad.Find(45));
+    kvd::NoteRepair(game, 21);
+    std::vector<kvd::BattleLine> lines = Told(english, 3);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].text.toStdString(), "1: N21 repaired by the supply ship");
+    EXPECT_EQ(lines[1].text.toStdString(), "1: an enemy ship takes over the flag");
+    EXPECT_EQ(lines[2].text.toStdString(), "1: an enemy ship repaired by the supply ship");
+    EXPECT_EQ(Told(Texts("deutsch.mes"), 3)[2].text,
+              QStringLiteral("1: ein feindliches Schiff vom Versorgungsschiff repariert"));
+    // Once identified, by its name and kind.
+    game.battleLog.identified[45] = true;
+    lines = Told(english, 3);
+    EXPECT_NE(lines[2].text.indexOf("N45"), -1) << lines[2].text.toStdString();
+}

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "campaign/campaign_rules.h"
-#include "play/campaign_tally.h"
 #include "core/game.h"
+#include "play/campaign_tally.h"
 
 // The tally over the three stages, and where each stage leads.
 TEST(CampaignRules, TheTallyAndTheStagesOfACampaign) {

@@ -2,8 +2,8 @@
 #include <QFile>
 #include <QMouseEvent>
 
-#include "play/campaign_tally.h"
 #include "campaign/winner_form.h"
+#include "play/campaign_tally.h"
 #include "tests/board/board_fixture.h"
 
 using kvd::test::BoardFixture;

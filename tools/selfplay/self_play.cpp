@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <limits>
 
-#include "play/campaign_tally.h"
 #include "core/game_setup.h"
 #include "core/setup_display.h"
 #include "opponent/admiral.h"
@@ -18,6 +17,7 @@
 #include "opponent/contact_memory.h"
 #include "opponent/opponent_choice.h"
 #include "opponent/side_view.h"
+#include "play/campaign_tally.h"
 #include "play/game_record.h"
 #include "play/radar.h"
 #include "play/rules.h"
