@@ -6,14 +6,16 @@
 
 namespace kvd {
 
+class Game;
 struct SideView;
 
-// How long the Admiral may think over a move: a number of worlds to play every candidate move
-// out in, and a time limit that stops it sooner on a slow machine. With the time to spare the
-// count alone decides, so the same position and seed give the same move on every machine.
+// How long the Admiral may think over a move. With a number of worlds, it plays every
+// candidate move out in that many, and the time limit only stops it sooner on a slow machine:
+// the count alone decides, so the same position and seed give the same move on every machine.
+// Without (0), it thinks on, world after world, while its time lasts: more time, a better move.
 struct ThinkBudget {
-    int worlds = 12;
-    int milliseconds = 250;
+    int worlds = 0;
+    int milliseconds = 40;
 };
 
 // What the Admiral decided, and what it took.
@@ -22,7 +24,13 @@ struct Thought {
     int worlds = 0;       // worlds played out
     int simulations = 0;  // candidate moves played out, over all worlds
     double milliseconds = 0;
+    // The enemy's unseen submarines beside the side's flagship, on average over the worlds: how
+    // much danger its belief sees there, to hold against the real games.
+    double submarinesBesideFlagship = 0;
 };
+
+// The opposing side's submarines within a cell of the side's flagship in a game.
+int SubmarinesBesideFlagship(const Game& game, Side side);
 
 // The Admiral: a computer player for either side that plans by playing its candidate moves out
 // under the game's own rules, and decides only from what its side's board shows.

@@ -112,7 +112,8 @@ TEST(Admiral, WithoutRevealNoContactIsKnown) {
         ASSERT_EQ(view.contacts.size(), 2u) << "the submarine is never drawn";
         for (const kvd::Contact& c : view.contacts)
             EXPECT_EQ(c.code != 0, reveal == QLatin1Char('Y'));
-        EXPECT_EQ(view.enemyAfloat, (std::vector<int>{30, 40, 45}));
+        EXPECT_EQ(view.enemyAfloat, (std::vector<int>{40, 45}));
+        EXPECT_EQ(view.hiddenSubmarines, 1) << "counted, never named";
     }
 }
 
@@ -155,10 +156,14 @@ TEST(Admiral, DrawnWorldsAgreeWithTheBoard) {
     for (int world = 0; world < 40; ++world) {
         const kvd::Game g = kvd::Determinize(view, draw);
         const kvd::UnitTable& t = g.scratchpad;
-        std::vector<int> codes;
+        std::vector<int> codes, drawn;
+        int submarines = 0, minefields = 0;
         for (int i = 1; i < t.Count(); ++i) {
             if (t.Side(i) == kvd::kFirstSide) continue;
             codes.push_back(t.Code(i));
+            if (kvd::DrawnToOpponent(t.Code(i))) drawn.push_back(t.Code(i));
+            submarines += kvd::IsSubmarine(t.Code(i));
+            minefields += kvd::IsMinefield(t.Code(i));
             const int x = t.PosX(i), y = t.PosY(i);
             EXPECT_FALSE(map.IsLand(x, y)) << "unit " << t.Code(i) << " on land";
             if (t.Code(i) == 40) {
@@ -173,7 +178,9 @@ TEST(Admiral, DrawnWorldsAgreeWithTheBoard) {
         }
         EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end()))
             << "the enemy's lines by code, whatever the draw";
-        EXPECT_EQ(codes, view.enemyAfloat);
+        EXPECT_EQ(drawn, view.enemyAfloat);
+        EXPECT_EQ(submarines, view.hiddenSubmarines);
+        EXPECT_EQ(minefields, view.hiddenMinefields);
     }
 }
 
