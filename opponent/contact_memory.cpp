@@ -106,8 +106,10 @@ void ContactMemory::FollowHidden(SideView& v) {
     }
     if (fresh || !belief_.Started())
         belief_.Start(v, v.hiddenSubmarines, submarines_);
-    else if (!contactMoved)
-        belief_.Advance(v);
+    else {
+        if (v.submarineStruck.empty()) belief_.Unmet(v);
+        if (!contactMoved) belief_.Advance(v);
+    }
     for (int cell : v.submarineStruck) belief_.Struck(v, cell);
     belief_.Observe(v, submarines_);
     v.submarineMay = submarines_;

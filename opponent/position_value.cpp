@@ -196,7 +196,9 @@ double PositionValue(const Game& g, Side side) {
             if (gain < 0 && distance == 1 && Goes(t.Code(theirs))) threats += gain;
         }
     }
-    // Fighting ships draw toward what they can beat; the flagship and the supply ship keep back.
+    // Fighting ships draw toward what they can beat, so a worn-down battleship of the enemy's is
+    // hunted by the submarines and cruisers that now beat it; the flagship and the supply ship
+    // keep back.
     double approach = 0;
     for (int mover : first ? firsts : seconds) {
         const UnitKind kind = KindOfCode(t.Code(mover));

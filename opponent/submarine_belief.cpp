@@ -32,8 +32,12 @@ int OwnCell(const SideView& v, int code) {
 // Where the computer opponent steers a submarine of this code against the first side: the
 // first two the carrier (the flagship once the flag has passed), the others the flagship; -1
 // for the last one, which it never offers to move.
+constexpr int kLastSubmarine = 32, kFlagshipHunter = 29;
+// How likely a turn in which nothing drawn moved has moved one of the submarines.
+constexpr double kMoved = 0.5;
+
 int Goal(const SideView& v, int code) {
-    if (code == 32) return -1;
+    if (code == kLastSubmarine) return -1;
     const int flagship = OwnCell(v, kFirstFlagshipCode);
     if (code == 27 || code == 28) {
         const int carrier = OwnCell(v, v.eTransferred ? kFirstFlagshipCode : kFirstCarrierCode);
@@ -44,6 +48,34 @@ int Goal(const SideView& v, int code) {
 
 bool Water(const SideView& v, int column, int row) {
     return OnBoard(column, row) && !v.map.IsLand(column, row);
+}
+
+// Whether an escort of the player's stands within two cells of a cell.
+bool EscortNear(const SideView& v, int cell) {
+    for (const QString& line : v.own) {
+        const int x = ReadNumber(line, col::kPosX, 2), y = ReadNumber(line, col::kPosY, 2);
+        if (IsEscort(ReadNumber(line, col::kCode, 2)) &&
+            std::max(std::abs(x - Column(cell)), std::abs(y - Row(cell))) <= 2)
+            return true;
+    }
+    return false;
+}
+
+// The cell the computer steps a unit to from `cell` toward `goal`: the way there when it is
+// open, else the open way of the highest direction; -1 when none is open.
+int SteerFrom(const SideView& v, int cell, int goal) {
+    auto open = [&](int direction) {
+        const Offset o = DirectionOffset(direction);
+        const int x = Column(cell) + o.dc, y = Row(cell) + o.dr;
+        return direction >= 1 && Water(v, x, y) && !ShownTaken(v, y * kBoardSize + x)
+                   ? y * kBoardSize + x
+                   : -1;
+    };
+    const int ahead = open(HeadingToward(Column(cell), Row(cell), Column(goal), Row(goal)));
+    if (ahead >= 0) return ahead;
+    for (int direction = 8; direction >= 1; --direction)
+        if (open(direction) >= 0) return open(direction);
+    return -1;
 }
 
 void Normalize(SubmarineTrack& t, const std::vector<char>& may) {
@@ -78,13 +110,31 @@ void SubmarineBelief::Start(const SideView& v, int count, const std::vector<char
     Observe(v, may);
 }
 
+void SubmarineBelief::Unmet(const SideView& v) {
+    std::vector<char> beside(kCells, 0);
+    for (const QString& line : v.own) {
+        const int code = ReadNumber(line, col::kCode, 2);
+        if (code == kReconPlaneCode) continue;
+        const int x = ReadNumber(line, col::kPosX, 2), y = ReadNumber(line, col::kPosY, 2);
+        for (int direction = 1; direction <= 8; ++direction) {
+            const Offset o = DirectionOffset(direction);
+            if (OnBoard(x + o.dc, y + o.dr)) beside[size_t((y + o.dr) * kBoardSize + x + o.dc)] = 1;
+        }
+    }
+    for (SubmarineTrack& t : tracks_)
+        for (int i = 0; i < kCells; ++i)
+            if (beside[size_t(i)]) t.weight[size_t(i)] = 0;
+}
+
 void SubmarineBelief::Advance(const SideView& v) {
-    // One unit moved: a submarine that moves is that one in as many cases as there are of them.
+    // One unit of the enemy's moved, and none of those the board draws: a submarine that moves
+    // is that one in as many cases as there are of them, and in about half the turns the unit
+    // the computer draws moves nowhere (boxed in, or a draw past its list).
     const bool steered = v.Enemy() == kSecondSide;
     int moving = 0;
     for (const SubmarineTrack& t : tracks_) moving += !steered || Goal(v, t.code) >= 0;
     if (moving == 0) return;
-    const double chance = 1.0 / moving;
+    const double chance = kMoved / moving;
     for (SubmarineTrack& t : tracks_) {
         t.struck = false;
         const int goal = steered ? Goal(v, t.code) : 0;
@@ -95,13 +145,9 @@ void SubmarineBelief::Advance(const SideView& v) {
             if (w <= 0) continue;
             next[size_t(i)] += w * (1 - chance);
             if (steered) {
-                // A step toward its goal where the water is open; otherwise it stays.
-                const int heading = HeadingToward(Column(i), Row(i), Column(goal), Row(goal));
-                const Offset o = DirectionOffset(heading);
-                const int x = Column(i) + o.dc, y = Row(i) + o.dr;
-                const int to = y * kBoardSize + x;
-                const bool open = heading > 0 && Water(v, x, y) && !ShownTaken(v, to);
-                next[size_t(open ? to : i)] += w * chance;
+                // A step toward its goal, or the way the computer takes when that is shut.
+                const int to = SteerFrom(v, i, goal);
+                next[size_t(to >= 0 ? to : i)] += w * chance;
                 continue;
             }
             // A person's submarine: any open neighbour, or it stays.
@@ -133,6 +179,16 @@ void SubmarineBelief::Struck(const SideView& v, int cell) {
     SubmarineTrack& t = tracks_[best];
     t.struck = true;
     std::fill(t.weight.begin(), t.weight.end(), 0.0);
+    // The computer's submarine steps on from the ship it struck toward the player's flagship or
+    // carrier, unless an escort of the player's is near: then back where it came from.
+    const int goal = Goal(v, t.code == kLastSubmarine ? kFlagshipHunter : t.code);
+    if (v.Enemy() == kSecondSide && goal >= 0 && !EscortNear(v, cell)) {
+        const int to = SteerFrom(v, cell, goal);
+        if (to >= 0) {
+            t.weight[size_t(to)] = 1;
+            return;
+        }
+    }
     for (int direction = 1; direction <= 8; ++direction) {
         const Offset o = DirectionOffset(direction);
         const int x = Column(cell) + o.dc, y = Row(cell) + o.dr;

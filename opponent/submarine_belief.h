@@ -19,11 +19,15 @@ struct SubmarineTrack {
 // move, one of them may have moved a cell along the way the enemy steers its kind (the computer
 // opponent's hunters toward the player's flagship or carrier, its last one lying still; a
 // person's anywhere); a cell the board shows a unit on holds none; a strike of an unseen
-// submarine puts one beside the ship it struck.
+// submarine puts one beside the ship it struck, and a turn without one says none was beside
+// the player's units.
 class SubmarineBelief {
   public:
     // The first look of a game: `count` submarines in the cells `may` allows.
     void Start(const SideView& view, int count, const std::vector<char>& may);
+    // The enemy's turn since the last look ended with no strike: no submarine was beside a
+    // unit of the player's it would have struck (a submarine beside an escort steps away).
+    void Unmet(const SideView& view);
     // The enemy's turn since the last look, with no contact seen to move.
     void Advance(const SideView& view);
     // An unseen submarine has struck the player's unit on `cell`.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "core/game.h"
 #include "core/language_texts.h"
@@ -91,11 +93,19 @@ TEST(Admiral, HiddenFactsDoNotChangeItsMove) {
     second.dice.Seed(999);
     // An identification made by an escort of a submarine is not drawn either.
     second.scratchpad.SetRevealed(second.scratchpad.Find(27), QLatin1Char('1'));
+    // And which of its submarines the enemy still has: a third game lost the first two.
+    std::vector<Unit> c = b;
+    for (Unit& u : c)
+        if (u.code == 27 || u.code == 28) u.code += 3;
+    const kvd::Game third = GameOf(c);
     for (std::uint32_t seed : {1u, 2u, 77u, 4096u}) {
-        const kvd::Move m1 = Decide(first, seed), m2 = Decide(second, seed);
-        EXPECT_TRUE(SameMove(m1, m2))
-            << "seed " << seed << ": unit " << m1.code << " to " << m1.toColumn << "," << m1.toRow
-            << " against unit " << m2.code << " to " << m2.toColumn << "," << m2.toRow;
+        const kvd::Move m1 = Decide(first, seed);
+        for (const kvd::Game* other : {&std::as_const(second), &third}) {
+            const kvd::Move m2 = Decide(*other, seed);
+            EXPECT_TRUE(SameMove(m1, m2)) << "seed " << seed << ": unit " << m1.code << " to "
+                                          << m1.toColumn << "," << m1.toRow << " against unit "
+                                          << m2.code << " to " << m2.toColumn << "," << m2.toRow;
+        }
     }
 }
 
@@ -238,6 +248,100 @@ TEST(Admiral, DoesNotThrowAShipAway) {
             const kvd::Move m = Decide(GameOf(units), seed);
             EXPECT_FALSE(m.code == c.own && m.toColumn == 5 && m.toRow == 4)
                 << c.what << ", seed " << seed;
+        }
+    }
+}
+
+// A move that plainly loses the flagship, with no carrier to take the flag: stepping it beside
+// (or onto) an identified enemy that beats it, when the enemy moves next. It stays clear.
+TEST(Admiral, KeepsTheFlagshipOutOfReach) {
+    kvd::test::TestPlatform platform;
+    struct Case {
+        int flagshipStrength, enemy, enemyStrength;
+        const char* what;
+    };
+    const Case cases[] = {
+        {8, 45, 9, "the stronger battleship two cells off"},
+        {6, 43, 7, "a heavy cruiser stronger than the worn flagship"},
+        {4, 40, 6, "a light cruiser against a flagship the next hit sinks"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Unit> units = {{'E', 2, 2, 0, 9},
+                                         {'E', 11, 5, 0, 0},
+                                         {'E', 21, c.flagshipStrength, 4, 4},
+                                         {'D', 45, 9, 9, 9, true},
+                                         {'D', c.enemy, c.enemyStrength, 6, 4, true}};
+        for (std::uint32_t seed : {1u, 2u, 3u}) {
+            const kvd::Move m = Decide(GameOf(units), seed);
+            if (m.code != 21) continue;
+            EXPECT_GT(std::max(std::abs(m.toColumn - 6), std::abs(m.toRow - 4)), 1)
+                << c.what << ", seed " << seed << ": to " << m.toColumn << "," << m.toRow;
+        }
+    }
+}
+
+// The belief about unseen submarines, over turns in which nothing was seen to move: the
+// computer's hunters come toward the flagship (the first two toward the carrier), its last one
+// lies still; and no world ever puts a hidden unit on a cell the board shows a unit on.
+TEST(Admiral, BelievesUnseenSubmarinesComeAlongTheirWays) {
+    kvd::test::TestPlatform platform;
+    const kvd::Settings settings;
+    struct Case {
+        int code;
+        int goalColumn, goalRow;  // where the mass of the belief goes; -1: it stays
+        const char* what;
+    };
+    const Case cases[] = {
+        {29, 1, 2, "a hunter of the flagship"},
+        {27, 3, 8, "a hunter of the carrier"},
+        {32, -1, -1, "the last submarine"},
+    };
+    for (const Case& c : cases) {
+        // The flagship at (1, 2), the carrier at (3, 8); the enemy's six submarines are
+        // somewhere in the band east (columns 6 to 9); a contact that never moves, a minefield of
+        // the enemy's too.
+        std::vector<Unit> units = {{'E', 21, 8, 1, 2},
+                                   {'E', 22, 7, 3, 8},
+                                   {'E', 11, 5, 2, 5},
+                                   {'D', 35, 5, 8, 0},
+                                   {'D', 47, 5, 7, 7}};
+        for (int code = 27; code <= 32; ++code) units.push_back({'D', code, 5, 9, code - 27});
+        const kvd::Game g = GameOf(units);
+        kvd::ContactMemory memory;
+        kvd::SideView v;
+        double start = 0;
+        // How far the belief's mean cell is from the goal (from the start, for one that stays).
+        auto distance = [&] {
+            for (const kvd::SubmarineTrack& track : v.submarineTracks) {
+                if (track.code != c.code) continue;
+                double x = 0, y = 0;
+                for (int i = 0; i < 100; ++i) {
+                    x += (i % 10) * track.weight[size_t(i)];
+                    y += (i / 10) * track.weight[size_t(i)];
+                }
+                return c.goalColumn < 0 ? x + 10 * y : std::hypot(x - c.goalColumn, y - c.goalRow);
+            }
+            return -1.0;
+        };
+        for (int turn = 0; turn < 40; ++turn) {
+            v = kvd::ViewOf(g, settings, kvd::kFirstSide);
+            memory.Recall(v);
+            ASSERT_EQ(v.submarineTracks.size(), 6u) << c.what;
+            if (turn == 0) start = distance();
+        }
+        if (c.goalColumn < 0)
+            EXPECT_NEAR(distance(), start, 1e-9) << c.what;
+        else
+            EXPECT_LT(distance(), start - 1.5) << c.what << ": toward its goal";
+        kvd::Dice draw(11);
+        for (int world = 0; world < 60; ++world) {
+            const kvd::UnitTable& t = kvd::Determinize(v, draw).scratchpad;
+            for (int i = 1; i < t.Count(); ++i) {
+                if (t.Side(i) == kvd::kFirstSide || kvd::DrawnToOpponent(t.Code(i))) continue;
+                const int x = t.PosX(i), y = t.PosY(i);
+                EXPECT_FALSE(v.ContactOn(x, y) || v.OwnOn(x, y))
+                    << c.what << ": unit " << t.Code(i) << " on a cell the board shows taken";
+            }
         }
     }
 }
