@@ -36,15 +36,19 @@ int SubmarinesBesideFlagship(const Game& game, Side side);
 // under the game's own rules, and decides only from what its side's board shows.
 //
 // It searches by determinization: it draws a number of worlds consistent with its view (the
-// kinds of unidentified contacts, the hidden submarines and minefields, the dice), plays every
-// candidate move in each of them through the game's own move function, with the enemy's reply
-// played by the standard computer opponent where the Admiral has the first side, and takes the
-// move whose positions are worth most on average over the worlds. All candidates meet the same
-// worlds, so the comparison is between moves, not between lucky and unlucky draws. A full
-// information-set tree search would look further ahead; with one move and one reply per turn and
-// a fight table that settles most meetings outright, a wide search over many worlds with a sound
-// evaluation plays better in the same time than a deep one over few, and stays fair the same way:
-// nothing hidden ever enters the view it draws from.
+// kinds of unidentified contacts, the hidden submarines and minefields where its belief has
+// them, the dice), plays every candidate move in each of them through the game's own move
+// function, with the enemy's reply played by the standard computer opponent where the Admiral
+// has the first side (its fights as it would choose them, and no random step where it meets
+// nobody: that draw cannot be known and is followed apart, as the belief), and takes the move
+// whose positions are worth most on average over the worlds. All candidates meet the same
+// worlds, so the comparison is between moves, not between lucky and unlucky draws. With the
+// first side it then looks again at the best few, a turn further: in some of the worlds, each
+// is followed by the side's best next move after the reply. A full information-set tree search
+// would look further ahead still; with one move and one reply per turn and a fight table that
+// settles most meetings outright, a wide search over many worlds with a sound evaluation plays
+// better in the same time than a deep one over few, and stays fair the same way: nothing
+// hidden ever enters the view it draws from.
 class Admiral {
   public:
     Thought Choose(const SideView& view, std::uint32_t seed, const ThinkBudget& budget) const;
