@@ -459,18 +459,26 @@ TEST(Admiral, LooksForTheSubmarineThatStruck) {
     struct Case {
         int cruiserStrength, contactColumn;
         bool struck;
+        std::vector<Unit> more;  // the side's other units
+        int column, row;         // where the submarine is then, or -1: anywhere beside
         const char* what;
     };
     const Case cases[] = {
-        {6, 9, false, "nothing happened"},
-        {4, 9, true, "the cruiser lost strength and no contact moved"},
-        {4, 8, false, "a contact moved: it may have been that"},
+        {6, 9, false, {}, -1, -1, "nothing happened"},
+        {4, 9, true, {}, -1, -1, "the cruiser lost strength and no contact moved"},
+        {4, 8, false, {}, -1, -1, "a contact moved: it may have been that"},
+        // The computer's submarine steps on toward the flagship it hunts...
+        {4, 9, true, {{'E', 21, 8, 2, 6}}, 2, 3, "on toward the flagship"},
+        // ...but back where it came from, which the player cannot know, with an escort about.
+        {4, 9, true, {{'E', 21, 8, 2, 6}, {'E', 11, 5, 4, 3}}, -1, -1, "an escort near"},
     };
     for (const Case& c : cases) {
         kvd::ContactMemory memory;
         auto game = [&](int strength, int column) {
-            kvd::Game g = GameOf(
-                {kOwn[0], {'E', 16, strength, 2, 2}, {'D', 35, 5, column, 0}, {'D', 27, 5, 9, 9}});
+            std::vector<Unit> units = {
+                kOwn[0], {'E', 16, strength, 2, 2}, {'D', 35, 5, column, 0}, {'D', 29, 5, 9, 9}};
+            units.insert(units.end(), c.more.begin(), c.more.end());
+            kvd::Game g = GameOf(units);
             g.HomePosition = QLatin1Char('L');
             return g;
         };
@@ -484,9 +492,17 @@ TEST(Admiral, LooksForTheSubmarineThatStruck) {
         kvd::Dice draw(3);
         for (int world = 0; world < 10; ++world) {
             const kvd::UnitTable& t = kvd::Determinize(now, draw).scratchpad;
-            const int sub = t.Find(27);
-            EXPECT_TRUE(kvd::AreNeighbours(t.PosX(sub), t.PosY(sub), 2, 2))
-                << "outside the band, beside the cruiser";
+            int sub = -1;
+            for (int i = 1; i < t.Count(); ++i)
+                if (kvd::IsSubmarine(t.Code(i)) && t.Side(i) == kvd::kSecondSide) sub = i;
+            ASSERT_GE(sub, 0) << c.what;
+            if (c.column >= 0) {
+                EXPECT_EQ(t.PosX(sub), c.column) << c.what;
+                EXPECT_EQ(t.PosY(sub), c.row) << c.what;
+            } else {
+                EXPECT_TRUE(kvd::AreNeighbours(t.PosX(sub), t.PosY(sub), 2, 2))
+                    << c.what << ": outside the band, beside the cruiser";
+            }
         }
     }
 }
