@@ -13,38 +13,13 @@
 #include "opponent/hint_reason.h"
 #include "opponent/side_view.h"
 #include "platform/random.h"
+#include "tests/opponent/small_battle.h"
 #include "tests/support/test_platform.h"
-#include "tests/support/unit_line.h"
 
 namespace {
 
-using kvd::test::UnitLine;
-
-struct Unit {
-    QChar side;  // the table's letter
-    int code, strength, column, row;
-    bool identified = false;
-};
-
-// A game in play on open water: the given units, nothing else.
-kvd::Game GameOf(const std::vector<Unit>& units, QChar flagTransfer = QLatin1Char('N')) {
-    kvd::Game g;
-    QStringList lines{QStringLiteral("ScratchPad........")};
-    // The first side's lines first, as every table has them.
-    for (kvd::Side side : {kvd::kFirstSide, kvd::kSecondSide})
-        for (const Unit& u : units) {
-            if (u.side != kvd::SideLetter(side)) continue;
-            QString line = UnitLine(u.side, u.code, u.strength, u.column, u.row);
-            line[kvd::col::kRevealed - 1] = u.identified ? QLatin1Char('1') : QLatin1Char('0');
-            lines << line;
-        }
-    g.scratchpad.SetLines(lines);
-    g.GameActive = true;
-    g.Winner = 99;
-    g.FlagTransfer = flagTransfer;
-    g.FlagTransferSecond = flagTransfer;
-    return g;
-}
+using kvd::test::GameOf;
+using kvd::test::Unit;
 
 kvd::Move Decide(const kvd::Game& g, std::uint32_t seed, int worlds = 6) {
     const kvd::Settings settings;
