@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/game.h"
 #include "core/unit_codes.h"
 #include "core/unit_table.h"
 #include "opponent/move_choice.h"
@@ -30,8 +31,8 @@ int OwnCell(const SideView& v, int code) {
 }
 
 // Where the computer opponent steers a submarine of this code against the first side: the
-// first two the carrier (the flagship once the flag has passed), the others the flagship; -1
-// for the last one, which it never offers to move.
+// first two the carrier (the flagship once the flag has passed; the convoy in its stage), the
+// others the flagship; -1 for the last one, which it never offers to move.
 constexpr int kLastSubmarine = 32, kFlagshipHunter = 29;
 // How likely a turn in which nothing drawn moved has moved one of the submarines.
 constexpr double kMoved = 0.5;
@@ -39,6 +40,15 @@ constexpr double kMoved = 0.5;
 int Goal(const SideView& v, int code) {
     if (code == kLastSubmarine) return -1;
     const int flagship = OwnCell(v, kFirstFlagshipCode);
+    if ((code == 27 || code == 28) && v.gameMode == mode::kConvoyStage) {
+        // In the convoy's stage they hunt the convoy: its last ship in the table.
+        int convoy = -1;
+        for (const QString& line : v.own)
+            if (IsConvoyCode(ReadNumber(line, col::kCode, 2)))
+                convoy =
+                    ReadNumber(line, col::kPosY, 2) * kBoardSize + ReadNumber(line, col::kPosX, 2);
+        return convoy >= 0 ? convoy : flagship;
+    }
     if (code == 27 || code == 28) {
         const int carrier = OwnCell(v, v.eTransferred ? kFirstFlagshipCode : kFirstCarrierCode);
         return carrier >= 0 ? carrier : flagship;
