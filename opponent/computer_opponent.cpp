@@ -68,8 +68,10 @@ void ComputerOpponent::RunKI(Rules& r) {
 
     BuildEngagements(g);
     if (state_.EnemyNews.isEmpty()) {
-        moves_.RandomSelection(r);
-        ApplyMove(r, moves_.SteerStep(r));
+        if (!quiet_) {
+            moves_.RandomSelection(r);
+            ApplyMove(r, moves_.SteerStep(r));
+        }
     } else {
         BattleStations(g, state_, g.dice);
         if (state_.AvoidFlag) {
@@ -79,7 +81,7 @@ void ComputerOpponent::RunKI(Rules& r) {
             if (g.GameOver || !g.GameActive) return;
         }
     }
-    if (state_.AvoidFailed) {
+    if (state_.AvoidFailed && !quiet_) {
         // The unit to step away was boxed in: another one moves instead.
         state_.AvoidFailed = false;
         moves_.RandomSelection(r);

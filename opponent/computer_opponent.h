@@ -18,6 +18,10 @@ class ComputerOpponent : public ComputerTurn {
     Move SubmarineRetreat(Rules& rules) override;
 
     OpponentState& State() { return state_; }
+    // Quiet: a turn with no meeting moves nothing, where the opponent would step a unit drawn
+    // at random. The Admiral's model of the opponent's reply: the random step is noise to a
+    // search that cannot know the draw, and the hidden units' ways are followed apart.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
     // The meetings of this turn: a copy of each player's unit next to one of the opponent's
     // acting units, with that unit's code in the attacker column.
     void BuildEngagements(const Game& game);
@@ -30,6 +34,7 @@ class ComputerOpponent : public ComputerTurn {
     void Attack(Rules& rules);
 
     OpponentState state_;
+    bool quiet_ = false;
     MoveChoice moves_{state_};
 };
 

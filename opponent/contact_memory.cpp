@@ -4,6 +4,7 @@
 
 #include "core/fleet_placement.h"
 #include "core/unit_table.h"
+#include "opponent/repetition.h"
 #include "opponent/side_view.h"
 
 namespace kvd {
@@ -38,6 +39,11 @@ void ContactMemory::Recall(SideView& v) {
     for (const Contact& c : v.contacts)
         if (c.code != 0) known_.push_back({c.column, c.row, c.code, c.strength});
     FollowHidden(v);
+    // The positions it has stood in lately, this one too.
+    constexpr size_t kPlacementsKept = 40;
+    placements_.push_back(Placement(v.own));
+    if (placements_.size() > kPlacementsKept) placements_.erase(placements_.begin());
+    v.placementsSeen = placements_;
 }
 
 void ContactMemory::FollowHidden(SideView& v) {
@@ -89,6 +95,7 @@ void ContactMemory::FollowHidden(SideView& v) {
     }
     strengths_ = std::move(strengths);
     contactCells_ = cells;
+    const bool fresh = !started;
     for (int i = 0; i < kCells; ++i) {
         const int x = i % kBoardSize, y = i / kBoardSize;
         if (v.map.IsLand(x, y)) submarines_[size_t(i)] = minefields_[size_t(i)] = 0;
@@ -97,8 +104,17 @@ void ContactMemory::FollowHidden(SideView& v) {
         // A ship of the player's on a cell has shown it holds no minefield.
         if (v.OwnOn(x, y)) minefields_[size_t(i)] = 0;
     }
+    if (fresh || !belief_.Started())
+        belief_.Start(v, v.hiddenSubmarines, submarines_);
+    else {
+        if (v.submarineStruck.empty()) belief_.Unmet(v);
+        if (!contactMoved) belief_.Advance(v);
+    }
+    for (int cell : v.submarineStruck) belief_.Struck(v, cell);
+    belief_.Observe(v, submarines_);
     v.submarineMay = submarines_;
     v.minefieldMay = minefields_;
+    v.submarineTracks = belief_.Tracks();
 }
 
 }  // namespace kvd

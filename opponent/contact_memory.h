@@ -1,5 +1,8 @@
 #pragma once
+#include <cstdint>
 #include <vector>
+
+#include "opponent/submarine_belief.h"
 
 namespace kvd {
 
@@ -16,8 +19,8 @@ struct SideView;
 // have moved a cell, and every cell a submarine might have reached stays in mind. A minefield
 // never moves, and no cell the player's own ships have stood on holds one. A ship of the
 // player's that lost strength while no contact was seen to move was struck by an unseen
-// submarine, which stays beside it (or on its cell, when it could not get away). It learns only
-// from views.
+// submarine, which stays beside it (or on its cell, when it could not get away). Within those
+// cells it keeps a belief about each submarine (SubmarineBelief). It learns only from views.
 class ContactMemory {
   public:
     // Fills in the kinds the view's board no longer shows but the player remembers, then
@@ -26,6 +29,8 @@ class ContactMemory {
     void Forget() {
         known_.clear();
         started_ = false;
+        belief_.Forget();
+        placements_.clear();
     }
 
   private:
@@ -38,6 +43,8 @@ class ContactMemory {
     std::vector<char> submarines_, minefields_;   // cells where one may be, row by row
     std::vector<int> contactCells_;               // the contacts' cells at the last look
     std::vector<std::pair<int, int>> strengths_;  // the player's units' codes and strengths then
+    SubmarineBelief belief_;
+    std::vector<std::uint64_t> placements_;  // the side's positions at its last looks
 };
 
 }  // namespace kvd

@@ -6,6 +6,7 @@
 
 #include "core/unit_codes.h"
 #include "opponent/side_view.h"
+#include "opponent/submarine_belief.h"
 #include "platform/random.h"
 #include "play/combat.h"
 
@@ -54,106 +55,119 @@ QString PlacedUnitLine(Side side, int code, int strength, int column, int row, b
 }
 
 namespace {
-// How far about a big ship a hidden submarine is looked for, and how much likelier it is there.
-constexpr int kHuntingRange = 2;
-constexpr int kHunting = 3;
-
 template <class T>
 void Shuffle(std::vector<T>& items, Dice& draw) {
     for (int i = int(items.size()) - 1; i > 0; --i)
         std::swap(items[size_t(i)], items[size_t(draw.Next(i + 1))]);
 }
+
+// The codes of the enemy's units of a kind, in fleet order.
+std::vector<int> CodesOf(Side side, UnitKind kind) {
+    std::vector<int> codes;
+    for (int code = 1; code < 100; ++code)
+        if (KindOfCode(code) == kind && SideOfCode(code) == side) codes.push_back(code);
+    return codes;
+}
+
+int Chebyshev(int a, int b) {
+    return std::max(std::abs(a % kBoardSize - b % kBoardSize),
+                    std::abs(a / kBoardSize - b / kBoardSize));
+}
+
+// The unseen submarines as the player's belief has them: as many tracks as the enemy still has
+// submarines, those that have just struck first, each on a cell drawn from its weights.
+// Placed as {code, cell}; the cells taken are closed.
+std::vector<std::pair<int, int>> FollowedSubmarines(const SideView& v, std::vector<char>& open,
+                                                    Dice& draw) {
+    std::vector<size_t> order(v.submarineTracks.size());
+    for (size_t k = 0; k < order.size(); ++k) order[k] = k;
+    Shuffle(order, draw);
+    std::stable_partition(order.begin(), order.end(),
+                          [&](size_t k) { return v.submarineTracks[k].struck; });
+    std::vector<std::pair<int, int>> placed;
+    for (size_t k : order) {
+        if (int(placed.size()) >= v.hiddenSubmarines) break;
+        const int cell = DrawCell(v.submarineTracks[k], open, draw);
+        if (cell < 0) continue;
+        open[size_t(cell)] = 0;
+        placed.push_back({v.submarineTracks[k].code, cell});
+    }
+    return placed;
+}
 }  // namespace
 
 Game Determinize(const SideView& v, Dice& draw) {
     const Side enemy = v.Enemy();
-    // The kinds the unidentified contacts may be, and the hidden units: what is afloat and
-    // not already identified on the board.
+    // The kinds the unidentified contacts may be: what is afloat and not already identified
+    // on the board.
     std::vector<int> drawnKinds, hidden;
     for (int code : v.enemyAfloat) {
         bool identified = false;
         for (const Contact& c : v.contacts) identified = identified || c.code == code;
-        if (identified) continue;
-        (DrawnToOpponent(code) ? drawnKinds : hidden).push_back(code);
+        if (!identified) drawnKinds.push_back(code);
     }
     Shuffle(drawnKinds, draw);
 
     std::vector<std::pair<int, QString>> enemyLines;  // by code, as a fleet file orders them
+    auto place = [&](int code, int cell) {
+        enemyLines.push_back({code, PlacedUnitLine(enemy, code, UsualStrength(code),
+                                                   cell % kBoardSize, cell / kBoardSize, false)});
+    };
     size_t next = 0;
     for (const Contact& c : v.contacts) {
         if (c.code != 0) {
             enemyLines.push_back(
                 {c.code, PlacedUnitLine(enemy, c.code, c.strength, c.column, c.row, true)});
         } else if (next < drawnKinds.size()) {
-            const int code = drawnKinds[next++];
-            enemyLines.push_back(
-                {code, PlacedUnitLine(enemy, code, UsualStrength(code), c.column, c.row, false)});
+            place(drawnKinds[next++], c.row * kBoardSize + c.column);
         }
     }
     // Contacts fewer than the kinds left: the rest are counted among the hidden units too
     // (a unit of the viewer's may share their cell).
     for (; next < drawnKinds.size(); ++next) hidden.push_back(drawnKinds[next]);
 
-    // Where the hidden units may be: water the viewer sees empty. Submarines hunt big ships,
-    // so a submarine is drawn to the cells about the viewer's cruisers, carrier and flagship
-    // (which of those it is, the viewer cannot know); a minefield lies anywhere.
-    std::vector<int> freeCells, nearBig;
-    for (int row = 0; row < kBoardSize; ++row)
-        for (int column = 0; column < kBoardSize; ++column)
-            if (!v.map.IsLand(column, row) && !v.ContactOn(column, row) && !v.OwnOn(column, row))
-                freeCells.push_back(row * kBoardSize + column);
-    for (const QString& line : v.own) {
-        if (!IsMajorWarship(ReadNumber(line, col::kCode, 2))) continue;
-        const int x = ReadNumber(line, col::kPosX, 2), y = ReadNumber(line, col::kPosY, 2);
-        for (int cell : freeCells)
-            if (std::max(std::abs(cell % kBoardSize - x), std::abs(cell / kBoardSize - y)) <=
-                kHuntingRange)
-                nearBig.push_back(cell);
+    // Where the hidden units may be: water the viewer sees empty.
+    std::vector<char> open(kBoardSize * kBoardSize, 0);
+    for (int cell = 0; cell < kBoardSize * kBoardSize; ++cell)
+        open[size_t(cell)] =
+            !v.map.IsLand(cell % kBoardSize, cell / kBoardSize) && !ShownTaken(v, cell);
+    // The submarines the belief follows, then the others, which of the enemy's codes they are
+    // drawn (which were lost is not known).
+    std::vector<int> subCodes = CodesOf(enemy, UnitKind::Submarine);
+    int subsLeft = v.hiddenSubmarines;
+    for (const auto& [code, cell] : FollowedSubmarines(v, open, draw)) {
+        place(code, cell);
+        subCodes.erase(std::remove(subCodes.begin(), subCodes.end(), code), subCodes.end());
+        --subsLeft;
     }
+    Shuffle(subCodes, draw);
+    for (int k = 0; k < subsLeft && k < int(subCodes.size()); ++k)
+        hidden.push_back(subCodes[size_t(k)]);
+    const std::vector<int> mineCodes = CodesOf(enemy, UnitKind::Minefield);
+    for (int k = 0; k < v.hiddenMinefields && k < int(mineCodes.size()); ++k)
+        hidden.push_back(mineCodes[size_t(k)]);
+
     size_t struck = 0;  // the strikes of unseen submarines placed so far
     for (int code : hidden) {
         const bool hunter = KindOfCode(code) == UnitKind::Submarine;
+        std::vector<int> cells;
         // A submarine that has just struck is beside the ship it struck (on its cell the board
         // shows the ship only).
-        if (hunter && struck < v.submarineStruck.size()) {
+        if (hunter && v.submarineTracks.empty() && struck < v.submarineStruck.size()) {
             const int at = v.submarineStruck[struck++];
-            std::vector<int> beside;
-            for (int cell : freeCells)
-                if (std::max(std::abs(cell % kBoardSize - at % kBoardSize),
-                             std::abs(cell / kBoardSize - at / kBoardSize)) <= 1)
-                    beside.push_back(cell);
-            if (!beside.empty()) {
-                const int cell = beside[size_t(draw.Next(int(beside.size())))];
-                enemyLines.push_back(
-                    {code, PlacedUnitLine(enemy, code, UsualStrength(code), cell % kBoardSize,
-                                          cell / kBoardSize, false)});
-                freeCells.erase(std::remove(freeCells.begin(), freeCells.end(), cell),
-                                freeCells.end());
-                nearBig.erase(std::remove(nearBig.begin(), nearBig.end(), cell), nearBig.end());
-                continue;
-            }
+            for (int cell = 0; cell < int(open.size()); ++cell)
+                if (open[size_t(cell)] && Chebyshev(cell, at) <= 1) cells.push_back(cell);
         }
-        // The cells the player's memory leaves it, when it leaves any.
+        // Else the cells the player's memory leaves it, when it leaves any.
         const std::vector<char>& may = hunter ? v.submarineMay : v.minefieldMay;
-        auto allowed = [&](int cell) { return may.empty() || may[size_t(cell)]; };
-        std::vector<int> plainCells, bigCells;
-        for (int cell : freeCells)
-            if (allowed(cell)) plainCells.push_back(cell);
-        for (int cell : nearBig)
-            if (allowed(cell)) bigCells.push_back(cell);
-        if (plainCells.empty()) plainCells = freeCells, bigCells = nearBig;
-        // A weighted draw: every free cell once, and the cells near a big ship once more for
-        // each big ship near them, kHunting times over.
-        const int plain = int(plainCells.size()),
-                  weighted = hunter ? int(bigCells.size()) * kHunting : 0;
-        if (plain == 0) break;
-        const int pick = draw.Next(plain + weighted);
-        const int cell =
-            pick < plain ? plainCells[size_t(pick)] : bigCells[size_t((pick - plain) / kHunting)];
-        enemyLines.push_back({code, PlacedUnitLine(enemy, code, UsualStrength(code),
-                                                   cell % kBoardSize, cell / kBoardSize, false)});
-        freeCells.erase(std::remove(freeCells.begin(), freeCells.end(), cell), freeCells.end());
-        nearBig.erase(std::remove(nearBig.begin(), nearBig.end(), cell), nearBig.end());
+        for (int cell = 0; cells.empty() && cell < int(open.size()); ++cell)
+            if (open[size_t(cell)] && (may.empty() || may[size_t(cell)])) cells.push_back(cell);
+        for (int cell = 0; cells.empty() && cell < int(open.size()); ++cell)
+            if (open[size_t(cell)]) cells.push_back(cell);
+        if (cells.empty()) break;
+        const int cell = cells[size_t(draw.Next(int(cells.size())))];
+        place(code, cell);
+        open[size_t(cell)] = 0;
     }
     std::sort(enemyLines.begin(), enemyLines.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -46,8 +46,13 @@ SideView ViewOf(const Game& game, const Settings& settings, Side side) {
             continue;
         }
         const int code = t.Code(i);
+        if (!DrawnToOpponent(code)) {
+            // Never drawn: only how many there are is known, not which.
+            if (IsSubmarine(code)) ++v.hiddenSubmarines;
+            if (IsMinefield(code)) ++v.hiddenMinefields;
+            continue;
+        }
         v.enemyAfloat.push_back(code);
-        if (!DrawnToOpponent(code)) continue;
         Contact c;
         c.column = t.PosX(i);
         c.row = t.PosY(i);

@@ -2,11 +2,13 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <vector>
 
 #include "core/map_file.h"
 #include "core/settings.h"
 #include "core/side.h"
+#include "opponent/submarine_belief.h"
 
 namespace kvd {
 
@@ -26,10 +28,12 @@ struct Contact {
 //
 // Known: the side's own units (their whole lines); the opposing units its board draws, as
 // contacts; the map, the settings, the turn and the flag transfers; the radar aircraft's
-// patrol. Also known: which opposing units are still afloat, by code. Both sides' fleets are
-// read from the fleet file every player has, and every loss is announced on both boards by
-// its fight report, so the list of what the enemy still has is public knowledge; where those
-// units stand and how strong they are is not.
+// patrol. Also known: which opposing units the board draws are still afloat, by code, and how
+// many submarines and minefields the enemy still has. Both sides' fleets are read from the
+// fleet file every player has, and every loss is announced on both boards by its fight report,
+// so what the enemy still has is public knowledge; where those units stand and how strong they
+// are is not. A submarine or minefield lost is told only as "a submarine": which of them it
+// was is not known.
 //
 // Unknown: the kinds and strengths of unidentified contacts, and every opposing submarine and
 // minefield (never drawn, wherever they are).
@@ -38,7 +42,8 @@ struct SideView {
     QString header;                 // the table's line 0
     QStringList own;                // the side's own unit lines, in table order
     std::vector<Contact> contacts;  // ordered by cell, so the table's order tells nothing
-    std::vector<int> enemyAfloat;   // the opposing codes still afloat, ascending
+    std::vector<int> enemyAfloat;   // the opposing codes still afloat, ascending, drawn kinds
+    int hiddenSubmarines = 0, hiddenMinefields = 0;  // the enemy's, still afloat
     MapLines map;
     Settings settings;
 
@@ -60,6 +65,10 @@ struct SideView {
     // Cells beside which an unseen submarine has just struck: a ship of the player's lost
     // strength in a turn in which no contact was seen to move.
     std::vector<int> submarineStruck;
+    // The player's belief about each unseen submarine; empty: nothing remembered.
+    std::vector<SubmarineTrack> submarineTracks;
+    // The side's own positions at its last looks (Placement), oldest first.
+    std::vector<std::uint64_t> placementsSeen;
 
     Side Enemy() const { return OtherSide(side); }
     // Whether a contact stands on a cell, and the side's own unit (not the radar aircraft).

@@ -318,7 +318,7 @@ TEST(AdmiralRecords, KeepTheAdmiralsMovesAndPlayAgainWithoutThinking) {
     options.games = 1;
     options.seed = 5;
     options.secondAdmiral = true;
-    options.thinkMs = kvd::kThinkMsPerWorld;
+    options.worlds = 1;
     options.recordFolder = folder.path();
     kvd::SelfPlay play(QStringLiteral(KORVALD_PROGRAM_DIR), options);
     kvd::SelfPlayTally tally;

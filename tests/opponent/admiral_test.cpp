@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "core/game.h"
 #include "core/language_texts.h"
@@ -11,38 +13,13 @@
 #include "opponent/hint_reason.h"
 #include "opponent/side_view.h"
 #include "platform/random.h"
+#include "tests/opponent/small_battle.h"
 #include "tests/support/test_platform.h"
-#include "tests/support/unit_line.h"
 
 namespace {
 
-using kvd::test::UnitLine;
-
-struct Unit {
-    QChar side;  // the table's letter
-    int code, strength, column, row;
-    bool identified = false;
-};
-
-// A game in play on open water: the given units, nothing else.
-kvd::Game GameOf(const std::vector<Unit>& units, QChar flagTransfer = QLatin1Char('N')) {
-    kvd::Game g;
-    QStringList lines{QStringLiteral("ScratchPad........")};
-    // The first side's lines first, as every table has them.
-    for (kvd::Side side : {kvd::kFirstSide, kvd::kSecondSide})
-        for (const Unit& u : units) {
-            if (u.side != kvd::SideLetter(side)) continue;
-            QString line = UnitLine(u.side, u.code, u.strength, u.column, u.row);
-            line[kvd::col::kRevealed - 1] = u.identified ? QLatin1Char('1') : QLatin1Char('0');
-            lines << line;
-        }
-    g.scratchpad.SetLines(lines);
-    g.GameActive = true;
-    g.Winner = 99;
-    g.FlagTransfer = flagTransfer;
-    g.FlagTransferSecond = flagTransfer;
-    return g;
-}
+using kvd::test::GameOf;
+using kvd::test::Unit;
 
 kvd::Move Decide(const kvd::Game& g, std::uint32_t seed, int worlds = 6) {
     const kvd::Settings settings;
@@ -91,11 +68,19 @@ TEST(Admiral, HiddenFactsDoNotChangeItsMove) {
     second.dice.Seed(999);
     // An identification made by an escort of a submarine is not drawn either.
     second.scratchpad.SetRevealed(second.scratchpad.Find(27), QLatin1Char('1'));
+    // And which of its submarines the enemy still has: a third game lost the first two.
+    std::vector<Unit> c = b;
+    for (Unit& u : c)
+        if (u.code == 27 || u.code == 28) u.code += 3;
+    const kvd::Game third = GameOf(c);
     for (std::uint32_t seed : {1u, 2u, 77u, 4096u}) {
-        const kvd::Move m1 = Decide(first, seed), m2 = Decide(second, seed);
-        EXPECT_TRUE(SameMove(m1, m2))
-            << "seed " << seed << ": unit " << m1.code << " to " << m1.toColumn << "," << m1.toRow
-            << " against unit " << m2.code << " to " << m2.toColumn << "," << m2.toRow;
+        const kvd::Move m1 = Decide(first, seed);
+        for (const kvd::Game* other : {&std::as_const(second), &third}) {
+            const kvd::Move m2 = Decide(*other, seed);
+            EXPECT_TRUE(SameMove(m1, m2)) << "seed " << seed << ": unit " << m1.code << " to "
+                                          << m1.toColumn << "," << m1.toRow << " against unit "
+                                          << m2.code << " to " << m2.toColumn << "," << m2.toRow;
+        }
     }
 }
 
@@ -112,7 +97,8 @@ TEST(Admiral, WithoutRevealNoContactIsKnown) {
         ASSERT_EQ(view.contacts.size(), 2u) << "the submarine is never drawn";
         for (const kvd::Contact& c : view.contacts)
             EXPECT_EQ(c.code != 0, reveal == QLatin1Char('Y'));
-        EXPECT_EQ(view.enemyAfloat, (std::vector<int>{30, 40, 45}));
+        EXPECT_EQ(view.enemyAfloat, (std::vector<int>{40, 45}));
+        EXPECT_EQ(view.hiddenSubmarines, 1) << "counted, never named";
     }
 }
 
@@ -155,10 +141,14 @@ TEST(Admiral, DrawnWorldsAgreeWithTheBoard) {
     for (int world = 0; world < 40; ++world) {
         const kvd::Game g = kvd::Determinize(view, draw);
         const kvd::UnitTable& t = g.scratchpad;
-        std::vector<int> codes;
+        std::vector<int> codes, drawn;
+        int submarines = 0, minefields = 0;
         for (int i = 1; i < t.Count(); ++i) {
             if (t.Side(i) == kvd::kFirstSide) continue;
             codes.push_back(t.Code(i));
+            if (kvd::DrawnToOpponent(t.Code(i))) drawn.push_back(t.Code(i));
+            submarines += kvd::IsSubmarine(t.Code(i));
+            minefields += kvd::IsMinefield(t.Code(i));
             const int x = t.PosX(i), y = t.PosY(i);
             EXPECT_FALSE(map.IsLand(x, y)) << "unit " << t.Code(i) << " on land";
             if (t.Code(i) == 40) {
@@ -173,7 +163,9 @@ TEST(Admiral, DrawnWorldsAgreeWithTheBoard) {
         }
         EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end()))
             << "the enemy's lines by code, whatever the draw";
-        EXPECT_EQ(codes, view.enemyAfloat);
+        EXPECT_EQ(drawn, view.enemyAfloat);
+        EXPECT_EQ(submarines, view.hiddenSubmarines);
+        EXPECT_EQ(minefields, view.hiddenMinefields);
     }
 }
 
@@ -231,6 +223,100 @@ TEST(Admiral, DoesNotThrowAShipAway) {
             const kvd::Move m = Decide(GameOf(units), seed);
             EXPECT_FALSE(m.code == c.own && m.toColumn == 5 && m.toRow == 4)
                 << c.what << ", seed " << seed;
+        }
+    }
+}
+
+// A move that plainly loses the flagship, with no carrier to take the flag: stepping it beside
+// (or onto) an identified enemy that beats it, when the enemy moves next. It stays clear.
+TEST(Admiral, KeepsTheFlagshipOutOfReach) {
+    kvd::test::TestPlatform platform;
+    struct Case {
+        int flagshipStrength, enemy, enemyStrength;
+        const char* what;
+    };
+    const Case cases[] = {
+        {8, 45, 9, "the stronger battleship two cells off"},
+        {6, 43, 7, "a heavy cruiser stronger than the worn flagship"},
+        {4, 40, 6, "a light cruiser against a flagship the next hit sinks"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Unit> units = {{'E', 2, 2, 0, 9},
+                                         {'E', 11, 5, 0, 0},
+                                         {'E', 21, c.flagshipStrength, 4, 4},
+                                         {'D', 45, 9, 9, 9, true},
+                                         {'D', c.enemy, c.enemyStrength, 6, 4, true}};
+        for (std::uint32_t seed : {1u, 2u, 3u}) {
+            const kvd::Move m = Decide(GameOf(units), seed);
+            if (m.code != 21) continue;
+            EXPECT_GT(std::max(std::abs(m.toColumn - 6), std::abs(m.toRow - 4)), 1)
+                << c.what << ", seed " << seed << ": to " << m.toColumn << "," << m.toRow;
+        }
+    }
+}
+
+// The belief about unseen submarines, over turns in which nothing was seen to move: the
+// computer's hunters come toward the flagship (the first two toward the carrier), its last one
+// lies still; and no world ever puts a hidden unit on a cell the board shows a unit on.
+TEST(Admiral, BelievesUnseenSubmarinesComeAlongTheirWays) {
+    kvd::test::TestPlatform platform;
+    const kvd::Settings settings;
+    struct Case {
+        int code;
+        int goalColumn, goalRow;  // where the mass of the belief goes; -1: it stays
+        const char* what;
+    };
+    const Case cases[] = {
+        {29, 1, 2, "a hunter of the flagship"},
+        {27, 3, 8, "a hunter of the carrier"},
+        {32, -1, -1, "the last submarine"},
+    };
+    for (const Case& c : cases) {
+        // The flagship at (1, 2), the carrier at (3, 8); the enemy's six submarines are
+        // somewhere in the band east (columns 6 to 9); a contact that never moves, a minefield of
+        // the enemy's too.
+        std::vector<Unit> units = {{'E', 21, 8, 1, 2},
+                                   {'E', 22, 7, 3, 8},
+                                   {'E', 11, 5, 2, 5},
+                                   {'D', 35, 5, 8, 0},
+                                   {'D', 47, 5, 7, 7}};
+        for (int code = 27; code <= 32; ++code) units.push_back({'D', code, 5, 9, code - 27});
+        const kvd::Game g = GameOf(units);
+        kvd::ContactMemory memory;
+        kvd::SideView v;
+        double start = 0;
+        // How far the belief's mean cell is from the goal (from the start, for one that stays).
+        auto distance = [&] {
+            for (const kvd::SubmarineTrack& track : v.submarineTracks) {
+                if (track.code != c.code) continue;
+                double x = 0, y = 0;
+                for (int i = 0; i < 100; ++i) {
+                    x += (i % 10) * track.weight[size_t(i)];
+                    y += (i / 10) * track.weight[size_t(i)];
+                }
+                return c.goalColumn < 0 ? x + 10 * y : std::hypot(x - c.goalColumn, y - c.goalRow);
+            }
+            return -1.0;
+        };
+        for (int turn = 0; turn < 40; ++turn) {
+            v = kvd::ViewOf(g, settings, kvd::kFirstSide);
+            memory.Recall(v);
+            ASSERT_EQ(v.submarineTracks.size(), 6u) << c.what;
+            if (turn == 0) start = distance();
+        }
+        if (c.goalColumn < 0)
+            EXPECT_NEAR(distance(), start, 1e-9) << c.what;
+        else
+            EXPECT_LT(distance(), start - 1.5) << c.what << ": toward its goal";
+        kvd::Dice draw(11);
+        for (int world = 0; world < 60; ++world) {
+            const kvd::UnitTable& t = kvd::Determinize(v, draw).scratchpad;
+            for (int i = 1; i < t.Count(); ++i) {
+                if (t.Side(i) == kvd::kFirstSide || kvd::DrawnToOpponent(t.Code(i))) continue;
+                const int x = t.PosX(i), y = t.PosY(i);
+                EXPECT_FALSE(v.ContactOn(x, y) || v.OwnOn(x, y))
+                    << c.what << ": unit " << t.Code(i) << " on a cell the board shows taken";
+            }
         }
     }
 }
@@ -348,18 +434,26 @@ TEST(Admiral, LooksForTheSubmarineThatStruck) {
     struct Case {
         int cruiserStrength, contactColumn;
         bool struck;
+        std::vector<Unit> more;  // the side's other units
+        int column, row;         // where the submarine is then, or -1: anywhere beside
         const char* what;
     };
     const Case cases[] = {
-        {6, 9, false, "nothing happened"},
-        {4, 9, true, "the cruiser lost strength and no contact moved"},
-        {4, 8, false, "a contact moved: it may have been that"},
+        {6, 9, false, {}, -1, -1, "nothing happened"},
+        {4, 9, true, {}, -1, -1, "the cruiser lost strength and no contact moved"},
+        {4, 8, false, {}, -1, -1, "a contact moved: it may have been that"},
+        // The computer's submarine steps on toward the flagship it hunts...
+        {4, 9, true, {{'E', 21, 8, 2, 6}}, 2, 3, "on toward the flagship"},
+        // ...but back where it came from, which the player cannot know, with an escort about.
+        {4, 9, true, {{'E', 21, 8, 2, 6}, {'E', 11, 5, 4, 3}}, -1, -1, "an escort near"},
     };
     for (const Case& c : cases) {
         kvd::ContactMemory memory;
         auto game = [&](int strength, int column) {
-            kvd::Game g = GameOf(
-                {kOwn[0], {'E', 16, strength, 2, 2}, {'D', 35, 5, column, 0}, {'D', 27, 5, 9, 9}});
+            std::vector<Unit> units = {
+                kOwn[0], {'E', 16, strength, 2, 2}, {'D', 35, 5, column, 0}, {'D', 29, 5, 9, 9}};
+            units.insert(units.end(), c.more.begin(), c.more.end());
+            kvd::Game g = GameOf(units);
             g.HomePosition = QLatin1Char('L');
             return g;
         };
@@ -373,9 +467,17 @@ TEST(Admiral, LooksForTheSubmarineThatStruck) {
         kvd::Dice draw(3);
         for (int world = 0; world < 10; ++world) {
             const kvd::UnitTable& t = kvd::Determinize(now, draw).scratchpad;
-            const int sub = t.Find(27);
-            EXPECT_TRUE(kvd::AreNeighbours(t.PosX(sub), t.PosY(sub), 2, 2))
-                << "outside the band, beside the cruiser";
+            int sub = -1;
+            for (int i = 1; i < t.Count(); ++i)
+                if (kvd::IsSubmarine(t.Code(i)) && t.Side(i) == kvd::kSecondSide) sub = i;
+            ASSERT_GE(sub, 0) << c.what;
+            if (c.column >= 0) {
+                EXPECT_EQ(t.PosX(sub), c.column) << c.what;
+                EXPECT_EQ(t.PosY(sub), c.row) << c.what;
+            } else {
+                EXPECT_TRUE(kvd::AreNeighbours(t.PosX(sub), t.PosY(sub), 2, 2))
+                    << c.what << ": outside the band, beside the cruiser";
+            }
         }
     }
 }

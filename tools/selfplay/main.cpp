@@ -152,6 +152,14 @@ int main(int argc, char** argv) {
     if (!tally.thinkMs.empty())
         std::fprintf(stderr, "think median %.1f ms, longest %.1f ms, over %d moves\n",
                      tally.ThinkMedian(), tally.ThinkLongest(), int(tally.thinkMs.size()));
+    if (options.firstAdmiral && !tally.thinkMs.empty()) {
+        const double moves = double(tally.thinkMs.size());
+        std::fprintf(stderr,
+                     "submarines beside the flagship a move: worlds %.4f, games %.4f; moves into a "
+                     "recent position %.1f %%\n",
+                     tally.worldSubmarinesBeside / moves, tally.realSubmarinesBeside / moves,
+                     100.0 * double(tally.repeatedMoves) / moves);
+    }
     if (options.campaign > 0) std::printf("%s\n", qPrintable(tally.CampaignSummary()));
     if (tally.violations > 0) {
         std::fprintf(stderr, "invariant broken: %s\n", qPrintable(tally.firstViolation));

@@ -16,6 +16,7 @@
 #include "opponent/computer_opponent.h"
 #include "opponent/contact_memory.h"
 #include "opponent/opponent_choice.h"
+#include "opponent/repetition.h"
 #include "opponent/side_view.h"
 #include "play/campaign_tally.h"
 #include "play/game_record.h"
@@ -212,12 +213,11 @@ void SelfPlay::NoteSecondSideThought() {
 }
 
 ThinkBudget AdmiralBudget(const SelfPlayOptions& options) {
-    // The worlds to think over come from the time given, at a pace this game's slowest
-    // supported machine keeps, so the time limit never cuts a search short and every run of a
-    // seed plays the same games; the limit is there for a machine slower still.
+    // The time given is spent: as many worlds as it allows, so a run of a seed plays games
+    // that depend on the machine's speed. A count of worlds plays the same games every run.
     ThinkBudget budget;
     budget.milliseconds = options.thinkMs;
-    budget.worlds = std::max(1, options.thinkMs / kThinkMsPerWorld);
+    budget.worlds = 0;
     if (options.worlds > 0) {
         // Counted, not timed: however slow the machine (or the tool counting its work), every
         // move plays out its worlds.
@@ -238,7 +238,14 @@ void SelfPlay::PlayerMove() {
         memory_->Recall(view);
         const Thought thought = Admiral().Choose(
             view, options_.seed * 2654435761u + ++admiralMoves_, AdmiralBudget(options_));
-        if (tally_) tally_->thinkMs.push_back(thought.milliseconds);
+        if (tally_) {
+            tally_->thinkMs.push_back(thought.milliseconds);
+            tally_->worldSubmarinesBeside += thought.submarinesBesideFlagship;
+            tally_->realSubmarinesBeside += SubmarinesBesideFlagship(g, kFirstSide);
+            const std::uint64_t next = Placement(view.own, &thought.move);
+            tally_->repeatedMoves +=
+                std::count(view.placementsSeen.begin(), view.placementsSeen.end(), next) > 0;
+        }
         if (thought.move.kind != MoveKind::Pass) {
             const Move& m = thought.move;
             scripted =

@@ -48,9 +48,8 @@ struct SelfPlayOptions {
     int worlds = 0;
 };
 
-// The Admiral's budget for a move from the time to think the options give it. One world of the
-// search is taken to cost this much time at most.
-constexpr int kThinkMsPerWorld = 20;
+// The Admiral's budget for a move: the time to think the options give it, or their count of
+// worlds with no time limit.
 ThinkBudget AdmiralBudget(const SelfPlayOptions& options);
 
 // What the games came to.
@@ -71,6 +70,10 @@ struct SelfPlayTally {
     QStringList campaignLines;  // one a campaign: its wins and losses
     // The Admiral's moves and the time it thought over each, when it plays.
     std::vector<double> thinkMs;
+    // The first side's Admiral: enemy submarines beside its flagship, summed over its moves, in
+    // its worlds and in the real games; and its moves into a position it had stood in lately.
+    double worldSubmarinesBeside = 0, realSubmarinesBeside = 0;
+    long long repeatedMoves = 0;
     double ThinkMedian() const;
     double ThinkLongest() const;
     // "games N, first side won ..., N games per second"; with the Admiral playing, its average
