@@ -96,6 +96,46 @@ std::vector<std::pair<int, int>> FollowedSubmarines(const SideView& v, std::vect
 }
 }  // namespace
 
+namespace {
+// The world itself: the view's table with the enemy's lines drawn for it, and every game
+// variable the view knows.
+Game WorldOf(const SideView& v, const QStringList& theirs, Dice& draw) {
+    QStringList lines{v.header};
+    // The first side's lines come first in every table.
+    if (v.side == kFirstSide)
+        lines << v.own << theirs;
+    else
+        lines << theirs << v.own;
+
+    Game g;
+    g.scratchpad.SetLines(lines);
+    g.MemoPad = v.map;
+    g.dice.Seed(std::uint32_t(draw.Next(1 << 30)));
+    g.GameMode = v.gameMode;
+    g.HasPresets = v.hasPresets;
+    g.HomePosition = v.homePosition;
+    g.FirstSideShips = v.firstSideShips;
+    g.SecondSideShips = v.secondSideShips;
+    g.PlaneLaunches = v.planeLaunches;
+    g.PlaneAllowance = v.planeAllowance;
+    g.PatrolWaypoint = v.patrolWaypoint;
+    g.TurnCount = v.turnCount;
+    g.FlagTransfer = v.flagTransfer;
+    g.FlagTransferSecond = v.flagTransferSecond;
+    g.ETransferred = v.eTransferred;
+    g.DTransferred = v.dTransferred;
+    g.GameActive = true;
+    g.GameOver = false;
+    g.Winner = outcome::kTurnOver;
+    g.Enemy.Code = g.Player.Code = kNoUnit;
+    g.PlayerTurn = v.side == kFirstSide;
+    g.OpponentTurn = !g.PlayerTurn;
+    g.SideToMove = v.side;
+    return g;
+}
+
+}  // namespace
+
 Game Determinize(const SideView& v, Dice& draw) {
     const Side enemy = v.Enemy();
     // The kinds the unidentified contacts may be: what is afloat and not already identified
@@ -171,41 +211,9 @@ Game Determinize(const SideView& v, Dice& draw) {
     }
     std::sort(enemyLines.begin(), enemyLines.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
-
-    QStringList lines{v.header};
     QStringList theirs;
     for (const auto& [code, line] : enemyLines) theirs << line;
-    // The first side's lines come first in every table.
-    if (v.side == kFirstSide)
-        lines << v.own << theirs;
-    else
-        lines << theirs << v.own;
-
-    Game g;
-    g.scratchpad.SetLines(lines);
-    g.MemoPad = v.map;
-    g.dice.Seed(std::uint32_t(draw.Next(1 << 30)));
-    g.GameMode = v.gameMode;
-    g.HasPresets = v.hasPresets;
-    g.HomePosition = v.homePosition;
-    g.FirstSideShips = v.firstSideShips;
-    g.SecondSideShips = v.secondSideShips;
-    g.PlaneLaunches = v.planeLaunches;
-    g.PlaneAllowance = v.planeAllowance;
-    g.PatrolWaypoint = v.patrolWaypoint;
-    g.TurnCount = v.turnCount;
-    g.FlagTransfer = v.flagTransfer;
-    g.FlagTransferSecond = v.flagTransferSecond;
-    g.ETransferred = v.eTransferred;
-    g.DTransferred = v.dTransferred;
-    g.GameActive = true;
-    g.GameOver = false;
-    g.Winner = outcome::kTurnOver;
-    g.Enemy.Code = g.Player.Code = kNoUnit;
-    g.PlayerTurn = v.side == kFirstSide;
-    g.OpponentTurn = !g.PlayerTurn;
-    g.SideToMove = v.side;
-    return g;
+    return WorldOf(v, theirs, draw);
 }
 
 }  // namespace kvd

@@ -63,9 +63,10 @@ void CheckAgainstTheList(const kvd::Game& game, Side side) {
     const kvd::UnitTable& t = game.scratchpad;
     for (const Move& m : legal) {
         ASSERT_TRUE(kvd::IsLegal(game, m)) << m.code << " to " << m.toColumn << "," << m.toRow;
-        if (m.kind != MoveKind::Repair)
+        if (m.kind != MoveKind::Repair) {
             EXPECT_EQ(m.kind == MoveKind::Attack,
                       t.OccupantSide(m.toColumn, m.toRow) == kvd::OtherSide(side));
+        }
     }
     for (int i = 1; i < t.Count(); ++i) {
         if (!t.IsUnit(i)) continue;
