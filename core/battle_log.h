@@ -12,7 +12,7 @@ namespace kvd {
 // A unit as the battle log remembers it: it may have left the table by the time the log is read.
 struct LoggedUnit {
     int code = 0;
-    Side side;
+    Side side = kFirstSide;
     QString name;  // the whole name, as the reports give it
     UnitKind kind =
         UnitKind::None;  // what it is (a carrier that took over the flag stays a carrier)

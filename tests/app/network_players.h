@@ -124,7 +124,9 @@ inline void NetworkGameTest::PlayTurn(Dice& draw, bool* hostMoved, bool* attacke
         }));
     }
     // Both logs count the turns alike and put the newest fight in the same one.
-    if (!BothOver()) EXPECT_EQ(host.game().battleLog.turn, joining.game().battleLog.turn);
+    if (!BothOver()) {
+        EXPECT_EQ(host.game().battleLog.turn, joining.game().battleLog.turn);
+    }
     auto newestFight = [](const Game& g) {
         for (int k = 0; k < g.battleLog.Size(); ++k)
             if (g.battleLog.Newest(k).kind == LogEntry::Fight) return g.battleLog.Newest(k).turn;
