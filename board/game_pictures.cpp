@@ -41,8 +41,6 @@ void GamePictures::LoadUnitPictures(const Resources& resources, int gameMode,
                                     const Settings& settings) {
     LoadSpriteFromRes(resources, QStringLiteral("ENEMYFLAG"), EnemyFlag);
     EnemyFlag.SetTransparent(true);
-    LoadSpriteFromRes(resources, QStringLiteral("GREENBOX"), GreenBox);
-    GreenBox.SetTransparent(true);
 
     const std::vector<UnitKind> kinds = KindsOfMode(gameMode);
     for (UnitKind kind : kinds) FirstSet.Load(resources, kind, SpriteName(kind));
@@ -86,7 +84,6 @@ void GamePictures::Clear() {
     CleanMap.Clear();
     Snapshot.Clear();
     EnemyFlag.Clear();
-    GreenBox.Clear();
     NavyFlag.Clear();
     Jstars.Clear();
     FirstSet.Clear();

@@ -26,7 +26,6 @@ struct GamePictures {
     Picture CleanMap;      // the background stretched to the board area, no units
     Picture Snapshot;      // the board as last composed
     Picture EnemyFlag;     // ENEMYFLAG, the marker of an unidentified opponent
-    Picture GreenBox;      // GREENBOX, the cell marker
     Picture NavyFlag;      // the opposing navy's flag, stamped onto every picture of the second set
     Picture Jstars;        // the radar aircraft
     PictureSet FirstSet;   // the player's units

@@ -27,8 +27,6 @@ const Picture* ShowPlayer::PictureFor(PictureOf picture, int code) {
             return pictures_.FirstSet.Find(UnitKind::Minefield);
         case PictureOf::EnemyFlag:
             return &pictures_.EnemyFlag;
-        case PictureOf::GreenBox:
-            return &pictures_.GreenBox;
         case PictureOf::HammerBox:
             return nullptr;
     }
@@ -65,10 +63,10 @@ bool ShowPlayer::PlayStep(const ShowStep& s, EndOfGame* endOfGame) {
             paint_.RestoreCell(s.cell.x(), s.cell.y());
             break;
         case ShowStep::Picture:
-            if (PictureOf(s.a) == PictureOf::GreenBox)
-                paint_.DrawTargetFrame(s.cell.x(), s.cell.y());
-            else
-                paint_.DrawInCell(PictureFor(PictureOf(s.a), s.b), s.cell.x(), s.cell.y());
+            paint_.DrawInCell(PictureFor(PictureOf(s.a), s.b), s.cell.x(), s.cell.y());
+            break;
+        case ShowStep::TargetFrame:
+            paint_.DrawTargetFrame(s.cell.x(), s.cell.y());
             break;
         case ShowStep::Band:
             paint_.DrawBand(BandOf(s.a) == BandOf::Dark ? board_.DarkImage : board_.MenuImage);

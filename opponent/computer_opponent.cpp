@@ -191,7 +191,7 @@ void ComputerOpponent::Attack(Rules& r) {
     Showing& s = r.show;
     const bool marked = !IsSubmarine(g.Enemy.Code);
     if (marked) {
-        s.Picture(PictureOf::GreenBox, 0, g.Enemy.OldX, g.Enemy.OldY);
+        s.TargetFrame(g.Enemy.OldX, g.Enemy.OldY);
         s.Wait(200);
     }
     if (r.settings.RevealOption == QLatin1Char('N')) {

@@ -160,7 +160,7 @@ Move MoveChoice::SteerStep(Rules& r) {
     if (g.SubRetreat) s.Wait(1000);
     if (Pings(code)) s.Sound(QStringLiteral("sonar"), true);
     if (!IsSubmarine(code)) {
-        s.Picture(PictureOf::GreenBox, 0, g.Enemy.OldX, g.Enemy.OldY);
+        s.TargetFrame(g.Enemy.OldX, g.Enemy.OldY);
         s.Wait(600);
     }
     const RadarScan radar = Radar(g, g.Enemy.X, g.Enemy.Y);
@@ -254,7 +254,7 @@ void MoveChoice::AvoidMove(Rules& r) {
     state_.AvoidFlag = true;
     const int code = g.Enemy.Code;
     if (!IsSubmarine(code)) {
-        s.Picture(PictureOf::GreenBox, 0, g.Enemy.OldX, g.Enemy.OldY);
+        s.TargetFrame(g.Enemy.OldX, g.Enemy.OldY);
         s.Wait(700);
     }
     const RadarScan radar = Radar(g, g.Enemy.OldX, g.Enemy.OldY);

@@ -51,7 +51,7 @@ bool ConvoyStep(Rules& r) {
 
     const RadarScan radar = Radar(g, g.Player.X, g.Player.Y);
     if (course < 1 || course > 8 || !radar[course - 1].isDigit()) return true;  // it stays
-    r.show.Picture(PictureOf::GreenBox, 0, g.Player.X, g.Player.Y);
+    r.show.TargetFrame(g.Player.X, g.Player.Y);
     r.show.Wait(600);
     const Offset o = DirectionOffset(course);
     const Move move{kFirstSide,        g.Player.Code,     g.Player.X,    g.Player.Y,

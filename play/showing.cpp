@@ -118,6 +118,10 @@ void Showing::AircraftShot(const Game& game, int column, int row) {
     s.a = game.scratchpad.CountCellMates(1) > 0;
 }
 
+void Showing::TargetFrame(int column, int row) {
+    if (recording_) Add(ShowStep::TargetFrame).cell = QPoint(column, row);
+}
+
 void Showing::RepairHammers(QPoint repairer, QPoint target) {
     if (!recording_) return;
     ShowStep& s = Add(ShowStep::RepairHammers);

@@ -23,7 +23,6 @@ enum class PictureOf {
     FightSecond,  // the same from the second set
     Minefield,    // the first set's minefield
     EnemyFlag,    // the marker of an unidentified opponent
-    GreenBox,     // the cell marker
     HammerBox,    // the supply ship that may be asked for a repair
 };
 
@@ -40,6 +39,7 @@ struct ShowStep {
         Write,         // a = x %, b = y %, text; c = the time follows the text
         RestoreCell,   // cell
         Picture,       // a = PictureOf, b = code, cell
+        TargetFrame,   // the green frame of a cell a unit steps to or from: cell
         Band,          // a = BandOf
         TakeSnapshot,  // the board as shown becomes the snapshot
         RedrawBoard,   // the snapshot back onto the board
@@ -83,6 +83,8 @@ class Showing {
     void Write(int xPercent, int yPercent, const QString& text, bool withTime = false);
     void RestoreCell(int column, int row);
     void Picture(PictureOf picture, int code, int column, int row);
+    // The green frame the board draws round a cell a unit steps to or from.
+    void TargetFrame(int column, int row);
     void Band(BandOf band);
     void TakeSnapshot();
     void RedrawBoard();
